@@ -1,0 +1,30 @@
+#pragma once
+#include "startup/LooseValue.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vora {
+
+// Everything the main window and the experiment window hand to each other. One instance
+// lives from program start to program end, owned by Module1; it is never written to disk.
+struct SharedState {
+    LooseValue ExperimentName;      // 1 to 10 characters
+    LooseValue StimulusCode;        // "B", "M", "S" or "n"
+    LooseValue HitDisplayCode;      // "D" or "-"
+    LooseValue StimulusFileSuffix;  // "0" without stimulus, else "1" (main window side)
+    LooseValue StimulusFlag;        // "0" without stimulus, else "1" (experiment window side)
+    LooseValue ConditionMemo;       // CR LF or Chr(1) Chr(1) line breaks
+    LooseValue ShowConditions;      // 0 or 1
+    LooseValue RunsDone;            // run lines in the selected data file
+    LooseValue LaunchedFromMain;    // 0 or 1
+    LooseValue ResultsOnly;         // > 0: the experiment window only shows results
+    LooseValue BrowsedRun;          // run being browsed; 0 = none
+    LooseValue BrowseStep;          // -1, 0, +1 per continuous-display tick
+    LooseValue ContinuousInterval;  // ms
+    LooseValue ContinuousActive;    // 0 or 1
+    LooseValue BackgroundImagePath; // empty: the main window draws one at its next load
+    QPointer<QWidget> MainWindow;
+};
+
+} // namespace vora

@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+#include <QUrl>
+
+namespace vora {
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    virtual void beep() = 0;
+};
+
+class SystemSound : public Sound {
+public:
+    void beep() override;
+};
+
+// The desktop's "open" action: help page in the browser, links from the update page.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual bool openDocument(const QString &path) = 0;
+    virtual bool openUrl(const QUrl &url) = 0;
+};
+
+class DesktopShell : public Shell {
+public:
+    bool openDocument(const QString &path) override;
+    bool openUrl(const QUrl &url) override;
+};
+
+// Ending the program at once, and starting a fresh copy of it.
+class Process {
+public:
+    virtual ~Process() = default;
+    // Starts a new instance from our own executable; true when it was started.
+    virtual bool startNewInstance() = 0;
+    // Ends this instance at once: no close questions, nothing saved.
+    virtual void quitNow() = 0;
+};
+
+class SystemProcess : public Process {
+public:
+    bool startNewInstance() override;
+    void quitNow() override;
+};
+
+} // namespace vora

@@ -1,0 +1,20 @@
+#include "toolkit/Services.h"
+
+namespace vora {
+
+Services Services::production()
+{
+    Services s;
+    s.paths = AppPaths::fromApplication();
+    s.files = std::make_shared<FileStore>();
+    s.clock = std::make_shared<SystemClock>();
+    s.random = std::make_shared<SystemRandom>();
+    s.dialogs = std::make_shared<QtDialogs>();
+    s.sound = std::make_shared<SystemSound>();
+    s.shell = std::make_shared<DesktopShell>();
+    s.process = std::make_shared<SystemProcess>();
+    s.network = std::make_shared<QtNetwork>();
+    return s;
+}
+
+} // namespace vora

@@ -1,0 +1,258 @@
+#include "Fakes.h"
+
+#include "toolkit/Cp932.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vora::testing {
+
+namespace {
+qint64 realMs()
+{
+    static QElapsedTimer timer = [] { QElapsedTimer t; t.start(); return t; }();
+    return timer.elapsed();
+}
+} // namespace
+
+FakeClock::FakeClock()
+    : m_now(QDate(2009, 4, 25), QTime(14, 30, 0)), m_origin(realMs()) {}
+
+double FakeClock::secondsSinceMidnight() const
+{
+    return m_now.time().msecsSinceStartOfDay() / 1000.0;
+}
+
+QString FakeClock::dateText() const
+{
+    return m_now.date().toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString FakeClock::timeText() const
+{
+    return m_now.time().toString(QStringLiteral("H:mm:ss"));
+}
+
+qint64 FakeClock::monotonicMs() const
+{
+    return (m_frozen ? 0 : realMs() - m_origin) + m_extraMonotonic;
+}
+
+double ScriptedRandom::draw(double argument)
+{
+    arguments.append(argument);
+    if (argument == 0.0)
+        return m_last;
+    m_last = m_queue.isEmpty() ? fallback : m_queue.dequeue();
+    return m_last;
+}
+
+MsgAnswer FakeDialogs::message(QWidget *, const QString &text, MsgButtons buttons, MsgIcon icon,
+                               const QString &title)
+{
+    DialogRecord r;
+    r.kind = DialogRecord::Message;
+    r.text = text;
+    r.title = title;
+    r.buttons = buttons;
+    r.icon = icon;
+    records.append(r);
+    if (onDialog)
+        onDialog(r);
+    if (!messageAnswers.isEmpty())
+        return messageAnswers.dequeue();
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+bool FakeDialogs::input(QWidget *, const QString &prompt, const QString &title, const QString &defaultText,
+                        QString *answer)
+{
+    DialogRecord r;
+    r.kind = DialogRecord::Input;
+    r.text = prompt;
+    r.title = title;
+    r.defaultText = defaultText;
+    records.append(r);
+    if (onDialog)
+        onDialog(r);
+    if (inputAnswers.isEmpty()) {
+        *answer = defaultText;
+        return true;
+    }
+    const QString a = inputAnswers.dequeue();
+    if (a.isNull()) {
+        answer->clear();
+        return false;
+    }
+    *answer = a;
+    return true;
+}
+
+QString FakeDialogs::openFile(QWidget *, const QString &caption, const QString &, const QString &)
+{
+    DialogRecord r;
+    r.kind = DialogRecord::OpenFile;
+    r.text = caption;
+    records.append(r);
+    if (onDialog)
+        onDialog(r);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QString FakeDialogs::saveFile(QWidget *, const QString &caption, const QString &suggestedPath, const QString &)
+{
+    DialogRecord r;
+    r.kind = DialogRecord::SaveFile;
+    r.text = caption;
+    r.defaultText = suggestedPath;
+    records.append(r);
+    if (onDialog)
+        onDialog(r);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+int FakeDialogs::count(DialogRecord::Kind kind) const
+{
+    int n = 0;
+    for (const DialogRecord &r : records)
+        n += r.kind == kind ? 1 : 0;
+    return n;
+}
+
+HttpReply FakeNetwork::get(const QUrl &url, int timeoutMs)
+{
+    requests.append(url);
+    timeouts.append(timeoutMs);
+    if (replies.isEmpty()) {
+        HttpReply r;
+        r.error = QStringLiteral("offline");
+        return r;
+    }
+    return replies.dequeue();
+}
+
+namespace {
+// Accepts a number of bytes, then refuses every further write.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(const QString &path, qint64 budget) : m_file(path), m_budget(budget) {}
+    bool openWith(OpenMode mode)
+    {
+        if (!m_file.open(mode))
+            return false;
+        return QIODevice::open(mode);
+    }
+    void close() override
+    {
+        m_file.close();
+        QIODevice::close();
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 len) override
+    {
+        const qint64 allowed = qMin(len, m_budget);
+        if (allowed <= 0) {
+            setErrorString(QStringLiteral("simulated write failure"));
+            return -1;
+        }
+        m_budget -= allowed;
+        return m_file.write(data, allowed);
+    }
+
+private:
+    QFile m_file;
+    qint64 m_budget;
+};
+} // namespace
+
+std::unique_ptr<QIODevice> FailingFileStore::openForWriting(const QString &path, QIODevice::OpenMode mode)
+{
+    ++opens;
+    if (opens != failOnOpenNumber)
+        return FileStore::openForWriting(path, mode);
+    if (failOpen) {
+        auto dead = std::make_unique<QFile>(QString()); // never opened
+        return dead;
+    }
+    auto device = std::make_unique<FailingDevice>(path, failAfterBytes);
+    device->openWith(mode);
+    return device;
+}
+
+bool FailingFileStore::renameOver(const QString &from, const QString &to, QString *error)
+{
+    if (failRename) {
+        *error = QStringLiteral("simulated rename failure");
+        return false;
+    }
+    return FileStore::renameOver(from, to, error);
+}
+
+TestServices::TestServices()
+    : clock(std::make_shared<FakeClock>()),
+      random(std::make_shared<ScriptedRandom>()),
+      dialogs(std::make_shared<FakeDialogs>()),
+      sound(std::make_shared<FakeSound>()),
+      shell(std::make_shared<FakeShell>()),
+      process(std::make_shared<FakeProcess>()),
+      network(std::make_shared<FakeNetwork>()),
+      files(std::make_shared<FileStore>())
+{
+    services.paths = AppPaths(dir.path());
+    services.files = files;
+    services.clock = clock;
+    services.random = random;
+    services.dialogs = dialogs;
+    services.sound = sound;
+    services.shell = shell;
+    services.process = process;
+    services.network = network;
+    services.timing = Timing::shrunk();
+}
+
+void TestServices::writeBytes(const QString &name, const QByteArray &bytes) const
+{
+    const QString full = path(name);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile f(full);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+void TestServices::writeLines(const QString &name, const QStringList &lines) const
+{
+    QString text;
+    for (const QString &l : lines)
+        text += l + QStringLiteral("\r\n");
+    writeBytes(name, cp932::encode(text).bytes);
+}
+
+QByteArray TestServices::readBytes(const QString &name) const
+{
+    QFile f(path(name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+QStringList TestServices::readLines(const QString &name) const
+{
+    return FileStore().readLines(path(name)).lines;
+}
+
+void TestServices::copyAssets() const
+{
+    const QString from = qEnvironmentVariable("VORA_APP_DIR");
+    if (from.isEmpty())
+        return;
+    const QDir src(from);
+    for (const QString &name : src.entryList({QStringLiteral("*.jpg"), QStringLiteral("*.htm")}, QDir::Files))
+        QFile::copy(src.filePath(name), path(name));
+}
+
+} // namespace vora::testing

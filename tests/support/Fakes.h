@@ -1,0 +1,160 @@
+#pragma once
+#include "toolkit/Services.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+namespace vora::testing {
+
+// A clock the test sets and moves. Monotonic time follows the real clock unless frozen,
+// so waits built on timers still end.
+class FakeClock : public Clock {
+public:
+    FakeClock();
+    double secondsSinceMidnight() const override;
+    QString dateText() const override;
+    QString timeText() const override;
+    qint64 monotonicMs() const override;
+
+    void setDateTime(const QDateTime &dt) { m_now = dt; }
+    void setTime(int h, int m, int s, int ms = 0) { m_now.setTime(QTime(h, m, s, ms)); }
+    void setDate(int y, int mo, int d) { m_now.setDate(QDate(y, mo, d)); }
+    void advanceMs(qint64 ms) { m_now = m_now.addMSecs(ms); m_extraMonotonic += ms; }
+    // Freeze: monotonic time moves only through advanceMs().
+    void setFrozen(bool frozen) { m_frozen = frozen; }
+
+private:
+    QDateTime m_now;
+    qint64 m_extraMonotonic = 0;
+    bool m_frozen = false;
+    qint64 m_origin;
+};
+
+// Returns scripted values in order; after the script, `fallback`. Records every reseed.
+class ScriptedRandom : public RandomSource {
+public:
+    void reseed(double seed) override { reseeds.append(seed); }
+    double draw(double argument = 1.0) override;
+    void script(const QList<double> &values) { for (double v : values) m_queue.enqueue(v); }
+    int remaining() const { return m_queue.size(); }
+
+    QList<double> reseeds;
+    QList<double> arguments;
+    double fallback = 0.25;
+
+private:
+    QQueue<double> m_queue;
+    double m_last = 0.0;
+};
+
+struct DialogRecord {
+    enum Kind { Message, Input, OpenFile, SaveFile } kind = Message;
+    QString text;
+    QString title;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    QString defaultText;
+};
+
+// Answers from queues; records every text, button set and icon.
+class FakeDialogs : public Dialogs {
+public:
+    MsgAnswer message(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+                      const QString &title = QString()) override;
+    bool input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
+               QString *answer) override;
+    QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
+    QString saveFile(QWidget *parent, const QString &caption, const QString &suggestedPath,
+                     const QString &filter) override;
+
+    QQueue<MsgAnswer> messageAnswers;  // empty: Ok / Yes
+    QQueue<QString> inputAnswers;      // a null QString means Cancel; empty queue: the default text
+    QQueue<QString> fileAnswers;       // empty: cancelled
+    QList<DialogRecord> records;
+    // Called after each record is made (tests may act while a dialog is "open").
+    std::function<void(const DialogRecord &)> onDialog;
+
+    int count(DialogRecord::Kind kind) const;
+    const DialogRecord *last() const { return records.isEmpty() ? nullptr : &records.last(); }
+};
+
+class FakeSound : public Sound {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+class FakeShell : public Shell {
+public:
+    bool openDocument(const QString &path) override { documents.append(path); return result; }
+    bool openUrl(const QUrl &url) override { urls.append(url); return result; }
+    QStringList documents;
+    QList<QUrl> urls;
+    bool result = true;
+};
+
+// Records restarts and quits; never ends the test process.
+class FakeProcess : public Process {
+public:
+    bool startNewInstance() override { ++restarts; return true; }
+    void quitNow() override { ++quits; }
+    int restarts = 0;
+    int quits = 0;
+};
+
+class FakeNetwork : public Network {
+public:
+    HttpReply get(const QUrl &url, int timeoutMs) override;
+    QQueue<HttpReply> replies; // empty: failure "offline"
+    QList<QUrl> requests;
+    QList<int> timeouts;
+};
+
+// A file store whose writes fail: after `failAfterBytes` bytes of the n-th opened device
+// (counting from 1), or at open time when `failOpen` is set.
+class FailingFileStore : public FileStore {
+public:
+    int failOnOpenNumber = 1;      // which open for writing fails
+    qint64 failAfterBytes = 0;     // bytes accepted before the failure
+    bool failOpen = false;         // fail at open instead of midway
+    bool failRename = false;       // fail the final rename
+    int opens = 0;
+
+protected:
+    std::unique_ptr<QIODevice> openForWriting(const QString &path, QIODevice::OpenMode mode) override;
+    bool renameOver(const QString &from, const QString &to, QString *error) override;
+};
+
+// A whole set of fakes in a temporary program folder, with shrunk timings.
+struct TestServices {
+    TestServices();
+    QTemporaryDir dir;
+    std::shared_ptr<FakeClock> clock;
+    std::shared_ptr<ScriptedRandom> random;
+    std::shared_ptr<FakeDialogs> dialogs;
+    std::shared_ptr<FakeSound> sound;
+    std::shared_ptr<FakeShell> shell;
+    std::shared_ptr<FakeProcess> process;
+    std::shared_ptr<FakeNetwork> network;
+    std::shared_ptr<FileStore> files;
+    Services services;
+
+    QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
+    // Writes raw bytes to a file in the program folder (creating folders).
+    void writeBytes(const QString &name, const QByteArray &bytes) const;
+    // Writes lines in CP932 with CR LF.
+    void writeLines(const QString &name, const QStringList &lines) const;
+    QByteArray readBytes(const QString &name) const;
+    QStringList readLines(const QString &name) const;
+    // Copies the generated pictures and help page from the build's program folder.
+    void copyAssets() const;
+};
+
+} // namespace vora::testing

@@ -1,0 +1,248 @@
+#include "Fakes.h"
+#include "toolkit/Cp932.h"
+#include "toolkit/FileStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace vora;
+using vora::testing::FailingFileStore;
+using vora::testing::TestServices;
+
+class TestFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void roundTrip_data();
+    void roundTrip();
+    void waveDashIsStoredAsTheCodePageTilde();
+    void unencodableIsRefusedAndNothingWritten();
+    void invalidBytesAreVisibleAsDamage();
+    void lineSplitting_data();
+    void lineSplitting();
+    void columnsCountCharactersNotBytes();
+    void appendAddsOneWholeLine();
+    void appendRepairsMissingTerminator();
+    void appendFailureLeavesFileIntact();
+    void replaceKeepsOriginalWhenWorkFileCannotBeWritten();
+    void replaceKeepsOriginalInReadOnlyFolder();
+    void replaceKeepsOriginalWhenWriteFailsMidway();
+    void replaceKeepsOriginalWhenRenameFails();
+    void replaceCreatesMissingFile();
+    void directoryInPlaceOfFile();
+};
+
+void TestFiles::roundTrip_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("memo line") << QStringList{QStringLiteral("実験条件=静かな部屋") + QChar(1) + QChar(1) + QStringLiteral("夜")};
+    QTest::newRow("fullwidth tilde") << QStringList{QStringLiteral("10～20")};
+    QTest::newRow("half-width katakana") << QStringList{QStringLiteral("ﾀｰｹﾞｯﾄの1の回数")};
+    QTest::newRow("NEC special") << QStringList{QStringLiteral("①②③ ㈱")};
+    QTest::newRow("several lines") << QStringList{QStringLiteral("a"), QString(), QStringLiteral("　全角空白")};
+}
+
+void TestFiles::roundTrip()
+{
+    QFETCH(QStringList, lines);
+    TestServices t;
+    FileStore store;
+    const QString path = t.path(QStringLiteral("a.txt"));
+    QVERIFY(store.replaceAll(path, lines).ok);
+    const ReadResult r = store.readLines(path);
+    QVERIFY(r.ok);
+    QVERIFY(!r.damaged);
+    QCOMPARE(r.lines, lines);
+    // Every line ends in CR LF on disk.
+    const QByteArray raw = t.readBytes(QStringLiteral("a.txt"));
+    QCOMPARE(raw.count("\r\n"), lines.size());
+    QVERIFY(!raw.contains("\n\n"));
+}
+
+void TestFiles::waveDashIsStoredAsTheCodePageTilde()
+{
+    // Linux input methods type U+301C where Windows has U+FF5E; both are the same glyph.
+    TestServices t;
+    FileStore store;
+    QVERIFY(store.replaceAll(t.path(QStringLiteral("w.txt")), {QStringLiteral("1〜2")}).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("w.txt")), QByteArray("1\x81\x60" "2\r\n"));
+    QCOMPARE(store.readLines(t.path(QStringLiteral("w.txt"))).lines, QStringList{QStringLiteral("1～2")});
+}
+
+void TestFiles::unencodableIsRefusedAndNothingWritten()
+{
+    TestServices t;
+    FileStore store;
+    const QString path = t.path(QStringLiteral("memo.txt"));
+    t.writeLines(QStringLiteral("memo.txt"), {QStringLiteral("元の内容")});
+    const QByteArray before = t.readBytes(QStringLiteral("memo.txt"));
+
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    FileResult r = store.replaceAll(path, {QStringLiteral("メモ") + emoji});
+    QVERIFY(!r.ok);
+    QVERIFY(r.message.contains(emoji));
+    QCOMPARE(t.readBytes(QStringLiteral("memo.txt")), before);
+
+    r = store.appendLine(path, QStringLiteral("x") + emoji);
+    QVERIFY(!r.ok);
+    QCOMPARE(t.readBytes(QStringLiteral("memo.txt")), before);
+    QVERIFY(!QFileInfo::exists(FileStore::defaultWorkPath(path)));
+
+    const cp932::Encoded e = cp932::encode(QStringLiteral("ab") + emoji);
+    QVERIFY(!e.ok);
+    QCOMPARE(e.badCharacter, emoji);
+    QVERIFY(!e.bytes.contains('?'));
+}
+
+void TestFiles::invalidBytesAreVisibleAsDamage()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("bad.txt"), QByteArray("abc\xFF\x80\r\n\x82\r\n", 9));
+    const ReadResult r = FileStore().readLines(t.path(QStringLiteral("bad.txt")));
+    QVERIFY(r.ok);
+    QVERIFY(r.damaged);
+    QCOMPARE(r.lines.size(), 2);
+    QVERIFY(r.lines.at(0).startsWith(QStringLiteral("abc")));
+    QVERIFY(r.lines.at(0) != QStringLiteral("abc"));
+}
+
+void TestFiles::lineSplitting_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << QStringLiteral("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("no final terminator") << QStringLiteral("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("empty last line") << QStringLiteral("a\r\n\r\n") << QStringList{"a", ""};
+    QTest::newRow("lone lf and cr") << QStringLiteral("a\nb\rc") << QStringList{"a", "b", "c"};
+    QTest::newRow("empty") << QString() << QStringList{};
+}
+
+void TestFiles::lineSplitting()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(splitLines(text), lines);
+}
+
+void TestFiles::columnsCountCharactersNotBytes()
+{
+    TestServices t;
+    FileStore store;
+    const QString line = QStringLiteral("実験条件=あいう");
+    QVERIFY(store.replaceAll(t.path(QStringLiteral("c.txt")), {line}).ok);
+    const QString read = store.readLines(t.path(QStringLiteral("c.txt"))).lines.value(0);
+    QCOMPARE(read.left(5), QStringLiteral("実験条件="));
+    QCOMPARE(read.size(), 8);
+    QCOMPARE(t.readBytes(QStringLiteral("c.txt")).size(), 8 * 2 - 1 + 2); // "=" is one byte, + CR LF
+}
+
+void TestFiles::appendAddsOneWholeLine()
+{
+    TestServices t;
+    FileStore store;
+    const QString path = t.path(QStringLiteral("data/x.txt"));
+    QVERIFY(store.ensureFolder(t.path(QStringLiteral("data"))).ok);
+    QVERIFY(store.appendLine(path, QStringLiteral("one")).ok);
+    QVERIFY(store.appendLine(path, QStringLiteral("two")).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("data/x.txt")), QByteArray("one\r\ntwo\r\n"));
+}
+
+void TestFiles::appendRepairsMissingTerminator()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "one");
+    QVERIFY(FileStore().appendLine(t.path(QStringLiteral("x.txt")), QStringLiteral("two")).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("one\r\ntwo\r\n"));
+}
+
+void TestFiles::appendFailureLeavesFileIntact()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "one\r\n");
+    FailingFileStore store;
+    store.failAfterBytes = 2; // part of the line reaches the file, then the disk "fills up"
+    const FileResult r = store.appendLine(t.path(QStringLiteral("x.txt")), QStringLiteral("second line"));
+    QVERIFY(!r.ok);
+    QVERIFY(!r.message.isEmpty());
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("one\r\n"));
+}
+
+void TestFiles::replaceKeepsOriginalWhenWorkFileCannotBeWritten()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "original\r\n");
+    FailingFileStore store;
+    store.failOpen = true;
+    const FileResult r = store.replaceAll(t.path(QStringLiteral("x.txt")), {QStringLiteral("new")});
+    QVERIFY(!r.ok);
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("original\r\n"));
+}
+
+void TestFiles::replaceKeepsOriginalInReadOnlyFolder()
+{
+    if (::geteuid() == 0)
+        QSKIP("root ignores folder permissions; the failing-device cases cover this path");
+    TestServices t;
+    t.writeBytes(QStringLiteral("ro/x.txt"), "original\r\n");
+    const QString folder = t.path(QStringLiteral("ro"));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const FileResult r = FileStore().replaceAll(folder + QStringLiteral("/x.txt"), {QStringLiteral("new")});
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(!r.ok);
+    QCOMPARE(t.readBytes(QStringLiteral("ro/x.txt")), QByteArray("original\r\n"));
+}
+
+void TestFiles::replaceKeepsOriginalWhenWriteFailsMidway()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "original\r\n");
+    FailingFileStore store;
+    store.failAfterBytes = 5;
+    const QString path = t.path(QStringLiteral("x.txt"));
+    const FileResult r = store.replaceAll(path, {QStringLiteral("a much longer new content"), QStringLiteral("x")});
+    QVERIFY(!r.ok);
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("original\r\n"));
+    QVERIFY(!QFileInfo::exists(FileStore::defaultWorkPath(path)));
+}
+
+void TestFiles::replaceKeepsOriginalWhenRenameFails()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "original\r\n");
+    FailingFileStore store;
+    store.failOnOpenNumber = 0; // writes succeed
+    store.failRename = true;
+    const QString path = t.path(QStringLiteral("x.txt"));
+    QVERIFY(!store.replaceAll(path, {QStringLiteral("new")}).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("original\r\n"));
+}
+
+void TestFiles::replaceCreatesMissingFile()
+{
+    TestServices t;
+    const QString path = t.path(QStringLiteral("new.txt"));
+    const QString work = t.path(QStringLiteral("work.txt"));
+    QVERIFY(FileStore().replaceAll(path, {QStringLiteral("x")}, work).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("new.txt")), QByteArray("x\r\n"));
+    QVERIFY(!QFileInfo::exists(work));
+}
+
+void TestFiles::directoryInPlaceOfFile()
+{
+    TestServices t;
+    QDir().mkpath(t.path(QStringLiteral("d.txt")));
+    FileStore store;
+    const ReadResult r = store.readLines(t.path(QStringLiteral("d.txt")));
+    QVERIFY(!r.ok);
+    QVERIFY(!r.missing);
+    QVERIFY(!r.message.isEmpty());
+    QVERIFY(!store.appendLine(t.path(QStringLiteral("d.txt")), QStringLiteral("x")).ok);
+    QVERIFY(!store.replaceAll(t.path(QStringLiteral("d.txt")), {QStringLiteral("x")}).ok);
+    QVERIFY(QFileInfo(t.path(QStringLiteral("d.txt"))).isDir());
+}
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "tst_files.moc"
