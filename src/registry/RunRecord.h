@@ -1,0 +1,49 @@
+#pragma once
+// One run as stored: the 261-column line, optionally followed by a space and a run memo.
+#include "toolkit/AppPaths.h"
+#include "toolkit/FileStore.h"
+
+#include <QString>
+#include <array>
+
+namespace vora {
+
+struct RunRecord {
+    QString experimentName;   // cut or padded to 10 columns
+    QString date;             // "yyyy/MM/dd"
+    QString startTime;        // 5 characters: "14:30" or " 9:05"
+    QString stimulusCode;     // "B", "M", "S", "n"
+    int hits = 0;             // 0..100; 100 is stored as "00"
+    QString hitDisplayCode;   // "D" or "-"
+    std::array<int, 5> segmentHits{};     // trials 1-20, 21-40, 41-60, 61-80, 81-100
+    std::array<int, 5> stimulusTrials{};  // first trial of the stimulus episode, then zeros
+    QString targets;          // 100 characters "1"/"0"
+    QString inputs;           // 100 characters "1"/"0"
+    bool hasMemo = false;     // a space stands at column 262
+    QString memo;             // as stored (line breaks as "<BR>")
+
+    // Exactly 261 characters (plus " " + memo when hasMemo).
+    QString toLine() const;
+    // Reads a run line leniently (the loader's view); never fails.
+    static RunRecord fromLine(const QString &line);
+    int targetOnes() const;
+    int inputOnes() const;
+};
+
+// "  7" style right alignment: the last `width` characters of two spaces + the number.
+QString rightAligned(int value, int width);
+// Start time for the record from a "H:mm:ss" time text: "14:30:05" -> "14:30", "9:05:12" -> " 9:05".
+QString runStartTimeFromTimeText(const QString &timeText);
+
+// Appends one run line to the data file, creating the data folder and the file as needed.
+// On failure nothing of the line stays in the file and the message says why.
+FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line);
+
+// Stores `memoText` (CR LF -> "<BR>") behind run `runNo` (1-based, memo lines not counted):
+// the first 261 characters, a space, the memo. Every other line stays byte for byte.
+// Through data/work.txt and an atomic rename; an unreadable file is never replaced;
+// text the code page cannot hold is refused.
+FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString &path, int runNo,
+                          const QString &memoText);
+
+} // namespace vora
