@@ -35,6 +35,11 @@ QString rightAligned(int value, int width);
 // Start time for the record from a "H:mm:ss" time text: "14:30:05" -> "14:30", "9:05:12" -> " 9:05".
 QString runStartTimeFromTimeText(const QString &timeText);
 
+// Run memo as stored behind column 262: line breaks as "<BR>" (a lone CR or LF counts as a break).
+QString runMemoToFileForm(const QString &shown);
+// "<BR>" -> CR LF, for showing a stored run memo.
+QString runMemoFromFileForm(const QString &stored);
+
 // Appends one run line to the data file, creating the data folder and the file as needed.
 // On failure nothing of the line stays in the file and the message says why.
 FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line);

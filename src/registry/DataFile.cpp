@@ -1,0 +1,230 @@
+#include "registry/DataFile.h"
+
+#include "registry/RewriteGuard.h"
+
+#include <array>
+
+namespace vora {
+
+namespace {
+
+const QChar kMemoBreak(1);
+
+// Block k (0-based) of a run line: columns of its stored count.
+struct BlockColumns {
+    int first;
+    int last;
+};
+constexpr std::array<BlockColumns, 5> kBlocks{{{31, 32}, {33, 35}, {36, 38}, {39, 41}, {42, 44}}};
+
+std::array<int, 5> storedBlocks(const QString &line)
+{
+    std::array<int, 5> s{};
+    for (int k = 0; k < 5; ++k)
+        s[k] = lenientNumber(columns(line, kBlocks[k].first, kBlocks[k].last));
+    return s;
+}
+
+int sum(const std::array<int, 5> &v)
+{
+    int total = 0;
+    for (int x : v)
+        total += x;
+    return total;
+}
+
+} // namespace
+
+QString dataFileName(const QString &experimentName, const QString &suffix)
+{
+    return experimentName + QLatin1Char('-') + suffix + QStringLiteral(".txt");
+}
+
+QString dataFilePath(const AppPaths &paths, const QString &experimentName, const QString &suffix)
+{
+    return paths.dataFile(dataFileName(experimentName, suffix));
+}
+
+QString conditionMemoPrefix()
+{
+    return QStringLiteral("実験条件=");
+}
+
+bool isConditionMemoLine(const QString &line)
+{
+    return line.startsWith(conditionMemoPrefix());
+}
+
+QString memoFromFileForm(const QString &stored)
+{
+    QString out = stored;
+    out.replace(QString(2, kMemoBreak), QStringLiteral("\r\n"));
+    return out;
+}
+
+QString memoToFileForm(const QString &shown)
+{
+    return lineBreaksTo(shown, QString(2, kMemoBreak));
+}
+
+int lenientNumber(const QString &field)
+{
+    // Fields are two or three columns wide; the cap only keeps hand-edited text from overflowing.
+    constexpr int kCap = 100000000;
+    int value = 0;
+    for (const QChar c : field) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t'))
+            continue;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        if (value < kCap)
+            value = value * 10 + (c.unicode() - '0');
+    }
+    return value;
+}
+
+QString columns(const QString &line, int first, int last)
+{
+    if (first < 1)
+        first = 1;
+    if (last < first || first > line.size())
+        return QString();
+    return line.mid(first - 1, last - first + 1);
+}
+
+int storedTotal(const QString &line)
+{
+    const QString field = columns(line, 28, 29);
+    // 100 matches do not fit two columns; the writer keeps the last two digits.
+    if (field == QLatin1String("00") && sum(storedBlocks(line)) == 100)
+        return 100;
+    return lenientNumber(field);
+}
+
+RunLineCheck checkRunLine(const QString &line)
+{
+    RunLineCheck result;
+    const int total = storedTotal(line);
+    const std::array<int, 5> stored = storedBlocks(line);
+
+    if (line.trimmed().isEmpty()) {
+        result.ok = false;
+        result.reason = QStringLiteral("空の行です（ランの記録がありません）");
+        return result;
+    }
+
+    if (sum(stored) != total) {
+        result.ok = false;
+        result.reason = QStringLiteral("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
+                            .arg(sum(stored))
+                            .arg(total);
+        return result;
+    }
+
+    const QString targets = columns(line, 61, 160);
+    const QString inputs = columns(line, 162, 261);
+    std::array<int, 5> counted{};
+    for (int i = 0; i < 100; ++i) {
+        // A character beyond the end of the line is empty; two empty ones are equal.
+        const QChar t = i < targets.size() ? targets.at(i) : QChar();
+        const QChar in = i < inputs.size() ? inputs.at(i) : QChar();
+        if (t == in)
+            ++counted[i / 20];
+    }
+    for (int k = 0; k < 5; ++k) {
+        if (counted[k] != stored[k]) {
+            result.ok = false;
+            result.reason = QStringLiteral("ブロック%1の一致数（%2）が記録（%3）と合いません")
+                                .arg(k + 1)
+                                .arg(counted[k])
+                                .arg(stored[k]);
+            return result;
+        }
+    }
+
+    if (sum(counted) != total) {
+        result.ok = false;
+        result.reason = QStringLiteral("ターゲットと入力の一致数（%1）が記録された一致数（%2）と合いません")
+                            .arg(sum(counted))
+                            .arg(total);
+    }
+    return result;
+}
+
+DataFileContents loadDataFile(const FileStore &files, const QString &path)
+{
+    DataFileContents out;
+    const ReadResult read = files.readLines(path);
+    if (!read.ok) {
+        if (read.missing) {
+            out.missing = true;
+        } else {
+            out.readOk = false;
+            out.readError = read.message;
+        }
+        out.lastDate = QStringLiteral("-");
+        return out;
+    }
+
+    int fileLine = 0;
+    for (const QString &line : read.lines) {
+        ++fileLine;
+        if (isConditionMemoLine(line)) {
+            out.hasMemoLine = true;
+            out.conditionMemo = memoFromFileForm(line.mid(conditionMemoPrefix().size()));
+            continue;
+        }
+        out.runLines.append(line);
+        out.lastStimulusCode = columns(line, 27, 27);
+        out.lastHitDisplayCode = columns(line, 30, 30);
+        out.lastDate = columns(line, 11, 20);
+        if (out.firstBadFileLine == 0) {
+            const RunLineCheck check = checkRunLine(line);
+            if (!check.ok) {
+                out.firstBadFileLine = fileLine;
+                out.firstBadRun = out.runLines.size();
+                out.badReason = check.reason;
+            }
+        }
+    }
+    if (out.runLines.isEmpty())
+        out.lastDate = QStringLiteral("-");
+    return out;
+}
+
+RunCountInfo countRuns(const FileStore &files, const QString &path)
+{
+    RunCountInfo info;
+    const ReadResult read = files.readLines(path);
+    if (!read.ok)
+        return info;
+    for (const QString &line : read.lines) {
+        if (isConditionMemoLine(line))
+            continue;
+        ++info.runs;
+        info.lastDate = columns(line, 11, 20);
+    }
+    return info;
+}
+
+FileResult saveConditionMemo(FileStore &files, const AppPaths &paths, const QString &path, const QString &memoText)
+{
+    const QString memoLine = conditionMemoPrefix() + memoToFileForm(memoText);
+    if (FileResult refused = refuseUnencodable(memoLine); !refused)
+        return refused;
+
+    const ReadResult read = files.readLines(path);
+    if (!read.ok && !read.missing)
+        return FileResult::failure(notReplacedMessage(path, read.message));
+
+    QStringList lines{memoLine};
+    for (const QString &line : read.lines) {
+        if (!isConditionMemoLine(line))
+            lines.append(line);
+    }
+    if (FileResult damaged = refuseDamagedKeptLines(path, read, lines.mid(1)); !damaged)
+        return damaged;
+    return replaceThroughWorkFile(files, paths, path, lines);
+}
+
+} // namespace vora

@@ -1,0 +1,22 @@
+#pragma once
+// Helpers shared by the registry's whole-file rewrites of data files. Internal to src/registry.
+#include "toolkit/AppPaths.h"
+#include "toolkit/FileStore.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vora {
+
+// Failure with the code page's message when `text` cannot be stored.
+FileResult refuseUnencodable(const QString &text);
+// Message for a data file that exists but could not be read, so it was left alone.
+QString notReplacedMessage(const QString &path, const QString &reason);
+// Refuses when lines that must stay unchanged hold bytes the code page could not decode.
+FileResult refuseDamagedKeptLines(const QString &path, const ReadResult &read, const QStringList &kept);
+// Writes `lines` to data/work.txt, flushes it and renames it over `path`.
+FileResult replaceThroughWorkFile(FileStore &files, const AppPaths &paths, const QString &path, const QStringList &lines);
+// Every line break (CR LF, lone CR, lone LF) of `text` replaced by `mark`.
+QString lineBreaksTo(const QString &text, const QString &mark);
+
+} // namespace vora
