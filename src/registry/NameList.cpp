@@ -24,6 +24,19 @@ QString cutBeforeFirstSpace(const QString &text)
     return space < 0 ? text : text.left(space);
 }
 
+// The name that a list or selection line gives: the text before the first space, provided
+// the ten name columns hold nothing else but padding. Empty when the line names no valid
+// experiment, so that nothing read from a file can name a path outside the data folder.
+QString checkedName(const QString &line)
+{
+    const QString name = cutBeforeFirstSpace(line);
+    if (!isValidExperimentName(name))
+        return QString();
+    if (columns(line, name.size() + 1, 10).trimmed().size() > 0)
+        return QString();
+    return name;
+}
+
 QString column(const QString &line, int col)
 {
     return columns(line, col, col);
@@ -128,8 +141,8 @@ NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box)
     for (const QString &line : read.lines) {
         if (out.items.size() >= kMaxListItems)
             break;
-        const QString name = cutBeforeFirstSpace(line.left(10));
-        if (!isValidExperimentName(name))
+        const QString name = checkedName(line.left(10));
+        if (name.isEmpty())
             continue; // a crafted or broken line must not name a file
 
         const QString rest = line.mid(13);
@@ -184,8 +197,8 @@ SelectionRead readSelectionFile(const FileStore &files, const AppPaths &paths)
     out.opened = true;
     for (int i = 0; i < kBoxes; ++i) {
         const QString line = read.lines.value(i);
-        const QString name = cutBeforeFirstSpace(line);
-        if (!isValidExperimentName(name))
+        const QString name = checkedName(line);
+        if (name.isEmpty())
             continue;
         out.boxes[i].name = name;
         out.boxes[i].stimulusCode = column(line, 12);
