@@ -3,8 +3,10 @@
 // "new-sub2.htm", the web panel WB1 showing that copy, the version comparison and the
 // notice panel Frame3/Text2/Command11 "×".
 #include <QObject>
+#include <QString>
 
 class QWidget;
+class QUrl;
 
 namespace vora {
 
@@ -22,6 +24,21 @@ public:
     void toggleWebPanel();                               // a click on the window background
     void setWebPanelVisible(bool visible);               // the registration view hides it
     QWidget *webPanel() const;
+
+    // 0 before the first click on the window, then -1 (panel hidden) or 1 (shown).
+    int webPanelState() const;
+    // The notice text once a newer version was found in this load, else empty.
+    QString messageText() const;
+    // The folder address the page was fetched from (default or "update-site.txt").
+    QString siteFolder() const;
+    // True when the last fetch brought the real page (it held "ＶＯＲＡ").
+    bool lastFetchSucceeded() const;
+    // The longest the fetch step may take: the retry window plus one attempt.
+    static int fetchBoundMs(int retryWindowMs, int attemptTimeoutMs);
+
+    // A link of the page was clicked: the page asks for a new browser window. Opens an
+    // http(s) link in the user's browser and ends the program; other links are ignored.
+    void openLink(const QUrl &link);
 
 private:
     class Impl;
