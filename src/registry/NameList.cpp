@@ -230,7 +230,9 @@ QString firstRunName(const QString &dateText)
 
 QString firstRunLine(const QString &dateText)
 {
-    return firstRunName(dateText) + QStringLiteral("  -") + QStringLiteral("S") + QStringLiteral("D") + QStringLiteral("0");
+    // Padding to ten columns equals the two spaces of the usual eight-character name and keeps
+    // the codes in columns 12 and 13 for any other length.
+    return padName(firstRunName(dateText)) + QStringLiteral("-") + QStringLiteral("S") + QStringLiteral("D") + QStringLiteral("0");
 }
 
 } // namespace vora
