@@ -27,8 +27,14 @@ QString allRunLevelPhrase(int level);       // level as above
 
 // Label15 in the single-run display: "◆一致数=63　◆刺激＝34～40 (Tr1=52,In1=47)".
 QString singleRunLine(int hits, bool withStimulus, int stimulusTrial, int stimulusSpan, int targetOnes, int inputOnes);
+// Label15's tooltip when the experiment has a stimulus.
+QString singleRunLineTooltip();
 // Label29 caption for a run at the 1 % level.
 QString congratulationText(int hits);
+// Picture5 beside the panel: the 370 and 1000 levels (65 or more, 35 or fewer).
+bool showsCongratulationPicture(int hits);
+// Trials one stimulus episode lasts.
+constexpr int kStimulusSpan = 7;
 
 // Exact two-tailed binomial p-value of k successes in n trials with p = 0.5.
 double binomialTwoTailedP(int k, int n);
