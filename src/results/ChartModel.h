@@ -1,0 +1,105 @@
+#pragma once
+// The five result charts as lists of drawing primitives in millimetres (origin top-left of
+// the picture box, y downwards), with the axis labels placed by control name. The view paints
+// the items in order at 56.693 twips per millimetre and moves the labels; tests read the lists.
+#include "results/RunLoader.h"
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <array>
+
+namespace vora {
+
+namespace chartcolour {
+// Colour numbers with red in the low byte, as the charts give them.
+QColor black();
+QColor grid();          // &HC0C0C0
+QColor darkGrid();      // &H808080
+QColor chance();        // &H000008: 8,0,0
+QColor limit();         // &HAAAAFF: 255,170,170
+QColor overviewLimit(); // &HA0A0FF: 255,160,160
+QColor stimulusZone();  // &HCCDDFF: 255,221,204
+QColor onset();         // &H0000FF: 255,0,0
+QColor memoDot();       // &H000080: 128,0,0
+} // namespace chartcolour
+
+struct ChartItem {
+    enum Kind { Line, Outline, FilledRect, Circle };
+    Kind kind = Line;
+    QPointF p1;          // line start / rectangle corner / circle centre
+    QPointF p2;          // line end / opposite rectangle corner
+    double radius = 0.0; // circles (filled with their colour)
+    QColor colour;
+    int penWidth = 1;    // pixels
+    QString name;        // line controls of chart 1 ("Line2(5)"), else empty
+};
+
+// A label control over the chart, positioned in the chart's millimetres.
+struct ChartText {
+    QString control;          // "Label3(4)", "Label7", ...
+    QString caption;
+    bool setsCaption = true;  // false: the caption is the label's own (design) text
+    bool placed = true;       // false: position unchanged
+    double left = 0.0;
+    double top = 0.0;
+    bool visible = true;
+    int fontSize = 0;         // 0: the label's own size
+    bool transparent = false;
+};
+
+// Chart 2: the button standing for run n (Command3(n)); clicking it opens that run.
+struct HitDot {
+    int run = 0;
+    double left = 0.0;        // mm in the chart
+    double top = 0.0;
+    QColor backColour;        // memo colour for a run with a memo; invalid = the button's own
+    bool hasMemo = false;
+    QString control() const { return QStringLiteral("Command3(%1)").arg(run); }
+};
+// The dot buttons are 1.6 mm squares centred on the run's point.
+constexpr double kHitDotSize = 1.6;
+
+// A picture box's place in the window, in twips.
+struct BoxGeometry {
+    QString control; // "Picture1", "Picture2", "Picture4"
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct ChartModel {
+    BoxGeometry box;
+    QString titleControl;     // label above the box ("Label11", "Label12", "Label18")
+    QString titleCaption;
+    QVector<ChartItem> items; // paint order
+    QVector<ChartText> texts;
+    QVector<HitDot> dots;     // chart 2 only
+    // Chart 4/5: caption for Command11 (shown beside the title); empty = leave it as it is.
+    QString toggleCaption;
+    bool limitsShown = false; // 1 % limit lines drawn
+
+    const ChartText *text(const QString &control) const;
+    QVector<ChartItem> itemsOfKind(ChartItem::Kind kind) const;
+};
+
+// Chart 1 (Picture1, single run): the five segment counts; points only when a run is judged
+// (ResultsOnly 0).
+ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints);
+// Chart 2 (Picture1, overview): one point and dot button per run (runs 1..100).
+ChartModel overviewChart(const QVector<LoadedRun> &runs);
+// Chart 3 (Picture2): segment totals over R runs as deviation from chance.
+ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, bool overview);
+// Chart 4 (Picture4): counts of the 60 positions around the stimulus onset.
+ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool stimulusZone,
+                               int span = 30);
+// Chart 5 (Picture4): counts of the 100 trial positions. `toggleToBeforeAfter` when the user
+// chose this chart (AllRunChartMode 1), so Command11 offers the way back.
+ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleToBeforeAfter);
+// The lower chart the results view shows: per trial when AllRunChartMode is 1 or without a
+// stimulus, else around the stimulus.
+ChartModel lowerChart(const RunSet &runs, bool withStimulus, int allRunChartMode);
+
+} // namespace vora
