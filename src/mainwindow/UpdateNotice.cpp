@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -32,6 +33,14 @@ public:
         return QVariant(QByteArray());
     }
 };
+
+// The page writes colours the way old browsers forgave ("color=666666"); the panel needs the "#".
+QString forPanel(const QString &html)
+{
+    static const QRegularExpression bareColour(QStringLiteral("(color\\s*=\\s*[\"']?)([0-9A-Fa-f]{6})\\b"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    return QString(html).replace(bareColour, QStringLiteral("\\1#\\2"));
+}
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -72,7 +81,7 @@ void UpdateNotice::Impl::showLocalCopy()
         WB1->clear();
         return;
     }
-    WB1->setHtml(copy.lines.join(QLatin1Char('\n')));
+    WB1->setHtml(forPanel(copy.lines.join(QLatin1Char('\n'))));
 }
 
 void UpdateNotice::Impl::report(const FileResult &result)
@@ -174,7 +183,7 @@ void UpdateNotice::fetchAndStoreCopy()
         d->showLocalCopy(); // the panel shows the "(hp)" copy of this start
     } else {
         d->WB1->document()->setBaseUrl(QUrl(d->siteFolder));
-        d->WB1->setHtml(online);
+        d->WB1->setHtml(forPanel(online));
         d->report(wroteOnline);
         return;
     }
