@@ -1,0 +1,46 @@
+#include "mainwindow/ResultsEntry.h"
+
+#include "registry/MainControls.h"
+#include "startup/Module1.h"
+
+#include <QPushButton>
+
+namespace vora {
+
+ResultsEntry::ResultsEntry(Module1 &module, MainControls &controls, QPushButton *helpButton, QObject *parent)
+    : QObject(parent), m_module(module), m_c(controls)
+{
+    connect(m_c.Command13, &QPushButton::clicked, this, &ResultsEntry::showResults);
+    connect(helpButton, &QPushButton::clicked, this, &ResultsEntry::openHelp);
+    connect(m_c.Command3, &QPushButton::clicked, this, &ResultsEntry::endProgram);
+}
+
+void ResultsEntry::showResults()
+{
+    if (m_c.Ended)
+        return;
+    SharedState &st = m_module.state();
+    if (st.ShowConditions == 1)
+        st.ConditionMemo = m_c.Text1->memoText();
+    st.ResultsOnly = 1;
+    st.BrowsedRun = 0;
+    st.StimulusFlag = st.StimulusCode != "n" ? QStringLiteral("1") : QStringLiteral("0");
+    st.LaunchedFromMain = 1;
+    // Unloads this window (once this handler has returned) and builds the experiment window.
+    m_module.showExperimentWindow();
+}
+
+void ResultsEntry::openHelp()
+{
+    const Services &s = m_module.services();
+    // The result is not examined: a missing page simply shows nothing.
+    s.shell->openDocument(s.paths.file(helpFileName()));
+}
+
+void ResultsEntry::endProgram()
+{
+    // No questions and nothing written: an unsaved memo edit is given up.
+    m_module.services().process->quitNow();
+}
+
+} // namespace vora

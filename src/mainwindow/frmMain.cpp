@@ -1,0 +1,385 @@
+#include "mainwindow/frmMain.h"
+
+#include "mainwindow/BackgroundPictures.h"
+#include "mainwindow/ResultsEntry.h"
+#include "mainwindow/UpdateNotice.h"
+#include "registry/DataFile.h"
+#include "registry/NameBoxes.h"
+#include "registry/NameList.h"
+#include "registry/RegistrationView.h"
+#include "registry/SelectionLaunch.h"
+#include "startup/Module1.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Units.h"
+#include "toolkit/Version.h"
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace vora {
+
+using units::px;
+
+namespace {
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+void place(QWidget *w, int left, int top, int width, int height)
+{
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
+                  int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    place(label, left, top, width, height);
+    return label;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
+                        int height)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    place(button, left, top, width, height);
+    return button;
+}
+
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &text, int left, int width)
+{
+    auto *option = new QRadioButton(text, parent);
+    option->setObjectName(name);
+    place(option, left, 230, width, 270);
+    return option;
+}
+
+void setPointSize(QWidget *w, double size, bool bold = false)
+{
+    QFont f = w->font();
+    f.setPointSizeF(size);
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+// Column of name box N (1 to 5); element 0 shares the first column and stays hidden.
+int columnLeft(int box)
+{
+    return 200 + (qMax(box, 1) - 1) * 2420;
+}
+constexpr int kColumnWidth = 2300;
+
+} // namespace
+
+frmMain::frmMain(Module1 &module, QWidget *parent) : QWidget(parent), m_module(module)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("VORA"));
+    setFixedSize(px(kWidthTwips), px(kHeightTwips));
+    m_c.window = this;
+
+    buildControls();
+
+    nameBoxes = new NameBoxes(module, m_c, this);
+    registration = new RegistrationView(module, m_c, this);
+    selection = new SelectionLaunch(module, m_c, this);
+    resultsEntry = new ResultsEntry(module, m_c, Command15, this);
+    updateNotice = new UpdateNotice(module, this);
+    backgrounds = new BackgroundPictures(module, this);
+    m_c.setWebPanelVisible = [this](bool visible) { updateNotice->setWebPanelVisible(visible); };
+    m_c.frameDoubleClicked = [this](int box) { backgrounds->clickSlot(box); };
+    for (int box = 1; box <= kNameBoxes; ++box)
+        connect(m_c.Frame1[box], &ConditionFrame::doubleClicked, this, [this, box] {
+            if (!m_c.Ended)
+                m_c.frameDoubleClicked(box);
+        });
+
+    load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildControls()
+{
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("VORＡ"), 200, 60, 2700, 640);
+    setPointSize(Label1, 27.75, true);
+    Label1->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
+
+    m_c.Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
+    m_c.Label2->setEnabled(false);
+
+    m_c.Label3 = new CaptionLabel(this);
+    m_c.Label3->setObjectName(QStringLiteral("Label3"));
+    place(m_c.Label3, 3100, 380, 2400, 340);
+    m_c.Label3->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
+    m_c.Label3->setFrameShape(QFrame::Panel);
+    m_c.Label3->setFrameShadow(QFrame::Sunken);
+    setBackColour(m_c.Label3, Qt::white);
+    m_c.Label3->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+
+    m_c.Label18 = makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
+
+    Label9 = makeLabel(this, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
+    Command15 = makeButton(this, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
+
+    m_c.Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
+    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
+    Label6->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
+    Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
+    Label7->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
+
+    m_c.Command9 = makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
+    setPointSize(m_c.Command9, 9);
+    m_c.Command9->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
+
+    for (int box = 0; box <= kNameBoxes; ++box)
+        buildNameBox(box);
+
+    // The prompt sits where the name boxes appear in the registration view.
+    m_c.Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
+    setBackColour(m_c.Label4, promptYellow());
+    setPointSize(m_c.Label4, 12, true);
+
+    m_c.Check1 = new QCheckBox(QStringLiteral("実験条件の表示"), this);
+    m_c.Check1->setObjectName(QStringLiteral("Check1"));
+    place(m_c.Check1, 400, 3500, 2600, 300);
+    m_c.Check1->hide();
+
+    m_c.Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("保存"), 6000, 3460, 1100, 360);
+    m_c.Command1->hide();
+
+    m_c.Text1 = new MemoBox(this);
+    m_c.Text1->setObjectName(QStringLiteral("Text1"));
+    place(m_c.Text1, 400, 3860, 6700, 2200);
+    m_c.Text1->setReadOnly(true);
+    m_c.Text1->setToolTip(QStringLiteral("ダブルクリックすれば入力可能になります"));
+    m_c.Text1->hide();
+
+    m_c.Command10 = makeButton(this, QStringLiteral("Command10"), QStringLiteral("実験の開始"), 400, 6300, 2400, 640);
+    setPointSize(m_c.Command10, 12, true);
+    m_c.Command10->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
+    m_c.Command10->setEnabled(false);
+
+    m_c.Command13 = makeButton(this, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
+    setPointSize(m_c.Command13, 11);
+    m_c.Command13->setToolTip(QStringLiteral("過去の結果を表示できます"));
+    m_c.Command13->setEnabled(false);
+
+    m_c.Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
+    setPointSize(m_c.Command3, 11);
+
+    m_c.Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
+    m_c.Command2->hide();
+
+    buildStatusBar();
+}
+
+void frmMain::buildNameBox(int box)
+{
+    const int left = columnLeft(box);
+    const bool designOnly = box == 0; // element 0: hidden, no behaviour
+
+    if (!designOnly) {
+        auto *combo = new NameCombo(this);
+        combo->setObjectName(QStringLiteral("Combo%1").arg(box));
+        place(combo, left, 1060, kColumnWidth, 330);
+        combo->setFont(QFont(fonts::msGothic(), 10));
+        combo->setToolTip(QStringLiteral("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
+        combo->hide();
+        m_c.Combo[box] = combo;
+    }
+
+    auto *frame1 = new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), this);
+    frame1->setObjectName(arrayName("Frame1", box));
+    place(frame1, left, 1410, kColumnWidth, 540);
+    frame1->setToolTip(QStringLiteral("刺激の有無やその大きさを決めます"));
+    m_c.Frame1[box] = frame1;
+    m_c.Option3[box] = makeOption(frame1, arrayName("Option3", box), QStringLiteral("大"), 80, 540);
+    m_c.Option2[box] = makeOption(frame1, arrayName("Option2", box), QStringLiteral("中"), 640, 540);
+    m_c.Option1[box] = makeOption(frame1, arrayName("Option1", box), QStringLiteral("小"), 1200, 540);
+    m_c.Option6[box] = makeOption(frame1, arrayName("Option6", box), QStringLiteral("無"), 1760, 520);
+
+    auto *frame2 = new QGroupBox(designOnly ? QStringLiteral("当否の即表示") : QStringLiteral("当り表示"), this);
+    frame2->setObjectName(arrayName("Frame2", box));
+    place(frame2, left, 1970, kColumnWidth, 540);
+    m_c.Frame2[box] = frame2;
+    m_c.Option4[box] = makeOption(frame2, arrayName("Option4", box), QStringLiteral("する"), 80, 950);
+    m_c.Option5[box] = makeOption(frame2, arrayName("Option5", box), QStringLiteral("しない"), 1100, 1100);
+
+    // The conditions are chosen only while a new name is typed.
+    frame1->setEnabled(false);
+    frame2->setEnabled(false);
+
+    if (!designOnly) {
+        auto *button = makeButton(this, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
+        button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
+        button->setToolTip(QStringLiteral("クリックすれば実験名になります"));
+        m_c.SelectButton[box] = button;
+    }
+
+    auto *runsHeading = makeLabel(this, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
+    auto *dateHeading = makeLabel(this, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
+    setPointSize(runsHeading, 8);
+    setPointSize(dateHeading, 8);
+    m_c.Label10[box] = makeLabel(this, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
+    m_c.Label11[box] = makeLabel(this, arrayName("Label11", box), QString(), left + 1150, 3140, 1150, 240);
+    m_c.Label10[box]->setFont(QFont(fonts::msGothic(), 10));
+    m_c.Label11[box]->setFont(QFont(fonts::msGothic(), 10));
+
+    if (designOnly) {
+        for (QWidget *w : {static_cast<QWidget *>(frame1), static_cast<QWidget *>(frame2),
+                           static_cast<QWidget *>(runsHeading), static_cast<QWidget *>(dateHeading),
+                           static_cast<QWidget *>(m_c.Label10[0]), static_cast<QWidget *>(m_c.Label11[0])})
+            w->hide();
+    }
+}
+
+void frmMain::buildStatusBar()
+{
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(false);
+    place(sbStatusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
+    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), sbStatusBar);
+    status->setObjectName(QStringLiteral("Panels(1)"));
+    m_statusDate = new QLabel(sbStatusBar);
+    m_statusDate->setObjectName(QStringLiteral("Panels(2)"));
+    m_statusTime = new QLabel(sbStatusBar);
+    m_statusTime->setObjectName(QStringLiteral("Panels(3)"));
+    m_statusTime->setMinimumWidth(px(1000));
+    m_statusDate->setMinimumWidth(px(1300));
+    sbStatusBar->addWidget(status, 1);
+    sbStatusBar->addPermanentWidget(m_statusDate);
+    sbStatusBar->addPermanentWidget(m_statusTime);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
+    m_clockTimer->start();
+    updateClock();
+}
+
+void frmMain::updateClock()
+{
+    const Services &s = m_module.services();
+    m_statusDate->setText(s.clock->dateText());
+    m_statusTime->setText(s.clock->timeText());
+}
+
+void frmMain::load()
+{
+    // Steps 1 and 2 (the site address and the start of the fetch) belong to the update notice.
+    updateNotice->fetchAndStoreCopy();                         // 3
+
+    Label9->setText(version::mainWindowText());               // 4
+    Label9->adjustSize();
+
+    m_c.Label4->setText(RegistrationView::prompt());          // 5
+    m_c.Label4->adjustSize();
+    m_c.Label4->move(px(400), px(1000));
+
+    restoreSelections();                                      // 6, 7
+    fillNameLists();                                          // 8
+    backgrounds->setUpThumbnails();                           // 9
+    updateNotice->compareVersions(Label9->text());            // 10
+    backgrounds->showRandomOrChosen();                        // 11
+
+    if (!m_loadProblems.isEmpty()) {
+        m_module.services().dialogs->message(this, m_loadProblems.join(QStringLiteral("\r\n\r\n")), MsgButtons::Ok,
+                                             MsgIcon::Exclamation);
+    }
+}
+
+void frmMain::restoreSelections()
+{
+    Services &s = m_module.services();
+    SharedState &st = m_module.state();
+    SelectionRead read = readSelectionFile(*s.files, s.paths);
+    if (!read.opened) {
+        // First run: box 1 gets a name made from today's date, small stimulus, hit display.
+        m_c.Option1[1]->setChecked(true);
+        m_c.Option4[1]->setChecked(true);
+        st.StimulusCode = QStringLiteral("S");
+        st.HitDisplayCode = QStringLiteral("D");
+        st.StimulusFileSuffix = QStringLiteral("1");
+        const QString date = s.clock->dateText();
+        const QString name = firstRunName(date);
+        const QString line = firstRunLine(date);
+        const QString selectionPath = s.paths.file(selectionFileName());
+        const QString listPath = s.paths.file(nameListFileName(1));
+
+        QString failure;
+        if (s.files->exists(selectionPath)) {
+            // It is there but cannot be read: keep it for the user rather than replace it.
+            failure = QStringLiteral("実験名の選択のファイル（%1）を読めません。").arg(selectionFileName());
+        } else if (const FileResult r = s.files->replaceAll(selectionPath, {line}); !r) {
+            failure = QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
+                + r.message;
+        } else if (!s.files->exists(listPath)) {
+            // An existing list of box 1 is kept: only a missing one is started with the new name.
+            if (const FileResult r2 = s.files->replaceAll(listPath, {line}); !r2)
+                failure = QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
+                    + r2.message;
+        }
+        m_c.SelectButton[1]->setText(name.left(10));
+
+        read = readSelectionFile(*s.files, s.paths); // once more, never in a loop
+        if (!read.opened) {
+            read.boxes = QVector<BoxSelection>(kNameBoxes);
+            read.boxes[0] = BoxSelection{name, QStringLiteral("S"), QStringLiteral("D")};
+            if (failure.isEmpty())
+                failure = QStringLiteral("実験名の選択のファイル（%1）を作れません。").arg(selectionFileName());
+        }
+        if (!failure.isEmpty())
+            m_loadProblems.append(failure);
+    }
+    for (int box = 1; box <= kNameBoxes; ++box) {
+        const BoxSelection &sel = read.boxes.value(box - 1);
+        if (sel.name.isEmpty())
+            continue; // the box keeps what it has
+        showSelection(box, sel.name, sel.stimulusCode, sel.hitDisplayCode);
+    }
+}
+
+void frmMain::showSelection(int box, const QString &name, const QString &stimulus, const QString &hit)
+{
+    SharedState &st = m_module.state();
+    m_c.SelectButton[box]->setText(name);
+    m_c.selectStimulus(box, stimulus);
+    m_c.selectHitDisplay(box, hit);
+    st.StimulusFileSuffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    nameBoxes->showRunCount(box, name, st.StimulusFileSuffix.toText());
+}
+
+void frmMain::fillNameLists()
+{
+    Services &s = m_module.services();
+    for (int box = 1; box <= kNameBoxes; ++box) {
+        const NameListRead list = readNameListFile(*s.files, s.paths, box);
+        m_c.Combo[box]->addItems(list.items);
+        m_c.Combo[box]->setCurrentIndex(-1);
+        if (!list.error.isEmpty())
+            m_loadProblems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
+    }
+}
+
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (m_c.Ended || event->button() != Qt::LeftButton)
+        return;
+    // Only the bare window: clicks on labels and frames reach here as well and are not meant.
+    QWidget *under = childAt(event->position().toPoint());
+    if (under == nullptr || under->objectName().isEmpty())
+        updateNotice->toggleWebPanel();
+}
+
+} // namespace vora

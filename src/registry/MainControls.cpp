@@ -1,0 +1,206 @@
+#include "registry/MainControls.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace vora {
+
+void CaptionLabel::setCaption(const QString &text)
+{
+    if (this->text() == text)
+        return;
+    setText(text);
+    Q_EMIT captionChanged(text);
+}
+
+NameCombo::NameCombo(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    // Enter is the registration key: the box must not add the text itself, and no
+    // completion may turn a half-typed name into a listed item.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(12);
+    lineEdit()->installEventFilter(this);
+}
+
+void NameCombo::showPopup()
+{
+    Q_EMIT droppingDown();
+    QComboBox::showPopup();
+}
+
+int NameCombo::keyCodeOf(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.isEmpty())
+        return -1; // arrows, shift and the like type nothing
+    const int code = text.at(0).unicode();
+    if (code == 127)
+        return -1; // Delete edits the text but types no character
+    return code;
+}
+
+bool NameCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int code = keyCodeOf(key);
+        if (code >= 0) {
+            Q_EMIT keyTyped(code);
+            if (code == 13)
+                return true; // Enter has been handled; the text keeps what was typed
+        }
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void ConditionFrame::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QGroupBox::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+QString MemoBox::memoText() const
+{
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void MemoBox::setMemoText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    setPlainText(shown);
+}
+
+void MemoBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    Q_EMIT doubleClicked();
+}
+
+std::array<QRadioButton *, 6> MainControls::optionsOf(int box) const
+{
+    return {Option1[box], Option2[box], Option3[box], Option4[box], Option5[box], Option6[box]};
+}
+
+QString MainControls::stimulusCodeOf(int box) const
+{
+    if (Option1[box]->isChecked())
+        return QStringLiteral("S");
+    if (Option2[box]->isChecked())
+        return QStringLiteral("M");
+    if (Option3[box]->isChecked())
+        return QStringLiteral("B");
+    if (Option6[box]->isChecked())
+        return QStringLiteral("n");
+    return QString();
+}
+
+QString MainControls::hitDisplayCodeOf(int box) const
+{
+    if (Option4[box]->isChecked())
+        return QStringLiteral("D");
+    if (Option5[box]->isChecked())
+        return QStringLiteral("-");
+    return QString();
+}
+
+void MainControls::selectStimulus(int box, const QString &code) const
+{
+    if (code == QLatin1String("S"))
+        Option1[box]->setChecked(true);
+    else if (code == QLatin1String("M"))
+        Option2[box]->setChecked(true);
+    else if (code == QLatin1String("B"))
+        Option3[box]->setChecked(true);
+    else if (code == QLatin1String("n"))
+        Option6[box]->setChecked(true);
+}
+
+void MainControls::selectHitDisplay(int box, const QString &code) const
+{
+    if (code == QLatin1String("D"))
+        Option4[box]->setChecked(true);
+    else if (code == QLatin1String("-"))
+        Option5[box]->setChecked(true);
+}
+
+void MainControls::clearOptions(int box) const
+{
+    // Exclusive buttons cannot be unchecked while the group insists on one of them.
+    for (QRadioButton *option : optionsOf(box)) {
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+}
+
+void MainControls::setConditionsEnabled(int box, bool enabled) const
+{
+    Frame1[box]->setEnabled(enabled);
+    Frame2[box]->setEnabled(enabled);
+    for (QRadioButton *option : optionsOf(box))
+        option->setEnabled(enabled);
+}
+
+QColor buttonFaceColour()
+{
+    return QApplication::style()->standardPalette().color(QPalette::Button);
+}
+
+QColor selectedButtonColour()
+{
+    return QColor(128, 128, 128);
+}
+
+QColor promptGrey()
+{
+    return QColor(192, 192, 192);
+}
+
+QColor promptYellow()
+{
+    return QColor(255, 255, 128);
+}
+
+void setButtonColour(QPushButton *button, const QColor &colour)
+{
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, colour);
+    button->setPalette(p);
+}
+
+void setBackColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
+QColor backColour(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+} // namespace vora

@@ -1,0 +1,138 @@
+#pragma once
+// The controls of the main window that the name boxes, the registration view and the
+// selection share, with the few widget kinds whose events the plain Qt widgets do not raise.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+
+namespace vora {
+
+// A label whose caption changes are announced: the selection load hangs on Label3's.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    // A different text emits captionChanged after it is shown; the same text does nothing.
+    void setCaption(const QString &text);
+    QString caption() const { return text(); }
+
+Q_SIGNALS:
+    void captionChanged(const QString &text);
+};
+
+// An editable name box: announces its drop-down before the list opens and hands every typed
+// character to its owner before the character reaches the text.
+class NameCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit NameCombo(QWidget *parent = nullptr);
+    void showPopup() override;
+
+    // Character codes as the handlers see them: 13 Enter, 8 Backspace, 27 Esc, else the character.
+    static int keyCodeOf(const QKeyEvent *event);
+
+Q_SIGNALS:
+    void droppingDown();
+    void keyTyped(int keyCode);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// The stimulus frame of a name box: a double click is passed on (it picks a background).
+class ConditionFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// The condition memo box: a double click unlocks it for typing.
+class MemoBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    // The text with CR LF line breaks, as the memo is kept everywhere else.
+    QString memoText() const;
+    void setMemoText(const QString &text);
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+constexpr int kNameBoxes = 5;
+
+// Pointers to the main window's controls; arrays are indexed by box number (element 0 is
+// the hidden design element and has no behaviour). Built by the main window.
+struct MainControls {
+    QWidget *window = nullptr;
+
+    CaptionLabel *Label3 = nullptr; // name of the experiment to run
+    QLabel *Label2 = nullptr;       // "実施する実験名"
+    QLabel *Label4 = nullptr;       // prompt / guidance
+    QLabel *Label5 = nullptr;       // "実験名"
+    QLabel *Label18 = nullptr;      // conditions of the selection
+    QCheckBox *Check1 = nullptr;    // "実験条件の表示"
+    MemoBox *Text1 = nullptr;       // condition memo
+    QPushButton *Command1 = nullptr;  // "保存"
+    QPushButton *Command2 = nullptr;  // "コンピュータだけの実験" (always hidden)
+    QPushButton *Command3 = nullptr;  // "終わり"
+    QPushButton *Command9 = nullptr;  // registration view toggle
+    QPushButton *Command10 = nullptr; // "実験の開始"
+    QPushButton *Command13 = nullptr; // "結果の表示"
+
+    std::array<NameCombo *, kNameBoxes + 1> Combo{};
+    std::array<QPushButton *, kNameBoxes + 1> SelectButton{}; // Command4 .. Command8
+    std::array<ConditionFrame *, kNameBoxes + 1> Frame1{};
+    std::array<QGroupBox *, kNameBoxes + 1> Frame2{};
+    std::array<QRadioButton *, kNameBoxes + 1> Option1{}, Option2{}, Option3{}, Option4{}, Option5{}, Option6{};
+    std::array<QLabel *, kNameBoxes + 1> Label10{}; // runs done
+    std::array<QLabel *, kNameBoxes + 1> Label11{}; // last date
+
+    // Window-level state shared by the features.
+    int PanelOpen = 0;   // 1 while the registration view is shown
+    bool Ended = false;  // the integrity failure has ended this instance: handle nothing more
+
+    // Hooks into the window's other features.
+    std::function<void(bool)> setWebPanelVisible;
+    std::function<void(int)> frameDoubleClicked; // the background of slot N
+
+    // The six option buttons of a box, in the order Option1 .. Option6.
+    std::array<QRadioButton *, 6> optionsOf(int box) const;
+    // "S", "M", "B", "n" of the selected stimulus option; empty when none is selected.
+    QString stimulusCodeOf(int box) const;
+    // "D" or "-" of the selected hit display option; empty when none is selected.
+    QString hitDisplayCodeOf(int box) const;
+    // Selects the option of a code; any other code selects nothing (and clears nothing).
+    void selectStimulus(int box, const QString &code) const;
+    void selectHitDisplay(int box, const QString &code) const;
+    void clearOptions(int box) const;
+    void setConditionsEnabled(int box, bool enabled) const;
+};
+
+// Colours the main window uses.
+QColor buttonFaceColour();
+QColor selectedButtonColour();   // dark grey
+QColor promptGrey();             // 192, 192, 192
+QColor promptYellow();           // 255, 255, 128
+void setButtonColour(QPushButton *button, const QColor &colour);
+void setBackColour(QWidget *widget, const QColor &colour);
+QColor backColour(const QWidget *widget);
+
+} // namespace vora

@@ -1,0 +1,232 @@
+#include "registry/SelectionLaunch.h"
+
+#include "registry/DataFile.h"
+#include "registry/MainControls.h"
+#include "registry/NameList.h"
+#include "startup/Module1.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace vora {
+
+SelectionLaunch::SelectionLaunch(Module1 &module, MainControls &controls, QObject *parent)
+    : QObject(parent), m_module(module), m_c(controls)
+{
+    for (int box = 1; box <= kNameBoxes; ++box)
+        connect(m_c.SelectButton[box], &QPushButton::clicked, this, [this, box] { selectPressed(box); });
+    connect(m_c.Label3, &CaptionLabel::captionChanged, this, &SelectionLaunch::selectionLoad);
+    connect(m_c.Text1, &MemoBox::doubleClicked, this, &SelectionLaunch::memoDoubleClicked);
+    connect(m_c.Command1, &QPushButton::clicked, this, &SelectionLaunch::saveMemo);
+    connect(m_c.Command10, &QPushButton::clicked, this, &SelectionLaunch::launch);
+}
+
+QString SelectionLaunch::damagedMessage()
+{
+    return QStringLiteral("データの一部が破損または改竄の可能性があります。このデータは利用できません。");
+}
+
+QString SelectionLaunch::limitMessage()
+{
+    return QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。");
+}
+
+QString SelectionLaunch::conditionsText(const QString &stimulusCode, const QString &hitDisplayCode)
+{
+    QString text;
+    if (stimulusCode == QLatin1String("S"))
+        text = QStringLiteral("刺激=小");
+    else if (stimulusCode == QLatin1String("M"))
+        text = QStringLiteral("刺激=中");
+    else if (stimulusCode == QLatin1String("B"))
+        text = QStringLiteral("刺激=大");
+    else if (stimulusCode == QLatin1String("n"))
+        text = QStringLiteral("刺激=無");
+    if (hitDisplayCode == QLatin1String("D"))
+        text += QStringLiteral("、当り表示=有");
+    else if (hitDisplayCode == QLatin1String("-"))
+        text += QStringLiteral("、当り表示=なし");
+    return text + QStringLiteral("　(保存データ；正常)");
+}
+
+void SelectionLaunch::selectPressed(int box)
+{
+    if (m_c.Ended)
+        return;
+    SharedState &st = m_module.state();
+    m_c.Label3->setToolTip(QStringLiteral("今から行なう実験の名称です"));
+    m_c.Check1->show();
+    m_c.Check1->setChecked(false);
+    // Unticking an unticked box raises nothing; its effect is wanted all the same.
+    st.ShowConditions = 0;
+    m_c.Text1->hide();
+    m_c.Command1->hide();
+    m_c.Text1->clear();
+    m_c.Text1->setReadOnly(true);
+    st.ConditionMemo = QString();
+    m_c.Command9->setEnabled(true);
+    st.StimulusFileSuffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+
+    const QString caption = m_c.SelectButton[box]->text();
+    m_c.Label3->setCaption(QString());
+    m_c.Label3->setCaption(caption);
+    if (m_c.Ended)
+        return; // the data file failed its check: this instance is over
+
+    if (caption.isEmpty()) {
+        m_c.Check1->hide();
+        m_c.Label2->setEnabled(false);
+    }
+    setBackColour(m_c.Label4, promptGrey());
+    if (m_c.PanelOpen == 0) {
+        setButtonColour(m_c.SelectButton[box], selectedButtonColour());
+        m_c.Label4->setEnabled(false);
+    }
+    if (caption.isEmpty()) {
+        setBackColour(m_c.Label4, promptYellow());
+        m_c.Label4->setEnabled(true);
+    }
+    if (m_c.PanelOpen == 1)
+        m_c.Command9->click(); // closes the view, which clears the selection again
+    for (int other = 1; other <= kNameBoxes; ++other) {
+        if (other != box)
+            setButtonColour(m_c.SelectButton[other], buttonFaceColour());
+    }
+
+    // The options of the box decide the conditions, whatever the last run line said.
+    const QString stimulus = m_c.stimulusCodeOf(box);
+    const QString hit = m_c.hitDisplayCodeOf(box);
+    if (!stimulus.isEmpty())
+        st.StimulusCode = stimulus;
+    if (!hit.isEmpty())
+        st.HitDisplayCode = hit;
+    m_c.Label18->setText(conditionsText(stimulus, hit));
+
+    if (m_c.Label3->caption().isEmpty()) {
+        m_c.Label18->setText(QString());
+        setBackColour(m_c.Label4, promptYellow());
+    }
+}
+
+void SelectionLaunch::selectionLoad(const QString &caption)
+{
+    if (m_c.Ended)
+        return;
+    SharedState &st = m_module.state();
+    st.RunsDone = 0;
+    st.BrowsedRun = 0;
+    QString name = caption;
+    name.remove(QLatin1Char(' '));
+    st.ExperimentName = name;
+    if (name.isEmpty()) {
+        m_c.Command10->setEnabled(false);
+        m_c.Command13->setEnabled(false);
+        return;
+    }
+    m_c.Command10->setEnabled(true);
+    m_c.Label2->setEnabled(true);
+    m_c.Label5->setEnabled(false);
+
+    const Services &s = m_module.services();
+    if (!isValidExperimentName(name)) {
+        // Not a name this program registers: it must not become a path.
+        m_c.Command10->setEnabled(false);
+        m_c.Command13->setEnabled(false);
+        return;
+    }
+    QString suffix = st.StimulusFileSuffix.toText();
+    if (suffix != QLatin1String("0"))
+        suffix = QStringLiteral("1");
+    const DataFileContents data = loadDataFile(*s.files, dataFilePath(s.paths, name, suffix));
+    if (!data.readOk) {
+        // A file that cannot be read cannot be checked, and runs must not be added to it.
+        m_c.Command10->setEnabled(false);
+        m_c.Command13->setEnabled(false);
+        s.dialogs->message(m_c.window,
+                           QStringLiteral("実験データのファイルを読めないため、この実験は選べません。\r\n")
+                               + data.readError,
+                           MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    if (!data.passed()) {
+        refuseDamagedData();
+        return;
+    }
+    if (data.hasMemoLine) {
+        st.ConditionMemo = data.conditionMemo;
+        m_c.Text1->setMemoText(data.conditionMemo);
+    }
+    st.RunsDone = data.runCount();
+    if (data.runCount() > 0) {
+        st.StimulusCode = data.lastStimulusCode;
+        st.HitDisplayCode = data.lastHitDisplayCode;
+    }
+    if (!st.ConditionMemo.toText().isEmpty()) {
+        m_c.Check1->setChecked(true);
+        m_c.Check1->show();
+    }
+    m_c.Command13->setEnabled(data.runCount() > 0);
+}
+
+void SelectionLaunch::refuseDamagedData()
+{
+    // From here on no handler of this window does anything: nothing may be written.
+    m_c.Ended = true;
+    m_c.Command10->setEnabled(false);
+    m_c.Command13->setEnabled(false);
+    const Services &s = m_module.services();
+    s.dialogs->message(m_c.window, damagedMessage(), MsgButtons::Ok, MsgIcon::None);
+    s.process->startNewInstance();
+    s.process->quitNow();
+}
+
+void SelectionLaunch::memoDoubleClicked()
+{
+    if (m_c.Ended)
+        return;
+    m_c.Text1->setReadOnly(false);
+    m_c.Command1->show();
+}
+
+void SelectionLaunch::saveMemo()
+{
+    if (m_c.Ended)
+        return;
+    const SharedState &st = m_module.state();
+    const QString name = st.ExperimentName.toText();
+    if (!isValidExperimentName(name))
+        return;
+    const QString suffix = st.StimulusFileSuffix == "0" ? QStringLiteral("0") : QStringLiteral("1");
+    Services &s = m_module.services();
+    const FileResult result =
+        saveConditionMemo(*s.files, s.paths, dataFilePath(s.paths, name, suffix), m_c.Text1->memoText());
+    if (!result) {
+        // The memo stays in the box, still editable, so nothing typed is lost.
+        s.dialogs->message(m_c.window, QStringLiteral("実験条件のメモを保存できませんでした。\r\n") + result.message,
+                           MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    m_c.Text1->setReadOnly(true);
+    m_c.Command1->hide();
+}
+
+void SelectionLaunch::launch()
+{
+    if (m_c.Ended || m_c.Label3->caption().isEmpty())
+        return;
+    SharedState &st = m_module.state();
+    const Services &s = m_module.services();
+    if (st.RunsDone >= 100) {
+        s.dialogs->message(m_c.window, limitMessage(), MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    st.StimulusFlag = st.StimulusCode == "n" ? QStringLiteral("0") : QStringLiteral("1");
+    st.ConditionMemo = m_c.Text1->memoText();
+    st.ResultsOnly = 0; // a launch prepares a run, never the stored results
+    st.LaunchedFromMain = 1;
+    // Unloads this window (later, once this handler has returned) and builds the experiment window.
+    m_module.showExperimentWindow();
+}
+
+} // namespace vora

@@ -1,0 +1,35 @@
+#pragma once
+// Choosing the experiment to run: the select buttons, the load and check of its data file
+// whenever Label3's caption changes, the condition memo (double click, "保存"), and
+// "実験の開始" with the 100-run limit.
+#include <QObject>
+#include <QString>
+
+namespace vora {
+
+class Module1;
+struct MainControls;
+
+class SelectionLaunch : public QObject {
+    Q_OBJECT
+public:
+    SelectionLaunch(Module1 &module, MainControls &controls, QObject *parent = nullptr);
+
+    void selectPressed(int box);      // Command4 .. Command8
+    void selectionLoad(const QString &caption); // every change of Label3's caption
+    void memoDoubleClicked();         // Text1
+    void saveMemo();                  // Command1
+    void launch();                    // Command10
+
+    static QString damagedMessage();
+    static QString limitMessage();
+    static QString conditionsText(const QString &stimulusCode, const QString &hitDisplayCode);
+
+private:
+    void refuseDamagedData();
+
+    Module1 &m_module;
+    MainControls &m_c;
+};
+
+} // namespace vora
