@@ -393,4 +393,21 @@ ChartModel lowerChart(const RunSet &runs, bool withStimulus, int allRunChartMode
     return aroundStimulusChart(aroundStimulusCounts(runs), runs.runsRead, true);
 }
 
+BoxGeometry congratulationPanel(bool overview, bool continuousActive)
+{
+    if (overview) {
+        const BoxGeometry chart = overviewChart({}).box;
+        return {QStringLiteral("Frame1"), chart.left + 3000, chart.top + chart.height / 2,
+                static_cast<int>(0.8 * chart.width), 3000};
+    }
+    const BoxGeometry chart = segmentChart({}, false).box;
+    const int top = continuousActive ? chart.top + chart.height + 200 : chart.top + 500;
+    return {QStringLiteral("Frame1"), chart.left + 100, top, static_cast<int>(1.3 * chart.width), 4000};
+}
+
+QPoint overviewPicturePosition(const BoxGeometry &panel)
+{
+    return {panel.left + panel.width - 300, panel.top - 300};
+}
+
 } // namespace vora

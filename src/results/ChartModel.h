@@ -5,6 +5,7 @@
 #include "results/RunLoader.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QPointF>
 #include <QString>
 #include <QVector>
@@ -101,5 +102,12 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
 // The lower chart the results view shows: per trial when AllRunChartMode is 1 or without a
 // stimulus, else around the stimulus.
 ChartModel lowerChart(const RunSet &runs, bool withStimulus, int allRunChartMode);
+
+// The congratulation panel Frame1 (Label29 fills it), in twips. A single run's panel covers
+// its chart, or sits below it while the continuous display runs; the overview's panel covers
+// the lower half of the per-run chart.
+BoxGeometry congratulationPanel(bool overview, bool continuousActive);
+// Picture5 beside the overview panel: 300 twips above it, 300 twips in from its right edge.
+QPoint overviewPicturePosition(const BoxGeometry &panel);
 
 } // namespace vora
