@@ -96,8 +96,10 @@ void BackgroundPictures::Impl::placeThumbnails()
     const double height = twips(window->height());
     for (int i = 0; i < kSlots; ++i) {
         QLabel *p = Picture1[i];
+        // Worked out in twips from the design height, so rounding to pixels happens once.
+        const double designHeight = i == 0 ? 885 : 888;
         const double distance = i == 0 ? 660 : 650;
-        p->move(p->x(), px(height - twips(p->height()) - distance));
+        p->move(p->x(), px(height - designHeight - distance));
     }
     // The overlay lies 30 twips inside thumbnail 1; its image runs 50 twips past the frame,
     // which clips the edge off.
