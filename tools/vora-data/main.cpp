@@ -1,9 +1,51 @@
+// vora-data: the command-line companion for VORA's experiment data files.
+#include "Commands.h"
+#include "Output.h"
+
 #include <QCoreApplication>
-#include <QTextStream>
+
+#include <cstdio>
+
+using namespace voradata;
+
+QString voradata::usageText()
+{
+    return QStringLiteral(
+        "usage:\n"
+        "  vora-data check FILE...               check every run line; exit 0 all good, 1 damaged, 2 unreadable\n"
+        "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
+        "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
+        "  vora-data evaluate                    judge lines \"h s1 s2 s3 s4 s5\" read from standard input\n"
+        "  vora-data --help                      this text\n"
+        "Output is UTF-8. Exit code 2 means wrong arguments or an unreadable file.\n");
+}
+
+int voradata::usageError(const QString &problem)
+{
+    writeErr(QStringLiteral("vora-data: ") + problem + QLatin1Char('\n') + usageText());
+    return kExitUsage;
+}
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QTextStream(stderr) << "usage: vora-data check|summary|export|evaluate ...\n";
-    return 2;
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        writeOut(usageText());
+        return kExitOk;
+    }
+    if (command == QLatin1String("check"))
+        return runCheck(args);
+    if (command == QLatin1String("summary"))
+        return runSummary(args);
+    if (command == QLatin1String("export"))
+        return runExport(args);
+    if (command == QLatin1String("evaluate"))
+        return runEvaluate(args, stdin);
+    return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));
 }

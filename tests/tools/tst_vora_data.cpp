@@ -1,0 +1,509 @@
+// vora-data run as researchers run it: the built executable through QProcess, on data files
+// written in a temporary folder, with the locale set to plain C.
+#include "Fakes.h"
+
+#include "registry/RunRecord.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+#include <array>
+
+using namespace vora;
+using namespace vora::testing;
+
+namespace {
+
+struct ToolResult {
+    int exitCode = -1;
+    bool crashed = false;
+    QString out;
+    QString err;
+};
+
+ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray())
+{
+    ToolResult r;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Output must be UTF-8 even where the locale says otherwise.
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
+    if (!p.waitForStarted(30000))
+        return r;
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(120000);
+    r.crashed = p.exitStatus() != QProcess::NormalExit;
+    r.exitCode = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// A consistent run line: targets alternate 1/0 from trial 1; in block k the first seg[k]
+// trials are matches and the rest have the other digit as input.
+QString runLine(const std::array<int, 5> &seg, int stimulusTrial = 34,
+                const QString &date = QStringLiteral("2009/04/25"), const QString &time = QStringLiteral("14:30"),
+                const QString &memo = QString())
+{
+    RunRecord r;
+    r.experimentName = QStringLiteral("Tool");
+    r.date = date;
+    r.startTime = time;
+    r.stimulusCode = QStringLiteral("S");
+    r.hitDisplayCode = QStringLiteral("D");
+    for (int i = 0; i < 100; ++i) {
+        const QChar target = i % 2 == 0 ? QLatin1Char('1') : QLatin1Char('0');
+        const bool match = i % 20 < seg[i / 20];
+        r.targets += target;
+        r.inputs += match ? target : (target == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1'));
+        if (match) {
+            ++r.hits;
+            ++r.segmentHits[i / 20];
+        }
+    }
+    r.stimulusTrials[0] = stimulusTrial;
+    r.hasMemo = !memo.isEmpty();
+    r.memo = memo;
+    return r.toLine();
+}
+
+QString run50() { return runLine({10, 10, 10, 10, 10}); }
+QString run63() { return runLine({13, 13, 13, 12, 12}, 10, QStringLiteral("2009/05/02"), QStringLiteral(" 9:05"), QStringLiteral("first<BR>second")); }
+QString run35() { return runLine({7, 7, 7, 7, 7}); }
+
+QJsonObject jsonObject(const QString &text)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(text.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << "not JSON:" << error.errorString() << text.left(200);
+    return doc.object();
+}
+
+QString changedAt(QString line, int column)
+{
+    QChar &c = line[column - 1];
+    c = c == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1');
+    return line;
+}
+
+} // namespace
+
+class TestVoraData : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void checkExitCodes_data();
+    void checkExitCodes();
+    void checkReportsEveryFileAndTheWorstCode();
+    void hostileFilesNeverCrash();
+    void summaryOfSmallFile();
+    void summaryUptoStopsReading();
+    void summaryCongratulatesSeveralSignificantRuns();
+    void summaryAndExportRefuseDamagedFiles();
+    void exportCsv();
+    void exportJson();
+    void evaluateWorkedExamples_data();
+    void evaluateWorkedExamples();
+    void evaluateMalformedLines();
+    void usageErrors_data();
+    void usageErrors();
+};
+
+void TestVoraData::initTestCase()
+{
+    QVERIFY2(QFileInfo(qEnvironmentVariable("VORA_DATA_TOOL")).isExecutable(),
+             "VORA_DATA_TOOL must name the built vora-data");
+}
+
+void TestVoraData::checkExitCodes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");     // file content; empty: see `kind`
+    QTest::addColumn<QString>("kind");         // "file", "missing", "directory"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("where");        // expected ":LINE:" on stdout, or empty
+
+    auto encode = [](const QStringList &lines) {
+        QByteArray b;
+        for (const QString &l : lines)
+            b += l.toLatin1() + "\r\n";
+        return b;
+    };
+    QTest::newRow("good") << encode({run50(), run63(), run35()}) << "file" << 0 << QString();
+    QTest::newRow("empty file") << QByteArray() << "file" << 0 << QString();
+    QTest::newRow("target digit changed") << encode({run50(), changedAt(run50(), 61 + 44)}) << "file" << 1
+                                          << QStringLiteral(":2:");
+    QTest::newRow("input digit changed") << encode({changedAt(run63(), 162 + 99), run50()}) << "file" << 1
+                                         << QStringLiteral(":1:");
+    QString badTotal = run50();
+    badTotal.replace(27, 2, QStringLiteral("51"));
+    QTest::newRow("stored total changed") << encode({run50(), run50(), badTotal}) << "file" << 1
+                                          << QStringLiteral(":3:");
+    QTest::newRow("blank line") << encode({run50(), QString(), run50()}) << "file" << 1 << QStringLiteral(":2:");
+    // 0x81 must be followed by a trail byte of 0x40 or more: "9" makes it undecodable.
+    QByteArray undecodable = encode({run50()}) + run50().toLatin1() + " memo\x81" "9\r\n";
+    QTest::newRow("undecodable bytes in a memo") << undecodable << "file" << 1 << QStringLiteral(":2:");
+    QTest::newRow("missing") << QByteArray() << "missing" << 2 << QString();
+    QTest::newRow("directory") << QByteArray() << "directory" << 2 << QString();
+}
+
+void TestVoraData::checkExitCodes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    QFETCH(int, exitCode);
+    QFETCH(QString, where);
+
+    TestServices t;
+    QString path = t.path(QStringLiteral("data/Tool-1.txt"));
+    if (kind == QLatin1String("file"))
+        t.writeBytes(QStringLiteral("data/Tool-1.txt"), bytes);
+    else if (kind == QLatin1String("directory"))
+        QVERIFY(QDir().mkpath(path));
+
+    const ToolResult r = runTool({QStringLiteral("check"), path});
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, exitCode);
+    if (!where.isEmpty()) {
+        QVERIFY2(r.out.startsWith(path + where + QLatin1Char(' ')), qPrintable(r.out));
+        // The reason is a sentence, not just the position.
+        QVERIFY(r.out.trimmed().size() > (path + where).size() + 5);
+    }
+    if (exitCode == 2)
+        QVERIFY2(r.err.contains(path), qPrintable(r.err));
+    if (exitCode == 0)
+        QVERIFY2(r.out.contains(QStringLiteral(": ok (")), qPrintable(r.out));
+}
+
+void TestVoraData::checkReportsEveryFileAndTheWorstCode()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("data/Good-1.txt"), {QStringLiteral("実験条件=静かな部屋\x01\x01夜"), run50(), run63()});
+    t.writeLines(QStringLiteral("data/Bad-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), changedAt(run50(), 200)});
+    const QString good = t.path(QStringLiteral("data/Good-1.txt"));
+    const QString bad = t.path(QStringLiteral("data/Bad-1.txt"));
+    const QString missing = t.path(QStringLiteral("data/None-1.txt"));
+
+    ToolResult r = runTool({QStringLiteral("check"), good, bad});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.out.contains(good + QStringLiteral(": ok (2 runs)")), qPrintable(r.out));
+    // The memo line counts as a file line: the changed run is line 3.
+    QVERIFY2(r.out.contains(bad + QStringLiteral(":3: ")), qPrintable(r.out));
+
+    r = runTool({QStringLiteral("check"), bad, missing, good});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.contains(bad + QStringLiteral(":3: ")));
+    QVERIFY(r.out.contains(good + QStringLiteral(": ok")));
+    QVERIFY(r.err.contains(missing));
+}
+
+void TestVoraData::hostileFilesNeverCrash()
+{
+    TestServices t;
+    // A 1 MB line, NUL bytes, and far more runs than an experiment may have.
+    QByteArray huge = run50().toLatin1() + "\r\n" + QByteArray(1024 * 1024, 'x') + "\r\n";
+    t.writeBytes(QStringLiteral("huge.txt"), huge);
+    QByteArray nul = run50().toLatin1();
+    nul[60] = '\0'; // the target of trial 1, a match
+    t.writeBytes(QStringLiteral("nul.txt"), nul + "\r\n" + QByteArray(300, '\0') + "\r\n");
+    QStringList many;
+    for (int i = 0; i < 150; ++i)
+        many << run50();
+    t.writeLines(QStringLiteral("many.txt"), many);
+
+    ToolResult r = runTool({QStringLiteral("check"), t.path(QStringLiteral("huge.txt"))});
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.contains(QStringLiteral("huge.txt:2: ")));
+
+    r = runTool({QStringLiteral("check"), t.path(QStringLiteral("nul.txt"))});
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.contains(QStringLiteral("nul.txt:1: ")));
+
+    r = runTool({QStringLiteral("summary"), t.path(QStringLiteral("nul.txt"))});
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.isEmpty());
+
+    r = runTool({QStringLiteral("check"), t.path(QStringLiteral("many.txt"))});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains(QStringLiteral("ok (150 runs)")));
+
+    r = runTool({QStringLiteral("summary"), t.path(QStringLiteral("many.txt"))});
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = jsonObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("runs")).toInt(), 150);
+    QCOMPARE(o.value(QStringLiteral("perRun")).toArray().size(), 150);
+    QCOMPARE(o.value(QStringLiteral("perRun")).toArray().last().toObject().value(QStringLiteral("n")).toInt(), 150);
+
+    r = runTool({QStringLiteral("export"), t.path(QStringLiteral("many.txt"))});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out.count(QLatin1Char('\n')), 1 + 150 * 100);
+}
+
+void TestVoraData::summaryOfSmallFile()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("data/Tool-1.txt"),
+                 {QStringLiteral("実験条件=暗い部屋\x01\x01二行目"), run50(), run63()});
+    const ToolResult r = runTool({QStringLiteral("summary"), t.path(QStringLiteral("data/Tool-1.txt"))});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = jsonObject(r.out);
+
+    QCOMPARE(o.value(QStringLiteral("runs")).toInt(), 2);
+    // Targets alternate, so 50 ones a run; inputs of the 63-hit run hold 53 ones.
+    QCOMPARE(o.value(QStringLiteral("summaryLine")).toString(),
+             QStringLiteral("◆全ラン平均一致数=56.5、ラン数=2 (Tr1T=100, In1T=103, Av1T=100)"));
+    QCOMPARE(o.value(QStringLiteral("periodLine")).toString(), QStringLiteral("◆実験期間；2009/04/25 ～ 2009/05/02"));
+    QCOMPARE(o.value(QStringLiteral("conditionMemo")).toString(), QStringLiteral("暗い部屋\n二行目"));
+    // Mean profile 11.5 11.5 11.5 11 11: a slight decline, with "\n" line breaks.
+    QCOMPARE(o.value(QStringLiteral("allRunAnalysis")).toString(),
+             QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n"));
+    QCOMPARE(o.value(QStringLiteral("allRunProfile")).toString(), QStringLiteral("S"));
+    QCOMPARE(o.value(QStringLiteral("congratulation")).toString(), QString()); // one significant run only
+    const QJsonObject levels = o.value(QStringLiteral("levels")).toObject();
+    QCOMPARE(levels.value(QStringLiteral("atLeast63")).toInt(), 1);
+    QCOMPARE(levels.value(QStringLiteral("exactly63")).toInt(), 1);
+    QCOMPARE(levels.value(QStringLiteral("atMost37")).toInt(), 0);
+
+    const QJsonArray perRun = o.value(QStringLiteral("perRun")).toArray();
+    QCOMPARE(perRun.size(), 2);
+    const QJsonObject first = perRun.at(0).toObject();
+    QCOMPARE(first.value(QStringLiteral("n")).toInt(), 1);
+    QCOMPARE(first.value(QStringLiteral("hits")).toInt(), 50);
+    QCOMPARE(first.value(QStringLiteral("p")).toDouble(), 1.0);
+    QCOMPARE(first.value(QStringLiteral("memo")).toString(), QString());
+    const QJsonObject second = perRun.at(1).toObject();
+    QCOMPARE(second.value(QStringLiteral("n")).toInt(), 2);
+    QCOMPARE(second.value(QStringLiteral("date")).toString(), QStringLiteral("2009/05/02"));
+    QCOMPARE(second.value(QStringLiteral("time")).toString(), QStringLiteral("9:05"));
+    QCOMPARE(second.value(QStringLiteral("hits")).toInt(), 63);
+    QCOMPARE(second.value(QStringLiteral("segments")).toArray(), (QJsonArray{13, 13, 13, 12, 12}));
+    QCOMPARE(second.value(QStringLiteral("stimulusTrial")).toInt(), 10);
+    QCOMPARE(second.value(QStringLiteral("tr1")).toInt(), 50);
+    QCOMPARE(second.value(QStringLiteral("in1")).toInt(), 53);
+    QCOMPARE(second.value(QStringLiteral("memo")).toString(), QStringLiteral("first\nsecond"));
+    QVERIFY(qAbs(second.value(QStringLiteral("p")).toDouble() - 0.0120330) < 1e-6);
+
+    const QJsonObject total = o.value(QStringLiteral("total")).toObject();
+    QCOMPARE(total.value(QStringLiteral("hits")).toInt(), 113);
+    QCOMPARE(total.value(QStringLiteral("trials")).toInt(), 200);
+    QVERIFY(qAbs(total.value(QStringLiteral("z")).toDouble() - 1.8384776) < 1e-6);
+    QVERIFY(qAbs(total.value(QStringLiteral("p")).toDouble() - 0.0768376) < 1e-6);
+}
+
+void TestVoraData::summaryUptoStopsReading()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("Tool-1.txt"), {run50(), QStringLiteral("実験条件=後のメモ"), run63(), run35()});
+    const QString path = t.path(QStringLiteral("Tool-1.txt"));
+
+    ToolResult r = runTool({QStringLiteral("summary"), path, QStringLiteral("--upto"), QStringLiteral("1")});
+    QCOMPARE(r.exitCode, 0);
+    QJsonObject o = jsonObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("runs")).toInt(), 1);
+    QCOMPARE(o.value(QStringLiteral("runsInFile")).toInt(), 3);
+    QCOMPARE(o.value(QStringLiteral("summaryLine")).toString(),
+             QStringLiteral("◆全ラン平均一致数=50.0、ラン数=1 (Tr1T=50, In1T=50, Av1T=50)"));
+    QCOMPARE(o.value(QStringLiteral("perRun")).toArray().size(), 1);
+    QCOMPARE(o.value(QStringLiteral("total")).toObject().value(QStringLiteral("trials")).toInt(), 100);
+    // Reading stopped before the memo line that follows run 1.
+    QVERIFY(o.value(QStringLiteral("conditionMemo")).isNull());
+
+    // The memo line does not shift run numbers: run 2 is the 63-hit run.
+    r = runTool({QStringLiteral("summary"), path, QStringLiteral("--upto=2")});
+    o = jsonObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("runs")).toInt(), 2);
+    QCOMPARE(o.value(QStringLiteral("perRun")).toArray().last().toObject().value(QStringLiteral("hits")).toInt(), 63);
+
+    // Beyond the last run everything is read.
+    r = runTool({QStringLiteral("summary"), path, QStringLiteral("--upto"), QStringLiteral("99")});
+    QCOMPARE(jsonObject(r.out).value(QStringLiteral("runs")).toInt(), 3);
+}
+
+void TestVoraData::summaryCongratulatesSeveralSignificantRuns()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("Tool-1.txt"), {run63(), run50(), run63(), run35()});
+    const ToolResult r = runTool({QStringLiteral("summary"), t.path(QStringLiteral("Tool-1.txt"))});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = jsonObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("congratulation")).toString(),
+             QStringLiteral("　　★おめでとうございます\n\n100回に1回しか起きない多い一致が2回、"
+                            "　370回に1回しか起きない非常に少ない一致が1回、起きています。"));
+    const QJsonObject levels = o.value(QStringLiteral("levels")).toObject();
+    QCOMPARE(levels.value(QStringLiteral("exactly63")).toInt(), 2);
+    QCOMPARE(levels.value(QStringLiteral("exactly35")).toInt(), 1);
+    QCOMPARE(levels.value(QStringLiteral("atMost37")).toInt(), 1);
+    QCOMPARE(levels.value(QStringLiteral("significantRuns")).toInt(), 3);
+}
+
+void TestVoraData::summaryAndExportRefuseDamagedFiles()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("Bad-1.txt"), {run50(), changedAt(run63(), 100)});
+    const QString path = t.path(QStringLiteral("Bad-1.txt"));
+    for (const QString &command : {QStringLiteral("summary"), QStringLiteral("export")}) {
+        const ToolResult r = runTool({command, path});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.out.isEmpty(), qPrintable(command));
+        QVERIFY2(r.err.contains(path + QStringLiteral(":2: ")), qPrintable(r.err));
+    }
+    const ToolResult missing = runTool({QStringLiteral("summary"), t.path(QStringLiteral("none.txt"))});
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY(missing.out.isEmpty());
+}
+
+void TestVoraData::exportCsv()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("Tool-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), run63()});
+    const ToolResult r = runTool({QStringLiteral("export"), t.path(QStringLiteral("Tool-1.txt"))});
+    QCOMPARE(r.exitCode, 0);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 200);
+    QCOMPARE(lines.first(), QStringLiteral("run,trial,target,input,hit,inStimulusEpisode,date,startTime"));
+    QCOMPARE(lines.at(1), QStringLiteral("1,1,1,1,1,0,2009/04/25,14:30"));
+    // Run 2: stimulus from trial 10 to 16; trial 14 lies past the 13 matches of block 1.
+    QCOMPARE(lines.at(100 + 13), QStringLiteral("2,13,1,1,1,1,2009/05/02,9:05"));
+    QCOMPARE(lines.at(100 + 14), QStringLiteral("2,14,0,1,0,1,2009/05/02,9:05"));
+    QCOMPARE(lines.at(100 + 16), QStringLiteral("2,16,0,1,0,1,2009/05/02,9:05"));
+    QCOMPARE(lines.at(100 + 17), QStringLiteral("2,17,1,0,0,0,2009/05/02,9:05"));
+    QCOMPARE(lines.at(100 + 9), QStringLiteral("2,9,1,1,1,0,2009/05/02,9:05"));
+    int hits = 0;
+    for (int i = 101; i <= 200; ++i)
+        hits += lines.at(i).section(QLatin1Char(','), 4, 4).toInt();
+    QCOMPARE(hits, 63);
+}
+
+void TestVoraData::exportJson()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("Tool-1.txt"), {run50(), run63()});
+    const ToolResult r = runTool({QStringLiteral("export"), t.path(QStringLiteral("Tool-1.txt")), QStringLiteral("--json")});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray rows = QJsonDocument::fromJson(r.out.toUtf8()).array();
+    QCOMPARE(rows.size(), 200);
+    const QJsonObject row = rows.at(100 + 13).toObject(); // run 2, trial 14
+    QCOMPARE(row.value(QStringLiteral("run")).toInt(), 2);
+    QCOMPARE(row.value(QStringLiteral("trial")).toInt(), 14);
+    QCOMPARE(row.value(QStringLiteral("target")).toInt(), 0);
+    QCOMPARE(row.value(QStringLiteral("input")).toInt(), 1);
+    QCOMPARE(row.value(QStringLiteral("hit")).toBool(), false);
+    QCOMPARE(row.value(QStringLiteral("inStimulusEpisode")).toBool(), true);
+    QCOMPARE(row.value(QStringLiteral("date")).toString(), QStringLiteral("2009/05/02"));
+    QCOMPARE(row.value(QStringLiteral("startTime")).toString(), QStringLiteral("9:05"));
+}
+
+void TestVoraData::evaluateWorkedExamples_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("flag");
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("text");
+
+    const QString decline = QStringLiteral("\n・最初の部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    const QString many = QStringLiteral("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）");
+    QTest::newRow("decline, segments only") << "14 11 10 9 8" << 0 << "D" << decline;
+    QTest::newRow("decline, with total") << "52 14 11 10 9 8" << 0 << "D" << decline;
+    QTest::newRow("position") << "12 10 9 9 12" << 0 << "P"
+                              << QStringLiteral("\n・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。\n");
+    QTest::newRow("slight decline") << "11 10 10 9 10" << 0 << "S"
+                                    << QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    QTest::newRow("none") << "9 11 10 10 10" << 0 << "N" << QString();
+    const QString slight = QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    QTest::newRow("63 hits") << "63 13 13 13 12 12" << 1 << "S" << many + slight;
+    QTest::newRow("mean profile, decimals") << "56.5 11.5 11.5 11.5 11 11" << 0 << "S"
+                                            << QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    QTest::newRow("37 hits, tabs and CR LF") << "37\t8 8 7 7 7\r" << 1 << "D"
+                                            << QStringLiteral("●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）")
+                                                   + decline;
+}
+
+void TestVoraData::evaluateWorkedExamples()
+{
+    QFETCH(QString, line);
+    QFETCH(int, flag);
+    QFETCH(QString, profile);
+    QFETCH(QString, text);
+
+    const ToolResult r = runTool({QStringLiteral("evaluate")}, line.toUtf8() + "\n");
+    QCOMPARE(r.exitCode, 0);
+    const QStringList out = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(out.size(), 1);
+    const QJsonObject o = jsonObject(out.first());
+    QCOMPARE(o.value(QStringLiteral("flag")).toInt(), flag);
+    QCOMPARE(o.value(QStringLiteral("profile")).toString(), profile);
+    QCOMPARE(o.value(QStringLiteral("analysisText")).toString(), text);
+}
+
+void TestVoraData::evaluateMalformedLines()
+{
+    QByteArray input = "12 10 9 9 12\n"
+                       "\n"
+                       "abc\n"
+                       "1 2 3\n"
+                       "50 30 5 5 5 5\n"
+                       "nan 10 10 10 10 10\n";
+    input += QByteArray(1024 * 1024, '7') + "\n";
+    input += QByteArray("10 10\0 10 10 10", 15) + "\n";
+    input += "9 11 10 10 10"; // no final line break
+    const ToolResult r = runTool({QStringLiteral("evaluate")}, input);
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 1);
+
+    const QStringList out = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(out.size(), 8); // the blank line gives nothing
+    QVector<int> errorLines;
+    for (const QString &l : out) {
+        const QJsonObject o = jsonObject(l);
+        if (o.contains(QStringLiteral("error")))
+            errorLines << o.value(QStringLiteral("line")).toInt();
+    }
+    QCOMPARE(errorLines, (QVector<int>{3, 4, 5, 6, 7, 8}));
+    QCOMPARE(jsonObject(out.first()).value(QStringLiteral("profile")).toString(), QStringLiteral("P"));
+    QCOMPARE(jsonObject(out.last()).value(QStringLiteral("profile")).toString(), QStringLiteral("N"));
+    QCOMPARE(jsonObject(out.last()).value(QStringLiteral("line")).toInt(), 9);
+    QVERIFY(r.err.contains(QStringLiteral("line 3")));
+}
+
+void TestVoraData::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("unknown command") << QStringList{QStringLiteral("score")};
+    QTest::newRow("check without file") << QStringList{QStringLiteral("check")};
+    QTest::newRow("summary without file") << QStringList{QStringLiteral("summary")};
+    QTest::newRow("upto zero") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--upto"), QStringLiteral("0")};
+    QTest::newRow("upto missing") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--upto")};
+    QTest::newRow("upto not a number") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--upto=ten")};
+    QTest::newRow("two summary files") << QStringList{QStringLiteral("summary"), QStringLiteral("a.txt"), QStringLiteral("b.txt")};
+    QTest::newRow("csv and json") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--csv"), QStringLiteral("--json")};
+    QTest::newRow("unknown export option") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--xml")};
+    QTest::newRow("evaluate with argument") << QStringList{QStringLiteral("evaluate"), QStringLiteral("x.txt")};
+}
+
+void TestVoraData::usageErrors()
+{
+    QFETCH(QStringList, args);
+    const ToolResult r = runTool(args);
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.err.contains(QStringLiteral("usage:")), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestVoraData)
+#include "tst_vora_data.moc"

@@ -1,0 +1,19 @@
+#pragma once
+// The four commands. Each takes the arguments after its own name and returns the exit code.
+#include <QStringList>
+
+#include <cstdio>
+
+namespace voradata {
+
+int runCheck(const QStringList &args);
+int runSummary(const QStringList &args);
+int runExport(const QStringList &args);
+// Reads "h s1 s2 s3 s4 s5" lines from `in`.
+int runEvaluate(const QStringList &args, std::FILE *in);
+
+QString usageText();
+// Prints the usage text to stderr after `problem`; returns the usage exit code.
+int usageError(const QString &problem);
+
+} // namespace voradata

@@ -1,0 +1,41 @@
+#pragma once
+// Opening a data file named on the command line and running the program's check on it.
+#include "registry/DataFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace voradata {
+
+struct CheckedFile {
+    QString path;                  // as given on the command line
+    bool readable = false;
+    QString readError;             // why the file could not be read (English, one line)
+    vora::DataFileContents contents;
+    int badLine = 0;               // 1-based file line of the first fault, 0 when none
+    QString badReason;
+
+    bool passed() const { return readable && badLine == 0; }
+    // "FILE:LINE: reason"
+    QString faultText() const;
+};
+
+// Reads and checks one file. Unlike the program, which treats a missing file as an empty
+// experiment, a file named here must exist. Bytes the code page does not know count as
+// damage on the line that holds them.
+CheckedFile checkFile(const QString &path);
+
+// 1-based line of the first line holding bytes that are not valid CP932; 0 when none.
+// Lines end at CR LF, a lone CR or a lone LF, as the program reads them.
+int firstUndecodableLine(const QByteArray &bytes);
+
+} // namespace voradata
+
+namespace voradata {
+
+// For commands that read one file's runs: reports an unreadable or damaged file on stderr and
+// returns its exit code; returns kExitOk for a file fit to read. Damaged files are refused as
+// the program refuses them: figures from an edited file would be reported as if they were sound.
+int refuseUnfit(const CheckedFile &file);
+
+} // namespace voradata

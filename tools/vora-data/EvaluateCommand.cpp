@@ -1,0 +1,127 @@
+// vora-data evaluate: the analysis routine on lines "h s1 s2 s3 s4 s5" from standard input.
+// One compact JSON object per non-blank input line, in input order, each with its line number;
+// a malformed line gives {"line":n,"error":...} (also noted on stderr) and exit code 1 at the end.
+#include "Commands.h"
+#include "Output.h"
+
+#include "results/Evaluation.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace voradata {
+
+namespace {
+
+// Longer lines are not numbers anyone typed; they are read past, not kept in memory.
+constexpr qint64 kMaxLineBytes = 4096;
+
+struct ParsedLine {
+    bool ok = false;
+    QString error;
+    double hits = 0.0;
+    std::array<double, 5> segments{};
+};
+
+ParsedLine parseLine(const QString &line)
+{
+    ParsedLine p;
+    const QStringList fields = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    // Five numbers are the segments alone (as in a profile table); the total is their sum.
+    if (fields.size() != 6 && fields.size() != 5) {
+        p.error = QStringLiteral("expected \"h s1 s2 s3 s4 s5\" (6 numbers) or \"s1 s2 s3 s4 s5\", got %1 fields")
+                      .arg(fields.size());
+        return p;
+    }
+    const QLocale c = QLocale::c();
+    std::array<double, 6> v{};
+    const int offset = fields.size() == 6 ? 0 : 1;
+    for (int i = 0; i < fields.size(); ++i) {
+        bool ok = false;
+        const double x = c.toDouble(fields.at(i), &ok);
+        if (!ok || !std::isfinite(x)) {
+            p.error = QStringLiteral("\"%1\" is not a number").arg(fields.at(i).left(40));
+            return p;
+        }
+        v[i + offset] = x;
+    }
+    for (int k = 0; k < 5; ++k) {
+        if (v[k + 1] < 0.0 || v[k + 1] > 20.0) {
+            p.error = QStringLiteral("segment %1 must lie between 0 and 20").arg(k + 1);
+            return p;
+        }
+        p.segments[k] = v[k + 1];
+    }
+    p.hits = offset == 0 ? v[0] : p.segments[0] + p.segments[1] + p.segments[2] + p.segments[3] + p.segments[4];
+    if (p.hits < 0.0 || p.hits > 100.0) {
+        p.error = QStringLiteral("hits must lie between 0 and 100");
+        return p;
+    }
+    p.ok = true;
+    return p;
+}
+
+void writeJsonLine(const QJsonObject &o)
+{
+    writeOut(QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n');
+}
+
+} // namespace
+
+int runEvaluate(const QStringList &args, std::FILE *in)
+{
+    if (!args.isEmpty())
+        return usageError(QStringLiteral("evaluate: reads standard input and takes no arguments"));
+
+    bool anyMalformed = false;
+    int lineNo = 0;
+    bool atEof = false;
+    while (!atEof) {
+        QByteArray bytes;
+        bool tooLong = false;
+        int c;
+        while ((c = std::getc(in)) != EOF && c != '\n') {
+            if (bytes.size() < kMaxLineBytes)
+                bytes.append(char(c));
+            else
+                tooLong = true; // read past the rest of the line without keeping it
+        }
+        atEof = c == EOF;
+        if (atEof && bytes.isEmpty() && !tooLong)
+            break;
+        ++lineNo;
+
+        QJsonObject o;
+        o.insert(QStringLiteral("line"), lineNo);
+        ParsedLine parsed;
+        if (tooLong) {
+            parsed.error = QStringLiteral("line longer than %1 bytes").arg(kMaxLineBytes);
+        } else {
+            const QString text = QString::fromUtf8(bytes);
+            if (text.trimmed().isEmpty())
+                continue;
+            parsed = parseLine(text);
+        }
+        if (!parsed.ok) {
+            anyMalformed = true;
+            o.insert(QStringLiteral("error"), parsed.error);
+            writeErr(QStringLiteral("vora-data evaluate: line %1: %2\n").arg(lineNo).arg(parsed.error));
+            writeJsonLine(o);
+            continue;
+        }
+
+        const vora::Analysis a = vora::analyse(parsed.hits, parsed.segments);
+        o.insert(QStringLiteral("flag"), a.significant ? 1 : 0);
+        o.insert(QStringLiteral("profile"), QString(vora::profileLetter(a.profile)));
+        o.insert(QStringLiteral("analysisText"), unixLineBreaks(a.analysisText));
+        writeJsonLine(o);
+    }
+    return anyMalformed ? kExitBadData : kExitOk;
+}
+
+} // namespace voradata

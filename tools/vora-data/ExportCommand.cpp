@@ -1,0 +1,143 @@
+// vora-data export FILE [--csv|--json]: one row per trial, for R, pandas and spreadsheets.
+#include "Commands.h"
+#include "DataInput.h"
+#include "Output.h"
+
+#include "results/Evaluation.h"
+#include "results/RunLoader.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace voradata {
+
+namespace {
+
+constexpr int kTrialsPerRun = 100;
+
+// The digit of a trial, or -1 when the line has no "0"/"1" there.
+int digitAt(const QString &digits, int trial)
+{
+    if (trial < 1 || trial > digits.size())
+        return -1;
+    const QChar c = digits.at(trial - 1);
+    if (c == QLatin1Char('0'))
+        return 0;
+    if (c == QLatin1Char('1'))
+        return 1;
+    return -1;
+}
+
+bool inStimulusEpisode(const vora::LoadedRun &run, int trial)
+{
+    const int start = run.stimulusTrial();
+    return start > 0 && trial >= start && trial < start + vora::kStimulusSpan;
+}
+
+// A field is quoted when it holds a separator, a quote or a line break (RFC 4180).
+QString csvField(const QString &text)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    bool needsQuotes = false;
+    for (const QChar c : text) {
+        if (special.contains(c)) {
+            needsQuotes = true;
+            break;
+        }
+    }
+    if (!needsQuotes)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvDigit(int d)
+{
+    return d < 0 ? QString() : QString::number(d);
+}
+
+QJsonValue jsonDigit(int d)
+{
+    return d < 0 ? QJsonValue(QJsonValue::Null) : QJsonValue(d);
+}
+
+QString startTimeOf(const vora::LoadedRun &run)
+{
+    return run.dateTime.mid(11, 5).trimmed();
+}
+
+QByteArray exportCsv(const vora::RunSet &set)
+{
+    QString out = QStringLiteral("run,trial,target,input,hit,inStimulusEpisode,date,startTime\n");
+    for (const vora::LoadedRun &run : set.runs) {
+        // Both fields are the same for every trial of a run.
+        const QString tail = csvField(run.date) + QLatin1Char(',') + csvField(startTimeOf(run)) + QLatin1Char('\n');
+        for (int t = 1; t <= kTrialsPerRun; ++t) {
+            out += QString::number(run.number) + QLatin1Char(',') + QString::number(t) + QLatin1Char(',')
+                   + csvDigit(digitAt(run.targets, t)) + QLatin1Char(',') + csvDigit(digitAt(run.inputs, t))
+                   + QLatin1Char(',') + (run.isMatch(t) ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char(',')
+                   + (inStimulusEpisode(run, t) ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char(',') + tail;
+        }
+    }
+    return out.toUtf8();
+}
+
+QByteArray exportJson(const vora::RunSet &set)
+{
+    QJsonArray rows;
+    for (const vora::LoadedRun &run : set.runs) {
+        for (int t = 1; t <= kTrialsPerRun; ++t) {
+            QJsonObject row;
+            row.insert(QStringLiteral("run"), run.number);
+            row.insert(QStringLiteral("trial"), t);
+            row.insert(QStringLiteral("target"), jsonDigit(digitAt(run.targets, t)));
+            row.insert(QStringLiteral("input"), jsonDigit(digitAt(run.inputs, t)));
+            row.insert(QStringLiteral("hit"), run.isMatch(t));
+            row.insert(QStringLiteral("inStimulusEpisode"), inStimulusEpisode(run, t));
+            row.insert(QStringLiteral("date"), run.date);
+            row.insert(QStringLiteral("startTime"), startTimeOf(run));
+            rows.append(row);
+        }
+    }
+    return QJsonDocument(rows).toJson(QJsonDocument::Indented);
+}
+
+} // namespace
+
+int runExport(const QStringList &args)
+{
+    QString path;
+    QString format;
+    for (const QString &a : args) {
+        if (a == QLatin1String("--csv") || a == QLatin1String("--json")) {
+            if (!format.isEmpty() && format != a)
+                return usageError(QStringLiteral("export: choose either --csv or --json"));
+            format = a;
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return usageError(QStringLiteral("export: unknown option ") + a);
+        } else if (path.isNull()) {
+            path = a;
+        } else {
+            return usageError(QStringLiteral("export: one file at a time"));
+        }
+    }
+    if (path.isNull())
+        return usageError(QStringLiteral("export: no file given"));
+
+    const CheckedFile file = checkFile(path);
+    if (const int refused = refuseUnfit(file); refused != kExitOk)
+        return refused;
+
+    const vora::FileStore store;
+    const vora::RunSet set = vora::loadRuns(store, path, 0);
+    if (!set.readOk || set.missing) {
+        writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": cannot read\n"));
+        return kExitUsage;
+    }
+    writeOut(format == QLatin1String("--json") ? exportJson(set) : exportCsv(set));
+    return kExitOk;
+}
+
+} // namespace voradata

@@ -1,0 +1,22 @@
+#pragma once
+// Writing to the terminal: always UTF-8, whatever the locale says, so Japanese texts
+// reach a pipe or a file intact.
+#include <QByteArray>
+#include <QString>
+
+namespace voradata {
+
+void writeOut(const QByteArray &utf8);
+void writeOut(const QString &text);
+void writeErr(const QString &text);
+
+// The program's texts carry CR LF (and lone CR/LF from hand edits); JSON and CSV readers
+// expect plain "\n".
+QString unixLineBreaks(const QString &text);
+
+// Exit codes shared by every command.
+constexpr int kExitOk = 0;
+constexpr int kExitBadData = 1;   // a damaged data file, a malformed input line
+constexpr int kExitUsage = 2;     // wrong arguments, or a file that cannot be read
+
+} // namespace voradata

@@ -1,0 +1,145 @@
+// vora-data summary FILE [--upto N]: the figures and texts of the results view as one JSON object.
+#include "Commands.h"
+#include "DataInput.h"
+#include "Output.h"
+
+#include "registry/RunRecord.h"
+#include "results/Evaluation.h"
+#include "results/RunLoader.h"
+#include "results/Summary.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace voradata {
+
+namespace {
+
+constexpr int kTrialsPerRun = 100;
+
+QJsonObject levelsJson(const vora::LevelCounts &c)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("atLeast63"), c.atLeast63);
+    o.insert(QStringLiteral("exactly63"), c.many100);
+    o.insert(QStringLiteral("exactly64"), c.many200);
+    o.insert(QStringLiteral("exactly65"), c.many370);
+    o.insert(QStringLiteral("atLeast66"), c.many1000);
+    o.insert(QStringLiteral("atMost37"), c.atMost37);
+    o.insert(QStringLiteral("exactly37"), c.few100);
+    o.insert(QStringLiteral("exactly36"), c.few200);
+    o.insert(QStringLiteral("exactly35"), c.few370);
+    o.insert(QStringLiteral("atMost34"), c.few1000);
+    o.insert(QStringLiteral("significantRuns"), c.significantRuns());
+    return o;
+}
+
+QJsonObject runJson(const vora::LoadedRun &run)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("n"), run.number);
+    o.insert(QStringLiteral("date"), run.date);
+    o.insert(QStringLiteral("time"), vora::columns(run.dateTime, 12, 16).trimmed());
+    o.insert(QStringLiteral("hits"), run.hits);
+    QJsonArray segments;
+    for (int s : run.segmentHits)
+        segments.append(s);
+    o.insert(QStringLiteral("segments"), segments);
+    o.insert(QStringLiteral("stimulusTrial"), run.stimulusTrial());
+    o.insert(QStringLiteral("tr1"), run.targetOnes);
+    o.insert(QStringLiteral("in1"), run.inputOnes);
+    o.insert(QStringLiteral("memo"), unixLineBreaks(vora::runMemoFromFileForm(run.memo)));
+    o.insert(QStringLiteral("p"), vora::binomialTwoTailedP(run.hits, kTrialsPerRun));
+    return o;
+}
+
+QJsonObject totalJson(const vora::RunSet &set)
+{
+    const int trials = set.runsRead * kTrialsPerRun;
+    QJsonObject o;
+    o.insert(QStringLiteral("hits"), set.hitTotal);
+    o.insert(QStringLiteral("trials"), trials);
+    // Without a trial there is no spread to divide by: the score is undefined, not 0.
+    if (trials > 0)
+        o.insert(QStringLiteral("z"), (set.hitTotal - trials / 2.0) / std::sqrt(trials / 4.0));
+    else
+        o.insert(QStringLiteral("z"), QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("p"), vora::binomialTwoTailedP(set.hitTotal, trials));
+    return o;
+}
+
+} // namespace
+
+int runSummary(const QStringList &args)
+{
+    QString path;
+    int upto = 0;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        QString value;
+        if (a == QLatin1String("--upto")) {
+            if (i + 1 >= args.size())
+                return usageError(QStringLiteral("summary: --upto needs a run number"));
+            value = args.at(++i);
+        } else if (a.startsWith(QLatin1String("--upto="))) {
+            value = a.mid(7);
+        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return usageError(QStringLiteral("summary: unknown option ") + a);
+        } else if (path.isNull()) {
+            path = a;
+            continue;
+        } else {
+            return usageError(QStringLiteral("summary: one file at a time"));
+        }
+        bool ok = false;
+        upto = value.toInt(&ok);
+        if (!ok || upto < 1)
+            return usageError(QStringLiteral("summary: --upto needs a run number of 1 or more, not \"") + value
+                              + QLatin1Char('"'));
+    }
+    if (path.isNull())
+        return usageError(QStringLiteral("summary: no file given"));
+
+    const CheckedFile file = checkFile(path);
+    if (const int refused = refuseUnfit(file); refused != kExitOk)
+        return refused;
+
+    const vora::FileStore store;
+    const vora::RunSet set = vora::loadRuns(store, path, upto);
+    if (!set.readOk || set.missing) {
+        writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": cannot read\n"));
+        return kExitUsage;
+    }
+
+    const vora::LevelCounts levels = vora::countLevels(set.runs);
+    const vora::Analysis allRuns = vora::meanProfileAnalysis(set);
+
+    QJsonObject o;
+    o.insert(QStringLiteral("file"), path);
+    o.insert(QStringLiteral("runs"), set.runsRead);
+    o.insert(QStringLiteral("runsInFile"), file.contents.runCount());
+    o.insert(QStringLiteral("upto"), upto > 0 ? QJsonValue(upto) : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("conditionMemo"),
+             set.hasConditionMemo ? QJsonValue(unixLineBreaks(vora::memoFromFileForm(set.conditionMemo)))
+                                  : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("summaryLine"), unixLineBreaks(vora::summaryLine(set)));
+    o.insert(QStringLiteral("periodLine"), set.hasRuns() ? unixLineBreaks(vora::periodLine(set)) : QString());
+    o.insert(QStringLiteral("allRunAnalysis"), unixLineBreaks(allRuns.analysisText));
+    o.insert(QStringLiteral("allRunProfile"),
+             set.hasRuns() ? QJsonValue(QString(vora::profileLetter(allRuns.profile))) : QJsonValue(QJsonValue::Null));
+    o.insert(QStringLiteral("congratulation"), unixLineBreaks(vora::overviewCongratulation(levels)));
+    o.insert(QStringLiteral("levels"), levelsJson(levels));
+    QJsonArray perRun;
+    for (const vora::LoadedRun &run : set.runs)
+        perRun.append(runJson(run));
+    o.insert(QStringLiteral("perRun"), perRun);
+    o.insert(QStringLiteral("total"), totalJson(set));
+
+    writeOut(QJsonDocument(o).toJson(QJsonDocument::Indented));
+    return kExitOk;
+}
+
+} // namespace voradata
