@@ -1,0 +1,112 @@
+#pragma once
+// Shared by the main window tests: a window on fake services, run lines and key typing.
+#include "Fakes.h"
+#include "mainwindow/frmMain.h"
+#include "registry/RunRecord.h"
+#include "startup/Module1.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace vora::testing {
+
+// A consistent run line: `hits` matches spread from trial 1 on, every target "1".
+inline QString runLine(const QString &name, const QString &date, int hits, const QString &stimulus = QStringLiteral("S"),
+                       const QString &hitCode = QStringLiteral("D"))
+{
+    RunRecord r;
+    r.experimentName = name;
+    r.date = date;
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = stimulus;
+    r.hitDisplayCode = hitCode;
+    r.targets = QString(100, QLatin1Char('1'));
+    r.inputs = QString(hits, QLatin1Char('1')) + QString(100 - hits, QLatin1Char('0'));
+    r.hits = hits;
+    for (int i = 0; i < 100; ++i)
+        if (i < hits)
+            ++r.segmentHits[i / 20];
+    return r.toLine();
+}
+
+inline QStringList runLines(const QString &name, int count, int hits = 50)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines.append(runLine(name, QStringLiteral("2009/04/%1").arg(10 + i % 15), hits));
+    return lines;
+}
+
+// The main window on fake services in a temporary program folder. The experiment window
+// is a bare widget that records what the main window handed over.
+struct MainFixture {
+    TestServices t;
+    Module1 module{t.services};
+    std::unique_ptr<frmMain> window;
+    int experimentWindows = 0;
+
+    MainFixture()
+    {
+        module.setExperimentWindowFactory([this](Module1 &) {
+            ++experimentWindows;
+            auto *w = new QWidget();
+            w->setObjectName(QStringLiteral("toushiJikken"));
+            return w;
+        });
+    }
+    frmMain &open()
+    {
+        window = std::make_unique<frmMain>(module);
+        return *window;
+    }
+    SharedState &state() { return module.state(); }
+    MainControls &c() { return window->controls(); }
+    template <typename T> T *find(const QString &name) { return window->findChild<T *>(name); }
+
+    void typeInto(int box, const QString &text)
+    {
+        QLineEdit *edit = c().Combo[box]->lineEdit();
+        for (const QChar ch : text) {
+            if (ch.unicode() < 128) {
+                QTest::keyClick(edit, ch.toLatin1());
+            } else {
+                // Typed characters beyond ASCII arrive as key events carrying their text.
+                QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            }
+        }
+    }
+    void enter(int box) { QTest::keyClick(c().Combo[box]->lineEdit(), Qt::Key_Return); }
+    void eraseText(int box)
+    {
+        QLineEdit *edit = c().Combo[box]->lineEdit();
+        const int n = edit->text().size();
+        edit->end(false);
+        for (int i = 0; i < n; ++i)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+    }
+    void chooseItem(int box, int index)
+    {
+        NameCombo *combo = c().Combo[box];
+        combo->setCurrentIndex(index);
+        Q_EMIT combo->activated(index);
+    }
+    // Registers a name in the open registration view with the given options.
+    void registerName(int box, const QString &name, QRadioButton *stimulus, QRadioButton *hit)
+    {
+        typeInto(box, name);
+        QTest::mouseClick(stimulus, Qt::LeftButton);
+        QTest::mouseClick(hit, Qt::LeftButton);
+        enter(box);
+    }
+    void toggleView() { QTest::mouseClick(c().Command9, Qt::LeftButton); }
+    void select(int box) { QTest::mouseClick(c().SelectButton[box], Qt::LeftButton); }
+    int messages() const { return t.dialogs->count(DialogRecord::Message); }
+};
+
+} // namespace vora::testing

@@ -1,0 +1,324 @@
+#include "MainWindowHelpers.h"
+#include "mainwindow/Windows.h"
+#include "registry/RegistrationView.h"
+#include "startup/frmSplash.h"
+#include "toolkit/Units.h"
+#include "toolkit/Version.h"
+
+#include <QElapsedTimer>
+#include <QStatusBar>
+
+using namespace vora;
+using namespace vora::testing;
+
+namespace {
+// Refuses every write, like a program folder the user may not write into.
+class ReadOnlyStore : public FileStore {
+protected:
+    std::unique_ptr<QIODevice> openForWriting(const QString &, QIODevice::OpenMode) override
+    {
+        return std::make_unique<QFile>(QString());
+    }
+};
+
+QStringList filesIn(const QString &folder)
+{
+    QStringList out;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out.append(it.next());
+    out.sort();
+    return out;
+}
+} // namespace
+
+class TestMainLoad : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartInAnEmptyFolder();
+    void aReadOnlyFolderOpensWithDefaultsAndOneMessage();
+    void firstStartKeepsAnExistingListOfBox1();
+    void selectionsSurviveAnEmptyBoxBeforeAFilledOne();
+    void selectionFileOfTheEarlierKindStillReads();
+    void selectionLinesRestoreConditionsAndCounts();
+    void listsAreFilledAndEarlierFormatConverted();
+    void registrationViewShowsTheGuidanceAndClosingStoresEverything();
+    void splashStaysAtLeastItsTimeAndTheMainWindowLoads();
+    void everyControlFitsTheWindow();
+    void statusBarShowsDateAndTime();
+};
+
+void TestMainLoad::firstStartInAnEmptyFolder()
+{
+    MainFixture f;
+    f.t.clock->setDate(2010, 9, 22);
+    f.open();
+    QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Dt100922"));
+    QVERIFY(f.c().Option1[1]->isChecked());
+    QVERIFY(f.c().Option4[1]->isChecked());
+    QCOMPARE(f.c().Label10[1]->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.c().Label11[1]->text(), QStringLiteral("-"));
+    QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")), QStringList{QStringLiteral("Dt100922  -SD0")});
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), QStringList{QStringLiteral("Dt100922  -SD0")});
+    QCOMPARE(f.c().Combo[1]->count(), 1);
+    for (int box = 2; box <= 5; ++box) {
+        QCOMPARE(f.c().SelectButton[box]->text(), QString());
+        QVERIFY(f.c().stimulusCodeOf(box).isEmpty());
+        QVERIFY(f.c().hitDisplayCodeOf(box).isEmpty());
+        QCOMPARE(f.c().Combo[box]->count(), 0);
+        QCOMPARE(f.c().Label10[box]->text(), QString());
+    }
+    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
+    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("D"));
+    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
+    QCOMPARE(f.find<QLabel>(QStringLiteral("Label9"))->text(), version::mainWindowText());
+    QCOMPARE(f.c().Label4->text(), QStringLiteral(" 実験名を指定してください "));
+    QCOMPARE(f.c().Label4->pos(), QPoint(units::px(400), units::px(1000)));
+    QVERIFY(!f.c().Command10->isEnabled());
+    QVERIFY(!f.c().Command13->isEnabled());
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("VORA"));
+    QCOMPARE(f.messages(), 0);
+
+    // The next load takes the file that the first one wrote: nothing is written again.
+    const QByteArray written = f.t.readBytes(QStringLiteral("Jikkenmei.txt"));
+    f.t.clock->setDate(2010, 9, 23);
+    f.open();
+    QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Dt100922"));
+    QCOMPARE(f.t.readBytes(QStringLiteral("Jikkenmei.txt")), written);
+}
+
+void TestMainLoad::aReadOnlyFolderOpensWithDefaultsAndOneMessage()
+{
+    MainFixture f;
+    f.module.services().files = std::make_shared<ReadOnlyStore>();
+    f.open(); // must come back: no endless first-run loop
+    QCOMPARE(f.messages(), 1);
+    QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("書き込めません")));
+    QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Dt090425"));
+    QVERIFY(f.c().Option1[1]->isChecked());
+    QVERIFY(f.c().Option4[1]->isChecked());
+    QCOMPARE(f.c().Label10[1]->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.c().Label11[1]->text(), QStringLiteral("-"));
+    QVERIFY(filesIn(f.t.dir.path()).isEmpty());
+}
+
+void TestMainLoad::firstStartKeepsAnExistingListOfBox1()
+{
+    MainFixture f;
+    const QStringList list{QStringLiteral("Yama090425-SD3"), QStringLiteral("Kawa      -n-")};
+    f.t.writeLines(QStringLiteral("Combo1.txt"), list);
+    f.open();
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), list);
+    QCOMPARE(f.c().Combo[1]->count(), 2);
+    QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")), QStringList{QStringLiteral("Dt090425  -SD0")});
+    QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Dt090425"));
+}
+
+void TestMainLoad::selectionsSurviveAnEmptyBoxBeforeAFilledOne()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
+    f.t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Aaa       -SD")});
+    f.t.writeLines(QStringLiteral("Combo3.txt"), {QStringLiteral("Ccc       -n-")});
+    f.open();
+    f.toggleView();
+    f.chooseItem(1, 0);
+    f.chooseItem(3, 0);
+    f.toggleView();
+    QCOMPARE(f.messages(), 0);
+    QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")),
+             (QStringList{QStringLiteral("Aaa        SD"), QString(), QStringLiteral("Ccc        n-"), QString(), QString()}));
+
+    f.open();
+    QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Aaa"));
+    QCOMPARE(f.c().SelectButton[2]->text(), QString());
+    QCOMPARE(f.c().SelectButton[3]->text(), QStringLiteral("Ccc"));
+    QVERIFY(f.c().Option6[3]->isChecked());
+    QVERIFY(f.c().Option5[3]->isChecked());
+    QVERIFY(f.c().stimulusCodeOf(2).isEmpty());
+}
+
+void TestMainLoad::selectionFileOfTheEarlierKindStillReads()
+{
+    MainFixture f;
+    QStringList lines;
+    const QStringList names{QStringLiteral("Aaa"), QStringLiteral("Bbb"), QStringLiteral("Ccc"), QStringLiteral("Ddd"),
+                            QStringLiteral("Eee")};
+    for (const QString &name : names)
+        lines.append(name.leftJustified(11, QLatin1Char(' ')) + QStringLiteral("MD"));
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), lines);
+    f.open();
+    for (int box = 1; box <= 5; ++box) {
+        QCOMPARE(f.c().SelectButton[box]->text(), names.at(box - 1));
+        QVERIFY(f.c().Option2[box]->isChecked());
+        QVERIFY(f.c().Option4[box]->isChecked());
+    }
+}
+
+void TestMainLoad::selectionLinesRestoreConditionsAndCounts()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"),
+                   {QStringLiteral("Yama090425 n-"), QStringLiteral("Kawa       sD"), QStringLiteral(" Sora      SD")});
+    QStringList runs = runLines(QStringLiteral("Yama090425"), 4);
+    runs.append(QString()); // an empty last line counts as a run with an empty date
+    f.t.writeLines(QStringLiteral("data/Yama090425-0.txt"), QStringList{QStringLiteral("実験条件=x")} + runs);
+    f.open();
+    QCOMPARE(f.c().Label10[1]->text(), QStringLiteral(" 5"));
+    QCOMPARE(f.c().Label11[1]->text(), QString());
+    QVERIFY(f.c().Option6[1]->isChecked());
+    // A lower-case code selects no stimulus; the hit display still reads.
+    QCOMPARE(f.c().SelectButton[2]->text(), QStringLiteral("Kawa"));
+    QVERIFY(f.c().stimulusCodeOf(2).isEmpty());
+    QVERIFY(f.c().Option4[2]->isChecked());
+    QCOMPARE(f.c().Label10[2]->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.c().Label11[2]->text(), QStringLiteral("-"));
+    // A line whose name part is empty leaves the box alone.
+    QCOMPARE(f.c().SelectButton[3]->text(), QString());
+    QVERIFY(f.c().stimulusCodeOf(3).isEmpty());
+}
+
+void TestMainLoad::listsAreFilledAndEarlierFormatConverted()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
+    f.t.writeLines(QStringLiteral("Combo2.txt"), {QStringLiteral("Yama      -SD3,5"), QStringLiteral("Umi       -SD0,2")});
+    f.t.writeLines(QStringLiteral("data/Yama-0.txt"), runLines(QStringLiteral("Yama"), 3));
+    QStringList many;
+    for (int i = 0; i < 105; ++i)
+        many.append(QStringLiteral("N%1").arg(i).leftJustified(10, QLatin1Char(' ')) + QStringLiteral("-SD"));
+    f.t.writeLines(QStringLiteral("Combo4.txt"), many);
+    f.open();
+    const NameCombo *box2 = f.c().Combo[2];
+    QCOMPARE(box2->count(), 3);
+    QCOMPARE(box2->itemText(0), QStringLiteral("Yama      -n-3"));
+    QCOMPARE(box2->itemText(1), QStringLiteral("Yama      -S-5"));
+    QCOMPARE(box2->itemText(2), QStringLiteral("Umi       -S-2"));
+    for (const QString &line : f.t.readLines(QStringLiteral("data/Yama-0.txt")))
+        QCOMPARE(line.mid(26, 1), QStringLiteral("n"));
+    QCOMPARE(f.c().Combo[4]->count(), 100);
+    QCOMPARE(f.c().Combo[2]->currentText(), QString());
+}
+
+void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Combo2.txt"), {QStringLiteral("Bbb       -MD4")});
+    f.open();
+    frmMain &w = *f.window;
+    w.show();
+    QPushButton *toggle = f.c().Command9;
+    QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や変更"));
+    QCOMPARE(toggle->toolTip(), QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
+
+    f.toggleView();
+    QCOMPARE(f.c().PanelOpen, 1);
+    QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や変更の終了"));
+    const QString guidance = f.c().Label4->text();
+    QVERIFY(guidance.startsWith(QStringLiteral("◆実験名の設定に関して◆\r\n\r\n1.実験名を新規登録する")));
+    QVERIFY(guidance.contains(QStringLiteral("\r\n6.実験名は100ランの実験が終了するまで同じものを使います｡ \r\n")));
+    QVERIFY(guidance.endsWith(QStringLiteral("\r\n　注意；実験名は５つのボックスで同じものは使えない。\r\n")));
+    QCOMPARE(guidance.count(QStringLiteral("\r\n")), 16);
+    QCOMPARE(f.c().Label4->geometry(), QRect(units::px(200), units::px(3400), units::px(8400), units::px(3900)));
+    QCOMPARE(backColour(f.c().Label4), promptGrey());
+    for (int box = 1; box <= 5; ++box)
+        QVERIFY(f.c().Combo[box]->isVisible());
+    QVERIFY(!f.c().Command10->isVisible());
+    QVERIFY(!f.c().Command13->isVisible());
+    QVERIFY(!f.c().Command3->isVisible());
+    QVERIFY(!f.c().Label3->isVisible());
+    QWidget *web = f.find<QWidget>(QStringLiteral("WB1"));
+    QVERIFY(web && !web->isVisible());
+
+    // Closing without changes: the lists come back as they were, one selection line per box.
+    f.toggleView();
+    QCOMPARE(f.c().PanelOpen, 0);
+    QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や選択"));
+    QCOMPARE(f.c().Label4->text(), RegistrationView::prompt());
+    QCOMPARE(backColour(f.c().Label4), promptYellow());
+    QVERIFY(web->isVisible());
+    QVERIFY(f.c().Command10->isVisible() && !f.c().Command10->isEnabled());
+    QVERIFY(f.c().Command13->isVisible() && !f.c().Command13->isEnabled());
+    QVERIFY(f.c().Command3->isVisible());
+    QVERIFY(!f.c().Combo[1]->isVisible());
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Bbb       -MD4")});
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), QStringList{QStringLiteral("Dt090425  -SD0")});
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo5.txt")), QStringList());
+    QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")),
+             (QStringList{QStringLiteral("Dt090425   SD"), QString(), QString(), QString(), QString()}));
+    QCOMPARE(f.messages(), 0);
+}
+
+void TestMainLoad::splashStaysAtLeastItsTimeAndTheMainWindowLoads()
+{
+    TestServices t;
+    t.services.timing.splashMs = 120;
+    Module1 module(t.services);
+    registerWindows(module);
+    bool splashUpDuringLoad = false;
+    QObject::connect(&module, &Module1::mainWindowShown, [&](QWidget *) {
+        splashUpDuringLoad = module.splashWindow() && module.splashWindow()->isVisible();
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    module.start();
+    QVERIFY(elapsed.elapsed() >= 120);
+    QVERIFY(module.lastSplashMs() >= 120);
+    QVERIFY(splashUpDuringLoad);
+    auto *main = qobject_cast<frmMain *>(module.mainWindow());
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QVERIFY(!module.splashWindow());
+    QCOMPARE(main->controls().SelectButton[1]->text(), QStringLiteral("Dt090425"));
+}
+
+void TestMainLoad::everyControlFitsTheWindow()
+{
+    MainFixture f;
+    f.open();
+    frmMain &w = *f.window;
+    w.show();
+    const QRect area = w.rect();
+    auto check = [&](const char *view) {
+        for (QWidget *child : w.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!child->isVisible() || child->objectName().isEmpty())
+                continue;
+            QVERIFY2(area.contains(child->geometry()),
+                     qPrintable(QStringLiteral("%1 lies outside the window in the %2 view")
+                                    .arg(child->objectName(), QLatin1String(view))));
+        }
+    };
+    check("selection");
+    f.toggleView();
+    check("registration");
+    // The name boxes and the guidance do not cover each other.
+    for (int box = 1; box <= 5; ++box) {
+        QVERIFY(!f.c().Label4->geometry().intersects(f.c().Label10[box]->geometry()));
+        QVERIFY(!f.c().Label4->geometry().intersects(f.c().SelectButton[box]->geometry()));
+        QVERIFY(!f.c().Combo[box]->geometry().intersects(f.c().Command9->geometry()));
+    }
+    // The thumbnails lie along the bottom, clear of the web panel and above the status bar.
+    QWidget *thumb = f.find<QWidget>(QStringLiteral("Picture1(9)"));
+    QVERIFY(thumb);
+    QVERIFY(thumb->geometry().top() > f.find<QWidget>(QStringLiteral("WB1"))->geometry().bottom());
+    QVERIFY(thumb->geometry().bottom() < w.sbStatusBar->geometry().top());
+}
+
+void TestMainLoad::statusBarShowsDateAndTime()
+{
+    MainFixture f;
+    f.t.clock->setDate(2011, 3, 4);
+    f.t.clock->setTime(9, 5, 7);
+    f.open();
+    QStatusBar *bar = f.find<QStatusBar>(QStringLiteral("sbStatusBar"));
+    QVERIFY(bar);
+    QCOMPARE(bar->findChild<QLabel *>(QStringLiteral("Panels(1)"))->text(), QStringLiteral("ｽﾃｰﾀｽ"));
+    QCOMPARE(bar->findChild<QLabel *>(QStringLiteral("Panels(2)"))->text(), QStringLiteral("2011/03/04"));
+    QCOMPARE(bar->findChild<QLabel *>(QStringLiteral("Panels(3)"))->text(), QStringLiteral("9:05:07"));
+    // The time is kept current.
+    f.t.clock->setTime(9, 5, 9);
+    QTRY_COMPARE_WITH_TIMEOUT(bar->findChild<QLabel *>(QStringLiteral("Panels(3)"))->text(), QStringLiteral("9:05:09"), 3000);
+}
+
+QTEST_MAIN(TestMainLoad)
+#include "tst_mainload.moc"

@@ -1,0 +1,307 @@
+#include "MainWindowHelpers.h"
+#include "registry/NameBoxes.h"
+
+using namespace vora;
+using namespace vora::testing;
+
+class TestNameBoxes : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void registeringANameAppendsItAndFixesItsConditions();
+    void registeringAnOldNameShowsItsRuns();
+    void enterWithoutBothConditionsBeepsAndAsks_data();
+    void enterWithoutBothConditionsBeepsAndAsks();
+    void lengthLimit_data();
+    void lengthLimit();
+    void badCharactersBeepAndRegisterNothing_data();
+    void badCharactersBeepAndRegisterNothing();
+    void deletingRemovesOnlyTheItemChosenInThatBox();
+    void enterOnEmptyBoxRightAfterRegistrationDoesNothing();
+    void dropDownShowsEachCountOnce();
+    void dropDownCountsComeFromTheItems();
+    void typingClearsTheConditionsAndClickingOneGivesFocusBack();
+    void aFailedListWriteIsReported();
+};
+
+void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
+{
+    MainFixture f;
+    f.open();
+    f.toggleView();
+    f.registerName(1, QStringLiteral("Yama090425"), f.c().Option1[1], f.c().Option4[1]);
+
+    const QStringList lines = f.t.readLines(QStringLiteral("Combo1.txt"));
+    QCOMPARE(lines.size(), 2); // the first-run name, then the new one
+    QCOMPARE(lines.last(), QStringLiteral("Yama090425-SD"));
+    QCOMPARE(f.c().Combo[1]->itemText(1), QStringLiteral("Yama090425-SD"));
+    QCOMPARE(f.c().Combo[1]->currentText(), QString());
+    QCOMPARE(f.c().Label10[1]->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.c().Label11[1]->text(), QStringLiteral("-"));
+    QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Yama090425"));
+    QVERIFY(f.c().SelectButton[1]->isEnabled());
+    QVERIFY(!f.c().Frame1[1]->isEnabled());
+    QVERIFY(!f.c().Frame2[1]->isEnabled());
+    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
+    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("D"));
+    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
+    QCOMPARE(f.messages(), 0);
+    QCOMPARE(f.t.sound->beeps, 0);
+}
+
+void TestNameBoxes::registeringAnOldNameShowsItsRuns()
+{
+    MainFixture f;
+    // "Old" without stimulus: its runs are in the "-0" file, not the "-1" one.
+    f.t.writeLines(QStringLiteral("data/Old-0.txt"), runLines(QStringLiteral("Old"), 3));
+    f.t.writeLines(QStringLiteral("data/Old-1.txt"), runLines(QStringLiteral("Old"), 7));
+    f.open();
+    f.toggleView();
+    f.registerName(2, QStringLiteral("Old"), f.c().Option6[2], f.c().Option5[2]);
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Old       -n-")});
+    QCOMPARE(f.c().Label10[2]->text(), QStringLiteral(" 3"));
+    QCOMPARE(f.c().Label11[2]->text(), QStringLiteral("2009/04/12"));
+    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("0"));
+}
+
+void TestNameBoxes::enterWithoutBothConditionsBeepsAndAsks_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<bool>("chooseStimulus");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("box 1, nothing chosen") << 1 << false << QStringLiteral("刺激や当り表示を選択してください");
+    QTest::newRow("box 1, stimulus only") << 1 << true << QStringLiteral("刺激や当り表示を選択してください");
+    QTest::newRow("box 4, nothing chosen") << 4 << false << QStringLiteral("刺激や当りの表示を選択してください");
+    QTest::newRow("box 5, stimulus only") << 5 << true << QStringLiteral("刺激や当りの表示を選択してください");
+}
+
+void TestNameBoxes::enterWithoutBothConditionsBeepsAndAsks()
+{
+    QFETCH(int, box);
+    QFETCH(bool, chooseStimulus);
+    QFETCH(QString, message);
+    MainFixture f;
+    f.open();
+    f.toggleView();
+    const QStringList before = f.t.readLines(QStringLiteral("Combo%1.txt").arg(box));
+    f.typeInto(box, QStringLiteral("Yama"));
+    if (chooseStimulus)
+        QTest::mouseClick(f.c().Option2[box], Qt::LeftButton);
+    f.enter(box);
+
+    QCOMPARE(f.t.sound->beeps, 1);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->text, message);
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Information);
+    QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo%1.txt").arg(box)), before);
+    QCOMPARE(f.c().Combo[box]->currentText(), QStringLiteral("Yama")); // kept for correcting
+    QVERIFY(f.c().Command9->isEnabled());
+}
+
+void TestNameBoxes::lengthLimit_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message"); // empty: registered
+    QTest::newRow("10 characters pass") << 1 << QStringLiteral("ABCDEFGHIJ") << QString();
+    QTest::newRow("11 characters, box 1") << 1 << QStringLiteral("ABCDEFGHIJK") << QStringLiteral("実験名は10文字以下にしてください。");
+    QTest::newRow("11 characters, box 3") << 3 << QStringLiteral("ABCDEFGHIJK") << QStringLiteral("実験名が10文字以上です。変更してください。");
+    QTest::newRow("a listed item still in the box") << 2 << QStringLiteral("Yama090425-SD3")
+                                                    << QStringLiteral("実験名が10文字以上です。変更してください。");
+}
+
+void TestNameBoxes::lengthLimit()
+{
+    QFETCH(int, box);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    MainFixture f;
+    f.open();
+    f.toggleView();
+    f.registerName(box, name, f.c().Option3[box], f.c().Option4[box]);
+    const QStringList lines = f.t.readLines(QStringLiteral("Combo%1.txt").arg(box));
+    if (message.isEmpty()) {
+        QCOMPARE(f.messages(), 0);
+        QCOMPARE(lines.last(), name + QStringLiteral("-BD"));
+    } else {
+        QCOMPARE(f.messages(), 1);
+        QCOMPARE(f.t.dialogs->last()->text, message);
+        QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
+        QVERIFY(lines.filter(name.left(10)).isEmpty());
+        QCOMPARE(f.t.sound->beeps, 0);
+    }
+}
+
+void TestNameBoxes::badCharactersBeepAndRegisterNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("space") << QStringLiteral("Yama 0425") << false;
+    QTest::newRow("full stop") << QStringLiteral("Yama.0425") << false;
+    QTest::newRow("full-width letters") << QStringLiteral("Ｙａｍａ") << false;
+    QTest::newRow("slash") << QStringLiteral("../x") << false;
+    QTest::newRow("underscore and hyphen") << QStringLiteral("a_b-C9") << true;
+}
+
+void TestNameBoxes::badCharactersBeepAndRegisterNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    MainFixture f;
+    f.open();
+    f.toggleView();
+    f.registerName(3, name, f.c().Option1[3], f.c().Option5[3]);
+    QCOMPARE(f.messages(), 0);
+    QCOMPARE(f.t.sound->beeps, accepted ? 0 : 1);
+    QCOMPARE(f.c().Combo[3]->count(), accepted ? 1 : 0);
+    QCOMPARE(QFile::exists(f.t.path(QStringLiteral("Combo3.txt"))), accepted);
+    if (accepted)
+        QCOMPARE(f.t.readLines(QStringLiteral("Combo3.txt")), QStringList{QStringLiteral("a_b-C9    -S-")});
+    else
+        QCOMPARE(f.c().Combo[3]->currentText(), name);
+}
+
+void TestNameBoxes::deletingRemovesOnlyTheItemChosenInThatBox()
+{
+    MainFixture f;
+    const QStringList list{QStringLiteral("Aaa       -SD"), QStringLiteral("Bbb       -MD2"), QStringLiteral("Ccc       -n-")};
+    f.t.writeLines(QStringLiteral("Combo2.txt"), list);
+    f.t.writeLines(QStringLiteral("Combo3.txt"), {QStringLiteral("Zzz       -SD")});
+    f.t.writeLines(QStringLiteral("data/Bbb-1.txt"), runLines(QStringLiteral("Bbb"), 1));
+    f.open();
+    f.toggleView();
+
+    // Chosen in box 3: an empty Enter in box 2 has nothing of its own to delete.
+    f.chooseItem(3, 0);
+    f.enter(2);
+    QCOMPARE(f.messages(), 0);
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), list);
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo3.txt")), QStringList{QStringLiteral("Zzz       -SD")});
+
+    // Chosen in box 2, erased, Enter, "No": nothing changes.
+    f.chooseItem(2, 1);
+    QCOMPARE(f.c().SelectButton[2]->text(), QStringLiteral("Bbb       "));
+    QVERIFY(f.c().Option2[2]->isChecked());
+    QVERIFY(f.c().Option4[2]->isChecked());
+    QCOMPARE(f.c().Label10[2]->text(), QStringLiteral(" 1"));
+    f.eraseText(2);
+    f.t.dialogs->messageAnswers.enqueue(MsgAnswer::No);
+    f.enter(2);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->text, QStringLiteral("実験名を削除します"));
+    QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::YesNo);
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), list);
+
+    // The same with "Yes": that item goes, the others stay in order, its data file stays.
+    f.t.dialogs->messageAnswers.enqueue(MsgAnswer::Yes);
+    f.enter(2);
+    QCOMPARE(f.messages(), 2);
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), (QStringList{list.at(0), list.at(2)}));
+    QCOMPARE(f.c().Combo[2]->count(), 2);
+    QCOMPARE(f.c().SelectButton[2]->text(), QString());
+    QVERIFY(QFile::exists(f.t.path(QStringLiteral("data/Bbb-1.txt"))));
+
+    // A second Enter has nothing chosen any more: no question, nothing removed.
+    f.enter(2);
+    QCOMPARE(f.messages(), 2);
+    QCOMPARE(f.c().Combo[2]->count(), 2);
+}
+
+void TestNameBoxes::enterOnEmptyBoxRightAfterRegistrationDoesNothing()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Combo4.txt"), {QStringLiteral("Aaa       -SD")});
+    f.open();
+    f.toggleView();
+    f.chooseItem(4, 0);
+    f.eraseText(4);
+    f.registerName(4, QStringLiteral("New"), f.c().Option1[4], f.c().Option4[4]);
+    f.enter(4);
+    QCOMPARE(f.messages(), 0);
+    QCOMPARE(f.c().Combo[4]->count(), 2);
+}
+
+void TestNameBoxes::dropDownShowsEachCountOnce()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama090425-SD"), QStringLiteral("Kaze      -n-9")});
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
+    f.t.writeLines(QStringLiteral("data/Yama090425-1.txt"), runLines(QStringLiteral("Yama090425"), 3));
+    f.t.writeLines(QStringLiteral("data/Kaze-0.txt"), QStringList{QStringLiteral("実験条件=memo")} + runLines(QStringLiteral("Kaze"), 12));
+    f.open();
+    f.toggleView();
+    NameCombo *combo = f.c().Combo[1];
+    combo->showPopup();
+    combo->hidePopup();
+    combo->showPopup();
+    combo->hidePopup();
+    QCOMPARE(combo->itemText(0), QStringLiteral("Yama090425-SD3"));
+    QCOMPARE(combo->itemText(1), QStringLiteral("Kaze      -n-12"));
+    // The list file itself is not touched by a drop-down.
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), (QStringList{QStringLiteral("Yama090425-SD"), QStringLiteral("Kaze      -n-9")}));
+}
+
+void TestNameBoxes::dropDownCountsComeFromTheItems()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Combo2.txt"), {QStringLiteral("Aaa       -SD"), QStringLiteral("Bbb       -MD")});
+    f.t.writeLines(QStringLiteral("data/Bbb-1.txt"), runLines(QStringLiteral("Bbb"), 2));
+    f.open();
+    // The file now lists other names in another order; the box still shows its own items.
+    f.t.writeLines(QStringLiteral("Combo2.txt"), {QStringLiteral("Bbb       -MD"), QStringLiteral("Ccc       -SD")});
+    f.toggleView();
+    f.c().Combo[2]->showPopup();
+    f.c().Combo[2]->hidePopup();
+    QCOMPARE(f.c().Combo[2]->itemText(0), QStringLiteral("Aaa       -SD0"));
+    QCOMPARE(f.c().Combo[2]->itemText(1), QStringLiteral("Bbb       -MD2"));
+}
+
+void TestNameBoxes::typingClearsTheConditionsAndClickingOneGivesFocusBack()
+{
+    MainFixture f;
+    frmMain &w = f.open();
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    f.toggleView();
+    f.typeInto(4, QStringLiteral("Ab"));
+    QVERIFY(f.c().Frame1[4]->isEnabled());
+    QVERIFY(!f.c().SelectButton[4]->isEnabled());
+    QTest::mouseClick(f.c().Option5[4], Qt::LeftButton);
+    QTRY_VERIFY(f.c().Combo[4]->hasFocus() || f.c().Combo[4]->lineEdit()->hasFocus());
+    QVERIFY(f.c().Option5[4]->isChecked());
+    // Any further key (Backspace too) clears the six options again.
+    QTest::keyClick(f.c().Combo[4]->lineEdit(), Qt::Key_Backspace);
+    QVERIFY(f.c().stimulusCodeOf(4).isEmpty());
+    QVERIFY(f.c().hitDisplayCodeOf(4).isEmpty());
+    QCOMPARE(f.c().Combo[4]->currentText(), QStringLiteral("A"));
+}
+
+namespace {
+// Refuses every write, like a folder the user may not write into.
+class ReadOnlyStore : public FileStore {
+protected:
+    std::unique_ptr<QIODevice> openForWriting(const QString &, QIODevice::OpenMode) override
+    {
+        return std::make_unique<QFile>(QString());
+    }
+};
+} // namespace
+
+void TestNameBoxes::aFailedListWriteIsReported()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
+    f.module.services().files = std::make_shared<ReadOnlyStore>();
+    f.open();
+    QCOMPARE(f.messages(), 0);
+    f.toggleView();
+    f.registerName(5, QStringLiteral("Kumo"), f.c().Option1[5], f.c().Option4[5]);
+    QCOMPARE(f.messages(), 1);
+    QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
+    QCOMPARE(f.c().Combo[5]->count(), 1); // the name is still offered in the box
+}
+
+QTEST_MAIN(TestNameBoxes)
+#include "tst_nameboxes.moc"
