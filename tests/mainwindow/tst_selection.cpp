@@ -1,0 +1,374 @@
+#include "MainWindowHelpers.h"
+#include "mainwindow/ResultsEntry.h"
+#include "registry/SelectionLaunch.h"
+
+#include <QDirIterator>
+
+using namespace vora;
+using namespace vora::testing;
+
+namespace {
+
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            out.insert(path, file.readAll());
+    }
+    return out;
+}
+
+// Box 1 holds `name` with 中 and しない, selected.
+void prepareSelected(MainFixture &f, const QString &name, const QString &codes = QStringLiteral("M-"))
+{
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {name.leftJustified(11, QLatin1Char(' ')) + codes});
+    f.t.writeLines(QStringLiteral("Combo1.txt"), {name.leftJustified(10, QLatin1Char(' ')) + QLatin1Char('-') + codes});
+}
+
+} // namespace
+
+class TestSelection : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void selectingShowsNameConditionsAndCounts();
+    void aMemoTicksTheConditionsBox();
+    void selectingAnotherBoxMovesTheHighlight();
+    void anEmptySelectButtonClearsTheSelection();
+    void selectingWhileRegisteringClosesTheViewAndSelectsNothing();
+    void launchWithin100Runs_data();
+    void launchWithin100Runs();
+    void aDamagedFileRestartsAndWritesNothing_data();
+    void aDamagedFileRestartsAndWritesNothing();
+    void memoEditingAndSaving();
+    void aMemoTheCodePageCannotHoldIsRefused();
+    void uncheckingHidesTheMemo();
+    void resultsHelpAndEnd();
+};
+
+void TestSelection::selectingShowsNameConditionsAndCounts()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Yama090425"));
+    f.t.writeLines(QStringLiteral("data/Yama090425-1.txt"), runLines(QStringLiteral("Yama090425"), 2));
+    f.state().BrowsedRun = 7;
+    f.open();
+    f.select(1);
+    QCOMPARE(f.c().Label3->text(), QStringLiteral("Yama090425"));
+    QCOMPARE(f.c().Label3->toolTip(), QStringLiteral("今から行なう実験の名称です"));
+    QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
+    QCOMPARE(f.state().ExperimentName.toText(), QStringLiteral("Yama090425"));
+    QCOMPARE(f.state().RunsDone.toInt(), 2);
+    QVERIFY(f.state().BrowsedRun == 0);
+    // The box's options override the codes of the last run line.
+    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("M"));
+    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("-"));
+    QVERIFY(f.c().Command10->isEnabled());
+    QVERIFY(f.c().Command13->isEnabled());
+    QVERIFY(f.c().Label2->isEnabled());
+    QVERIFY(!f.c().Label5->isEnabled());
+    QVERIFY(!f.c().Check1->isChecked());
+    QVERIFY(!f.c().Check1->isHidden());
+    QVERIFY(f.c().Text1->isHidden());
+    QCOMPARE(f.state().ShowConditions.toInt(), 0);
+    QCOMPARE(f.messages(), 0);
+}
+
+void TestSelection::aMemoTicksTheConditionsBox()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Memo"));
+    f.t.writeLines(QStringLiteral("data/Memo-1.txt"),
+                   {QStringLiteral("実験条件=静かな部屋") + QString(2, QChar(1)) + QStringLiteral("夜") + QString(2, QChar(1))
+                    + QStringLiteral("三行目")});
+    f.open();
+    f.select(1);
+    QVERIFY(f.c().Check1->isChecked());
+    QVERIFY(!f.c().Check1->isHidden());
+    QCOMPARE(f.c().Check1->text(), QStringLiteral("実験条件の表示"));
+    QVERIFY(!f.c().Text1->isHidden());
+    QVERIFY(f.c().Text1->isReadOnly());
+    QVERIFY(f.c().Command1->isHidden());
+    QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("静かな部屋\n夜\n三行目"));
+    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("静かな部屋\r\n夜\r\n三行目"));
+    QCOMPARE(f.state().ShowConditions.toInt(), 1);
+    QCOMPARE(f.state().RunsDone.toInt(), 0);
+    QVERIFY(f.c().Command10->isEnabled());
+    QVERIFY(!f.c().Command13->isEnabled()); // no runs yet
+
+    // A name without a memo leaves the box unticked.
+    f.t.writeLines(QStringLiteral("data/Memo-1.txt"), runLines(QStringLiteral("Memo"), 1));
+    f.select(1);
+    QVERIFY(!f.c().Check1->isChecked());
+    QVERIFY(f.c().Text1->toPlainText().isEmpty());
+    QCOMPARE(f.state().ConditionMemo.toText(), QString());
+}
+
+void TestSelection::selectingAnotherBoxMovesTheHighlight()
+{
+    MainFixture f;
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QStringLiteral("Aaa        SD"), QStringLiteral("Bbb        n-")});
+    f.open();
+    f.select(1);
+    QCOMPARE(f.c().SelectButton[1]->palette().color(QPalette::Button), selectedButtonColour());
+    QCOMPARE(backColour(f.c().Label4), promptGrey());
+    QVERIFY(!f.c().Label4->isEnabled());
+    f.select(2);
+    QCOMPARE(f.c().SelectButton[2]->palette().color(QPalette::Button), selectedButtonColour());
+    QCOMPARE(f.c().SelectButton[1]->palette().color(QPalette::Button), buttonFaceColour());
+    QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=無、当り表示=なし　(保存データ；正常)"));
+    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("0"));
+    QCOMPARE(f.state().ExperimentName.toText(), QStringLiteral("Bbb"));
+}
+
+void TestSelection::anEmptySelectButtonClearsTheSelection()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Aaa"));
+    f.open();
+    f.select(1);
+    QVERIFY(f.c().Command10->isEnabled());
+    f.select(4);
+    QCOMPARE(f.c().Label3->text(), QString());
+    QVERIFY(f.c().Check1->isHidden());
+    QVERIFY(!f.c().Label2->isEnabled());
+    QVERIFY(!f.c().Command10->isEnabled());
+    QVERIFY(!f.c().Command13->isEnabled());
+    QCOMPARE(f.c().Label18->text(), QString());
+    QCOMPARE(backColour(f.c().Label4), promptYellow());
+    QVERIFY(f.c().Label4->isEnabled());
+    // "実験の開始" with nothing selected does nothing.
+    f.c().Command10->setEnabled(true);
+    QTest::mouseClick(f.c().Command10, Qt::LeftButton);
+    QCOMPARE(f.experimentWindows, 0);
+    QCOMPARE(f.messages(), 0);
+}
+
+void TestSelection::selectingWhileRegisteringClosesTheViewAndSelectsNothing()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Aaa"));
+    f.open();
+    f.toggleView();
+    f.select(1);
+    QCOMPARE(f.c().PanelOpen, 0);
+    QCOMPARE(f.c().Label3->text(), QString());
+    QVERIFY(!f.c().Command10->isEnabled());
+    QCOMPARE(f.c().Label18->text(), QString());
+    QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")).value(0), QStringLiteral("Aaa        M-"));
+}
+
+void TestSelection::launchWithin100Runs_data()
+{
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("99 runs: the 100th may start") << 99 << true;
+    QTest::newRow("100 runs: refused") << 100 << false;
+    QTest::newRow("a hand-made 101: refused") << 101 << false;
+}
+
+void TestSelection::launchWithin100Runs()
+{
+    QFETCH(int, runs);
+    QFETCH(bool, starts);
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Full"), QStringLiteral("n-"));
+    f.t.writeLines(QStringLiteral("data/Full-0.txt"), runLines(QStringLiteral("Full"), runs));
+    f.open();
+    f.select(1);
+    QCOMPARE(f.state().RunsDone.toInt(), runs);
+    QTest::mouseClick(f.c().Command10, Qt::LeftButton);
+    if (starts) {
+        QCOMPARE(f.experimentWindows, 1);
+        QCOMPARE(f.messages(), 0);
+        QVERIFY(f.state().LaunchedFromMain == 1);
+        QCOMPARE(f.state().StimulusFlag.toText(), QStringLiteral("0"));
+        QVERIFY(f.state().ResultsOnly == 0);
+        QCOMPARE(f.module.experimentWindow()->objectName(), QStringLiteral("toushiJikken"));
+    } else {
+        QCOMPARE(f.experimentWindows, 0);
+        QCOMPARE(f.messages(), 1);
+        QCOMPARE(f.t.dialogs->last()->text,
+                 QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。"));
+        QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Information);
+        QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
+        QVERIFY(f.state().LaunchedFromMain != 1);
+    }
+}
+
+void TestSelection::aDamagedFileRestartsAndWritesNothing_data()
+{
+    QTest::addColumn<int>("column"); // 1-based column changed in the second run line; 0: a blank line
+    QTest::addColumn<QString>("replacement");
+    QTest::newRow("a target digit") << 70 << QString();
+    QTest::newRow("an input digit") << 200 << QString();
+    QTest::newRow("the total") << 29 << QString();
+    QTest::newRow("a block count") << 35 << QString();
+    QTest::newRow("a blank line") << 0 << QString();
+}
+
+void TestSelection::aDamagedFileRestartsAndWritesNothing()
+{
+    QFETCH(int, column);
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Bad"));
+    QStringList lines = runLines(QStringLiteral("Bad"), 3, 52);
+    if (column == 0) {
+        lines[1] = QString();
+    } else {
+        QChar &c = lines[1][column - 1];
+        c = c == QLatin1Char('1') ? QLatin1Char('0') : (c == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('9'));
+    }
+    f.t.writeLines(QStringLiteral("data/Bad-1.txt"), lines);
+    f.open();
+    const auto before = snapshot(f.t.dir.path());
+    f.t.dialogs->onDialog = [&](const DialogRecord &) {
+        // The restart comes only after the message has been closed.
+        QCOMPARE(f.t.process->restarts, 0);
+    };
+    f.select(1);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->text,
+             QStringLiteral("データの一部が破損または改竄の可能性があります。このデータは利用できません。"));
+    QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::None);
+    QCOMPARE(f.t.process->restarts, 1);
+    QCOMPARE(f.t.process->quits, 1);
+    QVERIFY(!f.c().Command10->isEnabled());
+
+    // The fake process does not end: nothing the user does afterwards writes anything.
+    f.c().Command10->setEnabled(true);
+    QTest::mouseClick(f.c().Command10, Qt::LeftButton);
+    f.toggleView();
+    f.toggleView();
+    f.select(1);
+    QCOMPARE(f.experimentWindows, 0);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(snapshot(f.t.dir.path()), before);
+}
+
+void TestSelection::memoEditingAndSaving()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Note"));
+    QStringList lines = runLines(QStringLiteral("Note"), 2);
+    lines.insert(1, QStringLiteral("実験条件=古いメモ"));
+    f.t.writeLines(QStringLiteral("data/Note-1.txt"), lines);
+    f.open();
+    f.select(1);
+    QVERIFY(f.c().Check1->isChecked());
+    QTest::mouseDClick(f.c().Text1->viewport(), Qt::LeftButton);
+    QVERIFY(!f.c().Text1->isReadOnly());
+    QVERIFY(!f.c().Command1->isHidden());
+    QCOMPARE(f.c().Command1->text(), QStringLiteral("保存"));
+
+    f.c().Text1->setPlainText(QStringLiteral("一行目\n二行目"));
+    // Launching without saving passes the edited text but leaves the file alone.
+    const QByteArray unsaved = f.t.readBytes(QStringLiteral("data/Note-1.txt"));
+    QTest::mouseClick(f.c().Command10, Qt::LeftButton);
+    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("一行目\r\n二行目"));
+    QCOMPARE(f.t.readBytes(QStringLiteral("data/Note-1.txt")), unsaved);
+
+    f.open();
+    f.select(1);
+    QTest::mouseDClick(f.c().Text1->viewport(), Qt::LeftButton);
+    f.c().Text1->setPlainText(QStringLiteral("一行目\n二行目\n三行目"));
+    QTest::mouseClick(f.c().Command1, Qt::LeftButton);
+    QCOMPARE(f.messages(), 0);
+    QVERIFY(f.c().Text1->isReadOnly());
+    QVERIFY(f.c().Command1->isHidden());
+    const QStringList saved = f.t.readLines(QStringLiteral("data/Note-1.txt"));
+    QCOMPARE(saved.size(), 3);
+    QCOMPARE(saved.at(0), QStringLiteral("実験条件=一行目") + QString(2, QChar(1)) + QStringLiteral("二行目") + QString(2, QChar(1))
+                              + QStringLiteral("三行目"));
+    QCOMPARE(saved.at(1), lines.at(0));
+    QCOMPARE(saved.at(2), lines.at(2));
+    QVERIFY(!QFile::exists(f.t.path(QStringLiteral("data/work.txt"))));
+}
+
+void TestSelection::aMemoTheCodePageCannotHoldIsRefused()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Note"));
+    f.t.writeLines(QStringLiteral("data/Note-1.txt"), runLines(QStringLiteral("Note"), 1));
+    f.open();
+    f.select(1);
+    f.c().Check1->setChecked(true);
+    QTest::mouseDClick(f.c().Text1->viewport(), Qt::LeftButton);
+    const QString memo = QStringLiteral("温度 ☃ 20℃ 🙂");
+    f.c().Text1->setPlainText(memo);
+    const QByteArray before = f.t.readBytes(QStringLiteral("data/Note-1.txt"));
+    QTest::mouseClick(f.c().Command1, Qt::LeftButton);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
+    QCOMPARE(f.t.readBytes(QStringLiteral("data/Note-1.txt")), before);
+    QCOMPARE(f.c().Text1->toPlainText(), memo);
+    QVERIFY(!f.c().Text1->isReadOnly());
+    QVERIFY(!f.c().Command1->isHidden());
+}
+
+void TestSelection::uncheckingHidesTheMemo()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Memo"));
+    f.t.writeLines(QStringLiteral("data/Memo-1.txt"), {QStringLiteral("実験条件=abc")});
+    f.open();
+    f.select(1);
+    QTest::mouseDClick(f.c().Text1->viewport(), Qt::LeftButton);
+    QVERIFY(!f.c().Command1->isHidden());
+    f.c().Check1->click();
+    QVERIFY(!f.c().Check1->isChecked());
+    QCOMPARE(f.state().ShowConditions.toInt(), 0);
+    QVERIFY(f.c().Text1->isHidden());
+    QVERIFY(f.c().Command1->isHidden());
+    f.c().Check1->click();
+    QCOMPARE(f.state().ShowConditions.toInt(), 1);
+    QVERIFY(!f.c().Text1->isHidden());
+    QVERIFY(f.c().Command1->isHidden()); // only the double click shows the save button
+}
+
+void TestSelection::resultsHelpAndEnd()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Res"), QStringLiteral("n-"));
+    f.t.writeLines(QStringLiteral("data/Res-0.txt"), QStringList{QStringLiteral("実験条件=保存済み")} + runLines(QStringLiteral("Res"), 4));
+    f.open();
+    f.select(1);
+    QVERIFY(f.c().Command13->isEnabled());
+    QCOMPARE(f.c().Command13->toolTip(), QStringLiteral("過去の結果を表示できます"));
+    // The memo box is shown: its edited text goes along.
+    QTest::mouseDClick(f.c().Text1->viewport(), Qt::LeftButton);
+    f.c().Text1->setPlainText(QStringLiteral("編集中"));
+    QTest::mouseClick(f.c().Command13, Qt::LeftButton);
+    QCOMPARE(f.experimentWindows, 1);
+    QVERIFY(f.state().ResultsOnly == 1);
+    QVERIFY(f.state().BrowsedRun == 0);
+    QVERIFY(f.state().LaunchedFromMain == 1);
+    QCOMPARE(f.state().StimulusFlag.toText(), QStringLiteral("0"));
+    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("編集中"));
+
+    // With the memo box hidden, the memo of the selection stays.
+    f.open();
+    f.select(1);
+    f.c().Check1->click();
+    f.c().Text1->setPlainText(QStringLiteral("見えない"));
+    QTest::mouseClick(f.c().Command13, Qt::LeftButton);
+    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("保存済み"));
+
+    QPushButton *help = f.find<QPushButton>(QStringLiteral("Command15"));
+    QCOMPARE(help->text(), QStringLiteral("Help"));
+    QTest::mouseClick(help, Qt::LeftButton);
+    QCOMPARE(f.t.shell->documents, QStringList{f.t.path(QStringLiteral("esphelp2.htm"))});
+
+    QCOMPARE(f.c().Command3->text(), QStringLiteral("終わり"));
+    QTest::mouseClick(f.c().Command3, Qt::LeftButton);
+    QCOMPARE(f.t.process->quits, 1);
+    QCOMPARE(f.t.process->restarts, 0);
+    QCOMPARE(f.messages(), 0);
+}
+
+QTEST_MAIN(TestSelection)
+#include "tst_selection.moc"
