@@ -1,0 +1,91 @@
+#include "Fakes.h"
+#include "mainwindow/Windows.h"
+#include "mainwindow/frmMain.h"
+#include "results/ResultsDisplay.h"
+#include "run/toushiJikken.h"
+#include "startup/Module1.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vora;
+using namespace vora::testing;
+
+// The program as a new user meets it: start, register a name, select it, do one run,
+// look at the results, go back, and find the run counted in the main window.
+class TestWholeFlow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startRegisterSelectRunAndComeBack();
+};
+
+void TestWholeFlow::startRegisterSelectRunAndComeBack()
+{
+    TestServices t;
+    t.clock->setTime(14, 30, 12);
+    Module1 module(t.services);
+    registerWindows(module);
+    module.start();
+
+    auto *main = qobject_cast<frmMain *>(module.mainWindow());
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    MainControls *c = &main->controls();
+
+    // Register Yama090425 in box 2 with a small stimulus and the hit display.
+    QTest::mouseClick(c->Command9, Qt::LeftButton);
+    QLineEdit *edit = c->Combo[2]->lineEdit();
+    QTest::keyClicks(edit, QStringLiteral("Yama090425"));
+    QTest::mouseClick(c->Option1[2], Qt::LeftButton);
+    QTest::mouseClick(c->Option4[2], Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Yama090425-SD")});
+    QTest::mouseClick(c->Command9, Qt::LeftButton); // back to the selection view
+
+    // Select it and start.
+    QTest::mouseClick(c->SelectButton[2], Qt::LeftButton);
+    QCOMPARE(c->Label3->text(), QStringLiteral("Yama090425"));
+    QVERIFY(c->Command10->isEnabled());
+    QTest::mouseClick(c->Command10, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(module.mainWindow() == nullptr);
+
+    auto *run = qobject_cast<toushiJikken *>(module.experimentWindow());
+    QVERIFY(run);
+    QVERIFY(run->isVisible());
+    QMetaObject::invokeMethod(run->Command4, "click");
+    QTRY_VERIFY(run->Text1->isVisible());
+    for (int i = 0; i < 100; ++i) {
+        QTRY_COMPARE(run->runVariables().TrialNo, i);
+        QTest::keyClick(run->Text1, i % 3 == 0 ? '0' : '1');
+    }
+    QTRY_VERIFY(run->results().resultsShown());
+    QCOMPARE(t.readLines(QStringLiteral("data/Yama090425-1.txt")).size(), 1);
+
+    // "最初に戻る" brings a freshly loaded main window.
+    auto *back = run->findChild<QPushButton *>(QStringLiteral("Command2"));
+    QVERIFY(back);
+    QTRY_VERIFY(back->isVisible());
+    QCOMPARE(back->text(), QStringLiteral("最初に戻る"));
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(module.experimentWindow() == nullptr);
+
+    main = qobject_cast<frmMain *>(module.mainWindow());
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    c = &main->controls();
+    QCOMPARE(c->SelectButton[2]->text(), QStringLiteral("Yama090425"));
+    QCOMPARE(c->Label10[2]->text(), QStringLiteral(" 1"));
+    QCOMPARE(c->Label11[2]->text(), t.clock->dateText());
+    QVERIFY(c->Option1[2]->isChecked());
+    QVERIFY(c->Option4[2]->isChecked());
+    QCOMPARE(t.process->quits, 0);
+    QCOMPARE(t.process->restarts, 0);
+    QCOMPARE(t.dialogs->count(DialogRecord::Message), 0);
+}
+
+QTEST_MAIN(TestWholeFlow)
+#include "tst_wholeflow.moc"
