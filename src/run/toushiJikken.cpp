@@ -65,6 +65,39 @@ void setPointSize(QWidget *w, double points)
     w->setFont(f);
 }
 
+// The instruction panel keeps its fixed heights; blank lines between the paragraphs take
+// less room than text lines so that the last line ("press start") is never cut off.
+class InstructionPanel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics fm(font());
+        const int full = fm.lineSpacing();
+        const int blank = full * 2 / 5;
+        const QRect area = contentsRect().adjusted(px(60), 0, 0, 0);
+        int y = area.top();
+        QString t = text();
+        t.replace(CRLF, QStringLiteral("\n"));
+        for (const QString &line : t.split(QLatin1Char('\n'))) {
+            if (line.isEmpty()) {
+                y += blank;
+                continue;
+            }
+            p.drawText(QPoint(area.left(), y + fm.ascent()), line);
+            y += full;
+        }
+    }
+
+private:
+    static int px(double twips) { return units::px(twips); }
+};
+
 } // namespace
 
 QWidget *makeExperimentWindow(Module1 &module)
@@ -157,7 +190,10 @@ void toushiJikken::buildControls()
     Text5->setFocusPolicy(Qt::ClickFocus);
     Text5->hide();
 
-    Label2 = label("Label2", (kWindowWidth - kPanelWidth) / 2, kPanelTop, kPanelWidth, kPanelShortHeight, 13);
+    Label2 = new InstructionPanel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(px((kWindowWidth - kPanelWidth) / 2), px(kPanelTop), px(kPanelWidth), px(kPanelShortHeight));
+    Label2->setFont(gothic(13));
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(Label2, QApplication::palette().color(QPalette::Button));
 
@@ -196,7 +232,7 @@ void toushiJikken::buildControls()
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(px(kHowToLeft + 10), px(130), px(300), px(300));
+    Text1->setGeometry(px(kHowToLeft + 10), px(130), px(150), px(150));
     // The digits must arrive as plain characters, never through input-method composition.
     Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
     Text1->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhPreferLatin | Qt::ImhNoPredictiveText

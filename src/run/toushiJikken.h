@@ -105,6 +105,7 @@ public:
     void resetRunState() override;
     void armLayoutTimer() override;
     void stopAnimationTimer() override;
+    void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
