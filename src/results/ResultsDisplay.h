@@ -26,6 +26,10 @@ public:
     void stopContinuousTimer();
     // 0 from the window's load until the first results display, then 1.
     bool resultsShown() const;
+    // 1 while the memo editor is open (MemoEditing).
+    bool memoEditing() const;
+    // Runs of the experiment as far as known (RunCount).
+    int runCount() const;
 
 private:
     class Impl;

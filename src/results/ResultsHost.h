@@ -18,6 +18,7 @@ public:
     virtual void resetRunState() = 0;         // run variables and InstructionToggle to their start
     virtual void armLayoutTimer() = 0;        // Timer3 (one shot)
     virtual void stopAnimationTimer() = 0;    // Timer2
+    virtual void clearBackgroundPicture() {}  // the results are shown on a plain window
 };
 
 } // namespace vora

@@ -105,6 +105,8 @@ public:
     void resetRunState() override;
     void armLayoutTimer() override;
     void stopAnimationTimer() override;
+    // The results are drawn on a plain window (overrides the results view's hook where it has one).
+    void clearBackgroundPicture() { setBackgroundPicture(QString()); }
     void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
 
 protected:

@@ -14,6 +14,8 @@ struct Timing {
     int continuousFastMs = 300;        // ... after a double click
     int dotClickWaitMs = 700;          // a dot click waits this long for a second click
     int navDoubleClickMaxMs = 1500;    // "<<" / ">>" second click within this counts as double
+    int navDoubleClickMinBackMs = 100; // ... but only after this long ("<<")
+    int navDoubleClickMinForwardMs = 10; // ... and this long (">>")
     int countdownLeadMs = 3000;        // "まもなくスタート" shown before it shrinks
     double countdownStepScale = 1.0;   // factor on the e^(k/18) x 10 ms shrink steps
     int countdownGoMs = 1000;          // "１，０入力開始" shown this long

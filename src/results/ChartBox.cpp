@@ -1,0 +1,146 @@
+#include "results/ChartBox.h"
+
+#include "toolkit/Units.h"
+
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+
+namespace vora {
+
+ChartBox::ChartBox(const QString &name, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(name);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    hide();
+}
+
+double ChartBox::mm(double millimetres)
+{
+    return units::mmToPx(millimetres);
+}
+
+QLabel *ChartBox::addLabel(const QString &name, double points, const QString &designCaption, bool verticalTitle)
+{
+    auto *l = new QLabel(this);
+    l->setObjectName(name);
+    QFont f = l->font();
+    f.setPointSizeF(points);
+    l->setFont(f);
+    if (verticalTitle) {
+        m_verticalTitles.append(name);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    if (!designCaption.isEmpty()) {
+        l->setText(verticalTitle ? designCaption.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n'))
+                                 : designCaption);
+        l->adjustSize();
+    }
+    l->hide();
+    return l;
+}
+
+QLabel *ChartBox::label(const QString &name) const
+{
+    return findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
+}
+
+void ChartBox::applyText(const ChartText &t)
+{
+    QLabel *l = label(t.control);
+    if (!l)
+        return;
+    if (t.fontSize > 0) {
+        QFont f = l->font();
+        f.setPointSizeF(t.fontSize);
+        l->setFont(f);
+    }
+    if (t.setsCaption) {
+        if (m_verticalTitles.contains(t.control))
+            l->setText(t.caption.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n')));
+        else
+            l->setText(t.caption);
+    }
+    l->adjustSize();
+    if (t.placed)
+        l->move(static_cast<int>(std::lround(mm(t.left))), static_cast<int>(std::lround(mm(t.top))));
+    l->setVisible(t.visible);
+}
+
+void ChartBox::setModel(const ChartModel &model)
+{
+    m_model = model;
+    const BoxGeometry &b = model.box;
+    if (b.width > 0 && b.height > 0)
+        setGeometry(units::px(b.left), units::px(b.top), units::px(b.width), units::px(b.height));
+    for (const ChartText &t : model.texts)
+        applyText(t);
+    update();
+}
+
+void ChartBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    for (const ChartItem &item : m_model.items) {
+        const QPointF a(mm(item.p1.x()), mm(item.p1.y()));
+        const QPointF b(mm(item.p2.x()), mm(item.p2.y()));
+        QPen pen(item.colour);
+        pen.setWidth(qMax(1, item.penWidth));
+        pen.setCapStyle(Qt::FlatCap);
+        switch (item.kind) {
+        case ChartItem::Line: {
+            // Grid and limit lines stay crisp; only slanted data lines are smoothed.
+            const bool slanted = !qFuzzyCompare(a.x(), b.x()) && !qFuzzyCompare(a.y(), b.y());
+            p.setRenderHint(QPainter::Antialiasing, slanted);
+            pen.setCapStyle(slanted ? Qt::RoundCap : Qt::FlatCap);
+            p.setPen(pen);
+            p.drawLine(a, b);
+            break;
+        }
+        case ChartItem::Outline:
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            if (qFuzzyCompare(a.x(), b.x()) || qFuzzyCompare(a.y(), b.y()))
+                p.drawLine(a, b); // a rectangle without width is the onset line
+            else
+                p.drawRect(QRectF(a, b).normalized());
+            break;
+        case ChartItem::FilledRect:
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.fillRect(QRectF(a, b).normalized(), item.colour);
+            break;
+        case ChartItem::Circle: {
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(pen);
+            p.setBrush(item.colour);
+            const double r = mm(item.radius);
+            p.drawEllipse(a, r, r);
+            break;
+        }
+        }
+    }
+}
+
+QImage ChartBox::image()
+{
+    return grab().toImage();
+}
+
+void ChartBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("ChartMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *save = menu->addAction(saveActionText());
+    connect(save, &QAction::triggered, this, [this] { Q_EMIT imageSaveRequested(this); });
+    // Not exec(): the results view keeps running its timers while the menu is open.
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+} // namespace vora
