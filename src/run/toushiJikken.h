@@ -107,7 +107,6 @@ public:
     void stopAnimationTimer() override;
     // The results are drawn on a plain window (overrides the results view's hook where it has one).
     void clearBackgroundPicture() { setBackgroundPicture(QString()); }
-    void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
