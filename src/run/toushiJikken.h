@@ -105,8 +105,8 @@ public:
     void resetRunState() override;
     void armLayoutTimer() override;
     void stopAnimationTimer() override;
-    // The results are drawn on a plain window (overrides the results view's hook where it has one).
-    void clearBackgroundPicture() { setBackgroundPicture(QString()); }
+    // The results are drawn on a plain window.
+    void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
