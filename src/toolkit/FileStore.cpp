@@ -149,7 +149,8 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
     QFileInfo info(path);
     if (info.isDir())
         return FileResult::failure(writeFailed(path, QStringLiteral("同じ名前のフォルダがあります")));
-    const qint64 originalSize = info.exists() ? info.size() : 0;
+    const bool existed = info.exists();
+    const qint64 originalSize = existed ? info.size() : 0;
 
     QByteArray bytes = enc.bytes;
     if (originalSize > 0) {
@@ -174,7 +175,9 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
     if (!synced) {
         // Take back a partial line so the file holds whole records only.
         QFile undo(path);
-        if (undo.exists() && undo.size() > originalSize)
+        if (!existed)
+            undo.remove(); // the failed append created it: leave no empty file behind
+        else if (undo.exists() && undo.size() > originalSize)
             undo.resize(originalSize);
         return FileResult::failure(writeFailed(path, reason.isEmpty() ? QStringLiteral("書き込みが途中で止まりました") : reason));
     }

@@ -1,0 +1,58 @@
+#pragma once
+// Small helpers of the performance harness: medians and percentiles of samples, a 100-run
+// data file, and the JSON value that stands for a figure that could not be taken.
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
+namespace vorabench {
+
+inline double percentile(std::vector<double> v, double q)
+{
+    if (v.empty())
+        return 0.0;
+    std::sort(v.begin(), v.end());
+    // Nearest rank: the smallest sample with at least q of all samples at or below it.
+    std::size_t rank = static_cast<std::size_t>(q * v.size() + 0.999999);
+    rank = std::clamp<std::size_t>(rank, 1, v.size());
+    return v[rank - 1];
+}
+
+inline double median(const std::vector<double> &v)
+{
+    if (v.empty())
+        return 0.0;
+    std::vector<double> s = v;
+    std::sort(s.begin(), s.end());
+    const std::size_t n = s.size();
+    return n % 2 ? s[n / 2] : (s[n / 2 - 1] + s[n / 2]) / 2.0;
+}
+
+inline double rounded(double v, int decimals = 3)
+{
+    double scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    return std::round(v * scale) / scale;
+}
+
+// A figure that could not be measured: null, with the reason beside it.
+inline QJsonObject notMeasured(const QString &reason)
+{
+    return QJsonObject{{QStringLiteral("value"), QJsonValue()}, {QStringLiteral("reason"), reason}};
+}
+
+// Lines of a consistent data file: a condition memo line and `runs` run lines of the
+// experiment `name` (deterministic pseudo-random targets and inputs, a memo on every 7th run).
+QStringList hundredRunLines(const QString &name, int runs = 100, bool withStimulus = true);
+
+QJsonObject dataCoreFigures(const QString &dataToolPath);
+QJsonObject randomnessFigures();
+// The figures taken through the real windows; each is null with a reason when not ready.
+QJsonObject windowFigures();
+
+} // namespace vorabench

@@ -1,0 +1,42 @@
+// vora-bench: prints one JSON object of figures. Nothing here is asserted; absolute times
+// depend on the machine and its load, so compare figures from the same machine only.
+#include "BenchSupport.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QSysInfo>
+
+#include <cstdio>
+#include <thread>
+
+#ifndef VORA_BENCH_DATA_TOOL
+#define VORA_BENCH_DATA_TOOL ""
+#endif
+
+int main(int argc, char *argv[])
+{
+    // The windows are measured offscreen: no display is needed and nothing appears.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QString dataTool = QString::fromLocal8Bit(qgetenv("VORA_DATA_TOOL"));
+    if (dataTool.isEmpty())
+        dataTool = QStringLiteral(VORA_BENCH_DATA_TOOL);
+
+    QJsonObject root;
+    root.insert(QStringLiteral("date"), QDateTime::currentDateTime().toString(Qt::ISODate));
+    root.insert(QStringLiteral("machine"), QJsonObject{
+        {QStringLiteral("os"), QSysInfo::prettyProductName()},
+        {QStringLiteral("cpu_threads"), int(std::thread::hardware_concurrency())},
+        {QStringLiteral("qt"), QString::fromLatin1(qVersion())},
+    });
+    root.insert(QStringLiteral("data_core"), vorabench::dataCoreFigures(dataTool));
+    root.insert(QStringLiteral("randomness"), vorabench::randomnessFigures());
+    root.insert(QStringLiteral("windows"), vorabench::windowFigures());
+
+    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, json.size(), stdout);
+    return 0;
+}

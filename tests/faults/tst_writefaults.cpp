@@ -1,0 +1,251 @@
+// A write that fails at any point of any whole-file rewrite, or of a run append, leaves every
+// original byte for byte and is reported. The registry tests cut each write at one place; here
+// every write is cut after every byte count, and the n-th of several writes fails on its own.
+#include "Fakes.h"
+#include "registry/DataFile.h"
+#include "registry/NameList.h"
+#include "registry/RunRecord.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QList>
+#include <QMap>
+#include <QtTest>
+
+using namespace vora;
+using vora::testing::FailingFileStore;
+using vora::testing::TestServices;
+
+namespace {
+
+enum class Operation { ConditionMemo, RunMemo, LegacyConversion, ListFile, SelectionFile, AppendRun, AppendRunNewFile };
+
+// A consistent run line built from a record; block k gets `hits[k]` matches.
+QString runLine(const QString &name, const std::array<int, 5> &hits, const QString &memo = QString())
+{
+    RunRecord r;
+    r.experimentName = name;
+    r.date = QStringLiteral("2009/04/25");
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = QStringLiteral("S");
+    r.hitDisplayCode = QStringLiteral("D");
+    r.stimulusTrials[0] = 45;
+    for (int t = 0; t < 100; ++t) {
+        const QChar target = t % 3 ? QLatin1Char('1') : QLatin1Char('0');
+        const bool match = (t % 20) < hits[t / 20];
+        r.targets += target;
+        r.inputs += match ? target : (target == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1'));
+    }
+    r.segmentHits = hits;
+    for (int h : hits)
+        r.hits += h;
+    if (!memo.isNull()) {
+        r.hasMemo = true;
+        r.memo = memo;
+    }
+    return r.toLine();
+}
+
+// Every file under the program folder with its bytes.
+QMap<QString, QByteArray> snapshot(const TestServices &t)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(t.dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly))
+            files.insert(QDir(t.dir.path()).relativeFilePath(path), f.readAll());
+    }
+    return files;
+}
+
+void prepare(const TestServices &t, Operation op)
+{
+    const QStringList data{QStringLiteral("実験条件=元のメモ"), runLine(QStringLiteral("Yama"), {10, 10, 10, 10, 10}),
+                           runLine(QStringLiteral("Yama"), {11, 10, 9, 12, 10}, QStringLiteral("元のランメモ"))};
+    switch (op) {
+    case Operation::ConditionMemo:
+    case Operation::RunMemo:
+    case Operation::AppendRun:
+        t.writeLines(QStringLiteral("data/Yama-1.txt"), data);
+        break;
+    case Operation::AppendRunNewFile:
+        break;
+    case Operation::LegacyConversion: {
+        // Two series of the earlier format: two data files are converted, one write each.
+        t.writeLines(QStringLiteral("data/Yama-0.txt"), data);
+        QStringList ito = data;
+        ito[1] = runLine(QStringLiteral("Ito"), {8, 9, 10, 11, 12});
+        t.writeLines(QStringLiteral("data/Ito-0.txt"), ito);
+        t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD2,1"), QStringLiteral("Ito       -BD1,0")});
+        break;
+    }
+    case Operation::ListFile:
+        t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD2"), QStringLiteral("Ito       -n-")});
+        break;
+    case Operation::SelectionFile:
+        t.writeLines(selectionFileName(), {QStringLiteral("Yama       SD"), QString(), QStringLiteral("Ito        n-")});
+        break;
+    }
+}
+
+QString perform(FileStore &files, const TestServices &t, Operation op)
+{
+    const AppPaths &paths = t.services.paths;
+    const QString data1 = t.path(QStringLiteral("data/Yama-1.txt"));
+    FileResult r;
+    switch (op) {
+    case Operation::ConditionMemo:
+        r = saveConditionMemo(files, paths, data1, QStringLiteral("新しいメモ\r\n二行目"));
+        break;
+    case Operation::RunMemo:
+        r = rewriteRunMemo(files, paths, data1, 2, QStringLiteral("書き換えた\r\nランメモ"));
+        break;
+    case Operation::LegacyConversion: {
+        const NameListRead read = readNameListFile(files, paths, 1);
+        return read.error;
+    }
+    case Operation::ListFile:
+        r = writeNameListFile(files, paths, 1, {QStringLiteral("Sato      -BD"), QStringLiteral("Yama      -SD3")});
+        break;
+    case Operation::SelectionFile:
+        r = writeSelectionFile(files, paths, {BoxSelection{QStringLiteral("Sato"), QStringLiteral("B"), QStringLiteral("D")}});
+        break;
+    case Operation::AppendRun:
+    case Operation::AppendRunNewFile:
+        r = appendRunLine(files, paths, data1, runLine(QStringLiteral("Yama"), {12, 10, 10, 10, 10}));
+        break;
+    }
+    return r ? QString() : r.message;
+}
+
+// Records each write an operation opens and the file that write ends up in: the opened file
+// itself for an append, the target of the next rename for a work file.
+class RecordingStore : public FileStore {
+public:
+    struct Write {
+        QString opened;
+        bool append = false;
+        QString target;
+    };
+    QList<Write> writes;
+
+protected:
+    std::unique_ptr<QIODevice> openForWriting(const QString &path, QIODevice::OpenMode mode) override
+    {
+        const bool append = mode.testFlag(QIODevice::Append);
+        writes.append({path, append, append ? path : QString()});
+        return FileStore::openForWriting(path, mode);
+    }
+    bool renameOver(const QString &from, const QString &to, QString *error) override
+    {
+        for (Write &w : writes) {
+            if (w.target.isEmpty() && w.opened == from) {
+                w.target = to;
+                break;
+            }
+        }
+        return FileStore::renameOver(from, to, error);
+    }
+};
+
+bool isWorkFile(const QString &relative)
+{
+    return relative.endsWith(QLatin1String("work.txt")) || relative.endsWith(QLatin1String(".work"));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Operation)
+
+class TestWriteFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyCutPoint_data();
+    void everyCutPoint();
+};
+
+void TestWriteFaults::everyCutPoint_data()
+{
+    QTest::addColumn<Operation>("op");
+    QTest::newRow("condition memo") << Operation::ConditionMemo;
+    QTest::newRow("run memo") << Operation::RunMemo;
+    QTest::newRow("legacy conversion of two series") << Operation::LegacyConversion;
+    QTest::newRow("list file") << Operation::ListFile;
+    QTest::newRow("selection file") << Operation::SelectionFile;
+    QTest::newRow("run append") << Operation::AppendRun;
+    QTest::newRow("run append to a new file") << Operation::AppendRunNewFile;
+}
+
+void TestWriteFaults::everyCutPoint()
+{
+    QFETCH(Operation, op);
+
+    // A clean pass first: which writes, into which files, and every file after success.
+    QMap<QString, QByteArray> before;
+    QMap<QString, QByteArray> after;
+    QList<RecordingStore::Write> writes;
+    QString root;
+    {
+        TestServices t;
+        prepare(t, op);
+        before = snapshot(t);
+        RecordingStore recording;
+        const QString message = perform(recording, t, op);
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        after = snapshot(t);
+        writes = recording.writes;
+        root = t.dir.path();
+    }
+    QVERIFY(!writes.isEmpty());
+    QVERIFY2(before != after, "the operation must change something for a fault to matter");
+
+    int cases = 0;
+    for (int n = 1; n <= writes.size(); ++n) {
+        const RecordingStore::Write &w = writes.at(n - 1);
+        QVERIFY2(!w.target.isEmpty(), "a work file was never renamed over its target");
+        const QString target = QDir(root).relativeFilePath(w.target);
+        QVERIFY2(after.contains(target), qPrintable(target));
+        const qint64 size = after.value(target).size() - (w.append ? before.value(target).size() : 0);
+        QVERIFY(size > 0);
+        // Every byte of the first 300, then a stride through the rest, then the last bytes:
+        // the failing write call is the same; where it stops varies.
+        QList<qint64> cuts;
+        for (qint64 cut = -1; cut < size; cut += cut < 300 ? 1 : 29)
+            cuts << cut;
+        for (qint64 cut = qMax<qint64>(0, size - 3); cut < size; ++cut)
+            cuts << cut;
+        for (qint64 cut : cuts) {
+            TestServices t;
+            prepare(t, op);
+            FailingFileStore failing;
+            failing.failOnOpenNumber = n;
+            failing.failOpen = cut < 0;        // -1 stands for "the open itself fails"
+            failing.failAfterBytes = qMax<qint64>(cut, 0);
+            const QString message = perform(failing, t, op);
+            const QMap<QString, QByteArray> now = snapshot(t);
+            ++cases;
+            const QString where = QStringLiteral("write %1 of %2 (%3), cut after %4 of %5 bytes")
+                                      .arg(n).arg(writes.size()).arg(target).arg(cut).arg(size);
+            QVERIFY2(!message.isEmpty(), qPrintable(where + QStringLiteral(": the failure was not reported")));
+            // The file the failing write aimed at is exactly as before (absent if it was absent).
+            QCOMPARE(now.contains(target), before.contains(target));
+            QVERIFY2(now.value(target) == before.value(target), qPrintable(where + QStringLiteral(": the target changed")));
+            // Every other file is untouched or completely new (other, independent writes may
+            // still have succeeded); no work file is left behind.
+            for (auto it = now.cbegin(); it != now.cend(); ++it) {
+                QVERIFY2(!isWorkFile(it.key()), qPrintable(where + QStringLiteral(": work file left: ") + it.key()));
+                const bool old = before.contains(it.key()) && before.value(it.key()) == it.value();
+                const bool fresh = after.contains(it.key()) && after.value(it.key()) == it.value();
+                QVERIFY2(old || fresh, qPrintable(where + QStringLiteral(": partial file ") + it.key()));
+            }
+            for (auto it = before.cbegin(); it != before.cend(); ++it)
+                QVERIFY2(now.contains(it.key()), qPrintable(where + QStringLiteral(": file lost: ") + it.key()));
+        }
+    }
+    qDebug("%d cut points tried over %d write(s)", cases, int(writes.size()));
+}
+
+QTEST_GUILESS_MAIN(TestWriteFaults)
+#include "tst_writefaults.moc"
