@@ -224,6 +224,7 @@ void ExperimentWindowTest::runStart()
     r.start();
     QCOMPARE(r.v().CurrentTarget, target);
     QCOMPARE(r.v().RunStartTime, startTime);
+    QCOMPARE(r.w->Label34->text(), startTime.trimmed()); // opening time, no stray colon
     QCOMPARE(r.ts.sound->beeps, 3);
     QVERIFY(r.w->Command4->isHidden());
     QVERIFY(r.w->Label35->isHidden());
