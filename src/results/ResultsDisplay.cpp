@@ -926,8 +926,10 @@ bool ResultsDisplay::Impl::eventFilter(QObject *watched, QEvent *event)
     }
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
         const int run = dots.indexOf(static_cast<QPushButton *>(watched));
-        if (run >= 0)
+        if (run >= 0) {
             dotHovered(run);
+            return true; // not on to the chart, whose hover would put the caption away
+        }
     }
     return false;
 }
