@@ -47,7 +47,12 @@ void TrialEngine::reseedFromClock()
 void TrialEngine::drawNextTarget()
 {
     reseedFromClock();
-    const double r = m_random.draw(lastTwoCharactersNumber(m_clock.secondsText()));
+    double argument = lastTwoCharactersNumber(m_clock.secondsText());
+    // A clock text ending in "00" would repeat the previous number and with it the previous
+    // target; a target must never follow from an earlier one, so it always gets a fresh number.
+    if (argument == 0.0)
+        argument = 1.0;
+    const double r = m_random.draw(argument);
     m_v.StimulusRandom[0] = r;
     m_v.CurrentTarget = targetFor(r);
 }

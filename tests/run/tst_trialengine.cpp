@@ -18,6 +18,7 @@ private Q_SLOTS:
     void clockArguments_data();
     void clockArguments();
     void targetDrawUsesClockText();
+    void targetNeverRepeatsThroughClockText();
     void answersCountHitsAndStayAligned();
     void blockCountsAndOnes_data();
     void blockCountsAndOnes();
@@ -94,6 +95,22 @@ void TrialEngineTest::targetDrawUsesClockText()
     QCOMPARE(random.reseeds, QList<double>{8.0});
     QCOMPARE(random.arguments, QList<double>{78.0});
     QCOMPARE(e.vars().CurrentTarget, QStringLiteral("1"));
+}
+
+void TrialEngineTest::targetNeverRepeatsThroughClockText()
+{
+    // 12:35:00.000 is "45300": its last two characters would ask the generator for the
+    // previous number again, which would make this target a copy of the last one.
+    FakeClock clock;
+    clock.setTime(12, 35, 0, 0);
+    ScriptedRandom random;
+    random.script({0.9, 0.1});
+    TrialEngine e(clock, random);
+    e.drawNextTarget();
+    QCOMPARE(e.vars().CurrentTarget, QStringLiteral("1"));
+    e.drawNextTarget();
+    QCOMPARE(e.vars().CurrentTarget, QStringLiteral("0"));
+    QVERIFY(!random.arguments.contains(0.0));
 }
 
 void TrialEngineTest::answersCountHitsAndStayAligned()
