@@ -148,6 +148,12 @@ void frmMain::buildControls()
     m_c.Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
     setBackColour(m_c.Label4, promptYellow());
     setPointSize(m_c.Label4, 12, true);
+    {
+        // Disabled while a name is selected: the prompt stays readable on its grey.
+        QPalette p = m_c.Label4->palette();
+        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+        m_c.Label4->setPalette(p);
+    }
 
     m_c.Check1 = new QCheckBox(QStringLiteral("実験条件の表示"), this);
     m_c.Check1->setObjectName(QStringLiteral("Check1"));
@@ -283,8 +289,7 @@ void frmMain::load()
     Label9->adjustSize();
 
     m_c.Label4->setText(RegistrationView::prompt());          // 5
-    m_c.Label4->adjustSize();
-    m_c.Label4->move(px(400), px(1000));
+    RegistrationView::placePrompt(m_c.Label4);
 
     restoreSelections();                                      // 6, 7
     fillNameLists();                                          // 8

@@ -3,9 +3,11 @@
 #include "registry/MainControls.h"
 #include "registry/NameList.h"
 #include "startup/Module1.h"
+#include "toolkit/Fonts.h"
 #include "toolkit/Units.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -50,6 +52,14 @@ QString RegistrationView::guidanceText()
     return text;
 }
 
+void RegistrationView::placePrompt(QLabel *label)
+{
+    label->adjustSize();
+    // Bold Japanese is drawn emboldened past its advance: a little room keeps the last glyph whole.
+    label->resize(label->width() + label->fontMetrics().height() / 3, label->height());
+    label->move(px(400), px(1000));
+}
+
 void RegistrationView::toggle()
 {
     if (m_c.Ended)
@@ -88,12 +98,17 @@ void RegistrationView::open()
     guide->setWordWrap(true);
     guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     guide->setEnabled(true);
-    QFont gf = guide->font();
-    gf.setBold(false);
-    gf.setPointSize(11);
-    guide->setFont(gf);
     guide->setText(guidanceText());
     guide->setGeometry(px(200), px(3400), px(8400), px(3900));
+    // IPA Gothic's lines run a little taller than the original font's: the whole guidance
+    // must be readable in the fixed box, so the size steps down from 11 points until it fits.
+    QFont gf(fonts::msGothic(), 11);
+    while (gf.pointSizeF() > 8.0
+           && QFontMetrics(gf).boundingRect(guide->contentsRect(), Qt::TextWordWrap, guidanceText().trimmed()).height()
+               > guide->contentsRect().height()) {
+        gf.setPointSizeF(gf.pointSizeF() - 0.5);
+    }
+    guide->setFont(gf);
     guide->show();
     guide->raise();
 
@@ -120,13 +135,12 @@ void RegistrationView::close()
     setBackColour(prompt, promptYellow());
     prompt->setWordWrap(false);
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont pf = prompt->font();
+    QFont pf = m_c.window->font();
     pf.setBold(true);
     pf.setPointSize(12);
     prompt->setFont(pf);
     prompt->setText(RegistrationView::prompt());
-    prompt->adjustSize();
-    prompt->move(px(400), px(1000));
+    placePrompt(prompt);
     if (QWidget *marker = m_c.window->findChild<QWidget *>(QStringLiteral("Label8")))
         marker->hide();
 

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+class QLabel;
+
 namespace vora {
 
 class Module1;
@@ -21,6 +23,8 @@ public:
 
     static QString guidanceText();
     static QString prompt() { return QStringLiteral(" 実験名を指定してください "); }
+    // The prompt at its place (400, 1000 twips), sized to its text.
+    static void placePrompt(QLabel *label);
 
 private:
     void open();

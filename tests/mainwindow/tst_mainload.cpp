@@ -220,6 +220,11 @@ void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
     QVERIFY(guidance.endsWith(QStringLiteral("\r\n　注意；実験名は５つのボックスで同じものは使えない。\r\n")));
     QCOMPARE(guidance.count(QStringLiteral("\r\n")), 16);
     QCOMPARE(f.c().Label4->geometry(), QRect(units::px(200), units::px(3400), units::px(8400), units::px(3900)));
+    // All sixteen lines can be read in the fixed box.
+    QVERIFY(f.c().Label4->fontMetrics()
+                .boundingRect(f.c().Label4->contentsRect(), Qt::TextWordWrap, guidance.trimmed())
+                .height()
+            <= f.c().Label4->contentsRect().height());
     QCOMPARE(backColour(f.c().Label4), promptGrey());
     for (int box = 1; box <= 5; ++box)
         QVERIFY(f.c().Combo[box]->isVisible());
@@ -235,6 +240,9 @@ void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
     QCOMPARE(f.c().PanelOpen, 0);
     QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や選択"));
     QCOMPARE(f.c().Label4->text(), RegistrationView::prompt());
+    QCOMPARE(f.c().Label4->pos(), QPoint(units::px(400), units::px(1000)));
+    QVERIFY(f.c().Label4->width() >= f.c().Label4->fontMetrics().horizontalAdvance(RegistrationView::prompt()));
+    QVERIFY(f.c().Label4->font().bold());
     QCOMPARE(backColour(f.c().Label4), promptYellow());
     QVERIFY(web->isVisible());
     QVERIFY(f.c().Command10->isVisible() && !f.c().Command10->isEnabled());
