@@ -40,12 +40,11 @@ private Q_SLOTS:
     void firstStartKeepsAnExistingListOfBox1();
     void selectionsSurviveAnEmptyBoxBeforeAFilledOne();
     void selectionFileOfTheEarlierKindStillReads();
-    void selectionLinesRestoreConditionsAndCounts();
-    void listsAreFilledAndEarlierFormatConverted();
     void registrationViewShowsTheGuidanceAndClosingStoresEverything();
     void splashStaysAtLeastItsTimeAndTheMainWindowLoads();
     void everyControlFitsTheWindow();
     void statusBarShowsDateAndTime();
+    void backgroundClicksAndFrameDoubleClicks();
 };
 
 void TestMainLoad::firstStartInAnEmptyFolder()
@@ -153,51 +152,6 @@ void TestMainLoad::selectionFileOfTheEarlierKindStillReads()
         QVERIFY(f.c().Option2[box]->isChecked());
         QVERIFY(f.c().Option4[box]->isChecked());
     }
-}
-
-void TestMainLoad::selectionLinesRestoreConditionsAndCounts()
-{
-    MainFixture f;
-    f.t.writeLines(QStringLiteral("Jikkenmei.txt"),
-                   {QStringLiteral("Yama090425 n-"), QStringLiteral("Kawa       sD"), QStringLiteral(" Sora      SD")});
-    QStringList runs = runLines(QStringLiteral("Yama090425"), 4);
-    runs.append(QString()); // an empty last line counts as a run with an empty date
-    f.t.writeLines(QStringLiteral("data/Yama090425-0.txt"), QStringList{QStringLiteral("実験条件=x")} + runs);
-    f.open();
-    QCOMPARE(f.c().Label10[1]->text(), QStringLiteral(" 5"));
-    QCOMPARE(f.c().Label11[1]->text(), QString());
-    QVERIFY(f.c().Option6[1]->isChecked());
-    // A lower-case code selects no stimulus; the hit display still reads.
-    QCOMPARE(f.c().SelectButton[2]->text(), QStringLiteral("Kawa"));
-    QVERIFY(f.c().stimulusCodeOf(2).isEmpty());
-    QVERIFY(f.c().Option4[2]->isChecked());
-    QCOMPARE(f.c().Label10[2]->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.c().Label11[2]->text(), QStringLiteral("-"));
-    // A line whose name part is empty leaves the box alone.
-    QCOMPARE(f.c().SelectButton[3]->text(), QString());
-    QVERIFY(f.c().stimulusCodeOf(3).isEmpty());
-}
-
-void TestMainLoad::listsAreFilledAndEarlierFormatConverted()
-{
-    MainFixture f;
-    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
-    f.t.writeLines(QStringLiteral("Combo2.txt"), {QStringLiteral("Yama      -SD3,5"), QStringLiteral("Umi       -SD0,2")});
-    f.t.writeLines(QStringLiteral("data/Yama-0.txt"), runLines(QStringLiteral("Yama"), 3));
-    QStringList many;
-    for (int i = 0; i < 105; ++i)
-        many.append(QStringLiteral("N%1").arg(i).leftJustified(10, QLatin1Char(' ')) + QStringLiteral("-SD"));
-    f.t.writeLines(QStringLiteral("Combo4.txt"), many);
-    f.open();
-    const NameCombo *box2 = f.c().Combo[2];
-    QCOMPARE(box2->count(), 3);
-    QCOMPARE(box2->itemText(0), QStringLiteral("Yama      -n-3"));
-    QCOMPARE(box2->itemText(1), QStringLiteral("Yama      -S-5"));
-    QCOMPARE(box2->itemText(2), QStringLiteral("Umi       -S-2"));
-    for (const QString &line : f.t.readLines(QStringLiteral("data/Yama-0.txt")))
-        QCOMPARE(line.mid(26, 1), QStringLiteral("n"));
-    QCOMPARE(f.c().Combo[4]->count(), 100);
-    QCOMPARE(f.c().Combo[2]->currentText(), QString());
 }
 
 void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
@@ -326,6 +280,32 @@ void TestMainLoad::statusBarShowsDateAndTime()
     // The time is kept current.
     f.t.clock->setTime(9, 5, 9);
     QTRY_COMPARE_WITH_TIMEOUT(bar->findChild<QLabel *>(QStringLiteral("Panels(3)"))->text(), QStringLiteral("9:05:09"), 3000);
+}
+
+void TestMainLoad::backgroundClicksAndFrameDoubleClicks()
+{
+    MainFixture f;
+    f.t.copyAssets();
+    f.open();
+    frmMain &w = *f.window;
+    w.show();
+    QWidget *web = f.find<QWidget>(QStringLiteral("WB1"));
+    QVERIFY(web->isVisible());
+    // A click on a label is not a click on the window.
+    QTest::mouseClick(f.c().Label5, Qt::LeftButton);
+    QVERIFY(web->isVisible());
+    const QPoint bare(units::px(9000), units::px(3650)); // between the boxes and the web panel
+    QVERIFY(!w.childAt(bare));
+    QTest::mouseClick(&w, Qt::LeftButton, {}, bare);
+    QVERIFY(!web->isVisible());
+    QTest::mouseClick(&w, Qt::LeftButton, {}, bare);
+    QVERIFY(web->isVisible());
+
+    // The stimulus frame of box 3 (enabled while a name is typed) picks picture 3.
+    f.toggleView();
+    f.typeInto(3, QStringLiteral("A"));
+    QTest::mouseDClick(f.c().Frame1[3], Qt::LeftButton, {}, QPoint(4, 4));
+    QVERIFY(f.state().BackgroundImagePath.toText().endsWith(QStringLiteral("yama3.jpg")));
 }
 
 QTEST_MAIN(TestMainLoad)
