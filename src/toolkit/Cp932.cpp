@@ -33,6 +33,18 @@ Encoded encode(const QString &original)
 {
     const QString text = toCodePageForms(original);
     Encoded out;
+    // The encoder keeps a trailing unpaired surrogate as pending input and reports no error,
+    // which would drop it silently; no surrogate half on its own is ever encodable.
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            out.ok = false;
+            out.badCharacter = QString(c);
+            return out;
+        }
+    }
     QStringEncoder encoder(kCodec);
     out.bytes = encoder.encode(text);
     if (!encoder.hasError())

@@ -13,6 +13,7 @@
 #include "results/RunLoader.h"
 #include "results/Summary.h"
 #include "startup/Module1.h"
+#include "toolkit/Cp932.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -98,6 +99,8 @@ private Q_SLOTS:
     void unwritableProgramFolder();
     void readOnlyProgramFolder();
     void updatePageGarbage();
+    void loneSurrogates_data();
+    void loneSurrogates();
     void missingPicturesHelpAndNetwork();
 };
 
@@ -418,6 +421,32 @@ void TestBadInput::updatePageGarbage()
         {QString(kMegabyte, QLatin1Char('x')), updatepage::revisionMarker(), QStringLiteral("V2.0.0 新しい版")}, QStringLiteral("V1.0.0"));
     QVERIFY(real.newer);
     QCOMPARE(real.line, 2);
+}
+
+void TestBadInput::loneSurrogates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("high half at the end") << QStringLiteral("メモ") + QChar(0xDB04);
+    QTest::newRow("high half before text") << QString(QChar(0xDB04)) + QStringLiteral("&x");
+    QTest::newRow("low half alone") << QStringLiteral("a") + QChar(0xDC00) + QStringLiteral("b");
+    QTest::newRow("halves reversed") << QString(QChar(0xDC00)) + QChar(0xD800);
+}
+
+void TestBadInput::loneSurrogates()
+{
+    // Half a character can never be stored; it must be refused, not dropped on the way.
+    QFETCH(QString, text);
+    QVERIFY(!cp932::encode(text).ok);
+    QVERIFY(!cp932::canEncode(text));
+    TestServices t;
+    t.writeLines(QStringLiteral("data/Yama-1.txt"), {runLine()});
+    const QByteArray before = t.readBytes(QStringLiteral("data/Yama-1.txt"));
+    const QString path = t.path(QStringLiteral("data/Yama-1.txt"));
+    QVERIFY(!saveConditionMemo(*t.files, t.services.paths, path, text).ok);
+    QVERIFY(!rewriteRunMemo(*t.files, t.services.paths, path, 1, text).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("data/Yama-1.txt")), before);
+    // The update page's local copy turns it into a reference that can be stored.
+    QVERIFY(cp932::encode(updatepage::forLocalCopy(text)).ok);
 }
 
 void TestBadInput::missingPicturesHelpAndNetwork()
