@@ -550,6 +550,7 @@ void ResultsDisplay::Impl::lowerChart()
     const bool withStimulus = s.StimulusFlag != "0";
     const ChartModel chart = vora::lowerChart(runs, withStimulus, chartMode);
     pic4->setModel(chart);
+    pic4->label(element("Label21", 0))->show();
     pic4->show();
     placeTitle(label18, pic4, chart.titleCaption);
     if (!chart.toggleCaption.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "registry/RunRecord.h"
 #include "toolkit/Units.h"
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -14,6 +15,24 @@ constexpr int kBoxWidth = 4000;
 constexpr int kEditorHeight = 1500;
 constexpr int kSaveWidth = 700;
 constexpr int kCancelWidth = 1100;
+
+// The preview has only 120 twips per ten characters: a small font without frame or margin
+// keeps its text readable in that height. The editor gets the usual look back.
+void previewLook(QPlainTextEdit *box, bool preview)
+{
+    QFont f = box->font();
+    if (preview)
+        f.setPixelSize(8);
+    else
+        f.setPointSizeF(9);
+    box->setFont(f);
+    box->setFrameShape(preview ? QFrame::NoFrame : QFrame::StyledPanel);
+    box->document()->setDocumentMargin(preview ? 0 : 4);
+    box->setVerticalScrollBarPolicy(preview ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, preview ? QColor(255, 255, 225) : QApplication::palette().color(QPalette::Base));
+    box->setPalette(pal);
+}
 
 QString shownForm(const QString &stored)
 {
@@ -31,9 +50,6 @@ RunMemoEditor::RunMemoEditor(QWidget *window) : QObject(window)
 
     m_box = new QPlainTextEdit(window);
     m_box->setObjectName(QStringLiteral("Text4"));
-    QFont f = m_box->font();
-    f.setPointSizeF(9);
-    m_box->setFont(f);
     m_box->hide();
 
     m_save = new QPushButton(QStringLiteral("保存"), window);
@@ -62,6 +78,7 @@ void RunMemoEditor::showPreview(const QString &storedMemo)
         return;
     }
     m_box->setReadOnly(true);
+    previewLook(m_box, true);
     m_box->setPlainText(shownForm(storedMemo));
     m_box->setGeometry(m_caption->x(), m_caption->y() + m_caption->height(), units::px(kBoxWidth),
                        units::px(previewHeightTwips(storedMemo.size())));
@@ -80,6 +97,7 @@ void RunMemoEditor::openEditor(const QString &storedMemo)
     m_cancel->raise();
 
     m_box->setReadOnly(false);
+    previewLook(m_box, false);
     m_box->setPlainText(shownForm(storedMemo));
     m_box->setGeometry(c.x(), c.y() + c.height(), units::px(kBoxWidth), units::px(kEditorHeight));
     m_box->show();
