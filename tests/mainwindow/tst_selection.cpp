@@ -43,6 +43,7 @@ private Q_SLOTS:
     void launchWithin100Runs();
     void aDamagedFileRestartsAndWritesNothing_data();
     void aDamagedFileRestartsAndWritesNothing();
+    void anUnreadableDataFileCannotBeRun();
     void memoEditingAndSaving();
     void aMemoTheCodePageCannotHoldIsRefused();
     void uncheckingHidesTheMemo();
@@ -248,6 +249,21 @@ void TestSelection::aDamagedFileRestartsAndWritesNothing()
     QCOMPARE(f.experimentWindows, 0);
     QCOMPARE(f.messages(), 1);
     QCOMPARE(snapshot(f.t.dir.path()), before);
+}
+
+void TestSelection::anUnreadableDataFileCannotBeRun()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Odd"));
+    QVERIFY(QDir(f.t.dir.path()).mkpath(QStringLiteral("data/Odd-1.txt"))); // a folder where the file should be
+    f.open();
+    f.select(1);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
+    QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Odd-1.txt")));
+    QVERIFY(!f.c().Command10->isEnabled());
+    QVERIFY(!f.c().Command13->isEnabled());
+    QCOMPARE(f.t.process->restarts, 0);
 }
 
 void TestSelection::memoEditingAndSaving()
