@@ -925,6 +925,15 @@ bool ResultsDisplay::Impl::eventFilter(QObject *watched, QEvent *event)
         chartHovered();
         return false;
     }
+    if (type == QEvent::MouseButtonDblClick) {
+        // The second press of a double click is that second click itself, whatever the
+        // button would make of it.
+        const int run = dots.indexOf(static_cast<QPushButton *>(watched));
+        if (run > 0) {
+            dotClicked(run);
+            return true;
+        }
+    }
     if (type == QEvent::MouseMove || type == QEvent::Enter) {
         const int run = dots.indexOf(static_cast<QPushButton *>(watched));
         if (run >= 0) {

@@ -81,6 +81,14 @@ struct Bench {
     QString text(const QString &label) { return find<QLabel>(label)->text(); }
     bool visible(const QString &name) { return !find(name)->isHidden(); }
     void click(const QString &button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    // As the window system delivers a double click: press, release, double-click press, release.
+    void doubleClick(const QString &button)
+    {
+        QWidget *w = find(button);
+        QTest::mouseClick(w, Qt::LeftButton);
+        QTest::mouseDClick(w, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton);
+    }
 
     void hover(const QString &name)
     {
@@ -106,6 +114,7 @@ void realContinuousTiming(Services &s)
 class TestResults : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void finishedRunDisplayShowsNewestRunAndResets();
     void congratulationByHits_data();
     void congratulationByHits();
     void panelBelowChartDuringContinuousDisplay();
@@ -132,6 +141,55 @@ private Q_SLOTS:
     void chartSaveFailureIsReported();
     void panelClickPutsItAway();
 };
+
+void TestResults::finishedRunDisplayShowsNewestRunAndResets()
+{
+    Bench b;
+    b.ts.clock->setDate(2009, 5, 2);
+    b.ts.clock->setTime(9, 5, 12);
+    b.ts.writeLines(kDataFile, {QStringLiteral("実験条件=静か\x01\x01夜"), runLineWithHits(50), runLineWithHits(47)});
+    SharedState &s = b.module->state();
+    s.LaunchedFromMain = 1;
+    s.BrowsedRun = 0;
+    s.ResultsOnly = 0;
+    s.ShowConditions = 1;
+    s.BackgroundImagePath = b.ts.path(QStringLiteral("yama1.jpg"));
+    toushiJikken *w = b.current();
+    w->runVariables().TrialNo = 100;
+    w->runVariables().HitCount = 47;
+    w->InstructionToggle = -1;
+
+    // What the key handler falls into after the run was appended.
+    w->results().display();
+    QVERIFY(w->results().resultsShown());
+    QVERIFY(b.text("Label15").startsWith(QStringLiteral("◆一致数=47　◆刺激＝34～40 (Tr1=")));
+    QVERIFY(b.text("Label16").startsWith(QStringLiteral("◆全ラン平均一致数=48.5、ラン数=2 ")));
+    QCOMPARE(b.text("Label27"), QStringLiteral("（全ラン=2）"));
+    QCOMPARE(b.text("Label1"), QStringLiteral("　ＶＯＲＡ(結果の表示)　"));
+    QCOMPARE(b.text("Label4"), QStringLiteral(" 刺激；１回、刺激；中、当り表示；有 "));
+    QCOMPARE(b.text("Label30"), QStringLiteral("Test"));
+    QCOMPARE(b.text("Label11"), QStringLiteral("　今回の試行部分ごとの結果　"));
+    QCOMPARE(b.find("Picture2")->x(), units::px(7000));
+    QCOMPARE(b.find("Label14")->x(), units::px(11250));
+    // The date and time shown are those of now, a one-digit hour without a stray colon.
+    QCOMPARE(b.text("Label31"), QStringLiteral("2009/05/02"));
+    QCOMPARE(b.text("Label34"), QStringLiteral("9:05"));
+    // The condition memo with its line breaks, and no run controls left.
+    QCOMPARE(b.find<QPlainTextEdit>("Text5")->toPlainText(), QStringLiteral("静か\n夜"));
+    QVERIFY(b.visible("Text5"));
+    for (const char *name : {"Text1", "Command4", "ProgressBar1", "Label28", "Label36", "Label2"})
+        QVERIFY2(!b.visible(QLatin1String(name)), name);
+    for (const char *name : {"Picture1", "Picture2", "Picture4", "Command7", "Command8", "Command9", "Command10",
+                             "Command2", "Label13", "Label14"})
+        QVERIFY2(b.visible(QLatin1String(name)), name);
+    QVERIFY(!w->hasBackgroundPicture());
+    QCOMPARE(s.BackgroundImagePath.toText(), QString());
+    // The run state is reset for the next run and the layout step is armed.
+    QCOMPARE(w->runVariables().TrialNo, 0);
+    QCOMPARE(w->runVariables().HitCount, 0);
+    QCOMPARE(w->InstructionToggle, 0);
+    QVERIFY(w->Timer3->isActive());
+}
 
 void TestResults::congratulationByHits_data()
 {
@@ -307,8 +365,7 @@ void TestResults::dotDoubleClickOpensEditor()
     b.writeRuns({50, 50, 50, 50, 50}, {{2, QStringLiteral("前のメモ<BR>二行目")}});
     toushiJikken *w = b.open(0);
     const qint64 start = b.ts.clock->monotonicMs();
-    b.click("Command3(2)");
-    b.click("Command3(2)");
+    b.doubleClick("Command3(2)");
     QVERIFY(w->results().memoEditing());
     auto *box = b.find<QPlainTextEdit>("Text4");
     QVERIFY(!box->isHidden());
@@ -407,8 +464,7 @@ void TestResults::memoSavedAppearsAfterReopen()
                                 runLineWithHits(52), runLineWithHits(53)});
     const QStringList before = b.ts.readLines(kDataFile);
     toushiJikken *w = b.open(0);
-    b.click("Command3(3)");
-    b.click("Command3(3)");
+    b.doubleClick("Command3(3)");
     b.find<QPlainTextEdit>("Text4")->setPlainText(QStringLiteral("集中できた\n雨の日"));
     b.click("Command13");
     QVERIFY(b.current() != w);
@@ -437,8 +493,7 @@ void TestResults::memoCancelLeavesFile()
     b.writeRuns({50, 50});
     const QByteArray before = b.ts.readBytes(kDataFile);
     toushiJikken *w = b.open(0);
-    b.click("Command3(1)");
-    b.click("Command3(1)");
+    b.doubleClick("Command3(1)");
     b.find<QPlainTextEdit>("Text4")->setPlainText(QStringLiteral("やめる"));
     b.click("Command14");
     QVERIFY(!w->results().memoEditing());
@@ -454,8 +509,7 @@ void TestResults::unencodableMemoIsRefused()
     b.writeRuns({50, 50, 50});
     const QByteArray before = b.ts.readBytes(kDataFile);
     toushiJikken *w = b.open(0);
-    b.click("Command3(2)");
-    b.click("Command3(2)");
+    b.doubleClick("Command3(2)");
     const QString typed = QStringLiteral("한국어 메모");
     b.find<QPlainTextEdit>("Text4")->setPlainText(typed);
     b.click("Command13");
@@ -479,8 +533,7 @@ void TestResults::failedMemoWriteKeepsEditorAndFile()
     b.writeRuns({50, 50});
     const QByteArray before = b.ts.readBytes(kDataFile);
     toushiJikken *w = b.open(0);
-    b.click("Command3(1)");
-    b.click("Command3(1)");
+    b.doubleClick("Command3(1)");
     b.find<QPlainTextEdit>("Text4")->setPlainText(QStringLiteral("書けないメモ"));
     b.click("Command13");
     QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
