@@ -54,5 +54,8 @@ QJsonObject dataCoreFigures(const QString &dataToolPath);
 QJsonObject randomnessFigures();
 // The figures taken through the real windows; each is null with a reason when not ready.
 QJsonObject windowFigures();
+// The child that takes them: vora-bench --window-session prints one JSON line.
+bool isWindowSession(const QStringList &args);
+int runWindowSession();
 
 } // namespace vorabench

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QSysInfo>
 
@@ -20,10 +21,15 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (vorabench::isWindowSession(QCoreApplication::arguments()))
+        return vorabench::runWindowSession();
 
     QString dataTool = QString::fromLocal8Bit(qgetenv("VORA_DATA_TOOL"));
     if (dataTool.isEmpty())
         dataTool = QStringLiteral(VORA_BENCH_DATA_TOOL);
+    // The window session copies the pictures and help page from the build's program folder.
+    if (qEnvironmentVariableIsEmpty("VORA_APP_DIR") && !dataTool.isEmpty())
+        qputenv("VORA_APP_DIR", QFileInfo(dataTool).absolutePath().toLocal8Bit());
 
     QJsonObject root;
     root.insert(QStringLiteral("date"), QDateTime::currentDateTime().toString(Qt::ISODate));
