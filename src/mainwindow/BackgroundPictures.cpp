@@ -197,7 +197,7 @@ void BackgroundPictures::Impl::replace(int slot)
         report(files.copyOver(chosenPath, current));
 }
 
-BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window) : d(new Impl(module, window))
+BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window) : QObject(window), d(new Impl(module, window))
 {
     const QString tip = QStringLiteral("クリックすれば背景画像になります");
     for (int i = 0; i < kSlots; ++i) {

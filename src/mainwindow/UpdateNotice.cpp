@@ -90,7 +90,7 @@ void UpdateNotice::Impl::report(const FileResult &result)
         services().dialogs->message(window, result.message, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-UpdateNotice::UpdateNotice(Module1 &module, QWidget *window) : d(new Impl(module, window))
+UpdateNotice::UpdateNotice(Module1 &module, QWidget *window) : QObject(window), d(new Impl(module, window))
 {
     d->WB1 = new LocalPageView(window);
     d->WB1->setObjectName(QStringLiteral("WB1"));

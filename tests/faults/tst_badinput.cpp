@@ -408,7 +408,8 @@ void TestBadInput::updatePageGarbage()
 {
     // A page of binary noise, NUL bytes and a megabyte line: decoded and scanned without harm,
     // and no newer version is found in it.
-    QByteArray body("<html><meta charset=\"x-unknown\">\x00\xFF\xFE\x81", 38);
+    static const char head[] = "<html><meta charset=\"x-unknown\">\x00\xFF\xFE\x81";
+    QByteArray body(head, sizeof head - 1);
     body += QByteArray(kMegabyte, 'V');
     body += "\r\n\x8e\xc0\xff V9.\r\n";
     const QString page = updatepage::decodePage(body, QStringLiteral("text/html; charset=\xFF"));
