@@ -78,7 +78,9 @@ void UpdateNotice::Impl::showLocalCopy()
     // Links and images are relative to where the page really lives, not to the copy.
     WB1->document()->setBaseUrl(QUrl(siteFolder));
     if (!copy.ok) {
-        WB1->clear();
+        // No page fetched yet (first start offline): say so rather than show an empty box.
+        WB1->setPlainText(QStringLiteral("更新情報のページはまだありません。\n"
+                                         "インターネットにつながっているときに起動すると、ここに表示されます。"));
         return;
     }
     WB1->setHtml(forPanel(copy.lines.join(QLatin1Char('\n'))));

@@ -224,6 +224,8 @@ void TestUpdateNotice::retriesWithinWindowWithPauses()
     for (int t : f.ts.network->timeouts)
         QVERIFY(t > 0 && t <= 200);
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("new-sub2.htm"))));
+    // With no copy from an earlier start the panel says why it is empty.
+    QVERIFY(f.browser()->toPlainText().contains(QStringLiteral("更新情報のページはまだありません")));
 
     // A success on the second attempt ends the retries.
     Fixture g;
