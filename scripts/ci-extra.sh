@@ -36,7 +36,7 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
   echo "== fuzz targets (${fuzz_seconds} s each)"
   flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g -O1"
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
     -DVORA_BUILD_FUZZ=ON -DVORA_BUILD_TESTS=OFF -DVORA_BUILD_BENCH=OFF >/dev/null
   targets=(fuzz_datafile fuzz_namelist fuzz_selection fuzz_updatepage)
