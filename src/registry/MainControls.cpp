@@ -26,6 +26,9 @@ NameCombo::NameCombo(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(12);
+    // Typed keys reach the box itself (it has the focus) and the box passes them on to its
+    // line edit without any event filter seeing them there; watch both places.
+    installEventFilter(this);
     lineEdit()->installEventFilter(this);
 }
 
@@ -59,7 +62,7 @@ int NameCombo::keyCodeOf(const QKeyEvent *event)
 
 bool NameCombo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == this || watched == lineEdit()) && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const int code = keyCodeOf(key);
         if (code >= 0) {

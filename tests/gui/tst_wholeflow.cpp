@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QComboBox>
 #include <QtTest>
 
 using namespace vora;
@@ -36,7 +37,7 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
 
     // Register Yama090425 in box 2 with a small stimulus and the hit display.
     QTest::mouseClick(c->Command9, Qt::LeftButton);
-    QLineEdit *edit = c->Combo[2]->lineEdit();
+    QComboBox *edit = c->Combo[2]; // keys arrive at the focused box, as typed by the user
     QTest::keyClicks(edit, QStringLiteral("Yama090425"));
     QTest::mouseClick(c->Option1[2], Qt::LeftButton);
     QTest::mouseClick(c->Option4[2], Qt::LeftButton);

@@ -6,6 +6,7 @@
 #include "startup/Module1.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,9 +69,11 @@ struct MainFixture {
     MainControls &c() { return window->controls(); }
     template <typename T> T *find(const QString &name) { return window->findChild<T *>(name); }
 
+    // Keys go to the combo box, as the window system delivers them: the box has the focus
+    // and hands the keys to its line edit itself.
     void typeInto(int box, const QString &text)
     {
-        QLineEdit *edit = c().Combo[box]->lineEdit();
+        QComboBox *edit = c().Combo[box];
         for (const QChar ch : text) {
             if (ch.unicode() < 128) {
                 QTest::keyClick(edit, ch.toLatin1());
@@ -81,14 +84,14 @@ struct MainFixture {
             }
         }
     }
-    void enter(int box) { QTest::keyClick(c().Combo[box]->lineEdit(), Qt::Key_Return); }
+    void enter(int box) { QTest::keyClick(c().Combo[box], Qt::Key_Return); }
     void eraseText(int box)
     {
         QLineEdit *edit = c().Combo[box]->lineEdit();
         const int n = edit->text().size();
         edit->end(false);
         for (int i = 0; i < n; ++i)
-            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClick(c().Combo[box], Qt::Key_Backspace);
     }
     void chooseItem(int box, int index)
     {
