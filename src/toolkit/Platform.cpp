@@ -4,6 +4,9 @@
 #include <QDesktopServices>
 #include <QProcess>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace vora {
 
 void SystemSound::beep()
@@ -29,8 +32,11 @@ bool SystemProcess::startNewInstance()
 
 void SystemProcess::quitNow()
 {
-    // exit() leaves the event loop without sending close events to the windows.
-    QCoreApplication::exit(0);
+    // Ends the process here and now: no close questions, no window handlers, and no nested
+    // wait (a countdown, a feedback hold) left to run out first. Every write of the program is
+    // complete when its call returns, so nothing is pending.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 } // namespace vora
