@@ -92,8 +92,14 @@ if [ "${SKIP_ASAN:-0}" != 1 ]; then
   # as an unprivileged user where the machine has one.
   if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
     echo "-- permission cases as nobody"
-    HOME=/tmp setpriv --reuid=nobody --regid=nogroup --clear-groups \
-      build-asan/tests/faults_tst_badinput unreadableByPermissions readOnlyProgramFolder
+    # The clone may lie in a folder nobody cannot enter (/root): run a copy from /tmp.
+    nobody_dir=$(mktemp -d /tmp/vora-nobody.XXXXXX)
+    cp build-asan/tests/faults_tst_badinput "$nobody_dir/"
+    chmod 755 "$nobody_dir" "$nobody_dir/faults_tst_badinput"
+    (cd "$nobody_dir" && HOME=/tmp QT_QPA_PLATFORM=offscreen \
+      setpriv --reuid=nobody --regid=nogroup --clear-groups \
+      ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder)
+    rm -rf "$nobody_dir"
   fi
 fi
 
