@@ -129,6 +129,7 @@ public:
     void hideRunControls();
 
     // Browsing.
+    int clampRun(int b);
     void previousRun();      // Command8 "<"
     void nextRun();          // Command9 ">"
     void continuous(int step); // Command7 "<<" (-1), Command10 ">>" (+1)
@@ -613,15 +614,10 @@ void ResultsDisplay::Impl::showRun(int run)
     host.callKeyHandler(1);
 }
 
-void ResultsDisplay::Impl::previousRun()
+// The arrows' clamp: first the low limit, then the high one, each correction with a beep.
+int ResultsDisplay::Impl::clampRun(int b)
 {
-    panel->hidePanel();
-    stopContinuous();
     Sound &sound = *services().sound;
-    int b = state().BrowsedRun.toInt();
-    if (b <= 0)
-        b = runCount + 1;
-    --b;
     if (b < 1) {
         sound.beep();
         b = 1;
@@ -630,27 +626,29 @@ void ResultsDisplay::Impl::previousRun()
         sound.beep();
         b = runCount;
     }
-    showRun(b);
+    return b;
+}
+
+void ResultsDisplay::Impl::previousRun()
+{
+    panel->hidePanel();
+    stopContinuous();
+    int b = state().BrowsedRun.toInt();
+    if (b <= 0)
+        b = runCount + 1;
+    --b;
+    showRun(clampRun(b));
 }
 
 void ResultsDisplay::Impl::nextRun()
 {
     panel->hidePanel();
     stopContinuous();
-    Sound &sound = *services().sound;
     int b = state().BrowsedRun.toInt();
     if (b <= 0)
         b = runs.runsRead;
     ++b;
-    if (b < 1) {
-        sound.beep();
-        b = 1;
-    }
-    if (b > runCount) {
-        sound.beep();
-        b = runCount;
-    }
-    showRun(b);
+    showRun(clampRun(b));
 }
 
 void ResultsDisplay::Impl::continuous(int step)
