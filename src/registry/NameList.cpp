@@ -277,8 +277,12 @@ QString unusableLinesMessage(int box, const QVector<UnusableListLine> &lines)
     QString text = QStringLiteral("実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。\r\n"
                                   "これらの行はファイルにそのまま残します。")
                        .arg(nameListFileName(box));
-    for (const UnusableListLine &l : lines)
-        text += QStringLiteral("\r\n%1行目：「%2」").arg(l.fileLine).arg(excerpt(l.text));
+    // A message box taller than the screen could not be closed: the first lines tell where to look.
+    constexpr int kListed = 10;
+    for (int i = 0; i < lines.size() && i < kListed; ++i)
+        text += QStringLiteral("\r\n%1行目：「%2」").arg(lines.at(i).fileLine).arg(excerpt(lines.at(i).text));
+    if (lines.size() > kListed)
+        text += QStringLiteral("\r\nほか%1行").arg(lines.size() - kListed);
     return text;
 }
 

@@ -293,6 +293,11 @@ void TestNameList::unusableLinesAreReportedAndKept()
     itemRemoved(read.kept, 0);
     QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, read.items, read.kept).ok);
     QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), crlf({line, "Bbb       -n-", "New       -BD"}));
+    // However many lines, the report stays short enough to read and to close.
+    const QVector<UnusableListLine> many(130, UnusableListLine{7, QString::fromLatin1(line)});
+    const QString long_ = unusableLinesMessage(3, many);
+    QCOMPARE(long_.count(QStringLiteral("行目")), 10);
+    QVERIFY(long_.endsWith(QStringLiteral("ほか120行")));
     // Nothing was converted or renamed: no data file came into being.
     QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("data"))) || QDir(t.path(QStringLiteral("data"))).isEmpty());
 }
