@@ -147,7 +147,8 @@ Decoded decode(const QByteArray &bytes)
     qsizetype validFrom = 0;
     qsizetype i = 0;
     auto markBad = [&](qsizetype length) {
-        out.text += decodeValid(bytes.mid(validFrom, i - validFrom));
+        if (i > validFrom)
+            out.text += decodeValid(bytes.mid(validFrom, i - validFrom));
         out.text += QChar(0xFFFD);
         i += length;
         validFrom = i;
