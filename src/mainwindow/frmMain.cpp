@@ -319,7 +319,6 @@ void frmMain::restoreSelections()
         const QString name = firstRunName(date);
         const QString line = firstRunLine(date);
         const QString selectionPath = s.paths.file(selectionFileName());
-        const QString listPath = s.paths.file(nameListFileName(1));
 
         QString failure;
         if (s.files->exists(selectionPath)) {
@@ -328,11 +327,10 @@ void frmMain::restoreSelections()
         } else if (const FileResult r = s.files->replaceAll(selectionPath, {line}); !r) {
             failure = QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
                 + r.message;
-        } else if (!s.files->exists(listPath)) {
-            // An existing list of box 1 is kept: only a missing one is started with the new name.
-            if (const FileResult r2 = s.files->replaceAll(listPath, {line}); !r2)
-                failure = QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
-                    + r2.message;
+        } else if (const FileResult r2 = addFirstRunLine(*s.files, s.paths, date); !r2) {
+            // An existing list of box 1 is kept: the new name is added to it, nothing replaced.
+            failure = QStringLiteral("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
+                + r2.message;
         }
         m_c.SelectButton[1]->setText(name.left(10));
 
@@ -358,6 +356,7 @@ void frmMain::showSelection(int box, const QString &name, const QString &stimulu
 {
     SharedState &st = m_module.state();
     m_c.SelectButton[box]->setText(name);
+    m_c.Selected[box] = BoxSelection{name, stimulus, hit};
     m_c.selectStimulus(box, stimulus);
     m_c.selectHitDisplay(box, hit);
     st.StimulusFileSuffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
@@ -371,8 +370,21 @@ void frmMain::fillNameLists()
         const NameListRead list = readNameListFile(*s.files, s.paths, box);
         m_c.Combo[box]->addItems(list.items);
         m_c.Combo[box]->setCurrentIndex(-1);
+        m_c.KeptLines[box] = list.kept;
         if (!list.error.isEmpty())
             m_loadProblems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
+        if (const QString unusable = unusableLinesMessage(box, list.unusable); !unusable.isEmpty())
+            m_loadProblems.append(unusable);
+    }
+    // A registered name shows the conditions of its list line, whatever the selection file says.
+    for (int box = 1; box <= kNameBoxes; ++box) {
+        const BoxSelection registered = m_c.registeredSelectionOf(box);
+        const BoxSelection &shown = m_c.Selected[box];
+        if (!registered.name.isEmpty()
+            && (registered.stimulusCode != shown.stimulusCode || registered.hitDisplayCode != shown.hitDisplayCode)) {
+            m_c.clearOptions(box);
+            showSelection(box, registered.name, registered.stimulusCode, registered.hitDisplayCode);
+        }
     }
 }
 

@@ -9,6 +9,7 @@ namespace vora {
 namespace {
 
 const QChar kMemoBreak(1);
+constexpr int kRunColumns = 261;
 
 // Block k (0-based) of a run line: columns of its stored count.
 struct BlockColumns {
@@ -101,6 +102,11 @@ int storedTotal(const QString &line)
     return lenientNumber(field);
 }
 
+QChar undecodableMark()
+{
+    return QChar(0xFFFD);
+}
+
 RunLineCheck checkRunLine(const QString &line)
 {
     RunLineCheck result;
@@ -110,6 +116,11 @@ RunLineCheck checkRunLine(const QString &line)
     if (line.trimmed().isEmpty()) {
         result.ok = false;
         result.reason = QStringLiteral("空の行です（ランの記録がありません）");
+        return result;
+    }
+    if (columns(line, 1, kRunColumns).contains(undecodableMark())) {
+        result.ok = false;
+        result.reason = QStringLiteral("CP932として読めないバイトがあります（ファイルが破損している可能性があります）");
         return result;
     }
 

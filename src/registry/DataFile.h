@@ -27,7 +27,13 @@ int lenientNumber(const QString &field);
 // Characters first..last (1-based, inclusive) of a line; missing characters are absent.
 QString columns(const QString &line, int first, int last);
 
-// The three-step consistency check of one run line (columns 1-261; a run memo is not examined).
+// Where bytes that are not valid CP932 stood, the decoded text holds this character.
+QChar undecodableMark();
+
+// The consistency check of one run line (columns 1-261; a run memo is not examined).
+// Bytes that are not valid CP932 in columns 1-261 make the line damaged; in the run memo
+// (and in the condition memo line) they are accepted and show as undecodableMark(), since
+// every figure of the file is still what was stored. Then the three count checks follow.
 // A total of "00" whose five block counts add up to 100 is read as 100 matches.
 struct RunLineCheck {
     bool ok = true;

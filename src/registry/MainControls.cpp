@@ -166,6 +166,33 @@ void MainControls::setConditionsEnabled(int box, bool enabled) const
         option->setEnabled(enabled);
 }
 
+QStringList MainControls::listItems(int box) const
+{
+    QStringList items;
+    for (int k = 0; k < Combo[box]->count(); ++k)
+        items.append(Combo[box]->itemText(k));
+    return items;
+}
+
+QString MainControls::selectedName(int box) const
+{
+    return SelectButton[box]->text().left(10).section(QLatin1Char(' '), 0, 0);
+}
+
+BoxSelection MainControls::registeredSelectionOf(int box) const
+{
+    BoxSelection remembered = Selected[box];
+    const QString name = selectedName(box);
+    if (remembered.name != name)
+        remembered = BoxSelection{name, QString(), QString()};
+    return registeredSelection(listItems(box), remembered);
+}
+
+FileResult MainControls::writeList(FileStore &files, const AppPaths &paths, int box) const
+{
+    return writeNameListFile(files, paths, box, listItems(box), KeptLines[box]);
+}
+
 QColor buttonFaceColour()
 {
     return QApplication::style()->standardPalette().color(QPalette::Button);

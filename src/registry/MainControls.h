@@ -1,6 +1,8 @@
 #pragma once
 // The controls of the main window that the name boxes, the registration view and the
 // selection share, with the few widget kinds whose events the plain Qt widgets do not raise.
+#include "registry/NameList.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -108,6 +110,10 @@ struct MainControls {
     // Window-level state shared by the features.
     int PanelOpen = 0;   // 1 while the registration view is shown
     bool Ended = false;  // the integrity failure has ended this instance: handle nothing more
+    // Per box: the name and codes its select button was last given (from the selection file,
+    // a chosen item or a registration), and the list file's lines that give no item.
+    std::array<BoxSelection, kNameBoxes + 1> Selected{};
+    std::array<KeptListLines, kNameBoxes + 1> KeptLines{};
 
     // Hooks into the window's other features.
     std::function<void(bool)> setWebPanelVisible;
@@ -124,6 +130,16 @@ struct MainControls {
     void selectHitDisplay(int box, const QString &code) const;
     void clearOptions(int box) const;
     void setConditionsEnabled(int box, bool enabled) const;
+
+    // The item texts of a box's list, in order.
+    QStringList listItems(int box) const;
+    // The name on the select button of a box, without padding.
+    QString selectedName(int box) const;
+    // The registered conditions of the name on a box's select button (see registeredSelection);
+    // empty name when the button is empty or its name is not in the box's list.
+    BoxSelection registeredSelectionOf(int box) const;
+    // Writes a box's list file: its items and the kept lines.
+    FileResult writeList(FileStore &files, const AppPaths &paths, int box) const;
 };
 
 // Colours the main window uses.

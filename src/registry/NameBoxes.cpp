@@ -45,6 +45,8 @@ void NameBoxes::itemChosen(int box, int index)
     m_chosenBox = box;
     m_chosenIndex = index;
     m_chosenText = text;
+    const NameListItem item = NameListItem::parse(text);
+    m_c.Selected[box] = BoxSelection{item.name, item.stimulusCode, item.hitDisplayCode};
 
     m_c.selectStimulus(box, text.mid(11, 1));
     m_c.selectHitDisplay(box, text.mid(12, 1));
@@ -143,11 +145,14 @@ void NameBoxes::deleteChosenItem(int box)
 
     NameCombo *combo = m_c.Combo[box];
     combo->removeItem(index);
+    itemRemoved(m_c.KeptLines[box], index);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
     const QString deletedName = m_chosenText.left(10).trimmed();
-    if (m_c.SelectButton[box]->text().trimmed() == deletedName)
+    if (m_c.SelectButton[box]->text().trimmed() == deletedName) {
         m_c.SelectButton[box]->setText(QString());
+        m_c.Selected[box] = BoxSelection{};
+    }
     m_chosenBox = 0;
     m_chosenIndex = -1;
     m_chosenText.clear();
@@ -182,6 +187,7 @@ void NameBoxes::registerName(int box, const QString &text)
     QPushButton *button = m_c.SelectButton[box];
     button->setEnabled(true);
     button->setText(padName(text));
+    m_c.Selected[box] = BoxSelection{text, stimulus, hit};
 
     NameCombo *combo = m_c.Combo[box];
     combo->addItem(button->text() + QLatin1Char('-') + stimulus + hit);
@@ -200,11 +206,8 @@ void NameBoxes::registerName(int box, const QString &text)
 
 void NameBoxes::writeList(int box)
 {
-    QStringList items;
-    for (int k = 0; k < m_c.Combo[box]->count(); ++k)
-        items.append(m_c.Combo[box]->itemText(k));
     Services &s = m_module.services();
-    const FileResult result = writeNameListFile(*s.files, s.paths, box, items);
+    const FileResult result = m_c.writeList(*s.files, s.paths, box);
     if (!result)
         report(QStringLiteral("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box)) + result.message);
 }

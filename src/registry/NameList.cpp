@@ -2,6 +2,7 @@
 
 #include "registry/DataFile.h"
 #include "registry/RewriteGuard.h"
+#include "toolkit/Cp932.h"
 
 #include <QDir>
 
@@ -9,7 +10,6 @@ namespace vora {
 
 namespace {
 
-constexpr int kMaxListItems = 100;
 constexpr int kBoxes = 5;
 
 bool isNameCharacter(QChar c)
@@ -40,6 +40,57 @@ QString checkedName(const QString &line)
 QString column(const QString &line, int col)
 {
     return columns(line, col, col);
+}
+
+bool isStimulusCode(const QString &c)
+{
+    return c == QLatin1String("S") || c == QLatin1String("M") || c == QLatin1String("B") || c == QLatin1String("n");
+}
+
+bool isHitDisplayCode(const QString &c)
+{
+    return c == QLatin1String("D") || c == QLatin1String("-");
+}
+
+bool isDigits(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// The stored lines of a file, cut where the decoded text is cut: CR LF, a lone CR or a lone
+// LF. CP932 trail bytes are 0x40 and above, so no character holds a CR or an LF byte.
+QList<QByteArray> storedLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines;
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(bytes.mid(start));
+    return lines;
+}
+
+QString excerpt(const QString &text)
+{
+    constexpr int kShown = 24;
+    QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("…") : text;
+    for (QChar &c : shown) {
+        if (c.unicode() < 32)
+            c = QLatin1Char(' ');
+    }
+    return shown;
 }
 
 // The series without stimulus gets "n" in column 27 of every run line, as the earlier
@@ -123,6 +174,39 @@ QString nameListFileName(int box)
     return QStringLiteral("Combo%1.txt").arg(box);
 }
 
+ListLine parseListLine(const QString &line)
+{
+    ListLine out;
+    const QString name = checkedName(line.left(10));
+    if (name.isEmpty() || column(line, 11) != QLatin1String("-") || !isStimulusCode(column(line, 12))
+        || !isHitDisplayCode(column(line, 13)))
+        return out;
+    const QString rest = line.mid(13);
+    const int comma = rest.indexOf(QLatin1Char(','));
+    if (comma < 0) {
+        if (!isDigits(rest))
+            return out;
+    } else {
+        out.withoutStimulus = rest.left(comma);
+        out.withStimulus = rest.mid(comma + 1);
+        if (out.withoutStimulus.isEmpty() || out.withStimulus.isEmpty() || !isDigits(out.withoutStimulus)
+            || !isDigits(out.withStimulus))
+            return out;
+        out.earlierFormat = true;
+    }
+    out.usable = true;
+    out.name = name;
+    return out;
+}
+
+void itemRemoved(KeptListLines &kept, int index)
+{
+    for (KeptListLine &k : kept) {
+        if (k.itemsBefore > index)
+            --k.itemsBefore;
+    }
+}
+
 NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box)
 {
     NameListRead out;
@@ -137,40 +221,69 @@ NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box)
         return out;
     }
 
+    const QList<QByteArray> stored = storedLines(read.bytes);
     QStringList errors;
-    for (const QString &line : read.lines) {
-        if (out.items.size() >= kMaxListItems)
-            break;
-        const QString name = checkedName(line.left(10));
-        if (name.isEmpty())
-            continue; // a crafted or broken line must not name a file
-
-        const QString rest = line.mid(13);
-        const int comma = rest.indexOf(QLatin1Char(','));
-        if (comma < 0) {
+    for (int i = 0; i < read.lines.size(); ++i) {
+        const QString &line = read.lines.at(i);
+        const ListLine parsed = parseListLine(line);
+        if (!parsed.usable) {
+            out.kept.append(KeptListLine{int(out.items.size()), stored.value(i)});
+            if (!line.trimmed().isEmpty())
+                out.unusable.append(UnusableListLine{i + 1, line});
+            continue;
+        }
+        if (!parsed.earlierFormat) {
             out.items.append(line);
             continue;
         }
         // Earlier format: "a,b" run counts of the series without and with stimulus.
-        const QString withoutStimulus = rest.left(comma);
-        const QString withStimulus = rest.mid(comma + 1);
-        if (withoutStimulus != QLatin1String("0")) {
-            out.items.append(line.left(10) + QStringLiteral("-n-") + withoutStimulus);
-            const QString error = convertNoStimulusSeries(files, paths, name);
+        if (parsed.withoutStimulus != QLatin1String("0")) {
+            out.items.append(line.left(10) + QStringLiteral("-n-") + parsed.withoutStimulus);
+            const QString error = convertNoStimulusSeries(files, paths, parsed.name);
             if (!error.isEmpty())
                 errors.append(error);
         }
-        out.items.append(line.left(12) + QLatin1Char('-') + withStimulus);
+        out.items.append(line.left(12) + QLatin1Char('-') + parsed.withStimulus);
     }
-    while (out.items.size() > kMaxListItems)
-        out.items.removeLast();
     out.error = errors.join(QStringLiteral("\r\n"));
     return out;
 }
 
-FileResult writeNameListFile(FileStore &files, const AppPaths &paths, int box, const QStringList &items)
+FileResult writeNameListFile(FileStore &files, const AppPaths &paths, int box, const QStringList &items,
+                             const KeptListLines &kept)
 {
-    return files.replaceAll(paths.file(nameListFileName(box)), items);
+    QByteArray bytes;
+    auto addKept = [&](int itemsBefore, bool andLater) {
+        for (const KeptListLine &k : kept) {
+            if (k.itemsBefore == itemsBefore || (andLater && k.itemsBefore > itemsBefore))
+                bytes += k.bytes + "\r\n";
+        }
+    };
+    for (int i = 0; i < items.size(); ++i) {
+        addKept(i, false);
+        const cp932::Encoded enc = cp932::encode(items.at(i) + QStringLiteral("\r\n"));
+        if (!enc.ok)
+            return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+        bytes += enc.bytes;
+    }
+    addKept(int(items.size()), true);
+    return files.replaceBytes(paths.file(nameListFileName(box)), bytes);
+}
+
+QString unusableLinesMessage(int box, const QVector<UnusableListLine> &lines)
+{
+    if (lines.isEmpty())
+        return QString();
+    QString text = QStringLiteral("実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。\r\n"
+                                  "これらの行はファイルにそのまま残します。")
+                       .arg(nameListFileName(box));
+    // A message box taller than the screen could not be closed: the first lines tell where to look.
+    constexpr int kListed = 10;
+    for (int i = 0; i < lines.size() && i < kListed; ++i)
+        text += QStringLiteral("\r\n%1行目：「%2」").arg(lines.at(i).fileLine).arg(excerpt(lines.at(i).text));
+    if (lines.size() > kListed)
+        text += QStringLiteral("\r\nほか%1行").arg(lines.size() - kListed);
+    return text;
 }
 
 QString selectionFileName()
@@ -216,6 +329,24 @@ FileResult writeSelectionFile(FileStore &files, const AppPaths &paths, const QVe
     return files.replaceAll(paths.file(selectionFileName()), lines);
 }
 
+BoxSelection registeredSelection(const QStringList &items, const BoxSelection &remembered)
+{
+    if (remembered.name.isEmpty())
+        return {};
+    BoxSelection first;
+    for (const QString &text : items) {
+        const NameListItem item = NameListItem::parse(text);
+        if (item.name != remembered.name)
+            continue;
+        const BoxSelection listed{item.name, item.stimulusCode, item.hitDisplayCode};
+        if (listed.stimulusCode == remembered.stimulusCode && listed.hitDisplayCode == remembered.hitDisplayCode)
+            return listed;
+        if (first.name.isEmpty())
+            first = listed;
+    }
+    return first;
+}
+
 QString firstRunName(const QString &dateText)
 {
     const QString raw = QStringLiteral("Dt") + dateText.mid(2, 2) + dateText.mid(5, 2) + dateText.mid(8, 2);
@@ -233,6 +364,23 @@ QString firstRunLine(const QString &dateText)
     // Padding to ten columns equals the two spaces of the usual eight-character name and keeps
     // the codes in columns 12 and 13 for any other length.
     return padName(firstRunName(dateText)) + QStringLiteral("-") + QStringLiteral("S") + QStringLiteral("D") + QStringLiteral("0");
+}
+
+FileResult addFirstRunLine(FileStore &files, const AppPaths &paths, const QString &dateText)
+{
+    const QString path = paths.file(nameListFileName(1));
+    const QString line = firstRunLine(dateText);
+    const ReadResult read = files.readLines(path);
+    if (read.missing)
+        return files.replaceAll(path, {line});
+    if (!read.ok)
+        return FileResult::failure(read.message);
+    const NameListItem added = NameListItem::parse(line);
+    for (const QString &existing : read.lines) {
+        if (parseListLine(existing).usable && NameListItem::parse(existing).textWithoutRuns() == added.textWithoutRuns())
+            return {};
+    }
+    return files.appendLine(path, line);
 }
 
 } // namespace vora

@@ -86,6 +86,7 @@ void RegistrationView::open()
         setButtonColour(m_c.SelectButton[box], buttonFaceColour());
     m_c.Label2->hide();
     m_c.Label3->hide();
+    m_c.Label18->hide(); // the conditions go with the name they belong to
     m_c.Command9->setText(QStringLiteral("実験名の登録や変更の終了"));
     QFont f = m_c.Command9->font();
     f.setPointSize(9);
@@ -127,7 +128,8 @@ void RegistrationView::close()
     }
     m_c.Label2->show();
     m_c.Label3->show();
-    m_c.Label3->setCaption(QString());
+    m_c.Label3->setCaption(QString()); // clears the conditions of Label18 as well
+    m_c.Label18->show();
     if (m_c.setWebPanelVisible)
         m_c.setWebPanelVisible(true);
 
@@ -169,6 +171,15 @@ void RegistrationView::storeSelectionsAndLists()
     SharedState &st = m_module.state();
     QVector<BoxSelection> selections(kNameBoxes);
     for (int box = 1; box <= kNameBoxes; ++box) {
+        // The conditions of a registered name are fixed: whatever the options show after
+        // typing in the box, its line carries the codes of its list line, and so do the options.
+        const BoxSelection registered = m_c.registeredSelectionOf(box);
+        if (!registered.name.isEmpty()) {
+            m_c.clearOptions(box);
+            m_c.selectStimulus(box, registered.stimulusCode);
+            m_c.selectHitDisplay(box, registered.hitDisplayCode);
+            m_c.Selected[box] = registered;
+        }
         const QString stimulus = m_c.stimulusCodeOf(box);
         const QString hit = m_c.hitDisplayCodeOf(box);
         if (!stimulus.isEmpty())
@@ -181,7 +192,7 @@ void RegistrationView::storeSelectionsAndLists()
             continue; // an empty line keeps the later boxes on their own lines
         }
         BoxSelection &sel = selections[box - 1];
-        sel.name = caption.left(10).section(QLatin1Char(' '), 0, 0);
+        sel.name = m_c.selectedName(box);
         sel.stimulusCode = st.StimulusCode.toText();
         sel.hitDisplayCode = st.HitDisplayCode.toText();
     }
@@ -190,10 +201,7 @@ void RegistrationView::storeSelectionsAndLists()
     if (const FileResult r = writeSelectionFile(*s.files, s.paths, selections); !r)
         failures.append(r.message);
     for (int box = 1; box <= kNameBoxes; ++box) {
-        QStringList items;
-        for (int k = 0; k < m_c.Combo[box]->count(); ++k)
-            items.append(m_c.Combo[box]->itemText(k));
-        if (const FileResult r = writeNameListFile(*s.files, s.paths, box, items); !r)
+        if (const FileResult r = m_c.writeList(*s.files, s.paths, box); !r)
             failures.append(r.message);
     }
     if (!failures.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "registry/RewriteGuard.h"
 
+#include "registry/DataFile.h"
+
 #include "toolkit/Cp932.h"
 
 #include <QDir>
@@ -25,10 +27,10 @@ FileResult refuseDamagedKeptLines(const QString &path, const ReadResult &read, c
 {
     if (!read.damaged)
         return {};
-    // Bytes the code page does not know were decoded to U+001A; writing them back would
+    // Bytes the code page does not know were decoded to U+FFFD; writing them back would
     // change lines that must stay exactly as they are.
     for (const QString &line : kept) {
-        if (line.contains(QChar(0x1A)))
+        if (line.contains(undecodableMark()))
             return FileResult::failure(
                 QStringLiteral("データファイル「%1」に文字として読めない部分があるため、書き換えを中止しました。ファイルはそのまま残っています。")
                     .arg(QDir::toNativeSeparators(path)));

@@ -122,6 +122,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     if (name.isEmpty()) {
         m_c.Command10->setEnabled(false);
         m_c.Command13->setEnabled(false);
+        m_c.Label18->setText(QString()); // no conditions without an experiment
         return;
     }
     m_c.Command10->setEnabled(true);

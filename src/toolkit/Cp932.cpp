@@ -2,12 +2,67 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVector>
+
+#include <array>
 
 namespace vora::cp932 {
 
 namespace {
 const char *const kCodec = "windows-31j";
+
+bool isLeadByte(uchar b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
+
+bool isTrailByte(uchar b)
+{
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+bool isInvalidSingleByte(uchar b)
+{
+    return b == 0x80 || b == 0xA0 || b >= 0xFD;
+}
+
+// Which lead and trail byte pairs the code page assigns a character to, asked of the codec
+// once: every pair followed by a line feed, which no pair can swallow.
+const std::array<bool, 0x10000> &assignedPairs()
+{
+    static const std::array<bool, 0x10000> table = [] {
+        std::array<bool, 0x10000> t{};
+        QByteArray probe;
+        QVector<int> pairs;
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!isLeadByte(uchar(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (!isTrailByte(uchar(trail)))
+                    continue;
+                probe += char(lead);
+                probe += char(trail);
+                probe += '\n';
+                pairs.append(lead << 8 | trail);
+            }
+        }
+        QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+        const QStringList parts = QString(decoder.decode(probe)).split(QLatin1Char('\n'));
+        for (int i = 0; i < pairs.size() && i < parts.size(); ++i) {
+            const QString &c = parts.at(i);
+            t[size_t(pairs.at(i))] = c.size() == 1 && c.at(0) != QChar(0xFFFD) && c.at(0) != QChar(0x1A);
+        }
+        return t;
+    }();
+    return table;
+}
+
+QString decodeValid(const QByteArray &bytes)
+{
+    QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+} // namespace
 
 QString toCodePageForms(const QString &text)
 {
@@ -75,10 +130,48 @@ bool canEncode(const QString &text)
 
 Decoded decode(const QByteArray &bytes)
 {
-    QStringDecoder decoder(kCodec);
     Decoded out;
-    out.text = decoder.decode(bytes);
-    out.damaged = decoder.hasError();
+    {
+        // Stateless: a lead byte left at the very end is an error, not silently dropped.
+        QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
+        out.text = decoder.decode(bytes);
+        if (!decoder.hasError())
+            return out;
+    }
+    // The codec marks some damage with U+001A, which is also what a valid 0x7F byte decodes
+    // to: walk the bytes and mark each bad sequence with U+FFFD instead.
+    out.damaged = true;
+    out.text.clear();
+    const std::array<bool, 0x10000> &assigned = assignedPairs();
+    const qsizetype n = bytes.size();
+    qsizetype validFrom = 0;
+    qsizetype i = 0;
+    auto markBad = [&](qsizetype length) {
+        if (i > validFrom)
+            out.text += decodeValid(bytes.mid(validFrom, i - validFrom));
+        out.text += QChar(0xFFFD);
+        i += length;
+        validFrom = i;
+    };
+    while (i < n) {
+        const uchar b = uchar(bytes.at(i));
+        if (isLeadByte(b)) {
+            const uchar next = i + 1 < n ? uchar(bytes.at(i + 1)) : 0;
+            if (i + 1 < n && isTrailByte(next)) {
+                if (assigned[size_t(b << 8 | next)])
+                    i += 2;
+                else
+                    markBad(2);
+            } else {
+                markBad(1); // the next byte starts a character of its own
+            }
+        } else if (isInvalidSingleByte(b)) {
+            markBad(1);
+        } else {
+            ++i;
+        }
+    }
+    out.text += decodeValid(bytes.mid(validFrom));
     return out;
 }
 

@@ -20,8 +20,12 @@ bool canEncode(const QString &text);
 
 struct Decoded {
     QString text;
-    bool damaged = false; // invalid byte sequences were met (shown as U+001A)
+    bool damaged = false; // bytes that are not valid CP932 were met
 };
+
+// Every byte sequence that is not valid CP932 becomes one U+FFFD, and only those do: no valid
+// byte decodes to it, so a U+FFFD in decoded text marks exactly where the damage lies.
+// A lead byte cut off by the end of the bytes is damage too.
 
 Decoded decode(const QByteArray &bytes);
 

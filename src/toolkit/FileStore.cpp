@@ -103,6 +103,7 @@ ReadResult FileStore::readLines(const QString &path) const
     result.ok = true;
     result.damaged = decoded.damaged;
     result.lines = splitLines(decoded.text);
+    result.bytes = bytes;
     return result;
 }
 
@@ -206,6 +207,11 @@ FileResult FileStore::replaceAll(const QString &path, const QStringList &lines, 
     const QByteArray bytes = encodeLines(lines, &bad);
     if (!bad.isEmpty())
         return FileResult::failure(cp932::unencodableMessage(bad));
+    return replaceBytes(path, bytes, workPath);
+}
+
+FileResult FileStore::replaceBytes(const QString &path, const QByteArray &bytes, const QString &workPath)
+{
     if (QFileInfo(path).isDir())
         return FileResult::failure(writeFailed(path, QStringLiteral("同じ名前のフォルダがあります")));
 

@@ -19,6 +19,7 @@ struct ReadResult {
     bool missing = false;  // no such file
     bool damaged = false;  // bytes that are not valid in the code page were met
     QStringList lines;     // decoded lines without their terminators
+    QByteArray bytes;      // the file as stored, for lines that must be written back unchanged
     QString message;       // why reading failed (Japanese), empty when ok or missing
 };
 
@@ -36,6 +37,8 @@ public:
     // Replaces the whole file with `lines` (each followed by CR LF) through `workPath`
     // (default: the target's name + ".work" in the same folder). Never deletes the target first.
     FileResult replaceAll(const QString &path, const QStringList &lines, const QString &workPath = QString());
+    // The same with content already in the code page (lines kept byte for byte).
+    FileResult replaceBytes(const QString &path, const QByteArray &bytes, const QString &workPath = QString());
     // Copies a binary file over a target, atomically in the same way.
     FileResult copyOver(const QString &from, const QString &to);
     FileResult ensureFolder(const QString &path);

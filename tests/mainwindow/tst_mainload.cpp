@@ -107,10 +107,19 @@ void TestMainLoad::firstStartKeepsAnExistingListOfBox1()
     const QStringList list{QStringLiteral("Yama090425-SD3"), QStringLiteral("Kawa      -n-")};
     f.t.writeLines(QStringLiteral("Combo1.txt"), list);
     f.open();
-    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), list);
-    QCOMPARE(f.c().Combo[1]->count(), 2);
+    // The first-run name joins the list: the select button never names what the box lacks.
+    const QStringList grown = list + QStringList{QStringLiteral("Dt090425  -SD0")};
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), grown);
+    QCOMPARE(f.c().Combo[1]->count(), 3);
+    QCOMPARE(f.c().Combo[1]->itemText(2), grown.at(2));
     QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")), QStringList{QStringLiteral("Dt090425  -SD0")});
     QCOMPARE(f.c().SelectButton[1]->text(), QStringLiteral("Dt090425"));
+    QCOMPARE(f.messages(), 0);
+    f.toggleView();
+    f.toggleView();
+    f.open();
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), grown);
+    QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")).value(0), QStringLiteral("Dt090425   SD"));
 }
 
 void TestMainLoad::selectionsSurviveAnEmptyBoxBeforeAFilledOne()

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void dropDownCountsComeFromTheItems();
     void typingClearsTheConditionsAndClickingOneGivesFocusBack();
     void aFailedListWriteIsReported();
+    void closingKeepsTheRegisteredConditions_data();
+    void closingKeepsTheRegisteredConditions();
 };
 
 void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
@@ -301,6 +303,106 @@ void TestNameBoxes::aFailedListWriteIsReported()
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     QCOMPARE(f.c().Combo[5]->count(), 1); // the name is still offered in the box
+}
+
+enum class Typing { AddOptionsForANewName, EraseChosenItemAndAnswerNo, TypeWithoutEnter, TypeAndErase, Nothing };
+Q_DECLARE_METATYPE(Typing)
+
+void TestNameBoxes::closingKeepsTheRegisteredConditions_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<Typing>("typing");
+    QTest::addColumn<QString>("selectionLine5"); // box 5's line in the selection file at start
+    QTest::addColumn<QString>("conditions");     // Label18 once the box is selected
+    QTest::newRow("options clicked for a new name") << 2 << Typing::AddOptionsForANewName << QStringLiteral("Z9         nD")
+                                                    << QStringLiteral("刺激=中、当り表示=有　(保存データ；正常)");
+    QTest::newRow("chosen, erased, Enter, No") << 3 << Typing::EraseChosenItemAndAnswerNo << QStringLiteral("Z9         nD")
+                                               << QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)");
+    QTest::newRow("typed without Enter") << 4 << Typing::TypeWithoutEnter << QStringLiteral("Z9         nD")
+                                         << QStringLiteral("刺激=小、当り表示=なし　(保存データ；正常)");
+    QTest::newRow("a key typed and erased") << 5 << Typing::TypeAndErase << QStringLiteral("Z9         nD")
+                                            << QStringLiteral("刺激=無、当り表示=有　(保存データ；正常)");
+    QTest::newRow("selection file with wrong codes") << 5 << Typing::Nothing << QStringLiteral("Z9         B-")
+                                                     << QStringLiteral("刺激=無、当り表示=有　(保存データ；正常)");
+}
+
+void TestNameBoxes::closingKeepsTheRegisteredConditions()
+{
+    QFETCH(int, box);
+    QFETCH(Typing, typing);
+    QFETCH(QString, selectionLine5);
+    QFETCH(QString, conditions);
+    MainFixture f;
+    // Index = box number; box 1 stays empty.
+    const QStringList listLines{QString(), QString(), QStringLiteral("K2        -MD"), QStringLiteral("M2        -M-"),
+                                QStringLiteral("S4        -S-99"), QStringLiteral("Z9        -nD3")};
+    const QStringList codes{QString(), QString(), QStringLiteral("MD"), QStringLiteral("M-"), QStringLiteral("S-"), QStringLiteral("nD")};
+    for (int b = 2; b <= 5; ++b)
+        f.t.writeLines(QStringLiteral("Combo%1.txt").arg(b), {listLines.at(b)});
+    // A line the program cannot use stays in box 5's file and is reported once.
+    f.t.writeLines(QStringLiteral("Combo5.txt"), {QStringLiteral("GOOD5"), listLines.at(5)});
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString(), QStringLiteral("K2         MD"), QStringLiteral("M2         M-"),
+                                                      QStringLiteral("S4         S-"), selectionLine5});
+    QStringList z9{QStringLiteral("実験条件=暗室")};
+    for (int i = 0; i < 3; ++i)
+        z9 << runLine(QStringLiteral("Z9"), QStringLiteral("2026/12/0%1").arg(i + 1), 50, QStringLiteral("n"), QStringLiteral("D"));
+    f.t.writeLines(QStringLiteral("data/Z9-0.txt"), z9);
+    f.t.writeLines(QStringLiteral("data/S4-1.txt"), runLines(QStringLiteral("S4"), 99));
+    QMap<int, QByteArray> listBytes;
+    for (int b = 2; b <= 5; ++b)
+        listBytes[b] = f.t.readBytes(QStringLiteral("Combo%1.txt").arg(b));
+
+    f.open();
+    QCOMPARE(f.messages(), 1);
+    QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
+    QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("GOOD5")));
+    QCOMPARE(f.c().Combo[5]->count(), 1); // never "GOOD50"
+    // The registered conditions show from the start, and with them the right data file.
+    QCOMPARE(f.c().stimulusCodeOf(5) + f.c().hitDisplayCodeOf(5), QStringLiteral("nD"));
+    QCOMPARE(f.c().Label10[5]->text(), QStringLiteral(" 3"));
+
+    f.toggleView();
+    switch (typing) {
+    case Typing::AddOptionsForANewName:
+        f.typeInto(box, QStringLiteral("New"));
+        QTest::mouseClick(f.c().Option3[box], Qt::LeftButton);
+        QTest::mouseClick(f.c().Option5[box], Qt::LeftButton);
+        break;
+    case Typing::EraseChosenItemAndAnswerNo:
+        f.chooseItem(box, 0);
+        f.eraseText(box);
+        f.t.dialogs->messageAnswers.enqueue(MsgAnswer::No);
+        f.enter(box);
+        QCOMPARE(f.t.dialogs->last()->text, QStringLiteral("実験名を削除します"));
+        break;
+    case Typing::TypeWithoutEnter:
+        f.typeInto(box, QStringLiteral("abc"));
+        break;
+    case Typing::TypeAndErase:
+        f.typeInto(box, QStringLiteral("x"));
+        QVERIFY(f.c().stimulusCodeOf(box).isEmpty()); // typing clears the options, as it should
+        f.eraseText(box);
+        break;
+    case Typing::Nothing:
+        break;
+    }
+    f.toggleView();
+
+    const QStringList selection = f.t.readLines(QStringLiteral("Jikkenmei.txt"));
+    for (int b = 2; b <= 5; ++b) {
+        QCOMPARE(selection.value(b - 1), listLines.at(b).left(10) + QLatin1Char(' ') + codes.at(b));
+        QCOMPARE(f.t.readBytes(QStringLiteral("Combo%1.txt").arg(b)), listBytes[b]);
+        QCOMPARE(f.c().stimulusCodeOf(b) + f.c().hitDisplayCodeOf(b), codes.at(b));
+    }
+
+    // Selected, the name runs under its own conditions, with its runs and memo.
+    f.select(box);
+    QCOMPARE(f.c().Label18->text(), conditions);
+    QCOMPARE(f.state().StimulusCode.toText() + f.state().HitDisplayCode.toText(), codes.at(box));
+    if (box == 5) {
+        QCOMPARE(f.state().RunsDone.toInt(), 3);
+        QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("暗室"));
+    }
 }
 
 QTEST_MAIN(TestNameBoxes)

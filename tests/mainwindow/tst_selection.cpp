@@ -39,6 +39,8 @@ private Q_SLOTS:
     void selectingAnotherBoxMovesTheHighlight();
     void anEmptySelectButtonClearsTheSelection();
     void selectingWhileRegisteringClosesTheViewAndSelectsNothing();
+    void theConditionsGoWithTheSelection_data();
+    void theConditionsGoWithTheSelection();
     void launchWithin100Runs_data();
     void launchWithin100Runs();
     void aDamagedFileRestartsAndWritesNothing_data();
@@ -160,6 +162,32 @@ void TestSelection::selectingWhileRegisteringClosesTheViewAndSelectsNothing()
     QVERIFY(!f.c().Command10->isEnabled());
     QCOMPARE(f.c().Label18->text(), QString());
     QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")).value(0), QStringLiteral("Aaa        M-"));
+}
+
+void TestSelection::theConditionsGoWithTheSelection_data()
+{
+    QTest::addColumn<int>("toggles");
+    QTest::newRow("view opened") << 1;
+    QTest::newRow("view opened and closed") << 2;
+    QTest::newRow("opened, closed, opened") << 3;
+}
+
+void TestSelection::theConditionsGoWithTheSelection()
+{
+    QFETCH(int, toggles);
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Aaa"));
+    f.open();
+    f.select(1);
+    QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
+    for (int i = 0; i < toggles; ++i)
+        f.toggleView();
+    // No conditions are on show without the name they belong to.
+    QCOMPARE(f.c().Label18->isHidden(), f.c().Label3->isHidden());
+    if (!f.c().Label18->isHidden() || toggles > 1) {
+        QCOMPARE(f.c().Label3->text(), QString());
+        QCOMPARE(f.c().Label18->text(), QString());
+    }
 }
 
 void TestSelection::launchWithin100Runs_data()

@@ -3,6 +3,7 @@
 #include "registry/DataFile.h"
 #include "registry/NameList.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QtTest>
 
@@ -26,15 +27,32 @@ private Q_SLOTS:
     void legacyConversionRewritesTheNoStimulusSeries();
     void legacyConversionWithoutDataFileCreatesNothing();
     void legacyConversionOfAConvertedFileWritesNothing();
-    void atMostHundredItems();
+    void listsOfAnyLengthStayWhole_data();
+    void listsOfAnyLengthStayWhole();
+    void unusableLinesAreReportedAndKept_data();
+    void unusableLinesAreReportedAndKept();
     void listWriteRoundTrip();
+    void registeredSelection_data();
+    void registeredSelection();
     void selectionRoundTrip_data();
     void selectionRoundTrip();
     void selectionReading_data();
     void selectionReading();
     void firstRun_data();
     void firstRun();
+    void firstRunLineIsAddedNeverReplaced_data();
+    void firstRunLineIsAddedNeverReplaced();
 };
+
+namespace {
+QByteArray crlf(const QList<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &l : lines)
+        out += l + "\r\n";
+    return out;
+}
+} // namespace
 
 void TestNameList::nameRule_data()
 {
@@ -192,25 +210,96 @@ void TestNameList::legacyConversionOfAConvertedFileWritesNothing()
     QCOMPARE(QFileInfo(path).permissions() & QFile::WriteOwner, QFileDevice::Permissions());
 }
 
-void TestNameList::atMostHundredItems()
+void TestNameList::listsOfAnyLengthStayWhole_data()
 {
+    QTest::addColumn<int>("names");
+    QTest::addColumn<bool>("earlierFormatLast"); // the last line is "Last      -SD2,3"
+    QTest::newRow("100") << 100 << false;
+    QTest::newRow("101") << 101 << false;
+    QTest::newRow("130") << 130 << false;
+    QTest::newRow("130 and an earlier-format line") << 130 << true;
+    QTest::newRow("1000") << 1000 << false;
+}
+
+void TestNameList::listsOfAnyLengthStayWhole()
+{
+    QFETCH(int, names);
+    QFETCH(bool, earlierFormatLast);
     TestServices t;
     QStringList lines;
-    for (int i = 0; i < 150; ++i)
-        lines << padName(QStringLiteral("N%1").arg(i)) + QStringLiteral("-SD");
-    t.writeLines(QStringLiteral("Combo5.txt"), lines);
-    NameListRead read = readNameListFile(*t.files, t.services.paths, 5);
-    QCOMPARE(read.items, lines.mid(0, 100));
+    for (int i = 0; i < names; ++i)
+        lines << padName(QStringLiteral("N%1").arg(i)) + QStringLiteral("-SD") + QString::number(i % 7);
+    QStringList items = lines;
+    if (earlierFormatLast) {
+        lines << QStringLiteral("Last      -SD2,3");
+        items << QStringLiteral("Last      -n-2") << QStringLiteral("Last      -S-3");
+    }
+    t.writeLines(QStringLiteral("Combo2.txt"), lines);
+    NameListRead read = readNameListFile(*t.files, t.services.paths, 2);
+    QCOMPARE(read.items, items);
+    QVERIFY(read.unusable.isEmpty());
 
-    // An earlier-format line at the limit cannot push the list past 100 either.
-    lines = lines.mid(0, 99);
-    lines << QStringLiteral("Last      -SD2,3");
-    t.writeLines(QStringLiteral("Combo5.txt"), lines);
-    read = readNameListFile(*t.files, t.services.paths, 5);
-    QCOMPARE(read.items.size(), 100);
-    QCOMPARE(read.items.last(), QStringLiteral("Last      -n-2"));
+    // A registration appends one name; the rewrite keeps every other one.
+    read.items << QStringLiteral("Added     -MD");
+    QVERIFY(writeNameListFile(*t.files, t.services.paths, 2, read.items, read.kept).ok);
+    QCOMPARE(t.readLines(QStringLiteral("Combo2.txt")), items + QStringList{QStringLiteral("Added     -MD")});
+    QCOMPARE(readNameListFile(*t.files, t.services.paths, 2).items.size(), items.size() + 1);
+}
 
-    QVERIFY(readNameListFile(*t.files, t.services.paths, 4).missing);
+void TestNameList::unusableLinesAreReportedAndKept_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("slash") << QByteArray("ab/cd     -SD") << true;
+    QTest::newRow("parent folder, earlier format") << QByteArray("../x      -SD3,5") << true;
+    QTest::newRow("no codes") << QByteArray("GOOD5") << true;
+    QTest::newRow("name only, padded") << QByteArray("GOOD5     ") << true;
+    QTest::newRow("unknown stimulus code") << QByteArray("Yama      -XD") << true;
+    QTest::newRow("no dash") << QByteArray("Yama      xSD") << true;
+    QTest::newRow("count with a letter") << QByteArray("Yama      -SD1x") << true;
+    QTest::newRow("earlier format with one count") << QByteArray("Yama      -SD3,") << true;
+    QTest::newRow("undecodable bytes") << QByteArray("Ya\xFF\x80ma    -SD1") << true;
+    // 0xFA40 decodes to the same character as 0xEEEF, and is written back as the latter.
+    QTest::newRow("character with two codes") << QByteArray("\xFA\x40        -SD") << true;
+    QTest::newRow("blank line") << QByteArray("") << false;
+}
+
+void TestNameList::unusableLinesAreReportedAndKept()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, reported);
+    TestServices t;
+    const QByteArray original = crlf({"Aaa       -SD3", line, "Bbb       -n-"});
+    t.writeBytes(QStringLiteral("Combo3.txt"), original);
+    NameListRead read = readNameListFile(*t.files, t.services.paths, 3);
+    QCOMPARE(read.items, (QStringList{QStringLiteral("Aaa       -SD3"), QStringLiteral("Bbb       -n-")}));
+    QCOMPARE(read.unusable.size(), reported ? 1 : 0);
+    const QString message = unusableLinesMessage(3, read.unusable);
+    QCOMPARE(message.isEmpty(), !reported);
+    if (reported) {
+        QCOMPARE(read.unusable.at(0).fileLine, 2);
+        QVERIFY(message.contains(QStringLiteral("Combo3.txt")));
+        QVERIFY(message.contains(QStringLiteral("2行目")));
+    }
+
+    // Rewritten unchanged, after a registration, and after deleting the item before it: the
+    // line stays byte for byte between the same neighbours.
+    QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, read.items, read.kept).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), original);
+    read.items << QStringLiteral("New       -BD");
+    QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, read.items, read.kept).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), original + "New       -BD\r\n");
+    read.items.removeFirst();
+    itemRemoved(read.kept, 0);
+    QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, read.items, read.kept).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), crlf({line, "Bbb       -n-", "New       -BD"}));
+    // However many lines, the report stays short enough to read and to close.
+    const QVector<UnusableListLine> many(130, UnusableListLine{7, QString::fromLatin1(line)});
+    const QString long_ = unusableLinesMessage(3, many);
+    QCOMPARE(long_.count(QStringLiteral("行目")), 10);
+    QVERIFY(long_.endsWith(QStringLiteral("ほか120行")));
+    // Nothing was converted or renamed: no data file came into being.
+    QVERIFY(!QFileInfo::exists(t.path(QStringLiteral("data"))) || QDir(t.path(QStringLiteral("data"))).isEmpty());
 }
 
 void TestNameList::listWriteRoundTrip()
@@ -222,6 +311,33 @@ void TestNameList::listWriteRoundTrip()
     QCOMPARE(readNameListFile(*t.files, t.services.paths, 3).items, items);
     QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, {}).ok);
     QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), QByteArray());
+}
+
+void TestNameList::registeredSelection_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("remembered"); // name|codes
+    QTest::addColumn<QString>("expected");   // name|codes, "|" when not registered
+    const QStringList list{"Z9        -nD3", "M2        -M-", "Dup       -SD", "Dup       -n-12"};
+    QTest::newRow("codes as remembered") << list << "Z9|nD" << "Z9|nD";
+    QTest::newRow("codes lost by typing") << list << "Z9|" << "Z9|nD";
+    QTest::newRow("selection file with other codes") << list << "Z9|B-" << "Z9|nD";
+    QTest::newRow("twice in the list, the remembered one") << list << "Dup|n-" << "Dup|n-";
+    QTest::newRow("twice in the list, codes unknown") << list << "Dup|" << "Dup|SD";
+    QTest::newRow("not in the list") << list << "Other|SD" << "|";
+    QTest::newRow("a name is no prefix of another") << list << "Z|nD" << "|";
+    QTest::newRow("empty button") << list << "|" << "|";
+}
+
+void TestNameList::registeredSelection()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QString, remembered);
+    QFETCH(QString, expected);
+    const QString codes = remembered.section(QLatin1Char('|'), 1);
+    const BoxSelection got = vora::registeredSelection(
+        items, BoxSelection{remembered.section(QLatin1Char('|'), 0, 0), codes.left(1), codes.mid(1, 1)});
+    QCOMPARE(got.name + QLatin1Char('|') + got.stimulusCode + got.hitDisplayCode, expected);
 }
 
 void TestNameList::selectionRoundTrip_data()
@@ -319,6 +435,31 @@ void TestNameList::firstRun()
     QCOMPARE(sel.boxes.at(0).name, name);
     const NameListRead list = readNameListFile(*t.files, t.services.paths, 1);
     QCOMPARE(list.items, QStringList{line});
+}
+
+void TestNameList::firstRunLineIsAddedNeverReplaced_data()
+{
+    QTest::addColumn<QByteArray>("before"); // "-" for no file
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("no list") << QByteArray("-") << QByteArray("Dt261208  -SD0\r\n");
+    QTest::newRow("other names") << QByteArray("Yama      -SD3\r\nab/cd\r\n")
+                                 << QByteArray("Yama      -SD3\r\nab/cd\r\nDt261208  -SD0\r\n");
+    QTest::newRow("last line without its break") << QByteArray("Yama      -SD3")
+                                                 << QByteArray("Yama      -SD3\r\nDt261208  -SD0\r\n");
+    QTest::newRow("already listed") << QByteArray("Dt261208  -SD7\r\n") << QByteArray("Dt261208  -SD7\r\n");
+    QTest::newRow("listed with other codes") << QByteArray("Dt261208  -n-\r\n")
+                                             << QByteArray("Dt261208  -n-\r\nDt261208  -SD0\r\n");
+}
+
+void TestNameList::firstRunLineIsAddedNeverReplaced()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    TestServices t;
+    if (before != "-")
+        t.writeBytes(nameListFileName(1), before);
+    QVERIFY(addFirstRunLine(*t.files, t.services.paths, QStringLiteral("2026/12/08")).ok);
+    QCOMPARE(t.readBytes(nameListFileName(1)), after);
 }
 
 QTEST_GUILESS_MAIN(TestNameList)

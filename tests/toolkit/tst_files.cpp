@@ -21,6 +21,8 @@ private Q_SLOTS:
     void waveDashIsStoredAsTheCodePageTilde();
     void unencodableIsRefusedAndNothingWritten();
     void invalidBytesAreVisibleAsDamage();
+    void undecodableBytesAreMarkedExactly_data();
+    void undecodableBytesAreMarkedExactly();
     void lineSplitting_data();
     void lineSplitting();
     void columnsCountCharactersNotBytes();
@@ -107,6 +109,31 @@ void TestFiles::invalidBytesAreVisibleAsDamage()
     QCOMPARE(r.lines.size(), 2);
     QVERIFY(r.lines.at(0).startsWith(QStringLiteral("abc")));
     QVERIFY(r.lines.at(0) != QStringLiteral("abc"));
+}
+
+void TestFiles::undecodableBytesAreMarkedExactly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text"); // U+FFFD where the damage is
+    const QString bad(QChar(0xFFFD));
+    QTest::newRow("valid text") << QByteArray("a\x82\xa0\xb1") << QStringLiteral("aあｱ");
+    QTest::newRow("DEL is a character, not damage") << QByteArray("a\x7f\xff") << QStringLiteral("a\x1a") + bad;
+    QTest::newRow("bytes no character starts with") << QByteArray("\x80" "a\xa0\xfd\xfe\xff")
+                                                    << bad + QStringLiteral("a") + bad + bad + bad + bad;
+    QTest::newRow("lead byte without its trail") << QByteArray("\x81" "9\x81\r\n") << bad + QStringLiteral("9") + bad + "\r\n";
+    QTest::newRow("unassigned pair") << QByteArray("\x85\x40z") << bad + QStringLiteral("z");
+    QTest::newRow("lead byte at the very end") << QByteArray("ab\x81") << QStringLiteral("ab") + bad;
+    QTest::newRow("damage between valid characters") << QByteArray("\x88\x9f\xff\x88\x9f")
+                                                     << QStringLiteral("亜") + bad + QStringLiteral("亜");
+}
+
+void TestFiles::undecodableBytesAreMarkedExactly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const cp932::Decoded d = cp932::decode(bytes);
+    QCOMPARE(d.text, text);
+    QCOMPARE(d.damaged, text.contains(QChar(0xFFFD)));
 }
 
 void TestFiles::lineSplitting_data()

@@ -2,6 +2,7 @@
 // written in a temporary folder, with the locale set to plain C.
 #include "Fakes.h"
 
+#include "registry/DataFile.h"
 #include "registry/RunRecord.h"
 
 #include <QDir>
@@ -106,6 +107,8 @@ private Q_SLOTS:
     void checkExitCodes_data();
     void checkExitCodes();
     void checkReportsEveryFileAndTheWorstCode();
+    void programAndToolGiveOneVerdict_data();
+    void programAndToolGiveOneVerdict();
     void hostileFilesNeverCrash();
     void summaryOfSmallFile();
     void summaryUptoStopsReading();
@@ -150,9 +153,6 @@ void TestVoraData::checkExitCodes_data()
     QTest::newRow("stored total changed") << encode({run50(), run50(), badTotal}) << "file" << 1
                                           << QStringLiteral(":3:");
     QTest::newRow("blank line") << encode({run50(), QString(), run50()}) << "file" << 1 << QStringLiteral(":2:");
-    // 0x81 must be followed by a trail byte of 0x40 or more: "9" makes it undecodable.
-    QByteArray undecodable = encode({run50()}) + run50().toLatin1() + " memo\x81" "9\r\n";
-    QTest::newRow("undecodable bytes in a memo") << undecodable << "file" << 1 << QStringLiteral(":2:");
     QTest::newRow("missing") << QByteArray() << "missing" << 2 << QString();
     QTest::newRow("directory") << QByteArray() << "directory" << 2 << QString();
 }
@@ -183,6 +183,62 @@ void TestVoraData::checkExitCodes()
         QVERIFY2(r.err.contains(path), qPrintable(r.err));
     if (exitCode == 0)
         QVERIFY2(r.out.contains(QStringLiteral(": ok (")), qPrintable(r.out));
+}
+
+void TestVoraData::programAndToolGiveOneVerdict_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("badLine");    // 0: the file passes
+    QTest::addColumn<bool>("memoMarked"); // a memo shows U+FFFD where its bytes were undecodable
+
+    const QByteArray memoPrefix("\x8e\xc0\x8c\xb1\x8f\xf0\x8c\x8f="); // 実験条件=
+    const QByteArray run = run50().toLatin1();
+    auto damagedAt = [&](int column) {
+        QByteArray line = run;
+        line[column - 1] = '\xFF';
+        return line;
+    };
+    QTest::newRow("sound file") << memoPrefix + "ok\r\n" + run + "\r\n" << 0 << false;
+    QTest::newRow("condition memo") << memoPrefix + "a\xFF\x85\x40z\r\n" + run + "\r\n" << 0 << true;
+    QTest::newRow("run memo") << run + "\r\n" + run + " memo\x81" "9\r\n" << 0 << true;
+    QTest::newRow("lead byte ending the file in a run memo") << run + " memo\x81" << 0 << true;
+    QTest::newRow("DEL in a memo is a character") << memoPrefix + "a\x7f\r\n" + run + "\r\n" << 0 << false;
+    QTest::newRow("name columns") << run + "\r\n" + damagedAt(3) + "\r\n" << 2 << false;
+    QTest::newRow("date") << damagedAt(15) + "\r\n" << 1 << false;
+    QTest::newRow("targets") << memoPrefix + "m\r\n" + damagedAt(80) + "\r\n" << 2 << false;
+    QTest::newRow("last input") << run + "\r\n" + run + "\r\n" + damagedAt(261) + "\r\n" << 3 << false;
+    QTest::newRow("memo prefix itself") << QByteArray("\x8e\xc0\xff\xb1\x8f\xf0\x8c\x8f=m\r\n") + run + "\r\n" << 1 << false;
+}
+
+void TestVoraData::programAndToolGiveOneVerdict()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, badLine);
+    QFETCH(bool, memoMarked);
+    TestServices t;
+    t.writeBytes(QStringLiteral("data/Tool-1.txt"), bytes);
+    const QString path = t.path(QStringLiteral("data/Tool-1.txt"));
+
+    // The program: the selection load and check.
+    const DataFileContents program = loadDataFile(*t.files, path);
+    QCOMPARE(program.firstBadFileLine, badLine);
+    QString memos = program.conditionMemo;
+    for (const QString &line : program.runLines)
+        memos += line.mid(261);
+    QCOMPARE(memos.contains(QChar(0xFFFD)), memoMarked);
+
+    // vora-data: the same verdict, and the same memo text in the summary.
+    const ToolResult check = runTool({QStringLiteral("check"), path});
+    QCOMPARE(check.exitCode, badLine == 0 ? 0 : 1);
+    if (badLine != 0)
+        QVERIFY2(check.out.startsWith(path + QStringLiteral(":%1: ").arg(badLine)), qPrintable(check.out));
+    const ToolResult summary = runTool({QStringLiteral("summary"), path});
+    QCOMPARE(summary.exitCode, badLine == 0 ? 0 : 1);
+    if (badLine == 0 && program.runCount() > 0) {
+        const QString lastMemo = jsonObject(summary.out).value(QStringLiteral("perRun")).toArray().last()
+                                     .toObject().value(QStringLiteral("memo")).toString();
+        QCOMPARE(lastMemo, program.runLines.last().mid(262));
+    }
 }
 
 void TestVoraData::checkReportsEveryFileAndTheWorstCode()

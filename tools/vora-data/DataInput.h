@@ -2,7 +2,6 @@
 // Opening a data file named on the command line and running the program's check on it.
 #include "registry/DataFile.h"
 
-#include <QByteArray>
 #include <QString>
 
 namespace voradata {
@@ -20,14 +19,9 @@ struct CheckedFile {
     QString faultText() const;
 };
 
-// Reads and checks one file. Unlike the program, which treats a missing file as an empty
-// experiment, a file named here must exist. Bytes the code page does not know count as
-// damage on the line that holds them.
+// Reads and checks one file with the program's own check. Unlike the program, which treats
+// a missing file as an empty experiment, a file named here must exist.
 CheckedFile checkFile(const QString &path);
-
-// 1-based line of the first line holding bytes that are not valid CP932; 0 when none.
-// Lines end at CR LF, a lone CR or a lone LF, as the program reads them.
-int firstUndecodableLine(const QByteArray &bytes);
 
 } // namespace voradata
 
