@@ -5,6 +5,7 @@
 #include "results/ResultsDisplay.h"
 #include "run/ExperimentWindow.h"
 #include "run/Instructions.h"
+#include "run/ReportSave.h"
 #include "run/StimulusEpisode.h"
 #include "startup/Module1.h"
 #include "toolkit/Fonts.h"
@@ -773,6 +774,11 @@ void toushiJikken::reopenWindowAfterMemo()
 {
     ReloadAfterMemo = 1;
     m_module.showExperimentWindow();
+}
+
+void toushiJikken::saveReport()
+{
+    saveExperimentReport(this, m_module);
 }
 
 void toushiJikken::showMainWindow()

@@ -37,7 +37,8 @@ public:
     // Replaces the whole file with `lines` (each followed by CR LF) through `workPath`
     // (default: the target's name + ".work" in the same folder). Never deletes the target first.
     FileResult replaceAll(const QString &path, const QStringList &lines, const QString &workPath = QString());
-    // The same with content already in the code page (lines kept byte for byte).
+    // The same with content already encoded: lines kept byte for byte, or files of other
+    // formats (the UTF-8 report) that no code page conversion must touch.
     FileResult replaceBytes(const QString &path, const QByteArray &bytes, const QString &workPath = QString());
     // Copies a binary file over a target, atomically in the same way.
     FileResult copyOver(const QString &from, const QString &to);

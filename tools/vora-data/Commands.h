@@ -8,6 +8,8 @@ namespace voradata {
 
 int runCheck(const QStringList &args);
 int runSummary(const QStringList &args);
+int runPooledSummary(const QStringList &args);
+int runReport(const QStringList &args);
 int runExport(const QStringList &args);
 // Reads "h s1 s2 s3 s4 s5" lines from `in`.
 int runEvaluate(const QStringList &args, std::FILE *in);
