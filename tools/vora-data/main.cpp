@@ -22,7 +22,8 @@ QString voradata::usageText()
 
 int voradata::usageError(const QString &problem)
 {
-    writeErr(QStringLiteral("vora-data: ") + problem + QLatin1Char('\n') + usageText());
+    // The problem may quote an argument: printed escaped, like a file name.
+    writeErr(QStringLiteral("vora-data: ") + printableName(problem) + QLatin1Char('\n') + usageText());
     return kExitUsage;
 }
 
