@@ -39,13 +39,13 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
     -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
     -DVORA_BUILD_FUZZ=ON -DVORA_BUILD_TESTS=OFF -DVORA_BUILD_BENCH=OFF >/dev/null
-  targets=(fuzz_datafile fuzz_namelist fuzz_selection fuzz_updatepage)
+  targets=(fuzz_datafile fuzz_namelist fuzz_selection fuzz_updatepage fuzz_filebounds fuzz_voradata)
   cmake --build build-fuzz --parallel "$jobs" --target "${targets[@]}"
 
   # Tiny seed corpora, written here so that no binary corpus lives in the repository.
   seeds=build-fuzz/seeds
   rm -rf "$seeds"
-  mkdir -p "$seeds"/{fuzz_datafile,fuzz_namelist,fuzz_selection,fuzz_updatepage}
+  mkdir -p "$seeds"/{fuzz_datafile,fuzz_namelist,fuzz_selection,fuzz_updatepage,fuzz_filebounds,fuzz_voradata}
   t="1010101010101010101010101010101010101010101010101010101010101010101010101010101010101010101010101010"
   line="Yama      2009/04/25 14:30S50D10 10 10 10 10 45  0  0  0  0 $t $t"
   printf '%s\r\n' "$line" >"$seeds/fuzz_datafile/one-run"
@@ -59,6 +59,17 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
   printf '\x00<html><meta charset="Shift_JIS"><body>\x82\x75\x82\x6e\x82\x71\x82\x60 (\x8d\xc5\x90\x56\x94\xc5\x82\xcc\x93\xfc\x8e\xe8)</A>\r\n\x89\xfc\x92\xe8\x8b\x4c\x98\x5e\r\nV1.2.3 new\r\nV2.0.0\r\n' \
     >"$seeds/fuzz_updatepage/page"
   printf '\x03<meta charset=utf-8>\xe6\x94\xb9\xe5\xae\x9a\xe8\xa8\x98\xe9\x8c\xb2\nV1.0.1\n' >"$seeds/fuzz_updatepage/utf8"
+
+  # File bounds: kind (pipe, device, sparse file around the bound, plain), bound choice, delta.
+  printf '\x00\x01\x80<html>' >"$seeds/fuzz_filebounds/pipe"
+  printf '\x02\x01\x81<html>' >"$seeds/fuzz_filebounds/sparse-over-bound"
+  printf '\x03\x00\x80\x8e\xc0\x8c\xb1\r\nV1.0.1\r\n' >"$seeds/fuzz_filebounds/page"
+  printf '\x05\x01\x7fone byte short' >"$seeds/fuzz_filebounds/short-bound"
+  # vora-data: command, then NUL-separated arguments; a byte 0x01-0x1f names a prepared file.
+  printf '\x00\x01\x00\x02\x00\x03\x00\x04\x00\x05\x00\x06\x00\x0b' >"$seeds/fuzz_voradata/check-every-kind"
+  printf '\x01\x01\x00--upto\x003' >"$seeds/fuzz_voradata/summary-upto"
+  printf '\x02\x03\x00--json' >"$seeds/fuzz_voradata/export-huge"
+  printf '\x03\x0063 13 13 13 12 12\x0050 1 1 1 1 1' >"$seeds/fuzz_voradata/evaluate"
 
   for target in "${targets[@]}"; do
     echo "-- $target"

@@ -265,7 +265,8 @@ void TestBadInput::specialFilesWhereFilesBelong()
     TestServices t;
     t.writeLines(selectionFileName(), {QStringLiteral("Yama       SD")});
     const QStringList planted{QStringLiteral("data/Yama-1.txt"), QStringLiteral("Combo1.txt"),
-                              QStringLiteral("update-site.txt"), QStringLiteral("new-sub2.htm")};
+                              QStringLiteral("update-site.txt"), QStringLiteral("new-sub2.htm"),
+                              QStringLiteral("yama1.jpg"), QStringLiteral("yama3s.jpg")};
     const auto plant = [&](const QString &name) {
         const QString path = t.path(name);
         if (kind == QLatin1String("fifo"))
