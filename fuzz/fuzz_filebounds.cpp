@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (read.ok() && kind != 2)
         VORA_FUZZ_REQUIRE(read.bytes == content);
 
-    if (bound == vora::kMaxTextFileBytes) {
+    if (bound == vora::kMaxTextFileBytes && kind != 2) { // decoding 16 MiB of zeros proves nothing more
         const vora::ReadResult lines = vora::FileStore().readLines(path);
         VORA_FUZZ_REQUIRE(lines.ok == read.ok());
         VORA_FUZZ_REQUIRE(lines.ok || !lines.message.isEmpty());

@@ -220,7 +220,7 @@ BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
     // The size may be wrong (files under /proc say 0) or grow while reading: read at most one
     // byte beyond the bound to tell.
     const qint64 limit = maxBytes + 1;
-    qint64 capacity = qBound<qint64>(4096, qint64(st.st_size) + 1, limit);
+    qint64 capacity = qMin(limit, qMax<qint64>(4096, qint64(st.st_size) + 1));
     out.bytes.resize(capacity);
     qint64 have = 0;
     while (have < limit) {
