@@ -41,13 +41,13 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
     -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
     -DVORA_BUILD_FUZZ=ON -DVORA_BUILD_TESTS=OFF -DVORA_BUILD_BENCH=OFF >/dev/null
-  targets=(fuzz_datafile fuzz_namelist fuzz_selection fuzz_updatepage)
+  targets=(fuzz_datafile fuzz_namelist fuzz_selection fuzz_updatepage fuzz_filebounds fuzz_voradata)
   cmake --build build-fuzz --parallel "$jobs" --target "${targets[@]}"
 
   # Tiny seed corpora, written here so that no binary corpus lives in the repository.
   seeds=build-fuzz/seeds
   rm -rf "$seeds"
-  mkdir -p "$seeds"/{fuzz_datafile,fuzz_namelist,fuzz_selection,fuzz_updatepage}
+  mkdir -p "$seeds"/{fuzz_datafile,fuzz_namelist,fuzz_selection,fuzz_updatepage,fuzz_filebounds,fuzz_voradata}
   t="1010101010101010101010101010101010101010101010101010101010101010101010101010101010101010101010101010"
   line="Yama      2009/04/25 14:30S50D10 10 10 10 10 45  0  0  0  0 $t $t"
   printf '%s\r\n' "$line" >"$seeds/fuzz_datafile/one-run"
@@ -62,6 +62,17 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
     >"$seeds/fuzz_updatepage/page"
   printf '\x03<meta charset=utf-8>\xe6\x94\xb9\xe5\xae\x9a\xe8\xa8\x98\xe9\x8c\xb2\nV1.0.1\n' >"$seeds/fuzz_updatepage/utf8"
 
+  # File bounds: kind (pipe, device, sparse file around the bound, plain), bound choice, delta.
+  printf '\x00\x01\x80<html>' >"$seeds/fuzz_filebounds/pipe"
+  printf '\x02\x01\x81<html>' >"$seeds/fuzz_filebounds/sparse-over-bound"
+  printf '\x03\x00\x80\x8e\xc0\x8c\xb1\r\nV1.0.1\r\n' >"$seeds/fuzz_filebounds/page"
+  printf '\x05\x01\x7fone byte short' >"$seeds/fuzz_filebounds/short-bound"
+  # vora-data: command, then NUL-separated arguments; a byte 0x01-0x1f names a prepared file.
+  printf '\x00\x01\x00\x02\x00\x03\x00\x04\x00\x05\x00\x06\x00\x0b' >"$seeds/fuzz_voradata/check-every-kind"
+  printf '\x01\x01\x00--upto\x003' >"$seeds/fuzz_voradata/summary-upto"
+  printf '\x02\x03\x00--json' >"$seeds/fuzz_voradata/export-huge"
+  printf '\x03\x0063 13 13 13 12 12\x0050 1 1 1 1 1' >"$seeds/fuzz_voradata/evaluate"
+
   for target in "${targets[@]}"; do
     echo "-- $target"
     work="build-fuzz/corpus/$target"
@@ -69,8 +80,11 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
     # Only a crash, a sanitizer report or a broken invariant fails the step.
     log="build-fuzz/$target.log"
     set +e
+    # vora-data notes every refused argument on stderr; libFuzzer keeps its own reports.
+    quiet=()
+    [ "$target" = fuzz_voradata ] && quiet=(-close_fd_mask=2)
     "build-fuzz/fuzz/$target" -max_total_time="$fuzz_seconds" -max_len=8192 -timeout=20 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target-" \
+      -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target-" "${quiet[@]}" \
       "$work" "$seeds/$target" >"$log" 2>&1
     rc=$?
     set -e
@@ -96,11 +110,14 @@ if [ "${SKIP_ASAN:-0}" != 1 ]; then
     echo "-- permission cases as nobody"
     # The clone may lie in a folder nobody cannot enter (/root): run a copy from /tmp.
     nobody_dir=$(mktemp -d /tmp/vora-nobody.XXXXXX)
-    cp build-asan/tests/faults_tst_badinput "$nobody_dir/"
-    chmod 755 "$nobody_dir" "$nobody_dir/faults_tst_badinput"
-    (cd "$nobody_dir" && HOME=/tmp QT_QPA_PLATFORM=offscreen \
-      setpriv --reuid=nobody --regid=nogroup --clear-groups \
-      ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder)
+    cp build-asan/tests/faults_tst_badinput build-asan/tests/toolkit_tst_files "$nobody_dir/"
+    chmod 755 "$nobody_dir" "$nobody_dir"/*
+    as_nobody() {
+      (cd "$nobody_dir" && HOME=/tmp QT_QPA_PLATFORM=offscreen \
+        setpriv --reuid=nobody --regid=nogroup --clear-groups "$@")
+    }
+    as_nobody ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder
+    as_nobody ./toolkit_tst_files replaceKeepsOriginalInReadOnlyFolder
     rm -rf "$nobody_dir"
   fi
 fi

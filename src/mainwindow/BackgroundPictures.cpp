@@ -1,6 +1,7 @@
 #include "mainwindow/BackgroundPictures.h"
 
 #include "startup/Module1.h"
+#include "toolkit/FileStore.h"
 #include "toolkit/Units.h"
 
 #include <QDir>
@@ -22,6 +23,14 @@ using units::twips;
 namespace {
 
 constexpr int kSlots = 10;
+
+// Through the file layer's bounded read of regular files: a pipe or device in a picture's
+// place shows no picture instead of hanging the window.
+QImage pictureAt(const QString &path)
+{
+    const BytesRead read = FileStore::readBytes(path, kMaxPictureBytes);
+    return read.ok() ? QImage::fromData(read.bytes) : QImage();
+}
 
 // A picture that reports clicks the way the program has always seen them: a click on the
 // release, and a double click in place of the second click.
@@ -112,7 +121,7 @@ void BackgroundPictures::Impl::placeThumbnails()
 void BackgroundPictures::Impl::setWindowPicture(const QString &fullPath)
 {
     // A file that is missing or no picture leaves the window without one.
-    picture = QPixmap(fullPath);
+    picture = QPixmap::fromImage(pictureAt(fullPath));
     window->update();
 }
 
@@ -126,7 +135,7 @@ void BackgroundPictures::Impl::showOnOverlay(int slot, const QString &fullPath)
 {
     if (slot != 1)
         return; // only slot 1 has an overlay
-    const QImage image(fullPath);
+    const QImage image = pictureAt(fullPath);
     if (image.isNull()) {
         Image1[1]->clear();
         return;
@@ -174,7 +183,7 @@ void BackgroundPictures::Impl::replace(int slot)
     if (chosen.isEmpty())
         return; // cancelled: nothing changes
     const QString chosenPath = QFileInfo(chosen).absoluteFilePath();
-    if (QImage(chosenPath).isNull()) {
+    if (pictureAt(chosenPath).isNull()) {
         // Copying it would leave slot 1 with a file that shows nothing.
         services().dialogs->message(window,
                                     QStringLiteral("選んだファイルは画像として読み込めませんでした。\r\n%1")
@@ -240,7 +249,7 @@ BackgroundPictures::~BackgroundPictures() { delete d; }
 void BackgroundPictures::setUpThumbnails()
 {
     for (int i = 0; i < kSlots; ++i) {
-        const QPixmap thumb(d->file(QStringLiteral("yama%1s.jpg").arg(i)));
+        const QPixmap thumb = QPixmap::fromImage(pictureAt(d->file(QStringLiteral("yama%1s.jpg").arg(i))));
         if (thumb.isNull())
             d->Picture1[i]->clear();
         else

@@ -224,18 +224,19 @@ FileResult saveConditionMemo(FileStore &files, const AppPaths &paths, const QStr
     if (FileResult refused = refuseUnencodable(memoLine); !refused)
         return refused;
 
-    const ReadResult read = files.readLines(path);
-    if (!read.ok && !read.missing)
-        return FileResult::failure(notReplacedMessage(path, read.message));
-
-    QStringList lines{memoLine};
-    for (const QString &line : read.lines) {
-        if (!isConditionMemoLine(line))
-            lines.append(line);
-    }
-    if (FileResult damaged = refuseDamagedKeptLines(path, read, lines.mid(1)); !damaged)
-        return damaged;
-    return replaceThroughWorkFile(files, paths, path, lines);
+    // Worked out from the file as it is under the lock: a run appended meanwhile stays.
+    return editDataFile(files, paths, path, [&](const ReadResult &read) {
+        if (!read.ok && !read.missing)
+            return FileEdit::refuse(notReplacedMessage(path, read.message));
+        QStringList lines{memoLine};
+        for (const QString &line : read.lines) {
+            if (!isConditionMemoLine(line))
+                lines.append(line);
+        }
+        if (FileResult damaged = refuseDamagedKeptLines(path, read, lines.mid(1)); !damaged)
+            return FileEdit::refuse(damaged.message);
+        return FileEdit::replaceWith(lines);
+    });
 }
 
 } // namespace vora

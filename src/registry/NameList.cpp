@@ -98,29 +98,31 @@ QString excerpt(const QString &text)
 QString convertNoStimulusSeries(FileStore &files, const AppPaths &paths, const QString &name)
 {
     const QString path = dataFilePath(paths, name, QStringLiteral("0"));
-    const ReadResult read = files.readLines(path);
-    if (read.missing)
+    if (!files.exists(path))
         return QString();
-    if (!read.ok)
-        return notReplacedMessage(path, read.message);
-
-    QStringList lines = read.lines;
-    bool changed = false;
-    for (QString &line : lines) {
-        if (isConditionMemoLine(line) || line.size() < 27)
-            continue; // a line too short to hold the code stays as it is
-        if (line.at(26) != QLatin1Char('n')) {
-            line[26] = QLatin1Char('n');
-            changed = true;
+    const FileResult wrote = editDataFile(files, paths, path, [&](const ReadResult &read) {
+        if (read.missing)
+            return FileEdit::keep();
+        if (!read.ok)
+            return FileEdit::refuse(notReplacedMessage(path, read.message));
+        QStringList lines = read.lines;
+        bool changed = false;
+        for (QString &line : lines) {
+            if (isConditionMemoLine(line) || line.size() < 27)
+                continue; // a line too short to hold the code stays as it is
+            if (line.at(26) != QLatin1Char('n')) {
+                line[26] = QLatin1Char('n');
+                changed = true;
+            }
         }
-    }
-    // Until the list file is rewritten the old line comes back at every start; an already
-    // converted file is left untouched then.
-    if (!changed)
-        return QString();
-    if (FileResult damaged = refuseDamagedKeptLines(path, read, lines); !damaged)
-        return damaged.message;
-    const FileResult wrote = replaceThroughWorkFile(files, paths, path, lines);
+        // Until the list file is rewritten the old line comes back at every start; an already
+        // converted file is left untouched then.
+        if (!changed)
+            return FileEdit::keep();
+        if (FileResult damaged = refuseDamagedKeptLines(path, read, lines); !damaged)
+            return FileEdit::refuse(damaged.message);
+        return FileEdit::replaceWith(lines);
+    });
     return wrote ? QString() : wrote.message;
 }
 

@@ -38,13 +38,14 @@ FileResult refuseDamagedKeptLines(const QString &path, const ReadResult &read, c
     return {};
 }
 
-FileResult replaceThroughWorkFile(FileStore &files, const AppPaths &paths, const QString &path, const QStringList &lines)
+FileResult editDataFile(FileStore &files, const AppPaths &paths, const QString &path,
+                        const std::function<FileEdit(const ReadResult &current)> &edit)
 {
     if (FileResult folder = files.ensureFolder(paths.dataFolder()); !folder)
         return folder;
     if (FileResult folder = files.ensureFolder(QFileInfo(path).absolutePath()); !folder)
         return folder;
-    return files.replaceAll(path, lines, paths.workFile());
+    return files.editLines(path, edit);
 }
 
 // A lone CR or LF must not survive either: it would split the record over two file lines.

@@ -14,8 +14,10 @@ FileResult refuseUnencodable(const QString &text);
 QString notReplacedMessage(const QString &path, const QString &reason);
 // Refuses when lines that must stay unchanged hold bytes the code page could not decode.
 FileResult refuseDamagedKeptLines(const QString &path, const ReadResult &read, const QStringList &kept);
-// Writes `lines` to data/work.txt, flushes it and renames it over `path`.
-FileResult replaceThroughWorkFile(FileStore &files, const AppPaths &paths, const QString &path, const QStringList &lines);
+// Rewrites the data file at `path` from its current content (read under the file's lock),
+// creating the data folder as needed; see FileStore::editLines.
+FileResult editDataFile(FileStore &files, const AppPaths &paths, const QString &path,
+                        const std::function<FileEdit(const ReadResult &current)> &edit);
 // Every line break (CR LF, lone CR, lone LF) of `text` replaced by `mark`.
 QString lineBreaksTo(const QString &text, const QString &mark);
 

@@ -130,38 +130,40 @@ FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString
     if (FileResult refused = refuseUnencodable(stored); !refused)
         return refused;
 
-    const ReadResult read = files.readLines(path);
-    if (read.missing)
-        return FileResult::failure(QStringLiteral("データファイル「%1」が見つからないため、メモを保存できませんでした。")
-                                       .arg(QDir::toNativeSeparators(path)));
-    if (!read.ok)
-        return FileResult::failure(notReplacedMessage(path, read.message));
+    // Worked out from the file as it is under the lock: a run appended meanwhile stays.
+    return editDataFile(files, paths, path, [&](const ReadResult &read) {
+        if (read.missing)
+            return FileEdit::refuse(QStringLiteral("データファイル「%1」が見つからないため、メモを保存できませんでした。")
+                                        .arg(QDir::toNativeSeparators(path)));
+        if (!read.ok)
+            return FileEdit::refuse(notReplacedMessage(path, read.message));
 
-    QStringList lines = read.lines;
-    int run = 0;
-    int target = -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (isConditionMemoLine(lines.at(i)))
-            continue;
-        if (++run == runNo) {
-            target = i;
-            break;
+        QStringList lines = read.lines;
+        int run = 0;
+        int target = -1;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (isConditionMemoLine(lines.at(i)))
+                continue;
+            if (++run == runNo) {
+                target = i;
+                break;
+            }
         }
-    }
-    if (target < 0)
-        return FileResult::failure(QStringLiteral("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
-    if (lines.at(target).size() < kRecordWidth)
-        return FileResult::failure(
-            QStringLiteral("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。").arg(runNo).arg(kRecordWidth));
+        if (target < 0)
+            return FileEdit::refuse(QStringLiteral("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
+        if (lines.at(target).size() < kRecordWidth)
+            return FileEdit::refuse(
+                QStringLiteral("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。").arg(runNo).arg(kRecordWidth));
 
-    // The old memo is replaced; everything else must survive exactly.
-    QStringList kept = lines;
-    kept[target] = lines.at(target).left(kRecordWidth);
-    if (FileResult damaged = refuseDamagedKeptLines(path, read, kept); !damaged)
-        return damaged;
+        // The old memo is replaced; everything else must survive exactly.
+        QStringList kept = lines;
+        kept[target] = lines.at(target).left(kRecordWidth);
+        if (FileResult damaged = refuseDamagedKeptLines(path, read, kept); !damaged)
+            return FileEdit::refuse(damaged.message);
 
-    lines[target] = lines.at(target).left(kRecordWidth) + QLatin1Char(' ') + stored;
-    return replaceThroughWorkFile(files, paths, path, lines);
+        lines[target] = lines.at(target).left(kRecordWidth) + QLatin1Char(' ') + stored;
+        return FileEdit::replaceWith(lines);
+    });
 }
 
 } // namespace vora

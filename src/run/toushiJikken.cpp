@@ -747,7 +747,7 @@ bool toushiJikken::saveRun()
             return true;
         }
         const QString question = QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF
-                                 + QStringLiteral("理由：") + result.message + CRLF
+                                 + result.message + CRLF // names the file and the cause
                                  + QStringLiteral("保存先：") + QDir::toNativeSeparators(path) + CRLF + CRLF
                                  + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。")
                                  + CRLF + QStringLiteral("もう一度保存しますか？");

@@ -1,9 +1,11 @@
 #include "startup/frmSplash.h"
 
+#include "toolkit/FileStore.h"
 #include "toolkit/Units.h"
 #include "toolkit/Version.h"
 
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 
@@ -43,8 +45,11 @@ frmSplash::frmSplash(const QString &programFolder, QWidget *parent)
     picLogo->setObjectName(QStringLiteral("picLogo"));
     picLogo->setGeometry(px(240), px(480), px(2100), px(2100));
     picLogo->setScaledContents(true);
-    if (!programFolder.isEmpty())
-        picLogo->setPixmap(QPixmap(programFolder + QLatin1Char('/') + logoFileName()));
+    if (!programFolder.isEmpty()) {
+        // Through the bounded read of regular files: nothing in the logo's place can stall the start.
+        const BytesRead logo = FileStore::readBytes(programFolder + QLatin1Char('/') + logoFileName(), kMaxPictureBytes);
+        picLogo->setPixmap(logo.ok() ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
+    }
 
     lblProductName = makeLabel(fraMainFrame, "lblProductName", QStringLiteral("VORＡ"), 2700, 420, 4200, 900, 32, true);
     lblSubtitle = makeLabel(fraMainFrame, "lblSubtitle", QStringLiteral("超能力の実験、測定、訓練システム"), 2700,

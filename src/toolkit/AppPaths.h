@@ -16,8 +16,6 @@ public:
     QString file(const QString &name) const;
     QString dataFolder() const;
     QString dataFile(const QString &name) const;
-    // The scratch file used while a data file is rewritten.
-    QString workFile() const { return dataFile(QStringLiteral("work.txt")); }
 
 private:
     QString m_folder;

@@ -2,49 +2,131 @@
 
 #include "toolkit/Cp932.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vora {
 
 namespace {
 
+// Another copy of the program holds a lock only for one write: milliseconds.
+constexpr int kLockWaitMs = 5000;
+constexpr int kLockStepMs = 200;
+constexpr qint64 kEmptyLockAgeMs = 1000;
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
 QString writeFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めませんでした。\r\n理由：%2")
-        .arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("ファイル「%1」に書き込めませんでした。\r\n理由：%2").arg(shown(path), reason);
 }
 
-// Pushes buffered bytes to the disk; a QIODevice that is not a file only needs its own flush.
-bool syncDevice(QIODevice &device)
+QString folderInTheWay()
 {
-    if (auto *file = qobject_cast<QFileDevice *>(&device)) {
-        if (!file->flush())
-            return false;
-        return ::fsync(file->handle()) == 0;
-    }
-    return true;
+    return QStringLiteral("同じ名前のフォルダがあります");
 }
 
-QByteArray encodeLines(const QStringList &lines, QString *bad)
+QString notRegularInTheWay()
 {
-    QString text;
-    for (const QString &line : lines) {
-        text += line;
-        text += QStringLiteral("\r\n");
+    return QStringLiteral("同じ名前で、通常のファイルではないもの（パイプや装置など）があります");
+}
+
+// What stands at `path` (following links) keeps a write from starting; empty when nothing does.
+QString obstacle(const QString &path)
+{
+    struct stat st;
+    if (::stat(native(path).constData(), &st) != 0)
+        return QString();
+    if (S_ISDIR(st.st_mode))
+        return folderInTheWay();
+    if (!S_ISREG(st.st_mode))
+        return notRegularInTheWay();
+    return QString();
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
-    const cp932::Encoded enc = cp932::encode(text);
-    if (!enc.ok) {
-        *bad = enc.badCharacter;
-        return QByteArray();
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The file a symbolic link at `path` ends in (`path` itself when it is no link).
+QString resolvedTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+// Takes the lock of `path`. Null with `*failure` set when the write must not go on; null with
+// `*failure` untouched when no lock file can be made there at all (a folder without write
+// permission): nobody can rename a file in such a folder, so nothing can race the write,
+// and the write itself then fails or succeeds with its own, real cause.
+std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure)
+{
+    const QString lockName = FileStore::lockPath(path);
+    struct stat st;
+    if (::lstat(native(lockName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        // A link, pipe or folder there would be read or followed by the lock.
+        *failure = FileResult::failure(writeFailed(
+            path, QStringLiteral("ロック用のファイル「%1」が通常のファイルではありません").arg(shown(lockName))));
+        return nullptr;
     }
-    return enc.bytes;
+    auto lock = std::make_unique<QLockFile>(lockName);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (lock->tryLock(kLockStepMs))
+            return lock;
+        if (lock->error() != QLockFile::LockFailedError)
+            return nullptr;
+        // QLockFile clears a lock whose process is gone, but not one that is still empty: its
+        // writer died between making it and filling it, a moment that lasts microseconds.
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        if (!lock->getLockInfo(&pid, &host, &app)
+            && QFileInfo(lockName).lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockAgeMs) {
+            lock->removeStaleLockFile();
+            continue;
+        }
+        if (waited.elapsed() >= kLockWaitMs) {
+            *failure = FileResult::failure(writeFailed(
+                path, QStringLiteral("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
+            return nullptr;
+        }
+    }
 }
 
 } // namespace
@@ -70,40 +152,134 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QString FileStore::defaultWorkPath(const QString &path)
+QString FileStore::reasonText(int error)
 {
-    return path + QStringLiteral(".work");
+    switch (error) {
+    case 0:
+        return QStringLiteral("原因のわからないエラーです");
+    case ENOSPC:
+        return QStringLiteral("ディスクの空き容量が足りません");
+    case EDQUOT:
+        return QStringLiteral("ディスクの使用量の上限（クォータ）に達しています");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("アクセスする権限がありません");
+    case EROFS:
+        return QStringLiteral("読み取り専用の場所です");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きに失敗しました（入出力エラー）");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("フォルダが見つかりません");
+    case EISDIR:
+        return folderInTheWay();
+    default:
+        return QStringLiteral("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+QString FileStore::lockPath(const QString &path)
+{
+    return resolvedTarget(path) + QStringLiteral(".lock");
+}
+
+BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
+{
+    BytesRead out;
+    auto fail = [&out](ReadFailure why, int error = 0) {
+        out.failure = why;
+        out.error = error;
+        out.bytes.clear();
+        return out;
+    };
+    if (path.isEmpty())
+        return fail(ReadFailure::Missing);
+    const QByteArray name = native(path);
+    // Look before opening: opening a pipe for reading waits for a writer, a device never ends.
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? fail(ReadFailure::Missing) : fail(ReadFailure::Unreadable, errno);
+    if (S_ISDIR(st.st_mode))
+        return fail(ReadFailure::Folder);
+    if (!S_ISREG(st.st_mode))
+        return fail(ReadFailure::NotRegular);
+    if (st.st_size > maxBytes)
+        return fail(ReadFailure::TooLarge);
+
+    // Non-blocking, in case something else was put there after the look.
+    const Fd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return errno == ENOENT ? fail(ReadFailure::Missing) : fail(ReadFailure::Unreadable, errno);
+    if (::fstat(fd.get(), &st) != 0)
+        return fail(ReadFailure::Unreadable, errno);
+    if (S_ISDIR(st.st_mode))
+        return fail(ReadFailure::Folder);
+    if (!S_ISREG(st.st_mode))
+        return fail(ReadFailure::NotRegular);
+
+    // The size may be wrong (files under /proc say 0) or grow while reading: read at most one
+    // byte beyond the bound to tell.
+    const qint64 limit = maxBytes + 1;
+    qint64 capacity = qMin(limit, qMax<qint64>(4096, qint64(st.st_size) + 1));
+    out.bytes.resize(capacity);
+    qint64 have = 0;
+    while (have < limit) {
+        if (have == capacity) {
+            capacity = qMin(limit, capacity * 2);
+            out.bytes.resize(capacity);
+        }
+        const ssize_t n = ::read(fd.get(), out.bytes.data() + have, size_t(capacity - have));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(ReadFailure::Unreadable, errno);
+        }
+        if (n == 0)
+            break;
+        have += n;
+    }
+    if (have > maxBytes)
+        return fail(ReadFailure::TooLarge);
+    out.bytes.truncate(have);
+    return out;
+}
+
+QString FileStore::readFailureMessage(const QString &path, const BytesRead &read)
+{
+    switch (read.failure) {
+    case ReadFailure::None:
+        return QString();
+    case ReadFailure::Missing:
+        return QStringLiteral("ファイル「%1」が見つかりません。").arg(shown(path));
+    case ReadFailure::Folder:
+        return QStringLiteral("「%1」はファイルではなくフォルダです。").arg(shown(path));
+    case ReadFailure::NotRegular:
+        return QStringLiteral("「%1」は通常のファイルではありません（パイプや装置など）。").arg(shown(path));
+    case ReadFailure::TooLarge:
+        return QStringLiteral("ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。")
+            .arg(shown(path))
+            .arg(kMaxTextFileBytes / (1024 * 1024));
+    case ReadFailure::Unreadable:
+        break;
+    }
+    return QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2").arg(shown(path), reasonText(read.error));
 }
 
 ReadResult FileStore::readLines(const QString &path) const
 {
     ReadResult result;
-    QFileInfo info(path);
-    if (!info.exists()) {
-        result.missing = true;
+    const BytesRead raw = readBytes(path);
+    if (!raw.ok()) {
+        result.missing = raw.failure == ReadFailure::Missing;
+        if (!result.missing)
+            result.message = readFailureMessage(path, raw);
         return result;
     }
-    if (info.isDir()) {
-        result.message = QStringLiteral("「%1」はファイルではなくフォルダです。").arg(QDir::toNativeSeparators(path));
-        return result;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.message = QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.message = QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2")
-                             .arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    const cp932::Decoded decoded = cp932::decode(bytes);
+    const cp932::Decoded decoded = cp932::decode(raw.bytes);
     result.ok = true;
     result.damaged = decoded.damaged;
     result.lines = splitLines(decoded.text);
-    result.bytes = bytes;
+    result.bytes = raw.bytes;
     return result;
 }
 
@@ -114,31 +290,47 @@ bool FileStore::exists(const QString &path) const
 
 FileResult FileStore::ensureFolder(const QString &path)
 {
-    QFileInfo info(path);
-    if (info.isDir())
-        return {};
-    if (info.exists() || !QDir().mkpath(path))
-        return FileResult::failure(QStringLiteral("フォルダ「%1」を作れませんでした。")
-                                       .arg(QDir::toNativeSeparators(path)));
+    struct stat st;
+    if (::stat(native(path).constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return {};
+        return FileResult::failure(QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります")
+                                       .arg(shown(path)));
+    }
+    errno = 0;
+    if (!QDir().mkpath(path)) {
+        const int error = errno;
+        return FileResult::failure(
+            QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：%2").arg(shown(path), reasonText(error)));
+    }
     return {};
 }
 
-std::unique_ptr<QIODevice> FileStore::openForWriting(const QString &path, QIODevice::OpenMode mode)
+int FileStore::beginWrite(const QString &, bool)
 {
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(mode))
-        return file; // the caller sees isOpen() == false and reads errorString()
-    return file;
+    return 0;
 }
 
-bool FileStore::renameOver(const QString &from, const QString &to, QString *error)
+int FileStore::writeBytes(int fd, const char *data, qint64 size)
 {
-    // rename(2) replaces the target atomically: readers see the old or the new file, never neither.
-    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
-        *error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return EIO;
+        data += n;
+        size -= n;
     }
-    return true;
+    return 0;
+}
+
+int FileStore::beforeReplace(const QString &)
+{
+    return 0;
 }
 
 FileResult FileStore::appendLine(const QString &path, const QString &line)
@@ -147,106 +339,164 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
     if (!enc.ok)
         return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
 
-    QFileInfo info(path);
-    if (info.isDir())
-        return FileResult::failure(writeFailed(path, QStringLiteral("同じ名前のフォルダがあります")));
-    const bool existed = info.exists();
-    const qint64 originalSize = existed ? info.size() : 0;
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    if (const QString inTheWay = obstacle(path); !inTheWay.isEmpty())
+        return FileResult::failure(writeFailed(path, inTheWay));
+    if (const int error = beginWrite(path, true))
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+
+    const QByteArray name = native(path);
+    struct stat st;
+    const bool existed = ::stat(name.constData(), &st) == 0;
+    // Read access as well, to look at the last byte; a write-only file is appended to blind.
+    const int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    bool canRead = true;
+    int raw = ::open(name.constData(), O_RDWR | flags, 0666);
+    if (raw < 0 && errno == EACCES) {
+        canRead = false;
+        raw = ::open(name.constData(), O_WRONLY | flags, 0666);
+    }
+    if (raw < 0)
+        return FileResult::failure(writeFailed(path, reasonText(errno)));
+    const Fd fd(raw);
+    if (::fstat(fd.get(), &st) != 0)
+        return FileResult::failure(writeFailed(path, reasonText(errno)));
+    if (!S_ISREG(st.st_mode))
+        return FileResult::failure(writeFailed(path, notRegularInTheWay()));
+    const off_t originalSize = st.st_size;
 
     QByteArray bytes = enc.bytes;
-    if (originalSize > 0) {
+    if (originalSize > 0 && canRead) {
         // A file whose last line lacks its terminator would glue the new line onto it.
-        QFile probe(path);
-        if (probe.open(QIODevice::ReadOnly) && probe.seek(originalSize - 1)) {
-            const QByteArray tail = probe.read(1);
-            const char last = tail.isEmpty() ? '\n' : tail.at(0);
-            if (last != '\n' && last != '\r')
-                bytes.prepend("\r\n");
-        }
+        char last = '\n';
+        if (::pread(fd.get(), &last, 1, originalSize - 1) == 1 && last != '\n' && last != '\r')
+            bytes.prepend("\r\n");
     }
-
-    std::unique_ptr<QIODevice> device = openForWriting(path, QIODevice::WriteOnly | QIODevice::Append);
-    if (!device || !device->isOpen())
-        return FileResult::failure(writeFailed(path, device ? device->errorString() : QString()));
-
-    const qint64 written = device->write(bytes);
-    const bool synced = written == bytes.size() && syncDevice(*device);
-    const QString reason = device->errorString();
-    device->close();
-    if (!synced) {
+    int error = writeBytes(fd.get(), bytes.constData(), bytes.size());
+    if (!error && ::fsync(fd.get()) != 0)
+        error = errno;
+    if (error) {
         // Take back a partial line so the file holds whole records only.
-        QFile undo(path);
-        if (!existed)
-            undo.remove(); // the failed append created it: leave no empty file behind
-        else if (undo.exists() && undo.size() > originalSize)
-            undo.resize(originalSize);
-        return FileResult::failure(writeFailed(path, reason.isEmpty() ? QStringLiteral("書き込みが途中で止まりました") : reason));
+        if (existed)
+            (void)::ftruncate(fd.get(), originalSize);
+        else
+            ::unlink(name.constData()); // the failed append created it: leave no empty file behind
+        return FileResult::failure(writeFailed(path, reasonText(error)));
     }
     return {};
 }
 
-FileResult FileStore::writeWorkFile(const QString &workPath, const QByteArray &bytes)
+FileResult FileStore::writeWholeFile(const QString &path, const QByteArray &bytes)
 {
-    std::unique_ptr<QIODevice> device = openForWriting(workPath, QIODevice::WriteOnly | QIODevice::Truncate);
-    if (!device || !device->isOpen())
-        return FileResult::failure(writeFailed(workPath, device ? device->errorString() : QString()));
-    const qint64 written = device->write(bytes);
-    const bool synced = written == bytes.size() && syncDevice(*device);
-    const QString reason = device->errorString();
-    device->close();
-    if (!synced) {
-        QFile::remove(workPath);
-        return FileResult::failure(writeFailed(workPath, reason.isEmpty() ? QStringLiteral("書き込みが途中で止まりました") : reason));
+    const QString target = resolvedTarget(path);
+    if (const QString inTheWay = obstacle(target); !inTheWay.isEmpty())
+        return FileResult::failure(writeFailed(path, inTheWay));
+    if (QFileInfo::exists(target) && ::access(native(target).constData(), W_OK) != 0)
+        return FileResult::failure(writeFailed(path, reasonText(errno)));
+    if (const int error = beginWrite(path, false))
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+
+    // QSaveFile makes its work file exclusively under a fresh name beside the file a link at
+    // `path` points to (or unnamed, where the system can), and never falls back to writing
+    // over the target itself.
+    QSaveFile work(path);
+    errno = 0;
+    if (!work.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
+    }
+    int error = writeBytes(work.handle(), bytes.constData(), bytes.size());
+    if (!error && ::fsync(work.handle()) != 0)
+        error = errno;
+    if (!error)
+        error = beforeReplace(path);
+    if (error) {
+        work.cancelWriting(); // the work file goes with `work`; the target is untouched
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+    }
+    errno = 0;
+    if (!work.commit()) {
+        error = errno;
+        return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
     }
     return {};
 }
 
-FileResult FileStore::replaceAll(const QString &path, const QStringList &lines, const QString &workPath)
+namespace {
+
+QByteArray encodeLines(const QStringList &lines, FileResult *refused)
 {
-    QString bad;
-    const QByteArray bytes = encodeLines(lines, &bad);
-    if (!bad.isEmpty())
-        return FileResult::failure(cp932::unencodableMessage(bad));
-    return replaceBytes(path, bytes, workPath);
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    const cp932::Encoded enc = cp932::encode(text);
+    if (!enc.ok)
+        *refused = FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+    return enc.bytes;
 }
 
-FileResult FileStore::replaceBytes(const QString &path, const QByteArray &bytes, const QString &workPath)
-{
-    if (QFileInfo(path).isDir())
-        return FileResult::failure(writeFailed(path, QStringLiteral("同じ名前のフォルダがあります")));
+} // namespace
 
-    const QString work = workPath.isEmpty() ? defaultWorkPath(path) : workPath;
-    FileResult wrote = writeWorkFile(work, bytes);
-    if (!wrote)
-        return wrote;
-    QString error;
-    if (!renameOver(work, path, &error)) {
-        QFile::remove(work);
-        return FileResult::failure(writeFailed(path, error));
-    }
-    return {};
+FileResult FileStore::replaceAll(const QString &path, const QStringList &lines)
+{
+    FileResult refused;
+    const QByteArray bytes = encodeLines(lines, &refused);
+    if (!refused)
+        return refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(path, bytes);
+}
+
+FileResult FileStore::replaceBytes(const QString &path, const QByteArray &bytes)
+{
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(path, bytes);
+}
+
+FileResult FileStore::editLines(const QString &path, const std::function<FileEdit(const ReadResult &)> &edit)
+{
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    const FileEdit decided = edit(readLines(path));
+    if (!decided.result)
+        return decided.result;
+    if (!decided.write)
+        return {};
+
+    const QByteArray bytes = encodeLines(decided.lines, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(path, bytes);
 }
 
 FileResult FileStore::copyOver(const QString &from, const QString &to)
 {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return FileResult::failure(QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2")
-                                       .arg(QDir::toNativeSeparators(from), source.errorString()));
-    const QByteArray bytes = source.readAll();
-    if (source.error() != QFileDevice::NoError)
-        return FileResult::failure(QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2")
-                                       .arg(QDir::toNativeSeparators(from), source.errorString()));
-    const QString work = defaultWorkPath(to);
-    FileResult wrote = writeWorkFile(work, bytes);
-    if (!wrote)
-        return wrote;
-    QString error;
-    if (!renameOver(work, to, &error)) {
-        QFile::remove(work);
-        return FileResult::failure(writeFailed(to, error));
+    BytesRead source = readBytes(from, kMaxPictureBytes);
+    if (!source.ok()) {
+        QString message = readFailureMessage(from, source);
+        if (source.failure == ReadFailure::TooLarge)
+            message = QStringLiteral("ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。")
+                          .arg(shown(from))
+                          .arg(kMaxPictureBytes / (1024 * 1024));
+        return FileResult::failure(message);
     }
-    return {};
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(to, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(to, source.bytes);
 }
 
 } // namespace vora

@@ -1,10 +1,16 @@
 #pragma once
-#include <QIODevice>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <memory>
+#include <functional>
 
 namespace vora {
+
+// Reads stop here. A data file of 100 runs with memos is some 30 KB, a list file a few KB:
+// anything larger is not one of ours, and reading it would only stall the program.
+constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
+// Background pictures chosen by the user may be photographs.
+constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
 
 // Outcome of a write. `message` is a Japanese text ready to show to the user.
 struct FileResult {
@@ -12,6 +18,23 @@ struct FileResult {
     QString message;
     static FileResult failure(const QString &message) { return {false, message}; }
     explicit operator bool() const { return ok; }
+};
+
+// Why a read gave nothing.
+enum class ReadFailure {
+    None,
+    Missing,     // no such file
+    Folder,      // a folder stands where the file belongs
+    NotRegular,  // a pipe, device or socket stands there: never opened for reading
+    TooLarge,    // over the bound; nothing was kept
+    Unreadable,  // open or read failed; `error` has the errno value
+};
+
+struct BytesRead {
+    ReadFailure failure = ReadFailure::None;
+    int error = 0;
+    QByteArray bytes;
+    bool ok() const { return failure == ReadFailure::None; }
 };
 
 struct ReadResult {
@@ -23,36 +46,67 @@ struct ReadResult {
     QString message;       // why reading failed (Japanese), empty when ok or missing
 };
 
-// All text files of the program go through here: CP932, CR LF, whole lines.
-// Whole-file rewrites write a complete work file, flush it to disk and rename it over
-// the target, so the target is either the old or the new content, never partial.
-// Subclasses may override the device hooks to inject faults in tests.
+// What an edit decides about a file's current content (see FileStore::editLines).
+struct FileEdit {
+    FileResult result;    // a failure leaves the file as it is and is passed on
+    bool write = false;   // false: nothing to change
+    QStringList lines;    // the new content when `write`
+    static FileEdit refuse(const QString &message) { return {FileResult::failure(message), false, {}}; }
+    static FileEdit keep() { return {}; }
+    static FileEdit replaceWith(const QStringList &lines) { return {{}, true, lines}; }
+};
+
+// All files of the program go through here: CP932, CR LF, whole lines.
+// - Only regular files are read, and only up to a bound; a pipe or device is never opened
+//   for reading, so it cannot hang the program.
+// - Every append and rewrite of a file holds a lock beside it ("NAME.lock", QLockFile), so
+//   that two copies of the program on one folder cannot lose each other's writes.
+// - A rewrite writes a work file created exclusively under a unique name beside the target
+//   (QSaveFile), syncs it and renames it over the target: the target is the old or the new
+//   content, never partial, and a link planted at a work-file name is never written through.
+//   Where the target is a symbolic link, the file it points to is replaced and the link kept.
+// Subclasses may override the three write seams to inject faults in tests.
 class FileStore {
 public:
     virtual ~FileStore() = default;
 
+    // The bytes of a regular file, at most `maxBytes` of them.
+    static BytesRead readBytes(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
+    // Japanese text for a failed read of `path` (empty for None).
+    static QString readFailureMessage(const QString &path, const BytesRead &read);
+    // The cause of a failed call in Japanese, for an errno value.
+    static QString reasonText(int error);
+
     ReadResult readLines(const QString &path) const;
-    // Appends one line plus CR LF. On any failure the file is left as it was.
+    // Appends one line plus CR LF, under the file's lock. On any failure the file is left as it was.
     FileResult appendLine(const QString &path, const QString &line);
-    // Replaces the whole file with `lines` (each followed by CR LF) through `workPath`
-    // (default: the target's name + ".work" in the same folder). Never deletes the target first.
-    FileResult replaceAll(const QString &path, const QStringList &lines, const QString &workPath = QString());
+    // Replaces the whole file with `lines` (each followed by CR LF). Never deletes the target first.
+    FileResult replaceAll(const QString &path, const QStringList &lines);
     // The same with content already encoded: lines kept byte for byte, or files of other
     // formats (the UTF-8 report) that no code page conversion must touch.
-    FileResult replaceBytes(const QString &path, const QByteArray &bytes, const QString &workPath = QString());
-    // Copies a binary file over a target, atomically in the same way.
+    FileResult replaceBytes(const QString &path, const QByteArray &bytes);
+    // Reads the file under its lock, lets `edit` decide the new content from what is there now
+    // (a missing or unreadable file included), and writes it before the lock is released, so
+    // that a run another process appended in the meantime is part of what `edit` sees.
+    FileResult editLines(const QString &path, const std::function<FileEdit(const ReadResult &current)> &edit);
+    // Copies a binary file (a picture, at most kMaxPictureBytes) over a target, atomically in the same way.
     FileResult copyOver(const QString &from, const QString &to);
     FileResult ensureFolder(const QString &path);
     bool exists(const QString &path) const;
-
-    static QString defaultWorkPath(const QString &path);
+    // The lock file used for `path`: beside the file a symbolic link at `path` points to.
+    static QString lockPath(const QString &path);
 
 protected:
-    virtual std::unique_ptr<QIODevice> openForWriting(const QString &path, QIODevice::OpenMode mode);
-    virtual bool renameOver(const QString &from, const QString &to, QString *error);
+    // Write seams. Each returns 0 or the errno value of a failure.
+    // A write to `target` begins: an append, or the work file of a rewrite.
+    virtual int beginWrite(const QString &target, bool append);
+    // Writes all `size` bytes to `fd`.
+    virtual int writeBytes(int fd, const char *data, qint64 size);
+    // The synced work file is about to replace `target`.
+    virtual int beforeReplace(const QString &target);
 
 private:
-    FileResult writeWorkFile(const QString &workPath, const QByteArray &bytes);
+    FileResult writeWholeFile(const QString &path, const QByteArray &bytes);
 };
 
 // Splits decoded file text into lines: CR LF, lone CR and lone LF all end a line;

@@ -1,6 +1,7 @@
 // Input the program must survive: huge lines, bytes the code page does not know, NUL bytes,
-// folders and unreadable files where files belong, too many runs, names that try to leave
-// the data folder, folders that cannot be written, missing pictures, help page and network.
+// folders, pipes, devices, oversized and unreadable files where files belong, too many runs,
+// names that try to leave the data folder, folders that cannot be written, missing pictures,
+// help page and network.
 #include "Fakes.h"
 #include "mainwindow/BackgroundPictures.h"
 #include "mainwindow/ResultsEntry.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vora;
@@ -91,6 +93,8 @@ private Q_SLOTS:
     void invalidCodePageBytes();
     void nulBytes();
     void folderWhereAFileBelongs();
+    void specialFilesWhereFilesBelong_data();
+    void specialFilesWhereFilesBelong();
     void unreadableFiles();
     void unreadableByPermissions();
     void hundredAndOneRuns();
@@ -242,6 +246,72 @@ void TestBadInput::folderWhereAFileBelongs()
         QVERIFY(QFileInfo(t.path(name)).isDir());
 }
 
+void TestBadInput::specialFilesWhereFilesBelong_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("device") << "device";
+    QTest::newRow("file over the size bound") << "huge";
+}
+
+void TestBadInput::specialFilesWhereFilesBelong()
+{
+    // Opening a pipe for reading waits for a writer, a device never ends: neither may hang the
+    // program, nor a file too large for any real one. Each is refused as a folder would be.
+    QFETCH(QString, kind);
+    TestServices t;
+    t.writeLines(selectionFileName(), {QStringLiteral("Yama       SD")});
+    const QStringList planted{QStringLiteral("data/Yama-1.txt"), QStringLiteral("Combo1.txt"),
+                              QStringLiteral("update-site.txt"), QStringLiteral("new-sub2.htm"),
+                              QStringLiteral("yama1.jpg"), QStringLiteral("yama3s.jpg")};
+    const auto plant = [&](const QString &name) {
+        const QString path = t.path(name);
+        if (kind == QLatin1String("fifo"))
+            return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
+        if (kind == QLatin1String("device"))
+            return QFile::link(QStringLiteral("/dev/zero"), path);
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.resize(kMaxTextFileBytes + 1); // sparse
+    };
+    QVERIFY(QDir().mkpath(t.services.paths.dataFolder()));
+    for (const QString &name : planted)
+        QVERIFY(plant(name));
+    const QString data = t.path(QStringLiteral("data/Yama-1.txt"));
+    const DataFileContents c = loadDataFile(*t.files, data);
+    QVERIFY(!c.readOk);
+    QVERIFY(!c.missing);
+    QVERIFY(c.readError.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる") : QStringLiteral("通常のファイルではありません")));
+    QCOMPARE(countRuns(*t.files, data).runs, 0);
+    QVERIFY(!loadRuns(*t.files, data, 0).readOk);
+    QVERIFY(!readNameListFile(*t.files, t.services.paths, 1).error.isEmpty());
+
+    // A memo save never replaces what it could not read; appends and rewrites leave a pipe
+    // or device where it is.
+    QVERIFY(!saveConditionMemo(*t.files, t.services.paths, data, QStringLiteral("m")).ok);
+    QVERIFY(!rewriteRunMemo(*t.files, t.services.paths, data, 1, QStringLiteral("m")).ok);
+    if (kind != QLatin1String("huge")) {
+        QVERIFY(!appendRunLine(*t.files, t.services.paths, data, runLine()).ok);
+        QVERIFY(!writeNameListFile(*t.files, t.services.paths, 1, {QStringLiteral("Yama      -SD")}).ok);
+        for (const QString &name : planted) {
+            const QFileInfo info(t.path(name));
+            QVERIFY2(kind == QLatin1String("fifo") ? !info.isFile() && info.exists() : info.isSymLink(), qPrintable(name));
+        }
+    }
+    QCOMPARE(t.strayFiles(), QStringList());
+
+    // The main window loads with every one of them in place.
+    Module1 module(t.services);
+    module.setExperimentWindowFactory([](Module1 &) { return new QWidget(); });
+    auto window = std::make_unique<frmMain>(module);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(window->isVisible());
+
+    QVERIFY(QFile::remove(t.path(selectionFileName())));
+    QVERIFY(plant(selectionFileName()));
+    QVERIFY(!readSelectionFile(*t.files, t.services.paths).opened);
+}
+
 void TestBadInput::unreadableFiles()
 {
     TestServices t;
@@ -265,7 +335,7 @@ void TestBadInput::unreadableFiles()
     QVERIFY(!saveConditionMemo(*t.files, t.services.paths, data, QStringLiteral("m")).ok);
     QVERIFY(!rewriteRunMemo(*t.files, t.services.paths, data, 1, QStringLiteral("m")).ok);
     QCOMPARE(QFileInfo(data).symLinkTarget(), QStringLiteral("/proc/self/mem"));
-    QVERIFY(!QFile::exists(t.services.paths.workFile()));
+    QCOMPARE(t.strayFiles(), QStringList());
 }
 
 void TestBadInput::unreadableByPermissions()

@@ -1,6 +1,7 @@
 // A program killed in the middle of a rewrite must leave the data file as it was before or
 // after that rewrite: never missing, never partial. A child copy of this test rewrites the
 // file without pause; the parent kills it with SIGKILL at a random moment, again and again.
+// And a second copy of the program appending a run while a memo is being saved loses nothing.
 #include "registry/DataFile.h"
 #include "registry/NameList.h"
 #include "registry/RunRecord.h"
@@ -77,6 +78,11 @@ int runChild(const QString &folder, const QString &mode)
     FileStore files;
     const AppPaths paths(folder);
     const QString data = dataFilePath(paths, QStringLiteral("Kill"), QStringLiteral("1"));
+    if (mode == QLatin1String("append")) {
+        std::fputs("ready\n", stdout);
+        std::fflush(stdout);
+        return appendRunLine(files, paths, data, dataLines().last()).ok ? 0 : 3;
+    }
     for (long i = 0;; ++i) {
         const int variant = int(i % 2);
         const bool ok = mode == QLatin1String("memo")
@@ -97,6 +103,27 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Inside its first rewrite, after reading the file and before replacing it, starts a child
+// copy that appends a run to the same file, and gives the child time to get there.
+class AppendingMidRewrite : public FileStore {
+public:
+    QString folder;
+    QProcess child;
+
+protected:
+    int beginWrite(const QString &target, bool append) override
+    {
+        if (!append && child.state() == QProcess::NotRunning && child.processId() == 0) {
+            child.setProgram(QCoreApplication::applicationFilePath());
+            child.setArguments({QString::fromLatin1(kChildFlag), folder, QStringLiteral("append")});
+            child.start();
+            if (child.waitForReadyRead(30000))
+                ::usleep(300000); // widens the window in which an unserialised append would land
+        }
+        return FileStore::beginWrite(target, append);
+    }
+};
+
 } // namespace
 
 class TestKillRewrite : public QObject {
@@ -104,6 +131,8 @@ class TestKillRewrite : public QObject {
 private Q_SLOTS:
     void killedRewriteLeavesOldOrNew_data();
     void killedRewriteLeavesOldOrNew();
+    void appendDuringMemoRewriteIsKept_data();
+    void appendDuringMemoRewriteIsKept();
 };
 
 void TestKillRewrite::killedRewriteLeavesOldOrNew_data()
@@ -147,7 +176,7 @@ void TestKillRewrite::killedRewriteLeavesOldOrNew()
     for (const QByteArray &bytes : allowed)
         QVERIFY(bytes.size() > 1000 || mode == QLatin1String("list"));
 
-    int midRewrite = 0; // kills that found a work file: the rewrite was under way
+    int midRewrite = 0; // kills that came while the rewrite was under way
     QSet<QByteArray> seen;
     auto *rng = QRandomGenerator::global();
     for (int k = 0; k < kills; ++k) {
@@ -170,13 +199,13 @@ void TestKillRewrite::killedRewriteLeavesOldOrNew()
         QVERIFY2(allowed.contains(now), qPrintable(QStringLiteral("kill %1: partial or foreign content, %2 bytes")
                                                        .arg(k).arg(now.size())));
         seen << now;
-        const bool workLeft = QFile::exists(paths.workFile()) || QFile::exists(FileStore::defaultWorkPath(target));
-        midRewrite += workLeft;
+        // The lock stays behind when the kill came while it was held: inside a rewrite.
+        midRewrite += QFile::exists(FileStore::lockPath(target));
     }
     qDebug("%d kills, %d of them during a work-file write; %d different contents seen", kills, midRewrite,
            int(seen.size()));
     // Kills that always landed between rewrites would prove nothing.
-    QVERIFY2(midRewrite > 0, "no kill happened while a work file was being written");
+    QVERIFY2(midRewrite > 0, "no kill happened while a rewrite was under way");
     QVERIFY2(seen.size() >= 2, "the kills never interrupted the loop at different rewrites");
 
     // The program goes on from whatever the kill left behind.
@@ -189,6 +218,45 @@ void TestKillRewrite::killedRewriteLeavesOldOrNew()
         QVERIFY(writeNameListFile(files, paths, 1, listItems(1)).ok);
         QCOMPARE(readNameListFile(files, paths, 1).items, listItems(1));
     }
+}
+
+void TestKillRewrite::appendDuringMemoRewriteIsKept_data()
+{
+    QTest::addColumn<bool>("runMemo");
+    QTest::newRow("run memo") << true;
+    QTest::newRow("condition memo") << false;
+}
+
+void TestKillRewrite::appendDuringMemoRewriteIsKept()
+{
+    QFETCH(bool, runMemo);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const AppPaths paths(dir.path());
+    const QString data = dataFilePath(paths, QStringLiteral("Kill"), QStringLiteral("1"));
+    const QStringList all = dataLines();
+    const QStringList before = all.mid(0, 4); // the memo line and three runs
+    FileStore plain;
+    QVERIFY(plain.ensureFolder(paths.dataFolder()).ok);
+    QVERIFY(plain.replaceAll(data, before).ok);
+
+    AppendingMidRewrite files;
+    files.folder = dir.path();
+    const FileResult saved = runMemo ? rewriteRunMemo(files, paths, data, 2, QStringLiteral("二人目"))
+                                     : saveConditionMemo(files, paths, data, QStringLiteral("二人目"));
+    QVERIFY2(saved.ok, qPrintable(saved.message));
+    QVERIFY2(files.child.processId() != 0, "the second copy was never started");
+    QVERIFY(files.child.waitForFinished(30000));
+    QCOMPARE(files.child.exitCode(), 0);
+
+    QStringList expected = before;
+    if (runMemo)
+        expected[2] = expected.at(2).left(261) + QStringLiteral(" 二人目");
+    else
+        expected[0] = conditionMemoPrefix() + QStringLiteral("二人目");
+    expected << all.last();
+    QCOMPARE(plain.readLines(data).lines, expected);
+    QVERIFY(!QFile::exists(FileStore::lockPath(data)));
 }
 
 int main(int argc, char *argv[])

@@ -1,4 +1,6 @@
 #include "MainWindowHelpers.h"
+
+#include <cerrno>
 #include "mainwindow/Windows.h"
 #include "registry/RegistrationView.h"
 #include "startup/frmSplash.h"
@@ -15,10 +17,7 @@ namespace {
 // Refuses every write, like a program folder the user may not write into.
 class ReadOnlyStore : public FileStore {
 protected:
-    std::unique_ptr<QIODevice> openForWriting(const QString &, QIODevice::OpenMode) override
-    {
-        return std::make_unique<QFile>(QString());
-    }
+    int beginWrite(const QString &, bool) override { return EACCES; }
 };
 
 QStringList filesIn(const QString &folder)

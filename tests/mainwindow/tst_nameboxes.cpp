@@ -1,6 +1,8 @@
 #include "MainWindowHelpers.h"
 #include "registry/NameBoxes.h"
 
+#include <cerrno>
+
 using namespace vora;
 using namespace vora::testing;
 
@@ -283,10 +285,7 @@ namespace {
 // Refuses every write, like a folder the user may not write into.
 class ReadOnlyStore : public FileStore {
 protected:
-    std::unique_ptr<QIODevice> openForWriting(const QString &, QIODevice::OpenMode) override
-    {
-        return std::make_unique<QFile>(QString());
-    }
+    int beginWrite(const QString &, bool) override { return EACCES; }
 };
 } // namespace
 

@@ -628,6 +628,8 @@ void ExperimentWindowTest::failedAppend()
     const DialogRecord &first = r.ts.dialogs->records.first();
     QVERIFY(first.text.contains(QStringLiteral("保存できませんでした")));
     QVERIFY(first.text.contains(QStringLiteral("Test1-0.txt")));
+    QVERIFY(first.text.contains(QStringLiteral("理由：ディスクの空き容量が足りません")));
+    QCOMPARE(first.text.count(QStringLiteral("理由：")), 1);
     QCOMPARE(first.buttons, MsgButtons::YesNo);
     QCOMPARE(first.icon, MsgIcon::Exclamation);
     if (questions >= 2)

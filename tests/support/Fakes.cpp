@@ -3,7 +3,9 @@
 #include "toolkit/Cp932.h"
 
 #include <QBuffer>
+#include <cerrno>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -134,63 +136,31 @@ HttpReply FakeNetwork::get(const QUrl &url, int timeoutMs)
     return replies.dequeue();
 }
 
-namespace {
-// Accepts a number of bytes, then refuses every further write.
-class FailingDevice : public QIODevice {
-public:
-    FailingDevice(const QString &path, qint64 budget) : m_file(path), m_budget(budget) {}
-    bool openWith(OpenMode mode)
-    {
-        if (!m_file.open(mode))
-            return false;
-        return QIODevice::open(mode);
-    }
-    void close() override
-    {
-        m_file.close();
-        QIODevice::close();
-    }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 len) override
-    {
-        const qint64 allowed = qMin(len, m_budget);
-        if (allowed <= 0) {
-            setErrorString(QStringLiteral("simulated write failure"));
-            return -1;
-        }
-        m_budget -= allowed;
-        return m_file.write(data, allowed);
-    }
-
-private:
-    QFile m_file;
-    qint64 m_budget;
-};
-} // namespace
-
-std::unique_ptr<QIODevice> FailingFileStore::openForWriting(const QString &path, QIODevice::OpenMode mode)
+int FailingFileStore::beginWrite(const QString &target, bool append)
 {
     ++opens;
-    if (opens != failOnOpenNumber)
-        return FileStore::openForWriting(path, mode);
-    if (failOpen) {
-        auto dead = std::make_unique<QFile>(QString()); // never opened
-        return dead;
-    }
-    auto device = std::make_unique<FailingDevice>(path, failAfterBytes);
-    device->openWith(mode);
-    return device;
+    m_armed = opens == failOnOpenNumber;
+    m_budget = failAfterBytes;
+    if (m_armed && failOpen)
+        return ENOSPC;
+    return FileStore::beginWrite(target, append);
 }
 
-bool FailingFileStore::renameOver(const QString &from, const QString &to, QString *error)
+int FailingFileStore::writeBytes(int fd, const char *data, qint64 size)
 {
-    if (failRename) {
-        *error = QStringLiteral("simulated rename failure");
-        return false;
-    }
-    return FileStore::renameOver(from, to, error);
+    if (!m_armed)
+        return FileStore::writeBytes(fd, data, size);
+    // Part of the bytes reach the file, then the disk is full.
+    const qint64 allowed = qMin(size, m_budget);
+    m_budget -= allowed;
+    if (const int error = FileStore::writeBytes(fd, data, allowed))
+        return error;
+    return allowed < size ? ENOSPC : 0;
+}
+
+int FailingFileStore::beforeReplace(const QString &target)
+{
+    return failRename ? EIO : FileStore::beforeReplace(target);
 }
 
 TestServices::TestServices()
@@ -243,6 +213,19 @@ QByteArray TestServices::readBytes(const QString &name) const
 QStringList TestServices::readLines(const QString &name) const
 {
     return FileStore().readLines(path(name)).lines;
+}
+
+QStringList TestServices::strayFiles() const
+{
+    static const QStringList known{QStringLiteral("txt"), QStringLiteral("jpg"), QStringLiteral("htm")};
+    QStringList out;
+    QDirIterator it(dir.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        if (!known.contains(info.suffix()))
+            out << QDir(dir.path()).relativeFilePath(info.filePath());
+    }
+    return out;
 }
 
 void TestServices::copyAssets() const

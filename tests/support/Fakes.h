@@ -117,19 +117,24 @@ public:
     QList<int> timeouts;
 };
 
-// A file store whose writes fail: after `failAfterBytes` bytes of the n-th opened device
-// (counting from 1), or at open time when `failOpen` is set.
+// A file store whose writes fail as a full disk does (ENOSPC): after `failAfterBytes` bytes
+// of the n-th write (counting from 1), or at its start when `failOpen` is set.
 class FailingFileStore : public FileStore {
 public:
-    int failOnOpenNumber = 1;      // which open for writing fails
+    int failOnOpenNumber = 1;      // which write fails
     qint64 failAfterBytes = 0;     // bytes accepted before the failure
-    bool failOpen = false;         // fail at open instead of midway
-    bool failRename = false;       // fail the final rename
+    bool failOpen = false;         // fail at the start instead of midway
+    bool failRename = false;       // fail the final rename of every rewrite
     int opens = 0;
 
 protected:
-    std::unique_ptr<QIODevice> openForWriting(const QString &path, QIODevice::OpenMode mode) override;
-    bool renameOver(const QString &from, const QString &to, QString *error) override;
+    int beginWrite(const QString &target, bool append) override;
+    int writeBytes(int fd, const char *data, qint64 size) override;
+    int beforeReplace(const QString &target) override;
+
+private:
+    bool m_armed = false;
+    qint64 m_budget = 0;
 };
 
 // A whole set of fakes in a temporary program folder, with shrunk timings.
@@ -153,6 +158,8 @@ struct TestServices {
     void writeLines(const QString &name, const QStringList &lines) const;
     QByteArray readBytes(const QString &name) const;
     QStringList readLines(const QString &name) const;
+    // Files in the program folder that no reader knows: work files or locks left behind.
+    QStringList strayFiles() const;
     // Copies the generated pictures and help page from the build's program folder.
     void copyAssets() const;
 };

@@ -2,9 +2,14 @@
 #include "toolkit/Cp932.h"
 #include "toolkit/FileStore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <unistd.h>
@@ -35,6 +40,11 @@ private Q_SLOTS:
     void replaceKeepsOriginalWhenRenameFails();
     void replaceCreatesMissingFile();
     void directoryInPlaceOfFile();
+    void readStopsAtTheBound_data();
+    void readStopsAtTheBound();
+    void userLinkKeptAndItsTargetWritten();
+    void locks_data();
+    void locks();
 };
 
 void TestFiles::roundTrip_data()
@@ -91,7 +101,7 @@ void TestFiles::unencodableIsRefusedAndNothingWritten()
     r = store.appendLine(path, QStringLiteral("x") + emoji);
     QVERIFY(!r.ok);
     QCOMPARE(t.readBytes(QStringLiteral("memo.txt")), before);
-    QVERIFY(!QFileInfo::exists(FileStore::defaultWorkPath(path)));
+    QCOMPARE(t.strayFiles(), QStringList());
 
     const cp932::Encoded e = cp932::encode(QStringLiteral("ab") + emoji);
     QVERIFY(!e.ok);
@@ -219,6 +229,7 @@ void TestFiles::replaceKeepsOriginalInReadOnlyFolder()
     const FileResult r = FileStore().replaceAll(folder + QStringLiteral("/x.txt"), {QStringLiteral("new")});
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!r.ok);
+    QVERIFY2(r.message.endsWith(QStringLiteral("理由：アクセスする権限がありません")), qPrintable(r.message));
     QCOMPARE(t.readBytes(QStringLiteral("ro/x.txt")), QByteArray("original\r\n"));
 }
 
@@ -231,8 +242,9 @@ void TestFiles::replaceKeepsOriginalWhenWriteFailsMidway()
     const QString path = t.path(QStringLiteral("x.txt"));
     const FileResult r = store.replaceAll(path, {QStringLiteral("a much longer new content"), QStringLiteral("x")});
     QVERIFY(!r.ok);
+    QVERIFY2(r.message.endsWith(QStringLiteral("理由：ディスクの空き容量が足りません")), qPrintable(r.message));
     QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("original\r\n"));
-    QVERIFY(!QFileInfo::exists(FileStore::defaultWorkPath(path)));
+    QCOMPARE(t.strayFiles(), QStringList());
 }
 
 void TestFiles::replaceKeepsOriginalWhenRenameFails()
@@ -251,10 +263,9 @@ void TestFiles::replaceCreatesMissingFile()
 {
     TestServices t;
     const QString path = t.path(QStringLiteral("new.txt"));
-    const QString work = t.path(QStringLiteral("work.txt"));
-    QVERIFY(FileStore().replaceAll(path, {QStringLiteral("x")}, work).ok);
+    QVERIFY(FileStore().replaceAll(path, {QStringLiteral("x")}).ok);
     QCOMPARE(t.readBytes(QStringLiteral("new.txt")), QByteArray("x\r\n"));
-    QVERIFY(!QFileInfo::exists(work));
+    QCOMPARE(t.strayFiles(), QStringList());
 }
 
 void TestFiles::directoryInPlaceOfFile()
@@ -269,6 +280,103 @@ void TestFiles::directoryInPlaceOfFile()
     QVERIFY(!store.appendLine(t.path(QStringLiteral("d.txt")), QStringLiteral("x")).ok);
     QVERIFY(!store.replaceAll(t.path(QStringLiteral("d.txt")), {QStringLiteral("x")}).ok);
     QVERIFY(QFileInfo(t.path(QStringLiteral("d.txt"))).isDir());
+}
+
+void TestFiles::readStopsAtTheBound_data()
+{
+    QTest::addColumn<QString>("path"); // empty: a 100-byte file
+    QTest::addColumn<qint64>("bound");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("at the bound") << QString() << qint64(100) << true;
+    QTest::newRow("one byte over") << QString() << qint64(99) << false;
+    // Files under /proc say they are empty; the read itself must stop.
+    QTest::newRow("size not told") << QStringLiteral("/proc/self/status") << qint64(10) << false;
+}
+
+void TestFiles::readStopsAtTheBound()
+{
+    QFETCH(QString, path);
+    QFETCH(qint64, bound);
+    QFETCH(bool, ok);
+    TestServices t;
+    if (path.isEmpty()) {
+        t.writeBytes(QStringLiteral("x.txt"), QByteArray(100, 'x'));
+        path = t.path(QStringLiteral("x.txt"));
+    } else if (!QFile::exists(path)) {
+        QSKIP("no /proc");
+    }
+    const BytesRead r = FileStore::readBytes(path, bound);
+    QCOMPARE(r.ok(), ok);
+    QCOMPARE(r.failure, ok ? ReadFailure::None : ReadFailure::TooLarge);
+    QVERIFY(r.bytes.size() <= bound);
+    if (ok)
+        QCOMPARE(r.bytes, QByteArray(100, 'x'));
+}
+
+void TestFiles::userLinkKeptAndItsTargetWritten()
+{
+    // A data file the user keeps elsewhere and links into the data folder stays linked.
+    TestServices t;
+    QTemporaryDir elsewhere;
+    const QString real = elsewhere.path() + QStringLiteral("/real.txt");
+    const QString link = t.path(QStringLiteral("data/x.txt"));
+    QVERIFY(QDir().mkpath(t.path(QStringLiteral("data"))));
+    QVERIFY(QFile::link(real, link));
+    FileStore store;
+    QVERIFY(store.appendLine(link, QStringLiteral("one")).ok);
+    QVERIFY(store.replaceAll(link, {QStringLiteral("two")}).ok);
+    QVERIFY(store.appendLine(link, QStringLiteral("three")).ok);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(store.readLines(real).lines, (QStringList{QStringLiteral("two"), QStringLiteral("three")}));
+    QCOMPARE(t.strayFiles(), QStringList());
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("real.txt")});
+}
+
+void TestFiles::locks_data()
+{
+    QTest::addColumn<QString>("holder");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("a process that has ended") << "ended" << true;
+    QTest::newRow("a writer that died making it") << "empty" << true;
+    QTest::newRow("a live writer") << "live" << false;
+}
+
+void TestFiles::locks()
+{
+    QFETCH(QString, holder);
+    QFETCH(bool, written);
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "old\r\n");
+    const QString path = t.path(QStringLiteral("x.txt"));
+    const QString lockName = FileStore::lockPath(path);
+    QCOMPARE(lockName, path + QStringLiteral(".lock"));
+    QLockFile live(lockName);
+    if (holder == QLatin1String("live")) {
+        QVERIFY(live.tryLock(0)); // this process stands for another copy of the program
+    } else {
+        qint64 pid = 0;
+        if (holder == QLatin1String("ended")) {
+            QProcess gone;
+            gone.start(QStringLiteral("true"), QStringList());
+            QVERIFY(gone.waitForFinished(10000));
+            pid = gone.processId() ? gone.processId() : 999999;
+        }
+        QFile f(lockName);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (pid)
+            f.write(QByteArray::number(pid) + "\nVORAjikken\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    }
+    FileStore store;
+    const FileResult r = store.replaceAll(path, {QStringLiteral("new")});
+    QCOMPARE(r.ok, written);
+    if (written)
+        QVERIFY(store.appendLine(path, QStringLiteral("more")).ok);
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), written ? QByteArray("new\r\nmore\r\n") : QByteArray("old\r\n"));
+    if (written)
+        QVERIFY(!QFile::exists(lockName));
+    else
+        QVERIFY2(r.message.contains(QStringLiteral("別のVORA")), qPrintable(r.message));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include <array>
+#include <sys/stat.h>
 
 using namespace vora;
 using namespace vora::testing;
@@ -116,6 +117,7 @@ private Q_SLOTS:
     void summaryAndExportRefuseDamagedFiles();
     void exportCsv();
     void exportJson();
+    void formulaCellsNeutralisedInCsvOnly();
     void evaluateWorkedExamples_data();
     void evaluateWorkedExamples();
     void evaluateMalformedLines();
@@ -132,7 +134,7 @@ void TestVoraData::initTestCase()
 void TestVoraData::checkExitCodes_data()
 {
     QTest::addColumn<QByteArray>("bytes");     // file content; empty: see `kind`
-    QTest::addColumn<QString>("kind");         // "file", "missing", "directory"
+    QTest::addColumn<QString>("kind");         // "file", "missing", "directory", "fifo", "device", "huge"
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("where");        // expected ":LINE:" on stdout, or empty
 
@@ -155,6 +157,10 @@ void TestVoraData::checkExitCodes_data()
     QTest::newRow("blank line") << encode({run50(), QString(), run50()}) << "file" << 1 << QStringLiteral(":2:");
     QTest::newRow("missing") << QByteArray() << "missing" << 2 << QString();
     QTest::newRow("directory") << QByteArray() << "directory" << 2 << QString();
+    // Neither may hang or fill memory: refused without being read.
+    QTest::newRow("named pipe") << QByteArray() << "fifo" << 2 << QString();
+    QTest::newRow("endless device") << QByteArray() << "device" << 2 << QString();
+    QTest::newRow("over the size bound") << QByteArray() << "huge" << 2 << QString();
 }
 
 void TestVoraData::checkExitCodes()
@@ -170,6 +176,15 @@ void TestVoraData::checkExitCodes()
         t.writeBytes(QStringLiteral("data/Tool-1.txt"), bytes);
     else if (kind == QLatin1String("directory"))
         QVERIFY(QDir().mkpath(path));
+    else if (kind == QLatin1String("fifo"))
+        QVERIFY(QDir().mkpath(t.path(QStringLiteral("data"))) && ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+    else if (kind == QLatin1String("device"))
+        path = QStringLiteral("/dev/zero");
+    else if (kind == QLatin1String("huge")) {
+        t.writeBytes(QStringLiteral("data/Tool-1.txt"), run50().toLatin1());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(vora::kMaxTextFileBytes + 1)); // sparse
+    }
 
     const ToolResult r = runTool({QStringLiteral("check"), path});
     QVERIFY(!r.crashed);
@@ -181,6 +196,8 @@ void TestVoraData::checkExitCodes()
     }
     if (exitCode == 2)
         QVERIFY2(r.err.contains(path), qPrintable(r.err));
+    if (kind == QLatin1String("huge"))
+        QVERIFY2(r.err.contains(QStringLiteral("file too large")), qPrintable(r.err));
     if (exitCode == 0)
         QVERIFY2(r.out.contains(QStringLiteral(": ok (")), qPrintable(r.out));
 }
@@ -261,6 +278,15 @@ void TestVoraData::checkReportsEveryFileAndTheWorstCode()
     QVERIFY(r.out.contains(bad + QStringLiteral(":3: ")));
     QVERIFY(r.out.contains(good + QStringLiteral(": ok")));
     QVERIFY(r.err.contains(missing));
+
+    // A name cannot forge a result line: control characters are printed escaped.
+    const QString forged = QStringLiteral("x\nfake.txt: ok (99 runs)\x1b[2K");
+    t.writeLines(forged, {run50()});
+    r = runTool({QStringLiteral("check"), t.path(forged), t.path(QStringLiteral("none\r.txt"))});
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.out, t.path(QStringLiteral("x\\nfake.txt: ok (99 runs)\\x1b[2K")) + QStringLiteral(": ok (1 runs)\n"));
+    QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(r.err.contains(QStringLiteral("none\\r.txt: no such file")), qPrintable(r.err));
 }
 
 void TestVoraData::hostileFilesNeverCrash()
@@ -463,6 +489,31 @@ void TestVoraData::exportJson()
     QCOMPARE(row.value(QStringLiteral("startTime")).toString(), QStringLiteral("9:05"));
 }
 
+void TestVoraData::formulaCellsNeutralisedInCsvOnly()
+{
+    // Hand-edited dates a spreadsheet would run as formulas; the check does not look at dates.
+    const QStringList dates{QStringLiteral("=1+2"), QStringLiteral("@SUM(A1)"), QStringLiteral("-3,+4"),
+                            QStringLiteral("+x"), QStringLiteral("2009/04/25")};
+    QStringList lines;
+    for (const QString &d : dates)
+        lines << runLine({10, 10, 10, 10, 10}, 34, d.leftJustified(10));
+    TestServices t;
+    t.writeLines(QStringLiteral("Tool-1.txt"), lines);
+    const QString path = t.path(QStringLiteral("Tool-1.txt"));
+    const ToolResult csv = runTool({QStringLiteral("export"), path});
+    QCOMPARE(csv.exitCode, 0);
+    const QStringList rows = csv.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList cells{QStringLiteral("'=1+2      "), QStringLiteral("'@SUM(A1)  "), QStringLiteral("\"'-3,+4     \""),
+                            QStringLiteral("'+x        "), QStringLiteral("2009/04/25")};
+    for (int run = 0; run < dates.size(); ++run)
+        QCOMPARE(rows.at(1 + run * 100).section(QLatin1Char(','), 6, -2), cells.at(run));
+
+    const ToolResult json = runTool({QStringLiteral("export"), path, QStringLiteral("--json")});
+    const QJsonArray objects = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    for (int run = 0; run < dates.size(); ++run)
+        QCOMPARE(objects.at(run * 100).toObject().value(QStringLiteral("date")).toString(), dates.at(run).leftJustified(10));
+}
+
 void TestVoraData::evaluateWorkedExamples_data()
 {
     QTest::addColumn<QString>("line");
@@ -512,6 +563,7 @@ void TestVoraData::evaluateMalformedLines()
                        "abc\n"
                        "1 2 3\n"
                        "50 30 5 5 5 5\n"
+                       "50 1 1 1 1 1\n"
                        "nan 10 10 10 10 10\n";
     input += QByteArray(1024 * 1024, '7') + "\n";
     input += QByteArray("10 10\0 10 10 10", 15) + "\n";
@@ -521,17 +573,18 @@ void TestVoraData::evaluateMalformedLines()
     QCOMPARE(r.exitCode, 1);
 
     const QStringList out = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(out.size(), 8); // the blank line gives nothing
+    QCOMPARE(out.size(), 9); // the blank line gives nothing
     QVector<int> errorLines;
     for (const QString &l : out) {
         const QJsonObject o = jsonObject(l);
         if (o.contains(QStringLiteral("error")))
             errorLines << o.value(QStringLiteral("line")).toInt();
     }
-    QCOMPARE(errorLines, (QVector<int>{3, 4, 5, 6, 7, 8}));
+    QCOMPARE(errorLines, (QVector<int>{3, 4, 5, 6, 7, 8, 9}));
+    QVERIFY(jsonObject(out.at(4)).value(QStringLiteral("error")).toString().contains(QStringLiteral("sum of the segments")));
     QCOMPARE(jsonObject(out.first()).value(QStringLiteral("profile")).toString(), QStringLiteral("P"));
     QCOMPARE(jsonObject(out.last()).value(QStringLiteral("profile")).toString(), QStringLiteral("N"));
-    QCOMPARE(jsonObject(out.last()).value(QStringLiteral("line")).toInt(), 9);
+    QCOMPARE(jsonObject(out.last()).value(QStringLiteral("line")).toInt(), 10);
     QVERIFY(r.err.contains(QStringLiteral("line 3")));
 }
 

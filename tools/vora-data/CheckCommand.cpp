@@ -28,12 +28,13 @@ int runCheck(const QStringList &args)
         const CheckedFile f = checkFile(path);
         if (!f.readable) {
             anyUnreadable = true;
-            writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": ") + f.readError + QLatin1Char('\n'));
+            writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + f.readError
+                     + QLatin1Char('\n'));
         } else if (!f.passed()) {
             anyDamaged = true;
             writeOut(f.faultText() + QLatin1Char('\n'));
         } else {
-            writeOut(path + QStringLiteral(": ok (") + QString::number(f.contents.runCount())
+            writeOut(printableName(path) + QStringLiteral(": ok (") + QString::number(f.contents.runCount())
                      + QStringLiteral(" runs)\n"));
         }
     }

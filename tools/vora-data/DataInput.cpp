@@ -4,14 +4,13 @@
 
 #include "toolkit/FileStore.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <cstring>
 
 namespace voradata {
 
 QString CheckedFile::faultText() const
 {
-    return path + QLatin1Char(':') + QString::number(badLine) + QStringLiteral(": ") + badReason;
+    return printableName(path) + QLatin1Char(':') + QString::number(badLine) + QStringLiteral(": ") + badReason;
 }
 
 CheckedFile checkFile(const QString &path)
@@ -19,26 +18,27 @@ CheckedFile checkFile(const QString &path)
     CheckedFile out;
     out.path = path;
 
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    // The program's own bounded read: a pipe or device is never opened, /dev/zero never read.
+    const vora::BytesRead raw = vora::FileStore::readBytes(path);
+    switch (raw.failure) {
+    case vora::ReadFailure::None:
+        break;
+    case vora::ReadFailure::Missing:
         out.readError = QStringLiteral("no such file");
         return out;
-    }
-    if (info.isDir()) {
+    case vora::ReadFailure::Folder:
         out.readError = QStringLiteral("is a directory, not a data file");
         return out;
-    }
-    QFile raw(path);
-    if (!raw.open(QIODevice::ReadOnly)) {
-        out.readError = QStringLiteral("cannot open: ") + raw.errorString();
+    case vora::ReadFailure::NotRegular:
+        out.readError = QStringLiteral("is not a regular file (a pipe, device or socket), not a data file");
+        return out;
+    case vora::ReadFailure::TooLarge:
+        out.readError = QStringLiteral("file too large (over %1 MiB), not a data file").arg(vora::kMaxTextFileBytes >> 20);
+        return out;
+    case vora::ReadFailure::Unreadable:
+        out.readError = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(raw.error));
         return out;
     }
-    raw.readAll();
-    if (raw.error() != QFileDevice::NoError) {
-        out.readError = QStringLiteral("cannot read: ") + raw.errorString();
-        return out;
-    }
-    raw.close();
 
     const vora::FileStore store;
     out.contents = vora::loadDataFile(store, path);
@@ -63,7 +63,8 @@ namespace voradata {
 int refuseUnfit(const CheckedFile &file)
 {
     if (!file.readable) {
-        writeErr(QStringLiteral("vora-data: ") + file.path + QStringLiteral(": ") + file.readError + QLatin1Char('\n'));
+        writeErr(QStringLiteral("vora-data: ") + printableName(file.path) + QStringLiteral(": ") + file.readError
+                 + QLatin1Char('\n'));
         return kExitUsage;
     }
     if (!file.passed()) {

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -57,9 +58,16 @@ ParsedLine parseLine(const QString &line)
         }
         p.segments[k] = v[k + 1];
     }
-    p.hits = offset == 0 ? v[0] : p.segments[0] + p.segments[1] + p.segments[2] + p.segments[3] + p.segments[4];
+    const double sum = p.segments[0] + p.segments[1] + p.segments[2] + p.segments[3] + p.segments[4];
+    p.hits = offset == 0 ? v[0] : sum;
     if (p.hits < 0.0 || p.hits > 100.0) {
         p.error = QStringLiteral("hits must lie between 0 and 100");
+        return p;
+    }
+    // The hits are the sum of the segments; a line where they differ judges nothing real.
+    if (std::fabs(p.hits - sum) > 1e-9 * std::max(1.0, p.hits)) {
+        p.error = QStringLiteral("hits %1 differ from the sum of the segments %2")
+                      .arg(QLocale::c().toString(p.hits, 'g', 15), QLocale::c().toString(sum, 'g', 15));
         return p;
     }
     p.ok = true;

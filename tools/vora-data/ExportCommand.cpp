@@ -35,10 +35,14 @@ bool inStimulusEpisode(const vora::LoadedRun &run, int trial)
     return start > 0 && trial >= start && trial < start + vora::kStimulusSpan;
 }
 
-// A field is quoted when it holds a separator, a quote or a line break (RFC 4180).
-QString csvField(const QString &text)
+// A text field is quoted when it holds a separator, a quote or a line break (RFC 4180). One
+// that a spreadsheet would take for a formula (a hand-edited date "=SUM(A1)" or "@cmd") gets
+// a leading "'", which spreadsheets show as text; JSON carries the text exactly.
+QString csvField(const QString &raw)
 {
     static const QString special = QStringLiteral(",\"\r\n");
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    const QString text = !raw.isEmpty() && formulaStart.contains(raw.at(0)) ? QLatin1Char('\'') + raw : raw;
     bool needsQuotes = false;
     for (const QChar c : text) {
         if (special.contains(c)) {
@@ -133,7 +137,7 @@ int runExport(const QStringList &args)
     const vora::FileStore store;
     const vora::RunSet set = vora::loadRuns(store, path, 0);
     if (!set.readOk || set.missing) {
-        writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": cannot read\n"));
+        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
         return kExitUsage;
     }
     writeOut(format == QLatin1String("--json") ? exportJson(set) : exportCsv(set));

@@ -10,6 +10,10 @@ void writeOut(const QByteArray &utf8);
 void writeOut(const QString &text);
 void writeErr(const QString &text);
 
+// A file name as printed: a control character (a line break, ESC, ...) or a backslash in it
+// becomes a visible escape ("\n", "\x1b", "\\"), so that no name can forge a result line.
+QString printableName(const QString &name);
+
 // The program's texts carry CR LF (and lone CR/LF from hand edits); JSON and CSV readers
 // expect plain "\n".
 QString unixLineBreaks(const QString &text);

@@ -110,7 +110,7 @@ int runSummary(const QStringList &args)
     const vora::FileStore store;
     const vora::RunSet set = vora::loadRuns(store, path, upto);
     if (!set.readOk || set.missing) {
-        writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": cannot read\n"));
+        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
         return kExitUsage;
     }
 

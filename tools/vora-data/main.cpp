@@ -8,26 +8,6 @@
 
 using namespace voradata;
 
-QString voradata::usageText()
-{
-    return QStringLiteral(
-        "usage:\n"
-        "  vora-data check FILE...               check every run line; exit 0 all good, 1 damaged, 2 unreadable\n"
-        "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
-        "  vora-data summary --pooled FILE...    the evidence pooled over experiments, with its audits, as JSON\n"
-        "  vora-data report FILE... [-o OUT.html] [--lang ja|en]  a self-contained HTML report with charts\n"
-        "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
-        "  vora-data evaluate                    judge lines \"h s1 s2 s3 s4 s5\" read from standard input\n"
-        "  vora-data --help                      this text\n"
-        "Output is UTF-8. Exit code 2 means wrong arguments or an unreadable file.\n");
-}
-
-int voradata::usageError(const QString &problem)
-{
-    writeErr(QStringLiteral("vora-data: ") + problem + QLatin1Char('\n') + usageText());
-    return kExitUsage;
-}
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
