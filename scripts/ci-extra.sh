@@ -3,7 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer (clang 14, libFuzzer), then the whole test
 # suite built with -fsanitize=address,undefined (GCC) and run through CTest.
 #   FUZZ_SECONDS  seconds per fuzz target (default 30)
-#   SKIP_FUZZ=1 / SKIP_ASAN=1  leave a part out
+# Last, the Debian package: built, installed, validated and started once as an ordinary user
+# (scripts/package-test.sh).
+#   SKIP_FUZZ=1 / SKIP_ASAN=1 / SKIP_PACKAGE=1  leave a part out
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -101,6 +103,11 @@ if [ "${SKIP_ASAN:-0}" != 1 ]; then
       ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder)
     rm -rf "$nobody_dir"
   fi
+fi
+
+if [ "${SKIP_PACKAGE:-0}" != 1 ]; then
+  echo "== Debian package"
+  "$root/scripts/package-test.sh"
 fi
 
 echo "ci-extra: done in $(( $(date +%s) - start )) s"
