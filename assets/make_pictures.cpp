@@ -1,5 +1,6 @@
 // Paints the pictures the program loads by name: thumbnails, mountain backgrounds,
-// stimulus silhouettes, the splash logo and the congratulation picture.
+// stimulus silhouettes, the splash logo and the congratulation picture; and, when asked,
+// the program's icon for the desktop in the sizes of the icon theme.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -45,6 +46,13 @@ QPainterPath ridge(QRandomGenerator &rng, int width, int height, double baseY, d
     return path;
 }
 
+// The main window draws a picture unscaled from its top left corner, and its labels, option
+// texts and frame titles stand on the upper part: black texts, and dark grey ones where the
+// conditions are greyed. Down to this line the sky stays light (relative luminance above 0.55,
+// so both keep a contrast of 4.5 : 1 or more) and no mountain rises into it; a darker sky,
+// evening or night, begins below it, behind the window's opaque panel and buttons.
+const int kLightSkyBottom = 275;
+
 QImage mountains(int n)
 {
     QRandomGenerator rng(1000 + n);
@@ -52,20 +60,30 @@ QImage mountains(int n)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // Sky: each picture has its own time of day.
-    static const QColor skyTop[] = {QColor(40, 90, 170), QColor(70, 130, 200), QColor(30, 40, 90),
-                                    QColor(90, 150, 210), QColor(200, 120, 80), QColor(60, 110, 180),
-                                    QColor(120, 160, 200), QColor(20, 30, 70), QColor(100, 140, 190)};
-    static const QColor skyBottom[] = {QColor(190, 220, 245), QColor(230, 240, 250), QColor(230, 140, 90),
-                                       QColor(220, 235, 250), QColor(250, 210, 150), QColor(200, 225, 245),
-                                       QColor(235, 235, 240), QColor(120, 90, 140), QColor(210, 230, 245)};
+    // Sky: each picture has its own time of day, told by the colours below the light band.
+    struct Sky {
+        QColor top, band, horizon;
+    };
+    static const Sky skies[] = {
+        {QColor(172, 207, 243), QColor(200, 225, 248), QColor(190, 220, 245)}, // clear day
+        {QColor(182, 213, 245), QColor(215, 232, 250), QColor(230, 240, 250)}, // bright day
+        {QColor(214, 206, 234), QColor(246, 212, 190), QColor(200, 100, 80)},  // sunset
+        {QColor(178, 210, 242), QColor(212, 231, 249), QColor(220, 235, 250)}, // morning
+        {QColor(242, 206, 168), QColor(250, 224, 178), QColor(245, 170, 110)}, // evening glow
+        {QColor(175, 208, 242), QColor(205, 228, 246), QColor(200, 225, 245)}, // haze
+        {QColor(208, 212, 222), QColor(226, 229, 236), QColor(225, 228, 236)}, // overcast
+        {QColor(200, 204, 232), QColor(222, 214, 236), QColor(70, 60, 120)},   // moonrise over dusk
+        {QColor(180, 210, 240), QColor(212, 230, 245), QColor(210, 230, 245)}, // afternoon
+    };
     const int k = (n - 1) % 9;
-    QLinearGradient sky(0, 0, 0, kBackgroundHeight * 0.7);
-    sky.setColorAt(0, skyTop[k]);
-    sky.setColorAt(1, skyBottom[k]);
-    p.fillRect(img.rect(), sky);
+    const Sky &sky = skies[k];
+    QLinearGradient skyFill(0, 0, 0, kBackgroundHeight * 0.7);
+    skyFill.setColorAt(0, sky.top);
+    skyFill.setColorAt(double(kLightSkyBottom) / (kBackgroundHeight * 0.7), sky.band);
+    skyFill.setColorAt(1, sky.horizon);
+    p.fillRect(img.rect(), skyFill);
 
-    // Sun or moon.
+    // Sun or moon: a bright glow, which only lightens the band further.
     const QPointF sunAt(150 + rng.bounded(700), 90 + rng.bounded(120));
     QRadialGradient glow(sunAt, 90);
     glow.setColorAt(0, QColor(255, 250, 220, 230));
@@ -75,12 +93,13 @@ QImage mountains(int n)
     p.setBrush(glow);
     p.drawEllipse(sunAt, 90, 90);
 
-    // Layers of mountains, far (pale) to near (dark).
+    // Layers of mountains, far (pale) to near (dark); the highest peak stays below the band.
     const int layers = 4;
     for (int i = 0; i < layers; ++i) {
         const double depth = double(i) / (layers - 1);
-        const double baseY = kBackgroundHeight * (0.45 + 0.13 * i);
-        const QPainterPath path = ridge(rng, kBackgroundWidth, kBackgroundHeight, baseY, 140 - 25 * i);
+        const double amplitude = 100 - 12 * i;
+        const double baseY = kLightSkyBottom + 3 + amplitude + 95 * i;
+        const QPainterPath path = ridge(rng, kBackgroundWidth, kBackgroundHeight, baseY, amplitude);
         QColor c = QColor::fromHsvF(0.33 - 0.12 * depth + 0.02 * k, 0.35 + 0.3 * depth, 0.75 - 0.45 * depth);
         if (i == 0)
             c = QColor::fromHsvF(0.6, 0.25, 0.8);
@@ -91,7 +110,7 @@ QImage mountains(int n)
             p.save();
             p.setClipPath(path);
             p.setBrush(QColor(250, 250, 255));
-            p.drawRect(QRectF(0, 0, kBackgroundWidth, baseY - 70));
+            p.drawRect(QRectF(0, 0, kBackgroundWidth, baseY - 60));
             p.restore();
         }
     }
@@ -257,11 +276,9 @@ QImage leaf()
     return img;
 }
 
-QImage logo()
+// The logo on a 280 x 280 square: a round ground with an eye.
+void paintLogo(QPainter &p)
 {
-    QImage img(280, 280, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(QPointF(140, 140), 130);
     g.setColorAt(0, QColor(255, 255, 210));
@@ -283,6 +300,26 @@ QImage logo()
     p.drawEllipse(QPointF(140, 140), 15, 15);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(150, 128), 6, 6);
+}
+
+QImage logo()
+{
+    QImage img(280, 280, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    paintLogo(p);
+    return img;
+}
+
+// The program's icon for the desktop's menus: the logo, transparent outside its circle.
+QImage icon(int size)
+{
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.scale(size / 268.0, size / 268.0);
+    p.translate(-6, -6); // the circle (radius 128 around 140) fills the square
+    paintLogo(p);
     return img;
 }
 
@@ -314,8 +351,8 @@ QImage congratulation()
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: vora-make-pictures FOLDER\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: vora-make-pictures FOLDER [ICON_FOLDER ICON_NAME]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -334,5 +371,19 @@ int main(int argc, char *argv[])
     ok = save(leaf(), folder, QStringLiteral("kage_ha.jpg")) && ok;
     ok = save(logo(), folder, QStringLiteral("vora_logo.jpg")) && ok;
     ok = save(congratulation(), folder, QStringLiteral("omedeto.jpg")) && ok;
+    if (argc == 4) {
+        // ICON_FOLDER/hicolor/NxN/apps/ICON_NAME.png, laid out as the icon theme installs it.
+        const QString name = QString::fromLocal8Bit(argv[3]) + QStringLiteral(".png");
+        for (const int size : {48, 64, 128, 256}) {
+            const QString sizeFolder =
+                QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
+            QDir().mkpath(sizeFolder);
+            const QString path = QDir(sizeFolder).filePath(name);
+            if (!icon(size).save(path, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                ok = false;
+            }
+        }
+    }
     return ok ? 0 : 1;
 }

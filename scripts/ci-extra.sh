@@ -3,9 +3,11 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer (clang 14, libFuzzer), then the whole test
 # suite built with -fsanitize=address,undefined (GCC) and run through CTest.
 #   FUZZ_SECONDS  seconds per fuzz target (default 30)
-#   SKIP_FUZZ=1 / SKIP_ASAN=1 / SKIP_BROWSER=1  leave a part out
-# Last, a research report made by vora-data is opened in headless chromium
-# (scripts/report-browser-test.sh, which installs chromium when it is missing).
+# Then a research report made by vora-data is opened in headless chromium
+# (scripts/report-browser-test.sh, which installs chromium when it is missing), and last the
+# Debian package is built, installed, validated and started once as an ordinary user
+# (scripts/package-test.sh).
+#   SKIP_FUZZ=1 / SKIP_ASAN=1 / SKIP_BROWSER=1 / SKIP_PACKAGE=1  leave a part out
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -127,6 +129,11 @@ if [ "${SKIP_BROWSER:-0}" != 1 ]; then
   [ -f build/build.ninja ] || cmake -S . -B build -G Ninja >/dev/null
   cmake --build build --parallel "$jobs" --target vora-data
   BUILD_DIR=build scripts/report-browser-test.sh
+fi
+
+if [ "${SKIP_PACKAGE:-0}" != 1 ]; then
+  echo "== Debian package"
+  "$root/scripts/package-test.sh"
 fi
 
 echo "ci-extra: done in $(( $(date +%s) - start )) s"

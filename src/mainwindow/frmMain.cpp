@@ -86,6 +86,15 @@ frmMain::frmMain(Module1 &module, QWidget *parent) : QWidget(parent), m_module(m
     setWindowTitle(QStringLiteral("VORA"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
     m_c.window = this;
+    {
+        // Greyed texts stand on the background pictures, whose sky is kept light behind the
+        // controls: a dark grey stays readable there and on the plain window, where the usual
+        // light grey all but vanishes.
+        QPalette p = palette();
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+            p.setColor(QPalette::Disabled, role, QColor(80, 80, 80));
+        setPalette(p);
+    }
 
     buildControls();
 
@@ -254,6 +263,8 @@ void frmMain::buildStatusBar()
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     sbStatusBar->setSizeGripEnabled(false);
+    // A bar of its own colour: the pictures' dark foreground lies behind it.
+    sbStatusBar->setAutoFillBackground(true);
     place(sbStatusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
     auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), sbStatusBar);
     status->setObjectName(QStringLiteral("Panels(1)"));

@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPolygonF>
+
+#include <cmath>
 
 namespace vora {
 
@@ -120,6 +123,19 @@ void ChartBox::paintEvent(QPaintEvent *)
             p.setBrush(item.colour);
             const double r = mm(item.radius);
             p.drawEllipse(a, r, r);
+            break;
+        }
+        case ChartItem::Triangle: {
+            // Tip at p1, base through p2 across the line from the tip.
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(Qt::NoPen);
+            p.setBrush(item.colour);
+            const QPointF along = b - a;
+            const double length = std::hypot(along.x(), along.y());
+            if (length <= 0)
+                break;
+            const QPointF across(-along.y() / length * mm(item.radius), along.x() / length * mm(item.radius));
+            p.drawPolygon(QPolygonF({a, b + across, b - across}));
             break;
         }
         }

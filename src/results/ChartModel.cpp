@@ -84,6 +84,13 @@ public:
                 line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), chartcolour::black(), width);
         }
     }
+    // A triangle on the frame's edge at `edgeY`, pointing up (offScale +1) or down (-1).
+    void edgeMarker(double x, double edgeY, int offScale, double size)
+    {
+        const double out = offScale > 0 ? -1.0 : 1.0; // y grows downwards
+        m_.items.append({ChartItem::Triangle, {x, edgeY + out * 1.5 * size}, {x, edgeY - out * 0.6 * size}, size,
+                         chartcolour::black(), 1, QString()});
+    }
     ChartText &text(const QString &control, const QString &caption, double left, double top)
     {
         ChartText t;
@@ -152,6 +159,13 @@ void lowerChartFrame(Builder &b, ChartModel &m, double right, double labelLeft, 
     lower.placed = m.limitsShown;
 }
 
+// A point's y kept within the frame's top and bottom; `offScale` tells which edge took it.
+double withinFrame(double y, double top, double bottom, int *offScale)
+{
+    *offScale = y < top ? 1 : (y > bottom ? -1 : 0);
+    return qBound(top, y, bottom);
+}
+
 // y of a summed count over R runs: 1.2 mm per match away from R/2.
 double lowerChartY(int count, int runsRead)
 {
@@ -194,10 +208,20 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
     b.place(QStringLiteral("Label6"), 1.5, 15);
 
     if (drawPoints) {
-        QVector<QPointF> points;
-        for (int v = 1; v <= 5; ++v)
-            points.append({10.0 * v + 10, 10 + 3.0 * (18 - segmentHits[v - 1])});
-        b.series(points, 1.1, 3);
+        // 0, 1, 19 and 20 hits lie beyond the frame (2 to 18): such a point sits on the
+        // frame's edge as a triangle, and the lines join the points as drawn.
+        QPointF previous;
+        for (int v = 1; v <= 5; ++v) {
+            int offScale = 0;
+            const QPointF p(10.0 * v + 10, withinFrame(10 + 3.0 * (18 - segmentHits[v - 1]), 10, 58, &offScale));
+            if (offScale != 0)
+                b.edgeMarker(p.x(), p.y(), offScale, 1.3);
+            else
+                b.dot(p.x(), p.y(), 1.1, 3);
+            if (v > 1)
+                b.line(previous.x(), previous.y(), p.x(), p.y(), chartcolour::black(), 3);
+            previous = p;
+        }
     }
     b.text(QStringLiteral("Label7"), QStringLiteral("試行部分"), 20, 64);
     return m;
@@ -237,8 +261,10 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
     for (const LoadedRun &r : runs) {
         if (r.number < 1 || r.number > 100)
             continue;
-        const QPointF p(10.0 + r.number, yOf(r.hits));
+        // Below 30 or above 70 hits a run lies beyond the frame: its dot stays on the edge,
+        // where it can still be pointed at, and the lines stay inside.
         HitDot d;
+        const QPointF p(10.0 + r.number, withinFrame(yOf(r.hits), 10, 58, &d.offScale));
         d.run = r.number;
         d.left = p.x() - kHitDotSize / 2;
         d.top = p.y() - kHitDotSize / 2;

@@ -27,11 +27,13 @@ QColor memoDot();       // &H000080: 128,0,0
 } // namespace chartcolour
 
 struct ChartItem {
-    enum Kind { Line, Outline, FilledRect, Circle };
+    // Triangle: the marker of a point beyond the frame, drawn on the frame's edge and
+    // pointing the way the value lies.
+    enum Kind { Line, Outline, FilledRect, Circle, Triangle };
     Kind kind = Line;
-    QPointF p1;          // line start / rectangle corner / circle centre
-    QPointF p2;          // line end / opposite rectangle corner
-    double radius = 0.0; // circles (filled with their colour)
+    QPointF p1;          // line start / rectangle corner / circle centre / triangle tip
+    QPointF p2;          // line end / opposite rectangle corner / middle of the triangle's base
+    double radius = 0.0; // circles (filled with their colour); half the triangle's base
     QColor colour;
     int penWidth = 1;    // pixels
     QString name;        // line controls of chart 1 ("Line2(5)"), else empty
@@ -57,6 +59,9 @@ struct HitDot {
     double top = 0.0;
     QColor backColour;        // memo colour for a run with a memo; invalid = the button's own
     bool hasMemo = false;
+    // +1 for a hit count above the chart's range, -1 below it: the dot then sits on the
+    // frame's edge and is drawn as a triangle pointing that way.
+    int offScale = 0;
     QString control() const { return QStringLiteral("Command3(%1)").arg(run); }
 };
 // The dot buttons are 1.6 mm squares centred on the run's point.

@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegion>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimer>
@@ -71,6 +72,17 @@ void setColours(QWidget *w, const QColor &back, const QColor &fore)
 
 const char *const kDotStyle = "QPushButton { background: #e8e8e8; border: 1px solid #303030; padding: 0; }";
 const char *const kMemoDotStyle = "QPushButton { background: rgb(128,0,0); border: 1px solid #303030; padding: 0; }";
+// A run beyond the chart's range: a dark triangle on the frame's edge, pointing the way it lies.
+const char *const kOffScaleDotStyle = "QPushButton { background: #000000; border: none; padding: 0; }";
+
+// The triangle a dot button is cut to, tip up for offScale +1 and down for -1.
+QRegion offScaleShape(const QSize &size, int offScale)
+{
+    const int w = size.width(), h = size.height();
+    const QPolygon tipUp({QPoint(w / 2, 0), QPoint(w, h), QPoint(0, h)});
+    const QPolygon tipDown({QPoint(0, 0), QPoint(w, 0), QPoint(w / 2, h)});
+    return QRegion(offScale > 0 ? tipUp : tipDown);
+}
 
 } // namespace
 
@@ -390,6 +402,13 @@ void ResultsDisplay::Impl::header()
         placeTw(label4, 300, 800, 0, 270);
         label4->resize(width, label4->height());
         label4->show();
+        // The condition line can run past the memo box's left edge in a larger font: the box
+        // then starts just after the line and keeps its right edge.
+        if (text5 && !conditionMemo.isEmpty()) {
+            const int right = text5->geometry().right();
+            const int left = qMax(text5->x(), label4->geometry().right() + 1 + units::px(100));
+            text5->setGeometry(left, text5->y(), right - left + 1, text5->height());
+        }
     }
     if (label30) {
         moveTw(label30, 200, 120);
@@ -493,7 +512,13 @@ void ResultsDisplay::Impl::overview()
             continue;
         dotMm[d.run] = QPointF(d.left, d.top);
         b->move(qRound(ChartBox::mm(d.left)), qRound(ChartBox::mm(d.top)));
-        b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kDotStyle));
+        if (d.offScale != 0) {
+            b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kOffScaleDotStyle));
+            b->setMask(offScaleShape(b->size(), d.offScale));
+        } else {
+            b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kDotStyle));
+            b->clearMask();
+        }
         b->show();
         b->raise();
     }

@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <cmath>
 
 namespace vora {
 
@@ -16,22 +20,42 @@ constexpr int kEditorHeight = 1500;
 constexpr int kSaveWidth = 700;
 constexpr int kCancelWidth = 1100;
 
-// The preview has only 120 twips per ten characters: a small font without frame or margin
-// keeps its text readable in that height. The editor gets the usual look back.
+constexpr int kPreviewMargin = 2; // pixels around the preview's text
+
+// The preview is read at a glance: the window's own font, a light ground, no frame. The
+// editor gets the usual look back.
 void previewLook(QPlainTextEdit *box, bool preview)
 {
-    QFont f = box->font();
-    if (preview)
-        f.setPixelSize(8);
-    else
-        f.setPointSizeF(9);
+    QFont f = box->parentWidget() ? box->parentWidget()->font() : QApplication::font();
+    if (!preview)
+        f.setPointSizeF(qMax(9.0, f.pointSizeF()));
     box->setFont(f);
     box->setFrameShape(preview ? QFrame::NoFrame : QFrame::StyledPanel);
-    box->document()->setDocumentMargin(preview ? 0 : 4);
-    box->setVerticalScrollBarPolicy(preview ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    box->document()->setDocumentMargin(preview ? kPreviewMargin : 4);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette pal = box->palette();
     pal.setColor(QPalette::Base, preview ? QColor(255, 255, 225) : QApplication::palette().color(QPalette::Base));
     box->setPalette(pal);
+}
+
+// Height in pixels that `text` takes in `font` when wrapped to `width` pixels, as the box
+// wraps it: at word boundaries where there are any, else anywhere (Japanese).
+int wrappedHeight(const QString &text, const QFont &font, int width)
+{
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    qreal height = 0;
+    for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            height += line.height();
+        }
+        layout.endLayout();
+    }
+    return static_cast<int>(std::ceil(height));
 }
 
 QString shownForm(const QString &stored)
@@ -79,9 +103,17 @@ void RunMemoEditor::showPreview(const QString &storedMemo)
     }
     m_box->setReadOnly(true);
     previewLook(m_box, true);
-    m_box->setPlainText(shownForm(storedMemo));
-    m_box->setGeometry(m_caption->x(), m_caption->y() + m_caption->height(), units::px(kBoxWidth),
-                       units::px(previewHeightTwips(storedMemo.size())));
+    const QString text = shownForm(storedMemo);
+    m_box->setPlainText(text);
+    // At least the height the memo's length gives, and as much more as its text needs, as far
+    // as the window reaches (a longer memo scrolls).
+    const int width = units::px(kBoxWidth);
+    const int top = m_caption->y() + m_caption->height();
+    const int needed = wrappedHeight(text, m_box->font(), width - 2 * kPreviewMargin) + 2 * kPreviewMargin + 2;
+    int height = qMax(units::px(previewHeightTwips(storedMemo.size())), needed);
+    if (QWidget *window = m_box->parentWidget())
+        height = qMax(units::px(previewHeightTwips(storedMemo.size())), qMin(height, window->height() - top));
+    m_box->setGeometry(m_caption->x(), top, width, height);
     m_box->show();
     m_box->raise();
 }

@@ -19,8 +19,9 @@ public:
     // The caption "No." + run + " " + date and time at (left, top) in twips, 100 twips wide
     // per character.
     void showCaption(int left, int top, int run, const QString &dateTime);
-    // The stored memo under the caption, read-only: 4000 twips wide, 120 twips high per ten
-    // characters started. An empty memo hides the box.
+    // The stored memo under the caption, read-only, in the window's font: 4000 twips wide,
+    // 120 twips high per ten characters started, or higher where the text needs it. An
+    // empty memo hides the box.
     void showPreview(const QString &storedMemo);
     // The memo under the caption for typing, with the two buttons right of the caption.
     void openEditor(const QString &storedMemo);

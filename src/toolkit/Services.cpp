@@ -1,5 +1,7 @@
 #include "toolkit/Services.h"
 
+#include <cstdio>
+
 namespace vora {
 
 Services Services::production()
@@ -14,6 +16,10 @@ Services Services::production()
     s.shell = std::make_shared<DesktopShell>();
     s.process = std::make_shared<SystemProcess>();
     s.network = std::make_shared<QtNetwork>();
+    // A folder that cannot be made shows itself at the first write, which reports it; the
+    // window still opens.
+    if (const FileResult prepared = s.paths.prepareUserFolder(*s.files); !prepared)
+        std::fprintf(stderr, "%s\n", qPrintable(prepared.message));
     return s;
 }
 

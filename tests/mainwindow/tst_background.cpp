@@ -1,11 +1,13 @@
 // Background pictures on a plain window: thumbnails, clicks, the random background and the
 // work dialog that replaces or restores picture 1.
 #include "Fakes.h"
+#include "MainWindowHelpers.h"
 #include "mainwindow/BackgroundPictures.h"
 #include "startup/Module1.h"
 #include "toolkit/Units.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QtTest>
 #include <memory>
@@ -38,6 +40,45 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(double a, double b)
+{
+    return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05);
+}
+
+// Texts painted straight onto the window's picture, each with the area it covers in the
+// window: labels, option and check box texts, frame titles. Controls with a background of
+// their own (buttons, boxes, the prompt, the status bar) are left out.
+QVector<QPair<QWidget *, QRect>> textsOnPicture(QWidget *window)
+{
+    QVector<QPair<QWidget *, QRect>> out;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window))
+            continue;
+        bool opaque = false;
+        for (QWidget *up = w; up && up != window; up = up->parentWidget())
+            opaque = opaque || up->autoFillBackground();
+        if (opaque)
+            continue;
+        QRect area;
+        if (auto *l = qobject_cast<QLabel *>(w); l && !l->text().trimmed().isEmpty())
+            area = l->rect();
+        else if (qobject_cast<QRadioButton *>(w) || qobject_cast<QCheckBox *>(w))
+            area = w->rect();
+        else if (qobject_cast<QGroupBox *>(w))
+            area = QRect(0, 0, w->width(), w->fontMetrics().height() + 2); // the title line
+        if (!area.isEmpty())
+            out.append({w, QRect(w->mapTo(window, area.topLeft()), area.size())});
+    }
+    return out;
+}
+
 } // namespace
 
 class TestBackground : public QObject {
@@ -49,8 +90,12 @@ private:
         QWidget window;
         std::unique_ptr<BackgroundPictures> pictures;
 
-        // Pictures of one colour each, so what is shown can be told apart.
-        explicit Fixture(bool ownPictures = true)
+        QTemporaryDir home;
+
+        // Pictures of one colour each, so what is shown can be told apart. `perUser`: laid
+        // out as installed, the pictures delivered in the fixture's folder and everything
+        // written in a per-user folder.
+        explicit Fixture(bool ownPictures = true, bool perUser = false)
         {
             window.resize(units::px(12300), units::px(9000));
             if (ownPictures) {
@@ -60,6 +105,10 @@ private:
                     saveSolid(ts.path(QStringLiteral("yama%1s.jpg").arg(n)), slotColour(n), QSize(81, 59));
             } else {
                 ts.copyAssets();
+            }
+            if (perUser) {
+                ts.services.paths = AppPaths(ts.dir.path(), home.filePath(QStringLiteral("vora")));
+                ts.services.paths.prepareUserFolder(*ts.files);
             }
             module = std::make_unique<Module1>(ts.services);
         }
@@ -74,12 +123,14 @@ private:
         QString path() { return module->state().BackgroundImagePath.toText(); }
         QLabel *thumb(int i) { return window.findChild<QLabel *>(QStringLiteral("Picture1(%1)").arg(i)); }
         QColor shownColour() { return window.grab().toImage().pixelColor(3, 3); }
-        QByteArray bytes(const QString &name) { return ts.readBytes(name); }
+        // A file where the program keeps it.
+        QString file(const QString &name) { return ts.services.paths.file(name); }
+        QByteArray bytes(const QString &name) { return readAll(file(name)); }
     };
 
 private Q_SLOTS:
     void thumbnailsAlongTheBottom();
-    void deliveredPicturesLoad();
+    void deliveredPicturesKeepTextsReadable();
     void clickSetsBackground_data();
     void clickSetsBackground();
     void thumbnailZeroClearsAndNextLoadDraws();
@@ -90,6 +141,7 @@ private Q_SLOTS:
     void workDialogFlows_data();
     void workDialogFlows();
     void doubleClickRunsClickThenDialog();
+    void replaceAndRestore_data();
     void replaceAndRestore();
     void cancelledFileDialogChangesNothing();
     void notAPictureChangesNothing();
@@ -134,15 +186,56 @@ void TestBackground::thumbnailsAlongTheBottom()
     QCOMPARE(frame->y(), f.thumb(1)->y() + units::px(30));
 }
 
-void TestBackground::deliveredPicturesLoad()
+void TestBackground::deliveredPicturesKeepTextsReadable()
 {
-    Fixture f(false);
-    if (!QFile::exists(f.ts.path(QStringLiteral("yama1.jpg"))))
+    MainFixture f;
+    f.t.copyAssets();
+    if (!QFile::exists(f.t.path(QStringLiteral("yama1.jpg"))))
         QSKIP("the program folder's pictures are not available");
-    f.load();
-    for (int i = 0; i < 10; ++i)
-        QVERIFY2(!f.thumb(i)->pixmap().isNull(), qPrintable(QStringLiteral("yama%1s.jpg").arg(i)));
-    QVERIFY(!f.pictures->windowPicture().isNull());
+    frmMain &w = f.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *pictures = w.findChild<BackgroundPictures *>();
+    QVERIFY(pictures);
+    for (int i = 0; i < 10; ++i) {
+        const auto *thumb = w.findChild<QLabel *>(QStringLiteral("Picture1(%1)").arg(i));
+        QVERIFY2(!thumb->pixmap().isNull(), qPrintable(QStringLiteral("yama%1s.jpg").arg(i)));
+    }
+
+    // Every text over every delivered picture, with the condition frames greyed (selection)
+    // and enabled (a new name being registered): no pixel under a text may fall below 4.5 : 1.
+    QStringList failures;
+    int texts = 0;
+    for (const bool framesEnabled : {false, true}) {
+        for (int box = 1; box <= 5; ++box) {
+            f.c().Frame1[box]->setEnabled(framesEnabled);
+            f.c().Frame2[box]->setEnabled(framesEnabled);
+        }
+        const auto areas = textsOnPicture(&w);
+        texts = qMax(texts, int(areas.size()));
+        for (int n = 1; n <= 9; ++n) {
+            QTest::mouseClick(w.findChild<QWidget *>(QStringLiteral("Picture1(%1)").arg(n)), Qt::LeftButton);
+            const QImage picture = pictures->windowPicture().toImage();
+            QVERIFY(!picture.isNull());
+            for (const auto &[widget, area] : areas) {
+                const QColor ink = widget->palette().color(
+                    widget->isEnabled() ? QPalette::Active : QPalette::Disabled, widget->foregroundRole());
+                const double inkLuminance = luminance(ink);
+                double worst = 21;
+                const QRect inside = area & picture.rect();
+                for (int y = inside.top(); y <= inside.bottom(); ++y)
+                    for (int x = inside.left(); x <= inside.right(); ++x)
+                        worst = qMin(worst, contrast(inkLuminance, luminance(picture.pixelColor(x, y))));
+                if (worst < 4.5)
+                    failures << QStringLiteral("yama%1.jpg under %2 (%3): %4")
+                                    .arg(n)
+                                    .arg(widget->objectName(), ink.name())
+                                    .arg(worst, 0, 'f', 2);
+            }
+        }
+    }
+    QVERIFY(texts > 40); // labels, option texts and frame titles of five boxes were found
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }
 
 void TestBackground::clickSetsBackground_data()
@@ -330,9 +423,18 @@ void TestBackground::doubleClickRunsClickThenDialog()
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))));
 }
 
+void TestBackground::replaceAndRestore_data()
+{
+    QTest::addColumn<bool>("perUser");
+    QTest::newRow("program folder") << false;
+    QTest::newRow("installed: per-user folder") << true;
+}
+
 void TestBackground::replaceAndRestore()
 {
-    Fixture f;
+    QFETCH(bool, perUser);
+    Fixture f(true, perUser);
+    const QByteArray deliveredFile = f.ts.readBytes(QStringLiteral("yama1.jpg"));
     QTemporaryDir elsewhere;
     const QString mine1 = elsewhere.filePath(QStringLiteral("mine1.jpg"));
     const QString mine2 = elsewhere.filePath(QStringLiteral("mine2.png"));
@@ -365,12 +467,15 @@ void TestBackground::replaceAndRestore()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("1"));
     f.pictures->doubleClickSlot(1);
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), delivered);
-    QCOMPARE(f.path(), f.ts.path(QStringLiteral("yama1m.jpg")));
+    QCOMPARE(f.path(), f.file(QStringLiteral("yama1m.jpg")));
     QVERIFY(near(f.pictures->windowPicture().toImage().pixelColor(5, 5), slotColour(1)));
     QVERIFY(near(overlay->pixmap().toImage().pixelColor(5, 5), slotColour(1)));
     QCOMPARE(f.bytes(QStringLiteral("yama1s.jpg")), thumbnail);
     QCOMPARE(f.ts.dialogs->count(DialogRecord::Message), 3); // the three confirmations, no errors
-    QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1.jpg.work"))));
+    QVERIFY(!QFile::exists(f.file(QStringLiteral("yama1.jpg.work"))));
+    // The delivered picture itself is never written.
+    QCOMPARE(f.ts.readBytes(QStringLiteral("yama1.jpg")), deliveredFile);
+    QCOMPARE(QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))), !perUser);
 }
 
 void TestBackground::cancelledFileDialogChangesNothing()

@@ -88,6 +88,12 @@ void TestChartPaint::linesAndDotsLandOnTheirMillimetres()
     box.setModel(segmentChart({18, 10, 10, 10, 10}, false));
     img = box.image();
     QCOMPARE(pixel(img, 20, 10.8), QColor(Qt::white));
+    // Twenty hits lie beyond the frame: a triangle on its top edge points up out of it, and
+    // nothing is drawn where the point would lie (y 4).
+    box.setModel(segmentChart({20, 10, 10, 10, 10}, true));
+    img = box.image();
+    QVERIFY(qGray(pixel(img, 20, 8.6).rgb()) < 32);
+    QCOMPARE(pixel(img, 20, 4), QColor(Qt::white));
 
     // All-run deviation of +25 over one run sits on the grid line labelled 25 (y 28).
     QWidget window2;

@@ -101,24 +101,49 @@ void TestCharts::segmentChartScale_data()
 {
     QTest::addColumn<int>("hits");
     QTest::addColumn<double>("y");
-    QTest::newRow("18 at the top line") << 18 << 10.0;
-    QTest::newRow("2 at the bottom line") << 2 << 58.0;
-    QTest::newRow("0 below the grid") << 0 << 64.0;
-    QTest::newRow("16 on the upper limit side") << 16 << 16.0;
+    QTest::addColumn<int>("offScale");
+    QTest::newRow("18 at the top line") << 18 << 10.0 << 0;
+    QTest::newRow("2 at the bottom line") << 2 << 58.0 << 0;
+    QTest::newRow("16 on the upper limit side") << 16 << 16.0 << 0;
+    // Beyond the frame: on its edge, as a triangle pointing out.
+    QTest::newRow("19 above") << 19 << 10.0 << 1;
+    QTest::newRow("20 above") << 20 << 10.0 << 1;
+    QTest::newRow("1 below") << 1 << 58.0 << -1;
+    QTest::newRow("0 below") << 0 << 58.0 << -1;
 }
 
 void TestCharts::segmentChartScale()
 {
     QFETCH(int, hits);
     QFETCH(double, y);
+    QFETCH(int, offScale);
     const ChartModel m = segmentChart({hits, 10, 10, 10, 10}, true);
-    QCOMPARE(m.itemsOfKind(ChartItem::Circle).first().p1.y(), y);
+    const QVector<ChartItem> circles = m.itemsOfKind(ChartItem::Circle);
+    const QVector<ChartItem> triangles = m.itemsOfKind(ChartItem::Triangle);
+    QCOMPARE(circles.size(), offScale == 0 ? 5 : 4);
+    QCOMPARE(triangles.size(), offScale == 0 ? 0 : 1);
+    if (offScale == 0) {
+        QCOMPARE(circles.first().p1, QPointF(20, y));
+    } else {
+        const ChartItem &t = triangles.first();
+        QCOMPARE(t.p1.x(), 20.0);
+        QVERIFY((t.p1.y() - y) * offScale < 0);  // the tip points out of the frame
+        QVERIFY((t.p2.y() - y) * offScale > -1); // the base lies on or just inside the edge
+    }
+    // The lines join the points as drawn, so none leaves the frame.
+    QVector<ChartItem> joins;
+    for (const ChartItem &i : m.itemsOfKind(ChartItem::Line))
+        if (i.penWidth == 3)
+            joins.append(i);
+    QCOMPARE(joins.size(), 4);
+    QCOMPARE(joins.first().p1, QPointF(20, y));
     const QVector<ChartItem> limits = linesIn(m, chartcolour::limit());
     QCOMPARE(limits.size(), 2);
     QVERIFY(horizontalAt(limits[0], 16.6));
     QVERIFY(horizontalAt(limits[1], 51.4));
     // Without a judged run the chart has its grid but no points.
-    QVERIFY(segmentChart({hits, 10, 10, 10, 10}, false).itemsOfKind(ChartItem::Circle).isEmpty());
+    const ChartModel bare = segmentChart({hits, 10, 10, 10, 10}, false);
+    QVERIFY(bare.itemsOfKind(ChartItem::Circle).isEmpty() && bare.itemsOfKind(ChartItem::Triangle).isEmpty());
 }
 
 void TestCharts::overviewDotsAndLines_data()
@@ -127,6 +152,7 @@ void TestCharts::overviewDotsAndLines_data()
     QTest::addColumn<int>("joins");
     QTest::newRow("one run") << QList<int>{50} << 0;
     QTest::newRow("three runs") << QList<int>{50, 70, 30} << 2;
+    QTest::newRow("beyond the frame") << QList<int>{100, 0, 71, 29, 50} << 4;
 }
 
 void TestCharts::overviewDotsAndLines()
@@ -145,13 +171,18 @@ void TestCharts::overviewDotsAndLines()
         QCOMPARE(d.run, k + 1);
         QCOMPARE(d.control(), QStringLiteral("Command3(%1)").arg(k + 1));
         QCOMPARE(d.left + kHitDotSize / 2, 11.0 + k);
-        QCOMPARE(d.top + kHitDotSize / 2, 10 + 1.2 * (70 - hits[k]));
+        // Beyond 30..70 the dot stays on the frame's edge, marked as lying above or below.
+        QCOMPARE(d.top + kHitDotSize / 2, qBound(10.0, 10 + 1.2 * (70 - hits[k]), 58.0));
+        QCOMPARE(d.offScale, hits[k] > 70 ? 1 : (hits[k] < 30 ? -1 : 0));
         QCOMPARE(d.hasMemo, k == 1);
         QCOMPARE(d.backColour.isValid(), k == 1);
         if (k == 1)
             QCOMPARE(d.backColour, chartcolour::memoDot());
     }
-    QCOMPARE(linesIn(m, QColor(Qt::black)).size(), joins);
+    const QVector<ChartItem> joined = linesIn(m, QColor(Qt::black));
+    QCOMPARE(joined.size(), joins);
+    for (const ChartItem &i : joined)
+        QVERIFY(qMin(i.p1.y(), i.p2.y()) >= 10 && qMax(i.p1.y(), i.p2.y()) <= 58);
     // A run at chance sits on the chance line.
     const QVector<ChartItem> chance = linesIn(m, chartcolour::chance());
     QCOMPARE(chance.size(), 1);
