@@ -69,7 +69,6 @@ void TestAppPaths::namesGoToTheirFolder()
                              "yama1.jpg", "yama1m.jpg", "Yama_kekka.png"})
         QCOMPARE(split.file(QLatin1String(name)), QStringLiteral("/home/u/.local/share/vora/") + QLatin1String(name));
     QCOMPARE(split.dataFile(QStringLiteral("Yama-1.txt")), QStringLiteral("/home/u/.local/share/vora/data/Yama-1.txt"));
-    QCOMPARE(split.workFile(), QStringLiteral("/home/u/.local/share/vora/data/work.txt"));
 
     const AppPaths one(QStringLiteral("/opt/vora/"));
     QVERIFY(!one.separateUserFolder());
