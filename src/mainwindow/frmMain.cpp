@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "mainwindow/BackgroundPictures.h"
+#include "mainwindow/OutboxStatus.h"
 #include "mainwindow/ResultsEntry.h"
 #include "mainwindow/UpdateNotice.h"
 #include "registry/DataFile.h"
@@ -266,6 +267,7 @@ void frmMain::buildStatusBar()
     sbStatusBar->addWidget(status, 1);
     sbStatusBar->addPermanentWidget(m_statusDate);
     sbStatusBar->addPermanentWidget(m_statusTime);
+    attachOutboxStatus(sbStatusBar, m_module.services().mirror);
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &frmMain::updateClock);

@@ -742,6 +742,8 @@ bool toushiJikken::saveRun()
     for (;;) {
         const FileResult result = appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
         if (result.ok) {
+            if (sv.mirror)
+                sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
             m_unsavedLine.clear();
             return true;
         }
