@@ -1,6 +1,7 @@
 #include "study/StudyMirror.h"
 
 #include "registry/DataFile.h"
+#include "study/RunSeal.h"
 #include "toolkit/FileStore.h"
 
 #include <QDir>
@@ -9,17 +10,6 @@
 #include <QMetaObject>
 
 namespace vora::study {
-
-namespace {
-
-QString sealOfRun(const QString &dataFilePath, int run)
-{
-    Q_UNUSED(dataFilePath);
-    Q_UNUSED(run);
-    return QString();
-}
-
-} // namespace
 
 // ---- sender (worker thread) ----------------------------------------------------------------
 
@@ -194,7 +184,7 @@ void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
         Q_EMIT changed();
         return;
     }
-    entry.seal = sealOfRun(dataFilePath, entry.run);
+    entry.seal = chainedHashes(dataFilePath).value(entry.run);
     const QString error = m_outbox.enqueue(entry);
     if (!error.isEmpty()) {
         m_problem = error;

@@ -15,6 +15,8 @@ QString voradata::usageText()
         "  vora-data check FILE...               check every run line; exit 0 all good, 1 damaged, 2 unreadable\n"
         "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
         "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
+        "  vora-data push FILE... --server CONNINFO --site NAME\n"
+        "                                        send every run to the study database (idempotent)\n"
         "  vora-data evaluate                    judge lines \"h s1 s2 s3 s4 s5\" read from standard input\n"
         "  vora-data --help                      this text\n"
         "Output is UTF-8. Exit code 2 means wrong arguments or an unreadable file.\n");
@@ -45,6 +47,8 @@ int main(int argc, char *argv[])
         return runSummary(args);
     if (command == QLatin1String("export"))
         return runExport(args);
+    if (command == QLatin1String("push"))
+        return runPush(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));
