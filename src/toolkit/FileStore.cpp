@@ -221,6 +221,22 @@ FileResult FileStore::replaceAll(const QString &path, const QStringList &lines, 
     return {};
 }
 
+FileResult FileStore::replaceBytes(const QString &path, const QByteArray &bytes)
+{
+    if (QFileInfo(path).isDir())
+        return FileResult::failure(writeFailed(path, QStringLiteral("同じ名前のフォルダがあります")));
+    const QString work = defaultWorkPath(path);
+    FileResult wrote = writeWorkFile(work, bytes);
+    if (!wrote)
+        return wrote;
+    QString error;
+    if (!renameOver(work, path, &error)) {
+        QFile::remove(work);
+        return FileResult::failure(writeFailed(path, error));
+    }
+    return {};
+}
+
 FileResult FileStore::copyOver(const QString &from, const QString &to)
 {
     QFile source(from);

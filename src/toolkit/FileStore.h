@@ -36,6 +36,9 @@ public:
     // Replaces the whole file with `lines` (each followed by CR LF) through `workPath`
     // (default: the target's name + ".work" in the same folder). Never deletes the target first.
     FileResult replaceAll(const QString &path, const QStringList &lines, const QString &workPath = QString());
+    // Replaces the whole file with `bytes` as they are, atomically in the same way: for files
+    // of other formats (the UTF-8 report), which no code page conversion must touch.
+    FileResult replaceBytes(const QString &path, const QByteArray &bytes);
     // Copies a binary file over a target, atomically in the same way.
     FileResult copyOver(const QString &from, const QString &to);
     FileResult ensureFolder(const QString &path);

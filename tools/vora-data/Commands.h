@@ -8,6 +8,8 @@ namespace voradata {
 
 int runCheck(const QStringList &args);
 int runSummary(const QStringList &args);
+int runPooledSummary(const QStringList &args);
+int runReport(const QStringList &args);
 int runExport(const QStringList &args);
 // Sends every run of the files to the study database.
 int runPush(const QStringList &args);

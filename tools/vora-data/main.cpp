@@ -14,6 +14,8 @@ QString voradata::usageText()
         "usage:\n"
         "  vora-data check FILE...               check every run line; exit 0 all good, 1 damaged, 2 unreadable\n"
         "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
+        "  vora-data summary --pooled FILE...    the evidence pooled over experiments, with its audits, as JSON\n"
+        "  vora-data report FILE... [-o OUT.html] [--lang ja|en]  a self-contained HTML report with charts\n"
         "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
         "  vora-data push FILE... --server CONNINFO --site NAME\n"
         "                                        send every run to the study database (idempotent)\n"
@@ -44,7 +46,9 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("check"))
         return runCheck(args);
     if (command == QLatin1String("summary"))
-        return runSummary(args);
+        return args.contains(QLatin1String("--pooled")) ? runPooledSummary(args) : runSummary(args);
+    if (command == QLatin1String("report"))
+        return runReport(args);
     if (command == QLatin1String("export"))
         return runExport(args);
     if (command == QLatin1String("push"))

@@ -1,0 +1,60 @@
+#pragma once
+// Numerical pieces of the pooled analysis: Beta functions and their inverse, exact and
+// interval estimates of a hit rate, Bayes factors, Fisher's exact test and the NIST
+// SP 800-22 frequency and runs tests. Plain doubles; nothing here knows about data files.
+#include <cstdint>
+
+namespace vora::stats {
+
+struct Interval {
+    double lo = 0.0;
+    double hi = 1.0;
+};
+
+// ln B(a, b) through log-gamma, so large arguments never overflow.
+double logBeta(double a, double b);
+// Regularised incomplete beta I_x(a, b) (the Beta(a, b) distribution function at x).
+double regIncBeta(double a, double b, double x);
+// The x with I_x(a, b) = p.
+double invRegIncBeta(double a, double b, double p);
+
+// Two-tailed p of a standard normal score.
+double normalTwoTailedP(double z);
+
+// Clopper–Pearson interval of a binomial rate with `hits` successes in `trials`.
+Interval clopperPearson(std::int64_t hits, std::int64_t trials, double confidence = 0.95);
+
+// log10 of [B(h + a, m + b) / B(a, b)] / 0.5^(h + m): the Bayes factor of rate ~ Beta(a, b)
+// against rate = 0.5.
+double log10BayesFactor(std::int64_t hits, std::int64_t misses, double a, double b);
+
+// Highest-density interval of Beta(a, b) holding `mass`: the shortest interval with that
+// probability, whose ends have equal density (or one end at 0 or 1 when the density is
+// monotone there). Needs a, b >= 1.
+Interval betaHdi(double a, double b, double mass);
+
+// Fisher's exact test of a 2 x 2 table [[a, b], [c, d]], two-sided: the probability, with
+// all margins fixed, of every table no more likely than the one observed.
+double fisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
+
+// A bit sequence reduced to what the NIST frequency and runs tests need.
+struct BitTally {
+    std::int64_t n = 0;
+    std::int64_t ones = 0;
+    std::int64_t runs = 0; // V_n: 1 + the number of places where a bit differs from the previous one
+    int last = -1;
+    void add(int bit)
+    {
+        if (n == 0 || bit != last)
+            ++runs;
+        last = bit;
+        ++n;
+        ones += bit;
+    }
+};
+// SP 800-22 2.1: erfc(|2 ones - n| / sqrt(2n)). 1 for an empty sequence.
+double monobitP(const BitTally &t);
+// SP 800-22 2.3: 0 when the frequency prerequisite |pi - 1/2| >= 2 / sqrt(n) fails.
+double runsP(const BitTally &t);
+
+} // namespace vora::stats
