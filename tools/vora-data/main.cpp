@@ -16,6 +16,10 @@ QString voradata::usageText()
         "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
         "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
         "  vora-data evaluate                    judge lines \"h s1 s2 s3 s4 s5\" read from standard input\n"
+        "  vora-data seal FILE...                seal the runs not sealed yet (NAME.seal beside NAME.txt)\n"
+        "  vora-data verify [--head] [--expect-head HASH] FILE...\n"
+        "                                        compare the runs with their seal; --head prints the hash to\n"
+        "                                        publish, --expect-head confirms a published one is still in the chain\n"
         "  vora-data --help                      this text\n"
         "Output is UTF-8. Exit code 2 means wrong arguments or an unreadable file.\n");
 }
@@ -45,6 +49,10 @@ int main(int argc, char *argv[])
         return runSummary(args);
     if (command == QLatin1String("export"))
         return runExport(args);
+    if (command == QLatin1String("seal"))
+        return runSeal(args);
+    if (command == QLatin1String("verify"))
+        return runVerify(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));
