@@ -1,6 +1,6 @@
 #include "mainwindow/Windows.h"
 #include "startup/Module1.h"
-#include "study/StudyMirror.h"
+#include "study/mirror/StudyMirror.h"
 #include "toolkit/Fonts.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 #include "run/Instructions.h"
 #include "run/StimulusEpisode.h"
 #include "startup/Module1.h"
+#include "study/SealWriter.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Units.h"
 #include "toolkit/Version.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -740,8 +742,13 @@ bool toushiJikken::saveRun()
     const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
 
     for (;;) {
-        const FileResult result = appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
+        const study::SavedRun saved = study::appendAndSealRun(*sv.files, path, m_unsavedLine, QDateTime::currentDateTime(), [&] {
+            return appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
+        });
+        const FileResult &result = saved.append;
         if (result.ok) {
+            if (!saved.seal.message.isEmpty()) // saved all the same; vora-data seal can seal it later
+                sv.dialogs->message(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation);
             if (sv.mirror)
                 sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
             m_unsavedLine.clear();

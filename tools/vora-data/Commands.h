@@ -13,6 +13,8 @@ int runReport(const QStringList &args);
 int runExport(const QStringList &args);
 // Sends every run of the files to the study database.
 int runPush(const QStringList &args);
+int runSeal(const QStringList &args);
+int runVerify(const QStringList &args);
 // Reads "h s1 s2 s3 s4 s5" lines from `in`.
 int runEvaluate(const QStringList &args, std::FILE *in);
 

@@ -6,8 +6,8 @@
 #include "ServerOptions.h"
 
 #include "registry/DataFile.h"
-#include "study/RunSeal.h"
-#include "study/StudyDatabase.h"
+#include "study/mirror/RunSeal.h"
+#include "study/mirror/StudyDatabase.h"
 #include "toolkit/FileStore.h"
 
 #include <QFileInfo>

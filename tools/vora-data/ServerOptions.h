@@ -1,6 +1,6 @@
 #pragma once
 // The study database options shared by push and summary: --server CONNINFO, --site NAME.
-#include "study/StudyConfig.h"
+#include "study/mirror/StudyConfig.h"
 
 #include <QStringList>
 

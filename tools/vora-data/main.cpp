@@ -20,6 +20,10 @@ QString voradata::usageText()
         "  vora-data push FILE... --server CONNINFO --site NAME\n"
         "                                        send every run to the study database (idempotent)\n"
         "  vora-data evaluate                    judge lines \"h s1 s2 s3 s4 s5\" read from standard input\n"
+        "  vora-data seal FILE...                seal the runs not sealed yet (NAME.seal beside NAME.txt)\n"
+        "  vora-data verify [--head] [--expect-head HASH] FILE...\n"
+        "                                        compare the runs with their seal; --head prints the hash to\n"
+        "                                        publish, --expect-head confirms a published one is still in the chain\n"
         "  vora-data --help                      this text\n"
         "Output is UTF-8. Exit code 2 means wrong arguments or an unreadable file.\n");
 }
@@ -53,6 +57,10 @@ int main(int argc, char *argv[])
         return runExport(args);
     if (command == QLatin1String("push"))
         return runPush(args);
+    if (command == QLatin1String("seal"))
+        return runSeal(args);
+    if (command == QLatin1String("verify"))
+        return runVerify(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));

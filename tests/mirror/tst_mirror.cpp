@@ -6,8 +6,8 @@
 
 #include "registry/DataFile.h"
 #include "registry/RunRecord.h"
-#include "study/StudyDatabase.h"
-#include "study/StudyMirror.h"
+#include "study/mirror/StudyDatabase.h"
+#include "study/mirror/StudyMirror.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -121,7 +121,7 @@ bool cluster(const QString &command)
 
 } // namespace
 
-class StudyTest : public QObject {
+class MirrorTest : public QObject {
     Q_OBJECT
 
 private:
@@ -345,5 +345,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(StudyTest)
-#include "tst_study.moc"
+QTEST_GUILESS_MAIN(MirrorTest)
+#include "tst_mirror.moc"

@@ -1,4 +1,4 @@
-#include "study/StudyDatabase.h"
+#include "study/mirror/StudyDatabase.h"
 
 #include <QAtomicInt>
 #include <QSqlError>

@@ -1,7 +1,7 @@
-#include "study/StudyMirror.h"
+#include "study/mirror/StudyMirror.h"
 
 #include "registry/DataFile.h"
-#include "study/RunSeal.h"
+#include "study/mirror/RunSeal.h"
 #include "toolkit/FileStore.h"
 
 #include <QDir>

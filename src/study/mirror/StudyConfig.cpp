@@ -1,4 +1,4 @@
-#include "study/StudyConfig.h"
+#include "study/mirror/StudyConfig.h"
 
 #include "toolkit/FileStore.h"
 

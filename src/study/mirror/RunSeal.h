@@ -6,7 +6,7 @@
 namespace vora::study {
 
 // Run number (1-based) -> chained hash (hex) of every sealed run of `dataFilePath`.
-// Runs without a seal entry are absent.
+// Runs without a seal entry, and every run of a file whose chain does not verify, are absent.
 QHash<int, QString> chainedHashes(const QString &dataFilePath);
 
 } // namespace vora::study

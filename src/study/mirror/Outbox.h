@@ -3,7 +3,7 @@
 // work file, flushed to disk and renamed into place, so an entry is either whole or absent.
 // An entry is removed only after the server has committed its row. Entries that can never be
 // delivered (a conflicting record, an unreadable entry) are moved to data/outbox/held.
-#include "study/StudyDatabase.h"
+#include "study/mirror/StudyDatabase.h"
 #include "toolkit/AppPaths.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "study/Outbox.h"
+#include "study/mirror/Outbox.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // The study database: one table of runs from every site, written through Qt's PostgreSQL
 // driver. An object of this class is one connection and must stay in the thread that made it.
-#include "study/StudyConfig.h"
+#include "study/mirror/StudyConfig.h"
 
 #include <QList>
 #include <QSqlDatabase>

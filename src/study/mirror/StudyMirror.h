@@ -3,8 +3,8 @@
 // caller's thread (a small durable file); a sender on its own thread, with its own database
 // connection, delivers the outbox at start, after each save and again after a failure.
 // Nothing here waits for the server.
-#include "study/Outbox.h"
-#include "study/StudyConfig.h"
+#include "study/mirror/Outbox.h"
+#include "study/mirror/StudyConfig.h"
 #include "toolkit/RunMirror.h"
 
 #include <QThread>
