@@ -6,9 +6,14 @@
 
 #include "registry/DataFile.h"
 #include "registry/RunRecord.h"
+#include "study/SealWriter.h"
+#include "study/mirror/RunSeal.h"
 #include "study/mirror/StudyDatabase.h"
 #include "study/mirror/StudyMirror.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -93,6 +98,19 @@ public:
     }
 };
 
+// experiment/run -> seal of a site's rows.
+QMap<QString, QString> storedSeals(const QString &site)
+{
+    QMap<QString, QString> out;
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+    q.prepare(QStringLiteral("SELECT experiment, run, seal FROM vora_runs WHERE site = ?"));
+    q.addBindValue(site);
+    if (q.exec())
+        while (q.next())
+            out.insert(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString(), q.value(2).toString());
+    return out;
+}
+
 struct ToolResult {
     int exitCode = -1;
     QString out;
@@ -136,8 +154,14 @@ private:
         const int before = countRuns(*ts.files, path).runs;
         for (int i = 1; i <= count; ++i) {
             const QString line = randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))));
-            if (!appendRunLine(*ts.files, ts.services.paths, path, line))
+            // Appended and sealed as the experiment window does.
+            const study::SavedRun saved = study::appendAndSealRun(*ts.files, path, line, QDateTime::currentDateTime(), [&] {
+                return appendRunLine(*ts.files, ts.services.paths, path, line);
+            });
+            if (!saved.append || !saved.seal.sealed) {
+                qWarning() << "not saved or sealed:" << saved.append.message << saved.seal.message << line;
                 return {};
+            }
             if (mirror)
                 mirror->runSaved(path, line);
             expected.insert(experiment + QLatin1Char('/') + QString::number(before + i), line);
@@ -247,6 +271,13 @@ private Q_SLOTS:
         Peek peek;
         QCOMPARE(peek.rows(site), expected);
         QCOMPARE(mirror.heldCount(), 0);
+
+        // Each row carries its run's chained hash from the seal file.
+        const QHash<int, QString> local = chainedHashes(path);
+        QCOMPARE(local.size(), 3);
+        const QMap<QString, QString> seals = storedSeals(site);
+        for (int run = 1; run <= 3; ++run)
+            QCOMPARE(seals.value(QStringLiteral("Yama-1/%1").arg(run)), local.value(run));
     }
 
     // The server goes down while runs are saved: the outbox keeps them across a restart of
@@ -342,6 +373,39 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains(QStringLiteral("password authentication failed")));
         QVERIFY(!(r.out + r.err).contains(QStringLiteral("Wr0ngPass")));
+    }
+
+    // The pooled figures over the database equal those over the same files.
+    void pooledFromServer()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("pool");
+        saveRuns(ts, nullptr, QStringLiteral("Aki-1"), 7, 10);
+        saveRuns(ts, nullptr, QStringLiteral("Fuyu-0"), 5, 11);
+        const QStringList files = {ts.services.paths.dataFile(QStringLiteral("Aki-1.txt")),
+                                   ts.services.paths.dataFile(QStringLiteral("Fuyu-0.txt"))};
+        QCOMPARE(runTool(QStringList{QStringLiteral("push")} + files
+                         + QStringList{QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site})
+                     .exitCode,
+                 0);
+        const ToolResult local = runTool(QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + files);
+        const ToolResult remote = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
+                                           serverConn(), QStringLiteral("--site"), site});
+        QCOMPARE(local.exitCode, 0);
+        QCOMPARE(remote.exitCode, 0);
+        const QJsonObject a = QJsonDocument::fromJson(local.out.toUtf8()).object();
+        const QJsonObject b = QJsonDocument::fromJson(remote.out.toUtf8()).object();
+        QCOMPARE(b.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("runs")).toInt(), 12);
+        QCOMPARE(b.value(QStringLiteral("pooled")), a.value(QStringLiteral("pooled")));
+        QJsonArray perFile = a.value(QStringLiteral("experiments")).toArray();
+        for (int i = 0; i < perFile.size(); ++i) {
+            QJsonObject o = perFile.at(i).toObject();
+            o.insert(QStringLiteral("file"), site + QLatin1Char('/') + QFileInfo(o.value(QStringLiteral("file")).toString()).completeBaseName());
+            perFile[i] = o;
+        }
+        QCOMPARE(b.value(QStringLiteral("experiments")).toArray(), perFile);
     }
 };
 

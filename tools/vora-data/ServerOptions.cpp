@@ -3,6 +3,9 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include "study/mirror/PooledRows.h"
+#include "study/mirror/StudyDatabase.h"
+
 namespace voradata {
 
 int ServerOptions::parse(const QString &command, const QStringList &args, QStringList *rest, bool required)
@@ -46,6 +49,26 @@ int ServerOptions::parse(const QString &command, const QStringList &args, QStrin
         return usageError(prefix + QStringLiteral("--site NAME is required"));
     if (siteGiven && !given)
         return usageError(prefix + QStringLiteral("--site needs --server"));
+    return kExitOk;
+}
+
+int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Experiment> *out)
+{
+    vora::study::StudyDatabase db(options.conn);
+    QString error;
+    QList<vora::study::MirrorEntry> rows;
+    if (!db.open(&error) || !db.fetch(options.site, &rows, &error)) {
+        writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+    QVector<vora::study::RowProblem> problems;
+    *out = vora::study::experimentsFromRows(rows, &problems);
+    for (const vora::study::RowProblem &p : problems)
+        writeErr(p.where + QStringLiteral(": ") + p.reason + QLatin1Char('\n'));
+    if (!problems.isEmpty()) {
+        writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));
+        return kExitBadData;
+    }
     return kExitOk;
 }
 

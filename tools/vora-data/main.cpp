@@ -15,6 +15,8 @@ QString voradata::usageText()
         "  vora-data check FILE...               check every run line; exit 0 all good, 1 damaged, 2 unreadable\n"
         "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
         "  vora-data summary --pooled FILE...    the evidence pooled over experiments, with its audits, as JSON\n"
+        "  vora-data summary --pooled --server CONNINFO [--site NAME]\n"
+        "                                        the same over the runs in the study database\n"
         "  vora-data report FILE... [-o OUT.html] [--lang ja|en]  a self-contained HTML report with charts\n"
         "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
         "  vora-data push FILE... --server CONNINFO --site NAME\n"
