@@ -10,9 +10,17 @@ namespace vora::study {
 
 namespace {
 
-// Another process appending or sealing holds the lock for milliseconds; a dead one's lock is
-// taken over at once (QLockFile sees that its process is gone).
+// Another process appending or sealing holds the lock for milliseconds. A dead one's lock is
+// taken over at once (QLockFile sees that its process is gone), except a lock file that a
+// kill cut short while it was being written: that one counts as stale after kStaleMs.
 constexpr int kLockWaitMs = 10000;
+constexpr int kStaleMs = 3000;
+
+bool takeLock(QLockFile &lock)
+{
+    lock.setStaleLockTime(kStaleMs);
+    return lock.tryLock(kLockWaitMs);
+}
 
 bool fitsRewrites(const QByteArray &sealed)
 {
@@ -79,8 +87,10 @@ SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QStri
                           const QDateTime &sealedAt, const std::function<FileResult()> &append)
 {
     SavedRun out;
+    // The lock lives beside the data file; the first run of an experiment creates the folder.
+    files.ensureFolder(QFileInfo(dataPath).absolutePath());
     QLockFile lock(sealLockPathFor(dataPath));
-    const bool locked = lock.tryLock(kLockWaitMs);
+    const bool locked = takeLock(lock);
     out.append = append();
     if (!out.append)
         return out;
@@ -119,7 +129,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
 {
     SealRunsResult out;
     QLockFile lock(sealLockPathFor(dataPath));
-    if (!lock.tryLock(kLockWaitMs)) {
+    if (!takeLock(lock)) {
         out.unreadable = true;
         out.message = QStringLiteral("cannot take the lock ") + sealLockPathFor(dataPath)
             + QStringLiteral(" (another program is writing this experiment, or the folder is read-only)");

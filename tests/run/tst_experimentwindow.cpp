@@ -1,6 +1,7 @@
 // The experiment window with fake services and shrunk timings: whole runs, keys, feedback,
 // the stimulus episode, the buttons, closing and saving.
 #include "Fakes.h"
+#include "study/Seal.h"
 #include "results/ResultsDisplay.h"
 #include "run/ExperimentWindow.h"
 #include "run/Instructions.h"
@@ -191,6 +192,11 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     QCOMPARE(r.ts.readLines(r.dataFile()), QStringList{expected});
     QVERIFY(r.ts.readBytes(r.dataFile()).endsWith("\r\n"));
     QCOMPARE(r.ts.readBytes(r.dataFile()).size(), 263);
+    // Sealed before the results were shown.
+    const study::Verification sealed = study::verifyDataFile(r.ts.path(r.dataFile()));
+    QVERIFY(sealed.intact());
+    QCOMPARE(sealed.sealedRuns(), 1);
+    QVERIFY(sealed.findings.isEmpty());
     // The results display took over and reset the run.
     QVERIFY(r.w->results().resultsShown());
     QCOMPARE(r.v().TrialNo, 0);
