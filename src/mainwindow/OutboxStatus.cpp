@@ -2,8 +2,39 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <QEvent>
+#include <QTimer>
 
 namespace vora {
+
+namespace {
+
+// Shows a message on the status bar when the bar is first shown: a message given while the
+// window is still hidden would leave the bar's own label showing through it.
+class WarningOnShow : public QObject {
+public:
+    WarningOnShow(QStatusBar *bar, const QString &text) : QObject(bar), m_bar(bar), m_text(text)
+    {
+        bar->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_bar && event->type() == QEvent::Show) {
+            QStatusBar *bar = m_bar;
+            const QString text = m_text;
+            deleteLater();
+            // After the show has reached the bar's own labels.
+            QTimer::singleShot(0, bar, [bar, text] { bar->showMessage(text, 30000); });
+        }
+        return false;
+    }
+
+private:
+    QStatusBar *m_bar;
+    QString m_text;
+};
+
+} // namespace
 
 void attachOutboxStatus(QStatusBar *bar, const std::shared_ptr<RunMirror> &mirror)
 {
@@ -11,7 +42,7 @@ void attachOutboxStatus(QStatusBar *bar, const std::shared_ptr<RunMirror> &mirro
         return;
     auto *label = new QLabel(bar);
     label->setObjectName(QStringLiteral("StudyOutbox"));
-    bar->insertPermanentWidget(0, label);
+    bar->addPermanentWidget(label);
     RunMirror *m = mirror.get();
     const auto update = [label, m] {
         QStringList parts;
@@ -27,7 +58,7 @@ void attachOutboxStatus(QStatusBar *bar, const std::shared_ptr<RunMirror> &mirro
     update();
     const QString warning = m->takeWarning();
     if (!warning.isEmpty())
-        bar->showMessage(warning, 30000);
+        new WarningOnShow(bar, warning);
 }
 
 } // namespace vora

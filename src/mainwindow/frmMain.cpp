@@ -265,9 +265,9 @@ void frmMain::buildStatusBar()
     m_statusTime->setMinimumWidth(px(1000));
     m_statusDate->setMinimumWidth(px(1300));
     sbStatusBar->addWidget(status, 1);
+    attachOutboxStatus(sbStatusBar, m_module.services().mirror); // left of the date
     sbStatusBar->addPermanentWidget(m_statusDate);
     sbStatusBar->addPermanentWidget(m_statusTime);
-    attachOutboxStatus(sbStatusBar, m_module.services().mirror);
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
