@@ -52,6 +52,8 @@ QStringList hundredRunLines(const QString &name, int runs = 100, bool withStimul
 
 QJsonObject dataCoreFigures(const QString &dataToolPath);
 QJsonObject randomnessFigures();
+// summary --pooled and report over 100 files of 100 runs, as whole processes.
+QJsonObject reportFigures(const QString &dataToolPath);
 // The figures taken through the real windows; each is null with a reason when not ready.
 QJsonObject windowFigures();
 // The child that takes them: vora-bench --window-session prints one JSON line.

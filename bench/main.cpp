@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("qt"), QString::fromLatin1(qVersion())},
     });
     root.insert(QStringLiteral("data_core"), vorabench::dataCoreFigures(dataTool));
+    root.insert(QStringLiteral("report"), vorabench::reportFigures(dataTool));
     root.insert(QStringLiteral("randomness"), vorabench::randomnessFigures());
     root.insert(QStringLiteral("windows"), vorabench::windowFigures());
 

@@ -3,7 +3,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer (clang 14, libFuzzer), then the whole test
 # suite built with -fsanitize=address,undefined (GCC) and run through CTest.
 #   FUZZ_SECONDS  seconds per fuzz target (default 30)
-#   SKIP_FUZZ=1 / SKIP_ASAN=1  leave a part out
+#   SKIP_FUZZ=1 / SKIP_ASAN=1 / SKIP_BROWSER=1  leave a part out
+# Last, a research report made by vora-data is opened in headless chromium
+# (scripts/report-browser-test.sh, which installs chromium when it is missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -101,6 +103,13 @@ if [ "${SKIP_ASAN:-0}" != 1 ]; then
       ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder)
     rm -rf "$nobody_dir"
   fi
+fi
+
+if [ "${SKIP_BROWSER:-0}" != 1 ]; then
+  echo "== report in a real browser"
+  [ -f build/build.ninja ] || cmake -S . -B build -G Ninja >/dev/null
+  cmake --build build --parallel "$jobs" --target vora-data
+  BUILD_DIR=build scripts/report-browser-test.sh
 fi
 
 echo "ci-extra: done in $(( $(date +%s) - start )) s"

@@ -21,10 +21,11 @@ Experiment experimentFromLines(const QString &file, const QStringList &lines)
         e.name = columns(lines.value(first->fileLine - 1), 1, 10).trimmed();
     if (e.name.isEmpty())
         e.name = suffix.hasMatch() ? suffix.captured(1) : base;
-    if (!e.runs.stimulusCode.isEmpty())
-        e.withStimulus = e.runs.stimulusCode != QLatin1String("n");
+    // The program names the file by its stimulus flag; the runs' code decides for other names.
+    if (suffix.hasMatch())
+        e.withStimulus = suffix.captured(2) == QLatin1String("1");
     else
-        e.withStimulus = suffix.hasMatch() && suffix.captured(2) == QLatin1String("1");
+        e.withStimulus = !e.runs.stimulusCode.isEmpty() && e.runs.stimulusCode != QLatin1String("n");
     return e;
 }
 

@@ -19,8 +19,8 @@ struct Experiment {
     bool withStimulus = false;
     RunSet runs;             // every run of the file, in file order
 };
-// `file` names the experiment; a "-0"/"-1" suffix before ".txt" tells whether it has a
-// stimulus when it has no run to tell it.
+// `file` names the experiment; its "-0"/"-1" suffix before ".txt" tells whether it has a
+// stimulus, as the program names its files; other names go by the runs' stimulus code.
 Experiment experimentFromLines(const QString &file, const QStringList &lines);
 
 constexpr int kTrialsPerRun = 100;

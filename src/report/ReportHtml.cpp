@@ -7,6 +7,10 @@
 #include "results/Evaluation.h"
 #include "results/Summary.h"
 
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
 #include <cmath>
 
 namespace vora::report {
@@ -37,6 +41,7 @@ td.num { text-align: right; white-space: nowrap; font-variant-numeric: tabular-n
 figure { margin: 0; break-inside: avoid; }
 figcaption { font-size: 8pt; font-weight: bold; color: #000080; background: #e0e8ff; padding: 0.3mm 1.5mm; }
 svg { display: block; }
+svg.defs { position: absolute; }
 svg text { white-space: pre; font-family: inherit; }
 .warn { color: #a00000; font-weight: bold; }
 .ok { color: #205020; }
@@ -242,9 +247,105 @@ QString experimentsTable(const QVector<Experiment> &experiments, const PooledFig
     return out + QStringLiteral("</table>");
 }
 
-QString figure(const QString &caption, const QString &svg)
+// The charts of a page. Their grids, frames and axis labels repeat from experiment to
+// experiment: every run of drawing elements met in two charts or more is written once, in a
+// hidden <defs> at the top, and drawn where it belongs with <use href="#dN"> (a reference
+// within the page). Everything else is written in place.
+class ChartSet {
+public:
+    // A placeholder for the page; the chart itself is written by resolve().
+    QString add(const QString &svg)
+    {
+        m_charts.append(svg);
+        return QStringLiteral("\x01%1\x01").arg(m_charts.size() - 1);
+    }
+
+    QString resolve(const QString &page)
+    {
+        static const QRegularExpression element(QStringLiteral("<path [^>]*/>|<rect [^>]*/>|<text\\b.*?</text>"));
+        struct Parsed { QString open; QStringList elements; };
+        QVector<Parsed> parsed;
+        QHash<QString, int> seen; // element -> number of charts holding it
+        for (const QString &svg : m_charts) {
+            Parsed p;
+            const int bodyStart = svg.indexOf(QLatin1Char('>')) + 1;
+            p.open = svg.left(bodyStart);
+            QRegularExpressionMatchIterator it = element.globalMatch(svg, bodyStart);
+            while (it.hasNext())
+                p.elements << it.next().captured(0);
+            for (const QString &e : QSet<QString>(p.elements.begin(), p.elements.end()))
+                ++seen[e];
+            parsed.append(p);
+        }
+        // Runs of shared elements, counted over the charts; only runs met twice are worth a definition.
+        auto runsOf = [&](const Parsed &p) {
+            QVector<QPair<bool, QString>> runs; // (shared, text)
+            for (const QString &e : p.elements) {
+                const bool shared = seen.value(e) > 1;
+                if (!runs.isEmpty() && runs.last().first == shared && shared)
+                    runs.last().second += e;
+                else
+                    runs.append({shared, e});
+            }
+            return runs;
+        };
+        QHash<QString, int> runCount;
+        QVector<QVector<QPair<bool, QString>>> allRuns;
+        for (const Parsed &p : parsed) {
+            allRuns.append(runsOf(p));
+            for (const auto &r : allRuns.last())
+                if (r.first)
+                    ++runCount[r.second];
+        }
+        QHash<QString, QString> ids;
+        QString defs;
+        QStringList written;
+        for (int i = 0; i < parsed.size(); ++i) {
+            QString svg = parsed[i].open;
+            for (const auto &r : allRuns[i]) {
+                if (!r.first || runCount.value(r.second) < 2) {
+                    svg += r.second;
+                    continue;
+                }
+                QString id = ids.value(r.second);
+                if (id.isEmpty()) {
+                    id = QStringLiteral("d%1").arg(ids.size());
+                    ids.insert(r.second, id);
+                    defs += QStringLiteral("<g id=\"") + id + QStringLiteral("\">") + r.second + QStringLiteral("</g>");
+                }
+                svg += QStringLiteral("<use href=\"#") + id + QStringLiteral("\"/>");
+            }
+            written << svg + QStringLiteral("</svg>");
+        }
+        const QString defsBlock = defs.isEmpty() ? QString()
+                                                 : QStringLiteral("<svg class=\"defs\" width=\"0\" height=\"0\" aria-hidden=\"true\"><defs>")
+                                                       + defs + QStringLiteral("</defs></svg>");
+        // One pass over the page: "\x02" stands for the definitions, "\x01n\x01" for chart n. Text
+        // from files never holds either: control characters are dropped when escaped.
+        QString out;
+        out.reserve(page.size() + defsBlock.size() + 64 * written.size());
+        for (qsizetype i = 0; i < page.size(); ++i) {
+            const QChar c = page.at(i);
+            if (c == QLatin1Char('\x02')) {
+                out += defsBlock;
+            } else if (c == QLatin1Char('\x01')) {
+                const qsizetype end = page.indexOf(QLatin1Char('\x01'), i + 1);
+                out += written.value(page.mid(i + 1, end - i - 1).toInt());
+                i = end;
+            } else {
+                out += c;
+            }
+        }
+        return out;
+    }
+
+private:
+    QStringList m_charts;
+};
+
+QString figure(const QString &caption, const QString &chart)
 {
-    return QStringLiteral("<figure><figcaption>") + escapeXml(caption) + QStringLiteral("</figcaption>") + svg
+    return QStringLiteral("<figure><figcaption>") + escapeXml(caption) + QStringLiteral("</figcaption>") + chart
            + QStringLiteral("</figure>");
 }
 
@@ -255,7 +356,7 @@ QString modelTitle(const ChartModel &m)
     return t.trimmed();
 }
 
-QString experimentSection(const Experiment &e, int index, const ReportOptions &o)
+QString experimentSection(const Experiment &e, int index, const ReportOptions &o, ChartSet &charts)
 {
     const Lang lang = o.lang;
     const RunSet &runs = e.runs;
@@ -312,21 +413,21 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     out += QStringLiteral("<div class=\"charts\">");
     const ChartModel segment = segmentChart(shown.segmentHits, true);
     out += figure(modelTitle(segment) + tr(lang, "（ラン %1）", " (run %1)").arg(shown.number),
-                  chartSvg(segment, QStringLiteral("segment"), kChartScale));
+                  charts.add(chartSvg(segment, QStringLiteral("segment"), kChartScale)));
     const ChartModel deviation = deviationChart(runs.segmentTotal, runs.runsRead, true);
-    out += figure(modelTitle(deviation), chartSvg(deviation, QStringLiteral("deviation"), kChartScale));
+    out += figure(modelTitle(deviation), charts.add(chartSvg(deviation, QStringLiteral("deviation"), kChartScale)));
     if (e.withStimulus) {
         const ChartModel around = aroundStimulusChart(aroundStimulusCounts(runs), runs.runsRead, true);
-        out += figure(modelTitle(around), chartSvg(around, QStringLiteral("stimulus"), kChartScale));
+        out += figure(modelTitle(around), charts.add(chartSvg(around, QStringLiteral("stimulus"), kChartScale)));
     }
     const ChartModel overview = overviewChart(runs.runs);
-    out += figure(modelTitle(overview), chartSvg(overview, QStringLiteral("overview"), kChartScale));
+    out += figure(modelTitle(overview), charts.add(chartSvg(overview, QStringLiteral("overview"), kChartScale)));
     const ChartModel trials = perTrialChart(perTrialCounts(runs), runs.runsRead, false);
-    out += figure(modelTitle(trials), chartSvg(trials, QStringLiteral("trials"), kChartScale));
+    out += figure(modelTitle(trials), charts.add(chartSvg(trials, QStringLiteral("trials"), kChartScale)));
     out += figure(tr(lang, "ランの一致数の分布と二項分布の期待値", "Run scores against Binomial(100, 0.5)"),
-                  histogramSvg(runs, lang, kChartScale));
+                  charts.add(histogramSvg(runs, lang, kChartScale)));
     out += figure(tr(lang, "一致数の累積偏差と 1 % 限界（±2.58σ）", "Cumulative deviation of hits with the 1 % envelope (±2.58σ)"),
-                  cumulativeSvg(runs, lang, kChartScale));
+                  charts.add(cumulativeSvg(runs, lang, kChartScale)));
     out += QStringLiteral("</div>");
 
     // The run memos.
@@ -392,7 +493,7 @@ QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &
                           "<title>%2</title><style>")
                .arg(isJa(lang) ? QStringLiteral("ja") : QStringLiteral("en"), tr(lang, "VORA 実験レポート", "VORA experiment report"));
     out += QString::fromUtf8(kStyle);
-    out += QStringLiteral("</style></head><body>");
+    out += QStringLiteral("</style></head><body>\x02");
     out += QStringLiteral("<h1>%1</h1><p class=\"meta\">%2</p>")
                .arg(tr(lang, "VORA 実験レポート", "VORA experiment report"),
                     tr(lang, "作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4", "Made %1 · %2 experiments · %3 runs · %4 trials")
@@ -418,10 +519,11 @@ QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &
     out += experimentsTable(experiments, f, lang);
     out += QStringLiteral("</section>");
 
+    ChartSet charts;
     for (int i = 0; i < experiments.size(); ++i)
-        out += experimentSection(experiments.at(i), i, o);
+        out += experimentSection(experiments.at(i), i, o, charts);
     out += QStringLiteral("</body></html>\n");
-    return out;
+    return charts.resolve(out);
 }
 
 QByteArray reportBytes(const QVector<Experiment> &experiments, const ReportOptions &options)

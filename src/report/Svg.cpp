@@ -49,7 +49,7 @@ LabelDesign labelDesign(const QString &control)
 // Consecutive drawing items of one style become one <path>.
 class PathWriter {
 public:
-    explicit PathWriter(QString &out) : m_out(out) {}
+    explicit PathWriter(QString &out, int decimals = 2) : m_out(out), m_decimals(decimals) {}
     ~PathWriter() { flush(); }
 
     void begin(const QString &style)
@@ -62,18 +62,18 @@ public:
     }
     void moveTo(double x, double y)
     {
-        m_d += QLatin1Char('M') + shortNumber(x) + QLatin1Char(' ') + shortNumber(y);
+        m_d += QLatin1Char('M') + shortNumber(x, m_decimals) + QLatin1Char(' ') + shortNumber(y, m_decimals);
         m_last = {x, y};
         m_hasLast = true;
     }
     void lineTo(double x, double y)
     {
         if (std::fabs(x - m_last.x()) < 1e-9)
-            m_d += QLatin1Char('V') + shortNumber(y);
+            m_d += QLatin1Char('V') + shortNumber(y, m_decimals);
         else if (std::fabs(y - m_last.y()) < 1e-9)
-            m_d += QLatin1Char('H') + shortNumber(x);
+            m_d += QLatin1Char('H') + shortNumber(x, m_decimals);
         else
-            m_d += QLatin1Char('L') + shortNumber(x) + QLatin1Char(' ') + shortNumber(y);
+            m_d += QLatin1Char('L') + shortNumber(x, m_decimals) + QLatin1Char(' ') + shortNumber(y, m_decimals);
         m_last = {x, y};
     }
     // A segment; joined to the previous one when it starts where that one ended.
@@ -90,6 +90,13 @@ public:
         lineTo(x2, y2);
         lineTo(x1, y2);
         m_d += QLatin1Char('Z');
+        m_hasLast = false;
+    }
+    // A small square by relative moves: shorter than four absolute corners.
+    void square(double x, double y, double side)
+    {
+        moveTo(x, y);
+        m_d += QStringLiteral("h%1v%1h-%1z").arg(shortNumber(side));
         m_hasLast = false;
     }
     // A dot: a zero-length stroke with round caps, as wide as the dot.
@@ -110,6 +117,7 @@ public:
 
 private:
     QString &m_out;
+    int m_decimals;
     QString m_style;
     QString m_d;
     QPointF m_last;
@@ -232,30 +240,55 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
     title.remove(QChar(0x3000));
     QString out = svgOpen(kind, width, height, scale, title);
     {
-        PathWriter paths(out);
-        for (const ChartItem &item : model.items) {
+        // Items are painted grouped by style, each style at the place of its first item: the
+        // later layers (black over grey, points over grid) stay on top, and one path per style
+        // keeps a report of a hundred experiments small.
+        auto styleOf = [](const ChartItem &item) {
             const QString colour = colourText(item.colour);
             const double pen = std::max(1, item.penWidth) * kMmPerPixel;
             switch (item.kind) {
             case ChartItem::Line: {
                 const bool slanted = std::fabs(item.p1.x() - item.p2.x()) > 1e-9 && std::fabs(item.p1.y() - item.p2.y()) > 1e-9;
-                paths.begin(strokeStyle(colour, pen, slanted));
-                paths.segment(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
-                break;
+                return strokeStyle(colour, pen, slanted);
             }
             case ChartItem::Outline:
-                paths.begin(strokeStyle(colour, pen, false));
+                return strokeStyle(colour, pen, false);
+            case ChartItem::FilledRect:
+                return QStringLiteral("fill=\"") + colour + QStringLiteral("\" stroke=\"none\"");
+            case ChartItem::Circle:
+                return strokeStyle(colour, 2.0 * item.radius + pen, true);
+            }
+            return QString();
+        };
+        QVector<QString> styles;
+        QHash<QString, int> rank;
+        QVector<int> order;
+        for (const ChartItem &item : model.items) {
+            styles.append(styleOf(item));
+            if (!rank.contains(styles.last()))
+                rank.insert(styles.last(), rank.size());
+            order.append(order.size());
+        }
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return rank.value(styles[a]) < rank.value(styles[b]); });
+
+        PathWriter paths(out);
+        for (int index : order) {
+            const ChartItem &item = model.items.at(index);
+            paths.begin(styles.at(index));
+            switch (item.kind) {
+            case ChartItem::Line:
+                paths.segment(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
+                break;
+            case ChartItem::Outline:
                 if (std::fabs(item.p1.x() - item.p2.x()) < 1e-9 || std::fabs(item.p1.y() - item.p2.y()) < 1e-9)
                     paths.segment(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
                 else
                     paths.rect(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
                 break;
             case ChartItem::FilledRect:
-                paths.begin(QStringLiteral("fill=\"") + colour + QStringLiteral("\" stroke=\"none\""));
                 paths.rect(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
                 break;
             case ChartItem::Circle:
-                paths.begin(strokeStyle(colour, 2.0 * item.radius + pen, true));
                 paths.dot(item.p1.x(), item.p1.y());
                 break;
             }
@@ -271,7 +304,7 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
                                      colourText(d.backColour));
                 continue;
             }
-            paths.rect(d.left, d.top, d.left + kHitDotSize, d.top + kHitDotSize);
+            paths.square(d.left, d.top, kHitDotSize);
         }
         paths.flush();
         out += memoDots;
@@ -386,7 +419,7 @@ QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
     QString out = svgOpen(QStringLiteral("cumulative"), kReportChartWidth, kReportChartHeight, scale,
                           ja ? QStringLiteral("一致数の累積偏差") : QStringLiteral("Cumulative deviation of hits"));
     {
-        PathWriter p(out);
+        PathWriter p(out, 1);
         p.begin(strokeStyle(QStringLiteral("#c0c0c0"), 0.2, false));
         for (double d = step; d < reach + 1e-9; d += step) {
             p.segment(kLeft, yOf(d), kRight, yOf(d));
@@ -422,7 +455,7 @@ QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
                     if (deviation[j] > deviation[hi])
                         hi = j;
                 }
-                for (qint64 j : {std::min(lo, hi), std::max(lo, hi), end}) {
+                for (qint64 j : {std::min(lo, hi), std::max(lo, hi)}) {
                     const QPointF next(xOf(double(j)), yOf(deviation[j]));
                     p.segment(last.x(), last.y(), next.x(), next.y());
                     last = next;

@@ -138,6 +138,7 @@ void ChartBox::contextMenuEvent(QContextMenuEvent *event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction *save = menu->addAction(saveActionText());
     connect(save, &QAction::triggered, this, [this] { Q_EMIT imageSaveRequested(this); });
+    connect(menu->addAction(reportActionText()), &QAction::triggered, this, &ChartBox::reportSaveRequested);
     // Not exec(): the results view keeps running its timers while the menu is open.
     menu->popup(event->globalPos());
     event->accept();

@@ -31,9 +31,11 @@ public:
     static double mm(double millimetres);
 
     static QString saveActionText() { return QStringLiteral("画像として保存…"); }
+    static QString reportActionText() { return QStringLiteral("レポートを保存…"); }
 
 Q_SIGNALS:
     void imageSaveRequested(vora::ChartBox *box);
+    void reportSaveRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

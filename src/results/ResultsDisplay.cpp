@@ -208,8 +208,10 @@ void ResultsDisplay::Impl::createControls()
     setColours(zone, QColor(), QColor(255, 0, 0));
     pic4->addLabel(QStringLiteral("Label37"), 7, QStringLiteral("有意"));
     pic4->addLabel(QStringLiteral("Label38"), 7, QStringLiteral("有意"));
-    for (ChartBox *box : {pic1, pic2, pic4})
+    for (ChartBox *box : {pic1, pic2, pic4}) {
         connect(box, &ChartBox::imageSaveRequested, this, [this](ChartBox *b) { saveChartImage(b); });
+        connect(box, &ChartBox::reportSaveRequested, this, [this] { host.saveReport(); });
+    }
 
     // The dots of the per-run chart, and the legend dot of its hint (element 0).
     const int dotPx = qMax(4, qRound(ChartBox::mm(kHitDotMm)));

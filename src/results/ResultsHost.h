@@ -19,6 +19,7 @@ public:
     virtual void armLayoutTimer() = 0;        // Timer3 (one shot)
     virtual void stopAnimationTimer() = 0;    // Timer2
     virtual void clearBackgroundPicture() {}  // the results are shown on a plain window
+    virtual void saveReport() {}              // the research report of the experiment shown
 };
 
 } // namespace vora

@@ -5,6 +5,7 @@
 #include "results/ResultsDisplay.h"
 #include "run/ExperimentWindow.h"
 #include "run/Instructions.h"
+#include "run/ReportSave.h"
 #include "run/StimulusEpisode.h"
 #include "startup/Module1.h"
 #include "study/SealWriter.h"
@@ -782,6 +783,11 @@ void toushiJikken::reopenWindowAfterMemo()
 {
     ReloadAfterMemo = 1;
     m_module.showExperimentWindow();
+}
+
+void toushiJikken::saveReport()
+{
+    saveExperimentReport(this, m_module);
 }
 
 void toushiJikken::showMainWindow()

@@ -107,6 +107,7 @@ public:
     void stopAnimationTimer() override;
     // The results are drawn on a plain window.
     void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
+    void saveReport() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -139,6 +139,7 @@ private Q_SLOTS:
     void feedbackBoxMovesOnlyBeforeResults();
     void chartSavedAsPicture();
     void chartSaveFailureIsReported();
+    void reportSavedFromResultsView();
     void panelClickPutsItAway();
 };
 
@@ -672,8 +673,9 @@ void TestResults::chartSavedAsPicture()
     QApplication::sendEvent(chart, &menuEvent);
     auto *menu = chart->findChild<QMenu *>(QStringLiteral("ChartMenu"));
     QVERIFY(menu);
-    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().size(), 2);
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("画像として保存…"));
+    QCOMPARE(menu->actions().last()->text(), QStringLiteral("レポートを保存…"));
     menu->actions().first()->trigger();
     menu->close();
 
@@ -700,6 +702,45 @@ void TestResults::chartSaveFailureIsReported()
     QVERIFY(b.ts.dialogs->last()->text.startsWith(QStringLiteral("グラフの画像を保存できませんでした。")));
     // Cancelling the dialog writes nothing and says nothing.
     Q_EMIT chart->imageSaveRequested(chart);
+    QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
+}
+
+void TestResults::reportSavedFromResultsView()
+{
+    Bench b;
+    b.writeRuns({50, 63, 45}, {{2, QStringLiteral("集中<BR>できた")}});
+    b.open(2);
+    auto *chart = b.find<ChartBox>("Picture4");
+    const QString target = b.ts.path(QStringLiteral("Test_report.html"));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+
+    // A failed write is told and leaves the earlier file as it was.
+    b.ts.dialogs->fileAnswers.enqueue(b.ts.path(QStringLiteral("no/such/folder/report")));
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(20, 20), chart->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(chart, &menuEvent);
+    auto *menu = chart->findChild<QMenu *>(QStringLiteral("ChartMenu"));
+    QVERIFY(menu);
+    menu->actions().last()->trigger();
+    menu->close();
+    QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
+    QVERIFY(b.ts.dialogs->last()->text.startsWith(QStringLiteral("レポートを保存できませんでした。")));
+
+    b.ts.dialogs->fileAnswers.enqueue(b.ts.path(QStringLiteral("Test_report")));
+    Q_EMIT chart->reportSaveRequested();
+    const testing::DialogRecord &asked = b.ts.dialogs->records.at(b.ts.dialogs->records.size() - 1);
+    QCOMPARE(asked.text, QStringLiteral("レポートを保存"));
+    QCOMPARE(asked.defaultText, target);
+    QFile saved(target);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(saved.readAll());
+    // The whole experiment, in UTF-8, with the browsed run's segment chart and its memo.
+    QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
+    QVERIFY(html.contains(QStringLiteral("◆全ラン平均一致数=52.6、ラン数=3")));
+    QVERIFY(html.contains(QStringLiteral("今回の試行部分ごとの結果（ラン 2）")));
+    QVERIFY(html.contains(QStringLiteral("集中<br>できた")));
+    QCOMPARE(html.count(QStringLiteral("<svg class=\"chart\"")), 7);
     QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
 }
 

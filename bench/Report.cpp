@@ -1,0 +1,108 @@
+// The research report: summary --pooled and report over 100 files of 100 runs, each timed as
+// a whole vora-data process, and the size of the page.
+#include "BenchSupport.h"
+
+#include "registry/RunRecord.h"
+#include "toolkit/FileStore.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <random>
+
+namespace vorabench {
+
+namespace {
+
+constexpr int kFiles = 100;
+constexpr int kRuns = 100;
+
+// Experiment k: 100 runs of pseudo-random targets and answers of its own, a memo every 7th run.
+QStringList experimentLines(int k)
+{
+    std::mt19937 gen(20090425u + unsigned(k));
+    std::bernoulli_distribution bit(0.5);
+    QStringList lines;
+    for (int n = 1; n <= kRuns; ++n) {
+        vora::RunRecord r;
+        r.experimentName = QStringLiteral("B%1").arg(k, 3, 10, QLatin1Char('0'));
+        r.date = QStringLiteral("2009/%1/%2").arg(4 + n / 28, 2, 10, QLatin1Char('0')).arg(1 + n % 28, 2, 10, QLatin1Char('0'));
+        r.startTime = QStringLiteral("14:30");
+        r.stimulusCode = QStringLiteral("S");
+        r.hitDisplayCode = QStringLiteral("D");
+        for (int t = 0; t < 100; ++t) {
+            const QChar target = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
+            const QChar input = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
+            r.targets += target;
+            r.inputs += input;
+            if (target == input) {
+                ++r.hits;
+                ++r.segmentHits[t / 20];
+            }
+        }
+        r.stimulusTrials[0] = 31 + n % 39;
+        if (n % 7 == 0) {
+            r.hasMemo = true;
+            r.memo = vora::runMemoToFileForm(QStringLiteral("集中できた\r\n%1回目").arg(n));
+        }
+        lines << r.toLine();
+    }
+    return lines;
+}
+
+// Median wall time of `runs` whole processes after one warm-up; null with a reason on failure.
+QJsonValue processMs(const QString &tool, const QStringList &args, int runs)
+{
+    std::vector<double> ms;
+    QElapsedTimer timer;
+    for (int i = 0; i < runs + 1; ++i) {
+        QProcess p;
+        p.setStandardOutputFile(QProcess::nullDevice());
+        timer.start();
+        p.start(tool, args);
+        if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+            p.kill();
+            p.waitForFinished();
+            return notMeasured(QStringLiteral("vora-data %1 failed").arg(args.value(0)));
+        }
+        if (i > 0)
+            ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return rounded(median(ms), 1);
+}
+
+} // namespace
+
+QJsonObject reportFigures(const QString &dataToolPath)
+{
+    QJsonObject out;
+    if (dataToolPath.isEmpty() || !QFileInfo(dataToolPath).isExecutable()) {
+        out.insert(QStringLiteral("summary_pooled_ms"), notMeasured(QStringLiteral("vora-data not built at ") + dataToolPath));
+        return out;
+    }
+    QTemporaryDir dir;
+    vora::FileStore files;
+    QStringList paths;
+    for (int k = 0; k < kFiles; ++k) {
+        const QString path = dir.filePath(QStringLiteral("B%1-1.txt").arg(k, 3, 10, QLatin1Char('0')));
+        if (!files.replaceAll(path, experimentLines(k)).ok) {
+            out.insert(QStringLiteral("summary_pooled_ms"), notMeasured(QStringLiteral("could not write the data files")));
+            return out;
+        }
+        paths << path;
+    }
+    out.insert(QStringLiteral("files"), kFiles);
+    out.insert(QStringLiteral("runs_per_file"), kRuns);
+    constexpr int kProcessRuns = 5;
+    out.insert(QStringLiteral("summary_pooled_ms"), processMs(dataToolPath, QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + paths, kProcessRuns));
+    const QString html = dir.filePath(QStringLiteral("report.html"));
+    out.insert(QStringLiteral("report_ms"),
+               processMs(dataToolPath, QStringList{QStringLiteral("report")} + paths + QStringList{QStringLiteral("-o"), html}, kProcessRuns));
+    out.insert(QStringLiteral("report_html_bytes"), QFileInfo(html).size());
+    out.insert(QStringLiteral("processes"), kProcessRuns);
+    return out;
+}
+
+} // namespace vorabench
