@@ -169,7 +169,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         m_c.Check1->show();
     }
     m_c.Command13->setEnabled(data.runCount() > 0);
-    // A broken seal does not stop anything (the check above is the gate); it is said once here.
+    // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
     if (const QString broken = study::brokenSealMessage(path); !broken.isEmpty())
         s.dialogs->message(m_c.window, broken, MsgButtons::Ok, MsgIcon::Exclamation);
 }
