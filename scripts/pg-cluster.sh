@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A private PostgreSQL cluster for the study-database tests: its own folder, loopback only,
 # password authentication, run as an unprivileged user (PostgreSQL refuses root).
-#   scripts/pg-cluster.sh start DIR [PORT]   creates and starts it; prints the connection string
+#   scripts/pg-cluster.sh start DIR [PORT]   creates (when new) and starts it; prints the connection string
 #   scripts/pg-cluster.sh stop DIR           stops it (the folder stays for the caller to remove)
 # The superuser is "vora" with password "vora-test"; the database is "vora".
 set -euo pipefail
@@ -29,17 +29,24 @@ as_user() {
 
 case "$cmd" in
   start)
-    mkdir -p "$dir"
-    [ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$dir"
-    chmod 700 "$dir"
-    pw="$dir/pw"
-    as_user bash -c "umask 077; printf 'vora-test\n' > '$pw'"
-    as_user "$bin/initdb" -D "$dir/data" -U vora --pwfile="$pw" --auth=scram-sha-256 \
-      -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1
+    # A folder that already holds a cluster (stopped earlier) is started again as it is.
+    fresh=0
+    if [ ! -d "$dir/data" ]; then
+      fresh=1
+      mkdir -p "$dir"
+      [ "$(id -u)" -eq 0 ] && chown nobody:nogroup "$dir"
+      chmod 700 "$dir"
+      pw="$dir/pw"
+      as_user bash -c "umask 077; printf 'vora-test\n' > '$pw'"
+      as_user "$bin/initdb" -D "$dir/data" -U vora --pwfile="$pw" --auth=scram-sha-256 \
+        -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1
+    fi
     as_user "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
       -o "-c listen_addresses=127.0.0.1 -c port=$port -c unix_socket_directories='$dir' -c fsync=off" start >/dev/null
-    PGPASSWORD=vora-test as_user "$bin/psql" -h 127.0.0.1 -p "$port" -U vora -d postgres -qAt \
-      -c "CREATE DATABASE vora" >/dev/null
+    if [ "$fresh" -eq 1 ]; then
+      PGPASSWORD=vora-test as_user "$bin/psql" -h 127.0.0.1 -p "$port" -U vora -d postgres -qAt \
+        -c "CREATE DATABASE vora" >/dev/null
+    fi
     echo "host=127.0.0.1 port=$port dbname=vora user=vora password=vora-test sslmode=disable"
     ;;
   stop)

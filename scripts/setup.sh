@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-psql
           fonts-ipafont-gothic xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "mainwindow/Windows.h"
 #include "startup/Module1.h"
+#include "study/mirror/StudyMirror.h"
 #include "toolkit/Fonts.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(true);
     vora::fonts::install();
 
-    vora::Module1 module(vora::Services::production());
+    vora::Services services = vora::Services::production();
+    services.mirror = vora::study::StudyMirror::fromSettings(services.paths);
+    vora::Module1 module(services);
     vora::registerWindows(module);
     module.start();
     return app.exec();

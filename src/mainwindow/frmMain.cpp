@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "mainwindow/BackgroundPictures.h"
+#include "mainwindow/OutboxStatus.h"
 #include "mainwindow/ResultsEntry.h"
 #include "mainwindow/UpdateNotice.h"
 #include "registry/DataFile.h"
@@ -275,6 +276,7 @@ void frmMain::buildStatusBar()
     m_statusTime->setMinimumWidth(px(1000));
     m_statusDate->setMinimumWidth(px(1300));
     sbStatusBar->addWidget(status, 1);
+    attachOutboxStatus(sbStatusBar, m_module.services().mirror); // left of the date
     sbStatusBar->addPermanentWidget(m_statusDate);
     sbStatusBar->addPermanentWidget(m_statusTime);
     m_clockTimer = new QTimer(this);

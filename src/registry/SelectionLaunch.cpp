@@ -4,6 +4,7 @@
 #include "registry/MainControls.h"
 #include "registry/NameList.h"
 #include "startup/Module1.h"
+#include "study/Seal.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -139,7 +140,8 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     QString suffix = st.StimulusFileSuffix.toText();
     if (suffix != QLatin1String("0"))
         suffix = QStringLiteral("1");
-    const DataFileContents data = loadDataFile(*s.files, dataFilePath(s.paths, name, suffix));
+    const QString path = dataFilePath(s.paths, name, suffix);
+    const DataFileContents data = loadDataFile(*s.files, path);
     if (!data.readOk) {
         // A file that cannot be read cannot be checked, and runs must not be added to it.
         m_c.Command10->setEnabled(false);
@@ -168,6 +170,9 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         m_c.Check1->show();
     }
     m_c.Command13->setEnabled(data.runCount() > 0);
+    // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
+    if (const QString broken = study::brokenSealMessage(path); !broken.isEmpty())
+        s.dialogs->message(m_c.window, broken, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 void SelectionLaunch::refuseDamagedData()

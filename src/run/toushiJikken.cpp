@@ -8,6 +8,7 @@
 #include "run/ReportSave.h"
 #include "run/StimulusEpisode.h"
 #include "startup/Module1.h"
+#include "study/SealWriter.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Units.h"
 #include "toolkit/Version.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -741,8 +743,15 @@ bool toushiJikken::saveRun()
     const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
 
     for (;;) {
-        const FileResult result = appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
+        const study::SavedRun saved = study::appendAndSealRun(*sv.files, path, m_unsavedLine, QDateTime::currentDateTime(), [&] {
+            return appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
+        });
+        const FileResult &result = saved.append;
         if (result.ok) {
+            if (!saved.seal.message.isEmpty()) // saved all the same; vora-data seal can seal it later
+                sv.dialogs->message(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation);
+            if (sv.mirror)
+                sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
             m_unsavedLine.clear();
             return true;
         }

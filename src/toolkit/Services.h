@@ -6,6 +6,7 @@
 #include "toolkit/Network.h"
 #include "toolkit/Platform.h"
 #include "toolkit/Random.h"
+#include "toolkit/RunMirror.h"
 #include "toolkit/Timing.h"
 
 #include <memory>
@@ -25,6 +26,8 @@ struct Services {
     std::shared_ptr<Process> process;
     std::shared_ptr<Network> network;
     Timing timing;
+    // Copies saved runs to the study database; null when the program works alone.
+    std::shared_ptr<RunMirror> mirror;
 
     static Services production();
 };

@@ -44,6 +44,7 @@ private Q_SLOTS:
     void everyControlFitsTheWindow();
     void statusBarShowsDateAndTime();
     void backgroundClicksAndFrameDoubleClicks();
+    void statusBarCountsRunsNotYetSent();
 };
 
 void TestMainLoad::firstStartInAnEmptyFolder()
@@ -314,6 +315,36 @@ void TestMainLoad::backgroundClicksAndFrameDoubleClicks()
     f.typeInto(3, QStringLiteral("A"));
     QTest::mouseDClick(f.c().Frame1[3], Qt::LeftButton, {}, QPoint(4, 4));
     QVERIFY(f.state().BackgroundImagePath.toText().endsWith(QStringLiteral("yama3.jpg")));
+}
+
+void TestMainLoad::statusBarCountsRunsNotYetSent()
+{
+    {
+        MainFixture f; // working alone: no note at all
+        f.open();
+        QVERIFY(!f.find<QLabel>(QStringLiteral("StudyOutbox")));
+    }
+    MainFixture f;
+    auto mirror = std::make_shared<FakeMirror>();
+    mirror->warning = QStringLiteral("settings readable by others");
+    f.module.services().mirror = mirror;
+    mirror->set(2, 0, QStringLiteral("server down"));
+    frmMain &w = f.open();
+    w.show();
+    auto *note = f.find<QLabel>(QStringLiteral("StudyOutbox"));
+    QVERIFY(note);
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("未送信 2件"));
+    QCOMPARE(note->toolTip(), QStringLiteral("server down"));
+    QTRY_COMPARE(f.find<QStatusBar>(QStringLiteral("sbStatusBar"))->currentMessage(), QStringLiteral("settings readable by others"));
+    mirror->set(0, 1, QString());
+    QCOMPARE(note->text(), QStringLiteral("送信不可 1件"));
+    mirror->set(0, 0, QString());
+    QVERIFY(!note->isVisible());
+    // The warning is given once, not at every load of the window.
+    f.open();
+    QTest::qWait(0);
+    QVERIFY(f.find<QStatusBar>(QStringLiteral("sbStatusBar"))->currentMessage().isEmpty());
 }
 
 QTEST_MAIN(TestMainLoad)

@@ -1,6 +1,7 @@
 #include "MainWindowHelpers.h"
 #include "mainwindow/ResultsEntry.h"
 #include "registry/SelectionLaunch.h"
+#include "study/SealWriter.h"
 
 #include <QDirIterator>
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void aDamagedFileRestartsAndWritesNothing_data();
     void aDamagedFileRestartsAndWritesNothing();
     void anUnreadableDataFileCannotBeRun();
+    void aBrokenSealIsReportedAndTheRunsStayUsable();
     void memoEditingAndSaving();
     void aMemoTheCodePageCannotHoldIsRefused();
     void uncheckingHidesTheMemo();
@@ -292,6 +294,30 @@ void TestSelection::anUnreadableDataFileCannotBeRun()
     QVERIFY(!f.c().Command10->isEnabled());
     QVERIFY(!f.c().Command13->isEnabled());
     QCOMPARE(f.t.process->restarts, 0);
+}
+
+void TestSelection::aBrokenSealIsReportedAndTheRunsStayUsable()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Sealed"));
+    QStringList lines = runLines(QStringLiteral("Sealed"), 3, 52);
+    f.t.writeLines(QStringLiteral("data/Sealed-1.txt"), lines);
+    const QString path = f.t.path(QStringLiteral("data/Sealed-1.txt"));
+    QVERIFY(study::sealUnsealedRuns(*f.t.files, path, QDateTime::currentDateTime()).ok);
+    f.open();
+    f.select(1);
+    QCOMPARE(f.messages(), 0); // sealed and untouched: nothing to say
+
+    lines[1].replace(10, 10, QStringLiteral("2010/01/01")); // the date: the check cannot see it
+    f.t.writeLines(QStringLiteral("data/Sealed-1.txt"), lines);
+    f.select(1);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
+    QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("第2ラン（データファイルの2行目）")));
+    QCOMPARE(f.t.process->restarts, 0);
+    QVERIFY(f.c().Command13->isEnabled());
+    QVERIFY(f.c().Command10->isEnabled());
+    QCOMPARE(f.state().RunsDone, 3);
 }
 
 void TestSelection::memoEditingAndSaving()

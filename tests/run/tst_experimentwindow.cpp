@@ -1,6 +1,7 @@
 // The experiment window with fake services and shrunk timings: whole runs, keys, feedback,
 // the stimulus episode, the buttons, closing and saving.
 #include "Fakes.h"
+#include "study/Seal.h"
 #include "results/ResultsDisplay.h"
 #include "run/ExperimentWindow.h"
 #include "run/Instructions.h"
@@ -161,7 +162,10 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     QFETCH(int, hour);
     QFETCH(QString, hitDisplay);
     QFETCH(QString, startTime);
-    Rig r(QStringLiteral("n"), hitDisplay);
+    auto mirror = std::make_shared<FakeMirror>();
+    Rig r(QStringLiteral("n"), hitDisplay, [&](Services &sv) { sv.mirror = mirror; });
+    int sealedWhenQueued = -1;
+    mirror->onSaved = [&](const QString &path) { sealedWhenQueued = study::verifyDataFile(path).sealedRuns(); };
     r.ts.clock->setTime(hour, 30, 12);
     const QString targets = pattern(7);
     const QString inputs = pattern(11);
@@ -191,6 +195,16 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     QCOMPARE(r.ts.readLines(r.dataFile()), QStringList{expected});
     QVERIFY(r.ts.readBytes(r.dataFile()).endsWith("\r\n"));
     QCOMPARE(r.ts.readBytes(r.dataFile()).size(), 263);
+    // Sealed before the results were shown.
+    const study::Verification sealed = study::verifyDataFile(r.ts.path(r.dataFile()));
+    QVERIFY(sealed.intact());
+    QCOMPARE(sealed.sealedRuns(), 1);
+    QVERIFY(sealed.findings.isEmpty());
+    // Queued once for the study database, after the save and the seal.
+    QCOMPARE(mirror->saved.size(), 1);
+    QCOMPARE(mirror->saved.first().first, r.ts.path(r.dataFile()));
+    QCOMPARE(mirror->saved.first().second, expected);
+    QCOMPARE(sealedWhenQueued, 1);
     // The results display took over and reset the run.
     QVERIFY(r.w->results().resultsShown());
     QCOMPARE(r.v().TrialNo, 0);
@@ -609,7 +623,11 @@ void ExperimentWindowTest::failedAppend()
     auto failing = std::make_shared<FailingFileStore>();
     failing->failOpen = true;
     failing->failOnOpenNumber = 1;
-    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) { s.files = failing; });
+    auto mirror = std::make_shared<FakeMirror>();
+    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) {
+        s.files = failing;
+        s.mirror = mirror;
+    });
     for (int a : answers)
         r.ts.dialogs->messageAnswers.enqueue(a ? MsgAnswer::Yes : MsgAnswer::No);
     QString pendingWhileAsked;
@@ -639,6 +657,8 @@ void ExperimentWindowTest::failedAppend()
     QCOMPARE(pendingWhileAsked.mid(60, 100), targets);
 
     const QStringList lines = r.ts.readLines(r.dataFile());
+    // Only a run that is in the file goes to the study database.
+    QCOMPARE(mirror->saved.size(), written ? 1 : 0);
     if (written) {
         QCOMPARE(lines, QStringList{pendingWhileAsked});
         QVERIFY(r.w->results().resultsShown());

@@ -117,6 +117,35 @@ public:
     QList<int> timeouts;
 };
 
+// Records the runs handed to the study database mirror; counts and texts are set by the test.
+class FakeMirror : public RunMirror {
+public:
+    void runSaved(const QString &dataFilePath, const QString &runLine) override
+    {
+        saved.append({dataFilePath, runLine});
+        if (onSaved)
+            onSaved(dataFilePath);
+    }
+    int pendingCount() const override { return pending; }
+    int heldCount() const override { return held; }
+    QString lastProblem() const override { return problem; }
+    QString takeWarning() override { return std::exchange(warning, QString()); }
+    void set(int pendingRuns, int heldRuns, const QString &why)
+    {
+        pending = pendingRuns;
+        held = heldRuns;
+        problem = why;
+        Q_EMIT changed();
+    }
+
+    QList<QPair<QString, QString>> saved; // data file path, run line
+    std::function<void(const QString &)> onSaved;
+    int pending = 0;
+    int held = 0;
+    QString problem;
+    QString warning;
+};
+
 // A file store whose writes fail as a full disk does (ENOSPC): after `failAfterBytes` bytes
 // of the n-th write (counting from 1), or at its start when `failOpen` is set.
 class FailingFileStore : public FileStore {

@@ -1,5 +1,5 @@
 #pragma once
-// The four commands. Each takes the arguments after its own name and returns the exit code.
+// The commands. Each takes the arguments after its own name and returns the exit code.
 #include <QStringList>
 
 #include <cstdio>
@@ -11,6 +11,10 @@ int runSummary(const QStringList &args);
 int runPooledSummary(const QStringList &args);
 int runReport(const QStringList &args);
 int runExport(const QStringList &args);
+// Sends every run of the files to the study database.
+int runPush(const QStringList &args);
+int runSeal(const QStringList &args);
+int runVerify(const QStringList &args);
 // Reads "h s1 s2 s3 s4 s5" lines from `in`.
 int runEvaluate(const QStringList &args, std::FILE *in);
 

@@ -1,7 +1,9 @@
-// vora-data summary --pooled FILE...: the evidence over several experiments as one JSON object.
+// vora-data summary --pooled FILE... | --server CONNINFO [--site NAME]: the evidence over several
+// experiments (data files, or the study database's runs) as one JSON object.
 #include "Commands.h"
 #include "Output.h"
 #include "PooledInput.h"
+#include "ServerOptions.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,19 +70,26 @@ QJsonObject pooledJson(const PooledFigures &f)
 
 int runPooledSummary(const QStringList &args)
 {
+    ServerOptions server;
+    QStringList rest;
+    if (const int bad = server.parse(QStringLiteral("summary --pooled"), args, &rest, false); bad != kExitOk)
+        return bad;
     QStringList paths;
-    for (const QString &a : args) {
+    for (const QString &a : rest) {
         if (a == QLatin1String("--pooled"))
             continue;
         if (a.startsWith(QLatin1Char('-')) && a.size() > 1)
             return usageError(QStringLiteral("summary --pooled: unknown option ") + a);
         paths << a;
     }
-    if (paths.isEmpty())
+    if (server.given && !paths.isEmpty())
+        return usageError(QStringLiteral("summary --pooled: files or --server, not both"));
+    if (paths.isEmpty() && !server.given)
         return usageError(QStringLiteral("summary --pooled: no file given"));
 
     QVector<vora::report::Experiment> experiments;
-    if (const int refused = loadExperiments(paths, &experiments); refused != kExitOk)
+    const int refused = server.given ? loadServerExperiments(server, &experiments) : loadExperiments(paths, &experiments);
+    if (refused != kExitOk)
         return refused;
 
     const PooledFigures f = vora::report::pooledFigures(experiments);

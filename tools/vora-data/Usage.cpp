@@ -9,9 +9,17 @@ QString voradata::usageText()
         "  vora-data check FILE...               check every run line; exit 0 all good, 1 damaged, 2 unreadable\n"
         "  vora-data summary FILE [--upto N]     the results view's figures and texts as JSON (runs 1..N)\n"
         "  vora-data summary --pooled FILE...    the evidence pooled over experiments, with its audits, as JSON\n"
+        "  vora-data summary --pooled --server CONNINFO [--site NAME]\n"
+        "                                        the same over the runs in the study database\n"
         "  vora-data report FILE... [-o OUT.html] [--lang ja|en]  a self-contained HTML report with charts\n"
         "  vora-data export FILE [--csv|--json]  one row per trial (CSV with header by default)\n"
+        "  vora-data push FILE... --server CONNINFO --site NAME\n"
+        "                                        send every run to the study database (idempotent)\n"
         "  vora-data evaluate                    judge lines \"h s1 s2 s3 s4 s5\" read from standard input\n"
+        "  vora-data seal FILE...                seal the runs not sealed yet (NAME.seal beside NAME.txt)\n"
+        "  vora-data verify [--head] [--expect-head HASH] FILE...\n"
+        "                                        compare the runs with their seal; --head prints the hash to\n"
+        "                                        publish, --expect-head confirms a published one is still in the chain\n"
         "  vora-data --help                      this text\n"
         "Output is UTF-8. Exit code 2 means wrong arguments or an unreadable file.\n");
 }

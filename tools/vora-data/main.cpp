@@ -29,6 +29,12 @@ int main(int argc, char *argv[])
         return runReport(args);
     if (command == QLatin1String("export"))
         return runExport(args);
+    if (command == QLatin1String("push"))
+        return runPush(args);
+    if (command == QLatin1String("seal"))
+        return runSeal(args);
+    if (command == QLatin1String("verify"))
+        return runVerify(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));

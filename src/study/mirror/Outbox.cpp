@@ -1,0 +1,161 @@
+#include "study/mirror/Outbox.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vora::study {
+
+namespace {
+
+const QString kSuffix = QStringLiteral(".json");
+
+QString errnoText()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+Outbox::Outbox(const QString &folder) : m_folder(folder) {}
+
+QString Outbox::folderFor(const AppPaths &paths)
+{
+    return paths.dataFolder() + QStringLiteral("/outbox");
+}
+
+QString Outbox::heldFolder() const
+{
+    return m_folder + QStringLiteral("/held");
+}
+
+QString Outbox::enqueue(const MirrorEntry &entry)
+{
+    const auto failed = [this](const QString &why) {
+        return QStringLiteral("送信待ちの記録を「%1」に書けませんでした。\r\n理由：%2")
+            .arg(QDir::toNativeSeparators(m_folder), why);
+    };
+    if (!QDir().mkpath(m_folder))
+        return failed(QStringLiteral("フォルダを作れません"));
+
+    QJsonObject o;
+    o.insert(QStringLiteral("site"), entry.site);
+    o.insert(QStringLiteral("experiment"), entry.experiment);
+    o.insert(QStringLiteral("run"), entry.run);
+    o.insert(QStringLiteral("record"), entry.record);
+    o.insert(QStringLiteral("seal"), entry.seal.isEmpty() ? QJsonValue() : QJsonValue(entry.seal));
+    const QByteArray bytes = QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
+
+    // The time first, so names sort in queue order; the random tail keeps two instances apart.
+    const QString base = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"))
+                         + QLatin1Char('-') + entry.experiment + QLatin1Char('-') + QString::number(entry.run)
+                         + QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate(), 16);
+    const QString work = m_folder + QStringLiteral("/.") + base + QStringLiteral(".work");
+    const QString target = m_folder + QLatin1Char('/') + base + kSuffix;
+
+    const int fd = ::open(QFile::encodeName(work).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return failed(errnoText());
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const QString why = errnoText();
+    ::close(fd);
+    if (!written) {
+        QFile::remove(work);
+        return failed(why);
+    }
+    if (::rename(QFile::encodeName(work).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString renameWhy = errnoText();
+        QFile::remove(work);
+        return failed(renameWhy);
+    }
+    if (!syncFolder(m_folder))
+        return failed(errnoText());
+    return QString();
+}
+
+QStringList Outbox::pending() const
+{
+    QStringList out;
+    const QDir dir(m_folder);
+    for (const QString &name : dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name))
+        out.append(dir.filePath(name));
+    return out;
+}
+
+int Outbox::heldCount() const
+{
+    return int(QDir(heldFolder()).entryList({QStringLiteral("*") + kSuffix}, QDir::Files).size());
+}
+
+std::optional<MirrorEntry> Outbox::read(const QString &file) const
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024)
+        return std::nullopt;
+    QJsonParseError err{};
+    const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &err);
+    if (err.error != QJsonParseError::NoError || !doc.isObject())
+        return std::nullopt;
+    const QJsonObject o = doc.object();
+    MirrorEntry e;
+    e.site = o.value(QStringLiteral("site")).toString();
+    e.experiment = o.value(QStringLiteral("experiment")).toString();
+    e.run = o.value(QStringLiteral("run")).toInt();
+    e.record = o.value(QStringLiteral("record")).toString();
+    e.seal = o.value(QStringLiteral("seal")).toString();
+    if (!isValidSiteName(e.site) || e.experiment.isEmpty() || e.run < 1 || e.record.size() != 261)
+        return std::nullopt;
+    return e;
+}
+
+bool Outbox::remove(const QString &file)
+{
+    // Another instance may have delivered it first.
+    return QFile::remove(file) || !QFile::exists(file);
+}
+
+bool Outbox::hold(const QString &file)
+{
+    if (!QDir().mkpath(heldFolder()))
+        return false;
+    const QString to = heldFolder() + QLatin1Char('/') + QFileInfo(file).fileName();
+    return ::rename(QFile::encodeName(file).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace vora::study

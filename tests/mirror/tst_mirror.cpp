@@ -1,0 +1,413 @@
+// The study database mirror: settings, outbox and sender against a real PostgreSQL server,
+// and vora-data push. The server cases need VORA_TEST_PG (a libpq connection string to a
+// scratch database, as scripts/pg-cluster.sh prints it) and skip without it; the restart case
+// also needs VORA_TEST_PG_DIR, the cluster folder that scripts/pg-cluster.sh manages.
+#include "Fakes.h"
+
+#include "registry/DataFile.h"
+#include "registry/RunRecord.h"
+#include "study/SealWriter.h"
+#include "study/mirror/RunSeal.h"
+#include "study/mirror/StudyDatabase.h"
+#include "study/mirror/StudyMirror.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace vora;
+using namespace vora::study;
+
+namespace {
+
+const int kWait = 60000; // bound on waiting for the sender thread; not a timing assertion
+
+QString serverConn()
+{
+    return qEnvironmentVariable("VORA_TEST_PG");
+}
+
+// A site of its own for each case, so cases and repeated runs never see each other's rows.
+QString freshSite(const char *tag)
+{
+    return QStringLiteral("%1-%2").arg(QLatin1String(tag)).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                  QLatin1Char('0'));
+}
+
+QString randomLine(QRandomGenerator &rng, const QString &name)
+{
+    RunRecord r;
+    r.experimentName = name;
+    r.date = QStringLiteral("2026/12/08");
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = QStringLiteral("S");
+    r.hitDisplayCode = QStringLiteral("D");
+    r.stimulusTrials = {int(rng.bounded(31, 70)), 0, 0, 0, 0};
+    for (int i = 0; i < 100; ++i) {
+        const QChar t = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
+        const QChar in = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
+        r.targets += t;
+        r.inputs += in;
+        if (t == in) {
+            ++r.hits;
+            ++r.segmentHits[size_t(i / 20)];
+        }
+    }
+    return r.toLine();
+}
+
+// A raw connection of the test's own, to look at the table independently of the code under test.
+class Peek {
+public:
+    Peek()
+    {
+        QString error;
+        const ConnInfo c = ConnInfo::parse(serverConn(), &error);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("peek"));
+        db.setHostName(c.value(QStringLiteral("host")));
+        db.setPort(c.value(QStringLiteral("port")).toInt());
+        db.setDatabaseName(c.value(QStringLiteral("dbname")));
+        db.setUserName(c.value(QStringLiteral("user")));
+        db.setPassword(c.password());
+    }
+    ~Peek() { QSqlDatabase::removeDatabase(QStringLiteral("peek")); }
+    // run -> record of a site's rows; -1 keys mean the query failed.
+    QMap<QString, QString> rows(const QString &site)
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("peek"));
+        QMap<QString, QString> out;
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT experiment, run, record FROM vora_runs WHERE site = ?"));
+        q.addBindValue(site);
+        if (!q.exec()) {
+            out.insert(QStringLiteral("error"), q.lastError().text());
+            return out;
+        }
+        while (q.next()) {
+            const QString key = q.value(0).toString() + QLatin1Char('/') + q.value(1).toString();
+            // A key met twice would be a doubled run: make it show.
+            out.insert(out.contains(key) ? key + QStringLiteral("(again)") : key, q.value(2).toString());
+        }
+        return out;
+    }
+};
+
+// experiment/run -> seal of a site's rows.
+QMap<QString, QString> storedSeals(const QString &site)
+{
+    QMap<QString, QString> out;
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+    q.prepare(QStringLiteral("SELECT experiment, run, seal FROM vora_runs WHERE site = ?"));
+    q.addBindValue(site);
+    if (q.exec())
+        while (q.next())
+            out.insert(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString(), q.value(2).toString());
+    return out;
+}
+
+struct ToolResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolResult runTool(const QStringList &args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+bool cluster(const QString &command)
+{
+    QString error;
+    const QString port = ConnInfo::parse(serverConn(), &error).value(QStringLiteral("port"));
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QStringLiteral("bash"), {qEnvironmentVariable("VORA_PG_CLUSTER"), command,
+                                     qEnvironmentVariable("VORA_TEST_PG_DIR"), port});
+    return p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+} // namespace
+
+class MirrorTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Appends `count` runs to the experiment's data file and hands each to the mirror as the
+    // experiment window does; returns experiment/run -> record.
+    QMap<QString, QString> saveRuns(testing::TestServices &ts, StudyMirror *mirror, const QString &experiment,
+                                    int count, quint32 seed)
+    {
+        QRandomGenerator rng(seed);
+        QMap<QString, QString> expected;
+        const QString path = ts.services.paths.dataFile(experiment + QStringLiteral(".txt"));
+        const int before = countRuns(*ts.files, path).runs;
+        for (int i = 1; i <= count; ++i) {
+            const QString line = randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))));
+            // Appended and sealed as the experiment window does.
+            const study::SavedRun saved = study::appendAndSealRun(*ts.files, path, line, QDateTime::currentDateTime(), [&] {
+                return appendRunLine(*ts.files, ts.services.paths, path, line);
+            });
+            if (!saved.append || !saved.seal.sealed) {
+                qWarning() << "not saved or sealed:" << saved.append.message << saved.seal.message << line;
+                return {};
+            }
+            if (mirror)
+                mirror->runSaved(path, line);
+            expected.insert(experiment + QLatin1Char('/') + QString::number(before + i), line);
+        }
+        return expected;
+    }
+
+    StudyConfig config(const QString &conn, const QString &site)
+    {
+        return StudyConfig::fromText(conn, site);
+    }
+
+private Q_SLOTS:
+    void settings_data()
+    {
+        QTest::addColumn<QString>("conn");
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("masked");
+
+        QTest::newRow("plain") << "host=db.example dbname=vora user=lab1 password=s3cret sslmode=require"
+                               << "Tokyo_1" << true << "host=db.example dbname=vora user=lab1 password=******** sslmode=require";
+        QTest::newRow("doubled quote") << "host = h  password = 'it''s x'" << "a" << false << "";
+        QTest::newRow("quoted with escapes") << "host=h password='a \\'b\\\\ c' user='x y'" << "a-b"
+                                             << true << "host=h password=******** user='x y'";
+        QTest::newRow("site too long") << "host=h" << QString(33, QLatin1Char('s')) << false << "";
+        QTest::newRow("site 32") << "host=h" << QString(32, QLatin1Char('s')) << true << "host=h";
+        QTest::newRow("site with space") << "host=h" << "lab 1" << false << "";
+        QTest::newRow("site empty") << "host=h" << "" << false << "";
+        QTest::newRow("uri form") << "postgresql://u:pw@h/db" << "a" << false << "";
+        QTest::newRow("open quote") << "host=h password='abc" << "a" << false << "";
+        QTest::newRow("no =") << "host h" << "a" << false << "";
+    }
+
+    void settings()
+    {
+        QFETCH(QString, conn);
+        QFETCH(QString, site);
+        QFETCH(bool, valid);
+        QFETCH(QString, masked);
+        const StudyConfig c = config(conn, site);
+        QCOMPARE(c.valid, valid);
+        if (valid) {
+            QCOMPARE(c.conn.masked(), masked);
+            QVERIFY(c.error.isEmpty());
+        } else {
+            QVERIFY(!c.error.isEmpty());
+        }
+        // No message ever carries the password.
+        for (const QString &text : {c.error, c.conn.masked(), c.conn.mask(QStringLiteral("x ") + c.conn.password())})
+            QVERIFY2(c.conn.password().isEmpty() || !text.contains(c.conn.password()), qPrintable(text));
+    }
+
+    void settingsFile()
+    {
+        testing::TestServices ts;
+        QVERIFY(!StudyMirror::fromSettings(ts.services.paths));  // absent: nothing changes
+
+        // Unreachable on purpose (port 1): nothing must wait on it.
+        ts.writeLines(StudyConfig::fileName(), {QStringLiteral("host=127.0.0.1 port=1 password=hunter22"),
+                                                QStringLiteral("lab1")});
+        const QString file = ts.path(StudyConfig::fileName());
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        StudyConfig c = StudyConfig::load(ts.services.paths);
+        QVERIFY(c.valid);
+        QCOMPARE(c.site, QStringLiteral("lab1"));
+        QVERIFY(c.warning.contains(QStringLiteral("chmod 600")));
+        QVERIFY(!c.warning.contains(QStringLiteral("hunter22")));
+
+        auto mirror = StudyMirror::fromSettings(ts.services.paths, 0);
+        QVERIFY(mirror);
+        QCOMPARE(mirror->takeWarning(), c.warning);
+        QVERIFY(mirror->takeWarning().isEmpty()); // once
+
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QVERIFY(StudyConfig::load(ts.services.paths).warning.isEmpty());
+    }
+
+    void runNumbers()
+    {
+        QRandomGenerator rng(7);
+        const QString a = randomLine(rng, QStringLiteral("A"));
+        const QString b = randomLine(rng, QStringLiteral("A"));
+        const QStringList lines = {QStringLiteral("実験条件=memo"), a, b + QStringLiteral(" a run memo"), a};
+        QCOMPARE(runNumberOf(lines, b), 2);
+        QCOMPARE(runNumberOf(lines, a), 3); // appended last
+        QCOMPARE(runNumberOf(lines, randomLine(rng, QStringLiteral("A"))), 0);
+    }
+
+    // Saved runs arrive exactly once; a run handed over twice is still one row.
+    void mirrorDeliversOnce()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("once");
+        StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+        QMap<QString, QString> expected = saveRuns(ts, &mirror, QStringLiteral("Yama-1"), 3, 1);
+        expected.insert(saveRuns(ts, &mirror, QStringLiteral("Kawa-0"), 2, 2));
+        QCOMPARE(expected.size(), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+        QCOMPARE(mirror.lastProblem(), QString());
+
+        const QString path = ts.services.paths.dataFile(QStringLiteral("Yama-1.txt"));
+        mirror.runSaved(path, expected.value(QStringLiteral("Yama-1/2")));
+        QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected);
+        QCOMPARE(mirror.heldCount(), 0);
+
+        // Each row carries its run's chained hash from the seal file.
+        const QHash<int, QString> local = chainedHashes(path);
+        QCOMPARE(local.size(), 3);
+        const QMap<QString, QString> seals = storedSeals(site);
+        for (int run = 1; run <= 3; ++run)
+            QCOMPARE(seals.value(QStringLiteral("Yama-1/%1").arg(run)), local.value(run));
+    }
+
+    // The server goes down while runs are saved: the outbox keeps them across a restart of
+    // the program, and after the server is back every run arrives once.
+    void serverDownThenBack()
+    {
+        if (serverConn().isEmpty() || qEnvironmentVariableIsEmpty("VORA_TEST_PG_DIR"))
+            QSKIP("VORA_TEST_PG and VORA_TEST_PG_DIR are not set: no server to stop and start");
+        testing::TestServices ts;
+        const QString site = freshSite("down");
+        QMap<QString, QString> expected;
+        {
+            StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+            expected = saveRuns(ts, &mirror, QStringLiteral("Umi-1"), 1, 3);
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+
+            QVERIFY(cluster(QStringLiteral("stop")));
+            QSignalSpy passes(&mirror, &StudyMirror::passFinished);
+            expected.insert(saveRuns(ts, &mirror, QStringLiteral("Umi-1"), 3, 4));
+            QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 3, kWait);
+            QCOMPARE(mirror.pendingCount(), 3);
+            QVERIFY(!mirror.lastProblem().isEmpty());
+        } // the program ends with the runs still queued
+        QVERIFY(cluster(QStringLiteral("start")));
+
+        StudyMirror restarted(config(serverConn(), site), ts.services.paths, 0); // delivers at start
+        QTRY_COMPARE_WITH_TIMEOUT(restarted.pendingCount(), 0, kWait);
+        restarted.retry(); // a second pass finds nothing to send again
+        QSignalSpy passes(&restarted, &StudyMirror::passFinished);
+        QVERIFY(passes.wait(kWait));
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected);
+        QCOMPARE(expected.size(), 4);
+    }
+
+    // A wrong password is reported, never shown, and the local save stands.
+    void wrongPassword()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        QString conn = serverConn();
+        conn.replace(QRegularExpression(QStringLiteral("password=\\S+")), QStringLiteral("password=Wr0ngPass"));
+        StudyMirror mirror(config(conn, freshSite("pw")), ts.services.paths, 0);
+        QSignalSpy passes(&mirror, &StudyMirror::passFinished);
+        const QMap<QString, QString> saved = saveRuns(ts, &mirror, QStringLiteral("Sora-1"), 1, 5);
+        QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 2, kWait); // the start pass and the save's
+        QVERIFY2(mirror.lastProblem().contains(QStringLiteral("password authentication failed")),
+                 qPrintable(mirror.lastProblem()));
+        QVERIFY(!mirror.lastProblem().contains(QStringLiteral("Wr0ngPass")));
+        QCOMPARE(mirror.pendingCount(), 1);
+        QCOMPARE(ts.readLines(QStringLiteral("data/Sora-1.txt")), QStringList(saved.first()));
+    }
+
+    // push back-fills idempotently; a changed record is a conflict and the row stays.
+    void push()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("push");
+        const QMap<QString, QString> expected = saveRuns(ts, nullptr, QStringLiteral("Kumo-1"), 4, 6);
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Kumo-1.txt"));
+        const QStringList args = {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(),
+                                  QStringLiteral("--site"), site};
+
+        ToolResult r = runTool(args);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, file + QStringLiteral(": sent 4, already there 0, conflict 0\n"));
+        r = runTool(args);
+        QCOMPARE(r.out, file + QStringLiteral(": sent 0, already there 4, conflict 0\n"));
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected);
+
+        // Run 3 edited consistently (another date), and a new run 5.
+        QStringList lines = ts.readLines(QStringLiteral("data/Kumo-1.txt"));
+        lines[2].replace(10, 10, QStringLiteral("2026/12/09"));
+        QRandomGenerator rng(9);
+        lines.append(randomLine(rng, QStringLiteral("Kumo")));
+        ts.writeLines(QStringLiteral("data/Kumo-1.txt"), lines);
+        r = runTool(args);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, file + QStringLiteral(":3: run 3 conflicts with the record stored for it (not overwritten)\n")
+                            + file + QStringLiteral(": sent 1, already there 3, conflict 1\n"));
+        QMap<QString, QString> now = expected;
+        now.insert(QStringLiteral("Kumo-1/5"), lines.last());
+        QCOMPARE(peek.rows(site), now);
+
+        // The connection string's password never reaches the terminal.
+        QString wrong = serverConn();
+        wrong.replace(QRegularExpression(QStringLiteral("password=\\S+")), QStringLiteral("password=Wr0ngPass"));
+        r = runTool({QStringLiteral("push"), file, QStringLiteral("--server"), wrong, QStringLiteral("--site"), site});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(QStringLiteral("password authentication failed")));
+        QVERIFY(!(r.out + r.err).contains(QStringLiteral("Wr0ngPass")));
+    }
+
+    // The pooled figures over the database equal those over the same files.
+    void pooledFromServer()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("pool");
+        saveRuns(ts, nullptr, QStringLiteral("Aki-1"), 7, 10);
+        saveRuns(ts, nullptr, QStringLiteral("Fuyu-0"), 5, 11);
+        const QStringList files = {ts.services.paths.dataFile(QStringLiteral("Aki-1.txt")),
+                                   ts.services.paths.dataFile(QStringLiteral("Fuyu-0.txt"))};
+        QCOMPARE(runTool(QStringList{QStringLiteral("push")} + files
+                         + QStringList{QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site})
+                     .exitCode,
+                 0);
+        const ToolResult local = runTool(QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + files);
+        const ToolResult remote = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
+                                           serverConn(), QStringLiteral("--site"), site});
+        QCOMPARE(local.exitCode, 0);
+        QCOMPARE(remote.exitCode, 0);
+        const QJsonObject a = QJsonDocument::fromJson(local.out.toUtf8()).object();
+        const QJsonObject b = QJsonDocument::fromJson(remote.out.toUtf8()).object();
+        QCOMPARE(b.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("runs")).toInt(), 12);
+        QCOMPARE(b.value(QStringLiteral("pooled")), a.value(QStringLiteral("pooled")));
+        QJsonArray perFile = a.value(QStringLiteral("experiments")).toArray();
+        for (int i = 0; i < perFile.size(); ++i) {
+            QJsonObject o = perFile.at(i).toObject();
+            o.insert(QStringLiteral("file"), site + QLatin1Char('/') + QFileInfo(o.value(QStringLiteral("file")).toString()).completeBaseName());
+            perFile[i] = o;
+        }
+        QCOMPARE(b.value(QStringLiteral("experiments")).toArray(), perFile);
+    }
+};
+
+QTEST_GUILESS_MAIN(MirrorTest)
+#include "tst_mirror.moc"

@@ -1,0 +1,108 @@
+// vora-data seal and verify as a researcher runs them: the built tool on a file the program
+// wrote and sealed, through edits, a late seal, a published head and a rewritten chain.
+#include "SealRuns.h"
+
+#include "study/Seal.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using namespace vora;
+using namespace vora::study;
+
+namespace {
+
+struct ToolResult {
+    int exitCode = -1;
+    QString out;
+};
+
+ToolResult runTool(const QStringList &args)
+{
+    QProcess p;
+    p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput())};
+}
+
+} // namespace
+
+class TestSealTool : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void sealVerifyAndThePublishedHead();
+};
+
+void TestSealTool::sealVerifyAndThePublishedHead()
+{
+    QTemporaryDir dir;
+    const AppPaths paths(dir.path());
+    FileStore files;
+    const QString data = dataFilePath(paths, QStringLiteral("Seal"), QStringLiteral("1"));
+    QVERIFY(saveConditionMemo(files, paths, data, QStringLiteral("条件")).ok);
+    for (int n = 1; n <= 3; ++n)
+        QVERIFY(sealtest::saveRun(files, paths, data, sealtest::runLine(n)).seal.sealed);
+    const QString head3 = verifyDataFile(data).headHex();
+    QCOMPARE(head3.size(), 64);
+    const QStringList sound = files.readLines(data).lines;
+    auto edited = [&](int index, int column, const QString &text) {
+        QStringList lines = sound;
+        lines[index].replace(column - 1, text.size(), text);
+        QVERIFY(files.replaceAll(data, lines).ok);
+    };
+
+    struct Step {
+        std::function<void()> before;
+        QStringList args;
+        int exitCode;
+        QString out; // %1: the data file, %2: the head after run 3, %3: the head now, %4: run 3's seal time
+    };
+    const QVector<Step> steps{
+        {nullptr, {QStringLiteral("verify"), data}, 0, QStringLiteral("%1: sealed (3 runs)\n")},
+        {nullptr, {QStringLiteral("verify"), QStringLiteral("--head"), data}, 0, QStringLiteral("%1: head %2 (run 3)\n")},
+        // A consistent edit: the check passes it, the seal does not.
+        {[&] { edited(2, 11, QStringLiteral("2010/01/01")); }, {QStringLiteral("verify"), data}, 1,
+         QStringLiteral("%1:3: run 2 changed since it was sealed (sealed as run 2)\n")},
+        {nullptr, {QStringLiteral("seal"), data}, 1,
+         QStringLiteral("%1:3: run 2 changed since it was sealed (sealed as run 2)\n"
+                        "%1: not sealed: the existing seal does not verify; nothing sealed\n")},
+        {nullptr, {QStringLiteral("verify"), QStringLiteral("--head"), data}, 1,
+         QStringLiteral("%1:3: run 2 changed since it was sealed (sealed as run 2)\n")},
+        // A run the program could not seal, then sealed by hand.
+        {[&] { QVERIFY(files.replaceAll(data, sound + QStringList{sealtest::runLine(4)}).ok); },
+         {QStringLiteral("verify"), data}, 0, QStringLiteral("%1:5: run 4 not sealed\n%1: sealed (3 runs, 1 not sealed)\n")},
+        {nullptr, {QStringLiteral("seal"), data}, 0, QStringLiteral("%1: sealed (4 runs, 1 new); head %3\n")},
+        {nullptr, {QStringLiteral("verify"), QStringLiteral("--expect-head"), head3.toUpper(), data}, 0,
+         QStringLiteral("%1: head %2 found at run 3 (sealed %4)\n")},
+        // Someone with write access edits a run and builds the chain anew: only the head tells.
+        {[&] {
+             edited(2, 11, QStringLiteral("2010/01/01"));
+             QVERIFY(QFile::remove(sealPathFor(data)));
+             QVERIFY(sealUnsealedRuns(files, data, QDateTime::currentDateTime()).ok);
+         },
+         {QStringLiteral("verify"), data}, 0, QStringLiteral("%1: sealed (3 runs)\n")},
+        {nullptr, {QStringLiteral("verify"), QStringLiteral("--expect-head"), head3, data}, 1,
+         QStringLiteral("%1: head %2 is not in the chain: runs sealed before it were rewritten or rolled back\n")},
+        {nullptr, {QStringLiteral("verify"), QStringLiteral("--expect-head"), QStringLiteral("12ab"), data}, 2, QString()},
+    };
+    for (int i = 0; i < steps.size(); ++i) {
+        const Step &step = steps.at(i);
+        if (step.before)
+            step.before();
+        const ToolResult r = runTool(step.args);
+        const Verification now = verifyDataFile(data);
+        const QString sealedAt = now.entries.size() >= 3 ? now.entries.at(2).sealedAt : QString();
+        QString expected = step.out;
+        expected.replace(QLatin1String("%1"), data).replace(QLatin1String("%2"), head3);
+        expected.replace(QLatin1String("%3"), now.headHex()).replace(QLatin1String("%4"), sealedAt);
+        QVERIFY2(r.out == expected && r.exitCode == step.exitCode,
+                 qPrintable(QStringLiteral("step %1: exit %2, output:\n%3").arg(i).arg(r.exitCode).arg(r.out)));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestSealTool)
+#include "tst_sealtool.moc"

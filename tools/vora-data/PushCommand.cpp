@@ -1,0 +1,85 @@
+// vora-data push FILE... --server CONNINFO --site NAME: sends every run of the files to the
+// study database. Runs already there are left alone, so a push can be repeated at any time.
+#include "Commands.h"
+#include "DataInput.h"
+#include "Output.h"
+#include "ServerOptions.h"
+
+#include "registry/DataFile.h"
+#include "study/mirror/RunSeal.h"
+#include "study/mirror/StudyDatabase.h"
+#include "toolkit/FileStore.h"
+
+#include <QFileInfo>
+
+namespace voradata {
+
+int runPush(const QStringList &args)
+{
+    ServerOptions server;
+    QStringList files;
+    if (const int bad = server.parse(QStringLiteral("push"), args, &files, true); bad != kExitOk)
+        return bad;
+    for (const QString &f : files)
+        if (f.startsWith(QLatin1Char('-')) && f.size() > 1)
+            return usageError(QStringLiteral("push: unknown option ") + f);
+    if (files.isEmpty())
+        return usageError(QStringLiteral("push: no file given"));
+
+    vora::study::StudyDatabase db(server.conn);
+    QString error;
+    if (!db.open(&error)) {
+        writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+
+    bool anyConflict = false;
+    bool anyDamaged = false;
+    bool anyUnreadable = false;
+    for (const QString &path : files) {
+        const CheckedFile checked = checkFile(path);
+        if (const int refused = refuseUnfit(checked); refused != kExitOk) {
+            (refused == kExitBadData ? anyDamaged : anyUnreadable) = true;
+            continue;
+        }
+        const vora::ReadResult read = vora::FileStore().readLines(path);
+        const QHash<int, QString> seals = vora::study::chainedHashes(path);
+        int sent = 0, there = 0, conflicts = 0, runNo = 0;
+        for (int i = 0; i < read.lines.size(); ++i) {
+            const QString &line = read.lines.at(i);
+            if (vora::isConditionMemoLine(line))
+                continue;
+            ++runNo;
+            vora::study::MirrorEntry entry{server.site, QFileInfo(path).completeBaseName(), runNo, line.left(261),
+                                           seals.value(runNo)};
+            switch (db.deliver(entry, &error)) {
+            case vora::study::Delivery::Sent:
+                ++sent;
+                break;
+            case vora::study::Delivery::AlreadyThere:
+                ++there;
+                break;
+            case vora::study::Delivery::Conflict:
+                ++conflicts;
+                writeOut(path + QLatin1Char(':') + QString::number(i + 1) + QStringLiteral(": run ")
+                         + QString::number(runNo)
+                         + QStringLiteral(" conflicts with the record stored for it (not overwritten)\n"));
+                break;
+            case vora::study::Delivery::Failed:
+                writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": ") + error + QLatin1Char('\n'));
+                return kExitUsage;
+            }
+        }
+        anyConflict = anyConflict || conflicts > 0;
+        writeOut(QStringLiteral("%1: sent %2, already there %3, conflict %4\n")
+                     .arg(path)
+                     .arg(sent)
+                     .arg(there)
+                     .arg(conflicts));
+    }
+    if (anyUnreadable)
+        return kExitUsage;
+    return anyConflict || anyDamaged ? kExitBadData : kExitOk;
+}
+
+} // namespace voradata

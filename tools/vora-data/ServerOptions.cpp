@@ -1,0 +1,75 @@
+#include "ServerOptions.h"
+
+#include "Commands.h"
+#include "Output.h"
+
+#include "study/mirror/PooledRows.h"
+#include "study/mirror/StudyDatabase.h"
+
+namespace voradata {
+
+int ServerOptions::parse(const QString &command, const QStringList &args, QStringList *rest, bool required)
+{
+    const QString prefix = command + QStringLiteral(": ");
+    bool siteGiven = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        QString name;
+        QString value;
+        for (const QString &opt : {QStringLiteral("--server"), QStringLiteral("--site")}) {
+            if (a == opt) {
+                if (i + 1 >= args.size())
+                    return usageError(prefix + opt + QStringLiteral(" needs a value"));
+                name = opt;
+                value = args.at(++i);
+            } else if (a.startsWith(opt + QLatin1Char('='))) {
+                name = opt;
+                value = a.mid(opt.size() + 1);
+            }
+        }
+        if (name.isEmpty()) {
+            rest->append(a);
+        } else if (name == QLatin1String("--server")) {
+            QString error;
+            conn = vora::study::ConnInfo::parse(value, &error);
+            // The value may hold a password: the message names the problem, never the text.
+            if (!error.isEmpty())
+                return usageError(prefix + QStringLiteral("--server: ") + error);
+            given = true;
+        } else {
+            if (!vora::study::isValidSiteName(value))
+                return usageError(prefix + QStringLiteral("--site takes 1 to 32 letters, digits, \"-\" or \"_\""));
+            site = value;
+            siteGiven = true;
+        }
+    }
+    if (required && !given)
+        return usageError(prefix + QStringLiteral("--server CONNINFO is required"));
+    if (required && !siteGiven)
+        return usageError(prefix + QStringLiteral("--site NAME is required"));
+    if (siteGiven && !given)
+        return usageError(prefix + QStringLiteral("--site needs --server"));
+    return kExitOk;
+}
+
+int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Experiment> *out)
+{
+    vora::study::StudyDatabase db(options.conn);
+    QString error;
+    QList<vora::study::MirrorEntry> rows;
+    if (!db.open(&error) || !db.fetch(options.site, &rows, &error)) {
+        writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+    QVector<vora::study::RowProblem> problems;
+    *out = vora::study::experimentsFromRows(rows, &problems);
+    for (const vora::study::RowProblem &p : problems)
+        writeErr(p.where + QStringLiteral(": ") + p.reason + QLatin1Char('\n'));
+    if (!problems.isEmpty()) {
+        writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));
+        return kExitBadData;
+    }
+    return kExitOk;
+}
+
+} // namespace voradata

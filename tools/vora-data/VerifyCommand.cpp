@@ -1,0 +1,112 @@
+// vora-data verify [--head] [--expect-head HASH] FILE...: compares every data file with its
+// seal ("NAME-C.seal"). "FILE: sealed (N runs)", or "FILE:LINE: reason" for every run changed,
+// inserted, removed or reordered since it was sealed (LINE counted as check counts it);
+// unsealed runs are listed and do not fail the file by themselves.
+#include "Commands.h"
+#include "Output.h"
+#include "SealOutput.h"
+
+namespace voradata {
+
+namespace {
+
+using vora::study::Finding;
+using vora::study::FindingKind;
+using vora::study::Verification;
+
+QString findingLine(const Verification &v, const Finding &f)
+{
+    if (f.kind == FindingKind::SealBroken && f.fileLine == 0)
+        return v.sealPath + QStringLiteral(": ") + vora::study::findingText(f);
+    const QString &file = f.kind == FindingKind::SealBroken ? v.sealPath : v.dataPath;
+    return file + QLatin1Char(':') + QString::number(f.fileLine) + QStringLiteral(": ") + vora::study::findingText(f);
+}
+
+QString sealedSummary(const Verification &v)
+{
+    QString text = v.dataPath + QStringLiteral(": sealed (") + QString::number(v.sealedRuns()) + QStringLiteral(" runs");
+    if (const int open = v.notSealedRuns(); open > 0)
+        text += QStringLiteral(", ") + QString::number(open) + QStringLiteral(" not sealed");
+    return text + QLatin1Char(')');
+}
+
+} // namespace
+
+void printFindings(const Verification &v, bool withNotSealed)
+{
+    for (const Finding &f : v.findings) {
+        if (f.tampering() || withNotSealed)
+            writeOut(findingLine(v, f) + QLatin1Char('\n'));
+    }
+}
+
+int runVerify(const QStringList &args)
+{
+    QStringList files;
+    bool head = false;
+    QString expected;
+    bool optionsEnded = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (!optionsEnded && a == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (!optionsEnded && a == QLatin1String("--head")) {
+            head = true;
+        } else if (!optionsEnded && a == QLatin1String("--expect-head")) {
+            if (i + 1 >= args.size())
+                return usageError(QStringLiteral("verify: --expect-head needs a hash"));
+            expected = args.at(++i).trimmed().toLower();
+            if (expected.size() != 64 || QByteArray::fromHex(expected.toLatin1()).toHex() != expected.toLatin1())
+                return usageError(QStringLiteral("verify: --expect-head wants 64 hex digits"));
+        } else if (!optionsEnded && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
+            return usageError(QStringLiteral("verify: unknown option ") + a);
+        } else {
+            files.append(a);
+        }
+    }
+    if (files.isEmpty())
+        return usageError(QStringLiteral("verify: no file given"));
+
+    bool anyBad = false;
+    bool anyUnreadable = false;
+    for (const QString &path : files) {
+        const Verification v = vora::study::verifyDataFile(path);
+        if (!v.readOk) {
+            anyUnreadable = true;
+            writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": ") + v.error + QLatin1Char('\n'));
+            continue;
+        }
+        printFindings(v, !head);
+        if (!v.intact()) {
+            anyBad = true;
+            continue;
+        }
+        if (!expected.isEmpty()) {
+            const vora::study::SealEntry *e = v.entryWithChained(expected);
+            if (e) {
+                writeOut(path + QStringLiteral(": head ") + expected + QStringLiteral(" found at run ")
+                         + QString::number(e->run) + QStringLiteral(" (sealed ") + e->sealedAt + QStringLiteral(")\n"));
+            } else {
+                anyBad = true;
+                writeOut(path + QStringLiteral(": head ") + expected
+                         + QStringLiteral(" is not in the chain: runs sealed before it were rewritten or rolled back\n"));
+            }
+        }
+        if (head) {
+            if (v.entries.isEmpty()) {
+                anyBad = true;
+                writeOut(path + QStringLiteral(": no sealed run, no head\n"));
+            } else {
+                writeOut(path + QStringLiteral(": head ") + v.headHex() + QStringLiteral(" (run ")
+                         + QString::number(v.entries.last().run) + QStringLiteral(")\n"));
+            }
+        } else if (expected.isEmpty()) {
+            writeOut(sealedSummary(v) + QLatin1Char('\n'));
+        }
+    }
+    if (anyUnreadable)
+        return kExitUsage;
+    return anyBad ? kExitBadData : kExitOk;
+}
+
+} // namespace voradata
