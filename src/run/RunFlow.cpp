@@ -29,22 +29,20 @@ RunFlow::Handler::~Handler()
 RunFlow::RunFlow(View &view, const Clock &clock, const Timing &timing, QObject *parent)
     : QObject(parent), m_view(view), m_clock(clock), m_timing(timing)
 {
-    m_timer.setSingleShot(true);
-    // The feedback hold is a measured 0.3 s: coarse timers may be 5 % late.
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &RunFlow::onDeadline);
+    // The feedback hold is a measured 0.3 s: the deadline is kept to the nanosecond.
+    connect(&m_timer, &DeadlineTimer::timeout, this, &RunFlow::onDeadline);
 }
 
 void RunFlow::arm(qint64 ms)
 {
-    ms = qMax<qint64>(0, ms);
-    m_deadline = m_clock.monotonicMs() + ms;
-    m_timer.start(static_cast<int>(ms));
+    const qint64 ns = qMax<qint64>(0, ms) * 1000000;
+    m_deadlineNs = m_clock.monotonicNs() + ns;
+    m_timer.start(ns);
 }
 
 void RunFlow::disarm()
 {
-    m_deadline = -1;
+    m_deadlineNs = -1;
     m_timer.stop();
 }
 
@@ -173,14 +171,14 @@ void RunFlow::endProgram()
 void RunFlow::onDeadline()
 {
     Handler h(*this, "deadline");
-    if (m_deadline < 0)
+    if (m_deadlineNs < 0)
         return;
-    const qint64 left = m_deadline - m_clock.monotonicMs();
+    const qint64 left = m_deadlineNs - m_clock.monotonicNs();
     if (left > 0) {
-        m_timer.start(static_cast<int>(left));
+        m_timer.start(left);
         return;
     }
-    m_deadline = -1;
+    m_deadlineNs = -1;
     switch (m_phase) {
     case Phase::Countdown:
         stepCountdown();

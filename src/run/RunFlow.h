@@ -4,11 +4,11 @@
 // wait (the countdown steps, the feedback hold) is a deadline on the monotonic clock that a
 // single-shot QTimer brings back to the main event loop: no handler ever waits, so none can
 // run inside another. The window does what each step shows through the View.
+#include "toolkit/DeadlineTimer.h"
 #include "toolkit/Timing.h"
 
 #include <QObject>
 #include <QQueue>
-#include <QTimer>
 
 namespace vora {
 
@@ -60,7 +60,7 @@ public:
     bool busy() const { return m_phase == Phase::FeedbackHold || !m_queue.isEmpty(); }
     int queuedKeys() const { return m_queue.size(); }
     // Monotonic ms of the next deadline, -1 when none is armed.
-    qint64 deadline() const { return m_deadline; }
+    qint64 deadline() const { return m_deadlineNs < 0 ? -1 : m_deadlineNs / 1000000; }
     // Times a handler was entered while another one was still running. Always 0.
     int reentries() const { return m_reentries; }
 
@@ -108,9 +108,9 @@ private:
     View &m_view;
     const Clock &m_clock;
     const Timing m_timing;
-    QTimer m_timer;
+    DeadlineTimer m_timer;
     Phase m_phase = Phase::Ready;
-    qint64 m_deadline = -1;
+    qint64 m_deadlineNs = -1;
     int m_countdownStep = 0;  // 0 lead, 1..60 shrinking, 61 go
     QChar m_held;             // the answer on show
     QQueue<int> m_queue;      // keys typed while an answer was on show, in order
