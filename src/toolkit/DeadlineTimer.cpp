@@ -45,10 +45,10 @@ void DeadlineTimer::start(qint64 ns)
 #ifdef Q_OS_LINUX
     if (m_fd >= 0) {
         ns = qMax<qint64>(1, ns); // a zero value would disarm the timer
-        itimerspec spec{};
-        spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-        spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
-        if (timerfd_settime(m_fd, 0, &spec, nullptr) == 0)
+        itimerspec when{};
+        when.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        when.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        if (timerfd_settime(m_fd, 0, &when, nullptr) == 0)
             return;
     }
 #endif
