@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include <sys/resource.h>
 
@@ -52,6 +55,7 @@ public:
     QElapsedTimer clock;
     qint64 feedbackNs = -1; // Label4 painted with the typed digit
     qint64 coverNs = -1;    // Label36 shown again: the hold is over
+    std::function<void()> onCover;
 
     void arm()
     {
@@ -69,10 +73,21 @@ protected:
                 feedbackNs = clock.nsecsElapsed();
         } else if (event->type() == QEvent::Show && name == QLatin1String("Label36") && feedbackNs >= 0 && coverNs < 0) {
             coverNs = clock.nsecsElapsed();
+            if (onCover)
+                onCover();
         }
         return false;
     }
 };
+
+// Lets the program's own event loop run for `ms`, as it does while the subject thinks: no
+// polling of ours that could delay its timers or cost CPU.
+void idle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 bool waitFor(const std::function<bool()> &done, int timeoutMs)
 {
@@ -153,7 +168,7 @@ QJsonObject session()
             const double cpu0 = cpuSeconds();
             QElapsedTimer wall;
             wall.start();
-            QTest::qWait(10000);
+            idle(10000);
             idleCpuPercent = (cpuSeconds() - cpu0) / (wall.nsecsElapsed() / 1e9) * 100.0;
         }
         if (!w)
@@ -161,12 +176,20 @@ QJsonObject session()
         watch.arm();
         const qint64 sent = watch.clock.nsecsElapsed();
         QTest::keyClick(w->Text1, trial % 3 ? '1' : '0');
+        if (w && watch.coverNs < 0) {
+            // The hold runs on the program's timer; wait for its end in the event loop.
+            QEventLoop loop;
+            watch.onCover = [&loop] { loop.quit(); };
+            QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+            loop.exec();
+            watch.onCover = nullptr;
+        }
         if (watch.feedbackNs >= 0)
             keyToFeedbackUs.push_back((watch.feedbackNs - sent) / 1e3);
         if (watch.feedbackNs >= 0 && watch.coverNs >= 0)
             holdErrorMs.push_back((watch.coverNs - watch.feedbackNs) / 1e6 - timing.feedbackHoldMs);
         ++trialsDone;
-        QTest::qWait(150); // the square shrinks, as between a subject's keys
+        idle(150); // the square shrinks, as between a subject's keys
     }
     out.insert(QStringLiteral("trials"), trialsDone);
     if (holdErrorMs.empty()) {

@@ -64,6 +64,7 @@ void StimulusEpisode::start()
 
 void StimulusEpisode::onTimer()
 {
+    RunFlow::Handler h(w.flow(), "stimulus flash");
     if (!m_active)
         return;
     if (m_pictureOnShow) {

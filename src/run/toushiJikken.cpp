@@ -6,13 +6,13 @@
 #include "run/ExperimentWindow.h"
 #include "run/Instructions.h"
 #include "run/ReportSave.h"
+#include "run/RunFlow.h"
 #include "run/StimulusEpisode.h"
 #include "startup/Module1.h"
 #include "study/SealWriter.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Units.h"
 #include "toolkit/Version.h"
-#include "toolkit/Waits.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -143,6 +142,7 @@ toushiJikken::toushiJikken(Module1 &module, QWidget *parent)
     setWindowTitle(QStringLiteral("ESP実験"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     buildControls();
+    m_flow = new RunFlow(*this, *module.services().clock, module.services().timing, this);
     m_results = std::make_unique<ResultsDisplay>(*this);
     m_episode = std::make_unique<StimulusEpisode>(*this);
     load();
@@ -170,7 +170,9 @@ void toushiJikken::buildControls()
         auto *b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(px(left), px(top), px(width), px(height));
-        b->setFocusPolicy(Qt::ClickFocus);
+        // Mouse buttons: a click never takes the keyboard from the key box, so neither
+        // space nor Enter can press a button during a run.
+        b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
 
@@ -394,8 +396,30 @@ void toushiJikken::paintEvent(QPaintEvent *)
 }
 
 // ---- buttons ----------------------------------------------------------------------------
+// Clicks go to the run's state machine, which decides by the phase what they do and gives
+// the keyboard back to the key box while a run takes keys.
 
 void toushiJikken::Command1_Click()
+{
+    m_flow->howTo();
+}
+
+void toushiJikken::Command4_Click()
+{
+    m_flow->start();
+}
+
+void toushiJikken::Command5_Click()
+{
+    m_flow->help();
+}
+
+void toushiJikken::Command12_Click()
+{
+    m_flow->endRequested();
+}
+
+void toushiJikken::toggleInstructions()
 {
     if (QWidget *back = findChild<QWidget *>(QStringLiteral("Command2")); back && !back->isHidden())
         return;
@@ -419,51 +443,53 @@ void toushiJikken::Command1_Click()
     Text1->setFocus();
 }
 
-void toushiJikken::Command5_Click()
+void toushiJikken::openHelp()
 {
     m_module.services().shell->openDocument(m_module.services().paths.file(QStringLiteral("esphelp2.htm")));
 }
 
-void toushiJikken::Command12_Click()
+void toushiJikken::askEnd()
 {
-    const MsgAnswer answer = m_module.services().dialogs->message(this, QStringLiteral("終了して良いですか？"),
-                                                                  MsgButtons::YesNo, MsgIcon::None);
-    if (answer == MsgAnswer::Yes)
-        m_module.services().process->quitNow();
+    m_module.services().dialogs->ask(this, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None,
+                                     [this](MsgAnswer a) { m_flow->endAnswered(a == MsgAnswer::Yes); });
+}
+
+void toushiJikken::quit()
+{
+    // The program leaves through its normal exit; the caller returns at once.
+    m_module.services().process->quitNow();
+}
+
+void toushiJikken::focusKeyBox()
+{
+    if (Text1->isVisible())
+        Text1->setFocus(Qt::OtherFocusReason);
 }
 
 void toushiJikken::closeEvent(QCloseEvent *event)
 {
     const SharedState &s = m_module.state();
-    if (s.LaunchedFromMain != 1 && ReloadAfterMemo != 1 && !(s.BrowsedRun > 0))
-        m_module.services().process->quitNow();
+    const bool endsProgram = s.LaunchedFromMain != 1 && ReloadAfterMemo != 1 && !(s.BrowsedRun > 0);
     ReloadAfterMemo = 0;
     event->accept();
+    m_flow->closeRequested(endsProgram);
 }
 
 // ---- run start --------------------------------------------------------------------------
 
-bool toushiJikken::waitWithEvents(int ms)
+void toushiJikken::centreCountdown()
 {
-    QPointer<toushiJikken> self(this);
-    const Clock &clock = *m_module.services().clock;
-    const qint64 t0 = clock.monotonicMs();
-    do {
-        const qint64 left = ms - (clock.monotonicMs() - t0);
-        waitMs(static_cast<int>(qMax<qint64>(0, left)), true);
-        if (!self)
-            return false;
-    } while (clock.monotonicMs() - t0 < ms);
-    return true;
+    const QRect f = Label4->geometry();
+    Label35->adjustSize();
+    Label35->move(f.x() + f.width() / 2 - Label35->width() / 2, f.y() + f.height() / 2 + px(50));
 }
 
-void toushiJikken::Command4_Click()
+void toushiJikken::beginCountdown()
 {
-    SharedState &s = m_module.state();
-    Services &sv = m_module.services();
-    const Timing &t = sv.timing;
-
+    const SharedState &s = m_module.state();
     InstructionToggle = -1;
+    // Neither a click nor a key can start this run a second time.
+    Command4->setEnabled(false);
     Command4->hide();
     Label2->setText(shortInstructions());
     if (s.StimulusFlag == 1)
@@ -477,40 +503,40 @@ void toushiJikken::Command4_Click()
     ProgressBar1->show();
 
     for (int i = 0; i < 3; ++i)
-        sv.sound->beep();
+        m_module.services().sound->beep();
 
-    const auto centreCountdown = [this, f] {
-        Label35->adjustSize();
-        Label35->move(f.x() + f.width() / 2 - Label35->width() / 2, f.y() + f.height() / 2 + px(50));
-    };
     setTextColour(Label35, QApplication::palette().color(QPalette::Base));
     Label35->setText(instructions::countdownGetReady());
     setPointSize(Label35, 30);
     centreCountdown();
     Label35->show();
     Label35->raise();
+}
 
-    if (!waitWithEvents(t.countdownLeadMs))
-        return;
-    for (int k = 1; k <= 60; ++k) {
-        setPointSize(Label35, countdownFontSize(k));
-        centreCountdown();
-        const int step = static_cast<int>(std::lround(countdownStepMs(k) * t.countdownStepScale));
-        if (!waitWithEvents(step))
-            return;
-    }
+void toushiJikken::countdownStep(int k)
+{
+    setPointSize(Label35, countdownFontSize(k));
+    centreCountdown();
+}
+
+void toushiJikken::countdownGo()
+{
     Label35->setText(instructions::countdownGo());
     setPointSize(Label35, 40);
     centreCountdown();
     Label35->show();
-    if (!waitWithEvents(t.countdownGoMs))
-        return;
+}
+
+void toushiJikken::beginRun()
+{
+    SharedState &s = m_module.state();
+    Services &sv = m_module.services();
     Label35->hide();
 
     Label28->show();
     ShrinkTick = 0;
     FlickerPhase = 0;
-    Timer2->setInterval(t.shrinkTickMs);
+    Timer2->setInterval(sv.timing.shrinkTickMs);
     Timer2->start();
 
     Label30->move(px(400), px(120));
@@ -522,7 +548,6 @@ void toushiJikken::Command4_Click()
 
     // From here a key is a trial: the first target exists before any key can be counted.
     m_engine.beginRun();
-    m_pendingKeys.clear();
     m_lastRunDiscarded = false;
 
     Text1->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -530,7 +555,9 @@ void toushiJikken::Command4_Click()
     ProgressBar1->show();
     Text1->show();
     setLeftTw(Command1, kHowToLeft);
-    Command1_Click();
+    // The short layout, whatever the how-to button did during the countdown.
+    InstructionToggle = -1;
+    toggleInstructions();
     Text1->move(Command1->x() + px(10), Command1->y() + px(10));
     Label36->setGeometry(Label4->geometry());
     Label36->show();
@@ -541,8 +568,9 @@ void toushiJikken::Command4_Click()
 
 void toushiJikken::Timer2_Timer()
 {
+    RunFlow::Handler h(*m_flow, "Timer2");
     // While the feedback is held nothing else may touch the frame.
-    if (m_holding)
+    if (m_flow->phase() == RunFlow::Phase::FeedbackHold)
         return;
     if (FlickerPhase == 0)
         FlickerPhase = 1;
@@ -587,7 +615,7 @@ bool toushiJikken::eventFilter(QObject *watched, QEvent *event)
             const QString text = key->text();
             if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
                 return false;
-            onKeyBoxKey(text.at(0).unicode());
+            keyHandler(text.at(0).unicode());
             return true; // the box never shows what was typed
         }
         if (event->type() == QEvent::InputMethod)
@@ -596,68 +624,39 @@ bool toushiJikken::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void toushiJikken::onKeyBoxKey(int keyCode)
-{
-    if (m_inTrial) {
-        // Typed while a trial is still being handled: it becomes the next trial, in order.
-        m_pendingKeys.enqueue(keyCode);
-        return;
-    }
-    QPointer<toushiJikken> self(this);
-    keyHandler(keyCode);
-    while (self && !m_inTrial && !m_pendingKeys.isEmpty())
-        keyHandler(m_pendingKeys.dequeue());
-}
-
 void toushiJikken::keyHandler(int keyCode)
 {
     const SharedState &s = m_module.state();
-    Label36->hide();
-    if (s.BrowsedRun > 0) {
-        m_results->display();
-        return;
-    }
     const int mode = m_results->allRunChartMode();
-    if (mode == 1 || mode == 2) {
-        m_results->displayAllRunChart();
+    if (s.BrowsedRun > 0 || mode == 1 || mode == 2 || s.ResultsOnly > 0) {
+        Label36->hide();
+        if (s.BrowsedRun > 0 || !(mode == 1 || mode == 2))
+            m_results->display();
+        else
+            m_results->displayAllRunChart();
         return;
     }
-    if (s.ResultsOnly > 0) {
-        m_results->display();
-        return;
-    }
-    const QChar input(static_cast<char16_t>(keyCode));
-    if (!TrialEngine::isTrialKey(input) || !m_engine.hasTarget() || m_inTrial) {
-        // Not a trial: another key, or no run waiting for an answer.
-        if (!m_inTrial)
-            m_engine.vars().CurrentInput = QString(input);
-        Timer3->start();
-        return;
-    }
-    acceptKey(input);
+    // Run input: whether it is a trial, waits its turn or counts for nothing is the phase's call.
+    m_flow->key(keyCode);
 }
 
-void toushiJikken::holdWithoutInput(int ms)
+void toushiJikken::otherKey(int keyCode)
 {
-    const Clock &clock = *m_module.services().clock;
-    const qint64 t0 = clock.monotonicMs();
-    qint64 left = ms;
-    while (left > 0) {
-        waitMs(static_cast<int>(left), false);
-        left = ms - (clock.monotonicMs() - t0);
-    }
+    // Not a trial; the square stays away until the next accepted key.
+    Label36->hide();
+    m_engine.vars().CurrentInput = QString(QChar(static_cast<char16_t>(keyCode)));
+    Timer3->start();
 }
 
-void toushiJikken::acceptKey(QChar input)
+void toushiJikken::showFeedback(QChar input)
 {
-    QPointer<toushiJikken> self(this);
     const SharedState &s = m_module.state();
-    const Services &sv = m_module.services();
     RunVariables &v = m_engine.vars();
-    m_inTrial = true;
+    Label36->hide();
     v.CurrentInput = QString(input);
 
-    setPointSize(Label4, 100);
+    if (Label4->font().pointSizeF() != 100)
+        setPointSize(Label4, 100);
     if (s.HitDisplayCode == "D") {
         const bool hit = v.CurrentInput == v.CurrentTarget;
         setTextColour(Label4, hit ? QColor(255, 255, 0) : QColor(0, 0, 255));
@@ -667,13 +666,14 @@ void toushiJikken::acceptKey(QChar input)
         Label4->setText(v.CurrentInput);
     }
     Label4->raise();
+    // On screen before the hold is measured.
     Label4->repaint();
+}
 
-    m_holding = true;
-    holdWithoutInput(sv.timing.feedbackHoldMs);
-    if (!self)
-        return;
-    m_holding = false;
+bool toushiJikken::recordAnswer(QChar input)
+{
+    const SharedState &s = m_module.state();
+    RunVariables &v = m_engine.vars();
 
     Label4->clear();
     Label28->show();
@@ -682,94 +682,102 @@ void toushiJikken::acceptKey(QChar input)
     Label36->setGeometry(Label4->geometry());
     Label36->show();
     ShrinkTick = 0;
-    Timer2->setInterval(sv.timing.shrinkTickMs);
+    Timer2->setInterval(m_module.services().timing.shrinkTickMs);
 
     const TrialEngine::Answer answer = m_engine.recordAnswer(input);
     if (v.TrialNo + 1 <= ProgressBar1->maximum())
         ProgressBar1->setValue(v.TrialNo + 1);
-
-    if (answer.runComplete) {
-        closeRun();
-        if (self)
-            m_inTrial = false;
-        return;
-    }
+    if (answer.runComplete)
+        return true;
     if (s.StimulusFlag == "1" && m_engine.runStimulusSchedule())
         m_episode->start();
     m_engine.drawNextTarget();
     Timer3->start();
-    m_inTrial = false;
+    return false;
 }
 
 // ---- closing the run ------------------------------------------------------------------
 
+QString toushiJikken::dataFile() const
+{
+    const SharedState &s = m_module.state();
+    return dataFilePath(m_module.services().paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
+}
+
 void toushiJikken::closeRun()
 {
-    QPointer<toushiJikken> self(this);
+    const SharedState &s = m_module.state();
+    Services &sv = m_module.services();
     m_results->stopContinuousTimer();
     Timer2->stop();
     if (m_episode->isActive())
         m_episode->finish();
     for (int i = 0; i < 3; ++i)
-        m_module.services().sound->beep();
+        sv.sound->beep();
     m_engine.closeRun();
-    // Keys typed after the last answer belong to no trial.
-    m_pendingKeys.clear();
+    // Held until it is in the file or given up knowingly.
+    m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), s.StimulusCode.toText(),
+                                    s.HitDisplayCode.toText())
+                        .toLine();
+}
 
-    const bool saved = saveRun();
-    if (!self)
-        return;
-    if (saved) {
-        m_results->display();
-        return;
+bool toushiJikken::writeRun(QString *reason)
+{
+    Services &sv = m_module.services();
+    const QString path = dataFile();
+    const study::SavedRun saved = study::appendAndSealRun(*sv.files, path, m_unsavedLine, QDateTime::currentDateTime(), [&] {
+        return appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
+    });
+    const FileResult &result = saved.append;
+    if (result.ok) {
+        if (!saved.seal.message.isEmpty()) // saved all the same; vora-data seal can seal it later
+            sv.dialogs->ask(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
+        if (sv.mirror)
+            sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
+        m_unsavedLine.clear();
+        return true;
     }
+    *reason = result.message;
+    return false;
+}
+
+void toushiJikken::askSaveRetry(const QString &reason)
+{
+    const QString question = QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF
+                             + reason + CRLF // names the file and the cause
+                             + QStringLiteral("保存先：") + QDir::toNativeSeparators(dataFile()) + CRLF + CRLF
+                             + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。")
+                             + CRLF + QStringLiteral("もう一度保存しますか？");
+    m_module.services().dialogs->ask(this, question, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                     [this](MsgAnswer a) { m_flow->saveRetryAnswered(a == MsgAnswer::Yes); });
+}
+
+void toushiJikken::askDiscard()
+{
+    const QString discard = QStringLiteral("このランの結果はまだ保存されていません。") + CRLF
+                            + QStringLiteral("「はい」を押すと、このランの結果（100試行）は失われます。") + CRLF + CRLF
+                            + QStringLiteral("本当にこのランの結果を破棄しますか？");
+    m_module.services().dialogs->ask(this, discard, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                     [this](MsgAnswer a) { m_flow->discardAnswered(a == MsgAnswer::Yes); });
+}
+
+void toushiJikken::showResults()
+{
+    m_results->display();
+}
+
+void toushiJikken::runDiscarded()
+{
     // Given up knowingly: the run is not in the file, so there are no results to show for
     // it; the window waits for a new run.
+    m_unsavedLine.clear();
     m_lastRunDiscarded = true;
     resetRunState();
     Label4->clear();
+    Command4->setEnabled(true);
     Command4->show();
     Command4->raise();
     armLayoutTimer();
-}
-
-bool toushiJikken::saveRun()
-{
-    const SharedState &s = m_module.state();
-    Services &sv = m_module.services();
-    const RunRecord record = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(),
-                                             s.StimulusCode.toText(), s.HitDisplayCode.toText());
-    m_unsavedLine = record.toLine();
-    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
-
-    for (;;) {
-        const study::SavedRun saved = study::appendAndSealRun(*sv.files, path, m_unsavedLine, QDateTime::currentDateTime(), [&] {
-            return appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
-        });
-        const FileResult &result = saved.append;
-        if (result.ok) {
-            if (!saved.seal.message.isEmpty()) // saved all the same; vora-data seal can seal it later
-                sv.dialogs->message(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation);
-            if (sv.mirror)
-                sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
-            m_unsavedLine.clear();
-            return true;
-        }
-        const QString question = QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF
-                                 + result.message + CRLF // names the file and the cause
-                                 + QStringLiteral("保存先：") + QDir::toNativeSeparators(path) + CRLF + CRLF
-                                 + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。")
-                                 + CRLF + QStringLiteral("もう一度保存しますか？");
-        if (sv.dialogs->message(this, question, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes)
-            continue;
-        const QString discard = QStringLiteral("このランの結果はまだ保存されていません。") + CRLF
-                                + QStringLiteral("「はい」を押すと、このランの結果（100試行）は失われます。") + CRLF + CRLF
-                                + QStringLiteral("本当にこのランの結果を破棄しますか？");
-        if (sv.dialogs->message(this, discard, MsgButtons::YesNo, MsgIcon::Exclamation) == MsgAnswer::Yes) {
-            m_unsavedLine.clear();
-            return false;
-        }
-    }
 }
 
 // ---- ResultsHost ------------------------------------------------------------------------

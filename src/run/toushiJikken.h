@@ -2,11 +2,11 @@
 // The experiment window: instructions, run start and countdown, the 100 trials with their
 // feedback, the stimulus episode, saving the run; the results view lives in it as well.
 #include "results/ResultsHost.h"
+#include "run/RunFlow.h"
 #include "run/TrialEngine.h"
 
 #include <QColor>
 #include <QPixmap>
-#include <QQueue>
 #include <QWidget>
 #include <memory>
 
@@ -23,7 +23,7 @@ class Module1;
 class ResultsDisplay;
 class StimulusEpisode;
 
-class toushiJikken : public QWidget, public ResultsHost {
+class toushiJikken : public QWidget, public ResultsHost, private RunFlow::View {
     Q_OBJECT
 public:
     explicit toushiJikken(Module1 &module, QWidget *parent = nullptr);
@@ -61,11 +61,14 @@ public:
     RunVariables &runVariables() { return m_engine.vars(); }
     ResultsDisplay &results() { return *m_results; }
     StimulusEpisode &episode() { return *m_episode; }
+    RunFlow &flow() { return *m_flow; }
     Module1 &module() override { return m_module; }
 
-    // The one key handler: run input, and with a dummy key the results display.
+    // The one key handler: run input (judged by the run's phase), and with a dummy key the
+    // results display.
     void keyHandler(int keyCode);
 
+    // The buttons hand their click to the run's state machine.
     void Command1_Click();  // how-to
     void Command4_Click();  // start
     void Command5_Click();  // help
@@ -115,14 +118,30 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // RunFlow::View: what each step of a run shows.
+    void beginCountdown() override;
+    void countdownStep(int k) override;
+    void countdownGo() override;
+    void beginRun() override;
+    void otherKey(int keyCode) override;
+    void showFeedback(QChar input) override;
+    bool recordAnswer(QChar input) override;
+    void closeRun() override;
+    bool writeRun(QString *reason) override;
+    void askSaveRetry(const QString &reason) override;
+    void askDiscard() override;
+    void showResults() override;
+    void runDiscarded() override;
+    void toggleInstructions() override;
+    void openHelp() override;
+    void askEnd() override;
+    void quit() override;
+    void focusKeyBox() override;
+
     void buildControls();
     void load();
-    void onKeyBoxKey(int keyCode);
-    void acceptKey(QChar input);
-    void closeRun();
-    bool saveRun();
-    void holdWithoutInput(int ms);
-    bool waitWithEvents(int ms); // false when the window went away meanwhile
+    void centreCountdown();
+    QString dataFile() const;
     void placeRightButtons();
     QFont gothic(double points, bool bold = false) const;
 
@@ -130,13 +149,11 @@ private:
     TrialEngine m_engine;
     std::unique_ptr<ResultsDisplay> m_results;
     std::unique_ptr<StimulusEpisode> m_episode;
+    RunFlow *m_flow = nullptr;
     QColor m_backColour = Qt::white;
     QPixmap m_backgroundPicture;
     bool m_hasShapes = false;
     LargeShapes m_shapes;
-    bool m_inTrial = false;   // an accepted key is being handled: later keys wait their turn
-    bool m_holding = false;   // the feedback is on show
-    QQueue<int> m_pendingKeys;
     bool m_lastRunDiscarded = false;
     QString m_unsavedLine;
 };

@@ -19,10 +19,14 @@ QString Clock::formatSeconds(double seconds)
 }
 
 namespace {
-qint64 monotonicNowMs()
+const QElapsedTimer &monotonicTimer()
 {
     static QElapsedTimer timer = [] { QElapsedTimer t; t.start(); return t; }();
-    return timer.elapsed();
+    return timer;
+}
+qint64 monotonicNowMs()
+{
+    return monotonicTimer().elapsed();
 }
 } // namespace
 
@@ -47,6 +51,11 @@ QString SystemClock::timeText() const
 qint64 SystemClock::monotonicMs() const
 {
     return monotonicNowMs() - m_origin;
+}
+
+qint64 SystemClock::monotonicNs() const
+{
+    return monotonicTimer().nsecsElapsed() - m_origin * 1000000;
 }
 
 } // namespace vora

@@ -16,6 +16,8 @@ public:
     virtual QString timeText() const = 0;
     // Monotonic milliseconds; only differences mean anything. Never jumps at midnight.
     virtual qint64 monotonicMs() const = 0;
+    // The same clock in nanoseconds, for deadlines finer than a millisecond.
+    virtual qint64 monotonicNs() const { return monotonicMs() * 1000000; }
 
     // The text of secondsSinceMidnight() as the program has always formatted it: a
     // single-precision number without trailing zeros ("45296.52", "61").
@@ -30,6 +32,7 @@ public:
     QString dateText() const override;
     QString timeText() const override;
     qint64 monotonicMs() const override;
+    qint64 monotonicNs() const override;
 
 private:
     qint64 m_origin;

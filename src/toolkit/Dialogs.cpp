@@ -1,16 +1,20 @@
 #include "toolkit/Dialogs.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 namespace vora {
 
-MsgAnswer QtDialogs::message(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
-                             const QString &title)
+namespace {
+
+void setUp(QMessageBox &box, const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
-    QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty() ? defaultTitle() : title);
+    box.setWindowTitle(title.isEmpty() ? Dialogs::defaultTitle() : title);
     box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
@@ -31,12 +35,51 @@ MsgAnswer QtDialogs::message(QWidget *parent, const QString &text, MsgButtons bu
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+}
+
+MsgAnswer answerOf(int button, MsgButtons buttons)
+{
+    switch (button) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
     default: return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
     }
+}
+
+} // namespace
+
+void Dialogs::ask(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+                  std::function<void(MsgAnswer)> answered, const QString &title)
+{
+    // From the next pass of the event loop, so that the caller has returned first.
+    QObject *context = parent ? static_cast<QObject *>(parent) : QCoreApplication::instance();
+    QTimer::singleShot(0, context, [this, parent = QPointer<QWidget>(parent), text, buttons, icon, title,
+                                    answered = std::move(answered)] {
+        const MsgAnswer a = message(parent, text, buttons, icon, title);
+        answered(a);
+    });
+}
+
+MsgAnswer QtDialogs::message(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+                             const QString &title)
+{
+    QMessageBox box(parent);
+    setUp(box, text, buttons, icon, title);
+    return answerOf(box.exec(), buttons);
+}
+
+void QtDialogs::ask(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+                    std::function<void(MsgAnswer)> answered, const QString &title)
+{
+    auto *box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    setUp(*box, text, buttons, icon, title);
+    QObject::connect(box, &QDialog::finished, box, [box, buttons, answered = std::move(answered)] {
+        QAbstractButton *clicked = box->clickedButton();
+        answered(answerOf(clicked ? box->standardButton(clicked) : QMessageBox::NoButton, buttons));
+    });
+    box->open();
 }
 
 bool QtDialogs::input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,

@@ -1,5 +1,5 @@
 // The experiment window with fake services and shrunk timings: whole runs, keys, feedback,
-// the stimulus episode, the buttons, closing and saving.
+// the stimulus episode, the buttons, closing and saving, and random use of all of them.
 #include "Fakes.h"
 #include "study/Seal.h"
 #include "results/ResultsDisplay.h"
@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
@@ -25,6 +26,19 @@ using namespace vora;
 using namespace vora::testing;
 
 namespace {
+
+// Lets the event loop run until `done`, in steps of a millisecond.
+bool settle(const std::function<bool()> &done, int timeoutMs = 10000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(1);
+    }
+    return true;
+}
 
 // One experiment window over fresh fakes. The clock stands at 14:30:12 unless a test moves it
 // (a clock text ending in "00" would make the generator repeat its previous number).
@@ -57,9 +71,29 @@ struct Rig {
         w->show();
         return w;
     }
-    void start() { QTest::mouseClick(w->Command4, Qt::LeftButton); }
-    void key(char c) { QTest::keyClick(w->Text1, c); }
-    void keyCode(Qt::Key k) { QTest::keyClick(w->Text1, k); }
+    RunFlow::Phase phase() const { return w->flow().phase(); }
+    // 開始, and the countdown run through.
+    void start()
+    {
+        QTest::mouseClick(w->Command4, Qt::LeftButton);
+        QVERIFY(settle([this] { return phase() != RunFlow::Phase::Countdown; }));
+    }
+    // One key, and its trial (if it is one) handled to the end.
+    void key(char c)
+    {
+        QTest::keyClick(w->Text1, c);
+        handled();
+    }
+    void keyCode(Qt::Key k)
+    {
+        QTest::keyClick(w->Text1, k);
+        handled();
+    }
+    void handled() { QVERIFY(settle([this] { return !w->flow().busy(); })); }
+    void settleAfterRun()
+    {
+        QVERIFY(settle([this] { return phase() != RunFlow::Phase::Saving; }));
+    }
     RunVariables &v() { return w->runVariables(); }
     QString dataFile() const
     {
@@ -100,7 +134,6 @@ private Q_SLOTS:
     void keysThatAreNotTrials_data();
     void keysThatAreNotTrials();
     void keysBeforeStartAreNotTrials();
-    void keysDuringTheHoldBecomeTrialsInOrder();
     void feedback_data();
     void feedback();
     void idleFlickerAndRestart();
@@ -118,6 +151,8 @@ private Q_SLOTS:
     void conditionMemo();
     void failedAppend_data();
     void failedAppend();
+    void randomUse_data();
+    void randomUse();
 };
 
 void ExperimentWindowTest::opensThroughModuleWithItsControls_data()
@@ -176,6 +211,7 @@ void ExperimentWindowTest::completeRunWritesTheLine()
         QCOMPARE(r.v().TrialNo, i);
         r.key(inputs.at(i).toLatin1());
     }
+    r.settleAfterRun();
     QCOMPARE(r.w->ProgressBar1->value(), 100);
     QCOMPARE(r.ts.sound->beeps, 6); // three at the start, three at the end
     QCOMPARE(r.ts.random->remaining(), 0);
@@ -305,32 +341,6 @@ void ExperimentWindowTest::keysBeforeStartAreNotTrials()
     QCOMPARE(r.v().CurrentTarget, QStringLiteral("1"));
 }
 
-void ExperimentWindowTest::keysDuringTheHoldBecomeTrialsInOrder()
-{
-    Rig r(QStringLiteral("n"), QStringLiteral("-"), [](Services &s) { s.timing.feedbackHoldMs = 60; });
-    r.ts.random->script({0.9, 0.1, 0.9, 0.1});
-    r.open();
-    r.start();
-    const int drawsBefore = r.ts.random->arguments.size();
-    int typedAtTrial = -1;
-    QTimer::singleShot(15, r.w, [&] {
-        typedAtTrial = r.v().TrialNo;
-        r.key('0');
-        r.key('1');
-    });
-    QElapsedTimer clock;
-    clock.start();
-    r.key('1');
-    QCOMPARE(typedAtTrial, 0); // both keys came while the first answer was on show
-    QCOMPARE(r.v().TrialNo, 3);
-    QCOMPARE(r.v().InputString, QStringLiteral("101"));
-    QCOMPARE(r.v().TargetString, QStringLiteral("101"));
-    QCOMPARE(r.v().HitCount, 3);
-    QCOMPARE(r.ts.random->arguments.size() - drawsBefore, 3); // one new target after each answer
-    QCOMPARE(r.v().CurrentTarget, QStringLiteral("0"));
-    QVERIFY(clock.elapsed() >= 3 * 60); // every trial held its feedback
-}
-
 void ExperimentWindowTest::feedback_data()
 {
     QTest::addColumn<QString>("hitDisplay");
@@ -352,27 +362,21 @@ void ExperimentWindowTest::feedback()
     QFETCH(char, key);
     QFETCH(QString, shown);
     QFETCH(QColor, colour);
-    Rig r(QStringLiteral("n"), hitDisplay, [](Services &s) { s.timing.feedbackHoldMs = 50; });
+    Rig r(QStringLiteral("n"), hitDisplay);
     r.ts.random->script({draw});
     r.open();
     r.start();
-    QString seenText;
-    QColor seenColour;
-    int seenSize = 0;
-    bool squareHidden = false;
-    QTimer::singleShot(10, r.w, [&] {
-        seenText = r.w->Label4->text();
-        seenColour = r.w->Label4->palette().color(QPalette::WindowText);
-        seenSize = r.w->Label4->font().pointSize();
-        squareHidden = r.w->Label36->isHidden();
-    });
-    r.key(key);
-    QCOMPARE(seenText, shown);
-    QCOMPARE(seenColour, colour);
-    QCOMPARE(seenSize, 100);
-    QVERIFY(squareHidden);
+    QTest::keyClick(r.w->Text1, key);
+    // On show until the hold is over.
+    QCOMPARE(r.phase(), RunFlow::Phase::FeedbackHold);
+    QCOMPARE(r.w->Label4->text(), shown);
+    QCOMPARE(r.w->Label4->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(r.w->Label4->font().pointSize(), 100);
+    QVERIFY(r.w->Label36->isHidden());
+    r.handled();
     QVERIFY(r.w->Label4->text().isEmpty());
     QVERIFY(r.w->Label36->isVisible());
+    QCOMPARE(r.v().InputString, QString(QLatin1Char(key)));
 }
 
 void ExperimentWindowTest::idleFlickerAndRestart()
@@ -535,6 +539,7 @@ void ExperimentWindowTest::endQuestion()
     const RunVariables before = r.v();
     r.ts.dialogs->messageAnswers.enqueue(yes ? MsgAnswer::Yes : MsgAnswer::No);
     QTest::mouseClick(r.w->Command12, Qt::LeftButton);
+    QVERIFY(settle([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; }));
     const DialogRecord *d = r.ts.dialogs->last();
     QVERIFY(d);
     QCOMPARE(d->text, QStringLiteral("終了して良いですか？"));
@@ -547,8 +552,15 @@ void ExperimentWindowTest::endQuestion()
         QCOMPARE(r.v().CurrentTarget, before.CurrentTarget);
         QVERIFY(r.w->isVisible());
         QVERIFY(r.w->Timer2->isActive());
+        QCOMPARE(r.w->focusWidget(), r.w->Text1); // 1 and 0 reach the run again
         r.key('0');
         QCOMPARE(r.v().TrialNo, 6);
+    } else {
+        // The program is leaving: nothing of the run goes on.
+        QCOMPARE(r.phase(), RunFlow::Phase::Ended);
+        QCOMPARE(r.w->flow().deadline(), qint64(-1));
+        r.key('0');
+        QCOMPARE(r.v().TrialNo, 5);
     }
     QVERIFY(!QFile::exists(r.ts.path(r.dataFile())));
 }
@@ -641,6 +653,7 @@ void ExperimentWindowTest::failedAppend()
     r.start();
     for (int i = 0; i < 100; ++i)
         r.key('1');
+    r.settleAfterRun();
 
     QCOMPARE(r.ts.dialogs->records.size(), questions);
     const DialogRecord &first = r.ts.dialogs->records.first();
@@ -668,8 +681,73 @@ void ExperimentWindowTest::failedAppend()
         QVERIFY(r.w->lastRunDiscarded());
         QVERIFY(!r.w->results().resultsShown());
         QVERIFY(r.w->Command4->isVisible()); // a new run can be started
+        QVERIFY(r.w->Command4->isEnabled());
     }
     QVERIFY(r.w->unsavedRunLine().isEmpty());
+}
+
+void ExperimentWindowTest::randomUse_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u})
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
+}
+
+// A subject and a fidgety experimenter at once: keys (1, 0, space, Enter, others) typed
+// wherever the keyboard focus is, clicks on every button (終了 answered No), and pauses shorter
+// or longer than the feedback hold, in random order. The model: every 1 and 0 typed while the
+// run takes keys (after the countdown) is one trial, in order, and the run ends on the 100th.
+void ExperimentWindowTest::randomUse()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator rng(seed);
+    Rig r(QStringLiteral("n"), QStringLiteral("D"), [](Services &s) { s.timing.feedbackHoldMs = 4; });
+    r.open();
+    QString typed; // the model's trials
+    int endQuestions = 0;
+    int helps = 0;
+    for (int step = 0; step < 20000 && r.phase() != RunFlow::Phase::Results; ++step) {
+        const int action = int(rng.bounded(100));
+        QWidget *focus = r.w->focusWidget() ? r.w->focusWidget() : r.w.data();
+        const bool takesKeys = r.phase() == RunFlow::Phase::AwaitingKey || r.phase() == RunFlow::Phase::FeedbackHold;
+        if (action < 50) {
+            const char c = rng.bounded(2) ? '1' : '0';
+            if (takesKeys)
+                typed += QLatin1Char(c);
+            QTest::keyClick(focus, c);
+        } else if (action < 62) {
+            static const Qt::Key others[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_2, Qt::Key_A};
+            QTest::keyClick(focus, others[rng.bounded(5)]);
+        } else if (action < 68) {
+            QTest::mouseClick(r.w->Command4, Qt::LeftButton);
+        } else if (action < 72) {
+            QTest::mouseClick(r.w->Command1, Qt::LeftButton);
+        } else if (action < 75) {
+            QTest::mouseClick(r.w->Command5, Qt::LeftButton);
+            ++helps;
+        } else if (action < 78) {
+            r.ts.dialogs->messageAnswers.enqueue(MsgAnswer::No);
+            QTest::mouseClick(r.w->Command12, Qt::LeftButton);
+            ++endQuestions;
+        } else {
+            QTest::qWait(int(rng.bounded(8)));
+        }
+        if (r.phase() == RunFlow::Phase::Ready && typed.isEmpty() && step > 50)
+            QTest::mouseClick(r.w->Command4, Qt::LeftButton); // the subject does start at last
+    }
+    r.settleAfterRun();
+    QCOMPARE(r.phase(), RunFlow::Phase::Results);
+    QVERIFY(typed.size() >= 100);
+    const QStringList lines = r.ts.readLines(r.dataFile());
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.at(0).mid(161, 100), typed.left(100));
+    QCOMPARE(r.w->flow().reentries(), 0);
+    QCOMPARE(r.ts.process->quits, 0);
+    QCOMPARE(r.ts.shell->documents.size(), helps);
+    // Every question asked was the end question (a second click while asked asks nothing).
+    QVERIFY(r.ts.dialogs->records.size() <= endQuestions);
+    for (const DialogRecord &d : r.ts.dialogs->records)
+        QCOMPARE(d.text, QStringLiteral("終了して良いですか？"));
 }
 
 QTEST_MAIN(ExperimentWindowTest)
