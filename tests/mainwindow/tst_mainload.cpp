@@ -1,6 +1,6 @@
 #include "MainWindowHelpers.h"
-#include "mainwindow/UpdateNotice.h"
 #include "mainwindow/Windows.h"
+#include "mainwindow/UpdateNotice.h"
 #include "registry/RegistrationView.h"
 #include "startup/frmSplash.h"
 #include "toolkit/Cp932.h"
