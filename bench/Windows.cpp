@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -101,6 +102,20 @@ bool waitFor(const std::function<bool()> &done, int timeoutMs)
     return true;
 }
 
+// From start() to the main window shown, in ms (the splash wait included).
+double startupMs(vora::Module1 &module)
+{
+    QElapsedTimer timer;
+    double shownMs = -1;
+    const QMetaObject::Connection c = QObject::connect(
+        &module, &vora::Module1::mainWindowShown, &module, [&](QWidget *) { shownMs = timer.nsecsElapsed() / 1e6; });
+    timer.start();
+    module.start();
+    waitFor([&] { return shownMs >= 0; }, 60000);
+    QObject::disconnect(c);
+    return shownMs;
+}
+
 void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOnly)
 {
     vora::SharedState &s = module.state();
@@ -131,14 +146,32 @@ QJsonObject session()
 
     // Start-up: everything beyond the splash wait, with every fetch failing at once.
     QElapsedTimer timer;
-    timer.start();
-    module.start();
-    const double startMs = timer.nsecsElapsed() / 1e6;
+    const double startMs = startupMs(module);
     out.insert(QStringLiteral("startup_beyond_splash_ms"), rounded(startMs - timing.splashMs, 1));
     out.insert(QStringLiteral("startup_fetch_attempts"), int(ts.network->requests.size()));
     if (!module.mainWindow()) {
         out.insert(QStringLiteral("error"), QStringLiteral("no main window after start-up"));
         return out;
+    }
+    {
+        // Again with the real network and a server that accepts and never answers.
+        QTcpServer silent;
+        silent.listen(QHostAddress::LocalHost, 0);
+        vora::testing::TestServices quiet;
+        quiet.copyAssets();
+        quiet.services.timing = vora::Timing();
+        quiet.services.clock = std::make_shared<vora::SystemClock>();
+        quiet.services.network = std::make_shared<vora::QtNetwork>();
+        quiet.writeLines(QStringLiteral("update-site.txt"),
+                         {QStringLiteral("http://127.0.0.1:%1/esp/").arg(silent.serverPort())});
+        vora::Module1 second(quiet.services);
+        vora::registerWindows(second);
+        const double silentMs = startupMs(second);
+        out.insert(QStringLiteral("startup_beyond_splash_silent_server_ms"),
+                   second.mainWindow() ? QJsonValue(rounded(silentMs - timing.splashMs, 1))
+                                       : QJsonValue(notMeasured(QStringLiteral("no main window after start-up"))));
+        second.unloadMainWindow();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // A run of 100 trials through the real experiment window.
@@ -280,7 +313,9 @@ QJsonObject windowFigures()
 {
     const QStringList keys{QStringLiteral("feedback_hold_error_ms"), QStringLiteral("key_to_feedback_us"),
                            QStringLiteral("idle_cpu_percent_of_one_core"), QStringLiteral("results_display_ms"),
-                           QStringLiteral("startup_beyond_splash_ms"), QStringLiteral("session_peak_rss_mb")};
+                           QStringLiteral("startup_beyond_splash_ms"),
+                           QStringLiteral("startup_beyond_splash_silent_server_ms"),
+                           QStringLiteral("session_peak_rss_mb")};
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
     child.start(QCoreApplication::applicationFilePath(), {kSessionFlag});

@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-psql
           fonts-ipafont-gothic xvfb xauth)
+# Qt's own buttons and dialogs (はい / いいえ, the file dialog) in Japanese.
+packages+=(qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

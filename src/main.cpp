@@ -2,6 +2,7 @@
 #include "startup/Module1.h"
 #include "study/mirror/StudyMirror.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/Translations.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     // The last window closing ends the program only where a handler says so.
     QApplication::setQuitOnLastWindowClosed(true);
     vora::fonts::install();
+    vora::translations::install(); // Qt's own buttons and dialogs in Japanese too
 
     vora::Services services = vora::Services::production();
     services.mirror = vora::study::StudyMirror::fromSettings(services.paths);

@@ -39,7 +39,9 @@ void ResultsEntry::openHelp()
 
 void ResultsEntry::endProgram()
 {
-    // No questions and nothing written: an unsaved memo edit is given up.
+    // No questions and nothing written: an unsaved memo edit is given up. Whatever is still
+    // queued for this window before the event loop ends does nothing.
+    m_c.Ended = true;
     m_module.services().process->quitNow();
 }
 

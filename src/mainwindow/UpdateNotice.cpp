@@ -1,12 +1,11 @@
 #include "mainwindow/UpdateNotice.h"
 
+#include "mainwindow/UpdateFetch.h"
 #include "mainwindow/UpdatePage.h"
 #include "startup/Module1.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Units.h"
-#include "toolkit/Waits.h"
 
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -56,10 +55,12 @@ public:
     Services &services() { return module.services(); }
     QString copyPath() { return services().paths.file(updatepage::pageFileName()); }
     void showLocalCopy();
+    void showFetchResult();
     void report(const FileResult &result);
 
     Module1 &module;
     QWidget *window;
+    UpdateFetch *fetch = nullptr;
     LocalPageView *WB1 = nullptr;
     QLabel *Label8 = nullptr;
     QFrame *Frame3 = nullptr;
@@ -68,22 +69,40 @@ public:
 
     int webPanelState = 0;
     QString messageText;
-    QString siteFolder = updatepage::defaultSiteFolder();
-    bool fetched = false;
+    QString ownVersion; // of this load's comparison, for the one a late fetch runs
+    bool fetchTaken = false;
+    bool waitingForFetch = false;
 };
 
 void UpdateNotice::Impl::showLocalCopy()
 {
-    const ReadResult copy = services().files->readLines(copyPath());
+    const updatepage::SmallFileRead copy = updatepage::readSmallFile(*services().files, copyPath());
     // Links and images are relative to where the page really lives, not to the copy.
-    WB1->document()->setBaseUrl(QUrl(siteFolder));
+    WB1->document()->setBaseUrl(QUrl(fetch->siteFolder()));
+    if (copy.tooLarge) {
+        // Laying out megabytes of page would hold the window for minutes.
+        WB1->setPlainText(updatepage::tooLargeCopyText());
+        return;
+    }
     if (!copy.ok) {
         // No page fetched yet (first start offline): say so rather than show an empty box.
-        WB1->setPlainText(QStringLiteral("更新情報のページはまだありません。\n"
-                                         "インターネットにつながっているときに起動すると、ここに表示されます。"));
+        WB1->setPlainText(updatepage::noCopyYetText());
         return;
     }
     WB1->setHtml(forPanel(copy.lines.join(QLatin1Char('\n'))));
+}
+
+void UpdateNotice::Impl::showFetchResult()
+{
+    if (!fetch->succeeded()) {
+        // Offline: the copy of an earlier start stays as it is and is shown.
+        showLocalCopy();
+        return;
+    }
+    // The page of this start, marked as fetched just now.
+    WB1->document()->setBaseUrl(QUrl(fetch->siteFolder()));
+    WB1->setHtml(forPanel(fetch->onlineCopy()));
+    report(fetch->storeResult());
 }
 
 void UpdateNotice::Impl::report(const FileResult &result)
@@ -92,8 +111,10 @@ void UpdateNotice::Impl::report(const FileResult &result)
         services().dialogs->message(window, result.message, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-UpdateNotice::UpdateNotice(Module1 &module, QWidget *window) : QObject(window), d(new Impl(module, window))
+UpdateNotice::UpdateNotice(Module1 &module, QWidget *window, UpdateFetch *fetch)
+    : QObject(window), d(new Impl(module, window))
 {
+    d->fetch = fetch ? fetch : new UpdateFetch(module.services(), this);
     d->WB1 = new LocalPageView(window);
     d->WB1->setObjectName(QStringLiteral("WB1"));
     d->WB1->setGeometry(twipsRect(7560, 3960, 4605, 3120));
@@ -132,70 +153,41 @@ UpdateNotice::UpdateNotice(Module1 &module, QWidget *window) : QObject(window), 
 
 UpdateNotice::~UpdateNotice() { delete d; }
 
-int UpdateNotice::fetchBoundMs(int retryWindowMs, int attemptTimeoutMs)
+void UpdateNotice::beginFetch()
 {
-    return qMax(0, retryWindowMs) + qMax(0, attemptTimeoutMs);
+    if (d->fetchTaken)
+        return;
+    d->fetchTaken = true;
+    d->fetch->claim();
+    if (!d->fetch->isRunning()) {
+        d->showFetchResult();
+        return;
+    }
+    // The window does not wait: the kept copy until the fetch is over.
+    d->waitingForFetch = true;
+    d->showLocalCopy();
+    connect(d->fetch, &UpdateFetch::finished, this, &UpdateNotice::fetchFinished, Qt::UniqueConnection);
 }
 
-void UpdateNotice::fetchAndStoreCopy()
+void UpdateNotice::fetchFinished(bool fetched)
 {
-    Services &s = d->services();
-    d->siteFolder = updatepage::siteFolder(
-        s.files->readLines(s.paths.file(updatepage::overrideFileName())).lines);
-    const QUrl url = updatepage::pageUrl(d->siteFolder);
-
-    // Retry while within the window, measured from before the first attempt on a monotonic
-    // clock; every attempt is cut short so the whole step ends within fetchBoundMs.
-    const int retryWindow = s.timing.fetchRetryWindowMs;
-    const int bound = fetchBoundMs(retryWindow, s.timing.fetchTimeoutMs);
-    // A pause between attempts, so a refused connection is not hammered for the whole window.
-    const int pause = qMax(1, retryWindow / 5);
-    QElapsedTimer started;
-    started.start();
-    QString page;
-    for (;;) {
-        const int budget = static_cast<int>(qMin<qint64>(s.timing.fetchTimeoutMs, bound - started.elapsed()));
-        if (budget <= 0)
-            break;
-        const HttpReply reply = s.network->get(url, budget);
-        if (reply.ok) {
-            const QString text = updatepage::decodePage(reply.body, reply.contentType);
-            if (text.contains(updatepage::checkText())) {
-                page = text;
-                break;
-            }
-        }
-        const qint64 elapsed = started.elapsed();
-        if (elapsed >= retryWindow)
-            break;
-        waitMs(static_cast<int>(qMin<qint64>(pause, retryWindow - elapsed)), false);
-        if (started.elapsed() >= retryWindow)
-            break;
-    }
-    d->fetched = !page.isEmpty();
-
-    if (!d->fetched) {
-        // Offline: the copy of an earlier start stays as it is and is shown.
-        d->showLocalCopy();
+    if (!d->waitingForFetch)
         return;
-    }
-    const QString online = updatepage::withOnlineMark(updatepage::forLocalCopy(page));
-    const FileResult wroteOnline = s.files->replaceAll(d->copyPath(), splitLines(online));
-    if (wroteOnline.ok) {
-        d->showLocalCopy(); // the panel shows the "(hp)" copy of this start
-    } else {
-        d->WB1->document()->setBaseUrl(QUrl(d->siteFolder));
-        d->WB1->setHtml(forPanel(online));
-        d->report(wroteOnline);
-        return;
-    }
-    // What a later start without network shows: the same page marked "(HD)".
-    d->report(s.files->replaceAll(d->copyPath(), splitLines(updatepage::withOfflineMark(online))));
+    d->waitingForFetch = false;
+    disconnect(d->fetch, &UpdateFetch::finished, this, &UpdateNotice::fetchFinished);
+    if (!fetched)
+        return; // the panel already shows the kept copy
+    d->showFetchResult();
+    if (!d->ownVersion.isEmpty())
+        compareVersions(d->ownVersion);
 }
 
 void UpdateNotice::compareVersions(const QString &ownVersionText)
 {
-    const ReadResult copy = d->services().files->readLines(d->copyPath());
+    d->ownVersion = ownVersionText;
+    if (!d->messageText.isEmpty())
+        return; // already shown in this load
+    const updatepage::SmallFileRead copy = updatepage::readSmallFile(*d->services().files, d->copyPath());
     if (!copy.ok)
         return;
     if (!updatepage::scanForNewerVersion(copy.lines, ownVersionText).newer)
@@ -223,8 +215,9 @@ void UpdateNotice::setWebPanelVisible(bool visible)
 QWidget *UpdateNotice::webPanel() const { return d->WB1; }
 int UpdateNotice::webPanelState() const { return d->webPanelState; }
 QString UpdateNotice::messageText() const { return d->messageText; }
-QString UpdateNotice::siteFolder() const { return d->siteFolder; }
-bool UpdateNotice::lastFetchSucceeded() const { return d->fetched; }
+QString UpdateNotice::siteFolder() const { return d->fetch->siteFolder(); }
+bool UpdateNotice::lastFetchSucceeded() const { return !d->fetch->isRunning() && d->fetch->succeeded(); }
+bool UpdateNotice::fetchInProgress() const { return d->waitingForFetch; }
 
 void UpdateNotice::openLink(const QUrl &link)
 {
@@ -232,14 +225,14 @@ void UpdateNotice::openLink(const QUrl &link)
         d->WB1->scrollToAnchor(link.fragment()); // a place on the page itself
         return;
     }
-    const QUrl target = link.isRelative() ? QUrl(d->siteFolder).resolved(link) : link;
+    const QUrl target = link.isRelative() ? QUrl(d->fetch->siteFolder()).resolved(link) : link;
     const QString scheme = target.scheme().toLower();
     // The page is not ours to trust: never hand a file, script or program link to the desktop.
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         return;
     Services &s = d->services();
     s.shell->openUrl(target);
-    s.process->quitNow();
+    s.process->quitNow(); // nothing more: the program is ending
 }
 
 } // namespace vora

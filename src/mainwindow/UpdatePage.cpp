@@ -1,6 +1,9 @@
 #include "mainwindow/UpdatePage.h"
 
 #include "toolkit/Cp932.h"
+#include "toolkit/FileStore.h"
+
+#include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -30,6 +33,36 @@ QString siteFolder(const QStringList &overrideLines)
 QUrl pageUrl(const QString &folder)
 {
     return QUrl(folder + pageFileName());
+}
+
+SmallFileRead readSmallFile(const FileStore &files, const QString &path, qint64 maxBytes)
+{
+    SmallFileRead result;
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return result;
+    if (info.size() > maxBytes) {
+        result.tooLarge = true;
+        return result;
+    }
+    const ReadResult read = files.readLines(path);
+    result.ok = read.ok;
+    if (read.ok)
+        result.lines = read.lines;
+    return result;
+}
+
+QString tooLargeCopyText()
+{
+    return QStringLiteral("更新情報のページ（%1）が大きすぎるため、表示しません。\n"
+                          "次にインターネットから正しいページを受け取ると、ここに表示されます。")
+        .arg(pageFileName());
+}
+
+QString noCopyYetText()
+{
+    return QStringLiteral("更新情報のページはまだありません。\n"
+                          "インターネットにつながっているときに起動すると、ここに表示されます。");
 }
 
 QString declaredCharset(const QString &contentType, const QByteArray &body)

@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QUrl>
 
+namespace vora {
+class FileStore;
+}
+
 namespace vora::updatepage {
 
 // Our own site until the project has one; "update-site.txt" in the program folder overrides it.
@@ -18,6 +22,25 @@ inline QString pageFileName() { return QStringLiteral("new-sub2.htm"); }
 // line or a missing file (empty list) leaves the default. A missing final "/" is added.
 QString siteFolder(const QStringList &overrideLines);
 QUrl pageUrl(const QString &folder);
+
+// The real page is a few kilobytes. A transfer longer than this is cut off, a copy longer
+// than this is not stored, and a kept copy longer than this is not shown or scanned: a huge
+// page would otherwise take memory and the panel's layout for minutes at every start.
+constexpr qint64 kMaxPageBytes = 256 * 1024;
+
+// A small file of the program folder (the local copy, the override file), read through the
+// file layer only when it is a regular file of at most `maxBytes`: a pipe or a device there
+// is never opened, and an oversized file is not read.
+struct SmallFileRead {
+    bool ok = false;
+    bool tooLarge = false;
+    QStringList lines;
+};
+SmallFileRead readSmallFile(const FileStore &files, const QString &path, qint64 maxBytes = kMaxPageBytes);
+// What the panel says instead of a kept copy over the bound.
+QString tooLargeCopyText();
+// What the panel says when no copy was kept yet (first start offline).
+QString noCopyYetText();
 
 // Texts the page is known by.
 inline QString checkText() { return QStringLiteral("ＶＯＲＡ"); }

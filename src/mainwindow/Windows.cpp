@@ -1,5 +1,6 @@
 #include "mainwindow/Windows.h"
 
+#include "mainwindow/UpdateFetch.h"
 #include "mainwindow/frmMain.h"
 #include "run/ExperimentWindow.h"
 #include "startup/Module1.h"
@@ -8,8 +9,12 @@ namespace vora {
 
 void registerWindows(Module1 &module)
 {
+    // The update page is fetched while the splash waits; the first load of the main window
+    // takes over that fetch, later loads start their own.
+    auto *fetch = new UpdateFetch(module.services(), &module);
+    QObject::connect(&module, &Module1::splashShown, fetch, &UpdateFetch::start);
     // Building the main window runs its load sequence.
-    module.setMainWindowFactory([](Module1 &m) -> QWidget * { return new frmMain(m); });
+    module.setMainWindowFactory([fetch](Module1 &m) -> QWidget * { return new frmMain(m, fetch); });
     module.setExperimentWindowFactory(makeExperimentWindow);
 }
 

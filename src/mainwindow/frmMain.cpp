@@ -81,7 +81,7 @@ constexpr int kColumnWidth = 2300;
 
 } // namespace
 
-frmMain::frmMain(Module1 &module, QWidget *parent) : QWidget(parent), m_module(module)
+frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent) : QWidget(parent), m_module(module)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("VORA"));
@@ -103,7 +103,7 @@ frmMain::frmMain(Module1 &module, QWidget *parent) : QWidget(parent), m_module(m
     registration = new RegistrationView(module, m_c, this);
     selection = new SelectionLaunch(module, m_c, this);
     resultsEntry = new ResultsEntry(module, m_c, Command15, this);
-    updateNotice = new UpdateNotice(module, this);
+    updateNotice = new UpdateNotice(module, this, fetch);
     backgrounds = new BackgroundPictures(module, this);
     m_c.setWebPanelVisible = [this](bool visible) { updateNotice->setWebPanelVisible(visible); };
     m_c.frameDoubleClicked = [this](int box) { backgrounds->clickSlot(box); };
@@ -295,8 +295,9 @@ void frmMain::updateClock()
 
 void frmMain::load()
 {
-    // Steps 1 and 2 (the site address and the start of the fetch) belong to the update notice.
-    updateNotice->fetchAndStoreCopy();                         // 3
+    // Steps 1 and 2 (the site address and the start of the fetch) belong to the update fetch,
+    // which has been running since the splash appeared; the window does not wait for it.
+    updateNotice->beginFetch();                               // 3
 
     Label9->setText(version::mainWindowText());               // 4
     Label9->adjustSize();

@@ -19,12 +19,15 @@ class NameBoxes;
 class RegistrationView;
 class ResultsEntry;
 class SelectionLaunch;
+class UpdateFetch;
 class UpdateNotice;
 
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    explicit frmMain(Module1 &module, QWidget *parent = nullptr);
+    // `fetch`: the update fetch the start module began with the splash (none: the window
+    // starts its own).
+    explicit frmMain(Module1 &module, UpdateFetch *fetch = nullptr, QWidget *parent = nullptr);
     ~frmMain() override;
 
     MainControls &controls() { return m_c; }

@@ -1,14 +1,18 @@
 #include "startup/Module1.h"
 
 #include "startup/frmSplash.h"
-#include "toolkit/Waits.h"
 
 #include <QApplication>
 
 namespace vora {
 
 Module1::Module1(Services services, QObject *parent)
-    : QObject(parent), m_services(std::move(services)) {}
+    : QObject(parent), m_services(std::move(services))
+{
+    m_splashTimer.setSingleShot(true);
+    m_splashTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_splashTimer, &QTimer::timeout, this, &Module1::splashTimeUp);
+}
 
 Module1::~Module1()
 {
@@ -19,21 +23,31 @@ Module1::~Module1()
 
 void Module1::start()
 {
+    if (m_startPhase != StartPhase::NotStarted)
+        return;
     auto *splash = new frmSplash(m_services.paths.folder());
     m_splash = splash;
     splash->show();
-    splash->repaint(); // fully drawn before the long steps
-    processPendingEvents();
+    splash->repaint(); // fully drawn at once, before anything else runs
+    m_startPhase = StartPhase::Splash;
+    m_splashShownAt = m_services.clock->monotonicMs();
+    Q_EMIT splashShown();
+    m_splashTimer.start(m_services.timing.splashMs);
+}
 
-    const qint64 t0 = m_services.clock->monotonicMs();
-    // The splash keeps repainting while it waits; input is held back until the main window is up.
-    while (m_services.clock->monotonicMs() - t0 < m_services.timing.splashMs) {
-        const qint64 left = m_services.timing.splashMs - (m_services.clock->monotonicMs() - t0);
-        waitMs(static_cast<int>(qMax<qint64>(1, left)), false);
+void Module1::splashTimeUp()
+{
+    if (m_startPhase != StartPhase::Splash)
+        return;
+    const qint64 shown = m_services.clock->monotonicMs() - m_splashShownAt;
+    if (shown < m_services.timing.splashMs) {
+        // A timer may come a little early; the splash stays its full time.
+        m_splashTimer.start(static_cast<int>(m_services.timing.splashMs - shown));
+        return;
     }
-
+    m_startPhase = StartPhase::Running;
     showMainWindow();
-    m_lastSplashMs = m_services.clock->monotonicMs() - t0;
+    m_lastSplashMs = m_services.clock->monotonicMs() - m_splashShownAt;
     unload(m_splash);
 }
 

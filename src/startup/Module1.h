@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -27,9 +28,13 @@ public:
     void setMainWindowFactory(WindowFactory factory) { m_mainFactory = std::move(factory); }
     void setExperimentWindowFactory(WindowFactory factory) { m_experimentFactory = std::move(factory); }
 
-    // Splash, the wait of at least Timing::splashMs (monotonic), main window loaded while
-    // the splash stays up, main window shown, splash removed.
+    enum class StartPhase { NotStarted, Splash, Running };
+
+    // Shows the splash and returns at once. A timer on the monotonic clock ends the wait of
+    // at least Timing::splashMs; then the main window is loaded while the splash stays up,
+    // shown, and the splash removed. Work meant to run during the wait hangs on splashShown().
     void start();
+    StartPhase startPhase() const { return m_startPhase; }
 
     // Unloads the experiment window (if any), loads the main window afresh and shows it.
     QWidget *showMainWindow();
@@ -45,11 +50,13 @@ public:
     qint64 lastSplashMs() const { return m_lastSplashMs; }
 
 Q_SIGNALS:
+    void splashShown();
     void mainWindowShown(QWidget *window);
     void experimentWindowShown(QWidget *window);
 
 private:
     void unload(QPointer<QWidget> &window);
+    void splashTimeUp();
 
     Services m_services;
     SharedState m_state;
@@ -59,6 +66,9 @@ private:
     QPointer<QWidget> m_experiment;
     QPointer<QWidget> m_splash;
     qint64 m_lastSplashMs = 0;
+    StartPhase m_startPhase = StartPhase::NotStarted;
+    qint64 m_splashShownAt = 0;
+    QTimer m_splashTimer;
 };
 
 } // namespace vora

@@ -3,25 +3,41 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+#include <memory>
+
+class QNetworkAccessManager;
+class QObject;
+
 namespace vora {
 
 struct HttpReply {
     bool ok = false;
+    bool tooLarge = false; // cut off: the answer was longer than the caller allows
     QByteArray body;
     QString contentType; // the Content-Type header, for the charset
     QString error;
 };
 
-// One HTTP GET, bounded in time: it returns by `timeoutMs` even when the peer never answers.
+// One HTTP GET that returns at once. `done` is called exactly once, later, from the event
+// loop (never from inside get()): with the body, or with an error when the peer fails,
+// when more than `maxBytes` arrive (tooLarge, the transfer aborted), or when `timeoutMs`
+// has passed. Nothing is called once `context` is gone; the transfer is then abandoned.
 class Network {
 public:
+    using Done = std::function<void(const HttpReply &)>;
     virtual ~Network() = default;
-    virtual HttpReply get(const QUrl &url, int timeoutMs) = 0;
+    virtual void get(const QUrl &url, int timeoutMs, qint64 maxBytes, QObject *context, Done done) = 0;
 };
 
 class QtNetwork : public Network {
 public:
-    HttpReply get(const QUrl &url, int timeoutMs) override;
+    QtNetwork();
+    ~QtNetwork() override;
+    void get(const QUrl &url, int timeoutMs, qint64 maxBytes, QObject *context, Done done) override;
+
+private:
+    std::unique_ptr<QNetworkAccessManager> m_manager; // made at the first request
 };
 
 } // namespace vora

@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QProcess>
-
-#include <cstdio>
-#include <cstdlib>
+#include <QThread>
+#include <QWidget>
 
 namespace vora {
 
@@ -32,11 +31,17 @@ bool SystemProcess::startNewInstance()
 
 void SystemProcess::quitNow()
 {
-    // Ends the process here and now: no close questions, no window handlers, and no nested
-    // wait (a countdown, a feedback hold) left to run out first. Every write of the program is
-    // complete when its call returns, so nothing is pending.
-    std::fflush(nullptr);
-    std::_Exit(0);
+    // Leaves through the application's normal exit: every window goes away without its close
+    // handler (no questions, nothing saved), and the event loop, with any dialog running in it,
+    // is told to end. The caller returns at once; nothing of the program runs after that.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        w->hide();
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+    else // not in the event loop yet: end it as soon as it starts
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
+                                  Qt::QueuedConnection);
 }
 
 } // namespace vora

@@ -35,7 +35,8 @@ public:
     virtual ~Process() = default;
     // Starts a new instance from our own executable; true when it was started.
     virtual bool startNewInstance() = 0;
-    // Ends this instance at once: no close questions, nothing saved.
+    // Ends this instance through the application's normal exit: no close questions, nothing
+    // saved. It returns; the caller must return at once and do nothing more.
     virtual void quitNow() = 0;
 };
 

@@ -29,6 +29,7 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     Module1 module(t.services);
     registerWindows(module);
     module.start();
+    QTRY_VERIFY(module.mainWindow());
 
     auto *main = qobject_cast<frmMain *>(module.mainWindow());
     QVERIFY(main);

@@ -1,5 +1,6 @@
 // The update notice on a plain window: fetch and local copy, web panel, version notice, links.
 #include "Fakes.h"
+#include "mainwindow/UpdateFetch.h"
 #include "mainwindow/UpdateNotice.h"
 #include "mainwindow/UpdatePage.h"
 #include "startup/Module1.h"
@@ -15,6 +16,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(vora::HttpReply)
 
@@ -101,6 +103,12 @@ private:
             module = std::make_unique<Module1>(ts.services);
             notice = std::make_unique<UpdateNotice>(*module, &window);
         }
+        // Load step 3, then the event loop until the fetch is over.
+        void fetch()
+        {
+            notice->beginFetch();
+            QTRY_VERIFY_WITH_TIMEOUT(!notice->fetchInProgress(), 15000);
+        }
         QTextBrowser *browser() { return window.findChild<QTextBrowser *>(QStringLiteral("WB1")); }
         QString copy() { return cp932::decode(ts.readBytes(QStringLiteral("new-sub2.htm"))).text; }
     };
@@ -117,6 +125,12 @@ private Q_SLOTS:
     void realFetchFromLoopback_data();
     void realFetchFromLoopback();
     void silentServerIsBounded();
+    void oversizedTransferIsCutOffAndOldCopyKept_data();
+    void oversizedTransferIsCutOffAndOldCopyKept();
+    void keptCopyThatCannotBeShown_data();
+    void keptCopyThatCannotBeShown();
+    void lateFetchReloadsPanelAndCompares_data();
+    void lateFetchReloadsPanelAndCompares();
     void notice_data();
     void notice();
     void closeButtonHidesNotice();
@@ -150,7 +164,7 @@ void TestUpdateNotice::successfulFetchStoresOfflineCopyAndShowsOnlineOne()
     Fixture f;
     f.ts.network->replies.enqueue(okReply(cp932::encode(samplePage()).bytes));
     f.load();
-    f.notice->fetchAndStoreCopy();
+    f.fetch();
 
     QVERIFY(f.notice->lastFetchSucceeded());
     QCOMPARE(f.ts.network->requests.size(), 1);
@@ -169,7 +183,7 @@ void TestUpdateNotice::copyIsCodePageText()
     const QString page = QStringLiteral("<meta charset=\"utf-8\">\n") + samplePage() + QStringLiteral("\ncafé");
     f.ts.network->replies.enqueue(okReply(page.toUtf8(), QStringLiteral("text/html; charset=utf-8")));
     f.load();
-    f.notice->fetchAndStoreCopy();
+    f.fetch();
 
     const QByteArray bytes = f.ts.readBytes(QStringLiteral("new-sub2.htm"));
     QVERIFY(bytes.contains(cp932::encode(QStringLiteral("改定記録")).bytes));
@@ -187,6 +201,9 @@ void TestUpdateNotice::failedFetchLeavesCopyUntouched_data()
     QTest::newRow("no network") << offline;
     QTest::newRow("page without check text") << okReply(QByteArray("<html>captive portal</html>"));
     QTest::newRow("server error page") << okReply(QByteArray());
+    // A real page, but longer than any update page: not taken, the old copy stays.
+    QTest::newRow("page over the bound")
+        << okReply(cp932::encode(samplePage() + QString(updatepage::kMaxPageBytes, QLatin1Char('x'))).bytes);
 }
 
 void TestUpdateNotice::failedFetchLeavesCopyUntouched()
@@ -201,7 +218,7 @@ void TestUpdateNotice::failedFetchLeavesCopyUntouched()
     for (int i = 0; i < 100; ++i)
         f.ts.network->replies.enqueue(reply);
     f.load();
-    f.notice->fetchAndStoreCopy();
+    f.fetch();
 
     QVERIFY(!f.notice->lastFetchSucceeded());
     QCOMPARE(f.ts.readBytes(QStringLiteral("new-sub2.htm")), earlier);
@@ -217,7 +234,7 @@ void TestUpdateNotice::retriesWithinWindowWithPauses()
     f.ts.services.timing.fetchRetryWindowMs = 300;
     f.ts.services.timing.fetchTimeoutMs = 200;
     f.load();
-    f.notice->fetchAndStoreCopy(); // every attempt fails at once
+    f.fetch(); // every attempt fails at once
     const int attempts = f.ts.network->requests.size();
     QVERIFY2(attempts >= 2, "a failed attempt inside the window is retried");
     QVERIFY2(attempts <= 10, "retries pause instead of hammering the server");
@@ -234,7 +251,7 @@ void TestUpdateNotice::retriesWithinWindowWithPauses()
     g.ts.network->replies.enqueue(okReply(cp932::encode(samplePage()).bytes));
     g.ts.services.timing.fetchRetryWindowMs = 300;
     g.load();
-    g.notice->fetchAndStoreCopy();
+    g.fetch();
     QCOMPARE(g.ts.network->requests.size(), 2);
     QVERIFY(g.notice->lastFetchSucceeded());
 }
@@ -244,7 +261,7 @@ void TestUpdateNotice::siteAddressFromOverrideFile()
     Fixture f;
     f.ts.writeLines(QStringLiteral("update-site.txt"), {QStringLiteral("http://mirror.example.net/lab/esp")});
     f.load();
-    f.notice->fetchAndStoreCopy();
+    f.fetch();
     QVERIFY(!f.ts.network->requests.isEmpty());
     QCOMPARE(f.ts.network->requests.first(), QUrl(QStringLiteral("http://mirror.example.net/lab/esp/new-sub2.htm")));
     QCOMPARE(f.notice->siteFolder(), QStringLiteral("http://mirror.example.net/lab/esp/"));
@@ -259,7 +276,7 @@ void TestUpdateNotice::failedWriteIsReportedAndPageStillShown()
     f.ts.writeBytes(QStringLiteral("new-sub2.htm"), "old copy\r\n");
     f.ts.network->replies.enqueue(okReply(cp932::encode(samplePage()).bytes));
     f.load();
-    f.notice->fetchAndStoreCopy();
+    f.fetch();
 
     QCOMPARE(f.ts.readBytes(QStringLiteral("new-sub2.htm")), QByteArray("old copy\r\n"));
     QCOMPARE(f.ts.dialogs->count(DialogRecord::Message), 1);
@@ -286,7 +303,7 @@ void TestUpdateNotice::realFetchFromLoopback()
     f.ts.services.timing.fetchTimeoutMs = 5000;
     f.ts.writeLines(QStringLiteral("update-site.txt"), {server.folder()});
     f.load();
-    f.notice->fetchAndStoreCopy();
+    f.fetch();
 
     QVERIFY(f.notice->lastFetchSucceeded());
     QCOMPARE(server.connections, 1);
@@ -306,18 +323,136 @@ void TestUpdateNotice::silentServerIsBounded()
     f.ts.services.timing.fetchRetryWindowMs = 200;
     f.ts.services.timing.fetchTimeoutMs = 400;
     f.ts.writeLines(QStringLiteral("update-site.txt"), {server.folder()});
-    f.ts.writeBytes(QStringLiteral("new-sub2.htm"), "kept\r\n");
+    f.ts.writeBytes(QStringLiteral("new-sub2.htm"), "<p>kept</p>\r\n");
     f.load();
 
-    QElapsedTimer t;
-    t.start();
-    f.notice->fetchAndStoreCopy();
-    QVERIFY2(t.elapsed() < 3000, "the fetch step cannot hang");
+    f.notice->beginFetch();
+    // The window is not held: the kept copy is up while the server keeps silent.
+    QVERIFY(f.notice->fetchInProgress());
+    QCOMPARE(f.browser()->toPlainText(), QStringLiteral("kept"));
+    QTRY_VERIFY(!f.notice->fetchInProgress()); // the attempt's own bound ends it
     QVERIFY(!f.notice->lastFetchSucceeded());
     // The first attempt outlasted the retry window, so it is not repeated.
     QCOMPARE(server.connections, 1);
-    QCOMPARE(f.ts.readBytes(QStringLiteral("new-sub2.htm")), QByteArray("kept\r\n"));
-    QCOMPARE(UpdateNotice::fetchBoundMs(Timing().fetchRetryWindowMs, Timing().fetchTimeoutMs), 5000);
+    QCOMPARE(f.ts.readBytes(QStringLiteral("new-sub2.htm")), QByteArray("<p>kept</p>\r\n"));
+    QCOMPARE(UpdateFetch::boundMs(Timing().fetchRetryWindowMs, Timing().fetchTimeoutMs), 5000);
+}
+
+void TestUpdateNotice::oversizedTransferIsCutOffAndOldCopyKept_data()
+{
+    QTest::addColumn<bool>("announced");
+    QTest::newRow("length announced") << true;
+    QTest::newRow("length not announced") << false;
+}
+
+void TestUpdateNotice::oversizedTransferIsCutOffAndOldCopyKept()
+{
+    QFETCH(bool, announced);
+    // 20 MB of a page that would otherwise pass the check.
+    const QByteArray body = cp932::encode(samplePage()).bytes + QByteArray(20 * 1024 * 1024, 'x');
+    QByteArray response = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n";
+    if (announced)
+        response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    LoopbackServer server(response + "\r\n" + body, false);
+    Fixture f;
+    f.ts.services.network = std::make_shared<QtNetwork>();
+    f.ts.services.timing.fetchTimeoutMs = 10000;
+    f.ts.writeLines(QStringLiteral("update-site.txt"), {server.folder()});
+    f.ts.writeBytes(QStringLiteral("new-sub2.htm"), "<p>kept</p>\r\n");
+    f.load();
+    f.fetch();
+
+    QVERIFY(!f.notice->lastFetchSucceeded());
+    QCOMPARE(server.connections, 1); // the same page would only come again
+    QCOMPARE(f.ts.readBytes(QStringLiteral("new-sub2.htm")), QByteArray("<p>kept</p>\r\n"));
+    QCOMPARE(f.browser()->toPlainText(), QStringLiteral("kept"));
+}
+
+void TestUpdateNotice::keptCopyThatCannotBeShown_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("panel");
+    QTest::newRow("over the bound") << QStringLiteral("large") << updatepage::tooLargeCopyText();
+    QTest::newRow("a pipe") << QStringLiteral("fifo") << updatepage::noCopyYetText();
+    QTest::newRow("a folder") << QStringLiteral("folder") << updatepage::noCopyYetText();
+}
+
+void TestUpdateNotice::keptCopyThatCannotBeShown()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, panel);
+    Fixture f;
+    const QString copy = f.ts.path(QStringLiteral("new-sub2.htm"));
+    if (kind == QLatin1String("large")) {
+        // A newer version in it, too: what is not shown is not scanned either.
+        QStringList lines = samplePage(QStringLiteral("V9.0.0")).split(QLatin1Char('\n'));
+        lines.append(QString(updatepage::kMaxPageBytes, QLatin1Char('x')));
+        f.ts.writeLines(QStringLiteral("new-sub2.htm"), lines);
+    } else if (kind == QLatin1String("fifo")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(copy).constData(), 0600), 0);
+        // The override file as a pipe as well: neither is opened, so nothing hangs.
+        QCOMPARE(::mkfifo(QFile::encodeName(f.ts.path(QStringLiteral("update-site.txt"))).constData(), 0600), 0);
+    } else {
+        QVERIFY(QDir().mkpath(copy));
+    }
+    f.load();
+    f.fetch(); // offline
+    QCOMPARE(f.browser()->toPlainText(), panel);
+    f.notice->compareVersions(QStringLiteral("V1.2.3"));
+    QVERIFY(f.notice->messageText().isEmpty());
+    QCOMPARE(f.notice->siteFolder(), updatepage::defaultSiteFolder());
+}
+
+void TestUpdateNotice::lateFetchReloadsPanelAndCompares_data()
+{
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("fetched"); // empty: the fetch fails in the end
+    QTest::addColumn<bool>("noticeAtLoad");
+    QTest::addColumn<bool>("noticeAfter");
+    const auto v = [](const char *text) { return QString::fromLatin1(text); };
+    QTest::newRow("newer version arrives") << v("V1.0.0") << v("V1.2.4") << false << true;
+    QTest::newRow("same version arrives") << v("V1.0.0") << v("V1.2.3") << false << false;
+    QTest::newRow("fetch fails") << v("V1.2.4") << QString() << true << true;
+    // Shown once per load: closed with "×", it does not come back when the page arrives.
+    QTest::newRow("notice already closed") << v("V1.2.4") << v("V1.2.5") << true << false;
+}
+
+void TestUpdateNotice::lateFetchReloadsPanelAndCompares()
+{
+    QFETCH(QString, kept);
+    QFETCH(QString, fetched);
+    QFETCH(bool, noticeAtLoad);
+    QFETCH(bool, noticeAfter);
+    Fixture f;
+    f.ts.writeLines(QStringLiteral("new-sub2.htm"),
+                    samplePage(kept).replace(updatepage::linkMarker(), updatepage::linkMarker() + updatepage::offlineMark())
+                        .split(QLatin1Char('\n')));
+    f.ts.network->hold = true;
+    if (!fetched.isEmpty())
+        f.ts.network->replies.enqueue(okReply(cp932::encode(samplePage(fetched)).bytes));
+    f.load();
+    auto *frame = f.window.findChild<QFrame *>(QStringLiteral("Frame3"));
+    f.window.show();
+
+    // The load: the fetch still runs, so the panel shows the kept copy and step 10 scans it.
+    f.notice->beginFetch();
+    QVERIFY(f.notice->fetchInProgress());
+    QVERIFY(f.browser()->toPlainText().contains(kept + QStringLiteral(" 公開")));
+    QVERIFY(f.browser()->toPlainText().contains(QStringLiteral("(HD)")));
+    f.notice->compareVersions(QStringLiteral("V1.2.3"));
+    QCOMPARE(frame->isVisible(), noticeAtLoad);
+    if (noticeAtLoad && !noticeAfter && !fetched.isEmpty())
+        QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("Command11")), Qt::LeftButton);
+
+    f.ts.network->release();
+    QTRY_VERIFY(!f.notice->fetchInProgress());
+    QCOMPARE(f.notice->lastFetchSucceeded(), !fetched.isEmpty());
+    const QString shown = fetched.isEmpty() ? kept : fetched;
+    QVERIFY(f.browser()->toPlainText().contains(shown + QStringLiteral(" 公開")));
+    QVERIFY(f.browser()->toPlainText().contains(fetched.isEmpty() ? QStringLiteral("(HD)") : QStringLiteral("(hp)")));
+    QVERIFY(f.copy().contains(shown + QStringLiteral(" 公開")));
+    QVERIFY(f.copy().contains(updatepage::linkMarker() + updatepage::offlineMark()));
+    QCOMPARE(frame->isVisible(), noticeAfter);
 }
 
 void TestUpdateNotice::notice_data()
@@ -430,7 +565,7 @@ void TestUpdateNotice::panelLoadsNothing()
                     {QStringLiteral("<p>ＶＯＲＡ</p><img src=\"%1\"><img src=\"http://127.0.0.1:9/x.png\">")
                          .arg(localImage.toString())});
     f.load();
-    f.notice->fetchAndStoreCopy(); // offline: shows the copy
+    f.fetch(); // offline: shows the copy
     QTextBrowser *wb = f.browser();
     QVERIFY(wb->toPlainText().contains(QStringLiteral("ＶＯＲＡ")));
     QCOMPARE(wb->loadResource(QTextDocument::ImageResource, localImage).toByteArray(), QByteArray());

@@ -9,6 +9,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
+
+#include <utility>
 
 namespace vora::testing {
 
@@ -124,16 +128,74 @@ int FakeDialogs::count(DialogRecord::Kind kind) const
     return n;
 }
 
-HttpReply FakeNetwork::get(const QUrl &url, int timeoutMs)
+struct FakeNetwork::Pending {
+    QPointer<QObject> context;
+    qint64 maxBytes = 0;
+    Done done;
+    bool answered = false;
+};
+
+HttpReply FakeNetwork::next(qint64 maxBytes)
 {
-    requests.append(url);
-    timeouts.append(timeoutMs);
+    HttpReply r;
     if (replies.isEmpty()) {
-        HttpReply r;
         r.error = QStringLiteral("offline");
         return r;
     }
-    return replies.dequeue();
+    r = replies.dequeue();
+    if (r.ok && r.body.size() > maxBytes) {
+        r = HttpReply();
+        r.tooLarge = true;
+        r.error = QStringLiteral("too large");
+    }
+    return r;
+}
+
+void FakeNetwork::get(const QUrl &url, int timeoutMs, qint64 maxBytes, QObject *context, Done done)
+{
+    requests.append(url);
+    timeouts.append(timeoutMs);
+    auto p = std::make_shared<Pending>();
+    p->context = context;
+    p->maxBytes = maxBytes;
+    p->done = std::move(done);
+    auto answer = [p](const HttpReply &r) {
+        if (p->answered || !p->context)
+            return;
+        p->answered = true;
+        p->done(r);
+    };
+    if (hold) {
+        m_pending.append(p);
+        QTimer::singleShot(timeoutMs, context, [answer] {
+            HttpReply r;
+            r.error = QStringLiteral("timeout");
+            answer(r);
+        });
+        return;
+    }
+    const HttpReply r = next(maxBytes);
+    QTimer::singleShot(delayMs, context, [answer, r] { answer(r); });
+}
+
+void FakeNetwork::release()
+{
+    const auto pending = std::exchange(m_pending, {});
+    for (const auto &p : pending) {
+        if (p->answered || !p->context)
+            continue;
+        const HttpReply r = next(p->maxBytes);
+        p->answered = true;
+        QTimer::singleShot(0, p->context, [p, r] { p->done(r); });
+    }
+}
+
+int FakeNetwork::held() const
+{
+    int n = 0;
+    for (const auto &p : m_pending)
+        n += (!p->answered && p->context) ? 1 : 0;
+    return n;
 }
 
 int FailingFileStore::beginWrite(const QString &target, bool append)

@@ -109,12 +109,27 @@ public:
     int quits = 0;
 };
 
+// Answers every GET from the event loop, never from inside get(): the next queued reply
+// after `delayMs`, or "offline" when the queue is empty. With `hold` set, requests stay
+// unanswered until release() (a fetch still running), and time out after their own bound
+// as a silent server's would. A reply longer than the caller's bound comes back tooLarge.
 class FakeNetwork : public Network {
 public:
-    HttpReply get(const QUrl &url, int timeoutMs) override;
-    QQueue<HttpReply> replies; // empty: failure "offline"
+    void get(const QUrl &url, int timeoutMs, qint64 maxBytes, QObject *context, Done done) override;
+    // Answers the held requests now, each with the next queued reply.
+    void release();
+
+    QQueue<HttpReply> replies;
     QList<QUrl> requests;
     QList<int> timeouts;
+    int delayMs = 0;
+    bool hold = false;
+    int held() const;
+
+private:
+    struct Pending;
+    QList<std::shared_ptr<Pending>> m_pending;
+    HttpReply next(qint64 maxBytes);
 };
 
 // Records the runs handed to the study database mirror; counts and texts are set by the test.

@@ -1,9 +1,13 @@
 #include "Fakes.h"
 #include "toolkit/Clock.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/Platform.h"
 #include "toolkit/Random.h"
-#include "toolkit/Waits.h"
+#include "toolkit/Translations.h"
 
-#include <QElapsedTimer>
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vora;
@@ -21,7 +25,8 @@ private Q_SLOTS:
     void secondsTextHasSinglePrecision();
     void fakeDialogsRecordAndAnswer();
     void fakeProcessRecordsWithoutExiting();
-    void waitDoesNotSpinAndLastsAtLeastItsTime();
+    void quitNowLeavesThroughTheEventLoop();
+    void qtTextsAreJapanese();
 };
 
 void TestPlatform::systemRandomIsUniformInUnitInterval()
@@ -136,15 +141,53 @@ void TestPlatform::fakeProcessRecordsWithoutExiting()
     QCOMPARE(p.quits, 1);
 }
 
-void TestPlatform::waitDoesNotSpinAndLastsAtLeastItsTime()
+void TestPlatform::quitNowLeavesThroughTheEventLoop()
 {
-    QElapsedTimer wall;
-    wall.start();
-    const std::clock_t cpu0 = std::clock();
-    waitMs(150, false);
-    const double cpuMs = 1000.0 * double(std::clock() - cpu0) / CLOCKS_PER_SEC;
-    QVERIFY(wall.elapsed() >= 149);
-    QVERIFY2(cpuMs < 75, qPrintable(QString::number(cpuMs)));
+    // Asked from inside a handler while a question is open: the handler gets control back,
+    // the question and the event loop end, and every window is gone without its close handler.
+    QWidget window;
+    window.show();
+    bool closeHandlerRan = false;
+    struct CloseWatch : QObject {
+        bool *ran;
+        explicit CloseWatch(bool *r) : ran(r) {}
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Close)
+                *ran = true;
+            return false;
+        }
+    } watch(&closeHandlerRan);
+    window.installEventFilter(&watch);
+    bool returned = false;
+    QTimer::singleShot(0, &window, [&] {
+        QTimer::singleShot(0, &window, [&] {
+            SystemProcess().quitNow();
+            returned = true;
+        });
+        QtDialogs().message(&window, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None, QString());
+    });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(returned);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!closeHandlerRan);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void TestPlatform::qtTextsAreJapanese()
+{
+    QVERIFY(translations::install());
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+    // The name without its keyboard mnemonic ("はい(&Y)" reads はい(Y), as on Japanese desktops):
+    // the program's questions name 「はい」.
+    auto plain = [&](QMessageBox::StandardButton b) {
+        return box.button(b)->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)$"))).remove(QLatin1Char('&'));
+    };
+    QCOMPARE(plain(QMessageBox::Yes), QStringLiteral("はい"));
+    QCOMPARE(plain(QMessageBox::No), QStringLiteral("いいえ"));
+    QCOMPARE(plain(QMessageBox::Cancel), QStringLiteral("キャンセル"));
+    QCOMPARE(plain(QMessageBox::Ok), QStringLiteral("OK"));
 }
 
 QTEST_MAIN(TestPlatform)
