@@ -12,7 +12,7 @@
 #include "results/Summary.h"
 #include "startup/Module1.h"
 #include "toolkit/Cp932.h"
-#include "toolkit/Units.h"
+#include "toolkit/Colours.h"
 
 #include <QDir>
 #include <QEvent>

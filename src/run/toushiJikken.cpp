@@ -11,7 +11,7 @@
 #include "startup/Module1.h"
 #include "study/SealWriter.h"
 #include "toolkit/Fonts.h"
-#include "toolkit/Units.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Version.h"
 
 #include <QApplication>
