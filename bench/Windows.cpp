@@ -121,7 +121,7 @@ void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOn
     vora::SharedState &s = module.state();
     s.ExperimentName = name;
     s.StimulusCode = QStringLiteral("n");
-    s.HitDisplayCode = QStringLiteral("-");
+    s.hitDisplay = vora::HitDisplay::Hidden;
     s.StimulusFlag = QStringLiteral("0");
     s.StimulusFileSuffix = QStringLiteral("0");
     s.LaunchedFromMain = 1;

@@ -327,7 +327,7 @@ void frmMain::restoreSelections()
         m_c.Option1[1]->setChecked(true);
         m_c.Option4[1]->setChecked(true);
         st.StimulusCode = QStringLiteral("S");
-        st.HitDisplayCode = QStringLiteral("D");
+        st.hitDisplay = HitDisplay::Shown;
         st.StimulusFileSuffix = QStringLiteral("1");
         const QString date = s.clock->dateText();
         const QString name = firstRunName(date);

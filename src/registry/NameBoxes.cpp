@@ -172,7 +172,7 @@ void NameBoxes::registerName(int box, const QString &text)
     }
     SharedState &st = m_module.state();
     st.StimulusCode = stimulus;
-    st.HitDisplayCode = hit;
+    st.hitDisplay = hitDisplayFromLetter(hit);
 
     const NameProblem problem = checkExperimentName(text);
     if (problem == NameProblem::TooLong) {

@@ -185,7 +185,7 @@ void RegistrationView::storeSelectionsAndLists()
         if (!stimulus.isEmpty())
             st.StimulusCode = stimulus;
         if (!hit.isEmpty())
-            st.HitDisplayCode = hit;
+            st.hitDisplay = hitDisplayFromLetter(hit);
         const QString caption = m_c.SelectButton[box]->text();
         if (caption.isEmpty()) {
             m_c.clearOptions(box);
@@ -194,7 +194,7 @@ void RegistrationView::storeSelectionsAndLists()
         BoxSelection &sel = selections[box - 1];
         sel.name = m_c.selectedName(box);
         sel.stimulusCode = st.StimulusCode.toText();
-        sel.hitDisplayCode = st.HitDisplayCode.toText();
+        sel.hitDisplayCode = hitDisplayLetter(st.hitDisplay);
     }
 
     QStringList failures;

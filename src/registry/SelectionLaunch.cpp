@@ -101,7 +101,7 @@ void SelectionLaunch::selectPressed(int box)
     if (!stimulus.isEmpty())
         st.StimulusCode = stimulus;
     if (!hit.isEmpty())
-        st.HitDisplayCode = hit;
+        st.hitDisplay = hitDisplayFromLetter(hit);
     m_c.Label18->setText(conditionsText(stimulus, hit));
 
     if (m_c.Label3->caption().isEmpty()) {
@@ -163,7 +163,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     st.RunsDone = data.runCount();
     if (data.runCount() > 0) {
         st.StimulusCode = data.lastStimulusCode;
-        st.HitDisplayCode = data.lastHitDisplayCode;
+        st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
     }
     if (!st.ConditionMemo.toText().isEmpty()) {
         m_c.Check1->setChecked(true);

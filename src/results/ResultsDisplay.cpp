@@ -337,7 +337,7 @@ void ResultsDisplay::Impl::load()
         s.ConditionMemo = runs.conditionMemo;
     if (!runs.stimulusCode.isEmpty()) {
         s.StimulusCode = runs.stimulusCode;
-        s.HitDisplayCode = runs.hitDisplayCode;
+        s.hitDisplay = hitDisplayFromLetter(runs.hitDisplayCode);
     }
 }
 
@@ -395,7 +395,7 @@ void ResultsDisplay::Impl::header()
         f.setPointSizeF(10);
         label4->setFont(f);
         const bool withStimulus = s.StimulusFlag > 0;
-        label4->setText(conditionLine(withStimulus, s.StimulusCode.toText(), s.HitDisplayCode.toText()));
+        label4->setText(conditionLine(withStimulus, s.StimulusCode.toText(), hitDisplayLetter(s.hitDisplay)));
         if (withStimulus)
             label4->adjustSize();
         const int width = label4->width();

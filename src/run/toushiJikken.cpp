@@ -269,13 +269,13 @@ void toushiJikken::buildControls()
 QString toushiJikken::shortInstructions() const
 {
     const SharedState &s = m_module.state();
-    return instructions::shortText(s.StimulusFlag > 0, s.HitDisplayCode == "D");
+    return instructions::shortText(s.StimulusFlag > 0, s.hitDisplay == HitDisplay::Shown);
 }
 
 QString toushiJikken::longInstructions() const
 {
     const SharedState &s = m_module.state();
-    return instructions::longText(s.StimulusFlag > 0, s.HitDisplayCode == "D");
+    return instructions::longText(s.StimulusFlag > 0, s.hitDisplay == HitDisplay::Shown);
 }
 
 void toushiJikken::placeRightButtons()
@@ -301,7 +301,7 @@ void toushiJikken::load()
     const bool resultsOnly = s.BrowsedRun > 0 || s.ResultsOnly > 0;
     if (!resultsOnly) {
         Text5->setGeometry(px(3900), px(720), px(8000), px(720));
-        if (s.HitDisplayCode == "D")
+        if (s.hitDisplay == HitDisplay::Shown)
             Label4->setToolTip(QStringLiteral("当たり(○)、外れ(×)が表示されます"));
         QString memo = s.ConditionMemo.toText();
         memo.replace(QStringLiteral("\x01\x01"), CRLF);
@@ -657,7 +657,7 @@ void toushiJikken::showFeedback(QChar input)
 
     if (Label4->font().pointSizeF() != 100)
         setPointSize(Label4, 100);
-    if (s.HitDisplayCode == "D") {
+    if (s.hitDisplay == HitDisplay::Shown) {
         const bool hit = v.CurrentInput == v.CurrentTarget;
         setTextColour(Label4, hit ? QColor(255, 255, 0) : QColor(0, 0, 255));
         Label4->setText(hit ? QStringLiteral("○") : QStringLiteral("×"));
@@ -717,7 +717,7 @@ void toushiJikken::closeRun()
     m_engine.closeRun();
     // Held until it is in the file or given up knowingly.
     m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), s.StimulusCode.toText(),
-                                    s.HitDisplayCode.toText())
+                                    hitDisplayLetter(s.hitDisplay))
                         .toLine();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "registry/HitDisplay.h"
 #include "startup/LooseValue.h"
 
 #include <QPointer>
@@ -11,7 +12,7 @@ namespace vora {
 struct SharedState {
     LooseValue ExperimentName;      // 1 to 10 characters
     LooseValue StimulusCode;        // "B", "M", "S" or "n"
-    LooseValue HitDisplayCode;      // "D" or "-"
+    HitDisplay hitDisplay = HitDisplay::Unset;
     LooseValue StimulusFileSuffix;  // "0" without stimulus, else "1" (main window side)
     LooseValue StimulusFlag;        // "0" without stimulus, else "1" (experiment window side)
     LooseValue ConditionMemo;       // CR LF or Chr(1) Chr(1) line breaks

@@ -71,7 +71,7 @@ void TestMainLoad::firstStartInAnEmptyFolder()
         QCOMPARE(f.c().Label10[box]->text(), QString());
     }
     QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
-    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("D"));
+    QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
     QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
     QCOMPARE(f.find<QLabel>(QStringLiteral("Label9"))->text(), version::mainWindowText());
     QCOMPARE(f.c().Label4->text(), QStringLiteral(" 実験名を指定してください "));

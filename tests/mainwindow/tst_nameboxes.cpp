@@ -46,7 +46,7 @@ void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
     QVERIFY(!f.c().Frame1[1]->isEnabled());
     QVERIFY(!f.c().Frame2[1]->isEnabled());
     QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
-    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("D"));
+    QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
     QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
     QCOMPARE(f.messages(), 0);
     QCOMPARE(f.t.sound->beeps, 0);
@@ -397,7 +397,7 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     // Selected, the name runs under its own conditions, with its runs and memo.
     f.select(box);
     QCOMPARE(f.c().Label18->text(), conditions);
-    QCOMPARE(f.state().StimulusCode.toText() + f.state().HitDisplayCode.toText(), codes.at(box));
+    QCOMPARE(f.state().StimulusCode.toText() + hitDisplayLetter(f.state().hitDisplay), codes.at(box));
     if (box == 5) {
         QCOMPARE(f.state().RunsDone.toInt(), 3);
         QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("暗室"));

@@ -70,7 +70,7 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     QVERIFY(f.state().BrowsedRun == 0);
     // The box's options override the codes of the last run line.
     QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("M"));
-    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("-"));
+    QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("-"));
     QVERIFY(f.c().Command10->isEnabled());
     QVERIFY(f.c().Command13->isEnabled());
     QVERIFY(f.c().Label2->isEnabled());

@@ -58,7 +58,7 @@ struct Rig {
         const QString flag = stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1");
         s.ExperimentName = QStringLiteral("Test1");
         s.StimulusCode = stimulusCode;
-        s.HitDisplayCode = hitDisplay;
+        s.hitDisplay = hitDisplayFromLetter(hitDisplay);
         s.StimulusFlag = flag;
         s.StimulusFileSuffix = flag;
         s.LaunchedFromMain = 1;

@@ -43,7 +43,7 @@ struct Bench {
         s.ExperimentName = QStringLiteral("Test");
         s.StimulusFlag = QStringLiteral("1");
         s.StimulusCode = QStringLiteral("M");
-        s.HitDisplayCode = QStringLiteral("D");
+        s.hitDisplay = HitDisplay::Shown;
         s.ShowConditions = 0;
     }
 
