@@ -122,8 +122,8 @@ void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOn
     s.ExperimentName = name;
     s.StimulusCode = QStringLiteral("n");
     s.hitDisplay = vora::HitDisplay::Hidden;
-    s.StimulusFlag = QStringLiteral("0");
-    s.StimulusFileSuffix = QStringLiteral("0");
+    s.withStimulus = false;
+    s.stimulusFile = false;
     s.LaunchedFromMain = 1;
     s.ResultsOnly = resultsOnly ? 1 : 0;
     s.BrowsedRun = 0;

@@ -269,13 +269,13 @@ void toushiJikken::buildControls()
 QString toushiJikken::shortInstructions() const
 {
     const SharedState &s = m_module.state();
-    return instructions::shortText(s.StimulusFlag > 0, s.hitDisplay == HitDisplay::Shown);
+    return instructions::shortText(s.withStimulus, s.hitDisplay == HitDisplay::Shown);
 }
 
 QString toushiJikken::longInstructions() const
 {
     const SharedState &s = m_module.state();
-    return instructions::longText(s.StimulusFlag > 0, s.hitDisplay == HitDisplay::Shown);
+    return instructions::longText(s.withStimulus, s.hitDisplay == HitDisplay::Shown);
 }
 
 void toushiJikken::placeRightButtons()
@@ -291,7 +291,7 @@ void toushiJikken::load()
     Services &sv = m_module.services();
 
     Label33->setText(version::experimentWindowText());
-    if (s.StimulusFlag > 0)
+    if (s.withStimulus)
         Label1->setText(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     // Creates the results controls and takes up a running continuous display.
     m_results->onWindowLoad();
@@ -492,7 +492,7 @@ void toushiJikken::beginCountdown()
     Command4->setEnabled(false);
     Command4->hide();
     Label2->setText(shortInstructions());
-    if (s.StimulusFlag == 1)
+    if (s.withStimulus)
         Label1->setText(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     Label1->move(Label30->x() + Label30->width() + px(200), Label1->y());
 
@@ -689,7 +689,7 @@ bool toushiJikken::recordAnswer(QChar input)
         ProgressBar1->setValue(v.TrialNo + 1);
     if (answer.runComplete)
         return true;
-    if (s.StimulusFlag == "1" && m_engine.runStimulusSchedule())
+    if (s.withStimulus && m_engine.runStimulusSchedule())
         m_episode->start();
     m_engine.drawNextTarget();
     Timer3->start();
@@ -701,7 +701,7 @@ bool toushiJikken::recordAnswer(QChar input)
 QString toushiJikken::dataFile() const
 {
     const SharedState &s = m_module.state();
-    return dataFilePath(m_module.services().paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
+    return dataFilePath(m_module.services().paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
 }
 
 void toushiJikken::closeRun()

@@ -47,7 +47,7 @@ void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
     QVERIFY(!f.c().Frame2[1]->isEnabled());
     QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
-    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
+    QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
     QCOMPARE(f.messages(), 0);
     QCOMPARE(f.t.sound->beeps, 0);
 }
@@ -64,7 +64,7 @@ void TestNameBoxes::registeringAnOldNameShowsItsRuns()
     QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Old       -n-")});
     QCOMPARE(f.c().Label10[2]->text(), QStringLiteral(" 3"));
     QCOMPARE(f.c().Label11[2]->text(), QStringLiteral("2009/04/12"));
-    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("0"));
+    QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("0"));
 }
 
 void TestNameBoxes::enterWithoutBothConditionsBeepsAndAsks_data()

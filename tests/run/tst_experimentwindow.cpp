@@ -59,8 +59,8 @@ struct Rig {
         s.ExperimentName = QStringLiteral("Test1");
         s.StimulusCode = stimulusCode;
         s.hitDisplay = hitDisplayFromLetter(hitDisplay);
-        s.StimulusFlag = flag;
-        s.StimulusFileSuffix = flag;
+        s.withStimulus = flag == QLatin1String("1");
+        s.stimulusFile = s.withStimulus;
         s.LaunchedFromMain = 1;
     }
     ~Rig() { delete w.data(); }
@@ -97,7 +97,7 @@ struct Rig {
     RunVariables &v() { return w->runVariables(); }
     QString dataFile() const
     {
-        return QStringLiteral("data/Test1-%1.txt").arg(module->state().StimulusFlag.toText());
+        return QStringLiteral("data/Test1-%1.txt").arg(stimulusFileSuffix(module->state().withStimulus));
     }
 };
 

@@ -41,7 +41,7 @@ struct Bench {
         module->setExperimentWindowFactory(makeExperimentWindow);
         SharedState &s = module->state();
         s.ExperimentName = QStringLiteral("Test");
-        s.StimulusFlag = QStringLiteral("1");
+        s.withStimulus = true;
         s.StimulusCode = QStringLiteral("M");
         s.hitDisplay = HitDisplay::Shown;
         s.ShowConditions = 0;

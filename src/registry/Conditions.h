@@ -28,4 +28,10 @@ inline HitDisplay hitDisplayFromLetter(const QString &letter)
     return HitDisplay::Unset;
 }
 
+// The data file of an experiment: NAME-1.txt with a stimulus, NAME-0.txt without.
+inline QString stimulusFileSuffix(bool withStimulus)
+{
+    return withStimulus ? QStringLiteral("1") : QStringLiteral("0");
+}
+
 } // namespace vora
