@@ -120,7 +120,7 @@ void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOn
 {
     vora::SharedState &s = module.state();
     s.ExperimentName = name;
-    s.StimulusCode = QStringLiteral("n");
+    s.stimulus = vora::Stimulus::None;
     s.hitDisplay = vora::HitDisplay::Hidden;
     s.withStimulus = false;
     s.stimulusFile = false;

@@ -326,7 +326,7 @@ void frmMain::restoreSelections()
         // First run: box 1 gets a name made from today's date, small stimulus, hit display.
         m_c.Option1[1]->setChecked(true);
         m_c.Option4[1]->setChecked(true);
-        st.StimulusCode = QStringLiteral("S");
+        st.stimulus = Stimulus::Small;
         st.hitDisplay = HitDisplay::Shown;
         st.stimulusFile = true;
         const QString date = s.clock->dateText();

@@ -171,7 +171,7 @@ void NameBoxes::registerName(int box, const QString &text)
         return;
     }
     SharedState &st = m_module.state();
-    st.StimulusCode = stimulus;
+    st.stimulus = stimulusFromLetter(stimulus);
     st.hitDisplay = hitDisplayFromLetter(hit);
 
     const NameProblem problem = checkExperimentName(text);

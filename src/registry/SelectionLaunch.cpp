@@ -99,7 +99,7 @@ void SelectionLaunch::selectPressed(int box)
     const QString stimulus = m_c.stimulusCodeOf(box);
     const QString hit = m_c.hitDisplayCodeOf(box);
     if (!stimulus.isEmpty())
-        st.StimulusCode = stimulus;
+        st.stimulus = stimulusFromLetter(stimulus);
     if (!hit.isEmpty())
         st.hitDisplay = hitDisplayFromLetter(hit);
     m_c.Label18->setText(conditionsText(stimulus, hit));
@@ -160,7 +160,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     }
     st.RunsDone = data.runCount();
     if (data.runCount() > 0) {
-        st.StimulusCode = data.lastStimulusCode;
+        st.stimulus = stimulusFromLetter(data.lastStimulusCode);
         st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
     }
     if (!st.ConditionMemo.toText().isEmpty()) {
@@ -225,7 +225,7 @@ void SelectionLaunch::launch()
         s.dialogs->message(m_c.window, limitMessage(), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    st.withStimulus = st.StimulusCode != "n";
+    st.withStimulus = st.stimulus != Stimulus::None;
     st.ConditionMemo = m_c.Text1->memoText();
     st.ResultsOnly = 0; // a launch prepares a run, never the stored results
     st.LaunchedFromMain = 1;

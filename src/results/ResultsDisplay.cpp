@@ -336,7 +336,7 @@ void ResultsDisplay::Impl::load()
     if (runs.hasConditionMemo)
         s.ConditionMemo = runs.conditionMemo;
     if (!runs.stimulusCode.isEmpty()) {
-        s.StimulusCode = runs.stimulusCode;
+        s.stimulus = stimulusFromLetter(runs.stimulusCode);
         s.hitDisplay = hitDisplayFromLetter(runs.hitDisplayCode);
     }
 }
@@ -395,7 +395,7 @@ void ResultsDisplay::Impl::header()
         f.setPointSizeF(10);
         label4->setFont(f);
         const bool withStimulus = s.withStimulus;
-        label4->setText(conditionLine(withStimulus, s.StimulusCode.toText(), hitDisplayLetter(s.hitDisplay)));
+        label4->setText(conditionLine(withStimulus, stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay)));
         if (withStimulus)
             label4->adjustSize();
         const int width = label4->width();

@@ -716,7 +716,7 @@ void toushiJikken::closeRun()
         sv.sound->beep();
     m_engine.closeRun();
     // Held until it is in the file or given up knowingly.
-    m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), s.StimulusCode.toText(),
+    m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), stimulusLetter(s.stimulus),
                                     hitDisplayLetter(s.hitDisplay))
                         .toLine();
 }

@@ -11,7 +11,7 @@ namespace vora {
 // lives from program start to program end, owned by Module1; it is never written to disk.
 struct SharedState {
     LooseValue ExperimentName;      // 1 to 10 characters
-    LooseValue StimulusCode;        // "B", "M", "S" or "n"
+    Stimulus stimulus = Stimulus::Unset;
     HitDisplay hitDisplay = HitDisplay::Unset;
     // The main window's selected data file: NAME-1.txt (with stimulus) or NAME-0.txt.
     bool stimulusFile = true;

@@ -70,7 +70,7 @@ void TestMainLoad::firstStartInAnEmptyFolder()
         QCOMPARE(f.c().Combo[box]->count(), 0);
         QCOMPARE(f.c().Label10[box]->text(), QString());
     }
-    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
+    QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("S"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
     QCOMPARE(f.find<QLabel>(QStringLiteral("Label9"))->text(), version::mainWindowText());

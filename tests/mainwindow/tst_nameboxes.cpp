@@ -45,7 +45,7 @@ void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
     QVERIFY(f.c().SelectButton[1]->isEnabled());
     QVERIFY(!f.c().Frame1[1]->isEnabled());
     QVERIFY(!f.c().Frame2[1]->isEnabled());
-    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
+    QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("S"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
     QCOMPARE(f.messages(), 0);
@@ -397,7 +397,7 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     // Selected, the name runs under its own conditions, with its runs and memo.
     f.select(box);
     QCOMPARE(f.c().Label18->text(), conditions);
-    QCOMPARE(f.state().StimulusCode.toText() + hitDisplayLetter(f.state().hitDisplay), codes.at(box));
+    QCOMPARE(stimulusLetter(f.state().stimulus) + hitDisplayLetter(f.state().hitDisplay), codes.at(box));
     if (box == 5) {
         QCOMPARE(f.state().RunsDone.toInt(), 3);
         QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("暗室"));

@@ -69,7 +69,7 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     QCOMPARE(f.state().RunsDone.toInt(), 2);
     QVERIFY(f.state().BrowsedRun == 0);
     // The box's options override the codes of the last run line.
-    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("M"));
+    QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("M"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("-"));
     QVERIFY(f.c().Command10->isEnabled());
     QVERIFY(f.c().Command13->isEnabled());

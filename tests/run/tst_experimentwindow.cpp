@@ -57,7 +57,7 @@ struct Rig {
         SharedState &s = module->state();
         const QString flag = stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1");
         s.ExperimentName = QStringLiteral("Test1");
-        s.StimulusCode = stimulusCode;
+        s.stimulus = stimulusFromLetter(stimulusCode);
         s.hitDisplay = hitDisplayFromLetter(hitDisplay);
         s.withStimulus = flag == QLatin1String("1");
         s.stimulusFile = s.withStimulus;

@@ -42,7 +42,7 @@ struct Bench {
         SharedState &s = module->state();
         s.ExperimentName = QStringLiteral("Test");
         s.withStimulus = true;
-        s.StimulusCode = QStringLiteral("M");
+        s.stimulus = Stimulus::Medium;
         s.hitDisplay = HitDisplay::Shown;
         s.ShowConditions = 0;
     }
