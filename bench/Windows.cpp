@@ -120,10 +120,10 @@ void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOn
 {
     vora::SharedState &s = module.state();
     s.ExperimentName = name;
-    s.StimulusCode = QStringLiteral("n");
-    s.HitDisplayCode = QStringLiteral("-");
-    s.StimulusFlag = QStringLiteral("0");
-    s.StimulusFileSuffix = QStringLiteral("0");
+    s.stimulus = vora::Stimulus::None;
+    s.hitDisplay = vora::HitDisplay::Hidden;
+    s.withStimulus = false;
+    s.stimulusFile = false;
     s.LaunchedFromMain = 1;
     s.ResultsOnly = resultsOnly ? 1 : 0;
     s.BrowsedRun = 0;

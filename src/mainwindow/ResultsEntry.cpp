@@ -24,7 +24,7 @@ void ResultsEntry::showResults()
         st.ConditionMemo = m_c.Text1->memoText();
     st.ResultsOnly = 1;
     st.BrowsedRun = 0;
-    st.StimulusFlag = st.StimulusCode != "n" ? QStringLiteral("1") : QStringLiteral("0");
+    st.withStimulus = st.stimulus != Stimulus::None;
     st.LaunchedFromMain = 1;
     // Unloads this window (once this handler has returned) and builds the experiment window.
     m_module.showExperimentWindow();

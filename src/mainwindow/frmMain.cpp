@@ -326,9 +326,9 @@ void frmMain::restoreSelections()
         // First run: box 1 gets a name made from today's date, small stimulus, hit display.
         m_c.Option1[1]->setChecked(true);
         m_c.Option4[1]->setChecked(true);
-        st.StimulusCode = QStringLiteral("S");
-        st.HitDisplayCode = QStringLiteral("D");
-        st.StimulusFileSuffix = QStringLiteral("1");
+        st.stimulus = Stimulus::Small;
+        st.hitDisplay = HitDisplay::Shown;
+        st.stimulusFile = true;
         const QString date = s.clock->dateText();
         const QString name = firstRunName(date);
         const QString line = firstRunLine(date);
@@ -373,8 +373,8 @@ void frmMain::showSelection(int box, const QString &name, const QString &stimulu
     m_c.Selected[box] = BoxSelection{name, stimulus, hit};
     m_c.selectStimulus(box, stimulus);
     m_c.selectHitDisplay(box, hit);
-    st.StimulusFileSuffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    nameBoxes->showRunCount(box, name, st.StimulusFileSuffix.toText());
+    st.stimulusFile = !m_c.Option6[box]->isChecked();
+    nameBoxes->showRunCount(box, name, stimulusFileSuffix(st.stimulusFile));
 }
 
 void frmMain::fillNameLists()

@@ -53,7 +53,7 @@ void NameBoxes::itemChosen(int box, int index)
 
     const QString name = button->text().section(QLatin1Char(' '), 0, 0);
     const QString suffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    m_module.state().StimulusFileSuffix = suffix;
+    m_module.state().stimulusFile = suffix != QLatin1String("0");
     showRunCount(box, name, suffix);
 }
 
@@ -82,7 +82,7 @@ void NameBoxes::droppingDown(int box)
         const QString base = combo->itemText(k).left(13);
         const NameListItem item = NameListItem::parse(base);
         const QString suffix = item.fileSuffix();
-        m_module.state().StimulusFileSuffix = suffix;
+        m_module.state().stimulusFile = suffix != QLatin1String("0");
         int runs = 0;
         if (isValidExperimentName(item.name))
             runs = countRuns(*s.files, dataFilePath(s.paths, item.name, suffix)).runs;
@@ -171,8 +171,8 @@ void NameBoxes::registerName(int box, const QString &text)
         return;
     }
     SharedState &st = m_module.state();
-    st.StimulusCode = stimulus;
-    st.HitDisplayCode = hit;
+    st.stimulus = stimulusFromLetter(stimulus);
+    st.hitDisplay = hitDisplayFromLetter(hit);
 
     const NameProblem problem = checkExperimentName(text);
     if (problem == NameProblem::TooLong) {
@@ -200,7 +200,7 @@ void NameBoxes::registerName(int box, const QString &text)
     m_justRegistered = true;
 
     const QString suffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
-    st.StimulusFileSuffix = suffix;
+    st.stimulusFile = suffix != QLatin1String("0");
     showRunCount(box, text, suffix);
 }
 

@@ -183,9 +183,9 @@ void RegistrationView::storeSelectionsAndLists()
         const QString stimulus = m_c.stimulusCodeOf(box);
         const QString hit = m_c.hitDisplayCodeOf(box);
         if (!stimulus.isEmpty())
-            st.StimulusCode = stimulus;
+            st.stimulus = stimulusFromLetter(stimulus);
         if (!hit.isEmpty())
-            st.HitDisplayCode = hit;
+            st.hitDisplay = hitDisplayFromLetter(hit);
         const QString caption = m_c.SelectButton[box]->text();
         if (caption.isEmpty()) {
             m_c.clearOptions(box);
@@ -193,8 +193,8 @@ void RegistrationView::storeSelectionsAndLists()
         }
         BoxSelection &sel = selections[box - 1];
         sel.name = m_c.selectedName(box);
-        sel.stimulusCode = st.StimulusCode.toText();
-        sel.hitDisplayCode = st.HitDisplayCode.toText();
+        sel.stimulusCode = stimulusLetter(st.stimulus);
+        sel.hitDisplayCode = hitDisplayLetter(st.hitDisplay);
     }
 
     QStringList failures;

@@ -67,7 +67,7 @@ void SelectionLaunch::selectPressed(int box)
     m_c.Text1->setReadOnly(true);
     st.ConditionMemo = QString();
     m_c.Command9->setEnabled(true);
-    st.StimulusFileSuffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    st.stimulusFile = !m_c.Option6[box]->isChecked();
 
     const QString caption = m_c.SelectButton[box]->text();
     m_c.Label3->setCaption(QString());
@@ -99,9 +99,9 @@ void SelectionLaunch::selectPressed(int box)
     const QString stimulus = m_c.stimulusCodeOf(box);
     const QString hit = m_c.hitDisplayCodeOf(box);
     if (!stimulus.isEmpty())
-        st.StimulusCode = stimulus;
+        st.stimulus = stimulusFromLetter(stimulus);
     if (!hit.isEmpty())
-        st.HitDisplayCode = hit;
+        st.hitDisplay = hitDisplayFromLetter(hit);
     m_c.Label18->setText(conditionsText(stimulus, hit));
 
     if (m_c.Label3->caption().isEmpty()) {
@@ -137,9 +137,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         m_c.Command13->setEnabled(false);
         return;
     }
-    QString suffix = st.StimulusFileSuffix.toText();
-    if (suffix != QLatin1String("0"))
-        suffix = QStringLiteral("1");
+    const QString suffix = stimulusFileSuffix(st.stimulusFile);
     const QString path = dataFilePath(s.paths, name, suffix);
     const DataFileContents data = loadDataFile(*s.files, path);
     if (!data.readOk) {
@@ -162,8 +160,8 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     }
     st.RunsDone = data.runCount();
     if (data.runCount() > 0) {
-        st.StimulusCode = data.lastStimulusCode;
-        st.HitDisplayCode = data.lastHitDisplayCode;
+        st.stimulus = stimulusFromLetter(data.lastStimulusCode);
+        st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
     }
     if (!st.ConditionMemo.toText().isEmpty()) {
         m_c.Check1->setChecked(true);
@@ -203,7 +201,7 @@ void SelectionLaunch::saveMemo()
     const QString name = st.ExperimentName.toText();
     if (!isValidExperimentName(name))
         return;
-    const QString suffix = st.StimulusFileSuffix == "0" ? QStringLiteral("0") : QStringLiteral("1");
+    const QString suffix = stimulusFileSuffix(st.stimulusFile);
     Services &s = m_module.services();
     const FileResult result =
         saveConditionMemo(*s.files, s.paths, dataFilePath(s.paths, name, suffix), m_c.Text1->memoText());
@@ -227,7 +225,7 @@ void SelectionLaunch::launch()
         s.dialogs->message(m_c.window, limitMessage(), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
-    st.StimulusFlag = st.StimulusCode == "n" ? QStringLiteral("0") : QStringLiteral("1");
+    st.withStimulus = st.stimulus != Stimulus::None;
     st.ConditionMemo = m_c.Text1->memoText();
     st.ResultsOnly = 0; // a launch prepares a run, never the stored results
     st.LaunchedFromMain = 1;

@@ -14,9 +14,9 @@ namespace {
 constexpr double kMmPerPixel = 15.0 / 56.693; // a window pixel is 15 twips
 constexpr double kMmPerPoint = 25.4 / 72.0;
 
-QString colourText(const QColor &c)
+QString colourText(const units::Rgb &c)
 {
-    return c.name(QColor::HexRgb);
+    return c.name();
 }
 
 // The labels' own sizes and captions, as the results view creates them.

@@ -1,6 +1,6 @@
 #include "results/ChartBox.h"
 
-#include "toolkit/Units.h"
+#include "toolkit/Colours.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -91,7 +91,8 @@ void ChartBox::paintEvent(QPaintEvent *)
     for (const ChartItem &item : m_model.items) {
         const QPointF a(mm(item.p1.x()), mm(item.p1.y()));
         const QPointF b(mm(item.p2.x()), mm(item.p2.y()));
-        QPen pen(item.colour);
+        const QColor colour = units::toQColor(item.colour);
+        QPen pen(colour);
         pen.setWidth(qMax(1, item.penWidth));
         pen.setCapStyle(Qt::FlatCap);
         switch (item.kind) {
@@ -115,12 +116,12 @@ void ChartBox::paintEvent(QPaintEvent *)
             break;
         case ChartItem::FilledRect:
             p.setRenderHint(QPainter::Antialiasing, false);
-            p.fillRect(QRectF(a, b).normalized(), item.colour);
+            p.fillRect(QRectF(a, b).normalized(), colour);
             break;
         case ChartItem::Circle: {
             p.setRenderHint(QPainter::Antialiasing, true);
             p.setPen(pen);
-            p.setBrush(item.colour);
+            p.setBrush(colour);
             const double r = mm(item.radius);
             p.drawEllipse(a, r, r);
             break;
@@ -129,7 +130,7 @@ void ChartBox::paintEvent(QPaintEvent *)
             // Tip at p1, base through p2 across the line from the tip.
             p.setRenderHint(QPainter::Antialiasing, true);
             p.setPen(Qt::NoPen);
-            p.setBrush(item.colour);
+            p.setBrush(colour);
             const QPointF along = b - a;
             const double length = std::hypot(along.x(), along.y());
             if (length <= 0)

@@ -8,15 +8,15 @@
 namespace vora {
 
 namespace chartcolour {
-QColor black() { return units::colourNumber(0x000000); }
-QColor grid() { return units::colourNumber(0xC0C0C0); }
-QColor darkGrid() { return units::colourNumber(0x808080); }
-QColor chance() { return units::colourNumber(0x000008); }
-QColor limit() { return units::colourNumber(0xAAAAFF); }
-QColor overviewLimit() { return units::colourNumber(0xA0A0FF); }
-QColor stimulusZone() { return units::colourNumber(0xCCDDFF); }
-QColor onset() { return units::colourNumber(0x0000FF); }
-QColor memoDot() { return units::colourNumber(0x000080); }
+units::Rgb black() { return units::rgbNumber(0x000000); }
+units::Rgb grid() { return units::rgbNumber(0xC0C0C0); }
+units::Rgb darkGrid() { return units::rgbNumber(0x808080); }
+units::Rgb chance() { return units::rgbNumber(0x000008); }
+units::Rgb limit() { return units::rgbNumber(0xAAAAFF); }
+units::Rgb overviewLimit() { return units::rgbNumber(0xA0A0FF); }
+units::Rgb stimulusZone() { return units::rgbNumber(0xCCDDFF); }
+units::Rgb onset() { return units::rgbNumber(0x0000FF); }
+units::Rgb memoDot() { return units::rgbNumber(0x000080); }
 } // namespace chartcolour
 
 const ChartText *ChartModel::text(const QString &control) const
@@ -58,16 +58,16 @@ class Builder {
 public:
     explicit Builder(ChartModel &m) : m_(m) {}
 
-    void line(double x1, double y1, double x2, double y2, const QColor &c, int width = 1,
+    void line(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1,
               const QString &name = QString())
     {
         m_.items.append({ChartItem::Line, {x1, y1}, {x2, y2}, 0.0, c, width, name});
     }
-    void outline(double x1, double y1, double x2, double y2, const QColor &c, int width = 1)
+    void outline(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1)
     {
         m_.items.append({ChartItem::Outline, {x1, y1}, {x2, y2}, 0.0, c, width, QString()});
     }
-    void fill(double x1, double y1, double x2, double y2, const QColor &c)
+    void fill(double x1, double y1, double x2, double y2, const units::Rgb &c)
     {
         m_.items.append({ChartItem::FilledRect, {x1, y1}, {x2, y2}, 0.0, c, 1, QString()});
     }

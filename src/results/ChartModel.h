@@ -3,8 +3,8 @@
 // the picture box, y downwards), with the axis labels placed by control name. The view paints
 // the items in order at 56.693 twips per millimetre and moves the labels; tests read the lists.
 #include "results/RunLoader.h"
+#include "toolkit/Units.h"
 
-#include <QColor>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -15,15 +15,15 @@ namespace vora {
 
 namespace chartcolour {
 // Colour numbers with red in the low byte, as the charts give them.
-QColor black();
-QColor grid();          // &HC0C0C0
-QColor darkGrid();      // &H808080
-QColor chance();        // &H000008: 8,0,0
-QColor limit();         // &HAAAAFF: 255,170,170
-QColor overviewLimit(); // &HA0A0FF: 255,160,160
-QColor stimulusZone();  // &HCCDDFF: 255,221,204
-QColor onset();         // &H0000FF: 255,0,0
-QColor memoDot();       // &H000080: 128,0,0
+units::Rgb black();
+units::Rgb grid();          // &HC0C0C0
+units::Rgb darkGrid();      // &H808080
+units::Rgb chance();        // &H000008: 8,0,0
+units::Rgb limit();         // &HAAAAFF: 255,170,170
+units::Rgb overviewLimit(); // &HA0A0FF: 255,160,160
+units::Rgb stimulusZone();  // &HCCDDFF: 255,221,204
+units::Rgb onset();         // &H0000FF: 255,0,0
+units::Rgb memoDot();       // &H000080: 128,0,0
 } // namespace chartcolour
 
 struct ChartItem {
@@ -34,7 +34,7 @@ struct ChartItem {
     QPointF p1;          // line start / rectangle corner / circle centre / triangle tip
     QPointF p2;          // line end / opposite rectangle corner / middle of the triangle's base
     double radius = 0.0; // circles (filled with their colour); half the triangle's base
-    QColor colour;
+    units::Rgb colour;
     int penWidth = 1;    // pixels
     QString name;        // line controls of chart 1 ("Line2(5)"), else empty
 };
@@ -57,7 +57,7 @@ struct HitDot {
     int run = 0;
     double left = 0.0;        // mm in the chart
     double top = 0.0;
-    QColor backColour;        // memo colour for a run with a memo; invalid = the button's own
+    units::Rgb backColour;        // memo colour for a run with a memo; invalid = the button's own
     bool hasMemo = false;
     // +1 for a hit count above the chart's range, -1 below it: the dot then sits on the
     // frame's edge and is drawn as a triangle pointing that way.

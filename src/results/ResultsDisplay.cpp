@@ -12,7 +12,7 @@
 #include "results/Summary.h"
 #include "startup/Module1.h"
 #include "toolkit/Cp932.h"
-#include "toolkit/Units.h"
+#include "toolkit/Colours.h"
 
 #include <QDir>
 #include <QEvent>
@@ -313,7 +313,7 @@ void ResultsDisplay::Impl::load()
     SharedState &s = state();
     Services &sv = services();
     const int browsed = qMax(0, s.BrowsedRun.toInt());
-    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
+    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
     const ReadResult read = sv.files->readLines(path);
     if (!read.ok && !read.missing) {
         // Shown once per cause: continuous display would otherwise repeat it every tick.
@@ -336,8 +336,8 @@ void ResultsDisplay::Impl::load()
     if (runs.hasConditionMemo)
         s.ConditionMemo = runs.conditionMemo;
     if (!runs.stimulusCode.isEmpty()) {
-        s.StimulusCode = runs.stimulusCode;
-        s.HitDisplayCode = runs.hitDisplayCode;
+        s.stimulus = stimulusFromLetter(runs.stimulusCode);
+        s.hitDisplay = hitDisplayFromLetter(runs.hitDisplayCode);
     }
 }
 
@@ -394,8 +394,8 @@ void ResultsDisplay::Impl::header()
         QFont f = label4->font();
         f.setPointSizeF(10);
         label4->setFont(f);
-        const bool withStimulus = s.StimulusFlag > 0;
-        label4->setText(conditionLine(withStimulus, s.StimulusCode.toText(), s.HitDisplayCode.toText()));
+        const bool withStimulus = s.withStimulus;
+        label4->setText(conditionLine(withStimulus, stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay)));
         if (withStimulus)
             label4->adjustSize();
         const int width = label4->width();
@@ -448,7 +448,7 @@ void ResultsDisplay::Impl::singleRun()
     moveTw(label16, 6400, 1290);
     label16->show();
 
-    const bool withStimulus = s.StimulusFlag != "0";
+    const bool withStimulus = s.withStimulus;
     label15->setText(singleRunLine(r.hits, withStimulus, r.stimulusTrial(), kStimulusSpan, r.targetOnes, r.inputOnes));
     label15->setToolTip(withStimulus ? singleRunLineTooltip() : QString());
     label15->adjustSize();
@@ -575,7 +575,7 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
 void ResultsDisplay::Impl::lowerChart()
 {
     const SharedState &s = state();
-    const bool withStimulus = s.StimulusFlag != "0";
+    const bool withStimulus = s.withStimulus;
     const ChartModel chart = vora::lowerChart(runs, withStimulus, chartMode);
     pic4->setModel(chart);
     pic4->label(element("Label21", 0))->show();
@@ -854,7 +854,7 @@ void ResultsDisplay::Impl::saveMemo()
     SharedState &s = state();
     Services &sv = services();
     const QString text = cp932::toCodePageForms(memo->typedText());
-    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
+    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
     const FileResult result = rewriteRunMemo(*sv.files, sv.paths, path, memoRunNo, text);
     if (!result.ok) {
         // The editor stays open with the text as typed, so nothing is lost.

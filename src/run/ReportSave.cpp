@@ -17,7 +17,7 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     Services &sv = module.services();
     const SharedState &s = module.state();
     const QString name = s.ExperimentName.toText();
-    const QString flag = s.StimulusFlag.toText();
+    const QString flag = stimulusFileSuffix(s.withStimulus);
     const QString dataPath = dataFilePath(sv.paths, name, flag);
     const ReadResult read = sv.files->readLines(dataPath);
     if (!read.ok) {

@@ -26,7 +26,7 @@ void StimulusEpisode::start()
     if (m_active)
         return;
     Module1 &m = w.module();
-    const QString code = m.state().StimulusCode.toText();
+    const Stimulus stimulus = m.state().stimulus;
     m_active = true;
     m_loopCounter = 0;
     m_pictureOnShow = false;
@@ -38,7 +38,7 @@ void StimulusEpisode::start()
     m_savedHowToLeft = w.Command1->x();
     w.Label31->setText(m.services().clock->dateText());
 
-    if (code != QLatin1String("S")) {
+    if (stimulus != Stimulus::Small) {
         QScreen *screen = QGuiApplication::primaryScreen();
         const QRect full = screen ? screen->geometry() : w.geometry();
         m_enlargedTo = full;
@@ -83,12 +83,12 @@ void StimulusEpisode::flash()
         return;
     }
     w.engine().drawFlashRandoms();
-    const QString code = w.module().state().StimulusCode.toText();
+    const Stimulus stimulus = w.module().state().stimulus;
     const Timing &t = w.module().services().timing;
-    if (code == QLatin1String("S")) {
+    if (stimulus == Stimulus::Small) {
         showColours();
         scheduleNext(t.flashSmallS);
-    } else if (code == QLatin1String("M")) {
+    } else if (stimulus == Stimulus::Medium) {
         showColours();
         scheduleNext(t.flashMediumS);
     } else {

@@ -167,17 +167,24 @@ double TrialEngine::drawPlain()
     return m_random.draw(1.0);
 }
 
+namespace {
+constexpr quint32 opaque(int r, int g, int b)
+{
+    return 0xFF000000u | (quint32(r) << 16) | (quint32(g) << 8) | quint32(b);
+}
+} // namespace
+
 FlashColours flashColoursFor(double u)
 {
-    const QRgb red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+    const quint32 red = opaque(255, 0, 0), blue = opaque(0, 0, 255);
     if (u < 0.2) return {red, true, blue};
     if (u < 0.4) return {blue, true, red};
-    if (u < 0.5) return {qRgb(0, 0, 0), true, red};
-    if (u < 0.6) return {qRgb(255, 255, 0), true, blue};
-    if (u < 0.7) return {qRgb(0, 255, 255), true, red};
-    if (u < 0.8) return {qRgb(0, 255, 0), true, red};
-    if (u < 0.9) return {qRgb(255, 0, 255), false, 0};
-    return {qRgb(255, 255, 255), false, 0};
+    if (u < 0.5) return {opaque(0, 0, 0), true, red};
+    if (u < 0.6) return {opaque(255, 255, 0), true, blue};
+    if (u < 0.7) return {opaque(0, 255, 255), true, red};
+    if (u < 0.8) return {opaque(0, 255, 0), true, red};
+    if (u < 0.9) return {opaque(255, 0, 255), false, 0};
+    return {opaque(255, 255, 255), false, 0};
 }
 
 QString stimulusPictureFor(double q)

@@ -4,7 +4,7 @@
 // what comes out, so everything here is deterministic given the clock and the random source.
 #include "registry/RunRecord.h"
 
-#include <QColor>
+#include <QtGlobal>
 #include <QString>
 #include <array>
 
@@ -102,10 +102,11 @@ private:
 
 // ---- the stimulus episode's pictures and colours -------------------------------------------
 
+// Colours as 0xAARRGGBB (QRgb's layout; QColor::fromRgb takes them).
 struct FlashColours {
-    QRgb window;
+    quint32 window;
     bool panelChanges;
-    QRgb panel;
+    quint32 panel;
 };
 // The colour pair of one flash, by R1.
 FlashColours flashColoursFor(double u);

@@ -11,7 +11,7 @@
 #include "startup/Module1.h"
 #include "study/SealWriter.h"
 #include "toolkit/Fonts.h"
-#include "toolkit/Units.h"
+#include "toolkit/Colours.h"
 #include "toolkit/Version.h"
 
 #include <QApplication>
@@ -269,13 +269,13 @@ void toushiJikken::buildControls()
 QString toushiJikken::shortInstructions() const
 {
     const SharedState &s = m_module.state();
-    return instructions::shortText(s.StimulusFlag > 0, s.HitDisplayCode == "D");
+    return instructions::shortText(s.withStimulus, s.hitDisplay == HitDisplay::Shown);
 }
 
 QString toushiJikken::longInstructions() const
 {
     const SharedState &s = m_module.state();
-    return instructions::longText(s.StimulusFlag > 0, s.HitDisplayCode == "D");
+    return instructions::longText(s.withStimulus, s.hitDisplay == HitDisplay::Shown);
 }
 
 void toushiJikken::placeRightButtons()
@@ -291,7 +291,7 @@ void toushiJikken::load()
     Services &sv = m_module.services();
 
     Label33->setText(version::experimentWindowText());
-    if (s.StimulusFlag > 0)
+    if (s.withStimulus)
         Label1->setText(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     // Creates the results controls and takes up a running continuous display.
     m_results->onWindowLoad();
@@ -301,7 +301,7 @@ void toushiJikken::load()
     const bool resultsOnly = s.BrowsedRun > 0 || s.ResultsOnly > 0;
     if (!resultsOnly) {
         Text5->setGeometry(px(3900), px(720), px(8000), px(720));
-        if (s.HitDisplayCode == "D")
+        if (s.hitDisplay == HitDisplay::Shown)
             Label4->setToolTip(QStringLiteral("当たり(○)、外れ(×)が表示されます"));
         QString memo = s.ConditionMemo.toText();
         memo.replace(QStringLiteral("\x01\x01"), CRLF);
@@ -492,7 +492,7 @@ void toushiJikken::beginCountdown()
     Command4->setEnabled(false);
     Command4->hide();
     Label2->setText(shortInstructions());
-    if (s.StimulusFlag == 1)
+    if (s.withStimulus)
         Label1->setText(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     Label1->move(Label30->x() + Label30->width() + px(200), Label1->y());
 
@@ -657,7 +657,7 @@ void toushiJikken::showFeedback(QChar input)
 
     if (Label4->font().pointSizeF() != 100)
         setPointSize(Label4, 100);
-    if (s.HitDisplayCode == "D") {
+    if (s.hitDisplay == HitDisplay::Shown) {
         const bool hit = v.CurrentInput == v.CurrentTarget;
         setTextColour(Label4, hit ? QColor(255, 255, 0) : QColor(0, 0, 255));
         Label4->setText(hit ? QStringLiteral("○") : QStringLiteral("×"));
@@ -689,7 +689,7 @@ bool toushiJikken::recordAnswer(QChar input)
         ProgressBar1->setValue(v.TrialNo + 1);
     if (answer.runComplete)
         return true;
-    if (s.StimulusFlag == "1" && m_engine.runStimulusSchedule())
+    if (s.withStimulus && m_engine.runStimulusSchedule())
         m_episode->start();
     m_engine.drawNextTarget();
     Timer3->start();
@@ -701,7 +701,7 @@ bool toushiJikken::recordAnswer(QChar input)
 QString toushiJikken::dataFile() const
 {
     const SharedState &s = m_module.state();
-    return dataFilePath(m_module.services().paths, s.ExperimentName.toText(), s.StimulusFlag.toText());
+    return dataFilePath(m_module.services().paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
 }
 
 void toushiJikken::closeRun()
@@ -716,8 +716,8 @@ void toushiJikken::closeRun()
         sv.sound->beep();
     m_engine.closeRun();
     // Held until it is in the file or given up knowingly.
-    m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), s.StimulusCode.toText(),
-                                    s.HitDisplayCode.toText())
+    m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), stimulusLetter(s.stimulus),
+                                    hitDisplayLetter(s.hitDisplay))
                         .toLine();
 }
 

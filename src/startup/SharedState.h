@@ -1,4 +1,5 @@
 #pragma once
+#include "registry/Conditions.h"
 #include "startup/LooseValue.h"
 
 #include <QPointer>
@@ -10,10 +11,12 @@ namespace vora {
 // lives from program start to program end, owned by Module1; it is never written to disk.
 struct SharedState {
     LooseValue ExperimentName;      // 1 to 10 characters
-    LooseValue StimulusCode;        // "B", "M", "S" or "n"
-    LooseValue HitDisplayCode;      // "D" or "-"
-    LooseValue StimulusFileSuffix;  // "0" without stimulus, else "1" (main window side)
-    LooseValue StimulusFlag;        // "0" without stimulus, else "1" (experiment window side)
+    Stimulus stimulus = Stimulus::Unset;
+    HitDisplay hitDisplay = HitDisplay::Unset;
+    // The main window's selected data file: NAME-1.txt (with stimulus) or NAME-0.txt.
+    bool stimulusFile = true;
+    // The experiment window's runs: with a stimulus (file NAME-1.txt) or without.
+    bool withStimulus = false;
     LooseValue ConditionMemo;       // CR LF or Chr(1) Chr(1) line breaks
     LooseValue ShowConditions;      // 0 or 1
     LooseValue RunsDone;            // run lines in the selected data file

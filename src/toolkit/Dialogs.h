@@ -2,7 +2,7 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
+class QObject;
 
 namespace vora {
 
@@ -10,23 +10,24 @@ enum class MsgButtons { Ok, YesNo, OkCancel };
 enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 
-// Every question the program asks the user. Tests answer from a queue and record the texts.
+// Every question the program asks the user. The parent is the asking window (any object
+// will do; the boxes belong to it when it is a window). Tests answer from a queue and record the texts.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual MsgAnswer message(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+    virtual MsgAnswer message(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
                               const QString &title = QString()) = 0;
     // Asks without waiting: returns at once, and `answered` runs later from the main event
     // loop, never from inside the caller. Nothing runs when `parent` is gone by then.
-    virtual void ask(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+    virtual void ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
                      std::function<void(MsgAnswer)> answered, const QString &title = QString());
     // Returns false when the user cancelled; `answer` then is empty.
-    virtual bool input(QWidget *parent, const QString &prompt, const QString &title,
+    virtual bool input(QObject *parent, const QString &prompt, const QString &title,
                        const QString &defaultText, QString *answer) = 0;
     // Empty result: cancelled.
-    virtual QString openFile(QWidget *parent, const QString &caption, const QString &folder,
+    virtual QString openFile(QObject *parent, const QString &caption, const QString &folder,
                              const QString &filter) = 0;
-    virtual QString saveFile(QWidget *parent, const QString &caption, const QString &suggestedPath,
+    virtual QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
                              const QString &filter) = 0;
 
     static QString defaultTitle() { return QStringLiteral("VORA"); }
@@ -34,16 +35,16 @@ public:
 
 class QtDialogs : public Dialogs {
 public:
-    MsgAnswer message(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+    MsgAnswer message(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
                       const QString &title) override;
     // A window-modal box that leaves the event loop to the caller.
-    void ask(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+    void ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
              std::function<void(MsgAnswer)> answered, const QString &title) override;
-    bool input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
+    bool input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
                QString *answer) override;
-    QString openFile(QWidget *parent, const QString &caption, const QString &folder,
+    QString openFile(QObject *parent, const QString &caption, const QString &folder,
                      const QString &filter) override;
-    QString saveFile(QWidget *parent, const QString &caption, const QString &suggestedPath,
+    QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
                      const QString &filter) override;
 };
 

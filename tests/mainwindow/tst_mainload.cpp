@@ -70,9 +70,9 @@ void TestMainLoad::firstStartInAnEmptyFolder()
         QCOMPARE(f.c().Combo[box]->count(), 0);
         QCOMPARE(f.c().Label10[box]->text(), QString());
     }
-    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
-    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("D"));
-    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
+    QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("S"));
+    QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
+    QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
     QCOMPARE(f.find<QLabel>(QStringLiteral("Label9"))->text(), version::mainWindowText());
     QCOMPARE(f.c().Label4->text(), QStringLiteral(" 実験名を指定してください "));
     QCOMPARE(f.c().Label4->pos(), QPoint(units::px(400), units::px(1000)));

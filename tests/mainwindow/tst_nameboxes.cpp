@@ -45,9 +45,9 @@ void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
     QVERIFY(f.c().SelectButton[1]->isEnabled());
     QVERIFY(!f.c().Frame1[1]->isEnabled());
     QVERIFY(!f.c().Frame2[1]->isEnabled());
-    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("S"));
-    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("D"));
-    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("1"));
+    QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("S"));
+    QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
+    QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
     QCOMPARE(f.messages(), 0);
     QCOMPARE(f.t.sound->beeps, 0);
 }
@@ -64,7 +64,7 @@ void TestNameBoxes::registeringAnOldNameShowsItsRuns()
     QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Old       -n-")});
     QCOMPARE(f.c().Label10[2]->text(), QStringLiteral(" 3"));
     QCOMPARE(f.c().Label11[2]->text(), QStringLiteral("2009/04/12"));
-    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("0"));
+    QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("0"));
 }
 
 void TestNameBoxes::enterWithoutBothConditionsBeepsAndAsks_data()
@@ -397,7 +397,7 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     // Selected, the name runs under its own conditions, with its runs and memo.
     f.select(box);
     QCOMPARE(f.c().Label18->text(), conditions);
-    QCOMPARE(f.state().StimulusCode.toText() + f.state().HitDisplayCode.toText(), codes.at(box));
+    QCOMPARE(stimulusLetter(f.state().stimulus) + hitDisplayLetter(f.state().hitDisplay), codes.at(box));
     if (box == 5) {
         QCOMPARE(f.state().RunsDone.toInt(), 3);
         QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("暗室"));

@@ -69,8 +69,8 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     QCOMPARE(f.state().RunsDone.toInt(), 2);
     QVERIFY(f.state().BrowsedRun == 0);
     // The box's options override the codes of the last run line.
-    QCOMPARE(f.state().StimulusCode.toText(), QStringLiteral("M"));
-    QCOMPARE(f.state().HitDisplayCode.toText(), QStringLiteral("-"));
+    QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("M"));
+    QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("-"));
     QVERIFY(f.c().Command10->isEnabled());
     QVERIFY(f.c().Command13->isEnabled());
     QVERIFY(f.c().Label2->isEnabled());
@@ -125,7 +125,7 @@ void TestSelection::selectingAnotherBoxMovesTheHighlight()
     QCOMPARE(f.c().SelectButton[2]->palette().color(QPalette::Button), selectedButtonColour());
     QCOMPARE(f.c().SelectButton[1]->palette().color(QPalette::Button), buttonFaceColour());
     QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=無、当り表示=なし　(保存データ；正常)"));
-    QCOMPARE(f.state().StimulusFileSuffix.toText(), QStringLiteral("0"));
+    QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("0"));
     QCOMPARE(f.state().ExperimentName.toText(), QStringLiteral("Bbb"));
 }
 
@@ -216,7 +216,7 @@ void TestSelection::launchWithin100Runs()
         QCOMPARE(f.experimentWindows, 1);
         QCOMPARE(f.messages(), 0);
         QVERIFY(f.state().LaunchedFromMain == 1);
-        QCOMPARE(f.state().StimulusFlag.toText(), QStringLiteral("0"));
+        QCOMPARE(stimulusFileSuffix(f.state().withStimulus), QStringLiteral("0"));
         QVERIFY(f.state().ResultsOnly == 0);
         QCOMPARE(f.module.experimentWindow()->objectName(), QStringLiteral("toushiJikken"));
     } else {
@@ -417,7 +417,7 @@ void TestSelection::resultsHelpAndEnd()
     QVERIFY(f.state().ResultsOnly == 1);
     QVERIFY(f.state().BrowsedRun == 0);
     QVERIFY(f.state().LaunchedFromMain == 1);
-    QCOMPARE(f.state().StimulusFlag.toText(), QStringLiteral("0"));
+    QCOMPARE(stimulusFileSuffix(f.state().withStimulus), QStringLiteral("0"));
     QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("編集中"));
 
     // With the memo box hidden, the memo of the selection stays.

@@ -10,7 +10,7 @@ using vora::testing::runLineWithHits;
 
 namespace {
 
-QVector<ChartItem> linesIn(const ChartModel &m, const QColor &colour)
+QVector<ChartItem> linesIn(const ChartModel &m, const units::Rgb &colour)
 {
     QVector<ChartItem> out;
     for (const ChartItem &i : m.itemsOfKind(ChartItem::Line)) {
@@ -57,13 +57,13 @@ private Q_SLOTS:
 
 void TestCharts::colours()
 {
-    QCOMPARE(chartcolour::limit(), QColor(255, 170, 170));
-    QCOMPARE(chartcolour::overviewLimit(), QColor(255, 160, 160));
-    QCOMPARE(chartcolour::chance(), QColor(8, 0, 0));
-    QCOMPARE(chartcolour::stimulusZone(), QColor(255, 221, 204));
-    QCOMPARE(chartcolour::onset(), QColor(255, 0, 0));
-    QCOMPARE(chartcolour::memoDot(), QColor(128, 0, 0));
-    QCOMPARE(chartcolour::darkGrid(), QColor(128, 128, 128));
+    QCOMPARE(chartcolour::limit(), units::Rgb(255, 170, 170));
+    QCOMPARE(chartcolour::overviewLimit(), units::Rgb(255, 160, 160));
+    QCOMPARE(chartcolour::chance(), units::Rgb(8, 0, 0));
+    QCOMPARE(chartcolour::stimulusZone(), units::Rgb(255, 221, 204));
+    QCOMPARE(chartcolour::onset(), units::Rgb(255, 0, 0));
+    QCOMPARE(chartcolour::memoDot(), units::Rgb(128, 0, 0));
+    QCOMPARE(chartcolour::darkGrid(), units::Rgb(128, 128, 128));
 }
 
 void TestCharts::segmentChartTenEverywhereSitsOnChance()
@@ -84,7 +84,7 @@ void TestCharts::segmentChartTenEverywhereSitsOnChance()
         if (i.name == QStringLiteral("Line2(5)")) {
             found = true;
             QVERIFY(horizontalAt(i, 34));
-            QCOMPARE(i.colour, QColor(Qt::black));
+            QCOMPARE(i.colour, units::Rgb(0, 0, 0));
             QCOMPARE(i.penWidth, 2);
         }
     }
@@ -179,7 +179,7 @@ void TestCharts::overviewDotsAndLines()
         if (k == 1)
             QCOMPARE(d.backColour, chartcolour::memoDot());
     }
-    const QVector<ChartItem> joined = linesIn(m, QColor(Qt::black));
+    const QVector<ChartItem> joined = linesIn(m, units::Rgb(0, 0, 0));
     QCOMPARE(joined.size(), joins);
     for (const ChartItem &i : joined)
         QVERIFY(qMin(i.p1.y(), i.p2.y()) >= 10 && qMax(i.p1.y(), i.p2.y()) <= 58);
@@ -204,7 +204,7 @@ void TestCharts::overviewEndsAtRunHundred()
     const ChartModel m = overviewChart(runsWithHits(hits).runs);
     QCOMPARE(m.dots.size(), 100);
     QCOMPARE(m.dots.last().left + kHitDotSize / 2, 110.0);
-    QCOMPARE(linesIn(m, QColor(Qt::black)).size(), 99);
+    QCOMPARE(linesIn(m, units::Rgb(0, 0, 0)).size(), 99);
 }
 
 void TestCharts::deviationChart_data()
@@ -355,7 +355,7 @@ void TestCharts::perTrialAxisAndPoints()
     QCOMPARE(dots.size(), 100);
     QCOMPARE(dots[0].p1, QPointF(10.9, 34));
     QCOMPARE(dots[99].p1, QPointF(100, 34 + 1.2 * 3));
-    QCOMPARE(linesIn(m, QColor(Qt::black)).size(), 10 + 99); // tenth-trial grid and joins
+    QCOMPARE(linesIn(m, units::Rgb(0, 0, 0)).size(), 10 + 99); // tenth-trial grid and joins
     QVERIFY(perTrialChart(counts, 6, false).toggleCaption.isEmpty());
 }
 

@@ -57,10 +57,10 @@ struct Rig {
         SharedState &s = module->state();
         const QString flag = stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1");
         s.ExperimentName = QStringLiteral("Test1");
-        s.StimulusCode = stimulusCode;
-        s.HitDisplayCode = hitDisplay;
-        s.StimulusFlag = flag;
-        s.StimulusFileSuffix = flag;
+        s.stimulus = stimulusFromLetter(stimulusCode);
+        s.hitDisplay = hitDisplayFromLetter(hitDisplay);
+        s.withStimulus = flag == QLatin1String("1");
+        s.stimulusFile = s.withStimulus;
         s.LaunchedFromMain = 1;
     }
     ~Rig() { delete w.data(); }
@@ -97,7 +97,7 @@ struct Rig {
     RunVariables &v() { return w->runVariables(); }
     QString dataFile() const
     {
-        return QStringLiteral("data/Test1-%1.txt").arg(module->state().StimulusFlag.toText());
+        return QStringLiteral("data/Test1-%1.txt").arg(stimulusFileSuffix(module->state().withStimulus));
     }
 };
 

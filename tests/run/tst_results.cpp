@@ -41,9 +41,9 @@ struct Bench {
         module->setExperimentWindowFactory(makeExperimentWindow);
         SharedState &s = module->state();
         s.ExperimentName = QStringLiteral("Test");
-        s.StimulusFlag = QStringLiteral("1");
-        s.StimulusCode = QStringLiteral("M");
-        s.HitDisplayCode = QStringLiteral("D");
+        s.withStimulus = true;
+        s.stimulus = Stimulus::Medium;
+        s.hitDisplay = HitDisplay::Shown;
         s.ShowConditions = 0;
     }
 

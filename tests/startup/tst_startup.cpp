@@ -30,7 +30,7 @@ void TestStartup::emptyFieldsCompareAsZeroAndEmptyText()
     QVERIFY(!(s.ResultsOnly > 0));
     QVERIFY(!(s.LaunchedFromMain == 1));
     QVERIFY(s.ExperimentName == QString());
-    QVERIFY(s.StimulusFlag == "");
+    QVERIFY(s.ConditionMemo == "");
     s.BrowsedRun = 3;
     QVERIFY(s.BrowsedRun > 0);
     s.BrowsedRun = 0;

@@ -56,7 +56,7 @@ double ScriptedRandom::draw(double argument)
     return m_last;
 }
 
-MsgAnswer FakeDialogs::message(QWidget *, const QString &text, MsgButtons buttons, MsgIcon icon,
+MsgAnswer FakeDialogs::message(QObject *, const QString &text, MsgButtons buttons, MsgIcon icon,
                                const QString &title)
 {
     DialogRecord r;
@@ -73,7 +73,7 @@ MsgAnswer FakeDialogs::message(QWidget *, const QString &text, MsgButtons button
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
-bool FakeDialogs::input(QWidget *, const QString &prompt, const QString &title, const QString &defaultText,
+bool FakeDialogs::input(QObject *, const QString &prompt, const QString &title, const QString &defaultText,
                         QString *answer)
 {
     DialogRecord r;
@@ -97,7 +97,7 @@ bool FakeDialogs::input(QWidget *, const QString &prompt, const QString &title, 
     return true;
 }
 
-QString FakeDialogs::openFile(QWidget *, const QString &caption, const QString &, const QString &)
+QString FakeDialogs::openFile(QObject *, const QString &caption, const QString &, const QString &)
 {
     DialogRecord r;
     r.kind = DialogRecord::OpenFile;
@@ -108,7 +108,7 @@ QString FakeDialogs::openFile(QWidget *, const QString &caption, const QString &
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-QString FakeDialogs::saveFile(QWidget *, const QString &caption, const QString &suggestedPath, const QString &)
+QString FakeDialogs::saveFile(QObject *, const QString &caption, const QString &suggestedPath, const QString &)
 {
     DialogRecord r;
     r.kind = DialogRecord::SaveFile;

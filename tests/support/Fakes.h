@@ -66,12 +66,12 @@ struct DialogRecord {
 // Answers from queues; records every text, button set and icon.
 class FakeDialogs : public Dialogs {
 public:
-    MsgAnswer message(QWidget *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+    MsgAnswer message(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
                       const QString &title = QString()) override;
-    bool input(QWidget *parent, const QString &prompt, const QString &title, const QString &defaultText,
+    bool input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
                QString *answer) override;
-    QString openFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
-    QString saveFile(QWidget *parent, const QString &caption, const QString &suggestedPath,
+    QString openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter) override;
+    QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
                      const QString &filter) override;
 
     QQueue<MsgAnswer> messageAnswers;  // empty: Ok / Yes
