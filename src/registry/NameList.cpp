@@ -61,27 +61,6 @@ bool isDigits(const QString &text)
     return true;
 }
 
-// The stored lines of a file, cut where the decoded text is cut: CR LF, a lone CR or a lone
-// LF. CP932 trail bytes are 0x40 and above, so no character holds a CR or an LF byte.
-QList<QByteArray> storedLines(const QByteArray &bytes)
-{
-    QList<QByteArray> lines;
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(bytes.mid(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(bytes.mid(start));
-    return lines;
-}
-
 QString excerpt(const QString &text)
 {
     constexpr int kShown = 24;
@@ -223,7 +202,7 @@ NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box)
         return out;
     }
 
-    const QList<QByteArray> stored = storedLines(read.bytes);
+    const QList<QByteArray> stored = splitStoredLines(read.bytes);
     QStringList errors;
     for (int i = 0; i < read.lines.size(); ++i) {
         const QString &line = read.lines.at(i);

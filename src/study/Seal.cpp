@@ -1,6 +1,7 @@
 #include "study/Seal.h"
 
 #include "toolkit/Cp932.h"
+#include "toolkit/FileStore.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,16 +11,13 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstring>
 
 namespace vora::study {
 
 namespace {
 
 constexpr int kSealedColumns = 261;
-// Far beyond any real file (100 runs of a few hundred bytes); a bigger one is not read.
-constexpr qint64 kMaxDataBytes = 64 * 1024 * 1024;
-constexpr qint64 kMaxSealBytes = 16 * 1024 * 1024;
-
 struct RawRead {
     bool ok = false;
     bool missing = false;
@@ -27,58 +25,32 @@ struct RawRead {
     QByteArray bytes;
 };
 
-RawRead readRaw(const QString &path, qint64 bound)
+// The file layer's read: regular files only, never past the bound every text file has.
+RawRead readRaw(const QString &path)
 {
     RawRead r;
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    const BytesRead read = FileStore::readBytes(path);
+    switch (read.failure) {
+    case ReadFailure::None:
+        r.ok = true;
+        r.bytes = read.bytes;
+        break;
+    case ReadFailure::Missing:
         r.missing = true;
         r.error = QStringLiteral("no such file");
-        return r;
-    }
-    if (!info.isFile()) {
+        break;
+    case ReadFailure::Folder:
+    case ReadFailure::NotRegular:
         r.error = QStringLiteral("not a regular file");
-        return r;
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        r.error = QStringLiteral("cannot open: ") + f.errorString();
-        return r;
-    }
-    r.bytes = f.read(bound + 1);
-    if (f.error() != QFileDevice::NoError) {
-        r.error = QStringLiteral("cannot read: ") + f.errorString();
-        return r;
-    }
-    if (r.bytes.size() > bound) {
+        break;
+    case ReadFailure::TooLarge:
         r.error = QStringLiteral("too large to be a data file");
-        return r;
+        break;
+    case ReadFailure::Unreadable:
+        r.error = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(read.error));
+        break;
     }
-    r.ok = true;
     return r;
-}
-
-// Lines end at CR LF, a lone CR or a lone LF, as the program reads them; CP932 trail bytes
-// are never CR or LF, so cutting the raw bytes gives the program's lines.
-QVector<QByteArray> splitRawLines(const QByteArray &bytes, bool *lastTerminated = nullptr)
-{
-    QVector<QByteArray> lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes.at(i);
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(bytes.mid(start, i - start));
-        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(bytes.mid(start));
-    if (lastTerminated)
-        *lastTerminated = start >= n;
-    return lines;
 }
 
 } // namespace
@@ -148,12 +120,12 @@ QString entryLine(const SealEntry &e)
 DataRuns readDataRuns(const QString &dataPath)
 {
     DataRuns out;
-    const RawRead raw = readRaw(dataPath, kMaxDataBytes);
+    const RawRead raw = readRaw(dataPath);
     if (!raw.ok) {
         out.error = raw.error;
         return out;
     }
-    const QVector<QByteArray> lines = splitRawLines(raw.bytes);
+    const QList<QByteArray> lines = splitStoredLines(raw.bytes);
     out.fileLines = int(lines.size());
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).startsWith(memoPrefixBytes()))
@@ -172,7 +144,7 @@ DataRuns readDataRuns(const QString &dataPath)
 SealFile readSealFile(const QString &sealPath)
 {
     SealFile out;
-    const RawRead raw = readRaw(sealPath, kMaxSealBytes);
+    const RawRead raw = readRaw(sealPath);
     if (!raw.ok) {
         out.missing = raw.missing;
         out.ok = raw.missing;
@@ -181,7 +153,7 @@ SealFile readSealFile(const QString &sealPath)
     }
     out.ok = true;
     bool terminated = true;
-    const QVector<QByteArray> lines = splitRawLines(raw.bytes, &terminated);
+    const QList<QByteArray> lines = splitStoredLines(raw.bytes, &terminated);
     static const QRegularExpression entryForm(
         QStringLiteral("^([1-9][0-9]{0,8}) ([0-9a-f]{64}) ([0-9a-f]{64}) (\\S{1,40})$"));
     for (int i = 0; i < lines.size(); ++i) {

@@ -131,6 +131,27 @@ std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure)
 
 } // namespace
 
+QList<QByteArray> splitStoredLines(const QByteArray &bytes, bool *lastTerminated)
+{
+    QList<QByteArray> lines;
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(bytes.mid(start));
+    if (lastTerminated)
+        *lastTerminated = start >= n;
+    return lines;
+}
+
 QStringList splitLines(const QString &text)
 {
     QStringList lines;

@@ -112,5 +112,9 @@ private:
 // Splits decoded file text into lines: CR LF, lone CR and lone LF all end a line;
 // a terminator at the very end does not start another (empty) line.
 QStringList splitLines(const QString &text);
+// The same cut over the stored bytes, for lines that must stay byte for byte. CP932 trail
+// bytes are 0x40 and above, so no character holds a CR or an LF byte. `lastTerminated`
+// tells whether the last line had its line end.
+QList<QByteArray> splitStoredLines(const QByteArray &bytes, bool *lastTerminated = nullptr);
 
 } // namespace vora
