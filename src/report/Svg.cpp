@@ -99,6 +99,15 @@ public:
         m_d += QStringLiteral("h%1v%1h-%1z").arg(shortNumber(side));
         m_hasLast = false;
     }
+    // A triangle from its tip to the two ends of its base.
+    void triangle(const QPointF &tip, const QPointF &baseA, const QPointF &baseB)
+    {
+        moveTo(tip.x(), tip.y());
+        lineTo(baseA.x(), baseA.y());
+        lineTo(baseB.x(), baseB.y());
+        m_d += QLatin1Char('Z');
+        m_hasLast = false;
+    }
     // A dot: a zero-length stroke with round caps, as wide as the dot.
     void dot(double x, double y)
     {
@@ -257,6 +266,8 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
                 return QStringLiteral("fill=\"") + colour + QStringLiteral("\" stroke=\"none\"");
             case ChartItem::Circle:
                 return strokeStyle(colour, 2.0 * item.radius + pen, true);
+            case ChartItem::Triangle: // a point beyond the frame, marked on its edge
+                return QStringLiteral("fill=\"") + colour + QStringLiteral("\" stroke=\"none\" data-marker=\"edge\"");
             }
             return QString();
         };
@@ -291,6 +302,16 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
             case ChartItem::Circle:
                 paths.dot(item.p1.x(), item.p1.y());
                 break;
+            case ChartItem::Triangle: {
+                // Tip at p1, base through p2 across the line from the tip, as the window draws it.
+                const QPointF along = item.p2 - item.p1;
+                const double length = std::hypot(along.x(), along.y());
+                if (length <= 0)
+                    break;
+                const QPointF across(-along.y() / length * item.radius, along.x() / length * item.radius);
+                paths.triangle(item.p1, item.p2 + across, item.p2 - across);
+                break;
+            }
             }
         }
         // The dot buttons of the per-run chart; a run with a memo is dark red and tells its memo on hover.

@@ -202,6 +202,11 @@ private Q_SLOTS:
         ReportOptions o;
         const QString plain = reportHtml({experimentFromLines(QStringLiteral("Quiet-0.txt"), {alternatingRun()})}, o);
         QCOMPARE(chartKinds(plain), (QStringList{"segment", "deviation", "overview", "trials", "histogram", "cumulative"}));
+        // Segments of 20 and 0 hits lie beyond the single-run chart's frame: marked on its edge.
+        QVERIFY(!plain.contains(QStringLiteral("data-marker=\"edge\"")));
+        const QString offScale = reportHtml({experimentFromLines(QStringLiteral("Block-0.txt"), {blockRun()})}, o);
+        QCOMPARE(offScale.count(QStringLiteral("data-marker=\"edge\"")), 1);
+        QCOMPARE(offScale.count(QRegularExpression(QStringLiteral("data-marker=\"edge\" d=\"(M[^Z]*Z){5}\""))), 1);
     }
 
     void commandLine()
