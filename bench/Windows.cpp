@@ -181,15 +181,15 @@ QJsonObject session()
         out.insert(QStringLiteral("error"), QStringLiteral("the experiment window did not open"));
         return out;
     }
-    QTest::mouseClick(w->Command4, Qt::LeftButton);
+    QTest::mouseClick(vora::testing::control<QPushButton>(w, "Command4"), Qt::LeftButton);
     if (!waitFor([&] { return w && w->engine().hasTarget(); }, 20000)) {
         out.insert(QStringLiteral("error"), QStringLiteral("the run did not start within 20 s"));
         return out;
     }
     FeedbackWatch watch;
     watch.clock.start();
-    w->Label4->installEventFilter(&watch);
-    w->Label36->installEventFilter(&watch);
+    vora::testing::control<QLabel>(w, "Label4")->installEventFilter(&watch);
+    vora::testing::control<QLabel>(w, "Label36")->installEventFilter(&watch);
 
     std::vector<double> holdErrorMs;
     std::vector<double> keyToFeedbackUs;
@@ -208,7 +208,7 @@ QJsonObject session()
             break;
         watch.arm();
         const qint64 sent = watch.clock.nsecsElapsed();
-        QTest::keyClick(w->Text1, trial % 3 ? '1' : '0');
+        QTest::keyClick(vora::testing::control<QLineEdit>(w, "Text1"), trial % 3 ? '1' : '0');
         if (w && watch.coverNs < 0) {
             // The hold runs on the program's timer; wait for its end in the event loop.
             QEventLoop loop;

@@ -9,6 +9,7 @@
 #include "results/ResultsHost.h"
 #include "results/RunLoader.h"
 #include "results/RunMemoEditor.h"
+#include "run/ExperimentHeader.h"
 #include "results/Summary.h"
 #include "startup/Module1.h"
 #include "toolkit/Cp932.h"
@@ -122,7 +123,6 @@ public:
 
     SharedState &state() { return host.module().state(); }
     Services &services() { return host.module().services(); }
-    template <typename T> T *control(const char *name) const { return w->findChild<T *>(QLatin1String(name)); }
 
     void createControls();
     QLabel *windowLabel(const char *name, double points, bool bold = false);
@@ -138,7 +138,6 @@ public:
     void lowerChart();
     void placeTitle(QLabel *title, const ChartBox *box, const QString &caption);
     void endOfDisplay();
-    void hideRunControls();
 
     // Browsing.
     int clampRun(int b);
@@ -148,6 +147,9 @@ public:
     void timerTick();        // Timer1
     void back();             // Command2
     void toggleLowerChart(); // Command11
+    bool keysRedraw() const;
+    void redraw();
+    void redrawLowerChart();
     void dotClicked(int run);
     void dotWaitOver();
     void dotHovered(int run);
@@ -159,7 +161,9 @@ public:
     void stopContinuous();
     void showRun(int run);
     QPointF dotPlaceTw(int run) const;
-    void moveFeedbackBox(const QPoint &pixels);
+    void hideChartHint();
+    void placePanelUnderChart();
+    void restart();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
@@ -193,7 +197,7 @@ void ResultsDisplay::Impl::createControls()
     if (created)
         return;
     created = true;
-    w = host.window();
+    w = host.view();
 
     pic1 = new ChartBox(QStringLiteral("Picture1"), w);
     pic2 = new ChartBox(QStringLiteral("Picture2"), w);
@@ -297,13 +301,6 @@ void ResultsDisplay::Impl::createControls()
     dotTimer = new QTimer(this);
     dotTimer->setSingleShot(true);
     connect(dotTimer, &QTimer::timeout, this, [this] { dotWaitOver(); });
-
-    // The bare window: pointer moves put the chart hint away; before the first results a
-    // released button moves the feedback box. The instruction panel moves it at any time.
-    w->setMouseTracking(true);
-    w->installEventFilter(this);
-    if (QWidget *panel2 = control<QWidget>("Label2"))
-        panel2->installEventFilter(this);
 }
 
 // ---- the display ------------------------------------------------------------------------
@@ -341,15 +338,6 @@ void ResultsDisplay::Impl::load()
     }
 }
 
-void ResultsDisplay::Impl::hideRunControls()
-{
-    for (const char *name : {"Text1", "Command4", "ProgressBar1", "Label28", "Label36", "Label35", "Label2",
-                             "Command1", "StimulusPicture"}) {
-        if (QWidget *c = control<QWidget>(name))
-            c->hide();
-    }
-}
-
 void ResultsDisplay::Impl::header()
 {
     SharedState &s = state();
@@ -360,16 +348,6 @@ void ResultsDisplay::Impl::header()
     panel->hidePicture();
     panel->resetColour();
     host.stopAnimationTimer();
-    auto *text5 = control<QPlainTextEdit>("Text5");
-    if (text5)
-        text5->hide();
-
-    const QString conditionMemo = memoFromFileForm(s.ConditionMemo.toText());
-    if (text5 && !conditionMemo.isEmpty()) {
-        placeTw(text5, 3900, 720, 8000, 480);
-        text5->setPlainText(QString(conditionMemo).replace(CRLF, QStringLiteral("\n")));
-        text5->setVisible(s.ShowConditions == 1);
-    }
 
     int left = 7500;
     for (QPushButton *b : {cmd7, cmd8, cmd9, cmd10}) {
@@ -379,48 +357,20 @@ void ResultsDisplay::Impl::header()
     }
     placeTw(cmd2, left - 50 + 200, kNavTop, kBackWidth, kNavHeight);
     cmd2->show();
-    hideRunControls();
+    host.hideRunControls();
 
-    auto *label1 = control<QLabel>("Label1");
-    auto *label4 = control<QLabel>("Label4");
-    auto *label30 = control<QLabel>("Label30");
-    if (label1) {
-        label1->setText(QStringLiteral("　ＶＯＲＡ(結果の表示)　"));
-        label1->adjustSize();
-    }
-    if (label4) {
-        label4->setToolTip(QString());
-        setColours(label4, units::colourNumber(0x808080), Qt::white);
-        QFont f = label4->font();
-        f.setPointSizeF(10);
-        label4->setFont(f);
-        const bool withStimulus = s.withStimulus;
-        label4->setText(conditionLine(withStimulus, stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay)));
-        if (withStimulus)
-            label4->adjustSize();
-        const int width = label4->width();
-        placeTw(label4, 300, 800, 0, 270);
-        label4->resize(width, label4->height());
-        label4->show();
-        // The condition line can run past the memo box's left edge in a larger font: the box
-        // then starts just after the line and keeps its right edge.
-        if (text5 && !conditionMemo.isEmpty()) {
-            const int right = text5->geometry().right();
-            const int left = qMax(text5->x(), label4->geometry().right() + 1 + units::px(100));
-            text5->setGeometry(left, text5->y(), right - left + 1, text5->height());
-        }
-    }
-    if (label30) {
-        moveTw(label30, 200, 120);
-        label30->setText(s.ExperimentName.toText());
-        label30->show();
-        if (label1)
-            label1->move(label30->x() + label30->width() + units::px(200), label1->y());
-        label27->setText(runCountCaption(runCount));
-        label27->adjustSize();
-        label27->move(label30->x() + units::px(200), label30->y() + label30->height() + units::px(50));
-        label27->show();
-    }
+    ExperimentHeader &top = host.header();
+    top.setTitle(QStringLiteral("　ＶＯＲＡ(結果の表示)　"), true);
+    const bool withStimulus = s.withStimulus;
+    host.showConditions(conditionLine(withStimulus, stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay)),
+                        withStimulus, memoFromFileForm(s.ConditionMemo.toText()), s.ShowConditions == 1);
+    top.showName(s.ExperimentName.toText(), 200);
+    top.titleAfterName();
+    label27->setText(runCountCaption(runCount));
+    label27->adjustSize();
+    const QRect name = top.nameGeometry();
+    label27->move(name.x() + units::px(200), name.y() + name.height() + units::px(50));
+    label27->show();
 }
 
 void ResultsDisplay::Impl::placeTitle(QLabel *title, const ChartBox *box, const QString &caption)
@@ -547,28 +497,17 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
 
     placeTw(label14, isOverview ? 12430 : 11250, 1800, 1800, 3200);
     label14->show();
-    auto *label1 = control<QLabel>("Label1");
-    if (isOverview && label1) {
-        label1->setText(QStringLiteral(" ＶＯＲＡ(全結果の表示) "));
-        label1->adjustSize();
-    }
+    ExperimentHeader &top = host.header();
+    if (isOverview)
+        top.setTitle(QStringLiteral(" ＶＯＲＡ(全結果の表示) "), true);
 
     const ShownDateTime when = shownRunDateTime(runs, qMax(0, s.BrowsedRun.toInt()), sv.clock->dateText(),
                                                 sv.clock->timeText());
-    auto *label31 = control<QLabel>("Label31");
-    auto *label34 = control<QLabel>("Label34");
-    if (label31 && label1) {
-        label31->setText(when.date);
-        label31->adjustSize();
-        label31->move(label1->x() + label1->width() + units::px(200), label31->y());
-        label31->show();
-        if (label34) {
-            label34->setText(when.time);
-            label34->adjustSize();
-            label34->move(label31->x() + units::px(300), label34->y());
-            label34->show();
-        }
-    }
+    top.setDate(when.date, true);
+    top.dateAfterTitle(200);
+    top.showDateAndTime();
+    top.setTime(when.time, true);
+    top.timeAfterDate(300);
     label14->setText(meanProfileAnalysis(runs).analysisText);
 }
 
@@ -638,7 +577,7 @@ void ResultsDisplay::Impl::showRun(int run)
     s.ResultsOnly = 0;
     label32->hide();
     dots[0]->hide();
-    host.callKeyHandler(1);
+    redraw();
 }
 
 // The arrows' clamp: first the low limit, then the high one, each correction with a beep.
@@ -737,7 +676,7 @@ void ResultsDisplay::Impl::timerTick()
     s.BrowsedRun = b;
     s.LaunchedFromMain = 1;
     s.ContinuousActive = timer1->isActive() ? 1 : 0;
-    host.callKeyHandler(1);
+    redraw();
 }
 
 void ResultsDisplay::Impl::back()
@@ -750,7 +689,7 @@ void ResultsDisplay::Impl::back()
         cmd2->setText(QStringLiteral("最初に戻る"));
         s.ResultsOnly = 1;
         s.BrowsedRun = 0;
-        host.reopenWindow();
+        host.showResultsAfresh();
         return;
     }
     s.ResultsOnly = 0;
@@ -762,7 +701,7 @@ void ResultsDisplay::Impl::back()
 void ResultsDisplay::Impl::toggleLowerChart()
 {
     chartMode = chartMode == 1 ? 2 : 1;
-    host.callKeyHandler(0);
+    redraw();
 }
 
 QPointF ResultsDisplay::Impl::dotPlaceTw(int run) const
@@ -807,7 +746,7 @@ void ResultsDisplay::Impl::dotWaitOver()
     s.ResultsOnly = 0;
     label32->hide();
     cmd2->setText(QStringLiteral("全ランの表示に戻る"));
-    host.reopenWindow();
+    host.showResultsAfresh();
 }
 
 void ResultsDisplay::Impl::dotHovered(int run)
@@ -865,7 +804,7 @@ void ResultsDisplay::Impl::saveMemo()
         return;
     }
     memo->hideAll();
-    host.reopenWindowAfterMemo();
+    host.showResultsAfresh();
 }
 
 void ResultsDisplay::Impl::cancelMemo()
@@ -911,41 +850,22 @@ void ResultsDisplay::Impl::saveChartImage(ChartBox *box)
                             MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void ResultsDisplay::Impl::moveFeedbackBox(const QPoint &pixels)
+void ResultsDisplay::Impl::hideChartHint()
 {
-    auto *label4 = control<QWidget>("Label4");
-    if (!label4)
-        return;
-    label4->move(pixels);
-    if (QWidget *bar = control<QWidget>("ProgressBar1"))
-        bar->move(label4->x(), label4->y() + label4->height());
-    if (QWidget *prompt = control<QWidget>("Label28"))
-        prompt->move(label4->x() + units::px(200), label4->y() + units::px(100));
+    label32->hide();
+    dots[0]->hide();
+}
+
+void ResultsDisplay::Impl::placePanelUnderChart()
+{
+    QWidget *frame = panel->frame();
+    frame->move(pic1->x() + units::px(100), pic1->y() + pic1->height() + units::px(200));
+    panel->picture()->move(frame->x() + frame->width() - units::px(300), frame->y() - units::px(300));
 }
 
 bool ResultsDisplay::Impl::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == w) {
-        if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
-            const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
-            // Only the bare window: events that a control let through to it are not meant here.
-            if (!w->childAt(pos)) {
-                if (type == QEvent::MouseMove) {
-                    label32->hide();
-                    dots[0]->hide();
-                } else if (!shown) {
-                    moveFeedbackBox(pos);
-                }
-            }
-        }
-        return false;
-    }
-    if (type == QEvent::MouseButtonRelease && watched->objectName() == QLatin1String("Label2")) {
-        auto *label2 = static_cast<QWidget *>(watched);
-        moveFeedbackBox(label2->pos() + static_cast<QMouseEvent *>(event)->position().toPoint());
-        return true;
-    }
     if (watched == pic1 && type == QEvent::MouseMove) {
         chartHovered();
         return false;
@@ -978,6 +898,40 @@ ResultsDisplay::~ResultsDisplay()
     delete d;
 }
 
+void ResultsDisplay::Impl::restart()
+{
+    // As a newly opened window's results view: nothing shown, nothing read, nothing pending.
+    for (QWidget *c : std::initializer_list<QWidget *>{pic1, pic2, pic4, label11, label12, label13, label14, label15,
+                                                       label16, label18, label24, label27, label32, cmd2, cmd7, cmd8,
+                                                       cmd9, cmd10, cmd11})
+        c->hide();
+    for (QPushButton *dot : dots)
+        dot->hide();
+    cmd2->setText(QStringLiteral("最初に戻る"));
+    panel->hidePanel();
+    panel->hidePicture();
+    memo->hideAll();
+    timer1->stop();
+    dotTimer->stop();
+    shown = false;
+    chartMode = 0;
+    runCount = 0;
+    runs = RunSet();
+    runsLoaded = false;
+    memoRunNo = 0;
+    navClickAt.reset();
+    dotClickAt.reset();
+    pendingDot = 0;
+    lastReadError.clear();
+}
+
+void ResultsDisplay::restart()
+{
+    if (d->created)
+        d->restart();
+    onWindowLoad();
+}
+
 void ResultsDisplay::onWindowLoad()
 {
     d->createControls();
@@ -1001,16 +955,56 @@ int ResultsDisplay::allRunChartMode() const
     return d->chartMode;
 }
 
-void ResultsDisplay::displayAllRunChart()
+bool ResultsDisplay::keysRedraw() const
+{
+    return d->keysRedraw();
+}
+
+void ResultsDisplay::redraw()
+{
+    d->redraw();
+}
+
+// A browsed run, the overview or a lower-chart mode: the window's keys are not trials then.
+bool ResultsDisplay::Impl::keysRedraw() const
+{
+    const SharedState &s = host.module().state();
+    return s.BrowsedRun > 0 || chartMode == 1 || chartMode == 2 || s.ResultsOnly > 0;
+}
+
+// What a key does while results are on screen. Anywhere else the view stays as it is.
+void ResultsDisplay::Impl::redraw()
+{
+    if (!keysRedraw())
+        return;
+    if (state().BrowsedRun > 0 || !(chartMode == 1 || chartMode == 2))
+        display();
+    else
+        redrawLowerChart();
+}
+
+void ResultsDisplay::Impl::redrawLowerChart()
 {
     // The lower chart alone is redrawn from the runs already read; a window that has not
     // shown results yet needs the whole display.
-    if (!d->runsLoaded || d->state().BrowsedRun > 0) {
-        d->display();
+    if (!runsLoaded || state().BrowsedRun > 0) {
+        display();
         return;
     }
-    d->lowerChart();
-    d->endOfDisplay();
+    lowerChart();
+    endOfDisplay();
+}
+
+void ResultsDisplay::hideChartHint()
+{
+    if (d->created)
+        d->hideChartHint();
+}
+
+void ResultsDisplay::placePanelUnderChart()
+{
+    if (d->created)
+        d->placePanelUnderChart();
 }
 
 void ResultsDisplay::stopContinuousTimer()

@@ -17,11 +17,20 @@ public:
     // Window load: creates the results controls (hidden), then enables Timer1 when
     // ContinuousActive is 1 and takes ContinuousInterval; sizes the dot buttons.
     void onWindowLoad();
+    // Back to the state of a newly opened window, then its load (for another view).
+    void restart();
     // The results display (single run or overview, by SharedState).
     void display();
-    // AllRunChartMode 1 or 2: only the lower all-run chart (when no run is browsed).
+    // AllRunChartMode: 0, or 1 and 2 while the lower chart is toggled.
     int allRunChartMode() const;
-    void displayAllRunChart();
+    // Whether the window's keys redraw the results (a browsed run, the overview, a toggled
+    // lower chart) rather than go to the run, and that redraw.
+    bool keysRedraw() const;
+    void redraw();
+    // Pointer moves over the bare window put the chart's hint away.
+    void hideChartHint();
+    // The congratulation panel and its picture under the per-run chart (the layout step).
+    void placePanelUnderChart();
     // Closing a run stops the continuous display timer.
     void stopContinuousTimer();
     // 0 from the window's load until the first results display, then 1.

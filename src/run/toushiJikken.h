@@ -3,6 +3,7 @@
 // feedback, the stimulus episode, saving the run; the results view lives in it as well.
 #include "results/ResultsHost.h"
 #include "run/RunFlow.h"
+#include "run/StimulusEpisode.h"
 #include "run/TrialEngine.h"
 
 #include <QColor>
@@ -19,43 +20,15 @@ class QTimer;
 
 namespace vora {
 
+class ExperimentHeader;
 class Module1;
 class ResultsDisplay;
-class StimulusEpisode;
 
-class toushiJikken : public QWidget, public ResultsHost, private RunFlow::View {
+class toushiJikken : public QWidget, public ResultsHost, private RunFlow::View, private StimulusStage {
     Q_OBJECT
 public:
     explicit toushiJikken(Module1 &module, QWidget *parent = nullptr);
     ~toushiJikken() override;
-
-    // Controls, each named as the program has always named it.
-    QLabel *Label1 = nullptr;    // title
-    QLabel *Label2 = nullptr;    // instruction panel
-    QLabel *Label4 = nullptr;    // digit frame
-    QLabel *Label28 = nullptr;   // prompt "当てよう!!"
-    QLabel *Label30 = nullptr;   // experiment name
-    QLabel *Label31 = nullptr;   // date
-    QLabel *Label33 = nullptr;   // version
-    QLabel *Label34 = nullptr;   // time of opening
-    QLabel *Label35 = nullptr;   // countdown
-    QLabel *Label36 = nullptr;   // hiding square
-    QPlainTextEdit *Text5 = nullptr; // condition memo
-    QLineEdit *Text1 = nullptr;  // key box
-    QProgressBar *ProgressBar1 = nullptr;
-    QPushButton *Command1 = nullptr;  // how-to
-    QPushButton *Command4 = nullptr;  // start
-    QPushButton *Command5 = nullptr;  // help
-    QPushButton *Command12 = nullptr; // end
-    QTimer *Timer2 = nullptr;    // hiding square and idle flicker
-    QTimer *Timer3 = nullptr;    // one-shot layout step
-    QLabel *StimulusPicture = nullptr; // the large level's pictures (kept apart from the results chart)
-
-    // Window variables shared with the results view.
-    int InstructionToggle = 0;   // 0 at first; 1: next press shows the long text; -1: the short one
-    int ReloadAfterMemo = 0;
-    int ShrinkTick = 0;
-    int FlickerPhase = 0;
 
     TrialEngine &engine() { return m_engine; }
     RunVariables &runVariables() { return m_engine.vars(); }
@@ -63,54 +36,15 @@ public:
     StimulusEpisode &episode() { return *m_episode; }
     RunFlow &flow() { return *m_flow; }
     Module1 &module() override { return m_module; }
+    // 0 at first; 1: the next how-to press shows the long text; -1: the short one.
+    int instructionToggle() const { return m_instructionToggle; }
 
-    // The one key handler: run input (judged by the run's phase), and with a dummy key the
-    // results display.
-    void keyHandler(int keyCode);
-
-    // The buttons hand their click to the run's state machine.
-    void Command1_Click();  // how-to
-    void Command4_Click();  // start
-    void Command5_Click();  // help
-    void Command12_Click(); // end
-    void Timer2_Timer();
-    void Timer3_Timer();
-
-    // The window's own drawing surface: colour, background picture, stimulus shapes.
-    void setBackColour(const QColor &colour);
     QColor backColour() const { return m_backColour; }
-    void setBackgroundPicture(const QString &path); // empty: none
     bool hasBackgroundPicture() const { return !m_backgroundPicture.isNull(); }
-    void setStimulusShapes(const LargeShapes &shapes);
-    void clearStimulusShapes();
-
-    // Placement in twips, as every layout rule of the window is written.
-    static int tw(int pixels);
-    static int px(double twips);
-    void setLeftTw(QWidget *w, double twips);
-    void setTopTw(QWidget *w, double twips);
-
-    // The short instruction text of this experiment.
-    QString shortInstructions() const;
-    QString longInstructions() const;
-
     // Set when trial 100 could not be written and the user gave the run up.
     bool lastRunDiscarded() const { return m_lastRunDiscarded; }
     // A finished run that is not in the data file yet (empty when nothing is pending).
     QString unsavedRunLine() const { return m_unsavedLine; }
-
-    // ResultsHost
-    QWidget *window() override { return this; }
-    void callKeyHandler(int keyCode) override { keyHandler(keyCode); }
-    void reopenWindow() override;
-    void reopenWindowAfterMemo() override;
-    void showMainWindow() override;
-    void resetRunState() override;
-    void armLayoutTimer() override;
-    void stopAnimationTimer() override;
-    // The results are drawn on a plain window.
-    void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
-    void saveReport() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -118,6 +52,19 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // ResultsHost
+    QWidget *view() override { return this; }
+    ExperimentHeader &header() override { return *m_header; }
+    void hideRunControls() override;
+    void showConditions(const QString &line, bool fitLine, const QString &memo, bool showMemo) override;
+    void showResultsAfresh() override;
+    void showMainWindow() override;
+    void resetRunState() override;
+    void armLayoutTimer() override;
+    void stopAnimationTimer() override;
+    void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
+    void saveReport() override;
+
     // RunFlow::View: what each step of a run shows.
     void beginCountdown() override;
     void countdownStep(int k) override;
@@ -138,22 +85,67 @@ private:
     void quit() override;
     void focusKeyBox() override;
 
+    // StimulusStage: the window as the stimulus episode flashes it.
+    QRect beginEpisode(bool fillScreen) override;
+    void endEpisode() override;
+    QSize stageSize() const override { return size(); }
+    void flashColours(const QColor &window, const QColor &panel) override;
+    void showPicture(const QPixmap &picture, const QPoint &at) override;
+    void hidePicture() override;
+    void setShapes(const LargeShapes &shapes) override;
+
     void buildControls();
     void load();
+    // Run input (judged by the run's phase); while results are shown, a key redraws them.
+    void keyHandler(int keyCode);
+    void squareTick();
+    void moveFeedbackBox(const QPoint &pixels);
     void centreCountdown();
+    void keyBoxOnHowTo();
+    void shortInstructionPanel();
+    QString shortInstructions() const;
+    QString longInstructions() const;
     QString dataFile() const;
-    void placeRightButtons();
-    QFont gothic(double points, bool bold = false) const;
+
+    // The window's own drawing surface: colour, background picture, stimulus shapes.
+    void setBackColour(const QColor &colour);
+    void setBackgroundPicture(const QString &path); // empty: none
 
     Module1 &m_module;
     TrialEngine m_engine;
+    ExperimentHeader *m_header = nullptr;
     std::unique_ptr<ResultsDisplay> m_results;
     std::unique_ptr<StimulusEpisode> m_episode;
     RunFlow *m_flow = nullptr;
+
+    // Controls; each keeps the program's own control name as its objectName.
+    QLabel *m_instructions = nullptr;     // Label2
+    QLabel *m_feedback = nullptr;         // Label4: the digit frame
+    QLabel *m_prompt = nullptr;           // Label28: "当てよう!!"
+    QLabel *m_countdown = nullptr;        // Label35
+    QLabel *m_cover = nullptr;            // Label36: the hiding square
+    QLabel *m_stimulusPicture = nullptr;  // the large level's pictures
+    QPlainTextEdit *m_conditionMemo = nullptr; // Text5
+    QLineEdit *m_keyBox = nullptr;        // Text1
+    QProgressBar *m_progress = nullptr;   // ProgressBar1
+    QPushButton *m_howTo = nullptr;       // Command1
+    QPushButton *m_start = nullptr;       // Command4
+    QTimer *m_squareTimer = nullptr;      // Timer2: hiding square and idle flicker
+    QTimer *m_layoutTimer = nullptr;      // Timer3: one-shot layout step
+
+    int m_instructionToggle = 0;
+    int m_shrinkTick = 0;
+    int m_flickerPhase = 0;
+
     QColor m_backColour = Qt::white;
     QPixmap m_backgroundPicture;
     bool m_hasShapes = false;
     LargeShapes m_shapes;
+    // The run's layout while the stimulus episode has the window.
+    QRect m_savedWindow;
+    QRect m_savedFrame;
+    int m_savedHowToLeft = 0;
+
     bool m_lastRunDiscarded = false;
     QString m_unsavedLine;
 };

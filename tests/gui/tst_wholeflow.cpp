@@ -57,11 +57,11 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     auto *run = qobject_cast<toushiJikken *>(module.experimentWindow());
     QVERIFY(run);
     QVERIFY(run->isVisible());
-    QMetaObject::invokeMethod(run->Command4, "click");
-    QTRY_VERIFY(run->Text1->isVisible());
+    QMetaObject::invokeMethod(vora::testing::control<QPushButton>(run, "Command4"), "click");
+    QTRY_VERIFY(vora::testing::control<QLineEdit>(run, "Text1")->isVisible());
     for (int i = 0; i < 100; ++i) {
         QTRY_COMPARE(run->runVariables().TrialNo, i);
-        QTest::keyClick(run->Text1, i % 3 == 0 ? '0' : '1');
+        QTest::keyClick(vora::testing::control<QLineEdit>(run, "Text1"), i % 3 == 0 ? '0' : '1');
     }
     QTRY_VERIFY(run->results().resultsShown());
     QCOMPARE(t.readLines(QStringLiteral("data/Yama090425-1.txt")).size(), 1);

@@ -75,18 +75,18 @@ struct Rig {
     // 開始, and the countdown run through.
     void start()
     {
-        QTest::mouseClick(w->Command4, Qt::LeftButton);
+        QTest::mouseClick(vora::testing::control<QPushButton>(w, "Command4"), Qt::LeftButton);
         QVERIFY(settle([this] { return phase() != RunFlow::Phase::Countdown; }));
     }
     // One key, and its trial (if it is one) handled to the end.
     void key(char c)
     {
-        QTest::keyClick(w->Text1, c);
+        QTest::keyClick(vora::testing::control<QLineEdit>(w, "Text1"), c);
         handled();
     }
     void keyCode(Qt::Key k)
     {
-        QTest::keyClick(w->Text1, k);
+        QTest::keyClick(vora::testing::control<QLineEdit>(w, "Text1"), k);
         handled();
     }
     void handled() { QVERIFY(settle([this] { return !w->flow().busy(); })); }
@@ -177,10 +177,10 @@ void ExperimentWindowTest::opensThroughModuleWithItsControls()
     QVERIFY(w->findChild<QObject *>(name));
     // The load took note of the launch.
     QCOMPARE(r.module->state().LaunchedFromMain.toInt(), 0);
-    QCOMPARE(w->Label30->text(), QStringLiteral("Test1"));
-    QCOMPARE(w->Label33->text(), QStringLiteral("V 1.0.0"));
-    QCOMPARE(w->Label34->text(), QStringLiteral("14:30"));
-    QVERIFY(w->Command4->isVisible());
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label30")->text(), QStringLiteral("Test1"));
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label33")->text(), QStringLiteral("V 1.0.0"));
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label34")->text(), QStringLiteral("14:30"));
+    QVERIFY(vora::testing::control<QPushButton>(w, "Command4")->isVisible());
 }
 
 void ExperimentWindowTest::completeRunWritesTheLine_data()
@@ -212,7 +212,7 @@ void ExperimentWindowTest::completeRunWritesTheLine()
         r.key(inputs.at(i).toLatin1());
     }
     r.settleAfterRun();
-    QCOMPARE(r.w->ProgressBar1->value(), 100);
+    QCOMPARE(vora::testing::control<QProgressBar>(r.w, "ProgressBar1")->value(), 100);
     QCOMPARE(r.ts.sound->beeps, 6); // three at the start, three at the end
     QCOMPARE(r.ts.random->remaining(), 0);
 
@@ -244,7 +244,7 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     // The results display took over and reset the run.
     QVERIFY(r.w->results().resultsShown());
     QCOMPARE(r.v().TrialNo, 0);
-    QVERIFY(!r.w->Timer2->isActive());
+    QVERIFY(!vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
 }
 
 void ExperimentWindowTest::runStart_data()
@@ -274,19 +274,19 @@ void ExperimentWindowTest::runStart()
     r.start();
     QCOMPARE(r.v().CurrentTarget, target);
     QCOMPARE(r.v().RunStartTime, startTime);
-    QCOMPARE(r.w->Label34->text(), startTime.trimmed()); // opening time, no stray colon
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label34")->text(), startTime.trimmed()); // opening time, no stray colon
     QCOMPARE(r.ts.sound->beeps, 3);
-    QVERIFY(r.w->Command4->isHidden());
-    QVERIFY(r.w->Label35->isHidden());
-    QCOMPARE(r.w->Label35->text(), instructions::countdownGo());
-    QVERIFY(r.w->Label36->isVisible());
-    QCOMPARE(r.w->Label36->geometry(), r.w->Label4->geometry());
-    QVERIFY(r.w->Text1->isVisible());
-    QVERIFY(!r.w->Text1->testAttribute(Qt::WA_InputMethodEnabled));
-    QVERIFY(r.w->Timer2->isActive());
-    QCOMPARE(r.w->Label1->text(), QStringLiteral("　ＶＯＲＡ(刺激１)　"));
-    QCOMPARE(r.w->Label2->text(), instructions::shortText(true, true));
-    QCOMPARE(r.w->InstructionToggle, 1);
+    QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isHidden());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label35")->isHidden());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label35")->text(), instructions::countdownGo());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label36")->geometry(), vora::testing::control<QLabel>(r.w, "Label4")->geometry());
+    QVERIFY(vora::testing::control<QLineEdit>(r.w, "Text1")->isVisible());
+    QVERIFY(!vora::testing::control<QLineEdit>(r.w, "Text1")->testAttribute(Qt::WA_InputMethodEnabled));
+    QVERIFY(vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label1")->text(), QStringLiteral("　ＶＯＲＡ(刺激１)　"));
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, true));
+    QCOMPARE(r.w->instructionToggle(), 1);
 }
 
 void ExperimentWindowTest::keysThatAreNotTrials_data()
@@ -306,7 +306,7 @@ void ExperimentWindowTest::keysThatAreNotTrials()
     r.open();
     r.start();
     r.key('1');
-    QVERIFY(r.w->Label36->isVisible());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
     const RunVariables before = r.v();
     r.keyCode(Qt::Key(key));
     QCOMPARE(r.v().TrialNo, before.TrialNo);
@@ -315,15 +315,15 @@ void ExperimentWindowTest::keysThatAreNotTrials()
     QCOMPARE(r.v().HitCount, before.HitCount);
     QCOMPARE(r.v().CurrentTarget, before.CurrentTarget);
     QCOMPARE(r.ts.random->remaining(), 1);
-    QVERIFY(r.w->Label36->isHidden());
-    QVERIFY(r.w->Timer3->isActive());
-    QVERIFY(r.w->Text1->text().isEmpty());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isHidden());
+    QVERIFY(vora::testing::control<QTimer>(r.w, "Timer3")->isActive());
+    QVERIFY(vora::testing::control<QLineEdit>(r.w, "Text1")->text().isEmpty());
     // The next accepted key is the second trial, against the target that was waiting.
     r.key('0');
     QCOMPARE(r.v().TrialNo, 2);
     QCOMPARE(r.v().TargetString, QStringLiteral("10"));
     QCOMPARE(r.v().HitCount, 2);
-    QVERIFY(r.w->Label36->isVisible());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
 }
 
 void ExperimentWindowTest::keysBeforeStartAreNotTrials()
@@ -366,16 +366,16 @@ void ExperimentWindowTest::feedback()
     r.ts.random->script({draw});
     r.open();
     r.start();
-    QTest::keyClick(r.w->Text1, key);
+    QTest::keyClick(vora::testing::control<QLineEdit>(r.w, "Text1"), key);
     // On show until the hold is over.
     QCOMPARE(r.phase(), RunFlow::Phase::FeedbackHold);
-    QCOMPARE(r.w->Label4->text(), shown);
-    QCOMPARE(r.w->Label4->palette().color(QPalette::WindowText), colour);
-    QCOMPARE(r.w->Label4->font().pointSize(), 100);
-    QVERIFY(r.w->Label36->isHidden());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label4")->text(), shown);
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label4")->palette().color(QPalette::WindowText), colour);
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label4")->font().pointSize(), 100);
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isHidden());
     r.handled();
-    QVERIFY(r.w->Label4->text().isEmpty());
-    QVERIFY(r.w->Label36->isVisible());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label4")->text().isEmpty());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
     QCOMPARE(r.v().InputString, QString(QLatin1Char(key)));
 }
 
@@ -387,18 +387,18 @@ void ExperimentWindowTest::idleFlickerAndRestart()
     r.key('1');
     const QString low = QStringLiteral("\r\n").repeated(5);
     QSet<QString> seen;
-    QTRY_VERIFY_WITH_TIMEOUT((r.w->Label4->text().startsWith(low) && (seen.insert(r.w->Label4->text()), seen.size() == 2)),
+    QTRY_VERIFY_WITH_TIMEOUT((vora::testing::control<QLabel>(r.w, "Label4")->text().startsWith(low) && (seen.insert(vora::testing::control<QLabel>(r.w, "Label4")->text()), seen.size() == 2)),
                              5000);
     QVERIFY(seen.contains(low + QStringLiteral("1")));
     QVERIFY(seen.contains(low + QStringLiteral("0")));
-    QVERIFY(r.w->Label36->isHidden());
-    QCOMPARE(r.w->Timer2->interval(), r.ts.services.timing.flickerTickMs);
-    QCOMPARE(r.w->Label4->font().pointSize(), 10);
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isHidden());
+    QCOMPARE(vora::testing::control<QTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.flickerTickMs);
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label4")->font().pointSize(), 10);
     r.key('0');
     QCOMPARE(r.v().TrialNo, 2);
-    QCOMPARE(r.w->Timer2->interval(), r.ts.services.timing.shrinkTickMs);
-    QVERIFY(r.w->Label36->isVisible());
-    QVERIFY(r.w->Label36->width() <= r.w->Label4->width());
+    QCOMPARE(vora::testing::control<QTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.shrinkTickMs);
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->width() <= vora::testing::control<QLabel>(r.w, "Label4")->width());
 }
 
 void ExperimentWindowTest::stimulusEpisode_data()
@@ -452,7 +452,7 @@ void ExperimentWindowTest::stimulusEpisode()
             QTRY_VERIFY(!ep.isActive());
             QTRY_COMPARE(r.w->geometry(), home);
             QCOMPARE(r.w->backColour(), QColor(255, 255, 255));
-            QCOMPARE(r.w->Label2->text(), instructions::shortText(true, false));
+            QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, false));
             QVERIFY(r.w->hasBackgroundPicture());
         } else {
             QVERIFY(!ep.isActive());
@@ -491,25 +491,25 @@ void ExperimentWindowTest::stimulusPicture()
     for (int i = 0; i < 30; ++i)
         r.key('1');
     QVERIFY(r.w->episode().isActive());
-    QTRY_VERIFY(r.w->StimulusPicture->isVisible());
-    QCOMPARE(r.w->StimulusPicture->pixmap().isNull(), !withPictures);
-    QCOMPARE(r.w->StimulusPicture->pos(), QPoint(r.w->width() / 4, r.w->height() / 4));
-    QTRY_VERIFY(r.w->StimulusPicture->isHidden());
+    QTRY_VERIFY(vora::testing::control<QLabel>(r.w, "StimulusPicture")->isVisible());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pixmap().isNull(), !withPictures);
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pos(), QPoint(r.w->width() / 4, r.w->height() / 4));
+    QTRY_VERIFY(vora::testing::control<QLabel>(r.w, "StimulusPicture")->isHidden());
 }
 
 void ExperimentWindowTest::howToToggles()
 {
     Rig r(QStringLiteral("M"), QStringLiteral("D"));
     r.open();
-    QCOMPARE(r.w->Label2->text(), instructions::shortText(true, true) + instructions::startHint());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, true) + instructions::startHint());
     const QString longText = instructions::longText(true, true);
     const QString shortText = instructions::shortText(true, true);
     const QStringList expected{longText, shortText, longText};
     for (int i = 0; i < 3; ++i) {
-        QTest::mouseClick(r.w->Command1, Qt::LeftButton);
-        QCOMPARE(r.w->Label2->text(), expected.at(i));
-        QCOMPARE(r.w->Label2->height(), i == 1 ? 160 : 267);
-        QCOMPARE(r.w->Label2->font().pointSize(), i == 1 ? 13 : 12);
+        QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command1"), Qt::LeftButton);
+        QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), expected.at(i));
+        QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->height(), i == 1 ? 160 : 267);
+        QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->font().pointSize(), i == 1 ? 13 : 12);
     }
 }
 
@@ -517,7 +517,7 @@ void ExperimentWindowTest::helpOpensThePage()
 {
     Rig r;
     r.open();
-    QTest::mouseClick(r.w->Command5, Qt::LeftButton);
+    QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command5"), Qt::LeftButton);
     QCOMPARE(r.ts.shell->documents, QStringList{r.ts.path(QStringLiteral("esphelp2.htm"))});
 }
 
@@ -538,7 +538,7 @@ void ExperimentWindowTest::endQuestion()
         r.key('1');
     const RunVariables before = r.v();
     r.ts.dialogs->messageAnswers.enqueue(yes ? MsgAnswer::Yes : MsgAnswer::No);
-    QTest::mouseClick(r.w->Command12, Qt::LeftButton);
+    QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
     QVERIFY(settle([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; }));
     const DialogRecord *d = r.ts.dialogs->last();
     QVERIFY(d);
@@ -551,8 +551,8 @@ void ExperimentWindowTest::endQuestion()
         QCOMPARE(r.v().TargetString, before.TargetString);
         QCOMPARE(r.v().CurrentTarget, before.CurrentTarget);
         QVERIFY(r.w->isVisible());
-        QVERIFY(r.w->Timer2->isActive());
-        QCOMPARE(r.w->focusWidget(), r.w->Text1); // 1 and 0 reach the run again
+        QVERIFY(vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
+        QCOMPARE(r.w->focusWidget(), vora::testing::control<QLineEdit>(r.w, "Text1")); // 1 and 0 reach the run again
         r.key('0');
         QCOMPARE(r.v().TrialNo, 6);
     } else {
@@ -568,29 +568,24 @@ void ExperimentWindowTest::endQuestion()
 void ExperimentWindowTest::closingTheWindow_data()
 {
     QTest::addColumn<int>("launchedFromMain");
-    QTest::addColumn<int>("reloadAfterMemo");
     QTest::addColumn<int>("browsedRun");
     QTest::addColumn<int>("quits");
-    QTest::newRow("user closes") << 0 << 0 << 0 << 1;
-    QTest::newRow("being reopened") << 1 << 0 << 0 << 0;
-    QTest::newRow("after a memo save") << 0 << 1 << 0 << 0;
-    QTest::newRow("browsing") << 0 << 0 << 3 << 0;
+    QTest::newRow("user closes") << 0 << 0 << 1;
+    QTest::newRow("being reopened") << 1 << 0 << 0;
+    QTest::newRow("browsing") << 0 << 3 << 0;
 }
 
 void ExperimentWindowTest::closingTheWindow()
 {
     QFETCH(int, launchedFromMain);
-    QFETCH(int, reloadAfterMemo);
     QFETCH(int, browsedRun);
     QFETCH(int, quits);
     Rig r;
     r.open();
     r.module->state().LaunchedFromMain = launchedFromMain;
     r.module->state().BrowsedRun = browsedRun;
-    r.w->ReloadAfterMemo = reloadAfterMemo;
     r.w->close();
     QCOMPARE(r.ts.process->quits, quits);
-    QCOMPARE(r.w->ReloadAfterMemo, 0);
 }
 
 void ExperimentWindowTest::conditionMemo_data()
@@ -613,8 +608,8 @@ void ExperimentWindowTest::conditionMemo()
     r.module->state().ConditionMemo = memo;
     r.module->state().ShowConditions = show;
     r.open();
-    QCOMPARE(r.w->Text5->toPlainText().split(QLatin1Char('\n')), lines);
-    QCOMPARE(r.w->Text5->isVisible(), show == 1);
+    QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->toPlainText().split(QLatin1Char('\n')), lines);
+    QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->isVisible(), show == 1);
 }
 
 void ExperimentWindowTest::failedAppend_data()
@@ -680,8 +675,8 @@ void ExperimentWindowTest::failedAppend()
         QVERIFY(lines.isEmpty());
         QVERIFY(r.w->lastRunDiscarded());
         QVERIFY(!r.w->results().resultsShown());
-        QVERIFY(r.w->Command4->isVisible()); // a new run can be started
-        QVERIFY(r.w->Command4->isEnabled());
+        QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isVisible()); // a new run can be started
+        QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isEnabled());
     }
     QVERIFY(r.w->unsavedRunLine().isEmpty());
 }
@@ -719,21 +714,21 @@ void ExperimentWindowTest::randomUse()
             static const Qt::Key others[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_2, Qt::Key_A};
             QTest::keyClick(focus, others[rng.bounded(5)]);
         } else if (action < 68) {
-            QTest::mouseClick(r.w->Command4, Qt::LeftButton);
+            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command4"), Qt::LeftButton);
         } else if (action < 72) {
-            QTest::mouseClick(r.w->Command1, Qt::LeftButton);
+            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command1"), Qt::LeftButton);
         } else if (action < 75) {
-            QTest::mouseClick(r.w->Command5, Qt::LeftButton);
+            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command5"), Qt::LeftButton);
             ++helps;
         } else if (action < 78) {
             r.ts.dialogs->messageAnswers.enqueue(MsgAnswer::No);
-            QTest::mouseClick(r.w->Command12, Qt::LeftButton);
+            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
             ++endQuestions;
         } else {
             QTest::qWait(int(rng.bounded(8)));
         }
         if (r.phase() == RunFlow::Phase::Ready && typed.isEmpty() && step > 50)
-            QTest::mouseClick(r.w->Command4, Qt::LeftButton); // the subject does start at last
+            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command4"), Qt::LeftButton); // the subject does start at last
     }
     r.settleAfterRun();
     QCOMPARE(r.phase(), RunFlow::Phase::Results);

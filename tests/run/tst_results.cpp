@@ -166,7 +166,8 @@ void TestResults::finishedRunDisplayShowsNewestRunAndResets()
     toushiJikken *w = b.current();
     w->runVariables().TrialNo = 100;
     w->runVariables().HitCount = 47;
-    w->InstructionToggle = -1;
+    QTest::mouseClick(vora::testing::control<QPushButton>(w, "Command1"), Qt::LeftButton);
+    QCOMPARE(w->instructionToggle(), -1);
 
     // What the key handler falls into after the run was appended.
     w->results().display();
@@ -200,8 +201,8 @@ void TestResults::finishedRunDisplayShowsNewestRunAndResets()
     // The run state is reset for the next run and the layout step is armed.
     QCOMPARE(w->runVariables().TrialNo, 0);
     QCOMPARE(w->runVariables().HitCount, 0);
-    QCOMPARE(w->InstructionToggle, 0);
-    QVERIFY(w->Timer3->isActive());
+    QCOMPARE(w->instructionToggle(), 0);
+    QVERIFY(vora::testing::control<QTimer>(w, "Timer3")->isActive());
 }
 
 void TestResults::congratulationByHits_data()
@@ -385,7 +386,7 @@ void TestResults::dotSingleClickShowsRun()
     // Nothing happens before the wait for a second click is over.
     QCOMPARE(b.browsed(), 0);
     QTRY_COMPARE(b.browsed(), 3);
-    QVERIFY(b.current() != first);
+    QCOMPARE(b.current(), first); // the same window shows the run
     QVERIFY(b.text("Label15").startsWith(QStringLiteral("◆一致数=%1　").arg(hits)));
     QCOMPARE(b.find<QPushButton>("Command2")->text(), QStringLiteral("全ランの表示に戻る"));
     QVERIFY(!b.visible("Command3(3)")); // the dots belong to the overview
@@ -509,7 +510,8 @@ void TestResults::memoSavedAppearsAfterReopen()
     b.doubleClick("Command3(3)");
     b.find<QPlainTextEdit>("Text4")->setPlainText(QStringLiteral("集中できた\n雨の日"));
     b.click("Command13");
-    QVERIFY(b.current() != w);
+    QCOMPARE(b.current(), w);
+    QCOMPARE(b.ts.process->quits, 0);
 
     const QStringList after = b.ts.readLines(kDataFile);
     QCOMPARE(after.size(), before.size());
@@ -518,7 +520,7 @@ void TestResults::memoSavedAppearsAfterReopen()
         QCOMPARE(after[i], before[i]);
     QVERIFY(!QFile::exists(b.ts.path(QStringLiteral("data/work.txt"))));
 
-    // The reopened window shows the overview again, with the memo on run 3.
+    // The view starts afresh on the overview, with the memo on run 3.
     QCOMPARE(b.browsed(), 0);
     QVERIFY(!b.current()->results().memoEditing());
     b.hover("Command3(3)");
@@ -631,8 +633,7 @@ void TestResults::backButtonGoesToOverviewThenMainWindow()
     b.writeRuns({50, 51, 52});
     toushiJikken *run = b.open(2);
     b.click("Command2");
-    toushiJikken *overview = b.current();
-    QVERIFY(overview != run);
+    QCOMPARE(b.current(), run); // the same window shows the overview
     QCOMPARE(b.browsed(), 0);
     QCOMPARE(b.module->state().ResultsOnly.toInt(), 1);
     QCOMPARE(b.text("Label11"), QStringLiteral("　各ランの一致数　"));
@@ -685,19 +686,19 @@ void TestResults::feedbackBoxMovesOnlyBeforeResults()
     toushiJikken *w = b.current();
     QVERIFY(!w->results().resultsShown());
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(100, 300));
-    QCOMPARE(w->Label4->pos(), QPoint(100, 300));
-    QCOMPARE(w->ProgressBar1->pos(), QPoint(100, 300 + w->Label4->height()));
-    QCOMPARE(w->Label28->pos(), QPoint(100 + units::px(200), 300 + units::px(100)));
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label4")->pos(), QPoint(100, 300));
+    QCOMPARE(vora::testing::control<QProgressBar>(w, "ProgressBar1")->pos(), QPoint(100, 300 + vora::testing::control<QLabel>(w, "Label4")->height()));
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label28")->pos(), QPoint(100 + units::px(200), 300 + units::px(100)));
 
     // On the instruction panel the pointer counts from the panel's corner, at any time.
-    QTest::mouseRelease(w->Label2, Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
-    QCOMPARE(w->Label4->pos(), w->Label2->pos() + QPoint(20, 10));
+    QTest::mouseRelease(vora::testing::control<QLabel>(w, "Label2"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label4")->pos(), vora::testing::control<QLabel>(w, "Label2")->pos() + QPoint(20, 10));
 
     w->results().display();
     QVERIFY(w->results().resultsShown());
-    const QPoint shown = w->Label4->pos();
+    const QPoint shown = vora::testing::control<QLabel>(w, "Label4")->pos();
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(50, w->height() - 20));
-    QCOMPARE(w->Label4->pos(), shown);
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label4")->pos(), shown);
 }
 
 void TestResults::chartSavedAsPicture()

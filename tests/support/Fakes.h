@@ -13,6 +13,17 @@
 
 namespace vora::testing {
 
+// A window's control by its control name (its objectName), as the layout tables name it.
+// A missing control is a test failure at the point of use, not a crash.
+template <typename T>
+T *control(const QObject *window, const char *name)
+{
+    T *c = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
 // A clock the test sets and moves. Monotonic time follows the real clock unless frozen,
 // so waits built on timers still end.
 class FakeClock : public Clock {
