@@ -99,14 +99,14 @@ frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent) : QWidget
 
     buildControls();
 
-    nameBoxes = new NameBoxes(module, m_c, this);
-    registration = new RegistrationView(module, m_c, this);
-    selection = new SelectionLaunch(module, m_c, this);
-    resultsEntry = new ResultsEntry(module, m_c, Command15, this);
-    updateNotice = new UpdateNotice(module, this, fetch);
-    backgrounds = new BackgroundPictures(module, this);
-    m_c.setWebPanelVisible = [this](bool visible) { updateNotice->setWebPanelVisible(visible); };
-    m_c.frameDoubleClicked = [this](int box) { backgrounds->clickSlot(box); };
+    m_nameBoxes = new NameBoxes(module, m_c, this);
+    m_registration = new RegistrationView(module, m_c, this);
+    m_selection = new SelectionLaunch(module, m_c, this);
+    m_resultsEntry = new ResultsEntry(module, m_c, m_helpButton, this);
+    m_updateNotice = new UpdateNotice(module, this, fetch);
+    m_backgrounds = new BackgroundPictures(module, this);
+    m_c.setWebPanelVisible = [this](bool visible) { m_updateNotice->setWebPanelVisible(visible); };
+    m_c.frameDoubleClicked = [this](int box) { m_backgrounds->clickSlot(box); };
     for (int box = 1; box <= kNameBoxes; ++box)
         connect(m_c.Frame1[box], &ConditionFrame::doubleClicked, this, [this, box] {
             if (!m_c.Ended)
@@ -120,9 +120,9 @@ frmMain::~frmMain() = default;
 
 void frmMain::buildControls()
 {
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("VORＡ"), 200, 60, 2700, 640);
-    setPointSize(Label1, 27.75, true);
-    Label1->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
+    m_title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("VORＡ"), 200, 60, 2700, 640);
+    setPointSize(m_title, 27.75, true);
+    m_title->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
 
     m_c.Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
     m_c.Label2->setEnabled(false);
@@ -138,14 +138,14 @@ void frmMain::buildControls()
 
     m_c.Label18 = makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
 
-    Label9 = makeLabel(this, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
-    Command15 = makeButton(this, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
+    m_version = makeLabel(this, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
+    m_helpButton = makeButton(this, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
 
     m_c.Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
-    Label6 = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
-    Label6->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
-    Label7 = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
-    Label7->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
+    m_boxesNote = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
+    m_boxesNote->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
+    m_onePersonNote = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
+    m_onePersonNote->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
 
     m_c.Command9 = makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
     setPointSize(m_c.Command9, 9);
@@ -261,24 +261,24 @@ void frmMain::buildNameBox(int box)
 
 void frmMain::buildStatusBar()
 {
-    sbStatusBar = new QStatusBar(this);
-    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    sbStatusBar->setSizeGripEnabled(false);
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    m_statusBar->setSizeGripEnabled(false);
     // A bar of its own colour: the pictures' dark foreground lies behind it.
-    sbStatusBar->setAutoFillBackground(true);
-    place(sbStatusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
-    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), sbStatusBar);
+    m_statusBar->setAutoFillBackground(true);
+    place(m_statusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
+    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), m_statusBar);
     status->setObjectName(QStringLiteral("Panels(1)"));
-    m_statusDate = new QLabel(sbStatusBar);
+    m_statusDate = new QLabel(m_statusBar);
     m_statusDate->setObjectName(QStringLiteral("Panels(2)"));
-    m_statusTime = new QLabel(sbStatusBar);
+    m_statusTime = new QLabel(m_statusBar);
     m_statusTime->setObjectName(QStringLiteral("Panels(3)"));
     m_statusTime->setMinimumWidth(px(1000));
     m_statusDate->setMinimumWidth(px(1300));
-    sbStatusBar->addWidget(status, 1);
-    attachOutboxStatus(sbStatusBar, m_module.services().mirror); // left of the date
-    sbStatusBar->addPermanentWidget(m_statusDate);
-    sbStatusBar->addPermanentWidget(m_statusTime);
+    m_statusBar->addWidget(status, 1);
+    attachOutboxStatus(m_statusBar, m_module.services().mirror); // left of the date
+    m_statusBar->addPermanentWidget(m_statusDate);
+    m_statusBar->addPermanentWidget(m_statusTime);
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
@@ -297,19 +297,19 @@ void frmMain::load()
 {
     // Steps 1 and 2 (the site address and the start of the fetch) belong to the update fetch,
     // which has been running since the splash appeared; the window does not wait for it.
-    updateNotice->beginFetch();                               // 3
+    m_updateNotice->beginFetch();                             // 3
 
-    Label9->setText(version::mainWindowText());               // 4
-    Label9->adjustSize();
+    m_version->setText(version::mainWindowText());            // 4
+    m_version->adjustSize();
 
     m_c.Label4->setText(RegistrationView::prompt());          // 5
     RegistrationView::placePrompt(m_c.Label4);
 
     restoreSelections();                                      // 6, 7
     fillNameLists();                                          // 8
-    backgrounds->setUpThumbnails();                           // 9
-    updateNotice->compareVersions(Label9->text());            // 10
-    backgrounds->showRandomOrChosen();                        // 11
+    m_backgrounds->setUpThumbnails();                         // 9
+    m_updateNotice->compareVersions(m_version->text());       // 10
+    m_backgrounds->showRandomOrChosen();                      // 11
 
     if (!m_loadProblems.isEmpty()) {
         m_module.services().dialogs->message(this, m_loadProblems.join(QStringLiteral("\r\n\r\n")), MsgButtons::Ok,
@@ -374,7 +374,7 @@ void frmMain::showSelection(int box, const QString &name, const QString &stimulu
     m_c.selectStimulus(box, stimulus);
     m_c.selectHitDisplay(box, hit);
     st.stimulusFile = !m_c.Option6[box]->isChecked();
-    nameBoxes->showRunCount(box, name, stimulusFileSuffix(st.stimulusFile));
+    m_nameBoxes->showRunCount(box, name, stimulusFileSuffix(st.stimulusFile));
 }
 
 void frmMain::fillNameLists()
@@ -410,7 +410,7 @@ void frmMain::mousePressEvent(QMouseEvent *event)
     // Only the bare window: clicks on labels and frames reach here as well and are not meant.
     QWidget *under = childAt(event->position().toPoint());
     if (under == nullptr || under->objectName().isEmpty())
-        updateNotice->toggleWebPanel();
+        m_updateNotice->toggleWebPanel();
 }
 
 } // namespace vora

@@ -31,24 +31,12 @@ public:
     ~frmMain() override;
 
     MainControls &controls() { return m_c; }
+    BackgroundPictures &backgrounds() { return *m_backgrounds; }
+    const UpdateNotice &updateNotice() const { return *m_updateNotice; }
 
     // The window's client area in twips: every control the window places fits inside.
     static constexpr int kWidthTwips = 12400;
     static constexpr int kHeightTwips = 9000;
-
-    QLabel *Label1 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label9 = nullptr;
-    QPushButton *Command15 = nullptr;
-    QStatusBar *sbStatusBar = nullptr;
-
-    NameBoxes *nameBoxes = nullptr;
-    RegistrationView *registration = nullptr;
-    SelectionLaunch *selection = nullptr;
-    ResultsEntry *resultsEntry = nullptr;
-    UpdateNotice *updateNotice = nullptr;
-    BackgroundPictures *backgrounds = nullptr;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -65,6 +53,22 @@ private:
 
     Module1 &m_module;
     MainControls m_c;
+
+    // The window's own controls; the features share theirs through m_c.
+    QLabel *m_title = nullptr;         // "VORＡ"
+    QLabel *m_boxesNote = nullptr;     // five boxes side by side
+    QLabel *m_onePersonNote = nullptr; // one box for one person
+    QLabel *m_version = nullptr;       // version line, compared with the update page
+    QPushButton *m_helpButton = nullptr;
+    QStatusBar *m_statusBar = nullptr;
+
+    NameBoxes *m_nameBoxes = nullptr;
+    RegistrationView *m_registration = nullptr;
+    SelectionLaunch *m_selection = nullptr;
+    ResultsEntry *m_resultsEntry = nullptr;
+    UpdateNotice *m_updateNotice = nullptr;
+    BackgroundPictures *m_backgrounds = nullptr;
+
     QLabel *m_statusDate = nullptr;
     QLabel *m_statusTime = nullptr;
     QTimer *m_clockTimer = nullptr;

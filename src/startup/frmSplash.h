@@ -13,17 +13,18 @@ class frmSplash : public QWidget {
 public:
     explicit frmSplash(const QString &programFolder = QString(), QWidget *parent = nullptr);
 
-    QFrame *fraMainFrame = nullptr;
-    QLabel *picLogo = nullptr;
-    QLabel *lblProductName = nullptr;
-    QLabel *lblSubtitle = nullptr;
-    QLabel *lblPlatform = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblWarning = nullptr;
-    QLabel *lblCredit1 = nullptr;
-    QLabel *lblCredit2 = nullptr;
-
     static QString logoFileName() { return QStringLiteral("vora_logo.jpg"); }
+
+private:
+    QFrame *m_frame = nullptr;
+    QLabel *m_logo = nullptr;
+    QLabel *m_productName = nullptr;
+    QLabel *m_subtitle = nullptr;
+    QLabel *m_platform = nullptr;
+    QLabel *m_version = nullptr;
+    QLabel *m_warning = nullptr;
+    QLabel *m_credit1 = nullptr;
+    QLabel *m_credit2 = nullptr;
 };
 
 } // namespace vora

@@ -267,7 +267,7 @@ void TestMainLoad::startUpFetchesDuringTheSplash()
     QCOMPARE(t.network->requests.size(), 1);
     auto *panel = main->findChild<QTextBrowser *>(QStringLiteral("WB1"));
     auto *notice = main->findChild<QWidget *>(QStringLiteral("Frame3"));
-    QCOMPARE(main->updateNotice->fetchInProgress(), silent);
+    QCOMPARE(main->updateNotice().fetchInProgress(), silent);
     QVERIFY(panel->toPlainText().contains(silent ? QStringLiteral("V1.0.0") : QStringLiteral("V9.9.9")));
     QCOMPARE(notice->isVisible(), !silent);
 }
@@ -301,7 +301,7 @@ void TestMainLoad::everyControlFitsTheWindow()
     QWidget *thumb = f.find<QWidget>(QStringLiteral("Picture1(9)"));
     QVERIFY(thumb);
     QVERIFY(thumb->geometry().top() > f.find<QWidget>(QStringLiteral("WB1"))->geometry().bottom());
-    QVERIFY(thumb->geometry().bottom() < w.sbStatusBar->geometry().top());
+    QVERIFY(thumb->geometry().bottom() < f.find<QStatusBar>(QStringLiteral("sbStatusBar"))->geometry().top());
 }
 
 void TestMainLoad::statusBarShowsDateAndTime()

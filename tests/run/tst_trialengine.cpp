@@ -3,12 +3,28 @@
 #include "Fakes.h"
 #include "run/Instructions.h"
 #include "run/TrialEngine.h"
+#include "toolkit/Units.h"
 
 #include <QtTest>
 
 using namespace vora;
 using vora::testing::FakeClock;
 using vora::testing::ScriptedRandom;
+
+Q_DECLARE_METATYPE(vora::units::Rgb)
+
+namespace vora::units {
+// Readable failures: QCOMPARE prints this.
+inline char *toString(const Rgb &c) { return QTest::toString(c.name()); }
+} // namespace vora::units
+
+namespace {
+// The engine's 0xAARRGGBB as a colour; the alpha byte is not part of it.
+units::Rgb rgbOf(quint32 argb)
+{
+    return units::Rgb(int((argb >> 16) & 0xFF), int((argb >> 8) & 0xFF), int(argb & 0xFF));
+}
+} // namespace
 
 class TrialEngineTest : public QObject {
     Q_OBJECT
@@ -280,31 +296,31 @@ void TrialEngineTest::noScheduleBeforeTrial30()
 void TrialEngineTest::flashColours_data()
 {
     QTest::addColumn<double>("u");
-    QTest::addColumn<QColor>("window");
+    QTest::addColumn<units::Rgb>("window");
     QTest::addColumn<bool>("panelChanges");
-    QTest::addColumn<QColor>("panel");
-    const QColor red(255, 0, 0), blue(0, 0, 255), none;
+    QTest::addColumn<units::Rgb>("panel");
+    const units::Rgb red(255, 0, 0), blue(0, 0, 255), none;
     QTest::newRow("0") << 0.0 << red << true << blue;
     QTest::newRow("0.2") << 0.2 << blue << true << red;
-    QTest::newRow("0.45") << 0.45 << QColor(0, 0, 0) << true << red;
-    QTest::newRow("0.5") << 0.5 << QColor(255, 255, 0) << true << blue;
-    QTest::newRow("0.65") << 0.65 << QColor(0, 255, 255) << true << red;
-    QTest::newRow("0.7") << 0.7 << QColor(0, 255, 0) << true << red;
-    QTest::newRow("0.85") << 0.85 << QColor(255, 0, 255) << false << none;
-    QTest::newRow("0.9") << 0.9 << QColor(255, 255, 255) << false << none;
+    QTest::newRow("0.45") << 0.45 << units::Rgb(0, 0, 0) << true << red;
+    QTest::newRow("0.5") << 0.5 << units::Rgb(255, 255, 0) << true << blue;
+    QTest::newRow("0.65") << 0.65 << units::Rgb(0, 255, 255) << true << red;
+    QTest::newRow("0.7") << 0.7 << units::Rgb(0, 255, 0) << true << red;
+    QTest::newRow("0.85") << 0.85 << units::Rgb(255, 0, 255) << false << none;
+    QTest::newRow("0.9") << 0.9 << units::Rgb(255, 255, 255) << false << none;
 }
 
 void TrialEngineTest::flashColours()
 {
     QFETCH(double, u);
-    QFETCH(QColor, window);
+    QFETCH(units::Rgb, window);
     QFETCH(bool, panelChanges);
-    QFETCH(QColor, panel);
+    QFETCH(units::Rgb, panel);
     const FlashColours c = flashColoursFor(u);
-    QCOMPARE(QColor::fromRgb(c.window), window);
+    QCOMPARE(rgbOf(c.window), window);
     QCOMPARE(c.panelChanges, panelChanges);
     if (panelChanges)
-        QCOMPARE(QColor::fromRgb(c.panel), panel);
+        QCOMPARE(rgbOf(c.panel), panel);
 }
 
 void TrialEngineTest::stimulusPictures_data()

@@ -72,7 +72,7 @@ void TestStartup::splashShowsVersionAndStaysAtLeastItsTime()
         // The main window is loaded while the splash is still up.
         if (auto *s = qobject_cast<frmSplash *>(m.splashWindow())) {
             splashSeen = s->isVisible();
-            versionText = s->lblVersion->text();
+            versionText = s->findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
         }
         loadedAfterMs = t.clock->monotonicMs();
         auto *w = new QWidget();
