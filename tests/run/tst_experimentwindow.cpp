@@ -1,126 +1,22 @@
-// The experiment window with fake services and shrunk timings: whole runs, keys, feedback,
-// the stimulus episode, the buttons, closing and saving, and random use of all of them.
-#include "Fakes.h"
-#include "study/Seal.h"
+// The experiment window with fake services and shrunk timings: opening through the start module,
+// whole runs and the line they write, the start, keys, feedback and the idle flicker, the how-to
+// and help buttons, and the condition memo.
+#include "RunRig.h"
 #include "results/ResultsDisplay.h"
 #include "run/ExperimentWindow.h"
 #include "run/Instructions.h"
-#include "run/StimulusEpisode.h"
-#include "run/toushiJikken.h"
-#include "startup/Module1.h"
+#include "study/Seal.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRandomGenerator>
-#include <QScreen>
+#include <QSet>
 #include <QTimer>
-#include <QtTest>
-#include <memory>
 
 using namespace vora;
 using namespace vora::testing;
-
-namespace {
-
-// Lets the event loop run until `done`, in steps of a millisecond.
-bool settle(const std::function<bool()> &done, int timeoutMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(1);
-    }
-    return true;
-}
-
-// One experiment window over fresh fakes. The clock stands at 14:30:12 unless a test moves it
-// (a clock text ending in "00" would make the generator repeat its previous number).
-struct Rig {
-    TestServices ts;
-    std::unique_ptr<Module1> module;
-    QPointer<toushiJikken> w;
-
-    explicit Rig(const QString &stimulusCode = QStringLiteral("n"), const QString &hitDisplay = QStringLiteral("-"),
-                 const std::function<void(Services &)> &adjust = {})
-    {
-        ts.clock->setTime(14, 30, 12);
-        if (adjust)
-            adjust(ts.services);
-        module = std::make_unique<Module1>(ts.services);
-        SharedState &s = module->state();
-        const QString flag = stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1");
-        s.ExperimentName = QStringLiteral("Test1");
-        s.stimulus = stimulusFromLetter(stimulusCode);
-        s.hitDisplay = hitDisplayFromLetter(hitDisplay);
-        s.withStimulus = flag == QLatin1String("1");
-        s.stimulusFile = s.withStimulus;
-        s.LaunchedFromMain = 1;
-    }
-    ~Rig() { delete w.data(); }
-
-    toushiJikken *open()
-    {
-        w = new toushiJikken(*module);
-        w->show();
-        return w;
-    }
-    RunFlow::Phase phase() const { return w->flow().phase(); }
-    // 開始, and the countdown run through.
-    void start()
-    {
-        QTest::mouseClick(vora::testing::control<QPushButton>(w, "Command4"), Qt::LeftButton);
-        QVERIFY(settle([this] { return phase() != RunFlow::Phase::Countdown; }));
-    }
-    // One key, and its trial (if it is one) handled to the end.
-    void key(char c)
-    {
-        QTest::keyClick(vora::testing::control<QLineEdit>(w, "Text1"), c);
-        handled();
-    }
-    void keyCode(Qt::Key k)
-    {
-        QTest::keyClick(vora::testing::control<QLineEdit>(w, "Text1"), k);
-        handled();
-    }
-    void handled() { QVERIFY(settle([this] { return !w->flow().busy(); })); }
-    void settleAfterRun()
-    {
-        QVERIFY(settle([this] { return phase() != RunFlow::Phase::Saving; }));
-    }
-    RunVariables &v() { return w->runVariables(); }
-    QString dataFile() const
-    {
-        return QStringLiteral("data/Test1-%1.txt").arg(stimulusFileSuffix(module->state().withStimulus));
-    }
-};
-
-QList<double> drawsFor(const QString &targets)
-{
-    QList<double> d;
-    for (QChar t : targets)
-        d << (t == QLatin1Char('1') ? 0.9 : 0.1);
-    return d;
-}
-
-QString pattern(int seed)
-{
-    QString s;
-    quint32 x = seed;
-    for (int i = 0; i < 100; ++i) {
-        x = x * 1103515245u + 12345u;
-        s += ((x >> 16) & 1) ? QLatin1Char('1') : QLatin1Char('0');
-    }
-    return s;
-}
-
-} // namespace
 
 class ExperimentWindowTest : public QObject {
     Q_OBJECT
@@ -137,22 +33,10 @@ private Q_SLOTS:
     void feedback_data();
     void feedback();
     void idleFlickerAndRestart();
-    void stimulusEpisode_data();
-    void stimulusEpisode();
-    void stimulusPicture_data();
-    void stimulusPicture();
     void howToToggles();
     void helpOpensThePage();
-    void endQuestion_data();
-    void endQuestion();
-    void closingTheWindow_data();
-    void closingTheWindow();
     void conditionMemo_data();
     void conditionMemo();
-    void failedAppend_data();
-    void failedAppend();
-    void randomUse_data();
-    void randomUse();
 };
 
 void ExperimentWindowTest::opensThroughModuleWithItsControls_data()
@@ -401,102 +285,6 @@ void ExperimentWindowTest::idleFlickerAndRestart()
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->width() <= vora::testing::control<QLabel>(r.w, "Label4")->width());
 }
 
-void ExperimentWindowTest::stimulusEpisode_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<double>("draw");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<bool>("fillsScreen");
-    QTest::newRow("S at 45") << "S" << 0.375 << 45 << false;
-    QTest::newRow("M at 45") << "M" << 0.375 << 45 << true;
-    QTest::newRow("B at 31") << "B" << 0.025 << 31 << true;
-    QTest::newRow("B at 69") << "B" << 0.999 << 69 << true;
-}
-
-void ExperimentWindowTest::stimulusEpisode()
-{
-    QFETCH(QString, code);
-    QFETCH(double, draw);
-    QFETCH(int, start);
-    QFETCH(bool, fillsScreen);
-    Rig r(code);
-    QImage background(40, 30, QImage::Format_RGB32);
-    background.fill(Qt::darkGreen);
-    const QString backgroundPath = r.ts.path(QStringLiteral("yama1.png"));
-    QVERIFY(background.save(backgroundPath));
-    r.module->state().BackgroundImagePath = backgroundPath;
-    QList<double> draws(30, 0.9);
-    draws << draw;
-    r.ts.random->script(draws);
-    r.open();
-    r.start();
-    const QRect home = r.w->geometry();
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    StimulusEpisode &ep = r.w->episode();
-    for (int trial = 1; trial <= 100; ++trial) {
-        r.key('1');
-        if (trial < start - 1) {
-            QVERIFY2(!ep.isActive(), qPrintable(QString::number(trial)));
-        } else if (trial == start - 1) {
-            QVERIFY(ep.isActive());
-            QVERIFY(!r.w->hasBackgroundPicture());
-            if (fillsScreen)
-                QTRY_COMPARE(r.w->geometry(), screen);
-            else
-                QCOMPARE(r.w->geometry(), home);
-            QTRY_VERIFY(ep.flashes() >= 2);
-            QVERIFY(r.w->backColour() != QColor(255, 255, 255) || ep.flashes() > 0);
-        } else if (trial < start + 6) {
-            QVERIFY(ep.isActive());
-        } else if (trial == start + 6) {
-            QTRY_VERIFY(!ep.isActive());
-            QTRY_COMPARE(r.w->geometry(), home);
-            QCOMPARE(r.w->backColour(), QColor(255, 255, 255));
-            QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, false));
-            QVERIFY(r.w->hasBackgroundPicture());
-        } else {
-            QVERIFY(!ep.isActive());
-        }
-    }
-    const QStringList lines = r.ts.readLines(r.dataFile());
-    QCOMPARE(lines.size(), 1);
-    QCOMPARE(lines.at(0).size(), 261);
-    QCOMPARE(lines.at(0).mid(26, 1), code);
-    QCOMPARE(lines.at(0).mid(44, 3), QString::asprintf("%3d", start));
-    QCOMPARE(lines.at(0).mid(47, 12), QStringLiteral("  0  0  0  0"));
-}
-
-void ExperimentWindowTest::stimulusPicture_data()
-{
-    QTest::addColumn<bool>("withPictures");
-    QTest::newRow("pictures present") << true;
-    QTest::newRow("pictures missing") << false;
-}
-
-void ExperimentWindowTest::stimulusPicture()
-{
-    QFETCH(bool, withPictures);
-    Rig r(QStringLiteral("B"), QStringLiteral("-"), [](Services &s) { s.timing.stimulusPictureMs = 400; });
-    if (withPictures) {
-        r.ts.copyAssets();
-        if (!QFile::exists(r.ts.path(QStringLiteral("kage_hebi.jpg"))))
-            QSKIP("the program's pictures are not built here");
-    }
-    QList<double> draws(30, 0.9);
-    // trial 31 at 31, the target of trial 31, then R1..R3, a picture pass, "kage_hebi.jpg", its place
-    draws << 0.025 << 0.9 << 0.1 << 0.2 << 0.3 << 0.95 << 0.1 << 0.5 << 0.5;
-    r.ts.random->script(draws);
-    r.open();
-    r.start();
-    for (int i = 0; i < 30; ++i)
-        r.key('1');
-    QVERIFY(r.w->episode().isActive());
-    QTRY_VERIFY(vora::testing::control<QLabel>(r.w, "StimulusPicture")->isVisible());
-    QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pixmap().isNull(), !withPictures);
-    QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pos(), QPoint(r.w->width() / 4, r.w->height() / 4));
-    QTRY_VERIFY(vora::testing::control<QLabel>(r.w, "StimulusPicture")->isHidden());
-}
-
 void ExperimentWindowTest::howToToggles()
 {
     Rig r(QStringLiteral("M"), QStringLiteral("D"));
@@ -521,73 +309,6 @@ void ExperimentWindowTest::helpOpensThePage()
     QCOMPARE(r.ts.shell->documents, QStringList{r.ts.path(QStringLiteral("esphelp2.htm"))});
 }
 
-void ExperimentWindowTest::endQuestion_data()
-{
-    QTest::addColumn<bool>("yes");
-    QTest::newRow("no") << false;
-    QTest::newRow("yes") << true;
-}
-
-void ExperimentWindowTest::endQuestion()
-{
-    QFETCH(bool, yes);
-    Rig r;
-    r.open();
-    r.start();
-    for (int i = 0; i < 5; ++i)
-        r.key('1');
-    const RunVariables before = r.v();
-    r.ts.dialogs->messageAnswers.enqueue(yes ? MsgAnswer::Yes : MsgAnswer::No);
-    QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
-    QVERIFY(settle([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; }));
-    const DialogRecord *d = r.ts.dialogs->last();
-    QVERIFY(d);
-    QCOMPARE(d->text, QStringLiteral("終了して良いですか？"));
-    QCOMPARE(d->buttons, MsgButtons::YesNo);
-    QCOMPARE(d->icon, MsgIcon::None);
-    QCOMPARE(r.ts.process->quits, yes ? 1 : 0);
-    if (!yes) {
-        QCOMPARE(r.v().TrialNo, 5);
-        QCOMPARE(r.v().TargetString, before.TargetString);
-        QCOMPARE(r.v().CurrentTarget, before.CurrentTarget);
-        QVERIFY(r.w->isVisible());
-        QVERIFY(vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
-        QCOMPARE(r.w->focusWidget(), vora::testing::control<QLineEdit>(r.w, "Text1")); // 1 and 0 reach the run again
-        r.key('0');
-        QCOMPARE(r.v().TrialNo, 6);
-    } else {
-        // The program is leaving: nothing of the run goes on.
-        QCOMPARE(r.phase(), RunFlow::Phase::Ended);
-        QCOMPARE(r.w->flow().deadline(), qint64(-1));
-        r.key('0');
-        QCOMPARE(r.v().TrialNo, 5);
-    }
-    QVERIFY(!QFile::exists(r.ts.path(r.dataFile())));
-}
-
-void ExperimentWindowTest::closingTheWindow_data()
-{
-    QTest::addColumn<int>("launchedFromMain");
-    QTest::addColumn<int>("browsedRun");
-    QTest::addColumn<int>("quits");
-    QTest::newRow("user closes") << 0 << 0 << 1;
-    QTest::newRow("being reopened") << 1 << 0 << 0;
-    QTest::newRow("browsing") << 0 << 3 << 0;
-}
-
-void ExperimentWindowTest::closingTheWindow()
-{
-    QFETCH(int, launchedFromMain);
-    QFETCH(int, browsedRun);
-    QFETCH(int, quits);
-    Rig r;
-    r.open();
-    r.module->state().LaunchedFromMain = launchedFromMain;
-    r.module->state().BrowsedRun = browsedRun;
-    r.w->close();
-    QCOMPARE(r.ts.process->quits, quits);
-}
-
 void ExperimentWindowTest::conditionMemo_data()
 {
     QTest::addColumn<QString>("memo");
@@ -610,139 +331,6 @@ void ExperimentWindowTest::conditionMemo()
     r.open();
     QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->toPlainText().split(QLatin1Char('\n')), lines);
     QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->isVisible(), show == 1);
-}
-
-void ExperimentWindowTest::failedAppend_data()
-{
-    QTest::addColumn<QList<int>>("answers"); // 1 = Yes, 0 = No; afterwards every question gets Yes
-    QTest::addColumn<bool>("written");
-    QTest::addColumn<int>("questions");
-    QTest::newRow("retry at once") << QList<int>{1} << true << 1;
-    QTest::newRow("no, then keep it") << QList<int>{0, 0} << true << 2;
-    QTest::newRow("given up knowingly") << QList<int>{0, 1} << false << 2;
-}
-
-void ExperimentWindowTest::failedAppend()
-{
-    QFETCH(QList<int>, answers);
-    QFETCH(bool, written);
-    QFETCH(int, questions);
-    auto failing = std::make_shared<FailingFileStore>();
-    failing->failOpen = true;
-    failing->failOnOpenNumber = 1;
-    auto mirror = std::make_shared<FakeMirror>();
-    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) {
-        s.files = failing;
-        s.mirror = mirror;
-    });
-    for (int a : answers)
-        r.ts.dialogs->messageAnswers.enqueue(a ? MsgAnswer::Yes : MsgAnswer::No);
-    QString pendingWhileAsked;
-    r.ts.dialogs->onDialog = [&](const DialogRecord &) {
-        if (pendingWhileAsked.isEmpty())
-            pendingWhileAsked = r.w->unsavedRunLine();
-    };
-    const QString targets = pattern(3);
-    r.ts.random->script(drawsFor(targets));
-    r.open();
-    r.start();
-    for (int i = 0; i < 100; ++i)
-        r.key('1');
-    r.settleAfterRun();
-
-    QCOMPARE(r.ts.dialogs->records.size(), questions);
-    const DialogRecord &first = r.ts.dialogs->records.first();
-    QVERIFY(first.text.contains(QStringLiteral("保存できませんでした")));
-    QVERIFY(first.text.contains(QStringLiteral("Test1-0.txt")));
-    QVERIFY(first.text.contains(QStringLiteral("理由：ディスクの空き容量が足りません")));
-    QCOMPARE(first.text.count(QStringLiteral("理由：")), 1);
-    QCOMPARE(first.buttons, MsgButtons::YesNo);
-    QCOMPARE(first.icon, MsgIcon::Exclamation);
-    if (questions >= 2)
-        QVERIFY(r.ts.dialogs->records.at(1).text.contains(QStringLiteral("本当にこのランの結果を破棄しますか？")));
-    // While the user decides, the run is still held.
-    QCOMPARE(pendingWhileAsked.size(), 261);
-    QCOMPARE(pendingWhileAsked.mid(60, 100), targets);
-
-    const QStringList lines = r.ts.readLines(r.dataFile());
-    // Only a run that is in the file goes to the study database.
-    QCOMPARE(mirror->saved.size(), written ? 1 : 0);
-    if (written) {
-        QCOMPARE(lines, QStringList{pendingWhileAsked});
-        QVERIFY(r.w->results().resultsShown());
-        QVERIFY(!r.w->lastRunDiscarded());
-    } else {
-        QVERIFY(lines.isEmpty());
-        QVERIFY(r.w->lastRunDiscarded());
-        QVERIFY(!r.w->results().resultsShown());
-        QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isVisible()); // a new run can be started
-        QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isEnabled());
-    }
-    QVERIFY(r.w->unsavedRunLine().isEmpty());
-}
-
-void ExperimentWindowTest::randomUse_data()
-{
-    QTest::addColumn<quint32>("seed");
-    for (quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u})
-        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed;
-}
-
-// A subject and a fidgety experimenter at once: keys (1, 0, space, Enter, others) typed
-// wherever the keyboard focus is, clicks on every button (終了 answered No), and pauses shorter
-// or longer than the feedback hold, in random order. The model: every 1 and 0 typed while the
-// run takes keys (after the countdown) is one trial, in order, and the run ends on the 100th.
-void ExperimentWindowTest::randomUse()
-{
-    QFETCH(quint32, seed);
-    QRandomGenerator rng(seed);
-    Rig r(QStringLiteral("n"), QStringLiteral("D"), [](Services &s) { s.timing.feedbackHoldMs = 4; });
-    r.open();
-    QString typed; // the model's trials
-    int endQuestions = 0;
-    int helps = 0;
-    for (int step = 0; step < 20000 && r.phase() != RunFlow::Phase::Results; ++step) {
-        const int action = int(rng.bounded(100));
-        QWidget *focus = r.w->focusWidget() ? r.w->focusWidget() : r.w.data();
-        const bool takesKeys = r.phase() == RunFlow::Phase::AwaitingKey || r.phase() == RunFlow::Phase::FeedbackHold;
-        if (action < 50) {
-            const char c = rng.bounded(2) ? '1' : '0';
-            if (takesKeys)
-                typed += QLatin1Char(c);
-            QTest::keyClick(focus, c);
-        } else if (action < 62) {
-            static const Qt::Key others[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_2, Qt::Key_A};
-            QTest::keyClick(focus, others[rng.bounded(5)]);
-        } else if (action < 68) {
-            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command4"), Qt::LeftButton);
-        } else if (action < 72) {
-            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command1"), Qt::LeftButton);
-        } else if (action < 75) {
-            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command5"), Qt::LeftButton);
-            ++helps;
-        } else if (action < 78) {
-            r.ts.dialogs->messageAnswers.enqueue(MsgAnswer::No);
-            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
-            ++endQuestions;
-        } else {
-            QTest::qWait(int(rng.bounded(8)));
-        }
-        if (r.phase() == RunFlow::Phase::Ready && typed.isEmpty() && step > 50)
-            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command4"), Qt::LeftButton); // the subject does start at last
-    }
-    r.settleAfterRun();
-    QCOMPARE(r.phase(), RunFlow::Phase::Results);
-    QVERIFY(typed.size() >= 100);
-    const QStringList lines = r.ts.readLines(r.dataFile());
-    QCOMPARE(lines.size(), 1);
-    QCOMPARE(lines.at(0).mid(161, 100), typed.left(100));
-    QCOMPARE(r.w->flow().reentries(), 0);
-    QCOMPARE(r.ts.process->quits, 0);
-    QCOMPARE(r.ts.shell->documents.size(), helps);
-    // Every question asked was the end question (a second click while asked asks nothing).
-    QVERIFY(r.ts.dialogs->records.size() <= endQuestions);
-    for (const DialogRecord &d : r.ts.dialogs->records)
-        QCOMPARE(d.text, QStringLiteral("終了して良いですか？"));
 }
 
 QTEST_MAIN(ExperimentWindowTest)
