@@ -124,9 +124,11 @@ void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOn
     s.hitDisplay = vora::HitDisplay::Hidden;
     s.withStimulus = false;
     s.stimulusFile = false;
-    s.LaunchedFromMain = 1;
-    s.ResultsOnly = resultsOnly ? 1 : 0;
-    s.BrowsedRun = 0;
+    s.launchedFromMain = true;
+    if (resultsOnly)
+        s.showOverview();
+    else
+        s.showRunView();
 }
 
 QJsonObject session()

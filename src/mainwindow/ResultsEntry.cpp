@@ -22,10 +22,9 @@ void ResultsEntry::showResults()
     SharedState &st = m_module.state();
     if (st.ShowConditions == 1)
         st.ConditionMemo = m_c.Text1->memoText();
-    st.ResultsOnly = 1;
-    st.BrowsedRun = 0;
+    st.showOverview();
     st.withStimulus = st.stimulus != Stimulus::None;
-    st.LaunchedFromMain = 1;
+    st.launchedFromMain = true;
     // Unloads this window (once this handler has returned) and builds the experiment window.
     m_module.showExperimentWindow();
 }

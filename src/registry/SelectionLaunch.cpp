@@ -116,7 +116,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         return;
     SharedState &st = m_module.state();
     st.RunsDone = 0;
-    st.BrowsedRun = 0;
+    st.stopBrowsing();
     QString name = caption;
     name.remove(QLatin1Char(' '));
     st.ExperimentName = name;
@@ -227,8 +227,8 @@ void SelectionLaunch::launch()
     }
     st.withStimulus = st.stimulus != Stimulus::None;
     st.ConditionMemo = m_c.Text1->memoText();
-    st.ResultsOnly = 0; // a launch prepares a run, never the stored results
-    st.LaunchedFromMain = 1;
+    st.showRunView(); // a launch prepares a run, never the stored results
+    st.launchedFromMain = true;
     // Unloads this window (later, once this handler has returned) and builds the experiment window.
     m_module.showExperimentWindow();
 }

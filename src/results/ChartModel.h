@@ -92,7 +92,7 @@ struct ChartModel {
 };
 
 // Chart 1 (Picture1, single run): the five segment counts; points only when a run is judged
-// (ResultsOnly 0).
+// (a run just done or a browsed run, not the overview).
 ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints);
 // Chart 2 (Picture1, overview): one point and dot button per run (runs 1..100).
 ChartModel overviewChart(const QVector<LoadedRun> &runs);

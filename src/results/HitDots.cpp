@@ -188,7 +188,7 @@ void HitDots::hovered(int run)
 
 void HitDots::chartHovered()
 {
-    if (m_module.state().ResultsOnly == 0 || m_memo->editing())
+    if (m_module.state().view != ExperimentView::Overview || m_memo->editing())
         return;
     m_memo->hidePreview();
     m_hint->setText(QStringLiteral("・をクリックすると詳細グラフを表示。") + CRLF

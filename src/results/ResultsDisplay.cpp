@@ -228,7 +228,7 @@ void ResultsDisplay::Impl::load()
 {
     SharedState &s = state();
     Services &sv = services();
-    const int browsed = qMax(0, s.BrowsedRun.toInt());
+    const int browsed = s.browsedRun;
     const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
     const ReadResult read = sv.files->readLines(path);
     if (!read.ok && !read.missing) {
@@ -323,7 +323,7 @@ void ResultsDisplay::Impl::singleRun()
     std::array<double, 5> segments{};
     for (int i = 0; i < 5; ++i)
         segments[i] = r.segmentHits[i];
-    ChartModel chart = segmentChart(r.segmentHits, s.ResultsOnly == 0);
+    ChartModel chart = segmentChart(r.segmentHits, s.view != ExperimentView::Overview);
     pic1->setModel(chart);
     pic1->show();
     placeTitle(label11, pic1, chart.titleCaption);
@@ -339,7 +339,7 @@ void ResultsDisplay::Impl::singleRun()
     const BoxGeometry &b = chart.box;
     const int width = static_cast<int>(std::lround(1.3 * b.width));
     // While the runs pass by one after another the panel must not hide the chart.
-    const bool continuousRunning = s.ContinuousActive == 1;
+    const bool continuousRunning = s.continuousActive;
     const int top = continuousRunning ? b.top + b.height + 200 : b.top + 500;
     panel->show(b.left + 100, top, width, 4000, congratulationText(r.hits));
     if (showsCongratulationPicture(r.hits))
@@ -396,7 +396,7 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
     if (isOverview)
         top.setTitle(QStringLiteral(" ＶＯＲＡ(全結果の表示) "), true);
 
-    const ShownDateTime when = shownRunDateTime(runs, qMax(0, s.BrowsedRun.toInt()), sv.clock->dateText(),
+    const ShownDateTime when = shownRunDateTime(runs, s.browsedRun, sv.clock->dateText(),
                                                 sv.clock->timeText());
     top.setDate(when.date, true);
     top.dateAfterTitle(200);
@@ -440,14 +440,14 @@ void ResultsDisplay::Impl::display()
     SharedState &s = state();
     load();
     header();
-    const bool single = s.BrowsedRun > 0 || s.ResultsOnly == 0;
+    const bool single = s.view != ExperimentView::Overview;
     if (single)
         singleRun();
     else
         overview();
     allRunPart(!single);
     lowerChart();
-    cmd2->setText(s.BrowsedRun > 0 ? QStringLiteral("全ランの表示に戻る") : QStringLiteral("最初に戻る"));
+    cmd2->setText(s.view == ExperimentView::BrowseRun ? QStringLiteral("全ランの表示に戻る") : QStringLiteral("最初に戻る"));
     if (dots->editing()) {
         memo->caption()->raise();
         memo->box()->raise();
@@ -472,9 +472,7 @@ void ResultsDisplay::Impl::dotPressed()
 
 void ResultsDisplay::Impl::openRun(int run)
 {
-    SharedState &s = state();
-    s.BrowsedRun = run;
-    s.ResultsOnly = 0;
+    state().browse(run);
     cmd2->setText(QStringLiteral("全ランの表示に戻る"));
     host.showResultsAfresh();
 }
@@ -484,15 +482,14 @@ void ResultsDisplay::Impl::back()
     SharedState &s = state();
     memo->hideAll();
     chartMode = 0;
-    if (s.BrowsedRun > 0) {
+    if (s.view == ExperimentView::BrowseRun) {
         browser->stop();
         cmd2->setText(QStringLiteral("最初に戻る"));
-        s.ResultsOnly = 1;
-        s.BrowsedRun = 0;
+        s.showOverview();
         host.showResultsAfresh();
         return;
     }
-    s.ResultsOnly = 0;
+    s.showRunView();
     panel->hidePanel();
     panel->hidePicture();
     host.showMainWindow();
@@ -507,8 +504,7 @@ void ResultsDisplay::Impl::toggleLowerChart()
 // A browsed run, the overview or a lower-chart mode: the window's keys are not trials then.
 bool ResultsDisplay::Impl::keysRedraw() const
 {
-    const SharedState &s = host.module().state();
-    return s.BrowsedRun > 0 || chartMode == 1 || chartMode == 2 || s.ResultsOnly > 0;
+    return host.module().state().view != ExperimentView::Run || chartMode == 1 || chartMode == 2;
 }
 
 // What a key does while results are on screen. Anywhere else the view stays as it is.
@@ -516,7 +512,7 @@ void ResultsDisplay::Impl::redraw()
 {
     if (!keysRedraw())
         return;
-    if (state().BrowsedRun > 0 || !(chartMode == 1 || chartMode == 2))
+    if (state().view == ExperimentView::BrowseRun || !(chartMode == 1 || chartMode == 2))
         display();
     else
         redrawLowerChart();
@@ -526,7 +522,7 @@ void ResultsDisplay::Impl::redrawLowerChart()
 {
     // The lower chart alone is redrawn from the runs already read; a window that has not
     // shown results yet needs the whole display.
-    if (!runsLoaded || state().BrowsedRun > 0) {
+    if (!runsLoaded || state().view == ExperimentView::BrowseRun) {
         display();
         return;
     }
@@ -577,7 +573,7 @@ void ResultsDisplay::onWindowLoad()
 {
     d->createControls();
     d->shown = false;
-    if (d->state().LaunchedFromMain == 1)
+    if (d->state().launchedFromMain)
         d->runCountSeen = 0;
     d->browser->onWindowLoad();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The results view inside the experiment window: the one display procedure that the key
-// handler falls into after trial 100, that the window load calls for ResultsOnly/BrowsedRun,
-// and that every browse action ends in; plus browsing, continuous display and memos.
+// handler falls into after trial 100, that the window load calls for the overview and a
+// browsed run, and that every browse action ends in; plus browsing, continuous display and memos.
 #include <QObject>
 
 namespace vora {
@@ -14,8 +14,8 @@ public:
     explicit ResultsDisplay(ResultsHost &host, QObject *parent = nullptr);
     ~ResultsDisplay() override;
 
-    // Window load: creates the results controls (hidden), then enables Timer1 when
-    // ContinuousActive is 1 and takes ContinuousInterval; sizes the dot buttons.
+    // Window load: creates the results controls (hidden) and takes up a continuous display
+    // that was running.
     void onWindowLoad();
     // Back to the state of a newly opened window, then its load (for another view).
     void restart();

@@ -58,18 +58,18 @@ void RunBrowser::hideButtons()
 void RunBrowser::onWindowLoad()
 {
     const SharedState &s = m_module.state();
-    if (s.ContinuousActive == 1)
+    if (s.continuousActive)
         m_timer->start();
-    if (s.ContinuousInterval > 0)
-        m_timer->setInterval(s.ContinuousInterval.toInt());
+    if (s.continuousIntervalMs > 0)
+        m_timer->setInterval(s.continuousIntervalMs);
 }
 
 void RunBrowser::stop()
 {
     SharedState &s = m_module.state();
-    s.BrowseStep = 0;
+    s.browseStep = 0;
     m_timer->stop();
-    s.ContinuousActive = 0;
+    s.continuousActive = false;
 }
 
 void RunBrowser::stopTimer()
@@ -79,9 +79,7 @@ void RunBrowser::stopTimer()
 
 void RunBrowser::show(int run)
 {
-    SharedState &s = m_module.state();
-    s.BrowsedRun = run;
-    s.ResultsOnly = 0;
+    m_module.state().browse(run);
     m_view.showBrowsedRun();
 }
 
@@ -104,7 +102,7 @@ void RunBrowser::previous()
 {
     m_view.leaveShownRun();
     stop();
-    int b = m_module.state().BrowsedRun.toInt();
+    int b = m_module.state().browsedRun;
     if (b <= 0)
         b = m_view.runCount() + 1;
     --b;
@@ -115,7 +113,7 @@ void RunBrowser::next()
 {
     m_view.leaveShownRun();
     stop();
-    int b = m_module.state().BrowsedRun.toInt();
+    int b = m_module.state().browsedRun;
     if (b <= 0)
         b = m_view.runsRead();
     ++b;
@@ -135,22 +133,22 @@ void RunBrowser::continuous(int step)
     const qint64 since = now - *m_navClickAt;
     const int minimum = step < 0 ? t.navDoubleClickMinBackMs : t.navDoubleClickMinForwardMs;
     if (since > minimum && since < t.navDoubleClickMaxMs) {
-        s.ContinuousInterval = t.continuousFastMs;
+        s.continuousIntervalMs = t.continuousFastMs;
         m_navClickAt.reset();
     } else {
-        s.ContinuousInterval = t.continuousMs;
+        s.continuousIntervalMs = t.continuousMs;
     }
-    if (s.ContinuousInterval > 0)
-        m_timer->setInterval(s.ContinuousInterval.toInt());
+    if (s.continuousIntervalMs > 0)
+        m_timer->setInterval(s.continuousIntervalMs);
     m_timer->start();
-    s.ContinuousActive = 1;
+    s.continuousActive = true;
 
     const int runCount = m_view.runCount();
-    int b = s.BrowsedRun.toInt();
+    int b = s.browsedRun;
     if (b <= 0)
         b = step < 0 ? runCount + 1 : m_view.runsRead();
     b += step;
-    s.BrowseStep = step;
+    s.browseStep = step;
     // Reaching the end in the direction of travel beeps, as the timer does when it stops there.
     if (b <= 1) {
         sv.sound->beep();
@@ -168,7 +166,7 @@ void RunBrowser::tick()
     SharedState &s = m_module.state();
     Sound &sound = *m_module.services().sound;
     m_navClickAt.reset();
-    int b = s.BrowsedRun.toInt() + s.BrowseStep.toInt();
+    int b = s.browsedRun + s.browseStep;
     if (b <= 1) {
         sound.beep();
         b = 1;
@@ -179,9 +177,9 @@ void RunBrowser::tick()
         b = m_view.runCount();
         stop();
     }
-    s.BrowsedRun = b;
-    s.LaunchedFromMain = 1;
-    s.ContinuousActive = m_timer->isActive() ? 1 : 0;
+    s.browse(b);
+    s.launchedFromMain = true;
+    s.continuousActive = m_timer->isActive();
     m_view.showBrowsedRun();
 }
 

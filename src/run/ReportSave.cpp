@@ -37,7 +37,7 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     report::ReportOptions options;
     options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
     // The single-run chart shows the run being browsed, as the results view does.
-    options.shownRun = qMax(0, s.BrowsedRun.toInt());
+    options.shownRun = s.browsedRun;
     const report::Experiment experiment = report::experimentFromLines(dataFileName(name, flag), read.lines);
     const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
     if (!wrote)

@@ -210,10 +210,10 @@ void toushiJikken::load()
         m_header->setTitle(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     // Creates the results controls and takes up a running continuous display.
     m_results->onWindowLoad();
-    s.LaunchedFromMain = 0;
+    s.launchedFromMain = false;
     resize(px(kWindowWidth), px(kWindowHeight));
 
-    const bool resultsOnly = s.BrowsedRun > 0 || s.ResultsOnly > 0;
+    const bool resultsOnly = s.view != ExperimentView::Run;
     if (!resultsOnly) {
         m_conditionMemo->setGeometry(px(3900), px(720), px(8000), px(720));
         if (s.hitDisplay == HitDisplay::Shown)
@@ -444,7 +444,7 @@ void toushiJikken::focusKeyBox()
 void toushiJikken::closeEvent(QCloseEvent *event)
 {
     const SharedState &s = m_module.state();
-    const bool endsProgram = s.LaunchedFromMain != 1 && !(s.BrowsedRun > 0);
+    const bool endsProgram = !s.launchedFromMain && s.view != ExperimentView::BrowseRun;
     event->accept();
     m_flow->closeRequested(endsProgram);
 }
@@ -548,7 +548,7 @@ void toushiJikken::showResultsAfresh()
     // results view starts again as a newly opened window's would.
     SharedState &s = m_module.state();
     m_results->restart();
-    s.LaunchedFromMain = 0;
+    s.launchedFromMain = false;
     resize(px(kWindowWidth), px(kWindowHeight));
     m_results->display();
     setBackgroundPicture(s.BackgroundImagePath.toText());

@@ -7,6 +7,10 @@
 
 namespace vora {
 
+// What the experiment window shows: a run being done (and its results once it is over), the
+// overview of all stored runs, or one stored run.
+enum class ExperimentView { Run, Overview, BrowseRun };
+
 // Everything the main window and the experiment window hand to each other. One instance
 // lives from program start to program end, owned by Module1; it is never written to disk.
 struct SharedState {
@@ -20,14 +24,39 @@ struct SharedState {
     LooseValue ConditionMemo;       // CR LF or Chr(1) Chr(1) line breaks
     LooseValue ShowConditions;      // 0 or 1
     LooseValue RunsDone;            // run lines in the selected data file
-    LooseValue LaunchedFromMain;    // 0 or 1
-    LooseValue ResultsOnly;         // > 0: the experiment window only shows results
-    LooseValue BrowsedRun;          // run being browsed; 0 = none
-    LooseValue BrowseStep;          // -1, 0, +1 per continuous-display tick
-    LooseValue ContinuousInterval;  // ms
-    LooseValue ContinuousActive;    // 0 or 1
+    ExperimentView view = ExperimentView::Run;
+    int browsedRun = 0;             // the run shown in BrowseRun; 0 in the other views
+    // The experiment window was opened from the main window (or is passing the runs by): its
+    // close does not end the program through the run.
+    bool launchedFromMain = false;
+    int browseStep = 0;             // -1, 0, +1 per continuous-display tick
+    int continuousIntervalMs = 0;   // 0: the standard pace
+    bool continuousActive = false;
     LooseValue BackgroundImagePath; // empty: the main window draws one at its next load
     QPointer<QWidget> MainWindow;
+
+    void showRunView()
+    {
+        view = ExperimentView::Run;
+        browsedRun = 0;
+    }
+    void showOverview()
+    {
+        view = ExperimentView::Overview;
+        browsedRun = 0;
+    }
+    // Run 0 (nothing to browse) leaves the window in its run view.
+    void browse(int run)
+    {
+        browsedRun = run > 0 ? run : 0;
+        view = browsedRun > 0 ? ExperimentView::BrowseRun : ExperimentView::Run;
+    }
+    void stopBrowsing()
+    {
+        browsedRun = 0;
+        if (view == ExperimentView::BrowseRun)
+            view = ExperimentView::Run;
+    }
 };
 
 } // namespace vora

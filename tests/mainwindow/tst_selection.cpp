@@ -59,7 +59,7 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     MainFixture f;
     prepareSelected(f, QStringLiteral("Yama090425"));
     f.t.writeLines(QStringLiteral("data/Yama090425-1.txt"), runLines(QStringLiteral("Yama090425"), 2));
-    f.state().BrowsedRun = 7;
+    f.state().browse(7);
     f.open();
     f.select(1);
     QCOMPARE(f.c().Label3->text(), QStringLiteral("Yama090425"));
@@ -67,7 +67,8 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
     QCOMPARE(f.state().ExperimentName.toText(), QStringLiteral("Yama090425"));
     QCOMPARE(f.state().RunsDone.toInt(), 2);
-    QVERIFY(f.state().BrowsedRun == 0);
+    QCOMPARE(f.state().view, ExperimentView::Run);
+    QCOMPARE(f.state().browsedRun, 0);
     // The box's options override the codes of the last run line.
     QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("M"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("-"));
@@ -215,9 +216,9 @@ void TestSelection::launchWithin100Runs()
     if (starts) {
         QCOMPARE(f.experimentWindows, 1);
         QCOMPARE(f.messages(), 0);
-        QVERIFY(f.state().LaunchedFromMain == 1);
+        QVERIFY(f.state().launchedFromMain);
         QCOMPARE(stimulusFileSuffix(f.state().withStimulus), QStringLiteral("0"));
-        QVERIFY(f.state().ResultsOnly == 0);
+        QCOMPARE(f.state().view, ExperimentView::Run);
         QCOMPARE(f.module.experimentWindow()->objectName(), QStringLiteral("toushiJikken"));
     } else {
         QCOMPARE(f.experimentWindows, 0);
@@ -226,7 +227,7 @@ void TestSelection::launchWithin100Runs()
                  QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。"));
         QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Information);
         QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
-        QVERIFY(f.state().LaunchedFromMain != 1);
+        QVERIFY(!f.state().launchedFromMain);
     }
 }
 
@@ -414,9 +415,9 @@ void TestSelection::resultsHelpAndEnd()
     f.c().Text1->setPlainText(QStringLiteral("編集中"));
     QTest::mouseClick(f.c().Command13, Qt::LeftButton);
     QCOMPARE(f.experimentWindows, 1);
-    QVERIFY(f.state().ResultsOnly == 1);
-    QVERIFY(f.state().BrowsedRun == 0);
-    QVERIFY(f.state().LaunchedFromMain == 1);
+    QCOMPARE(f.state().view, ExperimentView::Overview);
+    QCOMPARE(f.state().browsedRun, 0);
+    QVERIFY(f.state().launchedFromMain);
     QCOMPARE(stimulusFileSuffix(f.state().withStimulus), QStringLiteral("0"));
     QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("編集中"));
 

@@ -47,9 +47,11 @@ struct Bench {
     toushiJikken *open(int browsedRun)
     {
         SharedState &s = module->state();
-        s.LaunchedFromMain = 1;
-        s.BrowsedRun = browsedRun;
-        s.ResultsOnly = browsedRun > 0 ? 0 : 1;
+        s.launchedFromMain = true;
+        if (browsedRun > 0)
+            s.browse(browsedRun);
+        else
+            s.showOverview();
         return current();
     }
 
@@ -62,7 +64,7 @@ struct Bench {
         return qobject_cast<toushiJikken *>(module->experimentWindow());
     }
 
-    int browsed() { return module->state().BrowsedRun.toInt(); }
+    int browsed() { return module->state().browsedRun; }
     int beeps() const { return ts.sound->beeps; }
 
     template <typename T = QWidget> T *find(const QString &name) { return current()->findChild<T *>(name); }

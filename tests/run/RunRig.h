@@ -49,7 +49,7 @@ struct Rig {
         s.hitDisplay = hitDisplayFromLetter(hitDisplay);
         s.withStimulus = flag == QLatin1String("1");
         s.stimulusFile = s.withStimulus;
-        s.LaunchedFromMain = 1;
+        s.launchedFromMain = true;
     }
     ~Rig() { delete w.data(); }
 

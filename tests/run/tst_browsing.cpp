@@ -56,13 +56,12 @@ void TestBrowsing::arrowsFromOverviewAndClamps()
     QCOMPARE(b.browsed(), 10);
     QCOMPARE(b.beeps(), 1);
 
-    b.module->state().BrowsedRun = 0;
-    b.module->state().ResultsOnly = 1;
+    b.module->state().showOverview();
     b.click("Command9"); // ">" in the overview lands beyond the last run: beep, the last run
     QCOMPARE(b.browsed(), 10);
     QCOMPARE(b.beeps(), 2);
 
-    b.module->state().BrowsedRun = 1;
+    b.module->state().browse(1);
     b.click("Command8"); // "<" on run 1: beep, stays
     QCOMPARE(b.browsed(), 1);
     QCOMPARE(b.beeps(), 3);
@@ -86,12 +85,12 @@ void TestBrowsing::continuousForwardStopsAtLastRun()
     QCOMPARE(b.beeps(), 1);
     auto *timer = b.find<QTimer>("Timer1");
     QVERIFY(timer->isActive());
-    QCOMPARE(b.module->state().ContinuousActive.toInt(), 1);
+    QVERIFY(b.module->state().continuousActive);
     QTRY_VERIFY(!timer->isActive());
     QCOMPARE(b.beeps(), 2);
     QCOMPARE(b.browsed(), 10);
-    QCOMPARE(b.module->state().ContinuousActive.toInt(), 0);
-    QCOMPARE(b.module->state().BrowseStep.toInt(), 0);
+    QVERIFY(!b.module->state().continuousActive);
+    QCOMPARE(b.module->state().browseStep, 0);
 }
 
 void TestBrowsing::continuousBackwardStopsAtFirstRun()
@@ -125,10 +124,10 @@ void TestBrowsing::doubleClickOnForwardGivesFastInterval()
     b.writeRuns(QList<int>(10, 50));
     b.open(1);
     b.click("Command10");
-    QCOMPARE(b.module->state().ContinuousInterval.toInt(), 1000);
+    QCOMPARE(b.module->state().continuousIntervalMs, 1000);
     b.ts.clock->advanceMs(apartMs);
     b.click("Command10");
-    QCOMPARE(b.module->state().ContinuousInterval.toInt(), interval);
+    QCOMPARE(b.module->state().continuousIntervalMs, interval);
     QCOMPARE(b.find<QTimer>("Timer1")->interval(), interval);
     QCOMPARE(b.browsed(), 3);
     b.find<QTimer>("Timer1")->stop();
@@ -202,13 +201,13 @@ void TestBrowsing::dotClickEndsContinuousDisplay()
     Bench b(realContinuousTiming);
     b.writeRuns(QList<int>(6, 50));
     b.open(0);
-    b.module->state().ContinuousActive = 1; // as left by a continuous display before the overview
+    b.module->state().continuousActive = true; // as left by a continuous display before the overview
     b.find<QTimer>("Timer1")->start();
     b.click("Command3(2)");
     QTRY_COMPARE(b.browsed(), 2);
     // The reopened window shows run 2 and does not take up the continuous display again.
     QVERIFY(!b.find<QTimer>("Timer1")->isActive());
-    QCOMPARE(b.module->state().ContinuousActive.toInt(), 0);
+    QVERIFY(!b.module->state().continuousActive);
 }
 
 void TestBrowsing::hoverShowsDateAndMemoPreview()

@@ -60,7 +60,7 @@ void ExperimentWindowTest::opensThroughModuleWithItsControls()
     QCOMPARE(w->size(), QSize(967, 693)); // 14500 x 10400 twips
     QVERIFY(w->findChild<QObject *>(name));
     // The load took note of the launch.
-    QCOMPARE(r.module->state().LaunchedFromMain.toInt(), 0);
+    QVERIFY(!r.module->state().launchedFromMain);
     QCOMPARE(vora::testing::control<QLabel>(w, "Label30")->text(), QStringLiteral("Test1"));
     QCOMPARE(vora::testing::control<QLabel>(w, "Label33")->text(), QStringLiteral("V 1.0.0"));
     QCOMPARE(vora::testing::control<QLabel>(w, "Label34")->text(), QStringLiteral("14:30"));

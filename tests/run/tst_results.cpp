@@ -51,9 +51,8 @@ void TestResults::finishedRunDisplayShowsNewestRunAndResets()
     b.ts.writeLines(kDataFile, {QStringLiteral("実験条件=静か\x01\x01夜"), withoutMark(runLineWithHits(50)),
                                 withoutMark(runLineWithHits(47))});
     SharedState &s = b.module->state();
-    s.LaunchedFromMain = 1;
-    s.BrowsedRun = 0;
-    s.ResultsOnly = 0;
+    s.launchedFromMain = true;
+    s.showRunView();
     s.ShowConditions = 1;
     s.BackgroundImagePath = b.ts.path(QStringLiteral("yama1.jpg"));
     toushiJikken *w = b.current();
@@ -216,7 +215,7 @@ void TestResults::backButtonGoesToOverviewThenMainWindow()
     b.click("Command2");
     QCOMPARE(b.current(), run); // the same window shows the overview
     QCOMPARE(b.browsed(), 0);
-    QCOMPARE(b.module->state().ResultsOnly.toInt(), 1);
+    QCOMPARE(b.module->state().view, ExperimentView::Overview);
     QCOMPARE(b.text("Label11"), QStringLiteral("　各ランの一致数　"));
     QCOMPARE(b.find<QPushButton>("Command2")->text(), QStringLiteral("最初に戻る"));
 
@@ -224,7 +223,7 @@ void TestResults::backButtonGoesToOverviewThenMainWindow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!b.module->experimentWindow());
     QVERIFY(b.module->mainWindow());
-    QCOMPARE(b.module->state().ResultsOnly.toInt(), 0);
+    QCOMPARE(b.module->state().view, ExperimentView::Run);
     QCOMPARE(b.ts.process->quits, 0);
 }
 
@@ -261,9 +260,8 @@ void TestResults::feedbackBoxMovesOnlyBeforeResults()
     Bench b;
     b.writeRuns({50});
     SharedState &s = b.module->state();
-    s.LaunchedFromMain = 1;
-    s.BrowsedRun = 0;
-    s.ResultsOnly = 0;
+    s.launchedFromMain = true;
+    s.showRunView();
     toushiJikken *w = b.current();
     QVERIFY(!w->results().resultsShown());
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(100, 300));

@@ -85,8 +85,8 @@ void RunEndTest::closingTheWindow()
     QFETCH(int, quits);
     Rig r;
     r.open();
-    r.module->state().LaunchedFromMain = launchedFromMain;
-    r.module->state().BrowsedRun = browsedRun;
+    r.module->state().launchedFromMain = launchedFromMain != 0;
+    r.module->state().browse(browsedRun);
     r.w->close();
     QCOMPARE(r.ts.process->quits, quits);
 }

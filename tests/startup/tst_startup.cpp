@@ -24,17 +24,15 @@ private Q_SLOTS:
 void TestStartup::emptyFieldsCompareAsZeroAndEmptyText()
 {
     SharedState s;
-    QVERIFY(s.BrowsedRun == 0);
-    QVERIFY(s.ResultsOnly == 0);
-    QVERIFY(!(s.BrowsedRun > 0));
-    QVERIFY(!(s.ResultsOnly > 0));
-    QVERIFY(!(s.LaunchedFromMain == 1));
+    QVERIFY(s.RunsDone == 0);
+    QVERIFY(!(s.RunsDone > 0));
+    QVERIFY(!(s.ShowConditions == 1));
     QVERIFY(s.ExperimentName == QString());
     QVERIFY(s.ConditionMemo == "");
-    s.BrowsedRun = 3;
-    QVERIFY(s.BrowsedRun > 0);
-    s.BrowsedRun = 0;
-    QVERIFY(s.BrowsedRun == 0);
+    s.RunsDone = 3;
+    QVERIFY(s.RunsDone > 0);
+    s.RunsDone = 0;
+    QVERIFY(s.RunsDone == 0);
 }
 
 void TestStartup::loosValuesHoldTextAndNumbers_data()
