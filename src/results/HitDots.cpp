@@ -81,7 +81,7 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
 
     m_wait = new QTimer(this);
     m_wait->setSingleShot(true);
-    connect(m_wait, &QTimer::timeout, this, [this] { waitOver(); });
+    connect(m_wait, &QTimer::timeout, this, &HitDots::onWaitOver);
 }
 
 void HitDots::place(const QVector<HitDot> &chartDots)
@@ -157,7 +157,12 @@ void HitDots::clicked(int run)
     m_wait->start(m_module.services().timing.dotClickWaitMs);
 }
 
-void HitDots::waitOver()
+qint64 HitDots::waitDeadline() const
+{
+    return m_clickAt ? *m_clickAt + m_module.services().timing.dotClickWaitMs : -1;
+}
+
+void HitDots::onWaitOver()
 {
     if (!m_clickAt)
         return;

@@ -45,12 +45,16 @@ public:
     // A newly opened window's dots: no click pending.
     void restart();
 
+    // Monotonic ms at which a click on a dot counts as a single click; -1 when none waits.
+    qint64 waitDeadline() const;
+    // The wait's timer handler; an early call waits on (tests call it after moving a frozen clock).
+    void onWaitOver();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void clicked(int run);
-    void waitOver();
     void hovered(int run);
     void chartHovered();
     void openEditor(int run);

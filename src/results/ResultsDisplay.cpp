@@ -628,6 +628,12 @@ bool ResultsDisplay::resultsShown() const
     return d->shown;
 }
 
+HitDots &ResultsDisplay::hitDots()
+{
+    d->createControls();
+    return *d->dots;
+}
+
 bool ResultsDisplay::memoEditing() const
 {
     return d->dots && d->dots->editing();

@@ -6,6 +6,7 @@
 
 namespace vora {
 
+class HitDots;
 class ResultsHost;
 
 class ResultsDisplay : public QObject {
@@ -35,6 +36,8 @@ public:
     void stopContinuousTimer();
     // 0 from the window's load until the first results display, then 1.
     bool resultsShown() const;
+    // The overview's dots, for their click wait.
+    HitDots &hitDots();
     // 1 while the memo editor is open (MemoEditing).
     bool memoEditing() const;
     // Runs of the experiment as far as known (RunCount).

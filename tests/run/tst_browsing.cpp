@@ -3,6 +3,7 @@
 // saved, cancelled or refused.
 #include "ResultsBench.h"
 #include "results/ChartBox.h"
+#include "results/HitDots.h"
 #include "results/ResultsDisplay.h"
 #include "toolkit/Units.h"
 
@@ -159,10 +160,19 @@ void TestBrowsing::dotSingleClickShowsRun()
     QCOMPARE(chart->childAt(dot->geometry().center()), dot); // the pointer finds it there
     b.hover("Command3(3)");
     QVERIFY(b.visible("Command6"));
+    // The wait for a second click, on a clock that only the test moves.
+    b.ts.clock->setFrozen(true);
     b.click("Command3(3)");
-    // Nothing happens before the wait for a second click is over.
-    QCOMPARE(b.browsed(), 0);
-    QTRY_COMPARE(b.browsed(), 3);
+    HitDots &dots = first->results().hitDots();
+    const qint64 decided = dots.waitDeadline();
+    QCOMPARE(decided, b.ts.clock->monotonicMs() + b.ts.services.timing.dotClickWaitMs);
+    b.ts.clock->advanceMs(decided - 1 - b.ts.clock->monotonicMs());
+    dots.onWaitOver();
+    QCOMPARE(b.browsed(), 0); // nothing before the wait is over
+    b.ts.clock->advanceMs(1);
+    dots.onWaitOver();
+    QCOMPARE(b.browsed(), 3);
+    QCOMPARE(dots.waitDeadline(), qint64(-1));
     QCOMPARE(b.current(), first); // the same window shows the run
     QVERIFY(b.text("Label15").startsWith(QStringLiteral("◆一致数=%1　").arg(hits)));
     QCOMPARE(b.find<QPushButton>("Command2")->text(), QStringLiteral("全ランの表示に戻る"));
@@ -171,10 +181,10 @@ void TestBrowsing::dotSingleClickShowsRun()
 
 void TestBrowsing::dotDoubleClickOpensEditor()
 {
-    Bench b([](Services &s) { s.timing.dotClickWaitMs = 300; });
+    Bench b;
     b.writeRuns({50, 50, 50, 50, 50}, {{2, QStringLiteral("前のメモ<BR>二行目")}});
     toushiJikken *w = b.open(0);
-    const qint64 start = b.ts.clock->monotonicMs();
+    b.ts.clock->setFrozen(true);
     b.doubleClick("Command3(2)");
     QVERIFY(w->results().memoEditing());
     auto *box = b.find<QPlainTextEdit>("Text4");
@@ -184,14 +194,15 @@ void TestBrowsing::dotDoubleClickOpensEditor()
     QCOMPARE(b.find<QPushButton>("Command6")->text(), QStringLiteral("No.2 2009/04/25 14:30"));
     QVERIFY(b.visible("Command13"));
     QVERIFY(b.visible("Command14"));
-    // Once the wait is over, the run shown is still the overview in the same window.
-    QTest::qWait(400);
-    QVERIFY(b.ts.clock->monotonicMs() - start >= 300);
+    // No single click is left waiting: the run shown stays the overview.
+    HitDots &dots = w->results().hitDots();
+    QCOMPARE(dots.waitDeadline(), qint64(-1));
+    b.ts.clock->advanceMs(b.ts.services.timing.dotClickWaitMs);
+    dots.onWaitOver();
     QCOMPARE(b.browsed(), 0);
-    QCOMPARE(b.current(), w);
     // Further dot clicks do nothing while the editor is open.
     b.click("Command3(4)");
-    QTest::qWait(400);
+    QCOMPARE(dots.waitDeadline(), qint64(-1));
     QCOMPARE(b.current(), w);
     QCOMPARE(b.browsed(), 0);
 }
