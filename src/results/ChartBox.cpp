@@ -22,6 +22,57 @@ ChartBox::ChartBox(const QString &name, QWidget *parent) : QWidget(parent)
     hide();
 }
 
+namespace {
+
+QString element(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+} // namespace
+
+ChartBox *ChartBox::runsChart(QWidget *parent)
+{
+    auto *box = new ChartBox(QStringLiteral("Picture1"), parent);
+    for (int v = 1; v <= 9; ++v)
+        box->addLabel(element("Label3", v), 7);
+    for (int v = 0; v <= 10; ++v)
+        box->addLabel(element("Label5", v), 7);
+    box->addLabel(QStringLiteral("Label6"), 7, QStringLiteral("一致数"), true);
+    box->addLabel(QStringLiteral("Label7"), 8);
+    return box;
+}
+
+ChartBox *ChartBox::segmentsChart(QWidget *parent)
+{
+    auto *box = new ChartBox(QStringLiteral("Picture2"), parent);
+    for (int v = 1; v <= 9; ++v)
+        box->addLabel(element("Label9", v), 7);
+    for (int v = 0; v <= 5; ++v)
+        box->addLabel(element("Label10", v), v == 0 ? 8 : 7);
+    box->addLabel(QStringLiteral("Label8"), 7, QString(), true);
+    return box;
+}
+
+ChartBox *ChartBox::trialsChart(QWidget *parent)
+{
+    auto *box = new ChartBox(QStringLiteral("Picture4"), parent);
+    QLabel *yTitle = box->addLabel(element("Label21", 0), 7, QStringLiteral("一致数の偏差"), true);
+    yTitle->move(qRound(mm(1)), qRound(mm(12)));
+    for (int v = 1; v <= 9; ++v)
+        box->addLabel(element("Label21", v), 7);
+    for (int v = 1; v <= 10; ++v)
+        box->addLabel(element("Label22", v), 7);
+    box->addLabel(QStringLiteral("Label25"), 8, QStringLiteral("平均"));
+    QLabel *zone = box->addLabel(QStringLiteral("Label26"), 8, QStringLiteral(" 刺 激 "));
+    QPalette pal = zone->palette();
+    pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    zone->setPalette(pal);
+    box->addLabel(QStringLiteral("Label37"), 7, QStringLiteral("有意"));
+    box->addLabel(QStringLiteral("Label38"), 7, QStringLiteral("有意"));
+    return box;
+}
+
 double ChartBox::mm(double millimetres)
 {
     return units::mmToPx(millimetres);

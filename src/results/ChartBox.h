@@ -15,6 +15,12 @@ class ChartBox : public QWidget {
     Q_OBJECT
 public:
     explicit ChartBox(const QString &name, QWidget *parent);
+    // The results view's three charts with their axis labels: Picture1 (a run's segments or
+    // every run's hits), Picture2 (the segments of all runs), Picture4 (the trials around the
+    // stimulus, or every trial).
+    static ChartBox *runsChart(QWidget *parent);
+    static ChartBox *segmentsChart(QWidget *parent);
+    static ChartBox *trialsChart(QWidget *parent);
 
     // Takes the chart: box place and size, drawing list and the texts of its own labels.
     void setModel(const ChartModel &model);

@@ -162,31 +162,9 @@ void ResultsDisplay::Impl::createControls()
     created = true;
     w = host.view();
 
-    pic1 = new ChartBox(QStringLiteral("Picture1"), w);
-    pic2 = new ChartBox(QStringLiteral("Picture2"), w);
-    pic4 = new ChartBox(QStringLiteral("Picture4"), w);
-    for (int v = 1; v <= 9; ++v)
-        pic1->addLabel(element("Label3", v), 7);
-    for (int v = 0; v <= 10; ++v)
-        pic1->addLabel(element("Label5", v), 7);
-    pic1->addLabel(QStringLiteral("Label6"), 7, QStringLiteral("一致数"), true);
-    pic1->addLabel(QStringLiteral("Label7"), 8);
-    for (int v = 1; v <= 9; ++v)
-        pic2->addLabel(element("Label9", v), 7);
-    for (int v = 0; v <= 5; ++v)
-        pic2->addLabel(element("Label10", v), v == 0 ? 8 : 7);
-    pic2->addLabel(QStringLiteral("Label8"), 7, QString(), true);
-    QLabel *yTitle = pic4->addLabel(element("Label21", 0), 7, QStringLiteral("一致数の偏差"), true);
-    yTitle->move(qRound(ChartBox::mm(1)), qRound(ChartBox::mm(12)));
-    for (int v = 1; v <= 9; ++v)
-        pic4->addLabel(element("Label21", v), 7);
-    for (int v = 1; v <= 10; ++v)
-        pic4->addLabel(element("Label22", v), 7);
-    pic4->addLabel(QStringLiteral("Label25"), 8, QStringLiteral("平均"));
-    QLabel *zone = pic4->addLabel(QStringLiteral("Label26"), 8, QStringLiteral(" 刺 激 "));
-    setColours(zone, QColor(), QColor(255, 0, 0));
-    pic4->addLabel(QStringLiteral("Label37"), 7, QStringLiteral("有意"));
-    pic4->addLabel(QStringLiteral("Label38"), 7, QStringLiteral("有意"));
+    pic1 = ChartBox::runsChart(w);
+    pic2 = ChartBox::segmentsChart(w);
+    pic4 = ChartBox::trialsChart(w);
     for (ChartBox *box : {pic1, pic2, pic4}) {
         connect(box, &ChartBox::imageSaveRequested, this,
                 [this](ChartBox *b) { saveChartImage(w, services(), state().ExperimentName.toText(), *b); });
