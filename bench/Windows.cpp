@@ -119,7 +119,7 @@ double startupMs(vora::Module1 &module)
 void chooseExperiment(vora::Module1 &module, const QString &name, bool resultsOnly)
 {
     vora::SharedState &s = module.state();
-    s.ExperimentName = name;
+    s.experimentName = name;
     s.stimulus = vora::Stimulus::None;
     s.hitDisplay = vora::HitDisplay::Hidden;
     s.withStimulus = false;

@@ -81,7 +81,7 @@ public:
 
     Services &services() { return module.services(); }
     QString file(const QString &name) { return services().paths.file(name); }
-    LooseValue &path() { return module.state().BackgroundImagePath; }
+    QString &path() { return module.state().backgroundImagePath; }
 
     void placeThumbnails();
     void setWindowPicture(const QString &fullPath);
@@ -269,7 +269,7 @@ void BackgroundPictures::showRandomOrChosen()
     const QString time = s.clock->timeText();
     s.random->reseed(time.isEmpty() ? 0 : time.right(1).toInt());
 
-    const QString current = d->path().toText();
+    const QString current = d->path();
     if (current.isEmpty() || current == QLatin1String("yamaX.jpg")) {
         int n = 0;
         // 0 means "no picture", which the load never picks; a generator stuck at 0 must not
@@ -280,7 +280,7 @@ void BackgroundPictures::showRandomOrChosen()
         }
         d->path() = QStringLiteral("yama%1.jpg").arg(n == 0 ? 1 : n);
     }
-    QString full = d->path().toText();
+    QString full = d->path();
     if (QFileInfo(full).isRelative()) {
         full = d->file(full);
         d->path() = full;

@@ -20,8 +20,8 @@ void ResultsEntry::showResults()
     if (m_c.Ended)
         return;
     SharedState &st = m_module.state();
-    if (st.ShowConditions == 1)
-        st.ConditionMemo = m_c.Text1->memoText();
+    if (st.showConditions)
+        st.conditionMemo = m_c.Text1->memoText();
     st.showOverview();
     st.withStimulus = st.stimulus != Stimulus::None;
     st.launchedFromMain = true;

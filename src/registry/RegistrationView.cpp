@@ -222,7 +222,7 @@ void RegistrationView::conditionsTicked(bool ticked)
 {
     if (m_c.Ended)
         return;
-    m_module.state().ShowConditions = ticked ? 1 : 0;
+    m_module.state().showConditions = ticked;
     if (!ticked) {
         m_c.Text1->hide();
         m_c.Command1->hide();

@@ -60,12 +60,12 @@ void SelectionLaunch::selectPressed(int box)
     m_c.Check1->show();
     m_c.Check1->setChecked(false);
     // Unticking an unticked box raises nothing; its effect is wanted all the same.
-    st.ShowConditions = 0;
+    st.showConditions = false;
     m_c.Text1->hide();
     m_c.Command1->hide();
     m_c.Text1->clear();
     m_c.Text1->setReadOnly(true);
-    st.ConditionMemo = QString();
+    st.conditionMemo = QString();
     m_c.Command9->setEnabled(true);
     st.stimulusFile = !m_c.Option6[box]->isChecked();
 
@@ -115,11 +115,11 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     if (m_c.Ended)
         return;
     SharedState &st = m_module.state();
-    st.RunsDone = 0;
+    st.runsDone = 0;
     st.stopBrowsing();
     QString name = caption;
     name.remove(QLatin1Char(' '));
-    st.ExperimentName = name;
+    st.experimentName = name;
     if (name.isEmpty()) {
         m_c.Command10->setEnabled(false);
         m_c.Command13->setEnabled(false);
@@ -155,15 +155,15 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         return;
     }
     if (data.hasMemoLine) {
-        st.ConditionMemo = data.conditionMemo;
+        st.conditionMemo = data.conditionMemo;
         m_c.Text1->setMemoText(data.conditionMemo);
     }
-    st.RunsDone = data.runCount();
+    st.runsDone = data.runCount();
     if (data.runCount() > 0) {
         st.stimulus = stimulusFromLetter(data.lastStimulusCode);
         st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
     }
-    if (!st.ConditionMemo.toText().isEmpty()) {
+    if (!st.conditionMemo.isEmpty()) {
         m_c.Check1->setChecked(true);
         m_c.Check1->show();
     }
@@ -198,7 +198,7 @@ void SelectionLaunch::saveMemo()
     if (m_c.Ended)
         return;
     const SharedState &st = m_module.state();
-    const QString name = st.ExperimentName.toText();
+    const QString name = st.experimentName;
     if (!isValidExperimentName(name))
         return;
     const QString suffix = stimulusFileSuffix(st.stimulusFile);
@@ -221,12 +221,12 @@ void SelectionLaunch::launch()
         return;
     SharedState &st = m_module.state();
     const Services &s = m_module.services();
-    if (st.RunsDone >= 100) {
+    if (st.runsDone >= 100) {
         s.dialogs->message(m_c.window, limitMessage(), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
     st.withStimulus = st.stimulus != Stimulus::None;
-    st.ConditionMemo = m_c.Text1->memoText();
+    st.conditionMemo = m_c.Text1->memoText();
     st.showRunView(); // a launch prepares a run, never the stored results
     st.launchedFromMain = true;
     // Unloads this window (later, once this handler has returned) and builds the experiment window.

@@ -221,7 +221,7 @@ void HitDots::save()
     SharedState &s = m_module.state();
     Services &sv = m_module.services();
     const QString text = cp932::toCodePageForms(m_memo->typedText());
-    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
+    const QString path = dataFilePath(sv.paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
     const FileResult result = rewriteRunMemo(*sv.files, sv.paths, path, m_memoRun, text);
     if (!result.ok) {
         // The editor stays open with the text as typed, so nothing is lost.

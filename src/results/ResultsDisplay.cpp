@@ -167,7 +167,7 @@ void ResultsDisplay::Impl::createControls()
     pic4 = ChartBox::trialsChart(w);
     for (ChartBox *box : {pic1, pic2, pic4}) {
         connect(box, &ChartBox::imageSaveRequested, this,
-                [this](ChartBox *b) { saveChartImage(w, services(), state().ExperimentName.toText(), *b); });
+                [this](ChartBox *b) { saveChartImage(w, services(), state().experimentName, *b); });
         connect(box, &ChartBox::reportSaveRequested, this, [this] { host.saveReport(); });
     }
 
@@ -207,7 +207,7 @@ void ResultsDisplay::Impl::load()
     SharedState &s = state();
     Services &sv = services();
     const int browsed = s.browsedRun;
-    const QString path = dataFilePath(sv.paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
+    const QString path = dataFilePath(sv.paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
     const ReadResult read = sv.files->readLines(path);
     if (!read.ok && !read.missing) {
         // Shown once per cause: continuous display would otherwise repeat it every tick.
@@ -228,7 +228,7 @@ void ResultsDisplay::Impl::load()
     runsLoaded = true;
 
     if (runs.hasConditionMemo)
-        s.ConditionMemo = runs.conditionMemo;
+        s.conditionMemo = runs.conditionMemo;
     if (!runs.stimulusCode.isEmpty()) {
         s.stimulus = stimulusFromLetter(runs.stimulusCode);
         s.hitDisplay = hitDisplayFromLetter(runs.hitDisplayCode);
@@ -239,7 +239,7 @@ void ResultsDisplay::Impl::header()
 {
     SharedState &s = state();
     shown = true;
-    s.BackgroundImagePath = QString();
+    s.backgroundImagePath = QString();
     host.clearBackgroundPicture();
     panel->hidePanel();
     panel->hidePicture();
@@ -255,8 +255,8 @@ void ResultsDisplay::Impl::header()
     top.setTitle(QStringLiteral("　ＶＯＲＡ(結果の表示)　"), true);
     const bool withStimulus = s.withStimulus;
     host.showConditions(conditionLine(withStimulus, stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay)),
-                        withStimulus, memoFromFileForm(s.ConditionMemo.toText()), s.ShowConditions == 1);
-    top.showName(s.ExperimentName.toText(), 200);
+                        withStimulus, memoFromFileForm(s.conditionMemo), s.showConditions);
+    top.showName(s.experimentName, 200);
     top.titleAfterName();
     label27->setText(runCountCaption(runCountSeen));
     label27->adjustSize();

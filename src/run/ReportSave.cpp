@@ -16,7 +16,7 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
 {
     Services &sv = module.services();
     const SharedState &s = module.state();
-    const QString name = s.ExperimentName.toText();
+    const QString name = s.experimentName;
     const QString flag = stimulusFileSuffix(s.withStimulus);
     const QString dataPath = dataFilePath(sv.paths, name, flag);
     const ReadResult read = sv.files->readLines(dataPath);

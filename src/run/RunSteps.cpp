@@ -93,7 +93,7 @@ void toushiJikken::beginRun()
     m_squareTimer->setInterval(sv.timing.shrinkTickMs);
     m_squareTimer->start();
 
-    m_header->showName(s.ExperimentName.toText(), 400);
+    m_header->showName(s.experimentName, 400);
     m_header->setDate(sv.clock->dateText());
     m_header->dateAfterTitle(200);
     m_header->timeAfterDate(100);
@@ -207,7 +207,7 @@ bool toushiJikken::recordAnswer(QChar input)
 QString toushiJikken::dataFile() const
 {
     const SharedState &s = m_module.state();
-    return dataFilePath(m_module.services().paths, s.ExperimentName.toText(), stimulusFileSuffix(s.withStimulus));
+    return dataFilePath(m_module.services().paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
 }
 
 void toushiJikken::closeRun()
@@ -222,7 +222,7 @@ void toushiJikken::closeRun()
         sv.sound->beep();
     m_engine.closeRun();
     // Held until it is in the file or given up knowingly.
-    m_unsavedLine = m_engine.record(s.ExperimentName.toText(), sv.clock->dateText(), stimulusLetter(s.stimulus),
+    m_unsavedLine = m_engine.record(s.experimentName, sv.clock->dateText(), stimulusLetter(s.stimulus),
                                     hitDisplayLetter(s.hitDisplay))
                         .toLine();
 }

@@ -218,10 +218,10 @@ void toushiJikken::load()
         m_conditionMemo->setGeometry(px(3900), px(720), px(8000), px(720));
         if (s.hitDisplay == HitDisplay::Shown)
             m_feedback->setToolTip(QStringLiteral("当たり(○)、外れ(×)が表示されます"));
-        QString memo = s.ConditionMemo.toText();
+        QString memo = s.conditionMemo;
         memo.replace(QStringLiteral("\x01\x01"), CRLF);
         m_conditionMemo->setPlainText(QString(memo).replace(CRLF, QStringLiteral("\n")));
-        m_conditionMemo->setVisible(s.ShowConditions == 1);
+        m_conditionMemo->setVisible(s.showConditions);
 
         setPointSize(m_instructions, 13);
         m_instructions->setText(shortInstructions() + instructions::startHint());
@@ -237,7 +237,7 @@ void toushiJikken::load()
         m_start->show();
         m_feedback->show();
 
-        m_header->showName(s.ExperimentName.toText(), 400);
+        m_header->showName(s.experimentName, 400);
         m_header->setDate(sv.clock->dateText());
         m_header->dateAfterTitle(200);
         // The opening time as hours and minutes; a one-digit hour has no stray colon.
@@ -249,7 +249,7 @@ void toushiJikken::load()
         m_results->display();
     }
 
-    setBackgroundPicture(s.BackgroundImagePath.toText());
+    setBackgroundPicture(s.backgroundImagePath);
     if (resultsOnly)
         return;
     const QRect f = m_feedback->geometry();
@@ -350,7 +350,7 @@ void toushiJikken::endEpisode()
     m_header->setDate(m_module.services().clock->dateText());
     m_header->dateAfterTitle(100);
     m_header->timeAfterDate(100);
-    setBackgroundPicture(m_module.state().BackgroundImagePath.toText());
+    setBackgroundPicture(m_module.state().backgroundImagePath);
 }
 
 void toushiJikken::flashColours(const QColor &window, const QColor &panel)
@@ -551,7 +551,7 @@ void toushiJikken::showResultsAfresh()
     s.launchedFromMain = false;
     resize(px(kWindowWidth), px(kWindowHeight));
     m_results->display();
-    setBackgroundPicture(s.BackgroundImagePath.toText());
+    setBackgroundPicture(s.backgroundImagePath);
 }
 
 void toushiJikken::saveReport()

@@ -1,8 +1,8 @@
 #pragma once
 #include "registry/Conditions.h"
-#include "startup/LooseValue.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 namespace vora {
@@ -14,16 +14,16 @@ enum class ExperimentView { Run, Overview, BrowseRun };
 // Everything the main window and the experiment window hand to each other. One instance
 // lives from program start to program end, owned by Module1; it is never written to disk.
 struct SharedState {
-    LooseValue ExperimentName;      // 1 to 10 characters
+    QString experimentName;         // 1 to 10 characters; empty: none selected
     Stimulus stimulus = Stimulus::Unset;
     HitDisplay hitDisplay = HitDisplay::Unset;
     // The main window's selected data file: NAME-1.txt (with stimulus) or NAME-0.txt.
     bool stimulusFile = true;
     // The experiment window's runs: with a stimulus (file NAME-1.txt) or without.
     bool withStimulus = false;
-    LooseValue ConditionMemo;       // CR LF or Chr(1) Chr(1) line breaks
-    LooseValue ShowConditions;      // 0 or 1
-    LooseValue RunsDone;            // run lines in the selected data file
+    QString conditionMemo;          // CR LF or Chr(1) Chr(1) line breaks
+    bool showConditions = false;    // the experiment window shows the condition memo
+    int runsDone = 0;               // run lines in the selected data file
     ExperimentView view = ExperimentView::Run;
     int browsedRun = 0;             // the run shown in BrowseRun; 0 in the other views
     // The experiment window was opened from the main window (or is passing the runs by): its
@@ -32,7 +32,7 @@ struct SharedState {
     int browseStep = 0;             // -1, 0, +1 per continuous-display tick
     int continuousIntervalMs = 0;   // 0: the standard pace
     bool continuousActive = false;
-    LooseValue BackgroundImagePath; // empty: the main window draws one at its next load
+    QString backgroundImagePath;    // empty: the main window draws one at its next load
     QPointer<QWidget> MainWindow;
 
     void showRunView()

@@ -120,7 +120,7 @@ private:
             pictures->setUpThumbnails();
             pictures->showRandomOrChosen();
         }
-        QString path() { return module->state().BackgroundImagePath.toText(); }
+        QString path() { return module->state().backgroundImagePath; }
         QLabel *thumb(int i) { return window.findChild<QLabel *>(QStringLiteral("Picture1(%1)").arg(i)); }
         QColor shownColour() { return window.grab().toImage().pixelColor(3, 3); }
         // A file where the program keeps it.
@@ -274,7 +274,7 @@ void TestBackground::thumbnailZeroClearsAndNextLoadDraws()
     f.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     QTest::mouseClick(f.thumb(0), Qt::LeftButton);
-    QVERIFY(f.module->state().BackgroundImagePath.toText().isEmpty());
+    QVERIFY(f.module->state().backgroundImagePath.isEmpty());
     QVERIFY(f.pictures->windowPicture().isNull());
     QVERIFY(!near(f.shownColour(), slotColour(3)));
 
@@ -314,7 +314,7 @@ void TestBackground::randomBackground()
     f.ts.random->script(draws);
     f.ts.random->fallback = 0.0;
     if (!before.isEmpty())
-        f.module->state().BackgroundImagePath = before;
+        f.module->state().backgroundImagePath = before;
     f.load();
     QCOMPARE(f.path(), f.ts.path(QStringLiteral("yama%1.jpg").arg(picture)));
     QCOMPARE(f.ts.random->arguments.size(), drawsUsed);
@@ -332,7 +332,7 @@ void TestBackground::chosenPictureKeptAcrossLoads()
     QCOMPARE(f.ts.random->arguments.size(), 1); // only the first load drew
 
     // A relative name is made a full path; a missing file leaves the window without a picture.
-    f.module->state().BackgroundImagePath = QStringLiteral("gone.jpg");
+    f.module->state().backgroundImagePath = QStringLiteral("gone.jpg");
     f.load();
     QCOMPARE(f.path(), f.ts.path(QStringLiteral("gone.jpg")));
     QVERIFY(f.pictures->windowPicture().isNull());

@@ -343,7 +343,7 @@ void TestMainLoad::backgroundClicksAndFrameDoubleClicks()
     f.toggleView();
     f.typeInto(3, QStringLiteral("A"));
     QTest::mouseDClick(f.c().Frame1[3], Qt::LeftButton, {}, QPoint(4, 4));
-    QVERIFY(f.state().BackgroundImagePath.toText().endsWith(QStringLiteral("yama3.jpg")));
+    QVERIFY(f.state().backgroundImagePath.endsWith(QStringLiteral("yama3.jpg")));
 }
 
 void TestMainLoad::statusBarCountsRunsNotYetSent()

@@ -399,7 +399,7 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     QCOMPARE(f.c().Label18->text(), conditions);
     QCOMPARE(stimulusLetter(f.state().stimulus) + hitDisplayLetter(f.state().hitDisplay), codes.at(box));
     if (box == 5) {
-        QCOMPARE(f.state().RunsDone.toInt(), 3);
+        QCOMPARE(f.state().runsDone, 3);
         QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("暗室"));
     }
 }

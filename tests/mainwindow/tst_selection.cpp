@@ -65,8 +65,8 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     QCOMPARE(f.c().Label3->text(), QStringLiteral("Yama090425"));
     QCOMPARE(f.c().Label3->toolTip(), QStringLiteral("今から行なう実験の名称です"));
     QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
-    QCOMPARE(f.state().ExperimentName.toText(), QStringLiteral("Yama090425"));
-    QCOMPARE(f.state().RunsDone.toInt(), 2);
+    QCOMPARE(f.state().experimentName, QStringLiteral("Yama090425"));
+    QCOMPARE(f.state().runsDone, 2);
     QCOMPARE(f.state().view, ExperimentView::Run);
     QCOMPARE(f.state().browsedRun, 0);
     // The box's options override the codes of the last run line.
@@ -79,7 +79,7 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     QVERIFY(!f.c().Check1->isChecked());
     QVERIFY(!f.c().Check1->isHidden());
     QVERIFY(f.c().Text1->isHidden());
-    QCOMPARE(f.state().ShowConditions.toInt(), 0);
+    QCOMPARE(f.state().showConditions, false);
     QCOMPARE(f.messages(), 0);
 }
 
@@ -99,9 +99,9 @@ void TestSelection::aMemoTicksTheConditionsBox()
     QVERIFY(f.c().Text1->isReadOnly());
     QVERIFY(f.c().Command1->isHidden());
     QCOMPARE(f.c().Text1->toPlainText(), QStringLiteral("静かな部屋\n夜\n三行目"));
-    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("静かな部屋\r\n夜\r\n三行目"));
-    QCOMPARE(f.state().ShowConditions.toInt(), 1);
-    QCOMPARE(f.state().RunsDone.toInt(), 0);
+    QCOMPARE(f.state().conditionMemo, QStringLiteral("静かな部屋\r\n夜\r\n三行目"));
+    QCOMPARE(f.state().showConditions, true);
+    QCOMPARE(f.state().runsDone, 0);
     QVERIFY(f.c().Command10->isEnabled());
     QVERIFY(!f.c().Command13->isEnabled()); // no runs yet
 
@@ -110,7 +110,7 @@ void TestSelection::aMemoTicksTheConditionsBox()
     f.select(1);
     QVERIFY(!f.c().Check1->isChecked());
     QVERIFY(f.c().Text1->toPlainText().isEmpty());
-    QCOMPARE(f.state().ConditionMemo.toText(), QString());
+    QCOMPARE(f.state().conditionMemo, QString());
 }
 
 void TestSelection::selectingAnotherBoxMovesTheHighlight()
@@ -127,7 +127,7 @@ void TestSelection::selectingAnotherBoxMovesTheHighlight()
     QCOMPARE(f.c().SelectButton[1]->palette().color(QPalette::Button), buttonFaceColour());
     QCOMPARE(f.c().Label18->text(), QStringLiteral("刺激=無、当り表示=なし　(保存データ；正常)"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("0"));
-    QCOMPARE(f.state().ExperimentName.toText(), QStringLiteral("Bbb"));
+    QCOMPARE(f.state().experimentName, QStringLiteral("Bbb"));
 }
 
 void TestSelection::anEmptySelectButtonClearsTheSelection()
@@ -211,7 +211,7 @@ void TestSelection::launchWithin100Runs()
     f.t.writeLines(QStringLiteral("data/Full-0.txt"), runLines(QStringLiteral("Full"), runs));
     f.open();
     f.select(1);
-    QCOMPARE(f.state().RunsDone.toInt(), runs);
+    QCOMPARE(f.state().runsDone, runs);
     QTest::mouseClick(f.c().Command10, Qt::LeftButton);
     if (starts) {
         QCOMPARE(f.experimentWindows, 1);
@@ -318,7 +318,7 @@ void TestSelection::aBrokenSealIsReportedAndTheRunsStayUsable()
     QCOMPARE(f.t.process->restarts, 0);
     QVERIFY(f.c().Command13->isEnabled());
     QVERIFY(f.c().Command10->isEnabled());
-    QCOMPARE(f.state().RunsDone, 3);
+    QCOMPARE(f.state().runsDone, 3);
 }
 
 void TestSelection::memoEditingAndSaving()
@@ -340,7 +340,7 @@ void TestSelection::memoEditingAndSaving()
     // Launching without saving passes the edited text but leaves the file alone.
     const QByteArray unsaved = f.t.readBytes(QStringLiteral("data/Note-1.txt"));
     QTest::mouseClick(f.c().Command10, Qt::LeftButton);
-    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("一行目\r\n二行目"));
+    QCOMPARE(f.state().conditionMemo, QStringLiteral("一行目\r\n二行目"));
     QCOMPARE(f.t.readBytes(QStringLiteral("data/Note-1.txt")), unsaved);
 
     f.open();
@@ -392,11 +392,11 @@ void TestSelection::uncheckingHidesTheMemo()
     QVERIFY(!f.c().Command1->isHidden());
     f.c().Check1->click();
     QVERIFY(!f.c().Check1->isChecked());
-    QCOMPARE(f.state().ShowConditions.toInt(), 0);
+    QCOMPARE(f.state().showConditions, false);
     QVERIFY(f.c().Text1->isHidden());
     QVERIFY(f.c().Command1->isHidden());
     f.c().Check1->click();
-    QCOMPARE(f.state().ShowConditions.toInt(), 1);
+    QCOMPARE(f.state().showConditions, true);
     QVERIFY(!f.c().Text1->isHidden());
     QVERIFY(f.c().Command1->isHidden()); // only the double click shows the save button
 }
@@ -419,7 +419,7 @@ void TestSelection::resultsHelpAndEnd()
     QCOMPARE(f.state().browsedRun, 0);
     QVERIFY(f.state().launchedFromMain);
     QCOMPARE(stimulusFileSuffix(f.state().withStimulus), QStringLiteral("0"));
-    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("編集中"));
+    QCOMPARE(f.state().conditionMemo, QStringLiteral("編集中"));
 
     // With the memo box hidden, the memo of the selection stays.
     f.open();
@@ -427,7 +427,7 @@ void TestSelection::resultsHelpAndEnd()
     f.c().Check1->click();
     f.c().Text1->setPlainText(QStringLiteral("見えない"));
     QTest::mouseClick(f.c().Command13, Qt::LeftButton);
-    QCOMPARE(f.state().ConditionMemo.toText(), QStringLiteral("保存済み"));
+    QCOMPARE(f.state().conditionMemo, QStringLiteral("保存済み"));
 
     QPushButton *help = f.find<QPushButton>(QStringLiteral("Command15"));
     QCOMPARE(help->text(), QStringLiteral("Help"));

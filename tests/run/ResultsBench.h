@@ -28,11 +28,11 @@ struct Bench {
         module = std::make_unique<Module1>(ts.services);
         module->setExperimentWindowFactory(makeExperimentWindow);
         SharedState &s = module->state();
-        s.ExperimentName = QStringLiteral("Test");
+        s.experimentName = QStringLiteral("Test");
         s.withStimulus = true;
         s.stimulus = Stimulus::Medium;
         s.hitDisplay = HitDisplay::Shown;
-        s.ShowConditions = 0;
+        s.showConditions = false;
     }
 
     void writeRuns(const QList<int> &hits, const QMap<int, QString> &memos = {})

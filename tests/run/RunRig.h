@@ -44,7 +44,7 @@ struct Rig {
         module = std::make_unique<Module1>(ts.services);
         SharedState &s = module->state();
         const QString flag = stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1");
-        s.ExperimentName = QStringLiteral("Test1");
+        s.experimentName = QStringLiteral("Test1");
         s.stimulus = stimulusFromLetter(stimulusCode);
         s.hitDisplay = hitDisplayFromLetter(hitDisplay);
         s.withStimulus = flag == QLatin1String("1");

@@ -45,7 +45,7 @@ void EpisodeTest::stimulusEpisode()
     background.fill(Qt::darkGreen);
     const QString backgroundPath = r.ts.path(QStringLiteral("yama1.png"));
     QVERIFY(background.save(backgroundPath));
-    r.module->state().BackgroundImagePath = backgroundPath;
+    r.module->state().backgroundImagePath = backgroundPath;
     QList<double> draws(30, 0.9);
     draws << draw;
     r.ts.random->script(draws);

@@ -312,25 +312,25 @@ void ExperimentWindowTest::helpOpensThePage()
 void ExperimentWindowTest::conditionMemo_data()
 {
     QTest::addColumn<QString>("memo");
-    QTest::addColumn<int>("show");
+    QTest::addColumn<bool>("show");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("two marks, shown") << QStringLiteral("部屋A\x01\x01夜\x01\x01静か") << 1
+    QTest::newRow("two marks, shown") << QStringLiteral("部屋A\x01\x01夜\x01\x01静か") << true
                                       << QStringList{"部屋A", "夜", "静か"};
-    QTest::newRow("hidden but set") << QStringLiteral("一行目\x01\x01二行目") << 0 << QStringList{"一行目", "二行目"};
-    QTest::newRow("CR LF from the main window") << QStringLiteral("a\r\nb") << 1 << QStringList{"a", "b"};
+    QTest::newRow("hidden but set") << QStringLiteral("一行目\x01\x01二行目") << false << QStringList{"一行目", "二行目"};
+    QTest::newRow("CR LF from the main window") << QStringLiteral("a\r\nb") << true << QStringList{"a", "b"};
 }
 
 void ExperimentWindowTest::conditionMemo()
 {
     QFETCH(QString, memo);
-    QFETCH(int, show);
+    QFETCH(bool, show);
     QFETCH(QStringList, lines);
     Rig r;
-    r.module->state().ConditionMemo = memo;
-    r.module->state().ShowConditions = show;
+    r.module->state().conditionMemo = memo;
+    r.module->state().showConditions = show;
     r.open();
     QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->toPlainText().split(QLatin1Char('\n')), lines);
-    QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->isVisible(), show == 1);
+    QCOMPARE(vora::testing::control<QPlainTextEdit>(r.w, "Text5")->isVisible(), show);
 }
 
 QTEST_MAIN(ExperimentWindowTest)

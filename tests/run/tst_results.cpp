@@ -53,8 +53,8 @@ void TestResults::finishedRunDisplayShowsNewestRunAndResets()
     SharedState &s = b.module->state();
     s.launchedFromMain = true;
     s.showRunView();
-    s.ShowConditions = 1;
-    s.BackgroundImagePath = b.ts.path(QStringLiteral("yama1.jpg"));
+    s.showConditions = true;
+    s.backgroundImagePath = b.ts.path(QStringLiteral("yama1.jpg"));
     toushiJikken *w = b.current();
     w->runVariables().TrialNo = 100;
     w->runVariables().HitCount = 47;
@@ -89,7 +89,7 @@ void TestResults::finishedRunDisplayShowsNewestRunAndResets()
                              "Command2", "Label13", "Label14"})
         QVERIFY2(b.visible(QLatin1String(name)), name);
     QVERIFY(!w->hasBackgroundPicture());
-    QCOMPARE(s.BackgroundImagePath.toText(), QString());
+    QCOMPARE(s.backgroundImagePath, QString());
     // The run state is reset for the next run and the layout step is armed.
     QCOMPARE(w->runVariables().TrialNo, 0);
     QCOMPARE(w->runVariables().HitCount, 0);

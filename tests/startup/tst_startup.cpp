@@ -1,6 +1,5 @@
 #include "Fakes.h"
 #include "startup/Module1.h"
-#include "startup/SharedState.h"
 #include "startup/frmSplash.h"
 
 #include <QLabel>
@@ -9,52 +8,12 @@
 using namespace vora;
 using namespace vora::testing;
 
-Q_DECLARE_METATYPE(vora::LooseValue)
-
 class TestStartup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void emptyFieldsCompareAsZeroAndEmptyText();
-    void loosValuesHoldTextAndNumbers_data();
-    void loosValuesHoldTextAndNumbers();
     void splashShowsVersionAndStaysAtLeastItsTime();
     void windowsNeverExistAtOnce();
 };
-
-void TestStartup::emptyFieldsCompareAsZeroAndEmptyText()
-{
-    SharedState s;
-    QVERIFY(s.RunsDone == 0);
-    QVERIFY(!(s.RunsDone > 0));
-    QVERIFY(!(s.ShowConditions == 1));
-    QVERIFY(s.ExperimentName == QString());
-    QVERIFY(s.ConditionMemo == "");
-    s.RunsDone = 3;
-    QVERIFY(s.RunsDone > 0);
-    s.RunsDone = 0;
-    QVERIFY(s.RunsDone == 0);
-}
-
-void TestStartup::loosValuesHoldTextAndNumbers_data()
-{
-    QTest::addColumn<LooseValue>("value");
-    QTest::addColumn<int>("asInt");
-    QTest::addColumn<QString>("asText");
-    QTest::newRow("empty") << LooseValue() << 0 << QString();
-    QTest::newRow("number") << LooseValue(12) << 12 << QStringLiteral("12");
-    QTest::newRow("numeric text") << LooseValue(QStringLiteral("1")) << 1 << QStringLiteral("1");
-    QTest::newRow("code") << LooseValue(QStringLiteral("n")) << 0 << QStringLiteral("n");
-}
-
-void TestStartup::loosValuesHoldTextAndNumbers()
-{
-    QFETCH(LooseValue, value);
-    QFETCH(int, asInt);
-    QFETCH(QString, asText);
-    QCOMPARE(value.toInt(), asInt);
-    QCOMPARE(value.toText(), asText);
-    QVERIFY(value == asText);
-}
 
 void TestStartup::splashShowsVersionAndStaysAtLeastItsTime()
 {
