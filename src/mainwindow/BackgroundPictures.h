@@ -19,7 +19,7 @@ public:
     ~BackgroundPictures() override;
 
     void setUpThumbnails();          // load step 9
-    void showRandomOrChosen();       // load step 11 (BackgroundImagePath)
+    void showRandomOrChosen();       // load step 11 (backgroundImagePath)
     void clickSlot(int slot);        // also the double click on a stimulus frame Frame1(N)
     void doubleClickSlot(int slot);  // the work dialog
 

@@ -15,7 +15,7 @@ namespace vora::report {
 // One experiment's data file as read for the report.
 struct Experiment {
     QString file;            // as named by the caller
-    QString name;            // ExperimentName (columns 1-10 of its first run, else from the file name)
+    QString name;            // the experiment name (columns 1-10 of its first run, else from the file name)
     bool withStimulus = false;
     RunSet runs;             // every run of the file, in file order
 };
