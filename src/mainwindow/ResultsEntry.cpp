@@ -10,18 +10,18 @@ namespace vora {
 ResultsEntry::ResultsEntry(Module1 &module, MainControls &controls, QPushButton *helpButton, QObject *parent)
     : QObject(parent), m_module(module), m_c(controls)
 {
-    connect(m_c.Command13, &QPushButton::clicked, this, &ResultsEntry::showResults);
+    connect(m_c.resultsButton, &QPushButton::clicked, this, &ResultsEntry::showResults);
     connect(helpButton, &QPushButton::clicked, this, &ResultsEntry::openHelp);
-    connect(m_c.Command3, &QPushButton::clicked, this, &ResultsEntry::endProgram);
+    connect(m_c.exitButton, &QPushButton::clicked, this, &ResultsEntry::endProgram);
 }
 
 void ResultsEntry::showResults()
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     SharedState &st = m_module.state();
     if (st.showConditions)
-        st.conditionMemo = m_c.Text1->memoText();
+        st.conditionMemo = m_c.conditionMemo->memoText();
     st.showOverview();
     st.withStimulus = st.stimulus != Stimulus::None;
     st.launchedFromMain = true;
@@ -40,7 +40,7 @@ void ResultsEntry::endProgram()
 {
     // No questions and nothing written: an unsaved memo edit is given up. Whatever is still
     // queued for this window before the event loop ends does nothing.
-    m_c.Ended = true;
+    m_c.ended = true;
     m_module.services().process->quitNow();
 }
 

@@ -108,8 +108,8 @@ frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent) : QWidget
     m_c.setWebPanelVisible = [this](bool visible) { m_updateNotice->setWebPanelVisible(visible); };
     m_c.frameDoubleClicked = [this](int box) { m_backgrounds->clickSlot(box); };
     for (int box = 1; box <= kNameBoxes; ++box)
-        connect(m_c.Frame1[box], &ConditionFrame::doubleClicked, this, [this, box] {
-            if (!m_c.Ended)
+        connect(m_c.stimulusFrame[box], &ConditionFrame::doubleClicked, this, [this, box] {
+            if (!m_c.ended)
                 m_c.frameDoubleClicked(box);
         });
 
@@ -124,77 +124,77 @@ void frmMain::buildControls()
     setPointSize(m_title, 27.75, true);
     m_title->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
 
-    m_c.Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
-    m_c.Label2->setEnabled(false);
+    m_c.experimentHeading = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
+    m_c.experimentHeading->setEnabled(false);
 
-    m_c.Label3 = new CaptionLabel(this);
-    m_c.Label3->setObjectName(QStringLiteral("Label3"));
-    place(m_c.Label3, 3100, 380, 2400, 340);
-    m_c.Label3->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
-    m_c.Label3->setFrameShape(QFrame::Panel);
-    m_c.Label3->setFrameShadow(QFrame::Sunken);
-    setBackColour(m_c.Label3, Qt::white);
-    m_c.Label3->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+    m_c.experimentName = new CaptionLabel(this);
+    m_c.experimentName->setObjectName(QStringLiteral("Label3"));
+    place(m_c.experimentName, 3100, 380, 2400, 340);
+    m_c.experimentName->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
+    m_c.experimentName->setFrameShape(QFrame::Panel);
+    m_c.experimentName->setFrameShadow(QFrame::Sunken);
+    setBackColour(m_c.experimentName, Qt::white);
+    m_c.experimentName->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
 
-    m_c.Label18 = makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
+    m_c.selectionConditions = makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
 
     m_version = makeLabel(this, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
     m_helpButton = makeButton(this, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
 
-    m_c.Label5 = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
+    m_c.boxesHeading = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
     m_boxesNote = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
     m_boxesNote->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
     m_onePersonNote = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
     m_onePersonNote->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
 
-    m_c.Command9 = makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
-    setPointSize(m_c.Command9, 9);
-    m_c.Command9->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
+    m_c.registrationButton = makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
+    setPointSize(m_c.registrationButton, 9);
+    m_c.registrationButton->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
 
     for (int box = 0; box <= kNameBoxes; ++box)
         buildNameBox(box);
 
     // The prompt sits where the name boxes appear in the registration view.
-    m_c.Label4 = makeLabel(this, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
-    setBackColour(m_c.Label4, promptYellow());
-    setPointSize(m_c.Label4, 12, true);
+    m_c.prompt = makeLabel(this, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
+    setBackColour(m_c.prompt, promptYellow());
+    setPointSize(m_c.prompt, 12, true);
     {
         // Disabled while a name is selected: the prompt stays readable on its grey.
-        QPalette p = m_c.Label4->palette();
+        QPalette p = m_c.prompt->palette();
         p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-        m_c.Label4->setPalette(p);
+        m_c.prompt->setPalette(p);
     }
 
-    m_c.Check1 = new QCheckBox(QStringLiteral("実験条件の表示"), this);
-    m_c.Check1->setObjectName(QStringLiteral("Check1"));
-    place(m_c.Check1, 400, 3500, 2600, 300);
-    m_c.Check1->hide();
+    m_c.showMemoCheck = new QCheckBox(QStringLiteral("実験条件の表示"), this);
+    m_c.showMemoCheck->setObjectName(QStringLiteral("Check1"));
+    place(m_c.showMemoCheck, 400, 3500, 2600, 300);
+    m_c.showMemoCheck->hide();
 
-    m_c.Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("保存"), 6000, 3460, 1100, 360);
-    m_c.Command1->hide();
+    m_c.saveMemoButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("保存"), 6000, 3460, 1100, 360);
+    m_c.saveMemoButton->hide();
 
-    m_c.Text1 = new MemoBox(this);
-    m_c.Text1->setObjectName(QStringLiteral("Text1"));
-    place(m_c.Text1, 400, 3860, 6700, 2200);
-    m_c.Text1->setReadOnly(true);
-    m_c.Text1->setToolTip(QStringLiteral("ダブルクリックすれば入力可能になります"));
-    m_c.Text1->hide();
+    m_c.conditionMemo = new MemoBox(this);
+    m_c.conditionMemo->setObjectName(QStringLiteral("Text1"));
+    place(m_c.conditionMemo, 400, 3860, 6700, 2200);
+    m_c.conditionMemo->setReadOnly(true);
+    m_c.conditionMemo->setToolTip(QStringLiteral("ダブルクリックすれば入力可能になります"));
+    m_c.conditionMemo->hide();
 
-    m_c.Command10 = makeButton(this, QStringLiteral("Command10"), QStringLiteral("実験の開始"), 400, 6300, 2400, 640);
-    setPointSize(m_c.Command10, 12, true);
-    m_c.Command10->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
-    m_c.Command10->setEnabled(false);
+    m_c.startButton = makeButton(this, QStringLiteral("Command10"), QStringLiteral("実験の開始"), 400, 6300, 2400, 640);
+    setPointSize(m_c.startButton, 12, true);
+    m_c.startButton->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
+    m_c.startButton->setEnabled(false);
 
-    m_c.Command13 = makeButton(this, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
-    setPointSize(m_c.Command13, 11);
-    m_c.Command13->setToolTip(QStringLiteral("過去の結果を表示できます"));
-    m_c.Command13->setEnabled(false);
+    m_c.resultsButton = makeButton(this, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
+    setPointSize(m_c.resultsButton, 11);
+    m_c.resultsButton->setToolTip(QStringLiteral("過去の結果を表示できます"));
+    m_c.resultsButton->setEnabled(false);
 
-    m_c.Command3 = makeButton(this, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
-    setPointSize(m_c.Command3, 11);
+    m_c.exitButton = makeButton(this, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
+    setPointSize(m_c.exitButton, 11);
 
-    m_c.Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
-    m_c.Command2->hide();
+    m_c.computerOnlyButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
+    m_c.computerOnlyButton->hide();
 
     buildStatusBar();
 }
@@ -211,25 +211,25 @@ void frmMain::buildNameBox(int box)
         combo->setFont(QFont(fonts::msGothic(), 10));
         combo->setToolTip(QStringLiteral("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
         combo->hide();
-        m_c.Combo[box] = combo;
+        m_c.nameBox[box] = combo;
     }
 
     auto *frame1 = new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), this);
     frame1->setObjectName(arrayName("Frame1", box));
     place(frame1, left, 1410, kColumnWidth, 540);
     frame1->setToolTip(QStringLiteral("刺激の有無やその大きさを決めます"));
-    m_c.Frame1[box] = frame1;
-    m_c.Option3[box] = makeOption(frame1, arrayName("Option3", box), QStringLiteral("大"), 80, 540);
-    m_c.Option2[box] = makeOption(frame1, arrayName("Option2", box), QStringLiteral("中"), 640, 540);
-    m_c.Option1[box] = makeOption(frame1, arrayName("Option1", box), QStringLiteral("小"), 1200, 540);
-    m_c.Option6[box] = makeOption(frame1, arrayName("Option6", box), QStringLiteral("無"), 1760, 520);
+    m_c.stimulusFrame[box] = frame1;
+    m_c.largeStimulus[box] = makeOption(frame1, arrayName("Option3", box), QStringLiteral("大"), 80, 540);
+    m_c.mediumStimulus[box] = makeOption(frame1, arrayName("Option2", box), QStringLiteral("中"), 640, 540);
+    m_c.smallStimulus[box] = makeOption(frame1, arrayName("Option1", box), QStringLiteral("小"), 1200, 540);
+    m_c.noStimulus[box] = makeOption(frame1, arrayName("Option6", box), QStringLiteral("無"), 1760, 520);
 
     auto *frame2 = new QGroupBox(designOnly ? QStringLiteral("当否の即表示") : QStringLiteral("当り表示"), this);
     frame2->setObjectName(arrayName("Frame2", box));
     place(frame2, left, 1970, kColumnWidth, 540);
-    m_c.Frame2[box] = frame2;
-    m_c.Option4[box] = makeOption(frame2, arrayName("Option4", box), QStringLiteral("する"), 80, 950);
-    m_c.Option5[box] = makeOption(frame2, arrayName("Option5", box), QStringLiteral("しない"), 1100, 1100);
+    m_c.hitDisplayFrame[box] = frame2;
+    m_c.showHits[box] = makeOption(frame2, arrayName("Option4", box), QStringLiteral("する"), 80, 950);
+    m_c.hideHits[box] = makeOption(frame2, arrayName("Option5", box), QStringLiteral("しない"), 1100, 1100);
 
     // The conditions are chosen only while a new name is typed.
     frame1->setEnabled(false);
@@ -239,22 +239,22 @@ void frmMain::buildNameBox(int box)
         auto *button = makeButton(this, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
         button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
         button->setToolTip(QStringLiteral("クリックすれば実験名になります"));
-        m_c.SelectButton[box] = button;
+        m_c.selectButton[box] = button;
     }
 
     auto *runsHeading = makeLabel(this, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
     auto *dateHeading = makeLabel(this, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
     setPointSize(runsHeading, 8);
     setPointSize(dateHeading, 8);
-    m_c.Label10[box] = makeLabel(this, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
-    m_c.Label11[box] = makeLabel(this, arrayName("Label11", box), QString(), left + 1150, 3140, 1150, 240);
-    m_c.Label10[box]->setFont(QFont(fonts::msGothic(), 10));
-    m_c.Label11[box]->setFont(QFont(fonts::msGothic(), 10));
+    m_c.runsDone[box] = makeLabel(this, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
+    m_c.lastDate[box] = makeLabel(this, arrayName("Label11", box), QString(), left + 1150, 3140, 1150, 240);
+    m_c.runsDone[box]->setFont(QFont(fonts::msGothic(), 10));
+    m_c.lastDate[box]->setFont(QFont(fonts::msGothic(), 10));
 
     if (designOnly) {
         for (QWidget *w : {static_cast<QWidget *>(frame1), static_cast<QWidget *>(frame2),
                            static_cast<QWidget *>(runsHeading), static_cast<QWidget *>(dateHeading),
-                           static_cast<QWidget *>(m_c.Label10[0]), static_cast<QWidget *>(m_c.Label11[0])})
+                           static_cast<QWidget *>(m_c.runsDone[0]), static_cast<QWidget *>(m_c.lastDate[0])})
             w->hide();
     }
 }
@@ -302,8 +302,8 @@ void frmMain::load()
     m_version->setText(version::mainWindowText());            // 4
     m_version->adjustSize();
 
-    m_c.Label4->setText(RegistrationView::prompt());          // 5
-    RegistrationView::placePrompt(m_c.Label4);
+    m_c.prompt->setText(RegistrationView::prompt());          // 5
+    RegistrationView::placePrompt(m_c.prompt);
 
     restoreSelections();                                      // 6, 7
     fillNameLists();                                          // 8
@@ -324,8 +324,8 @@ void frmMain::restoreSelections()
     SelectionRead read = readSelectionFile(*s.files, s.paths);
     if (!read.opened) {
         // First run: box 1 gets a name made from today's date, small stimulus, hit display.
-        m_c.Option1[1]->setChecked(true);
-        m_c.Option4[1]->setChecked(true);
+        m_c.smallStimulus[1]->setChecked(true);
+        m_c.showHits[1]->setChecked(true);
         st.stimulus = Stimulus::Small;
         st.hitDisplay = HitDisplay::Shown;
         st.stimulusFile = true;
@@ -346,7 +346,7 @@ void frmMain::restoreSelections()
             failure = QStringLiteral("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
                 + r2.message;
         }
-        m_c.SelectButton[1]->setText(name.left(10));
+        m_c.selectButton[1]->setText(name.left(10));
 
         read = readSelectionFile(*s.files, s.paths); // once more, never in a loop
         if (!read.opened) {
@@ -369,11 +369,11 @@ void frmMain::restoreSelections()
 void frmMain::showSelection(int box, const QString &name, const QString &stimulus, const QString &hit)
 {
     SharedState &st = m_module.state();
-    m_c.SelectButton[box]->setText(name);
-    m_c.Selected[box] = BoxSelection{name, stimulus, hit};
+    m_c.selectButton[box]->setText(name);
+    m_c.selected[box] = BoxSelection{name, stimulus, hit};
     m_c.selectStimulus(box, stimulus);
     m_c.selectHitDisplay(box, hit);
-    st.stimulusFile = !m_c.Option6[box]->isChecked();
+    st.stimulusFile = !m_c.noStimulus[box]->isChecked();
     m_nameBoxes->showRunCount(box, name, stimulusFileSuffix(st.stimulusFile));
 }
 
@@ -382,9 +382,9 @@ void frmMain::fillNameLists()
     Services &s = m_module.services();
     for (int box = 1; box <= kNameBoxes; ++box) {
         const NameListRead list = readNameListFile(*s.files, s.paths, box);
-        m_c.Combo[box]->addItems(list.items);
-        m_c.Combo[box]->setCurrentIndex(-1);
-        m_c.KeptLines[box] = list.kept;
+        m_c.nameBox[box]->addItems(list.items);
+        m_c.nameBox[box]->setCurrentIndex(-1);
+        m_c.keptLines[box] = list.kept;
         if (!list.error.isEmpty())
             m_loadProblems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
         if (const QString unusable = unusableLinesMessage(box, list.unusable); !unusable.isEmpty())
@@ -393,7 +393,7 @@ void frmMain::fillNameLists()
     // A registered name shows the conditions of its list line, whatever the selection file says.
     for (int box = 1; box <= kNameBoxes; ++box) {
         const BoxSelection registered = m_c.registeredSelectionOf(box);
-        const BoxSelection &shown = m_c.Selected[box];
+        const BoxSelection &shown = m_c.selected[box];
         if (!registered.name.isEmpty()
             && (registered.stimulusCode != shown.stimulusCode || registered.hitDisplayCode != shown.hitDisplayCode)) {
             m_c.clearOptions(box);
@@ -405,7 +405,7 @@ void frmMain::fillNameLists()
 void frmMain::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
-    if (m_c.Ended || event->button() != Qt::LeftButton)
+    if (m_c.ended || event->button() != Qt::LeftButton)
         return;
     // Only the bare window: clicks on labels and frames reach here as well and are not meant.
     QWidget *under = childAt(event->position().toPoint());

@@ -103,27 +103,27 @@ void MemoBox::mouseDoubleClickEvent(QMouseEvent *event)
 
 std::array<QRadioButton *, 6> MainControls::optionsOf(int box) const
 {
-    return {Option1[box], Option2[box], Option3[box], Option4[box], Option5[box], Option6[box]};
+    return {smallStimulus[box], mediumStimulus[box], largeStimulus[box], showHits[box], hideHits[box], noStimulus[box]};
 }
 
 QString MainControls::stimulusCodeOf(int box) const
 {
-    if (Option1[box]->isChecked())
+    if (smallStimulus[box]->isChecked())
         return QStringLiteral("S");
-    if (Option2[box]->isChecked())
+    if (mediumStimulus[box]->isChecked())
         return QStringLiteral("M");
-    if (Option3[box]->isChecked())
+    if (largeStimulus[box]->isChecked())
         return QStringLiteral("B");
-    if (Option6[box]->isChecked())
+    if (noStimulus[box]->isChecked())
         return QStringLiteral("n");
     return QString();
 }
 
 QString MainControls::hitDisplayCodeOf(int box) const
 {
-    if (Option4[box]->isChecked())
+    if (showHits[box]->isChecked())
         return QStringLiteral("D");
-    if (Option5[box]->isChecked())
+    if (hideHits[box]->isChecked())
         return QStringLiteral("-");
     return QString();
 }
@@ -131,21 +131,21 @@ QString MainControls::hitDisplayCodeOf(int box) const
 void MainControls::selectStimulus(int box, const QString &code) const
 {
     if (code == QLatin1String("S"))
-        Option1[box]->setChecked(true);
+        smallStimulus[box]->setChecked(true);
     else if (code == QLatin1String("M"))
-        Option2[box]->setChecked(true);
+        mediumStimulus[box]->setChecked(true);
     else if (code == QLatin1String("B"))
-        Option3[box]->setChecked(true);
+        largeStimulus[box]->setChecked(true);
     else if (code == QLatin1String("n"))
-        Option6[box]->setChecked(true);
+        noStimulus[box]->setChecked(true);
 }
 
 void MainControls::selectHitDisplay(int box, const QString &code) const
 {
     if (code == QLatin1String("D"))
-        Option4[box]->setChecked(true);
+        showHits[box]->setChecked(true);
     else if (code == QLatin1String("-"))
-        Option5[box]->setChecked(true);
+        hideHits[box]->setChecked(true);
 }
 
 void MainControls::clearOptions(int box) const
@@ -160,8 +160,8 @@ void MainControls::clearOptions(int box) const
 
 void MainControls::setConditionsEnabled(int box, bool enabled) const
 {
-    Frame1[box]->setEnabled(enabled);
-    Frame2[box]->setEnabled(enabled);
+    stimulusFrame[box]->setEnabled(enabled);
+    hitDisplayFrame[box]->setEnabled(enabled);
     for (QRadioButton *option : optionsOf(box))
         option->setEnabled(enabled);
 }
@@ -169,19 +169,19 @@ void MainControls::setConditionsEnabled(int box, bool enabled) const
 QStringList MainControls::listItems(int box) const
 {
     QStringList items;
-    for (int k = 0; k < Combo[box]->count(); ++k)
-        items.append(Combo[box]->itemText(k));
+    for (int k = 0; k < nameBox[box]->count(); ++k)
+        items.append(nameBox[box]->itemText(k));
     return items;
 }
 
 QString MainControls::selectedName(int box) const
 {
-    return SelectButton[box]->text().left(10).section(QLatin1Char(' '), 0, 0);
+    return selectButton[box]->text().left(10).section(QLatin1Char(' '), 0, 0);
 }
 
 BoxSelection MainControls::registeredSelectionOf(int box) const
 {
-    BoxSelection remembered = Selected[box];
+    BoxSelection remembered = selected[box];
     const QString name = selectedName(box);
     if (remembered.name != name)
         remembered = BoxSelection{name, QString(), QString()};
@@ -190,7 +190,7 @@ BoxSelection MainControls::registeredSelectionOf(int box) const
 
 FileResult MainControls::writeList(FileStore &files, const AppPaths &paths, int box) const
 {
-    return writeNameListFile(files, paths, box, listItems(box), KeptLines[box]);
+    return writeNameListFile(files, paths, box, listItems(box), keptLines[box]);
 }
 
 QColor buttonFaceColour()

@@ -85,41 +85,48 @@ constexpr int kNameBoxes = 5;
 struct MainControls {
     QWidget *window = nullptr;
 
-    CaptionLabel *Label3 = nullptr; // name of the experiment to run
-    QLabel *Label2 = nullptr;       // "実施する実験名"
-    QLabel *Label4 = nullptr;       // prompt / guidance
-    QLabel *Label5 = nullptr;       // "実験名"
-    QLabel *Label18 = nullptr;      // conditions of the selection
-    QCheckBox *Check1 = nullptr;    // "実験条件の表示"
-    MemoBox *Text1 = nullptr;       // condition memo
-    QPushButton *Command1 = nullptr;  // "保存"
-    QPushButton *Command2 = nullptr;  // "コンピュータだけの実験" (always hidden)
-    QPushButton *Command3 = nullptr;  // "終わり"
-    QPushButton *Command9 = nullptr;  // registration view toggle
-    QPushButton *Command10 = nullptr; // "実験の開始"
-    QPushButton *Command13 = nullptr; // "結果の表示"
+    CaptionLabel *experimentName = nullptr;  // Label3: name of the experiment to run
+    QLabel *experimentHeading = nullptr;     // Label2: "実施する実験名"
+    QLabel *prompt = nullptr;                // Label4: prompt / guidance
+    QLabel *boxesHeading = nullptr;          // Label5: "実験名"
+    QLabel *selectionConditions = nullptr;   // Label18: conditions of the selection
+    QCheckBox *showMemoCheck = nullptr;      // Check1: "実験条件の表示"
+    MemoBox *conditionMemo = nullptr;        // Text1
+    QPushButton *saveMemoButton = nullptr;   // Command1: "保存"
+    QPushButton *computerOnlyButton = nullptr; // Command2: "コンピュータだけの実験" (always hidden)
+    QPushButton *exitButton = nullptr;       // Command3: "終わり"
+    QPushButton *registrationButton = nullptr; // Command9: registration view toggle
+    QPushButton *startButton = nullptr;      // Command10: "実験の開始"
+    QPushButton *resultsButton = nullptr;    // Command13: "結果の表示"
 
-    std::array<NameCombo *, kNameBoxes + 1> Combo{};
-    std::array<QPushButton *, kNameBoxes + 1> SelectButton{}; // Command4 .. Command8
-    std::array<ConditionFrame *, kNameBoxes + 1> Frame1{};
-    std::array<QGroupBox *, kNameBoxes + 1> Frame2{};
-    std::array<QRadioButton *, kNameBoxes + 1> Option1{}, Option2{}, Option3{}, Option4{}, Option5{}, Option6{};
-    std::array<QLabel *, kNameBoxes + 1> Label10{}; // runs done
-    std::array<QLabel *, kNameBoxes + 1> Label11{}; // last date
+    std::array<NameCombo *, kNameBoxes + 1> nameBox{};           // Combo1 .. Combo5
+    std::array<QPushButton *, kNameBoxes + 1> selectButton{};    // Command4 .. Command8
+    std::array<ConditionFrame *, kNameBoxes + 1> stimulusFrame{}; // Frame1(N)
+    std::array<QGroupBox *, kNameBoxes + 1> hitDisplayFrame{};   // Frame2(N)
+    // The stimulus levels and the hit display choices of each box.
+    std::array<QRadioButton *, kNameBoxes + 1> smallStimulus{};  // Option1(N): "小"
+    std::array<QRadioButton *, kNameBoxes + 1> mediumStimulus{}; // Option2(N): "中"
+    std::array<QRadioButton *, kNameBoxes + 1> largeStimulus{};  // Option3(N): "大"
+    std::array<QRadioButton *, kNameBoxes + 1> noStimulus{};     // Option6(N): "無"
+    std::array<QRadioButton *, kNameBoxes + 1> showHits{};       // Option4(N): "する"
+    std::array<QRadioButton *, kNameBoxes + 1> hideHits{};       // Option5(N): "しない"
+    std::array<QLabel *, kNameBoxes + 1> runsDone{};             // Label10(N)
+    std::array<QLabel *, kNameBoxes + 1> lastDate{};             // Label11(N)
 
     // Window-level state shared by the features.
-    int PanelOpen = 0;   // 1 while the registration view is shown
-    bool Ended = false;  // the integrity failure has ended this instance: handle nothing more
+    bool registrationOpen = false; // while the registration view is shown
+    bool ended = false;  // the integrity failure has ended this instance: handle nothing more
     // Per box: the name and codes its select button was last given (from the selection file,
     // a chosen item or a registration), and the list file's lines that give no item.
-    std::array<BoxSelection, kNameBoxes + 1> Selected{};
-    std::array<KeptListLines, kNameBoxes + 1> KeptLines{};
+    std::array<BoxSelection, kNameBoxes + 1> selected{};
+    std::array<KeptListLines, kNameBoxes + 1> keptLines{};
 
     // Hooks into the window's other features.
     std::function<void(bool)> setWebPanelVisible;
     std::function<void(int)> frameDoubleClicked; // the background of slot N
 
-    // The six option buttons of a box, in the order Option1 .. Option6.
+    // The six option buttons of a box, in the order Option1 .. Option6 (small, medium, large,
+    // show hits, hide hits, none).
     std::array<QRadioButton *, 6> optionsOf(int box) const;
     // "S", "M", "B", "n" of the selected stimulus option; empty when none is selected.
     QString stimulusCodeOf(int box) const;

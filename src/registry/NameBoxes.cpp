@@ -26,7 +26,7 @@ NameBoxes::NameBoxes(Module1 &module, MainControls &controls, QObject *parent)
     : QObject(parent), m_module(module), m_c(controls)
 {
     for (int box = 1; box <= kNameBoxes; ++box) {
-        NameCombo *combo = m_c.Combo[box];
+        NameCombo *combo = m_c.nameBox[box];
         connect(combo, qOverload<int>(&QComboBox::activated), this, [this, box](int index) { itemChosen(box, index); });
         connect(combo, &NameCombo::droppingDown, this, [this, box] { droppingDown(box); });
         connect(combo, &NameCombo::keyTyped, this, [this, box](int code) { keyTyped(box, code); });
@@ -35,10 +35,10 @@ NameBoxes::NameBoxes(Module1 &module, MainControls &controls, QObject *parent)
 
 void NameBoxes::itemChosen(int box, int index)
 {
-    if (m_c.Ended || index < 0 || index >= m_c.Combo[box]->count())
+    if (m_c.ended || index < 0 || index >= m_c.nameBox[box]->count())
         return;
-    const QString text = m_c.Combo[box]->itemText(index);
-    QPushButton *button = m_c.SelectButton[box];
+    const QString text = m_c.nameBox[box]->itemText(index);
+    QPushButton *button = m_c.selectButton[box];
     button->setText(text.left(10));
     button->setEnabled(true);
 
@@ -46,13 +46,13 @@ void NameBoxes::itemChosen(int box, int index)
     m_chosenIndex = index;
     m_chosenText = text;
     const NameListItem item = NameListItem::parse(text);
-    m_c.Selected[box] = BoxSelection{item.name, item.stimulusCode, item.hitDisplayCode};
+    m_c.selected[box] = BoxSelection{item.name, item.stimulusCode, item.hitDisplayCode};
 
     m_c.selectStimulus(box, text.mid(11, 1));
     m_c.selectHitDisplay(box, text.mid(12, 1));
 
     const QString name = button->text().section(QLatin1Char(' '), 0, 0);
-    const QString suffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    const QString suffix = m_c.noStimulus[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
     m_module.state().stimulusFile = suffix != QLatin1String("0");
     showRunCount(box, name, suffix);
 }
@@ -65,17 +65,17 @@ void NameBoxes::showRunCount(int box, const QString &name, const QString &suffix
         const Services &s = m_module.services();
         info = countRuns(*s.files, dataFilePath(s.paths, name, suffix));
     }
-    m_c.Label11[box]->setText(info.lastDate);
-    m_c.Label10[box]->setText(QLatin1Char(' ') + QString::number(info.runs));
+    m_c.lastDate[box]->setText(info.lastDate);
+    m_c.runsDone[box]->setText(QLatin1Char(' ') + QString::number(info.runs));
 }
 
 void NameBoxes::droppingDown(int box)
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     // The counts come from the items themselves, so a list that differs from its file
     // (after a failed write, say) still shows each name with its own count.
-    NameCombo *combo = m_c.Combo[box];
+    NameCombo *combo = m_c.nameBox[box];
     const QString typed = combo->currentText();
     const Services &s = m_module.services();
     for (int k = 0; k < combo->count(); ++k) {
@@ -94,27 +94,27 @@ void NameBoxes::droppingDown(int box)
 
 void NameBoxes::keyTyped(int box, int keyCode)
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     if (keyCode >= 32)
         m_c.setConditionsEnabled(box, true); // conditions can be chosen for a new name
-    m_c.SelectButton[box]->setEnabled(false);
+    m_c.selectButton[box]->setEnabled(false);
     if (keyCode != 13) {
         m_justRegistered = false;
         m_c.clearOptions(box);
-        m_c.Command9->setEnabled(false);
-        m_c.Command9->setEnabled(true);
+        m_c.registrationButton->setEnabled(false);
+        m_c.registrationButton->setEnabled(true);
         return;
     }
     enterPressed(box);
-    m_c.Command9->setEnabled(true);
+    m_c.registrationButton->setEnabled(true);
 }
 
 void NameBoxes::enterPressed(int box)
 {
-    m_c.SelectButton[box]->setEnabled(true);
-    m_c.Command9->setEnabled(true);
-    const QString text = m_c.Combo[box]->currentText();
+    m_c.selectButton[box]->setEnabled(true);
+    m_c.registrationButton->setEnabled(true);
+    const QString text = m_c.nameBox[box]->currentText();
     if (text.isEmpty()) {
         if (!m_justRegistered)
             deleteChosenItem(box);
@@ -125,10 +125,10 @@ void NameBoxes::enterPressed(int box)
 
 int NameBoxes::deletableIndex(int box) const
 {
-    if (box != m_chosenBox || m_chosenIndex < 0 || m_chosenIndex >= m_c.Combo[box]->count())
+    if (box != m_chosenBox || m_chosenIndex < 0 || m_chosenIndex >= m_c.nameBox[box]->count())
         return -1;
     // The counts after column 13 change with every drop-down; the item itself does not.
-    if (m_c.Combo[box]->itemText(m_chosenIndex).left(13) != m_chosenText.left(13))
+    if (m_c.nameBox[box]->itemText(m_chosenIndex).left(13) != m_chosenText.left(13))
         return -1;
     return m_chosenIndex;
 }
@@ -143,15 +143,15 @@ void NameBoxes::deleteChosenItem(int box)
         != MsgAnswer::Yes)
         return;
 
-    NameCombo *combo = m_c.Combo[box];
+    NameCombo *combo = m_c.nameBox[box];
     combo->removeItem(index);
-    itemRemoved(m_c.KeptLines[box], index);
+    itemRemoved(m_c.keptLines[box], index);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
     const QString deletedName = m_chosenText.left(10).trimmed();
-    if (m_c.SelectButton[box]->text().trimmed() == deletedName) {
-        m_c.SelectButton[box]->setText(QString());
-        m_c.Selected[box] = BoxSelection{};
+    if (m_c.selectButton[box]->text().trimmed() == deletedName) {
+        m_c.selectButton[box]->setText(QString());
+        m_c.selected[box] = BoxSelection{};
     }
     m_chosenBox = 0;
     m_chosenIndex = -1;
@@ -165,7 +165,7 @@ void NameBoxes::registerName(int box, const QString &text)
     const QString stimulus = m_c.stimulusCodeOf(box);
     const QString hit = m_c.hitDisplayCodeOf(box);
     if (stimulus.isEmpty() || hit.isEmpty()) {
-        m_c.Command9->setEnabled(false);
+        m_c.registrationButton->setEnabled(false);
         s.sound->beep();
         s.dialogs->message(m_c.window, conditionMessage(box), MsgButtons::Ok, MsgIcon::Information);
         return;
@@ -184,22 +184,22 @@ void NameBoxes::registerName(int box, const QString &text)
         return;
     }
 
-    QPushButton *button = m_c.SelectButton[box];
+    QPushButton *button = m_c.selectButton[box];
     button->setEnabled(true);
     button->setText(padName(text));
-    m_c.Selected[box] = BoxSelection{text, stimulus, hit};
+    m_c.selected[box] = BoxSelection{text, stimulus, hit};
 
-    NameCombo *combo = m_c.Combo[box];
+    NameCombo *combo = m_c.nameBox[box];
     combo->addItem(button->text() + QLatin1Char('-') + stimulus + hit);
     combo->setCurrentIndex(-1);
     combo->setEditText(QString());
-    m_c.Frame1[box]->setEnabled(false); // the conditions of a registered name are fixed
-    m_c.Frame2[box]->setEnabled(false);
+    m_c.stimulusFrame[box]->setEnabled(false); // the conditions of a registered name are fixed
+    m_c.hitDisplayFrame[box]->setEnabled(false);
 
     writeList(box);
     m_justRegistered = true;
 
-    const QString suffix = m_c.Option6[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
+    const QString suffix = m_c.noStimulus[box]->isChecked() ? QStringLiteral("0") : QStringLiteral("1");
     st.stimulusFile = suffix != QLatin1String("0");
     showRunCount(box, text, suffix);
 }

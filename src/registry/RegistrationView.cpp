@@ -18,12 +18,12 @@ using units::px;
 RegistrationView::RegistrationView(Module1 &module, MainControls &controls, QObject *parent)
     : QObject(parent), m_module(module), m_c(controls)
 {
-    connect(m_c.Command9, &QPushButton::clicked, this, &RegistrationView::toggle);
+    connect(m_c.registrationButton, &QPushButton::clicked, this, &RegistrationView::toggle);
     for (int box = 1; box <= kNameBoxes; ++box) {
         for (QRadioButton *option : m_c.optionsOf(box))
             connect(option, &QRadioButton::clicked, this, [this, box] { optionClicked(box); });
     }
-    connect(m_c.Check1, &QCheckBox::toggled, this, &RegistrationView::conditionsTicked);
+    connect(m_c.showMemoCheck, &QCheckBox::toggled, this, &RegistrationView::conditionsTicked);
 }
 
 QString RegistrationView::guidanceText()
@@ -62,14 +62,14 @@ void RegistrationView::placePrompt(QLabel *label)
 
 void RegistrationView::toggle()
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
-    m_c.Check1->hide();
-    m_c.Text1->hide();
-    m_c.Command1->hide();
-    m_c.Label2->setEnabled(false);
-    m_c.Label5->setEnabled(true);
-    if (m_c.PanelOpen == 1)
+    m_c.showMemoCheck->hide();
+    m_c.conditionMemo->hide();
+    m_c.saveMemoButton->hide();
+    m_c.experimentHeading->setEnabled(false);
+    m_c.boxesHeading->setEnabled(true);
+    if (m_c.registrationOpen)
         close();
     else
         open();
@@ -77,24 +77,24 @@ void RegistrationView::toggle()
 
 void RegistrationView::open()
 {
-    m_c.PanelOpen = 1;
+    m_c.registrationOpen = true;
     for (int box = 1; box <= kNameBoxes; ++box)
-        m_c.Combo[box]->show();
-    m_c.Command2->hide();
-    m_c.Command3->hide();
+        m_c.nameBox[box]->show();
+    m_c.computerOnlyButton->hide();
+    m_c.exitButton->hide();
     for (int box = 1; box <= kNameBoxes; ++box)
-        setButtonColour(m_c.SelectButton[box], buttonFaceColour());
-    m_c.Label2->hide();
-    m_c.Label3->hide();
-    m_c.Label18->hide(); // the conditions go with the name they belong to
-    m_c.Command9->setText(QStringLiteral("実験名の登録や変更の終了"));
-    QFont f = m_c.Command9->font();
+        setButtonColour(m_c.selectButton[box], buttonFaceColour());
+    m_c.experimentHeading->hide();
+    m_c.experimentName->hide();
+    m_c.selectionConditions->hide(); // the conditions go with the name they belong to
+    m_c.registrationButton->setText(QStringLiteral("実験名の登録や変更の終了"));
+    QFont f = m_c.registrationButton->font();
     f.setPointSize(9);
-    m_c.Command9->setFont(f);
-    m_c.Command10->hide();
-    m_c.Command13->hide();
+    m_c.registrationButton->setFont(f);
+    m_c.startButton->hide();
+    m_c.resultsButton->hide();
 
-    QLabel *guide = m_c.Label4;
+    QLabel *guide = m_c.prompt;
     setBackColour(guide, promptGrey());
     guide->setWordWrap(true);
     guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -121,19 +121,19 @@ void RegistrationView::open()
 
 void RegistrationView::close()
 {
-    m_c.PanelOpen = 0;
+    m_c.registrationOpen = false;
     for (int box = 1; box <= kNameBoxes; ++box) {
-        m_c.Combo[box]->setEditText(QString());
-        m_c.Combo[box]->hide();
+        m_c.nameBox[box]->setEditText(QString());
+        m_c.nameBox[box]->hide();
     }
-    m_c.Label2->show();
-    m_c.Label3->show();
-    m_c.Label3->setCaption(QString()); // clears the conditions of Label18 as well
-    m_c.Label18->show();
+    m_c.experimentHeading->show();
+    m_c.experimentName->show();
+    m_c.experimentName->setCaption(QString()); // clears the conditions of Label18 as well
+    m_c.selectionConditions->show();
     if (m_c.setWebPanelVisible)
         m_c.setWebPanelVisible(true);
 
-    QLabel *prompt = m_c.Label4;
+    QLabel *prompt = m_c.prompt;
     setBackColour(prompt, promptYellow());
     prompt->setWordWrap(false);
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -146,21 +146,21 @@ void RegistrationView::close()
     if (QWidget *marker = m_c.window->findChild<QWidget *>(QStringLiteral("Label8")))
         marker->hide();
 
-    m_c.Command2->setEnabled(true);
-    m_c.Command3->show();
+    m_c.computerOnlyButton->setEnabled(true);
+    m_c.exitButton->show();
     for (int box = 1; box <= kNameBoxes; ++box)
-        m_c.SelectButton[box]->setEnabled(true);
-    m_c.Command9->setText(QStringLiteral("実験名の登録や選択"));
-    QFont f = m_c.Command9->font();
+        m_c.selectButton[box]->setEnabled(true);
+    m_c.registrationButton->setText(QStringLiteral("実験名の登録や選択"));
+    QFont f = m_c.registrationButton->font();
     f.setPointSize(8);
-    m_c.Command9->setFont(f);
-    m_c.Command10->show();
-    m_c.Command10->setEnabled(false);
-    m_c.Command13->show();
-    m_c.Command13->setEnabled(false);
+    m_c.registrationButton->setFont(f);
+    m_c.startButton->show();
+    m_c.startButton->setEnabled(false);
+    m_c.resultsButton->show();
+    m_c.resultsButton->setEnabled(false);
     for (int box = 1; box <= kNameBoxes; ++box) {
-        m_c.Frame1[box]->setEnabled(false);
-        m_c.Frame2[box]->setEnabled(false);
+        m_c.stimulusFrame[box]->setEnabled(false);
+        m_c.hitDisplayFrame[box]->setEnabled(false);
     }
     storeSelectionsAndLists();
 }
@@ -178,7 +178,7 @@ void RegistrationView::storeSelectionsAndLists()
             m_c.clearOptions(box);
             m_c.selectStimulus(box, registered.stimulusCode);
             m_c.selectHitDisplay(box, registered.hitDisplayCode);
-            m_c.Selected[box] = registered;
+            m_c.selected[box] = registered;
         }
         const QString stimulus = m_c.stimulusCodeOf(box);
         const QString hit = m_c.hitDisplayCodeOf(box);
@@ -186,7 +186,7 @@ void RegistrationView::storeSelectionsAndLists()
             st.stimulus = stimulusFromLetter(stimulus);
         if (!hit.isEmpty())
             st.hitDisplay = hitDisplayFromLetter(hit);
-        const QString caption = m_c.SelectButton[box]->text();
+        const QString caption = m_c.selectButton[box]->text();
         if (caption.isEmpty()) {
             m_c.clearOptions(box);
             continue; // an empty line keeps the later boxes on their own lines
@@ -213,21 +213,21 @@ void RegistrationView::storeSelectionsAndLists()
 
 void RegistrationView::optionClicked(int box)
 {
-    if (m_c.Ended || box < 1 || box > kNameBoxes)
+    if (m_c.ended || box < 1 || box > kNameBoxes)
         return;
-    m_c.Combo[box]->setFocus(); // Enter then registers the typed name
+    m_c.nameBox[box]->setFocus(); // Enter then registers the typed name
 }
 
 void RegistrationView::conditionsTicked(bool ticked)
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     m_module.state().showConditions = ticked;
     if (!ticked) {
-        m_c.Text1->hide();
-        m_c.Command1->hide();
+        m_c.conditionMemo->hide();
+        m_c.saveMemoButton->hide();
     } else {
-        m_c.Text1->show(); // the save button shows only after the double click
+        m_c.conditionMemo->show(); // the save button shows only after the double click
     }
 }
 

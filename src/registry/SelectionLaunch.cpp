@@ -16,11 +16,11 @@ SelectionLaunch::SelectionLaunch(Module1 &module, MainControls &controls, QObjec
     : QObject(parent), m_module(module), m_c(controls)
 {
     for (int box = 1; box <= kNameBoxes; ++box)
-        connect(m_c.SelectButton[box], &QPushButton::clicked, this, [this, box] { selectPressed(box); });
-    connect(m_c.Label3, &CaptionLabel::captionChanged, this, &SelectionLaunch::selectionLoad);
-    connect(m_c.Text1, &MemoBox::doubleClicked, this, &SelectionLaunch::memoDoubleClicked);
-    connect(m_c.Command1, &QPushButton::clicked, this, &SelectionLaunch::saveMemo);
-    connect(m_c.Command10, &QPushButton::clicked, this, &SelectionLaunch::launch);
+        connect(m_c.selectButton[box], &QPushButton::clicked, this, [this, box] { selectPressed(box); });
+    connect(m_c.experimentName, &CaptionLabel::captionChanged, this, &SelectionLaunch::selectionLoad);
+    connect(m_c.conditionMemo, &MemoBox::doubleClicked, this, &SelectionLaunch::memoDoubleClicked);
+    connect(m_c.saveMemoButton, &QPushButton::clicked, this, &SelectionLaunch::saveMemo);
+    connect(m_c.startButton, &QPushButton::clicked, this, &SelectionLaunch::launch);
 }
 
 QString SelectionLaunch::damagedMessage()
@@ -53,46 +53,46 @@ QString SelectionLaunch::conditionsText(const QString &stimulusCode, const QStri
 
 void SelectionLaunch::selectPressed(int box)
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     SharedState &st = m_module.state();
-    m_c.Label3->setToolTip(QStringLiteral("今から行なう実験の名称です"));
-    m_c.Check1->show();
-    m_c.Check1->setChecked(false);
+    m_c.experimentName->setToolTip(QStringLiteral("今から行なう実験の名称です"));
+    m_c.showMemoCheck->show();
+    m_c.showMemoCheck->setChecked(false);
     // Unticking an unticked box raises nothing; its effect is wanted all the same.
     st.showConditions = false;
-    m_c.Text1->hide();
-    m_c.Command1->hide();
-    m_c.Text1->clear();
-    m_c.Text1->setReadOnly(true);
+    m_c.conditionMemo->hide();
+    m_c.saveMemoButton->hide();
+    m_c.conditionMemo->clear();
+    m_c.conditionMemo->setReadOnly(true);
     st.conditionMemo = QString();
-    m_c.Command9->setEnabled(true);
-    st.stimulusFile = !m_c.Option6[box]->isChecked();
+    m_c.registrationButton->setEnabled(true);
+    st.stimulusFile = !m_c.noStimulus[box]->isChecked();
 
-    const QString caption = m_c.SelectButton[box]->text();
-    m_c.Label3->setCaption(QString());
-    m_c.Label3->setCaption(caption);
-    if (m_c.Ended)
+    const QString caption = m_c.selectButton[box]->text();
+    m_c.experimentName->setCaption(QString());
+    m_c.experimentName->setCaption(caption);
+    if (m_c.ended)
         return; // the data file failed its check: this instance is over
 
     if (caption.isEmpty()) {
-        m_c.Check1->hide();
-        m_c.Label2->setEnabled(false);
+        m_c.showMemoCheck->hide();
+        m_c.experimentHeading->setEnabled(false);
     }
-    setBackColour(m_c.Label4, promptGrey());
-    if (m_c.PanelOpen == 0) {
-        setButtonColour(m_c.SelectButton[box], selectedButtonColour());
-        m_c.Label4->setEnabled(false);
+    setBackColour(m_c.prompt, promptGrey());
+    if (!m_c.registrationOpen) {
+        setButtonColour(m_c.selectButton[box], selectedButtonColour());
+        m_c.prompt->setEnabled(false);
     }
     if (caption.isEmpty()) {
-        setBackColour(m_c.Label4, promptYellow());
-        m_c.Label4->setEnabled(true);
+        setBackColour(m_c.prompt, promptYellow());
+        m_c.prompt->setEnabled(true);
     }
-    if (m_c.PanelOpen == 1)
-        m_c.Command9->click(); // closes the view, which clears the selection again
+    if (m_c.registrationOpen)
+        m_c.registrationButton->click(); // closes the view, which clears the selection again
     for (int other = 1; other <= kNameBoxes; ++other) {
         if (other != box)
-            setButtonColour(m_c.SelectButton[other], buttonFaceColour());
+            setButtonColour(m_c.selectButton[other], buttonFaceColour());
     }
 
     // The options of the box decide the conditions, whatever the last run line said.
@@ -102,17 +102,17 @@ void SelectionLaunch::selectPressed(int box)
         st.stimulus = stimulusFromLetter(stimulus);
     if (!hit.isEmpty())
         st.hitDisplay = hitDisplayFromLetter(hit);
-    m_c.Label18->setText(conditionsText(stimulus, hit));
+    m_c.selectionConditions->setText(conditionsText(stimulus, hit));
 
-    if (m_c.Label3->caption().isEmpty()) {
-        m_c.Label18->setText(QString());
-        setBackColour(m_c.Label4, promptYellow());
+    if (m_c.experimentName->caption().isEmpty()) {
+        m_c.selectionConditions->setText(QString());
+        setBackColour(m_c.prompt, promptYellow());
     }
 }
 
 void SelectionLaunch::selectionLoad(const QString &caption)
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     SharedState &st = m_module.state();
     st.runsDone = 0;
@@ -121,20 +121,20 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     name.remove(QLatin1Char(' '));
     st.experimentName = name;
     if (name.isEmpty()) {
-        m_c.Command10->setEnabled(false);
-        m_c.Command13->setEnabled(false);
-        m_c.Label18->setText(QString()); // no conditions without an experiment
+        m_c.startButton->setEnabled(false);
+        m_c.resultsButton->setEnabled(false);
+        m_c.selectionConditions->setText(QString()); // no conditions without an experiment
         return;
     }
-    m_c.Command10->setEnabled(true);
-    m_c.Label2->setEnabled(true);
-    m_c.Label5->setEnabled(false);
+    m_c.startButton->setEnabled(true);
+    m_c.experimentHeading->setEnabled(true);
+    m_c.boxesHeading->setEnabled(false);
 
     const Services &s = m_module.services();
     if (!isValidExperimentName(name)) {
         // Not a name this program registers: it must not become a path.
-        m_c.Command10->setEnabled(false);
-        m_c.Command13->setEnabled(false);
+        m_c.startButton->setEnabled(false);
+        m_c.resultsButton->setEnabled(false);
         return;
     }
     const QString suffix = stimulusFileSuffix(st.stimulusFile);
@@ -142,8 +142,8 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     const DataFileContents data = loadDataFile(*s.files, path);
     if (!data.readOk) {
         // A file that cannot be read cannot be checked, and runs must not be added to it.
-        m_c.Command10->setEnabled(false);
-        m_c.Command13->setEnabled(false);
+        m_c.startButton->setEnabled(false);
+        m_c.resultsButton->setEnabled(false);
         s.dialogs->message(m_c.window,
                            QStringLiteral("実験データのファイルを読めないため、この実験は選べません。\r\n")
                                + data.readError,
@@ -156,7 +156,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     }
     if (data.hasMemoLine) {
         st.conditionMemo = data.conditionMemo;
-        m_c.Text1->setMemoText(data.conditionMemo);
+        m_c.conditionMemo->setMemoText(data.conditionMemo);
     }
     st.runsDone = data.runCount();
     if (data.runCount() > 0) {
@@ -164,10 +164,10 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
     }
     if (!st.conditionMemo.isEmpty()) {
-        m_c.Check1->setChecked(true);
-        m_c.Check1->show();
+        m_c.showMemoCheck->setChecked(true);
+        m_c.showMemoCheck->show();
     }
-    m_c.Command13->setEnabled(data.runCount() > 0);
+    m_c.resultsButton->setEnabled(data.runCount() > 0);
     // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
     if (const QString broken = study::brokenSealMessage(path); !broken.isEmpty())
         s.dialogs->message(m_c.window, broken, MsgButtons::Ok, MsgIcon::Exclamation);
@@ -176,9 +176,9 @@ void SelectionLaunch::selectionLoad(const QString &caption)
 void SelectionLaunch::refuseDamagedData()
 {
     // From here on no handler of this window does anything: nothing may be written.
-    m_c.Ended = true;
-    m_c.Command10->setEnabled(false);
-    m_c.Command13->setEnabled(false);
+    m_c.ended = true;
+    m_c.startButton->setEnabled(false);
+    m_c.resultsButton->setEnabled(false);
     const Services &s = m_module.services();
     s.dialogs->message(m_c.window, damagedMessage(), MsgButtons::Ok, MsgIcon::None);
     s.process->startNewInstance();
@@ -187,15 +187,15 @@ void SelectionLaunch::refuseDamagedData()
 
 void SelectionLaunch::memoDoubleClicked()
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
-    m_c.Text1->setReadOnly(false);
-    m_c.Command1->show();
+    m_c.conditionMemo->setReadOnly(false);
+    m_c.saveMemoButton->show();
 }
 
 void SelectionLaunch::saveMemo()
 {
-    if (m_c.Ended)
+    if (m_c.ended)
         return;
     const SharedState &st = m_module.state();
     const QString name = st.experimentName;
@@ -204,20 +204,20 @@ void SelectionLaunch::saveMemo()
     const QString suffix = stimulusFileSuffix(st.stimulusFile);
     Services &s = m_module.services();
     const FileResult result =
-        saveConditionMemo(*s.files, s.paths, dataFilePath(s.paths, name, suffix), m_c.Text1->memoText());
+        saveConditionMemo(*s.files, s.paths, dataFilePath(s.paths, name, suffix), m_c.conditionMemo->memoText());
     if (!result) {
         // The memo stays in the box, still editable, so nothing typed is lost.
         s.dialogs->message(m_c.window, QStringLiteral("実験条件のメモを保存できませんでした。\r\n") + result.message,
                            MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    m_c.Text1->setReadOnly(true);
-    m_c.Command1->hide();
+    m_c.conditionMemo->setReadOnly(true);
+    m_c.saveMemoButton->hide();
 }
 
 void SelectionLaunch::launch()
 {
-    if (m_c.Ended || m_c.Label3->caption().isEmpty())
+    if (m_c.ended || m_c.experimentName->caption().isEmpty())
         return;
     SharedState &st = m_module.state();
     const Services &s = m_module.services();
@@ -226,7 +226,7 @@ void SelectionLaunch::launch()
         return;
     }
     st.withStimulus = st.stimulus != Stimulus::None;
-    st.conditionMemo = m_c.Text1->memoText();
+    st.conditionMemo = m_c.conditionMemo->memoText();
     st.showRunView(); // a launch prepares a run, never the stored results
     st.launchedFromMain = true;
     // Unloads this window (later, once this handler has returned) and builds the experiment window.

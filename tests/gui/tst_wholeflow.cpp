@@ -37,20 +37,20 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     MainControls *c = &main->controls();
 
     // Register Yama090425 in box 2 with a small stimulus and the hit display.
-    QTest::mouseClick(c->Command9, Qt::LeftButton);
-    QComboBox *edit = c->Combo[2]; // keys arrive at the focused box, as typed by the user
+    QTest::mouseClick(c->registrationButton, Qt::LeftButton);
+    QComboBox *edit = c->nameBox[2]; // keys arrive at the focused box, as typed by the user
     QTest::keyClicks(edit, QStringLiteral("Yama090425"));
-    QTest::mouseClick(c->Option1[2], Qt::LeftButton);
-    QTest::mouseClick(c->Option4[2], Qt::LeftButton);
+    QTest::mouseClick(c->smallStimulus[2], Qt::LeftButton);
+    QTest::mouseClick(c->showHits[2], Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Yama090425-SD")});
-    QTest::mouseClick(c->Command9, Qt::LeftButton); // back to the selection view
+    QTest::mouseClick(c->registrationButton, Qt::LeftButton); // back to the selection view
 
     // Select it and start.
-    QTest::mouseClick(c->SelectButton[2], Qt::LeftButton);
-    QCOMPARE(c->Label3->text(), QStringLiteral("Yama090425"));
-    QVERIFY(c->Command10->isEnabled());
-    QTest::mouseClick(c->Command10, Qt::LeftButton);
+    QTest::mouseClick(c->selectButton[2], Qt::LeftButton);
+    QCOMPARE(c->experimentName->text(), QStringLiteral("Yama090425"));
+    QVERIFY(c->startButton->isEnabled());
+    QTest::mouseClick(c->startButton, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(module.mainWindow() == nullptr);
 
@@ -79,11 +79,11 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     QVERIFY(main);
     QVERIFY(main->isVisible());
     c = &main->controls();
-    QCOMPARE(c->SelectButton[2]->text(), QStringLiteral("Yama090425"));
-    QCOMPARE(c->Label10[2]->text(), QStringLiteral(" 1"));
-    QCOMPARE(c->Label11[2]->text(), t.clock->dateText());
-    QVERIFY(c->Option1[2]->isChecked());
-    QVERIFY(c->Option4[2]->isChecked());
+    QCOMPARE(c->selectButton[2]->text(), QStringLiteral("Yama090425"));
+    QCOMPARE(c->runsDone[2]->text(), QStringLiteral(" 1"));
+    QCOMPARE(c->lastDate[2]->text(), t.clock->dateText());
+    QVERIFY(c->smallStimulus[2]->isChecked());
+    QVERIFY(c->showHits[2]->isChecked());
     QCOMPARE(t.process->quits, 0);
     QCOMPARE(t.process->restarts, 0);
     QCOMPARE(t.dialogs->count(DialogRecord::Message), 0);

@@ -73,7 +73,7 @@ struct MainFixture {
     // and hands the keys to its line edit itself.
     void typeInto(int box, const QString &text)
     {
-        QComboBox *edit = c().Combo[box];
+        QComboBox *edit = c().nameBox[box];
         for (const QChar ch : text) {
             if (ch.unicode() < 128) {
                 QTest::keyClick(edit, ch.toLatin1());
@@ -84,18 +84,18 @@ struct MainFixture {
             }
         }
     }
-    void enter(int box) { QTest::keyClick(c().Combo[box], Qt::Key_Return); }
+    void enter(int box) { QTest::keyClick(c().nameBox[box], Qt::Key_Return); }
     void eraseText(int box)
     {
-        QLineEdit *edit = c().Combo[box]->lineEdit();
+        QLineEdit *edit = c().nameBox[box]->lineEdit();
         const int n = edit->text().size();
         edit->end(false);
         for (int i = 0; i < n; ++i)
-            QTest::keyClick(c().Combo[box], Qt::Key_Backspace);
+            QTest::keyClick(c().nameBox[box], Qt::Key_Backspace);
     }
     void chooseItem(int box, int index)
     {
-        NameCombo *combo = c().Combo[box];
+        NameCombo *combo = c().nameBox[box];
         combo->setCurrentIndex(index);
         Q_EMIT combo->activated(index);
     }
@@ -107,8 +107,8 @@ struct MainFixture {
         QTest::mouseClick(hit, Qt::LeftButton);
         enter(box);
     }
-    void toggleView() { QTest::mouseClick(c().Command9, Qt::LeftButton); }
-    void select(int box) { QTest::mouseClick(c().SelectButton[box], Qt::LeftButton); }
+    void toggleView() { QTest::mouseClick(c().registrationButton, Qt::LeftButton); }
+    void select(int box) { QTest::mouseClick(c().selectButton[box], Qt::LeftButton); }
     int messages() const { return t.dialogs->count(DialogRecord::Message); }
 };
 
