@@ -30,7 +30,8 @@ public:
     explicit frmMain(Module1 &module, UpdateFetch *fetch = nullptr, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    MainControls &controls() { return m_c; }
+    // Whether the registration view is shown: the window's mode, which no control holds.
+    bool registrationViewOpen() const { return m_c.registrationOpen; }
     BackgroundPictures &backgrounds() { return *m_backgrounds; }
     const UpdateNotice &updateNotice() const { return *m_updateNotice; }
 

@@ -5,6 +5,7 @@
 #include "run/toushiJikken.h"
 #include "startup/Module1.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,23 +35,22 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     auto *main = qobject_cast<frmMain *>(module.mainWindow());
     QVERIFY(main);
     QVERIFY(main->isVisible());
-    MainControls *c = &main->controls();
 
     // Register Yama090425 in box 2 with a small stimulus and the hit display.
-    QTest::mouseClick(c->registrationButton, Qt::LeftButton);
-    QComboBox *edit = c->nameBox[2]; // keys arrive at the focused box, as typed by the user
+    QTest::mouseClick(control<QPushButton>(main, "Command9"), Qt::LeftButton);
+    QComboBox *edit = control<QComboBox>(main, "Combo2"); // keys arrive at the focused box, as typed by the user
     QTest::keyClicks(edit, QStringLiteral("Yama090425"));
-    QTest::mouseClick(c->smallStimulus[2], Qt::LeftButton);
-    QTest::mouseClick(c->showHits[2], Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(main, "Option1(2)"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(main, "Option4(2)"), Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Yama090425-SD")});
-    QTest::mouseClick(c->registrationButton, Qt::LeftButton); // back to the selection view
+    QTest::mouseClick(control<QPushButton>(main, "Command9"), Qt::LeftButton); // back to the selection view
 
     // Select it and start.
-    QTest::mouseClick(c->selectButton[2], Qt::LeftButton);
-    QCOMPARE(c->experimentName->text(), QStringLiteral("Yama090425"));
-    QVERIFY(c->startButton->isEnabled());
-    QTest::mouseClick(c->startButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(main, "Command5"), Qt::LeftButton);
+    QCOMPARE(control<QLabel>(main, "Label3")->text(), QStringLiteral("Yama090425"));
+    QVERIFY(control<QPushButton>(main, "Command10")->isEnabled());
+    QTest::mouseClick(control<QPushButton>(main, "Command10"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(module.mainWindow() == nullptr);
 
@@ -78,12 +78,11 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     main = qobject_cast<frmMain *>(module.mainWindow());
     QVERIFY(main);
     QVERIFY(main->isVisible());
-    c = &main->controls();
-    QCOMPARE(c->selectButton[2]->text(), QStringLiteral("Yama090425"));
-    QCOMPARE(c->runsDone[2]->text(), QStringLiteral(" 1"));
-    QCOMPARE(c->lastDate[2]->text(), t.clock->dateText());
-    QVERIFY(c->smallStimulus[2]->isChecked());
-    QVERIFY(c->showHits[2]->isChecked());
+    QCOMPARE(control<QPushButton>(main, "Command5")->text(), QStringLiteral("Yama090425"));
+    QCOMPARE(control<QLabel>(main, "Label10(2)")->text(), QStringLiteral(" 1"));
+    QCOMPARE(control<QLabel>(main, "Label11(2)")->text(), t.clock->dateText());
+    QVERIFY(control<QRadioButton>(main, "Option1(2)")->isChecked());
+    QVERIFY(control<QRadioButton>(main, "Option4(2)")->isChecked());
     QCOMPARE(t.process->quits, 0);
     QCOMPARE(t.process->restarts, 0);
     QCOMPARE(t.dialogs->count(DialogRecord::Message), 0);

@@ -7,12 +7,17 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 namespace vora::testing {
 
@@ -66,14 +71,38 @@ struct MainFixture {
         return *window;
     }
     SharedState &state() { return module.state(); }
-    MainControls &c() { return window->controls(); }
     template <typename T> T *find(const QString &name) { return window->findChild<T *>(name); }
+
+    // The window's controls by their control names: "Command10", "Label10(2)" and so on.
+    template <typename T> T *named(const QString &name) { return control<T>(window.get(), qPrintable(name)); }
+    QPushButton *button(const char *name) { return named<QPushButton>(QLatin1String(name)); }
+    QLabel *label(const char *name) { return named<QLabel>(QLatin1String(name)); }
+    QLabel *label(const char *name, int box) { return named<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(box)); }
+    QCheckBox *checkBox(const char *name) { return named<QCheckBox>(QLatin1String(name)); }
+    QPlainTextEdit *textBox(const char *name) { return named<QPlainTextEdit>(QLatin1String(name)); }
+    NameCombo *nameBox(int box) { return named<NameCombo>(QStringLiteral("Combo%1").arg(box)); }
+    QPushButton *selectButton(int box) { return named<QPushButton>(QStringLiteral("Command%1").arg(box + 3)); }
+    // OptionN(box): 1 小, 2 中, 3 大, 6 無 in Frame1(box); 4 する, 5 しない in Frame2(box).
+    QRadioButton *option(int n, int box) { return named<QRadioButton>(QStringLiteral("Option%1(%2)").arg(n).arg(box)); }
+    QGroupBox *frame(int n, int box) { return named<QGroupBox>(QStringLiteral("Frame%1(%2)").arg(n).arg(box)); }
+
+    // The condition codes a box's ticked options stand for, as its list line writes them;
+    // empty when no option of the kind is ticked.
+    QString stimulusCode(int box) { return tickedCode(box, {{1, "S"}, {2, "M"}, {3, "B"}, {6, "n"}}); }
+    QString hitDisplayCode(int box) { return tickedCode(box, {{4, "D"}, {5, "-"}}); }
+    QString tickedCode(int box, std::initializer_list<std::pair<int, const char *>> codes)
+    {
+        for (const auto &[n, code] : codes)
+            if (option(n, box)->isChecked())
+                return QLatin1String(code);
+        return QString();
+    }
 
     // Keys go to the combo box, as the window system delivers them: the box has the focus
     // and hands the keys to its line edit itself.
     void typeInto(int box, const QString &text)
     {
-        QComboBox *edit = c().nameBox[box];
+        QComboBox *edit = nameBox(box);
         for (const QChar ch : text) {
             if (ch.unicode() < 128) {
                 QTest::keyClick(edit, ch.toLatin1());
@@ -84,18 +113,18 @@ struct MainFixture {
             }
         }
     }
-    void enter(int box) { QTest::keyClick(c().nameBox[box], Qt::Key_Return); }
+    void enter(int box) { QTest::keyClick(nameBox(box), Qt::Key_Return); }
     void eraseText(int box)
     {
-        QLineEdit *edit = c().nameBox[box]->lineEdit();
+        QLineEdit *edit = nameBox(box)->lineEdit();
         const int n = edit->text().size();
         edit->end(false);
         for (int i = 0; i < n; ++i)
-            QTest::keyClick(c().nameBox[box], Qt::Key_Backspace);
+            QTest::keyClick(nameBox(box), Qt::Key_Backspace);
     }
     void chooseItem(int box, int index)
     {
-        NameCombo *combo = c().nameBox[box];
+        NameCombo *combo = nameBox(box);
         combo->setCurrentIndex(index);
         Q_EMIT combo->activated(index);
     }
@@ -107,8 +136,8 @@ struct MainFixture {
         QTest::mouseClick(hit, Qt::LeftButton);
         enter(box);
     }
-    void toggleView() { QTest::mouseClick(c().registrationButton, Qt::LeftButton); }
-    void select(int box) { QTest::mouseClick(c().selectButton[box], Qt::LeftButton); }
+    void toggleView() { QTest::mouseClick(button("Command9"), Qt::LeftButton); }
+    void select(int box) { QTest::mouseClick(selectButton(box), Qt::LeftButton); }
     int messages() const { return t.dialogs->count(DialogRecord::Message); }
 };
 

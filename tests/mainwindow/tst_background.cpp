@@ -208,8 +208,8 @@ void TestBackground::deliveredPicturesKeepTextsReadable()
     int texts = 0;
     for (const bool framesEnabled : {false, true}) {
         for (int box = 1; box <= 5; ++box) {
-            f.c().stimulusFrame[box]->setEnabled(framesEnabled);
-            f.c().hitDisplayFrame[box]->setEnabled(framesEnabled);
+            f.frame(1, box)->setEnabled(framesEnabled);
+            f.frame(2, box)->setEnabled(framesEnabled);
         }
         const auto areas = textsOnPicture(&w);
         texts = qMax(texts, int(areas.size()));

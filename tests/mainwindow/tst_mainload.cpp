@@ -55,29 +55,29 @@ void TestMainLoad::firstStartInAnEmptyFolder()
     MainFixture f;
     f.t.clock->setDate(2010, 9, 22);
     f.open();
-    QCOMPARE(f.c().selectButton[1]->text(), QStringLiteral("Dt100922"));
-    QVERIFY(f.c().smallStimulus[1]->isChecked());
-    QVERIFY(f.c().showHits[1]->isChecked());
-    QCOMPARE(f.c().runsDone[1]->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.c().lastDate[1]->text(), QStringLiteral("-"));
+    QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Dt100922"));
+    QVERIFY(f.option(1, 1)->isChecked());
+    QVERIFY(f.option(4, 1)->isChecked());
+    QCOMPARE(f.label("Label10", 1)->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.label("Label11", 1)->text(), QStringLiteral("-"));
     QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")), QStringList{QStringLiteral("Dt100922  -SD0")});
     QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), QStringList{QStringLiteral("Dt100922  -SD0")});
-    QCOMPARE(f.c().nameBox[1]->count(), 1);
+    QCOMPARE(f.nameBox(1)->count(), 1);
     for (int box = 2; box <= 5; ++box) {
-        QCOMPARE(f.c().selectButton[box]->text(), QString());
-        QVERIFY(f.c().stimulusCodeOf(box).isEmpty());
-        QVERIFY(f.c().hitDisplayCodeOf(box).isEmpty());
-        QCOMPARE(f.c().nameBox[box]->count(), 0);
-        QCOMPARE(f.c().runsDone[box]->text(), QString());
+        QCOMPARE(f.selectButton(box)->text(), QString());
+        QVERIFY(f.stimulusCode(box).isEmpty());
+        QVERIFY(f.hitDisplayCode(box).isEmpty());
+        QCOMPARE(f.nameBox(box)->count(), 0);
+        QCOMPARE(f.label("Label10", box)->text(), QString());
     }
     QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("S"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
     QCOMPARE(f.find<QLabel>(QStringLiteral("Label9"))->text(), version::mainWindowText());
-    QCOMPARE(f.c().prompt->text(), QStringLiteral(" 実験名を指定してください "));
-    QCOMPARE(f.c().prompt->pos(), QPoint(units::px(400), units::px(1000)));
-    QVERIFY(!f.c().startButton->isEnabled());
-    QVERIFY(!f.c().resultsButton->isEnabled());
+    QCOMPARE(f.label("Label4")->text(), QStringLiteral(" 実験名を指定してください "));
+    QCOMPARE(f.label("Label4")->pos(), QPoint(units::px(400), units::px(1000)));
+    QVERIFY(!f.button("Command10")->isEnabled());
+    QVERIFY(!f.button("Command13")->isEnabled());
     QCOMPARE(f.window->windowTitle(), QStringLiteral("VORA"));
     QCOMPARE(f.messages(), 0);
 
@@ -85,7 +85,7 @@ void TestMainLoad::firstStartInAnEmptyFolder()
     const QByteArray written = f.t.readBytes(QStringLiteral("Jikkenmei.txt"));
     f.t.clock->setDate(2010, 9, 23);
     f.open();
-    QCOMPARE(f.c().selectButton[1]->text(), QStringLiteral("Dt100922"));
+    QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Dt100922"));
     QCOMPARE(f.t.readBytes(QStringLiteral("Jikkenmei.txt")), written);
 }
 
@@ -96,11 +96,11 @@ void TestMainLoad::aReadOnlyFolderOpensWithDefaultsAndOneMessage()
     f.open(); // must come back: no endless first-run loop
     QCOMPARE(f.messages(), 1);
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("書き込めません")));
-    QCOMPARE(f.c().selectButton[1]->text(), QStringLiteral("Dt090425"));
-    QVERIFY(f.c().smallStimulus[1]->isChecked());
-    QVERIFY(f.c().showHits[1]->isChecked());
-    QCOMPARE(f.c().runsDone[1]->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.c().lastDate[1]->text(), QStringLiteral("-"));
+    QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Dt090425"));
+    QVERIFY(f.option(1, 1)->isChecked());
+    QVERIFY(f.option(4, 1)->isChecked());
+    QCOMPARE(f.label("Label10", 1)->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.label("Label11", 1)->text(), QStringLiteral("-"));
     QVERIFY(filesIn(f.t.dir.path()).isEmpty());
 }
 
@@ -113,10 +113,10 @@ void TestMainLoad::firstStartKeepsAnExistingListOfBox1()
     // The first-run name joins the list: the select button never names what the box lacks.
     const QStringList grown = list + QStringList{QStringLiteral("Dt090425  -SD0")};
     QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), grown);
-    QCOMPARE(f.c().nameBox[1]->count(), 3);
-    QCOMPARE(f.c().nameBox[1]->itemText(2), grown.at(2));
+    QCOMPARE(f.nameBox(1)->count(), 3);
+    QCOMPARE(f.nameBox(1)->itemText(2), grown.at(2));
     QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")), QStringList{QStringLiteral("Dt090425  -SD0")});
-    QCOMPARE(f.c().selectButton[1]->text(), QStringLiteral("Dt090425"));
+    QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Dt090425"));
     QCOMPARE(f.messages(), 0);
     f.toggleView();
     f.toggleView();
@@ -141,12 +141,12 @@ void TestMainLoad::selectionsSurviveAnEmptyBoxBeforeAFilledOne()
              (QStringList{QStringLiteral("Aaa        SD"), QString(), QStringLiteral("Ccc        n-"), QString(), QString()}));
 
     f.open();
-    QCOMPARE(f.c().selectButton[1]->text(), QStringLiteral("Aaa"));
-    QCOMPARE(f.c().selectButton[2]->text(), QString());
-    QCOMPARE(f.c().selectButton[3]->text(), QStringLiteral("Ccc"));
-    QVERIFY(f.c().noStimulus[3]->isChecked());
-    QVERIFY(f.c().hideHits[3]->isChecked());
-    QVERIFY(f.c().stimulusCodeOf(2).isEmpty());
+    QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Aaa"));
+    QCOMPARE(f.selectButton(2)->text(), QString());
+    QCOMPARE(f.selectButton(3)->text(), QStringLiteral("Ccc"));
+    QVERIFY(f.option(6, 3)->isChecked());
+    QVERIFY(f.option(5, 3)->isChecked());
+    QVERIFY(f.stimulusCode(2).isEmpty());
 }
 
 void TestMainLoad::selectionFileOfTheEarlierKindStillReads()
@@ -160,9 +160,9 @@ void TestMainLoad::selectionFileOfTheEarlierKindStillReads()
     f.t.writeLines(QStringLiteral("Jikkenmei.txt"), lines);
     f.open();
     for (int box = 1; box <= 5; ++box) {
-        QCOMPARE(f.c().selectButton[box]->text(), names.at(box - 1));
-        QVERIFY(f.c().mediumStimulus[box]->isChecked());
-        QVERIFY(f.c().showHits[box]->isChecked());
+        QCOMPARE(f.selectButton(box)->text(), names.at(box - 1));
+        QVERIFY(f.option(2, box)->isChecked());
+        QVERIFY(f.option(4, box)->isChecked());
     }
 }
 
@@ -173,48 +173,48 @@ void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
     f.open();
     frmMain &w = *f.window;
     w.show();
-    QPushButton *toggle = f.c().registrationButton;
+    QPushButton *toggle = f.button("Command9");
     QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や変更"));
     QCOMPARE(toggle->toolTip(), QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
 
     f.toggleView();
-    QCOMPARE(f.c().registrationOpen, true);
+    QCOMPARE(f.window->registrationViewOpen(), true);
     QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や変更の終了"));
-    const QString guidance = f.c().prompt->text();
+    const QString guidance = f.label("Label4")->text();
     QVERIFY(guidance.startsWith(QStringLiteral("◆実験名の設定に関して◆\r\n\r\n1.実験名を新規登録する")));
     QVERIFY(guidance.contains(QStringLiteral("\r\n6.実験名は100ランの実験が終了するまで同じものを使います｡ \r\n")));
     QVERIFY(guidance.endsWith(QStringLiteral("\r\n　注意；実験名は５つのボックスで同じものは使えない。\r\n")));
     QCOMPARE(guidance.count(QStringLiteral("\r\n")), 16);
-    QCOMPARE(f.c().prompt->geometry(), QRect(units::px(200), units::px(3400), units::px(8400), units::px(3900)));
+    QCOMPARE(f.label("Label4")->geometry(), QRect(units::px(200), units::px(3400), units::px(8400), units::px(3900)));
     // All sixteen lines can be read in the fixed box.
-    QVERIFY(f.c().prompt->fontMetrics()
-                .boundingRect(f.c().prompt->contentsRect(), Qt::TextWordWrap, guidance.trimmed())
+    QVERIFY(f.label("Label4")->fontMetrics()
+                .boundingRect(f.label("Label4")->contentsRect(), Qt::TextWordWrap, guidance.trimmed())
                 .height()
-            <= f.c().prompt->contentsRect().height());
-    QCOMPARE(backColour(f.c().prompt), promptGrey());
+            <= f.label("Label4")->contentsRect().height());
+    QCOMPARE(backColour(f.label("Label4")), promptGrey());
     for (int box = 1; box <= 5; ++box)
-        QVERIFY(f.c().nameBox[box]->isVisible());
-    QVERIFY(!f.c().startButton->isVisible());
-    QVERIFY(!f.c().resultsButton->isVisible());
-    QVERIFY(!f.c().exitButton->isVisible());
-    QVERIFY(!f.c().experimentName->isVisible());
+        QVERIFY(f.nameBox(box)->isVisible());
+    QVERIFY(!f.button("Command10")->isVisible());
+    QVERIFY(!f.button("Command13")->isVisible());
+    QVERIFY(!f.button("Command3")->isVisible());
+    QVERIFY(!f.label("Label3")->isVisible());
     QWidget *web = f.find<QWidget>(QStringLiteral("WB1"));
     QVERIFY(web && !web->isVisible());
 
     // Closing without changes: the lists come back as they were, one selection line per box.
     f.toggleView();
-    QCOMPARE(f.c().registrationOpen, false);
+    QCOMPARE(f.window->registrationViewOpen(), false);
     QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や選択"));
-    QCOMPARE(f.c().prompt->text(), RegistrationView::prompt());
-    QCOMPARE(f.c().prompt->pos(), QPoint(units::px(400), units::px(1000)));
-    QVERIFY(f.c().prompt->width() >= f.c().prompt->fontMetrics().horizontalAdvance(RegistrationView::prompt()));
-    QVERIFY(f.c().prompt->font().bold());
-    QCOMPARE(backColour(f.c().prompt), promptYellow());
+    QCOMPARE(f.label("Label4")->text(), RegistrationView::prompt());
+    QCOMPARE(f.label("Label4")->pos(), QPoint(units::px(400), units::px(1000)));
+    QVERIFY(f.label("Label4")->width() >= f.label("Label4")->fontMetrics().horizontalAdvance(RegistrationView::prompt()));
+    QVERIFY(f.label("Label4")->font().bold());
+    QCOMPARE(backColour(f.label("Label4")), promptYellow());
     QVERIFY(web->isVisible());
-    QVERIFY(f.c().startButton->isVisible() && !f.c().startButton->isEnabled());
-    QVERIFY(f.c().resultsButton->isVisible() && !f.c().resultsButton->isEnabled());
-    QVERIFY(f.c().exitButton->isVisible());
-    QVERIFY(!f.c().nameBox[1]->isVisible());
+    QVERIFY(f.button("Command10")->isVisible() && !f.button("Command10")->isEnabled());
+    QVERIFY(f.button("Command13")->isVisible() && !f.button("Command13")->isEnabled());
+    QVERIFY(f.button("Command3")->isVisible());
+    QVERIFY(!f.nameBox(1)->isVisible());
     QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Bbb       -MD4")});
     QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), QStringList{QStringLiteral("Dt090425  -SD0")});
     QCOMPARE(f.t.readLines(QStringLiteral("Combo5.txt")), QStringList());
@@ -262,7 +262,7 @@ void TestMainLoad::startUpFetchesDuringTheSplash()
     auto *main = qobject_cast<frmMain *>(module.mainWindow());
     QVERIFY(main && main->isVisible());
     QVERIFY(!module.splashWindow());
-    QCOMPARE(main->controls().selectButton[1]->text(), QStringLiteral("Dt090425"));
+    QCOMPARE(control<QPushButton>(main, "Command4")->text(), QStringLiteral("Dt090425"));
     // The load took over the fetch of the splash rather than start another.
     QCOMPARE(t.network->requests.size(), 1);
     auto *panel = main->findChild<QTextBrowser *>(QStringLiteral("WB1"));
@@ -293,9 +293,9 @@ void TestMainLoad::everyControlFitsTheWindow()
     check("registration");
     // The name boxes and the guidance do not cover each other.
     for (int box = 1; box <= 5; ++box) {
-        QVERIFY(!f.c().prompt->geometry().intersects(f.c().runsDone[box]->geometry()));
-        QVERIFY(!f.c().prompt->geometry().intersects(f.c().selectButton[box]->geometry()));
-        QVERIFY(!f.c().nameBox[box]->geometry().intersects(f.c().registrationButton->geometry()));
+        QVERIFY(!f.label("Label4")->geometry().intersects(f.label("Label10", box)->geometry()));
+        QVERIFY(!f.label("Label4")->geometry().intersects(f.selectButton(box)->geometry()));
+        QVERIFY(!f.nameBox(box)->geometry().intersects(f.button("Command9")->geometry()));
     }
     // The thumbnails lie along the bottom, clear of the web panel and above the status bar.
     QWidget *thumb = f.find<QWidget>(QStringLiteral("Picture1(9)"));
@@ -330,7 +330,7 @@ void TestMainLoad::backgroundClicksAndFrameDoubleClicks()
     QWidget *web = f.find<QWidget>(QStringLiteral("WB1"));
     QVERIFY(web->isVisible());
     // A click on a label is not a click on the window.
-    QTest::mouseClick(f.c().boxesHeading, Qt::LeftButton);
+    QTest::mouseClick(f.label("Label5"), Qt::LeftButton);
     QVERIFY(web->isVisible());
     const QPoint bare(units::px(9000), units::px(3650)); // between the boxes and the web panel
     QVERIFY(!w.childAt(bare));
@@ -342,7 +342,7 @@ void TestMainLoad::backgroundClicksAndFrameDoubleClicks()
     // The stimulus frame of box 3 (enabled while a name is typed) picks picture 3.
     f.toggleView();
     f.typeInto(3, QStringLiteral("A"));
-    QTest::mouseDClick(f.c().stimulusFrame[3], Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseDClick(f.frame(1, 3), Qt::LeftButton, {}, QPoint(4, 4));
     QVERIFY(f.state().backgroundImagePath.endsWith(QStringLiteral("yama3.jpg")));
 }
 

@@ -32,19 +32,19 @@ void TestNameBoxes::registeringANameAppendsItAndFixesItsConditions()
     MainFixture f;
     f.open();
     f.toggleView();
-    f.registerName(1, QStringLiteral("Yama090425"), f.c().smallStimulus[1], f.c().showHits[1]);
+    f.registerName(1, QStringLiteral("Yama090425"), f.option(1, 1), f.option(4, 1));
 
     const QStringList lines = f.t.readLines(QStringLiteral("Combo1.txt"));
     QCOMPARE(lines.size(), 2); // the first-run name, then the new one
     QCOMPARE(lines.last(), QStringLiteral("Yama090425-SD"));
-    QCOMPARE(f.c().nameBox[1]->itemText(1), QStringLiteral("Yama090425-SD"));
-    QCOMPARE(f.c().nameBox[1]->currentText(), QString());
-    QCOMPARE(f.c().runsDone[1]->text(), QStringLiteral(" 0"));
-    QCOMPARE(f.c().lastDate[1]->text(), QStringLiteral("-"));
-    QCOMPARE(f.c().selectButton[1]->text(), QStringLiteral("Yama090425"));
-    QVERIFY(f.c().selectButton[1]->isEnabled());
-    QVERIFY(!f.c().stimulusFrame[1]->isEnabled());
-    QVERIFY(!f.c().hitDisplayFrame[1]->isEnabled());
+    QCOMPARE(f.nameBox(1)->itemText(1), QStringLiteral("Yama090425-SD"));
+    QCOMPARE(f.nameBox(1)->currentText(), QString());
+    QCOMPARE(f.label("Label10", 1)->text(), QStringLiteral(" 0"));
+    QCOMPARE(f.label("Label11", 1)->text(), QStringLiteral("-"));
+    QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Yama090425"));
+    QVERIFY(f.selectButton(1)->isEnabled());
+    QVERIFY(!f.frame(1, 1)->isEnabled());
+    QVERIFY(!f.frame(2, 1)->isEnabled());
     QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("S"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("D"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("1"));
@@ -60,10 +60,10 @@ void TestNameBoxes::registeringAnOldNameShowsItsRuns()
     f.t.writeLines(QStringLiteral("data/Old-1.txt"), runLines(QStringLiteral("Old"), 7));
     f.open();
     f.toggleView();
-    f.registerName(2, QStringLiteral("Old"), f.c().noStimulus[2], f.c().hideHits[2]);
+    f.registerName(2, QStringLiteral("Old"), f.option(6, 2), f.option(5, 2));
     QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), QStringList{QStringLiteral("Old       -n-")});
-    QCOMPARE(f.c().runsDone[2]->text(), QStringLiteral(" 3"));
-    QCOMPARE(f.c().lastDate[2]->text(), QStringLiteral("2009/04/12"));
+    QCOMPARE(f.label("Label10", 2)->text(), QStringLiteral(" 3"));
+    QCOMPARE(f.label("Label11", 2)->text(), QStringLiteral("2009/04/12"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("0"));
 }
 
@@ -89,7 +89,7 @@ void TestNameBoxes::enterWithoutBothConditionsBeepsAndAsks()
     const QStringList before = f.t.readLines(QStringLiteral("Combo%1.txt").arg(box));
     f.typeInto(box, QStringLiteral("Yama"));
     if (chooseStimulus)
-        QTest::mouseClick(f.c().mediumStimulus[box], Qt::LeftButton);
+        QTest::mouseClick(f.option(2, box), Qt::LeftButton);
     f.enter(box);
 
     QCOMPARE(f.t.sound->beeps, 1);
@@ -98,8 +98,8 @@ void TestNameBoxes::enterWithoutBothConditionsBeepsAndAsks()
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Information);
     QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
     QCOMPARE(f.t.readLines(QStringLiteral("Combo%1.txt").arg(box)), before);
-    QCOMPARE(f.c().nameBox[box]->currentText(), QStringLiteral("Yama")); // kept for correcting
-    QVERIFY(f.c().registrationButton->isEnabled());
+    QCOMPARE(f.nameBox(box)->currentText(), QStringLiteral("Yama")); // kept for correcting
+    QVERIFY(f.button("Command9")->isEnabled());
 }
 
 void TestNameBoxes::lengthLimit_data()
@@ -122,7 +122,7 @@ void TestNameBoxes::lengthLimit()
     MainFixture f;
     f.open();
     f.toggleView();
-    f.registerName(box, name, f.c().largeStimulus[box], f.c().showHits[box]);
+    f.registerName(box, name, f.option(3, box), f.option(4, box));
     const QStringList lines = f.t.readLines(QStringLiteral("Combo%1.txt").arg(box));
     if (message.isEmpty()) {
         QCOMPARE(f.messages(), 0);
@@ -154,15 +154,15 @@ void TestNameBoxes::badCharactersBeepAndRegisterNothing()
     MainFixture f;
     f.open();
     f.toggleView();
-    f.registerName(3, name, f.c().smallStimulus[3], f.c().hideHits[3]);
+    f.registerName(3, name, f.option(1, 3), f.option(5, 3));
     QCOMPARE(f.messages(), 0);
     QCOMPARE(f.t.sound->beeps, accepted ? 0 : 1);
-    QCOMPARE(f.c().nameBox[3]->count(), accepted ? 1 : 0);
+    QCOMPARE(f.nameBox(3)->count(), accepted ? 1 : 0);
     QCOMPARE(QFile::exists(f.t.path(QStringLiteral("Combo3.txt"))), accepted);
     if (accepted)
         QCOMPARE(f.t.readLines(QStringLiteral("Combo3.txt")), QStringList{QStringLiteral("a_b-C9    -S-")});
     else
-        QCOMPARE(f.c().nameBox[3]->currentText(), name);
+        QCOMPARE(f.nameBox(3)->currentText(), name);
 }
 
 void TestNameBoxes::deletingRemovesOnlyTheItemChosenInThatBox()
@@ -184,10 +184,10 @@ void TestNameBoxes::deletingRemovesOnlyTheItemChosenInThatBox()
 
     // Chosen in box 2, erased, Enter, "No": nothing changes.
     f.chooseItem(2, 1);
-    QCOMPARE(f.c().selectButton[2]->text(), QStringLiteral("Bbb       "));
-    QVERIFY(f.c().mediumStimulus[2]->isChecked());
-    QVERIFY(f.c().showHits[2]->isChecked());
-    QCOMPARE(f.c().runsDone[2]->text(), QStringLiteral(" 1"));
+    QCOMPARE(f.selectButton(2)->text(), QStringLiteral("Bbb       "));
+    QVERIFY(f.option(2, 2)->isChecked());
+    QVERIFY(f.option(4, 2)->isChecked());
+    QCOMPARE(f.label("Label10", 2)->text(), QStringLiteral(" 1"));
     f.eraseText(2);
     f.t.dialogs->messageAnswers.enqueue(MsgAnswer::No);
     f.enter(2);
@@ -201,14 +201,14 @@ void TestNameBoxes::deletingRemovesOnlyTheItemChosenInThatBox()
     f.enter(2);
     QCOMPARE(f.messages(), 2);
     QCOMPARE(f.t.readLines(QStringLiteral("Combo2.txt")), (QStringList{list.at(0), list.at(2)}));
-    QCOMPARE(f.c().nameBox[2]->count(), 2);
-    QCOMPARE(f.c().selectButton[2]->text(), QString());
+    QCOMPARE(f.nameBox(2)->count(), 2);
+    QCOMPARE(f.selectButton(2)->text(), QString());
     QVERIFY(QFile::exists(f.t.path(QStringLiteral("data/Bbb-1.txt"))));
 
     // A second Enter has nothing chosen any more: no question, nothing removed.
     f.enter(2);
     QCOMPARE(f.messages(), 2);
-    QCOMPARE(f.c().nameBox[2]->count(), 2);
+    QCOMPARE(f.nameBox(2)->count(), 2);
 }
 
 void TestNameBoxes::enterOnEmptyBoxRightAfterRegistrationDoesNothing()
@@ -219,10 +219,10 @@ void TestNameBoxes::enterOnEmptyBoxRightAfterRegistrationDoesNothing()
     f.toggleView();
     f.chooseItem(4, 0);
     f.eraseText(4);
-    f.registerName(4, QStringLiteral("New"), f.c().smallStimulus[4], f.c().showHits[4]);
+    f.registerName(4, QStringLiteral("New"), f.option(1, 4), f.option(4, 4));
     f.enter(4);
     QCOMPARE(f.messages(), 0);
-    QCOMPARE(f.c().nameBox[4]->count(), 2);
+    QCOMPARE(f.nameBox(4)->count(), 2);
 }
 
 void TestNameBoxes::dropDownShowsEachCountOnce()
@@ -234,7 +234,7 @@ void TestNameBoxes::dropDownShowsEachCountOnce()
     f.t.writeLines(QStringLiteral("data/Kaze-0.txt"), QStringList{QStringLiteral("実験条件=memo")} + runLines(QStringLiteral("Kaze"), 12));
     f.open();
     f.toggleView();
-    NameCombo *combo = f.c().nameBox[1];
+    NameCombo *combo = f.nameBox(1);
     combo->showPopup();
     combo->hidePopup();
     combo->showPopup();
@@ -254,10 +254,10 @@ void TestNameBoxes::dropDownCountsComeFromTheItems()
     // The file now lists other names in another order; the box still shows its own items.
     f.t.writeLines(QStringLiteral("Combo2.txt"), {QStringLiteral("Bbb       -MD"), QStringLiteral("Ccc       -SD")});
     f.toggleView();
-    f.c().nameBox[2]->showPopup();
-    f.c().nameBox[2]->hidePopup();
-    QCOMPARE(f.c().nameBox[2]->itemText(0), QStringLiteral("Aaa       -SD0"));
-    QCOMPARE(f.c().nameBox[2]->itemText(1), QStringLiteral("Bbb       -MD2"));
+    f.nameBox(2)->showPopup();
+    f.nameBox(2)->hidePopup();
+    QCOMPARE(f.nameBox(2)->itemText(0), QStringLiteral("Aaa       -SD0"));
+    QCOMPARE(f.nameBox(2)->itemText(1), QStringLiteral("Bbb       -MD2"));
 }
 
 void TestNameBoxes::typingClearsTheConditionsAndClickingOneGivesFocusBack()
@@ -269,16 +269,16 @@ void TestNameBoxes::typingClearsTheConditionsAndClickingOneGivesFocusBack()
     QVERIFY(QTest::qWaitForWindowActive(&w));
     f.toggleView();
     f.typeInto(4, QStringLiteral("Ab"));
-    QVERIFY(f.c().stimulusFrame[4]->isEnabled());
-    QVERIFY(!f.c().selectButton[4]->isEnabled());
-    QTest::mouseClick(f.c().hideHits[4], Qt::LeftButton);
-    QTRY_VERIFY(f.c().nameBox[4]->hasFocus() || f.c().nameBox[4]->lineEdit()->hasFocus());
-    QVERIFY(f.c().hideHits[4]->isChecked());
+    QVERIFY(f.frame(1, 4)->isEnabled());
+    QVERIFY(!f.selectButton(4)->isEnabled());
+    QTest::mouseClick(f.option(5, 4), Qt::LeftButton);
+    QTRY_VERIFY(f.nameBox(4)->hasFocus() || f.nameBox(4)->lineEdit()->hasFocus());
+    QVERIFY(f.option(5, 4)->isChecked());
     // Any further key (Backspace too) clears the six options again.
-    QTest::keyClick(f.c().nameBox[4], Qt::Key_Backspace);
-    QVERIFY(f.c().stimulusCodeOf(4).isEmpty());
-    QVERIFY(f.c().hitDisplayCodeOf(4).isEmpty());
-    QCOMPARE(f.c().nameBox[4]->currentText(), QStringLiteral("A"));
+    QTest::keyClick(f.nameBox(4), Qt::Key_Backspace);
+    QVERIFY(f.stimulusCode(4).isEmpty());
+    QVERIFY(f.hitDisplayCode(4).isEmpty());
+    QCOMPARE(f.nameBox(4)->currentText(), QStringLiteral("A"));
 }
 
 namespace {
@@ -297,11 +297,11 @@ void TestNameBoxes::aFailedListWriteIsReported()
     f.open();
     QCOMPARE(f.messages(), 0);
     f.toggleView();
-    f.registerName(5, QStringLiteral("Kumo"), f.c().smallStimulus[5], f.c().showHits[5]);
+    f.registerName(5, QStringLiteral("Kumo"), f.option(1, 5), f.option(4, 5));
     QCOMPARE(f.messages(), 1);
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
-    QCOMPARE(f.c().nameBox[5]->count(), 1); // the name is still offered in the box
+    QCOMPARE(f.nameBox(5)->count(), 1); // the name is still offered in the box
 }
 
 enum class Typing { AddOptionsForANewName, EraseChosenItemAndAnswerNo, TypeWithoutEnter, TypeAndErase, Nothing };
@@ -355,17 +355,17 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     QCOMPARE(f.messages(), 1);
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("GOOD5")));
-    QCOMPARE(f.c().nameBox[5]->count(), 1); // never "GOOD50"
+    QCOMPARE(f.nameBox(5)->count(), 1); // never "GOOD50"
     // The registered conditions show from the start, and with them the right data file.
-    QCOMPARE(f.c().stimulusCodeOf(5) + f.c().hitDisplayCodeOf(5), QStringLiteral("nD"));
-    QCOMPARE(f.c().runsDone[5]->text(), QStringLiteral(" 3"));
+    QCOMPARE(f.stimulusCode(5) + f.hitDisplayCode(5), QStringLiteral("nD"));
+    QCOMPARE(f.label("Label10", 5)->text(), QStringLiteral(" 3"));
 
     f.toggleView();
     switch (typing) {
     case Typing::AddOptionsForANewName:
         f.typeInto(box, QStringLiteral("New"));
-        QTest::mouseClick(f.c().largeStimulus[box], Qt::LeftButton);
-        QTest::mouseClick(f.c().hideHits[box], Qt::LeftButton);
+        QTest::mouseClick(f.option(3, box), Qt::LeftButton);
+        QTest::mouseClick(f.option(5, box), Qt::LeftButton);
         break;
     case Typing::EraseChosenItemAndAnswerNo:
         f.chooseItem(box, 0);
@@ -379,7 +379,7 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
         break;
     case Typing::TypeAndErase:
         f.typeInto(box, QStringLiteral("x"));
-        QVERIFY(f.c().stimulusCodeOf(box).isEmpty()); // typing clears the options, as it should
+        QVERIFY(f.stimulusCode(box).isEmpty()); // typing clears the options, as it should
         f.eraseText(box);
         break;
     case Typing::Nothing:
@@ -391,16 +391,16 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     for (int b = 2; b <= 5; ++b) {
         QCOMPARE(selection.value(b - 1), listLines.at(b).left(10) + QLatin1Char(' ') + codes.at(b));
         QCOMPARE(f.t.readBytes(QStringLiteral("Combo%1.txt").arg(b)), listBytes[b]);
-        QCOMPARE(f.c().stimulusCodeOf(b) + f.c().hitDisplayCodeOf(b), codes.at(b));
+        QCOMPARE(f.stimulusCode(b) + f.hitDisplayCode(b), codes.at(b));
     }
 
     // Selected, the name runs under its own conditions, with its runs and memo.
     f.select(box);
-    QCOMPARE(f.c().selectionConditions->text(), conditions);
+    QCOMPARE(f.label("Label18")->text(), conditions);
     QCOMPARE(stimulusLetter(f.state().stimulus) + hitDisplayLetter(f.state().hitDisplay), codes.at(box));
     if (box == 5) {
         QCOMPARE(f.state().runsDone, 3);
-        QCOMPARE(f.c().conditionMemo->toPlainText(), QStringLiteral("暗室"));
+        QCOMPARE(f.textBox("Text1")->toPlainText(), QStringLiteral("暗室"));
     }
 }
 

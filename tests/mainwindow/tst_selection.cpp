@@ -62,9 +62,9 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     f.state().browse(7);
     f.open();
     f.select(1);
-    QCOMPARE(f.c().experimentName->text(), QStringLiteral("Yama090425"));
-    QCOMPARE(f.c().experimentName->toolTip(), QStringLiteral("今から行なう実験の名称です"));
-    QCOMPARE(f.c().selectionConditions->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
+    QCOMPARE(f.label("Label3")->text(), QStringLiteral("Yama090425"));
+    QCOMPARE(f.label("Label3")->toolTip(), QStringLiteral("今から行なう実験の名称です"));
+    QCOMPARE(f.label("Label18")->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
     QCOMPARE(f.state().experimentName, QStringLiteral("Yama090425"));
     QCOMPARE(f.state().runsDone, 2);
     QCOMPARE(f.state().view, ExperimentView::Run);
@@ -72,13 +72,13 @@ void TestSelection::selectingShowsNameConditionsAndCounts()
     // The box's options override the codes of the last run line.
     QCOMPARE(stimulusLetter(f.state().stimulus), QStringLiteral("M"));
     QCOMPARE(hitDisplayLetter(f.state().hitDisplay), QStringLiteral("-"));
-    QVERIFY(f.c().startButton->isEnabled());
-    QVERIFY(f.c().resultsButton->isEnabled());
-    QVERIFY(f.c().experimentHeading->isEnabled());
-    QVERIFY(!f.c().boxesHeading->isEnabled());
-    QVERIFY(!f.c().showMemoCheck->isChecked());
-    QVERIFY(!f.c().showMemoCheck->isHidden());
-    QVERIFY(f.c().conditionMemo->isHidden());
+    QVERIFY(f.button("Command10")->isEnabled());
+    QVERIFY(f.button("Command13")->isEnabled());
+    QVERIFY(f.label("Label2")->isEnabled());
+    QVERIFY(!f.label("Label5")->isEnabled());
+    QVERIFY(!f.checkBox("Check1")->isChecked());
+    QVERIFY(!f.checkBox("Check1")->isHidden());
+    QVERIFY(f.textBox("Text1")->isHidden());
     QCOMPARE(f.state().showConditions, false);
     QCOMPARE(f.messages(), 0);
 }
@@ -92,24 +92,24 @@ void TestSelection::aMemoTicksTheConditionsBox()
                     + QStringLiteral("三行目")});
     f.open();
     f.select(1);
-    QVERIFY(f.c().showMemoCheck->isChecked());
-    QVERIFY(!f.c().showMemoCheck->isHidden());
-    QCOMPARE(f.c().showMemoCheck->text(), QStringLiteral("実験条件の表示"));
-    QVERIFY(!f.c().conditionMemo->isHidden());
-    QVERIFY(f.c().conditionMemo->isReadOnly());
-    QVERIFY(f.c().saveMemoButton->isHidden());
-    QCOMPARE(f.c().conditionMemo->toPlainText(), QStringLiteral("静かな部屋\n夜\n三行目"));
+    QVERIFY(f.checkBox("Check1")->isChecked());
+    QVERIFY(!f.checkBox("Check1")->isHidden());
+    QCOMPARE(f.checkBox("Check1")->text(), QStringLiteral("実験条件の表示"));
+    QVERIFY(!f.textBox("Text1")->isHidden());
+    QVERIFY(f.textBox("Text1")->isReadOnly());
+    QVERIFY(f.button("Command1")->isHidden());
+    QCOMPARE(f.textBox("Text1")->toPlainText(), QStringLiteral("静かな部屋\n夜\n三行目"));
     QCOMPARE(f.state().conditionMemo, QStringLiteral("静かな部屋\r\n夜\r\n三行目"));
     QCOMPARE(f.state().showConditions, true);
     QCOMPARE(f.state().runsDone, 0);
-    QVERIFY(f.c().startButton->isEnabled());
-    QVERIFY(!f.c().resultsButton->isEnabled()); // no runs yet
+    QVERIFY(f.button("Command10")->isEnabled());
+    QVERIFY(!f.button("Command13")->isEnabled()); // no runs yet
 
     // A name without a memo leaves the box unticked.
     f.t.writeLines(QStringLiteral("data/Memo-1.txt"), runLines(QStringLiteral("Memo"), 1));
     f.select(1);
-    QVERIFY(!f.c().showMemoCheck->isChecked());
-    QVERIFY(f.c().conditionMemo->toPlainText().isEmpty());
+    QVERIFY(!f.checkBox("Check1")->isChecked());
+    QVERIFY(f.textBox("Text1")->toPlainText().isEmpty());
     QCOMPARE(f.state().conditionMemo, QString());
 }
 
@@ -119,13 +119,13 @@ void TestSelection::selectingAnotherBoxMovesTheHighlight()
     f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QStringLiteral("Aaa        SD"), QStringLiteral("Bbb        n-")});
     f.open();
     f.select(1);
-    QCOMPARE(f.c().selectButton[1]->palette().color(QPalette::Button), selectedButtonColour());
-    QCOMPARE(backColour(f.c().prompt), promptGrey());
-    QVERIFY(!f.c().prompt->isEnabled());
+    QCOMPARE(f.selectButton(1)->palette().color(QPalette::Button), selectedButtonColour());
+    QCOMPARE(backColour(f.label("Label4")), promptGrey());
+    QVERIFY(!f.label("Label4")->isEnabled());
     f.select(2);
-    QCOMPARE(f.c().selectButton[2]->palette().color(QPalette::Button), selectedButtonColour());
-    QCOMPARE(f.c().selectButton[1]->palette().color(QPalette::Button), buttonFaceColour());
-    QCOMPARE(f.c().selectionConditions->text(), QStringLiteral("刺激=無、当り表示=なし　(保存データ；正常)"));
+    QCOMPARE(f.selectButton(2)->palette().color(QPalette::Button), selectedButtonColour());
+    QCOMPARE(f.selectButton(1)->palette().color(QPalette::Button), buttonFaceColour());
+    QCOMPARE(f.label("Label18")->text(), QStringLiteral("刺激=無、当り表示=なし　(保存データ；正常)"));
     QCOMPARE(stimulusFileSuffix(f.state().stimulusFile), QStringLiteral("0"));
     QCOMPARE(f.state().experimentName, QStringLiteral("Bbb"));
 }
@@ -136,19 +136,19 @@ void TestSelection::anEmptySelectButtonClearsTheSelection()
     prepareSelected(f, QStringLiteral("Aaa"));
     f.open();
     f.select(1);
-    QVERIFY(f.c().startButton->isEnabled());
+    QVERIFY(f.button("Command10")->isEnabled());
     f.select(4);
-    QCOMPARE(f.c().experimentName->text(), QString());
-    QVERIFY(f.c().showMemoCheck->isHidden());
-    QVERIFY(!f.c().experimentHeading->isEnabled());
-    QVERIFY(!f.c().startButton->isEnabled());
-    QVERIFY(!f.c().resultsButton->isEnabled());
-    QCOMPARE(f.c().selectionConditions->text(), QString());
-    QCOMPARE(backColour(f.c().prompt), promptYellow());
-    QVERIFY(f.c().prompt->isEnabled());
+    QCOMPARE(f.label("Label3")->text(), QString());
+    QVERIFY(f.checkBox("Check1")->isHidden());
+    QVERIFY(!f.label("Label2")->isEnabled());
+    QVERIFY(!f.button("Command10")->isEnabled());
+    QVERIFY(!f.button("Command13")->isEnabled());
+    QCOMPARE(f.label("Label18")->text(), QString());
+    QCOMPARE(backColour(f.label("Label4")), promptYellow());
+    QVERIFY(f.label("Label4")->isEnabled());
     // "実験の開始" with nothing selected does nothing.
-    f.c().startButton->setEnabled(true);
-    QTest::mouseClick(f.c().startButton, Qt::LeftButton);
+    f.button("Command10")->setEnabled(true);
+    QTest::mouseClick(f.button("Command10"), Qt::LeftButton);
     QCOMPARE(f.experimentWindows, 0);
     QCOMPARE(f.messages(), 0);
 }
@@ -160,10 +160,10 @@ void TestSelection::selectingWhileRegisteringClosesTheViewAndSelectsNothing()
     f.open();
     f.toggleView();
     f.select(1);
-    QCOMPARE(f.c().registrationOpen, false);
-    QCOMPARE(f.c().experimentName->text(), QString());
-    QVERIFY(!f.c().startButton->isEnabled());
-    QCOMPARE(f.c().selectionConditions->text(), QString());
+    QCOMPARE(f.window->registrationViewOpen(), false);
+    QCOMPARE(f.label("Label3")->text(), QString());
+    QVERIFY(!f.button("Command10")->isEnabled());
+    QCOMPARE(f.label("Label18")->text(), QString());
     QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")).value(0), QStringLiteral("Aaa        M-"));
 }
 
@@ -182,14 +182,14 @@ void TestSelection::theConditionsGoWithTheSelection()
     prepareSelected(f, QStringLiteral("Aaa"));
     f.open();
     f.select(1);
-    QCOMPARE(f.c().selectionConditions->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
+    QCOMPARE(f.label("Label18")->text(), QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)"));
     for (int i = 0; i < toggles; ++i)
         f.toggleView();
     // No conditions are on show without the name they belong to.
-    QCOMPARE(f.c().selectionConditions->isHidden(), f.c().experimentName->isHidden());
-    if (!f.c().selectionConditions->isHidden() || toggles > 1) {
-        QCOMPARE(f.c().experimentName->text(), QString());
-        QCOMPARE(f.c().selectionConditions->text(), QString());
+    QCOMPARE(f.label("Label18")->isHidden(), f.label("Label3")->isHidden());
+    if (!f.label("Label18")->isHidden() || toggles > 1) {
+        QCOMPARE(f.label("Label3")->text(), QString());
+        QCOMPARE(f.label("Label18")->text(), QString());
     }
 }
 
@@ -212,7 +212,7 @@ void TestSelection::launchWithin100Runs()
     f.open();
     f.select(1);
     QCOMPARE(f.state().runsDone, runs);
-    QTest::mouseClick(f.c().startButton, Qt::LeftButton);
+    QTest::mouseClick(f.button("Command10"), Qt::LeftButton);
     if (starts) {
         QCOMPARE(f.experimentWindows, 1);
         QCOMPARE(f.messages(), 0);
@@ -269,11 +269,11 @@ void TestSelection::aDamagedFileRestartsAndWritesNothing()
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::None);
     QCOMPARE(f.t.process->restarts, 1);
     QCOMPARE(f.t.process->quits, 1);
-    QVERIFY(!f.c().startButton->isEnabled());
+    QVERIFY(!f.button("Command10")->isEnabled());
 
     // The fake process does not end: nothing the user does afterwards writes anything.
-    f.c().startButton->setEnabled(true);
-    QTest::mouseClick(f.c().startButton, Qt::LeftButton);
+    f.button("Command10")->setEnabled(true);
+    QTest::mouseClick(f.button("Command10"), Qt::LeftButton);
     f.toggleView();
     f.toggleView();
     f.select(1);
@@ -292,8 +292,8 @@ void TestSelection::anUnreadableDataFileCannotBeRun()
     QCOMPARE(f.messages(), 1);
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Odd-1.txt")));
-    QVERIFY(!f.c().startButton->isEnabled());
-    QVERIFY(!f.c().resultsButton->isEnabled());
+    QVERIFY(!f.button("Command10")->isEnabled());
+    QVERIFY(!f.button("Command13")->isEnabled());
     QCOMPARE(f.t.process->restarts, 0);
 }
 
@@ -316,8 +316,8 @@ void TestSelection::aBrokenSealIsReportedAndTheRunsStayUsable()
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("第2ラン（データファイルの2行目）")));
     QCOMPARE(f.t.process->restarts, 0);
-    QVERIFY(f.c().resultsButton->isEnabled());
-    QVERIFY(f.c().startButton->isEnabled());
+    QVERIFY(f.button("Command13")->isEnabled());
+    QVERIFY(f.button("Command10")->isEnabled());
     QCOMPARE(f.state().runsDone, 3);
 }
 
@@ -330,27 +330,27 @@ void TestSelection::memoEditingAndSaving()
     f.t.writeLines(QStringLiteral("data/Note-1.txt"), lines);
     f.open();
     f.select(1);
-    QVERIFY(f.c().showMemoCheck->isChecked());
-    QTest::mouseDClick(f.c().conditionMemo->viewport(), Qt::LeftButton);
-    QVERIFY(!f.c().conditionMemo->isReadOnly());
-    QVERIFY(!f.c().saveMemoButton->isHidden());
-    QCOMPARE(f.c().saveMemoButton->text(), QStringLiteral("保存"));
+    QVERIFY(f.checkBox("Check1")->isChecked());
+    QTest::mouseDClick(f.textBox("Text1")->viewport(), Qt::LeftButton);
+    QVERIFY(!f.textBox("Text1")->isReadOnly());
+    QVERIFY(!f.button("Command1")->isHidden());
+    QCOMPARE(f.button("Command1")->text(), QStringLiteral("保存"));
 
-    f.c().conditionMemo->setPlainText(QStringLiteral("一行目\n二行目"));
+    f.textBox("Text1")->setPlainText(QStringLiteral("一行目\n二行目"));
     // Launching without saving passes the edited text but leaves the file alone.
     const QByteArray unsaved = f.t.readBytes(QStringLiteral("data/Note-1.txt"));
-    QTest::mouseClick(f.c().startButton, Qt::LeftButton);
+    QTest::mouseClick(f.button("Command10"), Qt::LeftButton);
     QCOMPARE(f.state().conditionMemo, QStringLiteral("一行目\r\n二行目"));
     QCOMPARE(f.t.readBytes(QStringLiteral("data/Note-1.txt")), unsaved);
 
     f.open();
     f.select(1);
-    QTest::mouseDClick(f.c().conditionMemo->viewport(), Qt::LeftButton);
-    f.c().conditionMemo->setPlainText(QStringLiteral("一行目\n二行目\n三行目"));
-    QTest::mouseClick(f.c().saveMemoButton, Qt::LeftButton);
+    QTest::mouseDClick(f.textBox("Text1")->viewport(), Qt::LeftButton);
+    f.textBox("Text1")->setPlainText(QStringLiteral("一行目\n二行目\n三行目"));
+    QTest::mouseClick(f.button("Command1"), Qt::LeftButton);
     QCOMPARE(f.messages(), 0);
-    QVERIFY(f.c().conditionMemo->isReadOnly());
-    QVERIFY(f.c().saveMemoButton->isHidden());
+    QVERIFY(f.textBox("Text1")->isReadOnly());
+    QVERIFY(f.button("Command1")->isHidden());
     const QStringList saved = f.t.readLines(QStringLiteral("data/Note-1.txt"));
     QCOMPARE(saved.size(), 3);
     QCOMPARE(saved.at(0), QStringLiteral("実験条件=一行目") + QString(2, QChar(1)) + QStringLiteral("二行目") + QString(2, QChar(1))
@@ -367,18 +367,18 @@ void TestSelection::aMemoTheCodePageCannotHoldIsRefused()
     f.t.writeLines(QStringLiteral("data/Note-1.txt"), runLines(QStringLiteral("Note"), 1));
     f.open();
     f.select(1);
-    f.c().showMemoCheck->setChecked(true);
-    QTest::mouseDClick(f.c().conditionMemo->viewport(), Qt::LeftButton);
+    f.checkBox("Check1")->setChecked(true);
+    QTest::mouseDClick(f.textBox("Text1")->viewport(), Qt::LeftButton);
     const QString memo = QStringLiteral("温度 ☃ 20℃ 🙂");
-    f.c().conditionMemo->setPlainText(memo);
+    f.textBox("Text1")->setPlainText(memo);
     const QByteArray before = f.t.readBytes(QStringLiteral("data/Note-1.txt"));
-    QTest::mouseClick(f.c().saveMemoButton, Qt::LeftButton);
+    QTest::mouseClick(f.button("Command1"), Qt::LeftButton);
     QCOMPARE(f.messages(), 1);
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     QCOMPARE(f.t.readBytes(QStringLiteral("data/Note-1.txt")), before);
-    QCOMPARE(f.c().conditionMemo->toPlainText(), memo);
-    QVERIFY(!f.c().conditionMemo->isReadOnly());
-    QVERIFY(!f.c().saveMemoButton->isHidden());
+    QCOMPARE(f.textBox("Text1")->toPlainText(), memo);
+    QVERIFY(!f.textBox("Text1")->isReadOnly());
+    QVERIFY(!f.button("Command1")->isHidden());
 }
 
 void TestSelection::uncheckingHidesTheMemo()
@@ -388,17 +388,17 @@ void TestSelection::uncheckingHidesTheMemo()
     f.t.writeLines(QStringLiteral("data/Memo-1.txt"), {QStringLiteral("実験条件=abc")});
     f.open();
     f.select(1);
-    QTest::mouseDClick(f.c().conditionMemo->viewport(), Qt::LeftButton);
-    QVERIFY(!f.c().saveMemoButton->isHidden());
-    f.c().showMemoCheck->click();
-    QVERIFY(!f.c().showMemoCheck->isChecked());
+    QTest::mouseDClick(f.textBox("Text1")->viewport(), Qt::LeftButton);
+    QVERIFY(!f.button("Command1")->isHidden());
+    f.checkBox("Check1")->click();
+    QVERIFY(!f.checkBox("Check1")->isChecked());
     QCOMPARE(f.state().showConditions, false);
-    QVERIFY(f.c().conditionMemo->isHidden());
-    QVERIFY(f.c().saveMemoButton->isHidden());
-    f.c().showMemoCheck->click();
+    QVERIFY(f.textBox("Text1")->isHidden());
+    QVERIFY(f.button("Command1")->isHidden());
+    f.checkBox("Check1")->click();
     QCOMPARE(f.state().showConditions, true);
-    QVERIFY(!f.c().conditionMemo->isHidden());
-    QVERIFY(f.c().saveMemoButton->isHidden()); // only the double click shows the save button
+    QVERIFY(!f.textBox("Text1")->isHidden());
+    QVERIFY(f.button("Command1")->isHidden()); // only the double click shows the save button
 }
 
 void TestSelection::resultsHelpAndEnd()
@@ -408,12 +408,12 @@ void TestSelection::resultsHelpAndEnd()
     f.t.writeLines(QStringLiteral("data/Res-0.txt"), QStringList{QStringLiteral("実験条件=保存済み")} + runLines(QStringLiteral("Res"), 4));
     f.open();
     f.select(1);
-    QVERIFY(f.c().resultsButton->isEnabled());
-    QCOMPARE(f.c().resultsButton->toolTip(), QStringLiteral("過去の結果を表示できます"));
+    QVERIFY(f.button("Command13")->isEnabled());
+    QCOMPARE(f.button("Command13")->toolTip(), QStringLiteral("過去の結果を表示できます"));
     // The memo box is shown: its edited text goes along.
-    QTest::mouseDClick(f.c().conditionMemo->viewport(), Qt::LeftButton);
-    f.c().conditionMemo->setPlainText(QStringLiteral("編集中"));
-    QTest::mouseClick(f.c().resultsButton, Qt::LeftButton);
+    QTest::mouseDClick(f.textBox("Text1")->viewport(), Qt::LeftButton);
+    f.textBox("Text1")->setPlainText(QStringLiteral("編集中"));
+    QTest::mouseClick(f.button("Command13"), Qt::LeftButton);
     QCOMPARE(f.experimentWindows, 1);
     QCOMPARE(f.state().view, ExperimentView::Overview);
     QCOMPARE(f.state().browsedRun, 0);
@@ -424,9 +424,9 @@ void TestSelection::resultsHelpAndEnd()
     // With the memo box hidden, the memo of the selection stays.
     f.open();
     f.select(1);
-    f.c().showMemoCheck->click();
-    f.c().conditionMemo->setPlainText(QStringLiteral("見えない"));
-    QTest::mouseClick(f.c().resultsButton, Qt::LeftButton);
+    f.checkBox("Check1")->click();
+    f.textBox("Text1")->setPlainText(QStringLiteral("見えない"));
+    QTest::mouseClick(f.button("Command13"), Qt::LeftButton);
     QCOMPARE(f.state().conditionMemo, QStringLiteral("保存済み"));
 
     QPushButton *help = f.find<QPushButton>(QStringLiteral("Command15"));
@@ -434,8 +434,8 @@ void TestSelection::resultsHelpAndEnd()
     QTest::mouseClick(help, Qt::LeftButton);
     QCOMPARE(f.t.shell->documents, QStringList{f.t.path(QStringLiteral("esphelp2.htm"))});
 
-    QCOMPARE(f.c().exitButton->text(), QStringLiteral("終わり"));
-    QTest::mouseClick(f.c().exitButton, Qt::LeftButton);
+    QCOMPARE(f.button("Command3")->text(), QStringLiteral("終わり"));
+    QTest::mouseClick(f.button("Command3"), Qt::LeftButton);
     QCOMPARE(f.t.process->quits, 1);
     QCOMPARE(f.t.process->restarts, 0);
     QCOMPARE(f.messages(), 0);
