@@ -61,11 +61,11 @@ public:
     Module1 &module;
     QWidget *window;
     UpdateFetch *fetch = nullptr;
-    LocalPageView *WB1 = nullptr;
-    QLabel *Label8 = nullptr;
-    QFrame *Frame3 = nullptr;
-    QPlainTextEdit *Text2 = nullptr;
-    QPushButton *Command11 = nullptr;
+    LocalPageView *page = nullptr;         // WB1: the update page
+    QLabel *hiddenLabel = nullptr;         // Label8: kept hidden
+    QFrame *notice = nullptr;              // Frame3: the yellow update notice
+    QPlainTextEdit *noticeText = nullptr;  // Text2
+    QPushButton *closeNotice = nullptr;    // Command11 "×"
 
     int webPanelState = 0;
     QString messageText;
@@ -78,18 +78,18 @@ void UpdateNotice::Impl::showLocalCopy()
 {
     const updatepage::SmallFileRead copy = updatepage::readSmallFile(*services().files, copyPath());
     // Links and images are relative to where the page really lives, not to the copy.
-    WB1->document()->setBaseUrl(QUrl(fetch->siteFolder()));
+    page->document()->setBaseUrl(QUrl(fetch->siteFolder()));
     if (copy.tooLarge) {
         // Laying out megabytes of page would hold the window for minutes.
-        WB1->setPlainText(updatepage::tooLargeCopyText());
+        page->setPlainText(updatepage::tooLargeCopyText());
         return;
     }
     if (!copy.ok) {
         // No page fetched yet (first start offline): say so rather than show an empty box.
-        WB1->setPlainText(updatepage::noCopyYetText());
+        page->setPlainText(updatepage::noCopyYetText());
         return;
     }
-    WB1->setHtml(forPanel(copy.lines.join(QLatin1Char('\n'))));
+    page->setHtml(forPanel(copy.lines.join(QLatin1Char('\n'))));
 }
 
 void UpdateNotice::Impl::showFetchResult()
@@ -100,8 +100,8 @@ void UpdateNotice::Impl::showFetchResult()
         return;
     }
     // The page of this start, marked as fetched just now.
-    WB1->document()->setBaseUrl(QUrl(fetch->siteFolder()));
-    WB1->setHtml(forPanel(fetch->onlineCopy()));
+    page->document()->setBaseUrl(QUrl(fetch->siteFolder()));
+    page->setHtml(forPanel(fetch->onlineCopy()));
     report(fetch->storeResult());
 }
 
@@ -115,40 +115,40 @@ UpdateNotice::UpdateNotice(Module1 &module, QWidget *window, UpdateFetch *fetch)
     : QObject(window), d(new Impl(module, window))
 {
     d->fetch = fetch ? fetch : new UpdateFetch(module.services(), this);
-    d->WB1 = new LocalPageView(window);
-    d->WB1->setObjectName(QStringLiteral("WB1"));
-    d->WB1->setGeometry(twipsRect(7560, 3960, 4605, 3120));
-    d->WB1->setOpenLinks(false);
-    d->WB1->setOpenExternalLinks(false);
-    connect(d->WB1, &QTextBrowser::anchorClicked, this, &UpdateNotice::openLink);
+    d->page = new LocalPageView(window);
+    d->page->setObjectName(QStringLiteral("WB1"));
+    d->page->setGeometry(twipsRect(7560, 3960, 4605, 3120));
+    d->page->setOpenLinks(false);
+    d->page->setOpenExternalLinks(false);
+    connect(d->page, &QTextBrowser::anchorClicked, this, &UpdateNotice::openLink);
 
-    d->Label8 = new QLabel(window);
-    d->Label8->setObjectName(QStringLiteral("Label8"));
-    d->Label8->hide();
+    d->hiddenLabel = new QLabel(window);
+    d->hiddenLabel->setObjectName(QStringLiteral("Label8"));
+    d->hiddenLabel->hide();
 
-    d->Frame3 = new QFrame(window);
-    d->Frame3->setObjectName(QStringLiteral("Frame3"));
-    d->Frame3->setGeometry(twipsRect(2250, 3285, 5505, 195));
-    d->Frame3->setFrameShape(QFrame::Box);
-    d->Frame3->setAutoFillBackground(true);
-    QPalette yellow = d->Frame3->palette();
+    d->notice = new QFrame(window);
+    d->notice->setObjectName(QStringLiteral("Frame3"));
+    d->notice->setGeometry(twipsRect(2250, 3285, 5505, 195));
+    d->notice->setFrameShape(QFrame::Box);
+    d->notice->setAutoFillBackground(true);
+    QPalette yellow = d->notice->palette();
     yellow.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
     yellow.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
-    d->Frame3->setPalette(yellow);
+    d->notice->setPalette(yellow);
 
-    d->Text2 = new QPlainTextEdit(d->Frame3);
-    d->Text2->setObjectName(QStringLiteral("Text2"));
-    d->Text2->setGeometry(twipsRect(135, 360, 5055, 1545));
-    d->Text2->setReadOnly(true);
-    d->Text2->setFont(QFont(fonts::msGothic()));
-    d->Text2->setPalette(yellow);
-    d->Text2->setFrameShape(QFrame::NoFrame);
+    d->noticeText = new QPlainTextEdit(d->notice);
+    d->noticeText->setObjectName(QStringLiteral("Text2"));
+    d->noticeText->setGeometry(twipsRect(135, 360, 5055, 1545));
+    d->noticeText->setReadOnly(true);
+    d->noticeText->setFont(QFont(fonts::msGothic()));
+    d->noticeText->setPalette(yellow);
+    d->noticeText->setFrameShape(QFrame::NoFrame);
 
-    d->Command11 = new QPushButton(QStringLiteral("×"), d->Frame3);
-    d->Command11->setObjectName(QStringLiteral("Command11"));
-    d->Command11->setGeometry(twipsRect(5505 - 330, 45, 270, 255));
-    connect(d->Command11, &QPushButton::clicked, d->Frame3, &QWidget::hide);
-    d->Frame3->hide();
+    d->closeNotice = new QPushButton(QStringLiteral("×"), d->notice);
+    d->closeNotice->setObjectName(QStringLiteral("Command11"));
+    d->closeNotice->setGeometry(twipsRect(5505 - 330, 45, 270, 255));
+    connect(d->closeNotice, &QPushButton::clicked, d->notice, &QWidget::hide);
+    d->notice->hide();
 }
 
 UpdateNotice::~UpdateNotice() { delete d; }
@@ -193,10 +193,10 @@ void UpdateNotice::compareVersions(const QString &ownVersionText)
     if (!updatepage::scanForNewerVersion(copy.lines, ownVersionText).newer)
         return;
     d->messageText = updatepage::noticeText();
-    d->Frame3->resize(d->Frame3->width(), px(2000));
-    d->Text2->setPlainText(d->messageText);
-    d->Frame3->show();
-    d->Frame3->raise();
+    d->notice->resize(d->notice->width(), px(2000));
+    d->noticeText->setPlainText(d->messageText);
+    d->notice->show();
+    d->notice->raise();
 }
 
 void UpdateNotice::toggleWebPanel()
@@ -204,15 +204,15 @@ void UpdateNotice::toggleWebPanel()
     if (d->webPanelState == 0)
         d->webPanelState = 1;
     d->webPanelState = d->webPanelState == 1 ? -1 : 1;
-    d->WB1->setVisible(d->webPanelState == 1);
+    d->page->setVisible(d->webPanelState == 1);
 }
 
 void UpdateNotice::setWebPanelVisible(bool visible)
 {
-    d->WB1->setVisible(visible);
+    d->page->setVisible(visible);
 }
 
-QWidget *UpdateNotice::webPanel() const { return d->WB1; }
+QWidget *UpdateNotice::webPanel() const { return d->page; }
 int UpdateNotice::webPanelState() const { return d->webPanelState; }
 QString UpdateNotice::messageText() const { return d->messageText; }
 QString UpdateNotice::siteFolder() const { return d->fetch->siteFolder(); }
@@ -222,7 +222,7 @@ bool UpdateNotice::fetchInProgress() const { return d->waitingForFetch; }
 void UpdateNotice::openLink(const QUrl &link)
 {
     if (link.isRelative() && link.path().isEmpty() && link.hasFragment()) {
-        d->WB1->scrollToAnchor(link.fragment()); // a place on the page itself
+        d->page->scrollToAnchor(link.fragment()); // a place on the page itself
         return;
     }
     const QUrl target = link.isRelative() ? QUrl(d->fetch->siteFolder()).resolved(link) : link;

@@ -1,4 +1,4 @@
-#include "results/ResultsDisplay.h"
+#include "results/ResultsDisplay_p.h"
 
 #include "registry/DataFile.h"
 #include "registry/RunRecord.h"
@@ -7,10 +7,7 @@
 #include "results/ChartModel.h"
 #include "results/CongratulationPanel.h"
 #include "results/Evaluation.h"
-#include "results/HitDots.h"
 #include "results/ResultsHost.h"
-#include "results/RunBrowser.h"
-#include "results/RunLoader.h"
 #include "results/RunMemoEditor.h"
 #include "run/ExperimentHeader.h"
 #include "results/Summary.h"
@@ -65,72 +62,6 @@ void setColours(QWidget *w, const QColor &back, const QColor &fore)
 
 } // namespace
 
-class ResultsDisplay::Impl : public QObject, public RunBrowser::View, public HitDots::View {
-public:
-    explicit Impl(ResultsHost &h) : host(h) {}
-
-    ResultsHost &host;
-    QWidget *w = nullptr;
-    bool created = false;
-
-    // Window variables of the results view.
-    bool shown = false;                 // ResultsShown
-    int chartMode = 0;                  // AllRunChartMode
-    int runCountSeen = 0;               // RunCount
-    RunSet runs;                        // what the last load read
-    bool runsLoaded = false;
-    QString lastReadError;
-
-    // Controls and features.
-    ChartBox *pic1 = nullptr, *pic2 = nullptr, *pic4 = nullptr;
-    QLabel *label11 = nullptr, *label12 = nullptr, *label18 = nullptr;
-    QLabel *label13 = nullptr, *label14 = nullptr, *label15 = nullptr, *label16 = nullptr;
-    QLabel *label24 = nullptr, *label27 = nullptr;
-    QPushButton *cmd2 = nullptr, *cmd11 = nullptr;
-    RunBrowser *browser = nullptr;
-    HitDots *dots = nullptr;
-    CongratulationPanel *panel = nullptr;
-    RunMemoEditor *memo = nullptr;
-
-    SharedState &state() { return host.module().state(); }
-    Services &services() { return host.module().services(); }
-
-    void createControls();
-    QLabel *windowLabel(const char *name, double points, bool bold = false);
-    QPushButton *button(const char *name, const QString &caption, const QString &tip);
-
-    // The display and its parts.
-    void display();
-    void load();
-    void header();
-    void singleRun();
-    void overview();
-    void allRunPart(bool isOverview);
-    void lowerChart();
-    void placeTitle(QLabel *title, const ChartBox *box, const QString &caption);
-    void endOfDisplay();
-    void restart();
-    void placePanelUnderChart();
-
-    // What a key or a browse step does while results are shown.
-    bool keysRedraw() const;
-    void redraw();
-    void redrawLowerChart();
-    void back();             // Command2
-    void toggleLowerChart(); // Command11
-
-    // RunBrowser::View
-    int runCount() const override { return runCountSeen; }
-    int runsRead() const override { return runs.runsRead; }
-    void leaveShownRun() override { panel->hidePanel(); }
-    void showBrowsedRun() override;
-    // HitDots::View
-    const RunSet &shownRuns() const override { return runs; }
-    void dotPressed() override;
-    void openRun(int run) override;
-    void memoSaved() override { host.showResultsAfresh(); }
-};
-
 // ---- controls ---------------------------------------------------------------------------
 
 QLabel *ResultsDisplay::Impl::windowLabel(const char *name, double points, bool bold)
@@ -162,42 +93,42 @@ void ResultsDisplay::Impl::createControls()
     created = true;
     w = host.view();
 
-    pic1 = ChartBox::runsChart(w);
-    pic2 = ChartBox::segmentsChart(w);
-    pic4 = ChartBox::trialsChart(w);
-    for (ChartBox *box : {pic1, pic2, pic4}) {
+    runsChart = ChartBox::runsChart(w);
+    segmentsChart = ChartBox::segmentsChart(w);
+    trialsChart = ChartBox::trialsChart(w);
+    for (ChartBox *box : {runsChart, segmentsChart, trialsChart}) {
         connect(box, &ChartBox::imageSaveRequested, this,
                 [this](ChartBox *b) { saveChartImage(w, services(), state().experimentName, *b); });
         connect(box, &ChartBox::reportSaveRequested, this, [this] { host.saveReport(); });
     }
 
-    label11 = windowLabel("Label11", 10, true);
-    label11->setText(QStringLiteral("　今回の試行部分ごとの結果　"));
-    label12 = windowLabel("Label12", 10, true);
-    label12->setText(QStringLiteral("　試行部分ごとの結果（全ラン）　"));
-    label18 = windowLabel("Label18", 10, true);
-    for (QLabel *t : {label11, label12, label18})
+    runsTitle = windowLabel("Label11", 10, true);
+    runsTitle->setText(QStringLiteral("　今回の試行部分ごとの結果　"));
+    segmentsTitle = windowLabel("Label12", 10, true);
+    segmentsTitle->setText(QStringLiteral("　試行部分ごとの結果（全ラン）　"));
+    trialsTitle = windowLabel("Label18", 10, true);
+    for (QLabel *t : {runsTitle, segmentsTitle, trialsTitle})
         setColours(t, QColor(224, 232, 255), QColor(0, 0, 128));
-    label13 = windowLabel("Label13", 10);
-    label14 = windowLabel("Label14", 10);
-    for (QLabel *a : {label13, label14}) {
+    runAnalysis = windowLabel("Label13", 10);
+    segmentsAnalysis = windowLabel("Label14", 10);
+    for (QLabel *a : {runAnalysis, segmentsAnalysis}) {
         a->setWordWrap(true);
         a->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    label15 = windowLabel("Label15", 10, true);
-    label16 = windowLabel("Label16", 10, true);
-    label24 = windowLabel("Label24", 9);
-    label27 = windowLabel("Label27", 10);
+    runLabel = windowLabel("Label15", 10, true);
+    summaryLabel = windowLabel("Label16", 10, true);
+    trialsNote = windowLabel("Label24", 9);
+    runCountLabel = windowLabel("Label27", 10);
 
     browser = new RunBrowser(w, *this, host.module());
-    cmd2 = button("Command2", QStringLiteral("最初に戻る"), QStringLiteral("前に戻ります"));
-    cmd11 = button("Command11", QStringLiteral("全試行表示"), QString());
-    connect(cmd2, &QPushButton::clicked, this, [this] { back(); });
-    connect(cmd11, &QPushButton::clicked, this, [this] { toggleLowerChart(); });
+    backButton = button("Command2", QStringLiteral("最初に戻る"), QStringLiteral("前に戻ります"));
+    toggleButton = button("Command11", QStringLiteral("全試行表示"), QString());
+    connect(backButton, &QPushButton::clicked, this, [this] { back(); });
+    connect(toggleButton, &QPushButton::clicked, this, [this] { toggleLowerChart(); });
 
     panel = new CongratulationPanel(w, services().paths.file(QStringLiteral("omedeto.jpg")));
     memo = new RunMemoEditor(w);
-    dots = new HitDots(pic1, memo, *this, host.module());
+    dots = new HitDots(runsChart, memo, *this, host.module());
 }
 
 // ---- the display ------------------------------------------------------------------------
@@ -247,8 +178,8 @@ void ResultsDisplay::Impl::header()
     host.stopAnimationTimer();
 
     const int left = browser->placeButtons(7500, kNavTop, kNavWidth, kNavHeight);
-    placeTw(cmd2, left - 50 + 200, kNavTop, kBackWidth, kNavHeight);
-    cmd2->show();
+    placeTw(backButton, left - 50 + 200, kNavTop, kBackWidth, kNavHeight);
+    backButton->show();
     host.hideRunControls();
 
     ExperimentHeader &top = host.header();
@@ -258,11 +189,11 @@ void ResultsDisplay::Impl::header()
                         withStimulus, memoFromFileForm(s.conditionMemo), s.showConditions);
     top.showName(s.experimentName, 200);
     top.titleAfterName();
-    label27->setText(runCountCaption(runCountSeen));
-    label27->adjustSize();
+    runCountLabel->setText(runCountCaption(runCountSeen));
+    runCountLabel->adjustSize();
     const QRect name = top.nameGeometry();
-    label27->move(name.x() + units::px(200), name.y() + name.height() + units::px(50));
-    label27->show();
+    runCountLabel->move(name.x() + units::px(200), name.y() + name.height() + units::px(50));
+    runCountLabel->show();
 }
 
 void ResultsDisplay::Impl::placeTitle(QLabel *title, const ChartBox *box, const QString &caption)
@@ -284,32 +215,32 @@ void ResultsDisplay::Impl::singleRun()
     const LoadedRun none;
     const LoadedRun &r = run ? *run : none;
 
-    label16->setToolTip(summaryLineTooltip());
-    label16->setText(summaryLine(runs));
-    label16->adjustSize();
-    moveTw(label16, 6400, 1290);
-    label16->show();
+    summaryLabel->setToolTip(summaryLineTooltip());
+    summaryLabel->setText(summaryLine(runs));
+    summaryLabel->adjustSize();
+    moveTw(summaryLabel, 6400, 1290);
+    summaryLabel->show();
 
     const bool withStimulus = s.withStimulus;
-    label15->setText(singleRunLine(r.hits, withStimulus, r.stimulusTrial(), kStimulusSpan, r.targetOnes, r.inputOnes));
-    label15->setToolTip(withStimulus ? singleRunLineTooltip() : QString());
-    label15->adjustSize();
-    moveTw(label15, 350, 1290);
-    label15->show();
+    runLabel->setText(singleRunLine(r.hits, withStimulus, r.stimulusTrial(), kStimulusSpan, r.targetOnes, r.inputOnes));
+    runLabel->setToolTip(withStimulus ? singleRunLineTooltip() : QString());
+    runLabel->adjustSize();
+    moveTw(runLabel, 350, 1290);
+    runLabel->show();
 
     dots->hideAll();
     std::array<double, 5> segments{};
     for (int i = 0; i < 5; ++i)
         segments[i] = r.segmentHits[i];
     ChartModel chart = segmentChart(r.segmentHits, s.view != ExperimentView::Overview);
-    pic1->setModel(chart);
-    pic1->show();
-    placeTitle(label11, pic1, chart.titleCaption);
+    runsChart->setModel(chart);
+    runsChart->show();
+    placeTitle(runsTitle, runsChart, chart.titleCaption);
 
     const Analysis a = analyse(r.hits, segments);
-    label13->setText(a.analysisText);
-    placeTw(label13, 4600, 1800, 1800, 3200);
-    label13->show();
+    runAnalysis->setText(a.analysisText);
+    placeTw(runAnalysis, 4600, 1800, 1800, 3200);
+    runAnalysis->show();
     if (!a.significant)
         return;
 
@@ -327,23 +258,23 @@ void ResultsDisplay::Impl::singleRun()
 void ResultsDisplay::Impl::overview()
 {
     Services &sv = services();
-    label15->setToolTip(QString());
-    label15->setText(periodLine(runs));
-    label15->adjustSize();
-    moveTw(label15, 350, 1290);
-    label15->show();
+    runLabel->setToolTip(QString());
+    runLabel->setText(periodLine(runs));
+    runLabel->adjustSize();
+    moveTw(runLabel, 350, 1290);
+    runLabel->show();
 
-    label16->setToolTip(summaryLineTooltip());
-    label16->setText(summaryLine(runs));
-    label16->adjustSize();
-    moveTw(label16, 6400, 1290);
-    label16->show();
-    label13->hide();
+    summaryLabel->setToolTip(summaryLineTooltip());
+    summaryLabel->setText(summaryLine(runs));
+    summaryLabel->adjustSize();
+    moveTw(summaryLabel, 6400, 1290);
+    summaryLabel->show();
+    runAnalysis->hide();
 
     const ChartModel chart = overviewChart(runs.runs);
-    pic1->setModel(chart);
-    pic1->show();
-    placeTitle(label11, pic1, chart.titleCaption);
+    runsChart->setModel(chart);
+    runsChart->show();
+    placeTitle(runsTitle, runsChart, chart.titleCaption);
     dots->place(chart.dots);
 
     const LevelCounts counts = countLevels(runs.runs);
@@ -364,12 +295,12 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
     SharedState &s = state();
     Services &sv = services();
     const ChartModel chart = deviationChart(runs.segmentTotal, runs.runsRead, isOverview);
-    pic2->setModel(chart);
-    pic2->show();
-    placeTitle(label12, pic2, chart.titleCaption);
+    segmentsChart->setModel(chart);
+    segmentsChart->show();
+    placeTitle(segmentsTitle, segmentsChart, chart.titleCaption);
 
-    placeTw(label14, isOverview ? 12430 : 11250, 1800, 1800, 3200);
-    label14->show();
+    placeTw(segmentsAnalysis, isOverview ? 12430 : 11250, 1800, 1800, 3200);
+    segmentsAnalysis->show();
     ExperimentHeader &top = host.header();
     if (isOverview)
         top.setTitle(QStringLiteral(" ＶＯＲＡ(全結果の表示) "), true);
@@ -381,7 +312,7 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
     top.showDateAndTime();
     top.setTime(when.time, true);
     top.timeAfterDate(300);
-    label14->setText(meanProfileAnalysis(runs).analysisText);
+    segmentsAnalysis->setText(meanProfileAnalysis(runs).analysisText);
 }
 
 void ResultsDisplay::Impl::lowerChart()
@@ -389,21 +320,21 @@ void ResultsDisplay::Impl::lowerChart()
     const SharedState &s = state();
     const bool withStimulus = s.withStimulus;
     const ChartModel chart = vora::lowerChart(runs, withStimulus, chartMode);
-    pic4->setModel(chart);
-    pic4->label(element("Label21", 0))->show();
-    pic4->show();
-    placeTitle(label18, pic4, chart.titleCaption);
+    trialsChart->setModel(chart);
+    trialsChart->label(element("Label21", 0))->show();
+    trialsChart->show();
+    placeTitle(trialsTitle, trialsChart, chart.titleCaption);
     if (!chart.toggleCaption.isEmpty()) {
-        cmd11->setText(chart.toggleCaption);
-        placeTw(cmd11, 0, 0, kToggleWidth, kTitleHeight);
-        cmd11->move(label18->x() + label18->width() + units::px(10), label18->y());
-        cmd11->show();
-        cmd11->raise();
+        toggleButton->setText(chart.toggleCaption);
+        placeTw(toggleButton, 0, 0, kToggleWidth, kTitleHeight);
+        toggleButton->move(trialsTitle->x() + trialsTitle->width() + units::px(10), trialsTitle->y());
+        toggleButton->show();
+        toggleButton->raise();
     }
     if (const ChartText *t = chart.text(QStringLiteral("Label24")))
-        label24->setText(t->caption);
-    moveTw(label24, chart.box.left + chart.box.width + 100, chart.box.top + 2000);
-    label24->setVisible(chart.box.width == 6100);
+        trialsNote->setText(t->caption);
+    moveTw(trialsNote, chart.box.left + chart.box.width + 100, chart.box.top + 2000);
+    trialsNote->setVisible(chart.box.width == 6100);
 }
 
 void ResultsDisplay::Impl::endOfDisplay()
@@ -425,7 +356,7 @@ void ResultsDisplay::Impl::display()
         overview();
     allRunPart(!single);
     lowerChart();
-    cmd2->setText(s.view == ExperimentView::BrowseRun ? QStringLiteral("全ランの表示に戻る") : QStringLiteral("最初に戻る"));
+    backButton->setText(s.view == ExperimentView::BrowseRun ? QStringLiteral("全ランの表示に戻る") : QStringLiteral("最初に戻る"));
     if (dots->editing()) {
         memo->caption()->raise();
         memo->box()->raise();
@@ -451,7 +382,7 @@ void ResultsDisplay::Impl::dotPressed()
 void ResultsDisplay::Impl::openRun(int run)
 {
     state().browse(run);
-    cmd2->setText(QStringLiteral("全ランの表示に戻る"));
+    backButton->setText(QStringLiteral("全ランの表示に戻る"));
     host.showResultsAfresh();
 }
 
@@ -462,7 +393,7 @@ void ResultsDisplay::Impl::back()
     chartMode = 0;
     if (s.view == ExperimentView::BrowseRun) {
         browser->stop();
-        cmd2->setText(QStringLiteral("最初に戻る"));
+        backButton->setText(QStringLiteral("最初に戻る"));
         s.showOverview();
         host.showResultsAfresh();
         return;
@@ -511,22 +442,22 @@ void ResultsDisplay::Impl::redrawLowerChart()
 void ResultsDisplay::Impl::placePanelUnderChart()
 {
     QWidget *frame = panel->frame();
-    frame->move(pic1->x() + units::px(100), pic1->y() + pic1->height() + units::px(200));
+    frame->move(runsChart->x() + units::px(100), runsChart->y() + runsChart->height() + units::px(200));
     panel->picture()->move(frame->x() + frame->width() - units::px(300), frame->y() - units::px(300));
 }
 
 void ResultsDisplay::Impl::restart()
 {
     // As a newly opened window's results view: nothing shown, nothing read, nothing pending.
-    for (QWidget *c : std::initializer_list<QWidget *>{pic1, pic2, pic4, label11, label12, label13, label14, label15,
-                                                       label16, label18, label24, label27, cmd2, cmd11})
+    for (QWidget *c : std::initializer_list<QWidget *>{runsChart, segmentsChart, trialsChart, runsTitle, segmentsTitle, runAnalysis, segmentsAnalysis, runLabel,
+                                                       summaryLabel, trialsTitle, trialsNote, runCountLabel, backButton, toggleButton})
         c->hide();
     browser->hideButtons();
     browser->stopTimer();
     browser->forgetClicks();
     dots->hideAll();
     dots->restart();
-    cmd2->setText(QStringLiteral("最初に戻る"));
+    backButton->setText(QStringLiteral("最初に戻る"));
     panel->hidePanel();
     panel->hidePicture();
     memo->hideAll();
