@@ -93,9 +93,9 @@ public:
 
     Module1 &module;
     QWidget *window;
-    SlotLabel *Picture1[kSlots] = {};
-    QFrame *Frame4[2] = {};
-    SlotLabel *Image1[2] = {};
+    SlotLabel *thumbnails[kSlots] = {};   // Picture1(i): the pictures to choose from
+    QFrame *overlayFrames[2] = {};        // Frame4(i)
+    SlotLabel *overlays[2] = {};          // Image1(i): the picture laid over thumbnail 1
     QPixmap picture;
     bool thumbnailsPlaced = false;
 };
@@ -104,7 +104,7 @@ void BackgroundPictures::Impl::placeThumbnails()
 {
     const double height = twips(window->height());
     for (int i = 0; i < kSlots; ++i) {
-        QLabel *p = Picture1[i];
+        QLabel *p = thumbnails[i];
         // Worked out in twips from the design height, so rounding to pixels happens once.
         const double designHeight = i == 0 ? 885 : 888;
         const double distance = i == 0 ? 660 : 650;
@@ -112,10 +112,10 @@ void BackgroundPictures::Impl::placeThumbnails()
     }
     // The overlay lies 30 twips inside thumbnail 1; its image runs 50 twips past the frame,
     // which clips the edge off.
-    const QRect t = Picture1[1]->geometry();
+    const QRect t = thumbnails[1]->geometry();
     const int inset = px(30);
-    Frame4[1]->setGeometry(t.x() + inset, t.y() + inset, t.width() - 2 * inset, t.height() - 2 * inset);
-    Image1[1]->setGeometry(0, 0, Frame4[1]->width() + px(50), Frame4[1]->height() + px(50));
+    overlayFrames[1]->setGeometry(t.x() + inset, t.y() + inset, t.width() - 2 * inset, t.height() - 2 * inset);
+    overlays[1]->setGeometry(0, 0, overlayFrames[1]->width() + px(50), overlayFrames[1]->height() + px(50));
 }
 
 void BackgroundPictures::Impl::setWindowPicture(const QString &fullPath)
@@ -137,12 +137,12 @@ void BackgroundPictures::Impl::showOnOverlay(int slot, const QString &fullPath)
         return; // only slot 1 has an overlay
     const QImage image = pictureAt(fullPath);
     if (image.isNull()) {
-        Image1[1]->clear();
+        overlays[1]->clear();
         return;
     }
     // Shrunk once here rather than on every repaint.
-    Image1[1]->setPixmap(QPixmap::fromImage(
-        image.scaled(Image1[1]->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    overlays[1]->setPixmap(QPixmap::fromImage(
+        image.scaled(overlays[1]->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 bool BackgroundPictures::Impl::report(const FileResult &result)
@@ -225,7 +225,7 @@ BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window) : QObje
         }
         p->onClick = [this, i] { clickSlot(i); };
         p->onDoubleClick = [this, i] { doubleClickSlot(i); };
-        d->Picture1[i] = p;
+        d->thumbnails[i] = p;
     }
     for (int i = 0; i < 2; ++i) {
         auto *frame = new QFrame(window);
@@ -238,8 +238,8 @@ BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window) : QObje
         image->onDoubleClick = [this, i] { doubleClickSlot(i); };
         image->hide();
         frame->hide();
-        d->Frame4[i] = frame;
-        d->Image1[i] = image;
+        d->overlayFrames[i] = frame;
+        d->overlays[i] = image;
     }
     window->installEventFilter(this);
 }
@@ -251,16 +251,16 @@ void BackgroundPictures::setUpThumbnails()
     for (int i = 0; i < kSlots; ++i) {
         const QPixmap thumb = QPixmap::fromImage(pictureAt(d->file(QStringLiteral("yama%1s.jpg").arg(i))));
         if (thumb.isNull())
-            d->Picture1[i]->clear();
+            d->thumbnails[i]->clear();
         else
-            d->Picture1[i]->setPixmap(thumb);
+            d->thumbnails[i]->setPixmap(thumb);
     }
     d->thumbnailsPlaced = true;
     d->placeThumbnails();
     d->showOnOverlay(1, d->file(QStringLiteral("yama1.jpg")));
-    d->Frame4[1]->show();
-    d->Image1[1]->show();
-    d->Frame4[1]->raise();
+    d->overlayFrames[1]->show();
+    d->overlays[1]->show();
+    d->overlayFrames[1]->raise();
 }
 
 void BackgroundPictures::showRandomOrChosen()
