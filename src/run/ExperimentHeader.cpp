@@ -121,6 +121,11 @@ void ExperimentHeader::placeRightButtons(int windowWidth)
     m_version->move(m_help->x() - m_version->width() - px(200), m_version->y());
 }
 
+void ExperimentHeader::stackUnderButtons(QWidget *control) const
+{
+    control->stackUnder(m_help);
+}
+
 QRect ExperimentHeader::nameGeometry() const
 {
     return m_name->geometry();

@@ -33,7 +33,8 @@ public:
     void placeRightButtons(int windowWidth);
 
     QRect nameGeometry() const;
-    QPushButton *helpButton() const { return m_help; }
+    // A control of the window's own that lies in the row, stacked under the header's buttons.
+    void stackUnderButtons(QWidget *control) const;
 
 Q_SIGNALS:
     void helpClicked();

@@ -95,7 +95,7 @@ void toushiJikken::buildControls()
 
     m_header = new ExperimentHeader(this);
     m_howTo = button("Command1", QStringLiteral("実験のやり方"), kHowToLeft, 120, 1800, 450);
-    m_howTo->stackUnder(m_header->helpButton());
+    m_header->stackUnderButtons(m_howTo);
 
     m_conditionMemo = new QPlainTextEdit(this);
     m_conditionMemo->setObjectName(QStringLiteral("Text5"));
