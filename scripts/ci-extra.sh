@@ -75,27 +75,42 @@ if [ "${SKIP_FUZZ:-0}" != 1 ]; then
   printf '\x02\x03\x00--json' >"$seeds/fuzz_voradata/export-huge"
   printf '\x03\x0063 13 13 13 12 12\x0050 1 1 1 1 1' >"$seeds/fuzz_voradata/evaluate"
 
-  for target in "${targets[@]}"; do
-    echo "-- $target"
-    work="build-fuzz/corpus/$target"
+  # One target; its exit status is libFuzzer's. Only a crash, a sanitizer report or a broken
+  # invariant fails it.
+  fuzz_one() {
+    local target=$1
+    local work="build-fuzz/corpus/$target"
     mkdir -p "$work" build-fuzz/artifacts
-    # Only a crash, a sanitizer report or a broken invariant fails the step.
-    log="build-fuzz/$target.log"
-    set +e
     # vora-data notes every refused argument on stderr; libFuzzer keeps its own reports.
-    quiet=()
+    local quiet=()
     [ "$target" = fuzz_voradata ] && quiet=(-close_fd_mask=2)
     "build-fuzz/fuzz/$target" -max_total_time="$fuzz_seconds" -max_len=8192 -timeout=20 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target-" "${quiet[@]}" \
-      "$work" "$seeds/$target" >"$log" 2>&1
-    rc=$?
-    set -e
-    grep -E "^#[0-9]+ +DONE|^stat::number_of_executed_units" "$log" || true
-    if [ "$rc" -ne 0 ]; then
-      tail -n 80 "$log"
-      echo "$target failed (exit $rc); the input is in build-fuzz/artifacts/"
-      exit 1
-    fi
+      "$work" "$seeds/$target" >"build-fuzz/$target.log" 2>&1
+  }
+  # Each target is single-threaded: as many run at once as there are cores.
+  for ((i = 0; i < ${#targets[@]}; i += jobs)); do
+    batch=("${targets[@]:i:jobs}")
+    pids=()
+    for target in "${batch[@]}"; do
+      fuzz_one "$target" &
+      pids+=($!)
+    done
+    for k in "${!batch[@]}"; do
+      target=${batch[$k]}
+      set +e
+      wait "${pids[$k]}"
+      rc=$?
+      set -e
+      echo "-- $target"
+      log="build-fuzz/$target.log"
+      grep -E "^#[0-9]+ +DONE|^stat::number_of_executed_units" "$log" || true
+      if [ "$rc" -ne 0 ]; then
+        tail -n 80 "$log"
+        echo "$target failed (exit $rc); the input is in build-fuzz/artifacts/"
+        exit 1
+      fi
+    done
   done
 fi
 
