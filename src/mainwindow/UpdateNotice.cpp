@@ -210,6 +210,8 @@ void UpdateNotice::toggleWebPanel()
 void UpdateNotice::setWebPanelVisible(bool visible)
 {
     d->page->setVisible(visible);
+    // Opening or closing the registration view leaves the panel's label hidden either way.
+    d->hiddenLabel->hide();
 }
 
 QWidget *UpdateNotice::webPanel() const { return d->page; }

@@ -115,8 +115,6 @@ void RegistrationView::open()
 
     if (m_c.setWebPanelVisible)
         m_c.setWebPanelVisible(false);
-    if (QWidget *marker = m_c.window->findChild<QWidget *>(QStringLiteral("Label8")))
-        marker->hide();
 }
 
 void RegistrationView::close()
@@ -143,8 +141,6 @@ void RegistrationView::close()
     prompt->setFont(pf);
     prompt->setText(RegistrationView::prompt());
     placePrompt(prompt);
-    if (QWidget *marker = m_c.window->findChild<QWidget *>(QStringLiteral("Label8")))
-        marker->hide();
 
     m_c.computerOnlyButton->setEnabled(true);
     m_c.exitButton->show();
