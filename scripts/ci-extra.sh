@@ -18,17 +18,7 @@ start=$(date +%s)
 # The sanitizer and fuzzer runtimes of clang 14 (libclang_rt.fuzzer, asan, ubsan) are in
 # libclang-rt-14-dev; GCC's sanitizers need libasan8 and libubsan1 (pulled in by g++).
 packages=(clang-14 libclang-rt-14-dev llvm-14 g++ libasan8 libubsan1)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-missing.sh "${packages[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 # Qt's plugin loader and fontconfig keep caches for the life of the process; see the file.

@@ -15,15 +15,7 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic
           qt6-translations-l10n desktop-file-utils appstream xvfb xdotool file)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-missing.sh "${packages[@]}"
 
 echo "== building the package"
 build=build-package

@@ -11,17 +11,7 @@ tool="$build_dir/app/vora-data"
 [ -x "$tool" ] || { echo "report-browser-test: $tool is not built" >&2; exit 1; }
 
 packages=(chromium imagemagick fonts-ipafont-gothic)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+./scripts/install-missing.sh "${packages[@]}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
