@@ -340,9 +340,7 @@ void toushiJikken::endEpisode()
     m_header->titleAfterName();
     setBackColour(QColor(255, 255, 255));
 
-    m_instructions->resize(m_instructions->width(), px(kPanelShortHeight));
-    setPointSize(m_instructions, 13);
-    m_instructions->setText(shortInstructions());
+    shortInstructionPanel();
     setPanelColour(m_instructions, QGuiApplication::palette().color(QPalette::Button));
     m_instructions->move((W - m_instructions->width()) / 2, m_instructions->y());
 
@@ -520,11 +518,8 @@ void toushiJikken::showConditions(const QString &line, bool fitLine, const QStri
         m_conditionMemo->setVisible(showMemo);
     }
     m_feedback->setToolTip(QString());
-    QPalette pal = m_feedback->palette();
-    pal.setColor(QPalette::Window, units::colourNumber(0x808080));
-    pal.setColor(QPalette::WindowText, Qt::white);
-    m_feedback->setPalette(pal);
-    m_feedback->setAutoFillBackground(true);
+    setBackground(m_feedback, units::colourNumber(0x808080));
+    setTextColour(m_feedback, Qt::white);
     setPointSize(m_feedback, 10);
     m_feedback->setText(line);
     if (fitLine)
