@@ -89,11 +89,22 @@ QString resolvedTarget(const QString &path)
     return info.filePath();
 }
 
-// Takes the lock of `path`. Null with `*failure` set when the write must not go on; null with
-// `*failure` untouched when no lock file can be made there at all (a folder without write
-// permission): nobody can rename a file in such a folder, so nothing can race the write,
-// and the write itself then fails or succeeds with its own, real cause.
-std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure)
+// Why no lock file could be made beside a file: QLockFile says what kind of failure, errno
+// (when the call left it) says exactly which.
+QString lockNotMade(const QString &lockName, QLockFile::LockError kind, int error)
+{
+    if (kind == QLockFile::PermissionError && error != EACCES && error != EPERM && error != EROFS)
+        error = EACCES;
+    const QString cause = error ? FileStore::reasonText(error) : QStringLiteral("原因のわからないエラーです");
+    return QStringLiteral("ロック用のファイル「%1」を作れませんでした（%2）").arg(shown(lockName), cause);
+}
+
+} // namespace
+
+// Takes the lock of `path`. Null with `*failure` set when the write must not go on: a write
+// without its lock could lose another copy's run, so a lock that cannot be made (a full disk,
+// a folder without write permission) refuses the write with its cause.
+std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure)
 {
     const QString lockName = FileStore::lockPath(path);
     struct stat st;
@@ -103,14 +114,22 @@ std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure)
             path, QStringLiteral("ロック用のファイル「%1」が通常のファイルではありません").arg(shown(lockName))));
         return nullptr;
     }
+    if (const int error = beforeLock(lockName)) {
+        *failure = FileResult::failure(writeFailed(path, lockNotMade(lockName, QLockFile::UnknownError, error)));
+        return nullptr;
+    }
     auto lock = std::make_unique<QLockFile>(lockName);
     QElapsedTimer waited;
     waited.start();
     for (;;) {
+        errno = 0;
         if (lock->tryLock(kLockStepMs))
             return lock;
-        if (lock->error() != QLockFile::LockFailedError)
+        const int error = errno;
+        if (lock->error() != QLockFile::LockFailedError) {
+            *failure = FileResult::failure(writeFailed(path, lockNotMade(lockName, lock->error(), error)));
             return nullptr;
+        }
         // QLockFile clears a lock whose process is gone, but not one that is still empty: its
         // writer died between making it and filling it, a moment that lasts microseconds.
         qint64 pid = 0;
@@ -128,8 +147,6 @@ std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure)
         }
     }
 }
-
-} // namespace
 
 QList<QByteArray> splitStoredLines(const QByteArray &bytes, bool *lastTerminated)
 {
@@ -354,7 +371,18 @@ int FileStore::beforeReplace(const QString &)
     return 0;
 }
 
+int FileStore::beforeLock(const QString &)
+{
+    return 0;
+}
+
 FileResult FileStore::appendLine(const QString &path, const QString &line)
+{
+    return appendLineIf(path, line, nullptr);
+}
+
+FileResult FileStore::appendLineIf(const QString &path, const QString &line,
+                                   const std::function<FileResult(const ReadResult &current)> &allow)
 {
     const cp932::Encoded enc = cp932::encode(line + QStringLiteral("\r\n"));
     if (!enc.ok)
@@ -364,6 +392,12 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
     const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
     if (!refused)
         return refused;
+    // Limits that belong to the file are judged on what it holds now, under the lock, so that
+    // another copy's append just before this one counts.
+    if (allow) {
+        if (FileResult verdict = allow(readLines(path)); !verdict)
+            return verdict;
+    }
     if (const QString inTheWay = obstacle(path); !inTheWay.isEmpty())
         return FileResult::failure(writeFailed(path, inTheWay));
     if (const int error = beginWrite(path, true))

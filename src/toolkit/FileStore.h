@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+
+class QLockFile;
 
 namespace vora {
 
@@ -80,6 +83,10 @@ public:
     ReadResult readLines(const QString &path) const;
     // Appends one line plus CR LF, under the file's lock. On any failure the file is left as it was.
     FileResult appendLine(const QString &path, const QString &line);
+    // The same, provided `allow` accepts the file as it is at that moment (read under the same
+    // lock; a missing or unreadable file included). Its failure is passed on and nothing is written.
+    FileResult appendLineIf(const QString &path, const QString &line,
+                            const std::function<FileResult(const ReadResult &current)> &allow);
     // Replaces the whole file with `lines` (each followed by CR LF). Never deletes the target first.
     FileResult replaceAll(const QString &path, const QStringList &lines);
     // The same with content already encoded: lines kept byte for byte, or files of other
@@ -104,8 +111,11 @@ protected:
     virtual int writeBytes(int fd, const char *data, qint64 size);
     // The synced work file is about to replace `target`.
     virtual int beforeReplace(const QString &target);
+    // The lock file `lockPath` is about to be made.
+    virtual int beforeLock(const QString &lockPath);
 
 private:
+    std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure);
     FileResult writeWholeFile(const QString &path, const QByteArray &bytes);
 };
 

@@ -70,6 +70,9 @@ MsgAnswer FakeDialogs::message(QObject *, const QString &text, MsgButtons button
         onDialog(r);
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
+    // Unanswered: the default button, as Enter would.
+    if (buttons == MsgButtons::YesNoDefaultNo)
+        return MsgAnswer::No;
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
@@ -223,6 +226,11 @@ int FailingFileStore::writeBytes(int fd, const char *data, qint64 size)
 int FailingFileStore::beforeReplace(const QString &target)
 {
     return failRename ? EIO : FileStore::beforeReplace(target);
+}
+
+int FailingFileStore::beforeLock(const QString &lockPath)
+{
+    return failLock ? failLock : FileStore::beforeLock(lockPath);
 }
 
 TestServices::TestServices()

@@ -180,12 +180,14 @@ public:
     qint64 failAfterBytes = 0;     // bytes accepted before the failure
     bool failOpen = false;         // fail at the start instead of midway
     bool failRename = false;       // fail the final rename of every rewrite
+    int failLock = 0;              // errno of every lock file that cannot be made (0: none)
     int opens = 0;
 
 protected:
     int beginWrite(const QString &target, bool append) override;
     int writeBytes(int fd, const char *data, qint64 size) override;
     int beforeReplace(const QString &target) override;
+    int beforeLock(const QString &lockPath) override;
 
 private:
     bool m_armed = false;

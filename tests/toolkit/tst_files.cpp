@@ -45,6 +45,9 @@ private Q_SLOTS:
     void userLinkKeptAndItsTargetWritten();
     void locks_data();
     void locks();
+    void noWriteWithoutItsLock_data();
+    void noWriteWithoutItsLock();
+    void conditionalAppendJudgesTheFileUnderItsLock();
 };
 
 void TestFiles::roundTrip_data()
@@ -377,6 +380,69 @@ void TestFiles::locks()
         QVERIFY(!QFile::exists(lockName));
     else
         QVERIFY2(r.message.contains(QStringLiteral("別のVORA")), qPrintable(r.message));
+}
+
+void TestFiles::noWriteWithoutItsLock_data()
+{
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<QString>("why");   // "full": no room for the lock file; "readonly": a folder without write permission
+    QTest::addColumn<QString>("cause");
+    for (const char *write : {"append", "replace", "edit"})
+        QTest::addRow("%s, disk full", write) << write << "full" << QStringLiteral("ディスクの空き容量が足りません");
+    QTest::newRow("append, read-only folder") << "append" << "readonly" << QStringLiteral("アクセスする権限がありません");
+}
+
+void TestFiles::noWriteWithoutItsLock()
+{
+    QFETCH(QString, write);
+    QFETCH(QString, why);
+    QFETCH(QString, cause);
+    TestServices t;
+    t.writeBytes(QStringLiteral("d/x.txt"), "old\r\n");
+    const QString folder = t.path(QStringLiteral("d"));
+    const QString path = folder + QStringLiteral("/x.txt");
+    FailingFileStore store;
+    if (why == QLatin1String("full")) {
+        store.failLock = ENOSPC;
+    } else {
+        if (::geteuid() == 0)
+            QSKIP("root writes in read-only folders");
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    FileResult r;
+    if (write == QLatin1String("append"))
+        r = store.appendLine(path, QStringLiteral("more"));
+    else if (write == QLatin1String("replace"))
+        r = store.replaceAll(path, {QStringLiteral("new")});
+    else
+        r = store.editLines(path, [](const ReadResult &) { return FileEdit::replaceWith({QStringLiteral("new")}); });
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!r.ok);
+    QVERIFY2(r.message.contains(QStringLiteral("ロック用のファイル")) && r.message.contains(cause), qPrintable(r.message));
+    QCOMPARE(t.readBytes(QStringLiteral("d/x.txt")), QByteArray("old\r\n"));
+    QCOMPARE(store.opens, 0); // not even begun
+}
+
+void TestFiles::conditionalAppendJudgesTheFileUnderItsLock()
+{
+    TestServices t;
+    t.writeBytes(QStringLiteral("x.txt"), "one\r\n");
+    const QString path = t.path(QStringLiteral("x.txt"));
+    FileStore store;
+    QStringList seen;
+    auto atMostTwo = [&](const ReadResult &now) {
+        seen = now.lines;
+        // The lock is held while the file is judged.
+        QLockFile other(FileStore::lockPath(path));
+        if (other.tryLock(0))
+            return FileResult::failure(QStringLiteral("not locked"));
+        return now.lines.size() < 2 ? FileResult{} : FileResult::failure(QStringLiteral("full"));
+    };
+    QVERIFY(store.appendLineIf(path, QStringLiteral("two"), atMostTwo).ok);
+    QCOMPARE(seen, QStringList{QStringLiteral("one")});
+    const FileResult r = store.appendLineIf(path, QStringLiteral("three"), atMostTwo);
+    QCOMPARE(r.message, QStringLiteral("full"));
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("one\r\ntwo\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)
