@@ -107,59 +107,96 @@ QChar undecodableMark()
     return QChar(0xFFFD);
 }
 
+namespace {
+
+RunLineCheck damaged(const QString &reason)
+{
+    return RunLineCheck{false, reason};
+}
+
+// The first control character (NUL, TAB, ESC, DEL ...) in the sealed columns; -1 when none.
+int firstControlColumn(const QString &line)
+{
+    const int n = qMin(int(line.size()), kRunColumns);
+    for (int i = 0; i < n; ++i) {
+        const char16_t c = line.at(i).unicode();
+        if (c < 0x20 || c == 0x7F)
+            return i + 1;
+    }
+    return -1;
+}
+
+// Whether a line has the shape of a run record at all: spaces at columns 21, 60 and 161 and
+// only "0" and "1" as targets and inputs. Asked only of a line that failed its counts, to
+// name the damage for what it is.
+bool shapedLikeARun(const QString &line)
+{
+    if (line.size() < kRunColumns || line.at(20) != QLatin1Char(' ') || line.at(59) != QLatin1Char(' ')
+        || line.at(160) != QLatin1Char(' '))
+        return false;
+    for (int i = 60; i < kRunColumns; ++i) {
+        if (i != 160 && line.at(i) != QLatin1Char('0') && line.at(i) != QLatin1Char('1'))
+            return false;
+    }
+    return true;
+}
+
+// The reason given for a line whose counts disagree: a line that is no run record at all,
+// or one whose record runs on past column 261 without the space before a run memo, is
+// named as such; only a true run record gets the count that disagrees.
+RunLineCheck countsDisagree(const QString &line, const QString &countReason)
+{
+    if (!shapedLikeARun(line))
+        return damaged(QStringLiteral("ランの記録の形をしていません（ターゲットと入力の欄が「0」と「1」ではないか、区切りの空白がずれています）"));
+    if (line.size() > kRunColumns && line.at(kRunColumns) != QLatin1Char(' '))
+        return damaged(QStringLiteral("ランの記録が長すぎます（%1文字目のあとにランメモの前の空白がありません）").arg(kRunColumns));
+    return damaged(countReason);
+}
+
+} // namespace
+
 RunLineCheck checkRunLine(const QString &line)
 {
-    RunLineCheck result;
     const int total = storedTotal(line);
     const std::array<int, 5> stored = storedBlocks(line);
 
-    if (line.trimmed().isEmpty()) {
-        result.ok = false;
-        result.reason = QStringLiteral("空の行です（ランの記録がありません）");
-        return result;
-    }
-    if (columns(line, 1, kRunColumns).contains(undecodableMark())) {
-        result.ok = false;
-        result.reason = QStringLiteral("CP932として読めないバイトがあります（ファイルが破損している可能性があります）");
-        return result;
-    }
+    if (line.trimmed().isEmpty())
+        return damaged(QStringLiteral("空の行です（ランの記録がありません）"));
+    if (columns(line, 1, kRunColumns).contains(undecodableMark()))
+        return damaged(QStringLiteral("CP932として読めないバイトがあります（ファイルが破損している可能性があります）"));
+    if (const int column = firstControlColumn(line); column > 0)
+        return damaged(QStringLiteral("%1桁目に制御文字（コード%2）があります（ファイルが破損している可能性があります）")
+                           .arg(column)
+                           .arg(line.at(column - 1).unicode()));
+    // A record is always written whole; a shorter line lost its end (and missing targets and
+    // inputs would otherwise count as matches).
+    if (line.size() < kRunColumns)
+        return damaged(QStringLiteral("ランの記録が短すぎます（%1文字、%2文字必要です）").arg(line.size()).arg(kRunColumns));
 
-    if (sum(stored) != total) {
-        result.ok = false;
-        result.reason = QStringLiteral("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
-                            .arg(sum(stored))
-                            .arg(total);
-        return result;
-    }
+    if (sum(stored) != total)
+        return countsDisagree(line, QStringLiteral("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
+                                        .arg(sum(stored))
+                                        .arg(total));
 
     const QString targets = columns(line, 61, 160);
     const QString inputs = columns(line, 162, 261);
     std::array<int, 5> counted{};
     for (int i = 0; i < 100; ++i) {
-        // A character beyond the end of the line is empty; two empty ones are equal.
-        const QChar t = i < targets.size() ? targets.at(i) : QChar();
-        const QChar in = i < inputs.size() ? inputs.at(i) : QChar();
-        if (t == in)
+        if (targets.at(i) == inputs.at(i))
             ++counted[i / 20];
     }
     for (int k = 0; k < 5; ++k) {
-        if (counted[k] != stored[k]) {
-            result.ok = false;
-            result.reason = QStringLiteral("ブロック%1の一致数（%2）が記録（%3）と合いません")
-                                .arg(k + 1)
-                                .arg(counted[k])
-                                .arg(stored[k]);
-            return result;
-        }
+        if (counted[k] != stored[k])
+            return countsDisagree(line, QStringLiteral("ブロック%1の一致数（%2）が記録（%3）と合いません")
+                                            .arg(k + 1)
+                                            .arg(counted[k])
+                                            .arg(stored[k]));
     }
-
-    if (sum(counted) != total) {
-        result.ok = false;
-        result.reason = QStringLiteral("ターゲットと入力の一致数（%1）が記録された一致数（%2）と合いません")
-                            .arg(sum(counted))
-                            .arg(total);
-    }
-    return result;
+    if (sum(counted) != total)
+        return countsDisagree(line, QStringLiteral("ターゲットと入力の一致数（%1）が記録された一致数（%2）と合いません")
+                                        .arg(sum(counted))
+                                        .arg(total));
+    return {};
 }
 
 DataFileContents loadDataFile(const FileStore &files, const QString &path)
@@ -189,6 +226,12 @@ DataFileContents loadDataFile(const FileStore &files, const QString &path)
         out.lastStimulusCode = columns(line, 27, 27);
         out.lastHitDisplayCode = columns(line, 30, 30);
         out.lastDate = columns(line, 11, 20);
+        if (out.firstBadFileLine == 0 && out.runLines.size() > kMaxRuns) {
+            // Only two copies racing (before appends checked the count) or an edit put it there.
+            out.firstBadFileLine = fileLine;
+            out.firstBadRun = out.runLines.size();
+            out.badReason = QStringLiteral("%1番目のランです（１つの実験は%2ランまでです）").arg(out.runLines.size()).arg(kMaxRuns);
+        }
         if (out.firstBadFileLine == 0) {
             const RunLineCheck check = checkRunLine(line);
             if (!check.ok) {

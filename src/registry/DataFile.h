@@ -9,6 +9,9 @@
 
 namespace vora {
 
+// The most runs one experiment holds: a limit of the file, checked wherever a run is added.
+constexpr int kMaxRuns = 100;
+
 // "Yama090425" + "1" -> "Yama090425-1.txt" (suffix "0" without stimulus, "1" otherwise).
 QString dataFileName(const QString &experimentName, const QString &suffix);
 // Full path in the program's data folder.
@@ -33,7 +36,10 @@ QChar undecodableMark();
 // The consistency check of one run line (columns 1-261; a run memo is not examined).
 // Bytes that are not valid CP932 in columns 1-261 make the line damaged; in the run memo
 // (and in the condition memo line) they are accepted and show as undecodableMark(), since
-// every figure of the file is still what was stored. Then the three count checks follow.
+// every figure of the file is still what was stored. So do control characters (NUL and the
+// like), and a line shorter than 261 columns. Then the three count checks follow; a line that
+// fails them is named for what it is (no run record at all, one running on past column 261,
+// or the count that disagrees).
 // A total of "00" whose five block counts add up to 100 is read as 100 matches.
 struct RunLineCheck {
     bool ok = true;
@@ -54,7 +60,8 @@ struct DataFileContents {
     QString lastStimulusCode; // column 27 of the last run line
     QString lastHitDisplayCode; // column 30 of the last run line
     QString lastDate;         // columns 11-20 of the last run line, "-" when there is none
-    // The check stops at the first bad run line: 0 when every run line passed.
+    // The check stops at the first bad run line: 0 when every run line passed. A run after
+    // the kMaxRuns-th is a bad line too.
     int firstBadFileLine = 0; // 1-based line number in the file
     int firstBadRun = 0;      // 1-based run number
     QString badReason;

@@ -138,7 +138,18 @@ void TestDataFile::runLineCheck_data()
     QTest::newRow("stored block and total changed")
         << withCharAt(withCharAt(withCharAt(good, 29, QLatin1Char('1')), 34, QLatin1Char('1')), 35, QLatin1Char('0')) << false
         << QStringLiteral("ブロック2の一致数（9）が記録（10）");
-    QTest::newRow("inputs cut short") << good.left(200) << false << QStringLiteral("ブロック");
+    QTest::newRow("inputs cut short") << good.left(200) << false << QStringLiteral("短すぎます（200文字");
+    // Without targets and inputs every trial "matched": this once passed as 100 matches.
+    QTest::newRow("counts only, blocks of 20") << QStringLiteral("Yama      2009/04/25 14:30S00D20 20 20 20 20") << false
+                                               << QStringLiteral("短すぎます");
+    QTest::newRow("NUL in the date") << withCharAt(good, 15, QChar(0)) << false << QStringLiteral("15桁目に制御文字（コード0）");
+    QTest::newRow("escape in the name") << withCharAt(good, 3, QChar(0x1b)) << false << QStringLiteral("3桁目に制御文字");
+    QTest::newRow("DEL among the inputs") << withCharAt(good, 170, QChar(0x7f)) << false << QStringLiteral("170桁目");
+    QTest::newRow("control byte in the run memo") << good + QStringLiteral(" a") + QChar(0) << true << "";
+    QTest::newRow("not a run line") << QStringLiteral("hello world ").repeated(25) << false
+                                    << QStringLiteral("ランの記録の形をしていません");
+    QTest::newRow("digit slipped in among the inputs") << good.left(199) + QLatin1Char('1') + good.mid(199) << false
+                                                       << QStringLiteral("長すぎます");
     QTest::newRow("run memo after column 261") << good + QStringLiteral(" 眠かった<BR>2行目") << true << "";
     QTest::newRow("run memo full of digits") << good + QStringLiteral(" 1111100000") << true << "";
     QTest::newRow("empty run memo") << good + QStringLiteral(" ") << true << "";
@@ -261,9 +272,16 @@ void TestDataFile::loadingManyRunsAndUnreadable()
         lines << runLine({i % 21, 20, 0, 5, 7});
     t.writeLines(QStringLiteral("data/Many-1.txt"), lines);
     const DataFileContents many = loadDataFile(*t.files, t.path(QStringLiteral("data/Many-1.txt")));
-    QVERIFY(many.passed());
+    // An experiment holds 100 runs: the 101st is where the file went wrong.
+    QVERIFY(!many.passed());
+    QCOMPARE(many.firstBadRun, 101);
+    QCOMPARE(many.firstBadFileLine, 101);
+    QVERIFY2(many.badReason.contains(QStringLiteral("100ランまで")), qPrintable(many.badReason));
     QCOMPARE(many.runCount(), 150);
-    QCOMPARE(countRuns(*t.files, t.path(QStringLiteral("data/Many-1.txt"))).runs, 150);
+    lines = lines.mid(0, 100);
+    t.writeLines(QStringLiteral("data/Many-1.txt"), lines);
+    QVERIFY(loadDataFile(*t.files, t.path(QStringLiteral("data/Many-1.txt"))).passed());
+    QCOMPARE(countRuns(*t.files, t.path(QStringLiteral("data/Many-1.txt"))).runs, 100);
 
     QVERIFY(QDir().mkpath(t.path(QStringLiteral("data/Dir-1.txt"))));
     const DataFileContents dir = loadDataFile(*t.files, t.path(QStringLiteral("data/Dir-1.txt")));

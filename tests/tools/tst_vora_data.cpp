@@ -318,21 +318,16 @@ void TestVoraData::hostileFilesNeverCrash()
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.out.isEmpty());
 
+    // An experiment holds 100 runs: the 101st is damage, named at its line.
     r = runTool({QStringLiteral("check"), t.path(QStringLiteral("many.txt"))});
-    QCOMPARE(r.exitCode, 0);
-    QVERIFY(r.out.contains(QStringLiteral("ok (150 runs)")));
-
-    r = runTool({QStringLiteral("summary"), t.path(QStringLiteral("many.txt"))});
-    QVERIFY(!r.crashed);
-    QCOMPARE(r.exitCode, 0);
-    const QJsonObject o = jsonObject(r.out);
-    QCOMPARE(o.value(QStringLiteral("runs")).toInt(), 150);
-    QCOMPARE(o.value(QStringLiteral("perRun")).toArray().size(), 150);
-    QCOMPARE(o.value(QStringLiteral("perRun")).toArray().last().toObject().value(QStringLiteral("n")).toInt(), 150);
-
-    r = runTool({QStringLiteral("export"), t.path(QStringLiteral("many.txt"))});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out.count(QLatin1Char('\n')), 1 + 150 * 100);
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.out.contains(QStringLiteral("many.txt:101: ")) && r.out.contains(QStringLiteral("100ランまで")), qPrintable(r.out));
+    for (const char *command : {"summary", "export"}) {
+        r = runTool({QString::fromLatin1(command), t.path(QStringLiteral("many.txt"))});
+        QVERIFY(!r.crashed);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.isEmpty());
+    }
 }
 
 void TestVoraData::summaryOfSmallFile()
