@@ -55,6 +55,26 @@ inline HitDisplay hitDisplayFromLetter(const QString &letter)
     return HitDisplay::Unset;
 }
 
+// How the program names a set of conditions: "刺激=小、当り表示=有" from "S" and "D".
+// A letter it does not know adds nothing.
+inline QString conditionsDescription(const QString &stimulusLetter, const QString &hitDisplayLetter)
+{
+    QString text;
+    if (stimulusLetter == QLatin1String("S"))
+        text = QStringLiteral("刺激=小");
+    else if (stimulusLetter == QLatin1String("M"))
+        text = QStringLiteral("刺激=中");
+    else if (stimulusLetter == QLatin1String("B"))
+        text = QStringLiteral("刺激=大");
+    else if (stimulusLetter == QLatin1String("n"))
+        text = QStringLiteral("刺激=無");
+    if (hitDisplayLetter == QLatin1String("D"))
+        text += QStringLiteral("、当り表示=有");
+    else if (hitDisplayLetter == QLatin1String("-"))
+        text += QStringLiteral("、当り表示=なし");
+    return text;
+}
+
 // The data file of an experiment: NAME-1.txt with a stimulus, NAME-0.txt without.
 inline QString stimulusFileSuffix(bool withStimulus)
 {

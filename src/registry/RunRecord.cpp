@@ -3,6 +3,9 @@
 #include "registry/DataFile.h"
 #include "registry/RewriteGuard.h"
 
+#include "registry/Conditions.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -112,7 +115,39 @@ QString runMemoFromFileForm(const QString &stored)
     return out;
 }
 
-FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line)
+QString experimentRefusal(const ReadResult &current, const QString &stimulus, const QString &hitDisplay)
+{
+    if (!current.ok && !current.missing)
+        return QStringLiteral("データファイルを読めないため、ラン数や条件を確かめられません。\r\n") + current.message;
+    int runs = 0;
+    for (const QString &line : current.lines) {
+        if (isConditionMemoLine(line))
+            continue;
+        ++runs;
+        const QString otherStimulus = columns(line, 27, 27);
+        const QString otherHitDisplay = columns(line, 30, 30);
+        if (otherStimulus != stimulus || otherHitDisplay != hitDisplay) {
+            const QString theirs = conditionsDescription(otherStimulus, otherHitDisplay);
+            return QStringLiteral("この実験のデータファイルには、別の条件（%1）で行ったランがあります（ラン%2）。\r\n"
+                                  "１つの実験のランはすべて同じ条件でなければなりません。")
+                .arg(theirs.isEmpty() ? QStringLiteral("不明") : theirs)
+                .arg(runs);
+        }
+    }
+    if (runs >= kMaxRuns)
+        return QStringLiteral("この実験はすでに%1ランに達しています（別のVORAが先にランを保存した可能性があります）。\r\n"
+                              "１つの実験名では%1ランまでです。")
+            .arg(kMaxRuns);
+    return QString();
+}
+
+QString runAppendRefusal(const ReadResult &current, const QString &runLine)
+{
+    return experimentRefusal(current, columns(runLine, 27, 27), columns(runLine, 30, 30));
+}
+
+FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
+                         QString *refusal)
 {
     if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
         return FileResult::failure(QStringLiteral("ランの記録に改行が含まれているため保存できません。"));
@@ -120,7 +155,52 @@ FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString 
         return folder;
     if (FileResult folder = files.ensureFolder(QFileInfo(path).absolutePath()); !folder)
         return folder;
-    return files.appendLine(path, line);
+    return files.appendLineIf(path, line, [&](const ReadResult &current) {
+        const QString why = runAppendRefusal(current, line);
+        if (why.isEmpty())
+            return FileResult{};
+        if (refusal)
+            *refusal = why;
+        return FileResult::failure(why);
+    });
+}
+
+QString keptRunPath(const QString &dataPath, const QString &stamp, qint64 pid)
+{
+    const QFileInfo data(dataPath);
+    return data.absolutePath() + QLatin1Char('/') + data.completeBaseName() + QLatin1Char('.') + stamp
+        + QLatin1Char('-') + QString::number(pid) + QStringLiteral(".recovered");
+}
+
+QString keptRunStamp(const Clock &clock)
+{
+    QString time;
+    for (const QString &part : clock.timeText().split(QLatin1Char(':')))
+        time += part.trimmed().rightJustified(2, QLatin1Char('0'));
+    return QString(clock.dateText()).remove(QLatin1Char('/')) + QLatin1Char('-') + time;
+}
+
+KeptRun keepRefusedRun(FileStore &files, const QString &dataPath, const QString &line, const QString &stamp)
+{
+    KeptRun out;
+    // The process id keeps two copies that refuse a run in the same second apart; a number
+    // keeps one copy's later runs apart.
+    const qint64 pid = QCoreApplication::applicationPid();
+    out.path = keptRunPath(dataPath, stamp, pid);
+    for (int n = 2; files.exists(out.path) && n < 1000; ++n)
+        out.path = keptRunPath(dataPath, stamp + QLatin1Char('-') + QString::number(n), pid);
+    out.result = files.ensureFolder(QFileInfo(dataPath).absolutePath());
+    if (out.result.ok)
+        out.result = files.replaceAll(out.path, {line});
+    return out;
+}
+
+QString refusedRunMessage(const QString &refusal, const QString &keptPath)
+{
+    return QStringLiteral("このランの結果は実験データのファイルに追加できませんでした。\r\n") + refusal
+        + QStringLiteral("\r\n\r\n入力した100試行の結果は、次のファイルに残しました。\r\n")
+        + QDir::toNativeSeparators(keptPath)
+        + QStringLiteral("\r\n（このファイルは実験のデータとしては読み込まれません）");
 }
 
 FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString &path, int runNo,

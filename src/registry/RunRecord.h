@@ -1,6 +1,8 @@
 #pragma once
 // One run as stored: the 261-column line, optionally followed by a space and a run memo.
+#include "registry/DataFile.h"
 #include "toolkit/AppPaths.h"
+#include "toolkit/Clock.h"
 #include "toolkit/FileStore.h"
 
 #include <QString>
@@ -40,9 +42,34 @@ QString runMemoToFileForm(const QString &shown);
 // "<BR>" -> CR LF, for showing a stored run memo.
 QString runMemoFromFileForm(const QString &stored);
 
-// Appends one run line to the data file, creating the data folder and the file as needed.
-// On failure nothing of the line stays in the file and the message says why.
-FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line);
+// Why `runLine` may not join the data file as it is now (`current`, read under the file's
+// lock); empty when it may. The limits belong to the file, not to the window that opened it:
+// at most kMaxRuns runs, and every run under the conditions of the runs before it (stimulus
+// letter in column 27, hit display letter in column 30). A file that cannot be read cannot
+// be judged, and is refused too.
+QString runAppendRefusal(const ReadResult &current, const QString &runLine);
+// The same for a run yet to be done under the given letters (the launch asks it too).
+QString experimentRefusal(const ReadResult &current, const QString &stimulusLetter, const QString &hitDisplayLetter);
+
+// Appends one run line to the data file, creating the data folder and the file as needed,
+// provided runAppendRefusal() lets it. On failure nothing of the line stays in the file and
+// the message says why; when the file's rules refused it, `refusal` gets the reason.
+FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
+                         QString *refusal = nullptr);
+
+// A run its data file refused, kept in a file of its own beside it: one line in the data
+// file's format, under a name no reader takes for an experiment
+// ("Yama090425-1.20261209-004700-4242.recovered").
+struct KeptRun {
+    FileResult result;
+    QString path;
+};
+QString keptRunPath(const QString &dataPath, const QString &stamp, qint64 pid);
+// "20261209-094700" from the clock's date and time texts.
+QString keptRunStamp(const Clock &clock);
+KeptRun keepRefusedRun(FileStore &files, const QString &dataPath, const QString &line, const QString &stamp);
+// What the subject is told: why the run is not in the data file, and where it is instead.
+QString refusedRunMessage(const QString &refusal, const QString &keptPath);
 
 // Stores `memoText` (CR LF -> "<BR>") behind run `runNo` (1-based, memo lines not counted):
 // the first 261 characters, a space, the memo. Every other line stays byte for byte.

@@ -146,6 +146,30 @@ void RunFlow::discardAnswered(bool yes)
     m_view.runDiscarded();
 }
 
+void RunFlow::keptAcknowledged()
+{
+    Handler h(*this, "keptAcknowledged");
+    if (m_phase != Phase::Saving || m_saveQuestion != SaveQuestion::Kept)
+        return;
+    m_saveQuestion = SaveQuestion::None;
+    m_phase = Phase::Ended;
+    m_view.leaveForMainWindow();
+}
+
+bool RunFlow::closingNeedsAsking() const
+{
+    switch (m_phase) {
+    case Phase::Countdown:
+    case Phase::AwaitingKey:
+    case Phase::FeedbackHold:
+        return true;
+    case Phase::Saving:
+        return m_saveQuestion != SaveQuestion::Kept; // a kept run is safe in its own file
+    default:
+        return false;
+    }
+}
+
 void RunFlow::closeRequested(bool endsProgram)
 {
     if (m_phase == Phase::Ended)
@@ -251,15 +275,22 @@ void RunFlow::takeQueuedKey()
 
 void RunFlow::save()
 {
-    QString reason;
-    if (m_view.writeRun(&reason)) {
+    QString message;
+    switch (m_view.writeRun(&message)) {
+    case View::Saved::Yes:
         m_saveQuestion = SaveQuestion::None;
         m_phase = Phase::Results;
         m_view.showResults();
         return;
+    case View::Saved::Kept:
+        m_saveQuestion = SaveQuestion::Kept;
+        m_view.tellRunKept(message);
+        return;
+    case View::Saved::Failed:
+        break;
     }
     m_saveQuestion = SaveQuestion::Retry;
-    m_view.askSaveRetry(reason);
+    m_view.askSaveRetry(message);
 }
 
 } // namespace vora

@@ -24,7 +24,7 @@ public:
         FeedbackHold,  // the answer is on show; keys wait in order
         Saving,        // trial 100 is in: writing the run, or asking what to do when that failed
         Results,       // the run is stored (or given up); the results view has the window
-        Ended,         // the program is leaving: nothing more happens
+        Ended,         // the window is leaving (the program ends, or the main window takes over)
     };
 
     // What the window does at each step. Calls never nest: each one comes from one handler.
@@ -41,7 +41,12 @@ public:
         // True when that was trial 100.
         virtual bool recordAnswer(QChar input) = 0;
         virtual void closeRun() = 0;              // timers off, beeps, block counts
-        virtual bool writeRun(QString *reason) = 0; // append the run line; false with a reason
+        // Append the run line. Kept: the data file's rules refused it and it went to a file of
+        // its own; Failed: it is still only in memory. `message` says why.
+        enum class Saved { Yes, Kept, Failed };
+        virtual Saved writeRun(QString *message) = 0;
+        virtual void tellRunKept(const QString &message) = 0; // answered by keptAcknowledged()
+        virtual void leaveForMainWindow() = 0;   // the run cannot go on in this experiment
         virtual void askSaveRetry(const QString &reason) = 0; // answered by saveRetryAnswered()
         virtual void askDiscard() = 0;            // answered by discardAnswered()
         virtual void showResults() = 0;
@@ -61,6 +66,8 @@ public:
     int queuedKeys() const { return m_queue.size(); }
     // Monotonic ms of the next deadline, -1 when none is armed.
     qint64 deadline() const { return m_deadlineNs < 0 ? -1 : m_deadlineNs / 1000000; }
+    // Answers typed in this run would be lost by closing the window now, so closing asks first.
+    bool closingNeedsAsking() const;
     // Times a handler was entered while another one was still running. Always 0.
     int reentries() const { return m_reentries; }
 
@@ -73,6 +80,7 @@ public:
     void endAnswered(bool yes);
     void saveRetryAnswered(bool yes);
     void discardAnswered(bool yes);
+    void keptAcknowledged();
     // The window is being closed; `endsProgram` when that closing ends the program.
     void closeRequested(bool endsProgram);
 
@@ -115,7 +123,7 @@ private:
     QChar m_held;             // the answer on show
     QQueue<int> m_queue;      // keys typed while an answer was on show, in order
     bool m_endQuestionOpen = false;
-    enum class SaveQuestion { None, Retry, Discard } m_saveQuestion = SaveQuestion::None;
+    enum class SaveQuestion { None, Retry, Discard, Kept } m_saveQuestion = SaveQuestion::None;
     const char *m_running = nullptr;
     int m_reentries = 0;
 };

@@ -4,11 +4,11 @@
 #include "registry/RunRecord.h"
 #include "results/ResultsDisplay.h"
 #include "run/ExperimentHeader.h"
+#include "run/RunSave.h"
 #include "run/Instructions.h"
 #include "run/WindowStyle.h"
 #include "run/toushiJikken.h"
 #include "startup/Module1.h"
-#include "study/SealWriter.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -227,24 +227,41 @@ void toushiJikken::closeRun()
                         .toLine();
 }
 
-bool toushiJikken::writeRun(QString *reason)
+RunFlow::View::Saved toushiJikken::writeRun(QString *message)
 {
     Services &sv = m_module.services();
     const QString path = dataFile();
-    const study::SavedRun saved = study::appendAndSealRun(*sv.files, path, m_unsavedLine, QDateTime::currentDateTime(), [&] {
-        return appendRunLine(*sv.files, sv.paths, path, m_unsavedLine);
-    });
-    const FileResult &result = saved.append;
-    if (result.ok) {
+    const RunSave saved = saveFinishedRun(*sv.files, sv.paths, path, m_unsavedLine, QDateTime::currentDateTime(),
+                                          keptRunStamp(*sv.clock));
+    switch (saved.outcome) {
+    case RunSave::Outcome::Saved:
         if (!saved.seal.message.isEmpty()) // saved all the same; vora-data seal can seal it later
             sv.dialogs->ask(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
         if (sv.mirror)
             sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
         m_unsavedLine.clear();
-        return true;
+        return Saved::Yes;
+    case RunSave::Outcome::Kept:
+        // Not a run of this experiment: neither in its file nor sent anywhere.
+        m_unsavedLine.clear();
+        *message = saved.message;
+        return Saved::Kept;
+    case RunSave::Outcome::Failed:
+        break;
     }
-    *reason = result.message;
-    return false;
+    *message = saved.message;
+    return Saved::Failed;
+}
+
+void toushiJikken::tellRunKept(const QString &message)
+{
+    m_module.services().dialogs->ask(this, message, MsgButtons::Ok, MsgIcon::Exclamation,
+                                     [this](MsgAnswer) { m_flow->keptAcknowledged(); });
+}
+
+void toushiJikken::leaveForMainWindow()
+{
+    m_module.showMainWindow();
 }
 
 void toushiJikken::askSaveRetry(const QString &reason)

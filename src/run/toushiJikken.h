@@ -74,7 +74,9 @@ private:
     void showFeedback(QChar input) override;
     bool recordAnswer(QChar input) override;
     void closeRun() override;
-    bool writeRun(QString *reason) override;
+    Saved writeRun(QString *message) override;
+    void tellRunKept(const QString &message) override;
+    void leaveForMainWindow() override;
     void askSaveRetry(const QString &reason) override;
     void askDiscard() override;
     void showResults() override;

@@ -3,6 +3,7 @@
 #include "registry/DataFile.h"
 #include "registry/RunRecord.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QtTest>
 
@@ -67,6 +68,9 @@ private Q_SLOTS:
     void runMemoForms();
     void appendCreatesFolderAndKeepsOrder();
     void appendRefusesALineBreak();
+    void appendKeepsTheFileWithinItsRules_data();
+    void appendKeepsTheFileWithinItsRules();
+    void aRefusedRunIsKeptBesideTheFile();
     void memoRewrite_data();
     void memoRewrite();
     void memoRewriteRefusals_data();
@@ -272,6 +276,72 @@ void TestRunRecord::appendRefusesALineBreak()
     QVERIFY(!bad.ok);
     QVERIFY(!bad.message.isEmpty());
     QCOMPARE(t.readLines(QStringLiteral("data/Yama-1.txt")), QStringList{r1});
+}
+
+void TestRunRecord::appendKeepsTheFileWithinItsRules_data()
+{
+    QTest::addColumn<QStringList>("there");   // the file as another copy left it; "folder": a folder
+    QTest::addColumn<QString>("codes");       // stimulus and hit display letters of the new run
+    QTest::addColumn<QString>("refusal");     // part of the reason; empty: appended
+    const QString s = runLine();               // "S" and "D"
+    const QString memo = QStringLiteral("実験条件=静か");
+    QTest::newRow("no file yet") << QStringList{} << "SD" << QString();
+    QTest::newRow("99 runs: the 100th joins") << QStringList(99, s) << "SD" << QString();
+    QTest::newRow("100 runs") << QStringList(100, s) << "SD" << QStringLiteral("すでに100ランに達しています");
+    QTest::newRow("100 runs and a memo line") << (QStringList{memo} + QStringList(100, s)) << "SD"
+                                              << QStringLiteral("100ラン");
+    QTest::newRow("a memo line only") << QStringList{memo} << "MD" << QString();
+    QTest::newRow("another stimulus") << QStringList{s, s} << "MD"
+                                      << QStringLiteral("別の条件（刺激=小、当り表示=有）で行ったランがあります（ラン1）");
+    QTest::newRow("another hit display") << QStringList{s} << "S-" << QStringLiteral("刺激=小、当り表示=有");
+    QTest::newRow("mixed already, the last agreeing") << QStringList{withCharAt(s, 27, QLatin1Char('M')), s} << "SD"
+                                                      << QStringLiteral("刺激=中、当り表示=有）で行ったランがあります（ラン1）");
+    QTest::newRow("a folder in its place") << QStringList{"folder"} << "SD" << QStringLiteral("読めないため");
+}
+
+void TestRunRecord::appendKeepsTheFileWithinItsRules()
+{
+    QFETCH(QStringList, there);
+    QFETCH(QString, codes);
+    QFETCH(QString, refusal);
+    TestServices t;
+    const QString path = dataFilePath(t.services.paths, QStringLiteral("Yama"), QStringLiteral("1"));
+    if (there == QStringList{"folder"})
+        QVERIFY(QDir().mkpath(path));
+    else if (!there.isEmpty())
+        t.writeLines(QStringLiteral("data/Yama-1.txt"), there);
+    const QByteArray before = QFileInfo(path).isFile() ? t.readBytes(QStringLiteral("data/Yama-1.txt")) : QByteArray();
+    const QString line = withCharAt(withCharAt(runLine({10, 10, 10, 10, 9}), 27, codes.at(0)), 30, codes.at(1));
+    QString why;
+    const FileResult r = appendRunLine(*t.files, t.services.paths, path, line, &why);
+    QCOMPARE(r.ok, refusal.isEmpty());
+    QVERIFY2(why.contains(refusal), qPrintable(why));
+    QCOMPARE(why.isEmpty(), refusal.isEmpty());
+    if (r.ok)
+        QCOMPARE(t.readBytes(QStringLiteral("data/Yama-1.txt")), before + line.toLatin1() + "\r\n");
+    else if (QFileInfo(path).isFile())
+        QCOMPARE(t.readBytes(QStringLiteral("data/Yama-1.txt")), before);
+}
+
+void TestRunRecord::aRefusedRunIsKeptBesideTheFile()
+{
+    TestServices t;
+    const QString path = dataFilePath(t.services.paths, QStringLiteral("Yama"), QStringLiteral("1"));
+    const QString line = runLine();
+    const KeptRun first = keepRefusedRun(*t.files, path, line, QStringLiteral("20261209-094700"));
+    const KeptRun second = keepRefusedRun(*t.files, path, line, QStringLiteral("20261209-094700"));
+    QVERIFY(first.result.ok && second.result.ok);
+    QVERIFY(first.path != second.path); // never one over the other
+    for (const KeptRun &k : {first, second}) {
+        const QFileInfo f(k.path);
+        QCOMPARE(f.absolutePath(), QFileInfo(path).absolutePath());
+        QVERIFY2(f.fileName().startsWith(QStringLiteral("Yama-1.20261209-094700")), qPrintable(f.fileName()));
+        // No reader takes it for an experiment: it is not NAME-C.txt.
+        QVERIFY(!f.fileName().endsWith(QStringLiteral(".txt")));
+        QCOMPARE(t.readBytes(QStringLiteral("data/") + f.fileName()), line.toLatin1() + "\r\n");
+    }
+    const QString told = refusedRunMessage(QStringLiteral("理由の文"), first.path);
+    QVERIFY(told.contains(QStringLiteral("理由の文")) && told.contains(QFileInfo(first.path).fileName()));
 }
 
 void TestRunRecord::memoRewrite_data()

@@ -2,6 +2,7 @@
 // The experiment window over fresh fakes with shrunk timings, and the helpers its tests share:
 // waiting for the run to settle and scripted target patterns.
 #include "Fakes.h"
+#include "registry/RunRecord.h"
 #include "run/toushiJikken.h"
 #include "startup/Module1.h"
 
@@ -106,6 +107,27 @@ inline QString pattern(int seed)
         s += ((x >> 16) & 1) ? QLatin1Char('1') : QLatin1Char('0');
     }
     return s;
+}
+
+// A consistent stored run of experiment Test1 with these targets and inputs; `codes` are its
+// stimulus and hit display letters.
+inline QString runLineOf(const QString &targets, const QString &inputs, const QString &codes = QStringLiteral("n-"))
+{
+    RunRecord r;
+    r.experimentName = QStringLiteral("Test1");
+    r.date = QStringLiteral("2009/04/25");
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = codes.left(1);
+    r.hitDisplayCode = codes.mid(1, 1);
+    r.targets = targets;
+    r.inputs = inputs;
+    for (int i = 0; i < 100; ++i) {
+        if (targets.at(i) == inputs.at(i)) {
+            ++r.hits;
+            ++r.segmentHits[i / 20];
+        }
+    }
+    return r.toLine();
 }
 
 } // namespace vora::testing

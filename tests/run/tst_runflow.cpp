@@ -19,7 +19,7 @@ struct View : RunFlow::View {
     QStringList log;
     QString trials;          // inputs counted, in order
     int runLength = 100;
-    QList<bool> writes;      // results of writeRun in turn; empty: success
+    QString writes;          // outcomes of writeRun in turn, 'y' saved, 'f' failed, 'k' kept; empty: saved
     std::function<void()> duringFeedback;
 
     void beginCountdown() override { log << "countdown"; }
@@ -40,14 +40,19 @@ struct View : RunFlow::View {
         return trials.size() == runLength;
     }
     void closeRun() override { log << "close"; }
-    bool writeRun(QString *reason) override
+    Saved writeRun(QString *reason) override
     {
         log << "write";
-        const bool ok = writes.isEmpty() || writes.takeFirst();
-        if (!ok)
+        const QChar outcome = writes.isEmpty() ? QLatin1Char('y') : writes.at(0);
+        writes.remove(0, 1);
+        if (outcome == QLatin1Char('f'))
             *reason = QStringLiteral("disk full");
-        return ok;
+        if (outcome == QLatin1Char('k'))
+            *reason = QStringLiteral("101st run");
+        return outcome == QLatin1Char('y') ? Saved::Yes : outcome == QLatin1Char('k') ? Saved::Kept : Saved::Failed;
     }
+    void tellRunKept(const QString &message) override { log << "kept:" + message; }
+    void leaveForMainWindow() override { log << "leave"; }
     void askSaveRetry(const QString &reason) override { log << "askRetry:" + reason; }
     void askDiscard() override { log << "askDiscard"; }
     void showResults() override { log << "results"; }
@@ -99,6 +104,7 @@ private Q_SLOTS:
     void inputsJudgedByPhase();
     void saveQuestions_data();
     void saveQuestions();
+    void closingAsksOnlyWhileAnswersAreAtStake();
     void endingLeavesNothingToRun();
     void handlerInsideAnotherIsCaught();
 };
@@ -237,22 +243,26 @@ void RunFlowTest::inputsJudgedByPhase()
 
 void RunFlowTest::saveQuestions_data()
 {
-    QTest::addColumn<QList<bool>>("writes");
+    QTest::addColumn<QString>("writes");
     QTest::addColumn<QList<int>>("answers"); // retry question, discard question, ... in turn
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("written at once") << QList<bool>{} << QList<int>{} << QStringList{"close", "write", "results"};
-    QTest::newRow("retry succeeds") << QList<bool>{false} << QList<int>{1}
+    QTest::newRow("written at once") << QString() << QList<int>{} << QStringList{"close", "write", "results"};
+    QTest::newRow("retry succeeds") << "f" << QList<int>{1}
                                     << QStringList{"close", "write", "askRetry:disk full", "write", "results"};
     QTest::newRow("no, keep it, written")
-        << QList<bool>{false} << QList<int>{0, 0}
+        << "f" << QList<int>{0, 0}
         << QStringList{"close", "write", "askRetry:disk full", "askDiscard", "write", "results"};
-    QTest::newRow("given up knowingly") << QList<bool>{false} << QList<int>{0, 1}
+    QTest::newRow("given up knowingly") << "f" << QList<int>{0, 1}
                                         << QStringList{"close", "write", "askRetry:disk full", "askDiscard", "discarded"};
+    QTest::newRow("refused by the file, kept aside")
+        << "k" << QList<int>{1} << QStringList{"close", "write", "kept:101st run", "leave"};
+    QTest::newRow("retry meets the file's refusal")
+        << "fk" << QList<int>{1, 1} << QStringList{"close", "write", "askRetry:disk full", "write", "kept:101st run", "leave"};
 }
 
 void RunFlowTest::saveQuestions()
 {
-    QFETCH(QList<bool>, writes);
+    QFETCH(QString, writes);
     QFETCH(QList<int>, answers);
     QFETCH(QStringList, expected);
     Rig r(2);
@@ -269,19 +279,58 @@ void RunFlowTest::saveQuestions()
         // A stray answer to the question not asked changes nothing.
         if (r.view.log.last() == QLatin1String("askDiscard"))
             r.flow.saveRetryAnswered(true);
-        if (r.view.log.last() == QLatin1String("askDiscard"))
+        if (r.view.log.last().startsWith(QLatin1String("kept:"))) {
+            r.flow.discardAnswered(true);
+            r.flow.keptAcknowledged();
+        } else if (r.view.log.last() == QLatin1String("askDiscard")) {
             r.flow.discardAnswered(answers.at(i));
-        else
+        } else {
+            r.flow.keptAcknowledged();
             r.flow.saveRetryAnswered(answers.at(i));
+        }
     }
     QCOMPARE(r.view.log, expected);
     QCOMPARE(r.view.trials, QStringLiteral("10"));
     QCOMPARE(r.flow.queuedKeys(), 0);
-    const bool discarded = expected.last() == QLatin1String("discarded");
-    QCOMPARE(r.flow.phase(), discarded ? Phase::Ready : Phase::Results);
-    // After a run given up the start button works again; after results it does not.
+    const QString last = expected.last();
+    const Phase after = last == QLatin1String("discarded") ? Phase::Ready
+                        : last == QLatin1String("leave")   ? Phase::Ended
+                                                           : Phase::Results;
+    QCOMPARE(r.flow.phase(), after);
+    // After a run given up the start button works again; after results or leaving it does not.
     r.flow.start();
-    QCOMPARE(r.flow.phase(), discarded ? Phase::Countdown : Phase::Results);
+    QCOMPARE(r.flow.phase(), after == Phase::Ready ? Phase::Countdown : after);
+}
+
+void RunFlowTest::closingAsksOnlyWhileAnswersAreAtStake()
+{
+    // Phases reached in turn: ready, countdown, awaiting a key, hold, saving (failed write,
+    // answers only in memory), results.
+    Rig r(1);
+    r.view.writes = QStringLiteral("fy");
+    QList<bool> asks;
+    asks << r.flow.closingNeedsAsking();
+    r.flow.start();
+    asks << r.flow.closingNeedsAsking();
+    while (r.flow.phase() == Phase::Countdown)
+        r.fire();
+    asks << r.flow.closingNeedsAsking();
+    r.flow.key('1');
+    asks << r.flow.closingNeedsAsking();
+    r.fire();
+    QCOMPARE(r.flow.phase(), Phase::Saving);
+    asks << r.flow.closingNeedsAsking();
+    r.flow.saveRetryAnswered(true);
+    QCOMPARE(r.flow.phase(), Phase::Results);
+    asks << r.flow.closingNeedsAsking();
+    QCOMPARE(asks, (QList<bool>{false, true, true, true, true, false}));
+
+    Rig kept(1);
+    kept.view.writes = QStringLiteral("k");
+    kept.throughCountdown();
+    kept.flow.key('1');
+    kept.fire();
+    QVERIFY(!kept.flow.closingNeedsAsking()); // the run is safe in a file of its own
 }
 
 void RunFlowTest::endingLeavesNothingToRun()

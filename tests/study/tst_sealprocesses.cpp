@@ -3,9 +3,11 @@
 // leave one whole chain. Children are copies of this test started with a flag.
 #include "SealRuns.h"
 
+#include "run/RunSave.h"
 #include "study/Seal.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -31,10 +33,18 @@ int runChild(const QString &folder, const QString &mode, int first, int count)
     FileStore files;
     const AppPaths paths(folder);
     const QString data = dataFilePath(paths, QStringLiteral("Seal"), QStringLiteral("1"));
-    if (mode == QLatin1String("together")) { // start when told, so that two children overlap
+    if (mode.startsWith(QLatin1String("together"))) { // start when told, so that two children overlap
         char go[8];
         if (!std::fgets(go, sizeof go, stdin))
             return 4;
+    }
+    if (mode == QLatin1String("together-one")) { // one finished run, saved as the window saves it
+        const RunSave saved = saveFinishedRun(files, paths, data, sealtest::runLine(first), QDateTime::currentDateTime(),
+                                              QStringLiteral("20261209-120000"));
+        std::puts(saved.outcome == RunSave::Outcome::Saved  ? "saved"
+                  : saved.outcome == RunSave::Outcome::Kept ? "kept"
+                                                            : "failed");
+        return 0;
     }
     auto stamp = [](const char *what) { // on the machine's monotonic clock, shared by all processes
         timespec ts{};
@@ -90,6 +100,7 @@ private Q_SLOTS:
     void killBetweenAppendAndSealLeavesTheRunNotSealed();
     void killedAtRandomNeverLooksTampered();
     void twoProcessesAppendingKeepOneChain();
+    void twoCopiesFinishingTheHundredthRun();
 };
 
 void TestSealProcesses::killBetweenAppendAndSealLeavesTheRunNotSealed()
@@ -117,6 +128,8 @@ void TestSealProcesses::killedAtRandomNeverLooksTampered()
     FileStore files;
     auto *rng = QRandomGenerator::global();
     int next = 1;
+    int started = 0; // runs of the current file before this child
+    int total = 0;
     int caughtBetween = 0;
     for (int k = 0; k < 30; ++k) {
         QScopedPointer<QProcess> child(startChild(nullptr, dir.path(), QStringLiteral("loop"), next, 0));
@@ -138,8 +151,16 @@ void TestSealProcesses::killedAtRandomNeverLooksTampered()
             QVERIFY(sealed.ok && sealed.added == 1);
         }
         next = v.runs + 1;
+        total += next - 1 - started;
+        started = next - 1;
+        if (v.runs >= 90) { // an experiment holds 100 runs: go on with a fresh one
+            QVERIFY(QFile::rename(dataPath(dir), dataPath(dir) + QString::number(k)));
+            QVERIFY(QFile::rename(sealPathFor(dataPath(dir)), sealPathFor(dataPath(dir)) + QString::number(k)));
+            next = 1;
+            started = 0;
+        }
     }
-    qDebug("%d runs; %d kills came between an append and its seal", next - 1, caughtBetween);
+    qDebug("%d runs; %d kills came between an append and its seal", total, caughtBetween);
 }
 
 void TestSealProcesses::twoProcessesAppendingKeepOneChain()
@@ -174,6 +195,43 @@ void TestSealProcesses::twoProcessesAppendingKeepOneChain()
     const auto sb = span(*b);
     QVERIFY(sa.first > 0 && sb.first > 0);
     QVERIFY2(sa.first < sb.second && sb.first < sa.second, "the two children did not overlap");
+}
+
+// Two copies of the program on one folder, both launched at 99 runs, finish at once: the file
+// takes one 100th run; the other run is kept in a file of its own, and nothing is lost.
+void TestSealProcesses::twoCopiesFinishingTheHundredthRun()
+{
+    for (int round = 0; round < 5; ++round) {
+        QTemporaryDir dir;
+        FileStore files;
+        const AppPaths paths(dir.path());
+        for (int n = 1; n <= 99; ++n)
+            QVERIFY(sealtest::saveRun(files, paths, dataPath(dir), sealtest::runLine(n)).seal.sealed);
+        QScopedPointer<QProcess> a(startChild(nullptr, dir.path(), QStringLiteral("together-one"), 100, 1));
+        QScopedPointer<QProcess> b(startChild(nullptr, dir.path(), QStringLiteral("together-one"), 200, 1));
+        QVERIFY(a->waitForStarted(30000) && b->waitForStarted(30000));
+        a->write("go\n");
+        b->write("go\n");
+        QVERIFY(a->waitForFinished(60000) && b->waitForFinished(60000));
+        const QStringList outcomes{QString::fromLatin1(a->readAllStandardOutput().trimmed()),
+                                   QString::fromLatin1(b->readAllStandardOutput().trimmed())};
+        QCOMPARE(outcomes.count(QStringLiteral("saved")), 1);
+        QCOMPARE(outcomes.count(QStringLiteral("kept")), 1);
+
+        const DataFileContents data = loadDataFile(files, dataPath(dir));
+        QVERIFY(data.passed());
+        QCOMPARE(data.runCount(), 100);
+        const Verification v = verifyDataFile(dataPath(dir));
+        QVERIFY(v.intact());
+        QCOMPARE(v.sealedRuns(), 100);
+        const QStringList kept = QDir(dir.path() + QStringLiteral("/data")).entryList({QStringLiteral("*.recovered")});
+        QCOMPARE(kept.size(), 1);
+        const QStringList keptLines = files.readLines(dir.path() + QStringLiteral("/data/") + kept.first()).lines;
+        QCOMPARE(keptLines.size(), 1);
+        // Between them the two files hold both runs.
+        const QSet<QString> both{data.runLines.last(), keptLines.first()};
+        QCOMPARE(both, (QSet<QString>{sealtest::runLine(100), sealtest::runLine(200)}));
+    }
 }
 
 int main(int argc, char *argv[])
