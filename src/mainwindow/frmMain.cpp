@@ -337,7 +337,8 @@ void frmMain::restoreSelections()
         QString failure;
         if (s.files->exists(selectionPath)) {
             // It is there but cannot be read: keep it for the user rather than replace it.
-            failure = QStringLiteral("実験名の選択のファイル（%1）を読めません。").arg(selectionFileName());
+            failure = QStringLiteral("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
+            m_c.selectionRefused = failure;
         } else if (const FileResult r = s.files->replaceAll(selectionPath, {line}); !r) {
             failure = QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
                 + r.message;
@@ -357,6 +358,11 @@ void frmMain::restoreSelections()
         }
         if (!failure.isEmpty())
             m_loadProblems.append(failure);
+    } else if (!read.error.isEmpty()) {
+        // Read, but not all of it: the boxes of its unreadable lines stay empty, and the file
+        // is kept as it is.
+        m_c.selectionRefused = QStringLiteral("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName()) + read.error;
+        m_loadProblems.append(m_c.selectionRefused);
     }
     for (int box = 1; box <= kNameBoxes; ++box) {
         const BoxSelection &sel = read.boxes.value(box - 1);
@@ -385,6 +391,8 @@ void frmMain::fillNameLists()
         m_c.nameBox[box]->addItems(list.items);
         m_c.nameBox[box]->setCurrentIndex(-1);
         m_c.keptLines[box] = list.kept;
+        if (list.unreadable)
+            m_c.listRefused[box] = list.error;
         if (!list.error.isEmpty())
             m_loadProblems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
         if (const QString unusable = unusableLinesMessage(box, list.unusable); !unusable.isEmpty())

@@ -190,7 +190,34 @@ BoxSelection MainControls::registeredSelectionOf(int box) const
 
 FileResult MainControls::writeList(FileStore &files, const AppPaths &paths, int box) const
 {
+    if (!listRefused[box].isEmpty())
+        return FileResult::failure(listRefused[box]);
     return writeNameListFile(files, paths, box, listItems(box), keptLines[box]);
+}
+
+QVector<MainControls::Holding> MainControls::holdingsOf(const QString &name) const
+{
+    QVector<Holding> out;
+    if (name.isEmpty())
+        return out;
+    for (int box = 1; box <= kNameBoxes; ++box) {
+        bool listed = false;
+        for (const QString &text : listItems(box)) {
+            const NameListItem item = NameListItem::parse(text);
+            if (item.name == name) {
+                out.append(Holding{box, item.stimulusCode, item.hitDisplayCode});
+                listed = true;
+                break;
+            }
+        }
+        // A selection file may hold a name that its box's list has lost.
+        if (!listed && selectedName(box) == name) {
+            const bool known = selected[box].name == name;
+            out.append(Holding{box, known ? selected[box].stimulusCode : QString(),
+                               known ? selected[box].hitDisplayCode : QString()});
+        }
+    }
+    return out;
 }
 
 QColor buttonFaceColour()

@@ -120,6 +120,10 @@ struct MainControls {
     // a chosen item or a registration), and the list file's lines that give no item.
     std::array<BoxSelection, kNameBoxes + 1> selected{};
     std::array<KeptListLines, kNameBoxes + 1> keptLines{};
+    // Files that were there but could not be read at load (why, naming the file; empty when
+    // read): such a file is never rewritten, or what it holds would be lost.
+    std::array<QString, kNameBoxes + 1> listRefused{};
+    QString selectionRefused;
 
     // Hooks into the window's other features.
     std::function<void(bool)> setWebPanelVisible;
@@ -145,8 +149,18 @@ struct MainControls {
     // The registered conditions of the name on a box's select button (see registeredSelection);
     // empty name when the button is empty or its name is not in the box's list.
     BoxSelection registeredSelectionOf(int box) const;
-    // Writes a box's list file: its items and the kept lines.
+    // Writes a box's list file: its items and the kept lines. Refused for a list that could
+    // not be read at load.
     FileResult writeList(FileStore &files, const AppPaths &paths, int box) const;
+
+    // Where a name stands in the boxes: each box whose list or select button holds it, with
+    // the conditions it holds it under (one entry per box, its first).
+    struct Holding {
+        int box = 0;
+        QString stimulusCode;
+        QString hitDisplayCode;
+    };
+    QVector<Holding> holdingsOf(const QString &name) const;
 };
 
 // Colours the main window uses.

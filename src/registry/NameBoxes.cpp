@@ -22,6 +22,22 @@ QString lengthMessage(int box)
                     : QStringLiteral("実験名が10文字以上です。変更してください。");
 }
 
+QString nameInUseMessage(const QString &name, int box)
+{
+    return QStringLiteral("実験名「%1」はボックス%2にすでに登録されています。\r\n"
+                          "実験名は５つのボックスで同じものは使えません。別の実験名を入力してください。")
+        .arg(name)
+        .arg(box);
+}
+
+QString unreadableListMessage(int box, const QString &why)
+{
+    return QStringLiteral("実験名の一覧のファイル（%1）を読めなかったため、このボックスでは実験名の登録や削除ができません。\r\n"
+                          "ファイルを確かめてから、プログラムを起動し直してください。\r\n\r\n")
+               .arg(nameListFileName(box))
+        + why;
+}
+
 NameBoxes::NameBoxes(Module1 &module, MainControls &controls, QObject *parent)
     : QObject(parent), m_module(module), m_c(controls)
 {
@@ -114,6 +130,11 @@ void NameBoxes::enterPressed(int box)
 {
     m_c.selectButton[box]->setEnabled(true);
     m_c.registrationButton->setEnabled(true);
+    if (!m_c.listRefused[box].isEmpty()) {
+        // Writing the list would replace names the program could not read.
+        report(unreadableListMessage(box, m_c.listRefused[box]));
+        return;
+    }
     const QString text = m_c.nameBox[box]->currentText();
     if (text.isEmpty()) {
         if (!m_justRegistered)
@@ -181,6 +202,11 @@ void NameBoxes::registerName(int box, const QString &text)
     }
     if (problem != NameProblem::None) {
         s.sound->beep();
+        return;
+    }
+    // One name, one set of conditions: the runs of a name share its data file.
+    if (const QVector<MainControls::Holding> held = m_c.holdingsOf(text); !held.isEmpty()) {
+        s.dialogs->message(m_c.window, nameInUseMessage(text, held.first().box), MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
 

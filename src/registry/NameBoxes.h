@@ -43,5 +43,9 @@ private:
 // Messages of box N (1 to 5).
 QString conditionMessage(int box);
 QString lengthMessage(int box);
+// A name that box N already holds.
+QString nameInUseMessage(const QString &name, int box);
+// Box N's list file could not be read at load (`why` names the file and the cause).
+QString unreadableListMessage(int box, const QString &why);
 
 } // namespace vora

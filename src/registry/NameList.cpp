@@ -199,6 +199,7 @@ NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box)
     }
     if (!read.ok) {
         out.error = read.message;
+        out.unreadable = true;
         return out;
     }
 
@@ -286,9 +287,13 @@ SelectionRead readSelectionFile(const FileStore &files, const AppPaths &paths)
     SelectionRead out;
     out.boxes.resize(kBoxes);
     const ReadResult read = files.readLines(paths.file(selectionFileName()));
-    if (!read.ok)
+    if (!read.ok) {
+        out.error = read.message;
         return out;
+    }
     out.opened = true;
+    if (read.damaged)
+        out.error = QStringLiteral("ファイル「%1」にCP932として読めないバイトがあります。").arg(selectionFileName());
     for (int i = 0; i < kBoxes; ++i) {
         const QString line = read.lines.value(i);
         const QString name = checkedName(line);

@@ -71,6 +71,9 @@ struct NameListRead {
     KeptListLines kept;
     QVector<UnusableListLine> unusable; // non-blank kept lines, for the report
     bool missing = false;
+    // The file is there but could not be read (too large, no regular file, no permission):
+    // it must never be rewritten, or the names in it would be lost.
+    bool unreadable = false;
     QString error;           // unreadable file or a failed conversion (for the user)
 };
 NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box);
@@ -93,6 +96,9 @@ QString selectionLine(const BoxSelection &s);
 struct SelectionRead {
     bool opened = false;     // false: the file does not exist or cannot be read
     QVector<BoxSelection> boxes; // always 5 entries; invalid names come back empty
+    // Why the file must not be rewritten: it is there but could not be read, or it holds
+    // bytes that are not CP932 (the boxes of such lines come back empty). Empty when none.
+    QString error;
 };
 SelectionRead readSelectionFile(const FileStore &files, const AppPaths &paths);
 FileResult writeSelectionFile(FileStore &files, const AppPaths &paths, const QVector<BoxSelection> &boxes);

@@ -194,9 +194,17 @@ void RegistrationView::storeSelectionsAndLists()
     }
 
     QStringList failures;
-    if (const FileResult r = writeSelectionFile(*s.files, s.paths, selections); !r)
+    if (!m_c.selectionRefused.isEmpty()) {
+        // Said at load already; the selections of this session are not kept.
+        failures.append(QStringLiteral("実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。")
+                            .arg(selectionFileName()));
+    } else if (const FileResult r = writeSelectionFile(*s.files, s.paths, selections); !r) {
         failures.append(r.message);
+    }
     for (int box = 1; box <= kNameBoxes; ++box) {
+        // A list that could not be read allowed no change, and is left as it is.
+        if (!m_c.listRefused[box].isEmpty())
+            continue;
         if (const FileResult r = m_c.writeList(*s.files, s.paths, box); !r)
             failures.append(r.message);
     }

@@ -1,8 +1,10 @@
 #include "registry/SelectionLaunch.h"
 
+#include "registry/Conditions.h"
 #include "registry/DataFile.h"
 #include "registry/MainControls.h"
 #include "registry/NameList.h"
+#include "registry/RunRecord.h"
 #include "startup/Module1.h"
 #include "study/Seal.h"
 
@@ -35,20 +37,7 @@ QString SelectionLaunch::limitMessage()
 
 QString SelectionLaunch::conditionsText(const QString &stimulusCode, const QString &hitDisplayCode)
 {
-    QString text;
-    if (stimulusCode == QLatin1String("S"))
-        text = QStringLiteral("刺激=小");
-    else if (stimulusCode == QLatin1String("M"))
-        text = QStringLiteral("刺激=中");
-    else if (stimulusCode == QLatin1String("B"))
-        text = QStringLiteral("刺激=大");
-    else if (stimulusCode == QLatin1String("n"))
-        text = QStringLiteral("刺激=無");
-    if (hitDisplayCode == QLatin1String("D"))
-        text += QStringLiteral("、当り表示=有");
-    else if (hitDisplayCode == QLatin1String("-"))
-        text += QStringLiteral("、当り表示=なし");
-    return text + QStringLiteral("　(保存データ；正常)");
+    return conditionsDescription(stimulusCode, hitDisplayCode) + QStringLiteral("　(保存データ；正常)");
 }
 
 void SelectionLaunch::selectPressed(int box)
@@ -70,10 +59,12 @@ void SelectionLaunch::selectPressed(int box)
     st.stimulusFile = !m_c.noStimulus[box]->isChecked();
 
     const QString caption = m_c.selectButton[box]->text();
+    m_selectedBox = 0;
     m_c.experimentName->setCaption(QString());
     m_c.experimentName->setCaption(caption);
     if (m_c.ended)
         return; // the data file failed its check: this instance is over
+    m_selectedBox = caption.isEmpty() ? 0 : box;
 
     if (caption.isEmpty()) {
         m_c.showMemoCheck->hide();
@@ -215,14 +206,49 @@ void SelectionLaunch::saveMemo()
     m_c.saveMemoButton->hide();
 }
 
+QString SelectionLaunch::launchRefusal() const
+{
+    const SharedState &st = m_module.state();
+    const QString stimulus = stimulusLetter(st.stimulus);
+    const QString hit = hitDisplayLetter(st.hitDisplay);
+    // A name held by two boxes (an old list, or one edited by hand): the first box keeps it.
+    for (const MainControls::Holding &h : m_c.holdingsOf(st.experimentName)) {
+        if (h.box >= m_selectedBox)
+            break;
+        if (h.stimulusCode != stimulus || h.hitDisplayCode != hit)
+            return nameInTwoBoxesMessage(st.experimentName, h.box, m_selectedBox);
+    }
+    // The file as it is now: another copy may have added runs since the selection.
+    const Services &s = m_module.services();
+    const ReadResult now = s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
+    const QString refusal = experimentRefusal(now, stimulus, hit);
+    if (refusal.isEmpty())
+        return QString();
+    return QStringLiteral("実験できません。\r\n\r\n") + refusal + QStringLiteral("\r\n\r\n他の実験名で実験できます。");
+}
+
+QString SelectionLaunch::nameInTwoBoxesMessage(const QString &name, int firstBox, int box)
+{
+    return QStringLiteral("実験名「%1」はボックス%2にも別の条件で登録されているため、ボックス%3からは実験を開始できません。\r\n"
+                          "実験名は５つのボックスで同じものは使えません。\r\n"
+                          "ボックス%3の実験名を削除して、別の実験名で登録し直してください。")
+        .arg(name)
+        .arg(firstBox)
+        .arg(box);
+}
+
 void SelectionLaunch::launch()
 {
     if (m_c.ended || m_c.experimentName->caption().isEmpty())
         return;
     SharedState &st = m_module.state();
     const Services &s = m_module.services();
-    if (st.runsDone >= 100) {
+    if (st.runsDone >= kMaxRuns) {
         s.dialogs->message(m_c.window, limitMessage(), MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    if (const QString refusal = launchRefusal(); !refusal.isEmpty()) {
+        s.dialogs->message(m_c.window, refusal, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     st.withStimulus = st.stimulus != Stimulus::None;

@@ -24,12 +24,17 @@ public:
     static QString damagedMessage();
     static QString limitMessage();
     static QString conditionsText(const QString &stimulusCode, const QString &hitDisplayCode);
+    // The name of box `box` is also held by an earlier box under other conditions.
+    static QString nameInTwoBoxesMessage(const QString &name, int firstBox, int box);
 
 private:
     void refuseDamagedData();
+    // Why the selected experiment may not start a run now; empty when it may.
+    QString launchRefusal() const;
 
     Module1 &m_module;
     MainControls &m_c;
+    int m_selectedBox = 0; // the box whose select button chose the experiment; 0: none
 };
 
 } // namespace vora

@@ -40,11 +40,12 @@ inline QString runLine(const QString &name, const QString &date, int hits, const
     return r.toLine();
 }
 
-inline QStringList runLines(const QString &name, int count, int hits = 50)
+// `codes`: the stimulus and hit display letters of every run ("SD", "n-" ...).
+inline QStringList runLines(const QString &name, int count, int hits = 50, const QString &codes = QStringLiteral("SD"))
 {
     QStringList lines;
     for (int i = 0; i < count; ++i)
-        lines.append(runLine(name, QStringLiteral("2009/04/%1").arg(10 + i % 15), hits));
+        lines.append(runLine(name, QStringLiteral("2009/04/%1").arg(10 + i % 15), hits, codes.left(1), codes.mid(1, 1)));
     return lines;
 }
 

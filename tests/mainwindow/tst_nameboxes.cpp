@@ -1,6 +1,10 @@
 #include "MainWindowHelpers.h"
 #include "registry/NameBoxes.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <cerrno>
 
 using namespace vora;
@@ -23,6 +27,8 @@ private Q_SLOTS:
     void dropDownCountsComeFromTheItems();
     void typingClearsTheConditionsAndClickingOneGivesFocusBack();
     void aFailedListWriteIsReported();
+    void registrationRefusedWhereItWouldMixOrLose_data();
+    void registrationRefusedWhereItWouldMixOrLose();
     void closingKeepsTheRegisteredConditions_data();
     void closingKeepsTheRegisteredConditions();
 };
@@ -302,6 +308,63 @@ void TestNameBoxes::aFailedListWriteIsReported()
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     QCOMPARE(f.nameBox(5)->count(), 1); // the name is still offered in the box
+}
+
+void TestNameBoxes::registrationRefusedWhereItWouldMixOrLose_data()
+{
+    QTest::addColumn<QString>("setup");   // what the program folder holds before the start ("FILE:LINE|LINE")
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("refusal"); // part of the message; empty: registered
+    QTest::newRow("held by another box") << "Combo2.txt:Yama      -MD" << 1 << "Yama" << QStringLiteral("ボックス2にすでに登録");
+    QTest::newRow("held by its own box") << "Combo3.txt:Yama      -SD" << 3 << "Yama" << QStringLiteral("ボックス3にすでに登録");
+    QTest::newRow("on another box's select button only") << "Jikkenmei.txt:|||Yama       SD" << 1 << "Yama"
+                                                       << QStringLiteral("ボックス4にすでに登録");
+    QTest::newRow("another name") << "Combo2.txt:Yama      -MD" << 1 << "Yamb" << QString();
+    QTest::newRow("a name differing in case") << "Combo2.txt:Yama      -MD" << 1 << "yama" << QString();
+    QTest::newRow("its list too large to read") << "huge:Combo1.txt" << 1 << "Kumo" << QStringLiteral("大きすぎる");
+    QTest::newRow("a folder where its list belongs") << "folder:Combo2.txt" << 2 << "Kumo" << QStringLiteral("フォルダ");
+}
+
+void TestNameBoxes::registrationRefusedWhereItWouldMixOrLose()
+{
+    QFETCH(QString, setup);
+    QFETCH(int, box);
+    QFETCH(QString, name);
+    QFETCH(QString, refusal);
+    MainFixture f;
+    const QString file = setup.section(QLatin1Char(':'), 1);
+    if (setup.startsWith(QLatin1String("huge:"))) {
+        QFile big(f.t.path(file));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxTextFileBytes + 1));
+    } else if (setup.startsWith(QLatin1String("folder:"))) {
+        QVERIFY(QDir(f.t.dir.path()).mkpath(file));
+    } else {
+        f.t.writeLines(setup.section(QLatin1Char(':'), 0, 0), file.split(QLatin1Char('|')));
+    }
+    f.open();
+    const QString list = f.t.path(QStringLiteral("Combo%1.txt").arg(box));
+    const qint64 sizeBefore = QFileInfo(list).size();
+    const QByteArray before = QFileInfo(list).isFile() && sizeBefore < 1000 ? f.t.readBytes(QFileInfo(list).fileName()) : QByteArray();
+    const int messagesAtLoad = f.messages();
+    const int items = f.nameBox(box)->count();
+    f.toggleView();
+    f.registerName(box, name, f.option(1, box), f.option(4, box));
+    if (refusal.isEmpty()) {
+        QCOMPARE(f.messages(), messagesAtLoad);
+        QCOMPARE(f.nameBox(box)->count(), items + 1);
+        return;
+    }
+    QCOMPARE(f.messages(), messagesAtLoad + 1);
+    QVERIFY2(f.t.dialogs->last()->text.contains(refusal), qPrintable(f.t.dialogs->last()->text));
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
+    QCOMPARE(f.nameBox(box)->count(), items);
+    QCOMPARE(f.nameBox(box)->currentText(), name); // left to be corrected
+    // Closing the view leaves the list as it was.
+    f.toggleView();
+    QCOMPARE(QFileInfo(list).size(), sizeBefore);
+    if (!before.isEmpty())
+        QCOMPARE(f.t.readBytes(QFileInfo(list).fileName()), before);
 }
 
 enum class Typing { AddOptionsForANewName, EraseChosenItemAndAnswerNo, TypeWithoutEnter, TypeAndErase, Nothing };

@@ -195,51 +195,78 @@ void TestSelection::theConditionsGoWithTheSelection()
 
 void TestSelection::launchWithin100Runs_data()
 {
-    QTest::addColumn<int>("runs");
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("99 runs: the 100th may start") << 99 << true;
-    QTest::newRow("100 runs: refused") << 100 << false;
-    QTest::newRow("a hand-made 101: refused") << 101 << false;
+    QTest::addColumn<QStringList>("boxes");  // per box: name and codes, "" for none
+    QTest::addColumn<int>("runs");           // in the data file of box `chosen`'s name
+    QTest::addColumn<QString>("runCodes");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("refusal");    // part of the message; empty: the run starts
+    const QString limit = QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。");
+    QTest::newRow("99 runs: the 100th may start") << QStringList{"Full n-"} << 99 << "n-" << 1 << QString();
+    QTest::newRow("100 runs: refused") << QStringList{"Full n-"} << 100 << "n-" << 1 << limit;
+    // One name, one set of conditions: the file's runs and the box must agree.
+    QTest::newRow("runs under another stimulus") << QStringList{"Full M-"} << 3 << "S-" << 1
+                                                 << QStringLiteral("別の条件（刺激=小、当り表示=なし）で行ったランがあります");
+    QTest::newRow("runs under another hit display") << QStringList{"Full SD"} << 3 << "S-" << 1
+                                                    << QStringLiteral("別の条件（刺激=小、当り表示=なし）");
+    QTest::newRow("a name in two boxes: the second is refused")
+        << QStringList{"Dup SD", "Dup MD"} << 0 << "SD" << 2 << QStringLiteral("ボックス1にも別の条件で登録されているため、ボックス2から");
+    QTest::newRow("a name in two boxes: the first keeps it") << QStringList{"Dup SD", "Dup MD"} << 2 << "SD" << 1 << QString();
+    QTest::newRow("a name twice with the same conditions") << QStringList{"Dup SD", "Dup SD"} << 2 << "SD" << 2 << QString();
 }
 
 void TestSelection::launchWithin100Runs()
 {
+    QFETCH(QStringList, boxes);
     QFETCH(int, runs);
-    QFETCH(bool, starts);
+    QFETCH(QString, runCodes);
+    QFETCH(int, chosen);
+    QFETCH(QString, refusal);
     MainFixture f;
-    prepareSelected(f, QStringLiteral("Full"), QStringLiteral("n-"));
-    f.t.writeLines(QStringLiteral("data/Full-0.txt"), runLines(QStringLiteral("Full"), runs));
+    QStringList selection;
+    for (int box = 1; box <= boxes.size(); ++box) {
+        const QString name = boxes.at(box - 1).section(QLatin1Char(' '), 0, 0);
+        const QString codes = boxes.at(box - 1).section(QLatin1Char(' '), 1, 1);
+        selection.append(name.leftJustified(11, QLatin1Char(' ')) + codes);
+        f.t.writeLines(QStringLiteral("Combo%1.txt").arg(box), {name.leftJustified(10, QLatin1Char(' ')) + QLatin1Char('-') + codes});
+    }
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), selection);
+    const QString name = boxes.at(chosen - 1).section(QLatin1Char(' '), 0, 0);
+    const QString suffix = boxes.at(chosen - 1).section(QLatin1Char(' '), 1, 1).startsWith(QLatin1Char('n')) ? "0" : "1";
+    const QString file = QStringLiteral("data/%1-%2.txt").arg(name, suffix);
+    f.t.writeLines(file, runLines(name, runs, 50, runCodes));
+    const QByteArray before = f.t.readBytes(file);
     f.open();
-    f.select(1);
+    f.select(chosen);
     QCOMPARE(f.state().runsDone, runs);
     QTest::mouseClick(f.button("Command10"), Qt::LeftButton);
-    if (starts) {
+    if (refusal.isEmpty()) {
         QCOMPARE(f.experimentWindows, 1);
         QCOMPARE(f.messages(), 0);
         QVERIFY(f.state().launchedFromMain);
-        QCOMPARE(stimulusFileSuffix(f.state().withStimulus), QStringLiteral("0"));
+        QCOMPARE(stimulusFileSuffix(f.state().withStimulus), suffix);
         QCOMPARE(f.state().view, ExperimentView::Run);
         QCOMPARE(f.module.experimentWindow()->objectName(), QStringLiteral("toushiJikken"));
     } else {
         QCOMPARE(f.experimentWindows, 0);
         QCOMPARE(f.messages(), 1);
-        QCOMPARE(f.t.dialogs->last()->text,
-                 QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。"));
-        QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Information);
+        QVERIFY2(f.t.dialogs->last()->text.contains(refusal), qPrintable(f.t.dialogs->last()->text));
+        QCOMPARE(f.t.dialogs->last()->icon, refusal == SelectionLaunch::limitMessage() ? MsgIcon::Information : MsgIcon::Exclamation);
         QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
         QVERIFY(!f.state().launchedFromMain);
     }
+    QCOMPARE(f.t.readBytes(file), before);
 }
 
 void TestSelection::aDamagedFileRestartsAndWritesNothing_data()
 {
-    QTest::addColumn<int>("column"); // 1-based column changed in the second run line; 0: a blank line
+    QTest::addColumn<int>("column"); // 1-based column changed in the second run line; 0: a blank line; -1: 101 runs
     QTest::addColumn<QString>("replacement");
     QTest::newRow("a target digit") << 70 << QString();
     QTest::newRow("an input digit") << 200 << QString();
     QTest::newRow("the total") << 29 << QString();
     QTest::newRow("a block count") << 35 << QString();
     QTest::newRow("a blank line") << 0 << QString();
+    QTest::newRow("a 101st run (two copies before appends checked, or an edit)") << -1 << QString();
 }
 
 void TestSelection::aDamagedFileRestartsAndWritesNothing()
@@ -247,8 +274,10 @@ void TestSelection::aDamagedFileRestartsAndWritesNothing()
     QFETCH(int, column);
     MainFixture f;
     prepareSelected(f, QStringLiteral("Bad"));
-    QStringList lines = runLines(QStringLiteral("Bad"), 3, 52);
-    if (column == 0) {
+    QStringList lines = runLines(QStringLiteral("Bad"), column < 0 ? 101 : 3, 52);
+    if (column < 0) {
+        // every line is a good run; there are only too many of them
+    } else if (column == 0) {
         lines[1] = QString();
     } else {
         QChar &c = lines[1][column - 1];
@@ -325,7 +354,7 @@ void TestSelection::memoEditingAndSaving()
 {
     MainFixture f;
     prepareSelected(f, QStringLiteral("Note"));
-    QStringList lines = runLines(QStringLiteral("Note"), 2);
+    QStringList lines = runLines(QStringLiteral("Note"), 2, 50, QStringLiteral("M-"));
     lines.insert(1, QStringLiteral("実験条件=古いメモ"));
     f.t.writeLines(QStringLiteral("data/Note-1.txt"), lines);
     f.open();
@@ -404,6 +433,7 @@ void TestSelection::uncheckingHidesTheMemo()
 void TestSelection::resultsHelpAndEnd()
 {
     MainFixture f;
+    f.t.writeBytes(QStringLiteral("esphelp2.htm"), "<html></html>");
     prepareSelected(f, QStringLiteral("Res"), QStringLiteral("n-"));
     f.t.writeLines(QStringLiteral("data/Res-0.txt"), QStringList{QStringLiteral("実験条件=保存済み")} + runLines(QStringLiteral("Res"), 4));
     f.open();
