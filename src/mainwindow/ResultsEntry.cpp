@@ -1,4 +1,5 @@
 #include "mainwindow/ResultsEntry.h"
+#include "toolkit/HelpPage.h"
 
 #include "registry/MainControls.h"
 #include "startup/Module1.h"
@@ -32,8 +33,9 @@ void ResultsEntry::showResults()
 void ResultsEntry::openHelp()
 {
     const Services &s = m_module.services();
-    // The result is not examined: a missing page simply shows nothing.
-    s.shell->openDocument(s.paths.file(helpFileName()));
+    const QString problem = openHelpPage(*s.shell, s.paths);
+    if (!problem.isEmpty())
+        s.dialogs->ask(m_c.window, problem, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
 }
 
 void ResultsEntry::endProgram()

@@ -19,7 +19,6 @@ public:
     void openHelp();    // Command15
     void endProgram();  // Command3
 
-    static QString helpFileName() { return QStringLiteral("esphelp2.htm"); }
 
 private:
     Module1 &m_module;

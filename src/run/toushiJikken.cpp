@@ -9,6 +9,7 @@
 #include "run/Instructions.h"
 #include "run/ReportSave.h"
 #include "run/WindowStyle.h"
+#include "toolkit/HelpPage.h"
 #include "startup/Module1.h"
 #include "toolkit/Colours.h"
 #include "toolkit/Version.h"
@@ -418,12 +419,17 @@ void toushiJikken::toggleInstructions()
 
 void toushiJikken::openHelp()
 {
-    m_module.services().shell->openDocument(m_module.services().paths.file(QStringLiteral("esphelp2.htm")));
+    Services &sv = m_module.services();
+    const QString problem = openHelpPage(*sv.shell, sv.paths);
+    if (!problem.isEmpty())
+        sv.dialogs->ask(this, problem, MsgButtons::Ok, MsgIcon::Exclamation, [this](MsgAnswer) { focusKeyBox(); });
 }
 
 void toushiJikken::askEnd()
 {
-    m_module.services().dialogs->ask(this, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None,
+    // While answers are at stake a hurried Enter keeps the run.
+    const MsgButtons buttons = m_flow->closingNeedsAsking() ? MsgButtons::YesNoDefaultNo : MsgButtons::YesNo;
+    m_module.services().dialogs->ask(this, QStringLiteral("終了して良いですか？"), buttons, MsgIcon::None,
                                      [this](MsgAnswer a) { m_flow->endAnswered(a == MsgAnswer::Yes); });
 }
 
@@ -441,6 +447,13 @@ void toushiJikken::focusKeyBox()
 
 void toushiJikken::closeEvent(QCloseEvent *event)
 {
+    if (m_flow->closingNeedsAsking()) {
+        // Alt+F4 or the window manager's close during a run is the end button: the answers
+        // typed so far go only when the subject says so.
+        event->ignore();
+        m_flow->endRequested();
+        return;
+    }
     const SharedState &s = m_module.state();
     const bool endsProgram = !s.launchedFromMain && s.view != ExperimentView::BrowseRun;
     event->accept();
@@ -462,6 +475,8 @@ bool toushiJikken::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_keyBox) {
         if (type == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
+            if (key->isAutoRepeat())
+                return true; // a key held down is one guess, not a row of them
             const QString text = key->text();
             if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
                 return false;

@@ -6,7 +6,8 @@ class QObject;
 
 namespace vora {
 
-enum class MsgButtons { Ok, YesNo, OkCancel };
+// YesNoDefaultNo: Enter answers No, for a question whose Yes loses something.
+enum class MsgButtons { Ok, YesNo, YesNoDefaultNo, OkCancel };
 enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 

@@ -28,6 +28,10 @@ void setUp(QMessageBox &box, const QString &text, MsgButtons buttons, MsgIcon ic
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         break;
+    case MsgButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     case MsgButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
@@ -40,7 +44,8 @@ MsgAnswer answerOf(int button, MsgButtons buttons)
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
     case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    default: return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;
+    default:
+        return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDefaultNo ? MsgAnswer::No : MsgAnswer::Ok;
     }
 }
 

@@ -3,6 +3,7 @@
 // names that try to leave the data folder, folders that cannot be written, missing pictures,
 // help page and network.
 #include "Fakes.h"
+#include "toolkit/HelpPage.h"
 #include "mainwindow/BackgroundPictures.h"
 #include "mainwindow/ResultsEntry.h"
 #include "mainwindow/UpdatePage.h"
@@ -362,7 +363,8 @@ void TestBadInput::hundredAndOneRuns()
     t.writeLines(QStringLiteral("data/Yama-1.txt"), lines);
     const QString path = t.path(QStringLiteral("data/Yama-1.txt"));
     const DataFileContents c = loadDataFile(*t.files, path);
-    QVERIFY(c.passed());
+    QVERIFY(!c.passed()); // an experiment holds 100 runs
+    QCOMPARE(c.firstBadRun, 101);
     QCOMPARE(c.runCount(), 101);
     QCOMPARE(countRuns(*t.files, path).runs, 101);
     const RunSet runs = loadRuns(*t.files, path, 0);
@@ -374,7 +376,8 @@ void TestBadInput::hundredAndOneRuns()
     QVERIFY(overview.dots.size() <= 100);
     for (const HitDot &dot : overview.dots)
         QVERIFY2(dot.run >= 1 && dot.run <= 100, qPrintable(dot.control()));
-    // Browsing run 101 and the charts of all runs work on what was read.
+    // Should such a file be read all the same, browsing run 101 and the charts of all runs
+    // work on what was read.
     QCOMPARE(loadRuns(*t.files, path, 101).runsRead, 101);
     QCOMPARE(perTrialCounts(runs).size(), 100);
     QVERIFY(!lowerChart(runs, true, 0).items.isEmpty());
@@ -521,7 +524,7 @@ void TestBadInput::missingPicturesHelpAndNetwork()
 {
     // No pictures, no help page (TestServices copies no assets), and every fetch fails.
     TestServices t;
-    QVERIFY(!QFile::exists(t.path(ResultsEntry::helpFileName())));
+    QVERIFY(!QFile::exists(t.path(helpFileName())));
     Module1 module(t.services);
     module.setExperimentWindowFactory([](Module1 &) { return new QWidget(); });
     auto window = std::make_unique<frmMain>(module);
@@ -535,8 +538,18 @@ void TestBadInput::missingPicturesHelpAndNetwork()
     QPushButton *help = window->findChild<QPushButton *>(QStringLiteral("Command15"));
     QVERIFY(help);
     QTest::mouseClick(help, Qt::LeftButton);
-    QCOMPARE(t.shell->documents.size(), 1); // the shell is asked; a missing page shows nothing
-    QCOMPARE(t.dialogs->count(DialogRecord::Message), 0);
+    // A missing page is said, naming the file; the desktop is not asked for nothing.
+    QTRY_COMPARE(t.dialogs->count(DialogRecord::Message), 1);
+    QVERIFY(t.dialogs->last()->text.contains(QStringLiteral("ヘルプのページを開けませんでした")));
+    QVERIFY(t.dialogs->last()->text.contains(helpFileName()));
+    QCOMPARE(t.shell->documents.size(), 0);
+    // A page in place that no program opens is said too.
+    t.writeBytes(helpFileName(), "<html></html>");
+    t.shell->result = false;
+    QTest::mouseClick(help, Qt::LeftButton);
+    QTRY_COMPARE(t.dialogs->count(DialogRecord::Message), 2);
+    QVERIFY(t.dialogs->last()->text.contains(QStringLiteral("開くプログラム")));
+    QCOMPARE(t.shell->documents.size(), 1);
     QVERIFY(window->isVisible());
 
     // With the pictures in place the same click does show one: the test can tell them apart.

@@ -305,8 +305,17 @@ void ExperimentWindowTest::helpOpensThePage()
 {
     Rig r;
     r.open();
-    QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command5"), Qt::LeftButton);
+    auto *help = vora::testing::control<QPushButton>(r.w, "Command5");
+    // Without the page the subject is told, and the window goes on.
+    QTest::mouseClick(help, Qt::LeftButton);
+    QTRY_COMPARE(r.ts.dialogs->records.size(), 1);
+    QVERIFY(r.ts.dialogs->last()->text.contains(QStringLiteral("esphelp2.htm")));
+    QVERIFY(r.ts.shell->documents.isEmpty());
+    r.ts.writeBytes(QStringLiteral("esphelp2.htm"), "<html></html>");
+    QTest::mouseClick(help, Qt::LeftButton);
     QCOMPARE(r.ts.shell->documents, QStringList{r.ts.path(QStringLiteral("esphelp2.htm"))});
+    QTest::qWait(10);
+    QCOMPARE(r.ts.dialogs->records.size(), 1);
 }
 
 void ExperimentWindowTest::conditionMemo_data()

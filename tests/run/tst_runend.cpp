@@ -3,6 +3,7 @@
 #include "RunRig.h"
 #include "results/ResultsDisplay.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -16,10 +17,13 @@ class RunEndTest : public QObject {
 private Q_SLOTS:
     void endQuestion_data();
     void endQuestion();
+    void heldKeyIsOneGuess();
     void closingTheWindow_data();
     void closingTheWindow();
     void failedAppend_data();
     void failedAppend();
+    void refusedByTheFile_data();
+    void refusedByTheFile();
     void randomUse_data();
     void randomUse();
 };
@@ -27,13 +31,17 @@ private Q_SLOTS:
 void RunEndTest::endQuestion_data()
 {
     QTest::addColumn<bool>("yes");
-    QTest::newRow("no") << false;
-    QTest::newRow("yes") << true;
+    QTest::addColumn<bool>("byClosing"); // Alt+F4 or the window manager's close instead of 終了
+    QTest::newRow("no") << false << false;
+    QTest::newRow("yes") << true << false;
+    QTest::newRow("window closed, no") << false << true;
+    QTest::newRow("window closed, yes") << true << true;
 }
 
 void RunEndTest::endQuestion()
 {
     QFETCH(bool, yes);
+    QFETCH(bool, byClosing);
     Rig r;
     r.open();
     r.start();
@@ -41,12 +49,16 @@ void RunEndTest::endQuestion()
         r.key('1');
     const RunVariables before = r.v();
     r.ts.dialogs->messageAnswers.enqueue(yes ? MsgAnswer::Yes : MsgAnswer::No);
-    QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
+    if (byClosing)
+        QVERIFY(!r.w->close()); // the window stays until the subject says so
+    else
+        QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
     QVERIFY(settle([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; }));
     const DialogRecord *d = r.ts.dialogs->last();
     QVERIFY(d);
     QCOMPARE(d->text, QStringLiteral("終了して良いですか？"));
-    QCOMPARE(d->buttons, MsgButtons::YesNo);
+    // During a run Enter answers いいえ: the answers typed so far are not lost by a slip.
+    QCOMPARE(d->buttons, MsgButtons::YesNoDefaultNo);
     QCOMPARE(d->icon, MsgIcon::None);
     QCOMPARE(r.ts.process->quits, yes ? 1 : 0);
     if (!yes) {
@@ -66,6 +78,28 @@ void RunEndTest::endQuestion()
         QCOMPARE(r.v().TrialNo, 5);
     }
     QVERIFY(!QFile::exists(r.ts.path(r.dataFile())));
+}
+
+void RunEndTest::heldKeyIsOneGuess()
+{
+    Rig r;
+    r.open();
+    r.start();
+    auto *box = vora::testing::control<QLineEdit>(r.w, "Text1");
+    // A one-second hold: one press, then the keyboard's repeats, then the release.
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+    QCoreApplication::sendEvent(box, &press);
+    for (int i = 0; i < 10; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
+        QCoreApplication::sendEvent(box, &repeat);
+    }
+    r.handled();
+    QCOMPARE(r.v().TrialNo, 1);
+    QCOMPARE(r.v().InputString, QStringLiteral("1"));
+    // Fresh presses typed fast still each count.
+    r.key('0');
+    r.key('0');
+    QCOMPARE(r.v().InputString, QStringLiteral("100"));
 }
 
 void RunEndTest::closingTheWindow_data()
@@ -160,6 +194,59 @@ void RunEndTest::failedAppend()
     QVERIFY(r.w->unsavedRunLine().isEmpty());
 }
 
+void RunEndTest::refusedByTheFile_data()
+{
+    QTest::addColumn<int>("runsThere");   // put there by another copy while the subject answered
+    QTest::addColumn<QString>("codes");   // their stimulus and hit display letters
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("another copy took the 100th run") << 100 << "n-" << QStringLiteral("すでに100ランに達しています");
+    QTest::newRow("runs under other conditions") << 2 << "nD" << QStringLiteral("別の条件（刺激=無、当り表示=有）");
+}
+
+void RunEndTest::refusedByTheFile()
+{
+    QFETCH(int, runsThere);
+    QFETCH(QString, codes);
+    QFETCH(QString, reason);
+    auto mirror = std::make_shared<FakeMirror>();
+    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) { s.mirror = mirror; });
+    int mainWindows = 0;
+    r.module->setMainWindowFactory([&](Module1 &) {
+        ++mainWindows;
+        return nullptr;
+    });
+    r.open();
+    r.start();
+    QStringList others;
+    for (int i = 0; i < runsThere; ++i)
+        others << runLineOf(pattern(i), pattern(i + 1), codes);
+    r.ts.writeLines(r.dataFile(), others);
+    const QByteArray before = r.ts.readBytes(r.dataFile());
+    for (int i = 0; i < 100; ++i)
+        r.key(i % 3 ? '1' : '0');
+    QVERIFY(settle([&] { return mainWindows == 1; })); // back to the main window
+    QCOMPARE(r.phase(), RunFlow::Phase::Ended);
+
+    QCOMPARE(r.ts.readBytes(r.dataFile()), before);
+    const QStringList kept = QDir(r.ts.path(QStringLiteral("data"))).entryList({QStringLiteral("*.recovered")});
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(kept.first().startsWith(QStringLiteral("Test1-0.")));
+    // One line in the data file's own format: the run exactly as it would have been stored.
+    const QStringList keptLines = r.ts.readLines(QStringLiteral("data/") + kept.first());
+    QCOMPARE(keptLines.size(), 1);
+    QVERIFY(checkRunLine(keptLines.first()).ok);
+    QCOMPARE(keptLines.first().size(), 261);
+    QCOMPARE(keptLines.first().mid(161, 100), QStringLiteral("011").repeated(34).left(100));
+    QVERIFY(r.w->unsavedRunLine().isEmpty());
+    QCOMPARE(r.ts.dialogs->records.size(), 1);
+    const DialogRecord &told = r.ts.dialogs->records.first();
+    QVERIFY2(told.text.contains(reason) && told.text.contains(kept.first()), qPrintable(told.text));
+    QCOMPARE(told.buttons, MsgButtons::Ok);
+    QCOMPARE(told.icon, MsgIcon::Exclamation);
+    QCOMPARE(r.ts.process->quits, 0);
+    QVERIFY(mirror->saved.isEmpty()); // not a run of the experiment
+}
+
 void RunEndTest::randomUse_data()
 {
     QTest::addColumn<quint32>("seed");
@@ -176,6 +263,7 @@ void RunEndTest::randomUse()
     QFETCH(quint32, seed);
     QRandomGenerator rng(seed);
     Rig r(QStringLiteral("n"), QStringLiteral("D"), [](Services &s) { s.timing.feedbackHoldMs = 4; });
+    r.ts.writeBytes(QStringLiteral("esphelp2.htm"), "<html></html>");
     r.open();
     QString typed; // the model's trials
     int endQuestions = 0;
