@@ -855,7 +855,7 @@ void TestVoraData::pBelowTheSmallestDouble()
     ToolResult r = runTool({QStringLiteral("summary"), path});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject total = jsonObject(r.out).value(QStringLiteral("total")).toObject();
-    QCOMPARE(total.value(QStringLiteral("p")).toDouble(), 1e-300);
+    QVERIFY(total.value(QStringLiteral("p")).toDouble() == 1e-300); // exactly: QCOMPARE would take 0 for it
     QVERIFY2(close(total.value(QStringLiteral("pLog10")), kLog10PAllHitsOf10000), qPrintable(r.out.right(200)));
     const QJsonObject run = jsonObject(r.out).value(QStringLiteral("perRun")).toArray().at(0).toObject();
     QVERIFY(close(run.value(QStringLiteral("pLog10")), std::log10(run.value(QStringLiteral("p")).toDouble())));
@@ -863,15 +863,15 @@ void TestVoraData::pBelowTheSmallestDouble()
     r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), path});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject pooled = jsonObject(r.out).value(QStringLiteral("pooled")).toObject();
-    QCOMPARE(pooled.value(QStringLiteral("p")).toDouble(), 1e-300);
+    QVERIFY(pooled.value(QStringLiteral("p")).toDouble() == 1e-300);
     QVERIFY(close(pooled.value(QStringLiteral("pLog10")), kLog10PAllHitsOf10000));
-    QCOMPARE(pooled.value(QStringLiteral("stoufferP")).toDouble(), 1e-300);
+    QVERIFY(pooled.value(QStringLiteral("stoufferP")).toDouble() == 1e-300);
     QVERIFY(close(pooled.value(QStringLiteral("stoufferPLog10")), kLog10PNormal100));
     const QJsonObject targets = pooled.value(QStringLiteral("targets")).toObject();
-    QCOMPARE(targets.value(QStringLiteral("runsP")).toDouble(), 1e-300);
+    QVERIFY(targets.value(QStringLiteral("runsP")).toDouble() == 1e-300);
     QVERIFY(targets.value(QStringLiteral("runsPLog10")).toDouble() < -300.0);
     QCOMPARE(targets.value(QStringLiteral("monobitPLog10")).toDouble(), 0.0);
-    QCOMPARE(jsonObject(r.out).value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).toDouble(), 1e-300);
+    QVERIFY(jsonObject(r.out).value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).toDouble() == 1e-300);
 
     r = runTool({QStringLiteral("report"), path, QStringLiteral("--lang"), QStringLiteral("en")});
     QCOMPARE(r.exitCode, 0);
