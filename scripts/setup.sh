@@ -7,6 +7,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6
           fonts-ipafont-gothic xvfb xauth)
 # Qt's own buttons and dialogs (はい / いいえ, the file dialog) in Japanese.
 packages+=(qt6-translations-l10n)
+# groff renders vora-data's generated man page in its test (tests/tools/tst_commandline).
+packages+=(groff-base)
 ./scripts/install-missing.sh "${packages[@]}"
 
 build_type="${VORA_BUILD_TYPE:-RelWithDebInfo}"

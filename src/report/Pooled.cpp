@@ -1,6 +1,7 @@
 #include "report/Pooled.h"
 
 #include "registry/DataFile.h"
+#include "report/LogP.h"
 #include "results/Evaluation.h"
 
 #include <QFileInfo>
@@ -58,6 +59,14 @@ std::optional<double> PooledFigures::inputOnesShare() const
 double PooledFigures::inputBiasP() const
 {
     return binomialTwoTailedP(int(inputOnes), int(tally.trials));
+}
+
+bool PooledFigures::runsPrerequisiteFails() const
+{
+    if (targets.n <= 0)
+        return false;
+    const double pi = double(targets.ones) / double(targets.n);
+    return std::fabs(pi - 0.5) >= 2.0 / std::sqrt(double(targets.n));
 }
 
 PooledFigures pooledFigures(const QVector<Experiment> &experiments)
@@ -119,29 +128,39 @@ PooledFigures pooledFigures(const QVector<Experiment> &experiments)
     return f;
 }
 
+namespace {
+
+// "= 0.0123", or "< 1e-300" where the p is too small for a double.
+QString pIs(double p)
+{
+    return p < stats::kSmallestShownP ? QStringLiteral("< 1e-300") : QStringLiteral("= ") + QString::number(p, 'g', 3);
+}
+
+} // namespace
+
 QStringList auditWarnings(const PooledFigures &f, Lang lang)
 {
     const bool ja = lang == Lang::Ja;
     QStringList out;
     if (f.tally.trials > 0 && f.inputBiasP() < kAuditLevel)
-        out << (ja ? QStringLiteral("回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p = %2）。"
+        out << (ja ? QStringLiteral("回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p %2）。"
                                     "ターゲットにも偏りがあると、能力がなくても一致数が増減します。")
                    : QStringLiteral("Answer bias: \"1\" was answered in %1 % of the trials, significantly away from 50 % "
-                                    "(p = %2). Together with any bias of the targets this moves the hit count without any ability."))
+                                    "(p %2). Together with any bias of the targets this moves the hit count without any ability."))
                    .arg(QString::number(100.0 * f.inputOnesShare().value_or(0.0), 'f', 1),
-                        QString::number(f.inputBiasP(), 'g', 3));
+                        pIs(f.inputBiasP()));
     if (f.afterHit.trials > 0 && f.afterMiss.trials > 0 && f.dependencyP < kAuditLevel)
-        out << (ja ? QStringLiteral("試行間の依存：直前が当たりのときの的中率 %1 % と外れのときの %2 % が有意に異なります（p = %3）。"
+        out << (ja ? QStringLiteral("試行間の依存：直前が当たりのときの的中率 %1 % と外れのときの %2 % が有意に異なります（p %3）。"
                                     "ターゲットや回答が前の試行に引きずられている可能性があります。")
                    : QStringLiteral("Sequential dependency: the hit rate after a hit (%1 %) and after a miss (%2 %) differ "
-                                    "significantly (p = %3). Targets or answers may carry over from the trial before."))
+                                    "significantly (p %3). Targets or answers may carry over from the trial before."))
                    .arg(QString::number(100.0 * f.afterHit.hitRate(), 'f', 1),
-                        QString::number(100.0 * f.afterMiss.hitRate(), 'f', 1), QString::number(f.dependencyP, 'g', 3));
+                        QString::number(100.0 * f.afterMiss.hitRate(), 'f', 1), pIs(f.dependencyP));
     if (f.targets.n > 0 && (f.monobitP < kAuditLevel || f.runsP < kAuditLevel))
-        out << (ja ? QStringLiteral("ターゲットの乱数性：NIST 頻度検定 p = %1、連検定 p = %2。ターゲットを作った乱数発生器を確認してください。")
-                   : QStringLiteral("Target randomness: NIST frequency test p = %1, runs test p = %2. Check the generator "
+        out << (ja ? QStringLiteral("ターゲットの乱数性：NIST 頻度検定 p %1、連検定 p %2。ターゲットを作った乱数発生器を確認してください。")
+                   : QStringLiteral("Target randomness: NIST frequency test p %1, runs test p %2. Check the generator "
                                     "that drew the targets."))
-                   .arg(QString::number(f.monobitP, 'g', 3), QString::number(f.runsP, 'g', 3));
+                   .arg(pIs(f.monobitP), f.runsPrerequisiteFails() ? QStringLiteral("= 0") : pIs(f.runsP));
     return out;
 }
 

@@ -75,6 +75,9 @@ struct PooledFigures {
     stats::BitTally targets;
     double monobitP = 1.0;
     double runsP = 0.0;
+    // The runs test's frequency prerequisite |pi - 1/2| < 2 / sqrt(n) fails: runsP is 0 by
+    // the test's rule, not a tail too small for a double.
+    bool runsPrerequisiteFails() const;
 
     QVector<ExperimentFigures> experiments;
 };

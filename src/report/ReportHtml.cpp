@@ -1,6 +1,7 @@
 #include "report/ReportHtml.h"
 
 #include "registry/DataFile.h"
+#include "report/LogP.h"
 #include "registry/RunRecord.h"
 #include "report/Svg.h"
 #include "results/ChartModel.h"
@@ -75,10 +76,11 @@ QString percent(double share, int decimals = 2)
     return QString::number(100.0 * share, 'f', decimals) + QStringLiteral(" %");
 }
 
+// A p too small for a double reads "< 1e-300", never 0 ("impossible"). HTML.
 QString formatP(double p)
 {
-    if (p <= 0.0)
-        return QStringLiteral("0");
+    if (p < stats::kSmallestShownP)
+        return QStringLiteral("&lt; 1e-300");
     if (p < 1e-4)
         return QString::number(p, 'e', 2);
     return QString::number(p, 'f', 4);
@@ -158,8 +160,10 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     rows.append({QStringLiteral("z"), formatZ(t.z()),
                  tr(lang, "期待値からのずれを標準偏差（√試行数 / 2）で割った値。±2.58 を超えると 1 % 水準で有意です。",
                     "Distance from chance in standard deviations (√n / 2); beyond ±2.58 is significant at 1 %.")});
-    rows.append({tr(lang, "p（二項検定、両側）", "p (exact binomial, two-tailed)"), formatP(t.p()), pReading(t.p(), t.z(), lang),
-                 t.p() < kAuditLevel});
+    // Without trials a figure is "—" and says nothing: no p, no evidence either way.
+    const QString none = QStringLiteral("—");
+    rows.append({tr(lang, "p（二項検定、両側）", "p (exact binomial, two-tailed)"), any ? formatP(t.p()) : none,
+                 any ? pReading(t.p(), t.z(), lang) : QString(), any && t.p() < kAuditLevel});
     rows.append({tr(lang, "95 % 信頼区間（Clopper–Pearson）", "95 % interval (Clopper–Pearson)"),
                  any ? interval(f.ci95, true) : QStringLiteral("—"), any ? ciReading(f.ci95, lang) : QString()});
     rows.append({tr(lang, "Stouffer の Z", "Stouffer's Z"), formatZ(f.stoufferZ),
@@ -168,12 +172,13 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     rows.append({tr(lang, "Stouffer の p（両側）", "Stouffer's p (two-tailed)"), f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
                  f.stoufferZ ? pReading(f.stoufferP, f.stoufferZ, lang) : QString(), f.stoufferZ && f.stoufferP < kAuditLevel});
     rows.append({tr(lang, "log10 BF10（一様事前分布 Beta(1, 1)）", "log10 BF10 (uniform prior Beta(1, 1))"),
-                 QString::number(f.log10BfUniform, 'f', 2), bayesReading(f.log10BfUniform, lang)});
+                 any ? QString::number(f.log10BfUniform, 'f', 2) : none, any ? bayesReading(f.log10BfUniform, lang) : QString()});
     rows.append({tr(lang, "log10 BF10（再現事前分布 Beta(829, 733)）", "log10 BF10 (replication prior Beta(829, 733))"),
-                 QString::number(f.log10BfReplication, 'f', 2),
-                 bayesReading(f.log10BfReplication, lang)
-                     + tr(lang, "（過去の肯定的研究の 53 % 付近を予想する仮説との比較）",
-                          " (against a hypothesis expecting about the 53 % of earlier positive studies)")});
+                 any ? QString::number(f.log10BfReplication, 'f', 2) : none,
+                 any ? bayesReading(f.log10BfReplication, lang)
+                           + tr(lang, "（過去の肯定的研究の 53 % 付近を予想する仮説との比較）",
+                                " (against a hypothesis expecting about the 53 % of earlier positive studies)")
+                     : QString()});
     rows.append({tr(lang, "事後分布の最頻値", "Posterior mode"), f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
                  tr(lang, "一様事前分布のもとで最も確からしい的中率です。", "The most probable hit rate under the uniform prior.")});
     rows.append({tr(lang, "90 % 最高密度区間", "90 % highest-density interval"),
@@ -182,13 +187,15 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     const double targetBiasP = binomialTwoTailedP(int(f.targetOnes), int(t.trials));
     rows.append({tr(lang, "ターゲットの「1」の割合", "Share of \"1\" among targets"),
                  f.targetOnesShare() ? percent(*f.targetOnesShare()) : QStringLiteral("—"),
-                 auditReading(any ? targetBiasP : 1.0, "50 % からのずれは偶然の範囲内です。", "Within chance of 50 %.",
-                              "50 % から有意にずれています。", "Significantly away from 50 %.", lang),
+                 any ? auditReading(targetBiasP, "50 % からのずれは偶然の範囲内です。", "Within chance of 50 %.",
+                                    "50 % から有意にずれています。", "Significantly away from 50 %.", lang)
+                     : QString(),
                  any && targetBiasP < kAuditLevel});
     rows.append({tr(lang, "回答の「1」の割合", "Share of \"1\" among answers"),
                  f.inputOnesShare() ? percent(*f.inputOnesShare()) : QStringLiteral("—"),
-                 auditReading(any ? f.inputBiasP() : 1.0, "回答に目立った偏りはありません。", "No notable answer bias.",
-                              "回答が一方の数字に偏っています（回答の偏り）。", "Answers lean to one digit (answer bias).", lang),
+                 any ? auditReading(f.inputBiasP(), "回答に目立った偏りはありません。", "No notable answer bias.",
+                                    "回答が一方の数字に偏っています（回答の偏り）。", "Answers lean to one digit (answer bias).", lang)
+                     : QString(),
                  any && f.inputBiasP() < kAuditLevel});
     rows.append({tr(lang, "直前が当たりのときの的中率", "Hit rate after a hit"),
                  f.afterHit.trials > 0 ? percent(f.afterHit.hitRate()) : QStringLiteral("—"),
@@ -199,33 +206,37 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
                  f.afterMiss.trials > 0 ? percent(f.afterMiss.hitRate()) : QStringLiteral("—"),
                  tr(lang, "同じく直前が外れだったもの（%1 試行）。", "The same after a miss (%1 trials).").arg(f.afterMiss.trials)});
     rows.append({tr(lang, "依存性の p（Fisher の正確検定、両側）", "Dependency p (Fisher's exact test, two-sided)"),
-                 formatP(f.dependencyP),
-                 auditReading(f.dependencyP, "直前の当たり外れによる的中率の違いは偶然の範囲内です。",
-                              "The difference after hits and misses is within chance.",
-                              "直前の結果で的中率が変わっています（試行間の依存の疑い）。",
-                              "The hit rate depends on the previous trial (sequential dependency).", lang),
-                 f.dependencyP < kAuditLevel});
+                 any ? formatP(f.dependencyP) : none,
+                 any ? auditReading(f.dependencyP, "直前の当たり外れによる的中率の違いは偶然の範囲内です。",
+                                    "The difference after hits and misses is within chance.",
+                                    "直前の結果で的中率が変わっています（試行間の依存の疑い）。",
+                                    "The hit rate depends on the previous trial (sequential dependency).", lang)
+                     : QString(),
+                 any && f.dependencyP < kAuditLevel});
     rows.append({tr(lang, "ターゲットのビット数", "Target bits"), QString::number(f.targets.n),
                  tr(lang, "保存されたターゲットを、ファイルの順に一続きの列として検定します。",
                     "The stored targets in file order, tested as one sequence.")});
     rows.append({tr(lang, "ターゲットの「1」の割合（NIST）", "Share of ones (NIST)"),
                  f.targets.n > 0 ? percent(double(f.targets.ones) / double(f.targets.n)) : QStringLiteral("—"),
                  tr(lang, "乱数なら 50 % 前後です。", "About 50 % for random bits.")});
-    rows.append({tr(lang, "NIST 頻度（モノビット）検定の p", "NIST frequency (monobit) test p"), formatP(f.monobitP),
-                 auditReading(f.monobitP, "0 と 1 の数の釣り合いに問題はありません。", "Zeros and ones are balanced as random bits are.",
-                              "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。",
-                              "Zeros and ones are unbalanced: suspect the target generator.", lang),
-                 f.monobitP < kAuditLevel});
-    const double pi = f.targets.n > 0 ? double(f.targets.ones) / double(f.targets.n) : 0.5;
-    const bool prerequisiteFails = f.targets.n > 0 && std::fabs(pi - 0.5) >= 2.0 / std::sqrt(double(f.targets.n));
-    rows.append({tr(lang, "NIST 連（ラン）検定の p", "NIST runs test p"), formatP(f.runsP),
-                 prerequisiteFails ? tr(lang, "頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。",
-                                        "The frequency prerequisite |π − ½| < 2/√n fails, so p is 0.")
-                                   : auditReading(f.runsP, "0 と 1 の入れ替わり方は乱数として自然です。",
-                                                  "Zeros and ones alternate as random bits do.",
-                                                  "0 と 1 の入れ替わり方が乱数として不自然です。",
-                                                  "Zeros and ones alternate unlike random bits.", lang),
-                 f.runsP < kAuditLevel});
+    const bool bits = f.targets.n > 0;
+    rows.append({tr(lang, "NIST 頻度（モノビット）検定の p", "NIST frequency (monobit) test p"), bits ? formatP(f.monobitP) : none,
+                 bits ? auditReading(f.monobitP, "0 と 1 の数の釣り合いに問題はありません。", "Zeros and ones are balanced as random bits are.",
+                                     "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。",
+                                     "Zeros and ones are unbalanced: suspect the target generator.", lang)
+                      : QString(),
+                 bits && f.monobitP < kAuditLevel});
+    const bool prerequisiteFails = f.runsPrerequisiteFails();
+    rows.append({tr(lang, "NIST 連（ラン）検定の p", "NIST runs test p"),
+                 !bits ? none : prerequisiteFails ? QStringLiteral("0") : formatP(f.runsP),
+                 !bits ? QString()
+                 : prerequisiteFails ? tr(lang, "頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。",
+                                          "The frequency prerequisite |π − ½| < 2/√n fails, so p is 0.")
+                                     : auditReading(f.runsP, "0 と 1 の入れ替わり方は乱数として自然です。",
+                                                    "Zeros and ones alternate as random bits do.",
+                                                    "0 と 1 の入れ替わり方が乱数として不自然です。",
+                                                    "Zeros and ones alternate unlike random bits.", lang),
+                 bits && f.runsP < kAuditLevel});
     return rows;
 }
 
@@ -242,7 +253,7 @@ QString experimentsTable(const QVector<Experiment> &experiments, const PooledFig
                    .arg(QString::number(i + 1), escapeXml(experiments.at(i).name), escapeXml(e.file), QString::number(e.runs),
                         QString::number(e.tally.trials), QString::number(e.tally.hits),
                         e.tally.trials > 0 ? percent(e.tally.hitRate()) : QStringLiteral("—"), formatZ(e.tally.z()),
-                        formatP(e.tally.p()));
+                        e.tally.trials > 0 ? formatP(e.tally.p()) : QStringLiteral("—"));
     }
     return out + QStringLiteral("</table>");
 }

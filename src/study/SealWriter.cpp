@@ -171,6 +171,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     }
     if (!added.isEmpty()) {
         if (FileResult wrote = writeSealEntries(files, v.sealPath, seal, added); !wrote) {
+            out.writeFailed = true;
             out.message = QStringLiteral("cannot write the seal file: ") + QString(wrote.message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
             return out;
         }

@@ -44,6 +44,7 @@ SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QStri
 struct SealRunsResult {
     bool ok = false;
     bool unreadable = false;    // the data or seal file could not be read
+    bool writeFailed = false;   // the seal file could not be written (a full disk, say)
     QString message;            // English, one line, when !ok
     int added = 0;
     Verification after;         // the file as verified after sealing

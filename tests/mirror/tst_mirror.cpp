@@ -349,6 +349,13 @@ private Q_SLOTS:
         QCOMPARE(r.out, file + QStringLiteral(": sent 4, already there 0, conflict 0\n"));
         r = runTool(args);
         QCOMPARE(r.out, file + QStringLiteral(": sent 0, already there 4, conflict 0\n"));
+        // The same file named again (here through "."): sent once, with a warning.
+        const QString again = QFileInfo(file).path() + QStringLiteral("/./") + QFileInfo(file).fileName();
+        r = runTool(QStringList{QStringLiteral("push"), file, again} + args.mid(2));
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, file + QStringLiteral(": sent 0, already there 4, conflict 0\n"));
+        QVERIFY2(r.err.contains(again + QStringLiteral(" names the same file as ") + file + QStringLiteral("; sent once")),
+                 qPrintable(r.err));
         Peek peek;
         QCOMPARE(peek.rows(site), expected);
 

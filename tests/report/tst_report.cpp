@@ -225,8 +225,8 @@ private Q_SLOTS:
         QCOMPARE(pooled.exitCode, 0);
         const QJsonObject root = QJsonDocument::fromJson(pooled.out).object();
         const QJsonObject p = root.value(QStringLiteral("pooled")).toObject();
-        QCOMPARE(p.keys(), (QStringList{"ci95", "dependency", "files", "hitRate", "hits", "log10Bf10", "p", "posterior",
-                                        "responseBias", "runs", "stoufferP", "stoufferZ", "targets", "trials", "z"}));
+        QCOMPARE(p.keys(), (QStringList{"ci95", "dependency", "files", "hitRate", "hits", "log10Bf10", "p", "pLog10", "posterior",
+                                        "responseBias", "runs", "stoufferP", "stoufferPLog10", "stoufferZ", "targets", "trials", "z"}));
         const PooledFigures f = pooledFigures({experimentFromLines(a, {blockRun(QStringLiteral("メモ")), alternatingRun()}),
                                                experimentFromLines(b, {runLineWithHits(63)})});
         QCOMPARE(p.value(QStringLiteral("hits")).toInteger(), 173);
@@ -239,7 +239,7 @@ private Q_SLOTS:
         const QJsonArray perFile = root.value(QStringLiteral("experiments")).toArray();
         QCOMPARE(perFile.size(), 2);
         QCOMPARE(perFile.at(1).toObject().value(QStringLiteral("hits")).toInt(), 63);
-        QCOMPARE(perFile.at(1).toObject().keys(), (QStringList{"file", "hitRate", "hits", "p", "runs", "trials", "z"}));
+        QCOMPARE(perFile.at(1).toObject().keys(), (QStringList{"file", "hitRate", "hits", "p", "pLog10", "runs", "trials", "z"}));
 
         // A damaged file is refused, as summary refuses it; nothing is written.
         const ToolResult refused = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a, bad});

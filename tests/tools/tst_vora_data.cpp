@@ -2,6 +2,8 @@
 // written in a temporary folder, with the locale set to plain C.
 #include "Fakes.h"
 
+#include "Csv.h"
+
 #include "registry/DataFile.h"
 #include "registry/RunRecord.h"
 
@@ -13,7 +15,10 @@
 #include <QtTest>
 
 #include <array>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vora;
 using namespace vora::testing;
@@ -27,7 +32,14 @@ struct ToolResult {
     QString err;
 };
 
-ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray())
+// Where the tool's output goes instead of a pipe, and how much a file of it may hold.
+struct Sink {
+    QString out;           // a file for standard output ("/dev/full": every write fails)
+    QString err;           // the same for standard error
+    qint64 sizeLimit = 0;  // RLIMIT_FSIZE: writes past it fail with EFBIG, as on a full disk
+};
+
+ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray(), const Sink &sink = Sink())
 {
     ToolResult r;
     QProcess p;
@@ -36,6 +48,18 @@ ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
     p.setProcessEnvironment(env);
+    if (!sink.out.isEmpty())
+        p.setStandardOutputFile(sink.out);
+    if (!sink.err.isEmpty())
+        p.setStandardErrorFile(sink.err);
+    if (sink.sizeLimit > 0) {
+        const rlim_t limit = rlim_t(sink.sizeLimit);
+        p.setChildProcessModifier([limit] {
+            const struct rlimit l{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &l);
+            ::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
+        });
+    }
     p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
     if (!p.waitForStarted(30000))
         return r;
@@ -81,6 +105,12 @@ QString runLine(const std::array<int, 5> &seg, int stimulusTrial = 34,
 QString run50() { return runLine({10, 10, 10, 10, 10}); }
 QString run63() { return runLine({13, 13, 13, 12, 12}, 10, QStringLiteral("2009/05/02"), QStringLiteral(" 9:05"), QStringLiteral("first<BR>second")); }
 QString run35() { return runLine({7, 7, 7, 7, 7}); }
+QString run100() { return runLine({20, 20, 20, 20, 20}); }
+
+// log10 of 2 * 2^-10000 and of the two-tailed normal p at z = 100, from
+// tests/report/data/logp_reference.txt (mpmath, 60 digits).
+constexpr double kLog10PAllHitsOf10000 = -3009.9989266441479709;
+constexpr double kLog10PNormal100 = -2173.5705128733703953;
 
 QJsonObject jsonObject(const QString &text)
 {
@@ -123,6 +153,16 @@ private Q_SLOTS:
     void evaluateMalformedLines();
     void usageErrors_data();
     void usageErrors();
+    void failedWritesExitTwo_data();
+    void failedWritesExitTwo();
+    void fileNamedTwiceCountsOnce_data();
+    void fileNamedTwiceCountsOnce();
+    void identicalRunsAreNamed();
+    void figuresWithoutTrialsAreNull();
+    void pBelowTheSmallestDouble();
+    void csvCellGuard_data();
+    void csvCellGuard();
+    void helpAndVersion();
 };
 
 void TestVoraData::initTestCase()
@@ -488,7 +528,7 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
 {
     // Hand-edited dates a spreadsheet would run as formulas; the check does not look at dates.
     const QStringList dates{QStringLiteral("=1+2"), QStringLiteral("@SUM(A1)"), QStringLiteral("-3,+4"),
-                            QStringLiteral("+x"), QStringLiteral("2009/04/25")};
+                            QStringLiteral("+x"), QStringLiteral("\t=1+2"), QStringLiteral("2009/04/25")};
     QStringList lines;
     for (const QString &d : dates)
         lines << runLine({10, 10, 10, 10, 10}, 34, d.leftJustified(10));
@@ -499,7 +539,7 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
     QCOMPARE(csv.exitCode, 0);
     const QStringList rows = csv.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList cells{QStringLiteral("'=1+2      "), QStringLiteral("'@SUM(A1)  "), QStringLiteral("\"'-3,+4     \""),
-                            QStringLiteral("'+x        "), QStringLiteral("2009/04/25")};
+                            QStringLiteral("'+x        "), QStringLiteral("'\t=1+2     "), QStringLiteral("2009/04/25")};
     for (int run = 0; run < dates.size(); ++run)
         QCOMPARE(rows.at(1 + run * 100).section(QLatin1Char(','), 6, -2), cells.at(run));
 
@@ -597,6 +637,15 @@ void TestVoraData::usageErrors_data()
     QTest::newRow("csv and json") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--csv"), QStringLiteral("--json")};
     QTest::newRow("unknown export option") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--xml")};
     QTest::newRow("evaluate with argument") << QStringList{QStringLiteral("evaluate"), QStringLiteral("x.txt")};
+    QTest::newRow("option of another command") << QStringList{QStringLiteral("check"), QStringLiteral("--upto"), QStringLiteral("2"), QStringLiteral("x.txt")};
+    QTest::newRow("switch given a value") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--json=yes")};
+    QTest::newRow("upto with pooled") << QStringList{QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("x.txt"), QStringLiteral("--upto=2")};
+    QTest::newRow("server without pooled") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--server"), QStringLiteral("dbname=x")};
+    QTest::newRow("report -o empty") << QStringList{QStringLiteral("report"), QStringLiteral("x.txt"), QStringLiteral("-o"), QString()};
+    QTest::newRow("report --lang missing") << QStringList{QStringLiteral("report"), QStringLiteral("x.txt"), QStringLiteral("--lang")};
+    QTest::newRow("push without site") << QStringList{QStringLiteral("push"), QStringLiteral("x.txt"), QStringLiteral("--server"), QStringLiteral("dbname=x")};
+    QTest::newRow("expect-head not a hash") << QStringList{QStringLiteral("verify"), QStringLiteral("--expect-head=abc"), QStringLiteral("x.txt")};
+    QTest::newRow("version with argument") << QStringList{QStringLiteral("--version"), QStringLiteral("x")};
 }
 
 void TestVoraData::usageErrors()
@@ -607,6 +656,271 @@ void TestVoraData::usageErrors()
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(QStringLiteral("usage:")), qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
+}
+
+void TestVoraData::failedWritesExitTwo_data()
+{
+    QTest::addColumn<QStringList>("args");   // "GOOD", "BIG", "OUT" stand for prepared paths
+    QTest::addColumn<QString>("sink");       // "full": stdout to /dev/full; "fullErr": stderr there;
+                                             // "limit": stdout to a file, and no file may grow past 16 KiB,
+                                             // "limit4k" past 4 KiB
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("cause");      // in the message on stderr; empty: stderr itself failed
+
+    const QString noSpace = QStringLiteral("No space left on device");
+    auto row = [](const char *name, const QStringList &args, const char *sink, const QString &cause, const QByteArray &input = {}) {
+        QTest::newRow(name) << args << QString::fromLatin1(sink) << input << cause;
+    };
+    row("check", {QStringLiteral("check"), QStringLiteral("GOOD")}, "full", noSpace);
+    row("summary", {QStringLiteral("summary"), QStringLiteral("GOOD")}, "full", noSpace);
+    row("summary --pooled", {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("GOOD")}, "full", noSpace);
+    row("export, CSV cut short", {QStringLiteral("export"), QStringLiteral("BIG")}, "limit", QStringLiteral("File too large"));
+    row("export, JSON", {QStringLiteral("export"), QStringLiteral("GOOD"), QStringLiteral("--json")}, "full", noSpace);
+    row("report to stdout", {QStringLiteral("report"), QStringLiteral("GOOD")}, "full", noSpace);
+    row("report -o cut short", {QStringLiteral("report"), QStringLiteral("BIG"), QStringLiteral("-o"), QStringLiteral("OUT")}, "limit",
+        QStringLiteral("vora-data: "));
+    row("evaluate", {QStringLiteral("evaluate")}, "full", noSpace, "50 10 10 10 10 10\n");
+    row("verify", {QStringLiteral("verify"), QStringLiteral("GOOD")}, "full", noSpace);
+    row("seal, the seal file cut short", {QStringLiteral("seal"), QStringLiteral("BIG")}, "limit4k", QStringLiteral("cannot write the seal file"));
+    row("--help", {QStringLiteral("--help")}, "full", noSpace);
+    row("check --help", {QStringLiteral("check"), QStringLiteral("--help")}, "full", noSpace);
+    row("--version", {QStringLiteral("--version")}, "full", noSpace);
+    // Only stderr fails: a warning that cannot be shown still fails the command.
+    row("warning to a full stderr", {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("GOOD"), QStringLiteral("GOOD")},
+        "fullErr", QString());
+}
+
+void TestVoraData::failedWritesExitTwo()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, sink);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, cause);
+    QVERIFY(QFileInfo(QStringLiteral("/dev/full")).exists());
+
+    TestServices t;
+    t.writeLines(QStringLiteral("Good-1.txt"), {run50(), run63()});
+    QStringList many;
+    for (int i = 0; i < 100; ++i)
+        many << runLine({10, 11, 9, 10, 10}, 34, QStringLiteral("2009/04/25"), QStringLiteral("%1:%2").arg(10 + i / 60).arg(i % 60, 2, 10, QLatin1Char('0')));
+    t.writeLines(QStringLiteral("Big-1.txt"), many); // CSV of 0.4 MB, a page of 30 KB
+    for (QString &a : args) {
+        if (a == QLatin1String("GOOD"))
+            a = t.path(QStringLiteral("Good-1.txt"));
+        else if (a == QLatin1String("BIG"))
+            a = t.path(QStringLiteral("Big-1.txt"));
+        else if (a == QLatin1String("OUT"))
+            a = t.path(QStringLiteral("report.html"));
+    }
+    Sink where;
+    if (sink == QLatin1String("full"))
+        where.out = QStringLiteral("/dev/full");
+    else if (sink == QLatin1String("fullErr"))
+        where.err = QStringLiteral("/dev/full");
+    else
+        where = Sink{t.path(QStringLiteral("out.txt")), QString(), sink == QLatin1String("limit4k") ? 4 * 1024 : 16 * 1024};
+
+    const ToolResult r = runTool(args, input, where);
+    QVERIFY(!r.crashed);
+    QCOMPARE(r.exitCode, 2);
+    if (!cause.isEmpty())
+        QVERIFY2(r.err.contains(cause), qPrintable(r.err));
+    const bool ownFile = args.contains(QStringLiteral("-o")) || args.first() == QLatin1String("seal");
+    if (sink != QLatin1String("fullErr") && !ownFile)
+        QVERIFY2(r.err.contains(QStringLiteral("vora-data: cannot write to standard output: ")), qPrintable(r.err));
+    if (sink == QLatin1String("limit") && !ownFile)
+        QCOMPARE(QFileInfo(t.path(QStringLiteral("out.txt"))).size(), 16 * 1024); // cut short, and said so
+    if (args.contains(QStringLiteral("-o")))
+        QVERIFY(!QFile::exists(t.path(QStringLiteral("report.html"))));
+}
+
+void TestVoraData::fileNamedTwiceCountsOnce_data()
+{
+    QTest::addColumn<QString>("second");   // how the file is named the second time
+    QTest::newRow("same name") << "data/Tool-1.txt";
+    QTest::newRow("with ./") << "data/./Tool-1.txt";
+    QTest::newRow("through ..") << "data/../data/Tool-1.txt";
+    QTest::newRow("symbolic link") << "link-1.txt";
+    QTest::newRow("hard link") << "hard-1.txt";
+}
+
+void TestVoraData::fileNamedTwiceCountsOnce()
+{
+    QFETCH(QString, second);
+    TestServices t;
+    t.writeLines(QStringLiteral("data/Tool-1.txt"), {run50(), run63()});
+    const QString first = t.path(QStringLiteral("data/Tool-1.txt"));
+    QVERIFY(QFile::link(first, t.path(QStringLiteral("link-1.txt"))));
+    QVERIFY(::link(QFile::encodeName(first).constData(), QFile::encodeName(t.path(QStringLiteral("hard-1.txt"))).constData()) == 0);
+    const QString again = t.path(second);
+
+    const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), first, again});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = jsonObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("experiments")).toArray().size(), 1);
+    QCOMPARE(o.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("trials")).toInt(), 200);
+    QCOMPARE(r.err, QStringLiteral("vora-data: warning: ") + again + QStringLiteral(" names the same file as ") + first
+                        + QStringLiteral("; counted once\n"));
+
+    const ToolResult page = runTool({QStringLiteral("report"), again, first, QStringLiteral("-o"), t.path(QStringLiteral("r.html"))});
+    QCOMPARE(page.exitCode, 0);
+    QVERIFY2(page.err.contains(first + QStringLiteral(" names the same file as ") + again), qPrintable(page.err));
+}
+
+void TestVoraData::identicalRunsAreNamed()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("A-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), run63(), run35()});
+    t.writeLines(QStringLiteral("B-1.txt"), {runLine({12, 10, 10, 10, 10}), run63()}); // run 2 copied from A
+    t.writeLines(QStringLiteral("C-1.txt"), {run50(), run63(), run35()});              // A's runs, memo line left out
+    t.writeLines(QStringLiteral("D-1.txt"), {runLine({9, 10, 10, 10, 10}), runLine({9, 10, 10, 10, 10})});
+    const QString a = t.path(QStringLiteral("A-1.txt")), b = t.path(QStringLiteral("B-1.txt")),
+                  c = t.path(QStringLiteral("C-1.txt")), d = t.path(QStringLiteral("D-1.txt"));
+
+    const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a, b, c, d});
+    QCOMPARE(r.exitCode, 0);
+    // Reported, not decided: every file still counts.
+    QCOMPARE(jsonObject(r.out).value(QStringLiteral("pooled")).toObject().value(QStringLiteral("runs")).toInt(), 10);
+    const QStringList warnings = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(warnings, (QStringList{
+        QStringLiteral("vora-data: warning: 1 run of %1 stored identically as runs of %2, first %1:2 (run 2) = %2:3 (run 2); a copied run counts twice").arg(b, a),
+        QStringLiteral("vora-data: warning: 3 runs of %1 stored identically as runs of %2, first %1:1 (run 1) = %2:2 (run 1); a copied run counts twice").arg(c, a),
+        QStringLiteral("vora-data: warning: 1 run of %1 stored identically as earlier runs of the same file, first %1:2 (run 2) = %1:1 (run 1); a copied run counts twice").arg(d)}));
+
+    // Distinct runs give no warning.
+    QCOMPARE(runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a, b}).err.count(QLatin1Char('\n')), 1);
+    QVERIFY(runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a}).err.isEmpty());
+}
+
+void TestVoraData::figuresWithoutTrialsAreNull()
+{
+    TestServices t;
+    t.writeLines(QStringLiteral("Empty-1.txt"), {QStringLiteral("実験条件=まだランがない")});
+    t.writeLines(QStringLiteral("Tool-1.txt"), {run50(), run63()});
+    const QString empty = t.path(QStringLiteral("Empty-1.txt"));
+
+    ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), empty});
+    QCOMPARE(r.exitCode, 0);
+    QJsonObject o = jsonObject(r.out);
+    const QJsonObject pooled = o.value(QStringLiteral("pooled")).toObject();
+    for (const QString &key : {QStringLiteral("p"), QStringLiteral("pLog10"), QStringLiteral("ci95"), QStringLiteral("stoufferP"),
+                               QStringLiteral("stoufferPLog10"), QStringLiteral("hitRate"), QStringLiteral("z")})
+        QVERIFY2(pooled.value(key).isNull(), qPrintable(key));
+    for (const QString &key : {QStringLiteral("uniform"), QStringLiteral("replication")})
+        QVERIFY2(pooled.value(QStringLiteral("log10Bf10")).toObject().value(key).isNull(), qPrintable(key));
+    QVERIFY(pooled.value(QStringLiteral("dependency")).toObject().value(QStringLiteral("p")).isNull());
+    const QJsonObject targets = pooled.value(QStringLiteral("targets")).toObject();
+    for (const QString &key : {QStringLiteral("runsP"), QStringLiteral("runsPLog10"), QStringLiteral("monobitP"), QStringLiteral("onesShare")})
+        QVERIFY2(targets.value(key).isNull(), qPrintable(key));
+    QVERIFY(o.value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).isNull());
+
+    // Beside a file with runs, only the empty file's own figures are null.
+    r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), t.path(QStringLiteral("Tool-1.txt")), empty});
+    o = jsonObject(r.out);
+    QVERIFY(!o.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("p")).isNull());
+    QVERIFY(!o.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("targets")).toObject().value(QStringLiteral("runsP")).isNull());
+    QVERIFY(!o.value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).isNull());
+    QVERIFY(o.value(QStringLiteral("experiments")).toArray().at(1).toObject().value(QStringLiteral("p")).isNull());
+
+    r = runTool({QStringLiteral("summary"), empty});
+    QVERIFY(jsonObject(r.out).value(QStringLiteral("total")).toObject().value(QStringLiteral("p")).isNull());
+
+    // The report's reading follows the figure: no verdict on targets that are not there.
+    r = runTool({QStringLiteral("report"), empty, QStringLiteral("--lang"), QStringLiteral("en")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(!r.out.contains(QStringLiteral("unlike random bits")));
+    QVERIFY(!r.out.contains(QStringLiteral("Within chance")));
+    QVERIFY(!r.out.contains(QStringLiteral("Inconclusive")));
+    QVERIFY(!r.out.contains(QStringLiteral("No notable answer bias")));
+    QVERIFY(r.out.contains(QStringLiteral("NIST runs test p</td><td class=\"num\">—</td><td></td>")));
+}
+
+void TestVoraData::pBelowTheSmallestDouble()
+{
+    // 100 runs of 100 hits: p = 2 * 2^-10000, far below the smallest double; z = 100. The
+    // targets alternate, so the runs test's p underflows too.
+    TestServices t;
+    QStringList lines;
+    for (int i = 0; i < 100; ++i)
+        lines << run100();
+    t.writeLines(QStringLiteral("Sure-1.txt"), lines);
+    const QString path = t.path(QStringLiteral("Sure-1.txt"));
+    auto close = [](const QJsonValue &v, double expected) { return std::fabs(v.toDouble() - expected) <= 1e-9 * std::fabs(expected); };
+
+    ToolResult r = runTool({QStringLiteral("summary"), path});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject total = jsonObject(r.out).value(QStringLiteral("total")).toObject();
+    QVERIFY(total.value(QStringLiteral("p")).toDouble() == 1e-300); // exactly: QCOMPARE would take 0 for it
+    QVERIFY2(close(total.value(QStringLiteral("pLog10")), kLog10PAllHitsOf10000), qPrintable(r.out.right(200)));
+    const QJsonObject run = jsonObject(r.out).value(QStringLiteral("perRun")).toArray().at(0).toObject();
+    QVERIFY(close(run.value(QStringLiteral("pLog10")), std::log10(run.value(QStringLiteral("p")).toDouble())));
+
+    r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), path});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject pooled = jsonObject(r.out).value(QStringLiteral("pooled")).toObject();
+    QVERIFY(pooled.value(QStringLiteral("p")).toDouble() == 1e-300);
+    QVERIFY(close(pooled.value(QStringLiteral("pLog10")), kLog10PAllHitsOf10000));
+    QVERIFY(pooled.value(QStringLiteral("stoufferP")).toDouble() == 1e-300);
+    QVERIFY(close(pooled.value(QStringLiteral("stoufferPLog10")), kLog10PNormal100));
+    const QJsonObject targets = pooled.value(QStringLiteral("targets")).toObject();
+    QVERIFY(targets.value(QStringLiteral("runsP")).toDouble() == 1e-300);
+    QVERIFY(targets.value(QStringLiteral("runsPLog10")).toDouble() < -300.0);
+    QCOMPARE(targets.value(QStringLiteral("monobitPLog10")).toDouble(), 0.0);
+    QVERIFY(jsonObject(r.out).value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).toDouble() == 1e-300);
+
+    r = runTool({QStringLiteral("report"), path, QStringLiteral("--lang"), QStringLiteral("en")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains(QStringLiteral("<td class=\"num\">&lt; 1e-300</td>")));
+    QVERIFY(r.out.contains(QStringLiteral("runs test p &lt; 1e-300")));
+    QVERIFY(!r.out.contains(QStringLiteral("<td class=\"num\">0</td>")));
+}
+
+void TestVoraData::csvCellGuard_data()
+{
+    QTest::addColumn<QString>("raw");
+    QTest::addColumn<QString>("cell");
+    QTest::newRow("date") << "2009/04/25" << "2009/04/25";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("=") << "=1+2" << "'=1+2";
+    QTest::newRow("+") << "+x" << "'+x";
+    QTest::newRow("-") << "-3" << "'-3";
+    QTest::newRow("@") << "@SUM(A1)" << "'@SUM(A1)";
+    QTest::newRow("tab") << "\t=1" << "'\t=1";
+    QTest::newRow("carriage return") << "\r=1" << "\"'\r=1\"";
+    QTest::newRow("inside only") << "1=2" << "1=2";
+    QTest::newRow("separator") << "a,b" << "\"a,b\"";
+    QTest::newRow("quote") << "say \"x\"" << "\"say \"\"x\"\"\"";
+    QTest::newRow("formula with separator") << "=A1,B1" << "\"'=A1,B1\"";
+}
+
+void TestVoraData::csvCellGuard()
+{
+    QFETCH(QString, raw);
+    QFETCH(QString, cell);
+    QCOMPARE(voradata::csvField(raw), cell);
+}
+
+void TestVoraData::helpAndVersion()
+{
+    ToolResult r = runTool({QStringLiteral("--version")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^vora-data \\d+\\.\\d+\\.\\d+\n$")).match(r.out).hasMatch(), qPrintable(r.out));
+    QVERIFY(r.err.isEmpty());
+
+    r = runTool({QStringLiteral("--help")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.startsWith(QStringLiteral("usage:\n  vora-data check FILE...")));
+
+    // Help on one command goes to stdout and ends well, whatever else is on the line.
+    for (const QStringList &args : {QStringList{QStringLiteral("verify"), QStringLiteral("--help")},
+                                    QStringList{QStringLiteral("verify"), QStringLiteral("x.txt"), QStringLiteral("-h")},
+                                    QStringList{QStringLiteral("help"), QStringLiteral("verify")}}) {
+        r = runTool(args);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith(QStringLiteral("usage: vora-data verify [--head] [--expect-head HASH] FILE...\n")), qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("  --expect-head HASH")));
+        QVERIFY(r.out.contains(QStringLiteral("exit status:\n  0  every file matches its seal")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVoraData)

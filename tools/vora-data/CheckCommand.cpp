@@ -1,5 +1,6 @@
 // vora-data check FILE...: one line per file on stdout ("FILE: ok (N runs)" or
 // "FILE:LINE: reason" for its first bad line); unreadable files are reported on stderr.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "DataInput.h"
 #include "Output.h"
@@ -8,19 +9,12 @@ namespace voradata {
 
 int runCheck(const QStringList &args)
 {
-    QStringList files;
-    bool optionsEnded = false;
-    for (const QString &a : args) {
-        if (!optionsEnded && a == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usageError(QStringLiteral("check: unknown option ") + a);
-        } else {
-            files.append(a);
-        }
-    }
+    CommandLine line(QStringLiteral("check"));
+    if (!line.parse(args))
+        return line.exitCode();
+    const QStringList files = line.positional();
     if (files.isEmpty())
-        return usageError(QStringLiteral("check: no file given"));
+        return line.usageError(QStringLiteral("no file given"));
 
     bool anyDamaged = false;
     bool anyUnreadable = false;

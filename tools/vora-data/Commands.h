@@ -6,9 +6,12 @@
 
 namespace voradata {
 
+class CommandLine;
+
 int runCheck(const QStringList &args);
+// summary FILE, or with --pooled the evidence over several files (runPooledSummary).
 int runSummary(const QStringList &args);
-int runPooledSummary(const QStringList &args);
+int runPooledSummary(const CommandLine &line);
 int runReport(const QStringList &args);
 int runExport(const QStringList &args);
 // Sends every run of the files to the study database.
@@ -18,8 +21,7 @@ int runVerify(const QStringList &args);
 // Reads "h s1 s2 s3 s4 s5" lines from `in`.
 int runEvaluate(const QStringList &args, std::FILE *in);
 
-QString usageText();
-// Prints the usage text to stderr after `problem`; returns the usage exit code.
+// Prints `problem` and the usage text (CommandLine.h) to stderr; returns the usage exit code.
 int usageError(const QString &problem);
 
 } // namespace voradata

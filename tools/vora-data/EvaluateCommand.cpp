@@ -1,6 +1,7 @@
 // vora-data evaluate: the analysis routine on lines "h s1 s2 s3 s4 s5" from standard input.
 // One compact JSON object per non-blank input line, in input order, each with its line number;
 // a malformed line gives {"line":n,"error":...} (also noted on stderr) and exit code 1 at the end.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
 
@@ -83,8 +84,11 @@ void writeJsonLine(const QJsonObject &o)
 
 int runEvaluate(const QStringList &args, std::FILE *in)
 {
-    if (!args.isEmpty())
-        return usageError(QStringLiteral("evaluate: reads standard input and takes no arguments"));
+    CommandLine line(QStringLiteral("evaluate"));
+    if (!line.parse(args))
+        return line.exitCode();
+    if (!line.positional().isEmpty())
+        return line.usageError(QStringLiteral("reads standard input and takes no file"));
 
     bool anyMalformed = false;
     int lineNo = 0;

@@ -1,5 +1,7 @@
 // vora-data export FILE [--csv|--json]: one row per trial, for R, pandas and spreadsheets.
+#include "CommandLine.h"
 #include "Commands.h"
+#include "Csv.h"
 #include "DataInput.h"
 #include "Output.h"
 
@@ -33,28 +35,6 @@ bool inStimulusEpisode(const vora::LoadedRun &run, int trial)
 {
     const int start = run.stimulusTrial();
     return start > 0 && trial >= start && trial < start + vora::kStimulusSpan;
-}
-
-// A text field is quoted when it holds a separator, a quote or a line break (RFC 4180). One
-// that a spreadsheet would take for a formula (a hand-edited date "=SUM(A1)" or "@cmd") gets
-// a leading "'", which spreadsheets show as text; JSON carries the text exactly.
-QString csvField(const QString &raw)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    static const QString formulaStart = QStringLiteral("=+-@\t\r");
-    const QString text = !raw.isEmpty() && formulaStart.contains(raw.at(0)) ? QLatin1Char('\'') + raw : raw;
-    bool needsQuotes = false;
-    for (const QChar c : text) {
-        if (special.contains(c)) {
-            needsQuotes = true;
-            break;
-        }
-    }
-    if (!needsQuotes)
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 QString csvDigit(int d)
@@ -110,25 +90,39 @@ QByteArray exportJson(const vora::RunSet &set)
 
 } // namespace
 
-int runExport(const QStringList &args)
+QString csvField(const QString &raw)
 {
-    QString path;
-    QString format;
-    for (const QString &a : args) {
-        if (a == QLatin1String("--csv") || a == QLatin1String("--json")) {
-            if (!format.isEmpty() && format != a)
-                return usageError(QStringLiteral("export: choose either --csv or --json"));
-            format = a;
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usageError(QStringLiteral("export: unknown option ") + a);
-        } else if (path.isNull()) {
-            path = a;
-        } else {
-            return usageError(QStringLiteral("export: one file at a time"));
+    static const QString special = QStringLiteral(",\"\r\n");
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    const QString text = !raw.isEmpty() && formulaStart.contains(raw.at(0)) ? QLatin1Char('\'') + raw : raw;
+    bool needsQuotes = false;
+    for (const QChar c : text) {
+        if (special.contains(c)) {
+            needsQuotes = true;
+            break;
         }
     }
-    if (path.isNull())
-        return usageError(QStringLiteral("export: no file given"));
+    if (!needsQuotes)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+int runExport(const QStringList &args)
+{
+    CommandLine line(QStringLiteral("export"));
+    if (!line.parse(args))
+        return line.exitCode();
+    const bool json = line.isSet(QStringLiteral("json"));
+    if (json && line.isSet(QStringLiteral("csv")))
+        return line.usageError(QStringLiteral("choose either --csv or --json"));
+    const QStringList files = line.positional();
+    if (files.isEmpty())
+        return line.usageError(QStringLiteral("no file given"));
+    if (files.size() > 1)
+        return line.usageError(QStringLiteral("one file at a time"));
+    const QString path = files.first();
 
     const CheckedFile file = checkFile(path);
     if (const int refused = refuseUnfit(file); refused != kExitOk)
@@ -140,7 +134,7 @@ int runExport(const QStringList &args)
         writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
         return kExitUsage;
     }
-    writeOut(format == QLatin1String("--json") ? exportJson(set) : exportCsv(set));
+    writeOut(json ? exportJson(set) : exportCsv(set));
     return kExitOk;
 }
 

@@ -1,33 +1,76 @@
 #include "Output.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace voradata {
 
 namespace {
 
-void writeBytes(FILE *stream, const QByteArray &bytes)
+// The first errno of a failed write to each stream; 0 while every write went through.
+int g_outFailure = 0;
+int g_errFailure = 0;
+
+void writeBytes(FILE *stream, const QByteArray &bytes, int *failure)
 {
-    if (!bytes.isEmpty())
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    // After a failure the output is cut short anyway; writing on would only hide where.
+    if (*failure != 0)
+        return;
+    errno = 0;
+    if (!bytes.isEmpty() && std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) != size_t(bytes.size())) {
+        *failure = errno != 0 ? errno : EIO;
+        return;
+    }
+    // Flushed at once, so that stdout and stderr lines keep their order on a terminal.
+    if (std::fflush(stream) != 0)
+        *failure = errno != 0 ? errno : EIO;
+}
+
+QString reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace
 
 void writeOut(const QByteArray &utf8)
 {
-    writeBytes(stdout, utf8);
+    writeBytes(stdout, utf8, &g_outFailure);
 }
 
 void writeOut(const QString &text)
 {
-    writeBytes(stdout, text.toUtf8());
+    writeBytes(stdout, text.toUtf8(), &g_outFailure);
 }
 
 void writeErr(const QString &text)
 {
-    writeBytes(stderr, text.toUtf8());
+    writeBytes(stderr, text.toUtf8(), &g_errFailure);
+}
+
+int finishOutput(int code)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 && g_outFailure == 0)
+        g_outFailure = errno != 0 ? errno : EIO;
+    if (std::ferror(stdout) && g_outFailure == 0)
+        g_outFailure = EIO;
+    // Closing reports what only the close can find (a file system that writes on close).
+    errno = 0;
+    if (std::fclose(stdout) != 0 && g_outFailure == 0)
+        g_outFailure = errno != 0 ? errno : EIO;
+    if (g_outFailure != 0) {
+        writeErr(QStringLiteral("vora-data: cannot write to standard output: ") + reason(g_outFailure)
+                 + QStringLiteral("; the output is incomplete\n"));
+        code = kExitUsage;
+    }
+    if (std::fflush(stderr) != 0 && g_errFailure == 0)
+        g_errFailure = errno != 0 ? errno : EIO;
+    // A message that could not be shown still fails the command.
+    if (g_errFailure != 0)
+        code = kExitUsage;
+    return code;
 }
 
 QString printableName(const QString &name)

@@ -1,18 +1,25 @@
 // vora-data summary --pooled FILE... | --server CONNINFO [--site NAME]: the evidence over several
 // experiments (data files, or the study database's runs) as one JSON object.
+#include "CommandLine.h"
 #include "Commands.h"
+#include "JsonP.h"
 #include "Output.h"
 #include "PooledInput.h"
 #include "ServerOptions.h"
+
+#include "report/LogP.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cmath>
+
 namespace voradata {
 
 namespace {
 
+namespace stats = vora::stats;
 using vora::report::PooledFigures;
 using vora::report::Tally;
 
@@ -26,66 +33,85 @@ QJsonArray pair(const vora::stats::Interval &i)
     return QJsonArray{i.lo, i.hi};
 }
 
-// Rate, z and p as the single-file summary's `total` gives them; no rate without trials.
+// Rate, z and p as the single-file summary's `total` gives them; none without trials.
 void insertTally(QJsonObject &o, const Tally &t)
 {
     o.insert(QStringLiteral("trials"), t.trials);
     o.insert(QStringLiteral("hits"), t.hits);
     o.insert(QStringLiteral("hitRate"), t.trials > 0 ? QJsonValue(t.hitRate()) : QJsonValue(QJsonValue::Null));
     o.insert(QStringLiteral("z"), orNull(t.z()));
-    o.insert(QStringLiteral("p"), t.p());
+    insertP(o, QStringLiteral("p"), t.trials > 0 ? std::optional<double>(t.p()) : std::nullopt,
+            [&] { return stats::log10BinomialTwoTailedP(t.hits, t.trials); });
 }
 
 QJsonObject pooledJson(const PooledFigures &f)
 {
+    // Every figure below needs trials: with none (files without runs) each is null.
+    const bool any = f.tally.trials > 0;
+    auto ifAny = [&](const QJsonValue &v) { return any ? v : QJsonValue(QJsonValue::Null); };
     QJsonObject o;
     o.insert(QStringLiteral("files"), f.files);
     o.insert(QStringLiteral("runs"), f.runs);
     insertTally(o, f.tally);
-    o.insert(QStringLiteral("ci95"), pair(f.ci95));
+    o.insert(QStringLiteral("ci95"), ifAny(pair(f.ci95)));
     o.insert(QStringLiteral("stoufferZ"), orNull(f.stoufferZ));
-    o.insert(QStringLiteral("stoufferP"), f.stoufferP);
-    o.insert(QStringLiteral("log10Bf10"), QJsonObject{{QStringLiteral("uniform"), f.log10BfUniform},
-                                                      {QStringLiteral("replication"), f.log10BfReplication}});
+    insertP(o, QStringLiteral("stoufferP"), f.stoufferZ ? std::optional<double>(f.stoufferP) : std::nullopt,
+            [&] { return stats::log10NormalTwoTailedP(*f.stoufferZ); });
+    o.insert(QStringLiteral("log10Bf10"), QJsonObject{{QStringLiteral("uniform"), ifAny(f.log10BfUniform)},
+                                                      {QStringLiteral("replication"), ifAny(f.log10BfReplication)}});
     o.insert(QStringLiteral("posterior"),
              QJsonObject{{QStringLiteral("mode"), orNull(f.posteriorMode)},
                          {QStringLiteral("hdi90"), f.hdi90 ? QJsonValue(pair(*f.hdi90)) : QJsonValue(QJsonValue::Null)}});
     o.insert(QStringLiteral("responseBias"),
              QJsonObject{{QStringLiteral("targetOnesShare"), orNull(f.targetOnesShare())},
                          {QStringLiteral("inputOnesShare"), orNull(f.inputOnesShare())}});
+
     auto rate = [](const Tally &t) { return t.trials > 0 ? QJsonValue(t.hitRate()) : QJsonValue(QJsonValue::Null); };
-    o.insert(QStringLiteral("dependency"), QJsonObject{{QStringLiteral("hitRateAfterHit"), rate(f.afterHit)},
-                                                       {QStringLiteral("hitRateAfterMiss"), rate(f.afterMiss)},
-                                                       {QStringLiteral("p"), f.dependencyP}});
-    o.insert(QStringLiteral("targets"),
-             QJsonObject{{QStringLiteral("n"), qint64(f.targets.n)},
-                         {QStringLiteral("onesShare"), f.targets.n > 0 ? QJsonValue(double(f.targets.ones) / double(f.targets.n))
-                                                                       : QJsonValue(QJsonValue::Null)},
-                         {QStringLiteral("monobitP"), f.monobitP},
-                         {QStringLiteral("runsP"), f.runsP}});
+    QJsonObject dependency{{QStringLiteral("hitRateAfterHit"), rate(f.afterHit)},
+                           {QStringLiteral("hitRateAfterMiss"), rate(f.afterMiss)}};
+    const qint64 afterMissMisses = f.afterMiss.trials - f.afterMiss.hits;
+    insertP(dependency, QStringLiteral("p"),
+            f.afterHit.trials + f.afterMiss.trials > 0 ? std::optional<double>(f.dependencyP) : std::nullopt, [&] {
+                return stats::log10FisherExactTwoSided(f.afterHit.hits, f.afterHit.trials - f.afterHit.hits,
+                                                       f.afterMiss.hits, afterMissMisses);
+            });
+    o.insert(QStringLiteral("dependency"), dependency);
+
+    const stats::BitTally &bits = f.targets;
+    const bool anyBits = bits.n > 0;
+    QJsonObject targets{{QStringLiteral("n"), qint64(bits.n)},
+                        {QStringLiteral("onesShare"), anyBits ? QJsonValue(double(bits.ones) / double(bits.n))
+                                                              : QJsonValue(QJsonValue::Null)}};
+    const double n = double(bits.n);
+    const double pi = anyBits ? double(bits.ones) / n : 0.5;
+    insertP(targets, QStringLiteral("monobitP"), anyBits ? std::optional<double>(f.monobitP) : std::nullopt,
+            [&] { return stats::log10Erfc(std::fabs(2.0 * double(bits.ones) - n) / std::sqrt(2.0 * n)); });
+    if (f.runsPrerequisiteFails()) {
+        // The frequency prerequisite fails: the test's rule sets p to 0, no tail is computed.
+        targets.insert(QStringLiteral("runsP"), 0.0);
+        targets.insert(QStringLiteral("runsPLog10"), QJsonValue(QJsonValue::Null));
+    } else {
+        insertP(targets, QStringLiteral("runsP"), anyBits ? std::optional<double>(f.runsP) : std::nullopt, [&] {
+            const double spread = 2.0 * std::sqrt(2.0 * n) * pi * (1.0 - pi);
+            return stats::log10Erfc(std::fabs(double(bits.runs) - 2.0 * n * pi * (1.0 - pi)) / spread);
+        });
+    }
+    o.insert(QStringLiteral("targets"), targets);
     return o;
 }
 
 } // namespace
 
-int runPooledSummary(const QStringList &args)
+int runPooledSummary(const CommandLine &line)
 {
     ServerOptions server;
-    QStringList rest;
-    if (const int bad = server.parse(QStringLiteral("summary --pooled"), args, &rest, false); bad != kExitOk)
+    if (const int bad = server.read(line, false); bad != kExitOk)
         return bad;
-    QStringList paths;
-    for (const QString &a : rest) {
-        if (a == QLatin1String("--pooled"))
-            continue;
-        if (a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usageError(QStringLiteral("summary --pooled: unknown option ") + a);
-        paths << a;
-    }
+    const QStringList paths = line.positional();
     if (server.given && !paths.isEmpty())
-        return usageError(QStringLiteral("summary --pooled: files or --server, not both"));
+        return line.usageError(QStringLiteral("--pooled takes files or --server, not both"));
     if (paths.isEmpty() && !server.given)
-        return usageError(QStringLiteral("summary --pooled: no file given"));
+        return line.usageError(QStringLiteral("--pooled: no file given"));
 
     QVector<vora::report::Experiment> experiments;
     const int refused = server.given ? loadServerExperiments(server, &experiments) : loadExperiments(paths, &experiments);

@@ -1,8 +1,10 @@
 // vora-data push FILE... --server CONNINFO --site NAME: sends every run of the files to the
 // study database. Runs already there are left alone, so a push can be repeated at any time.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "DataInput.h"
 #include "Output.h"
+#include "PooledInput.h"
 #include "ServerOptions.h"
 
 #include "registry/DataFile.h"
@@ -16,15 +18,15 @@ namespace voradata {
 
 int runPush(const QStringList &args)
 {
+    CommandLine line(QStringLiteral("push"));
+    if (!line.parse(args))
+        return line.exitCode();
     ServerOptions server;
-    QStringList files;
-    if (const int bad = server.parse(QStringLiteral("push"), args, &files, true); bad != kExitOk)
+    if (const int bad = server.read(line, true); bad != kExitOk)
         return bad;
-    for (const QString &f : files)
-        if (f.startsWith(QLatin1Char('-')) && f.size() > 1)
-            return usageError(QStringLiteral("push: unknown option ") + f);
-    if (files.isEmpty())
-        return usageError(QStringLiteral("push: no file given"));
+    if (line.positional().isEmpty())
+        return line.usageError(QStringLiteral("no file given"));
+    const QStringList files = distinctFiles(line.positional(), QStringLiteral("sent"));
 
     vora::study::StudyDatabase db(server.conn);
     QString error;
@@ -36,6 +38,7 @@ int runPush(const QStringList &args)
     bool anyConflict = false;
     bool anyDamaged = false;
     bool anyUnreadable = false;
+    RunCopies copies;
     for (const QString &path : files) {
         const CheckedFile checked = checkFile(path);
         if (const int refused = refuseUnfit(checked); refused != kExitOk) {
@@ -43,6 +46,7 @@ int runPush(const QStringList &args)
             continue;
         }
         const vora::ReadResult read = vora::FileStore().readLines(path);
+        copies.add(path, read.lines);
         const QHash<int, QString> seals = vora::study::chainedHashes(path);
         int sent = 0, there = 0, conflicts = 0, runNo = 0;
         for (int i = 0; i < read.lines.size(); ++i) {
@@ -61,22 +65,23 @@ int runPush(const QStringList &args)
                 break;
             case vora::study::Delivery::Conflict:
                 ++conflicts;
-                writeOut(path + QLatin1Char(':') + QString::number(i + 1) + QStringLiteral(": run ")
+                writeOut(printableName(path) + QLatin1Char(':') + QString::number(i + 1) + QStringLiteral(": run ")
                          + QString::number(runNo)
                          + QStringLiteral(" conflicts with the record stored for it (not overwritten)\n"));
                 break;
             case vora::study::Delivery::Failed:
-                writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": ") + error + QLatin1Char('\n'));
+                writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + error + QLatin1Char('\n'));
                 return kExitUsage;
             }
         }
         anyConflict = anyConflict || conflicts > 0;
         writeOut(QStringLiteral("%1: sent %2, already there %3, conflict %4\n")
-                     .arg(path)
+                     .arg(printableName(path))
                      .arg(sent)
                      .arg(there)
                      .arg(conflicts));
     }
+    copies.warn();
     if (anyUnreadable)
         return kExitUsage;
     return anyConflict || anyDamaged ? kExitBadData : kExitOk;

@@ -1,4 +1,5 @@
 // vora-data report FILE... [-o OUT.html] [--lang ja|en]: the research report as one HTML page.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
 #include "PooledInput.h"
@@ -12,42 +13,25 @@ namespace voradata {
 
 int runReport(const QStringList &args)
 {
-    QStringList paths;
-    QString outPath;
+    CommandLine line(QStringLiteral("report"));
+    if (!line.parse(args))
+        return line.exitCode();
     vora::report::ReportOptions options;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (a == QLatin1String("-o") || a == QLatin1String("--output")) {
-            if (i + 1 >= args.size())
-                return usageError(QStringLiteral("report: ") + a + QStringLiteral(" needs a file name"));
-            outPath = args.at(++i);
-        } else if (a.startsWith(QLatin1String("--output="))) {
-            outPath = a.mid(9);
-        } else if (a == QLatin1String("--lang") || a.startsWith(QLatin1String("--lang="))) {
-            QString value;
-            if (a == QLatin1String("--lang")) {
-                if (i + 1 >= args.size())
-                    return usageError(QStringLiteral("report: --lang needs ja or en"));
-                value = args.at(++i);
-            } else {
-                value = a.mid(7);
-            }
-            if (value == QLatin1String("ja"))
-                options.lang = vora::report::Lang::Ja;
-            else if (value == QLatin1String("en"))
-                options.lang = vora::report::Lang::En;
-            else
-                return usageError(QStringLiteral("report: --lang takes ja or en, not \"") + value + QLatin1Char('"'));
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usageError(QStringLiteral("report: unknown option ") + a);
-        } else {
-            paths << a;
-        }
+    if (line.isSet(QStringLiteral("lang"))) {
+        const QString value = line.value(QStringLiteral("lang"));
+        if (value == QLatin1String("ja"))
+            options.lang = vora::report::Lang::Ja;
+        else if (value == QLatin1String("en"))
+            options.lang = vora::report::Lang::En;
+        else
+            return line.usageError(QStringLiteral("--lang takes ja or en, not \"") + value + QLatin1Char('"'));
     }
+    const QString outPath = line.value(QStringLiteral("output"));
+    if (line.isSet(QStringLiteral("output")) && outPath.isEmpty())
+        return line.usageError(QStringLiteral("-o needs a file name"));
+    const QStringList paths = line.positional();
     if (paths.isEmpty())
-        return usageError(QStringLiteral("report: no file given"));
-    if (outPath.isEmpty() && args.contains(QLatin1String("-o")))
-        return usageError(QStringLiteral("report: -o needs a file name"));
+        return line.usageError(QStringLiteral("no file given"));
 
     QVector<vora::report::Experiment> experiments;
     if (const int refused = loadExperiments(paths, &experiments); refused != kExitOk)

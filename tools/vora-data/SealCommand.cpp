@@ -1,6 +1,7 @@
 // vora-data seal FILE...: seals the runs of each file that are not sealed yet (a file written
 // before sealing existed, or a run whose seal a crash prevented). Refuses a file that fails
 // the check or whose existing seal does not verify.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "DataInput.h"
 #include "Output.h"
@@ -14,18 +15,12 @@ namespace voradata {
 
 int runSeal(const QStringList &args)
 {
-    QStringList files;
-    bool optionsEnded = false;
-    for (const QString &a : args) {
-        if (!optionsEnded && a == QLatin1String("--"))
-            optionsEnded = true;
-        else if (!optionsEnded && a.startsWith(QLatin1Char('-')) && a.size() > 1)
-            return usageError(QStringLiteral("seal: unknown option ") + a);
-        else
-            files.append(a);
-    }
+    CommandLine line(QStringLiteral("seal"));
+    if (!line.parse(args))
+        return line.exitCode();
+    const QStringList files = line.positional();
     if (files.isEmpty())
-        return usageError(QStringLiteral("seal: no file given"));
+        return line.usageError(QStringLiteral("no file given"));
 
     bool anyBad = false;
     bool anyUnreadable = false;
@@ -38,7 +33,8 @@ int runSeal(const QStringList &args)
             continue;
         }
         const vora::study::SealRunsResult r = vora::study::sealUnsealedRuns(store, path, QDateTime::currentDateTime());
-        if (r.unreadable) {
+        // Neither the files nor the seal are at fault when they cannot be read or written.
+        if (r.unreadable || r.writeFailed) {
             anyUnreadable = true;
             writeErr(QStringLiteral("vora-data: ") + path + QStringLiteral(": ") + r.message + QLatin1Char('\n'));
             continue;

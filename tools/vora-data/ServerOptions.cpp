@@ -1,5 +1,6 @@
 #include "ServerOptions.h"
 
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
 
@@ -8,47 +9,28 @@
 
 namespace voradata {
 
-int ServerOptions::parse(const QString &command, const QStringList &args, QStringList *rest, bool required)
+int ServerOptions::read(const CommandLine &line, bool required)
 {
-    const QString prefix = command + QStringLiteral(": ");
-    bool siteGiven = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        QString name;
-        QString value;
-        for (const QString &opt : {QStringLiteral("--server"), QStringLiteral("--site")}) {
-            if (a == opt) {
-                if (i + 1 >= args.size())
-                    return usageError(prefix + opt + QStringLiteral(" needs a value"));
-                name = opt;
-                value = args.at(++i);
-            } else if (a.startsWith(opt + QLatin1Char('='))) {
-                name = opt;
-                value = a.mid(opt.size() + 1);
-            }
-        }
-        if (name.isEmpty()) {
-            rest->append(a);
-        } else if (name == QLatin1String("--server")) {
-            QString error;
-            conn = vora::study::ConnInfo::parse(value, &error);
-            // The value may hold a password: the message names the problem, never the text.
-            if (!error.isEmpty())
-                return usageError(prefix + QStringLiteral("--server: ") + error);
-            given = true;
-        } else {
-            if (!vora::study::isValidSiteName(value))
-                return usageError(prefix + QStringLiteral("--site takes 1 to 32 letters, digits, \"-\" or \"_\""));
-            site = value;
-            siteGiven = true;
-        }
+    if (line.isSet(QStringLiteral("server"))) {
+        QString error;
+        conn = vora::study::ConnInfo::parse(line.value(QStringLiteral("server")), &error);
+        // The value may hold a password: the message names the problem, never the text.
+        if (!error.isEmpty())
+            return line.usageError(QStringLiteral("--server: ") + error);
+        given = true;
+    }
+    const bool siteGiven = line.isSet(QStringLiteral("site"));
+    if (siteGiven) {
+        site = line.value(QStringLiteral("site"));
+        if (!vora::study::isValidSiteName(site))
+            return line.usageError(QStringLiteral("--site takes 1 to 32 letters, digits, \"-\" or \"_\""));
     }
     if (required && !given)
-        return usageError(prefix + QStringLiteral("--server CONNINFO is required"));
+        return line.usageError(QStringLiteral("--server CONNINFO is required"));
     if (required && !siteGiven)
-        return usageError(prefix + QStringLiteral("--site NAME is required"));
+        return line.usageError(QStringLiteral("--site NAME is required"));
     if (siteGiven && !given)
-        return usageError(prefix + QStringLiteral("--site needs --server"));
+        return line.usageError(QStringLiteral("--site needs --server"));
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The study database options shared by push and summary: --server CONNINFO, --site NAME.
+// The study database options shared by push and summary: --server CONNINFO, --site NAME
+// (defined with the other options in CommandLine.cpp).
 #include "report/Pooled.h"
 #include "study/mirror/StudyConfig.h"
 
@@ -7,15 +8,16 @@
 
 namespace voradata {
 
+class CommandLine;
+
 struct ServerOptions {
     bool given = false;          // --server was given
     vora::study::ConnInfo conn;
     QString site;                // empty when not given
 
-    // Takes --server and --site (also as --opt=value) out of `args`; the other arguments go
-    // to `rest` in order. A bad value prints the usage and returns its exit code.
-    // `required`: both options must be there.
-    int parse(const QString &command, const QStringList &args, QStringList *rest, bool required);
+    // Takes the options from the parsed command line. A bad value prints the usage and returns
+    // its exit code. `required`: both options must be there.
+    int read(const CommandLine &line, bool required);
 };
 
 // The runs stored in the study database (of `options.site` only, when given), one experiment

@@ -1,9 +1,12 @@
 // vora-data summary FILE [--upto N]: the figures and texts of the results view as one JSON object.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "DataInput.h"
+#include "JsonP.h"
 #include "Output.h"
 
 #include "registry/RunRecord.h"
+#include "report/LogP.h"
 #include "results/Evaluation.h"
 #include "results/RunLoader.h"
 #include "results/Summary.h"
@@ -52,7 +55,8 @@ QJsonObject runJson(const vora::LoadedRun &run)
     o.insert(QStringLiteral("tr1"), run.targetOnes);
     o.insert(QStringLiteral("in1"), run.inputOnes);
     o.insert(QStringLiteral("memo"), unixLineBreaks(vora::runMemoFromFileForm(run.memo)));
-    o.insert(QStringLiteral("p"), vora::binomialTwoTailedP(run.hits, kTrialsPerRun));
+    insertP(o, QStringLiteral("p"), vora::binomialTwoTailedP(run.hits, kTrialsPerRun),
+            [&] { return vora::stats::log10BinomialTwoTailedP(run.hits, kTrialsPerRun); });
     return o;
 }
 
@@ -67,7 +71,9 @@ QJsonObject totalJson(const vora::RunSet &set)
         o.insert(QStringLiteral("z"), (set.hitTotal - trials / 2.0) / std::sqrt(trials / 4.0));
     else
         o.insert(QStringLiteral("z"), QJsonValue(QJsonValue::Null));
-    o.insert(QStringLiteral("p"), vora::binomialTwoTailedP(set.hitTotal, trials));
+    // Nor is there a p: no trials are not "as likely as chance" (p = 1).
+    insertP(o, QStringLiteral("p"), trials > 0 ? std::optional<double>(vora::binomialTwoTailedP(set.hitTotal, trials)) : std::nullopt,
+            [&] { return vora::stats::log10BinomialTwoTailedP(set.hitTotal, trials); });
     return o;
 }
 
@@ -75,33 +81,32 @@ QJsonObject totalJson(const vora::RunSet &set)
 
 int runSummary(const QStringList &args)
 {
-    QString path;
+    CommandLine line(QStringLiteral("summary"));
+    if (!line.parse(args))
+        return line.exitCode();
+    if (line.isSet(QStringLiteral("pooled"))) {
+        if (line.isSet(QStringLiteral("upto")))
+            return line.usageError(QStringLiteral("--upto reads one file's runs; not with --pooled"));
+        return runPooledSummary(line);
+    }
+    for (const QString &pooledOnly : {QStringLiteral("server"), QStringLiteral("site")})
+        if (line.isSet(pooledOnly))
+            return line.usageError(QStringLiteral("--") + pooledOnly + QStringLiteral(" needs --pooled"));
+    const QStringList files = line.positional();
+    if (files.isEmpty())
+        return line.usageError(QStringLiteral("no file given"));
+    if (files.size() > 1)
+        return line.usageError(QStringLiteral("one file at a time (--pooled takes several)"));
+    const QString path = files.first();
     int upto = 0;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        QString value;
-        if (a == QLatin1String("--upto")) {
-            if (i + 1 >= args.size())
-                return usageError(QStringLiteral("summary: --upto needs a run number"));
-            value = args.at(++i);
-        } else if (a.startsWith(QLatin1String("--upto="))) {
-            value = a.mid(7);
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usageError(QStringLiteral("summary: unknown option ") + a);
-        } else if (path.isNull()) {
-            path = a;
-            continue;
-        } else {
-            return usageError(QStringLiteral("summary: one file at a time"));
-        }
+    if (line.isSet(QStringLiteral("upto"))) {
+        const QString value = line.value(QStringLiteral("upto"));
         bool ok = false;
         upto = value.toInt(&ok);
         if (!ok || upto < 1)
-            return usageError(QStringLiteral("summary: --upto needs a run number of 1 or more, not \"") + value
-                              + QLatin1Char('"'));
+            return line.usageError(QStringLiteral("--upto needs a run number of 1 or more, not \"") + value
+                                   + QLatin1Char('"'));
     }
-    if (path.isNull())
-        return usageError(QStringLiteral("summary: no file given"));
 
     const CheckedFile file = checkFile(path);
     if (const int refused = refuseUnfit(file); refused != kExitOk)

@@ -2,6 +2,7 @@
 // seal ("NAME-C.seal"). "FILE: sealed (N runs)", or "FILE:LINE: reason" for every run changed,
 // inserted, removed or reordered since it was sealed (LINE counted as check counts it);
 // unsealed runs are listed and do not fail the file by themselves.
+#include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
 #include "SealOutput.h"
@@ -42,30 +43,19 @@ void printFindings(const Verification &v, bool withNotSealed)
 
 int runVerify(const QStringList &args)
 {
-    QStringList files;
-    bool head = false;
+    CommandLine line(QStringLiteral("verify"));
+    if (!line.parse(args))
+        return line.exitCode();
+    const QStringList files = line.positional();
+    const bool head = line.isSet(QStringLiteral("head"));
     QString expected;
-    bool optionsEnded = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args.at(i);
-        if (!optionsEnded && a == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (!optionsEnded && a == QLatin1String("--head")) {
-            head = true;
-        } else if (!optionsEnded && a == QLatin1String("--expect-head")) {
-            if (i + 1 >= args.size())
-                return usageError(QStringLiteral("verify: --expect-head needs a hash"));
-            expected = args.at(++i).trimmed().toLower();
-            if (expected.size() != 64 || QByteArray::fromHex(expected.toLatin1()).toHex() != expected.toLatin1())
-                return usageError(QStringLiteral("verify: --expect-head wants 64 hex digits"));
-        } else if (!optionsEnded && a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            return usageError(QStringLiteral("verify: unknown option ") + a);
-        } else {
-            files.append(a);
-        }
+    if (line.isSet(QStringLiteral("expect-head"))) {
+        expected = line.value(QStringLiteral("expect-head")).trimmed().toLower();
+        if (expected.size() != 64 || QByteArray::fromHex(expected.toLatin1()).toHex() != expected.toLatin1())
+            return line.usageError(QStringLiteral("--expect-head wants 64 hex digits"));
     }
     if (files.isEmpty())
-        return usageError(QStringLiteral("verify: no file given"));
+        return line.usageError(QStringLiteral("no file given"));
 
     bool anyBad = false;
     bool anyUnreadable = false;

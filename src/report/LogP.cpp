@@ -1,0 +1,150 @@
+#include "report/LogP.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vora::stats {
+
+namespace {
+
+constexpr double kLn10 = 2.302585092994045684;
+constexpr double kLnSqrt2Pi = 0.918938533204672742;
+constexpr double kLnSqrtPi = 0.572364942924700087;
+
+// ln n! - ln(sqrt(2 pi n) (n/e)^n), the error of Stirling's formula (Loader 2000).
+double stirlingError(double n)
+{
+    if (n <= 15.0)
+        return std::lgamma(n + 1.0) - (n + 0.5) * std::log(n) + n - kLnSqrt2Pi;
+    const double s0 = 1.0 / 12, s1 = 1.0 / 360, s2 = 1.0 / 1260, s3 = 1.0 / 1680, s4 = 1.0 / 1188;
+    const double nn = n * n;
+    if (n > 500.0)
+        return (s0 - s1 / nn) / n;
+    if (n > 80.0)
+        return (s0 - (s1 - s2 / nn) / nn) / n;
+    if (n > 35.0)
+        return (s0 - (s1 - (s2 - s3 / nn) / nn) / nn) / n;
+    return (s0 - (s1 - (s2 - (s3 - s4 / nn) / nn) / nn) / nn) / n;
+}
+
+// x ln(x / m) + m - x without the cancellation near x = m (Loader 2000).
+double deviance(double x, double m)
+{
+    if (std::fabs(x - m) < 0.1 * (x + m)) {
+        double v = (x - m) / (x + m);
+        double s = (x - m) * v;
+        double ej = 2.0 * x * v;
+        v *= v;
+        for (int j = 1; j < 1000; ++j) {
+            ej *= v;
+            const double next = s + ej / (2 * j + 1);
+            if (next == s)
+                return next;
+            s = next;
+        }
+        return s;
+    }
+    return x * std::log(x / m) + m - x;
+}
+
+// ln P(X = k) for X ~ Binomial(n, 1/2), to full relative precision at any n.
+double lnBinomialHalf(double k, double n)
+{
+    if (k == 0.0 || k == n)
+        return -n * std::log(2.0);
+    const double half = n / 2.0;
+    return stirlingError(n) - stirlingError(k) - stirlingError(n - k) - deviance(k, half) - deviance(n - k, half)
+           - 0.5 * (2.0 * kLnSqrt2Pi + std::log(k) + std::log1p(-k / n));
+}
+
+} // namespace
+
+double log10BinomialTwoTailedP(std::int64_t hits, std::int64_t trials)
+{
+    if (trials <= 0)
+        return 0.0;
+    hits = std::clamp<std::int64_t>(hits, 0, trials);
+    const std::int64_t m = std::min(hits, trials - hits);
+    if (2 * m >= trials)
+        return 0.0;
+    // The smaller tail in units of its largest term; far in the tail the terms fall fast.
+    const double n = double(trials);
+    double sum = 0.0, term = 1.0;
+    for (std::int64_t i = m; i >= 0; --i) {
+        sum += term;
+        term *= double(i) / (n - double(i) + 1.0);
+        if (term < sum * 1e-17)
+            break;
+    }
+    const double ln = std::log(2.0) + lnBinomialHalf(double(m), n) + std::log(sum);
+    return std::min(0.0, ln / kLn10);
+}
+
+double log10Erfc(double x)
+{
+    if (x < 25.0)
+        return std::log10(std::erfc(x));
+    // erfc(x) = exp(-x^2) / sqrt(pi) / K, K = x + (1/2) / (x + 1 / (x + (3/2) / (x + ...))),
+    // evaluated by Lentz's method; at x >= 25 a handful of terms reach full precision.
+    const double tiny = 1e-300;
+    double f = x, c = x, d = 0.0;
+    for (int k = 1; k < 500; ++k) {
+        const double a = 0.5 * k;
+        d = x + a * d;
+        d = std::fabs(d) < tiny ? tiny : d;
+        c = x + a / c;
+        c = std::fabs(c) < tiny ? tiny : c;
+        d = 1.0 / d;
+        const double delta = c * d;
+        f *= delta;
+        if (std::fabs(delta - 1.0) < 1e-16)
+            break;
+    }
+    return (-x * x - kLnSqrtPi - std::log(f)) / kLn10;
+}
+
+double log10NormalTwoTailedP(double z)
+{
+    return log10Erfc(std::fabs(z) / std::sqrt(2.0));
+}
+
+double log10FisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d)
+{
+    if (a < 0 || b < 0 || c < 0 || d < 0)
+        return std::nan("");
+    const std::int64_t r1 = a + b, r2 = c + d, c1 = a + c, n = r1 + r2;
+    if (r1 == 0 || r2 == 0 || c1 == 0 || c1 == n)
+        return 0.0;
+    const std::int64_t xMin = std::max<std::int64_t>(0, c1 - r2);
+    const std::int64_t xMax = std::min(r1, c1);
+    auto lnChoose = [](double nn, double k) { return std::lgamma(nn + 1.0) - std::lgamma(k + 1.0) - std::lgamma(nn - k + 1.0); };
+    auto lnProb = [&](std::int64_t x) { return lnChoose(double(r1), double(x)) + lnChoose(double(r2), double(c1 - x)); };
+    std::int64_t mode = std::int64_t(std::floor((double(r1) + 1.0) * (double(c1) + 1.0) / (double(n) + 2.0)));
+    mode = std::clamp(mode, xMin, xMax);
+    const double lnObs = lnProb(a) - lnProb(mode); // <= 0
+    // Ties up to rounding count as "no more likely", as in fisherExactTwoSided.
+    const double cut = lnObs + 1e-7;
+    // Terms relative to the mode's (for the total) and to the observed table's (for the tail),
+    // so neither underflows however small the p.
+    double total = 0.0, tail = 0.0;
+    auto visit = [&](double lt) {
+        total += std::exp(lt);
+        if (lt <= cut)
+            tail += std::exp(lt - lnObs);
+    };
+    const double stopBelow = std::min(lnObs, 0.0) - 60.0;
+    visit(0.0);
+    double lt = 0.0;
+    for (std::int64_t x = mode; x < xMax && lt > stopBelow; ++x) {
+        lt += std::log(double(r1 - x)) + std::log(double(c1 - x)) - std::log(double(x + 1)) - std::log(double(r2 - c1 + x + 1));
+        visit(lt);
+    }
+    lt = 0.0;
+    for (std::int64_t x = mode; x > xMin && lt > stopBelow; --x) {
+        lt += std::log(double(x)) + std::log(double(r2 - c1 + x)) - std::log(double(r1 - x + 1)) - std::log(double(c1 - x + 1));
+        visit(lt);
+    }
+    return std::min(0.0, (lnObs - std::log(total) + std::log(tail)) / kLn10);
+}
+
+} // namespace vora::stats

@@ -1,0 +1,277 @@
+#include "CommandLine.h"
+
+#include "Commands.h"
+#include "Output.h"
+
+namespace voradata {
+
+namespace {
+
+QVector<OptionSpec> serverOptions(bool forPush)
+{
+    return {
+        {{QStringLiteral("server")}, QStringLiteral("CONNINFO"),
+         QStringLiteral("The study database: a libpq connection string of key=value pairs "
+                        "(`host=study.example.org dbname=vora_study user=tokyo1`; a value with spaces in single "
+                        "quotes). What it leaves out, the password included, libpq takes from the PG* environment "
+                        "variables and ~/.pgpass (see ENVIRONMENT); a password written here is never printed.")},
+        {{QStringLiteral("site")}, QStringLiteral("NAME"),
+         forPush ? QStringLiteral("The site the runs are sent under: 1 to 32 letters, digits, \"-\" or \"_\".")
+                 : QStringLiteral("Pool the runs of this site only: 1 to 32 letters, digits, \"-\" or \"_\".")},
+    };
+}
+
+QVector<CommandSpec> makeSpecs()
+{
+    const ExitSpec unreadable{2, QStringLiteral("a file cannot be read, the arguments are wrong, or the output cannot be "
+                                                "written")};
+    QVector<CommandSpec> specs;
+
+    specs.append({QStringLiteral("check"),
+                  {{QStringLiteral("FILE..."),
+                    QStringLiteral("check every run line; exit 0 all good, 1 damaged, 2 unreadable")}},
+                  QStringLiteral(
+                      "Runs the program's integrity check on every FILE. Per file one line on standard output: "
+                      "`FILE: ok (N runs)`, or `FILE:LINE: reason` for its first bad line (LINE counts file lines, "
+                      "the condition memo line included; bytes that are not valid CP932 in a run's columns count as "
+                      "damage). A file that cannot be read (missing, a folder, a pipe or device, over 16 MiB, no "
+                      "permission) is reported on standard error. Every file is checked; the worst outcome decides "
+                      "the exit status."),
+                  {},
+                  {{0, QStringLiteral("every file is sound")},
+                   {1, QStringLiteral("a file is damaged")},
+                   unreadable}});
+
+    QVector<OptionSpec> summaryOptions{
+        {{QStringLiteral("upto")}, QStringLiteral("N"),
+         QStringLiteral("Read runs 1 to N only, as browsing run N in the program does.")},
+        {{QStringLiteral("pooled")}, QString(),
+         QStringLiteral("Pool the evidence over every FILE given, or over the study database's runs with --server.")},
+    };
+    summaryOptions += serverOptions(false);
+    specs.append(
+        {QStringLiteral("summary"),
+         {{QStringLiteral("FILE [--upto N]"),
+           QStringLiteral("the results view's figures and texts as JSON (runs 1..N)")},
+          {QStringLiteral("--pooled FILE..."),
+           QStringLiteral("the evidence pooled over experiments, with its audits, as JSON")},
+          {QStringLiteral("--pooled --server CONNINFO [--site NAME]"),
+           QStringLiteral("the same over the runs in the study database")}},
+         QStringLiteral(
+             "Without --pooled: one JSON object with what the results view shows for FILE: `runs`, `summaryLine`, "
+             "`periodLine`, `allRunAnalysis`, `congratulation`, the significance `levels`, `perRun` (n, date, time, "
+             "hits, segments, stimulusTrial, tr1, in1, memo, and `p`, the exact two-tailed binomial p of the run) "
+             "and `total` (hits, trials, z and p over all trials read). Line breaks appear as \\n.\n\n"
+             "With --pooled: one JSON object with `experiments` (per file: file, runs, trials, hits, hitRate, z, p) "
+             "and `pooled`, the evidence over all files: the exact binomial p, the 95 % Clopper-Pearson interval "
+             "`ci95`, Stouffer's `stoufferZ` and `stoufferP`, the Bayes factors `log10Bf10` (uniform and "
+             "replication prior), the `posterior` mode and 90 % highest-density interval, the `responseBias` "
+             "shares of \"1\", the `dependency` of a trial on the one before (Fisher's exact test) and the NIST "
+             "frequency and runs tests of the `targets`. A file named twice (also as ./a and a, or through a "
+             "link) is counted once, and runs stored identically in two places are named; both are warnings on "
+             "standard error.\n\n"
+             "A figure that needs trials is null when there is none. Every p comes with its log10 "
+             "(`pLog10`, `stoufferPLog10`, `monobitPLog10`, `runsPLog10`), exact also where the p is below "
+             "1e-300; such a p is given as 1e-300, a bound, never as 0. `runsP` is 0 with `runsPLog10` null "
+             "when the runs test's frequency prerequisite fails.\n\n"
+             "With --server, the runs come from the study database (of one site with --site): one experiment "
+             "per site and experiment, named `SITE/EXPERIMENT`."),
+         summaryOptions,
+         {{0, QStringLiteral("the figures were written")},
+          {1, QStringLiteral("a file or a stored run fails the check (nothing is written)")},
+          {2, QStringLiteral("a file or the study database cannot be read, the arguments are wrong, or the output "
+                             "cannot be written")}}});
+
+    specs.append({QStringLiteral("report"),
+                  {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en]"),
+                    QStringLiteral("a self-contained HTML report with charts")}},
+                  QStringLiteral(
+                      "Writes the research report: one HTML page in UTF-8 with its CSS and charts (inline SVG) "
+                      "inside, no script and nothing loaded from anywhere, printable on A4, one experiment a page. "
+                      "It shows every experiment with its texts, memos and charts, then the figures of "
+                      "summary --pooled with a plain-language reading of each and the audits. Files named twice "
+                      "and identical runs are handled as summary --pooled handles them."),
+                  {{{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("OUT.html"),
+                    QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
+                   {{QStringLiteral("lang")}, QStringLiteral("ja|en"),
+                    QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")}},
+                  {{0, QStringLiteral("the page was written")},
+                   {1, QStringLiteral("a file fails the check (nothing is written)")},
+                   {2, QStringLiteral("a file cannot be read, the arguments are wrong, or the page cannot be "
+                                      "written")}}});
+
+    specs.append({QStringLiteral("export"),
+                  {{QStringLiteral("FILE [--csv|--json]"),
+                    QStringLiteral("one row per trial (CSV with header by default)")}},
+                  QStringLiteral(
+                      "Writes one row per trial: run, trial, target, input, hit, inStimulusEpisode (the seven "
+                      "trials from the run's stimulus trial), date and startTime. In CSV a text cell that starts "
+                      "with =, +, -, @, a tab or a carriage return gets a leading ' so that a spreadsheet shows it "
+                      "as text instead of running it as a formula; JSON gives every text exactly."),
+                  {{{QStringLiteral("csv")}, QString(),
+                    QStringLiteral("CSV with a header line, 1/0 for hit and inStimulusEpisode (the default).")},
+                   {{QStringLiteral("json")}, QString(), QStringLiteral("A JSON array of objects.")}},
+                  {{0, QStringLiteral("the rows were written")},
+                   {1, QStringLiteral("the file fails the check (nothing is written)")},
+                   unreadable}});
+
+    specs.append({QStringLiteral("push"),
+                  {{QStringLiteral("FILE... --server CONNINFO --site NAME"),
+                    QStringLiteral("send every run to the study database (idempotent)")}},
+                  QStringLiteral(
+                      "Sends every run of the files to the study database under site NAME. A run already there is "
+                      "not sent again, so a push can be repeated at any time. Per file one line "
+                      "`FILE: sent N, already there M, conflict K`, and for each conflict "
+                      "`FILE:LINE: run N conflicts with the record stored for it (not overwritten)`. A file named "
+                      "twice is sent once, with a warning."),
+                  serverOptions(true),
+                  {{0, QStringLiteral("every run is in the study database")},
+                   {1, QStringLiteral("a run conflicts with the stored one, or a file is damaged (not sent)")},
+                   {2, QStringLiteral("the server or a file cannot be read, the arguments are wrong, or the output "
+                                      "cannot be written")}}});
+
+    specs.append({QStringLiteral("evaluate"),
+                  {{QString(), QStringLiteral("judge lines \"h s1 s2 s3 s4 s5\" read from standard input")}},
+                  QStringLiteral(
+                      "Reads lines `h s1 s2 s3 s4 s5` from standard input (decimals allowed; five numbers are "
+                      "taken as the segments, h as their sum) and writes one compact JSON object per non-blank "
+                      "line: `line`, `flag` (1 at the 1 % level), `profile` (`P`, `D`, `S` or `N`) and "
+                      "`analysisText`. A malformed line (h that differs from the sum of the segments included) "
+                      "gives `{\"line\":n,\"error\":\"...\"}` and a note on standard error."),
+                  {},
+                  {{0, QStringLiteral("every line was judged")},
+                   {1, QStringLiteral("a line was malformed")},
+                   {2, QStringLiteral("the arguments are wrong, or the output cannot be written")}}});
+
+    specs.append({QStringLiteral("seal"),
+                  {{QStringLiteral("FILE..."), QStringLiteral("seal the runs not sealed yet (NAME.seal beside NAME.txt)")}},
+                  QStringLiteral(
+                      "Seals the runs of each file that are not sealed yet in the file's hash chain "
+                      "(`NAME-C.seal` beside `NAME-C.txt`) and prints `FILE: sealed (N runs, K new); head HASH`. "
+                      "Refuses a file that fails the check, a file whose existing seal does not verify, and runs "
+                      "whose sealed columns a later rewrite could change."),
+                  {},
+                  {{0, QStringLiteral("every file is sealed")},
+                   {1, QStringLiteral("a file was refused")},
+                   {2, QStringLiteral("a file cannot be read, a seal file cannot be written, the arguments are wrong, "
+                                      "or the output cannot be written")}}});
+
+    specs.append(
+        {QStringLiteral("verify"),
+         {{QStringLiteral("[--head] [--expect-head HASH] FILE..."),
+           QStringLiteral("compare the runs with their seal; --head prints the hash to publish, --expect-head "
+                          "confirms a published one is still in the chain")}},
+         QStringLiteral(
+             "Compares each file with its seal: `FILE: sealed (N runs)` (with `, K not sealed` when some runs are "
+             "not sealed yet), or `FILE:LINE: reason` for every run changed, inserted, removed or reordered since "
+             "it was sealed (LINE counted as check counts it; a fault of the seal file itself names "
+             "`NAME.seal:LINE`). Runs that are not sealed are listed as `FILE:LINE: run N not sealed` and do not "
+             "change the exit status."),
+         {{{QStringLiteral("head")}, QString(),
+           QStringLiteral("Print `FILE: head HASH (run N)`, the hash to publish (in a preregistration, an e-mail "
+                          "to a colleague, a lab notebook).")},
+          {{QStringLiteral("expect-head")}, QStringLiteral("HASH"),
+           QStringLiteral("Confirm that a published head (64 hex digits) is still an entry of the chain: "
+                          "`FILE: head HASH found at run N (sealed TIME)`; else the exit status is 1.")}},
+         {{0, QStringLiteral("every file matches its seal")},
+          {1, QStringLiteral("runs were changed since they were sealed, or the expected head is not in the chain")},
+          unreadable}});
+    return specs;
+}
+
+} // namespace
+
+const QVector<CommandSpec> &commandSpecs()
+{
+    static const QVector<CommandSpec> specs = makeSpecs();
+    return specs;
+}
+
+const CommandSpec *findCommand(const QString &name)
+{
+    for (const CommandSpec &spec : commandSpecs())
+        if (spec.name == name)
+            return &spec;
+    return nullptr;
+}
+
+CommandLine::CommandLine(const QString &command)
+    : m_spec(findCommand(command))
+{
+    Q_ASSERT(m_spec);
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const OptionSpec &o : m_spec->options)
+        m_parser.addOption(QCommandLineOption(o.names, o.help, o.valueName));
+    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString()));
+}
+
+bool CommandLine::parse(const QStringList &args)
+{
+    // The parser takes the first argument for the program's name.
+    if (!m_parser.parse(QStringList{QStringLiteral("vora-data")} + args)) {
+        m_exitCode = usageError(culprit(args));
+        return false;
+    }
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        writeOut(commandHelp(*m_spec));
+        m_exitCode = kExitOk;
+        return false;
+    }
+    return true;
+}
+
+// The argument the parser refused, in the words the usage errors use.
+QString CommandLine::culprit(const QStringList &args) const
+{
+    auto find = [&](const QString &name) -> const OptionSpec * {
+        for (const OptionSpec &o : m_spec->options)
+            if (o.names.contains(name))
+                return &o;
+        return nullptr;
+    };
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == QLatin1String("--"))
+            break;
+        if (!a.startsWith(QLatin1Char('-')) || a.size() == 1)
+            continue;
+        if (a.startsWith(QLatin1String("--"))) {
+            const QString name = a.mid(2).section(QLatin1Char('='), 0, 0);
+            const OptionSpec *o = find(name);
+            if (!o && name != QLatin1String("help"))
+                return QStringLiteral("unknown option ") + a;
+            if (o && o->valueName.isEmpty() && a.contains(QLatin1Char('=')))
+                return QStringLiteral("--") + name + QStringLiteral(" takes no value");
+            if (o && !o->valueName.isEmpty() && !a.contains(QLatin1Char('='))) {
+                if (i + 1 >= args.size())
+                    return QStringLiteral("--") + name + QStringLiteral(" needs ") + o->valueName;
+                ++i;
+            }
+            continue;
+        }
+        // -xyz: letters of one-letter options; a letter that takes a value takes the rest.
+        for (int k = 1; k < a.size(); ++k) {
+            const QString letter = a.mid(k, 1);
+            const OptionSpec *o = find(letter);
+            if (!o && letter != QLatin1String("h"))
+                return QStringLiteral("unknown option ") + a;
+            if (o && !o->valueName.isEmpty()) {
+                if (k + 1 == a.size()) {
+                    if (i + 1 >= args.size())
+                        return QLatin1Char('-') + letter + QStringLiteral(" needs ") + o->valueName;
+                    ++i;
+                }
+                break;
+            }
+        }
+    }
+    return m_parser.errorText();
+}
+
+int CommandLine::usageError(const QString &problem) const
+{
+    return voradata::usageError(m_spec->name + QStringLiteral(": ") + problem);
+}
+
+} // namespace voradata
