@@ -528,7 +528,7 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
 {
     // Hand-edited dates a spreadsheet would run as formulas; the check does not look at dates.
     const QStringList dates{QStringLiteral("=1+2"), QStringLiteral("@SUM(A1)"), QStringLiteral("-3,+4"),
-                            QStringLiteral("+x"), QStringLiteral("\t=1+2"), QStringLiteral("2009/04/25")};
+                            QStringLiteral("+x"), QStringLiteral("2009/04/25")};
     QStringList lines;
     for (const QString &d : dates)
         lines << runLine({10, 10, 10, 10, 10}, 34, d.leftJustified(10));
@@ -539,7 +539,7 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
     QCOMPARE(csv.exitCode, 0);
     const QStringList rows = csv.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList cells{QStringLiteral("'=1+2      "), QStringLiteral("'@SUM(A1)  "), QStringLiteral("\"'-3,+4     \""),
-                            QStringLiteral("'+x        "), QStringLiteral("'\t=1+2     "), QStringLiteral("2009/04/25")};
+                            QStringLiteral("'+x        "), QStringLiteral("2009/04/25")};
     for (int run = 0; run < dates.size(); ++run)
         QCOMPARE(rows.at(1 + run * 100).section(QLatin1Char(','), 6, -2), cells.at(run));
 
@@ -547,6 +547,11 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
     const QJsonArray objects = QJsonDocument::fromJson(json.out.toUtf8()).array();
     for (int run = 0; run < dates.size(); ++run)
         QCOMPARE(objects.at(run * 100).toObject().value(QStringLiteral("date")).toString(), dates.at(run).leftJustified(10));
+
+    // A tab or CR in the record is damage, so such a cell never reaches a spreadsheet from a file
+    // (the cell guard for them is tested on its own).
+    t.writeLines(QStringLiteral("Tab-1.txt"), {runLine({10, 10, 10, 10, 10}, 34, QStringLiteral("\t=1+2").leftJustified(10))});
+    QCOMPARE(runTool({QStringLiteral("export"), t.path(QStringLiteral("Tab-1.txt"))}).exitCode, 1);
 }
 
 void TestVoraData::evaluateWorkedExamples_data()
