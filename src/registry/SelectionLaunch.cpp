@@ -4,9 +4,10 @@
 #include "registry/MainControls.h"
 #include "registry/NameList.h"
 #include "startup/Module1.h"
-#include "study/Seal.h"
+#include "study/SealWriter.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -169,8 +170,10 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     }
     m_c.resultsButton->setEnabled(data.runCount() > 0);
     // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
-    if (const QString broken = study::brokenSealMessage(path); !broken.isEmpty())
-        s.dialogs->message(m_c.window, broken, MsgButtons::Ok, MsgIcon::Exclamation);
+    // Runs a crash left unsealed are sealed now, before the next run, and said so once.
+    if (const study::SelectionSeal seal = study::sealAtSelection(*s.files, path, QDateTime::currentDateTime());
+        !seal.message.isEmpty())
+        s.dialogs->message(m_c.window, seal.message, MsgButtons::Ok, seal.warning ? MsgIcon::Exclamation : MsgIcon::Information);
 }
 
 void SelectionLaunch::refuseDamagedData()
