@@ -12,11 +12,12 @@ int ServerOptions::parse(const QString &command, const QStringList &args, QStrin
 {
     const QString prefix = command + QStringLiteral(": ");
     bool siteGiven = false;
+    QString serverFile;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args.at(i);
         QString name;
         QString value;
-        for (const QString &opt : {QStringLiteral("--server"), QStringLiteral("--site")}) {
+        for (const QString &opt : {QStringLiteral("--server"), QStringLiteral("--server-file"), QStringLiteral("--site")}) {
             if (a == opt) {
                 if (i + 1 >= args.size())
                     return usageError(prefix + opt + QStringLiteral(" needs a value"));
@@ -35,6 +36,16 @@ int ServerOptions::parse(const QString &command, const QStringList &args, QStrin
             // The value may hold a password: the message names the problem, never the text.
             if (!error.isEmpty())
                 return usageError(prefix + QStringLiteral("--server: ") + error);
+            if (given)
+                return usageError(prefix + QStringLiteral("--server or --server-file, once"));
+            given = true;
+            if (conn.has(QStringLiteral("password")))
+                writeErr(QStringLiteral("vora-data: warning: a password on the command line can be read by every user "
+                                        "of this computer (ps); use ~/.pgpass, PGPASSFILE, PGPASSWORD or --server-file\n"));
+        } else if (name == QLatin1String("--server-file")) {
+            if (given)
+                return usageError(prefix + QStringLiteral("--server or --server-file, once"));
+            serverFile = value;
             given = true;
         } else {
             if (!vora::study::isValidSiteName(value))
@@ -43,12 +54,30 @@ int ServerOptions::parse(const QString &command, const QStringList &args, QStrin
             siteGiven = true;
         }
     }
+    if (!serverFile.isEmpty()) {
+        // The program's own study-server.txt: line 1 the connection, line 2 the site.
+        const vora::study::StudyConfig file = vora::study::StudyConfig::loadFile(serverFile);
+        if (!file.present || !file.valid) {
+            writeErr(QStringLiteral("vora-data: ") + printableName(serverFile) + QStringLiteral(": ")
+                     + QString(file.present ? file.error : QStringLiteral("no such file")).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                     + QLatin1Char('\n'));
+            return kExitUsage;
+        }
+        if (!file.warning.isEmpty())
+            writeErr(QStringLiteral("vora-data: warning: ") + printableName(serverFile)
+                     + QStringLiteral(" holds a password and other users may read it (chmod 600)\n"));
+        conn = file.conn;
+        if (required && !siteGiven) {
+            site = file.site;
+            siteGiven = true;
+        }
+    }
     if (required && !given)
-        return usageError(prefix + QStringLiteral("--server CONNINFO is required"));
+        return usageError(prefix + QStringLiteral("--server CONNINFO or --server-file FILE is required"));
     if (required && !siteGiven)
         return usageError(prefix + QStringLiteral("--site NAME is required"));
     if (siteGiven && !given)
-        return usageError(prefix + QStringLiteral("--site needs --server"));
+        return usageError(prefix + QStringLiteral("--site needs --server or --server-file"));
     return kExitOk;
 }
 
@@ -60,6 +89,11 @@ int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Ex
     if (!db.open(&error) || !db.fetch(options.site, &rows, &error)) {
         writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
         return kExitUsage;
+    }
+    if (!options.site.isEmpty() && rows.isEmpty()) {
+        // Most likely a misspelt site: pooling nothing would look like a result.
+        writeErr(QStringLiteral("vora-data: no run of site ") + options.site + QStringLiteral(" in the study database\n"));
+        return kExitBadData;
     }
     QVector<vora::study::RowProblem> problems;
     *out = vora::study::experimentsFromRows(rows, &problems);
