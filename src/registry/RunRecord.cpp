@@ -124,10 +124,12 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulus, co
         if (isConditionMemoLine(line))
             continue;
         ++runs;
-        const QString otherStimulus = columns(line, 27, 27);
+        // Without a stimulus letter to hold to (a series without stimulus, "-0"), the file's
+        // name already says "none" and the earlier format's letters there mean nothing.
+        const QString otherStimulus = stimulus.isEmpty() ? QString() : columns(line, 27, 27);
         const QString otherHitDisplay = columns(line, 30, 30);
         if (otherStimulus != stimulus || otherHitDisplay != hitDisplay) {
-            const QString theirs = conditionsDescription(otherStimulus, otherHitDisplay);
+            const QString theirs = conditionsDescription(columns(line, 27, 27), otherHitDisplay);
             return QStringLiteral("この実験のデータファイルには、別の条件（%1）で行ったランがあります（ラン%2）。\r\n"
                                   "１つの実験のランはすべて同じ条件でなければなりません。")
                 .arg(theirs.isEmpty() ? QStringLiteral("不明") : theirs)
@@ -141,9 +143,9 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulus, co
     return QString();
 }
 
-QString runAppendRefusal(const ReadResult &current, const QString &runLine)
+QString runAppendRefusal(const ReadResult &current, const QString &runLine, bool noStimulusSeries)
 {
-    return experimentRefusal(current, columns(runLine, 27, 27), columns(runLine, 30, 30));
+    return experimentRefusal(current, noStimulusSeries ? QString() : columns(runLine, 27, 27), columns(runLine, 30, 30));
 }
 
 FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
@@ -156,7 +158,7 @@ FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString 
     if (FileResult folder = files.ensureFolder(QFileInfo(path).absolutePath()); !folder)
         return folder;
     return files.appendLineIf(path, line, [&](const ReadResult &current) {
-        const QString why = runAppendRefusal(current, line);
+        const QString why = runAppendRefusal(current, line, path.endsWith(QLatin1String("-0.txt")));
         if (why.isEmpty())
             return FileResult{};
         if (refusal)

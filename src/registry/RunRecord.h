@@ -47,8 +47,11 @@ QString runMemoFromFileForm(const QString &stored);
 // at most kMaxRuns runs, and every run under the conditions of the runs before it (stimulus
 // letter in column 27, hit display letter in column 30). A file that cannot be read cannot
 // be judged, and is refused too.
-QString runAppendRefusal(const ReadResult &current, const QString &runLine);
-// The same for a run yet to be done under the given letters (the launch asks it too).
+// In a series without stimulus ("-0") the stimulus letters are not compared: the file's name
+// says "none", and runs of the earlier format may carry other letters until they are converted.
+QString runAppendRefusal(const ReadResult &current, const QString &runLine, bool noStimulusSeries);
+// The same for a run yet to be done under the given letters (the launch asks it too); an
+// empty stimulus letter compares only the hit display.
 QString experimentRefusal(const ReadResult &current, const QString &stimulusLetter, const QString &hitDisplayLetter);
 
 // Appends one run line to the data file, creating the data folder and the file as needed,

@@ -6,9 +6,10 @@
 #include "registry/NameList.h"
 #include "registry/RunRecord.h"
 #include "startup/Module1.h"
-#include "study/Seal.h"
+#include "study/SealWriter.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -160,8 +161,10 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     }
     m_c.resultsButton->setEnabled(data.runCount() > 0);
     // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
-    if (const QString broken = study::brokenSealMessage(path); !broken.isEmpty())
-        s.dialogs->message(m_c.window, broken, MsgButtons::Ok, MsgIcon::Exclamation);
+    // Runs a crash left unsealed are sealed now, before the next run, and said so once.
+    if (const study::SelectionSeal seal = study::sealAtSelection(*s.files, path, QDateTime::currentDateTime());
+        !seal.message.isEmpty())
+        s.dialogs->message(m_c.window, seal.message, MsgButtons::Ok, seal.warning ? MsgIcon::Exclamation : MsgIcon::Information);
 }
 
 void SelectionLaunch::refuseDamagedData()
@@ -221,7 +224,7 @@ QString SelectionLaunch::launchRefusal() const
     // The file as it is now: another copy may have added runs since the selection.
     const Services &s = m_module.services();
     const ReadResult now = s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
-    const QString refusal = experimentRefusal(now, stimulus, hit);
+    const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
     if (refusal.isEmpty())
         return QString();
     return QStringLiteral("実験できません。\r\n\r\n") + refusal + QStringLiteral("\r\n\r\n他の実験名で実験できます。");

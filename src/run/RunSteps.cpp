@@ -235,7 +235,7 @@ RunFlow::View::Saved toushiJikken::writeRun(QString *message)
                                           keptRunStamp(*sv.clock));
     switch (saved.outcome) {
     case RunSave::Outcome::Saved:
-        if (!saved.seal.message.isEmpty()) // saved all the same; vora-data seal can seal it later
+        if (!saved.seal.message.isEmpty()) // saved all the same: a seal that failed, or runs a crash left open sealed now
             sv.dialogs->ask(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
         if (sv.mirror)
             sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server

@@ -22,6 +22,7 @@ struct RawRead {
     bool ok = false;
     bool missing = false;
     QString error;
+    QString errorJa;
     QByteArray bytes;
 };
 
@@ -50,6 +51,7 @@ RawRead readRaw(const QString &path)
         r.error = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(read.error));
         break;
     }
+    r.errorJa = FileStore::readFailureMessage(path, read);
     return r;
 }
 
@@ -149,6 +151,7 @@ SealFile readSealFile(const QString &sealPath)
         out.missing = raw.missing;
         out.ok = raw.missing;
         out.error = raw.missing ? QString() : raw.error;
+        out.errorJa = raw.missing ? QString() : raw.errorJa;
         return out;
     }
     out.ok = true;
@@ -361,22 +364,35 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
     const SealFile seal = readSealFile(v.sealPath);
     if (sealOut)
         *sealOut = seal;
+    if (!seal.ok) {
+        // Nothing can be said about the runs: "cannot verify", not "tampered".
+        v.readOk = false;
+        v.sealUnreadable = true;
+        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.error;
+        v.sealErrorJa = seal.errorJa;
+        return v;
+    }
     QVector<Finding> sealFindings;
-    if (!seal.ok)
-        sealFindings.append({FindingKind::SealBroken, 0, 0, 0});
     if (seal.malformedLine > 0)
         sealFindings.append({FindingKind::SealBroken, seal.malformedLine, 0, 0});
     v.cutShortTail = seal.cutShortTail;
 
     // The chain as stored: consecutive runs, each chained hash following from the one before.
+    // Where the run numbers jump, runs were taken out or moved together with their entries:
+    // the chain breaks there (said once), and the entries after it still vouch for their runs.
     QByteArray previous = seal.entries.isEmpty() ? QByteArray() : genesis(seal.entries.first().run);
+    bool jumped = false;
     for (const SealEntry &e : seal.entries) {
         if (!v.entries.isEmpty() && e.run != v.entries.last().run + 1) {
+            if (!jumped) {
+                const int missing = v.entries.last().run + 1;
+                const int line = missing <= data.runs.size() ? data.runs.at(missing - 1).fileLine : data.fileLines + 1;
+                v.findings.append({FindingKind::ChainBroken, line, missing <= data.runs.size() ? missing : 0, missing});
+            }
+            jumped = true;
+        } else if (chainNext(previous, e.runHash) != e.chained) {
             sealFindings.append({FindingKind::SealBroken, e.sealLine, 0, e.run});
-            break;
         }
-        if (chainNext(previous, e.runHash) != e.chained)
-            sealFindings.append({FindingKind::SealBroken, e.sealLine, 0, e.run});
         previous = e.chained;
         v.entries.append(e);
     }
@@ -399,9 +415,10 @@ QString findingText(const Finding &f)
         return QStringLiteral("sealed run %1 was removed").arg(f.sealedRun);
     case FindingKind::Reordered:
         return QStringLiteral("run %1 was sealed as run %2: the runs were reordered").arg(f.run).arg(f.sealedRun);
+    case FindingKind::ChainBroken:
+        return QStringLiteral("the chain breaks at run %1: runs were removed or reordered after they were sealed")
+            .arg(f.sealedRun);
     case FindingKind::SealBroken:
-        if (f.fileLine == 0)
-            return QStringLiteral("the seal file cannot be read");
         return QStringLiteral("the seal file is malformed or was edited here");
     case FindingKind::NotSealed:
         return QStringLiteral("run %1 not sealed").arg(f.run);
@@ -411,7 +428,13 @@ QString findingText(const Finding &f)
 
 QString brokenSealMessage(const QString &dataPath)
 {
-    const Verification v = verifyDataFile(dataPath);
+    return brokenSealMessage(verifyDataFile(dataPath));
+}
+
+QString brokenSealMessage(const Verification &v)
+{
+    if (v.sealUnreadable)
+        return QStringLiteral("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n") + v.sealErrorJa;
     const Finding *f = v.firstTampering();
     if (!v.readOk || !f)
         return QString();
@@ -429,6 +452,12 @@ QString brokenSealMessage(const QString &dataPath)
         where = f->sealedRun > 0
             ? QStringLiteral("封印した第%1ランがありません（データファイルの%2行目）。").arg(f->sealedRun).arg(f->fileLine)
             : QStringLiteral("最初に封印したランより前のランが消えています（データファイルの%1行目）。").arg(f->fileLine);
+        break;
+    case FindingKind::ChainBroken:
+        where = QStringLiteral("封印の連鎖が第%1ランのところで切れています（データファイルの%2行目）。"
+                               "封印した後に、ランが削除されたか、順番が入れ替えられています。")
+                    .arg(f->sealedRun)
+                    .arg(f->fileLine);
         break;
     case FindingKind::Reordered:
         where = QStringLiteral("第%1ラン（データファイルの%2行目）は、封印したときは第%3ランでした。")

@@ -13,8 +13,10 @@
 // of sealing, ISO 8601 with its UTC offset (information only: it is not hashed). The first
 // entry's "previous" is the genesis value SHA-256("VORA-SEAL 1 from run N"), N its run number;
 // entries follow each other run by run, so the chain fixes the number of every sealed run.
-// Runs before the first entry were written before sealing and stay unsealed; runs after the
-// last entry are "not sealed" (a crash between the append and the seal, or not sealed yet).
+// A file without a seal file is sealed from its first run. Runs before the first entry of a
+// chain that starts later (written by an earlier version) stay unsealed until the chain is
+// rewritten on request; runs after the last entry are "not sealed" (a crash between the
+// append and the seal), and the program seals them when the experiment is next selected.
 // Nothing after column 261 (run memos) and no condition memo line is sealed.
 #include <QByteArray>
 #include <QString>
@@ -53,6 +55,7 @@ struct SealFile {
     bool ok = false;         // read (a missing file is ok with no entries)
     bool missing = false;
     QString error;           // unreadable (English)
+    QString errorJa;         // the same for the user
     QVector<SealEntry> entries;   // the entries before the first malformed line
     QStringList goodLines;        // header and those entries, as stored
     int malformedLine = 0;        // first line that is not a valid entry, 0 when none
@@ -74,6 +77,7 @@ enum class FindingKind {
     Removed,    // a sealed run is missing
     Reordered,  // a sealed run stands at another place
     SealBroken, // the seal file itself is malformed or its chain does not add up
+    ChainBroken,// the run numbers of the seal jump: runs were removed or reordered with their entries
     NotSealed,  // after the last sealed run: not (yet) sealed; no tampering by itself
 };
 
@@ -81,13 +85,16 @@ struct Finding {
     FindingKind kind = FindingKind::Changed;
     int fileLine = 0;    // data file line (for SealBroken: seal file line)
     int run = 0;         // data run at that line (0 when none, e.g. removed at the end)
-    int sealedRun = 0;   // the run number the seal gave it (Changed, Removed, Reordered)
+    int sealedRun = 0;   // the run number the seal gave it (Changed, Removed, Reordered;
+                         // ChainBroken: the first run number missing from the chain)
     bool tampering() const { return kind != FindingKind::NotSealed; }
 };
 
 struct Verification {
     bool readOk = false;
     QString error;                  // English, when !readOk
+    bool sealUnreadable = false;    // !readOk because the seal file (not the data file) failed
+    QString sealErrorJa;            // the seal file's read failure for the user
     QString dataPath, sealPath;
     int runs = 0;
     int firstSealedRun = 0;         // 0 when nothing is sealed
@@ -115,7 +122,9 @@ QByteArray sealedColumns(const QByteArray &line);
 // English reason for vora-data ("changed since it was sealed", ...).
 QString findingText(const Finding &finding);
 // The program's message at selection when the seal is broken, naming the first affected run;
-// empty when the file verifies (unsealed runs alone are not reported).
+// empty when the file verifies (unsealed runs alone are not reported). An unreadable seal
+// file is reported too: the seal cannot be checked.
 QString brokenSealMessage(const QString &dataPath);
+QString brokenSealMessage(const Verification &verification);
 
 } // namespace vora::study

@@ -48,6 +48,7 @@ private Q_SLOTS:
     void aDamagedFileRestartsAndWritesNothing();
     void anUnreadableDataFileCannotBeRun();
     void aBrokenSealIsReportedAndTheRunsStayUsable();
+    void runsACrashLeftUnsealedAreSealedAndSaidOnce();
     void memoEditingAndSaving();
     void aMemoTheCodePageCannotHoldIsRefused();
     void uncheckingHidesTheMemo();
@@ -348,6 +349,29 @@ void TestSelection::aBrokenSealIsReportedAndTheRunsStayUsable()
     QVERIFY(f.button("Command13")->isEnabled());
     QVERIFY(f.button("Command10")->isEnabled());
     QCOMPARE(f.state().runsDone, 3);
+}
+
+void TestSelection::runsACrashLeftUnsealedAreSealedAndSaidOnce()
+{
+    MainFixture f;
+    prepareSelected(f, QStringLiteral("Sealed"));
+    const QStringList lines = runLines(QStringLiteral("Sealed"), 4, 52);
+    f.t.writeLines(QStringLiteral("data/Sealed-1.txt"), lines.mid(0, 2));
+    const QString path = f.t.path(QStringLiteral("data/Sealed-1.txt"));
+    QVERIFY(study::sealUnsealedRuns(*f.t.files, path, QDateTime::currentDateTime()).ok);
+    f.t.writeLines(QStringLiteral("data/Sealed-1.txt"), lines); // runs 3 and 4 saved, then a crash
+    f.open();
+    f.select(1);
+    QCOMPARE(f.messages(), 1);
+    QCOMPARE(f.t.dialogs->last()->text,
+             QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。"));
+    QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Information);
+    const study::Verification v = study::verifyDataFile(path);
+    QVERIFY(v.intact() && v.findings.isEmpty());
+    QCOMPARE(v.sealedRuns(), 4);
+    f.select(1);
+    QCOMPARE(f.messages(), 1); // said once
+    QVERIFY(f.button("Command10")->isEnabled());
 }
 
 void TestSelection::memoEditingAndSaving()

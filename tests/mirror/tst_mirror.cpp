@@ -14,7 +14,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -40,15 +42,16 @@ QString freshSite(const char *tag)
                                                                   QLatin1Char('0'));
 }
 
-QString randomLine(QRandomGenerator &rng, const QString &name)
+// A consistent run of `name`; "n" for the series without stimulus ("-0"), as the program writes it.
+QString randomLine(QRandomGenerator &rng, const QString &name, const QString &stimulus = QStringLiteral("S"))
 {
     RunRecord r;
     r.experimentName = name;
     r.date = QStringLiteral("2026/12/08");
     r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = QStringLiteral("S");
+    r.stimulusCode = stimulus;
     r.hitDisplayCode = QStringLiteral("D");
-    r.stimulusTrials = {int(rng.bounded(31, 70)), 0, 0, 0, 0};
+    r.stimulusTrials = {stimulus == QLatin1String("n") ? 0 : int(rng.bounded(31, 70)), 0, 0, 0, 0};
     for (int i = 0; i < 100; ++i) {
         const QChar t = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
         const QChar in = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
@@ -117,13 +120,42 @@ struct ToolResult {
     QString err;
 };
 
-ToolResult runTool(const QStringList &args)
+ToolResult runTool(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The test server's connection string without its password, and the password.
+QString withoutPassword(const QString &conn)
+{
+    return QString(conn).remove(QRegularExpression(QStringLiteral("\\s*password=\\S+")));
+}
+
+QString serverPassword()
+{
+    QString error;
+    return ConnInfo::parse(serverConn(), &error).password();
+}
+
+// A tool environment that knows no password of the user's own.
+QProcessEnvironment cleanEnvironment(const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("PGPASSWORD"));
+    env.remove(QStringLiteral("PGPASSFILE"));
+    env.insert(QStringLiteral("HOME"), home);
+    return env;
+}
+
+// The watermark the sender keeps for an experiment: "RUN HASH", or empty.
+QString watermarkOf(testing::TestServices &ts, const QString &experiment)
+{
+    return ts.readLines(QStringLiteral("data/outbox/confirmed/") + experiment + QStringLiteral(".txt")).value(1).section(QLatin1Char(' '), 0, 0);
 }
 
 bool cluster(const QString &command)
@@ -153,7 +185,8 @@ private:
         const QString path = ts.services.paths.dataFile(experiment + QStringLiteral(".txt"));
         const int before = countRuns(*ts.files, path).runs;
         for (int i = 1; i <= count; ++i) {
-            const QString line = randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))));
+            const QString line = randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))),
+                                            experiment.endsWith(QLatin1String("-0")) ? QStringLiteral("n") : QStringLiteral("S"));
             // Appended and sealed as the experiment window does.
             const study::SavedRun saved = study::appendAndSealRun(*ts.files, path, line, QDateTime::currentDateTime(), [&] {
                 return appendRunLine(*ts.files, ts.services.paths, path, line);
@@ -380,6 +413,241 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains(QStringLiteral("password authentication failed")));
         QVERIFY(!(r.out + r.err).contains(QStringLiteral("Wr0ngPass")));
+    }
+
+    // The data file decides what reaches the server: whatever became of a run's outbox entry,
+    // the sender finds it above the file's watermark, at start and on every pass.
+    void everySavedRunArrives_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("the outbox cannot be written (a full disk)") << "blocked";
+        QTest::newRow("outbox entries deleted") << "deleted";
+        QTest::newRow("runs restored from a backup") << "restored";
+        QTest::newRow("runs added behind the program's back, found by the periodic pass") << "periodic";
+        QTest::newRow("the program saves while vora-data pushes the same file") << "push";
+    }
+
+    void everySavedRunArrives()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(QString, fault);
+        testing::TestServices ts;
+        const QString site = freshSite("heal");
+        const QString experiment = QStringLiteral("Mori-1");
+        const QString file = ts.services.paths.dataFile(experiment + QStringLiteral(".txt"));
+        QMap<QString, QString> expected;
+        if (fault == QLatin1String("blocked"))
+            ts.writeLines(QStringLiteral("data/outbox"), {QStringLiteral("a file where the outbox folder belongs")});
+
+        // Saved while the server cannot be reached: the runs wait, and the status bar counts them.
+        if (fault != QLatin1String("periodic") && fault != QLatin1String("push")) {
+            StudyMirror down(config(QStringLiteral("host=127.0.0.1 port=1 connect_timeout=2"), site), ts.services.paths, 0);
+            QSignalSpy passes(&down, &StudyMirror::passFinished);
+            expected = saveRuns(ts, &down, experiment, 3, 21);
+            QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 4, kWait); // at start and after each save
+            QCOMPARE(down.pendingCount(), 3);
+        }
+        if (fault == QLatin1String("deleted")) {
+            for (const QString &entry : QDir(ts.path(QStringLiteral("data/outbox"))).entryList({QStringLiteral("*.json")}))
+                QVERIFY(QFile::remove(ts.path(QStringLiteral("data/outbox/")) + entry));
+        } else if (fault == QLatin1String("restored")) {
+            // The backup holds two more runs the outbox never knew of.
+            QStringList lines = ts.readLines(QStringLiteral("data/Mori-1.txt"));
+            QRandomGenerator rng(22);
+            for (int run = 4; run <= 5; ++run) {
+                lines.append(randomLine(rng, QStringLiteral("Mori")));
+                expected.insert(experiment + QStringLiteral("/%1").arg(run), lines.last());
+            }
+            ts.writeLines(QStringLiteral("data/Mori-1.txt"), lines);
+        }
+
+        StudyMirror mirror(config(serverConn(), site), ts.services.paths, fault == QLatin1String("periodic") ? 200 : 0);
+        ToolResult pushed;
+        if (fault == QLatin1String("periodic")) {
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+            QStringList lines;
+            QRandomGenerator rng(23);
+            for (int run = 1; run <= 3; ++run) {
+                lines.append(randomLine(rng, QStringLiteral("Mori")));
+                expected.insert(experiment + QStringLiteral("/%1").arg(run), lines.last());
+            }
+            ts.writeLines(QStringLiteral("data/Mori-1.txt"), lines); // no save, no retry(): the timer finds them
+        } else if (fault == QLatin1String("push")) {
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+            expected = saveRuns(ts, &mirror, experiment, 1, 24);
+            // A second process sends the same runs while the program saves more.
+            QProcess tool;
+            tool.start(qEnvironmentVariable("VORA_DATA_TOOL"),
+                       {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site});
+            expected.insert(saveRuns(ts, &mirror, experiment, 6, 25));
+            QVERIFY(tool.waitForFinished(kWait));
+            pushed = {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
+            QCOMPARE(pushed.exitCode, 0);
+            QVERIFY2(pushed.out.contains(QStringLiteral("conflict 0")), qPrintable(pushed.out));
+            mirror.retry();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(Peek().rows(site).size() == expected.size() && mirror.pendingCount() == 0, kWait);
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected); // each once
+        QCOMPARE(mirror.heldCount(), 0);
+        if (fault != QLatin1String("blocked"))
+            QCOMPARE(watermarkOf(ts, experiment), QString::number(expected.size()));
+        // Every run sealed and sent with its seal.
+        const QHash<int, QString> local = chainedHashes(file);
+        const QMap<QString, QString> seals = storedSeals(site);
+        for (auto it = local.cbegin(); it != local.cend(); ++it)
+            QCOMPARE(seals.value(experiment + QStringLiteral("/%1").arg(it.key())), it.value());
+    }
+
+    // A watermark vouches only for the file it was kept for: a data file replaced by another
+    // of the same name goes again, and the server tells what differs.
+    void aReplacedFileIsSentAgain()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("again");
+        {
+            StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+            saveRuns(ts, &mirror, QStringLiteral("Hana-1"), 2, 31);
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+        }
+        QCOMPARE(watermarkOf(ts, QStringLiteral("Hana-1")), QStringLiteral("2"));
+        QFile::remove(ts.path(QStringLiteral("data/Hana-1.txt")));
+        QFile::remove(ts.path(QStringLiteral("data/Hana-1.seal")));
+        StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+        saveRuns(ts, nullptr, QStringLiteral("Hana-1"), 2, 32); // other runs under the same numbers
+        mirror.retry();
+        QTRY_VERIFY_WITH_TIMEOUT(mirror.lastProblem().contains(QStringLiteral("Hana-1 のラン 2")), kWait);
+        QVERIFY2(mirror.lastProblem().contains(QStringLiteral("Hana-1 のラン 1")), qPrintable(mirror.lastProblem()));
+        QCOMPARE(mirror.heldCount(), 2);
+        QCOMPARE(mirror.pendingCount(), 0);
+    }
+
+    // The password the libpq way, or from the program's own settings file; never needed on
+    // the command line, and warned about there.
+    void passwordsForVoraData_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("warning"); // part of stderr, empty: stderr is empty
+        QTest::newRow("~/.pgpass") << "pgpass" << 0 << "";
+        QTest::newRow("--server-file, site from its second line") << "server-file" << 0 << "";
+        QTest::newRow("--server-file that others may read") << "server-file-shared" << 0 << "other users may read it";
+        QTest::newRow("on the command line") << "command-line" << 0 << "a password on the command line";
+        QTest::newRow("nowhere") << "none" << 2 << "password";
+    }
+
+    void passwordsForVoraData()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(QString, way);
+        QFETCH(int, exitCode);
+        QFETCH(QString, warning);
+        testing::TestServices ts;
+        QTemporaryDir home;
+        const QString site = freshSite("pw");
+        saveRuns(ts, nullptr, QStringLiteral("Kaze-1"), 1, 41);
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Kaze-1.txt"));
+        QProcessEnvironment env = cleanEnvironment(home.path());
+        QString error;
+        const ConnInfo conn = ConnInfo::parse(serverConn(), &error);
+        const QString passLine = QStringLiteral("%1:%2:*:%3:%4\n")
+                                     .arg(conn.value(QStringLiteral("host")), conn.value(QStringLiteral("port")),
+                                          conn.value(QStringLiteral("user")), serverPassword());
+        const auto privateFile = [](const QString &path, const QByteArray &bytes, bool shared = false) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+            f.close();
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                            | (shared ? QFileDevice::ReadOther | QFileDevice::ReadGroup : QFileDevice::Permissions()));
+        };
+        QStringList server = {QStringLiteral("--server"), withoutPassword(serverConn()), QStringLiteral("--site"), site};
+        if (way == QLatin1String("pgpass")) {
+            privateFile(home.path() + QStringLiteral("/.pgpass"), passLine.toUtf8());
+        } else if (way.startsWith(QLatin1String("server-file"))) {
+            privateFile(home.path() + QStringLiteral("/study-server.txt"), (serverConn() + QStringLiteral("\r\n") + site + QStringLiteral("\r\n")).toUtf8(),
+                        way.endsWith(QLatin1String("shared")));
+            server = {QStringLiteral("--server-file"), home.path() + QStringLiteral("/study-server.txt")};
+        } else if (way == QLatin1String("command-line")) {
+            server = {QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site};
+        }
+        const ToolResult r = runTool(QStringList{QStringLiteral("push"), file} + server, env);
+        QCOMPARE(r.exitCode, exitCode);
+        if (warning.isEmpty())
+            QCOMPARE(r.err, QString());
+        else
+            QVERIFY2(r.err.contains(warning), qPrintable(r.err));
+        QVERIFY(!(r.out + r.err).contains(serverPassword()));
+        if (exitCode == 0) {
+            QCOMPARE(r.out, file + QStringLiteral(": sent 1, already there 0, conflict 0\n"));
+            QCOMPARE(Peek().rows(site).size(), 1);
+        }
+    }
+
+    // A site that has no row is most likely misspelt: said so, never pooled as nothing.
+    void aSiteWithoutRows()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        const QString site = freshSite("none");
+        const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
+                                      withoutPassword(serverConn()), QStringLiteral("--site"), site},
+                                     [] {
+                                         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                                         env.insert(QStringLiteral("PGPASSWORD"), serverPassword());
+                                         return env;
+                                     }());
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString());
+        QCOMPARE(r.err, QStringLiteral("vora-data: no run of site %1 in the study database\n").arg(site));
+    }
+
+    // A server that drops the connection in the middle of an insert (here a trigger ends its
+    // own session): the run stays unsent with one message of ours, and no stray line of the
+    // driver's follows it.
+    void aDroppedConnectionLeavesNoStrayLine()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        const QString database = QStringLiteral("dropping_%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        QString error;
+        {
+            Peek peek;
+            QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+            QVERIFY2(q.exec(QStringLiteral("CREATE DATABASE ") + database), qPrintable(q.lastError().text()));
+        }
+        const QString conn = QString(serverConn()).replace(QRegularExpression(QStringLiteral("dbname=\\S+")),
+                                                           QStringLiteral("dbname=") + database);
+        {
+            StudyDatabase db(ConnInfo::parse(conn, &error));
+            QVERIFY2(db.open(&error), qPrintable(error)); // creates the table
+            QSqlQuery q(QSqlDatabase::database(QSqlDatabase::connectionNames().filter(QStringLiteral("vora-study")).last()));
+            QVERIFY(q.exec(QStringLiteral("CREATE FUNCTION drop_session() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                                          "PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); RETURN NEW; END $$")));
+            QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER drop_session BEFORE INSERT ON vora_runs FOR EACH ROW "
+                                          "EXECUTE FUNCTION drop_session()")));
+        }
+        QRandomGenerator rng(51);
+        testing::TestServices ts;
+        ts.writeLines(QStringLiteral("data/Ame-1.txt"), {randomLine(rng, QStringLiteral("Ame"))});
+        const ToolResult r = runTool({QStringLiteral("push"), ts.path(QStringLiteral("data/Ame-1.txt")), QStringLiteral("--server"),
+                                      withoutPassword(conn), QStringLiteral("--site"), QStringLiteral("lab1")},
+                                     [] {
+                                         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                                         env.insert(QStringLiteral("PGPASSWORD"), serverPassword());
+                                         return env;
+                                     }());
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(r.err.startsWith(QStringLiteral("vora-data: ")) && r.err.contains(QStringLiteral("terminating connection")),
+                 qPrintable(r.err));
+        Peek peek;
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+        QVERIFY2(q.exec(QStringLiteral("DROP DATABASE ") + database + QStringLiteral(" WITH (FORCE)")), qPrintable(q.lastError().text()));
     }
 
     // The pooled figures over the database equal those over the same files.

@@ -297,6 +297,10 @@ void TestRunRecord::appendKeepsTheFileWithinItsRules_data()
     QTest::newRow("mixed already, the last agreeing") << QStringList{withCharAt(s, 27, QLatin1Char('M')), s} << "SD"
                                                       << QStringLiteral("刺激=中、当り表示=有）で行ったランがあります（ラン1）");
     QTest::newRow("a folder in its place") << QStringList{"folder"} << "SD" << QStringLiteral("読めないため");
+    // "-0": the name says no stimulus; an unconverted run of the earlier format keeps its letter.
+    QTest::newRow("no-stimulus series, earlier letter") << QStringList{"-0", s} << "nD" << QString();
+    QTest::newRow("no-stimulus series, other hit display") << QStringList{"-0", s} << "n-"
+                                                           << QStringLiteral("（刺激=小、当り表示=有）");
 }
 
 void TestRunRecord::appendKeepsTheFileWithinItsRules()
@@ -305,12 +309,16 @@ void TestRunRecord::appendKeepsTheFileWithinItsRules()
     QFETCH(QString, codes);
     QFETCH(QString, refusal);
     TestServices t;
-    const QString path = dataFilePath(t.services.paths, QStringLiteral("Yama"), QStringLiteral("1"));
+    const QString suffix = there.value(0) == QLatin1String("-0") ? QStringLiteral("0") : QStringLiteral("1");
+    if (suffix == QLatin1String("0"))
+        there.removeFirst();
+    const QString path = dataFilePath(t.services.paths, QStringLiteral("Yama"), suffix);
+    const QString name = QStringLiteral("data/Yama-%1.txt").arg(suffix);
     if (there == QStringList{"folder"})
         QVERIFY(QDir().mkpath(path));
     else if (!there.isEmpty())
-        t.writeLines(QStringLiteral("data/Yama-1.txt"), there);
-    const QByteArray before = QFileInfo(path).isFile() ? t.readBytes(QStringLiteral("data/Yama-1.txt")) : QByteArray();
+        t.writeLines(name, there);
+    const QByteArray before = QFileInfo(path).isFile() ? t.readBytes(name) : QByteArray();
     const QString line = withCharAt(withCharAt(runLine({10, 10, 10, 10, 9}), 27, codes.at(0)), 30, codes.at(1));
     QString why;
     const FileResult r = appendRunLine(*t.files, t.services.paths, path, line, &why);
@@ -318,9 +326,9 @@ void TestRunRecord::appendKeepsTheFileWithinItsRules()
     QVERIFY2(why.contains(refusal), qPrintable(why));
     QCOMPARE(why.isEmpty(), refusal.isEmpty());
     if (r.ok)
-        QCOMPARE(t.readBytes(QStringLiteral("data/Yama-1.txt")), before + line.toLatin1() + "\r\n");
+        QCOMPARE(t.readBytes(name), before + line.toLatin1() + "\r\n");
     else if (QFileInfo(path).isFile())
-        QCOMPARE(t.readBytes(QStringLiteral("data/Yama-1.txt")), before);
+        QCOMPARE(t.readBytes(name), before);
 }
 
 void TestRunRecord::aRefusedRunIsKeptBesideTheFile()

@@ -142,7 +142,7 @@ void RunEndTest::failedAppend()
     QFETCH(int, questions);
     auto failing = std::make_shared<FailingFileStore>();
     failing->failOpen = true;
-    failing->failOnOpenNumber = 1;
+    failing->failOnOpenNumber = 2; // the append: an experiment's first save starts its seal file first
     auto mirror = std::make_shared<FakeMirror>();
     Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) {
         s.files = failing;

@@ -39,4 +39,24 @@ inline vora::study::SavedRun saveRun(vora::FileStore &files, const vora::AppPath
                                          [&] { return vora::appendRunLine(files, paths, dataPath, line); });
 }
 
+// A chain as an earlier version wrote it into a file of older runs: begun at its own first
+// run `from`, over every run to the last.
+inline bool writeChainFrom(vora::FileStore &files, const QString &dataPath, int from)
+{
+    using namespace vora::study;
+    const DataRuns data = readDataRuns(dataPath);
+    QVector<SealEntry> entries;
+    for (int run = from; run <= data.runs.size(); ++run) {
+        SealEntry e;
+        e.run = run;
+        e.runHash = data.runs.at(run - 1).hash;
+        e.chained = chainNext(entries.isEmpty() ? genesis(run) : entries.last().chained, e.runHash);
+        e.sealedAt = QStringLiteral("2009-04-01T10:00:00+09:00");
+        entries.append(e);
+    }
+    SealFile none;
+    none.missing = true;
+    return writeSealEntries(files, sealPathFor(dataPath), none, entries).ok;
+}
+
 } // namespace sealtest

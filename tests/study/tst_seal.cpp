@@ -6,11 +6,14 @@
 #include "study/Seal.h"
 #include "toolkit/FileStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 using namespace vora;
 using namespace vora::study;
@@ -27,6 +30,7 @@ QString kindName(FindingKind k)
     case FindingKind::Removed: return QStringLiteral("Removed");
     case FindingKind::Reordered: return QStringLiteral("Reordered");
     case FindingKind::SealBroken: return QStringLiteral("Seal");
+    case FindingKind::ChainBroken: return QStringLiteral("Chain");
     case FindingKind::NotSealed: return QStringLiteral("NotSealed");
     }
     return QString();
@@ -43,6 +47,7 @@ QString described(const Verification &v)
 
 struct Folder {
     QTemporaryDir dir;
+    std::unique_ptr<QLockFile> held; // a lock another program would hold
     AppPaths paths{dir.path()};
     FileStore files;
     QString data(const QString &suffix = QStringLiteral("1")) const
@@ -77,7 +82,10 @@ class TestSeal : public QObject {
 private Q_SLOTS:
     void verifyNamesEveryEditByLine();
     void rewritesOfTheProgramKeepTheSeal();
-    void theProgramSealsOnlyTheRunItWrote();
+    void aSaveSealsEveryRunItCan_data();
+    void aSaveSealsEveryRunItCan();
+    void selectionSealsWhatACrashLeftOpen_data();
+    void selectionSealsWhatACrashLeftOpen();
 };
 
 void TestSeal::verifyNamesEveryEditByLine()
@@ -119,9 +127,14 @@ void TestSeal::verifyNamesEveryEditByLine()
              s[2] = fields.join(QLatin1Char(' '));
          },
          QStringLiteral("Seal@3")},
-        // Later entries cannot be trusted once the run numbers jump: their runs read as unsealed.
+        // The run numbers of the seal jump: the chain breaks there, once; the entries after
+        // the jump still vouch for their runs.
         {"a seal entry dropped", [](QStringList &, QStringList &s) { s.removeAt(3); },
-         QStringLiteral("NotSealed@4 NotSealed@5 NotSealed@6 NotSealed@7 Seal@4")},
+         QStringLiteral("Chain@4 Inserted@4")},
+        {"run 3 removed with its seal entry", [](QStringList &d, QStringList &s) { d.removeAt(3); s.removeAt(3); },
+         QStringLiteral("Chain@4")},
+        {"runs 3 and 4 swapped with their seal entries",
+         [](QStringList &d, QStringList &s) { d.swapItemsAt(3, 4); s.swapItemsAt(3, 4); }, QStringLiteral("Chain@4")},
     };
     for (const Row &row : rows) {
         Folder f;
@@ -185,59 +198,188 @@ void TestSeal::rewritesOfTheProgramKeepTheSeal()
     QVERIFY2(sealed.ok && sealed.added == 3 && sealed.after.intact(), qPrintable(sealed.message));
 }
 
-void TestSeal::theProgramSealsOnlyTheRunItWrote()
+namespace {
+
+using Setup = std::function<void(Folder &)>;
+
+// Runs numbered from..to appended as an earlier version or a crash left them: not sealed.
+void appendUnsealed(Folder &f, int from, int to, const QString &suffix = QStringLiteral("1"), const QString &code = QStringLiteral("S"))
 {
+    for (int n = from; n <= to; ++n)
+        QVERIFY(appendRunLine(f.files, f.paths, f.data(suffix), runLine(n, QStringLiteral("Seal"), code)).ok);
+}
+
+void sealedRuns(Folder &f, int count)
+{
+    for (int n = 1; n <= count; ++n)
+        QVERIFY(saveRun(f.files, f.paths, f.data(), runLine(n)).seal.sealed);
+}
+
+// The seal file the program starts before an experiment's first run, with no entry yet.
+void startedSeal(Folder &f, const QString &suffix = QStringLiteral("1"))
+{
+    QVERIFY(f.files.ensureFolder(f.paths.dataFolder()).ok);
+    QVERIFY(f.files.replaceAll(sealPathFor(f.data(suffix)), {headerLine()}).ok);
+}
+
+void chainFrom(Folder &f, int from)
+{
+    QVERIFY(sealtest::writeChainFrom(f.files, f.data(), from));
+}
+
+void editDateOfRun(Folder &f, int run)
+{
+    QStringList lines = f.lines(f.data());
+    lines[run - 1] = replaced(lines[run - 1], 11, QStringLiteral("2010/01/01"));
+    f.write(f.data(), lines);
+}
+
+const QDateTime kWhen(QDate(2026, 12, 8), QTime(14, 3, 22));
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
+void TestSeal::aSaveSealsEveryRunItCan_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("after");    // findings once the next run is saved
+    QTest::addColumn<bool>("sealed");
+    QTest::addColumn<QString>("message");  // exact; "~TEXT": holds TEXT
+
+    QTest::newRow("a file from before sealing: sealed from run 1")
+        << Setup([](Folder &f) { appendUnsealed(f, 1, 2); }) << "1" << "" << true << "";
+    QTest::newRow("the experiment's first run cut off by a crash")
+        << Setup([](Folder &f) { startedSeal(f); appendUnsealed(f, 1, 1); }) << "1" << "" << true
+        << crashSealedMessage(1, 1);
+    QTest::newRow("run 4 cut off by a crash")
+        << Setup([](Folder &f) { sealedRuns(f, 3); appendUnsealed(f, 4, 4); }) << "1" << "" << true
+        << QStringLiteral("ラン 4 は封印されていませんでした（前回の異常終了）。いま封印しました。");
+    QTest::newRow("runs 3 and 4 cut off")
+        << Setup([](Folder &f) { sealedRuns(f, 2); appendUnsealed(f, 3, 4); }) << "1" << "" << true
+        << QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。");
+    QTest::newRow("an entry cut short while it was written")
+        << Setup([](Folder &f) {
+               sealedRuns(f, 2);
+               QFile seal(sealPathFor(f.data()));
+               QVERIFY(seal.open(QIODevice::Append));
+               seal.write("3 3fa");
+               seal.close();
+               appendUnsealed(f, 3, 3);
+           })
+        << "1" << "" << true << crashSealedMessage(3, 3);
+    // Extending it backwards would change its published head: only vora-data seal --reseal does.
+    QTest::newRow("a chain an earlier version began at run 3")
+        << Setup([](Folder &f) { appendUnsealed(f, 1, 3); chainFrom(f, 3); }) << "1" << "NotSealed@1 NotSealed@2"
+        << true << "";
+    QTest::newRow("a seal that no longer verifies")
+        << Setup([](Folder &f) { sealedRuns(f, 3); editDateOfRun(f, 2); }) << "1" << "Changed@2 NotSealed@4" << false
+        << "";
+    QTest::newRow("an earlier run the start-up conversion would still change")
+        << Setup([](Folder &f) { appendUnsealed(f, 1, 2, QStringLiteral("0")); }) << "0"
+        << "NotSealed@1 NotSealed@2 NotSealed@3" << false << "~27桁目";
+}
+
+void TestSeal::aSaveSealsEveryRunItCan()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QString, suffix);
+    QFETCH(QString, after);
+    QFETCH(bool, sealed);
+    QFETCH(QString, message);
     Folder f;
-    // Two runs from before sealing existed.
-    for (int n = 1; n <= 2; ++n)
-        QVERIFY(appendRunLine(f.files, f.paths, f.data(), runLine(n)).ok);
-    SavedRun saved = saveRun(f.files, f.paths, f.data(), runLine(3));
-    QVERIFY(saved.append.ok && saved.seal.sealed);
-    QCOMPARE(saved.seal.added.size(), 1);
-    Verification v = verifyDataFile(f.data());
-    QCOMPARE(described(v), QStringLiteral("NotSealed@1 NotSealed@2"));
-    QVERIFY(v.intact());
-    QCOMPARE(v.firstSealedRun, 3);
-    // What a mirror of the run takes: the chained hash, the same from the save and from the file.
-    QCOMPARE(v.chainedHexOfRun(3), QString::fromLatin1(saved.seal.added.first().chained.toHex()));
-    QCOMPARE(v.headHex(), v.chainedHexOfRun(3));
-    // Sealing them now would rewrite the chain and its published head: they stay unsealed.
-    SealRunsResult sealed = sealUnsealedRuns(f.files, f.data(), QDateTime::currentDateTime());
-    QVERIFY(sealed.ok);
-    QCOMPARE(sealed.added, 0);
+    setup(f);
+    const QString path = f.data(suffix);
+    const int next = readDataRuns(path).runs.size() + 1;
+    const QString line = runLine(next, QStringLiteral("Seal"), suffix == QLatin1String("0") ? QStringLiteral("n") : QStringLiteral("S"));
+    const SavedRun saved = appendAndSealRun(f.files, path, line, kWhen, [&] { return appendRunLine(f.files, f.paths, path, line); });
+    QVERIFY(saved.append.ok);
+    const Verification v = verifyDataFile(path);
+    QCOMPARE(described(v), after);
+    QCOMPARE(saved.seal.sealed, sealed);
+    if (message.startsWith(QLatin1Char('~')))
+        QVERIFY2(saved.seal.message.contains(message.mid(1)), qPrintable(saved.seal.message));
+    else
+        QCOMPARE(saved.seal.message, message);
+    if (!sealed)
+        return;
+    // Sealed now, with the time of sealing; what a mirror of the run takes agrees with the file.
+    QVERIFY(!saved.seal.added.isEmpty());
+    for (const SealEntry &e : saved.seal.added)
+        QCOMPARE(e.sealedAt, sealTimeText(kWhen));
+    QCOMPARE(saved.seal.added.last().run, next);
+    QCOMPARE(v.chainedHexOfRun(next), QString::fromLatin1(saved.seal.added.last().chained.toHex()));
+    QCOMPARE(v.headHex(), v.chainedHexOfRun(next));
+}
 
-    // A run appended but not sealed (a crash between the two): the next run cannot be chained
-    // past it, and no message is due; vora-data seal then seals both.
-    QVERIFY(appendRunLine(f.files, f.paths, f.data(), runLine(4)).ok);
-    saved = saveRun(f.files, f.paths, f.data(), runLine(5));
-    QVERIFY(saved.append.ok && !saved.seal.sealed && saved.seal.message.isEmpty());
-    QCOMPARE(described(verifyDataFile(f.data())), QStringLiteral("NotSealed@1 NotSealed@2 NotSealed@4 NotSealed@5"));
-    sealed = sealUnsealedRuns(f.files, f.data(), QDateTime::currentDateTime());
-    QVERIFY(sealed.ok);
-    QCOMPARE(sealed.added, 2);
-    QCOMPARE(described(sealed.after), QStringLiteral("NotSealed@1 NotSealed@2"));
+void TestSeal::selectionSealsWhatACrashLeftOpen_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("message");  // exact; "~TEXT": holds TEXT
+    QTest::addColumn<bool>("warning");
+    QTest::addColumn<QString>("after");    // findings after the selection
 
-    // An entry cut short by a crash while it was written: its run counts as not sealed, and
-    // the next seal writes the file anew without the fragment.
-    QFile seal(sealPathFor(f.data()));
-    QVERIFY(seal.open(QIODevice::Append));
-    seal.write("6 3fa");
-    seal.close();
-    QVERIFY(appendRunLine(f.files, f.paths, f.data(), runLine(6)).ok);
-    QCOMPARE(described(verifyDataFile(f.data())), QStringLiteral("NotSealed@1 NotSealed@2 NotSealed@6"));
-    sealed = sealUnsealedRuns(f.files, f.data(), QDateTime::currentDateTime());
-    QVERIFY(sealed.ok && sealed.added == 1);
-    QCOMPARE(f.lines(sealPathFor(f.data())).size(), 1 + 4);
+    QTest::newRow("sealed and untouched") << Setup([](Folder &f) { sealedRuns(f, 3); }) << "" << false << "";
+    QTest::newRow("run 4 cut off by a crash")
+        << Setup([](Folder &f) { sealedRuns(f, 3); appendUnsealed(f, 4, 4); })
+        << QStringLiteral("ラン 4 は封印されていませんでした（前回の異常終了）。いま封印しました。") << false << "";
+    QTest::newRow("runs 3 and 4 cut off")
+        << Setup([](Folder &f) { sealedRuns(f, 2); appendUnsealed(f, 3, 4); })
+        << QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。") << false << "";
+    QTest::newRow("the experiment's first run cut off")
+        << Setup([](Folder &f) { startedSeal(f); appendUnsealed(f, 1, 1); }) << crashSealedMessage(1, 1) << false << "";
+    QTest::newRow("a file from before sealing waits for its next run")
+        << Setup([](Folder &f) { appendUnsealed(f, 1, 2); }) << "" << false << "NotSealed@1 NotSealed@2";
+    QTest::newRow("another program is saving a run")
+        << Setup([](Folder &f) {
+               sealedRuns(f, 2);
+               appendUnsealed(f, 3, 3);
+               f.held = std::make_unique<QLockFile>(sealLockPathFor(f.data()));
+               QVERIFY(f.held->tryLock(0));
+           })
+        << "" << false << "NotSealed@3";
+    QTest::newRow("a seal that no longer verifies")
+        << Setup([](Folder &f) { sealedRuns(f, 3); appendUnsealed(f, 4, 4); editDateOfRun(f, 2); })
+        << "~第2ラン（データファイルの2行目）" << true << "Changed@2 NotSealed@4";
+    QTest::newRow("a seal file that cannot be read")
+        << Setup([](Folder &f) {
+               sealedRuns(f, 2);
+               QVERIFY(QFile::remove(sealPathFor(f.data())));
+               QVERIFY(QDir().mkdir(sealPathFor(f.data())));
+           })
+        << "~封印ファイルを読めない" << true << "unreadable";
+    QTest::newRow("a run left open that the start-up conversion would change")
+        << Setup([](Folder &f) {
+               startedSeal(f, QStringLiteral("0"));
+               appendUnsealed(f, 1, 1, QStringLiteral("0"));
+           })
+        << "~封印できませんでした" << true << "NotSealed@1";
+}
 
-    // A seal that no longer verifies is extended by nobody.
-    QStringList data = f.lines(f.data());
-    data[2] = replaced(data[2], 11, QStringLiteral("2010/01/01"));
-    f.write(f.data(), data);
-    saved = saveRun(f.files, f.paths, f.data(), runLine(7));
-    QVERIFY(saved.append.ok && !saved.seal.sealed);
-    sealed = sealUnsealedRuns(f.files, f.data(), QDateTime::currentDateTime());
-    QVERIFY(!sealed.ok);
-    QCOMPARE(described(verifyDataFile(f.data())), QStringLiteral("NotSealed@1 NotSealed@2 Changed@3 NotSealed@7"));
+void TestSeal::selectionSealsWhatACrashLeftOpen()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QString, message);
+    QFETCH(bool, warning);
+    QFETCH(QString, after);
+    Folder f;
+    setup(f);
+    // The series without stimulus where a row needs it, else the one with.
+    const QString path = QFile::exists(f.data(QStringLiteral("0"))) ? f.data(QStringLiteral("0")) : f.data();
+    const SelectionSeal first = sealAtSelection(f.files, path, kWhen);
+    if (message.startsWith(QLatin1Char('~')))
+        QVERIFY2(first.message.contains(message.mid(1)), qPrintable(first.message));
+    else
+        QCOMPARE(first.message, message);
+    QCOMPARE(first.warning, warning);
+    const Verification v = verifyDataFile(path);
+    QCOMPARE(v.readOk ? described(v) : QStringLiteral("unreadable"), after);
+    for (const SealEntry &e : first.added)
+        QCOMPARE(e.sealedAt, sealTimeText(kWhen));
+    // Said once: what was sealed is not announced again.
+    if (!warning)
+        QCOMPARE(sealAtSelection(f.files, path, kWhen).message, QString());
 }
 
 QTEST_GUILESS_MAIN(TestSeal)

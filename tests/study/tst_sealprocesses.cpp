@@ -97,29 +97,49 @@ int notSealed(const Verification &v)
 class TestSealProcesses : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void killBetweenAppendAndSealLeavesTheRunNotSealed_data();
     void killBetweenAppendAndSealLeavesTheRunNotSealed();
     void killedAtRandomNeverLooksTampered();
     void twoProcessesAppendingKeepOneChain();
     void twoCopiesFinishingTheHundredthRun();
 };
 
+void TestSealProcesses::killBetweenAppendAndSealLeavesTheRunNotSealed_data()
+{
+    QTest::addColumn<int>("before"); // runs saved and sealed before the one cut off
+    QTest::newRow("the experiment's first run") << 0;
+    QTest::newRow("run 4") << 3;
+}
+
 void TestSealProcesses::killBetweenAppendAndSealLeavesTheRunNotSealed()
 {
+    QFETCH(int, before);
     QTemporaryDir dir;
-    QScopedPointer<QProcess> child(startChild(nullptr, dir.path(), QStringLiteral("loop"), 1, 3));
-    QVERIFY(child->waitForFinished(30000));
-    QCOMPARE(child->exitCode(), 0);
-    child.reset(startChild(nullptr, dir.path(), QStringLiteral("die-after-append"), 4, 1));
+    QScopedPointer<QProcess> child;
+    if (before > 0) {
+        child.reset(startChild(nullptr, dir.path(), QStringLiteral("loop"), 1, before));
+        QVERIFY(child->waitForFinished(30000));
+        QCOMPARE(child->exitCode(), 0);
+    }
+    child.reset(startChild(nullptr, dir.path(), QStringLiteral("die-after-append"), before + 1, 1));
     QVERIFY(child->waitForFinished(30000));
     QCOMPARE(child->exitStatus(), QProcess::CrashExit);
 
-    const Verification v = verifyDataFile(dataPath(dir));
+    Verification v = verifyDataFile(dataPath(dir));
     QVERIFY(v.intact());
-    QCOMPARE(v.runs, 4);
-    QCOMPARE(v.sealedRuns(), 3);
+    QCOMPARE(v.runs, before + 1);
+    QCOMPARE(v.sealedRuns(), before);
     QCOMPARE(v.findings.size(), 1);
     QCOMPARE(v.findings.first().kind, FindingKind::NotSealed);
-    QCOMPARE(v.findings.first().fileLine, 4);
+    QCOMPARE(v.findings.first().fileLine, before + 1);
+
+    // The experiment selected again: the run is sealed before the next one, and the user told.
+    FileStore files;
+    const SelectionSeal healed = sealAtSelection(files, dataPath(dir), QDateTime::currentDateTime());
+    QCOMPARE(healed.message, crashSealedMessage(before + 1, before + 1));
+    v = verifyDataFile(dataPath(dir));
+    QVERIFY(v.intact() && v.findings.isEmpty());
+    QCOMPARE(v.sealedRuns(), before + 1);
 }
 
 void TestSealProcesses::killedAtRandomNeverLooksTampered()

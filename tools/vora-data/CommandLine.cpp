@@ -15,6 +15,11 @@ QVector<OptionSpec> serverOptions(bool forPush)
                         "(`host=study.example.org dbname=vora_study user=tokyo1`; a value with spaces in single "
                         "quotes). What it leaves out, the password included, libpq takes from the PG* environment "
                         "variables and ~/.pgpass (see ENVIRONMENT); a password written here is never printed.")},
+        {{QStringLiteral("server-file")}, QStringLiteral("FILE"),
+         QStringLiteral("The study database from a file in the program's own study-server.txt form: line 1 the "
+                        "connection string, line 2 the site name (used when --site is not given). Keep it readable "
+                        "by its owner only (chmod 600); a password on the command line is seen by every user "
+                        "through ps, and is warned about.")},
         {{QStringLiteral("site")}, QStringLiteral("NAME"),
          forPush ? QStringLiteral("The site the runs are sent under: 1 to 32 letters, digits, \"-\" or \"_\".")
                  : QStringLiteral("Pool the runs of this site only: 1 to 32 letters, digits, \"-\" or \"_\".")},
@@ -55,7 +60,7 @@ QVector<CommandSpec> makeSpecs()
            QStringLiteral("the results view's figures and texts as JSON (runs 1..N)")},
           {QStringLiteral("--pooled FILE..."),
            QStringLiteral("the evidence pooled over experiments, with its audits, as JSON")},
-          {QStringLiteral("--pooled --server CONNINFO [--site NAME]"),
+          {QStringLiteral("--pooled --server CONNINFO|--server-file FILE [--site NAME]"),
            QStringLiteral("the same over the runs in the study database")}},
          QStringLiteral(
              "Without --pooled: one JSON object with what the results view shows for FILE: `runs`, `summaryLine`, "
@@ -116,7 +121,7 @@ QVector<CommandSpec> makeSpecs()
                    unreadable}});
 
     specs.append({QStringLiteral("push"),
-                  {{QStringLiteral("FILE... --server CONNINFO --site NAME"),
+                  {{QStringLiteral("FILE... --server CONNINFO --site NAME | --server-file FILE [--site NAME]"),
                     QStringLiteral("send every run to the study database (idempotent)")}},
                   QStringLiteral(
                       "Sends every run of the files to the study database under site NAME. A run already there is "
@@ -144,13 +149,18 @@ QVector<CommandSpec> makeSpecs()
                    {2, QStringLiteral("the arguments are wrong, or the output cannot be written")}}});
 
     specs.append({QStringLiteral("seal"),
-                  {{QStringLiteral("FILE..."), QStringLiteral("seal the runs not sealed yet (NAME.seal beside NAME.txt)")}},
+                  {{QStringLiteral("[--reseal] FILE..."), QStringLiteral("seal the runs not sealed yet (NAME.seal beside NAME.txt)")}},
                   QStringLiteral(
                       "Seals the runs of each file that are not sealed yet in the file's hash chain "
-                      "(`NAME-C.seal` beside `NAME-C.txt`) and prints `FILE: sealed (N runs, K new); head HASH`. "
-                      "Refuses a file that fails the check, a file whose existing seal does not verify, and runs "
-                      "whose sealed columns a later rewrite could change."),
-                  {},
+                      "(`NAME-C.seal` beside `NAME-C.txt`), from run 1 in a file without a seal, and prints "
+                      "`FILE: sealed (N runs, K new); head HASH`. Refuses a file that fails the check, a file whose "
+                      "existing seal does not verify, and runs whose sealed columns a later rewrite could change. "
+                      "A chain that starts after run 1 (left by an earlier version after a crash) is only extended "
+                      "at its end: the runs before it are named, and --reseal seals them."),
+                  {{{QStringLiteral("reseal")}, QString(),
+                    QStringLiteral("Rewrite a chain that starts after run 1 from run 1, so that every run is sealed. "
+                                   "Its head changes: the old head and every head published before no longer "
+                                   "match, and the command says so before it prints the new head.")}},
                   {{0, QStringLiteral("every file is sealed")},
                    {1, QStringLiteral("a file was refused")},
                    {2, QStringLiteral("a file cannot be read, a seal file cannot be written, the arguments are wrong, "

@@ -55,6 +55,7 @@ public:
     bool isSet(const QString &option) const { return m_parser.isSet(option); }
     // The last value given (an option may be repeated; the last one counts).
     QString value(const QString &option) const { return m_parser.value(option); }
+    QStringList values(const QString &option) const { return m_parser.values(option); }
     QStringList positional() const { return m_parser.positionalArguments(); }
 
     // "vora-data: COMMAND: problem" and the usage text on stderr; returns the usage exit code.

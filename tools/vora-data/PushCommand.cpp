@@ -1,5 +1,6 @@
-// vora-data push FILE... --server CONNINFO --site NAME: sends every run of the files to the
-// study database. Runs already there are left alone, so a push can be repeated at any time.
+// vora-data push FILE... --server CONNINFO --site NAME | --server-file FILE: sends every run of
+// the files to the study database. Runs already there are left alone, so a push can be
+// repeated at any time, also while the program is saving runs of the same file.
 #include "CommandLine.h"
 #include "Commands.h"
 #include "DataInput.h"
@@ -8,11 +9,13 @@
 #include "ServerOptions.h"
 
 #include "registry/DataFile.h"
+#include "study/SealWriter.h"
 #include "study/mirror/RunSeal.h"
 #include "study/mirror/StudyDatabase.h"
 #include "toolkit/FileStore.h"
 
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace voradata {
 
@@ -45,9 +48,16 @@ int runPush(const QStringList &args)
             (refused == kExitBadData ? anyDamaged : anyUnreadable) = true;
             continue;
         }
+        // Read under the sealing lock, so that a run the program is saving right now is sent
+        // with its seal, not before it. A folder where no lock can be made is read as it is.
+        QLockFile sealing(vora::study::sealLockPathFor(path));
+        sealing.setStaleLockTime(3000);
+        sealing.tryLock(10000);
         const vora::ReadResult read = vora::FileStore().readLines(path);
         copies.add(path, read.lines);
         const QHash<int, QString> seals = vora::study::chainedHashes(path);
+        if (sealing.isLocked())
+            sealing.unlock();
         int sent = 0, there = 0, conflicts = 0, runNo = 0;
         for (int i = 0; i < read.lines.size(); ++i) {
             const QString &line = read.lines.at(i);

@@ -11,6 +11,10 @@ namespace voradata {
 
 int ServerOptions::read(const CommandLine &line, bool required)
 {
+    const QStringList servers = line.values(QStringLiteral("server")) + line.values(QStringLiteral("server-file"));
+    if (servers.size() > 1)
+        return line.usageError(QStringLiteral("--server or --server-file, once"));
+    QString serverFile;
     if (line.isSet(QStringLiteral("server"))) {
         QString error;
         conn = vora::study::ConnInfo::parse(line.value(QStringLiteral("server")), &error);
@@ -18,19 +22,43 @@ int ServerOptions::read(const CommandLine &line, bool required)
         if (!error.isEmpty())
             return line.usageError(QStringLiteral("--server: ") + error);
         given = true;
+        if (conn.has(QStringLiteral("password")))
+            writeErr(QStringLiteral("vora-data: warning: a password on the command line can be read by every user "
+                                    "of this computer (ps); use ~/.pgpass, PGPASSFILE, PGPASSWORD or --server-file\n"));
+    } else if (line.isSet(QStringLiteral("server-file"))) {
+        serverFile = line.value(QStringLiteral("server-file"));
+        given = true;
     }
-    const bool siteGiven = line.isSet(QStringLiteral("site"));
+    bool siteGiven = line.isSet(QStringLiteral("site"));
     if (siteGiven) {
         site = line.value(QStringLiteral("site"));
         if (!vora::study::isValidSiteName(site))
             return line.usageError(QStringLiteral("--site takes 1 to 32 letters, digits, \"-\" or \"_\""));
     }
+    if (!serverFile.isEmpty()) {
+        // The program's own study-server.txt: line 1 the connection, line 2 the site.
+        const vora::study::StudyConfig file = vora::study::StudyConfig::loadFile(serverFile);
+        if (!file.present || !file.valid) {
+            writeErr(QStringLiteral("vora-data: ") + printableName(serverFile) + QStringLiteral(": ")
+                     + QString(file.present ? file.error : QStringLiteral("no such file")).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                     + QLatin1Char('\n'));
+            return kExitUsage;
+        }
+        if (!file.warning.isEmpty())
+            writeErr(QStringLiteral("vora-data: warning: ") + printableName(serverFile)
+                     + QStringLiteral(" holds a password and other users may read it (chmod 600)\n"));
+        conn = file.conn;
+        if (required && !siteGiven) {
+            site = file.site;
+            siteGiven = true;
+        }
+    }
     if (required && !given)
-        return line.usageError(QStringLiteral("--server CONNINFO is required"));
+        return line.usageError(QStringLiteral("--server CONNINFO or --server-file FILE is required"));
     if (required && !siteGiven)
         return line.usageError(QStringLiteral("--site NAME is required"));
     if (siteGiven && !given)
-        return line.usageError(QStringLiteral("--site needs --server"));
+        return line.usageError(QStringLiteral("--site needs --server or --server-file"));
     return kExitOk;
 }
 
@@ -42,6 +70,11 @@ int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Ex
     if (!db.open(&error) || !db.fetch(options.site, &rows, &error)) {
         writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
         return kExitUsage;
+    }
+    if (!options.site.isEmpty() && rows.isEmpty()) {
+        // Most likely a misspelt site: pooling nothing would look like a result.
+        writeErr(QStringLiteral("vora-data: no run of site ") + options.site + QStringLiteral(" in the study database\n"));
+        return kExitBadData;
     }
     QVector<vora::study::RowProblem> problems;
     *out = vora::study::experimentsFromRows(rows, &problems);

@@ -1,6 +1,8 @@
 #pragma once
-// The study database options shared by push and summary: --server CONNINFO, --site NAME
-// (defined with the other options in CommandLine.cpp).
+// The study database options shared by push and summary: --server CONNINFO or
+// --server-file FILE (the program's study-server.txt: the connection, then the site), and
+// --site NAME. The password is best left to libpq (~/.pgpass, PGPASSFILE, PGPASSWORD) or the
+// file: one on the command line is seen by every user through ps, and is warned about.
 #include "report/Pooled.h"
 #include "study/mirror/StudyConfig.h"
 
@@ -11,18 +13,19 @@ namespace voradata {
 class CommandLine;
 
 struct ServerOptions {
-    bool given = false;          // --server was given
+    bool given = false;          // --server or --server-file was given
     vora::study::ConnInfo conn;
     QString site;                // empty when not given
 
-    // Takes the options from the parsed command line. A bad value prints the usage and returns
-    // its exit code. `required`: both options must be there.
+    // Takes --server, --server-file and --site from the parsed command line. A bad value prints
+    // the usage and returns its exit code. `required`: a server and a site must be there (the
+    // site may come from the file).
     int read(const CommandLine &line, bool required);
 };
 
 // The runs stored in the study database (of `options.site` only, when given), one experiment
 // per site and experiment. Refuses as loadExperiments does: 2 when the server cannot be read,
-// 1 when a stored record fails the check.
+// 1 when a stored record fails the check or a site given has no run at all.
 int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Experiment> *out);
 
 } // namespace voradata

@@ -17,8 +17,6 @@ using vora::study::Verification;
 
 QString findingLine(const Verification &v, const Finding &f)
 {
-    if (f.kind == FindingKind::SealBroken && f.fileLine == 0)
-        return v.sealPath + QStringLiteral(": ") + vora::study::findingText(f);
     const QString &file = f.kind == FindingKind::SealBroken ? v.sealPath : v.dataPath;
     return file + QLatin1Char(':') + QString::number(f.fileLine) + QStringLiteral(": ") + vora::study::findingText(f);
 }

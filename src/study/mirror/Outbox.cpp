@@ -67,11 +67,26 @@ QString Outbox::heldFolder() const
 
 QString Outbox::enqueue(const MirrorEntry &entry)
 {
-    const auto failed = [this](const QString &why) {
+    // The time first, so names sort in queue order; the random tail keeps two instances apart.
+    const QString base = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"))
+                         + QLatin1Char('-') + entry.experiment + QLatin1Char('-') + QString::number(entry.run)
+                         + QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate(), 16);
+    return writeEntry(m_folder, base, entry);
+}
+
+QString Outbox::holdEntry(const MirrorEntry &entry)
+{
+    // One name per run: a conflict met again replaces its own note.
+    return writeEntry(heldFolder(), entry.experiment + QLatin1Char('-') + QString::number(entry.run), entry);
+}
+
+QString Outbox::writeEntry(const QString &folder, const QString &base, const MirrorEntry &entry)
+{
+    const auto failed = [&folder](const QString &why) {
         return QStringLiteral("送信待ちの記録を「%1」に書けませんでした。\r\n理由：%2")
-            .arg(QDir::toNativeSeparators(m_folder), why);
+            .arg(QDir::toNativeSeparators(folder), why);
     };
-    if (!QDir().mkpath(m_folder))
+    if (!QDir().mkpath(folder))
         return failed(QStringLiteral("フォルダを作れません"));
 
     QJsonObject o;
@@ -82,12 +97,9 @@ QString Outbox::enqueue(const MirrorEntry &entry)
     o.insert(QStringLiteral("seal"), entry.seal.isEmpty() ? QJsonValue() : QJsonValue(entry.seal));
     const QByteArray bytes = QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 
-    // The time first, so names sort in queue order; the random tail keeps two instances apart.
-    const QString base = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmsszzz"))
-                         + QLatin1Char('-') + entry.experiment + QLatin1Char('-') + QString::number(entry.run)
-                         + QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate(), 16);
-    const QString work = m_folder + QStringLiteral("/.") + base + QStringLiteral(".work");
-    const QString target = m_folder + QLatin1Char('/') + base + kSuffix;
+    const QString work = folder + QStringLiteral("/.") + base + QLatin1Char('-')
+                         + QString::number(QRandomGenerator::global()->generate(), 16) + QStringLiteral(".work");
+    const QString target = folder + QLatin1Char('/') + base + kSuffix;
 
     const int fd = ::open(QFile::encodeName(work).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -104,9 +116,26 @@ QString Outbox::enqueue(const MirrorEntry &entry)
         QFile::remove(work);
         return failed(renameWhy);
     }
-    if (!syncFolder(m_folder))
+    if (!syncFolder(folder))
         return failed(errnoText());
     return QString();
+}
+
+QString Outbox::keyOf(const QString &file)
+{
+    // "TIME-EXPERIMENT-RUN-TAG.json"; the experiment's own name may hold "-".
+    const QString name = QFileInfo(file).completeBaseName();
+    const int first = int(name.indexOf(QLatin1Char('-')));
+    const int last = int(name.lastIndexOf(QLatin1Char('-')));
+    if (first < 0 || last <= first)
+        return name;
+    const QString middle = name.mid(first + 1, last - first - 1);
+    return keyOf(middle.section(QLatin1Char('-'), 0, -2), middle.section(QLatin1Char('-'), -1).toInt());
+}
+
+QString Outbox::keyOf(const QString &experiment, int run)
+{
+    return experiment + QLatin1Char('/') + QString::number(run);
 }
 
 QStringList Outbox::pending() const

@@ -22,6 +22,12 @@ public:
 
     // Empty string on success, else why the entry could not be written (Japanese).
     QString enqueue(const MirrorEntry &entry);
+    // Sets aside a run the server holds another record for (met by the sender while going
+    // over the data files, without an outbox entry of its own).
+    QString holdEntry(const MirrorEntry &entry);
+    // "EXPERIMENT/RUN" of an entry file by its name, and of a run.
+    static QString keyOf(const QString &entryFile);
+    static QString keyOf(const QString &experiment, int run);
     // Entry files in queue order.
     QStringList pending() const;
     int pendingCount() const { return int(pending().size()); }
@@ -31,6 +37,8 @@ public:
     bool hold(const QString &file);
 
 private:
+    static QString writeEntry(const QString &folder, const QString &base, const MirrorEntry &entry);
+
     QString m_folder;
 };
 

@@ -155,7 +155,11 @@ StudyConfig StudyConfig::fromText(const QString &connLine, const QString &siteLi
 
 StudyConfig StudyConfig::load(const AppPaths &paths)
 {
-    const QString path = paths.file(fileName());
+    return loadFile(paths.file(fileName()));
+}
+
+StudyConfig StudyConfig::loadFile(const QString &path)
+{
     const FileStore store;
     const ReadResult read = store.readLines(path);
     if (read.missing)
@@ -172,7 +176,7 @@ StudyConfig StudyConfig::load(const AppPaths &paths)
     if (!c.conn.password().isEmpty() && (info.permissions() & othersRead))
         c.warning = QStringLiteral("%1 はパスワードを含み、他のユーザーも読めます。"
                                    "所有者だけが読めるようにしてください（chmod 600）。")
-                        .arg(fileName());
+                        .arg(info.fileName());
     return c;
 }
 

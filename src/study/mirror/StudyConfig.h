@@ -41,6 +41,8 @@ struct StudyConfig {
 
     static QString fileName() { return QStringLiteral("study-server.txt"); }
     static StudyConfig load(const AppPaths &paths);
+    // The same file anywhere (vora-data --server-file); absent: `present` is false.
+    static StudyConfig loadFile(const QString &path);
     static StudyConfig fromText(const QString &connLine, const QString &siteLine);
 };
 

@@ -1,7 +1,9 @@
 #include "study/mirror/StudyDatabase.h"
 
 #include <QAtomicInt>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -26,6 +28,18 @@ QString optionValue(const QString &value)
 QVariant textOrNull(const QString &s)
 {
     return s.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(s);
+}
+
+// A value as an SQL literal, quoted and escaped by the driver. Qt's PostgreSQL driver sends
+// the values of a prepared query the same way ("EXECUTE name (literal, ...)"), so a
+// server-side prepared statement gains nothing here; and its DEALLOCATE, sent when the query
+// ends, fails on a connection the server has just dropped, which the driver reports on stderr
+// as "Unable to free statement" after our own message. Plain statements leave nothing to free.
+QString literal(const QSqlDatabase &db, const QVariant &value)
+{
+    QSqlField field(QString(), value.metaType());
+    field.setValue(value);
+    return db.driver()->formatValue(field);
 }
 
 } // namespace
@@ -123,27 +137,22 @@ bool StudyDatabase::open(QString *error)
 
 Delivery StudyDatabase::deliver(const MirrorEntry &entry, QString *error, QString *stored)
 {
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    const QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    const QString key = literal(db, entry.site) + QLatin1Char(',') + literal(db, entry.experiment) + QLatin1Char(',')
+                        + literal(db, entry.run);
+    QSqlQuery q(db);
     // Each statement commits on its own: once exec() returns true the row is on the server.
-    q.prepare(QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal)"
-                             " VALUES (?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"));
-    q.addBindValue(entry.site);
-    q.addBindValue(entry.experiment);
-    q.addBindValue(entry.run);
-    q.addBindValue(entry.record);
-    q.addBindValue(textOrNull(entry.seal));
-    if (!q.exec()) {
+    if (!q.exec(QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal) VALUES (%1, %2, %3)"
+                               " ON CONFLICT DO NOTHING")
+                    .arg(key, literal(db, entry.record), literal(db, textOrNull(entry.seal))))) {
         *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
         return Delivery::Failed;
     }
     if (q.numRowsAffected() == 1)
         return Delivery::Sent;
 
-    q.prepare(QStringLiteral("SELECT record, seal FROM vora_runs WHERE site = ? AND experiment = ? AND run = ?"));
-    q.addBindValue(entry.site);
-    q.addBindValue(entry.experiment);
-    q.addBindValue(entry.run);
-    if (!q.exec() || !q.next()) {
+    if (!q.exec(QStringLiteral("SELECT record, seal FROM vora_runs WHERE (site, experiment, run) = (%1)").arg(key))
+        || !q.next()) {
         *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
         return Delivery::Failed;
     }
@@ -158,17 +167,15 @@ Delivery StudyDatabase::deliver(const MirrorEntry &entry, QString *error, QStrin
 
 bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString *error)
 {
-    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    const QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    QSqlQuery q(db);
     q.setForwardOnly(true);
     QString sql = QStringLiteral("SELECT site, experiment, run, record, seal FROM vora_runs");
     if (!site.isEmpty())
-        sql += QStringLiteral(" WHERE site = ?");
+        sql += QStringLiteral(" WHERE site = ") + literal(db, site);
     // Byte order, so the order does not depend on the server's locale.
     sql += QStringLiteral(" ORDER BY site COLLATE \"C\", experiment COLLATE \"C\", run");
-    q.prepare(sql);
-    if (!site.isEmpty())
-        q.addBindValue(site);
-    if (!q.exec()) {
+    if (!q.exec(sql)) {
         *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
@@ -176,6 +183,11 @@ bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString 
     while (q.next())
         out->append({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt(), q.value(3).toString(),
                      q.value(4).toString()});
+    if (q.lastError().isValid()) {
+        // The connection dropped while the rows came in: a part is no answer.
+        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        return false;
+    }
     return true;
 }
 

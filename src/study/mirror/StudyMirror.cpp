@@ -8,46 +8,85 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
+#include <QSet>
 
 namespace vora::study {
 
 // ---- sender (worker thread) ----------------------------------------------------------------
 
-OutboxSender::OutboxSender(const ConnInfo &conn, const QString &outboxFolder, int retryMs)
-    : m_conn(conn), m_outbox(outboxFolder), m_retryMs(retryMs)
+OutboxSender::OutboxSender(const ConnInfo &conn, const QString &site, const QString &dataFolder,
+                           const QString &outboxFolder, int passMs)
+    : m_conn(conn),
+      m_site(site),
+      m_dataFolder(dataFolder),
+      m_outbox(outboxFolder),
+      m_marks(Watermarks::folderFor(outboxFolder), Watermarks::identityOf(conn, site)),
+      m_passMs(passMs)
 {
 }
 
 OutboxSender::~OutboxSender() = default;
 
+Delivery OutboxSender::send(const MirrorEntry &entry, QString *error)
+{
+    for (;;) {
+        if (!m_db)
+            m_db = std::make_unique<StudyDatabase>(m_conn);
+        if (!m_db->isOpen()) {
+            m_mayReconnect = false;
+            if (!m_db->open(error))
+                return Delivery::Failed;
+        }
+        const Delivery d = m_db->deliver(entry, error);
+        if (d != Delivery::Failed)
+            return d;
+        m_db->close();
+        if (!m_mayReconnect)
+            return d;
+        m_mayReconnect = false; // the same run again on a fresh connection
+    }
+}
+
+namespace {
+
+QString conflictText(const MirrorEntry &entry)
+{
+    return QStringLiteral("%1 のラン %2：サーバーには別の記録があります（上書きしません）。").arg(entry.experiment).arg(entry.run);
+}
+
+} // namespace
+
+void OutboxSender::deliverAfterSave(int savedRuns)
+{
+    m_savedRuns = savedRuns;
+    deliverPending();
+}
+
 void OutboxSender::deliverPending()
 {
-    if (!m_retry) {
+    if (!m_timer && m_passMs > 0) {
         // Made here so that the timer belongs to the sender's thread.
-        m_retry = new QTimer(this);
-        m_retry->setSingleShot(true);
-        connect(m_retry, &QTimer::timeout, this, &OutboxSender::deliverPending);
+        m_timer = new QTimer(this);
+        connect(m_timer, &QTimer::timeout, this, &OutboxSender::deliverPending);
+        m_timer->start(m_passMs);
     }
-    m_retry->stop();
+    m_mayReconnect = true;
+    const auto stopped = [] { return QThread::currentThread()->isInterruptionRequested(); };
 
     int sent = 0;
     QString failure;
     QStringList conflicts;
-    const QStringList files = m_outbox.pending();
-    // A connection that was open before this pass may have died with a server restart:
-    // one fresh connection is tried before giving up.
-    bool mayReconnect = true;
-    for (int i = 0; i < files.size(); ++i) {
-        if (QThread::currentThread()->isInterruptionRequested())
+    QSet<QString> answered; // runs the server answered for in this pass
+    const auto settle = [&](const MirrorEntry &entry, Delivery d) {
+        if (d == Delivery::Sent)
+            ++sent;
+        answered.insert(Outbox::keyOf(entry.experiment, entry.run));
+    };
+
+    // The outbox first: its entries carry the seal as it was when the run was saved.
+    for (const QString &file : m_outbox.pending()) {
+        if (stopped() || !failure.isEmpty())
             break;
-        const QString &file = files.at(i);
-        if (!m_db)
-            m_db = std::make_unique<StudyDatabase>(m_conn);
-        if (!m_db->isOpen()) {
-            mayReconnect = false;
-            if (!m_db->open(&failure))
-                break;
-        }
         const std::optional<MirrorEntry> entry = m_outbox.read(file);
         if (!entry) {
             if (QFile::exists(file) && m_outbox.hold(file))
@@ -55,37 +94,71 @@ void OutboxSender::deliverPending()
             continue; // gone: another instance of the program delivered it
         }
         QString error;
-        QString stored;
-        switch (m_db->deliver(*entry, &error, &stored)) {
+        const Delivery d = send(*entry, &error);
+        switch (d) {
         case Delivery::Sent:
-            ++sent;
-            m_outbox.remove(file);
-            break;
         case Delivery::AlreadyThere:
             m_outbox.remove(file);
             break;
         case Delivery::Conflict:
             m_outbox.hold(file);
-            conflicts.append(QStringLiteral("%1 のラン %2：サーバーには別の記録があります（上書きしません）。")
-                                 .arg(entry->experiment)
-                                 .arg(entry->run));
+            conflicts.append(conflictText(*entry));
             break;
         case Delivery::Failed:
-            m_db->close();
-            if (mayReconnect) {
-                mayReconnect = false;
-                --i; // the same entry again on a fresh connection
-                continue;
-            }
             failure = error;
-            break;
+            continue;
         }
-        if (!failure.isEmpty())
-            break;
+        settle(*entry, d);
     }
-    if (!failure.isEmpty() && m_retryMs > 0)
-        m_retry->start(m_retryMs);
-    Q_EMIT passDone(sent, failure, conflicts);
+
+    // Then every saved run above its file's watermark, whatever became of its entry.
+    QSet<QString> waiting;
+    for (const QString &path : dataFilesIn(m_dataFolder)) {
+        if (stopped())
+            break;
+        // Noted before reading: a run appended while the file is read changes it again.
+        const FileChanges::Stamp stamp = FileChanges::stampOf(path);
+        if (!m_answered.changed(path, stamp))
+            continue;
+        FileRuns runs;
+        if (!readFileRuns(path, &runs))
+            continue; // unreadable or damaged: the program refuses it, and so does the mirror
+        const int kept = m_marks.confirmed(runs);
+        int mark = kept;
+        for (int run = kept + 1; run <= runs.records.size(); ++run) {
+            const QString key = Outbox::keyOf(runs.experiment, run);
+            if (!answered.contains(key)) {
+                const MirrorEntry entry{m_site, runs.experiment, run, runs.records.at(run - 1), runs.seals.value(run)};
+                QString error;
+                const Delivery d = failure.isEmpty() && !runs.busy && !stopped() ? send(entry, &error) : Delivery::Failed;
+                if (d == Delivery::Failed) {
+                    if (failure.isEmpty() && !error.isEmpty())
+                        failure = error;
+                    waiting.insert(key);
+                    continue;
+                }
+                if (d == Delivery::Conflict) {
+                    const QString held = m_outbox.holdEntry(entry);
+                    conflicts.append(held.isEmpty() ? conflictText(entry) : conflictText(entry) + QStringLiteral("\r\n") + held);
+                }
+                settle(entry, d);
+            }
+            if (mark == run - 1)
+                mark = run;
+        }
+        if (mark > kept && !m_marks.confirm(runs, mark))
+            qWarning("study mirror: the watermark of %s could not be written", qUtf8Printable(runs.experiment));
+        if (mark == runs.records.size())
+            m_answered.remember(path, stamp);
+        else
+            m_answered.forget(path);
+    }
+    // Entries of runs the data files no longer show (a file removed) still wait.
+    for (const QString &file : m_outbox.pending()) {
+        if (const QString key = Outbox::keyOf(file); !answered.contains(key))
+            waiting.insert(key);
+    }
+    Q_EMIT passDone(sent, failure, conflicts, int(waiting.size()), m_savedRuns);
 }
 
 int runNumberOf(const QStringList &fileLines, const QString &record)
@@ -104,15 +177,15 @@ int runNumberOf(const QStringList &fileLines, const QString &record)
 
 // ---- mirror (caller's thread) ---------------------------------------------------------------
 
-std::shared_ptr<StudyMirror> StudyMirror::fromSettings(const AppPaths &paths, int retryMs)
+std::shared_ptr<StudyMirror> StudyMirror::fromSettings(const AppPaths &paths, int passMs)
 {
     const StudyConfig config = StudyConfig::load(paths);
     if (!config.present)
         return nullptr;
-    return std::make_shared<StudyMirror>(config, paths, retryMs);
+    return std::make_shared<StudyMirror>(config, paths, passMs);
 }
 
-StudyMirror::StudyMirror(const StudyConfig &config, const AppPaths &paths, int retryMs)
+StudyMirror::StudyMirror(const StudyConfig &config, const AppPaths &paths, int passMs)
     : m_config(config), m_paths(paths), m_outbox(Outbox::folderFor(paths))
 {
     m_warning = !config.valid ? QStringLiteral("%1：%2").arg(StudyConfig::fileName(), config.error) : config.warning;
@@ -123,7 +196,7 @@ StudyMirror::StudyMirror(const StudyConfig &config, const AppPaths &paths, int r
 
     m_thread = new QThread;
     m_thread->setObjectName(QStringLiteral("study-sender"));
-    m_sender = new OutboxSender(config.conn, m_outbox.folder(), retryMs);
+    m_sender = new OutboxSender(config.conn, config.site, paths.dataFolder(), m_outbox.folder(), passMs);
     m_sender->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_sender, &QObject::deleteLater);
     connect(m_sender, &OutboxSender::passDone, this, &StudyMirror::onPassDone);
@@ -154,7 +227,7 @@ QString StudyMirror::takeWarning()
 
 int StudyMirror::pendingCount() const
 {
-    return m_config.valid ? m_outbox.pendingCount() : 0;
+    return m_config.valid ? m_unsent : 0;
 }
 
 int StudyMirror::heldCount() const
@@ -164,8 +237,11 @@ int StudyMirror::heldCount() const
 
 void StudyMirror::retry()
 {
-    if (m_sender)
-        QMetaObject::invokeMethod(m_sender, &OutboxSender::deliverPending, Qt::QueuedConnection);
+    if (m_sender) {
+        OutboxSender *sender = m_sender;
+        const int saved = m_savedRuns;
+        QMetaObject::invokeMethod(sender, [sender, saved] { sender->deliverAfterSave(saved); }, Qt::QueuedConnection);
+    }
 }
 
 void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
@@ -182,20 +258,27 @@ void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
     if (entry.run == 0) {
         m_problem = QStringLiteral("保存したランがデータファイルに見つからないため、送信できません。");
         Q_EMIT changed();
+        retry(); // the pass goes over the data file all the same
         return;
     }
     entry.seal = chainedHashes(dataFilePath).value(entry.run);
+    // Should the entry not be written (a full disk), the sender still finds the run in the
+    // data file above its watermark.
     const QString error = m_outbox.enqueue(entry);
     if (!error.isEmpty()) {
         m_problem = error;
         qWarning("%s", qUtf8Printable(error));
     }
+    ++m_savedRuns;
+    ++m_unsent; // until the pass below has counted it
     Q_EMIT changed();
     retry();
 }
 
-void StudyMirror::onPassDone(int sent, const QString &failure, const QStringList &conflicts)
+void StudyMirror::onPassDone(int sent, const QString &failure, const QStringList &conflicts, int unsent, int savedRuns)
 {
+    // Runs saved after the pass began may be missing from its count.
+    m_unsent = unsent + (m_savedRuns - savedRuns);
     QStringList problems = conflicts;
     if (!failure.isEmpty())
         problems.prepend(failure);
