@@ -19,7 +19,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
-cache="${VORA_ROOT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vora-package-test}"
+cache="${VORA_ROOT_CACHE:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/vora-package-test}"
 mirror="${VORA_DEBIAN_MIRROR:-http://deb.debian.org/debian}"
 suite=bookworm
 started=$(date +%s)
@@ -95,8 +95,9 @@ mkdir -p "$cache/archives/partial"
 
 echo "== installing and running in the clean root"
 # Its own mount and process namespaces: /proc, the terminals dpkg logs through and the package
-# cache are mounted for this run alone, and whatever the test starts ends with it.
-$sudo unshare --mount --fork --pid --mount-proc="$root/proc" bash -c '
+# cache are mounted for this run alone, and whatever the test starts ends with it. Runs on one
+# machine take turns, as they share the package cache.
+flock "$cache/lock" $sudo unshare --mount --fork --pid --mount-proc="$root/proc" bash -c '
     mount -t devpts -o newinstance,ptmxmode=0666 devpts "$2/dev/pts" &&
     mount --bind "$1" "$2/var/cache/apt/archives" &&
     exec chroot "$2" /bin/bash /vora-test/inside.sh "$3"' \
