@@ -1,6 +1,7 @@
 // Paints the pictures the program loads by name: thumbnails, mountain backgrounds,
 // stimulus silhouettes, the splash logo and the congratulation picture; and, when asked,
-// the program's icon for the desktop in the sizes of the icon theme.
+// the program's icon for the desktop in the sizes of the icon theme and as SVG, all from one
+// painting.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,6 +10,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRandomGenerator>
+#include <QSvgGenerator>
 #include <QtMath>
 
 #include <cstdio>
@@ -311,16 +313,38 @@ QImage logo()
     return img;
 }
 
-// The program's icon for the desktop's menus: the logo, transparent outside its circle.
+// The program's icon for the desktop's menus: the logo, transparent outside its circle,
+// painted on a square of `size`.
+void paintIcon(QPainter &p, int size)
+{
+    p.scale(size / 268.0, size / 268.0);
+    p.translate(-6, -6); // the circle (radius 128 around 140) fills the square
+    paintLogo(p);
+}
+
 QImage icon(int size)
 {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.scale(size / 268.0, size / 268.0);
-    p.translate(-6, -6); // the circle (radius 128 around 140) fills the square
-    paintLogo(p);
+    paintIcon(p, size);
     return img;
+}
+
+// The same painting as scalable vector graphics, on a 256 x 256 view box.
+bool saveIconSvg(const QString &path)
+{
+    const int size = 256;
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(size, size));
+    svg.setViewBox(QRect(0, 0, size, size));
+    svg.setTitle(QStringLiteral("VORA"));
+    QPainter p;
+    if (!p.begin(&svg))
+        return false;
+    paintIcon(p, size);
+    return p.end();
 }
 
 QImage congratulation()
@@ -372,17 +396,25 @@ int main(int argc, char *argv[])
     ok = save(logo(), folder, QStringLiteral("vora_logo.jpg")) && ok;
     ok = save(congratulation(), folder, QStringLiteral("omedeto.jpg")) && ok;
     if (argc == 4) {
-        // ICON_FOLDER/hicolor/NxN/apps/ICON_NAME.png, laid out as the icon theme installs it.
-        const QString name = QString::fromLocal8Bit(argv[3]) + QStringLiteral(".png");
-        for (const int size : {48, 64, 128, 256}) {
-            const QString sizeFolder =
-                QDir(QString::fromLocal8Bit(argv[2])).filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
+        // ICON_FOLDER/hicolor/NxN/apps/ICON_NAME.png in the sizes desktops ask for and
+        // ICON_FOLDER/hicolor/scalable/apps/ICON_NAME.svg, laid out as the icon theme installs them.
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        const QString name = QString::fromLocal8Bit(argv[3]);
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QString sizeFolder = icons.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
             QDir().mkpath(sizeFolder);
-            const QString path = QDir(sizeFolder).filePath(name);
+            const QString path = QDir(sizeFolder).filePath(name + QStringLiteral(".png"));
             if (!icon(size).save(path, "PNG")) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
                 ok = false;
             }
+        }
+        const QString scalable = icons.filePath(QStringLiteral("hicolor/scalable/apps"));
+        QDir().mkpath(scalable);
+        const QString path = QDir(scalable).filePath(name + QStringLiteral(".svg"));
+        if (!saveIconSvg(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok = false;
         }
     }
     return ok ? 0 : 1;

@@ -5,8 +5,8 @@
 #   FUZZ_SECONDS  seconds per fuzz target (default 30)
 # Then a research report made by vora-data is opened in headless chromium
 # (scripts/report-browser-test.sh, which installs chromium when it is missing), and last the
-# Debian package is built, installed, validated and started once as an ordinary user
-# (scripts/package-test.sh).
+# Debian package is made from build/, checked with lintian, installed into a clean Debian 12
+# root and started there as an ordinary user (scripts/package-test.sh).
 #   SKIP_FUZZ=1 / SKIP_ASAN=1 / SKIP_BROWSER=1 / SKIP_PACKAGE=1  leave a part out
 set -euo pipefail
 cd "$(dirname "$0")/.."

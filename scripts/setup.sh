@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-psql
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-psql
           fonts-ipafont-gothic xvfb xauth)
 # Qt's own buttons and dialogs (はい / いいえ, the file dialog) in Japanese.
 packages+=(qt6-translations-l10n)

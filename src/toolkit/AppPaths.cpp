@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace vora {
 
@@ -23,8 +22,20 @@ AppPaths::AppPaths(const QString &deliveredFolder, const QString &userFolder)
 AppPaths AppPaths::fromApplication()
 {
     const QString exe = QCoreApplication::applicationDirPath();
-    return decide(exe, QFileInfo(exe).isWritable(),
-                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    return decide(exe, QFileInfo(exe).isWritable(), dataHomeFromEnvironment());
+}
+
+QString AppPaths::dataHome(const QString &xdgDataHome, const QString &homeFolder)
+{
+    // A relative value would make the folder depend on wherever the program was started.
+    if (!xdgDataHome.isEmpty() && QDir::isAbsolutePath(xdgDataHome))
+        return QDir::cleanPath(xdgDataHome);
+    return QDir::cleanPath(homeFolder + QStringLiteral("/.local/share"));
+}
+
+QString AppPaths::dataHomeFromEnvironment()
+{
+    return dataHome(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
 }
 
 AppPaths AppPaths::decide(const QString &executableFolder, bool executableFolderWritable, const QString &dataHome)

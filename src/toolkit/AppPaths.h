@@ -27,6 +27,11 @@ public:
     // executable, then in ../share/vora; the per-user folder ("vora" in `dataHome`) is used
     // when they are not beside the executable or its folder is not writable.
     static AppPaths decide(const QString &executableFolder, bool executableFolderWritable, const QString &dataHome);
+    // The base folder of per-user data by the XDG rule: $XDG_DATA_HOME when it is an absolute
+    // path; unset, empty or relative, it is ignored for `homeFolder`/.local/share.
+    static QString dataHome(const QString &xdgDataHome, const QString &homeFolder);
+    // The same from the environment and the user's home folder.
+    static QString dataHomeFromEnvironment();
 
     // The folder of the delivered pictures and help page (the program folder of a build).
     QString folder() const { return m_folder; }

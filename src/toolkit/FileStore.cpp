@@ -435,10 +435,14 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
         error = errno;
     if (error) {
         // Take back a partial line so the file holds whole records only.
-        if (existed)
-            (void)::ftruncate(fd.get(), originalSize);
-        else
+        if (existed) {
+            // The failed write is reported either way; were this to fail too, the check
+            // would find the partial line.
+            const int truncated = ::ftruncate(fd.get(), originalSize);
+            Q_UNUSED(truncated);
+        } else {
             ::unlink(name.constData()); // the failed append created it: leave no empty file behind
+        }
         return FileResult::failure(writeFailed(path, reasonText(error)));
     }
     return {};

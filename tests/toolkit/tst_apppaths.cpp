@@ -18,6 +18,9 @@ private Q_SLOTS:
     void namesGoToTheirFolder();
     void everyBuiltFileIsClassified();
     void userFolderIsPreparedOnce();
+    void dataHomeFollowsXdgRule_data();
+    void dataHomeFollowsXdgRule();
+    void dataHomeIsReadFromEnvironment();
 };
 
 namespace {
@@ -116,6 +119,45 @@ void TestAppPaths::userFolderIsPreparedOnce()
     const FileResult r = blocked.prepareUserFolder(files);
     QVERIFY(!r.ok);
     QVERIFY(r.message.contains(QStringLiteral("blocked")));
+}
+
+void TestAppPaths::dataHomeFollowsXdgRule_data()
+{
+    QTest::addColumn<QString>("xdgDataHome");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("absolute") << "/srv/users/u/data" << "/srv/users/u/data";
+    QTest::newRow("absolute, trailing slash") << "/srv/users/u/data/" << "/srv/users/u/data";
+    QTest::newRow("unset or empty") << "" << "/home/u/.local/share";
+    QTest::newRow("relative") << "data" << "/home/u/.local/share";
+    QTest::newRow("relative with dot") << "./.local/share" << "/home/u/.local/share";
+    QTest::newRow("tilde is not expanded") << "~/data" << "/home/u/.local/share";
+}
+
+void TestAppPaths::dataHomeFollowsXdgRule()
+{
+    QFETCH(QString, xdgDataHome);
+    QFETCH(QString, expected);
+    QCOMPARE(AppPaths::dataHome(xdgDataHome, QStringLiteral("/home/u")), expected);
+}
+
+void TestAppPaths::dataHomeIsReadFromEnvironment()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldData = qgetenv("XDG_DATA_HOME");
+    const bool hadData = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", "relative/share");
+    const QString relative = AppPaths::dataHomeFromEnvironment();
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("elsewhere"))));
+    const QString absolute = AppPaths::dataHomeFromEnvironment();
+    qputenv("HOME", oldHome);
+    if (hadData)
+        qputenv("XDG_DATA_HOME", oldData);
+    else
+        qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(relative, QDir::cleanPath(home.filePath(QStringLiteral(".local/share"))));
+    QCOMPARE(absolute, QDir::cleanPath(home.filePath(QStringLiteral("elsewhere"))));
 }
 
 QTEST_GUILESS_MAIN(TestAppPaths)
