@@ -337,8 +337,12 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
         const QString caption = t.setsCaption ? t.caption : design.caption;
         if (caption.trimmed().isEmpty())
             continue;
-        out += textElement(caption, t.left, t.top, t.fontSize > 0 ? t.fontSize : design.points, design.vertical,
-                           design.colour);
+        const QString anchor = t.align == ChartText::Align::Centre  ? QStringLiteral("middle")
+                               : t.align == ChartText::Align::Right ? QStringLiteral("end")
+                                                                    : QString();
+        // Leading spaces would count in an anchored text: the anchor is on the visible digits.
+        out += textElement(t.align == ChartText::Align::Left ? caption : caption.trimmed(), t.left, t.top,
+                           t.fontSize > 0 ? t.fontSize : design.points, design.vertical, design.colour, anchor);
     }
     // The lower charts' y-axis title is a label of the window that no model places.
     if (model.box.control == QLatin1String("Picture4"))

@@ -3,6 +3,7 @@
 #include "toolkit/Colours.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -120,8 +121,19 @@ void ChartBox::applyText(const ChartText &t)
             l->setText(t.caption);
     }
     l->adjustSize();
-    if (t.placed)
-        l->move(static_cast<int>(std::lround(mm(t.left))), static_cast<int>(std::lround(mm(t.top))));
+    if (t.placed) {
+        double x = mm(t.left);
+        if (t.align != ChartText::Align::Left) {
+            // Anchored by its visible text: the padding spaces of a right-aligned number do not count.
+            const QString shown = l->text();
+            const QString body = shown.trimmed();
+            const QFontMetricsF fm(l->font());
+            const double lead = fm.horizontalAdvance(shown.left(shown.indexOf(body)));
+            const double width = fm.horizontalAdvance(body);
+            x -= lead + l->contentsMargins().left() + (t.align == ChartText::Align::Centre ? width / 2 : width);
+        }
+        l->move(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(mm(t.top))));
+    }
     l->setVisible(t.visible);
 }
 
@@ -194,9 +206,25 @@ void ChartBox::paintEvent(QPaintEvent *)
     }
 }
 
+void ChartBox::addOverlay(QWidget *overlay)
+{
+    m_overlays.append(overlay);
+}
+
 QImage ChartBox::image()
 {
-    return grab().toImage();
+    // The hint the pointer brought up while the menu was opened is not part of the chart.
+    QList<QWidget *> shown;
+    for (QWidget *w : std::as_const(m_overlays)) {
+        if (!w->isHidden()) {
+            shown.append(w);
+            w->hide();
+        }
+    }
+    const QImage picture = grab().toImage();
+    for (QWidget *w : std::as_const(shown))
+        w->show();
+    return picture;
 }
 
 void ChartBox::contextMenuEvent(QContextMenuEvent *event)

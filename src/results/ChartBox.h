@@ -31,7 +31,9 @@ public:
                      bool verticalTitle = false);
     QLabel *label(const QString &name) const;
 
-    // The chart as it is on screen, labels and dot buttons included.
+    // A child that only helps the pointer (a hover hint): never part of the chart's picture.
+    void addOverlay(QWidget *overlay);
+    // The chart as it is on screen, labels and dot buttons included, overlays left out.
     QImage image();
     // Millimetres of the box to its pixels.
     static double mm(double millimetres);
@@ -52,6 +54,7 @@ private:
 
     ChartModel m_model;
     QStringList m_verticalTitles;
+    QList<QWidget *> m_overlays;
 };
 
 } // namespace vora

@@ -42,6 +42,9 @@ namespace {
 
 // Chance sits at y 34 and one axis step of 6 mm on every chart but the overview.
 constexpr double kChanceY = 34.0;
+// Every chart's frame runs from y 10 to y 58.
+constexpr double kPlotTop = 10.0;
+constexpr double kPlotBottom = 58.0;
 
 QString element(const char *control, int index)
 {
@@ -75,14 +78,28 @@ public:
     {
         m_.items.append({ChartItem::Circle, {x, y}, {x, y}, r, chartcolour::black(), width, QString()});
     }
-    // Points joined in order by black lines, each point a filled circle.
+    // Points joined in order by black lines, each point a filled circle. A point beyond the
+    // frame (y 10 to 58) sits on its edge as a triangle pointing the way it lies, and the
+    // lines join the points as drawn, so nothing leaves the plot area for the titles around it.
     void series(const QVector<QPointF> &points, double radius, int width)
     {
+        QPointF previous;
         for (int i = 0; i < points.size(); ++i) {
-            dot(points[i].x(), points[i].y(), radius, width);
+            int offScale = 0;
+            const QPointF p(points[i].x(), withinPlot(points[i].y(), &offScale));
+            if (offScale != 0)
+                edgeMarker(p.x(), p.y(), offScale, qMax(0.6, 1.2 * radius));
+            else
+                dot(p.x(), p.y(), radius, width);
             if (i > 0)
-                line(points[i - 1].x(), points[i - 1].y(), points[i].x(), points[i].y(), chartcolour::black(), width);
+                line(previous.x(), previous.y(), p.x(), p.y(), chartcolour::black(), width);
+            previous = p;
         }
+    }
+    static double withinPlot(double y, int *offScale)
+    {
+        *offScale = y < kPlotTop ? 1 : (y > kPlotBottom ? -1 : 0);
+        return qBound(kPlotTop, y, kPlotBottom);
     }
     // A triangle on the frame's edge at `edgeY`, pointing up (offScale +1) or down (-1).
     void edgeMarker(double x, double edgeY, int offScale, double size)
@@ -100,6 +117,15 @@ public:
         t.top = top;
         m_.texts.append(t);
         return m_.texts.last();
+    }
+    // An x-axis number: its visible text centred on the grid line at x (or ending at it,
+    // or beginning at it, where two numbers share little room).
+    ChartText &xAxis(const QString &control, const QString &caption, double x, double top,
+                     ChartText::Align align = ChartText::Align::Centre)
+    {
+        ChartText &t = text(control, caption, x, top);
+        t.align = align;
+        return t;
     }
     // A label whose caption is its own design text; only its place is set.
     ChartText &place(const QString &control, double left, double top)
@@ -189,7 +215,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
     }
     for (int v = 1; v <= 5; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::darkGrid(), 1, element("Line1", v));
-        b.text(element("Label5", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 6, 59);
+        b.xAxis(element("Label5", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
     b.line(10, 10, 10, 58, chartcolour::black(), 1, element("Line1", 0));
     b.line(65, 10, 65, 58, chartcolour::black(), 1, element("Line1", 6));
@@ -238,7 +264,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
 
     for (int v = 0; v <= 10; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
-        b.text(element("Label5", v), QLatin1Char(' ') + QString::number(10 * v), 10 * v + 5, 59);
+        b.xAxis(element("Label5", v), QLatin1Char(' ') + QString::number(10 * v), 10 * v + 10, 59);
     }
     b.text(QStringLiteral("Label7"), QStringLiteral("ラン番号"), 20, 64);
 
@@ -289,7 +315,7 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
 
     for (int v = 1; v <= 5; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
-        b.text(element("Label10", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 7, 59);
+        b.xAxis(element("Label10", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
     b.text(element("Label10", 0), QStringLiteral("試行部分"), 20, 64);
 
@@ -358,8 +384,11 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
         if (black)
             b.line(x, 10, x, 58, chartcolour::black());
         if ((black || d == 29 || d == 31) && nextLabel <= 10) {
-            ChartText &t = b.text(element("Label22", nextLabel++), threeWide(span - d),
-                                  1.4 * v + (d > span ? 6.5 : 6.0), 59);
+            // 1 and -1 flank the onset a grid step apart: each stands on its own side of it.
+            const ChartText::Align align = d == span - 1 ? ChartText::Align::Right
+                                           : d == span + 1 ? ChartText::Align::Left
+                                                           : ChartText::Align::Centre;
+            ChartText &t = b.xAxis(element("Label22", nextLabel++), threeWide(span - d), x, 59, align);
             t.fontSize = 7;
             t.transparent = true;
         }
@@ -395,7 +424,7 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
         b.line(x, 10, x, 58, chartcolour::grid());
         if (v % 10 == 0) {
             b.line(x, 10, x, 58, chartcolour::black());
-            ChartText &t = b.text(element("Label22", v / 10), threeWide(v), 0.9 * v + 7.5, 59);
+            ChartText &t = b.xAxis(element("Label22", v / 10), threeWide(v), x, 59);
             t.fontSize = 9;
             t.transparent = true;
         }

@@ -41,12 +41,16 @@ struct ChartItem {
 
 // A label control over the chart, positioned in the chart's millimetres.
 struct ChartText {
+    // Where `left` is: the text's left edge, or (axis numbers) the x its visible text is
+    // centred on or ends at, so that a number sits on its grid line whatever the font.
+    enum class Align { Left, Centre, Right };
     QString control;          // "Label3(4)", "Label7", ...
     QString caption;
     bool setsCaption = true;  // false: the caption is the label's own (design) text
     bool placed = true;       // false: position unchanged
     double left = 0.0;
     double top = 0.0;
+    Align align = Align::Left;
     bool visible = true;
     int fontSize = 0;         // 0: the label's own size
     bool transparent = false;

@@ -73,6 +73,8 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
     m_hint->setFont(hint);
     setColours(m_hint, QColor(255, 255, 225), Qt::black);
     m_hint->hide();
+    chart->addOverlay(m_hint);
+    chart->addOverlay(m_dots[0]); // the hint's legend dot
     chart->setMouseTracking(true);
     chart->installEventFilter(this);
 

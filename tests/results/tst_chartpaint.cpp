@@ -7,6 +7,7 @@
 #include "results/Summary.h"
 #include "toolkit/Units.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QtTest>
 
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void limitLabelsFollowTheRunCount();
     void verticalTitleStacksItsCharacters();
     void panelColourWalk();
+    void axisNumbersStandOnTheirLines();
+    void pictureLeavesTheHoverHintOut();
 };
 
 void TestChartPaint::boxTakesItsPlaceInTwips()
@@ -188,6 +191,48 @@ void TestChartPaint::verticalTitleStacksItsCharacters()
     QLabel *title = box.label(QStringLiteral("Label8"));
     QCOMPARE(title->text(), QStringLiteral("一\n致\n数\nの\n偏\n差"));
     QVERIFY(title->height() > title->width());
+}
+
+void TestChartPaint::axisNumbersStandOnTheirLines()
+{
+    QWidget window;
+    ChartBox *box = ChartBox::trialsChart(&window);
+    box->setModel(aroundStimulusChart(QVector<int>(60, 5), 10, true));
+    // The visible digits' middle on the line, whatever the padding of the caption.
+    auto middle = [&](const char *name) {
+        const QLabel *l = box->label(QString::fromLatin1(name));
+        const QString body = l->text().trimmed();
+        const QFontMetricsF fm(l->font());
+        return l->x() + fm.horizontalAdvance(l->text().left(l->text().indexOf(body))) + fm.horizontalAdvance(body) / 2;
+    };
+    QVERIFY(qAbs(middle("Label22(1)") - ChartBox::mm(1.4 * 1 + 8.6)) <= 1.0);   // "30"
+    QVERIFY(qAbs(middle("Label22(8)") - ChartBox::mm(1.4 * 60 + 8.6)) <= 1.0);  // "-30"
+    // "1" ends before the onset line, "-1" begins after it.
+    const QLabel *one = box->label(QStringLiteral("Label22(4)"));
+    const QLabel *minusOne = box->label(QStringLiteral("Label22(5)"));
+    const double onset = ChartBox::mm(1.4 * 30.6 + 8.7);
+    QVERIFY(one->geometry().right() <= onset + 1);
+    QVERIFY(minusOne->x() + QFontMetricsF(minusOne->font()).horizontalAdvance(minusOne->text().left(minusOne->text().indexOf(QLatin1Char('-')))) >= onset - 1);
+}
+
+void TestChartPaint::pictureLeavesTheHoverHintOut()
+{
+    QWidget window;
+    ChartBox box(QStringLiteral("Picture1"), &window);
+    box.setModel(segmentChart({10, 10, 10, 10, 10}, true));
+    auto *hint = new QLabel(QStringLiteral("hint"), &box);
+    hint->setAutoFillBackground(true);
+    QPalette pal = hint->palette();
+    pal.setColor(QPalette::Window, QColor(255, 0, 255));
+    hint->setPalette(pal);
+    hint->setGeometry(at(20), at(20), at(20), at(8));
+    box.addOverlay(hint);
+    window.show();
+    hint->show();
+    const QImage picture = box.image();
+    QVERIFY(picture.pixelColor(at(30), at(24)) != QColor(255, 0, 255));
+    QVERIFY(!hint->isHidden()); // still there for the pointer
+    QCOMPARE(box.grab().toImage().pixelColor(at(30), at(24)), QColor(255, 0, 255));
 }
 
 void TestChartPaint::panelColourWalk()

@@ -53,7 +53,66 @@ private Q_SLOTS:
     void lowerChartChoice();
     void congratulationPanel_data();
     void congratulationPanel();
+    void everyChartStaysInItsFrame_data();
+    void everyChartStaysInItsFrame();
 };
+
+void TestCharts::everyChartStaysInItsFrame_data()
+{
+    QTest::addColumn<int>("kind");   // 0 segments, 1 overview, 2 deviation, 3 around the stimulus, 4 per trial
+    QTest::addColumn<int>("hits");   // of every trial of every run: far beyond chance either way
+    for (int hits : {0, 100}) {
+        for (int kind = 0; kind < 5; ++kind)
+            QTest::addRow("chart %d, every run %d hits", kind, hits) << kind << hits;
+    }
+}
+
+// Data far from chance never draws outside the plot area (over titles, buttons or the next
+// chart), and every x-axis number stands on a vertical line of its chart.
+void TestCharts::everyChartStaysInItsFrame()
+{
+    QFETCH(int, kind);
+    QFETCH(int, hits);
+    const int matches = hits / 5;
+    QStringList lines;
+    for (int r = 0; r < 100; ++r)
+        lines << vora::testing::runLine({matches, matches, matches, matches, matches});
+    const RunSet runs = loadRunsFromLines(lines, 0);
+    QVector<int> counts(kind == 3 ? 60 : 100, hits == 100 ? 100 : 0);
+    ChartModel m;
+    switch (kind) {
+    case 0: m = segmentChart(runs.runs.first().segmentHits, true); break;
+    case 1: m = overviewChart(runs.runs); break;
+    case 2: m = vora::deviationChart(runs.segmentTotal, runs.runsRead, false); break;
+    case 3: m = aroundStimulusChart(counts, 100, true); break;
+    default: m = perTrialChart(counts, 100, false); break;
+    }
+    QSet<double> verticals;
+    for (const ChartItem &i : m.items) {
+        if (i.kind == ChartItem::Line && qFuzzyCompare(i.p1.x(), i.p2.x()))
+            verticals.insert(std::round(i.p1.x() * 1000) / 1000);
+    }
+    for (const ChartItem &i : m.items) {
+        if (i.kind == ChartItem::FilledRect || i.colour == chartcolour::onset())
+            continue; // the stimulus zone and its onset line reach the captions below by design
+        // A dot reaches its radius beyond its centre; an edge marker's tip points out of the frame.
+        const double reach = i.kind == ChartItem::Circle ? i.radius : i.kind == ChartItem::Triangle ? 1.5 * i.radius : 0.0;
+        for (const QPointF &p : {i.p1, i.p2}) {
+            QVERIFY2(p.y() >= 10 - reach - 1e-9 && p.y() <= 58 + reach + 1e-9,
+                     qPrintable(QStringLiteral("item %1 at y %2").arg(int(i.kind)).arg(p.y())));
+        }
+    }
+    for (const HitDot &d : m.dots)
+        QVERIFY(d.top >= 10 - kHitDotSize && d.top + kHitDotSize <= 58 + kHitDotSize);
+    int axisNumbers = 0;
+    for (const ChartText &t : m.texts) {
+        if (t.align == ChartText::Align::Left || !t.visible)
+            continue;
+        ++axisNumbers;
+        QVERIFY2(verticals.contains(std::round(t.left * 1000) / 1000), qPrintable(t.control));
+    }
+    QVERIFY(axisNumbers >= 5);
+}
 
 void TestCharts::colours()
 {
@@ -309,7 +368,9 @@ void TestCharts::beforeAfterAxis()
         const ChartText *t = m.text(QStringLiteral("Label22(%1)").arg(k + 1));
         QVERIFY(t);
         QCOMPARE(t->caption, captions[k]);
-        QCOMPARE(t->left, 1.4 * positions[k] + (positions[k] > 30 ? 6.5 : 6.0));
+        QCOMPARE(t->left, 1.4 * positions[k] + 8.6); // on its grid line
+        // 1 and -1 stand each on its own side of the onset, not run together.
+        QCOMPARE(t->align, k == 3 ? ChartText::Align::Right : k == 4 ? ChartText::Align::Left : ChartText::Align::Centre);
         QCOMPARE(t->fontSize, 7);
     }
     QVERIFY(!m.text(QStringLiteral("Label22(9)"))->visible);
@@ -348,7 +409,8 @@ void TestCharts::perTrialAxisAndPoints()
     QCOMPARE(m.toggleCaption, QStringLiteral("刺激の前後表示"));
     QCOMPARE(m.text(QStringLiteral("Label22(1)"))->caption, QStringLiteral(" 10"));
     QCOMPARE(m.text(QStringLiteral("Label22(10)"))->caption, QStringLiteral("100"));
-    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->left, 0.9 * 100 + 7.5);
+    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->left, 0.9 * 100 + 10);
+    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->align, ChartText::Align::Centre);
     QCOMPARE(m.text(QStringLiteral("Label22(10)"))->fontSize, 9);
     QVERIFY(!m.text(QStringLiteral("Label26"))->visible);
     const QVector<ChartItem> dots = m.itemsOfKind(ChartItem::Circle);
