@@ -349,6 +349,11 @@ int FileStore::writeBytes(int fd, const char *data, qint64 size)
     return 0;
 }
 
+int FileStore::syncToDisk(int fd)
+{
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
 int FileStore::beforeReplace(const QString &)
 {
     return 0;
@@ -397,8 +402,8 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
             bytes.prepend("\r\n");
     }
     int error = writeBytes(fd.get(), bytes.constData(), bytes.size());
-    if (!error && ::fsync(fd.get()) != 0)
-        error = errno;
+    if (!error)
+        error = syncToDisk(fd.get());
     if (error) {
         // Take back a partial line so the file holds whole records only.
         if (existed)
@@ -430,8 +435,8 @@ FileResult FileStore::writeWholeFile(const QString &path, const QByteArray &byte
         return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
     }
     int error = writeBytes(work.handle(), bytes.constData(), bytes.size());
-    if (!error && ::fsync(work.handle()) != 0)
-        error = errno;
+    if (!error)
+        error = syncToDisk(work.handle());
     if (!error)
         error = beforeReplace(path);
     if (error) {
