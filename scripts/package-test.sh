@@ -13,7 +13,7 @@ display_number="${VORA_TEST_DISPLAY:-93}"
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev fonts-ipafont-gothic
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libboost-math-dev fonts-ipafont-gothic
           qt6-translations-l10n desktop-file-utils appstream xvfb xdotool file)
 ./scripts/install-missing.sh "${packages[@]}"
 
