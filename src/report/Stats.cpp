@@ -9,10 +9,12 @@
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/erf.hpp>
 #include <boost/math/special_functions/gamma.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <iterator>
 #include <limits>
 
@@ -300,7 +302,18 @@ Interval betaHdi(double a, double b, double mass)
             return std::numeric_limits<double>::infinity();
         return (a - 1.0) * std::log1p((i.lo - i.hi) / i.hi) + (b - 1.0) * std::log1p((i.hi - i.lo) / (1.0 - i.hi));
     };
+    // Boost's TOMS 748 root finder from just inside the ends (where the gap is finite), to
+    // the last bits of t; halving the range is the fallback.
     double lo = 0.0, hi = 1.0 - mass;
+    const double edge = (1.0 - mass) * 1e-12;
+    const double gapLo = gap(edge), gapHi = gap(1.0 - mass - edge);
+    if (std::isfinite(gapLo) && std::isfinite(gapHi) && gapLo < 0.0 && gapHi > 0.0) {
+        std::uintmax_t iterations = 100;
+        const std::pair<double, double> r = bm::tools::toms748_solve(
+            gap, edge, 1.0 - mass - edge, gapLo, gapHi, bm::tools::eps_tolerance<double>(50), iterations, MathPolicy());
+        lo = r.first;
+        hi = r.second;
+    }
     for (int i = 0; i < 200; ++i) {
         const double mid = 0.5 * (lo + hi);
         if (mid <= lo || mid >= hi)
