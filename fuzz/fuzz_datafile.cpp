@@ -1,5 +1,6 @@
-// The data-file reader and its check on any bytes: the selection load, the run count of the
-// name boxes and the results loader must agree and never misread a line they passed.
+// The data-file reader and its check on any bytes (and on no file, or a folder in its place):
+// the selection load, the run count of the name boxes and the results loader must agree and
+// never misread a line they passed.
 #include "FuzzSupport.h"
 
 #include "registry/DataFile.h"
@@ -8,16 +9,27 @@
 #include "results/RunLoader.h"
 #include "results/Summary.h"
 
+#include <QDir>
+
 #include <cstdint>
+#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString path = vorafuzz::scratchFolder() + QStringLiteral("/Fuzz-1.txt");
-    vorafuzz::writeFile(path, reinterpret_cast<const char *>(data), size);
+    // No input: no file there; the single byte NUL: a folder where the file belongs.
+    QDir().rmdir(path);
+    ::unlink(QFile::encodeName(path).constData());
+    const bool folder = size == 1 && data[0] == 0;
+    if (folder)
+        QDir().mkdir(path);
+    else if (size > 0)
+        vorafuzz::writeFile(path, reinterpret_cast<const char *>(data), size);
     const vora::FileStore files;
 
     const vora::DataFileContents c = vora::loadDataFile(files, path);
-    VORA_FUZZ_REQUIRE(c.readOk);
+    VORA_FUZZ_REQUIRE(c.readOk != folder);
+    VORA_FUZZ_REQUIRE(c.missing == (size == 0));
     const vora::RunCountInfo count = vora::countRuns(files, path);
     VORA_FUZZ_REQUIRE(count.runs == c.runCount());
     VORA_FUZZ_REQUIRE(c.firstBadRun == 0 || (c.firstBadRun >= 1 && c.firstBadRun <= c.runCount()));

@@ -1,5 +1,6 @@
 // The update page as the network may deliver it: any bytes under any declared charset. The
-// scan must stay within the page, and the local copy must always be storable in CP932.
+// scan must stay within the page, the local copy must always be storable in CP932, and the
+// same text read as the site override file gives an http(s) folder or the default.
 #include "FuzzSupport.h"
 
 #include "mainwindow/UpdatePage.h"
@@ -31,6 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (const QString &line : lines)
         (void)vora::updatepage::parseVersionText(line);
+    // The same text as the override file: only an http(s) folder with a host is taken.
+    const QString site = vora::updatepage::siteFolder(lines);
+    VORA_FUZZ_REQUIRE(site.endsWith(QLatin1Char('/')));
+    VORA_FUZZ_REQUIRE(site.startsWith(QLatin1String("http"), Qt::CaseInsensitive));
+    VORA_FUZZ_REQUIRE(vora::updatepage::pageUrl(site).isValid());
 
     const QString online = vora::updatepage::withOnlineMark(page);
     const QString offline = vora::updatepage::withOfflineMark(online);

@@ -6,6 +6,19 @@
 
 namespace vora {
 
+namespace {
+
+// The size of `lines` as FileStore writes them: CP932, each line ended by CR LF.
+qint64 storedSize(const QStringList &lines)
+{
+    qint64 size = 0;
+    for (const QString &line : lines)
+        size += cp932::encode(line).bytes.size() + 2;
+    return size;
+}
+
+} // namespace
+
 UpdateFetch::UpdateFetch(Services &services, QObject *parent)
     : QObject(parent), m_services(services), m_siteFolder(updatepage::defaultSiteFolder())
 {
@@ -99,15 +112,19 @@ void UpdateFetch::finish(const QString &page)
     m_phase = Phase::Done;
     if (!page.isEmpty()) {
         const QString online = updatepage::withOnlineMark(updatepage::forLocalCopy(page));
-        // The stored copy obeys the same bound as the transfer (references can make it longer).
-        if (cp932::encode(online).bytes.size() <= updatepage::kMaxPageBytes) {
+        const QStringList onlineLines = splitLines(online);
+        // What a later start without network shows: the same page marked "(HD)".
+        const QStringList offlineLines = splitLines(updatepage::withOfflineMark(online));
+        // The stored copy obeys the same bound as the transfer, counted in the bytes that reach
+        // the disk: references and the CR a page with bare LF line ends gains make it longer,
+        // and a copy over the bound would never be read again.
+        if (storedSize(onlineLines) <= updatepage::kMaxPageBytes && storedSize(offlineLines) <= updatepage::kMaxPageBytes) {
             m_onlineCopy = online;
             m_succeeded = true;
             const QString path = m_services.paths.file(updatepage::pageFileName());
-            m_store = m_services.files->replaceAll(path, splitLines(online));
-            // What a later start without network shows: the same page marked "(HD)".
+            m_store = m_services.files->replaceAll(path, onlineLines);
             if (m_store.ok)
-                m_store = m_services.files->replaceAll(path, splitLines(updatepage::withOfflineMark(online)));
+                m_store = m_services.files->replaceAll(path, offlineLines);
         }
     }
     Q_EMIT finished(m_succeeded);

@@ -39,7 +39,7 @@ std::optional<double> Tally::z() const
 
 double Tally::p() const
 {
-    return binomialTwoTailedP(int(hits), int(trials));
+    return binomialTwoTailedP(hits, trials);
 }
 
 std::optional<double> PooledFigures::targetOnesShare() const
@@ -58,7 +58,7 @@ std::optional<double> PooledFigures::inputOnesShare() const
 
 double PooledFigures::inputBiasP() const
 {
-    return binomialTwoTailedP(int(inputOnes), int(tally.trials));
+    return binomialTwoTailedP(inputOnes, tally.trials);
 }
 
 bool PooledFigures::runsPrerequisiteFails() const

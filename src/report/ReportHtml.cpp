@@ -184,7 +184,7 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     rows.append({tr(lang, "90 % 最高密度区間", "90 % highest-density interval"),
                  f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"), f.hdi90 ? hdiReading(*f.hdi90, lang) : QString()});
 
-    const double targetBiasP = binomialTwoTailedP(int(f.targetOnes), int(t.trials));
+    const double targetBiasP = binomialTwoTailedP(f.targetOnes, t.trials);
     rows.append({tr(lang, "ターゲットの「1」の割合", "Share of \"1\" among targets"),
                  f.targetOnesShare() ? percent(*f.targetOnesShare()) : QStringLiteral("—"),
                  any ? auditReading(targetBiasP, "50 % からのずれは偶然の範囲内です。", "Within chance of 50 %.",

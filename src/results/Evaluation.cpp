@@ -1,5 +1,9 @@
 #include "results/Evaluation.h"
 
+#include <boost/math/distributions/binomial.hpp>
+#include <boost/math/policies/policy.hpp>
+
+#include <algorithm>
 #include <cmath>
 
 namespace vora {
@@ -131,11 +135,12 @@ QString profileSentence(Profile p)
     return QString();
 }
 
-// log of C(n, k) / 2^n
-double logBinomialHalf(int n, int k)
-{
-    return std::lgamma(n + 1.0) - std::lgamma(k + 1.0) - std::lgamma(n - k + 1.0) - n * std::log(2.0);
-}
+// Boost.Math reports a bad argument by errno rather than an exception: nothing here may throw.
+using MathPolicy = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::errno_on_error>,
+    boost::math::policies::pole_error<boost::math::policies::errno_on_error>,
+    boost::math::policies::overflow_error<boost::math::policies::errno_on_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::errno_on_error>>;
 
 } // namespace
 
@@ -257,29 +262,17 @@ bool showsCongratulationPicture(int hits)
     return hits >= 65 || hits <= 35;
 }
 
-double binomialTwoTailedP(int k, int n)
+double binomialTwoTailedP(qint64 k, qint64 n)
 {
     if (n <= 0)
         return 1.0;
-    if (k < 0) k = 0;
-    if (k > n) k = n;
+    k = std::clamp<qint64>(k, 0, n);
     // With p = 0.5 the distribution is symmetric: twice the smaller tail, at most 1.
-    const int m = std::min(k, n - k);
+    const qint64 m = std::min(k, n - k);
     if (2 * m >= n)
         return 1.0;
-    // Sum the tail P(X <= m) from its largest term downwards, in units of that term,
-    // so nothing underflows even for n in the tens of thousands.
-    const double logTop = logBinomialHalf(n, m);
-    double sum = 0.0;
-    double term = 1.0;
-    for (int i = m; i >= 0; --i) {
-        sum += term;
-        term *= static_cast<double>(i) / static_cast<double>(n - i + 1);
-        if (term < sum * 1e-17)
-            break;
-    }
-    const double p = 2.0 * std::exp(logTop + std::log(sum));
-    return std::min(1.0, p);
+    const boost::math::binomial_distribution<double, MathPolicy> law(double(n), 0.5);
+    return std::min(1.0, 2.0 * boost::math::cdf(law, double(m)));
 }
 
 } // namespace vora

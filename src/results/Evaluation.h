@@ -36,7 +36,9 @@ bool showsCongratulationPicture(int hits);
 // Trials one stimulus episode lasts.
 constexpr int kStimulusSpan = 7;
 
-// Exact two-tailed binomial p-value of k successes in n trials with p = 0.5.
-double binomialTwoTailedP(int k, int n);
+// Exact two-tailed binomial p-value of k successes in n trials with p = 0.5:
+// 2 P(X <= min(k, n - k)), at most 1. Below the smallest double it is 0; report it through
+// stats::log10BinomialTwoTailedP then.
+double binomialTwoTailedP(qint64 k, qint64 n);
 
 } // namespace vora

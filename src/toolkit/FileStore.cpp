@@ -366,6 +366,11 @@ int FileStore::writeBytes(int fd, const char *data, qint64 size)
     return 0;
 }
 
+int FileStore::syncToDisk(int fd)
+{
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
 int FileStore::beforeReplace(const QString &)
 {
     return 0;
@@ -431,8 +436,8 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
             bytes.prepend("\r\n");
     }
     int error = writeBytes(fd.get(), bytes.constData(), bytes.size());
-    if (!error && ::fsync(fd.get()) != 0)
-        error = errno;
+    if (!error)
+        error = syncToDisk(fd.get());
     if (error) {
         // Take back a partial line so the file holds whole records only.
         if (existed) {
@@ -468,8 +473,8 @@ FileResult FileStore::writeWholeFile(const QString &path, const QByteArray &byte
         return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
     }
     int error = writeBytes(work.handle(), bytes.constData(), bytes.size());
-    if (!error && ::fsync(work.handle()) != 0)
-        error = errno;
+    if (!error)
+        error = syncToDisk(work.handle());
     if (!error)
         error = beforeReplace(path);
     if (error) {

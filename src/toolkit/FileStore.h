@@ -68,7 +68,7 @@ struct FileEdit {
 //   (QSaveFile), syncs it and renames it over the target: the target is the old or the new
 //   content, never partial, and a link planted at a work-file name is never written through.
 //   Where the target is a symbolic link, the file it points to is replaced and the link kept.
-// Subclasses may override the three write seams to inject faults in tests.
+// Subclasses may override the write seams to inject faults in tests or watch the writes.
 class FileStore {
 public:
     virtual ~FileStore() = default;
@@ -109,6 +109,9 @@ protected:
     virtual int beginWrite(const QString &target, bool append);
     // Writes all `size` bytes to `fd`.
     virtual int writeBytes(int fd, const char *data, qint64 size);
+    // Makes what was written to `fd` durable (fsync): the appended line before the append is
+    // reported, the whole work file before it replaces its target.
+    virtual int syncToDisk(int fd);
     // The synced work file is about to replace `target`.
     virtual int beforeReplace(const QString &target);
     // The lock file `lockPath` is about to be made.

@@ -127,6 +127,8 @@ private Q_SLOTS:
     void silentServerIsBounded();
     void oversizedTransferIsCutOffAndOldCopyKept_data();
     void oversizedTransferIsCutOffAndOldCopyKept();
+    void copyOnDiskStaysWithinTheBound_data();
+    void copyOnDiskStaysWithinTheBound();
     void keptCopyThatCannotBeShown_data();
     void keptCopyThatCannotBeShown();
     void lateFetchReloadsPanelAndCompares_data();
@@ -366,6 +368,56 @@ void TestUpdateNotice::oversizedTransferIsCutOffAndOldCopyKept()
     QCOMPARE(server.connections, 1); // the same page would only come again
     QCOMPARE(f.ts.readBytes(QStringLiteral("new-sub2.htm")), QByteArray("<p>kept</p>\r\n"));
     QCOMPARE(f.browser()->toPlainText(), QStringLiteral("kept"));
+}
+
+void TestUpdateNotice::copyOnDiskStaysWithinTheBound_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("contentType");
+    QTest::addColumn<qint64>("onDisk"); // the size of the stored copy; 0: not stored
+    const qint64 bound = updatepage::kMaxPageBytes;
+    // The copy on disk is the page with CR LF line ends and the offline mark after the link.
+    const QByteArray crlfPage = cp932::encode(QString(samplePage()).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).bytes + "\r\n";
+    const qint64 mark = cp932::encode(updatepage::offlineMark()).bytes.size();
+    const qint64 fill = bound - crlfPage.size() - mark - 2;
+    QTest::newRow("exactly at the bound") << crlfPage + QByteArray(fill, 'x') + "\r\n" << QString() << bound;
+    QTest::newRow("one byte over") << crlfPage + QByteArray(fill + 1, 'x') + "\r\n" << QString() << qint64(0);
+    // 10 bytes under the bound as sent, but each of its many lines gains a CR on disk.
+    const QByteArray lfPage = cp932::encode(samplePage()).bytes + "\n";
+    QByteArray lfLines;
+    while (lfPage.size() + lfLines.size() + mark + 10 < bound)
+        lfLines += "x\n";
+    lfLines.chop(lfPage.size() + lfLines.size() + mark + 10 - bound);
+    QTest::newRow("bare LF line ends") << lfPage + lfLines << QString() << qint64(0);
+    // Within the bound in UTF-8; every "é" becomes the six bytes "&#233;" in the copy.
+    const QByteArray utf8 = samplePage().toUtf8() + "\n" + QByteArray(bound / 4, 'x') + QString(bound / 3, QChar(0xe9)).toUtf8();
+    QTest::newRow("references") << utf8 << QStringLiteral("text/html; charset=utf-8") << qint64(0);
+}
+
+void TestUpdateNotice::copyOnDiskStaysWithinTheBound()
+{
+    // A copy over the bound is never shown again at a later start: it must not be stored.
+    QFETCH(QByteArray, body);
+    QFETCH(QString, contentType);
+    QFETCH(qint64, onDisk);
+    QVERIFY(body.size() <= updatepage::kMaxPageBytes); // the transfer itself is taken
+    Fixture f;
+    f.ts.writeBytes(QStringLiteral("new-sub2.htm"), "<p>kept</p>\r\n");
+    f.ts.network->replies.enqueue(okReply(body, contentType.isEmpty() ? QStringLiteral("text/html") : contentType));
+    f.load();
+    f.fetch();
+
+    const QByteArray copy = f.ts.readBytes(QStringLiteral("new-sub2.htm"));
+    if (onDisk == 0) {
+        QVERIFY(!f.notice->lastFetchSucceeded());
+        QCOMPARE(copy, QByteArray("<p>kept</p>\r\n"));
+        return;
+    }
+    QVERIFY(f.notice->lastFetchSucceeded());
+    QCOMPARE(qint64(copy.size()), onDisk);
+    QVERIFY(copy.contains(cp932::encode(updatepage::offlineMark()).bytes));
+    // and a later start reads it
+    QVERIFY(updatepage::readSmallFile(*f.ts.services.files, f.ts.path(QStringLiteral("new-sub2.htm"))).ok);
 }
 
 void TestUpdateNotice::keptCopyThatCannotBeShown_data()

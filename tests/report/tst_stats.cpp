@@ -1,13 +1,21 @@
 // The numerical pieces against values reached another way: direct summation of binomial and
 // hypergeometric terms, rising-factorial products, closed forms, numerical integration,
-// published Clopper–Pearson limits and the worked examples of NIST SP 800-22.
+// published Clopper–Pearson limits and the worked examples of NIST SP 800-22; and every
+// figure from 10^2 to 10^8 trials against stored values computed at 50 digits
+// (data/stats-reference.txt, written once by make_stats_reference.py).
+#include "report/Pooled.h"
 #include "report/Stats.h"
+#include "results/Evaluation.h"
 
+#include <QFile>
 #include <QtTest>
 
 #include <cmath>
 
 using namespace vora::stats;
+using vora::report::Experiment;
+using vora::report::PooledFigures;
+using vora::report::Tally;
 
 namespace {
 
@@ -73,6 +81,97 @@ class TestStats : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void agreesWithReference_data()
+    {
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<QList<qint64>>("inputs");
+        QTest::addColumn<QList<double>>("expected");
+        QFile file(QFINDTESTDATA("data/stats-reference.txt"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), "data/stats-reference.txt");
+        int rows = 0;
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            const QList<QByteArray> fields = line.split('\t');
+            // Integer inputs first, then the values (which have a point or an exponent).
+            QList<qint64> inputs;
+            QList<double> expected;
+            for (int i = 1; i < fields.size(); ++i) {
+                bool ok = false;
+                if (expected.isEmpty() && !fields[i].contains('.') && !fields[i].contains('e'))
+                    inputs.append(fields[i].toLongLong(&ok));
+                else
+                    expected.append(fields[i].toDouble(&ok));
+                QVERIFY2(ok, line.constData());
+            }
+            QByteArray name = fields[0];
+            for (qint64 v : inputs)
+                name += ' ' + QByteArray::number(v);
+            QTest::newRow(name.constData()) << QString::fromLatin1(fields[0]) << inputs << expected;
+            ++rows;
+        }
+        QVERIFY(rows > 300);
+    }
+    void agreesWithReference()
+    {
+        QFETCH(QString, figure);
+        QFETCH(QList<qint64>, inputs);
+        QFETCH(QList<double>, expected);
+        QList<double> got;
+        const qint64 h = inputs.value(0), n = inputs.value(1);
+        if (figure == QLatin1String("binomialP")) {
+            got << vora::binomialTwoTailedP(h, n);
+        } else if (figure == QLatin1String("log10BinomialP")) {
+            got << log10BinomialTwoTailedP(h, n);
+        } else if (figure == QLatin1String("normalP")) {
+            const double z = *Tally{n, h}.z();
+            got << z << normalTwoTailedP(z);
+        } else if (figure == QLatin1String("log10NormalP")) {
+            got << log10NormalTwoTailedP(*Tally{n, h}.z());
+        } else if (figure == QLatin1String("clopperPearson95")) {
+            const Interval ci = vora::stats::clopperPearson(h, n, 0.95);
+            got << ci.lo << ci.hi;
+        } else if (figure == QLatin1String("log10BfUniform")) {
+            got << log10BayesFactor(h, n - h, vora::report::kUniformA, vora::report::kUniformB);
+        } else if (figure == QLatin1String("log10BfReplication")) {
+            got << log10BayesFactor(h, n - h, vora::report::kReplicationA, vora::report::kReplicationB);
+        } else if (figure == QLatin1String("hdi90")) {
+            const Interval i = betaHdi(double(h) + 1.0, double(n - h) + 1.0, 0.90);
+            got << i.lo << i.hi;
+        } else if (figure == QLatin1String("fisher")) {
+            got << fisherExactTwoSided(inputs.value(0), inputs.value(1), inputs.value(2), inputs.value(3));
+        } else if (figure == QLatin1String("monobit") || figure == QLatin1String("runs")) {
+            BitTally t;
+            t.n = inputs.value(0);
+            t.ones = inputs.value(1);
+            t.runs = inputs.value(2);
+            got << (figure == QLatin1String("monobit") ? monobitP(t) : runsP(t));
+        } else if (figure == QLatin1String("stouffer")) {
+            // Experiments of 100-trial runs; Stouffer's Z leaves out those without trials.
+            QVector<Experiment> experiments(int(inputs.value(0)));
+            for (int i = 0; i < experiments.size(); ++i) {
+                experiments[i].runs.runsRead = int(inputs.value(1 + 2 * i));
+                experiments[i].runs.hitTotal = int(inputs.value(2 + 2 * i));
+            }
+            const PooledFigures f = vora::report::pooledFigures(experiments);
+            QVERIFY(f.stoufferZ.has_value());
+            got << *f.stoufferZ << f.stoufferP;
+        } else {
+            QFAIL(qPrintable(QStringLiteral("unknown figure ") + figure));
+        }
+        QCOMPARE(got.size(), expected.size());
+        for (int i = 0; i < got.size(); ++i) {
+            const double tolerance = 1e-12 * std::fabs(expected[i]);
+            QVERIFY2(std::fabs(got[i] - expected[i]) <= tolerance,
+                     qPrintable(QStringLiteral("value %1: %2 against %3, relative error %4")
+                                    .arg(i)
+                                    .arg(got[i], 0, 'g', 17)
+                                    .arg(expected[i], 0, 'g', 17)
+                                    .arg(std::fabs(got[i] - expected[i]) / std::fabs(expected[i]), 0, 'g', 3)));
+        }
+    }
+
     void clopperPearson_data()
     {
         QTest::addColumn<int>("hits");

@@ -18,6 +18,49 @@ using namespace vora;
 using vora::testing::FailingFileStore;
 using vora::testing::TestServices;
 
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Watches the writes of a store: every sync, what the synced file held at that moment, and
+// what the target held then (a rename that came before the sync shows as the new content).
+class SyncWatch : public FileStore {
+public:
+    explicit SyncWatch(QString target) : m_target(std::move(target)) {}
+    struct Sync {
+        bool ofWrittenFile = false;  // the descriptor the last bytes were written to
+        QByteArray synced;           // its content when it was synced
+        QByteArray target;           // the target's content at that moment
+    };
+    QList<Sync> syncs;
+    int writesAfterLastSync = 0;
+
+protected:
+    int writeBytes(int fd, const char *data, qint64 size) override
+    {
+        m_written = fd;
+        ++writesAfterLastSync;
+        return FileStore::writeBytes(fd, data, size);
+    }
+    int syncToDisk(int fd) override
+    {
+        // Through /proc: the work file may be write-only or have no name yet.
+        syncs.append({fd == m_written, bytesOf(QStringLiteral("/proc/self/fd/%1").arg(fd)), bytesOf(m_target)});
+        writesAfterLastSync = 0;
+        return FileStore::syncToDisk(fd);
+    }
+
+private:
+    QString m_target;
+    int m_written = -1;
+};
+
+} // namespace
+
 class TestFiles : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -39,6 +82,8 @@ private Q_SLOTS:
     void replaceKeepsOriginalWhenWriteFailsMidway();
     void replaceKeepsOriginalWhenRenameFails();
     void replaceCreatesMissingFile();
+    void writesAreOnDiskBeforeTheyCount_data();
+    void writesAreOnDiskBeforeTheyCount();
     void directoryInPlaceOfFile();
     void readStopsAtTheBound_data();
     void readStopsAtTheBound();
@@ -269,6 +314,53 @@ void TestFiles::replaceCreatesMissingFile()
     QVERIFY(FileStore().replaceAll(path, {QStringLiteral("x")}).ok);
     QCOMPARE(t.readBytes(QStringLiteral("new.txt")), QByteArray("x\r\n"));
     QCOMPARE(t.strayFiles(), QStringList());
+}
+
+void TestFiles::writesAreOnDiskBeforeTheyCount_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("rewrite"); // the target must keep its old content until the sync
+    QTest::newRow("replace lines") << QStringLiteral("replaceAll") << true;
+    QTest::newRow("replace bytes") << QStringLiteral("replaceBytes") << true;
+    QTest::newRow("edit under the lock") << QStringLiteral("editLines") << true;
+    QTest::newRow("copy a picture over") << QStringLiteral("copyOver") << true;
+    QTest::newRow("append a run") << QStringLiteral("appendLine") << false;
+}
+
+void TestFiles::writesAreOnDiskBeforeTheyCount()
+{
+    // A rename of a work file that was never synced can leave an empty or partial file after a
+    // power cut, although the rename itself is atomic; an append not synced can vanish.
+    QFETCH(QString, how);
+    QFETCH(bool, rewrite);
+    TestServices t;
+    const QByteArray old = "old line\r\n";
+    t.writeBytes(QStringLiteral("x.txt"), old);
+    t.writeBytes(QStringLiteral("picture.jpg"), "new line\r\n");
+    const QString path = t.path(QStringLiteral("x.txt"));
+    const QByteArray expected = rewrite ? QByteArray("new line\r\n") : old + "new line\r\n";
+    SyncWatch store(path);
+    FileResult r;
+    if (how == QLatin1String("replaceAll"))
+        r = store.replaceAll(path, {QStringLiteral("new line")});
+    else if (how == QLatin1String("replaceBytes"))
+        r = store.replaceBytes(path, "new line\r\n");
+    else if (how == QLatin1String("editLines"))
+        r = store.editLines(path, [](const ReadResult &) { return FileEdit::replaceWith({QStringLiteral("new line")}); });
+    else if (how == QLatin1String("copyOver"))
+        r = store.copyOver(t.path(QStringLiteral("picture.jpg")), path);
+    else
+        r = store.appendLine(path, QStringLiteral("new line"));
+    QVERIFY(r.ok);
+    QCOMPARE(t.readBytes(QStringLiteral("x.txt")), expected);
+
+    QCOMPARE(store.syncs.size(), 1);
+    QCOMPARE(store.writesAfterLastSync, 0);
+    const SyncWatch::Sync &sync = store.syncs.first();
+    QVERIFY(sync.ofWrittenFile);
+    QCOMPARE(sync.synced, expected);
+    if (rewrite)
+        QCOMPARE(sync.target, old);
 }
 
 void TestFiles::directoryInPlaceOfFile()
