@@ -59,27 +59,6 @@ double lnBinomialHalf(double k, double n)
 
 } // namespace
 
-double log10BinomialTwoTailedP(std::int64_t hits, std::int64_t trials)
-{
-    if (trials <= 0)
-        return 0.0;
-    hits = std::clamp<std::int64_t>(hits, 0, trials);
-    const std::int64_t m = std::min(hits, trials - hits);
-    if (2 * m >= trials)
-        return 0.0;
-    // The smaller tail in units of its largest term; far in the tail the terms fall fast.
-    const double n = double(trials);
-    double sum = 0.0, term = 1.0;
-    for (std::int64_t i = m; i >= 0; --i) {
-        sum += term;
-        term *= double(i) / (n - double(i) + 1.0);
-        if (term < sum * 1e-17)
-            break;
-    }
-    const double ln = std::log(2.0) + lnBinomialHalf(double(m), n) + std::log(sum);
-    return std::min(0.0, ln / kLn10);
-}
-
 double log10Erfc(double x)
 {
     if (x < 25.0)
@@ -101,11 +80,6 @@ double log10Erfc(double x)
             break;
     }
     return (-x * x - kLnSqrtPi - std::log(f)) / kLn10;
-}
-
-double log10NormalTwoTailedP(double z)
-{
-    return log10Erfc(std::fabs(z) / std::sqrt(2.0));
 }
 
 double log10FisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d)

@@ -1,7 +1,9 @@
 #pragma once
 // p values smaller than a double can hold. The distributions give such a p as 0, which would
 // read as "impossible"; texts print it as "< 1e-300" and JSON carries its log10, computed
-// here in log space.
+// in log space (the binomial and normal ones are in Stats.h).
+#include "report/Stats.h"
+
 #include <cmath>
 #include <cstdint>
 
@@ -10,12 +12,8 @@ namespace vora::stats {
 // Below this a p is printed as "< 1e-300" instead of its digits.
 constexpr double kSmallestShownP = 1e-300;
 
-// log10 of the exact two-tailed binomial p of `hits` in `trials` at rate 1/2 (0 for no trial).
-double log10BinomialTwoTailedP(std::int64_t hits, std::int64_t trials);
 // log10 of erfc(x), x >= 0: the normal tail, also where erfc itself is 0.
 double log10Erfc(double x);
-// log10 of the two-tailed p of a standard normal score.
-double log10NormalTwoTailedP(double z);
 // log10 of Fisher's exact two-sided p of [[a, b], [c, d]], counted as fisherExactTwoSided counts.
 double log10FisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
 
