@@ -47,16 +47,6 @@ double deviance(double x, double m)
     return x * std::log(x / m) + m - x;
 }
 
-// ln P(X = k) for X ~ Binomial(n, 1/2), to full relative precision at any n.
-double lnBinomialHalf(double k, double n)
-{
-    if (k == 0.0 || k == n)
-        return -n * std::log(2.0);
-    const double half = n / 2.0;
-    return stirlingError(n) - stirlingError(k) - stirlingError(n - k) - deviance(k, half) - deviance(n - k, half)
-           - 0.5 * (2.0 * kLnSqrt2Pi + std::log(k) + std::log1p(-k / n));
-}
-
 } // namespace
 
 double log10Erfc(double x)
