@@ -8,44 +8,7 @@ namespace vora::stats {
 namespace {
 
 constexpr double kLn10 = 2.302585092994045684;
-constexpr double kLnSqrt2Pi = 0.918938533204672742;
 constexpr double kLnSqrtPi = 0.572364942924700087;
-
-// ln n! - ln(sqrt(2 pi n) (n/e)^n), the error of Stirling's formula (Loader 2000).
-double stirlingError(double n)
-{
-    if (n <= 15.0)
-        return std::lgamma(n + 1.0) - (n + 0.5) * std::log(n) + n - kLnSqrt2Pi;
-    const double s0 = 1.0 / 12, s1 = 1.0 / 360, s2 = 1.0 / 1260, s3 = 1.0 / 1680, s4 = 1.0 / 1188;
-    const double nn = n * n;
-    if (n > 500.0)
-        return (s0 - s1 / nn) / n;
-    if (n > 80.0)
-        return (s0 - (s1 - s2 / nn) / nn) / n;
-    if (n > 35.0)
-        return (s0 - (s1 - (s2 - s3 / nn) / nn) / nn) / n;
-    return (s0 - (s1 - (s2 - (s3 - s4 / nn) / nn) / nn) / nn) / n;
-}
-
-// x ln(x / m) + m - x without the cancellation near x = m (Loader 2000).
-double deviance(double x, double m)
-{
-    if (std::fabs(x - m) < 0.1 * (x + m)) {
-        double v = (x - m) / (x + m);
-        double s = (x - m) * v;
-        double ej = 2.0 * x * v;
-        v *= v;
-        for (int j = 1; j < 1000; ++j) {
-            ej *= v;
-            const double next = s + ej / (2 * j + 1);
-            if (next == s)
-                return next;
-            s = next;
-        }
-        return s;
-    }
-    return x * std::log(x / m) + m - x;
-}
 
 } // namespace
 
