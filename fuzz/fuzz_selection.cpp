@@ -1,8 +1,11 @@
 // The selection file of any bytes: five boxes, only valid names, and what was read writes
-// back to a file that reads the same.
+// back to a file that reads the same. The single byte NUL stands for a folder in its place.
 #include "FuzzSupport.h"
 
 #include "registry/NameList.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <cstdint>
 
@@ -19,7 +22,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString root = vorafuzz::scratchFolder();
     const vora::AppPaths paths(root);
     vora::FileStore files;
-    vorafuzz::writeFile(paths.file(vora::selectionFileName()), reinterpret_cast<const char *>(data), size);
+    const QString path = paths.file(vora::selectionFileName());
+    if (size == 1 && data[0] == 0) {
+        QFile::remove(path);
+        QDir().mkpath(path);
+        const vora::SelectionRead refused = vora::readSelectionFile(files, paths);
+        VORA_FUZZ_REQUIRE(!refused.opened && !refused.error.isEmpty());
+        QDir().rmdir(path);
+        return 0;
+    }
+    QDir().rmdir(path);
+    vorafuzz::writeFile(path, reinterpret_cast<const char *>(data), size);
 
     const vora::SelectionRead read = vora::readSelectionFile(files, paths);
     VORA_FUZZ_REQUIRE(read.opened);

@@ -7,6 +7,7 @@
 #include "FuzzSupport.h"
 
 #include "Commands.h"
+#include "CommandLine.h"
 #include "ServerOptions.h"
 
 #include "study/SealWriter.h"
@@ -160,12 +161,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     default:
         if (namesServer(args) || (data[0] & 8)) {
             // push and summary --pooled --server, up to the connection.
-            voradata::ServerOptions server;
-            QStringList rest;
-            code = server.parse(QStringLiteral("push"), args, &rest, data[0] & 8);
-            VORA_FUZZ_REQUIRE(code != 0 || rest.size() <= args.size());
+            voradata::CommandLine line(QStringLiteral("push"));
+            if (!line.parse(args)) {
+                code = line.exitCode();
+            } else {
+                voradata::ServerOptions server;
+                code = server.read(line, data[0] & 8);
+                VORA_FUZZ_REQUIRE(code != 0 || line.positional().size() <= args.size());
+            }
         } else {
-            code = voradata::runPooledSummary(args);
+            voradata::CommandLine line(QStringLiteral("summary"));
+            code = line.parse(QStringList{QStringLiteral("--pooled")} + args) ? voradata::runPooledSummary(line)
+                                                                                : line.exitCode();
         }
         break;
     }

@@ -60,7 +60,7 @@ if [ "${SKIP_ASAN:-0}" != 1 ]; then
         setpriv --reuid=nobody --regid=nogroup --clear-groups "$@")
     }
     as_nobody ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder
-    as_nobody ./toolkit_tst_files replaceKeepsOriginalInReadOnlyFolder
+    as_nobody ./toolkit_tst_files replaceKeepsOriginalInReadOnlyFolder noWriteWithoutItsLock
     rm -rf "$nobody_dir"
   fi
 fi
