@@ -475,13 +475,18 @@ bool toushiJikken::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_keyBox) {
         if (type == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
-            if (key->isAutoRepeat())
+            if (m_keyRepeats.isRepeat(key->key(), key->timestamp(), key->isAutoRepeat()))
                 return true; // a key held down is one guess, not a row of them
             const QString text = key->text();
             if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
                 return false;
             keyHandler(text.at(0).unicode());
             return true; // the box never shows what was typed
+        }
+        if (type == QEvent::KeyRelease) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            m_keyRepeats.released(key->key(), key->timestamp());
+            return false;
         }
         if (type == QEvent::InputMethod)
             return true;

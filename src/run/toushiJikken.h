@@ -2,6 +2,7 @@
 // The experiment window: instructions, run start and countdown, the 100 trials with their
 // feedback, the stimulus episode, saving the run; the results view lives in it as well.
 #include "results/ResultsHost.h"
+#include "run/KeyRepeats.h"
 #include "run/RunFlow.h"
 #include "run/StimulusEpisode.h"
 #include "run/TrialEngine.h"
@@ -148,6 +149,7 @@ private:
     QRect m_savedFrame;
     int m_savedHowToLeft = 0;
 
+    KeyRepeats m_keyRepeats;
     bool m_lastRunDiscarded = false;
     QString m_unsavedLine;
 };

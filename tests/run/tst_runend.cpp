@@ -86,20 +86,32 @@ void RunEndTest::heldKeyIsOneGuess()
     r.open();
     r.start();
     auto *box = vora::testing::control<QLineEdit>(r.w, "Text1");
-    // A one-second hold: one press, then the keyboard's repeats, then the release.
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
-    QCoreApplication::sendEvent(box, &press);
+    auto send = [&](QEvent::Type type, quint64 at, bool flagged, char c = '1') {
+        QKeyEvent e(type, c == '1' ? Qt::Key_1 : Qt::Key_0, Qt::NoModifier, QString(QLatin1Char(c)), flagged);
+        e.setTimestamp(at);
+        QCoreApplication::sendEvent(box, &e);
+    };
+    // A one-second hold as X11 delivers it: one press, then the keyboard's repeats as release
+    // and press pairs of one time stamp, some flagged as repeats by the toolkit and some not
+    // (it flags a pair only when it reads both at once), then the release.
+    send(QEvent::KeyPress, 1000, false);
     for (int i = 0; i < 10; ++i) {
-        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), true);
-        QCoreApplication::sendEvent(box, &repeat);
+        const quint64 at = 1660 + 40 * i;
+        send(QEvent::KeyRelease, at, i % 2 == 0);
+        send(QEvent::KeyPress, at, i % 2 == 0);
     }
+    send(QEvent::KeyRelease, 2100, false);
     r.handled();
     QCOMPARE(r.v().TrialNo, 1);
     QCOMPARE(r.v().InputString, QStringLiteral("1"));
-    // Fresh presses typed fast still each count.
-    r.key('0');
-    r.key('0');
-    QCOMPARE(r.v().InputString, QStringLiteral("100"));
+    // Fresh presses, however fast, each count: a press never shares its release's millisecond.
+    send(QEvent::KeyPress, 2150, false, '0');
+    send(QEvent::KeyRelease, 2190, false, '0');
+    send(QEvent::KeyPress, 2191, false, '0');
+    send(QEvent::KeyRelease, 2230, false, '0');
+    r.handled();
+    r.key('1');
+    QCOMPARE(r.v().InputString, QStringLiteral("1001"));
 }
 
 void RunEndTest::closingTheWindow_data()
