@@ -3,9 +3,9 @@
 #include "BenchSupport.h"
 #include "Nist.h"
 
-#include "run/TrialEngine.h"
-#include "toolkit/Clock.h"
-#include "toolkit/Random.h"
+#include "core/run/TrialEngine.h"
+#include "core/toolkit/Clock.h"
+#include "core/toolkit/Random.h"
 
 #include <QElapsedTimer>
 

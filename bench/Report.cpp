@@ -2,8 +2,8 @@
 // a whole vora-data process, and the size of the page.
 #include "BenchSupport.h"
 
-#include "registry/RunRecord.h"
-#include "toolkit/FileStore.h"
+#include "core/registry/RunRecord.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -2,14 +2,15 @@
 // network but the program's own timings and the system clock. They run in a child copy of
 // vora-bench so that its peak resident memory is that of one scripted session only.
 #include "BenchSupport.h"
+#include "ui/toolkit/DesktopServices.h"
 
-#include "mainwindow/Windows.h"
-#include "registry/DataFile.h"
-#include "run/toushiJikken.h"
-#include "startup/Module1.h"
-#include "toolkit/Clock.h"
-#include "toolkit/Fonts.h"
-#include "toolkit/Random.h"
+#include "ui/mainwindow/Windows.h"
+#include "core/registry/DataFile.h"
+#include "ui/run/toushiJikken.h"
+#include "ui/startup/Module1.h"
+#include "core/toolkit/Clock.h"
+#include "ui/toolkit/Fonts.h"
+#include "core/toolkit/Random.h"
 
 #include "Fakes.h"
 

@@ -3,11 +3,11 @@
 // never misread a line they passed.
 #include "FuzzSupport.h"
 
-#include "registry/DataFile.h"
-#include "registry/RunRecord.h"
-#include "results/ChartModel.h"
-#include "results/RunLoader.h"
-#include "results/Summary.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/RunRecord.h"
+#include "core/results/ChartModel.h"
+#include "core/results/RunLoader.h"
+#include "core/results/Summary.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 // update page's local copy and every other file the program reads go through this read.
 #include "FuzzSupport.h"
 
-#include "toolkit/FileStore.h"
+#include "core/toolkit/FileStore.h"
 
 #include <cstdint>
 #include <sys/stat.h>

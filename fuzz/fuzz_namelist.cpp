@@ -2,8 +2,8 @@
 // names say, nothing is written outside the data folder and no work file stays behind.
 #include "FuzzSupport.h"
 
-#include "registry/DataFile.h"
-#include "registry/NameList.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/NameList.h"
 
 #include <QDirIterator>
 #include <QSet>

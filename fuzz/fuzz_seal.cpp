@@ -9,9 +9,9 @@
 //                     moved, inserted and removed since sealing are met without forging hashes.
 #include "FuzzSupport.h"
 
-#include "study/Seal.h"
-#include "study/SealWriter.h"
-#include "toolkit/FileStore.h"
+#include "core/study/Seal.h"
+#include "core/study/SealWriter.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QDateTime>
 #include <QTimeZone>

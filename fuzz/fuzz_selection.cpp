@@ -2,7 +2,7 @@
 // back to a file that reads the same. The single byte NUL stands for a folder in its place.
 #include "FuzzSupport.h"
 
-#include "registry/NameList.h"
+#include "core/registry/NameList.h"
 
 #include <QDir>
 #include <QFile>

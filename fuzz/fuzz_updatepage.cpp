@@ -3,9 +3,9 @@
 // same text read as the site override file gives an http(s) folder or the default.
 #include "FuzzSupport.h"
 
-#include "mainwindow/UpdatePage.h"
-#include "toolkit/Cp932.h"
-#include "toolkit/FileStore.h"
+#include "core/mainwindow/UpdatePage.h"
+#include "core/toolkit/Cp932.h"
+#include "core/toolkit/FileStore.h"
 
 #include <cstdint>
 

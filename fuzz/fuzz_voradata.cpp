@@ -10,8 +10,8 @@
 #include "CommandLine.h"
 #include "ServerOptions.h"
 
-#include "study/SealWriter.h"
-#include "toolkit/FileStore.h"
+#include "core/study/SealWriter.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -53,14 +53,14 @@ if [ "${SKIP_ASAN:-0}" != 1 ]; then
     echo "-- permission cases as nobody"
     # The clone may lie in a folder nobody cannot enter (/root): run a copy from /tmp.
     nobody_dir=$(mktemp -d /tmp/vora-nobody.XXXXXX)
-    cp build-asan/tests/faults_tst_badinput build-asan/tests/toolkit_tst_files "$nobody_dir/"
+    cp build-asan/tests/faults_tst_badinput build-asan/tests/core_toolkit_tst_files "$nobody_dir/"
     chmod 755 "$nobody_dir" "$nobody_dir"/*
     as_nobody() {
       (cd "$nobody_dir" && HOME=/tmp QT_QPA_PLATFORM=offscreen \
         setpriv --reuid=nobody --regid=nogroup --clear-groups "$@")
     }
     as_nobody ./faults_tst_badinput unreadableByPermissions readOnlyProgramFolder
-    as_nobody ./toolkit_tst_files replaceKeepsOriginalInReadOnlyFolder noWriteWithoutItsLock
+    as_nobody ./core_toolkit_tst_files replaceKeepsOriginalInReadOnlyFolder noWriteWithoutItsLock
     rm -rf "$nobody_dir"
   fi
 fi

@@ -112,12 +112,12 @@ merge() {
 # name, without the "File.cpp:" and "(anonymous namespace)::" that llvm-cov adds to local
 # ones. The other functions of these files write or word messages; they are no parsing.
 parsers=(
-  "data file|src/registry/DataFile.cpp|^vora::(storedBlocks|sum|isConditionMemoLine|memoFromFileForm|lenientNumber|columns|storedTotal|undecodableMark|checkRunLine|loadDataFile|countRuns)\("
-  "data file|src/registry/RunRecord.cpp|^vora::(RunRecord::fromLine|RunRecord::targetOnes|RunRecord::inputOnes|runMemoFromFileForm)\("
-  "list|src/registry/NameList.cpp|^vora::(isNameCharacter|cutBeforeFirstSpace|checkedName|column|isStimulusCode|isHitDisplayCode|isDigits|convertNoStimulusSeries|checkExperimentName|isValidExperimentName|NameListItem::parse|parseListLine|readNameListFile)\("
-  "selection|src/registry/NameList.cpp|^vora::readSelectionFile\("
-  "seal|src/study/Seal.cpp|^vora::study::(readRaw|sealedColumns|readDataRuns|readSealFile|longestIncreasing|compareRuns|verifyDataFile)\("
-  "update page|src/mainwindow/UpdatePage.cpp|^vora::updatepage::(siteFolder|declaredCharset|decodePage|withOnlineMark|withOfflineMark|forLocalCopy|leadingNumber|parseVersionText|scanForNewerVersion)\("
+  "data file|src/core/registry/DataFile.cpp|^vora::(storedBlocks|sum|isConditionMemoLine|memoFromFileForm|lenientNumber|columns|storedTotal|undecodableMark|checkRunLine|loadDataFile|countRuns)\("
+  "data file|src/core/registry/RunRecord.cpp|^vora::(RunRecord::fromLine|RunRecord::targetOnes|RunRecord::inputOnes|runMemoFromFileForm)\("
+  "list|src/core/registry/NameList.cpp|^vora::(isNameCharacter|cutBeforeFirstSpace|checkedName|column|isStimulusCode|isHitDisplayCode|isDigits|convertNoStimulusSeries|checkExperimentName|isValidExperimentName|NameListItem::parse|parseListLine|readNameListFile)\("
+  "selection|src/core/registry/NameList.cpp|^vora::readSelectionFile\("
+  "seal|src/core/study/Seal.cpp|^vora::study::(readRaw|sealedColumns|readDataRuns|readSealFile|longestIncreasing|compareRuns|verifyDataFile)\("
+  "update page|src/core/mainwindow/UpdatePage.cpp|^vora::updatepage::(siteFolder|declaredCharset|decodePage|withOnlineMark|withOfflineMark|forLocalCopy|leadingNumber|parseVersionText|scanForNewerVersion)\("
   "vora-data arguments|tools/vora-data/CheckCommand.cpp|^voradata::runCheck\("
   "vora-data arguments|tools/vora-data/SummaryCommand.cpp|^voradata::runSummary\("
   "vora-data arguments|tools/vora-data/ExportCommand.cpp|^voradata::runExport\("

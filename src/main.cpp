@@ -1,10 +1,11 @@
-#include "mainwindow/Windows.h"
-#include "startup/CommandLine.h"
-#include "startup/DesktopIdentity.h"
-#include "startup/Module1.h"
-#include "study/mirror/StudyMirror.h"
-#include "toolkit/Fonts.h"
-#include "toolkit/Translations.h"
+#include "ui/mainwindow/Windows.h"
+#include "ui/toolkit/DesktopServices.h"
+#include "core/startup/CommandLine.h"
+#include "ui/startup/DesktopIdentity.h"
+#include "ui/startup/Module1.h"
+#include "core/study/mirror/StudyMirror.h"
+#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Translations.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
@@ -49,7 +50,7 @@ int main(int argc, char *argv[])
     vora::fonts::install();
     vora::translations::install(); // Qt's own buttons and dialogs in Japanese too
 
-    vora::Services services = vora::Services::production();
+    vora::Services services = vora::productionServices();
     services.mirror = vora::study::StudyMirror::fromSettings(services.paths);
     vora::Module1 module(services);
     vora::registerWindows(module);

@@ -3,19 +3,19 @@
 // names that try to leave the data folder, folders that cannot be written, missing pictures,
 // help page and network.
 #include "Fakes.h"
-#include "toolkit/HelpPage.h"
-#include "mainwindow/BackgroundPictures.h"
-#include "mainwindow/ResultsEntry.h"
-#include "mainwindow/UpdatePage.h"
-#include "mainwindow/frmMain.h"
-#include "registry/DataFile.h"
-#include "registry/NameList.h"
-#include "registry/RunRecord.h"
-#include "results/ChartModel.h"
-#include "results/RunLoader.h"
-#include "results/Summary.h"
-#include "startup/Module1.h"
-#include "toolkit/Cp932.h"
+#include "core/toolkit/HelpPage.h"
+#include "ui/mainwindow/BackgroundPictures.h"
+#include "ui/mainwindow/ResultsEntry.h"
+#include "core/mainwindow/UpdatePage.h"
+#include "ui/mainwindow/frmMain.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/NameList.h"
+#include "core/registry/RunRecord.h"
+#include "core/results/ChartModel.h"
+#include "core/results/RunLoader.h"
+#include "core/results/Summary.h"
+#include "ui/startup/Module1.h"
+#include "core/toolkit/Cp932.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,10 +2,10 @@
 // after that rewrite: never missing, never partial. A child copy of this test rewrites the
 // file without pause; the parent kills it with SIGKILL at a random moment, again and again.
 // And a second copy of the program appending a run while a memo is being saved loses nothing.
-#include "registry/DataFile.h"
-#include "registry/NameList.h"
-#include "registry/RunRecord.h"
-#include "toolkit/FileStore.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/NameList.h"
+#include "core/registry/RunRecord.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 // original byte for byte and is reported. The registry tests cut each write at one place; here
 // every write is cut after every byte count, and the n-th of several writes fails on its own.
 #include "Fakes.h"
-#include "registry/DataFile.h"
-#include "registry/NameList.h"
-#include "registry/RunRecord.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/NameList.h"
+#include "core/registry/RunRecord.h"
 
 #include <QDir>
 #include <QDirIterator>

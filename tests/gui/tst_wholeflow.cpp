@@ -1,9 +1,9 @@
 #include "Fakes.h"
-#include "mainwindow/Windows.h"
-#include "mainwindow/frmMain.h"
-#include "results/ResultsDisplay.h"
-#include "run/toushiJikken.h"
-#include "startup/Module1.h"
+#include "ui/mainwindow/Windows.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/results/ResultsDisplay.h"
+#include "ui/run/toushiJikken.h"
+#include "ui/startup/Module1.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "Fakes.h"
 
-#include "toolkit/Cp932.h"
+#include "core/toolkit/Cp932.h"
 
 #include <QBuffer>
 #include <cerrno>

@@ -1,5 +1,5 @@
 #pragma once
-#include "toolkit/Services.h"
+#include "core/toolkit/Services.h"
 
 #include <QByteArray>
 #include <QDateTime>

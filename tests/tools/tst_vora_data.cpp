@@ -4,8 +4,8 @@
 
 #include "Csv.h"
 
-#include "registry/DataFile.h"
-#include "registry/RunRecord.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/RunRecord.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -2,7 +2,7 @@
 
 #include "Output.h"
 
-#include "toolkit/FileStore.h"
+#include "core/toolkit/FileStore.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Opening a data file named on the command line and running the program's check on it.
-#include "registry/DataFile.h"
+#include "core/registry/DataFile.h"
 
 #include <QString>
 

@@ -5,7 +5,7 @@
 #include "Commands.h"
 #include "Output.h"
 
-#include "results/Evaluation.h"
+#include "core/results/Evaluation.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

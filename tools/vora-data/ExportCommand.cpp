@@ -5,8 +5,8 @@
 #include "DataInput.h"
 #include "Output.h"
 
-#include "results/Evaluation.h"
-#include "results/RunLoader.h"
+#include "core/results/Evaluation.h"
+#include "core/results/RunLoader.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #include "JsonP.h"
 
-#include "report/LogP.h"
+#include "core/report/LogP.h"
 
 #include <QJsonValue>
 

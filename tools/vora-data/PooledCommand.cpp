@@ -7,7 +7,7 @@
 #include "PooledInput.h"
 #include "ServerOptions.h"
 
-#include "report/LogP.h"
+#include "core/report/LogP.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,8 +3,8 @@
 #include "DataInput.h"
 #include "Output.h"
 
-#include "registry/DataFile.h"
-#include "toolkit/FileStore.h"
+#include "core/registry/DataFile.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QFile>
 

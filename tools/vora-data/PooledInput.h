@@ -3,7 +3,7 @@
 // every unfit one named on stderr, and nothing used unless all are fit. A file named twice
 // counts once, and runs stored identically in two places are named: both would count the same
 // trials twice.
-#include "report/Pooled.h"
+#include "core/report/Pooled.h"
 
 #include <QHash>
 #include <QStringList>

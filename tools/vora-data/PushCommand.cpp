@@ -8,11 +8,11 @@
 #include "PooledInput.h"
 #include "ServerOptions.h"
 
-#include "registry/DataFile.h"
-#include "study/SealWriter.h"
-#include "study/mirror/RunSeal.h"
-#include "study/mirror/StudyDatabase.h"
-#include "toolkit/FileStore.h"
+#include "core/registry/DataFile.h"
+#include "core/study/SealWriter.h"
+#include "core/study/mirror/RunSeal.h"
+#include "core/study/mirror/StudyDatabase.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QFileInfo>
 #include <QLockFile>

@@ -4,8 +4,8 @@
 #include "Output.h"
 #include "PooledInput.h"
 
-#include "report/ReportHtml.h"
-#include "toolkit/FileStore.h"
+#include "core/report/ReportHtml.h"
+#include "core/toolkit/FileStore.h"
 
 #include <QDateTime>
 

@@ -8,7 +8,7 @@
 #include "Output.h"
 #include "SealOutput.h"
 
-#include "study/SealWriter.h"
+#include "core/study/SealWriter.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Printing what verify found, shared by verify and seal.
-#include "study/Seal.h"
+#include "core/study/Seal.h"
 
 namespace voradata {
 

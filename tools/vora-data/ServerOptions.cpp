@@ -4,8 +4,8 @@
 #include "Commands.h"
 #include "Output.h"
 
-#include "study/mirror/PooledRows.h"
-#include "study/mirror/StudyDatabase.h"
+#include "core/study/mirror/PooledRows.h"
+#include "core/study/mirror/StudyDatabase.h"
 
 namespace voradata {
 

@@ -3,8 +3,8 @@
 // --server-file FILE (the program's study-server.txt: the connection, then the site), and
 // --site NAME. The password is best left to libpq (~/.pgpass, PGPASSFILE, PGPASSWORD) or the
 // file: one on the command line is seen by every user through ps, and is warned about.
-#include "report/Pooled.h"
-#include "study/mirror/StudyConfig.h"
+#include "core/report/Pooled.h"
+#include "core/study/mirror/StudyConfig.h"
 
 #include <QStringList>
 

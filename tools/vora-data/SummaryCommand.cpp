@@ -5,11 +5,11 @@
 #include "JsonP.h"
 #include "Output.h"
 
-#include "registry/RunRecord.h"
-#include "report/LogP.h"
-#include "results/Evaluation.h"
-#include "results/RunLoader.h"
-#include "results/Summary.h"
+#include "core/registry/RunRecord.h"
+#include "core/report/LogP.h"
+#include "core/results/Evaluation.h"
+#include "core/results/RunLoader.h"
+#include "core/results/Summary.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

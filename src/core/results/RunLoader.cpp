@@ -1,0 +1,87 @@
+#include "core/results/RunLoader.h"
+
+#include "core/registry/DataFile.h"
+
+namespace vora {
+
+bool LoadedRun::isMatch(int trial) const
+{
+    if (trial < 1 || trial > targets.size() || trial > inputs.size())
+        return false;
+    return targets.at(trial - 1) == inputs.at(trial - 1);
+}
+
+std::array<double, 5> RunSet::meanSegments() const
+{
+    std::array<double, 5> m{};
+    if (runsRead > 0) {
+        for (int i = 0; i < 5; ++i)
+            m[i] = double(segmentTotal[i]) / runsRead;
+    }
+    return m;
+}
+
+RunSet loadRunsFromLines(const QStringList &lines, int browsedRun, int previousRunCount)
+{
+    RunSet set;
+    int lineNo = 0;
+    for (const QString &line : lines) {
+        // Browsing stops after the run shown: later lines, memo lines included, stay unread.
+        if (browsedRun > 0 && set.runsRead >= browsedRun)
+            break;
+        ++lineNo;
+        if (isConditionMemoLine(line)) {
+            set.hasConditionMemo = true;
+            set.conditionMemo = line.mid(conditionMemoPrefix().size());
+            continue;
+        }
+
+        const RunRecord rec = RunRecord::fromLine(line);
+        LoadedRun run;
+        run.number = set.runsRead + 1;
+        run.fileLine = lineNo;
+        run.date = columns(line, 11, 20);
+        run.dateTime = columns(line, 11, 26);
+        run.memo = columns(line, 263, line.size());
+        run.stimulusCode = columns(line, 27, 27);
+        run.hitDisplayCode = columns(line, 30, 30);
+        run.hits = rec.hits;
+        run.segmentHits = rec.segmentHits;
+        run.stimulusTrials = rec.stimulusTrials;
+        run.targets = rec.targets;
+        run.inputs = rec.inputs;
+        run.targetOnes = rec.targetOnes();
+        run.inputOnes = rec.inputOnes();
+
+        set.runsRead = run.number;
+        if (run.number == 1)
+            set.firstRunDate = run.date;
+        set.lastRunDate = run.date;
+        set.stimulusCode = run.stimulusCode;
+        set.hitDisplayCode = run.hitDisplayCode;
+        set.tr1Total += run.targetOnes;
+        set.in1Total += run.inputOnes;
+        set.av1Total += 50;
+        set.hitTotal += run.hits;
+        for (int i = 0; i < 5; ++i)
+            set.segmentTotal[i] += run.segmentHits[i];
+        set.runs.append(run);
+    }
+    set.runCount = std::max(previousRunCount, set.runsRead);
+    return set;
+}
+
+RunSet loadRuns(const FileStore &files, const QString &path, int browsedRun, int previousRunCount)
+{
+    const ReadResult read = files.readLines(path);
+    if (!read.ok) {
+        RunSet set = loadRunsFromLines({}, browsedRun, previousRunCount);
+        set.missing = read.missing;
+        set.readOk = read.missing;
+        set.readError = read.message;
+        return set;
+    }
+    return loadRunsFromLines(read.lines, browsedRun, previousRunCount);
+}
+
+} // namespace vora

@@ -1,0 +1,30 @@
+#pragma once
+// Saving a finished run: appended to its data file and sealed, or, when the file's own rules
+// refuse it (the experiment is full, or its runs were done under other conditions), kept in a
+// file of its own beside it, so that no answer typed is ever lost without the subject's say.
+#include "core/study/SealWriter.h"
+#include "core/toolkit/AppPaths.h"
+#include "core/toolkit/FileStore.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace vora {
+
+struct RunSave {
+    enum class Outcome {
+        Saved,   // in the data file (and sealed, unless `seal.message` says otherwise)
+        Kept,    // refused by the data file, kept at `keptPath`
+        Failed,  // nowhere but in memory: the caller still holds the line
+    };
+    Outcome outcome = Outcome::Failed;
+    QString message;            // Kept: what to tell the subject; Failed: why (Japanese)
+    QString keptPath;
+    study::SealOutcome seal;
+};
+
+// `stamp` names a kept run's file ("20261209-094700").
+RunSave saveFinishedRun(FileStore &files, const AppPaths &paths, const QString &dataPath, const QString &runLine,
+                        const QDateTime &sealedAt, const QString &stamp);
+
+} // namespace vora

@@ -1,0 +1,566 @@
+#include "core/toolkit/FileStore.h"
+
+#include "core/toolkit/Cp932.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vora {
+
+namespace {
+
+// Another copy of the program holds a lock only for one write: milliseconds.
+constexpr int kLockWaitMs = 5000;
+constexpr int kLockStepMs = 200;
+constexpr qint64 kEmptyLockAgeMs = 1000;
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString writeFailed(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ファイル「%1」に書き込めませんでした。\r\n理由：%2").arg(shown(path), reason);
+}
+
+QString folderInTheWay()
+{
+    return QStringLiteral("同じ名前のフォルダがあります");
+}
+
+QString notRegularInTheWay()
+{
+    return QStringLiteral("同じ名前で、通常のファイルではないもの（パイプや装置など）があります");
+}
+
+// What stands at `path` (following links) keeps a write from starting; empty when nothing does.
+QString obstacle(const QString &path)
+{
+    struct stat st;
+    if (::stat(native(path).constData(), &st) != 0)
+        return QString();
+    if (S_ISDIR(st.st_mode))
+        return folderInTheWay();
+    if (!S_ISREG(st.st_mode))
+        return notRegularInTheWay();
+    return QString();
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// The file a symbolic link at `path` ends in (`path` itself when it is no link).
+QString resolvedTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.filePath();
+}
+
+// Why no lock file could be made beside a file: QLockFile says what kind of failure, errno
+// (when the call left it) says exactly which.
+QString lockNotMade(const QString &lockName, QLockFile::LockError kind, int error)
+{
+    if (kind == QLockFile::PermissionError && error != EACCES && error != EPERM && error != EROFS)
+        error = EACCES;
+    const QString cause = error ? FileStore::reasonText(error) : QStringLiteral("原因のわからないエラーです");
+    return QStringLiteral("ロック用のファイル「%1」を作れませんでした（%2）").arg(shown(lockName), cause);
+}
+
+} // namespace
+
+// Takes the lock of `path`. Null with `*failure` set when the write must not go on: a write
+// without its lock could lose another copy's run, so a lock that cannot be made (a full disk,
+// a folder without write permission) refuses the write with its cause.
+std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure)
+{
+    const QString lockName = FileStore::lockPath(path);
+    struct stat st;
+    if (::lstat(native(lockName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        // A link, pipe or folder there would be read or followed by the lock.
+        *failure = FileResult::failure(writeFailed(
+            path, QStringLiteral("ロック用のファイル「%1」が通常のファイルではありません").arg(shown(lockName))));
+        return nullptr;
+    }
+    if (const int error = beforeLock(lockName)) {
+        *failure = FileResult::failure(writeFailed(path, lockNotMade(lockName, QLockFile::UnknownError, error)));
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(lockName);
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        errno = 0;
+        if (lock->tryLock(kLockStepMs))
+            return lock;
+        const int error = errno;
+        if (lock->error() != QLockFile::LockFailedError) {
+            *failure = FileResult::failure(writeFailed(path, lockNotMade(lockName, lock->error(), error)));
+            return nullptr;
+        }
+        // QLockFile clears a lock whose process is gone, but not one that is still empty: its
+        // writer died between making it and filling it, a moment that lasts microseconds.
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        if (!lock->getLockInfo(&pid, &host, &app)
+            && QFileInfo(lockName).lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockAgeMs) {
+            lock->removeStaleLockFile();
+            continue;
+        }
+        if (waited.elapsed() >= kLockWaitMs) {
+            *failure = FileResult::failure(writeFailed(
+                path, QStringLiteral("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
+            return nullptr;
+        }
+    }
+}
+
+QList<QByteArray> splitStoredLines(const QByteArray &bytes, bool *lastTerminated)
+{
+    QList<QByteArray> lines;
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(bytes.mid(start));
+    if (lastTerminated)
+        *lastTerminated = start >= n;
+    return lines;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    QString current;
+    const int n = text.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines.append(current);
+            current.clear();
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty())
+        lines.append(current);
+    return lines;
+}
+
+QString FileStore::reasonText(int error)
+{
+    switch (error) {
+    case 0:
+        return QStringLiteral("原因のわからないエラーです");
+    case ENOSPC:
+        return QStringLiteral("ディスクの空き容量が足りません");
+    case EDQUOT:
+        return QStringLiteral("ディスクの使用量の上限（クォータ）に達しています");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("アクセスする権限がありません");
+    case EROFS:
+        return QStringLiteral("読み取り専用の場所です");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きに失敗しました（入出力エラー）");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("フォルダが見つかりません");
+    case EISDIR:
+        return folderInTheWay();
+    default:
+        return QStringLiteral("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+QString FileStore::lockPath(const QString &path)
+{
+    return resolvedTarget(path) + QStringLiteral(".lock");
+}
+
+BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
+{
+    BytesRead out;
+    auto fail = [&out](ReadFailure why, int error = 0) {
+        out.failure = why;
+        out.error = error;
+        out.bytes.clear();
+        return out;
+    };
+    if (path.isEmpty())
+        return fail(ReadFailure::Missing);
+    const QByteArray name = native(path);
+    // Look before opening: opening a pipe for reading waits for a writer, a device never ends.
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? fail(ReadFailure::Missing) : fail(ReadFailure::Unreadable, errno);
+    if (S_ISDIR(st.st_mode))
+        return fail(ReadFailure::Folder);
+    if (!S_ISREG(st.st_mode))
+        return fail(ReadFailure::NotRegular);
+    if (st.st_size > maxBytes)
+        return fail(ReadFailure::TooLarge);
+
+    // Non-blocking, in case something else was put there after the look.
+    const Fd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return errno == ENOENT ? fail(ReadFailure::Missing) : fail(ReadFailure::Unreadable, errno);
+    if (::fstat(fd.get(), &st) != 0)
+        return fail(ReadFailure::Unreadable, errno);
+    if (S_ISDIR(st.st_mode))
+        return fail(ReadFailure::Folder);
+    if (!S_ISREG(st.st_mode))
+        return fail(ReadFailure::NotRegular);
+
+    // The size may be wrong (files under /proc say 0) or grow while reading: read at most one
+    // byte beyond the bound to tell.
+    const qint64 limit = maxBytes + 1;
+    qint64 capacity = qMin(limit, qMax<qint64>(4096, qint64(st.st_size) + 1));
+    out.bytes.resize(capacity);
+    qint64 have = 0;
+    while (have < limit) {
+        if (have == capacity) {
+            capacity = qMin(limit, capacity * 2);
+            out.bytes.resize(capacity);
+        }
+        const ssize_t n = ::read(fd.get(), out.bytes.data() + have, size_t(capacity - have));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(ReadFailure::Unreadable, errno);
+        }
+        if (n == 0)
+            break;
+        have += n;
+    }
+    if (have > maxBytes)
+        return fail(ReadFailure::TooLarge);
+    out.bytes.truncate(have);
+    return out;
+}
+
+QString FileStore::readFailureMessage(const QString &path, const BytesRead &read)
+{
+    switch (read.failure) {
+    case ReadFailure::None:
+        return QString();
+    case ReadFailure::Missing:
+        return QStringLiteral("ファイル「%1」が見つかりません。").arg(shown(path));
+    case ReadFailure::Folder:
+        return QStringLiteral("「%1」はファイルではなくフォルダです。").arg(shown(path));
+    case ReadFailure::NotRegular:
+        return QStringLiteral("「%1」は通常のファイルではありません（パイプや装置など）。").arg(shown(path));
+    case ReadFailure::TooLarge:
+        return QStringLiteral("ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。")
+            .arg(shown(path))
+            .arg(kMaxTextFileBytes / (1024 * 1024));
+    case ReadFailure::Unreadable:
+        break;
+    }
+    return QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2").arg(shown(path), reasonText(read.error));
+}
+
+ReadResult FileStore::readLines(const QString &path) const
+{
+    ReadResult result;
+    const BytesRead raw = readBytes(path);
+    if (!raw.ok()) {
+        result.missing = raw.failure == ReadFailure::Missing;
+        if (!result.missing)
+            result.message = readFailureMessage(path, raw);
+        return result;
+    }
+    const cp932::Decoded decoded = cp932::decode(raw.bytes);
+    result.ok = true;
+    result.damaged = decoded.damaged;
+    result.lines = splitLines(decoded.text);
+    result.bytes = raw.bytes;
+    return result;
+}
+
+bool FileStore::exists(const QString &path) const
+{
+    return QFileInfo::exists(path);
+}
+
+FileResult FileStore::ensureFolder(const QString &path)
+{
+    struct stat st;
+    if (::stat(native(path).constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return {};
+        return FileResult::failure(QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります")
+                                       .arg(shown(path)));
+    }
+    errno = 0;
+    if (!QDir().mkpath(path)) {
+        const int error = errno;
+        return FileResult::failure(
+            QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：%2").arg(shown(path), reasonText(error)));
+    }
+    return {};
+}
+
+int FileStore::beginWrite(const QString &, bool)
+{
+    return 0;
+}
+
+int FileStore::writeBytes(int fd, const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return EIO;
+        data += n;
+        size -= n;
+    }
+    return 0;
+}
+
+int FileStore::syncToDisk(int fd)
+{
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+int FileStore::beforeReplace(const QString &)
+{
+    return 0;
+}
+
+int FileStore::beforeLock(const QString &)
+{
+    return 0;
+}
+
+FileResult FileStore::appendLine(const QString &path, const QString &line)
+{
+    return appendLineIf(path, line, nullptr);
+}
+
+FileResult FileStore::appendLineIf(const QString &path, const QString &line,
+                                   const std::function<FileResult(const ReadResult &current)> &allow)
+{
+    const cp932::Encoded enc = cp932::encode(line + QStringLiteral("\r\n"));
+    if (!enc.ok)
+        return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    // Limits that belong to the file are judged on what it holds now, under the lock, so that
+    // another copy's append just before this one counts.
+    if (allow) {
+        if (FileResult verdict = allow(readLines(path)); !verdict)
+            return verdict;
+    }
+    if (const QString inTheWay = obstacle(path); !inTheWay.isEmpty())
+        return FileResult::failure(writeFailed(path, inTheWay));
+    if (const int error = beginWrite(path, true))
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+
+    const QByteArray name = native(path);
+    struct stat st;
+    const bool existed = ::stat(name.constData(), &st) == 0;
+    // Read access as well, to look at the last byte; a write-only file is appended to blind.
+    const int flags = O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    bool canRead = true;
+    int raw = ::open(name.constData(), O_RDWR | flags, 0666);
+    if (raw < 0 && errno == EACCES) {
+        canRead = false;
+        raw = ::open(name.constData(), O_WRONLY | flags, 0666);
+    }
+    if (raw < 0)
+        return FileResult::failure(writeFailed(path, reasonText(errno)));
+    const Fd fd(raw);
+    if (::fstat(fd.get(), &st) != 0)
+        return FileResult::failure(writeFailed(path, reasonText(errno)));
+    if (!S_ISREG(st.st_mode))
+        return FileResult::failure(writeFailed(path, notRegularInTheWay()));
+    const off_t originalSize = st.st_size;
+
+    QByteArray bytes = enc.bytes;
+    if (originalSize > 0 && canRead) {
+        // A file whose last line lacks its terminator would glue the new line onto it.
+        char last = '\n';
+        if (::pread(fd.get(), &last, 1, originalSize - 1) == 1 && last != '\n' && last != '\r')
+            bytes.prepend("\r\n");
+    }
+    int error = writeBytes(fd.get(), bytes.constData(), bytes.size());
+    if (!error)
+        error = syncToDisk(fd.get());
+    if (error) {
+        // Take back a partial line so the file holds whole records only.
+        if (existed) {
+            // The failed write is reported either way; were this to fail too, the check
+            // would find the partial line.
+            const int truncated = ::ftruncate(fd.get(), originalSize);
+            Q_UNUSED(truncated);
+        } else {
+            ::unlink(name.constData()); // the failed append created it: leave no empty file behind
+        }
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+    }
+    return {};
+}
+
+FileResult FileStore::writeWholeFile(const QString &path, const QByteArray &bytes)
+{
+    const QString target = resolvedTarget(path);
+    if (const QString inTheWay = obstacle(target); !inTheWay.isEmpty())
+        return FileResult::failure(writeFailed(path, inTheWay));
+    if (QFileInfo::exists(target) && ::access(native(target).constData(), W_OK) != 0)
+        return FileResult::failure(writeFailed(path, reasonText(errno)));
+    if (const int error = beginWrite(path, false))
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+
+    // QSaveFile makes its work file exclusively under a fresh name beside the file a link at
+    // `path` points to (or unnamed, where the system can), and never falls back to writing
+    // over the target itself.
+    QSaveFile work(path);
+    errno = 0;
+    if (!work.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
+    }
+    int error = writeBytes(work.handle(), bytes.constData(), bytes.size());
+    if (!error)
+        error = syncToDisk(work.handle());
+    if (!error)
+        error = beforeReplace(path);
+    if (error) {
+        work.cancelWriting(); // the work file goes with `work`; the target is untouched
+        return FileResult::failure(writeFailed(path, reasonText(error)));
+    }
+    errno = 0;
+    if (!work.commit()) {
+        error = errno;
+        return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
+    }
+    return {};
+}
+
+namespace {
+
+QByteArray encodeLines(const QStringList &lines, FileResult *refused)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += line;
+        text += QStringLiteral("\r\n");
+    }
+    const cp932::Encoded enc = cp932::encode(text);
+    if (!enc.ok)
+        *refused = FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+    return enc.bytes;
+}
+
+} // namespace
+
+FileResult FileStore::replaceAll(const QString &path, const QStringList &lines)
+{
+    FileResult refused;
+    const QByteArray bytes = encodeLines(lines, &refused);
+    if (!refused)
+        return refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(path, bytes);
+}
+
+FileResult FileStore::replaceBytes(const QString &path, const QByteArray &bytes)
+{
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(path, bytes);
+}
+
+FileResult FileStore::editLines(const QString &path, const std::function<FileEdit(const ReadResult &)> &edit)
+{
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    if (!refused)
+        return refused;
+    const FileEdit decided = edit(readLines(path));
+    if (!decided.result)
+        return decided.result;
+    if (!decided.write)
+        return {};
+
+    const QByteArray bytes = encodeLines(decided.lines, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(path, bytes);
+}
+
+FileResult FileStore::copyOver(const QString &from, const QString &to)
+{
+    BytesRead source = readBytes(from, kMaxPictureBytes);
+    if (!source.ok()) {
+        QString message = readFailureMessage(from, source);
+        if (source.failure == ReadFailure::TooLarge)
+            message = QStringLiteral("ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。")
+                          .arg(shown(from))
+                          .arg(kMaxPictureBytes / (1024 * 1024));
+        return FileResult::failure(message);
+    }
+    FileResult refused;
+    const std::unique_ptr<QLockFile> lock = takeLock(to, &refused);
+    if (!refused)
+        return refused;
+    return writeWholeFile(to, source.bytes);
+}
+
+} // namespace vora

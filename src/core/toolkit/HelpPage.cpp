@@ -1,0 +1,28 @@
+#include "core/toolkit/HelpPage.h"
+
+#include "core/toolkit/FileStore.h"
+
+#include <QDir>
+
+namespace vora {
+
+QString helpFileName()
+{
+    return QStringLiteral("esphelp2.htm");
+}
+
+QString openHelpPage(Shell &shell, const AppPaths &paths)
+{
+    const QString path = paths.file(helpFileName());
+    const QString lead = QStringLiteral("ヘルプのページを開けませんでした。\r\n");
+    // A page that is not there would only make the desktop show an error of its own, or nothing.
+    const BytesRead page = FileStore::readBytes(path, 0);
+    if (page.failure != ReadFailure::None && page.failure != ReadFailure::TooLarge)
+        return lead + FileStore::readFailureMessage(path, page);
+    if (!shell.openDocument(path))
+        return lead + QStringLiteral("HTMLのページを開くプログラム（ウェブブラウザ）が見つかりません。\r\nファイル：")
+            + QDir::toNativeSeparators(path);
+    return QString();
+}
+
+} // namespace vora

@@ -1,0 +1,52 @@
+#include "ui/results/ChartImageExport.h"
+
+#include "ui/results/ChartBox.h"
+#include "core/results/ChartModel.h"
+#include "core/toolkit/Services.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace vora {
+
+void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName, ChartBox &box)
+{
+    const QString CRLF = QStringLiteral("\r\n");
+    QString title = box.model().titleCaption;
+    title.remove(QChar(0x3000));
+    title.remove(QLatin1Char(' '));
+    title.remove(QRegularExpression(QStringLiteral("[()（）]")));
+    const QString name = experimentName + QLatin1Char('_') + (title.isEmpty() ? box.objectName() : title)
+                         + QStringLiteral(".png");
+    QString path = sv.dialogs->saveFile(parent, ChartBox::saveActionText().chopped(1), sv.paths.file(name),
+                                        QStringLiteral("PNG画像 (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+
+    const QImage image = box.image();
+    QSaveFile file(path);
+    QString error;
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+    } else {
+        QImageWriter writer(&file, "png");
+        if (!writer.write(image)) {
+            error = writer.errorString();
+            file.cancelWriting();
+        } else if (!file.commit()) {
+            error = file.errorString();
+        }
+    }
+    if (!error.isEmpty())
+        sv.dialogs->message(parent, QStringLiteral("グラフの画像を保存できませんでした。") + CRLF + CRLF
+                                        + QStringLiteral("保存先：") + QDir::toNativeSeparators(path) + CRLF
+                                        + QStringLiteral("理由：") + error,
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+}
+
+} // namespace vora

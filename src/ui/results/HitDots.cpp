@@ -1,0 +1,263 @@
+#include "ui/results/HitDots.h"
+
+#include "core/registry/DataFile.h"
+#include "core/registry/RunRecord.h"
+#include "ui/results/ChartBox.h"
+#include "core/results/RunLoader.h"
+#include "ui/results/RunMemoEditor.h"
+#include "ui/startup/Module1.h"
+#include "core/toolkit/Cp932.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegion>
+#include <QTimer>
+
+namespace vora {
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+constexpr double kHitDotMm = 1.9; // the dot buttons' width and height in the chart
+
+const char *const kDotStyle = "QPushButton { background: #e8e8e8; border: 1px solid #303030; padding: 0; }";
+const char *const kMemoDotStyle = "QPushButton { background: rgb(128,0,0); border: 1px solid #303030; padding: 0; }";
+// A run beyond the chart's range: a dark triangle on the frame's edge, pointing the way it lies.
+const char *const kOffScaleDotStyle = "QPushButton { background: #000000; border: none; padding: 0; }";
+
+// The triangle a dot button is cut to, tip up for offScale +1 and down for -1.
+QRegion offScaleShape(const QSize &size, int offScale)
+{
+    const int w = size.width(), h = size.height();
+    const QPolygon tipUp({QPoint(w / 2, 0), QPoint(w, h), QPoint(0, h)});
+    const QPolygon tipDown({QPoint(0, 0), QPoint(w, 0), QPoint(w / 2, h)});
+    return QRegion(offScale > 0 ? tipUp : tipDown);
+}
+
+void setColours(QWidget *w, const QColor &back, const QColor &fore)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, back);
+    w->setAutoFillBackground(true);
+    pal.setColor(QPalette::WindowText, fore);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &module)
+    : QObject(chart), m_chart(chart), m_memo(editor), m_view(view), m_module(module)
+{
+    // The dots of the per-run chart, and the legend dot of its hint (element 0).
+    const int dotPx = qMax(4, qRound(ChartBox::mm(kHitDotMm)));
+    m_dotMm.fill(QPointF(), 101);
+    for (int i = 0; i <= 100; ++i) {
+        auto *d = new QPushButton(chart);
+        d->setObjectName(QStringLiteral("Command3(%1)").arg(i));
+        d->resize(dotPx, dotPx);
+        d->setFocusPolicy(Qt::NoFocus);
+        d->setStyleSheet(QLatin1String(kDotStyle));
+        d->setMouseTracking(true);
+        d->installEventFilter(this);
+        d->hide();
+        if (i > 0)
+            connect(d, &QPushButton::clicked, this, [this, i] { clicked(i); });
+        m_dots.append(d);
+    }
+    m_hint = new QLabel(chart);
+    m_hint->setObjectName(QStringLiteral("Label32"));
+    QFont hint = m_hint->font();
+    hint.setPointSizeF(8);
+    m_hint->setFont(hint);
+    setColours(m_hint, QColor(255, 255, 225), Qt::black);
+    m_hint->hide();
+    chart->addOverlay(m_hint);
+    chart->addOverlay(m_dots[0]); // the hint's legend dot
+    chart->setMouseTracking(true);
+    chart->installEventFilter(this);
+
+    connect(m_memo, &RunMemoEditor::saveClicked, this, &HitDots::save);
+    connect(m_memo, &RunMemoEditor::cancelClicked, m_memo, &RunMemoEditor::hideAll);
+
+    m_wait = new QTimer(this);
+    m_wait->setSingleShot(true);
+    connect(m_wait, &QTimer::timeout, this, &HitDots::onWaitOver);
+}
+
+void HitDots::place(const QVector<HitDot> &chartDots)
+{
+    for (int i = 1; i <= 100; ++i)
+        m_dots[i]->hide();
+    for (const HitDot &d : chartDots) {
+        QPushButton *b = m_dots.value(d.run);
+        if (!b)
+            continue;
+        m_dotMm[d.run] = QPointF(d.left, d.top);
+        b->move(qRound(ChartBox::mm(d.left)), qRound(ChartBox::mm(d.top)));
+        if (d.offScale != 0) {
+            b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kOffScaleDotStyle));
+            b->setMask(offScaleShape(b->size(), d.offScale));
+        } else {
+            b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kDotStyle));
+            b->clearMask();
+        }
+        b->show();
+        b->raise();
+    }
+}
+
+void HitDots::hideAll()
+{
+    for (QPushButton *d : m_dots)
+        d->hide();
+    m_hint->hide();
+}
+
+void HitDots::hideHint()
+{
+    m_hint->hide();
+    m_dots[0]->hide();
+}
+
+bool HitDots::editing() const
+{
+    return m_memo->editing();
+}
+
+void HitDots::restart()
+{
+    m_wait->stop();
+    m_clickAt.reset();
+    m_pendingRun = 0;
+    m_memoRun = 0;
+}
+
+QPointF HitDots::placeTw(int run) const
+{
+    // Just below and right of the dot, in the window's twips.
+    const BoxGeometry &b = m_chart->model().box;
+    const QPointF d = m_dotMm.value(run);
+    return {b.left + (d.x() + kHitDotMm + 2) * units::kTwipsPerMm, b.top + (d.y() + kHitDotMm + 2) * units::kTwipsPerMm};
+}
+
+void HitDots::clicked(int run)
+{
+    // A dot leaves continuous display for good: the view shown next must not take it up again.
+    m_view.dotPressed();
+    if (m_memo->editing())
+        return;
+    if (m_clickAt) {
+        m_clickAt.reset();
+        m_wait->stop();
+        openEditor(run);
+        return;
+    }
+    m_clickAt = m_module.services().clock->monotonicMs();
+    m_pendingRun = run;
+    m_wait->start(m_module.services().timing.dotClickWaitMs);
+}
+
+qint64 HitDots::waitDeadline() const
+{
+    return m_clickAt ? *m_clickAt + m_module.services().timing.dotClickWaitMs : -1;
+}
+
+void HitDots::onWaitOver()
+{
+    if (!m_clickAt)
+        return;
+    const qint64 waited = m_module.services().clock->monotonicMs() - *m_clickAt;
+    const qint64 left = m_module.services().timing.dotClickWaitMs - waited;
+    if (left > 0) {
+        m_wait->start(static_cast<int>(left));
+        return;
+    }
+    m_clickAt.reset();
+    m_hint->hide();
+    m_view.openRun(m_pendingRun);
+}
+
+void HitDots::hovered(int run)
+{
+    if (m_memo->editing())
+        return;
+    if (run == 0) {
+        m_memo->hidePreview();
+        return;
+    }
+    const LoadedRun *r = m_view.shownRuns().run(run);
+    const QPointF at = placeTw(run);
+    m_memo->showCaption(qRound(at.x()), qRound(at.y()), run, r ? r->dateTime : QString());
+    m_memo->showPreview(r ? r->memo : QString());
+}
+
+void HitDots::chartHovered()
+{
+    if (m_module.state().view != ExperimentView::Overview || m_memo->editing())
+        return;
+    m_memo->hidePreview();
+    m_hint->setText(QStringLiteral("・をクリックすると詳細グラフを表示。") + CRLF
+                    + QStringLiteral("ダブルクリックでメモ書込み可能。"));
+    m_hint->setGeometry(qRound(ChartBox::mm(50)), qRound(ChartBox::mm(1.5)), qRound(ChartBox::mm(60)),
+                        qRound(ChartBox::mm(8)));
+    m_hint->show();
+    m_hint->raise();
+    m_dots[0]->move(m_hint->x() + qRound(ChartBox::mm(1)), m_hint->y() + qRound(ChartBox::mm(0.3)));
+    m_dots[0]->show();
+    m_dots[0]->raise();
+}
+
+void HitDots::openEditor(int run)
+{
+    m_memoRun = run;
+    const LoadedRun *r = m_view.shownRuns().run(run);
+    const QPointF at = placeTw(run);
+    m_memo->showCaption(qRound(at.x()), qRound(at.y()), run, r ? r->dateTime : QString());
+    m_memo->openEditor(r ? r->memo : QString());
+}
+
+void HitDots::save()
+{
+    SharedState &s = m_module.state();
+    Services &sv = m_module.services();
+    const QString text = cp932::toCodePageForms(m_memo->typedText());
+    const QString path = dataFilePath(sv.paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
+    const FileResult result = rewriteRunMemo(*sv.files, sv.paths, path, m_memoRun, text);
+    if (!result.ok) {
+        // The editor stays open with the text as typed, so nothing is lost.
+        sv.dialogs->message(m_chart->window(), QStringLiteral("メモを保存できませんでした。") + CRLF + CRLF
+                                                   + result.message + CRLF + CRLF
+                                                   + QStringLiteral("メモは入力欄に残っています。"),
+                            MsgButtons::Ok, MsgIcon::Exclamation);
+        m_memo->box()->setFocus();
+        return;
+    }
+    m_memo->hideAll();
+    m_view.memoSaved();
+}
+
+bool HitDots::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == m_chart) {
+        if (type == QEvent::MouseMove)
+            chartHovered();
+        return false;
+    }
+    const int run = m_dots.indexOf(static_cast<QPushButton *>(watched));
+    if (type == QEvent::MouseButtonDblClick && run > 0) {
+        // The second press of a double click is that second click itself, whatever the
+        // button would make of it.
+        clicked(run);
+        return true;
+    }
+    if ((type == QEvent::MouseMove || type == QEvent::Enter) && run >= 0) {
+        hovered(run);
+        return true; // not on to the chart, whose hover would put the caption away
+    }
+    return false;
+}
+
+} // namespace vora

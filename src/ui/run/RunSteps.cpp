@@ -1,0 +1,306 @@
+// The experiment window's side of each step of a run: what the countdown, the trials, the
+// hiding square and saving show. The run's state machine decides when each step comes.
+#include "core/registry/DataFile.h"
+#include "core/registry/RunRecord.h"
+#include "ui/results/ResultsDisplay.h"
+#include "ui/run/ExperimentHeader.h"
+#include "core/run/RunSave.h"
+#include "core/run/Instructions.h"
+#include "ui/run/WindowStyle.h"
+#include "ui/run/toushiJikken.h"
+#include "ui/startup/Module1.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace vora {
+
+using namespace style;
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+} // namespace
+
+// ---- run start --------------------------------------------------------------------------
+
+void toushiJikken::centreCountdown()
+{
+    const QRect f = m_feedback->geometry();
+    m_countdown->adjustSize();
+    m_countdown->move(f.x() + f.width() / 2 - m_countdown->width() / 2, f.y() + f.height() / 2 + px(50));
+}
+
+void toushiJikken::beginCountdown()
+{
+    const SharedState &s = m_module.state();
+    m_instructionToggle = -1;
+    // Neither a click nor a key can start this run a second time.
+    m_start->setEnabled(false);
+    m_start->hide();
+    m_instructions->setText(shortInstructions());
+    if (s.withStimulus)
+        m_header->setTitle(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
+    m_header->titleAfterName();
+
+    const QRect f = m_feedback->geometry();
+    m_progress->setTextVisible(false);
+    m_progress->setValue(0);
+    m_progress->setGeometry(f.x(), f.bottom() + 1, f.width(), px(90));
+    m_progress->show();
+
+    for (int i = 0; i < 3; ++i)
+        m_module.services().sound->beep();
+
+    setTextColour(m_countdown, QApplication::palette().color(QPalette::Base));
+    m_countdown->setText(instructions::countdownGetReady());
+    setPointSize(m_countdown, 30);
+    centreCountdown();
+    m_countdown->show();
+    m_countdown->raise();
+}
+
+void toushiJikken::countdownStep(int k)
+{
+    setPointSize(m_countdown, countdownFontSize(k));
+    centreCountdown();
+}
+
+void toushiJikken::countdownGo()
+{
+    m_countdown->setText(instructions::countdownGo());
+    setPointSize(m_countdown, 40);
+    centreCountdown();
+    m_countdown->show();
+}
+
+void toushiJikken::beginRun()
+{
+    SharedState &s = m_module.state();
+    Services &sv = m_module.services();
+    m_countdown->hide();
+
+    m_prompt->show();
+    m_shrinkTick = 0;
+    m_flickerPhase = 0;
+    m_squareTimer->setInterval(sv.timing.shrinkTickMs);
+    m_squareTimer->start();
+
+    m_header->showName(s.experimentName, 400);
+    m_header->setDate(sv.clock->dateText());
+    m_header->dateAfterTitle(200);
+    m_header->timeAfterDate(100);
+
+    // From here a key is a trial: the first target exists before any key can be counted.
+    m_engine.beginRun();
+    m_lastRunDiscarded = false;
+
+    m_keyBox->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_progress->setValue(1);
+    m_progress->show();
+    m_keyBox->show();
+    m_howTo->move(px(kHowToLeftTw), m_howTo->y());
+    // The short layout, whatever the how-to button did during the countdown.
+    m_instructionToggle = -1;
+    toggleInstructions();
+    keyBoxOnHowTo();
+    m_cover->setGeometry(m_feedback->geometry());
+    m_cover->show();
+    m_cover->raise();
+}
+
+// ---- the hiding square ------------------------------------------------------------------
+
+void toushiJikken::squareTick()
+{
+    RunFlow::Handler h(*m_flow, "Timer2");
+    // While the feedback is held nothing else may touch the frame.
+    if (m_flow->phase() == RunFlow::Phase::FeedbackHold)
+        return;
+    if (m_flickerPhase == 0)
+        m_flickerPhase = 1;
+    m_flickerPhase = -m_flickerPhase;
+    if (m_shrinkTick <= kShrinkTicksBeforeFlicker) {
+        ++m_shrinkTick;
+        const QRect sq = m_cover->geometry();
+        const QRect fr = m_feedback->geometry();
+        const SquareRect s = shrinkSquare({sq.x(), sq.y(), sq.width(), sq.height()},
+                                          {fr.x(), fr.y(), fr.width(), fr.height()}, m_shrinkTick);
+        m_cover->setGeometry(s.left, s.top, s.width, s.height);
+        return;
+    }
+    m_squareTimer->setInterval(m_module.services().timing.flickerTickMs);
+    m_cover->hide();
+    m_prompt->show();
+    setPointSize(m_feedback, 10);
+    setTextColour(m_feedback, Qt::black);
+    m_feedback->setText(CRLF.repeated(5) + (m_flickerPhase == 1 ? QStringLiteral("1") : QStringLiteral("0")));
+}
+
+// ---- trials -----------------------------------------------------------------------------
+
+void toushiJikken::otherKey(int keyCode)
+{
+    // Not a trial; the square stays away until the next accepted key.
+    m_cover->hide();
+    m_engine.vars().CurrentInput = QString(QChar(static_cast<char16_t>(keyCode)));
+    m_layoutTimer->start();
+}
+
+void toushiJikken::showFeedback(QChar input)
+{
+    const SharedState &s = m_module.state();
+    RunVariables &v = m_engine.vars();
+    m_cover->hide();
+    v.CurrentInput = QString(input);
+
+    if (m_feedback->font().pointSizeF() != 100)
+        setPointSize(m_feedback, 100);
+    if (s.hitDisplay == HitDisplay::Shown) {
+        const bool hit = v.CurrentInput == v.CurrentTarget;
+        setTextColour(m_feedback, hit ? QColor(255, 255, 0) : QColor(0, 0, 255));
+        m_feedback->setText(hit ? QStringLiteral("○") : QStringLiteral("×"));
+    } else {
+        setTextColour(m_feedback, QColor(255, 255, 255));
+        m_feedback->setText(v.CurrentInput);
+    }
+    m_feedback->raise();
+    // On screen before the hold is measured.
+    m_feedback->repaint();
+}
+
+bool toushiJikken::recordAnswer(QChar input)
+{
+    const SharedState &s = m_module.state();
+    RunVariables &v = m_engine.vars();
+
+    m_feedback->clear();
+    m_prompt->show();
+    m_prompt->raise();
+    m_cover->raise();
+    m_cover->setGeometry(m_feedback->geometry());
+    m_cover->show();
+    m_shrinkTick = 0;
+    m_squareTimer->setInterval(m_module.services().timing.shrinkTickMs);
+
+    const TrialEngine::Answer answer = m_engine.recordAnswer(input);
+    if (v.TrialNo + 1 <= m_progress->maximum())
+        m_progress->setValue(v.TrialNo + 1);
+    if (answer.runComplete)
+        return true;
+    if (s.withStimulus && m_engine.runStimulusSchedule())
+        m_episode->start();
+    m_engine.drawNextTarget();
+    m_layoutTimer->start();
+    return false;
+}
+
+// ---- closing the run ------------------------------------------------------------------
+
+QString toushiJikken::dataFile() const
+{
+    const SharedState &s = m_module.state();
+    return dataFilePath(m_module.services().paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
+}
+
+void toushiJikken::closeRun()
+{
+    const SharedState &s = m_module.state();
+    Services &sv = m_module.services();
+    m_results->stopContinuousTimer();
+    m_squareTimer->stop();
+    if (m_episode->isActive())
+        m_episode->finish();
+    for (int i = 0; i < 3; ++i)
+        sv.sound->beep();
+    m_engine.closeRun();
+    // Held until it is in the file or given up knowingly.
+    m_unsavedLine = m_engine.record(s.experimentName, sv.clock->dateText(), stimulusLetter(s.stimulus),
+                                    hitDisplayLetter(s.hitDisplay))
+                        .toLine();
+}
+
+RunFlow::View::Saved toushiJikken::writeRun(QString *message)
+{
+    Services &sv = m_module.services();
+    const QString path = dataFile();
+    const RunSave saved = saveFinishedRun(*sv.files, sv.paths, path, m_unsavedLine, QDateTime::currentDateTime(),
+                                          keptRunStamp(*sv.clock));
+    switch (saved.outcome) {
+    case RunSave::Outcome::Saved:
+        if (!saved.seal.message.isEmpty()) // saved all the same: a seal that failed, or runs a crash left open sealed now
+            sv.dialogs->ask(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
+        if (sv.mirror)
+            sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
+        m_unsavedLine.clear();
+        return Saved::Yes;
+    case RunSave::Outcome::Kept:
+        // Not a run of this experiment: neither in its file nor sent anywhere.
+        m_unsavedLine.clear();
+        *message = saved.message;
+        return Saved::Kept;
+    case RunSave::Outcome::Failed:
+        break;
+    }
+    *message = saved.message;
+    return Saved::Failed;
+}
+
+void toushiJikken::tellRunKept(const QString &message)
+{
+    m_module.services().dialogs->ask(this, message, MsgButtons::Ok, MsgIcon::Exclamation,
+                                     [this](MsgAnswer) { m_flow->keptAcknowledged(); });
+}
+
+void toushiJikken::leaveForMainWindow()
+{
+    m_module.showMainWindow();
+}
+
+void toushiJikken::askSaveRetry(const QString &reason)
+{
+    const QString question = QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF
+                             + reason + CRLF // names the file and the cause
+                             + QStringLiteral("保存先：") + QDir::toNativeSeparators(dataFile()) + CRLF + CRLF
+                             + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。")
+                             + CRLF + QStringLiteral("もう一度保存しますか？");
+    m_module.services().dialogs->ask(this, question, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                     [this](MsgAnswer a) { m_flow->saveRetryAnswered(a == MsgAnswer::Yes); });
+}
+
+void toushiJikken::askDiscard()
+{
+    const QString discard = QStringLiteral("このランの結果はまだ保存されていません。") + CRLF
+                            + QStringLiteral("「はい」を押すと、このランの結果（100試行）は失われます。") + CRLF + CRLF
+                            + QStringLiteral("本当にこのランの結果を破棄しますか？");
+    m_module.services().dialogs->ask(this, discard, MsgButtons::YesNo, MsgIcon::Exclamation,
+                                     [this](MsgAnswer a) { m_flow->discardAnswered(a == MsgAnswer::Yes); });
+}
+
+void toushiJikken::showResults()
+{
+    m_results->display();
+}
+
+void toushiJikken::runDiscarded()
+{
+    // Given up knowingly: the run is not in the file, so there are no results to show for
+    // it; the window waits for a new run.
+    m_unsavedLine.clear();
+    m_lastRunDiscarded = true;
+    resetRunState();
+    m_feedback->clear();
+    m_start->setEnabled(true);
+    m_start->show();
+    m_start->raise();
+    armLayoutTimer();
+}
+
+} // namespace vora

@@ -1,0 +1,688 @@
+// The study database mirror: settings, outbox and sender against a real PostgreSQL server,
+// and vora-data push. The server cases need VORA_TEST_PG (a libpq connection string to a
+// scratch database, as scripts/pg-cluster.sh prints it) and skip without it; the restart case
+// also needs VORA_TEST_PG_DIR, the cluster folder that scripts/pg-cluster.sh manages.
+#include "Fakes.h"
+
+#include "core/registry/DataFile.h"
+#include "core/registry/RunRecord.h"
+#include "core/study/SealWriter.h"
+#include "core/study/mirror/RunSeal.h"
+#include "core/study/mirror/StudyDatabase.h"
+#include "core/study/mirror/StudyMirror.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace vora;
+using namespace vora::study;
+
+namespace {
+
+const int kWait = 60000; // bound on waiting for the sender thread; not a timing assertion
+
+QString serverConn()
+{
+    return qEnvironmentVariable("VORA_TEST_PG");
+}
+
+// A site of its own for each case, so cases and repeated runs never see each other's rows.
+QString freshSite(const char *tag)
+{
+    return QStringLiteral("%1-%2").arg(QLatin1String(tag)).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                  QLatin1Char('0'));
+}
+
+// A consistent run of `name`; "n" for the series without stimulus ("-0"), as the program writes it.
+QString randomLine(QRandomGenerator &rng, const QString &name, const QString &stimulus = QStringLiteral("S"))
+{
+    RunRecord r;
+    r.experimentName = name;
+    r.date = QStringLiteral("2026/12/08");
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = stimulus;
+    r.hitDisplayCode = QStringLiteral("D");
+    r.stimulusTrials = {stimulus == QLatin1String("n") ? 0 : int(rng.bounded(31, 70)), 0, 0, 0, 0};
+    for (int i = 0; i < 100; ++i) {
+        const QChar t = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
+        const QChar in = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
+        r.targets += t;
+        r.inputs += in;
+        if (t == in) {
+            ++r.hits;
+            ++r.segmentHits[size_t(i / 20)];
+        }
+    }
+    return r.toLine();
+}
+
+// A raw connection of the test's own, to look at the table independently of the code under test.
+class Peek {
+public:
+    Peek()
+    {
+        QString error;
+        const ConnInfo c = ConnInfo::parse(serverConn(), &error);
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("peek"));
+        db.setHostName(c.value(QStringLiteral("host")));
+        db.setPort(c.value(QStringLiteral("port")).toInt());
+        db.setDatabaseName(c.value(QStringLiteral("dbname")));
+        db.setUserName(c.value(QStringLiteral("user")));
+        db.setPassword(c.password());
+    }
+    ~Peek() { QSqlDatabase::removeDatabase(QStringLiteral("peek")); }
+    // run -> record of a site's rows; -1 keys mean the query failed.
+    QMap<QString, QString> rows(const QString &site)
+    {
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("peek"));
+        QMap<QString, QString> out;
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT experiment, run, record FROM vora_runs WHERE site = ?"));
+        q.addBindValue(site);
+        if (!q.exec()) {
+            out.insert(QStringLiteral("error"), q.lastError().text());
+            return out;
+        }
+        while (q.next()) {
+            const QString key = q.value(0).toString() + QLatin1Char('/') + q.value(1).toString();
+            // A key met twice would be a doubled run: make it show.
+            out.insert(out.contains(key) ? key + QStringLiteral("(again)") : key, q.value(2).toString());
+        }
+        return out;
+    }
+};
+
+// experiment/run -> seal of a site's rows.
+QMap<QString, QString> storedSeals(const QString &site)
+{
+    QMap<QString, QString> out;
+    QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+    q.prepare(QStringLiteral("SELECT experiment, run, seal FROM vora_runs WHERE site = ?"));
+    q.addBindValue(site);
+    if (q.exec())
+        while (q.next())
+            out.insert(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString(), q.value(2).toString());
+    return out;
+}
+
+struct ToolResult {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolResult runTool(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The test server's connection string without its password, and the password.
+QString withoutPassword(const QString &conn)
+{
+    return QString(conn).remove(QRegularExpression(QStringLiteral("\\s*password=\\S+")));
+}
+
+QString serverPassword()
+{
+    QString error;
+    return ConnInfo::parse(serverConn(), &error).password();
+}
+
+// A tool environment that knows no password of the user's own.
+QProcessEnvironment cleanEnvironment(const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("PGPASSWORD"));
+    env.remove(QStringLiteral("PGPASSFILE"));
+    env.insert(QStringLiteral("HOME"), home);
+    return env;
+}
+
+// The watermark the sender keeps for an experiment: "RUN HASH", or empty.
+QString watermarkOf(testing::TestServices &ts, const QString &experiment)
+{
+    return ts.readLines(QStringLiteral("data/outbox/confirmed/") + experiment + QStringLiteral(".txt")).value(1).section(QLatin1Char(' '), 0, 0);
+}
+
+bool cluster(const QString &command)
+{
+    QString error;
+    const QString port = ConnInfo::parse(serverConn(), &error).value(QStringLiteral("port"));
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QStringLiteral("bash"), {qEnvironmentVariable("VORA_PG_CLUSTER"), command,
+                                     qEnvironmentVariable("VORA_TEST_PG_DIR"), port});
+    return p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+} // namespace
+
+class MirrorTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Appends `count` runs to the experiment's data file and hands each to the mirror as the
+    // experiment window does; returns experiment/run -> record.
+    QMap<QString, QString> saveRuns(testing::TestServices &ts, StudyMirror *mirror, const QString &experiment,
+                                    int count, quint32 seed)
+    {
+        QRandomGenerator rng(seed);
+        QMap<QString, QString> expected;
+        const QString path = ts.services.paths.dataFile(experiment + QStringLiteral(".txt"));
+        const int before = countRuns(*ts.files, path).runs;
+        for (int i = 1; i <= count; ++i) {
+            const QString line = randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))),
+                                            experiment.endsWith(QLatin1String("-0")) ? QStringLiteral("n") : QStringLiteral("S"));
+            // Appended and sealed as the experiment window does.
+            const study::SavedRun saved = study::appendAndSealRun(*ts.files, path, line, QDateTime::currentDateTime(), [&] {
+                return appendRunLine(*ts.files, ts.services.paths, path, line);
+            });
+            if (!saved.append || !saved.seal.sealed) {
+                qWarning() << "not saved or sealed:" << saved.append.message << saved.seal.message << line;
+                return {};
+            }
+            if (mirror)
+                mirror->runSaved(path, line);
+            expected.insert(experiment + QLatin1Char('/') + QString::number(before + i), line);
+        }
+        return expected;
+    }
+
+    StudyConfig config(const QString &conn, const QString &site)
+    {
+        return StudyConfig::fromText(conn, site);
+    }
+
+private Q_SLOTS:
+    void settings_data()
+    {
+        QTest::addColumn<QString>("conn");
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("masked");
+
+        QTest::newRow("plain") << "host=db.example dbname=vora user=lab1 password=s3cret sslmode=require"
+                               << "Tokyo_1" << true << "host=db.example dbname=vora user=lab1 password=******** sslmode=require";
+        QTest::newRow("doubled quote") << "host = h  password = 'it''s x'" << "a" << false << "";
+        QTest::newRow("quoted with escapes") << "host=h password='a \\'b\\\\ c' user='x y'" << "a-b"
+                                             << true << "host=h password=******** user='x y'";
+        QTest::newRow("site too long") << "host=h" << QString(33, QLatin1Char('s')) << false << "";
+        QTest::newRow("site 32") << "host=h" << QString(32, QLatin1Char('s')) << true << "host=h";
+        QTest::newRow("site with space") << "host=h" << "lab 1" << false << "";
+        QTest::newRow("site empty") << "host=h" << "" << false << "";
+        QTest::newRow("uri form") << "postgresql://u:pw@h/db" << "a" << false << "";
+        QTest::newRow("open quote") << "host=h password='abc" << "a" << false << "";
+        QTest::newRow("no =") << "host h" << "a" << false << "";
+    }
+
+    void settings()
+    {
+        QFETCH(QString, conn);
+        QFETCH(QString, site);
+        QFETCH(bool, valid);
+        QFETCH(QString, masked);
+        const StudyConfig c = config(conn, site);
+        QCOMPARE(c.valid, valid);
+        if (valid) {
+            QCOMPARE(c.conn.masked(), masked);
+            QVERIFY(c.error.isEmpty());
+        } else {
+            QVERIFY(!c.error.isEmpty());
+        }
+        // No message ever carries the password.
+        for (const QString &text : {c.error, c.conn.masked(), c.conn.mask(QStringLiteral("x ") + c.conn.password())})
+            QVERIFY2(c.conn.password().isEmpty() || !text.contains(c.conn.password()), qPrintable(text));
+    }
+
+    void settingsFile()
+    {
+        testing::TestServices ts;
+        QVERIFY(!StudyMirror::fromSettings(ts.services.paths));  // absent: nothing changes
+
+        // Unreachable on purpose (port 1): nothing must wait on it.
+        ts.writeLines(StudyConfig::fileName(), {QStringLiteral("host=127.0.0.1 port=1 password=hunter22"),
+                                                QStringLiteral("lab1")});
+        const QString file = ts.path(StudyConfig::fileName());
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        StudyConfig c = StudyConfig::load(ts.services.paths);
+        QVERIFY(c.valid);
+        QCOMPARE(c.site, QStringLiteral("lab1"));
+        QVERIFY(c.warning.contains(QStringLiteral("chmod 600")));
+        QVERIFY(!c.warning.contains(QStringLiteral("hunter22")));
+
+        auto mirror = StudyMirror::fromSettings(ts.services.paths, 0);
+        QVERIFY(mirror);
+        QCOMPARE(mirror->takeWarning(), c.warning);
+        QVERIFY(mirror->takeWarning().isEmpty()); // once
+
+        QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QVERIFY(StudyConfig::load(ts.services.paths).warning.isEmpty());
+    }
+
+    void runNumbers()
+    {
+        QRandomGenerator rng(7);
+        const QString a = randomLine(rng, QStringLiteral("A"));
+        const QString b = randomLine(rng, QStringLiteral("A"));
+        const QStringList lines = {QStringLiteral("実験条件=memo"), a, b + QStringLiteral(" a run memo"), a};
+        QCOMPARE(runNumberOf(lines, b), 2);
+        QCOMPARE(runNumberOf(lines, a), 3); // appended last
+        QCOMPARE(runNumberOf(lines, randomLine(rng, QStringLiteral("A"))), 0);
+    }
+
+    // Saved runs arrive exactly once; a run handed over twice is still one row.
+    void mirrorDeliversOnce()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("once");
+        StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+        QMap<QString, QString> expected = saveRuns(ts, &mirror, QStringLiteral("Yama-1"), 3, 1);
+        expected.insert(saveRuns(ts, &mirror, QStringLiteral("Kawa-0"), 2, 2));
+        QCOMPARE(expected.size(), 5);
+        QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+        QCOMPARE(mirror.lastProblem(), QString());
+
+        const QString path = ts.services.paths.dataFile(QStringLiteral("Yama-1.txt"));
+        mirror.runSaved(path, expected.value(QStringLiteral("Yama-1/2")));
+        QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected);
+        QCOMPARE(mirror.heldCount(), 0);
+
+        // Each row carries its run's chained hash from the seal file.
+        const QHash<int, QString> local = chainedHashes(path);
+        QCOMPARE(local.size(), 3);
+        const QMap<QString, QString> seals = storedSeals(site);
+        for (int run = 1; run <= 3; ++run)
+            QCOMPARE(seals.value(QStringLiteral("Yama-1/%1").arg(run)), local.value(run));
+    }
+
+    // The server goes down while runs are saved: the outbox keeps them across a restart of
+    // the program, and after the server is back every run arrives once.
+    void serverDownThenBack()
+    {
+        if (serverConn().isEmpty() || qEnvironmentVariableIsEmpty("VORA_TEST_PG_DIR"))
+            QSKIP("VORA_TEST_PG and VORA_TEST_PG_DIR are not set: no server to stop and start");
+        testing::TestServices ts;
+        const QString site = freshSite("down");
+        QMap<QString, QString> expected;
+        {
+            StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+            expected = saveRuns(ts, &mirror, QStringLiteral("Umi-1"), 1, 3);
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+
+            QVERIFY(cluster(QStringLiteral("stop")));
+            QSignalSpy passes(&mirror, &StudyMirror::passFinished);
+            expected.insert(saveRuns(ts, &mirror, QStringLiteral("Umi-1"), 3, 4));
+            QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 3, kWait);
+            QCOMPARE(mirror.pendingCount(), 3);
+            QVERIFY(!mirror.lastProblem().isEmpty());
+        } // the program ends with the runs still queued
+        QVERIFY(cluster(QStringLiteral("start")));
+
+        StudyMirror restarted(config(serverConn(), site), ts.services.paths, 0); // delivers at start
+        QTRY_COMPARE_WITH_TIMEOUT(restarted.pendingCount(), 0, kWait);
+        restarted.retry(); // a second pass finds nothing to send again
+        QSignalSpy passes(&restarted, &StudyMirror::passFinished);
+        QVERIFY(passes.wait(kWait));
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected);
+        QCOMPARE(expected.size(), 4);
+    }
+
+    // A wrong password is reported, never shown, and the local save stands.
+    void wrongPassword()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        QString conn = serverConn();
+        conn.replace(QRegularExpression(QStringLiteral("password=\\S+")), QStringLiteral("password=Wr0ngPass"));
+        StudyMirror mirror(config(conn, freshSite("pw")), ts.services.paths, 0);
+        QSignalSpy passes(&mirror, &StudyMirror::passFinished);
+        const QMap<QString, QString> saved = saveRuns(ts, &mirror, QStringLiteral("Sora-1"), 1, 5);
+        QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 2, kWait); // the start pass and the save's
+        QVERIFY2(mirror.lastProblem().contains(QStringLiteral("password authentication failed")),
+                 qPrintable(mirror.lastProblem()));
+        QVERIFY(!mirror.lastProblem().contains(QStringLiteral("Wr0ngPass")));
+        QCOMPARE(mirror.pendingCount(), 1);
+        QCOMPARE(ts.readLines(QStringLiteral("data/Sora-1.txt")), QStringList(saved.first()));
+    }
+
+    // push back-fills idempotently; a changed record is a conflict and the row stays.
+    void push()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("push");
+        const QMap<QString, QString> expected = saveRuns(ts, nullptr, QStringLiteral("Kumo-1"), 4, 6);
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Kumo-1.txt"));
+        const QStringList args = {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(),
+                                  QStringLiteral("--site"), site};
+
+        ToolResult r = runTool(args);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, file + QStringLiteral(": sent 4, already there 0, conflict 0\n"));
+        r = runTool(args);
+        QCOMPARE(r.out, file + QStringLiteral(": sent 0, already there 4, conflict 0\n"));
+        // The same file named again (here through "."): sent once, with a warning.
+        const QString again = QFileInfo(file).path() + QStringLiteral("/./") + QFileInfo(file).fileName();
+        r = runTool(QStringList{QStringLiteral("push"), file, again} + args.mid(2));
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, file + QStringLiteral(": sent 0, already there 4, conflict 0\n"));
+        QVERIFY2(r.err.contains(again + QStringLiteral(" names the same file as ") + file + QStringLiteral("; sent once")),
+                 qPrintable(r.err));
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected);
+
+        // Run 3 edited consistently (another date), and a new run 5.
+        QStringList lines = ts.readLines(QStringLiteral("data/Kumo-1.txt"));
+        lines[2].replace(10, 10, QStringLiteral("2026/12/09"));
+        QRandomGenerator rng(9);
+        lines.append(randomLine(rng, QStringLiteral("Kumo")));
+        ts.writeLines(QStringLiteral("data/Kumo-1.txt"), lines);
+        r = runTool(args);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, file + QStringLiteral(":3: run 3 conflicts with the record stored for it (not overwritten)\n")
+                            + file + QStringLiteral(": sent 1, already there 3, conflict 1\n"));
+        QMap<QString, QString> now = expected;
+        now.insert(QStringLiteral("Kumo-1/5"), lines.last());
+        QCOMPARE(peek.rows(site), now);
+
+        // The connection string's password never reaches the terminal.
+        QString wrong = serverConn();
+        wrong.replace(QRegularExpression(QStringLiteral("password=\\S+")), QStringLiteral("password=Wr0ngPass"));
+        r = runTool({QStringLiteral("push"), file, QStringLiteral("--server"), wrong, QStringLiteral("--site"), site});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(QStringLiteral("password authentication failed")));
+        QVERIFY(!(r.out + r.err).contains(QStringLiteral("Wr0ngPass")));
+    }
+
+    // The data file decides what reaches the server: whatever became of a run's outbox entry,
+    // the sender finds it above the file's watermark, at start and on every pass.
+    void everySavedRunArrives_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("the outbox cannot be written (a full disk)") << "blocked";
+        QTest::newRow("outbox entries deleted") << "deleted";
+        QTest::newRow("runs restored from a backup") << "restored";
+        QTest::newRow("runs added behind the program's back, found by the periodic pass") << "periodic";
+        QTest::newRow("the program saves while vora-data pushes the same file") << "push";
+    }
+
+    void everySavedRunArrives()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(QString, fault);
+        testing::TestServices ts;
+        const QString site = freshSite("heal");
+        const QString experiment = QStringLiteral("Mori-1");
+        const QString file = ts.services.paths.dataFile(experiment + QStringLiteral(".txt"));
+        QMap<QString, QString> expected;
+        if (fault == QLatin1String("blocked"))
+            ts.writeLines(QStringLiteral("data/outbox"), {QStringLiteral("a file where the outbox folder belongs")});
+
+        // Saved while the server cannot be reached: the runs wait, and the status bar counts them.
+        if (fault != QLatin1String("periodic") && fault != QLatin1String("push")) {
+            StudyMirror down(config(QStringLiteral("host=127.0.0.1 port=1 connect_timeout=2"), site), ts.services.paths, 0);
+            QSignalSpy passes(&down, &StudyMirror::passFinished);
+            expected = saveRuns(ts, &down, experiment, 3, 21);
+            QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 4, kWait); // at start and after each save
+            QCOMPARE(down.pendingCount(), 3);
+        }
+        if (fault == QLatin1String("deleted")) {
+            for (const QString &entry : QDir(ts.path(QStringLiteral("data/outbox"))).entryList({QStringLiteral("*.json")}))
+                QVERIFY(QFile::remove(ts.path(QStringLiteral("data/outbox/")) + entry));
+        } else if (fault == QLatin1String("restored")) {
+            // The backup holds two more runs the outbox never knew of.
+            QStringList lines = ts.readLines(QStringLiteral("data/Mori-1.txt"));
+            QRandomGenerator rng(22);
+            for (int run = 4; run <= 5; ++run) {
+                lines.append(randomLine(rng, QStringLiteral("Mori")));
+                expected.insert(experiment + QStringLiteral("/%1").arg(run), lines.last());
+            }
+            ts.writeLines(QStringLiteral("data/Mori-1.txt"), lines);
+        }
+
+        StudyMirror mirror(config(serverConn(), site), ts.services.paths, fault == QLatin1String("periodic") ? 200 : 0);
+        ToolResult pushed;
+        if (fault == QLatin1String("periodic")) {
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+            QStringList lines;
+            QRandomGenerator rng(23);
+            for (int run = 1; run <= 3; ++run) {
+                lines.append(randomLine(rng, QStringLiteral("Mori")));
+                expected.insert(experiment + QStringLiteral("/%1").arg(run), lines.last());
+            }
+            ts.writeLines(QStringLiteral("data/Mori-1.txt"), lines); // no save, no retry(): the timer finds them
+        } else if (fault == QLatin1String("push")) {
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+            expected = saveRuns(ts, &mirror, experiment, 1, 24);
+            // A second process sends the same runs while the program saves more.
+            QProcess tool;
+            tool.start(qEnvironmentVariable("VORA_DATA_TOOL"),
+                       {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site});
+            expected.insert(saveRuns(ts, &mirror, experiment, 6, 25));
+            QVERIFY(tool.waitForFinished(kWait));
+            pushed = {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
+            QCOMPARE(pushed.exitCode, 0);
+            QVERIFY2(pushed.out.contains(QStringLiteral("conflict 0")), qPrintable(pushed.out));
+            mirror.retry();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(Peek().rows(site).size() == expected.size() && mirror.pendingCount() == 0, kWait);
+        Peek peek;
+        QCOMPARE(peek.rows(site), expected); // each once
+        QCOMPARE(mirror.heldCount(), 0);
+        if (fault != QLatin1String("blocked"))
+            QCOMPARE(watermarkOf(ts, experiment), QString::number(expected.size()));
+        // Every run sealed and sent with its seal.
+        const QHash<int, QString> local = chainedHashes(file);
+        const QMap<QString, QString> seals = storedSeals(site);
+        for (auto it = local.cbegin(); it != local.cend(); ++it)
+            QCOMPARE(seals.value(experiment + QStringLiteral("/%1").arg(it.key())), it.value());
+    }
+
+    // A watermark vouches only for the file it was kept for: a data file replaced by another
+    // of the same name goes again, and the server tells what differs.
+    void aReplacedFileIsSentAgain()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("again");
+        {
+            StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+            saveRuns(ts, &mirror, QStringLiteral("Hana-1"), 2, 31);
+            QTRY_COMPARE_WITH_TIMEOUT(mirror.pendingCount(), 0, kWait);
+        }
+        QCOMPARE(watermarkOf(ts, QStringLiteral("Hana-1")), QStringLiteral("2"));
+        QFile::remove(ts.path(QStringLiteral("data/Hana-1.txt")));
+        QFile::remove(ts.path(QStringLiteral("data/Hana-1.seal")));
+        StudyMirror mirror(config(serverConn(), site), ts.services.paths, 0);
+        saveRuns(ts, nullptr, QStringLiteral("Hana-1"), 2, 32); // other runs under the same numbers
+        mirror.retry();
+        QTRY_VERIFY_WITH_TIMEOUT(mirror.lastProblem().contains(QStringLiteral("Hana-1 のラン 2")), kWait);
+        QVERIFY2(mirror.lastProblem().contains(QStringLiteral("Hana-1 のラン 1")), qPrintable(mirror.lastProblem()));
+        QCOMPARE(mirror.heldCount(), 2);
+        QCOMPARE(mirror.pendingCount(), 0);
+    }
+
+    // The password the libpq way, or from the program's own settings file; never needed on
+    // the command line, and warned about there.
+    void passwordsForVoraData_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("warning"); // part of stderr, empty: stderr is empty
+        QTest::newRow("~/.pgpass") << "pgpass" << 0 << "";
+        QTest::newRow("--server-file, site from its second line") << "server-file" << 0 << "";
+        QTest::newRow("--server-file that others may read") << "server-file-shared" << 0 << "other users may read it";
+        QTest::newRow("on the command line") << "command-line" << 0 << "a password on the command line";
+        QTest::newRow("nowhere") << "none" << 2 << "password";
+    }
+
+    void passwordsForVoraData()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(QString, way);
+        QFETCH(int, exitCode);
+        QFETCH(QString, warning);
+        testing::TestServices ts;
+        QTemporaryDir home;
+        const QString site = freshSite("pw");
+        saveRuns(ts, nullptr, QStringLiteral("Kaze-1"), 1, 41);
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Kaze-1.txt"));
+        QProcessEnvironment env = cleanEnvironment(home.path());
+        QString error;
+        const ConnInfo conn = ConnInfo::parse(serverConn(), &error);
+        const QString passLine = QStringLiteral("%1:%2:*:%3:%4\n")
+                                     .arg(conn.value(QStringLiteral("host")), conn.value(QStringLiteral("port")),
+                                          conn.value(QStringLiteral("user")), serverPassword());
+        const auto privateFile = [](const QString &path, const QByteArray &bytes, bool shared = false) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+            f.close();
+            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                            | (shared ? QFileDevice::ReadOther | QFileDevice::ReadGroup : QFileDevice::Permissions()));
+        };
+        QStringList server = {QStringLiteral("--server"), withoutPassword(serverConn()), QStringLiteral("--site"), site};
+        if (way == QLatin1String("pgpass")) {
+            privateFile(home.path() + QStringLiteral("/.pgpass"), passLine.toUtf8());
+        } else if (way.startsWith(QLatin1String("server-file"))) {
+            privateFile(home.path() + QStringLiteral("/study-server.txt"), (serverConn() + QStringLiteral("\r\n") + site + QStringLiteral("\r\n")).toUtf8(),
+                        way.endsWith(QLatin1String("shared")));
+            server = {QStringLiteral("--server-file"), home.path() + QStringLiteral("/study-server.txt")};
+        } else if (way == QLatin1String("command-line")) {
+            server = {QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site};
+        }
+        const ToolResult r = runTool(QStringList{QStringLiteral("push"), file} + server, env);
+        QCOMPARE(r.exitCode, exitCode);
+        if (warning.isEmpty())
+            QCOMPARE(r.err, QString());
+        else
+            QVERIFY2(r.err.contains(warning), qPrintable(r.err));
+        QVERIFY(!(r.out + r.err).contains(serverPassword()));
+        if (exitCode == 0) {
+            QCOMPARE(r.out, file + QStringLiteral(": sent 1, already there 0, conflict 0\n"));
+            QCOMPARE(Peek().rows(site).size(), 1);
+        }
+    }
+
+    // A site that has no row is most likely misspelt: said so, never pooled as nothing.
+    void aSiteWithoutRows()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        const QString site = freshSite("none");
+        const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
+                                      withoutPassword(serverConn()), QStringLiteral("--site"), site},
+                                     [] {
+                                         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                                         env.insert(QStringLiteral("PGPASSWORD"), serverPassword());
+                                         return env;
+                                     }());
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QString());
+        QCOMPARE(r.err, QStringLiteral("vora-data: no run of site %1 in the study database\n").arg(site));
+    }
+
+    // A server that drops the connection in the middle of an insert (here a trigger ends its
+    // own session): the run stays unsent with one message of ours, and no stray line of the
+    // driver's follows it.
+    void aDroppedConnectionLeavesNoStrayLine()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        const QString database = QStringLiteral("dropping_%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        QString error;
+        {
+            Peek peek;
+            QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+            QVERIFY2(q.exec(QStringLiteral("CREATE DATABASE ") + database), qPrintable(q.lastError().text()));
+        }
+        const QString conn = QString(serverConn()).replace(QRegularExpression(QStringLiteral("dbname=\\S+")),
+                                                           QStringLiteral("dbname=") + database);
+        {
+            StudyDatabase db(ConnInfo::parse(conn, &error));
+            QVERIFY2(db.open(&error), qPrintable(error)); // creates the table
+            QSqlQuery q(QSqlDatabase::database(QSqlDatabase::connectionNames().filter(QStringLiteral("vora-study")).last()));
+            QVERIFY(q.exec(QStringLiteral("CREATE FUNCTION drop_session() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                                          "PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); RETURN NEW; END $$")));
+            QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER drop_session BEFORE INSERT ON vora_runs FOR EACH ROW "
+                                          "EXECUTE FUNCTION drop_session()")));
+        }
+        QRandomGenerator rng(51);
+        testing::TestServices ts;
+        ts.writeLines(QStringLiteral("data/Ame-1.txt"), {randomLine(rng, QStringLiteral("Ame"))});
+        const ToolResult r = runTool({QStringLiteral("push"), ts.path(QStringLiteral("data/Ame-1.txt")), QStringLiteral("--server"),
+                                      withoutPassword(conn), QStringLiteral("--site"), QStringLiteral("lab1")},
+                                     [] {
+                                         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                                         env.insert(QStringLiteral("PGPASSWORD"), serverPassword());
+                                         return env;
+                                     }());
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(r.err.startsWith(QStringLiteral("vora-data: ")) && r.err.contains(QStringLiteral("terminating connection")),
+                 qPrintable(r.err));
+        Peek peek;
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+        QVERIFY2(q.exec(QStringLiteral("DROP DATABASE ") + database + QStringLiteral(" WITH (FORCE)")), qPrintable(q.lastError().text()));
+    }
+
+    // The pooled figures over the database equal those over the same files.
+    void pooledFromServer()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("pool");
+        saveRuns(ts, nullptr, QStringLiteral("Aki-1"), 7, 10);
+        saveRuns(ts, nullptr, QStringLiteral("Fuyu-0"), 5, 11);
+        const QStringList files = {ts.services.paths.dataFile(QStringLiteral("Aki-1.txt")),
+                                   ts.services.paths.dataFile(QStringLiteral("Fuyu-0.txt"))};
+        QCOMPARE(runTool(QStringList{QStringLiteral("push")} + files
+                         + QStringList{QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site})
+                     .exitCode,
+                 0);
+        const ToolResult local = runTool(QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + files);
+        const ToolResult remote = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
+                                           serverConn(), QStringLiteral("--site"), site});
+        QCOMPARE(local.exitCode, 0);
+        QCOMPARE(remote.exitCode, 0);
+        const QJsonObject a = QJsonDocument::fromJson(local.out.toUtf8()).object();
+        const QJsonObject b = QJsonDocument::fromJson(remote.out.toUtf8()).object();
+        QCOMPARE(b.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("runs")).toInt(), 12);
+        QCOMPARE(b.value(QStringLiteral("pooled")), a.value(QStringLiteral("pooled")));
+        QJsonArray perFile = a.value(QStringLiteral("experiments")).toArray();
+        for (int i = 0; i < perFile.size(); ++i) {
+            QJsonObject o = perFile.at(i).toObject();
+            o.insert(QStringLiteral("file"), site + QLatin1Char('/') + QFileInfo(o.value(QStringLiteral("file")).toString()).completeBaseName());
+            perFile[i] = o;
+        }
+        QCOMPARE(b.value(QStringLiteral("experiments")).toArray(), perFile);
+    }
+};
+
+QTEST_GUILESS_MAIN(MirrorTest)
+#include "tst_mirror.moc"
