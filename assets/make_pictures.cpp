@@ -39,8 +39,9 @@ QPainterPath ridge(QRandomGenerator &rng, int width, int height, double baseY, d
     const double p1 = rng.bounded(6.28), p2 = rng.bounded(6.28), p3 = rng.bounded(6.28);
     for (int x = 0; x <= width; x += 4) {
         const double t = double(x) / width * 2 * M_PI;
-        const double y = baseY - amplitude * (0.6 * std::sin(f1 * t + p1) + 0.3 * std::sin(f2 * t + p2) +
-                                              0.1 * std::sin(f3 * t + p3));
+        const double y =
+            baseY
+            - amplitude * (0.6 * std::sin(f1 * t + p1) + 0.3 * std::sin(f2 * t + p2) + 0.1 * std::sin(f3 * t + p3));
         path.lineTo(x, y + rng.bounded(3.0));
     }
     path.lineTo(width, height);
@@ -69,12 +70,12 @@ QImage mountains(int n)
     static const Sky skies[] = {
         {QColor(172, 207, 243), QColor(200, 225, 248), QColor(190, 220, 245)}, // clear day
         {QColor(182, 213, 245), QColor(215, 232, 250), QColor(230, 240, 250)}, // bright day
-        {QColor(214, 206, 234), QColor(246, 212, 190), QColor(200, 100, 80)},  // sunset
+        {QColor(214, 206, 234), QColor(246, 212, 190), QColor(200, 100, 80)}, // sunset
         {QColor(178, 210, 242), QColor(212, 231, 249), QColor(220, 235, 250)}, // morning
         {QColor(242, 206, 168), QColor(250, 224, 178), QColor(245, 170, 110)}, // evening glow
         {QColor(175, 208, 242), QColor(205, 228, 246), QColor(200, 225, 245)}, // haze
         {QColor(208, 212, 222), QColor(226, 229, 236), QColor(225, 228, 236)}, // overcast
-        {QColor(200, 204, 232), QColor(222, 214, 236), QColor(70, 60, 120)},   // moonrise over dusk
+        {QColor(200, 204, 232), QColor(222, 214, 236), QColor(70, 60, 120)}, // moonrise over dusk
         {QColor(180, 210, 240), QColor(212, 230, 245), QColor(210, 230, 245)}, // afternoon
     };
     const int k = (n - 1) % 9;

@@ -26,7 +26,9 @@ QStringList hundredRunLines(const QString &name, int runs, bool withStimulus)
     for (int n = 1; n <= runs; ++n) {
         vora::RunRecord r;
         r.experimentName = name;
-        r.date = QStringLiteral("2009/%1/%2").arg(4 + n / 28, 2, 10, QLatin1Char('0')).arg(1 + n % 28, 2, 10, QLatin1Char('0'));
+        r.date = QStringLiteral("2009/%1/%2")
+                     .arg(4 + n / 28, 2, 10, QLatin1Char('0'))
+                     .arg(1 + n % 28, 2, 10, QLatin1Char('0'));
         r.startTime = QStringLiteral("14:30");
         r.stimulusCode = withStimulus ? QStringLiteral("S") : QStringLiteral("n");
         r.hitDisplayCode = QStringLiteral("D");
@@ -80,7 +82,8 @@ QJsonObject dataCoreFigures(const QString &dataToolPath)
     const QString path = dir.filePath(QStringLiteral("Bench-1.txt"));
     vora::FileStore files;
     if (!files.replaceAll(path, hundredRunLines(QStringLiteral("Bench"))).ok) {
-        out.insert(QStringLiteral("check_and_summary_median_us"), notMeasured(QStringLiteral("could not write the data file")));
+        out.insert(QStringLiteral("check_and_summary_median_us"),
+                   notMeasured(QStringLiteral("could not write the data file")));
         return out;
     }
     const vora::DataFileContents probe = vora::loadDataFile(files, path);
@@ -120,7 +123,8 @@ QJsonObject dataCoreFigures(const QString &dataToolPath)
         if (!p.waitForFinished(30000)) {
             p.kill();
             p.waitForFinished();
-            out.insert(QStringLiteral("vora_data_check_ms"), notMeasured(QStringLiteral("vora-data did not finish in 30 s")));
+            out.insert(QStringLiteral("vora_data_check_ms"),
+                       notMeasured(QStringLiteral("vora-data did not finish in 30 s")));
             return out;
         }
         const double elapsed = timer.nsecsElapsed() / 1e6;

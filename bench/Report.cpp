@@ -28,7 +28,9 @@ QStringList experimentLines(int k)
     for (int n = 1; n <= kRuns; ++n) {
         vora::RunRecord r;
         r.experimentName = QStringLiteral("B%1").arg(k, 3, 10, QLatin1Char('0'));
-        r.date = QStringLiteral("2009/%1/%2").arg(4 + n / 28, 2, 10, QLatin1Char('0')).arg(1 + n % 28, 2, 10, QLatin1Char('0'));
+        r.date = QStringLiteral("2009/%1/%2")
+                     .arg(4 + n / 28, 2, 10, QLatin1Char('0'))
+                     .arg(1 + n % 28, 2, 10, QLatin1Char('0'));
         r.startTime = QStringLiteral("14:30");
         r.stimulusCode = QStringLiteral("S");
         r.hitDisplayCode = QStringLiteral("D");
@@ -79,7 +81,8 @@ QJsonObject reportFigures(const QString &dataToolPath)
 {
     QJsonObject out;
     if (dataToolPath.isEmpty() || !QFileInfo(dataToolPath).isExecutable()) {
-        out.insert(QStringLiteral("summary_pooled_ms"), notMeasured(QStringLiteral("vora-data not built at ") + dataToolPath));
+        out.insert(QStringLiteral("summary_pooled_ms"),
+                   notMeasured(QStringLiteral("vora-data not built at ") + dataToolPath));
         return out;
     }
     QTemporaryDir dir;
@@ -88,7 +91,8 @@ QJsonObject reportFigures(const QString &dataToolPath)
     for (int k = 0; k < kFiles; ++k) {
         const QString path = dir.filePath(QStringLiteral("B%1-1.txt").arg(k, 3, 10, QLatin1Char('0')));
         if (!files.replaceAll(path, experimentLines(k)).ok) {
-            out.insert(QStringLiteral("summary_pooled_ms"), notMeasured(QStringLiteral("could not write the data files")));
+            out.insert(QStringLiteral("summary_pooled_ms"),
+                       notMeasured(QStringLiteral("could not write the data files")));
             return out;
         }
         paths << path;
@@ -96,10 +100,14 @@ QJsonObject reportFigures(const QString &dataToolPath)
     out.insert(QStringLiteral("files"), kFiles);
     out.insert(QStringLiteral("runs_per_file"), kRuns);
     constexpr int kProcessRuns = 5;
-    out.insert(QStringLiteral("summary_pooled_ms"), processMs(dataToolPath, QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + paths, kProcessRuns));
+    out.insert(QStringLiteral("summary_pooled_ms"),
+               processMs(dataToolPath, QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + paths,
+                         kProcessRuns));
     const QString html = dir.filePath(QStringLiteral("report.html"));
     out.insert(QStringLiteral("report_ms"),
-               processMs(dataToolPath, QStringList{QStringLiteral("report")} + paths + QStringList{QStringLiteral("-o"), html}, kProcessRuns));
+               processMs(dataToolPath,
+                         QStringList{QStringLiteral("report")} + paths + QStringList{QStringLiteral("-o"), html},
+                         kProcessRuns));
     out.insert(QStringLiteral("report_html_bytes"), QFileInfo(html).size());
     out.insert(QStringLiteral("processes"), kProcessRuns);
     return out;

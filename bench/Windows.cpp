@@ -4,13 +4,13 @@
 #include "BenchSupport.h"
 #include "ui/toolkit/DesktopServices.h"
 
-#include "ui/mainwindow/Windows.h"
 #include "core/registry/DataFile.h"
+#include "core/toolkit/Clock.h"
+#include "core/toolkit/Random.h"
+#include "ui/mainwindow/Windows.h"
 #include "ui/run/toushiJikken.h"
 #include "ui/startup/Module1.h"
-#include "core/toolkit/Clock.h"
 #include "ui/toolkit/Fonts.h"
-#include "core/toolkit/Random.h"
 
 #include "Fakes.h"
 
@@ -56,7 +56,7 @@ class FeedbackWatch : public QObject {
 public:
     QElapsedTimer clock;
     qint64 feedbackNs = -1; // Label4 painted with the typed digit
-    qint64 coverNs = -1;    // Label36 shown again: the hold is over
+    qint64 coverNs = -1; // Label36 shown again: the hold is over
     std::function<void()> onCover;
 
     void arm()
@@ -73,7 +73,8 @@ protected:
             const QString text = static_cast<QLabel *>(watched)->text();
             if (text == QLatin1String("1") || text == QLatin1String("0"))
                 feedbackNs = clock.nsecsElapsed();
-        } else if (event->type() == QEvent::Show && name == QLatin1String("Label36") && feedbackNs >= 0 && coverNs < 0) {
+        } else if (event->type() == QEvent::Show && name == QLatin1String("Label36") && feedbackNs >= 0
+                   && coverNs < 0) {
             coverNs = clock.nsecsElapsed();
             if (onCover)
                 onCover();
@@ -108,8 +109,8 @@ double startupMs(vora::Module1 &module)
 {
     QElapsedTimer timer;
     double shownMs = -1;
-    const QMetaObject::Connection c = QObject::connect(
-        &module, &vora::Module1::mainWindowShown, &module, [&](QWidget *) { shownMs = timer.nsecsElapsed() / 1e6; });
+    const QMetaObject::Connection c = QObject::connect(&module, &vora::Module1::mainWindowShown, &module,
+                                                       [&](QWidget *) { shownMs = timer.nsecsElapsed() / 1e6; });
     timer.start();
     module.start();
     waitFor([&] { return shownMs >= 0; }, 60000);
@@ -279,7 +280,8 @@ QJsonObject session()
             Q_UNUSED(shot);
         }
         if (ms.empty())
-            out.insert(QStringLiteral("results_display_ms"), notMeasured(QStringLiteral("the results window did not open")));
+            out.insert(QStringLiteral("results_display_ms"),
+                       notMeasured(QStringLiteral("the results window did not open")));
         else
             out.insert(QStringLiteral("results_display_ms"),
                        QJsonObject{{QStringLiteral("median"), rounded(median(ms), 2)},
@@ -314,11 +316,11 @@ int runWindowSession()
 
 QJsonObject windowFigures()
 {
-    const QStringList keys{QStringLiteral("feedback_hold_error_ms"), QStringLiteral("key_to_feedback_us"),
-                           QStringLiteral("idle_cpu_percent_of_one_core"), QStringLiteral("results_display_ms"),
-                           QStringLiteral("startup_beyond_splash_ms"),
-                           QStringLiteral("startup_beyond_splash_silent_server_ms"),
-                           QStringLiteral("session_peak_rss_mb")};
+    const QStringList keys{
+        QStringLiteral("feedback_hold_error_ms"),       QStringLiteral("key_to_feedback_us"),
+        QStringLiteral("idle_cpu_percent_of_one_core"), QStringLiteral("results_display_ms"),
+        QStringLiteral("startup_beyond_splash_ms"),     QStringLiteral("startup_beyond_splash_silent_server_ms"),
+        QStringLiteral("session_peak_rss_mb")};
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
     child.start(QCoreApplication::applicationFilePath(), {kSessionFlag});

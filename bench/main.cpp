@@ -33,11 +33,12 @@ int main(int argc, char *argv[])
 
     QJsonObject root;
     root.insert(QStringLiteral("date"), QDateTime::currentDateTime().toString(Qt::ISODate));
-    root.insert(QStringLiteral("machine"), QJsonObject{
-        {QStringLiteral("os"), QSysInfo::prettyProductName()},
-        {QStringLiteral("cpu_threads"), int(std::thread::hardware_concurrency())},
-        {QStringLiteral("qt"), QString::fromLatin1(qVersion())},
-    });
+    root.insert(QStringLiteral("machine"),
+                QJsonObject{
+                    {QStringLiteral("os"), QSysInfo::prettyProductName()},
+                    {QStringLiteral("cpu_threads"), int(std::thread::hardware_concurrency())},
+                    {QStringLiteral("qt"), QString::fromLatin1(qVersion())},
+                });
     root.insert(QStringLiteral("data_core"), vorabench::dataCoreFigures(dataTool));
     root.insert(QStringLiteral("report"), vorabench::reportFigures(dataTool));
     root.insert(QStringLiteral("randomness"), vorabench::randomnessFigures());

@@ -16,7 +16,8 @@ inline const QString &scratchFolder()
 {
     static QTemporaryDir *dir = [] {
         const QString shm = QStringLiteral("/dev/shm");
-        auto *d = QDir(shm).exists() ? new QTemporaryDir(shm + QStringLiteral("/vora-fuzz-XXXXXX")) : new QTemporaryDir();
+        auto *d =
+            QDir(shm).exists() ? new QTemporaryDir(shm + QStringLiteral("/vora-fuzz-XXXXXX")) : new QTemporaryDir();
         return d;
     }();
     static const QString path = dir->path();
@@ -36,10 +37,10 @@ inline void writeFile(const QString &path, const char *data, size_t size)
     std::abort();
 }
 
-#define VORA_FUZZ_REQUIRE(cond) \
-    do { \
-        if (!(cond)) \
-            ::vorafuzz::broken(#cond); \
+#define VORA_FUZZ_REQUIRE(cond)                                                                                        \
+    do {                                                                                                               \
+        if (!(cond))                                                                                                   \
+            ::vorafuzz::broken(#cond);                                                                                 \
     } while (0)
 
 } // namespace vorafuzz

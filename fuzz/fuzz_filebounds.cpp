@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray content(reinterpret_cast<const char *>(data + 3), static_cast<qsizetype>(size - 3));
     const int kind = data[0] % 8;
     // The bound: near the content's size, or the program's own.
-    const qint64 bound = data[1] % 4 == 0 ? vora::kMaxTextFileBytes : qMax<qint64>(0, content.size() + int(data[2]) - 128);
+    const qint64 bound =
+        data[1] % 4 == 0 ? vora::kMaxTextFileBytes : qMax<qint64>(0, content.size() + int(data[2]) - 128);
     qint64 fileSize = content.size();
     if (kind == 0) {
         VORA_FUZZ_REQUIRE(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);

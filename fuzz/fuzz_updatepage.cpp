@@ -12,9 +12,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QString contentTypes[] = {
-        QString(), QStringLiteral("text/html"), QStringLiteral("text/html; charset=Shift_JIS"),
-        QStringLiteral("text/html; charset=utf-8"), QStringLiteral("text/html; charset=EUC-JP"),
-        QStringLiteral("text/html; charset=x-nonsense"), QStringLiteral("text/html; charset=\"iso-2022-jp\""),
+        QString(),
+        QStringLiteral("text/html"),
+        QStringLiteral("text/html; charset=Shift_JIS"),
+        QStringLiteral("text/html; charset=utf-8"),
+        QStringLiteral("text/html; charset=EUC-JP"),
+        QStringLiteral("text/html; charset=x-nonsense"),
+        QStringLiteral("text/html; charset=\"iso-2022-jp\""),
         QStringLiteral("text/html; charset=UTF-16LE"),
     };
     if (size == 0)

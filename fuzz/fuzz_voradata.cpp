@@ -6,8 +6,8 @@
 // argument list that names a server goes to the option parser alone.
 #include "FuzzSupport.h"
 
-#include "Commands.h"
 #include "CommandLine.h"
+#include "Commands.h"
 #include "ServerOptions.h"
 
 #include "core/study/SealWriter.h"
@@ -72,7 +72,8 @@ const QString &folder()
         prepare(d);
         // Names without a folder land in the scratch folder, whatever writes them.
         QDir().mkpath(vorafuzz::scratchFolder() + QStringLiteral("/cwd"));
-        VORA_FUZZ_REQUIRE(::chdir(QFile::encodeName(vorafuzz::scratchFolder() + QStringLiteral("/cwd")).constData()) == 0);
+        VORA_FUZZ_REQUIRE(::chdir(QFile::encodeName(vorafuzz::scratchFolder() + QStringLiteral("/cwd")).constData())
+                          == 0);
         return d;
     }();
     return dir;
@@ -90,16 +91,18 @@ bool namesServer(const QStringList &args)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static const QStringList names{QStringLiteral("good.txt"),   QStringLiteral("a\nfake.txt: ok (9 runs)"),
-                                   QStringLiteral("huge.txt"),   QStringLiteral("pipe.txt"),
-                                   QStringLiteral("folder.txt"), QStringLiteral("none.txt"),
-                                   QStringLiteral("bad.txt"),    QStringLiteral("sealed.txt"),
+    static const QStringList names{QStringLiteral("good.txt"),    QStringLiteral("a\nfake.txt: ok (9 runs)"),
+                                   QStringLiteral("huge.txt"),    QStringLiteral("pipe.txt"),
+                                   QStringLiteral("folder.txt"),  QStringLiteral("none.txt"),
+                                   QStringLiteral("bad.txt"),     QStringLiteral("sealed.txt"),
                                    QStringLiteral("tampered.txt")};
-    static const QStringList words{QStringLiteral("--csv"),    QStringLiteral("--json"),   QStringLiteral("--upto"),
-                                   QStringLiteral("--"),       QStringLiteral("/dev/zero"), QStringLiteral("-"),
-                                   QStringLiteral("--pooled"), QStringLiteral("-o"),       QStringLiteral("--lang"),
-                                   QStringLiteral("--head"),   QStringLiteral("--expect-head"),
-                                   QStringLiteral("--server"), QStringLiteral("--site")};
+    static const QStringList words{QStringLiteral("--csv"),         QStringLiteral("--json"),
+                                   QStringLiteral("--upto"),        QStringLiteral("--"),
+                                   QStringLiteral("/dev/zero"),     QStringLiteral("-"),
+                                   QStringLiteral("--pooled"),      QStringLiteral("-o"),
+                                   QStringLiteral("--lang"),        QStringLiteral("--head"),
+                                   QStringLiteral("--expect-head"), QStringLiteral("--server"),
+                                   QStringLiteral("--site")};
     if (size == 0)
         return 0;
     const int command = data[0] % 8;
@@ -115,7 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         if (current.size() == 1 && uint8_t(current[0]) < 0x20) {
             const int k = uint8_t(current[0]) - 1;
-            args << (k < names.size() ? folder() + QLatin1Char('/') + names.at(k) : words.at((k - names.size()) % words.size()));
+            args << (k < names.size() ? folder() + QLatin1Char('/') + names.at(k)
+                                      : words.at((k - names.size()) % words.size()));
         } else {
             const QString a = QString::fromUtf8(current);
             // Never a file of this machine outside the scratch folder.
@@ -132,15 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     VORA_FUZZ_REQUIRE(std::freopen(outName.constData(), "w", stdout) != nullptr);
     int code = 0;
     switch (command) {
-    case 0:
-        code = voradata::runCheck(args);
-        break;
-    case 1:
-        code = voradata::runSummary(args);
-        break;
-    case 2:
-        code = voradata::runExport(args);
-        break;
+    case 0: code = voradata::runCheck(args); break;
+    case 1: code = voradata::runSummary(args); break;
+    case 2: code = voradata::runExport(args); break;
     case 3: {
         const QByteArray input = args.join(QLatin1Char('\n')).toUtf8();
         FILE *in = fmemopen(const_cast<char *>(input.constData()), size_t(input.size()), "r");
@@ -149,15 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::fclose(in);
         break;
     }
-    case 4:
-        code = voradata::runSeal(args);
-        break;
-    case 5:
-        code = voradata::runVerify(args);
-        break;
-    case 6:
-        code = voradata::runReport(args);
-        break;
+    case 4: code = voradata::runSeal(args); break;
+    case 5: code = voradata::runVerify(args); break;
+    case 6: code = voradata::runReport(args); break;
     default:
         if (namesServer(args) || (data[0] & 8)) {
             // push and summary --pooled --server, up to the connection.
@@ -172,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         } else {
             voradata::CommandLine line(QStringLiteral("summary"));
             code = line.parse(QStringList{QStringLiteral("--pooled")} + args) ? voradata::runPooledSummary(line)
-                                                                                : line.exitCode();
+                                                                              : line.exitCode();
         }
         break;
     }

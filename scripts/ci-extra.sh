@@ -28,6 +28,9 @@ export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 
+echo "== source format (.clang-format)"
+scripts/check-format.sh
+
 if [ "${SKIP_FUZZ:-0}" != 1 ]; then
   # Each run starts from the kept corpus (fuzz/corpus/<target>/); what it finds stays in
   # build-fuzz/corpus/ for the developer to keep with scripts/fuzz.sh merge.

@@ -1,9 +1,9 @@
-#include "ui/mainwindow/Windows.h"
-#include "ui/toolkit/DesktopServices.h"
 #include "core/startup/CommandLine.h"
+#include "core/study/mirror/StudyMirror.h"
+#include "ui/mainwindow/Windows.h"
 #include "ui/startup/DesktopIdentity.h"
 #include "ui/startup/Module1.h"
-#include "core/study/mirror/StudyMirror.h"
+#include "ui/toolkit/DesktopServices.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/Translations.h"
 

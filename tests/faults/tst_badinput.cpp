@@ -3,19 +3,19 @@
 // names that try to leave the data folder, folders that cannot be written, missing pictures,
 // help page and network.
 #include "Fakes.h"
-#include "core/toolkit/HelpPage.h"
-#include "ui/mainwindow/BackgroundPictures.h"
-#include "ui/mainwindow/ResultsEntry.h"
 #include "core/mainwindow/UpdatePage.h"
-#include "ui/mainwindow/frmMain.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
 #include "core/registry/RunRecord.h"
 #include "core/results/ChartModel.h"
 #include "core/results/RunLoader.h"
 #include "core/results/Summary.h"
-#include "ui/startup/Module1.h"
 #include "core/toolkit/Cp932.h"
+#include "core/toolkit/HelpPage.h"
+#include "ui/mainwindow/BackgroundPictures.h"
+#include "ui/mainwindow/ResultsEntry.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/startup/Module1.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -115,8 +115,9 @@ void TestBadInput::megabyteLines()
     const QString big(kMegabyte, QChar(0x3042)); // "あ" x 1M: 2 MB in the file
     const QString path = t.path(QStringLiteral("data/Yama-1.txt"));
     // A memo line and a run memo of a megabyte each: legal, read in full, the check passes.
-    t.writeLines(QStringLiteral("data/Yama-1.txt"),
-                 {conditionMemoPrefix() + big, runLine(QStringLiteral("Yama"), 0, big), runLine(QStringLiteral("Yama"), 1)});
+    t.writeLines(
+        QStringLiteral("data/Yama-1.txt"),
+        {conditionMemoPrefix() + big, runLine(QStringLiteral("Yama"), 0, big), runLine(QStringLiteral("Yama"), 1)});
     DataFileContents c = loadDataFile(*t.files, path);
     QVERIFY(c.passed());
     QCOMPARE(c.runCount(), 2);
@@ -143,9 +144,10 @@ void TestBadInput::megabyteLinesInListAndSelectionFiles()
 {
     TestServices t;
     // The ten name columns hold a valid name, the rest is a megabyte long; then a normal item.
-    t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD") + QString(kMegabyte, QLatin1Char('7')),
-                                                QString(kMegabyte, QLatin1Char('.')), QString(kMegabyte, QLatin1Char('x')),
-                                                QStringLiteral("Ito       -n-3")});
+    t.writeLines(QStringLiteral("Combo1.txt"),
+                 {QStringLiteral("Yama      -SD") + QString(kMegabyte, QLatin1Char('7')),
+                  QString(kMegabyte, QLatin1Char('.')), QString(kMegabyte, QLatin1Char('x')),
+                  QStringLiteral("Ito       -n-3")});
     const NameListRead read = readNameListFile(*t.files, t.services.paths, 1);
     QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
     // The dots are no name and the "x" line has no codes: both stay out of the list, kept whole.
@@ -194,8 +196,9 @@ void TestBadInput::invalidCodePageBytes()
     QCOMPARE(runs.runsRead, 2);
 
     // In a list file such bytes are no name: the line is skipped, the others stay.
-    t.writeBytes(QStringLiteral("Combo2.txt"), crlf({QByteArray("Ya\xFF\x80ma    -SD1"), QByteArray("\x82\xA0\x82\xA2      -SD1"),
-                                                     QByteArray("Ito       -SD4")}));
+    t.writeBytes(QStringLiteral("Combo2.txt"),
+                 crlf({QByteArray("Ya\xFF\x80ma    -SD1"), QByteArray("\x82\xA0\x82\xA2      -SD1"),
+                       QByteArray("Ito       -SD4")}));
     const NameListRead read = readNameListFile(*t.files, t.services.paths, 2);
     QCOMPARE(read.items, QStringList{QStringLiteral("Ito       -SD4")});
 }
@@ -264,7 +267,7 @@ void TestBadInput::specialFilesWhereFilesBelong()
     t.writeLines(selectionFileName(), {QStringLiteral("Yama       SD")});
     const QStringList planted{QStringLiteral("data/Yama-1.txt"), QStringLiteral("Combo1.txt"),
                               QStringLiteral("update-site.txt"), QStringLiteral("new-sub2.htm"),
-                              QStringLiteral("yama1.jpg"), QStringLiteral("yama3s.jpg")};
+                              QStringLiteral("yama1.jpg"),       QStringLiteral("yama3s.jpg")};
     const auto plant = [&](const QString &name) {
         const QString path = t.path(name);
         if (kind == QLatin1String("fifo"))
@@ -281,7 +284,8 @@ void TestBadInput::specialFilesWhereFilesBelong()
     const DataFileContents c = loadDataFile(*t.files, data);
     QVERIFY(!c.readOk);
     QVERIFY(!c.missing);
-    QVERIFY(c.readError.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる") : QStringLiteral("通常のファイルではありません")));
+    QVERIFY(c.readError.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる")
+                                                               : QStringLiteral("通常のファイルではありません")));
     QCOMPARE(countRuns(*t.files, data).runs, 0);
     QVERIFY(!loadRuns(*t.files, data, 0).readOk);
     QVERIFY(!readNameListFile(*t.files, t.services.paths, 1).error.isEmpty());
@@ -295,7 +299,8 @@ void TestBadInput::specialFilesWhereFilesBelong()
         QVERIFY(!writeNameListFile(*t.files, t.services.paths, 1, {QStringLiteral("Yama      -SD")}).ok);
         for (const QString &name : planted) {
             const QFileInfo info(t.path(name));
-            QVERIFY2(kind == QLatin1String("fifo") ? !info.isFile() && info.exists() : info.isSymLink(), qPrintable(name));
+            QVERIFY2(kind == QLatin1String("fifo") ? !info.isFile() && info.exists() : info.isSymLink(),
+                     qPrintable(name));
         }
     }
     QCOMPARE(t.strayFiles(), QStringList());
@@ -404,7 +409,8 @@ void TestBadInput::namesThatLeaveTheDataFolder()
     t.writeLines(QStringLiteral("data/Yama-0.txt"), {runLine(QStringLiteral("Yama"))});
     // The earlier list format converts the no-stimulus file of the name: the crafted name
     // must be neither listed nor used in a path.
-    t.writeBytes(QStringLiteral("Combo1.txt"), crlf({nameColumns + "-SD2,3", nameColumns + "-SD4", QByteArray("Ito       -SD5")}));
+    t.writeBytes(QStringLiteral("Combo1.txt"),
+                 crlf({nameColumns + "-SD2,3", nameColumns + "-SD4", QByteArray("Ito       -SD5")}));
     const QStringList before = filesUnder(t.dir.path());
     const QByteArray outside = t.readBytes(QStringLiteral("Outside-0.txt"));
     const QByteArray yama = t.readBytes(QStringLiteral("data/Yama-0.txt"));
@@ -464,7 +470,8 @@ void TestBadInput::readOnlyProgramFolder()
     QVERIFY(QFile::setPermissions(t.services.paths.dataFolder(), readOnly));
     const bool listWritten = writeNameListFile(*t.files, t.services.paths, 1, {QStringLiteral("Ito       -SD")}).ok;
     const bool memoWritten =
-        saveConditionMemo(*t.files, t.services.paths, t.path(QStringLiteral("data/Yama-1.txt")), QStringLiteral("m")).ok;
+        saveConditionMemo(*t.files, t.services.paths, t.path(QStringLiteral("data/Yama-1.txt")), QStringLiteral("m"))
+            .ok;
     const auto writable = readOnly | QFileDevice::WriteOwner;
     QFile::setPermissions(t.services.paths.dataFolder(), writable);
     QFile::setPermissions(t.dir.path(), writable);
@@ -489,7 +496,8 @@ void TestBadInput::updatePageGarbage()
     QVERIFY(!scan.newer);
     // The same scan does see a real record, so the page above was judged, not skipped.
     const updatepage::ScanResult real = updatepage::scanForNewerVersion(
-        {QString(kMegabyte, QLatin1Char('x')), updatepage::revisionMarker(), QStringLiteral("V2.0.0 新しい版")}, QStringLiteral("V1.0.0"));
+        {QString(kMegabyte, QLatin1Char('x')), updatepage::revisionMarker(), QStringLiteral("V2.0.0 新しい版")},
+        QStringLiteral("V1.0.0"));
     QVERIFY(real.newer);
     QCOMPARE(real.line, 2);
 }

@@ -32,14 +32,16 @@ const char *const kChildFlag = "--rewrite-child";
 
 QString memoText(int variant)
 {
-    return variant == 0 ? QStringLiteral("一つ目のメモ\r\n照明あり") : QStringLiteral("二つ目のメモ、少し長く書いておく\r\n照明なし\r\n午後");
+    return variant == 0 ? QStringLiteral("一つ目のメモ\r\n照明あり")
+                        : QStringLiteral("二つ目のメモ、少し長く書いておく\r\n照明なし\r\n午後");
 }
 
 QStringList listItems(int variant)
 {
     QStringList items;
     for (int i = 0; i < 100; ++i)
-        items << QStringLiteral("Name%1").arg(i + variant * 100, 3, 10, QLatin1Char('0')).leftJustified(10) + QStringLiteral("-SD%1").arg(i);
+        items << QStringLiteral("Name%1").arg(i + variant * 100, 3, 10, QLatin1Char('0')).leftJustified(10)
+                     + QStringLiteral("-SD%1").arg(i);
     return items;
 }
 
@@ -85,9 +87,8 @@ int runChild(const QString &folder, const QString &mode)
     }
     for (long i = 0;; ++i) {
         const int variant = int(i % 2);
-        const bool ok = mode == QLatin1String("memo")
-            ? saveConditionMemo(files, paths, data, memoText(variant)).ok
-            : writeNameListFile(files, paths, 1, listItems(variant)).ok;
+        const bool ok = mode == QLatin1String("memo") ? saveConditionMemo(files, paths, data, memoText(variant)).ok
+                                                      : writeNameListFile(files, paths, 1, listItems(variant)).ok;
         if (!ok)
             return 3;
         if (i == 0) {
@@ -151,8 +152,9 @@ void TestKillRewrite::killedRewriteLeavesOldOrNew()
     QVERIFY(dir.isValid());
     const AppPaths paths(dir.path());
     FileStore files;
-    const QString target = mode == QLatin1String("memo") ? dataFilePath(paths, QStringLiteral("Kill"), QStringLiteral("1"))
-                                                         : paths.file(nameListFileName(1));
+    const QString target = mode == QLatin1String("memo")
+                               ? dataFilePath(paths, QStringLiteral("Kill"), QStringLiteral("1"))
+                               : paths.file(nameListFileName(1));
 
     // Every content the file may rightly hold: as prepared, and after either rewrite.
     QSet<QByteArray> allowed;
@@ -196,8 +198,8 @@ void TestKillRewrite::killedRewriteLeavesOldOrNew()
 
         QVERIFY2(QFile::exists(target), qPrintable(QStringLiteral("kill %1: the file is missing").arg(k)));
         const QByteArray now = readAll(target);
-        QVERIFY2(allowed.contains(now), qPrintable(QStringLiteral("kill %1: partial or foreign content, %2 bytes")
-                                                       .arg(k).arg(now.size())));
+        QVERIFY2(allowed.contains(now),
+                 qPrintable(QStringLiteral("kill %1: partial or foreign content, %2 bytes").arg(k).arg(now.size())));
         seen << now;
         // The lock stays behind when the kill came while it was held: inside a rewrite.
         midRewrite += QFile::exists(FileStore::lockPath(target));

@@ -8,9 +8,8 @@ using namespace vora::nist;
 
 namespace {
 // The 100-bit worked example of the frequency, block frequency and runs tests.
-const char *const kExample100 =
-    "1100100100001111110110101010001000100001011010001100001000110100"
-    "110001001100011001100010100010111000";
+const char *const kExample100 = "1100100100001111110110101010001000100001011010001100001000110100"
+                                "110001001100011001100010100010111000";
 } // namespace
 
 class TestNistReference : public QObject {
@@ -30,7 +29,7 @@ void TestNistReference::igamcClosedForms_data()
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("expected");
     for (double x : {0.01, 0.3, 1.0, 2.5, 7.0, 30.0}) {
-        QTest::addRow("a=1, x=%g", x) << 1.0 << x << std::exp(-x);            // series and fraction sides
+        QTest::addRow("a=1, x=%g", x) << 1.0 << x << std::exp(-x); // series and fraction sides
         QTest::addRow("a=0.5, x=%g", x) << 0.5 << x << std::erfc(std::sqrt(x));
         QTest::addRow("a=2, x=%g", x) << 2.0 << x << (1.0 + x) * std::exp(-x);
     }
@@ -43,7 +42,11 @@ void TestNistReference::igamcClosedForms()
     QFETCH(double, expected);
     const double got = igamc(a, x);
     QVERIFY2(std::fabs(got - expected) <= 1e-9 * std::max(1.0, expected),
-             qPrintable(QStringLiteral("igamc(%1, %2) = %3, expected %4").arg(a).arg(x).arg(got, 0, 'g', 12).arg(expected, 0, 'g', 12)));
+             qPrintable(QStringLiteral("igamc(%1, %2) = %3, expected %4")
+                            .arg(a)
+                            .arg(x)
+                            .arg(got, 0, 'g', 12)
+                            .arg(expected, 0, 'g', 12)));
 }
 
 void TestNistReference::workedExamples_data()
@@ -52,11 +55,14 @@ void TestNistReference::workedExamples_data()
     QTest::addColumn<QString>("bits");
     QTest::addColumn<int>("blockSize");
     QTest::addColumn<double>("expected");
-    QTest::newRow("frequency, 10 bits") << "monobit" << "1011010101" << 0 << 0.527089;
+    QTest::newRow("frequency, 10 bits") << "monobit"
+                                        << "1011010101" << 0 << 0.527089;
     QTest::newRow("frequency, 100 bits") << "monobit" << kExample100 << 0 << 0.109599;
-    QTest::newRow("block frequency, M=3") << "block" << "0110011010" << 3 << 0.801252;
+    QTest::newRow("block frequency, M=3") << "block"
+                                          << "0110011010" << 3 << 0.801252;
     QTest::newRow("block frequency, M=10") << "block" << kExample100 << 10 << 0.706438;
-    QTest::newRow("runs, 10 bits") << "runs" << "1001101011" << 0 << 0.147232;
+    QTest::newRow("runs, 10 bits") << "runs"
+                                   << "1001101011" << 0 << 0.147232;
     QTest::newRow("runs, 100 bits") << "runs" << kExample100 << 0 << 0.500798;
 }
 

@@ -68,25 +68,24 @@ void prepare(const TestServices &t, Operation op)
     switch (op) {
     case Operation::ConditionMemo:
     case Operation::RunMemo:
-    case Operation::AppendRun:
-        t.writeLines(QStringLiteral("data/Yama-1.txt"), data);
-        break;
-    case Operation::AppendRunNewFile:
-        break;
+    case Operation::AppendRun: t.writeLines(QStringLiteral("data/Yama-1.txt"), data); break;
+    case Operation::AppendRunNewFile: break;
     case Operation::LegacyConversion: {
         // Two series of the earlier format: two data files are converted, one write each.
         t.writeLines(QStringLiteral("data/Yama-0.txt"), data);
         QStringList ito = data;
         ito[1] = runLine(QStringLiteral("Ito"), {8, 9, 10, 11, 12});
         t.writeLines(QStringLiteral("data/Ito-0.txt"), ito);
-        t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD2,1"), QStringLiteral("Ito       -BD1,0")});
+        t.writeLines(QStringLiteral("Combo1.txt"),
+                     {QStringLiteral("Yama      -SD2,1"), QStringLiteral("Ito       -BD1,0")});
         break;
     }
     case Operation::ListFile:
         t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD2"), QStringLiteral("Ito       -n-")});
         break;
     case Operation::SelectionFile:
-        t.writeLines(selectionFileName(), {QStringLiteral("Yama       SD"), QString(), QStringLiteral("Ito        n-")});
+        t.writeLines(selectionFileName(),
+                     {QStringLiteral("Yama       SD"), QString(), QStringLiteral("Ito        n-")});
         break;
     }
 }
@@ -111,7 +110,8 @@ QString perform(FileStore &files, const TestServices &t, Operation op)
         r = writeNameListFile(files, paths, 1, {QStringLiteral("Sato      -BD"), QStringLiteral("Yama      -SD3")});
         break;
     case Operation::SelectionFile:
-        r = writeSelectionFile(files, paths, {BoxSelection{QStringLiteral("Sato"), QStringLiteral("B"), QStringLiteral("D")}});
+        r = writeSelectionFile(files, paths,
+                               {BoxSelection{QStringLiteral("Sato"), QStringLiteral("B"), QStringLiteral("D")}});
         break;
     case Operation::AppendRun:
     case Operation::AppendRunNewFile:
@@ -210,18 +210,23 @@ void TestWriteFaults::everyCutPoint()
             prepare(t, op);
             FailingFileStore failing;
             failing.failOnOpenNumber = n;
-            failing.failOpen = cut < 0;        // -1 stands for "the open itself fails"
+            failing.failOpen = cut < 0; // -1 stands for "the open itself fails"
             failing.failAfterBytes = qMax<qint64>(cut, 0);
             const QString message = perform(failing, t, op);
             const QMap<QString, QByteArray> now = snapshot(t);
             ++cases;
             const QString where = QStringLiteral("write %1 of %2 (%3), cut after %4 of %5 bytes")
-                                      .arg(n).arg(writes.size()).arg(target).arg(cut).arg(size);
+                                      .arg(n)
+                                      .arg(writes.size())
+                                      .arg(target)
+                                      .arg(cut)
+                                      .arg(size);
             QVERIFY2(!message.isEmpty(), qPrintable(where + QStringLiteral(": the failure was not reported")));
             QVERIFY2(message.contains(QStringLiteral("理由：ディスクの空き容量が足りません")), qPrintable(message));
             // The file the failing write aimed at is exactly as before (absent if it was absent).
             QCOMPARE(now.contains(target), before.contains(target));
-            QVERIFY2(now.value(target) == before.value(target), qPrintable(where + QStringLiteral(": the target changed")));
+            QVERIFY2(now.value(target) == before.value(target),
+                     qPrintable(where + QStringLiteral(": the target changed")));
             // Every other file is untouched or completely new (other, independent writes may
             // still have succeeded); no work file or lock is left behind.
             for (auto it = now.cbegin(); it != now.cend(); ++it) {

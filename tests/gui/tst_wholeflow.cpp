@@ -5,11 +5,11 @@
 #include "ui/run/toushiJikken.h"
 #include "ui/startup/Module1.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QComboBox>
 #include <QtTest>
 
 using namespace vora;

@@ -3,7 +3,6 @@
 #include "core/toolkit/Cp932.h"
 
 #include <QBuffer>
-#include <cerrno>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -11,6 +10,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
+#include <cerrno>
 
 #include <utility>
 
@@ -19,13 +19,18 @@ namespace vora::testing {
 namespace {
 qint64 realMs()
 {
-    static QElapsedTimer timer = [] { QElapsedTimer t; t.start(); return t; }();
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
     return timer.elapsed();
 }
 } // namespace
 
-FakeClock::FakeClock()
-    : m_now(QDate(2009, 4, 25), QTime(14, 30, 0)), m_origin(realMs()) {}
+FakeClock::FakeClock() : m_now(QDate(2009, 4, 25), QTime(14, 30, 0)), m_origin(realMs())
+{
+}
 
 double FakeClock::secondsSinceMidnight() const
 {
@@ -56,8 +61,7 @@ double ScriptedRandom::draw(double argument)
     return m_last;
 }
 
-MsgAnswer FakeDialogs::message(QObject *, const QString &text, MsgButtons buttons, MsgIcon icon,
-                               const QString &title)
+MsgAnswer FakeDialogs::message(QObject *, const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
     DialogRecord r;
     r.kind = DialogRecord::Message;

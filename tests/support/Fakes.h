@@ -15,8 +15,7 @@ namespace vora::testing {
 
 // A window's control by its control name (its objectName), as the layout tables name it.
 // A missing control is a test failure at the point of use, not a crash.
-template <typename T>
-T *control(const QObject *window, const char *name)
+template <typename T> T *control(const QObject *window, const char *name)
 {
     T *c = window ? window->findChild<T *>(QLatin1String(name)) : nullptr;
     if (!c)
@@ -37,7 +36,11 @@ public:
     void setDateTime(const QDateTime &dt) { m_now = dt; }
     void setTime(int h, int m, int s, int ms = 0) { m_now.setTime(QTime(h, m, s, ms)); }
     void setDate(int y, int mo, int d) { m_now.setDate(QDate(y, mo, d)); }
-    void advanceMs(qint64 ms) { m_now = m_now.addMSecs(ms); m_extraMonotonic += ms; }
+    void advanceMs(qint64 ms)
+    {
+        m_now = m_now.addMSecs(ms);
+        m_extraMonotonic += ms;
+    }
     // Freeze: monotonic time moves only through advanceMs().
     void setFrozen(bool frozen) { m_frozen = frozen; }
 
@@ -53,7 +56,11 @@ class ScriptedRandom : public RandomSource {
 public:
     void reseed(double seed) override { reseeds.append(seed); }
     double draw(double argument = 1.0) override;
-    void script(const QList<double> &values) { for (double v : values) m_queue.enqueue(v); }
+    void script(const QList<double> &values)
+    {
+        for (double v : values)
+            m_queue.enqueue(v);
+    }
     int remaining() const { return m_queue.size(); }
 
     QList<double> reseeds;
@@ -85,9 +92,9 @@ public:
     QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
                      const QString &filter) override;
 
-    QQueue<MsgAnswer> messageAnswers;  // empty: Ok / Yes
-    QQueue<QString> inputAnswers;      // a null QString means Cancel; empty queue: the default text
-    QQueue<QString> fileAnswers;       // empty: cancelled
+    QQueue<MsgAnswer> messageAnswers; // empty: Ok / Yes
+    QQueue<QString> inputAnswers; // a null QString means Cancel; empty queue: the default text
+    QQueue<QString> fileAnswers; // empty: cancelled
     QList<DialogRecord> records;
     // Called after each record is made (tests may act while a dialog is "open").
     std::function<void(const DialogRecord &)> onDialog;
@@ -104,8 +111,16 @@ public:
 
 class FakeShell : public Shell {
 public:
-    bool openDocument(const QString &path) override { documents.append(path); return result; }
-    bool openUrl(const QUrl &url) override { urls.append(url); return result; }
+    bool openDocument(const QString &path) override
+    {
+        documents.append(path);
+        return result;
+    }
+    bool openUrl(const QUrl &url) override
+    {
+        urls.append(url);
+        return result;
+    }
     QStringList documents;
     QList<QUrl> urls;
     bool result = true;
@@ -114,7 +129,11 @@ public:
 // Records restarts and quits; never ends the test process.
 class FakeProcess : public Process {
 public:
-    bool startNewInstance() override { ++restarts; return true; }
+    bool startNewInstance() override
+    {
+        ++restarts;
+        return true;
+    }
     void quitNow() override { ++quits; }
     int restarts = 0;
     int quits = 0;
@@ -176,11 +195,11 @@ public:
 // of the n-th write (counting from 1), or at its start when `failOpen` is set.
 class FailingFileStore : public FileStore {
 public:
-    int failOnOpenNumber = 1;      // which write fails
-    qint64 failAfterBytes = 0;     // bytes accepted before the failure
-    bool failOpen = false;         // fail at the start instead of midway
-    bool failRename = false;       // fail the final rename of every rewrite
-    int failLock = 0;              // errno of every lock file that cannot be made (0: none)
+    int failOnOpenNumber = 1; // which write fails
+    qint64 failAfterBytes = 0; // bytes accepted before the failure
+    bool failOpen = false; // fail at the start instead of midway
+    bool failRename = false; // fail the final rename of every rewrite
+    int failLock = 0; // errno of every lock file that cannot be made (0: none)
     int opens = 0;
 
 protected:

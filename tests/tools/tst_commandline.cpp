@@ -14,9 +14,9 @@ namespace {
 QString rendered(const QString &roff, QString *warnings)
 {
     QProcess groff;
-    groff.start(QStringLiteral("groff"), {QStringLiteral("-man"), QStringLiteral("-Tascii"), QStringLiteral("-ww"),
-                                          QStringLiteral("-P-c"), QStringLiteral("-P-b"), QStringLiteral("-P-u"),
-                                          QStringLiteral("-rLL=200n")});
+    groff.start(QStringLiteral("groff"),
+                {QStringLiteral("-man"), QStringLiteral("-Tascii"), QStringLiteral("-ww"), QStringLiteral("-P-c"),
+                 QStringLiteral("-P-b"), QStringLiteral("-P-u"), QStringLiteral("-rLL=200n")});
     if (!groff.waitForStarted())
         return QString();
     groff.write(roff.toUtf8());
@@ -37,18 +37,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("option");   // checked when not empty
+        QTest::addColumn<QString>("option"); // checked when not empty
         QTest::addColumn<QString>("value");
 
-        QTest::newRow("options after files") << "summary" << QStringList{"a.txt", "--upto", "3"} << QStringList{"a.txt"} << "upto" << "3";
-        QTest::newRow("--opt=value") << "summary" << QStringList{"--upto=4", "a.txt"} << QStringList{"a.txt"} << "upto" << "4";
-        QTest::newRow("the last value counts") << "summary" << QStringList{"a.txt", "--upto=4", "--upto", "5"} << QStringList{"a.txt"} << "upto" << "5";
-        QTest::newRow("-o joined") << "report" << QStringList{"-oout.html", "a.txt"} << QStringList{"a.txt"} << "output" << "out.html";
-        QTest::newRow("--output") << "report" << QStringList{"a.txt", "--output", "r.html"} << QStringList{"a.txt"} << "output" << "r.html";
-        QTest::newRow("-- ends the options") << "check" << QStringList{"--", "--json", "-x"} << QStringList{"--json", "-x"} << "" << "";
-        QTest::newRow("- is a file") << "check" << QStringList{"-", "b.txt"} << QStringList{"-", "b.txt"} << "" << "";
-        QTest::newRow("value that starts with -") << "verify" << QStringList{"--expect-head", "-x", "a.txt"} << QStringList{"a.txt"} << "expect-head" << "-x";
-        QTest::newRow("server options") << "push" << QStringList{"a.txt", "--server=dbname=x", "--site", "s1"} << QStringList{"a.txt"} << "site" << "s1";
+        QTest::newRow("options after files")
+            << "summary" << QStringList{"a.txt", "--upto", "3"} << QStringList{"a.txt"} << "upto"
+            << "3";
+        QTest::newRow("--opt=value") << "summary" << QStringList{"--upto=4", "a.txt"} << QStringList{"a.txt"} << "upto"
+                                     << "4";
+        QTest::newRow("the last value counts")
+            << "summary" << QStringList{"a.txt", "--upto=4", "--upto", "5"} << QStringList{"a.txt"} << "upto"
+            << "5";
+        QTest::newRow("-o joined") << "report" << QStringList{"-oout.html", "a.txt"} << QStringList{"a.txt"} << "output"
+                                   << "out.html";
+        QTest::newRow("--output") << "report" << QStringList{"a.txt", "--output", "r.html"} << QStringList{"a.txt"}
+                                  << "output"
+                                  << "r.html";
+        QTest::newRow("-- ends the options")
+            << "check" << QStringList{"--", "--json", "-x"} << QStringList{"--json", "-x"} << ""
+            << "";
+        QTest::newRow("- is a file") << "check" << QStringList{"-", "b.txt"} << QStringList{"-", "b.txt"} << ""
+                                     << "";
+        QTest::newRow("value that starts with -")
+            << "verify" << QStringList{"--expect-head", "-x", "a.txt"} << QStringList{"a.txt"} << "expect-head"
+            << "-x";
+        QTest::newRow("server options") << "push" << QStringList{"a.txt", "--server=dbname=x", "--site", "s1"}
+                                        << QStringList{"a.txt"} << "site"
+                                        << "s1";
     }
 
     void parses()
@@ -79,22 +94,27 @@ private Q_SLOTS:
         const QString flat = page.simplified();
 
         for (const char *section : {"NAME", "SYNOPSIS", "DESCRIPTION", "COMMANDS", "OPTIONS", "EXIT STATUS",
-                                       "ENVIRONMENT", "FILES", "EXAMPLES", "SEE ALSO"})
-            QVERIFY2(QRegularExpression(QStringLiteral("^") + QLatin1String(section) + QStringLiteral("$"), QRegularExpression::MultilineOption)
-                         .match(page).hasMatch(), section);
+                                    "ENVIRONMENT", "FILES", "EXAMPLES", "SEE ALSO"})
+            QVERIFY2(QRegularExpression(QStringLiteral("^") + QLatin1String(section) + QStringLiteral("$"),
+                                        QRegularExpression::MultilineOption)
+                         .match(page)
+                         .hasMatch(),
+                     section);
         for (const char *variable : {"PGPASSWORD", "PGPASSFILE", "PGHOST", "XDG_DATA_HOME"})
             QVERIFY2(flat.contains(QLatin1String(variable)), variable);
 
         int options = 0;
         for (const CommandSpec &spec : commandSpecs()) {
             for (const FormSpec &form : spec.forms) {
-                const QString synopsis = (QStringLiteral("vora-data ") + spec.name + QLatin1Char(' ') + form.synopsis).trimmed();
+                const QString synopsis =
+                    (QStringLiteral("vora-data ") + spec.name + QLatin1Char(' ') + form.synopsis).trimmed();
                 QVERIFY2(flat.count(synopsis) >= 2, qPrintable(synopsis)); // SYNOPSIS and the command's own entry
                 QVERIFY2(usageText().contains(synopsis), qPrintable(synopsis));
             }
             const QString help = commandHelp(spec);
             for (const OptionSpec &o : spec.options) {
-                const QString label = QStringLiteral("--") + o.names.last() + (o.valueName.isEmpty() ? QString() : QLatin1Char(' ') + o.valueName);
+                const QString label = QStringLiteral("--") + o.names.last()
+                                      + (o.valueName.isEmpty() ? QString() : QLatin1Char(' ') + o.valueName);
                 QVERIFY2(flat.contains(label), qPrintable(spec.name + QLatin1Char(' ') + label));
                 QVERIFY2(help.contains(label), qPrintable(spec.name + QLatin1Char(' ') + label));
                 // The option's own text, as far as its first sentence goes.
@@ -103,7 +123,8 @@ private Q_SLOTS:
                 ++options;
             }
             for (const ExitSpec &e : spec.exits)
-                QVERIFY2(flat.contains(spec.name + QStringLiteral(": ") + e.meaning), qPrintable(spec.name + ": " + e.meaning));
+                QVERIFY2(flat.contains(spec.name + QStringLiteral(": ") + e.meaning),
+                         qPrintable(spec.name + ": " + e.meaning));
         }
         QVERIFY(options >= 11);
         for (const char *name : {"check", "summary", "export", "evaluate", "report", "seal", "verify", "push"})

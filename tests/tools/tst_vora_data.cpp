@@ -34,9 +34,9 @@ struct ToolResult {
 
 // Where the tool's output goes instead of a pipe, and how much a file of it may hold.
 struct Sink {
-    QString out;           // a file for standard output ("/dev/full": every write fails)
-    QString err;           // the same for standard error
-    qint64 sizeLimit = 0;  // RLIMIT_FSIZE: writes past it fail with EFBIG, as on a full disk
+    QString out; // a file for standard output ("/dev/full": every write fails)
+    QString err; // the same for standard error
+    qint64 sizeLimit = 0; // RLIMIT_FSIZE: writes past it fail with EFBIG, as on a full disk
 };
 
 ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray(), const Sink &sink = Sink())
@@ -55,7 +55,9 @@ ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray
     if (sink.sizeLimit > 0) {
         const rlim_t limit = rlim_t(sink.sizeLimit);
         p.setChildProcessModifier([limit] {
-            const struct rlimit l{limit, limit};
+            const struct rlimit l {
+                limit, limit
+            };
             ::setrlimit(RLIMIT_FSIZE, &l);
             ::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing
         });
@@ -102,10 +104,23 @@ QString runLine(const std::array<int, 5> &seg, int stimulusTrial = 34,
     return r.toLine();
 }
 
-QString run50() { return runLine({10, 10, 10, 10, 10}); }
-QString run63() { return runLine({13, 13, 13, 12, 12}, 10, QStringLiteral("2009/05/02"), QStringLiteral(" 9:05"), QStringLiteral("first<BR>second")); }
-QString run35() { return runLine({7, 7, 7, 7, 7}); }
-QString run100() { return runLine({20, 20, 20, 20, 20}); }
+QString run50()
+{
+    return runLine({10, 10, 10, 10, 10});
+}
+QString run63()
+{
+    return runLine({13, 13, 13, 12, 12}, 10, QStringLiteral("2009/05/02"), QStringLiteral(" 9:05"),
+                   QStringLiteral("first<BR>second"));
+}
+QString run35()
+{
+    return runLine({7, 7, 7, 7, 7});
+}
+QString run100()
+{
+    return runLine({20, 20, 20, 20, 20});
+}
 
 // log10 of 2 * 2^-10000 and of the two-tailed normal p at z = 100, from
 // tests/report/data/logp_reference.txt (mpmath, 60 digits).
@@ -173,10 +188,10 @@ void TestVoraData::initTestCase()
 
 void TestVoraData::checkExitCodes_data()
 {
-    QTest::addColumn<QByteArray>("bytes");     // file content; empty: see `kind`
-    QTest::addColumn<QString>("kind");         // "file", "missing", "directory", "fifo", "device", "huge"
+    QTest::addColumn<QByteArray>("bytes"); // file content; empty: see `kind`
+    QTest::addColumn<QString>("kind"); // "file", "missing", "directory", "fifo", "device", "huge"
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("where");        // expected ":LINE:" on stdout, or empty
+    QTest::addColumn<QString>("where"); // expected ":LINE:" on stdout, or empty
 
     auto encode = [](const QStringList &lines) {
         QByteArray b;
@@ -186,14 +201,14 @@ void TestVoraData::checkExitCodes_data()
     };
     QTest::newRow("good") << encode({run50(), run63(), run35()}) << "file" << 0 << QString();
     QTest::newRow("empty file") << QByteArray() << "file" << 0 << QString();
-    QTest::newRow("target digit changed") << encode({run50(), changedAt(run50(), 61 + 44)}) << "file" << 1
-                                          << QStringLiteral(":2:");
+    QTest::newRow("target digit changed")
+        << encode({run50(), changedAt(run50(), 61 + 44)}) << "file" << 1 << QStringLiteral(":2:");
     QTest::newRow("input digit changed") << encode({changedAt(run63(), 162 + 99), run50()}) << "file" << 1
                                          << QStringLiteral(":1:");
     QString badTotal = run50();
     badTotal.replace(27, 2, QStringLiteral("51"));
-    QTest::newRow("stored total changed") << encode({run50(), run50(), badTotal}) << "file" << 1
-                                          << QStringLiteral(":3:");
+    QTest::newRow("stored total changed")
+        << encode({run50(), run50(), badTotal}) << "file" << 1 << QStringLiteral(":3:");
     QTest::newRow("blank line") << encode({run50(), QString(), run50()}) << "file" << 1 << QStringLiteral(":2:");
     QTest::newRow("missing") << QByteArray() << "missing" << 2 << QString();
     QTest::newRow("directory") << QByteArray() << "directory" << 2 << QString();
@@ -217,7 +232,8 @@ void TestVoraData::checkExitCodes()
     else if (kind == QLatin1String("directory"))
         QVERIFY(QDir().mkpath(path));
     else if (kind == QLatin1String("fifo"))
-        QVERIFY(QDir().mkpath(t.path(QStringLiteral("data"))) && ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        QVERIFY(QDir().mkpath(t.path(QStringLiteral("data")))
+                && ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
     else if (kind == QLatin1String("device"))
         path = QStringLiteral("/dev/zero");
     else if (kind == QLatin1String("huge")) {
@@ -245,7 +261,7 @@ void TestVoraData::checkExitCodes()
 void TestVoraData::programAndToolGiveOneVerdict_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("badLine");    // 0: the file passes
+    QTest::addColumn<int>("badLine"); // 0: the file passes
     QTest::addColumn<bool>("memoMarked"); // a memo shows U+FFFD where its bytes were undecodable
 
     const QByteArray memoPrefix("\x8e\xc0\x8c\xb1\x8f\xf0\x8c\x8f="); // 実験条件=
@@ -257,14 +273,18 @@ void TestVoraData::programAndToolGiveOneVerdict_data()
     };
     QTest::newRow("sound file") << memoPrefix + "ok\r\n" + run + "\r\n" << 0 << false;
     QTest::newRow("condition memo") << memoPrefix + "a\xFF\x85\x40z\r\n" + run + "\r\n" << 0 << true;
-    QTest::newRow("run memo") << run + "\r\n" + run + " memo\x81" "9\r\n" << 0 << true;
+    QTest::newRow("run memo") << run + "\r\n" + run
+                                     + " memo\x81"
+                                       "9\r\n"
+                              << 0 << true;
     QTest::newRow("lead byte ending the file in a run memo") << run + " memo\x81" << 0 << true;
     QTest::newRow("DEL in a memo is a character") << memoPrefix + "a\x7f\r\n" + run + "\r\n" << 0 << false;
     QTest::newRow("name columns") << run + "\r\n" + damagedAt(3) + "\r\n" << 2 << false;
     QTest::newRow("date") << damagedAt(15) + "\r\n" << 1 << false;
     QTest::newRow("targets") << memoPrefix + "m\r\n" + damagedAt(80) + "\r\n" << 2 << false;
     QTest::newRow("last input") << run + "\r\n" + run + "\r\n" + damagedAt(261) + "\r\n" << 3 << false;
-    QTest::newRow("memo prefix itself") << QByteArray("\x8e\xc0\xff\xb1\x8f\xf0\x8c\x8f=m\r\n") + run + "\r\n" << 1 << false;
+    QTest::newRow("memo prefix itself") << QByteArray("\x8e\xc0\xff\xb1\x8f\xf0\x8c\x8f=m\r\n") + run + "\r\n"
+                                        << 1 << false;
 }
 
 void TestVoraData::programAndToolGiveOneVerdict()
@@ -292,8 +312,13 @@ void TestVoraData::programAndToolGiveOneVerdict()
     const ToolResult summary = runTool({QStringLiteral("summary"), path});
     QCOMPARE(summary.exitCode, badLine == 0 ? 0 : 1);
     if (badLine == 0 && program.runCount() > 0) {
-        const QString lastMemo = jsonObject(summary.out).value(QStringLiteral("perRun")).toArray().last()
-                                     .toObject().value(QStringLiteral("memo")).toString();
+        const QString lastMemo = jsonObject(summary.out)
+                                     .value(QStringLiteral("perRun"))
+                                     .toArray()
+                                     .last()
+                                     .toObject()
+                                     .value(QStringLiteral("memo"))
+                                     .toString();
         QCOMPARE(lastMemo, program.runLines.last().mid(262));
     }
 }
@@ -301,7 +326,8 @@ void TestVoraData::programAndToolGiveOneVerdict()
 void TestVoraData::checkReportsEveryFileAndTheWorstCode()
 {
     TestServices t;
-    t.writeLines(QStringLiteral("data/Good-1.txt"), {QStringLiteral("実験条件=静かな部屋\x01\x01夜"), run50(), run63()});
+    t.writeLines(QStringLiteral("data/Good-1.txt"),
+                 {QStringLiteral("実験条件=静かな部屋\x01\x01夜"), run50(), run63()});
     t.writeLines(QStringLiteral("data/Bad-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), changedAt(run50(), 200)});
     const QString good = t.path(QStringLiteral("data/Good-1.txt"));
     const QString bad = t.path(QStringLiteral("data/Bad-1.txt"));
@@ -361,7 +387,8 @@ void TestVoraData::hostileFilesNeverCrash()
     // An experiment holds 100 runs: the 101st is damage, named at its line.
     r = runTool({QStringLiteral("check"), t.path(QStringLiteral("many.txt"))});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.out.contains(QStringLiteral("many.txt:101: ")) && r.out.contains(QStringLiteral("100ランまで")), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QStringLiteral("many.txt:101: ")) && r.out.contains(QStringLiteral("100ランまで")),
+             qPrintable(r.out));
     for (const char *command : {"summary", "export"}) {
         r = runTool({QString::fromLatin1(command), t.path(QStringLiteral("many.txt"))});
         QVERIFY(!r.crashed);
@@ -509,7 +536,8 @@ void TestVoraData::exportJson()
 {
     TestServices t;
     t.writeLines(QStringLiteral("Tool-1.txt"), {run50(), run63()});
-    const ToolResult r = runTool({QStringLiteral("export"), t.path(QStringLiteral("Tool-1.txt")), QStringLiteral("--json")});
+    const ToolResult r =
+        runTool({QStringLiteral("export"), t.path(QStringLiteral("Tool-1.txt")), QStringLiteral("--json")});
     QCOMPARE(r.exitCode, 0);
     const QJsonArray rows = QJsonDocument::fromJson(r.out.toUtf8()).array();
     QCOMPARE(rows.size(), 200);
@@ -538,19 +566,22 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
     const ToolResult csv = runTool({QStringLiteral("export"), path});
     QCOMPARE(csv.exitCode, 0);
     const QStringList rows = csv.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList cells{QStringLiteral("'=1+2      "), QStringLiteral("'@SUM(A1)  "), QStringLiteral("\"'-3,+4     \""),
-                            QStringLiteral("'+x        "), QStringLiteral("2009/04/25")};
+    const QStringList cells{QStringLiteral("'=1+2      "), QStringLiteral("'@SUM(A1)  "),
+                            QStringLiteral("\"'-3,+4     \""), QStringLiteral("'+x        "),
+                            QStringLiteral("2009/04/25")};
     for (int run = 0; run < dates.size(); ++run)
         QCOMPARE(rows.at(1 + run * 100).section(QLatin1Char(','), 6, -2), cells.at(run));
 
     const ToolResult json = runTool({QStringLiteral("export"), path, QStringLiteral("--json")});
     const QJsonArray objects = QJsonDocument::fromJson(json.out.toUtf8()).array();
     for (int run = 0; run < dates.size(); ++run)
-        QCOMPARE(objects.at(run * 100).toObject().value(QStringLiteral("date")).toString(), dates.at(run).leftJustified(10));
+        QCOMPARE(objects.at(run * 100).toObject().value(QStringLiteral("date")).toString(),
+                 dates.at(run).leftJustified(10));
 
     // A tab or CR in the record is damage, so such a cell never reaches a spreadsheet from a file
     // (the cell guard for them is tested on its own).
-    t.writeLines(QStringLiteral("Tab-1.txt"), {runLine({10, 10, 10, 10, 10}, 34, QStringLiteral("\t=1+2").leftJustified(10))});
+    t.writeLines(QStringLiteral("Tab-1.txt"),
+                 {runLine({10, 10, 10, 10, 10}, 34, QStringLiteral("\t=1+2").leftJustified(10))});
     QCOMPARE(runTool({QStringLiteral("export"), t.path(QStringLiteral("Tab-1.txt"))}).exitCode, 1);
 }
 
@@ -565,18 +596,24 @@ void TestVoraData::evaluateWorkedExamples_data()
     const QString many = QStringLiteral("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）");
     QTest::newRow("decline, segments only") << "14 11 10 9 8" << 0 << "D" << decline;
     QTest::newRow("decline, with total") << "52 14 11 10 9 8" << 0 << "D" << decline;
-    QTest::newRow("position") << "12 10 9 9 12" << 0 << "P"
-                              << QStringLiteral("\n・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。\n");
-    QTest::newRow("slight decline") << "11 10 10 9 10" << 0 << "S"
-                                    << QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    QTest::newRow("position")
+        << "12 10 9 9 12" << 0 << "P"
+        << QStringLiteral("\n・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。\n");
+    QTest::newRow("slight decline")
+        << "11 10 10 9 10" << 0 << "S"
+        << QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
     QTest::newRow("none") << "9 11 10 10 10" << 0 << "N" << QString();
-    const QString slight = QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    const QString slight =
+        QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
     QTest::newRow("63 hits") << "63 13 13 13 12 12" << 1 << "S" << many + slight;
-    QTest::newRow("mean profile, decimals") << "56.5 11.5 11.5 11.5 11 11" << 0 << "S"
-                                            << QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
-    QTest::newRow("37 hits, tabs and CR LF") << "37\t8 8 7 7 7\r" << 1 << "D"
-                                            << QStringLiteral("●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）")
-                                                   + decline;
+    QTest::newRow("mean profile, decimals")
+        << "56.5 11.5 11.5 11.5 11 11" << 0 << "S"
+        << QStringLiteral("\n・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\n");
+    QTest::newRow("37 hits, tabs and CR LF")
+        << "37\t8 8 7 7 7\r" << 1 << "D"
+        << QStringLiteral(
+               "●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）")
+               + decline;
 }
 
 void TestVoraData::evaluateWorkedExamples()
@@ -621,7 +658,10 @@ void TestVoraData::evaluateMalformedLines()
             errorLines << o.value(QStringLiteral("line")).toInt();
     }
     QCOMPARE(errorLines, (QVector<int>{3, 4, 5, 6, 7, 8, 9}));
-    QVERIFY(jsonObject(out.at(4)).value(QStringLiteral("error")).toString().contains(QStringLiteral("sum of the segments")));
+    QVERIFY(jsonObject(out.at(4))
+                .value(QStringLiteral("error"))
+                .toString()
+                .contains(QStringLiteral("sum of the segments")));
     QCOMPARE(jsonObject(out.first()).value(QStringLiteral("profile")).toString(), QStringLiteral("P"));
     QCOMPARE(jsonObject(out.last()).value(QStringLiteral("profile")).toString(), QStringLiteral("N"));
     QCOMPARE(jsonObject(out.last()).value(QStringLiteral("line")).toInt(), 10);
@@ -635,21 +675,35 @@ void TestVoraData::usageErrors_data()
     QTest::newRow("unknown command") << QStringList{QStringLiteral("score")};
     QTest::newRow("check without file") << QStringList{QStringLiteral("check")};
     QTest::newRow("summary without file") << QStringList{QStringLiteral("summary")};
-    QTest::newRow("upto zero") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--upto"), QStringLiteral("0")};
-    QTest::newRow("upto missing") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--upto")};
-    QTest::newRow("upto not a number") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--upto=ten")};
-    QTest::newRow("two summary files") << QStringList{QStringLiteral("summary"), QStringLiteral("a.txt"), QStringLiteral("b.txt")};
-    QTest::newRow("csv and json") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--csv"), QStringLiteral("--json")};
-    QTest::newRow("unknown export option") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--xml")};
+    QTest::newRow("upto zero") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"),
+                                              QStringLiteral("--upto"), QStringLiteral("0")};
+    QTest::newRow("upto missing") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"),
+                                                 QStringLiteral("--upto")};
+    QTest::newRow("upto not a number") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"),
+                                                      QStringLiteral("--upto=ten")};
+    QTest::newRow("two summary files") << QStringList{QStringLiteral("summary"), QStringLiteral("a.txt"),
+                                                      QStringLiteral("b.txt")};
+    QTest::newRow("csv and json") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"),
+                                                 QStringLiteral("--csv"), QStringLiteral("--json")};
+    QTest::newRow("unknown export option")
+        << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--xml")};
     QTest::newRow("evaluate with argument") << QStringList{QStringLiteral("evaluate"), QStringLiteral("x.txt")};
-    QTest::newRow("option of another command") << QStringList{QStringLiteral("check"), QStringLiteral("--upto"), QStringLiteral("2"), QStringLiteral("x.txt")};
-    QTest::newRow("switch given a value") << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--json=yes")};
-    QTest::newRow("upto with pooled") << QStringList{QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("x.txt"), QStringLiteral("--upto=2")};
-    QTest::newRow("server without pooled") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"), QStringLiteral("--server"), QStringLiteral("dbname=x")};
-    QTest::newRow("report -o empty") << QStringList{QStringLiteral("report"), QStringLiteral("x.txt"), QStringLiteral("-o"), QString()};
-    QTest::newRow("report --lang missing") << QStringList{QStringLiteral("report"), QStringLiteral("x.txt"), QStringLiteral("--lang")};
-    QTest::newRow("push without site") << QStringList{QStringLiteral("push"), QStringLiteral("x.txt"), QStringLiteral("--server"), QStringLiteral("dbname=x")};
-    QTest::newRow("expect-head not a hash") << QStringList{QStringLiteral("verify"), QStringLiteral("--expect-head=abc"), QStringLiteral("x.txt")};
+    QTest::newRow("option of another command")
+        << QStringList{QStringLiteral("check"), QStringLiteral("--upto"), QStringLiteral("2"), QStringLiteral("x.txt")};
+    QTest::newRow("switch given a value")
+        << QStringList{QStringLiteral("export"), QStringLiteral("x.txt"), QStringLiteral("--json=yes")};
+    QTest::newRow("upto with pooled") << QStringList{QStringLiteral("summary"), QStringLiteral("--pooled"),
+                                                     QStringLiteral("x.txt"), QStringLiteral("--upto=2")};
+    QTest::newRow("server without pooled") << QStringList{QStringLiteral("summary"), QStringLiteral("x.txt"),
+                                                          QStringLiteral("--server"), QStringLiteral("dbname=x")};
+    QTest::newRow("report -o empty") << QStringList{QStringLiteral("report"), QStringLiteral("x.txt"),
+                                                    QStringLiteral("-o"), QString()};
+    QTest::newRow("report --lang missing")
+        << QStringList{QStringLiteral("report"), QStringLiteral("x.txt"), QStringLiteral("--lang")};
+    QTest::newRow("push without site") << QStringList{QStringLiteral("push"), QStringLiteral("x.txt"),
+                                                      QStringLiteral("--server"), QStringLiteral("dbname=x")};
+    QTest::newRow("expect-head not a hash")
+        << QStringList{QStringLiteral("verify"), QStringLiteral("--expect-head=abc"), QStringLiteral("x.txt")};
     QTest::newRow("version with argument") << QStringList{QStringLiteral("--version"), QStringLiteral("x")};
 }
 
@@ -665,33 +719,39 @@ void TestVoraData::usageErrors()
 
 void TestVoraData::failedWritesExitTwo_data()
 {
-    QTest::addColumn<QStringList>("args");   // "GOOD", "BIG", "OUT" stand for prepared paths
-    QTest::addColumn<QString>("sink");       // "full": stdout to /dev/full; "fullErr": stderr there;
-                                             // "limit": stdout to a file, and no file may grow past 16 KiB,
-                                             // "limit4k" past 4 KiB
+    QTest::addColumn<QStringList>("args"); // "GOOD", "BIG", "OUT" stand for prepared paths
+    QTest::addColumn<QString>("sink"); // "full": stdout to /dev/full; "fullErr": stderr there;
+                                       // "limit": stdout to a file, and no file may grow past 16 KiB,
+                                       // "limit4k" past 4 KiB
     QTest::addColumn<QByteArray>("input");
-    QTest::addColumn<QString>("cause");      // in the message on stderr; empty: stderr itself failed
+    QTest::addColumn<QString>("cause"); // in the message on stderr; empty: stderr itself failed
 
     const QString noSpace = QStringLiteral("No space left on device");
-    auto row = [](const char *name, const QStringList &args, const char *sink, const QString &cause, const QByteArray &input = {}) {
+    auto row = [](const char *name, const QStringList &args, const char *sink, const QString &cause,
+                  const QByteArray &input = {}) {
         QTest::newRow(name) << args << QString::fromLatin1(sink) << input << cause;
     };
     row("check", {QStringLiteral("check"), QStringLiteral("GOOD")}, "full", noSpace);
     row("summary", {QStringLiteral("summary"), QStringLiteral("GOOD")}, "full", noSpace);
-    row("summary --pooled", {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("GOOD")}, "full", noSpace);
-    row("export, CSV cut short", {QStringLiteral("export"), QStringLiteral("BIG")}, "limit", QStringLiteral("File too large"));
+    row("summary --pooled", {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("GOOD")}, "full",
+        noSpace);
+    row("export, CSV cut short", {QStringLiteral("export"), QStringLiteral("BIG")}, "limit",
+        QStringLiteral("File too large"));
     row("export, JSON", {QStringLiteral("export"), QStringLiteral("GOOD"), QStringLiteral("--json")}, "full", noSpace);
     row("report to stdout", {QStringLiteral("report"), QStringLiteral("GOOD")}, "full", noSpace);
-    row("report -o cut short", {QStringLiteral("report"), QStringLiteral("BIG"), QStringLiteral("-o"), QStringLiteral("OUT")}, "limit",
+    row("report -o cut short",
+        {QStringLiteral("report"), QStringLiteral("BIG"), QStringLiteral("-o"), QStringLiteral("OUT")}, "limit",
         QStringLiteral("vora-data: "));
     row("evaluate", {QStringLiteral("evaluate")}, "full", noSpace, "50 10 10 10 10 10\n");
     row("verify", {QStringLiteral("verify"), QStringLiteral("GOOD")}, "full", noSpace);
-    row("seal, the seal file cut short", {QStringLiteral("seal"), QStringLiteral("BIG")}, "limit4k", QStringLiteral("cannot write the seal file"));
+    row("seal, the seal file cut short", {QStringLiteral("seal"), QStringLiteral("BIG")}, "limit4k",
+        QStringLiteral("cannot write the seal file"));
     row("--help", {QStringLiteral("--help")}, "full", noSpace);
     row("check --help", {QStringLiteral("check"), QStringLiteral("--help")}, "full", noSpace);
     row("--version", {QStringLiteral("--version")}, "full", noSpace);
     // Only stderr fails: a warning that cannot be shown still fails the command.
-    row("warning to a full stderr", {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("GOOD"), QStringLiteral("GOOD")},
+    row("warning to a full stderr",
+        {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("GOOD"), QStringLiteral("GOOD")},
         "fullErr", QString());
 }
 
@@ -707,7 +767,8 @@ void TestVoraData::failedWritesExitTwo()
     t.writeLines(QStringLiteral("Good-1.txt"), {run50(), run63()});
     QStringList many;
     for (int i = 0; i < 100; ++i)
-        many << runLine({10, 11, 9, 10, 10}, 34, QStringLiteral("2009/04/25"), QStringLiteral("%1:%2").arg(10 + i / 60).arg(i % 60, 2, 10, QLatin1Char('0')));
+        many << runLine({10, 11, 9, 10, 10}, 34, QStringLiteral("2009/04/25"),
+                        QStringLiteral("%1:%2").arg(10 + i / 60).arg(i % 60, 2, 10, QLatin1Char('0')));
     t.writeLines(QStringLiteral("Big-1.txt"), many); // CSV of 0.4 MB, a page of 30 KB
     for (QString &a : args) {
         if (a == QLatin1String("GOOD"))
@@ -723,7 +784,8 @@ void TestVoraData::failedWritesExitTwo()
     else if (sink == QLatin1String("fullErr"))
         where.err = QStringLiteral("/dev/full");
     else
-        where = Sink{t.path(QStringLiteral("out.txt")), QString(), sink == QLatin1String("limit4k") ? 4 * 1024 : 16 * 1024};
+        where =
+            Sink{t.path(QStringLiteral("out.txt")), QString(), sink == QLatin1String("limit4k") ? 4 * 1024 : 16 * 1024};
 
     const ToolResult r = runTool(args, input, where);
     QVERIFY(!r.crashed);
@@ -741,7 +803,7 @@ void TestVoraData::failedWritesExitTwo()
 
 void TestVoraData::fileNamedTwiceCountsOnce_data()
 {
-    QTest::addColumn<QString>("second");   // how the file is named the second time
+    QTest::addColumn<QString>("second"); // how the file is named the second time
     QTest::newRow("same name") << "data/Tool-1.txt";
     QTest::newRow("with ./") << "data/./Tool-1.txt";
     QTest::newRow("through ..") << "data/../data/Tool-1.txt";
@@ -756,7 +818,9 @@ void TestVoraData::fileNamedTwiceCountsOnce()
     t.writeLines(QStringLiteral("data/Tool-1.txt"), {run50(), run63()});
     const QString first = t.path(QStringLiteral("data/Tool-1.txt"));
     QVERIFY(QFile::link(first, t.path(QStringLiteral("link-1.txt"))));
-    QVERIFY(::link(QFile::encodeName(first).constData(), QFile::encodeName(t.path(QStringLiteral("hard-1.txt"))).constData()) == 0);
+    QVERIFY(::link(QFile::encodeName(first).constData(),
+                   QFile::encodeName(t.path(QStringLiteral("hard-1.txt"))).constData())
+            == 0);
     const QString again = t.path(second);
 
     const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), first, again});
@@ -767,7 +831,8 @@ void TestVoraData::fileNamedTwiceCountsOnce()
     QCOMPARE(r.err, QStringLiteral("vora-data: warning: ") + again + QStringLiteral(" names the same file as ") + first
                         + QStringLiteral("; counted once\n"));
 
-    const ToolResult page = runTool({QStringLiteral("report"), again, first, QStringLiteral("-o"), t.path(QStringLiteral("r.html"))});
+    const ToolResult page =
+        runTool({QStringLiteral("report"), again, first, QStringLiteral("-o"), t.path(QStringLiteral("r.html"))});
     QCOMPARE(page.exitCode, 0);
     QVERIFY2(page.err.contains(first + QStringLiteral(" names the same file as ") + again), qPrintable(page.err));
 }
@@ -777,7 +842,7 @@ void TestVoraData::identicalRunsAreNamed()
     TestServices t;
     t.writeLines(QStringLiteral("A-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), run63(), run35()});
     t.writeLines(QStringLiteral("B-1.txt"), {runLine({12, 10, 10, 10, 10}), run63()}); // run 2 copied from A
-    t.writeLines(QStringLiteral("C-1.txt"), {run50(), run63(), run35()});              // A's runs, memo line left out
+    t.writeLines(QStringLiteral("C-1.txt"), {run50(), run63(), run35()}); // A's runs, memo line left out
     t.writeLines(QStringLiteral("D-1.txt"), {runLine({9, 10, 10, 10, 10}), runLine({9, 10, 10, 10, 10})});
     const QString a = t.path(QStringLiteral("A-1.txt")), b = t.path(QStringLiteral("B-1.txt")),
                   c = t.path(QStringLiteral("C-1.txt")), d = t.path(QStringLiteral("D-1.txt"));
@@ -787,10 +852,18 @@ void TestVoraData::identicalRunsAreNamed()
     // Reported, not decided: every file still counts.
     QCOMPARE(jsonObject(r.out).value(QStringLiteral("pooled")).toObject().value(QStringLiteral("runs")).toInt(), 10);
     const QStringList warnings = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(warnings, (QStringList{
-        QStringLiteral("vora-data: warning: 1 run of %1 stored identically as runs of %2, first %1:2 (run 2) = %2:3 (run 2); a copied run counts twice").arg(b, a),
-        QStringLiteral("vora-data: warning: 3 runs of %1 stored identically as runs of %2, first %1:1 (run 1) = %2:2 (run 1); a copied run counts twice").arg(c, a),
-        QStringLiteral("vora-data: warning: 1 run of %1 stored identically as earlier runs of the same file, first %1:2 (run 2) = %1:1 (run 1); a copied run counts twice").arg(d)}));
+    QCOMPARE(
+        warnings,
+        (QStringList{
+            QStringLiteral(
+                "vora-data: warning: 1 run of %1 stored identically as runs of %2, first %1:2 (run 2) = %2:3 (run 2); a copied run counts twice")
+                .arg(b, a),
+            QStringLiteral(
+                "vora-data: warning: 3 runs of %1 stored identically as runs of %2, first %1:1 (run 1) = %2:2 (run 1); a copied run counts twice")
+                .arg(c, a),
+            QStringLiteral(
+                "vora-data: warning: 1 run of %1 stored identically as earlier runs of the same file, first %1:2 (run 2) = %1:1 (run 1); a copied run counts twice")
+                .arg(d)}));
 
     // Distinct runs give no warning.
     QCOMPARE(runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a, b}).err.count(QLatin1Char('\n')), 1);
@@ -808,14 +881,16 @@ void TestVoraData::figuresWithoutTrialsAreNull()
     QCOMPARE(r.exitCode, 0);
     QJsonObject o = jsonObject(r.out);
     const QJsonObject pooled = o.value(QStringLiteral("pooled")).toObject();
-    for (const QString &key : {QStringLiteral("p"), QStringLiteral("pLog10"), QStringLiteral("ci95"), QStringLiteral("stoufferP"),
-                               QStringLiteral("stoufferPLog10"), QStringLiteral("hitRate"), QStringLiteral("z")})
+    for (const QString &key :
+         {QStringLiteral("p"), QStringLiteral("pLog10"), QStringLiteral("ci95"), QStringLiteral("stoufferP"),
+          QStringLiteral("stoufferPLog10"), QStringLiteral("hitRate"), QStringLiteral("z")})
         QVERIFY2(pooled.value(key).isNull(), qPrintable(key));
     for (const QString &key : {QStringLiteral("uniform"), QStringLiteral("replication")})
         QVERIFY2(pooled.value(QStringLiteral("log10Bf10")).toObject().value(key).isNull(), qPrintable(key));
     QVERIFY(pooled.value(QStringLiteral("dependency")).toObject().value(QStringLiteral("p")).isNull());
     const QJsonObject targets = pooled.value(QStringLiteral("targets")).toObject();
-    for (const QString &key : {QStringLiteral("runsP"), QStringLiteral("runsPLog10"), QStringLiteral("monobitP"), QStringLiteral("onesShare")})
+    for (const QString &key : {QStringLiteral("runsP"), QStringLiteral("runsPLog10"), QStringLiteral("monobitP"),
+                               QStringLiteral("onesShare")})
         QVERIFY2(targets.value(key).isNull(), qPrintable(key));
     QVERIFY(o.value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).isNull());
 
@@ -823,7 +898,12 @@ void TestVoraData::figuresWithoutTrialsAreNull()
     r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), t.path(QStringLiteral("Tool-1.txt")), empty});
     o = jsonObject(r.out);
     QVERIFY(!o.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("p")).isNull());
-    QVERIFY(!o.value(QStringLiteral("pooled")).toObject().value(QStringLiteral("targets")).toObject().value(QStringLiteral("runsP")).isNull());
+    QVERIFY(!o.value(QStringLiteral("pooled"))
+                 .toObject()
+                 .value(QStringLiteral("targets"))
+                 .toObject()
+                 .value(QStringLiteral("runsP"))
+                 .isNull());
     QVERIFY(!o.value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).isNull());
     QVERIFY(o.value(QStringLiteral("experiments")).toArray().at(1).toObject().value(QStringLiteral("p")).isNull());
 
@@ -850,7 +930,9 @@ void TestVoraData::pBelowTheSmallestDouble()
         lines << run100();
     t.writeLines(QStringLiteral("Sure-1.txt"), lines);
     const QString path = t.path(QStringLiteral("Sure-1.txt"));
-    auto close = [](const QJsonValue &v, double expected) { return std::fabs(v.toDouble() - expected) <= 1e-9 * std::fabs(expected); };
+    auto close = [](const QJsonValue &v, double expected) {
+        return std::fabs(v.toDouble() - expected) <= 1e-9 * std::fabs(expected);
+    };
 
     ToolResult r = runTool({QStringLiteral("summary"), path});
     QCOMPARE(r.exitCode, 0);
@@ -871,7 +953,14 @@ void TestVoraData::pBelowTheSmallestDouble()
     QVERIFY(targets.value(QStringLiteral("runsP")).toDouble() == 1e-300);
     QVERIFY(targets.value(QStringLiteral("runsPLog10")).toDouble() < -300.0);
     QCOMPARE(targets.value(QStringLiteral("monobitPLog10")).toDouble(), 0.0);
-    QVERIFY(jsonObject(r.out).value(QStringLiteral("experiments")).toArray().at(0).toObject().value(QStringLiteral("p")).toDouble() == 1e-300);
+    QVERIFY(jsonObject(r.out)
+                .value(QStringLiteral("experiments"))
+                .toArray()
+                .at(0)
+                .toObject()
+                .value(QStringLiteral("p"))
+                .toDouble()
+            == 1e-300);
 
     r = runTool({QStringLiteral("report"), path, QStringLiteral("--lang"), QStringLiteral("en")});
     QCOMPARE(r.exitCode, 0);
@@ -884,18 +973,30 @@ void TestVoraData::csvCellGuard_data()
 {
     QTest::addColumn<QString>("raw");
     QTest::addColumn<QString>("cell");
-    QTest::newRow("date") << "2009/04/25" << "2009/04/25";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("=") << "=1+2" << "'=1+2";
-    QTest::newRow("+") << "+x" << "'+x";
-    QTest::newRow("-") << "-3" << "'-3";
-    QTest::newRow("@") << "@SUM(A1)" << "'@SUM(A1)";
-    QTest::newRow("tab") << "\t=1" << "'\t=1";
-    QTest::newRow("carriage return") << "\r=1" << "\"'\r=1\"";
-    QTest::newRow("inside only") << "1=2" << "1=2";
-    QTest::newRow("separator") << "a,b" << "\"a,b\"";
-    QTest::newRow("quote") << "say \"x\"" << "\"say \"\"x\"\"\"";
-    QTest::newRow("formula with separator") << "=A1,B1" << "\"'=A1,B1\"";
+    QTest::newRow("date") << "2009/04/25"
+                          << "2009/04/25";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("=") << "=1+2"
+                       << "'=1+2";
+    QTest::newRow("+") << "+x"
+                       << "'+x";
+    QTest::newRow("-") << "-3"
+                       << "'-3";
+    QTest::newRow("@") << "@SUM(A1)"
+                       << "'@SUM(A1)";
+    QTest::newRow("tab") << "\t=1"
+                         << "'\t=1";
+    QTest::newRow("carriage return") << "\r=1"
+                                     << "\"'\r=1\"";
+    QTest::newRow("inside only") << "1=2"
+                                 << "1=2";
+    QTest::newRow("separator") << "a,b"
+                               << "\"a,b\"";
+    QTest::newRow("quote") << "say \"x\""
+                           << "\"say \"\"x\"\"\"";
+    QTest::newRow("formula with separator") << "=A1,B1"
+                                            << "\"'=A1,B1\"";
 }
 
 void TestVoraData::csvCellGuard()
@@ -909,7 +1010,8 @@ void TestVoraData::helpAndVersion()
 {
     ToolResult r = runTool({QStringLiteral("--version")});
     QCOMPARE(r.exitCode, 0);
-    QVERIFY2(QRegularExpression(QStringLiteral("^vora-data \\d+\\.\\d+\\.\\d+\n$")).match(r.out).hasMatch(), qPrintable(r.out));
+    QVERIFY2(QRegularExpression(QStringLiteral("^vora-data \\d+\\.\\d+\\.\\d+\n$")).match(r.out).hasMatch(),
+             qPrintable(r.out));
     QVERIFY(r.err.isEmpty());
 
     r = runTool({QStringLiteral("--help")});
@@ -917,12 +1019,14 @@ void TestVoraData::helpAndVersion()
     QVERIFY(r.out.startsWith(QStringLiteral("usage:\n  vora-data check FILE...")));
 
     // Help on one command goes to stdout and ends well, whatever else is on the line.
-    for (const QStringList &args : {QStringList{QStringLiteral("verify"), QStringLiteral("--help")},
-                                    QStringList{QStringLiteral("verify"), QStringLiteral("x.txt"), QStringLiteral("-h")},
-                                    QStringList{QStringLiteral("help"), QStringLiteral("verify")}}) {
+    for (const QStringList &args :
+         {QStringList{QStringLiteral("verify"), QStringLiteral("--help")},
+          QStringList{QStringLiteral("verify"), QStringLiteral("x.txt"), QStringLiteral("-h")},
+          QStringList{QStringLiteral("help"), QStringLiteral("verify")}}) {
         r = runTool(args);
         QCOMPARE(r.exitCode, 0);
-        QVERIFY2(r.out.startsWith(QStringLiteral("usage: vora-data verify [--head] [--expect-head HASH] FILE...\n")), qPrintable(r.out));
+        QVERIFY2(r.out.startsWith(QStringLiteral("usage: vora-data verify [--head] [--expect-head HASH] FILE...\n")),
+                 qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("  --expect-head HASH")));
         QVERIFY(r.out.contains(QStringLiteral("exit status:\n  0  every file matches its seal")));
     }

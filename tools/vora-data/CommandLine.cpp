@@ -10,17 +10,20 @@ namespace {
 QVector<OptionSpec> serverOptions(bool forPush)
 {
     return {
-        {{QStringLiteral("server")}, QStringLiteral("CONNINFO"),
+        {{QStringLiteral("server")},
+         QStringLiteral("CONNINFO"),
          QStringLiteral("The study database: a libpq connection string of key=value pairs "
                         "(`host=study.example.org dbname=vora_study user=tokyo1`; a value with spaces in single "
                         "quotes). What it leaves out, the password included, libpq takes from the PG* environment "
                         "variables and ~/.pgpass (see ENVIRONMENT); a password written here is never printed.")},
-        {{QStringLiteral("server-file")}, QStringLiteral("FILE"),
+        {{QStringLiteral("server-file")},
+         QStringLiteral("FILE"),
          QStringLiteral("The study database from a file in the program's own study-server.txt form: line 1 the "
                         "connection string, line 2 the site name (used when --site is not given). Keep it readable "
                         "by its owner only (chmod 600); a password on the command line is seen by every user "
                         "through ps, and is warned about.")},
-        {{QStringLiteral("site")}, QStringLiteral("NAME"),
+        {{QStringLiteral("site")},
+         QStringLiteral("NAME"),
          forPush ? QStringLiteral("The site the runs are sent under: 1 to 32 letters, digits, \"-\" or \"_\".")
                  : QStringLiteral("Pool the runs of this site only: 1 to 32 letters, digits, \"-\" or \"_\".")},
     };
@@ -28,29 +31,30 @@ QVector<OptionSpec> serverOptions(bool forPush)
 
 QVector<CommandSpec> makeSpecs()
 {
-    const ExitSpec unreadable{2, QStringLiteral("a file cannot be read, the arguments are wrong, or the output cannot be "
-                                                "written")};
+    const ExitSpec unreadable{2,
+                              QStringLiteral("a file cannot be read, the arguments are wrong, or the output cannot be "
+                                             "written")};
     QVector<CommandSpec> specs;
 
-    specs.append({QStringLiteral("check"),
-                  {{QStringLiteral("FILE..."),
-                    QStringLiteral("check every run line; exit 0 all good, 1 damaged, 2 unreadable")}},
-                  QStringLiteral(
-                      "Runs the program's integrity check on every FILE. Per file one line on standard output: "
-                      "`FILE: ok (N runs)`, or `FILE:LINE: reason` for its first bad line (LINE counts file lines, "
-                      "the condition memo line included; bytes that are not valid CP932 in a run's columns count as "
-                      "damage). A file that cannot be read (missing, a folder, a pipe or device, over 16 MiB, no "
-                      "permission) is reported on standard error. Every file is checked; the worst outcome decides "
-                      "the exit status."),
-                  {},
-                  {{0, QStringLiteral("every file is sound")},
-                   {1, QStringLiteral("a file is damaged")},
-                   unreadable}});
+    specs.append(
+        {QStringLiteral("check"),
+         {{QStringLiteral("FILE..."),
+           QStringLiteral("check every run line; exit 0 all good, 1 damaged, 2 unreadable")}},
+         QStringLiteral("Runs the program's integrity check on every FILE. Per file one line on standard output: "
+                        "`FILE: ok (N runs)`, or `FILE:LINE: reason` for its first bad line (LINE counts file lines, "
+                        "the condition memo line included; bytes that are not valid CP932 in a run's columns count as "
+                        "damage). A file that cannot be read (missing, a folder, a pipe or device, over 16 MiB, no "
+                        "permission) is reported on standard error. Every file is checked; the worst outcome decides "
+                        "the exit status."),
+         {},
+         {{0, QStringLiteral("every file is sound")}, {1, QStringLiteral("a file is damaged")}, unreadable}});
 
     QVector<OptionSpec> summaryOptions{
-        {{QStringLiteral("upto")}, QStringLiteral("N"),
+        {{QStringLiteral("upto")},
+         QStringLiteral("N"),
          QStringLiteral("Read runs 1 to N only, as browsing run N in the program does.")},
-        {{QStringLiteral("pooled")}, QString(),
+        {{QStringLiteral("pooled")},
+         QString(),
          QStringLiteral("Pool the evidence over every FILE given, or over the study database's runs with --server.")},
     };
     summaryOptions += serverOptions(false);
@@ -87,84 +91,88 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("a file or the study database cannot be read, the arguments are wrong, or the output "
                              "cannot be written")}}});
 
-    specs.append({QStringLiteral("report"),
-                  {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en]"),
-                    QStringLiteral("a self-contained HTML report with charts")}},
-                  QStringLiteral(
-                      "Writes the research report: one HTML page in UTF-8 with its CSS and charts (inline SVG) "
-                      "inside, no script and nothing loaded from anywhere, printable on A4, one experiment a page. "
-                      "It shows every experiment with its texts, memos and charts, then the figures of "
-                      "summary --pooled with a plain-language reading of each and the audits. Files named twice "
-                      "and identical runs are handled as summary --pooled handles them."),
-                  {{{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("OUT.html"),
-                    QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
-                   {{QStringLiteral("lang")}, QStringLiteral("ja|en"),
-                    QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")}},
-                  {{0, QStringLiteral("the page was written")},
-                   {1, QStringLiteral("a file fails the check (nothing is written)")},
-                   {2, QStringLiteral("a file cannot be read, the arguments are wrong, or the page cannot be "
-                                      "written")}}});
+    specs.append(
+        {QStringLiteral("report"),
+         {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en]"),
+           QStringLiteral("a self-contained HTML report with charts")}},
+         QStringLiteral("Writes the research report: one HTML page in UTF-8 with its CSS and charts (inline SVG) "
+                        "inside, no script and nothing loaded from anywhere, printable on A4, one experiment a page. "
+                        "It shows every experiment with its texts, memos and charts, then the figures of "
+                        "summary --pooled with a plain-language reading of each and the audits. Files named twice "
+                        "and identical runs are handled as summary --pooled handles them."),
+         {{{QStringLiteral("o"), QStringLiteral("output")},
+           QStringLiteral("OUT.html"),
+           QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
+          {{QStringLiteral("lang")},
+           QStringLiteral("ja|en"),
+           QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")}},
+         {{0, QStringLiteral("the page was written")},
+          {1, QStringLiteral("a file fails the check (nothing is written)")},
+          {2, QStringLiteral("a file cannot be read, the arguments are wrong, or the page cannot be "
+                             "written")}}});
 
-    specs.append({QStringLiteral("export"),
-                  {{QStringLiteral("FILE [--csv|--json]"),
-                    QStringLiteral("one row per trial (CSV with header by default)")}},
-                  QStringLiteral(
-                      "Writes one row per trial: run, trial, target, input, hit, inStimulusEpisode (the seven "
-                      "trials from the run's stimulus trial), date and startTime. In CSV a text cell that starts "
-                      "with =, +, -, @, a tab or a carriage return gets a leading ' so that a spreadsheet shows it "
-                      "as text instead of running it as a formula; JSON gives every text exactly."),
-                  {{{QStringLiteral("csv")}, QString(),
-                    QStringLiteral("CSV with a header line, 1/0 for hit and inStimulusEpisode (the default).")},
-                   {{QStringLiteral("json")}, QString(), QStringLiteral("A JSON array of objects.")}},
-                  {{0, QStringLiteral("the rows were written")},
-                   {1, QStringLiteral("the file fails the check (nothing is written)")},
-                   unreadable}});
+    specs.append(
+        {QStringLiteral("export"),
+         {{QStringLiteral("FILE [--csv|--json]"), QStringLiteral("one row per trial (CSV with header by default)")}},
+         QStringLiteral("Writes one row per trial: run, trial, target, input, hit, inStimulusEpisode (the seven "
+                        "trials from the run's stimulus trial), date and startTime. In CSV a text cell that starts "
+                        "with =, +, -, @, a tab or a carriage return gets a leading ' so that a spreadsheet shows it "
+                        "as text instead of running it as a formula; JSON gives every text exactly."),
+         {{{QStringLiteral("csv")},
+           QString(),
+           QStringLiteral("CSV with a header line, 1/0 for hit and inStimulusEpisode (the default).")},
+          {{QStringLiteral("json")}, QString(), QStringLiteral("A JSON array of objects.")}},
+         {{0, QStringLiteral("the rows were written")},
+          {1, QStringLiteral("the file fails the check (nothing is written)")},
+          unreadable}});
 
-    specs.append({QStringLiteral("push"),
-                  {{QStringLiteral("FILE... --server CONNINFO --site NAME | --server-file FILE [--site NAME]"),
-                    QStringLiteral("send every run to the study database (idempotent)")}},
-                  QStringLiteral(
-                      "Sends every run of the files to the study database under site NAME. A run already there is "
-                      "not sent again, so a push can be repeated at any time. Per file one line "
-                      "`FILE: sent N, already there M, conflict K`, and for each conflict "
-                      "`FILE:LINE: run N conflicts with the record stored for it (not overwritten)`. A file named "
-                      "twice is sent once, with a warning."),
-                  serverOptions(true),
-                  {{0, QStringLiteral("every run is in the study database")},
-                   {1, QStringLiteral("a run conflicts with the stored one, or a file is damaged (not sent)")},
-                   {2, QStringLiteral("the server or a file cannot be read, the arguments are wrong, or the output "
-                                      "cannot be written")}}});
+    specs.append(
+        {QStringLiteral("push"),
+         {{QStringLiteral("FILE... --server CONNINFO --site NAME | --server-file FILE [--site NAME]"),
+           QStringLiteral("send every run to the study database (idempotent)")}},
+         QStringLiteral("Sends every run of the files to the study database under site NAME. A run already there is "
+                        "not sent again, so a push can be repeated at any time. Per file one line "
+                        "`FILE: sent N, already there M, conflict K`, and for each conflict "
+                        "`FILE:LINE: run N conflicts with the record stored for it (not overwritten)`. A file named "
+                        "twice is sent once, with a warning."),
+         serverOptions(true),
+         {{0, QStringLiteral("every run is in the study database")},
+          {1, QStringLiteral("a run conflicts with the stored one, or a file is damaged (not sent)")},
+          {2, QStringLiteral("the server or a file cannot be read, the arguments are wrong, or the output "
+                             "cannot be written")}}});
 
-    specs.append({QStringLiteral("evaluate"),
-                  {{QString(), QStringLiteral("judge lines \"h s1 s2 s3 s4 s5\" read from standard input")}},
-                  QStringLiteral(
-                      "Reads lines `h s1 s2 s3 s4 s5` from standard input (decimals allowed; five numbers are "
-                      "taken as the segments, h as their sum) and writes one compact JSON object per non-blank "
-                      "line: `line`, `flag` (1 at the 1 % level), `profile` (`P`, `D`, `S` or `N`) and "
-                      "`analysisText`. A malformed line (h that differs from the sum of the segments included) "
-                      "gives `{\"line\":n,\"error\":\"...\"}` and a note on standard error."),
-                  {},
-                  {{0, QStringLiteral("every line was judged")},
-                   {1, QStringLiteral("a line was malformed")},
-                   {2, QStringLiteral("the arguments are wrong, or the output cannot be written")}}});
+    specs.append(
+        {QStringLiteral("evaluate"),
+         {{QString(), QStringLiteral("judge lines \"h s1 s2 s3 s4 s5\" read from standard input")}},
+         QStringLiteral("Reads lines `h s1 s2 s3 s4 s5` from standard input (decimals allowed; five numbers are "
+                        "taken as the segments, h as their sum) and writes one compact JSON object per non-blank "
+                        "line: `line`, `flag` (1 at the 1 % level), `profile` (`P`, `D`, `S` or `N`) and "
+                        "`analysisText`. A malformed line (h that differs from the sum of the segments included) "
+                        "gives `{\"line\":n,\"error\":\"...\"}` and a note on standard error."),
+         {},
+         {{0, QStringLiteral("every line was judged")},
+          {1, QStringLiteral("a line was malformed")},
+          {2, QStringLiteral("the arguments are wrong, or the output cannot be written")}}});
 
-    specs.append({QStringLiteral("seal"),
-                  {{QStringLiteral("[--reseal] FILE..."), QStringLiteral("seal the runs not sealed yet (NAME.seal beside NAME.txt)")}},
-                  QStringLiteral(
-                      "Seals the runs of each file that are not sealed yet in the file's hash chain "
-                      "(`NAME-C.seal` beside `NAME-C.txt`), from run 1 in a file without a seal, and prints "
-                      "`FILE: sealed (N runs, K new); head HASH`. Refuses a file that fails the check, a file whose "
-                      "existing seal does not verify, and runs whose sealed columns a later rewrite could change. "
-                      "A chain that starts after run 1 (left by an earlier version after a crash) is only extended "
-                      "at its end: the runs before it are named, and --reseal seals them."),
-                  {{{QStringLiteral("reseal")}, QString(),
-                    QStringLiteral("Rewrite a chain that starts after run 1 from run 1, so that every run is sealed. "
-                                   "Its head changes: the old head and every head published before no longer "
-                                   "match, and the command says so before it prints the new head.")}},
-                  {{0, QStringLiteral("every file is sealed")},
-                   {1, QStringLiteral("a file was refused")},
-                   {2, QStringLiteral("a file cannot be read, a seal file cannot be written, the arguments are wrong, "
-                                      "or the output cannot be written")}}});
+    specs.append(
+        {QStringLiteral("seal"),
+         {{QStringLiteral("[--reseal] FILE..."),
+           QStringLiteral("seal the runs not sealed yet (NAME.seal beside NAME.txt)")}},
+         QStringLiteral("Seals the runs of each file that are not sealed yet in the file's hash chain "
+                        "(`NAME-C.seal` beside `NAME-C.txt`), from run 1 in a file without a seal, and prints "
+                        "`FILE: sealed (N runs, K new); head HASH`. Refuses a file that fails the check, a file whose "
+                        "existing seal does not verify, and runs whose sealed columns a later rewrite could change. "
+                        "A chain that starts after run 1 (left by an earlier version after a crash) is only extended "
+                        "at its end: the runs before it are named, and --reseal seals them."),
+         {{{QStringLiteral("reseal")},
+           QString(),
+           QStringLiteral("Rewrite a chain that starts after run 1 from run 1, so that every run is sealed. "
+                          "Its head changes: the old head and every head published before no longer "
+                          "match, and the command says so before it prints the new head.")}},
+         {{0, QStringLiteral("every file is sealed")},
+          {1, QStringLiteral("a file was refused")},
+          {2, QStringLiteral("a file cannot be read, a seal file cannot be written, the arguments are wrong, "
+                             "or the output cannot be written")}}});
 
     specs.append(
         {QStringLiteral("verify"),
@@ -177,10 +185,12 @@ QVector<CommandSpec> makeSpecs()
              "it was sealed (LINE counted as check counts it; a fault of the seal file itself names "
              "`NAME.seal:LINE`). Runs that are not sealed are listed as `FILE:LINE: run N not sealed` and do not "
              "change the exit status."),
-         {{{QStringLiteral("head")}, QString(),
+         {{{QStringLiteral("head")},
+           QString(),
            QStringLiteral("Print `FILE: head HASH (run N)`, the hash to publish (in a preregistration, an e-mail "
                           "to a colleague, a lab notebook).")},
-          {{QStringLiteral("expect-head")}, QStringLiteral("HASH"),
+          {{QStringLiteral("expect-head")},
+           QStringLiteral("HASH"),
            QStringLiteral("Confirm that a published head (64 hex digits) is still an entry of the chain: "
                           "`FILE: head HASH found at run N (sealed TIME)`; else the exit status is 1.")}},
          {{0, QStringLiteral("every file matches its seal")},
@@ -205,8 +215,7 @@ const CommandSpec *findCommand(const QString &name)
     return nullptr;
 }
 
-CommandLine::CommandLine(const QString &command)
-    : m_spec(findCommand(command))
+CommandLine::CommandLine(const QString &command) : m_spec(findCommand(command))
 {
     Q_ASSERT(m_spec);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);

@@ -14,15 +14,15 @@
 namespace voradata {
 
 struct OptionSpec {
-    QStringList names;    // "o", "output": -o and --output
-    QString valueName;    // what the value is ("N", "CONNINFO"); empty for a switch
-    QString help;         // one or more sentences
+    QStringList names; // "o", "output": -o and --output
+    QString valueName; // what the value is ("N", "CONNINFO"); empty for a switch
+    QString help; // one or more sentences
 };
 
 // One way to call a command.
 struct FormSpec {
-    QString synopsis;     // what follows "vora-data COMMAND"
-    QString summary;      // its line in the usage text
+    QString synopsis; // what follows "vora-data COMMAND"
+    QString summary; // its line in the usage text
 };
 
 struct ExitSpec {
@@ -33,7 +33,7 @@ struct ExitSpec {
 struct CommandSpec {
     QString name;
     QVector<FormSpec> forms;
-    QString description;  // paragraphs separated by blank lines
+    QString description; // paragraphs separated by blank lines
     QVector<OptionSpec> options;
     QVector<ExitSpec> exits;
 };

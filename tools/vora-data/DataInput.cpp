@@ -21,19 +21,15 @@ CheckedFile checkFile(const QString &path)
     // The program's own bounded read: a pipe or device is never opened, /dev/zero never read.
     const vora::BytesRead raw = vora::FileStore::readBytes(path);
     switch (raw.failure) {
-    case vora::ReadFailure::None:
-        break;
-    case vora::ReadFailure::Missing:
-        out.readError = QStringLiteral("no such file");
-        return out;
-    case vora::ReadFailure::Folder:
-        out.readError = QStringLiteral("is a directory, not a data file");
-        return out;
+    case vora::ReadFailure::None: break;
+    case vora::ReadFailure::Missing: out.readError = QStringLiteral("no such file"); return out;
+    case vora::ReadFailure::Folder: out.readError = QStringLiteral("is a directory, not a data file"); return out;
     case vora::ReadFailure::NotRegular:
         out.readError = QStringLiteral("is not a regular file (a pipe, device or socket), not a data file");
         return out;
     case vora::ReadFailure::TooLarge:
-        out.readError = QStringLiteral("file too large (over %1 MiB), not a data file").arg(vora::kMaxTextFileBytes >> 20);
+        out.readError =
+            QStringLiteral("file too large (over %1 MiB), not a data file").arg(vora::kMaxTextFileBytes >> 20);
         return out;
     case vora::ReadFailure::Unreadable:
         out.readError = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(raw.error));

@@ -7,11 +7,11 @@
 namespace voradata {
 
 struct CheckedFile {
-    QString path;                  // as given on the command line
+    QString path; // as given on the command line
     bool readable = false;
-    QString readError;             // why the file could not be read (English, one line)
+    QString readError; // why the file could not be read (English, one line)
     vora::DataFileContents contents;
-    int badLine = 0;               // 1-based file line of the first fault, 0 when none
+    int badLine = 0; // 1-based file line of the first fault, 0 when none
     QString badReason;
 
     bool passed() const { return readable && badLine == 0; }

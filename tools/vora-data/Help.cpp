@@ -47,7 +47,8 @@ QString plain(QString text)
 
 QString formLine(const CommandSpec &spec, const FormSpec &form)
 {
-    return QStringLiteral("vora-data ") + spec.name + (form.synopsis.isEmpty() ? QString() : QLatin1Char(' ') + form.synopsis);
+    return QStringLiteral("vora-data ") + spec.name
+           + (form.synopsis.isEmpty() ? QString() : QLatin1Char(' ') + form.synopsis);
 }
 
 QString optionLabel(const OptionSpec &o)
@@ -152,8 +153,8 @@ QString roffOptionLabel(const OptionSpec &o)
 {
     QStringList spelled;
     for (const QString &n : o.names)
-        spelled << QStringLiteral("\\fB") + QString(n.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-")) + n
-                       + QStringLiteral("\\fR");
+        spelled << QStringLiteral("\\fB") + QString(n.size() == 1 ? QStringLiteral("\\-") : QStringLiteral("\\-\\-"))
+                       + n + QStringLiteral("\\fR");
     QString label = spelled.join(QStringLiteral(", "));
     if (!o.valueName.isEmpty())
         label += QLatin1Char(' ') + roffRun(o.valueName, QStringLiteral("R"), false);
@@ -318,7 +319,8 @@ QString commandHelp(const CommandSpec &spec)
 {
     QString out;
     for (int i = 0; i < spec.forms.size(); ++i)
-        out += (i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ")) + formLine(spec, spec.forms.at(i)) + QLatin1Char('\n');
+        out += (i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ")) + formLine(spec, spec.forms.at(i))
+               + QLatin1Char('\n');
     for (const QString &p : spec.description.split(QStringLiteral("\n\n")))
         out += QLatin1Char('\n') + wrapped(plain(p), kHelpWidth, 0) + QLatin1Char('\n');
 
@@ -365,7 +367,8 @@ QString manPage(const QString &date)
         if (!spec.options.isEmpty()) {
             out += QStringLiteral(".PP\nOptions:\n.RS\n");
             for (const OptionSpec &o : spec.options)
-                out += QStringLiteral(".TP\n") + roffOptionLabel(o) + QLatin1Char('\n') + roffText(o.help) + QLatin1Char('\n');
+                out += QStringLiteral(".TP\n") + roffOptionLabel(o) + QLatin1Char('\n') + roffText(o.help)
+                       + QLatin1Char('\n');
             out += QStringLiteral(".RE\n");
         }
         out += QStringLiteral(".PP\nExit status:\n.RS\n.PD 0\n");

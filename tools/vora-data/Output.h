@@ -27,7 +27,7 @@ QString unixLineBreaks(const QString &text);
 
 // Exit codes shared by every command.
 constexpr int kExitOk = 0;
-constexpr int kExitBadData = 1;   // a damaged data file, a malformed input line
-constexpr int kExitUsage = 2;     // wrong arguments, a file that cannot be read, output that cannot be written
+constexpr int kExitBadData = 1; // a damaged data file, a malformed input line
+constexpr int kExitUsage = 2; // wrong arguments, a file that cannot be read, output that cannot be written
 
 } // namespace voradata

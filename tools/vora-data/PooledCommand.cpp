@@ -59,9 +59,10 @@ QJsonObject pooledJson(const PooledFigures &f)
             [&] { return stats::log10NormalTwoTailedP(*f.stoufferZ); });
     o.insert(QStringLiteral("log10Bf10"), QJsonObject{{QStringLiteral("uniform"), ifAny(f.log10BfUniform)},
                                                       {QStringLiteral("replication"), ifAny(f.log10BfReplication)}});
-    o.insert(QStringLiteral("posterior"),
-             QJsonObject{{QStringLiteral("mode"), orNull(f.posteriorMode)},
-                         {QStringLiteral("hdi90"), f.hdi90 ? QJsonValue(pair(*f.hdi90)) : QJsonValue(QJsonValue::Null)}});
+    o.insert(
+        QStringLiteral("posterior"),
+        QJsonObject{{QStringLiteral("mode"), orNull(f.posteriorMode)},
+                    {QStringLiteral("hdi90"), f.hdi90 ? QJsonValue(pair(*f.hdi90)) : QJsonValue(QJsonValue::Null)}});
     o.insert(QStringLiteral("responseBias"),
              QJsonObject{{QStringLiteral("targetOnesShare"), orNull(f.targetOnesShare())},
                          {QStringLiteral("inputOnesShare"), orNull(f.inputOnesShare())}});
@@ -80,8 +81,8 @@ QJsonObject pooledJson(const PooledFigures &f)
     const stats::BitTally &bits = f.targets;
     const bool anyBits = bits.n > 0;
     QJsonObject targets{{QStringLiteral("n"), qint64(bits.n)},
-                        {QStringLiteral("onesShare"), anyBits ? QJsonValue(double(bits.ones) / double(bits.n))
-                                                              : QJsonValue(QJsonValue::Null)}};
+                        {QStringLiteral("onesShare"),
+                         anyBits ? QJsonValue(double(bits.ones) / double(bits.n)) : QJsonValue(QJsonValue::Null)}};
     const double n = double(bits.n);
     const double pi = anyBits ? double(bits.ones) / n : 0.5;
     insertP(targets, QStringLiteral("monobitP"), anyBits ? std::optional<double>(f.monobitP) : std::nullopt,
@@ -114,7 +115,8 @@ int runPooledSummary(const CommandLine &line)
         return line.usageError(QStringLiteral("--pooled: no file given"));
 
     QVector<vora::report::Experiment> experiments;
-    const int refused = server.given ? loadServerExperiments(server, &experiments) : loadExperiments(paths, &experiments);
+    const int refused =
+        server.given ? loadServerExperiments(server, &experiments) : loadExperiments(paths, &experiments);
     if (refused != kExitOk)
         return refused;
 

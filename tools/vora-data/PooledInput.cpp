@@ -25,15 +25,16 @@ QStringList distinctFiles(const QStringList &paths, const QString &used)
     QStringList out;
     QHash<QPair<quint64, quint64>, QString> named; // device and inode -> the name first given
     for (const QString &path : paths) {
-        struct stat st {};
+        struct stat st { };
         if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
             out << path;
             continue;
         }
         const QPair<quint64, quint64> id(quint64(st.st_dev), quint64(st.st_ino));
         if (const auto it = named.constFind(id); it != named.constEnd()) {
-            writeErr(QStringLiteral("vora-data: warning: ") + printableName(path) + QStringLiteral(" names the same file as ")
-                     + printableName(*it) + QStringLiteral("; ") + used + QStringLiteral(" once\n"));
+            writeErr(QStringLiteral("vora-data: warning: ") + printableName(path)
+                     + QStringLiteral(" names the same file as ") + printableName(*it) + QStringLiteral("; ") + used
+                     + QStringLiteral(" once\n"));
             continue;
         }
         named.insert(id, path);
@@ -74,12 +75,15 @@ void RunCopies::warn() const
                + QString::number(p.run) + QLatin1Char(')');
     };
     for (const auto &[files, pair] : m_pairs) {
-        const QString count = pair.count == 1 ? QStringLiteral("1 run") : QString::number(pair.count) + QStringLiteral(" runs");
-        const QString of = files.first == files.second ? QStringLiteral("earlier runs of the same file")
-                                                       : QStringLiteral("runs of ") + printableName(m_files.at(files.first));
-        writeErr(QStringLiteral("vora-data: warning: ") + count + QStringLiteral(" of ") + printableName(m_files.at(files.second))
-                 + QStringLiteral(" stored identically as ") + of + QStringLiteral(", first ") + where(pair.copy)
-                 + QStringLiteral(" = ") + where(pair.first) + QStringLiteral("; a copied run counts twice\n"));
+        const QString count =
+            pair.count == 1 ? QStringLiteral("1 run") : QString::number(pair.count) + QStringLiteral(" runs");
+        const QString of = files.first == files.second
+                               ? QStringLiteral("earlier runs of the same file")
+                               : QStringLiteral("runs of ") + printableName(m_files.at(files.first));
+        writeErr(QStringLiteral("vora-data: warning: ") + count + QStringLiteral(" of ")
+                 + printableName(m_files.at(files.second)) + QStringLiteral(" stored identically as ") + of
+                 + QStringLiteral(", first ") + where(pair.copy) + QStringLiteral(" = ") + where(pair.first)
+                 + QStringLiteral("; a copied run counts twice\n"));
     }
 }
 

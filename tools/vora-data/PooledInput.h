@@ -32,8 +32,8 @@ private:
     };
     struct Pair {
         int count = 0;
-        Place first;     // the earlier place of the pair's first copy
-        Place copy;      // the later one
+        Place first; // the earlier place of the pair's first copy
+        Place copy; // the later one
     };
     QStringList m_files;
     QHash<QString, Place> m_seen;

@@ -67,12 +67,8 @@ int runPush(const QStringList &args)
             vora::study::MirrorEntry entry{server.site, QFileInfo(path).completeBaseName(), runNo, line.left(261),
                                            seals.value(runNo)};
             switch (db.deliver(entry, &error)) {
-            case vora::study::Delivery::Sent:
-                ++sent;
-                break;
-            case vora::study::Delivery::AlreadyThere:
-                ++there;
-                break;
+            case vora::study::Delivery::Sent: ++sent; break;
+            case vora::study::Delivery::AlreadyThere: ++there; break;
             case vora::study::Delivery::Conflict:
                 ++conflicts;
                 writeOut(printableName(path) + QLatin1Char(':') + QString::number(i + 1) + QStringLiteral(": run ")
@@ -80,7 +76,8 @@ int runPush(const QStringList &args)
                          + QStringLiteral(" conflicts with the record stored for it (not overwritten)\n"));
                 break;
             case vora::study::Delivery::Failed:
-                writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + error + QLatin1Char('\n'));
+                writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + error
+                         + QLatin1Char('\n'));
                 return kExitUsage;
             }
         }

@@ -40,7 +40,8 @@ int ServerOptions::read(const CommandLine &line, bool required)
         const vora::study::StudyConfig file = vora::study::StudyConfig::loadFile(serverFile);
         if (!file.present || !file.valid) {
             writeErr(QStringLiteral("vora-data: ") + printableName(serverFile) + QStringLiteral(": ")
-                     + QString(file.present ? file.error : QStringLiteral("no such file")).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                     + QString(file.present ? file.error : QStringLiteral("no such file"))
+                           .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
                      + QLatin1Char('\n'));
             return kExitUsage;
         }
@@ -73,7 +74,8 @@ int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Ex
     }
     if (!options.site.isEmpty() && rows.isEmpty()) {
         // Most likely a misspelt site: pooling nothing would look like a result.
-        writeErr(QStringLiteral("vora-data: no run of site ") + options.site + QStringLiteral(" in the study database\n"));
+        writeErr(QStringLiteral("vora-data: no run of site ") + options.site
+                 + QStringLiteral(" in the study database\n"));
         return kExitBadData;
     }
     QVector<vora::study::RowProblem> problems;

@@ -13,9 +13,9 @@ namespace voradata {
 class CommandLine;
 
 struct ServerOptions {
-    bool given = false;          // --server or --server-file was given
+    bool given = false; // --server or --server-file was given
     vora::study::ConnInfo conn;
-    QString site;                // empty when not given
+    QString site; // empty when not given
 
     // Takes --server, --server-file and --site from the parsed command line. A bad value prints
     // the usage and returns its exit code. `required`: a server and a site must be there (the

@@ -72,7 +72,8 @@ QJsonObject totalJson(const vora::RunSet &set)
     else
         o.insert(QStringLiteral("z"), QJsonValue(QJsonValue::Null));
     // Nor is there a p: no trials are not "as likely as chance" (p = 1).
-    insertP(o, QStringLiteral("p"), trials > 0 ? std::optional<double>(vora::binomialTwoTailedP(set.hitTotal, trials)) : std::nullopt,
+    insertP(o, QStringLiteral("p"),
+            trials > 0 ? std::optional<double>(vora::binomialTwoTailedP(set.hitTotal, trials)) : std::nullopt,
             [&] { return vora::stats::log10BinomialTwoTailedP(set.hitTotal, trials); });
     return o;
 }

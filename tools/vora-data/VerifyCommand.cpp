@@ -23,7 +23,8 @@ QString findingLine(const Verification &v, const Finding &f)
 
 QString sealedSummary(const Verification &v)
 {
-    QString text = v.dataPath + QStringLiteral(": sealed (") + QString::number(v.sealedRuns()) + QStringLiteral(" runs");
+    QString text =
+        v.dataPath + QStringLiteral(": sealed (") + QString::number(v.sealedRuns()) + QStringLiteral(" runs");
     if (const int open = v.notSealedRuns(); open > 0)
         text += QStringLiteral(", ") + QString::number(open) + QStringLiteral(" not sealed");
     return text + QLatin1Char(')');
@@ -76,8 +77,9 @@ int runVerify(const QStringList &args)
                          + QString::number(e->run) + QStringLiteral(" (sealed ") + e->sealedAt + QStringLiteral(")\n"));
             } else {
                 anyBad = true;
-                writeOut(path + QStringLiteral(": head ") + expected
-                         + QStringLiteral(" is not in the chain: runs sealed before it were rewritten or rolled back\n"));
+                writeOut(
+                    path + QStringLiteral(": head ") + expected
+                    + QStringLiteral(" is not in the chain: runs sealed before it were rewritten or rolled back\n"));
             }
         }
         if (head) {

@@ -70,8 +70,8 @@ void UpdateFetch::attempt()
 {
     const Timing &t = m_services.timing;
     // Every attempt is cut short so that the whole fetch ends within boundMs.
-    const qint64 budget = qMin<qint64>(t.fetchTimeoutMs,
-                                       boundMs(t.fetchRetryWindowMs, t.fetchTimeoutMs) - m_started.elapsed());
+    const qint64 budget =
+        qMin<qint64>(t.fetchTimeoutMs, boundMs(t.fetchRetryWindowMs, t.fetchTimeoutMs) - m_started.elapsed());
     if (budget <= 0) {
         finish(QString());
         return;
@@ -118,7 +118,8 @@ void UpdateFetch::finish(const QString &page)
         // The stored copy obeys the same bound as the transfer, counted in the bytes that reach
         // the disk: references and the CR a page with bare LF line ends gains make it longer,
         // and a copy over the bound would never be read again.
-        if (storedSize(onlineLines) <= updatepage::kMaxPageBytes && storedSize(offlineLines) <= updatepage::kMaxPageBytes) {
+        if (storedSize(onlineLines) <= updatepage::kMaxPageBytes
+            && storedSize(offlineLines) <= updatepage::kMaxPageBytes) {
             m_onlineCopy = online;
             m_succeeded = true;
             const QString path = m_services.paths.file(updatepage::pageFileName());

@@ -88,11 +88,11 @@ QString declaredCharset(const QString &contentType, const QByteArray &body)
 namespace {
 bool isCodePage932Name(const QString &name)
 {
-    static const QStringList names = {
-        QStringLiteral("shift_jis"), QStringLiteral("shift-jis"), QStringLiteral("sjis"),
-        QStringLiteral("x-sjis"), QStringLiteral("ms_kanji"), QStringLiteral("csshiftjis"),
-        QStringLiteral("windows-31j"), QStringLiteral("cp932"), QStringLiteral("ms932"),
-        QStringLiteral("x-ms-cp932")};
+    static const QStringList names = {QStringLiteral("shift_jis"),   QStringLiteral("shift-jis"),
+                                      QStringLiteral("sjis"),        QStringLiteral("x-sjis"),
+                                      QStringLiteral("ms_kanji"),    QStringLiteral("csshiftjis"),
+                                      QStringLiteral("windows-31j"), QStringLiteral("cp932"),
+                                      QStringLiteral("ms932"),       QStringLiteral("x-ms-cp932")};
     return names.contains(name.toLower());
 }
 } // namespace
@@ -139,7 +139,8 @@ QString withOfflineMark(const QString &onlineCopy)
 
 QString forLocalCopy(const QString &page)
 {
-    static const QRegularExpression metaTag(QStringLiteral("<meta\\b[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression metaTag(QStringLiteral("<meta\\b[^>]*>"),
+                                            QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression charsetValue(QStringLiteral("(charset\\s*=\\s*[\"']?\\s*)[A-Za-z0-9_:.\\-]+"),
                                                  QRegularExpression::CaseInsensitiveOption);
     QString text;
@@ -160,7 +161,8 @@ QString forLocalCopy(const QString &page)
     QString out;
     out.reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {
-        const int len = (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
+        const int len =
+            (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ? 2 : 1;
         const QString ch = text.mid(i, len);
         if (cp932::canEncode(ch))
             out += ch;
@@ -211,8 +213,8 @@ namespace {
 QString candidateFragment(const QString &line, int v)
 {
     QString frag = line.mid(v, 11);
-    static const QString cuts[] = {QStringLiteral("<"), QStringLiteral(" "), QStringLiteral("　"),
-                                   QStringLiteral("、"), QStringLiteral(",")};
+    static const QString cuts[] = {QStringLiteral("<"), QStringLiteral(" "), QStringLiteral("　"), QStringLiteral("、"),
+                                   QStringLiteral(",")};
     for (const QString &cut : cuts) {
         const int at = frag.indexOf(cut);
         if (at >= 0)

@@ -14,8 +14,14 @@ namespace vora::updatepage {
 
 // Our own site until the project has one; "update-site.txt" in the program folder overrides it.
 QString defaultSiteFolder();
-inline QString overrideFileName() { return QStringLiteral("update-site.txt"); }
-inline QString pageFileName() { return QStringLiteral("new-sub2.htm"); }
+inline QString overrideFileName()
+{
+    return QStringLiteral("update-site.txt");
+}
+inline QString pageFileName()
+{
+    return QStringLiteral("new-sub2.htm");
+}
 
 // The folder address from the first line of the override file. Only an http or https
 // address is taken (a lab mirror, a tester's loopback server); anything else, an empty
@@ -43,11 +49,26 @@ QString tooLargeCopyText();
 QString noCopyYetText();
 
 // Texts the page is known by.
-inline QString checkText() { return QStringLiteral("ＶＯＲＡ"); }
-inline QString linkMarker() { return QStringLiteral("(最新版の入手)</A>"); }
-inline QString revisionMarker() { return QStringLiteral("改定記録"); }
-inline QString onlineMark() { return QStringLiteral(" <font color=666666>(hp)</font>"); }
-inline QString offlineMark() { return QStringLiteral(" <font color=666666>(HD)</font>"); }
+inline QString checkText()
+{
+    return QStringLiteral("ＶＯＲＡ");
+}
+inline QString linkMarker()
+{
+    return QStringLiteral("(最新版の入手)</A>");
+}
+inline QString revisionMarker()
+{
+    return QStringLiteral("改定記録");
+}
+inline QString onlineMark()
+{
+    return QStringLiteral(" <font color=666666>(hp)</font>");
+}
+inline QString offlineMark()
+{
+    return QStringLiteral(" <font color=666666>(HD)</font>");
+}
 
 // The charset the page declares: the Content-Type header first, then a <meta charset> or
 // <meta http-equiv="Content-Type"> near the top of the body. Empty when none is declared.
@@ -78,9 +99,9 @@ int leadingNumber(const QString &text);
 VersionNumbers parseVersionText(const QString &text);
 
 struct ScanResult {
-    bool newer = false;    // the page lists a version above our own
-    int line = -1;         // index of the line that did, -1 when none
-    VersionNumbers page;   // the version found on that line
+    bool newer = false; // the page lists a version above our own
+    int line = -1; // index of the line that did, -1 when none
+    VersionNumbers page; // the version found on that line
 };
 
 // Looks for versions from the first line holding the revision marker on; the first

@@ -23,10 +23,14 @@ inline QString stimulusLetter(Stimulus s)
 // Any other text (a data file does not check its stimulus column) reads as unset.
 inline Stimulus stimulusFromLetter(const QString &letter)
 {
-    if (letter == QLatin1String("n")) return Stimulus::None;
-    if (letter == QLatin1String("S")) return Stimulus::Small;
-    if (letter == QLatin1String("M")) return Stimulus::Medium;
-    if (letter == QLatin1String("B")) return Stimulus::Large;
+    if (letter == QLatin1String("n"))
+        return Stimulus::None;
+    if (letter == QLatin1String("S"))
+        return Stimulus::Small;
+    if (letter == QLatin1String("M"))
+        return Stimulus::Medium;
+    if (letter == QLatin1String("B"))
+        return Stimulus::Large;
     return Stimulus::Unset;
 }
 

@@ -147,9 +147,11 @@ bool shapedLikeARun(const QString &line)
 RunLineCheck countsDisagree(const QString &line, const QString &countReason)
 {
     if (!shapedLikeARun(line))
-        return damaged(QStringLiteral("ランの記録の形をしていません（ターゲットと入力の欄が「0」と「1」ではないか、区切りの空白がずれています）"));
+        return damaged(QStringLiteral(
+            "ランの記録の形をしていません（ターゲットと入力の欄が「0」と「1」ではないか、区切りの空白がずれています）"));
     if (line.size() > kRunColumns && line.at(kRunColumns) != QLatin1Char(' '))
-        return damaged(QStringLiteral("ランの記録が長すぎます（%1文字目のあとにランメモの前の空白がありません）").arg(kRunColumns));
+        return damaged(QStringLiteral("ランの記録が長すぎます（%1文字目のあとにランメモの前の空白がありません）")
+                           .arg(kRunColumns));
     return damaged(countReason);
 }
 
@@ -165,18 +167,21 @@ RunLineCheck checkRunLine(const QString &line)
     if (columns(line, 1, kRunColumns).contains(undecodableMark()))
         return damaged(QStringLiteral("CP932として読めないバイトがあります（ファイルが破損している可能性があります）"));
     if (const int column = firstControlColumn(line); column > 0)
-        return damaged(QStringLiteral("%1桁目に制御文字（コード%2）があります（ファイルが破損している可能性があります）")
-                           .arg(column)
-                           .arg(line.at(column - 1).unicode()));
+        return damaged(
+            QStringLiteral("%1桁目に制御文字（コード%2）があります（ファイルが破損している可能性があります）")
+                .arg(column)
+                .arg(line.at(column - 1).unicode()));
     // A record is always written whole; a shorter line lost its end (and missing targets and
     // inputs would otherwise count as matches).
     if (line.size() < kRunColumns)
-        return damaged(QStringLiteral("ランの記録が短すぎます（%1文字、%2文字必要です）").arg(line.size()).arg(kRunColumns));
+        return damaged(
+            QStringLiteral("ランの記録が短すぎます（%1文字、%2文字必要です）").arg(line.size()).arg(kRunColumns));
 
     if (sum(stored) != total)
-        return countsDisagree(line, QStringLiteral("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
-                                        .arg(sum(stored))
-                                        .arg(total));
+        return countsDisagree(line,
+                              QStringLiteral("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
+                                  .arg(sum(stored))
+                                  .arg(total));
 
     const QString targets = columns(line, 61, 160);
     const QString inputs = columns(line, 162, 261);
@@ -230,7 +235,8 @@ DataFileContents loadDataFile(const FileStore &files, const QString &path)
             // Only two copies racing (before appends checked the count) or an edit put it there.
             out.firstBadFileLine = fileLine;
             out.firstBadRun = out.runLines.size();
-            out.badReason = QStringLiteral("%1番目のランです（１つの実験は%2ランまでです）").arg(out.runLines.size()).arg(kMaxRuns);
+            out.badReason =
+                QStringLiteral("%1番目のランです（１つの実験は%2ランまでです）").arg(out.runLines.size()).arg(kMaxRuns);
         }
         if (out.firstBadFileLine == 0) {
             const RunLineCheck check = checkRunLine(line);

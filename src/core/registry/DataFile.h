@@ -51,19 +51,19 @@ int storedTotal(const QString &line);
 
 // Everything the selection load takes from a data file.
 struct DataFileContents {
-    bool readOk = true;       // false only when an existing file could not be read
-    QString readError;        // message for the user when !readOk
-    bool missing = false;     // no file: reads as an empty one
+    bool readOk = true; // false only when an existing file could not be read
+    QString readError; // message for the user when !readOk
+    bool missing = false; // no file: reads as an empty one
     bool hasMemoLine = false;
-    QString conditionMemo;    // the last memo line's text, with CR LF line breaks
-    QStringList runLines;     // every non-memo line, in file order
+    QString conditionMemo; // the last memo line's text, with CR LF line breaks
+    QStringList runLines; // every non-memo line, in file order
     QString lastStimulusCode; // column 27 of the last run line
     QString lastHitDisplayCode; // column 30 of the last run line
-    QString lastDate;         // columns 11-20 of the last run line, "-" when there is none
+    QString lastDate; // columns 11-20 of the last run line, "-" when there is none
     // The check stops at the first bad run line: 0 when every run line passed. A run after
     // the kMaxRuns-th is a bad line too.
     int firstBadFileLine = 0; // 1-based line number in the file
-    int firstBadRun = 0;      // 1-based run number
+    int firstBadRun = 0; // 1-based run number
     QString badReason;
     bool passed() const { return readOk && firstBadFileLine == 0; }
     int runCount() const { return runLines.size(); }

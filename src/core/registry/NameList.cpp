@@ -278,8 +278,9 @@ QString selectionLine(const BoxSelection &s)
     // A name that would not read back as the same name is not written at all.
     if (!isValidExperimentName(s.name))
         return QString();
-    return padName(s.name).leftJustified(11, QLatin1Char(' ')) + s.stimulusCode.left(1).leftJustified(1, QLatin1Char(' '))
-        + s.hitDisplayCode.left(1).leftJustified(1, QLatin1Char(' '));
+    return padName(s.name).leftJustified(11, QLatin1Char(' '))
+           + s.stimulusCode.left(1).leftJustified(1, QLatin1Char(' '))
+           + s.hitDisplayCode.left(1).leftJustified(1, QLatin1Char(' '));
 }
 
 SelectionRead readSelectionFile(const FileStore &files, const AppPaths &paths)
@@ -349,7 +350,8 @@ QString firstRunLine(const QString &dateText)
 {
     // Padding to ten columns equals the two spaces of the usual eight-character name and keeps
     // the codes in columns 12 and 13 for any other length.
-    return padName(firstRunName(dateText)) + QStringLiteral("-") + QStringLiteral("S") + QStringLiteral("D") + QStringLiteral("0");
+    return padName(firstRunName(dateText)) + QStringLiteral("-") + QStringLiteral("S") + QStringLiteral("D")
+           + QStringLiteral("0");
 }
 
 FileResult addFirstRunLine(FileStore &files, const AppPaths &paths, const QString &dateText)
@@ -363,7 +365,8 @@ FileResult addFirstRunLine(FileStore &files, const AppPaths &paths, const QStrin
         return FileResult::failure(read.message);
     const NameListItem added = NameListItem::parse(line);
     for (const QString &existing : read.lines) {
-        if (parseListLine(existing).usable && NameListItem::parse(existing).textWithoutRuns() == added.textWithoutRuns())
+        if (parseListLine(existing).usable
+            && NameListItem::parse(existing).textWithoutRuns() == added.textWithoutRuns())
             return {};
     }
     return files.appendLine(path, line);

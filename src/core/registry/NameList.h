@@ -20,15 +20,18 @@ NameProblem checkExperimentName(const QString &name);
 QString padName(const QString &name);
 
 struct NameListItem {
-    QString name;            // without padding
-    QString stimulusCode;    // column 12
-    QString hitDisplayCode;  // column 13
-    QString runs;            // column 14 on (digits of the last drop-down), may be empty
+    QString name; // without padding
+    QString stimulusCode; // column 12
+    QString hitDisplayCode; // column 13
+    QString runs; // column 14 on (digits of the last drop-down), may be empty
 
-    QString text() const;    // padded name + "-" + codes + runs
+    QString text() const; // padded name + "-" + codes + runs
     QString textWithoutRuns() const; // first 13 characters
     static NameListItem parse(const QString &line);
-    QString fileSuffix() const { return stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1"); }
+    QString fileSuffix() const
+    {
+        return stimulusCode == QLatin1String("n") ? QStringLiteral("0") : QStringLiteral("1");
+    }
 };
 
 QString nameListFileName(int box); // "Combo1.txt" .. "Combo5.txt"
@@ -39,18 +42,18 @@ QString nameListFileName(int box); // "Combo1.txt" .. "Combo5.txt"
 // line is turned into another name (a line "GOOD5" would become "GOOD50" at the drop-down).
 struct ListLine {
     bool usable = false;
-    QString name;            // the checked name when usable
+    QString name; // the checked name when usable
     bool earlierFormat = false;
     QString withoutStimulus; // earlier format: count a (series without stimulus)
-    QString withStimulus;    // earlier format: count b
+    QString withStimulus; // earlier format: count b
 };
 ListLine parseListLine(const QString &line);
 
 // A line of a list file the program cannot use. It stays in the file byte for byte on every
 // rewrite, at its place among the items.
 struct KeptListLine {
-    int itemsBefore = 0;     // items of the list before it
-    QByteArray bytes;        // the line as stored, without its line break
+    int itemsBefore = 0; // items of the list before it
+    QByteArray bytes; // the line as stored, without its line break
 };
 using KeptListLines = QVector<KeptListLine>;
 // Keeps each kept line at its place among the other items when item `index` is removed.
@@ -63,18 +66,18 @@ void itemRemoved(KeptListLines &kept, int index);
 // crafted name can reach outside the data folder, or codes that are missing or wrong) give
 // no item; they are kept for the rewrites and listed for the user.
 struct UnusableListLine {
-    int fileLine = 0;        // 1-based
-    QString text;            // as decoded, for the message
+    int fileLine = 0; // 1-based
+    QString text; // as decoded, for the message
 };
 struct NameListRead {
-    QStringList items;       // item texts in list order
+    QStringList items; // item texts in list order
     KeptListLines kept;
     QVector<UnusableListLine> unusable; // non-blank kept lines, for the report
     bool missing = false;
     // The file is there but could not be read (too large, no regular file, no permission):
     // it must never be rewritten, or the names in it would be lost.
     bool unreadable = false;
-    QString error;           // unreadable file or a failed conversion (for the user)
+    QString error; // unreadable file or a failed conversion (for the user)
 };
 NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box);
 // Writes the items in order with the kept lines at their places. Items are ASCII by the name
@@ -87,14 +90,14 @@ QString unusableLinesMessage(int box, const QVector<UnusableListLine> &lines);
 // Selection file: one line per box ("" for a box without a selection), name padded to 11,
 // then the stimulus code and the hit display code.
 struct BoxSelection {
-    QString name;            // empty: no selection
+    QString name; // empty: no selection
     QString stimulusCode;
     QString hitDisplayCode;
 };
 QString selectionFileName(); // "Jikkenmei.txt"
 QString selectionLine(const BoxSelection &s);
 struct SelectionRead {
-    bool opened = false;     // false: the file does not exist or cannot be read
+    bool opened = false; // false: the file does not exist or cannot be read
     QVector<BoxSelection> boxes; // always 5 entries; invalid names come back empty
     // Why the file must not be rewritten: it is there but could not be read, or it holds
     // bytes that are not CP932 (the boxes of such lines come back empty). Empty when none.

@@ -19,7 +19,8 @@ FileResult refuseUnencodable(const QString &text)
 
 QString notReplacedMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("データファイル「%1」を読めないため、書き換えを中止しました。ファイルはそのまま残っています。\r\n%2")
+    return QStringLiteral(
+               "データファイル「%1」を読めないため、書き換えを中止しました。ファイルはそのまま残っています。\r\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -32,7 +33,8 @@ FileResult refuseDamagedKeptLines(const QString &path, const ReadResult &read, c
     for (const QString &line : kept) {
         if (line.contains(undecodableMark()))
             return FileResult::failure(
-                QStringLiteral("データファイル「%1」に文字として読めない部分があるため、書き換えを中止しました。ファイルはそのまま残っています。")
+                QStringLiteral(
+                    "データファイル「%1」に文字として読めない部分があるため、書き換えを中止しました。ファイルはそのまま残っています。")
                     .arg(QDir::toNativeSeparators(path)));
     }
     return {};

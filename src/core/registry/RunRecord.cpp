@@ -137,15 +137,17 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulus, co
         }
     }
     if (runs >= kMaxRuns)
-        return QStringLiteral("この実験はすでに%1ランに達しています（別のVORAが先にランを保存した可能性があります）。\r\n"
-                              "１つの実験名では%1ランまでです。")
+        return QStringLiteral(
+                   "この実験はすでに%1ランに達しています（別のVORAが先にランを保存した可能性があります）。\r\n"
+                   "１つの実験名では%1ランまでです。")
             .arg(kMaxRuns);
     return QString();
 }
 
 QString runAppendRefusal(const ReadResult &current, const QString &runLine, bool noStimulusSeries)
 {
-    return experimentRefusal(current, noStimulusSeries ? QString() : columns(runLine, 27, 27), columns(runLine, 30, 30));
+    return experimentRefusal(current, noStimulusSeries ? QString() : columns(runLine, 27, 27),
+                             columns(runLine, 30, 30));
 }
 
 FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
@@ -171,7 +173,7 @@ QString keptRunPath(const QString &dataPath, const QString &stamp, qint64 pid)
 {
     const QFileInfo data(dataPath);
     return data.absolutePath() + QLatin1Char('/') + data.completeBaseName() + QLatin1Char('.') + stamp
-        + QLatin1Char('-') + QString::number(pid) + QStringLiteral(".recovered");
+           + QLatin1Char('-') + QString::number(pid) + QStringLiteral(".recovered");
 }
 
 QString keptRunStamp(const Clock &clock)
@@ -200,9 +202,9 @@ KeptRun keepRefusedRun(FileStore &files, const QString &dataPath, const QString 
 QString refusedRunMessage(const QString &refusal, const QString &keptPath)
 {
     return QStringLiteral("このランの結果は実験データのファイルに追加できませんでした。\r\n") + refusal
-        + QStringLiteral("\r\n\r\n入力した100試行の結果は、次のファイルに残しました。\r\n")
-        + QDir::toNativeSeparators(keptPath)
-        + QStringLiteral("\r\n（このファイルは実験のデータとしては読み込まれません）");
+           + QStringLiteral("\r\n\r\n入力した100試行の結果は、次のファイルに残しました。\r\n")
+           + QDir::toNativeSeparators(keptPath)
+           + QStringLiteral("\r\n（このファイルは実験のデータとしては読み込まれません）");
 }
 
 FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString &path, int runNo,
@@ -215,8 +217,9 @@ FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString
     // Worked out from the file as it is under the lock: a run appended meanwhile stays.
     return editDataFile(files, paths, path, [&](const ReadResult &read) {
         if (read.missing)
-            return FileEdit::refuse(QStringLiteral("データファイル「%1」が見つからないため、メモを保存できませんでした。")
-                                        .arg(QDir::toNativeSeparators(path)));
+            return FileEdit::refuse(
+                QStringLiteral("データファイル「%1」が見つからないため、メモを保存できませんでした。")
+                    .arg(QDir::toNativeSeparators(path)));
         if (!read.ok)
             return FileEdit::refuse(notReplacedMessage(path, read.message));
 
@@ -232,10 +235,12 @@ FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString
             }
         }
         if (target < 0)
-            return FileEdit::refuse(QStringLiteral("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
-        if (lines.at(target).size() < kRecordWidth)
             return FileEdit::refuse(
-                QStringLiteral("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。").arg(runNo).arg(kRecordWidth));
+                QStringLiteral("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
+        if (lines.at(target).size() < kRecordWidth)
+            return FileEdit::refuse(QStringLiteral("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。")
+                                        .arg(runNo)
+                                        .arg(kRecordWidth));
 
         // The old memo is replaced; everything else must survive exactly.
         QStringList kept = lines;

@@ -11,18 +11,18 @@
 namespace vora {
 
 struct RunRecord {
-    QString experimentName;   // cut or padded to 10 columns
-    QString date;             // "yyyy/MM/dd"
-    QString startTime;        // 5 characters: "14:30" or " 9:05"
-    QString stimulusCode;     // "B", "M", "S", "n"
-    int hits = 0;             // 0..100; 100 is stored as "00"
-    QString hitDisplayCode;   // "D" or "-"
-    std::array<int, 5> segmentHits{};     // trials 1-20, 21-40, 41-60, 61-80, 81-100
-    std::array<int, 5> stimulusTrials{};  // first trial of the stimulus episode, then zeros
-    QString targets;          // 100 characters "1"/"0"
-    QString inputs;           // 100 characters "1"/"0"
-    bool hasMemo = false;     // a space stands at column 262
-    QString memo;             // as stored (line breaks as "<BR>")
+    QString experimentName; // cut or padded to 10 columns
+    QString date; // "yyyy/MM/dd"
+    QString startTime; // 5 characters: "14:30" or " 9:05"
+    QString stimulusCode; // "B", "M", "S", "n"
+    int hits = 0; // 0..100; 100 is stored as "00"
+    QString hitDisplayCode; // "D" or "-"
+    std::array<int, 5> segmentHits{}; // trials 1-20, 21-40, 41-60, 61-80, 81-100
+    std::array<int, 5> stimulusTrials{}; // first trial of the stimulus episode, then zeros
+    QString targets; // 100 characters "1"/"0"
+    QString inputs; // 100 characters "1"/"0"
+    bool hasMemo = false; // a space stands at column 262
+    QString memo; // as stored (line breaks as "<BR>")
 
     // Exactly 261 characters (plus " " + memo when hasMemo).
     QString toLine() const;

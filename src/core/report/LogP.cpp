@@ -44,8 +44,12 @@ double log10FisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, 
         return 0.0;
     const std::int64_t xMin = std::max<std::int64_t>(0, c1 - r2);
     const std::int64_t xMax = std::min(r1, c1);
-    auto lnChoose = [](double nn, double k) { return std::lgamma(nn + 1.0) - std::lgamma(k + 1.0) - std::lgamma(nn - k + 1.0); };
-    auto lnProb = [&](std::int64_t x) { return lnChoose(double(r1), double(x)) + lnChoose(double(r2), double(c1 - x)); };
+    auto lnChoose = [](double nn, double k) {
+        return std::lgamma(nn + 1.0) - std::lgamma(k + 1.0) - std::lgamma(nn - k + 1.0);
+    };
+    auto lnProb = [&](std::int64_t x) {
+        return lnChoose(double(r1), double(x)) + lnChoose(double(r2), double(c1 - x));
+    };
     std::int64_t mode = std::int64_t(std::floor((double(r1) + 1.0) * (double(c1) + 1.0) / (double(n) + 2.0)));
     mode = std::clamp(mode, xMin, xMax);
     const double lnObs = lnProb(a) - lnProb(mode); // <= 0
@@ -63,12 +67,14 @@ double log10FisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, 
     visit(0.0);
     double lt = 0.0;
     for (std::int64_t x = mode; x < xMax && lt > stopBelow; ++x) {
-        lt += std::log(double(r1 - x)) + std::log(double(c1 - x)) - std::log(double(x + 1)) - std::log(double(r2 - c1 + x + 1));
+        lt += std::log(double(r1 - x)) + std::log(double(c1 - x)) - std::log(double(x + 1))
+              - std::log(double(r2 - c1 + x + 1));
         visit(lt);
     }
     lt = 0.0;
     for (std::int64_t x = mode; x > xMin && lt > stopBelow; --x) {
-        lt += std::log(double(x)) + std::log(double(r2 - c1 + x)) - std::log(double(r1 - x + 1)) - std::log(double(c1 - x + 1));
+        lt += std::log(double(x)) + std::log(double(r2 - c1 + x)) - std::log(double(r1 - x + 1))
+              - std::log(double(c1 - x + 1));
         visit(lt);
     }
     return std::min(0.0, (lnObs - std::log(total) + std::log(tail)) / kLn10);

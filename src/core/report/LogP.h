@@ -18,8 +18,7 @@ double log10Erfc(double x);
 double log10FisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d);
 
 // log10 of a p already computed: log10(p) while p is above the bound, else `exact()`.
-template <typename Exact>
-double log10P(double p, Exact exact)
+template <typename Exact> double log10P(double p, Exact exact)
 {
     return p >= kSmallestShownP ? std::log10(p) : exact();
 }

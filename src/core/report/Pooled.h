@@ -14,10 +14,10 @@ namespace vora::report {
 
 // One experiment's data file as read for the report.
 struct Experiment {
-    QString file;            // as named by the caller
-    QString name;            // the experiment name (columns 1-10 of its first run, else from the file name)
+    QString file; // as named by the caller
+    QString name; // the experiment name (columns 1-10 of its first run, else from the file name)
     bool withStimulus = false;
-    RunSet runs;             // every run of the file, in file order
+    RunSet runs; // every run of the file, in file order
 };
 // `file` names the experiment; its "-0"/"-1" suffix before ".txt" tells whether it has a
 // stimulus, as the program names its files; other names go by the runs' stimulus code.
@@ -52,11 +52,11 @@ struct PooledFigures {
     int runs = 0;
     Tally tally;
     stats::Interval ci95;
-    std::optional<double> stoufferZ;   // sum of the files' z over sqrt(k); none when no file has trials
+    std::optional<double> stoufferZ; // sum of the files' z over sqrt(k); none when no file has trials
     double stoufferP = 1.0;
     double log10BfUniform = 0.0;
     double log10BfReplication = 0.0;
-    std::optional<double> posteriorMode;         // Beta(h + 1, m + 1); none without trials
+    std::optional<double> posteriorMode; // Beta(h + 1, m + 1); none without trials
     std::optional<stats::Interval> hdi90;
 
     // Response bias: shares of "1" among the targets and among the answers.
@@ -64,12 +64,12 @@ struct PooledFigures {
     qint64 inputOnes = 0;
     std::optional<double> targetOnesShare() const;
     std::optional<double> inputOnesShare() const;
-    double inputBiasP() const;  // exact binomial p of the answers' "1" count at 0.5
+    double inputBiasP() const; // exact binomial p of the answers' "1" count at 0.5
 
     // Dependency: trials 2-100 of every run, split by whether the trial before was a hit.
     Tally afterHit;
     Tally afterMiss;
-    double dependencyP = 1.0;    // Fisher's exact test, two-sided
+    double dependencyP = 1.0; // Fisher's exact test, two-sided
 
     // Targets of every run in file order, as one bit sequence.
     stats::BitTally targets;

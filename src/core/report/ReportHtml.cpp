@@ -1,8 +1,8 @@
 #include "core/report/ReportHtml.h"
 
 #include "core/registry/DataFile.h"
-#include "core/report/LogP.h"
 #include "core/registry/RunRecord.h"
+#include "core/report/LogP.h"
 #include "core/report/Svg.h"
 #include "core/results/ChartModel.h"
 #include "core/results/Evaluation.h"
@@ -118,8 +118,9 @@ QString tableOf(const QVector<Row> &rows, Lang lang)
 QString ciReading(const stats::Interval &ci, Lang lang)
 {
     if (ci.lo <= 0.5 && 0.5 <= ci.hi)
-        return tr(lang, "真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。",
-                  "The true hit rate lies in this range with 95 % confidence. It includes 50 %: not distinguishable from chance.");
+        return tr(
+            lang, "真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。",
+            "The true hit rate lies in this range with 95 % confidence. It includes 50 %: not distinguishable from chance.");
     return ci.lo > 0.5
                ? tr(lang, "真の的中率は 95 % の確かさでこの範囲にあり、50 % より上です。",
                     "The true hit rate lies in this range with 95 % confidence, above 50 %.")
@@ -169,20 +170,26 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     rows.append({tr(lang, "Stouffer の Z", "Stouffer's Z"), formatZ(f.stoufferZ),
                  tr(lang, "実験ごとの z を同じ重みで合わせた値（Σz / √実験数）です。",
                     "The experiments' own z combined with equal weight (Σz / √k).")});
-    rows.append({tr(lang, "Stouffer の p（両側）", "Stouffer's p (two-tailed)"), f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
-                 f.stoufferZ ? pReading(f.stoufferP, f.stoufferZ, lang) : QString(), f.stoufferZ && f.stoufferP < kAuditLevel});
+    rows.append({tr(lang, "Stouffer の p（両側）", "Stouffer's p (two-tailed)"),
+                 f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
+                 f.stoufferZ ? pReading(f.stoufferP, f.stoufferZ, lang) : QString(),
+                 f.stoufferZ && f.stoufferP < kAuditLevel});
     rows.append({tr(lang, "log10 BF10（一様事前分布 Beta(1, 1)）", "log10 BF10 (uniform prior Beta(1, 1))"),
-                 any ? QString::number(f.log10BfUniform, 'f', 2) : none, any ? bayesReading(f.log10BfUniform, lang) : QString()});
+                 any ? QString::number(f.log10BfUniform, 'f', 2) : none,
+                 any ? bayesReading(f.log10BfUniform, lang) : QString()});
     rows.append({tr(lang, "log10 BF10（再現事前分布 Beta(829, 733)）", "log10 BF10 (replication prior Beta(829, 733))"),
                  any ? QString::number(f.log10BfReplication, 'f', 2) : none,
                  any ? bayesReading(f.log10BfReplication, lang)
                            + tr(lang, "（過去の肯定的研究の 53 % 付近を予想する仮説との比較）",
                                 " (against a hypothesis expecting about the 53 % of earlier positive studies)")
                      : QString()});
-    rows.append({tr(lang, "事後分布の最頻値", "Posterior mode"), f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
-                 tr(lang, "一様事前分布のもとで最も確からしい的中率です。", "The most probable hit rate under the uniform prior.")});
+    rows.append({tr(lang, "事後分布の最頻値", "Posterior mode"),
+                 f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
+                 tr(lang, "一様事前分布のもとで最も確からしい的中率です。",
+                    "The most probable hit rate under the uniform prior.")});
     rows.append({tr(lang, "90 % 最高密度区間", "90 % highest-density interval"),
-                 f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"), f.hdi90 ? hdiReading(*f.hdi90, lang) : QString()});
+                 f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"),
+                 f.hdi90 ? hdiReading(*f.hdi90, lang) : QString()});
 
     const double targetBiasP = binomialTwoTailedP(f.targetOnes, t.trials);
     rows.append({tr(lang, "ターゲットの「1」の割合", "Share of \"1\" among targets"),
@@ -194,7 +201,8 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     rows.append({tr(lang, "回答の「1」の割合", "Share of \"1\" among answers"),
                  f.inputOnesShare() ? percent(*f.inputOnesShare()) : QStringLiteral("—"),
                  any ? auditReading(f.inputBiasP(), "回答に目立った偏りはありません。", "No notable answer bias.",
-                                    "回答が一方の数字に偏っています（回答の偏り）。", "Answers lean to one digit (answer bias).", lang)
+                                    "回答が一方の数字に偏っています（回答の偏り）。",
+                                    "Answers lean to one digit (answer bias).", lang)
                      : QString(),
                  any && f.inputBiasP() < kAuditLevel});
     rows.append({tr(lang, "直前が当たりのときの的中率", "Hit rate after a hit"),
@@ -204,7 +212,8 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
                      .arg(f.afterHit.trials)});
     rows.append({tr(lang, "直前が外れのときの的中率", "Hit rate after a miss"),
                  f.afterMiss.trials > 0 ? percent(f.afterMiss.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "同じく直前が外れだったもの（%1 試行）。", "The same after a miss (%1 trials).").arg(f.afterMiss.trials)});
+                 tr(lang, "同じく直前が外れだったもの（%1 試行）。", "The same after a miss (%1 trials).")
+                     .arg(f.afterMiss.trials)});
     rows.append({tr(lang, "依存性の p（Fisher の正確検定、両側）", "Dependency p (Fisher's exact test, two-sided)"),
                  any ? formatP(f.dependencyP) : none,
                  any ? auditReading(f.dependencyP, "直前の当たり外れによる的中率の違いは偶然の範囲内です。",
@@ -220,15 +229,19 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
                  f.targets.n > 0 ? percent(double(f.targets.ones) / double(f.targets.n)) : QStringLiteral("—"),
                  tr(lang, "乱数なら 50 % 前後です。", "About 50 % for random bits.")});
     const bool bits = f.targets.n > 0;
-    rows.append({tr(lang, "NIST 頻度（モノビット）検定の p", "NIST frequency (monobit) test p"), bits ? formatP(f.monobitP) : none,
-                 bits ? auditReading(f.monobitP, "0 と 1 の数の釣り合いに問題はありません。", "Zeros and ones are balanced as random bits are.",
+    rows.append({tr(lang, "NIST 頻度（モノビット）検定の p", "NIST frequency (monobit) test p"),
+                 bits ? formatP(f.monobitP) : none,
+                 bits ? auditReading(f.monobitP, "0 と 1 の数の釣り合いに問題はありません。",
+                                     "Zeros and ones are balanced as random bits are.",
                                      "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。",
                                      "Zeros and ones are unbalanced: suspect the target generator.", lang)
                       : QString(),
                  bits && f.monobitP < kAuditLevel});
     const bool prerequisiteFails = f.runsPrerequisiteFails();
     rows.append({tr(lang, "NIST 連（ラン）検定の p", "NIST runs test p"),
-                 !bits ? none : prerequisiteFails ? QStringLiteral("0") : formatP(f.runsP),
+                 !bits               ? none
+                 : prerequisiteFails ? QStringLiteral("0")
+                                     : formatP(f.runsP),
                  !bits ? QString()
                  : prerequisiteFails ? tr(lang, "頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。",
                                           "The frequency prerequisite |π − ½| < 2/√n fails, so p is 0.")
@@ -242,16 +255,18 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
 
 QString experimentsTable(const QVector<Experiment> &experiments, const PooledFigures &f, Lang lang)
 {
-    QString out = QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>z</th><th>p</th></tr>")
-                      .arg(tr(lang, "実験", "Experiment"), tr(lang, "ラン", "Runs"), tr(lang, "試行", "Trials"),
-                           tr(lang, "一致", "Hits"), tr(lang, "的中率", "Hit rate"));
+    QString out =
+        QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>z</th><th>p</th></tr>")
+            .arg(tr(lang, "実験", "Experiment"), tr(lang, "ラン", "Runs"), tr(lang, "試行", "Trials"),
+                 tr(lang, "一致", "Hits"), tr(lang, "的中率", "Hit rate"));
     for (int i = 0; i < f.experiments.size(); ++i) {
         const ExperimentFigures &e = f.experiments.at(i);
-        out += QStringLiteral("<tr><td><a href=\"#e%1\">%2</a><br><span class=\"meta\">%3</span></td><td class=\"num\">%4</td>"
-                              "<td class=\"num\">%5</td><td class=\"num\">%6</td><td class=\"num\">%7</td>"
-                              "<td class=\"num\">%8</td><td class=\"num\">%9</td></tr>")
-                   .arg(QString::number(i + 1), escapeXml(experiments.at(i).name), escapeXml(e.file), QString::number(e.runs),
-                        QString::number(e.tally.trials), QString::number(e.tally.hits),
+        out += QStringLiteral(
+                   "<tr><td><a href=\"#e%1\">%2</a><br><span class=\"meta\">%3</span></td><td class=\"num\">%4</td>"
+                   "<td class=\"num\">%5</td><td class=\"num\">%6</td><td class=\"num\">%7</td>"
+                   "<td class=\"num\">%8</td><td class=\"num\">%9</td></tr>")
+                   .arg(QString::number(i + 1), escapeXml(experiments.at(i).name), escapeXml(e.file),
+                        QString::number(e.runs), QString::number(e.tally.trials), QString::number(e.tally.hits),
                         e.tally.trials > 0 ? percent(e.tally.hitRate()) : QStringLiteral("—"), formatZ(e.tally.z()),
                         e.tally.trials > 0 ? formatP(e.tally.p()) : QStringLiteral("—"));
     }
@@ -274,7 +289,10 @@ public:
     QString resolve(const QString &page)
     {
         static const QRegularExpression element(QStringLiteral("<path [^>]*/>|<rect [^>]*/>|<text\\b.*?</text>"));
-        struct Parsed { QString open; QStringList elements; };
+        struct Parsed {
+            QString open;
+            QStringList elements;
+        };
         QVector<Parsed> parsed;
         QHash<QString, int> seen; // element -> number of charts holding it
         for (const QString &svg : m_charts) {
@@ -328,9 +346,10 @@ public:
             }
             written << svg + QStringLiteral("</svg>");
         }
-        const QString defsBlock = defs.isEmpty() ? QString()
-                                                 : QStringLiteral("<svg class=\"defs\" width=\"0\" height=\"0\" aria-hidden=\"true\"><defs>")
-                                                       + defs + QStringLiteral("</defs></svg>");
+        const QString defsBlock =
+            defs.isEmpty() ? QString()
+                           : QStringLiteral("<svg class=\"defs\" width=\"0\" height=\"0\" aria-hidden=\"true\"><defs>")
+                                 + defs + QStringLiteral("</defs></svg>");
         // One pass over the page: "\x02" stands for the definitions, "\x01n\x01" for chart n. Text
         // from files never holds either: control characters are dropped when escaped.
         QString out;
@@ -371,33 +390,40 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
 {
     const Lang lang = o.lang;
     const RunSet &runs = e.runs;
-    QString out = QStringLiteral("<section class=\"experiment\" id=\"e%1\"><h2>%2 %3</h2><p class=\"meta\">%4</p>")
-                      .arg(QString::number(index + 1), tr(lang, "実験", "Experiment"), escapeXml(e.name), escapeXml(e.file));
+    QString out =
+        QStringLiteral("<section class=\"experiment\" id=\"e%1\"><h2>%2 %3</h2><p class=\"meta\">%4</p>")
+            .arg(QString::number(index + 1), tr(lang, "実験", "Experiment"), escapeXml(e.name), escapeXml(e.file));
 
     // Name, conditions, dates, the condition memo.
     const QString size = stimulusSizeWord(runs.stimulusCode);
-    QString conditions = e.withStimulus ? tr(lang, "刺激：%1、当り表示：%2", "stimulus: %1, hit display: %2")
-                                              .arg(size.isEmpty() ? QStringLiteral("—") : size,
-                                                   runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown")
-                                                                                             : tr(lang, "なし", "not shown"))
-                                        : tr(lang, "刺激：なし、当り表示：%1", "no stimulus, hit display: %1")
-                                              .arg(runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown")
-                                                                                             : tr(lang, "なし", "not shown"));
-    out += QStringLiteral("<table><tr><th>%1</th><td>%2</td></tr>").arg(tr(lang, "条件", "Conditions"), escapeXml(conditions));
+    QString conditions = e.withStimulus
+                             ? tr(lang, "刺激：%1、当り表示：%2", "stimulus: %1, hit display: %2")
+                                   .arg(size.isEmpty() ? QStringLiteral("—") : size,
+                                        runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown")
+                                                                                  : tr(lang, "なし", "not shown"))
+                             : tr(lang, "刺激：なし、当り表示：%1", "no stimulus, hit display: %1")
+                                   .arg(runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown")
+                                                                                  : tr(lang, "なし", "not shown"));
+    out += QStringLiteral("<table><tr><th>%1</th><td>%2</td></tr>")
+               .arg(tr(lang, "条件", "Conditions"), escapeXml(conditions));
     out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>")
                .arg(tr(lang, "期間", "Dates"),
-                    runs.hasRuns() ? escapeXml(runs.firstRunDate + QStringLiteral(" ～ ") + runs.lastRunDate) : QStringLiteral("—"));
-    out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(tr(lang, "ラン数", "Runs"), QString::number(runs.runsRead));
+                    runs.hasRuns() ? escapeXml(runs.firstRunDate + QStringLiteral(" ～ ") + runs.lastRunDate)
+                                   : QStringLiteral("—"));
+    out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>")
+               .arg(tr(lang, "ラン数", "Runs"), QString::number(runs.runsRead));
     out += QStringLiteral("<tr><th>%1</th><td class=\"memo\">%2</td></tr></table>")
                .arg(tr(lang, "実験条件のメモ", "Condition memo"),
                     runs.hasConditionMemo ? htmlText(memoFromFileForm(runs.conditionMemo)) : QStringLiteral("—"));
 
     if (!runs.hasRuns()) {
-        out += QStringLiteral("<p>") + tr(lang, "ランがまだありません。", "No run yet.") + QStringLiteral("</p></section>");
+        out += QStringLiteral("<p>") + tr(lang, "ランがまだありません。", "No run yet.")
+               + QStringLiteral("</p></section>");
         return out;
     }
 
-    const LoadedRun &shown = (o.shownRun > 0 && o.shownRun <= runs.runs.size()) ? runs.runs.at(o.shownRun - 1) : runs.runs.last();
+    const LoadedRun &shown =
+        (o.shownRun > 0 && o.shownRun <= runs.runs.size()) ? runs.runs.at(o.shownRun - 1) : runs.runs.last();
     std::array<double, 5> segments{};
     for (int i = 0; i < 5; ++i)
         segments[i] = shown.segmentHits[i];
@@ -410,10 +436,12 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     out += QStringLiteral("<p>") + htmlText(periodLine(runs)) + QStringLiteral("</p>");
     out += QStringLiteral("<p>") + htmlText(summaryLine(runs)) + QStringLiteral("</p>");
     if (!all.analysisText.isEmpty())
-        out += QStringLiteral("<p>") + tr(lang, "全ランの傾向：", "All runs: ") + htmlText(all.analysisText.trimmed()) + QStringLiteral("</p>");
+        out += QStringLiteral("<p>") + tr(lang, "全ランの傾向：", "All runs: ") + htmlText(all.analysisText.trimmed())
+               + QStringLiteral("</p>");
     if (!congratulation.isEmpty())
         out += QStringLiteral("<p>") + htmlText(congratulation.trimmed()) + QStringLiteral("</p>");
-    out += QStringLiteral("<p>") + tr(lang, "ラン %1（%2）：", "Run %1 (%2): ").arg(shown.number).arg(escapeXml(shown.dateTime.trimmed()))
+    out += QStringLiteral("<p>")
+           + tr(lang, "ラン %1（%2）：", "Run %1 (%2): ").arg(shown.number).arg(escapeXml(shown.dateTime.trimmed()))
            + htmlText(singleRunLine(shown.hits, e.withStimulus, shown.stimulusTrial(), kStimulusSpan, shown.targetOnes,
                                     shown.inputOnes));
     if (!single.analysisText.isEmpty())
@@ -437,7 +465,8 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     out += figure(modelTitle(trials), charts.add(chartSvg(trials, QStringLiteral("trials"), kChartScale)));
     out += figure(tr(lang, "ランの一致数の分布と二項分布の期待値", "Run scores against Binomial(100, 0.5)"),
                   charts.add(histogramSvg(runs, lang, kChartScale)));
-    out += figure(tr(lang, "一致数の累積偏差と 1 % 限界（±2.58σ）", "Cumulative deviation of hits with the 1 % envelope (±2.58σ)"),
+    out += figure(tr(lang, "一致数の累積偏差と 1 % 限界（±2.58σ）",
+                     "Cumulative deviation of hits with the 1 % envelope (±2.58σ)"),
                   charts.add(cumulativeSvg(runs, lang, kChartScale)));
     out += QStringLiteral("</div>");
 
@@ -446,13 +475,15 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     for (const LoadedRun &r : runs.runs) {
         if (!r.hasMemo())
             continue;
-        memos += QStringLiteral("<tr><td class=\"num\">%1</td><td>%2</td><td class=\"num\">%3</td><td class=\"memo\">%4</td></tr>")
+        memos += QStringLiteral(
+                     "<tr><td class=\"num\">%1</td><td>%2</td><td class=\"num\">%3</td><td class=\"memo\">%4</td></tr>")
                      .arg(QString::number(r.number), escapeXml(r.dateTime.trimmed()), QString::number(r.hits),
                           htmlText(runMemoFromFileForm(r.memo)));
     }
     out += QStringLiteral("<h3>") + tr(lang, "ランのメモ", "Run memos") + QStringLiteral("</h3>");
     if (memos.isEmpty())
-        out += QStringLiteral("<p>") + tr(lang, "メモのあるランはありません。", "No run has a memo.") + QStringLiteral("</p>");
+        out += QStringLiteral("<p>") + tr(lang, "メモのあるランはありません。", "No run has a memo.")
+               + QStringLiteral("</p>");
     else
         out += QStringLiteral("<table><tr><th>No.</th><th>%1</th><th>%2</th><th>%3</th></tr>")
                    .arg(tr(lang, "日時", "Date"), tr(lang, "一致数", "Hits"), tr(lang, "メモ", "Memo"))
@@ -479,11 +510,13 @@ QString bayesReading(double log10Bf, Lang lang)
 {
     const double moderate = std::log10(3.0);
     if (log10Bf >= 2.0)
-        return tr(lang, "効果あり（H1）を決定的に支持します（BF10 > 100）。", "Decisive evidence for an effect (BF10 > 100).");
+        return tr(lang, "効果あり（H1）を決定的に支持します（BF10 > 100）。",
+                  "Decisive evidence for an effect (BF10 > 100).");
     if (log10Bf >= 1.0)
         return tr(lang, "効果あり（H1）を強く支持します（BF10 > 10）。", "Strong evidence for an effect (BF10 > 10).");
     if (log10Bf >= moderate)
-        return tr(lang, "効果あり（H1）をある程度支持します（BF10 > 3）。", "Moderate evidence for an effect (BF10 > 3).");
+        return tr(lang, "効果あり（H1）をある程度支持します（BF10 > 3）。",
+                  "Moderate evidence for an effect (BF10 > 3).");
     if (log10Bf > -moderate)
         return tr(lang, "どちらとも言えません（データ不足）。", "Inconclusive: the data do not decide.");
     if (log10Bf > -1.0)
@@ -502,16 +535,19 @@ QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &
     out += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                           "<title>%2</title><style>")
-               .arg(isJa(lang) ? QStringLiteral("ja") : QStringLiteral("en"), tr(lang, "VORA 実験レポート", "VORA experiment report"));
+               .arg(isJa(lang) ? QStringLiteral("ja") : QStringLiteral("en"),
+                    tr(lang, "VORA 実験レポート", "VORA experiment report"));
     out += QString::fromUtf8(kStyle);
     out += QStringLiteral("</style></head><body>\x02");
     out += QStringLiteral("<h1>%1</h1><p class=\"meta\">%2</p>")
                .arg(tr(lang, "VORA 実験レポート", "VORA experiment report"),
-                    tr(lang, "作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4", "Made %1 · %2 experiments · %3 runs · %4 trials")
+                    tr(lang, "作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4",
+                       "Made %1 · %2 experiments · %3 runs · %4 trials")
                         .arg(escapeXml(o.generated), QString::number(f.files), QString::number(f.runs),
                              QString::number(f.tally.trials)));
 
-    out += QStringLiteral("<section class=\"pooled\"><h2>%1</h2>").arg(tr(lang, "全実験をまとめた評価", "Pooled over all experiments"));
+    out += QStringLiteral("<section class=\"pooled\"><h2>%1</h2>")
+               .arg(tr(lang, "全実験をまとめた評価", "Pooled over all experiments"));
     out += tableOf(pooledRows(f, lang), lang);
     out += QStringLiteral("<h3>%1</h3>").arg(tr(lang, "監査（p < 0.01 で警告）", "Audits (warning at p < 0.01)"));
     const QStringList warnings = auditWarnings(f, lang);

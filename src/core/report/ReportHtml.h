@@ -12,7 +12,7 @@ namespace vora::report {
 
 struct ReportOptions {
     Lang lang = Lang::Ja;
-    QString generated;  // date and time written in the heading
+    QString generated; // date and time written in the heading
     // The run whose segment chart and texts are shown: this run of every experiment that has
     // it, 0 for each experiment's last run (the results view's browsed run).
     int shownRun = 0;

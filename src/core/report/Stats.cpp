@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace vora::stats {
 
@@ -375,7 +375,8 @@ double fisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::
             sum += term;
             if (term < sum * 1e-17)
                 break;
-            term *= (long double)x * (long double)(r2 - c1 + x) / ((long double)(r1 - x + 1) * (long double)(c1 - x + 1));
+            term *=
+                (long double)x * (long double)(r2 - c1 + x) / ((long double)(r1 - x + 1) * (long double)(c1 - x + 1));
         }
         p += double(sum);
     }
@@ -385,7 +386,8 @@ double fisherExactTwoSided(std::int64_t a, std::int64_t b, std::int64_t c, std::
             sum += term;
             if (term < sum * 1e-17)
                 break;
-            term *= (long double)(r1 - x) * (long double)(c1 - x) / ((long double)(x + 1) * (long double)(r2 - c1 + x + 1));
+            term *=
+                (long double)(r1 - x) * (long double)(c1 - x) / ((long double)(x + 1) * (long double)(r2 - c1 + x + 1));
         }
         p += double(sum);
     }
@@ -413,7 +415,8 @@ double runsP(const BitTally &t)
         return 0.0;
     // |V - 2 ones zeros / n| / (2 sqrt(2n) ones zeros / n^2) = |V n - 2 ones zeros| n / (2 sqrt(2n) ones zeros)
     const double deviation = std::fabs(double(t.runs * n - 2 * ones * zeros));
-    return bm::erfc(deviation * double(n) / (2.0 * std::sqrt(2.0 * double(n)) * double(ones) * double(zeros)), MathPolicy());
+    return bm::erfc(deviation * double(n) / (2.0 * std::sqrt(2.0 * double(n)) * double(ones) * double(zeros)),
+                    MathPolicy());
 }
 
 } // namespace vora::stats

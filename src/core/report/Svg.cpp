@@ -49,7 +49,7 @@ LabelDesign labelDesign(const QString &control)
 // Consecutive drawing items of one style become one <path>.
 class PathWriter {
 public:
-    explicit PathWriter(QString &out, int decimals = 2) : m_out(out), m_decimals(decimals) {}
+    explicit PathWriter(QString &out, int decimals = 2) : m_out(out), m_decimals(decimals) { }
     ~PathWriter() { flush(); }
 
     void begin(const QString &style)
@@ -135,8 +135,8 @@ private:
 
 QString strokeStyle(const QString &colour, double width, bool round)
 {
-    QString s = QStringLiteral("fill=\"none\" stroke=\"") + colour + QStringLiteral("\" stroke-width=\"") + shortNumber(width, 3)
-                + QLatin1Char('"');
+    QString s = QStringLiteral("fill=\"none\" stroke=\"") + colour + QStringLiteral("\" stroke-width=\"")
+                + shortNumber(width, 3) + QLatin1Char('"');
     if (round)
         s += QStringLiteral(" stroke-linecap=\"round\" stroke-linejoin=\"round\"");
     return s;
@@ -146,8 +146,8 @@ QString svgOpen(const QString &kind, double width, double height, double scale, 
 {
     return QStringLiteral("<svg class=\"chart\" data-chart=\"%1\" viewBox=\"0 0 %2 %3\" width=\"%4mm\" height=\"%5mm\" "
                           "role=\"img\" aria-label=\"%6\"><rect width=\"%2\" height=\"%3\" fill=\"#fff\"/>")
-        .arg(kind, shortNumber(width), shortNumber(height), shortNumber(width * scale, 1), shortNumber(height * scale, 1),
-             escapeXml(title));
+        .arg(kind, shortNumber(width), shortNumber(height), shortNumber(width * scale, 1),
+             shortNumber(height * scale, 1), escapeXml(title));
 }
 
 // A label of a chart: its top-left corner at (left, top) mm; vertical captions one
@@ -180,7 +180,8 @@ QString axisTitle(const QString &caption, double y, Lang lang)
 {
     if (lang == Lang::Ja)
         return textElement(caption, 1, y - caption.size() * 1.05 * 7 * kMmPerPoint / 2, 7, true);
-    return QStringLiteral("<text font-size=\"%1\" text-anchor=\"middle\" transform=\"translate(3.5 %2) rotate(-90)\">%3</text>")
+    return QStringLiteral(
+               "<text font-size=\"%1\" text-anchor=\"middle\" transform=\"translate(3.5 %2) rotate(-90)\">%3</text>")
         .arg(shortNumber(7 * kMmPerPoint), shortNumber(y), escapeXml(caption));
 }
 
@@ -257,15 +258,14 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
             const double pen = std::max(1, item.penWidth) * kMmPerPixel;
             switch (item.kind) {
             case ChartItem::Line: {
-                const bool slanted = std::fabs(item.p1.x() - item.p2.x()) > 1e-9 && std::fabs(item.p1.y() - item.p2.y()) > 1e-9;
+                const bool slanted =
+                    std::fabs(item.p1.x() - item.p2.x()) > 1e-9 && std::fabs(item.p1.y() - item.p2.y()) > 1e-9;
                 return strokeStyle(colour, pen, slanted);
             }
-            case ChartItem::Outline:
-                return strokeStyle(colour, pen, false);
+            case ChartItem::Outline: return strokeStyle(colour, pen, false);
             case ChartItem::FilledRect:
                 return QStringLiteral("fill=\"") + colour + QStringLiteral("\" stroke=\"none\"");
-            case ChartItem::Circle:
-                return strokeStyle(colour, 2.0 * item.radius + pen, true);
+            case ChartItem::Circle: return strokeStyle(colour, 2.0 * item.radius + pen, true);
             case ChartItem::Triangle: // a point beyond the frame, marked on its edge
                 return QStringLiteral("fill=\"") + colour + QStringLiteral("\" stroke=\"none\" data-marker=\"edge\"");
             }
@@ -280,28 +280,23 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
                 rank.insert(styles.last(), rank.size());
             order.append(order.size());
         }
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return rank.value(styles[a]) < rank.value(styles[b]); });
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return rank.value(styles[a]) < rank.value(styles[b]); });
 
         PathWriter paths(out);
         for (int index : order) {
             const ChartItem &item = model.items.at(index);
             paths.begin(styles.at(index));
             switch (item.kind) {
-            case ChartItem::Line:
-                paths.segment(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
-                break;
+            case ChartItem::Line: paths.segment(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y()); break;
             case ChartItem::Outline:
                 if (std::fabs(item.p1.x() - item.p2.x()) < 1e-9 || std::fabs(item.p1.y() - item.p2.y()) < 1e-9)
                     paths.segment(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
                 else
                     paths.rect(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
                 break;
-            case ChartItem::FilledRect:
-                paths.rect(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y());
-                break;
-            case ChartItem::Circle:
-                paths.dot(item.p1.x(), item.p1.y());
-                break;
+            case ChartItem::FilledRect: paths.rect(item.p1.x(), item.p1.y(), item.p2.x(), item.p2.y()); break;
+            case ChartItem::Circle: paths.dot(item.p1.x(), item.p1.y()); break;
             case ChartItem::Triangle: {
                 // Tip at p1, base through p2 across the line from the tip, as the window draws it.
                 const QPointF along = item.p2 - item.p1;
@@ -319,10 +314,11 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
         paths.begin(QStringLiteral("fill=\"#e8e8e8\" stroke=\"#303030\" stroke-width=\"0.12\""));
         for (const HitDot &d : model.dots) {
             if (d.hasMemo) {
-                memoDots += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" stroke=\"#303030\" "
-                                           "stroke-width=\"0.12\"/>")
-                                .arg(shortNumber(d.left), shortNumber(d.top), shortNumber(kHitDotSize),
-                                     colourText(d.backColour));
+                memoDots +=
+                    QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" stroke=\"#303030\" "
+                                   "stroke-width=\"0.12\"/>")
+                        .arg(shortNumber(d.left), shortNumber(d.top), shortNumber(kHitDotSize),
+                             colourText(d.backColour));
                 continue;
             }
             paths.square(d.left, d.top, kHitDotSize);
@@ -364,8 +360,9 @@ QString histogramSvg(const RunSet &runs, Lang lang, double scale)
     // R * C(100, k) / 2^100, through logs.
     QVector<double> expected(kTrialsPerRun + 1, 0.0);
     for (int k = 0; k <= kTrialsPerRun; ++k)
-        expected[k] = runs.runsRead * std::exp(std::lgamma(101.0) - std::lgamma(k + 1.0) - std::lgamma(101.0 - k)
-                                               - 100.0 * std::log(2.0));
+        expected[k] =
+            runs.runsRead
+            * std::exp(std::lgamma(101.0) - std::lgamma(k + 1.0) - std::lgamma(101.0 - k) - 100.0 * std::log(2.0));
     double top = 1.0;
     for (int k = lowest; k <= highest; ++k)
         top = std::max({top, double(counts[k]), expected[k]});
@@ -403,15 +400,18 @@ QString histogramSvg(const RunSet &runs, Lang lang, double scale)
         out += textElement(shortNumber(n), kLeft - 1, yOf(n) - 1.3, 7, false, QString(), QStringLiteral("end"));
     for (int k = (lowest + 4) / 5 * 5; k <= highest; k += 5)
         out += textElement(QString::number(k), xOf(k), kBottom + 0.8, 7, false, QString(), QStringLiteral("middle"));
-    out += textElement(ja ? QStringLiteral("ランの一致数") : QStringLiteral("hits in a run"), (kLeft + kRight) / 2, 61, 8,
-                       false, QString(), QStringLiteral("middle"));
+    out += textElement(ja ? QStringLiteral("ランの一致数") : QStringLiteral("hits in a run"), (kLeft + kRight) / 2, 61,
+                       8, false, QString(), QStringLiteral("middle"));
     out += axisTitle(ja ? QStringLiteral("ラン数") : QStringLiteral("runs"), (kTop + kBottom) / 2, lang);
-    out += textElement(QStringLiteral("1 %"), xOf(37.5) + 0.5, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
-    out += textElement(QStringLiteral("1 %"), xOf(62.5) + 0.5, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
+    out +=
+        textElement(QStringLiteral("1 %"), xOf(37.5) + 0.5, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
+    out +=
+        textElement(QStringLiteral("1 %"), xOf(62.5) + 0.5, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
     out += QStringLiteral("<path fill=\"#9db8e0\" stroke=\"#4a6fa5\" stroke-width=\"0.15\" d=\"M14 64h3v3h-3Z\"/>");
     out += textElement(ja ? QStringLiteral("観測") : QStringLiteral("observed"), 18, 63.8, 7, false);
     out += QStringLiteral("<path fill=\"none\" stroke=\"#000\" stroke-width=\"0.3\" d=\"M34 65.5h5\"/>");
-    out += textElement(ja ? QStringLiteral("偶然の期待値 二項分布 B(100, 0.5)") : QStringLiteral("chance: Binomial(100, 0.5)"),
+    out += textElement(ja ? QStringLiteral("偶然の期待値 二項分布 B(100, 0.5)")
+                          : QStringLiteral("chance: Binomial(100, 0.5)"),
                        40, 63.8, 7, false);
     return out + QStringLiteral("</svg>");
 }
@@ -457,7 +457,8 @@ QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
             for (int j = 0; j < kSamples; ++j) {
                 const double a = double(n) * j * j / (kSamples * kSamples);
                 const double b = double(n) * (j + 1) * (j + 1) / (kSamples * kSamples);
-                p.segment(xOf(a), yOf(sign * kEnvelope * std::sqrt(a) / 2.0), xOf(b), yOf(sign * kEnvelope * std::sqrt(b) / 2.0));
+                p.segment(xOf(a), yOf(sign * kEnvelope * std::sqrt(a) / 2.0), xOf(b),
+                          yOf(sign * kEnvelope * std::sqrt(b) / 2.0));
             }
         }
         p.begin(strokeStyle(colourText(chartcolour::chance()), 0.5, false));
@@ -499,8 +500,8 @@ QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
     out += textElement(ja ? QStringLiteral("試行（全ランを順に）") : QStringLiteral("trial (all runs in order)"),
                        (kLeft + kRight) / 2, 61, 8, false, QString(), QStringLiteral("middle"));
     out += axisTitle(ja ? QStringLiteral("一致数−期待値") : QStringLiteral("hits − n/2"), (kTop + kBottom) / 2, lang);
-    out += textElement(ja ? QStringLiteral("±2.58σ（1 %、両側）") : QStringLiteral("±2.58σ (1 %, two-tailed)"), kLeft + 1,
-                       kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
+    out += textElement(ja ? QStringLiteral("±2.58σ（1 %、両側）") : QStringLiteral("±2.58σ (1 %, two-tailed)"),
+                       kLeft + 1, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
     return out + QStringLiteral("</svg>");
 }
 

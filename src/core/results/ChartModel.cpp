@@ -8,15 +8,42 @@
 namespace vora {
 
 namespace chartcolour {
-units::Rgb black() { return units::rgbNumber(0x000000); }
-units::Rgb grid() { return units::rgbNumber(0xC0C0C0); }
-units::Rgb darkGrid() { return units::rgbNumber(0x808080); }
-units::Rgb chance() { return units::rgbNumber(0x000008); }
-units::Rgb limit() { return units::rgbNumber(0xAAAAFF); }
-units::Rgb overviewLimit() { return units::rgbNumber(0xA0A0FF); }
-units::Rgb stimulusZone() { return units::rgbNumber(0xCCDDFF); }
-units::Rgb onset() { return units::rgbNumber(0x0000FF); }
-units::Rgb memoDot() { return units::rgbNumber(0x000080); }
+units::Rgb black()
+{
+    return units::rgbNumber(0x000000);
+}
+units::Rgb grid()
+{
+    return units::rgbNumber(0xC0C0C0);
+}
+units::Rgb darkGrid()
+{
+    return units::rgbNumber(0x808080);
+}
+units::Rgb chance()
+{
+    return units::rgbNumber(0x000008);
+}
+units::Rgb limit()
+{
+    return units::rgbNumber(0xAAAAFF);
+}
+units::Rgb overviewLimit()
+{
+    return units::rgbNumber(0xA0A0FF);
+}
+units::Rgb stimulusZone()
+{
+    return units::rgbNumber(0xCCDDFF);
+}
+units::Rgb onset()
+{
+    return units::rgbNumber(0x0000FF);
+}
+units::Rgb memoDot()
+{
+    return units::rgbNumber(0x000080);
+}
 } // namespace chartcolour
 
 const ChartText *ChartModel::text(const QString &control) const
@@ -59,7 +86,7 @@ QString threeWide(int value)
 
 class Builder {
 public:
-    explicit Builder(ChartModel &m) : m_(m) {}
+    explicit Builder(ChartModel &m) : m_(m) { }
 
     void line(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1,
               const QString &name = QString())
@@ -105,8 +132,13 @@ public:
     void edgeMarker(double x, double edgeY, int offScale, double size)
     {
         const double out = offScale > 0 ? -1.0 : 1.0; // y grows downwards
-        m_.items.append({ChartItem::Triangle, {x, edgeY + out * 1.5 * size}, {x, edgeY - out * 0.6 * size}, size,
-                         chartcolour::black(), 1, QString()});
+        m_.items.append({ChartItem::Triangle,
+                         {x, edgeY + out * 1.5 * size},
+                         {x, edgeY - out * 0.6 * size},
+                         size,
+                         chartcolour::black(),
+                         1,
+                         QString()});
     }
     ChartText &text(const QString &control, const QString &caption, double left, double top)
     {
@@ -385,7 +417,7 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
             b.line(x, 10, x, 58, chartcolour::black());
         if ((black || d == 29 || d == 31) && nextLabel <= 10) {
             // 1 and -1 flank the onset a grid step apart: each stands on its own side of it.
-            const ChartText::Align align = d == span - 1 ? ChartText::Align::Right
+            const ChartText::Align align = d == span - 1   ? ChartText::Align::Right
                                            : d == span + 1 ? ChartText::Align::Left
                                                            : ChartText::Align::Centre;
             ChartText &t = b.xAxis(element("Label22", nextLabel++), threeWide(span - d), x, 59, align);

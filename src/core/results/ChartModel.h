@@ -16,14 +16,14 @@ namespace vora {
 namespace chartcolour {
 // Colour numbers with red in the low byte, as the charts give them.
 units::Rgb black();
-units::Rgb grid();          // &HC0C0C0
-units::Rgb darkGrid();      // &H808080
-units::Rgb chance();        // &H000008: 8,0,0
-units::Rgb limit();         // &HAAAAFF: 255,170,170
+units::Rgb grid(); // &HC0C0C0
+units::Rgb darkGrid(); // &H808080
+units::Rgb chance(); // &H000008: 8,0,0
+units::Rgb limit(); // &HAAAAFF: 255,170,170
 units::Rgb overviewLimit(); // &HA0A0FF: 255,160,160
-units::Rgb stimulusZone();  // &HCCDDFF: 255,221,204
-units::Rgb onset();         // &H0000FF: 255,0,0
-units::Rgb memoDot();       // &H000080: 128,0,0
+units::Rgb stimulusZone(); // &HCCDDFF: 255,221,204
+units::Rgb onset(); // &H0000FF: 255,0,0
+units::Rgb memoDot(); // &H000080: 128,0,0
 } // namespace chartcolour
 
 struct ChartItem {
@@ -31,12 +31,12 @@ struct ChartItem {
     // pointing the way the value lies.
     enum Kind { Line, Outline, FilledRect, Circle, Triangle };
     Kind kind = Line;
-    QPointF p1;          // line start / rectangle corner / circle centre / triangle tip
-    QPointF p2;          // line end / opposite rectangle corner / middle of the triangle's base
+    QPointF p1; // line start / rectangle corner / circle centre / triangle tip
+    QPointF p2; // line end / opposite rectangle corner / middle of the triangle's base
     double radius = 0.0; // circles (filled with their colour); half the triangle's base
     units::Rgb colour;
-    int penWidth = 1;    // pixels
-    QString name;        // line controls of chart 1 ("Line2(5)"), else empty
+    int penWidth = 1; // pixels
+    QString name; // line controls of chart 1 ("Line2(5)"), else empty
 };
 
 // A label control over the chart, positioned in the chart's millimetres.
@@ -44,24 +44,24 @@ struct ChartText {
     // Where `left` is: the text's left edge, or (axis numbers) the x its visible text is
     // centred on or ends at, so that a number sits on its grid line whatever the font.
     enum class Align { Left, Centre, Right };
-    QString control;          // "Label3(4)", "Label7", ...
+    QString control; // "Label3(4)", "Label7", ...
     QString caption;
-    bool setsCaption = true;  // false: the caption is the label's own (design) text
-    bool placed = true;       // false: position unchanged
+    bool setsCaption = true; // false: the caption is the label's own (design) text
+    bool placed = true; // false: position unchanged
     double left = 0.0;
     double top = 0.0;
     Align align = Align::Left;
     bool visible = true;
-    int fontSize = 0;         // 0: the label's own size
+    int fontSize = 0; // 0: the label's own size
     bool transparent = false;
 };
 
 // Chart 2: the button standing for run n (Command3(n)); clicking it opens that run.
 struct HitDot {
     int run = 0;
-    double left = 0.0;        // mm in the chart
+    double left = 0.0; // mm in the chart
     double top = 0.0;
-    units::Rgb backColour;        // memo colour for a run with a memo; invalid = the button's own
+    units::Rgb backColour; // memo colour for a run with a memo; invalid = the button's own
     bool hasMemo = false;
     // +1 for a hit count above the chart's range, -1 below it: the dot then sits on the
     // frame's edge and is drawn as a triangle pointing that way.
@@ -82,11 +82,11 @@ struct BoxGeometry {
 
 struct ChartModel {
     BoxGeometry box;
-    QString titleControl;     // label above the box ("Label11", "Label12", "Label18")
+    QString titleControl; // label above the box ("Label11", "Label12", "Label18")
     QString titleCaption;
     QVector<ChartItem> items; // paint order
     QVector<ChartText> texts;
-    QVector<HitDot> dots;     // chart 2 only
+    QVector<HitDot> dots; // chart 2 only
     // Chart 4/5: caption for Command11 (shown beside the title); empty = leave it as it is.
     QString toggleCaption;
     bool limitsShown = false; // 1 % limit lines drawn
@@ -103,8 +103,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs);
 // Chart 3 (Picture2): segment totals over R runs as deviation from chance.
 ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, bool overview);
 // Chart 4 (Picture4): counts of the 60 positions around the stimulus onset.
-ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool stimulusZone,
-                               int span = 30);
+ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool stimulusZone, int span = 30);
 // Chart 5 (Picture4): counts of the 100 trial positions. `toggleToBeforeAfter` when the user
 // chose this chart (AllRunChartMode 1), so Command11 offers the way back.
 ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleToBeforeAfter);

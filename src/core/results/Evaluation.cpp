@@ -17,10 +17,22 @@ const QString kCrLf = QStringLiteral("\r\n");
 // value a hair off its exact figure (2 - 1e-15 instead of 2); comparisons are therefore made
 // on the exact figure the arithmetic stands for, within a margin far below 1/(2R).
 constexpr double kMargin = 1e-9;
-bool ge(double a, double b) { return a >= b - kMargin; }
-bool gt(double a, double b) { return a > b + kMargin; }
-bool le(double a, double b) { return a <= b + kMargin; }
-bool lt(double a, double b) { return a < b - kMargin; }
+bool ge(double a, double b)
+{
+    return a >= b - kMargin;
+}
+bool gt(double a, double b)
+{
+    return a > b + kMargin;
+}
+bool le(double a, double b)
+{
+    return a <= b + kMargin;
+}
+bool lt(double a, double b)
+{
+    return a < b - kMargin;
+}
 
 // The decision procedure, one function per step; each returns the result of the profile.
 struct Classifier {
@@ -31,10 +43,14 @@ struct Classifier {
     Profile a()
     {
         const double d = s1 - s2;
-        if (ge(d, 6)) return a1();
-        if (ge(d, 2)) return a2();
-        if (ge(d, 0)) return a3();
-        if (ge(d, -1)) return a4();
+        if (ge(d, 6))
+            return a1();
+        if (ge(d, 2))
+            return a2();
+        if (ge(d, 0))
+            return a3();
+        if (ge(d, -1))
+            return a4();
         return t1();
     }
     Profile a1()
@@ -46,76 +62,104 @@ struct Classifier {
     Profile a2()
     {
         const double d = s2 - s3;
-        if (ge(d, 0)) return b1();
-        if (ge(d, -1)) return b2();
+        if (ge(d, 0))
+            return b1();
+        if (ge(d, -1))
+            return b2();
         return t1();
     }
     Profile a3()
     {
         const double d = s2 - s3;
-        if (ge(d, 2)) return b3();
-        if (ge(d, 0)) return b2();
+        if (ge(d, 2))
+            return b3();
+        if (ge(d, 0))
+            return b2();
         return t1();
     }
     Profile a4()
     {
         const double d = s2 - s3;
-        if (ge(d, 3)) return b1();
-        if (ge(d, 0)) return b4();
-        if (le(d, -1)) return t1();
+        if (ge(d, 3))
+            return b1();
+        if (ge(d, 0))
+            return b4();
+        if (le(d, -1))
+            return t1();
         // Only a fractional difference between -1 and 0 gets here.
-        if (ge(s3 - s4, 2)) return b1();
+        if (ge(s3 - s4, 2))
+            return b1();
         return t1();
     }
     Profile b1()
     {
         const double d = s5 - s4;
-        if (ge(d, 2)) return Profile::P;
-        if (ge(d, 0)) return c3();
+        if (ge(d, 2))
+            return Profile::P;
+        if (ge(d, 0))
+            return c3();
         if (ge(d, -1)) {
-            if (ge(s4 - s3, 2)) return Profile::P;
-            if (ge(m12 - m45, 1)) return Profile::D;
+            if (ge(s4 - s3, 2))
+                return Profile::P;
+            if (ge(m12 - m45, 1))
+                return Profile::D;
             return Profile::S;
         }
         return t1();
     }
     Profile b2()
     {
-        if (ge(s4 - s3, 0)) return b1();
-        if (ge(s3 - s4, 2)) return b1();
+        if (ge(s4 - s3, 0))
+            return b1();
+        if (ge(s3 - s4, 2))
+            return b1();
         return t1();
     }
     Profile b3()
     {
-        if (ge(s3 - s4, 1)) return c2();
+        if (ge(s3 - s4, 1))
+            return c2();
         return b1();
     }
     Profile b4()
     {
-        if (ge(s3 - s4, 1)) return c2();
-        if (ge(s1 - s2, 2) || ge(s1 - s3, 2)) return b1();
+        if (ge(s3 - s4, 1))
+            return c2();
+        if (ge(s1 - s2, 2) || ge(s1 - s3, 2))
+            return b1();
         return t1();
     }
     Profile c2()
     {
         const double d = s5 - s4;
-        if (ge(d, 2)) return Profile::P;
-        if (ge(d, 0)) return c3();
-        if (ge(d, -2)) return Profile::D;
+        if (ge(d, 2))
+            return Profile::P;
+        if (ge(d, 0))
+            return c3();
+        if (ge(d, -2))
+            return Profile::D;
         return t1();
     }
     Profile c3() { return ge(s4 - s3, 1) ? Profile::P : Profile::D; }
     Profile t1()
     {
-        if (gt(s1, s2) && gt(s1, s3) && gt(s5, s4) && gt(s5, s3)) return Profile::P;
-        if (le(m12, m45)) return Profile::N;
-        if (gt(m12 - m45, 1) && (ge(s1, s5) || gt(s1, m45))) return Profile::D;
-        if (ge(s3 - 2, s1)) return Profile::N;
-        if (gt(s3 - m45, 2)) return Profile::D;
-        if (gt(s2 - s1, 2)) return Profile::N;
+        if (gt(s1, s2) && gt(s1, s3) && gt(s5, s4) && gt(s5, s3))
+            return Profile::P;
+        if (le(m12, m45))
+            return Profile::N;
+        if (gt(m12 - m45, 1) && (ge(s1, s5) || gt(s1, m45)))
+            return Profile::D;
+        if (ge(s3 - 2, s1))
+            return Profile::N;
+        if (gt(s3 - m45, 2))
+            return Profile::D;
+        if (gt(s2 - s1, 2))
+            return Profile::N;
         declineScore = (m12 - m45) - (s5 - s1);
-        if (lt(declineScore, 0.1)) return Profile::N;
-        if (gt(declineScore, 2)) return Profile::D;
+        if (lt(declineScore, 0.1))
+            return Profile::N;
+        if (gt(declineScore, 2))
+            return Profile::D;
         return Profile::S;
     }
 };
@@ -125,22 +169,19 @@ QString profileSentence(Profile p)
     switch (p) {
     case Profile::P:
         return QStringLiteral("・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。");
-    case Profile::D:
-        return QStringLiteral("・最初の部分で一致が多く、次第に減少する下降効果が見られる。");
-    case Profile::S:
-        return QStringLiteral("・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。");
-    case Profile::N:
-        break;
+    case Profile::D: return QStringLiteral("・最初の部分で一致が多く、次第に減少する下降効果が見られる。");
+    case Profile::S: return QStringLiteral("・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。");
+    case Profile::N: break;
     }
     return QString();
 }
 
 // Boost.Math reports a bad argument by errno rather than an exception: nothing here may throw.
-using MathPolicy = boost::math::policies::policy<
-    boost::math::policies::domain_error<boost::math::policies::errno_on_error>,
-    boost::math::policies::pole_error<boost::math::policies::errno_on_error>,
-    boost::math::policies::overflow_error<boost::math::policies::errno_on_error>,
-    boost::math::policies::evaluation_error<boost::math::policies::errno_on_error>>;
+using MathPolicy =
+    boost::math::policies::policy<boost::math::policies::domain_error<boost::math::policies::errno_on_error>,
+                                  boost::math::policies::pole_error<boost::math::policies::errno_on_error>,
+                                  boost::math::policies::overflow_error<boost::math::policies::errno_on_error>,
+                                  boost::math::policies::evaluation_error<boost::math::policies::errno_on_error>>;
 
 } // namespace
 
@@ -188,14 +229,22 @@ Analysis analyse(double hits, const std::array<double, 5> &segments)
 
 int significanceLevel(int hits)
 {
-    if (hits >= 66) return 4;
-    if (hits == 65) return 3;
-    if (hits == 64) return 2;
-    if (hits == 63) return 1;
-    if (hits <= 34) return -4;
-    if (hits == 35) return -3;
-    if (hits == 36) return -2;
-    if (hits == 37) return -1;
+    if (hits >= 66)
+        return 4;
+    if (hits == 65)
+        return 3;
+    if (hits == 64)
+        return 2;
+    if (hits == 63)
+        return 1;
+    if (hits <= 34)
+        return -4;
+    if (hits == 35)
+        return -3;
+    if (hits == 36)
+        return -2;
+    if (hits == 37)
+        return -1;
     return 0;
 }
 
@@ -238,8 +287,7 @@ QString singleRunLine(int hits, bool withStimulus, int stimulusTrial, int stimul
     if (withStimulus) {
         s += QStringLiteral("　◆刺激＝") + QString::number(stimulusTrial) + QStringLiteral("～")
              + QString::number(stimulusTrial + stimulusSpan - 1) + QStringLiteral(" (Tr1=")
-             + QString::number(targetOnes) + QStringLiteral(",In1=") + QString::number(inputOnes)
-             + QStringLiteral(")");
+             + QString::number(targetOnes) + QStringLiteral(",In1=") + QString::number(inputOnes) + QStringLiteral(")");
     }
     return s;
 }

@@ -9,9 +9,9 @@ enum class Profile { P, D, S, N };
 QChar profileLetter(Profile p);
 
 struct Analysis {
-    bool significant = false;   // hits >= 63 or <= 37 (and hits != 0)
-    QString significanceText;   // the 1 % sentence or empty
-    QString analysisText;       // significanceText + CR LF + profile sentence + CR LF (or empty)
+    bool significant = false; // hits >= 63 or <= 37 (and hits != 0)
+    QString significanceText; // the 1 % sentence or empty
+    QString analysisText; // significanceText + CR LF + profile sentence + CR LF (or empty)
     Profile profile = Profile::N;
     double declineScore = 0.0;
 };
@@ -22,8 +22,8 @@ Profile classifyProfile(const std::array<double, 5> &segments, double *declineSc
 
 // Level of a single run's hit count: +1..+4 for 63/64/65/66+, -1..-4 for 37/36/35/34-, 0 chance.
 int significanceLevel(int hits);
-QString singleRunLevelSentence(int hits);   // "　1000回(以上)に1回しか…" or empty
-QString allRunLevelPhrase(int level);       // level as above
+QString singleRunLevelSentence(int hits); // "　1000回(以上)に1回しか…" or empty
+QString allRunLevelPhrase(int level); // level as above
 
 // Label15 in the single-run display: "◆一致数=63　◆刺激＝34～40 (Tr1=52,In1=47)".
 QString singleRunLine(int hits, bool withStimulus, int stimulusTrial, int stimulusSpan, int targetOnes, int inputOnes);

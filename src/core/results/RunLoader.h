@@ -12,20 +12,20 @@ namespace vora {
 
 // One run line as the results view uses it.
 struct LoadedRun {
-    int number = 0;           // 1-based run number (memo lines not counted)
-    int fileLine = 0;         // 1-based line number in the file
-    QString date;             // columns 11-20
-    QString dateTime;         // columns 11-26: date, space, start time (RunDateTimes)
-    QString memo;             // column 263 on, "<BR>" line breaks as stored (RunMemos)
-    QString stimulusCode;     // column 27
-    QString hitDisplayCode;   // column 30
-    int hits = 0;             // columns 28-29 ("00" over blocks adding to 100 reads as 100)
+    int number = 0; // 1-based run number (memo lines not counted)
+    int fileLine = 0; // 1-based line number in the file
+    QString date; // columns 11-20
+    QString dateTime; // columns 11-26: date, space, start time (RunDateTimes)
+    QString memo; // column 263 on, "<BR>" line breaks as stored (RunMemos)
+    QString stimulusCode; // column 27
+    QString hitDisplayCode; // column 30
+    int hits = 0; // columns 28-29 ("00" over blocks adding to 100 reads as 100)
     std::array<int, 5> segmentHits{};
     std::array<int, 5> stimulusTrials{};
     int targetOnes = 0;
     int inputOnes = 0;
-    QString targets;          // columns 61-160
-    QString inputs;           // columns 162-261
+    QString targets; // columns 61-160
+    QString inputs; // columns 162-261
 
     int stimulusTrial() const { return stimulusTrials[0]; }
     bool hasMemo() const { return !memo.isEmpty(); }
@@ -35,24 +35,24 @@ struct LoadedRun {
 
 // Everything RunLoader leaves in the window's accumulators.
 struct RunSet {
-    bool readOk = true;       // false when an existing file could not be read
-    bool missing = false;     // no file: read as an empty one
+    bool readOk = true; // false when an existing file could not be read
+    bool missing = false; // no file: read as an empty one
     QString readError;
 
-    int runsRead = 0;         // R: run lines read (up to the browsed run)
-    int runCount = 0;         // largest runsRead seen, including earlier loads
+    int runsRead = 0; // R: run lines read (up to the browsed run)
+    int runCount = 0; // largest runsRead seen, including earlier loads
     int tr1Total = 0;
     int in1Total = 0;
-    int av1Total = 0;         // 50 per run read
+    int av1Total = 0; // 50 per run read
     int hitTotal = 0;
     std::array<int, 5> segmentTotal{};
     QString firstRunDate;
     QString lastRunDate;
-    QVector<LoadedRun> runs;  // runs 1..runsRead, in file order; never capped at 100
+    QVector<LoadedRun> runs; // runs 1..runsRead, in file order; never capped at 100
 
     // The condition memo line, when one was met before the reading stopped.
     bool hasConditionMemo = false;
-    QString conditionMemo;    // as stored, Chr(1) Chr(1) line breaks
+    QString conditionMemo; // as stored, Chr(1) Chr(1) line breaks
     // Columns 27 and 30 of the last run read (empty when no run was read).
     QString stimulusCode;
     QString hitDisplayCode;

@@ -47,16 +47,26 @@ QString runCountCaption(int runCount)
 
 void LevelCounts::add(int hits)
 {
-    if (hits >= 63) ++atLeast63;
-    if (hits == 63) ++many100;
-    if (hits == 64) ++many200;
-    if (hits == 65) ++many370;
-    if (hits >= 66) ++many1000;
-    if (hits <= 37) ++atMost37;
-    if (hits == 37) ++few100;
-    if (hits == 36) ++few200;
-    if (hits == 35) ++few370;
-    if (hits <= 34) ++few1000;
+    if (hits >= 63)
+        ++atLeast63;
+    if (hits == 63)
+        ++many100;
+    if (hits == 64)
+        ++many200;
+    if (hits == 65)
+        ++many370;
+    if (hits >= 66)
+        ++many1000;
+    if (hits <= 37)
+        ++atMost37;
+    if (hits == 37)
+        ++few100;
+    if (hits == 36)
+        ++few200;
+    if (hits == 35)
+        ++few370;
+    if (hits <= 34)
+        ++few1000;
 }
 
 int LevelCounts::count(int level) const
@@ -115,8 +125,7 @@ Analysis meanProfileAnalysis(const RunSet &runs)
     return analyse(runs.meanHits(), runs.meanSegments());
 }
 
-ShownDateTime shownRunDateTime(const RunSet &runs, int browsedRun, const QString &dateText,
-                               const QString &timeText)
+ShownDateTime shownRunDateTime(const RunSet &runs, int browsedRun, const QString &dateText, const QString &timeText)
 {
     ShownDateTime r;
     if (const LoadedRun *run = browsedRun > 0 ? runs.run(browsedRun) : nullptr)
@@ -133,10 +142,14 @@ ShownDateTime shownRunDateTime(const RunSet &runs, int browsedRun, const QString
 
 QString stimulusSizeWord(const QString &stimulusCode)
 {
-    if (stimulusCode == QLatin1String("B")) return QStringLiteral("大");
-    if (stimulusCode == QLatin1String("M")) return QStringLiteral("中");
-    if (stimulusCode == QLatin1String("S")) return QStringLiteral("小");
-    if (stimulusCode == QLatin1String("n")) return QStringLiteral("無");
+    if (stimulusCode == QLatin1String("B"))
+        return QStringLiteral("大");
+    if (stimulusCode == QLatin1String("M"))
+        return QStringLiteral("中");
+    if (stimulusCode == QLatin1String("S"))
+        return QStringLiteral("小");
+    if (stimulusCode == QLatin1String("n"))
+        return QStringLiteral("無");
     return QString();
 }
 

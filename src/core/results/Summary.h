@@ -39,7 +39,7 @@ struct LevelCounts {
 LevelCounts countLevels(const QVector<LoadedRun> &runs);
 // The overview congratulation (Label29) when two or more runs are significant, else empty.
 QString overviewCongratulation(const LevelCounts &counts);
-bool overviewShowsPanel(const LevelCounts &counts);   // two or more significant runs
+bool overviewShowsPanel(const LevelCounts &counts); // two or more significant runs
 bool overviewShowsPicture(const LevelCounts &counts); // four or more
 
 // Label14: the analysis routine on the mean profile of all runs read (empty without runs).
@@ -49,11 +49,10 @@ Analysis meanProfileAnalysis(const RunSet &runs);
 // finished and the overview, the current date and time ("H:mm:ss" time text).
 struct ShownDateTime {
     QString dateTime; // 16 characters as stored, or date + " " + first five of the time
-    QString date;     // Label31: characters 1-10
-    QString time;     // Label34: characters 12-16 without a trailing ":"
+    QString date; // Label31: characters 1-10
+    QString time; // Label34: characters 12-16 without a trailing ":"
 };
-ShownDateTime shownRunDateTime(const RunSet &runs, int browsedRun, const QString &dateText,
-                               const QString &timeText);
+ShownDateTime shownRunDateTime(const RunSet &runs, int browsedRun, const QString &dateText, const QString &timeText);
 
 // Label4 as the condition line: " 刺激；１回、刺激；中、当り表示；有 " or "　刺激；なし　".
 QString conditionLine(bool withStimulus, const QString &stimulusCode, const QString &hitDisplayCode);

@@ -14,20 +14,23 @@ QString stimulusLines()
 
 QString shortText(bool withStimulus, bool hitMarks)
 {
-    QString t = CRLF + QStringLiteral("　やり方；深呼吸を１，２回おこなって、「当てたい」という気分になってください｡ ") + CRLF + CRLF;
+    QString t = CRLF + QStringLiteral("　やり方；深呼吸を１，２回おこなって、「当てたい」という気分になってください｡ ")
+                + CRLF + CRLF;
     if (withStimulus)
         t += stimulusLines();
     t += QStringLiteral("　・１ラン（100試行）の間は休まず続けてください。") + CRLF + CRLF;
     t += QStringLiteral(" 　・黒い四角で隠されている１または０を、キーを押して当ててください。（100回）") + CRLF + CRLF;
-    t += hitMarks ? QStringLiteral("　・当り(○)外れ(×)が一瞬、表示されます。消えてから数秒以内に次を押してください。")
-                  : QStringLiteral("　・あなたが入力した文字が一瞬、表示されます。消えてから数秒以内に次を押してください。");
+    t += hitMarks
+             ? QStringLiteral("　・当り(○)外れ(×)が一瞬、表示されます。消えてから数秒以内に次を押してください。")
+             : QStringLiteral("　・あなたが入力した文字が一瞬、表示されます。消えてから数秒以内に次を押してください。");
     return t;
 }
 
 QString longText(bool withStimulus, bool hitMarks)
 {
-    QString t = CRLF + QStringLiteral("　やり方；深呼吸を１，２回おこなって、「当てたい」という気分になってください｡ ") + CRLF
-                + QStringLiteral("　　「当てたい」と軽く考える程度で良く、難しく考える必要はありません。") + CRLF + CRLF;
+    QString t = CRLF + QStringLiteral("　やり方；深呼吸を１，２回おこなって、「当てたい」という気分になってください｡ ")
+                + CRLF + QStringLiteral("　　「当てたい」と軽く考える程度で良く、難しく考える必要はありません。") + CRLF
+                + CRLF;
     if (withStimulus)
         t += stimulusLines();
     t += QStringLiteral("　・１ラン（100試行）の間は休まず続けてください。") + CRLF

@@ -161,12 +161,9 @@ bool RunFlow::closingNeedsAsking() const
     switch (m_phase) {
     case Phase::Countdown:
     case Phase::AwaitingKey:
-    case Phase::FeedbackHold:
-        return true;
-    case Phase::Saving:
-        return m_saveQuestion != SaveQuestion::Kept; // a kept run is safe in its own file
-    default:
-        return false;
+    case Phase::FeedbackHold: return true;
+    case Phase::Saving: return m_saveQuestion != SaveQuestion::Kept; // a kept run is safe in its own file
+    default: return false;
     }
 }
 
@@ -204,17 +201,10 @@ void RunFlow::onDeadline()
     }
     m_deadlineNs = -1;
     switch (m_phase) {
-    case Phase::Countdown:
-        stepCountdown();
-        break;
-    case Phase::FeedbackHold:
-        holdOver();
-        break;
-    case Phase::AwaitingKey:
-        takeQueuedKey();
-        break;
-    default:
-        break;
+    case Phase::Countdown: stepCountdown(); break;
+    case Phase::FeedbackHold: holdOver(); break;
+    case Phase::AwaitingKey: takeQueuedKey(); break;
+    default: break;
     }
 }
 
@@ -286,8 +276,7 @@ void RunFlow::save()
         m_saveQuestion = SaveQuestion::Kept;
         m_view.tellRunKept(message);
         return;
-    case View::Saved::Failed:
-        break;
+    case View::Saved::Failed: break;
     }
     m_saveQuestion = SaveQuestion::Retry;
     m_view.askSaveRetry(message);

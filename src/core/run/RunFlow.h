@@ -18,43 +18,43 @@ class RunFlow : public QObject {
     Q_OBJECT
 public:
     enum class Phase {
-        Ready,         // instructions up, the start button waits
-        Countdown,     // "まもなくスタート" shrinking, then "１，０入力開始"
-        AwaitingKey,   // a target is drawn; the next 1 or 0 is a trial
-        FeedbackHold,  // the answer is on show; keys wait in order
-        Saving,        // trial 100 is in: writing the run, or asking what to do when that failed
-        Results,       // the run is stored (or given up); the results view has the window
-        Ended,         // the window is leaving (the program ends, or the main window takes over)
+        Ready, // instructions up, the start button waits
+        Countdown, // "まもなくスタート" shrinking, then "１，０入力開始"
+        AwaitingKey, // a target is drawn; the next 1 or 0 is a trial
+        FeedbackHold, // the answer is on show; keys wait in order
+        Saving, // trial 100 is in: writing the run, or asking what to do when that failed
+        Results, // the run is stored (or given up); the results view has the window
+        Ended, // the window is leaving (the program ends, or the main window takes over)
     };
 
     // What the window does at each step. Calls never nest: each one comes from one handler.
     class View {
     public:
         virtual ~View() = default;
-        virtual void beginCountdown() = 0;       // start steps up to the "get ready" text
-        virtual void countdownStep(int k) = 0;   // k = 1..60: the text shrinks
-        virtual void countdownGo() = 0;          // "１，０入力開始"
-        virtual void beginRun() = 0;             // the first target; the key box takes the keys
-        virtual void otherKey(int keyCode) = 0;  // a key that is no trial
+        virtual void beginCountdown() = 0; // start steps up to the "get ready" text
+        virtual void countdownStep(int k) = 0; // k = 1..60: the text shrinks
+        virtual void countdownGo() = 0; // "１，０入力開始"
+        virtual void beginRun() = 0; // the first target; the key box takes the keys
+        virtual void otherKey(int keyCode) = 0; // a key that is no trial
         virtual void showFeedback(QChar input) = 0; // painted when it returns
         // The hold is over: cover the frame, count the trial, draw the next target.
         // True when that was trial 100.
         virtual bool recordAnswer(QChar input) = 0;
-        virtual void closeRun() = 0;              // timers off, beeps, block counts
+        virtual void closeRun() = 0; // timers off, beeps, block counts
         // Append the run line. Kept: the data file's rules refused it and it went to a file of
         // its own; Failed: it is still only in memory. `message` says why.
         enum class Saved { Yes, Kept, Failed };
         virtual Saved writeRun(QString *message) = 0;
         virtual void tellRunKept(const QString &message) = 0; // answered by keptAcknowledged()
-        virtual void leaveForMainWindow() = 0;   // the run cannot go on in this experiment
+        virtual void leaveForMainWindow() = 0; // the run cannot go on in this experiment
         virtual void askSaveRetry(const QString &reason) = 0; // answered by saveRetryAnswered()
-        virtual void askDiscard() = 0;            // answered by discardAnswered()
+        virtual void askDiscard() = 0; // answered by discardAnswered()
         virtual void showResults() = 0;
-        virtual void runDiscarded() = 0;          // given up knowingly: a new run may start
-        virtual void toggleInstructions() = 0;    // 実験のやり方
+        virtual void runDiscarded() = 0; // given up knowingly: a new run may start
+        virtual void toggleInstructions() = 0; // 実験のやり方
         virtual void openHelp() = 0;
-        virtual void askEnd() = 0;                // answered by endAnswered()
-        virtual void quit() = 0;                  // the program leaves; nothing may follow
+        virtual void askEnd() = 0; // answered by endAnswered()
+        virtual void quit() = 0; // the program leaves; nothing may follow
         virtual void focusKeyBox() = 0;
     };
 
@@ -72,11 +72,11 @@ public:
     int reentries() const { return m_reentries; }
 
     // ---- inputs ----
-    void start();              // 開始
-    void key(int keyCode);     // the key box
-    void howTo();              // 実験のやり方
-    void help();               // Help
-    void endRequested();       // 終了
+    void start(); // 開始
+    void key(int keyCode); // the key box
+    void howTo(); // 実験のやり方
+    void help(); // Help
+    void endRequested(); // 終了
     void endAnswered(bool yes);
     void saveRetryAnswered(bool yes);
     void discardAnswered(bool yes);
@@ -119,9 +119,9 @@ private:
     DeadlineTimer m_timer;
     Phase m_phase = Phase::Ready;
     qint64 m_deadlineNs = -1;
-    int m_countdownStep = 0;  // 0 lead, 1..60 shrinking, 61 go
-    QChar m_held;             // the answer on show
-    QQueue<int> m_queue;      // keys typed while an answer was on show, in order
+    int m_countdownStep = 0; // 0 lead, 1..60 shrinking, 61 go
+    QChar m_held; // the answer on show
+    QQueue<int> m_queue; // keys typed while an answer was on show, in order
     bool m_endQuestionOpen = false;
     enum class SaveQuestion { None, Retry, Discard, Kept } m_saveQuestion = SaveQuestion::None;
     const char *m_running = nullptr;

@@ -9,9 +9,8 @@ RunSave saveFinishedRun(FileStore &files, const AppPaths &paths, const QString &
 {
     RunSave out;
     QString refusal;
-    const study::SavedRun saved = study::appendAndSealRun(files, dataPath, runLine, sealedAt, [&] {
-        return appendRunLine(files, paths, dataPath, runLine, &refusal);
-    });
+    const study::SavedRun saved = study::appendAndSealRun(
+        files, dataPath, runLine, sealedAt, [&] { return appendRunLine(files, paths, dataPath, runLine, &refusal); });
     if (saved.append.ok) {
         out.outcome = RunSave::Outcome::Saved;
         out.seal = saved.seal;

@@ -13,12 +13,12 @@ namespace vora {
 
 struct RunSave {
     enum class Outcome {
-        Saved,   // in the data file (and sealed, unless `seal.message` says otherwise)
-        Kept,    // refused by the data file, kept at `keptPath`
-        Failed,  // nowhere but in memory: the caller still holds the line
+        Saved, // in the data file (and sealed, unless `seal.message` says otherwise)
+        Kept, // refused by the data file, kept at `keptPath`
+        Failed, // nowhere but in memory: the caller still holds the line
     };
     Outcome outcome = Outcome::Failed;
-    QString message;            // Kept: what to tell the subject; Failed: why (Japanese)
+    QString message; // Kept: what to tell the subject; Failed: why (Japanese)
     QString keptPath;
     study::SealOutcome seal;
 };

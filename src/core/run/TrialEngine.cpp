@@ -7,7 +7,9 @@
 
 namespace vora {
 
-TrialEngine::TrialEngine(Clock &clock, RandomSource &random) : m_clock(clock), m_random(random) {}
+TrialEngine::TrialEngine(Clock &clock, RandomSource &random) : m_clock(clock), m_random(random)
+{
+}
 
 void TrialEngine::reset()
 {
@@ -177,23 +179,35 @@ constexpr quint32 opaque(int r, int g, int b)
 FlashColours flashColoursFor(double u)
 {
     const quint32 red = opaque(255, 0, 0), blue = opaque(0, 0, 255);
-    if (u < 0.2) return {red, true, blue};
-    if (u < 0.4) return {blue, true, red};
-    if (u < 0.5) return {opaque(0, 0, 0), true, red};
-    if (u < 0.6) return {opaque(255, 255, 0), true, blue};
-    if (u < 0.7) return {opaque(0, 255, 255), true, red};
-    if (u < 0.8) return {opaque(0, 255, 0), true, red};
-    if (u < 0.9) return {opaque(255, 0, 255), false, 0};
+    if (u < 0.2)
+        return {red, true, blue};
+    if (u < 0.4)
+        return {blue, true, red};
+    if (u < 0.5)
+        return {opaque(0, 0, 0), true, red};
+    if (u < 0.6)
+        return {opaque(255, 255, 0), true, blue};
+    if (u < 0.7)
+        return {opaque(0, 255, 255), true, red};
+    if (u < 0.8)
+        return {opaque(0, 255, 0), true, red};
+    if (u < 0.9)
+        return {opaque(255, 0, 255), false, 0};
     return {opaque(255, 255, 255), false, 0};
 }
 
 QString stimulusPictureFor(double q)
 {
-    if (q < 0.2) return QStringLiteral("kage_hebi.jpg");
-    if (q < 0.4) return QStringLiteral("kage_mukade.jpg");
-    if (q < 0.5) return QStringLiteral("kage_kemushi.jpg");
-    if (q < 0.6) return QStringLiteral("kage_ari.jpg");
-    if (q < 0.7) return QStringLiteral("kage_goki.jpg");
+    if (q < 0.2)
+        return QStringLiteral("kage_hebi.jpg");
+    if (q < 0.4)
+        return QStringLiteral("kage_mukade.jpg");
+    if (q < 0.5)
+        return QStringLiteral("kage_kemushi.jpg");
+    if (q < 0.6)
+        return QStringLiteral("kage_ari.jpg");
+    if (q < 0.7)
+        return QStringLiteral("kage_goki.jpg");
     return QStringLiteral("kage_ha.jpg");
 }
 
@@ -210,8 +224,8 @@ LargeShapes largeShapesFor(double r1, double r2, double r3, double widthTw, doub
         s.circles[i] = {widthTw * r1, heightTw * r2, heightTw * r3 * circleFactor[i], nearest(256.0 * rk[i])};
     const double boxFactor[3] = {0.2, 0.4, 0.6};
     for (int i = 0; i < 3; ++i)
-        s.boxes[i] = {widthTw * r1 * 0.1, heightTw * r2 * 0.1, widthTw * r2 * boxFactor[i], heightTw * r3 * boxFactor[i],
-                      nearest(256.0 * rk[i])};
+        s.boxes[i] = {widthTw * r1 * 0.1, heightTw * r2 * 0.1, widthTw * r2 * boxFactor[i],
+                      heightTw * r3 * boxFactor[i], nearest(256.0 * rk[i])};
     return s;
 }
 

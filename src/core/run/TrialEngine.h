@@ -4,8 +4,8 @@
 // what comes out, so everything here is deterministic given the clock and the random source.
 #include "core/registry/RunRecord.h"
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 #include <array>
 
 namespace vora {
@@ -18,7 +18,7 @@ class RandomSource;
 // results display.
 struct RunVariables {
     int TrialNo = 0;
-    QString CurrentTarget;          // empty until the run start drew the first target
+    QString CurrentTarget; // empty until the run start drew the first target
     QString CurrentInput;
     QString TargetString;
     QString InputString;
@@ -26,19 +26,19 @@ struct RunVariables {
     std::array<int, 5> SegmentHits{};
     int TargetOnes = 0;
     int InputOnes = 0;
-    int NextStimulusTrial = 0;      // 0 = not drawn yet
+    int NextStimulusTrial = 0; // 0 = not drawn yet
     int StimulusGiven = 0;
     std::array<int, 5> StimulusTrial{};
     int StimulusSpan = 7;
     std::array<double, 3> StimulusRandom{};
-    QString RunStartTime;           // "14:30" or " 9:05"
+    QString RunStartTime; // "14:30" or " 9:05"
 };
 
 class TrialEngine {
 public:
     static constexpr int kTrials = 100;
     static constexpr int kStimulusSpan = 7;
-    static constexpr int kScheduleFirst = 30;   // the schedule looks at trials 30..70 only
+    static constexpr int kScheduleFirst = 30; // the schedule looks at trials 30..70 only
     static constexpr int kScheduleLast = 70;
 
     TrialEngine(Clock &clock, RandomSource &random);
@@ -118,8 +118,14 @@ QString stimulusPictureFor(double q);
 struct LargeShapes {
     int fillColourNumber = 0;
     int penWidthPx = 1;
-    struct Circle { double cx, cy, radius; int colourNumber; };
-    struct Box { double x1, y1, x2, y2; int colourNumber; };
+    struct Circle {
+        double cx, cy, radius;
+        int colourNumber;
+    };
+    struct Box {
+        double x1, y1, x2, y2;
+        int colourNumber;
+    };
     std::array<Circle, 3> circles{};
     std::array<Box, 3> boxes{};
 };
@@ -136,7 +142,9 @@ double countdownStepMs(int k);
 
 // One shrink tick of the hiding square: 85 % of its size, centred on the frame; full size
 // again at ticks 30, 60 and 90. Returns the new square.
-struct SquareRect { int left, top, width, height; };
+struct SquareRect {
+    int left, top, width, height;
+};
 SquareRect shrinkSquare(const SquareRect &square, const SquareRect &frame, int tick);
 // Above this many ticks without a key, the square gives way to the idle flicker.
 constexpr int kShrinkTicksBeforeFlicker = 120;

@@ -23,9 +23,9 @@ CommandLine answer(CommandLine::Action action, const QString &output, int exitCo
 CommandLine CommandLine::parse(const QStringList &arguments, Stage stage)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Run, record and score clairvoyance (ESP) experiments.\n"
-        "Qt's own options (-platform NAME, -style NAME, ...) are accepted too. See VORAjikken(1)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Run, record and score clairvoyance (ESP) experiments.\n"
+                       "Qt's own options (-platform NAME, -style NAME, ...) are accepted too. See VORAjikken(1)."));
     // Qt's options are single-dash words ("-platform"), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},

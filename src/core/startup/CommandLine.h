@@ -17,7 +17,7 @@ struct CommandLine {
     static CommandLine parse(const QStringList &arguments, Stage stage);
 
     Action action = Action::Start;
-    QString output;   // to print: on stdout for help and version, on stderr for an error
+    QString output; // to print: on stdout for help and version, on stderr for an error
     int exitCode = 0; // for every action but Start
 };
 

@@ -41,12 +41,8 @@ RawRead readRaw(const QString &path)
         r.error = QStringLiteral("no such file");
         break;
     case ReadFailure::Folder:
-    case ReadFailure::NotRegular:
-        r.error = QStringLiteral("not a regular file");
-        break;
-    case ReadFailure::TooLarge:
-        r.error = QStringLiteral("too large to be a data file");
-        break;
+    case ReadFailure::NotRegular: r.error = QStringLiteral("not a regular file"); break;
+    case ReadFailure::TooLarge: r.error = QStringLiteral("too large to be a data file"); break;
     case ReadFailure::Unreadable:
         r.error = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(read.error));
         break;
@@ -116,7 +112,7 @@ QByteArray chainNext(const QByteArray &previous, const QByteArray &hash)
 QString entryLine(const SealEntry &e)
 {
     return QString::number(e.run) + QLatin1Char(' ') + hex(e.runHash) + QLatin1Char(' ') + hex(e.chained)
-        + QLatin1Char(' ') + e.sealedAt;
+           + QLatin1Char(' ') + e.sealedAt;
 }
 
 DataRuns readDataRuns(const QString &dataPath)
@@ -241,7 +237,7 @@ namespace {
 // non-negative values of `a` (patience sorting).
 QVector<bool> longestIncreasing(const QVector<int> &a)
 {
-    QVector<int> tails;          // positions: tails[k] ends the best run of length k + 1
+    QVector<int> tails; // positions: tails[k] ends the best run of length k + 1
     QVector<int> before(a.size(), -1);
     for (int p = 0; p < a.size(); ++p) {
         if (a.at(p) < 0)
@@ -270,9 +266,7 @@ void compareRuns(const DataRuns &data, Verification &v)
     const QVector<SealEntry> &entries = v.entries;
     const int m = int(entries.size());
     const int n = int(data.runs.size());
-    auto notSealed = [&](int p) {
-        v.findings.append({FindingKind::NotSealed, data.runs.at(p).fileLine, p + 1, 0});
-    };
+    auto notSealed = [&](int p) { v.findings.append({FindingKind::NotSealed, data.runs.at(p).fileLine, p + 1, 0}); };
     if (m == 0) {
         for (int p = 0; p < n; ++p)
             notSealed(p);
@@ -282,7 +276,7 @@ void compareRuns(const DataRuns &data, Verification &v)
     QHash<QByteArray, QVector<int>> byHash;
     for (int e = 0; e < m; ++e)
         byHash[entries.at(e).runHash].append(e);
-    QVector<int> a(n, -1);       // entry matched by each data run
+    QVector<int> a(n, -1); // entry matched by each data run
     QVector<int> entryPos(m, -1);
     for (int p = 0; p < n; ++p) {
         QVector<int> &candidates = byHash[data.runs.at(p).hash];
@@ -418,10 +412,8 @@ QString findingText(const Finding &f)
     case FindingKind::ChainBroken:
         return QStringLiteral("the chain breaks at run %1: runs were removed or reordered after they were sealed")
             .arg(f.sealedRun);
-    case FindingKind::SealBroken:
-        return QStringLiteral("the seal file is malformed or was edited here");
-    case FindingKind::NotSealed:
-        return QStringLiteral("run %1 not sealed").arg(f.run);
+    case FindingKind::SealBroken: return QStringLiteral("the seal file is malformed or was edited here");
+    case FindingKind::NotSealed: return QStringLiteral("run %1 not sealed").arg(f.run);
     }
     return QString();
 }
@@ -443,15 +435,22 @@ QString brokenSealMessage(const Verification &v)
     QString where;
     switch (f->kind) {
     case FindingKind::Changed:
-        where = QStringLiteral("第%1ラン（データファイルの%2行目）の内容が、封印したときと違います。").arg(f->run).arg(f->fileLine);
+        where = QStringLiteral("第%1ラン（データファイルの%2行目）の内容が、封印したときと違います。")
+                    .arg(f->run)
+                    .arg(f->fileLine);
         break;
     case FindingKind::Inserted:
-        where = QStringLiteral("第%1ラン（データファイルの%2行目）は、封印の後に加えられたランです。").arg(f->run).arg(f->fileLine);
+        where = QStringLiteral("第%1ラン（データファイルの%2行目）は、封印の後に加えられたランです。")
+                    .arg(f->run)
+                    .arg(f->fileLine);
         break;
     case FindingKind::Removed:
         where = f->sealedRun > 0
-            ? QStringLiteral("封印した第%1ランがありません（データファイルの%2行目）。").arg(f->sealedRun).arg(f->fileLine)
-            : QStringLiteral("最初に封印したランより前のランが消えています（データファイルの%1行目）。").arg(f->fileLine);
+                    ? QStringLiteral("封印した第%1ランがありません（データファイルの%2行目）。")
+                          .arg(f->sealedRun)
+                          .arg(f->fileLine)
+                    : QStringLiteral("最初に封印したランより前のランが消えています（データファイルの%1行目）。")
+                          .arg(f->fileLine);
         break;
     case FindingKind::ChainBroken:
         where = QStringLiteral("封印の連鎖が第%1ランのところで切れています（データファイルの%2行目）。"
@@ -467,7 +466,8 @@ QString brokenSealMessage(const Verification &v)
         break;
     case FindingKind::SealBroken:
     case FindingKind::NotSealed:
-        where = QStringLiteral("封印ファイル「%1」が壊れているか、書き換えられています。").arg(QDir::toNativeSeparators(v.sealPath));
+        where = QStringLiteral("封印ファイル「%1」が壊れているか、書き換えられています。")
+                    .arg(QDir::toNativeSeparators(v.sealPath));
         if (f->fileLine > 0)
             where += QStringLiteral("（%1行目）").arg(f->fileLine);
         break;

@@ -29,15 +29,15 @@ QString sealPathFor(const QString &dataPath);
 
 // One run of the data file as the seal sees it.
 struct StoredRun {
-    int run = 0;        // 1-based, memo lines not counted
-    int fileLine = 0;   // 1-based file line, memo lines counted (as the check counts)
-    QByteArray sealed;  // the bytes of columns 1-261
-    QByteArray hash;    // SHA-256 of `sealed`, raw
+    int run = 0; // 1-based, memo lines not counted
+    int fileLine = 0; // 1-based file line, memo lines counted (as the check counts)
+    QByteArray sealed; // the bytes of columns 1-261
+    QByteArray hash; // SHA-256 of `sealed`, raw
 };
 
 struct DataRuns {
     bool ok = false;
-    QString error;      // English, one line, when !ok
+    QString error; // English, one line, when !ok
     QVector<StoredRun> runs;
     int fileLines = 0;
 };
@@ -45,20 +45,20 @@ DataRuns readDataRuns(const QString &dataPath);
 
 struct SealEntry {
     int run = 0;
-    QByteArray runHash;   // raw 32 bytes
-    QByteArray chained;   // raw 32 bytes
+    QByteArray runHash; // raw 32 bytes
+    QByteArray chained; // raw 32 bytes
     QString sealedAt;
-    int sealLine = 0;     // 1-based line in the seal file
+    int sealLine = 0; // 1-based line in the seal file
 };
 
 struct SealFile {
-    bool ok = false;         // read (a missing file is ok with no entries)
+    bool ok = false; // read (a missing file is ok with no entries)
     bool missing = false;
-    QString error;           // unreadable (English)
-    QString errorJa;         // the same for the user
-    QVector<SealEntry> entries;   // the entries before the first malformed line
-    QStringList goodLines;        // header and those entries, as stored
-    int malformedLine = 0;        // first line that is not a valid entry, 0 when none
+    QString error; // unreadable (English)
+    QString errorJa; // the same for the user
+    QVector<SealEntry> entries; // the entries before the first malformed line
+    QStringList goodLines; // header and those entries, as stored
+    int malformedLine = 0; // first line that is not a valid entry, 0 when none
     // The last line lacks its line end and does not parse: a write cut short. Its run is
     // simply not sealed, and the next seal writes the file anew without it.
     bool cutShortTail = false;
@@ -72,37 +72,37 @@ QString entryLine(const SealEntry &entry);
 QString headerLine();
 
 enum class FindingKind {
-    Changed,    // a sealed run's columns differ from what was sealed
-    Inserted,   // a run that was not there when the runs around it were sealed
-    Removed,    // a sealed run is missing
-    Reordered,  // a sealed run stands at another place
+    Changed, // a sealed run's columns differ from what was sealed
+    Inserted, // a run that was not there when the runs around it were sealed
+    Removed, // a sealed run is missing
+    Reordered, // a sealed run stands at another place
     SealBroken, // the seal file itself is malformed or its chain does not add up
-    ChainBroken,// the run numbers of the seal jump: runs were removed or reordered with their entries
-    NotSealed,  // after the last sealed run: not (yet) sealed; no tampering by itself
+    ChainBroken, // the run numbers of the seal jump: runs were removed or reordered with their entries
+    NotSealed, // after the last sealed run: not (yet) sealed; no tampering by itself
 };
 
 struct Finding {
     FindingKind kind = FindingKind::Changed;
-    int fileLine = 0;    // data file line (for SealBroken: seal file line)
-    int run = 0;         // data run at that line (0 when none, e.g. removed at the end)
-    int sealedRun = 0;   // the run number the seal gave it (Changed, Removed, Reordered;
-                         // ChainBroken: the first run number missing from the chain)
+    int fileLine = 0; // data file line (for SealBroken: seal file line)
+    int run = 0; // data run at that line (0 when none, e.g. removed at the end)
+    int sealedRun = 0; // the run number the seal gave it (Changed, Removed, Reordered;
+                       // ChainBroken: the first run number missing from the chain)
     bool tampering() const { return kind != FindingKind::NotSealed; }
 };
 
 struct Verification {
     bool readOk = false;
-    QString error;                  // English, when !readOk
-    bool sealUnreadable = false;    // !readOk because the seal file (not the data file) failed
-    QString sealErrorJa;            // the seal file's read failure for the user
+    QString error; // English, when !readOk
+    bool sealUnreadable = false; // !readOk because the seal file (not the data file) failed
+    QString sealErrorJa; // the seal file's read failure for the user
     QString dataPath, sealPath;
     int runs = 0;
-    int firstSealedRun = 0;         // 0 when nothing is sealed
+    int firstSealedRun = 0; // 0 when nothing is sealed
     QVector<SealEntry> entries;
-    QVector<Finding> findings;      // data file findings by line, then seal file findings
+    QVector<Finding> findings; // data file findings by line, then seal file findings
     bool cutShortTail = false;
 
-    bool intact() const;            // readable and no tampering found
+    bool intact() const; // readable and no tampering found
     int sealedRuns() const { return entries.size(); }
     int notSealedRuns() const;
     const Finding *firstTampering() const;

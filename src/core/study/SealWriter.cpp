@@ -46,10 +46,13 @@ struct Unfit {
 Unfit unfitRun(const QString &dataPath, const StoredRun &r)
 {
     if (!fitsRewrites(r.sealed))
-        return {QStringLiteral("run %1 (line %2) holds characters other than ASCII in columns 1-261").arg(r.run).arg(r.fileLine),
-                QStringLiteral("第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。")
-                    .arg(r.run)
-                    .arg(r.fileLine)};
+        return {
+            QStringLiteral("run %1 (line %2) holds characters other than ASCII in columns 1-261")
+                .arg(r.run)
+                .arg(r.fileLine),
+            QStringLiteral("第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。")
+                .arg(r.run)
+                .arg(r.fileLine)};
     if (noStimulusSeries(dataPath) && (r.sealed.size() < 27 || r.sealed.at(26) != 'n'))
         return {QStringLiteral("run %1 (line %2) of a series without stimulus has no \"n\" in column 27: "
                                "start the program once so that it converts the earlier format, then seal")
@@ -73,8 +76,8 @@ SealEntry nextEntry(const QVector<SealEntry> &chain, const StoredRun &run, const
 
 // The entries of runs `from`..`to` chained on `chain`; nothing when one of them cannot be
 // sealed (`unfit` says which), since a chain cannot leave a run out.
-QVector<SealEntry> entriesFor(const QString &dataPath, const DataRuns &data, QVector<SealEntry> chain, int from,
-                              int to, const QString &sealedAt, Unfit *unfit)
+QVector<SealEntry> entriesFor(const QString &dataPath, const DataRuns &data, QVector<SealEntry> chain, int from, int to,
+                              const QString &sealedAt, Unfit *unfit)
 {
     QVector<SealEntry> added;
     for (int run = from; run <= to; ++run) {
@@ -134,11 +137,12 @@ FileResult writeSealEntries(FileStore &files, const QString &sealPath, const Sea
 
 QString crashSealedMessage(int firstRun, int lastRun)
 {
-    return runRange(firstRun, lastRun) + QStringLiteral(" は封印されていませんでした（前回の異常終了）。いま封印しました。");
+    return runRange(firstRun, lastRun)
+           + QStringLiteral(" は封印されていませんでした（前回の異常終了）。いま封印しました。");
 }
 
-SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine,
-                          const QDateTime &sealedAt, const std::function<FileResult()> &append)
+SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine, const QDateTime &sealedAt,
+                          const std::function<FileResult()> &append)
 {
     SavedRun out;
     // The lock lives beside the data file; the first run of an experiment creates the folder.
@@ -176,7 +180,8 @@ SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QStri
         return out;
 
     Unfit unfit;
-    const QVector<SealEntry> added = entriesFor(dataPath, data, v.entries, from, last.run, sealTimeText(sealedAt), &unfit);
+    const QVector<SealEntry> added =
+        entriesFor(dataPath, data, v.entries, from, last.run, sealTimeText(sealedAt), &unfit);
     if (unfit.any()) {
         out.seal.message = notSealedMessage(unfit.japanese);
         return out;
@@ -214,7 +219,9 @@ SelectionSeal sealAtSelection(FileStore &files, const QString &dataPath, const Q
     if (from > to)
         return out;
 
-    const QString left = runRange(from, to) + QStringLiteral(" は封印されていませんでした（前回の異常終了）。封印できませんでした。\r\n理由：");
+    const QString left =
+        runRange(from, to)
+        + QStringLiteral(" は封印されていませんでした（前回の異常終了）。封印できませんでした。\r\n理由：");
     Unfit unfit;
     const QVector<SealEntry> added = entriesFor(dataPath, data, v.entries, from, to, sealTimeText(sealedAt), &unfit);
     if (unfit.any()) {
@@ -239,7 +246,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     if (!takeLock(lock)) {
         out.unreadable = true;
         out.message = QStringLiteral("cannot take the lock ") + sealLockPathFor(dataPath)
-            + QStringLiteral(" (another program is writing this experiment, or the folder is read-only)");
+                      + QStringLiteral(" (another program is writing this experiment, or the folder is read-only)");
         return out;
     }
     DataRuns data;
@@ -292,7 +299,8 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     }
     if (!wrote) {
         out.writeFailed = true;
-        out.message = QStringLiteral("cannot write the seal file: ") + QString(wrote.message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        out.message = QStringLiteral("cannot write the seal file: ")
+                      + QString(wrote.message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
         out.added = 0;
         out.resealed = false;
         return out;

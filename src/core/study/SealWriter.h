@@ -28,12 +28,12 @@ struct SealOutcome {
     // Set when sealing was attempted and failed (a write, the lock, a run that cannot be
     // sealed), or when runs a crash had left unsealed were sealed along with this one, so the
     // user should hear of it; a run left unsealed because the seal no longer verifies has none.
-    QString message;            // Japanese, ready to show
-    QVector<SealEntry> added;   // the new entries (run number and chained hash for a mirror)
+    QString message; // Japanese, ready to show
+    QVector<SealEntry> added; // the new entries (run number and chained hash for a mirror)
 };
 
 struct SavedRun {
-    FileResult append;          // the run itself: only this decides whether the run is saved
+    FileResult append; // the run itself: only this decides whether the run is saved
     SealOutcome seal;
 };
 
@@ -43,17 +43,17 @@ struct SavedRun {
 // file is sealed from its first run. Before the first run of an experiment the seal file is
 // started (its header alone), so that a crash before the seal is told apart from a file
 // written before sealing existed.
-SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine,
-                          const QDateTime &sealedAt, const std::function<FileResult()> &append);
+SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine, const QDateTime &sealedAt,
+                          const std::function<FileResult()> &append);
 
 // "ラン N〜M は封印されていませんでした（前回の異常終了）。いま封印しました。"
 QString crashSealedMessage(int firstRun, int lastRun);
 
 // What the main window says about the seal of an experiment it has just selected.
 struct SelectionSeal {
-    QString message;            // Japanese; empty when there is nothing to say
-    bool warning = false;       // a broken or unreadable seal, or runs that could not be sealed
-    QVector<SealEntry> added;   // entries written now
+    QString message; // Japanese; empty when there is nothing to say
+    bool warning = false; // a broken or unreadable seal, or runs that could not be sealed
+    QVector<SealEntry> added; // entries written now
 };
 // At selection: a seal that no longer verifies is reported (the first affected run named);
 // runs after the last sealed one that a crash left unsealed are sealed now, with the time of
@@ -63,9 +63,9 @@ SelectionSeal sealAtSelection(FileStore &files, const QString &dataPath, const Q
 
 struct SealRunsResult {
     bool ok = false;
-    bool unreadable = false;    // the data or seal file could not be read
-    bool writeFailed = false;   // the seal file could not be written (a full disk, say)
-    QString message;            // English, one line, when !ok
+    bool unreadable = false; // the data or seal file could not be read
+    bool writeFailed = false; // the seal file could not be written (a full disk, say)
+    QString message; // English, one line, when !ok
     int added = 0;
     // The chain starts after run 1 (an earlier version began it at its first own run): runs
     // 1..leadingUnsealed are not sealed. Without `reseal` they stay so; with it the chain was
@@ -73,7 +73,7 @@ struct SealRunsResult {
     int leadingUnsealed = 0;
     bool resealed = false;
     QString oldHead;
-    Verification after;         // the file as verified after sealing
+    Verification after; // the file as verified after sealing
 };
 
 // vora-data seal: seals every run after the last sealed one (all runs of a file without a

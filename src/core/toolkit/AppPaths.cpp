@@ -13,11 +13,14 @@ namespace {
 const QString kMarkerFile = QStringLiteral("esphelp2.htm");
 } // namespace
 
-AppPaths::AppPaths(const QString &programFolder)
-    : m_folder(QDir::cleanPath(programFolder)), m_userFolder(m_folder) {}
+AppPaths::AppPaths(const QString &programFolder) : m_folder(QDir::cleanPath(programFolder)), m_userFolder(m_folder)
+{
+}
 
 AppPaths::AppPaths(const QString &deliveredFolder, const QString &userFolder)
-    : m_folder(QDir::cleanPath(deliveredFolder)), m_userFolder(QDir::cleanPath(userFolder)) {}
+    : m_folder(QDir::cleanPath(deliveredFolder)), m_userFolder(QDir::cleanPath(userFolder))
+{
+}
 
 AppPaths AppPaths::fromApplication()
 {

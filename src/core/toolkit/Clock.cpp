@@ -21,7 +21,11 @@ QString Clock::formatSeconds(double seconds)
 namespace {
 const QElapsedTimer &monotonicTimer()
 {
-    static QElapsedTimer timer = [] { QElapsedTimer t; t.start(); return t; }();
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
     return timer;
 }
 qint64 monotonicNowMs()
@@ -30,7 +34,9 @@ qint64 monotonicNowMs()
 }
 } // namespace
 
-SystemClock::SystemClock() : m_origin(monotonicNowMs()) {}
+SystemClock::SystemClock() : m_origin(monotonicNowMs())
+{
+}
 
 double SystemClock::secondsSinceMidnight() const
 {

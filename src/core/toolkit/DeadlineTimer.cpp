@@ -3,9 +3,9 @@
 #include <QSocketNotifier>
 
 #ifdef Q_OS_LINUX
+#include <cstdint>
 #include <sys/timerfd.h>
 #include <unistd.h>
-#include <cstdint>
 #endif
 
 namespace vora {

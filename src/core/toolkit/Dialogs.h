@@ -23,16 +23,14 @@ public:
     virtual void ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
                      std::function<void(MsgAnswer)> answered, const QString &title = QString());
     // Returns false when the user cancelled; `answer` then is empty.
-    virtual bool input(QObject *parent, const QString &prompt, const QString &title,
-                       const QString &defaultText, QString *answer) = 0;
+    virtual bool input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
+                       QString *answer) = 0;
     // Empty result: cancelled.
-    virtual QString openFile(QObject *parent, const QString &caption, const QString &folder,
-                             const QString &filter) = 0;
+    virtual QString openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter) = 0;
     virtual QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
                              const QString &filter) = 0;
 
     static QString defaultTitle() { return QStringLiteral("VORA"); }
 };
-
 
 } // namespace vora

@@ -66,7 +66,7 @@ QString obstacle(const QString &path)
 
 class Fd {
 public:
-    explicit Fd(int fd) : m_fd(fd) {}
+    explicit Fd(int fd) : m_fd(fd) { }
     ~Fd()
     {
         if (m_fd >= 0)
@@ -142,7 +142,8 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
         }
         if (waited.elapsed() >= kLockWaitMs) {
             *failure = FileResult::failure(writeFailed(
-                path, QStringLiteral("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
+                path,
+                QStringLiteral("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
             return nullptr;
         }
     }
@@ -193,26 +194,17 @@ QStringList splitLines(const QString &text)
 QString FileStore::reasonText(int error)
 {
     switch (error) {
-    case 0:
-        return QStringLiteral("原因のわからないエラーです");
-    case ENOSPC:
-        return QStringLiteral("ディスクの空き容量が足りません");
-    case EDQUOT:
-        return QStringLiteral("ディスクの使用量の上限（クォータ）に達しています");
+    case 0: return QStringLiteral("原因のわからないエラーです");
+    case ENOSPC: return QStringLiteral("ディスクの空き容量が足りません");
+    case EDQUOT: return QStringLiteral("ディスクの使用量の上限（クォータ）に達しています");
     case EACCES:
-    case EPERM:
-        return QStringLiteral("アクセスする権限がありません");
-    case EROFS:
-        return QStringLiteral("読み取り専用の場所です");
-    case EIO:
-        return QStringLiteral("ディスクの読み書きに失敗しました（入出力エラー）");
+    case EPERM: return QStringLiteral("アクセスする権限がありません");
+    case EROFS: return QStringLiteral("読み取り専用の場所です");
+    case EIO: return QStringLiteral("ディスクの読み書きに失敗しました（入出力エラー）");
     case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("フォルダが見つかりません");
-    case EISDIR:
-        return folderInTheWay();
-    default:
-        return QStringLiteral("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+    case ENOTDIR: return QStringLiteral("フォルダが見つかりません");
+    case EISDIR: return folderInTheWay();
+    default: return QStringLiteral("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
@@ -285,20 +277,16 @@ BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
 QString FileStore::readFailureMessage(const QString &path, const BytesRead &read)
 {
     switch (read.failure) {
-    case ReadFailure::None:
-        return QString();
-    case ReadFailure::Missing:
-        return QStringLiteral("ファイル「%1」が見つかりません。").arg(shown(path));
-    case ReadFailure::Folder:
-        return QStringLiteral("「%1」はファイルではなくフォルダです。").arg(shown(path));
+    case ReadFailure::None: return QString();
+    case ReadFailure::Missing: return QStringLiteral("ファイル「%1」が見つかりません。").arg(shown(path));
+    case ReadFailure::Folder: return QStringLiteral("「%1」はファイルではなくフォルダです。").arg(shown(path));
     case ReadFailure::NotRegular:
         return QStringLiteral("「%1」は通常のファイルではありません（パイプや装置など）。").arg(shown(path));
     case ReadFailure::TooLarge:
         return QStringLiteral("ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。")
             .arg(shown(path))
             .arg(kMaxTextFileBytes / (1024 * 1024));
-    case ReadFailure::Unreadable:
-        break;
+    case ReadFailure::Unreadable: break;
     }
     return QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2").arg(shown(path), reasonText(read.error));
 }
@@ -332,8 +320,9 @@ FileResult FileStore::ensureFolder(const QString &path)
     if (::stat(native(path).constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             return {};
-        return FileResult::failure(QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります")
-                                       .arg(shown(path)));
+        return FileResult::failure(
+            QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります")
+                .arg(shown(path)));
     }
     errno = 0;
     if (!QDir().mkpath(path)) {

@@ -26,11 +26,11 @@ struct FileResult {
 // Why a read gave nothing.
 enum class ReadFailure {
     None,
-    Missing,     // no such file
-    Folder,      // a folder stands where the file belongs
-    NotRegular,  // a pipe, device or socket stands there: never opened for reading
-    TooLarge,    // over the bound; nothing was kept
-    Unreadable,  // open or read failed; `error` has the errno value
+    Missing, // no such file
+    Folder, // a folder stands where the file belongs
+    NotRegular, // a pipe, device or socket stands there: never opened for reading
+    TooLarge, // over the bound; nothing was kept
+    Unreadable, // open or read failed; `error` has the errno value
 };
 
 struct BytesRead {
@@ -41,19 +41,19 @@ struct BytesRead {
 };
 
 struct ReadResult {
-    bool ok = false;       // the file was read (a missing file is not ok, but `missing` tells why)
-    bool missing = false;  // no such file
-    bool damaged = false;  // bytes that are not valid in the code page were met
-    QStringList lines;     // decoded lines without their terminators
-    QByteArray bytes;      // the file as stored, for lines that must be written back unchanged
-    QString message;       // why reading failed (Japanese), empty when ok or missing
+    bool ok = false; // the file was read (a missing file is not ok, but `missing` tells why)
+    bool missing = false; // no such file
+    bool damaged = false; // bytes that are not valid in the code page were met
+    QStringList lines; // decoded lines without their terminators
+    QByteArray bytes; // the file as stored, for lines that must be written back unchanged
+    QString message; // why reading failed (Japanese), empty when ok or missing
 };
 
 // What an edit decides about a file's current content (see FileStore::editLines).
 struct FileEdit {
-    FileResult result;    // a failure leaves the file as it is and is passed on
-    bool write = false;   // false: nothing to change
-    QStringList lines;    // the new content when `write`
+    FileResult result; // a failure leaves the file as it is and is passed on
+    bool write = false; // false: nothing to change
+    QStringList lines; // the new content when `write`
     static FileEdit refuse(const QString &message) { return {FileResult::failure(message), false, {}}; }
     static FileEdit keep() { return {}; }
     static FileEdit replaceWith(const QStringList &lines) { return {{}, true, lines}; }

@@ -21,7 +21,7 @@ QString openHelpPage(Shell &shell, const AppPaths &paths)
         return lead + FileStore::readFailureMessage(path, page);
     if (!shell.openDocument(path))
         return lead + QStringLiteral("HTMLのページを開くプログラム（ウェブブラウザ）が見つかりません。\r\nファイル：")
-            + QDir::toNativeSeparators(path);
+               + QDir::toNativeSeparators(path);
     return QString();
 }
 

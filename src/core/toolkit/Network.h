@@ -30,5 +30,4 @@ public:
     virtual void get(const QUrl &url, int timeoutMs, qint64 maxBytes, QObject *context, Done done) = 0;
 };
 
-
 } // namespace vora

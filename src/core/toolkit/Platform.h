@@ -10,7 +10,6 @@ public:
     virtual void beep() = 0;
 };
 
-
 // The desktop's "open" action: help page in the browser, links from the update page.
 class Shell {
 public:
@@ -18,7 +17,6 @@ public:
     virtual bool openDocument(const QString &path) = 0;
     virtual bool openUrl(const QUrl &url) = 0;
 };
-
 
 // Ending the program at once, and starting a fresh copy of it.
 class Process {
@@ -30,6 +28,5 @@ public:
     // saved. It returns; the caller must return at once and do nothing more.
     virtual void quitNow() = 0;
 };
-
 
 } // namespace vora

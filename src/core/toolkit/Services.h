@@ -29,7 +29,6 @@ struct Services {
     Timing timing;
     // Copies saved runs to the study database; null when the program works alone.
     std::shared_ptr<RunMirror> mirror;
-
 };
 
 } // namespace vora

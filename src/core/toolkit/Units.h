@@ -9,10 +9,22 @@ constexpr double kTwipsPerPixel = 15.0;
 // Charts are drawn in millimetres.
 constexpr double kTwipsPerMm = 56.693;
 
-inline int px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline double twips(int pixels) { return pixels * kTwipsPerPixel; }
-inline double mmToPx(double mm) { return mm * kTwipsPerMm / kTwipsPerPixel; }
-inline double pxToMm(double pixels) { return pixels * kTwipsPerPixel / kTwipsPerMm; }
+inline int px(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline double twips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
+inline double mmToPx(double mm)
+{
+    return mm * kTwipsPerMm / kTwipsPerPixel;
+}
+inline double pxToMm(double pixels)
+{
+    return pixels * kTwipsPerPixel / kTwipsPerMm;
+}
 
 // An opaque colour, or none (the control's own). The logic gives colours in this form so
 // that it needs no GUI module; the windows turn it into a QColor (toolkit/Colours.h).
@@ -21,7 +33,7 @@ struct Rgb {
     int green = 0;
     int blue = 0;
     constexpr Rgb() = default;
-    constexpr Rgb(int r, int g, int b) : red(r), green(g), blue(b) {}
+    constexpr Rgb(int r, int g, int b) : red(r), green(g), blue(b) { }
     constexpr bool isValid() const { return red >= 0; }
     // "#rrggbb", as QColor::name() writes it.
     QString name() const

@@ -1,8 +1,8 @@
 #include "ui/mainwindow/BackgroundPictures.h"
 
-#include "ui/startup/Module1.h"
 #include "core/toolkit/FileStore.h"
 #include "core/toolkit/Units.h"
+#include "ui/startup/Module1.h"
 
 #include <QDir>
 #include <QEvent>
@@ -77,7 +77,7 @@ QString slotName(const QString &name, int i)
 
 class BackgroundPictures::Impl {
 public:
-    Impl(Module1 &m, QWidget *w) : module(m), window(w) {}
+    Impl(Module1 &m, QWidget *w) : module(m), window(w) { }
 
     Services &services() { return module.services(); }
     QString file(const QString &name) { return services().paths.file(name); }
@@ -93,9 +93,9 @@ public:
 
     Module1 &module;
     QWidget *window;
-    SlotLabel *thumbnails[kSlots] = {};   // Picture1(i): the pictures to choose from
-    QFrame *overlayFrames[2] = {};        // Frame4(i)
-    SlotLabel *overlays[2] = {};          // Image1(i): the picture laid over thumbnail 1
+    SlotLabel *thumbnails[kSlots] = {}; // Picture1(i): the pictures to choose from
+    QFrame *overlayFrames[2] = {}; // Frame4(i)
+    SlotLabel *overlays[2] = {}; // Image1(i): the picture laid over thumbnail 1
     QPixmap picture;
     bool thumbnailsPlaced = false;
 };
@@ -141,8 +141,8 @@ void BackgroundPictures::Impl::showOnOverlay(int slot, const QString &fullPath)
         return;
     }
     // Shrunk once here rather than on every repaint.
-    overlays[1]->setPixmap(QPixmap::fromImage(
-        image.scaled(overlays[1]->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    overlays[1]->setPixmap(
+        QPixmap::fromImage(image.scaled(overlays[1]->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }
 
 bool BackgroundPictures::Impl::report(const FileResult &result)
@@ -244,7 +244,10 @@ BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window) : QObje
     window->installEventFilter(this);
 }
 
-BackgroundPictures::~BackgroundPictures() { delete d; }
+BackgroundPictures::~BackgroundPictures()
+{
+    delete d;
+}
 
 void BackgroundPictures::setUpThumbnails()
 {
@@ -321,7 +324,10 @@ void BackgroundPictures::doubleClickSlot(int slot)
     }
 }
 
-QPixmap BackgroundPictures::windowPicture() const { return d->picture; }
+QPixmap BackgroundPictures::windowPicture() const
+{
+    return d->picture;
+}
 
 QString BackgroundPictures::workPrompt()
 {
@@ -353,7 +359,7 @@ QString BackgroundPictures::confirmationText(const QString &answer)
     default: break;
     }
     return QStringLiteral("\r\n\r\n下記で良いですか？") + QString(15, QChar(0x3000)) + QStringLiteral("\r\n\r\n") + line
-        + QStringLiteral("\r\n\r\n");
+           + QStringLiteral("\r\n\r\n");
 }
 
 bool BackgroundPictures::eventFilter(QObject *watched, QEvent *event)

@@ -18,10 +18,10 @@ public:
     BackgroundPictures(Module1 &module, QWidget *window);
     ~BackgroundPictures() override;
 
-    void setUpThumbnails();          // load step 9
-    void showRandomOrChosen();       // load step 11 (backgroundImagePath)
-    void clickSlot(int slot);        // also the double click on a stimulus frame Frame1(N)
-    void doubleClickSlot(int slot);  // the work dialog
+    void setUpThumbnails(); // load step 9
+    void showRandomOrChosen(); // load step 11 (backgroundImagePath)
+    void clickSlot(int slot); // also the double click on a stimulus frame Frame1(N)
+    void doubleClickSlot(int slot); // the work dialog
 
     // The picture drawn under the window's controls from its top left corner; null for none.
     QPixmap windowPicture() const;

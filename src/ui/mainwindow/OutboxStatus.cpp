@@ -1,8 +1,8 @@
 #include "ui/mainwindow/OutboxStatus.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
-#include <QEvent>
 #include <QTimer>
 
 namespace vora {

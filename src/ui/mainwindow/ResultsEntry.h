@@ -16,9 +16,8 @@ public:
     ResultsEntry(Module1 &module, MainControls &controls, QPushButton *helpButton, QObject *parent = nullptr);
 
     void showResults(); // Command13
-    void openHelp();    // Command15
-    void endProgram();  // Command3
-
+    void openHelp(); // Command15
+    void endProgram(); // Command3
 
 private:
     Module1 &m_module;

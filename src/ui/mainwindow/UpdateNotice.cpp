@@ -2,9 +2,9 @@
 
 #include "core/mainwindow/UpdateFetch.h"
 #include "core/mainwindow/UpdatePage.h"
+#include "core/toolkit/Units.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Fonts.h"
-#include "core/toolkit/Units.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -50,7 +50,7 @@ QRect twipsRect(int left, int top, int width, int height)
 
 class UpdateNotice::Impl {
 public:
-    Impl(Module1 &m, QWidget *w) : module(m), window(w) {}
+    Impl(Module1 &m, QWidget *w) : module(m), window(w) { }
 
     Services &services() { return module.services(); }
     QString copyPath() { return services().paths.file(updatepage::pageFileName()); }
@@ -61,11 +61,11 @@ public:
     Module1 &module;
     QWidget *window;
     UpdateFetch *fetch = nullptr;
-    LocalPageView *page = nullptr;         // WB1: the update page
-    QLabel *hiddenLabel = nullptr;         // Label8: kept hidden
-    QFrame *notice = nullptr;              // Frame3: the yellow update notice
-    QPlainTextEdit *noticeText = nullptr;  // Text2
-    QPushButton *closeNotice = nullptr;    // Command11 "×"
+    LocalPageView *page = nullptr; // WB1: the update page
+    QLabel *hiddenLabel = nullptr; // Label8: kept hidden
+    QFrame *notice = nullptr; // Frame3: the yellow update notice
+    QPlainTextEdit *noticeText = nullptr; // Text2
+    QPushButton *closeNotice = nullptr; // Command11 "×"
 
     int webPanelState = 0;
     QString messageText;
@@ -151,7 +151,10 @@ UpdateNotice::UpdateNotice(Module1 &module, QWidget *window, UpdateFetch *fetch)
     d->notice->hide();
 }
 
-UpdateNotice::~UpdateNotice() { delete d; }
+UpdateNotice::~UpdateNotice()
+{
+    delete d;
+}
 
 void UpdateNotice::beginFetch()
 {
@@ -214,12 +217,30 @@ void UpdateNotice::setWebPanelVisible(bool visible)
     d->hiddenLabel->hide();
 }
 
-QWidget *UpdateNotice::webPanel() const { return d->page; }
-int UpdateNotice::webPanelState() const { return d->webPanelState; }
-QString UpdateNotice::messageText() const { return d->messageText; }
-QString UpdateNotice::siteFolder() const { return d->fetch->siteFolder(); }
-bool UpdateNotice::lastFetchSucceeded() const { return !d->fetch->isRunning() && d->fetch->succeeded(); }
-bool UpdateNotice::fetchInProgress() const { return d->waitingForFetch; }
+QWidget *UpdateNotice::webPanel() const
+{
+    return d->page;
+}
+int UpdateNotice::webPanelState() const
+{
+    return d->webPanelState;
+}
+QString UpdateNotice::messageText() const
+{
+    return d->messageText;
+}
+QString UpdateNotice::siteFolder() const
+{
+    return d->fetch->siteFolder();
+}
+bool UpdateNotice::lastFetchSucceeded() const
+{
+    return !d->fetch->isRunning() && d->fetch->succeeded();
+}
+bool UpdateNotice::fetchInProgress() const
+{
+    return d->waitingForFetch;
+}
 
 void UpdateNotice::openLink(const QUrl &link)
 {

@@ -29,8 +29,8 @@ public:
     // Load step 10 ("V1.2.3" of Label9); run again when a running fetch brings the page.
     // The notice is shown at most once per load.
     void compareVersions(const QString &ownVersionText);
-    void toggleWebPanel();                               // a click on the window background
-    void setWebPanelVisible(bool visible);               // the registration view hides it
+    void toggleWebPanel(); // a click on the window background
+    void setWebPanelVisible(bool visible); // the registration view hides it
     QWidget *webPanel() const;
 
     // 0 before the first click on the window, then -1 (panel hidden) or 1 (shown).

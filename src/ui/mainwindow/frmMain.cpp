@@ -1,18 +1,18 @@
 #include "ui/mainwindow/frmMain.h"
 
+#include "core/registry/DataFile.h"
+#include "core/registry/NameList.h"
+#include "core/toolkit/Units.h"
+#include "core/toolkit/Version.h"
 #include "ui/mainwindow/BackgroundPictures.h"
 #include "ui/mainwindow/OutboxStatus.h"
 #include "ui/mainwindow/ResultsEntry.h"
 #include "ui/mainwindow/UpdateNotice.h"
-#include "core/registry/DataFile.h"
 #include "ui/registry/NameBoxes.h"
-#include "core/registry/NameList.h"
 #include "ui/registry/RegistrationView.h"
 #include "ui/registry/SelectionLaunch.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Fonts.h"
-#include "core/toolkit/Units.h"
-#include "core/toolkit/Version.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -37,8 +37,7 @@ void place(QWidget *w, int left, int top, int width, int height)
     w->setGeometry(px(left), px(top), px(width), px(height));
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
-                  int height)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width, int height)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -124,7 +123,8 @@ void frmMain::buildControls()
     setPointSize(m_title, 27.75, true);
     m_title->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
 
-    m_c.experimentHeading = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
+    m_c.experimentHeading =
+        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
     m_c.experimentHeading->setEnabled(false);
 
     m_c.experimentName = new CaptionLabel(this);
@@ -136,18 +136,22 @@ void frmMain::buildControls()
     setBackColour(m_c.experimentName, Qt::white);
     m_c.experimentName->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
 
-    m_c.selectionConditions = makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
+    m_c.selectionConditions =
+        makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
 
     m_version = makeLabel(this, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
     m_helpButton = makeButton(this, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
 
     m_c.boxesHeading = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
-    m_boxesNote = makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
+    m_boxesNote =
+        makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
     m_boxesNote->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
-    m_onePersonNote = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
+    m_onePersonNote =
+        makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
     m_onePersonNote->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
 
-    m_c.registrationButton = makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
+    m_c.registrationButton =
+        makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
     setPointSize(m_c.registrationButton, 9);
     m_c.registrationButton->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
 
@@ -185,7 +189,8 @@ void frmMain::buildControls()
     m_c.startButton->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
     m_c.startButton->setEnabled(false);
 
-    m_c.resultsButton = makeButton(this, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
+    m_c.resultsButton =
+        makeButton(this, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
     setPointSize(m_c.resultsButton, 11);
     m_c.resultsButton->setToolTip(QStringLiteral("過去の結果を表示できます"));
     m_c.resultsButton->setEnabled(false);
@@ -193,7 +198,8 @@ void frmMain::buildControls()
     m_c.exitButton = makeButton(this, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
     setPointSize(m_c.exitButton, 11);
 
-    m_c.computerOnlyButton = makeButton(this, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
+    m_c.computerOnlyButton =
+        makeButton(this, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
     m_c.computerOnlyButton->hide();
 
     buildStatusBar();
@@ -214,7 +220,8 @@ void frmMain::buildNameBox(int box)
         m_c.nameBox[box] = combo;
     }
 
-    auto *frame1 = new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), this);
+    auto *frame1 =
+        new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), this);
     frame1->setObjectName(arrayName("Frame1", box));
     place(frame1, left, 1410, kColumnWidth, 540);
     frame1->setToolTip(QStringLiteral("刺激の有無やその大きさを決めます"));
@@ -236,14 +243,17 @@ void frmMain::buildNameBox(int box)
     frame2->setEnabled(false);
 
     if (!designOnly) {
-        auto *button = makeButton(this, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
+        auto *button =
+            makeButton(this, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
         button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
         button->setToolTip(QStringLiteral("クリックすれば実験名になります"));
         m_c.selectButton[box] = button;
     }
 
-    auto *runsHeading = makeLabel(this, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
-    auto *dateHeading = makeLabel(this, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
+    auto *runsHeading =
+        makeLabel(this, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
+    auto *dateHeading =
+        makeLabel(this, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
     setPointSize(runsHeading, 8);
     setPointSize(dateHeading, 8);
     m_c.runsDone[box] = makeLabel(this, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
@@ -297,19 +307,19 @@ void frmMain::load()
 {
     // Steps 1 and 2 (the site address and the start of the fetch) belong to the update fetch,
     // which has been running since the splash appeared; the window does not wait for it.
-    m_updateNotice->beginFetch();                             // 3
+    m_updateNotice->beginFetch(); // 3
 
-    m_version->setText(version::mainWindowText());            // 4
+    m_version->setText(version::mainWindowText()); // 4
     m_version->adjustSize();
 
-    m_c.prompt->setText(RegistrationView::prompt());          // 5
+    m_c.prompt->setText(RegistrationView::prompt()); // 5
     RegistrationView::placePrompt(m_c.prompt);
 
-    restoreSelections();                                      // 6, 7
-    fillNameLists();                                          // 8
-    m_backgrounds->setUpThumbnails();                         // 9
-    m_updateNotice->compareVersions(m_version->text());       // 10
-    m_backgrounds->showRandomOrChosen();                      // 11
+    restoreSelections(); // 6, 7
+    fillNameLists(); // 8
+    m_backgrounds->setUpThumbnails(); // 9
+    m_updateNotice->compareVersions(m_version->text()); // 10
+    m_backgrounds->showRandomOrChosen(); // 11
 
     if (!m_loadProblems.isEmpty()) {
         m_module.services().dialogs->message(this, m_loadProblems.join(QStringLiteral("\r\n\r\n")), MsgButtons::Ok,
@@ -337,15 +347,17 @@ void frmMain::restoreSelections()
         QString failure;
         if (s.files->exists(selectionPath)) {
             // It is there but cannot be read: keep it for the user rather than replace it.
-            failure = QStringLiteral("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
+            failure =
+                QStringLiteral("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
             m_c.selectionRefused = failure;
         } else if (const FileResult r = s.files->replaceAll(selectionPath, {line}); !r) {
-            failure = QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
+            failure =
+                QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
                 + r.message;
         } else if (const FileResult r2 = addFirstRunLine(*s.files, s.paths, date); !r2) {
             // An existing list of box 1 is kept: the new name is added to it, nothing replaced.
             failure = QStringLiteral("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
-                + r2.message;
+                      + r2.message;
         }
         m_c.selectButton[1]->setText(name.left(10));
 
@@ -361,7 +373,9 @@ void frmMain::restoreSelections()
     } else if (!read.error.isEmpty()) {
         // Read, but not all of it: the boxes of its unreadable lines stay empty, and the file
         // is kept as it is.
-        m_c.selectionRefused = QStringLiteral("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName()) + read.error;
+        m_c.selectionRefused =
+            QStringLiteral("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName())
+            + read.error;
         m_loadProblems.append(m_c.selectionRefused);
     }
     for (int box = 1; box <= kNameBoxes; ++box) {

@@ -56,10 +56,10 @@ private:
     MainControls m_c;
 
     // The window's own controls; the features share theirs through m_c.
-    QLabel *m_title = nullptr;         // "VORＡ"
-    QLabel *m_boxesNote = nullptr;     // five boxes side by side
+    QLabel *m_title = nullptr; // "VORＡ"
+    QLabel *m_boxesNote = nullptr; // five boxes side by side
     QLabel *m_onePersonNote = nullptr; // one box for one person
-    QLabel *m_version = nullptr;       // version line, compared with the update page
+    QLabel *m_version = nullptr; // version line, compared with the update page
     QPushButton *m_helpButton = nullptr;
     QStatusBar *m_statusBar = nullptr;
 

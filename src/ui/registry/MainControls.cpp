@@ -42,14 +42,10 @@ int NameCombo::keyCodeOf(const QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Escape:
-        return 27;
-    default:
-        break;
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Escape: return 27;
+    default: break;
     }
     const QString text = event->text();
     if (text.isEmpty())

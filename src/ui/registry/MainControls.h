@@ -85,37 +85,37 @@ constexpr int kNameBoxes = 5;
 struct MainControls {
     QWidget *window = nullptr;
 
-    CaptionLabel *experimentName = nullptr;  // Label3: name of the experiment to run
-    QLabel *experimentHeading = nullptr;     // Label2: "実施する実験名"
-    QLabel *prompt = nullptr;                // Label4: prompt / guidance
-    QLabel *boxesHeading = nullptr;          // Label5: "実験名"
-    QLabel *selectionConditions = nullptr;   // Label18: conditions of the selection
-    QCheckBox *showMemoCheck = nullptr;      // Check1: "実験条件の表示"
-    MemoBox *conditionMemo = nullptr;        // Text1
-    QPushButton *saveMemoButton = nullptr;   // Command1: "保存"
+    CaptionLabel *experimentName = nullptr; // Label3: name of the experiment to run
+    QLabel *experimentHeading = nullptr; // Label2: "実施する実験名"
+    QLabel *prompt = nullptr; // Label4: prompt / guidance
+    QLabel *boxesHeading = nullptr; // Label5: "実験名"
+    QLabel *selectionConditions = nullptr; // Label18: conditions of the selection
+    QCheckBox *showMemoCheck = nullptr; // Check1: "実験条件の表示"
+    MemoBox *conditionMemo = nullptr; // Text1
+    QPushButton *saveMemoButton = nullptr; // Command1: "保存"
     QPushButton *computerOnlyButton = nullptr; // Command2: "コンピュータだけの実験" (always hidden)
-    QPushButton *exitButton = nullptr;       // Command3: "終わり"
+    QPushButton *exitButton = nullptr; // Command3: "終わり"
     QPushButton *registrationButton = nullptr; // Command9: registration view toggle
-    QPushButton *startButton = nullptr;      // Command10: "実験の開始"
-    QPushButton *resultsButton = nullptr;    // Command13: "結果の表示"
+    QPushButton *startButton = nullptr; // Command10: "実験の開始"
+    QPushButton *resultsButton = nullptr; // Command13: "結果の表示"
 
-    std::array<NameCombo *, kNameBoxes + 1> nameBox{};           // Combo1 .. Combo5
-    std::array<QPushButton *, kNameBoxes + 1> selectButton{};    // Command4 .. Command8
+    std::array<NameCombo *, kNameBoxes + 1> nameBox{}; // Combo1 .. Combo5
+    std::array<QPushButton *, kNameBoxes + 1> selectButton{}; // Command4 .. Command8
     std::array<ConditionFrame *, kNameBoxes + 1> stimulusFrame{}; // Frame1(N)
-    std::array<QGroupBox *, kNameBoxes + 1> hitDisplayFrame{};   // Frame2(N)
+    std::array<QGroupBox *, kNameBoxes + 1> hitDisplayFrame{}; // Frame2(N)
     // The stimulus levels and the hit display choices of each box.
-    std::array<QRadioButton *, kNameBoxes + 1> smallStimulus{};  // Option1(N): "小"
+    std::array<QRadioButton *, kNameBoxes + 1> smallStimulus{}; // Option1(N): "小"
     std::array<QRadioButton *, kNameBoxes + 1> mediumStimulus{}; // Option2(N): "中"
-    std::array<QRadioButton *, kNameBoxes + 1> largeStimulus{};  // Option3(N): "大"
-    std::array<QRadioButton *, kNameBoxes + 1> noStimulus{};     // Option6(N): "無"
-    std::array<QRadioButton *, kNameBoxes + 1> showHits{};       // Option4(N): "する"
-    std::array<QRadioButton *, kNameBoxes + 1> hideHits{};       // Option5(N): "しない"
-    std::array<QLabel *, kNameBoxes + 1> runsDone{};             // Label10(N)
-    std::array<QLabel *, kNameBoxes + 1> lastDate{};             // Label11(N)
+    std::array<QRadioButton *, kNameBoxes + 1> largeStimulus{}; // Option3(N): "大"
+    std::array<QRadioButton *, kNameBoxes + 1> noStimulus{}; // Option6(N): "無"
+    std::array<QRadioButton *, kNameBoxes + 1> showHits{}; // Option4(N): "する"
+    std::array<QRadioButton *, kNameBoxes + 1> hideHits{}; // Option5(N): "しない"
+    std::array<QLabel *, kNameBoxes + 1> runsDone{}; // Label10(N)
+    std::array<QLabel *, kNameBoxes + 1> lastDate{}; // Label11(N)
 
     // Window-level state shared by the features.
     bool registrationOpen = false; // while the registration view is shown
-    bool ended = false;  // the integrity failure has ended this instance: handle nothing more
+    bool ended = false; // the integrity failure has ended this instance: handle nothing more
     // Per box: the name and codes its select button was last given (from the selection file,
     // a chosen item or a registration), and the list file's lines that give no item.
     std::array<BoxSelection, kNameBoxes + 1> selected{};
@@ -165,9 +165,9 @@ struct MainControls {
 
 // Colours the main window uses.
 QColor buttonFaceColour();
-QColor selectedButtonColour();   // dark grey
-QColor promptGrey();             // 192, 192, 192
-QColor promptYellow();           // 255, 255, 128
+QColor selectedButtonColour(); // dark grey
+QColor promptGrey(); // 192, 192, 192
+QColor promptYellow(); // 255, 255, 128
 void setButtonColour(QPushButton *button, const QColor &colour);
 void setBackColour(QWidget *widget, const QColor &colour);
 QColor backColour(const QWidget *widget);

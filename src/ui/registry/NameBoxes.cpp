@@ -1,8 +1,8 @@
 #include "ui/registry/NameBoxes.h"
 
 #include "core/registry/DataFile.h"
-#include "ui/registry/MainControls.h"
 #include "core/registry/NameList.h"
+#include "ui/registry/MainControls.h"
 #include "ui/startup/Module1.h"
 
 #include <QPushButton>
@@ -32,10 +32,11 @@ QString nameInUseMessage(const QString &name, int box)
 
 QString unreadableListMessage(int box, const QString &why)
 {
-    return QStringLiteral("実験名の一覧のファイル（%1）を読めなかったため、このボックスでは実験名の登録や削除ができません。\r\n"
-                          "ファイルを確かめてから、プログラムを起動し直してください。\r\n\r\n")
+    return QStringLiteral(
+               "実験名の一覧のファイル（%1）を読めなかったため、このボックスでは実験名の登録や削除ができません。\r\n"
+               "ファイルを確かめてから、プログラムを起動し直してください。\r\n\r\n")
                .arg(nameListFileName(box))
-        + why;
+           + why;
 }
 
 NameBoxes::NameBoxes(Module1 &module, MainControls &controls, QObject *parent)
@@ -235,7 +236,8 @@ void NameBoxes::writeList(int box)
     Services &s = m_module.services();
     const FileResult result = m_c.writeList(*s.files, s.paths, box);
     if (!result)
-        report(QStringLiteral("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box)) + result.message);
+        report(QStringLiteral("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box))
+               + result.message);
 }
 
 void NameBoxes::report(const QString &text)

@@ -1,10 +1,10 @@
 #include "ui/registry/RegistrationView.h"
 
-#include "ui/registry/MainControls.h"
 #include "core/registry/NameList.h"
+#include "core/toolkit/Units.h"
+#include "ui/registry/MainControls.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Fonts.h"
-#include "core/toolkit/Units.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -106,7 +106,7 @@ void RegistrationView::open()
     QFont gf(fonts::msGothic(), 11);
     while (gf.pointSizeF() > 8.0
            && QFontMetrics(gf).boundingRect(guide->contentsRect(), Qt::TextWordWrap, guidanceText().trimmed()).height()
-               > guide->contentsRect().height()) {
+                  > guide->contentsRect().height()) {
         gf.setPointSizeF(gf.pointSizeF() - 0.5);
     }
     guide->setFont(gf);
@@ -210,7 +210,8 @@ void RegistrationView::storeSelectionsAndLists()
     }
     if (!failures.isEmpty()) {
         s.dialogs->message(m_c.window,
-                           QStringLiteral("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(QStringLiteral("\r\n")),
+                           QStringLiteral("実験名の選択や一覧を保存できませんでした。\r\n")
+                               + failures.join(QStringLiteral("\r\n")),
                            MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }

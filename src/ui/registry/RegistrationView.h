@@ -17,8 +17,8 @@ class RegistrationView : public QObject {
 public:
     RegistrationView(Module1 &module, MainControls &controls, QObject *parent = nullptr);
 
-    void toggle();                 // Command9
-    void optionClicked(int box);   // any condition option of box N
+    void toggle(); // Command9
+    void optionClicked(int box); // any condition option of box N
     void conditionsTicked(bool ticked); // Check1
 
     static QString guidanceText();

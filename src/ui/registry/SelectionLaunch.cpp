@@ -2,11 +2,11 @@
 
 #include "core/registry/Conditions.h"
 #include "core/registry/DataFile.h"
-#include "ui/registry/MainControls.h"
 #include "core/registry/NameList.h"
 #include "core/registry/RunRecord.h"
-#include "ui/startup/Module1.h"
 #include "core/study/SealWriter.h"
+#include "ui/registry/MainControls.h"
+#include "ui/startup/Module1.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -33,7 +33,8 @@ QString SelectionLaunch::damagedMessage()
 
 QString SelectionLaunch::limitMessage()
 {
-    return QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。");
+    return QStringLiteral(
+        "実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。");
 }
 
 QString SelectionLaunch::conditionsText(const QString &stimulusCode, const QString &hitDisplayCode)
@@ -164,7 +165,8 @@ void SelectionLaunch::selectionLoad(const QString &caption)
     // Runs a crash left unsealed are sealed now, before the next run, and said so once.
     if (const study::SelectionSeal seal = study::sealAtSelection(*s.files, path, QDateTime::currentDateTime());
         !seal.message.isEmpty())
-        s.dialogs->message(m_c.window, seal.message, MsgButtons::Ok, seal.warning ? MsgIcon::Exclamation : MsgIcon::Information);
+        s.dialogs->message(m_c.window, seal.message, MsgButtons::Ok,
+                           seal.warning ? MsgIcon::Exclamation : MsgIcon::Information);
 }
 
 void SelectionLaunch::refuseDamagedData()
@@ -223,7 +225,8 @@ QString SelectionLaunch::launchRefusal() const
     }
     // The file as it is now: another copy may have added runs since the selection.
     const Services &s = m_module.services();
-    const ReadResult now = s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
+    const ReadResult now =
+        s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
     const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
     if (refusal.isEmpty())
         return QString();
@@ -232,9 +235,10 @@ QString SelectionLaunch::launchRefusal() const
 
 QString SelectionLaunch::nameInTwoBoxesMessage(const QString &name, int firstBox, int box)
 {
-    return QStringLiteral("実験名「%1」はボックス%2にも別の条件で登録されているため、ボックス%3からは実験を開始できません。\r\n"
-                          "実験名は５つのボックスで同じものは使えません。\r\n"
-                          "ボックス%3の実験名を削除して、別の実験名で登録し直してください。")
+    return QStringLiteral(
+               "実験名「%1」はボックス%2にも別の条件で登録されているため、ボックス%3からは実験を開始できません。\r\n"
+               "実験名は５つのボックスで同じものは使えません。\r\n"
+               "ボックス%3の実験名を削除して、別の実験名で登録し直してください。")
         .arg(name)
         .arg(firstBox)
         .arg(box);

@@ -15,11 +15,11 @@ class SelectionLaunch : public QObject {
 public:
     SelectionLaunch(Module1 &module, MainControls &controls, QObject *parent = nullptr);
 
-    void selectPressed(int box);      // Command4 .. Command8
+    void selectPressed(int box); // Command4 .. Command8
     void selectionLoad(const QString &caption); // every change of Label3's caption
-    void memoDoubleClicked();         // Text1
-    void saveMemo();                  // Command1
-    void launch();                    // Command10
+    void memoDoubleClicked(); // Text1
+    void saveMemo(); // Command1
+    void launch(); // Command10
 
     static QString damagedMessage();
     static QString limitMessage();

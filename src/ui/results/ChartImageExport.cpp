@@ -1,8 +1,8 @@
 #include "ui/results/ChartImageExport.h"
 
-#include "ui/results/ChartBox.h"
 #include "core/results/ChartModel.h"
 #include "core/toolkit/Services.h"
+#include "ui/results/ChartBox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,8 +19,8 @@ void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName
     title.remove(QChar(0x3000));
     title.remove(QLatin1Char(' '));
     title.remove(QRegularExpression(QStringLiteral("[()（）]")));
-    const QString name = experimentName + QLatin1Char('_') + (title.isEmpty() ? box.objectName() : title)
-                         + QStringLiteral(".png");
+    const QString name =
+        experimentName + QLatin1Char('_') + (title.isEmpty() ? box.objectName() : title) + QStringLiteral(".png");
     QString path = sv.dialogs->saveFile(parent, ChartBox::saveActionText().chopped(1), sv.paths.file(name),
                                         QStringLiteral("PNG画像 (*.png)"));
     if (path.isEmpty())
@@ -43,9 +43,10 @@ void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName
         }
     }
     if (!error.isEmpty())
-        sv.dialogs->message(parent, QStringLiteral("グラフの画像を保存できませんでした。") + CRLF + CRLF
-                                        + QStringLiteral("保存先：") + QDir::toNativeSeparators(path) + CRLF
-                                        + QStringLiteral("理由：") + error,
+        sv.dialogs->message(parent,
+                            QStringLiteral("グラフの画像を保存できませんでした。") + CRLF + CRLF
+                                + QStringLiteral("保存先：") + QDir::toNativeSeparators(path) + CRLF
+                                + QStringLiteral("理由：") + error,
                             MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

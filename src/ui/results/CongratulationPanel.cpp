@@ -92,19 +92,19 @@ QColor CongratulationPanel::nextColour(const QColor &c)
     // The walk goes round the edges of the colour cube; where it stands says which
     // component moves next.
     if (r == 255 && b == 0 && g == 255)
-        --r;                      // yellow -> green
+        --r; // yellow -> green
     else if (g == 255 && b == 0 && r > 0)
         --r;
     else if (g == 255 && r == 0 && b < 255)
-        ++b;                      // green -> cyan
+        ++b; // green -> cyan
     else if (b == 255 && r == 0 && g > 0)
-        --g;                      // cyan -> blue
+        --g; // cyan -> blue
     else if (b == 255 && g == 0 && r < 255)
-        ++r;                      // blue -> magenta
+        ++r; // blue -> magenta
     else if (r == 255 && g == 0 && b > 0)
-        --b;                      // magenta -> red
+        --b; // magenta -> red
     else if (r == 255 && b == 0 && g < 255)
-        ++g;                      // red -> yellow
+        ++g; // red -> yellow
     else
         return QColor(255, 255, 0); // off the walk: start again at yellow
     return QColor(r, g, b);

@@ -2,11 +2,11 @@
 
 #include "core/registry/DataFile.h"
 #include "core/registry/RunRecord.h"
-#include "ui/results/ChartBox.h"
 #include "core/results/RunLoader.h"
+#include "core/toolkit/Cp932.h"
+#include "ui/results/ChartBox.h"
 #include "ui/results/RunMemoEditor.h"
 #include "ui/startup/Module1.h"
-#include "core/toolkit/Cp932.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -139,7 +139,8 @@ QPointF HitDots::placeTw(int run) const
     // Just below and right of the dot, in the window's twips.
     const BoxGeometry &b = m_chart->model().box;
     const QPointF d = m_dotMm.value(run);
-    return {b.left + (d.x() + kHitDotMm + 2) * units::kTwipsPerMm, b.top + (d.y() + kHitDotMm + 2) * units::kTwipsPerMm};
+    return {b.left + (d.x() + kHitDotMm + 2) * units::kTwipsPerMm,
+            b.top + (d.y() + kHitDotMm + 2) * units::kTwipsPerMm};
 }
 
 void HitDots::clicked(int run)
@@ -227,9 +228,9 @@ void HitDots::save()
     const FileResult result = rewriteRunMemo(*sv.files, sv.paths, path, m_memoRun, text);
     if (!result.ok) {
         // The editor stays open with the text as typed, so nothing is lost.
-        sv.dialogs->message(m_chart->window(), QStringLiteral("メモを保存できませんでした。") + CRLF + CRLF
-                                                   + result.message + CRLF + CRLF
-                                                   + QStringLiteral("メモは入力欄に残っています。"),
+        sv.dialogs->message(m_chart->window(),
+                            QStringLiteral("メモを保存できませんでした。") + CRLF + CRLF + result.message + CRLF + CRLF
+                                + QStringLiteral("メモは入力欄に残っています。"),
                             MsgButtons::Ok, MsgIcon::Exclamation);
         m_memo->box()->setFocus();
         return;

@@ -28,9 +28,9 @@ public:
     public:
         virtual ~View() = default;
         virtual const RunSet &shownRuns() const = 0;
-        virtual void dotPressed() = 0;      // leaves continuous display and the lower-chart mode
-        virtual void openRun(int run) = 0;  // the run's own display
-        virtual void memoSaved() = 0;       // the overview again, with the new memo
+        virtual void dotPressed() = 0; // leaves continuous display and the lower-chart mode
+        virtual void openRun(int run) = 0; // the run's own display
+        virtual void memoSaved() = 0; // the overview again, with the new memo
     };
 
     // Command3(0..100) and the hint Label32 are made in the chart; `editor` is the memo editor
@@ -66,12 +66,12 @@ private:
     View &m_view;
     Module1 &m_module;
     QVector<QPushButton *> m_dots; // Command3(0..100); element 0 is the hint's legend dot
-    QVector<QPointF> m_dotMm;      // top-left of each dot in the chart, mm
-    QLabel *m_hint;                // Label32
+    QVector<QPointF> m_dotMm; // top-left of each dot in the chart, mm
+    QLabel *m_hint; // Label32
     QTimer *m_wait;
     std::optional<qint64> m_clickAt; // the pending first click on a dot
     int m_pendingRun = 0;
-    int m_memoRun = 0;             // MemoRunNo
+    int m_memoRun = 0; // MemoRunNo
 };
 
 } // namespace vora

@@ -2,14 +2,14 @@
 
 #include "core/registry/DataFile.h"
 #include "core/registry/RunRecord.h"
+#include "core/results/ChartModel.h"
+#include "core/results/Evaluation.h"
+#include "core/results/Summary.h"
 #include "ui/results/ChartBox.h"
 #include "ui/results/ChartImageExport.h"
-#include "core/results/ChartModel.h"
 #include "ui/results/CongratulationPanel.h"
-#include "core/results/Evaluation.h"
 #include "ui/results/ResultsHost.h"
 #include "ui/results/RunMemoEditor.h"
-#include "core/results/Summary.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Colours.h"
 
@@ -142,9 +142,9 @@ void ResultsDisplay::Impl::load()
     if (!read.ok && !read.missing) {
         // Shown once per cause: continuous display would otherwise repeat it every tick.
         if (read.message != lastReadError)
-            sv.dialogs->message(w, QStringLiteral("データファイルを読めないため、結果を表示できません。") + CRLF + CRLF
-                                       + read.message,
-                                MsgButtons::Ok, MsgIcon::Exclamation);
+            sv.dialogs->message(
+                w, QStringLiteral("データファイルを読めないため、結果を表示できません。") + CRLF + CRLF + read.message,
+                MsgButtons::Ok, MsgIcon::Exclamation);
         lastReadError = read.message;
     } else {
         lastReadError.clear();
@@ -304,8 +304,7 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
     if (isOverview)
         top.setTitle(QStringLiteral(" ＶＯＲＡ(全結果の表示) "), true);
 
-    const ShownDateTime when = shownRunDateTime(runs, s.browsedRun, sv.clock->dateText(),
-                                                sv.clock->timeText());
+    const ShownDateTime when = shownRunDateTime(runs, s.browsedRun, sv.clock->dateText(), sv.clock->timeText());
     top.setDate(when.date, true);
     top.dateAfterTitle(200);
     top.showDateAndTime();
@@ -355,7 +354,8 @@ void ResultsDisplay::Impl::display()
         overview();
     allRunPart(!single);
     lowerChart();
-    backButton->setText(s.view == ExperimentView::BrowseRun ? QStringLiteral("全ランの表示に戻る") : QStringLiteral("最初に戻る"));
+    backButton->setText(s.view == ExperimentView::BrowseRun ? QStringLiteral("全ランの表示に戻る")
+                                                            : QStringLiteral("最初に戻る"));
     if (dots->editing()) {
         memo->caption()->raise();
         memo->box()->raise();
@@ -448,8 +448,9 @@ void ResultsDisplay::Impl::placePanelUnderChart()
 void ResultsDisplay::Impl::restart()
 {
     // As a newly opened window's results view: nothing shown, nothing read, nothing pending.
-    for (QWidget *c : std::initializer_list<QWidget *>{runsChart, segmentsChart, trialsChart, runsTitle, segmentsTitle, runAnalysis, segmentsAnalysis, runLabel,
-                                                       summaryLabel, trialsTitle, trialsNote, runCountLabel, backButton, toggleButton})
+    for (QWidget *c : std::initializer_list<QWidget *>{
+             runsChart, segmentsChart, trialsChart, runsTitle, segmentsTitle, runAnalysis, segmentsAnalysis, runLabel,
+             summaryLabel, trialsTitle, trialsNote, runCountLabel, backButton, toggleButton})
         c->hide();
     browser->hideButtons();
     browser->stopTimer();
@@ -470,7 +471,9 @@ void ResultsDisplay::Impl::restart()
 
 // ---- ResultsDisplay ---------------------------------------------------------------------
 
-ResultsDisplay::ResultsDisplay(ResultsHost &host, QObject *parent) : QObject(parent), d(new Impl(host)) {}
+ResultsDisplay::ResultsDisplay(ResultsHost &host, QObject *parent) : QObject(parent), d(new Impl(host))
+{
+}
 
 ResultsDisplay::~ResultsDisplay()
 {

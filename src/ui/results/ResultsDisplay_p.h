@@ -1,12 +1,12 @@
 #pragma once
 // The results view's inside, shared by nothing but ResultsDisplay.cpp: its state, its
 // controls and its features, and the parts of the display procedure.
+#include "core/results/RunLoader.h"
 #include "ui/results/CongratulationPanel.h"
 #include "ui/results/HitDots.h"
 #include "ui/results/ResultsDisplay.h"
 #include "ui/results/ResultsHost.h"
 #include "ui/results/RunBrowser.h"
-#include "core/results/RunLoader.h"
 #include "ui/startup/Module1.h"
 
 class QLabel;
@@ -19,35 +19,35 @@ class RunMemoEditor;
 
 class ResultsDisplay::Impl : public QObject, public RunBrowser::View, public HitDots::View {
 public:
-    explicit Impl(ResultsHost &h) : host(h) {}
+    explicit Impl(ResultsHost &h) : host(h) { }
 
     ResultsHost &host;
     QWidget *w = nullptr;
     bool created = false;
 
     // Window variables of the results view.
-    bool shown = false;                 // ResultsShown
-    int chartMode = 0;                  // AllRunChartMode
-    int runCountSeen = 0;               // RunCount
-    RunSet runs;                        // what the last load read
+    bool shown = false; // ResultsShown
+    int chartMode = 0; // AllRunChartMode
+    int runCountSeen = 0; // RunCount
+    RunSet runs; // what the last load read
     bool runsLoaded = false;
     QString lastReadError;
 
     // Controls and features.
-    ChartBox *runsChart = nullptr;        // Picture1: a run's segments, or every run's hits
-    ChartBox *segmentsChart = nullptr;    // Picture2
-    ChartBox *trialsChart = nullptr;      // Picture4
-    QLabel *runsTitle = nullptr;          // Label11
-    QLabel *segmentsTitle = nullptr;      // Label12
-    QLabel *trialsTitle = nullptr;        // Label18
-    QLabel *runAnalysis = nullptr;        // Label13
-    QLabel *segmentsAnalysis = nullptr;   // Label14
-    QLabel *runLabel = nullptr;           // Label15: the run's line, or the experiment's period
-    QLabel *summaryLabel = nullptr;       // Label16
-    QLabel *trialsNote = nullptr;         // Label24
-    QLabel *runCountLabel = nullptr;      // Label27
-    QPushButton *backButton = nullptr;    // Command2
-    QPushButton *toggleButton = nullptr;  // Command11
+    ChartBox *runsChart = nullptr; // Picture1: a run's segments, or every run's hits
+    ChartBox *segmentsChart = nullptr; // Picture2
+    ChartBox *trialsChart = nullptr; // Picture4
+    QLabel *runsTitle = nullptr; // Label11
+    QLabel *segmentsTitle = nullptr; // Label12
+    QLabel *trialsTitle = nullptr; // Label18
+    QLabel *runAnalysis = nullptr; // Label13
+    QLabel *segmentsAnalysis = nullptr; // Label14
+    QLabel *runLabel = nullptr; // Label15: the run's line, or the experiment's period
+    QLabel *summaryLabel = nullptr; // Label16
+    QLabel *trialsNote = nullptr; // Label24
+    QLabel *runCountLabel = nullptr; // Label27
+    QPushButton *backButton = nullptr; // Command2
+    QPushButton *toggleButton = nullptr; // Command11
     RunBrowser *browser = nullptr;
     HitDots *dots = nullptr;
     CongratulationPanel *panel = nullptr;
@@ -77,7 +77,7 @@ public:
     bool keysRedraw() const;
     void redraw();
     void redrawLowerChart();
-    void back();             // Command2
+    void back(); // Command2
     void toggleLowerChart(); // Command11
 
     // RunBrowser::View

@@ -1,7 +1,7 @@
 #include "ui/results/RunBrowser.h"
 
-#include "ui/startup/Module1.h"
 #include "core/toolkit/Units.h"
+#include "ui/startup/Module1.h"
 
 #include <QPushButton>
 #include <QTimer>

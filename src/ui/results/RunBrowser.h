@@ -40,10 +40,10 @@ public:
     void forgetClicks() { m_navClickAt.reset(); }
 
 private:
-    void previous();           // "<"
-    void next();               // ">"
+    void previous(); // "<"
+    void next(); // ">"
     void continuous(int step); // "<<" (-1), ">>" (+1)
-    void tick();               // Timer1
+    void tick(); // Timer1
     int clamp(int run);
     void show(int run);
 

@@ -1,7 +1,7 @@
 #include "ui/run/ExperimentHeader.h"
 
-#include "ui/toolkit/Fonts.h"
 #include "core/toolkit/Units.h"
+#include "ui/toolkit/Fonts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -21,8 +21,9 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     const QString dataPath = dataFilePath(sv.paths, name, flag);
     const ReadResult read = sv.files->readLines(dataPath);
     if (!read.ok) {
-        sv.dialogs->message(parent, QStringLiteral("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+        sv.dialogs->message(
+            parent, QStringLiteral("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
+            MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
 
@@ -41,8 +42,8 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     const report::Experiment experiment = report::experimentFromLines(dataFileName(name, flag), read.lines);
     const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
     if (!wrote)
-        sv.dialogs->message(parent, QStringLiteral("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message, MsgButtons::Ok,
-                            MsgIcon::Exclamation);
+        sv.dialogs->message(parent, QStringLiteral("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
+                            MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 } // namespace vora

@@ -2,10 +2,10 @@
 // hiding square and saving show. The run's state machine decides when each step comes.
 #include "core/registry/DataFile.h"
 #include "core/registry/RunRecord.h"
+#include "core/run/Instructions.h"
+#include "core/run/RunSave.h"
 #include "ui/results/ResultsDisplay.h"
 #include "ui/run/ExperimentHeader.h"
-#include "core/run/RunSave.h"
-#include "core/run/Instructions.h"
 #include "ui/run/WindowStyle.h"
 #include "ui/run/toushiJikken.h"
 #include "ui/startup/Module1.h"
@@ -222,9 +222,10 @@ void toushiJikken::closeRun()
         sv.sound->beep();
     m_engine.closeRun();
     // Held until it is in the file or given up knowingly.
-    m_unsavedLine = m_engine.record(s.experimentName, sv.clock->dateText(), stimulusLetter(s.stimulus),
-                                    hitDisplayLetter(s.hitDisplay))
-                        .toLine();
+    m_unsavedLine =
+        m_engine
+            .record(s.experimentName, sv.clock->dateText(), stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay))
+            .toLine();
 }
 
 RunFlow::View::Saved toushiJikken::writeRun(QString *message)
@@ -235,7 +236,8 @@ RunFlow::View::Saved toushiJikken::writeRun(QString *message)
                                           keptRunStamp(*sv.clock));
     switch (saved.outcome) {
     case RunSave::Outcome::Saved:
-        if (!saved.seal.message.isEmpty()) // saved all the same: a seal that failed, or runs a crash left open sealed now
+        if (!saved.seal.message
+                 .isEmpty()) // saved all the same: a seal that failed, or runs a crash left open sealed now
             sv.dialogs->ask(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
         if (sv.mirror)
             sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
@@ -246,8 +248,7 @@ RunFlow::View::Saved toushiJikken::writeRun(QString *message)
         m_unsavedLine.clear();
         *message = saved.message;
         return Saved::Kept;
-    case RunSave::Outcome::Failed:
-        break;
+    case RunSave::Outcome::Failed: break;
     }
     *message = saved.message;
     return Saved::Failed;
@@ -266,11 +267,12 @@ void toushiJikken::leaveForMainWindow()
 
 void toushiJikken::askSaveRetry(const QString &reason)
 {
-    const QString question = QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF
-                             + reason + CRLF // names the file and the cause
-                             + QStringLiteral("保存先：") + QDir::toNativeSeparators(dataFile()) + CRLF + CRLF
-                             + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。")
-                             + CRLF + QStringLiteral("もう一度保存しますか？");
+    const QString question =
+        QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF + reason
+        + CRLF // names the file and the cause
+        + QStringLiteral("保存先：") + QDir::toNativeSeparators(dataFile()) + CRLF + CRLF
+        + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。") + CRLF
+        + QStringLiteral("もう一度保存しますか？");
     m_module.services().dialogs->ask(this, question, MsgButtons::YesNo, MsgIcon::Exclamation,
                                      [this](MsgAnswer a) { m_flow->saveRetryAnswered(a == MsgAnswer::Yes); });
 }

@@ -2,8 +2,8 @@
 
 #include "core/run/RunFlow.h"
 #include "core/run/TrialEngine.h"
-#include "ui/startup/Module1.h"
 #include "core/toolkit/Units.h"
+#include "ui/startup/Module1.h"
 
 #include <QColor>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #pragma once
 // Small palette and font edits the experiment window makes to its controls.
-#include "ui/toolkit/Fonts.h"
 #include "core/toolkit/Units.h"
+#include "ui/toolkit/Fonts.h"
 
 #include <QFont>
 #include <QPalette>

@@ -2,17 +2,17 @@
 
 #include "core/registry/DataFile.h"
 #include "core/registry/RunRecord.h"
+#include "core/run/Instructions.h"
+#include "core/toolkit/HelpPage.h"
+#include "core/toolkit/Version.h"
 #include "ui/results/ResultsDisplay.h"
 #include "ui/run/ExperimentHeader.h"
 #include "ui/run/ExperimentWindow.h"
 #include "ui/run/InstructionPanel.h"
-#include "core/run/Instructions.h"
 #include "ui/run/ReportSave.h"
 #include "ui/run/WindowStyle.h"
-#include "core/toolkit/HelpPage.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Colours.h"
-#include "core/toolkit/Version.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -229,8 +229,7 @@ void toushiJikken::load()
         m_instructions->move((width() - m_instructions->width()) / 2, m_instructions->y());
         m_header->placeRightButtons(width());
 
-        m_feedback->move((width() - m_feedback->width()) / 2,
-                         m_instructions->y() + m_instructions->height() + px(500));
+        m_feedback->move((width() - m_feedback->width()) / 2, m_instructions->y() + m_instructions->height() + px(500));
         const QRect f = m_feedback->geometry();
         m_progress->move(m_progress->x(), f.bottom() + 1);
         m_prompt->move(f.x() + px(200), f.y() + px(100));

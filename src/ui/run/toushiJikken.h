@@ -1,11 +1,11 @@
 #pragma once
 // The experiment window: instructions, run start and countdown, the 100 trials with their
 // feedback, the stimulus episode, saving the run; the results view lives in it as well.
-#include "ui/results/ResultsHost.h"
 #include "core/run/KeyRepeats.h"
 #include "core/run/RunFlow.h"
-#include "ui/run/StimulusEpisode.h"
 #include "core/run/TrialEngine.h"
+#include "ui/results/ResultsHost.h"
+#include "ui/run/StimulusEpisode.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -122,19 +122,19 @@ private:
     RunFlow *m_flow = nullptr;
 
     // Controls; each keeps the program's own control name as its objectName.
-    QLabel *m_instructions = nullptr;     // Label2
-    QLabel *m_feedback = nullptr;         // Label4: the digit frame
-    QLabel *m_prompt = nullptr;           // Label28: "当てよう!!"
-    QLabel *m_countdown = nullptr;        // Label35
-    QLabel *m_cover = nullptr;            // Label36: the hiding square
-    QLabel *m_stimulusPicture = nullptr;  // the large level's pictures
+    QLabel *m_instructions = nullptr; // Label2
+    QLabel *m_feedback = nullptr; // Label4: the digit frame
+    QLabel *m_prompt = nullptr; // Label28: "当てよう!!"
+    QLabel *m_countdown = nullptr; // Label35
+    QLabel *m_cover = nullptr; // Label36: the hiding square
+    QLabel *m_stimulusPicture = nullptr; // the large level's pictures
     QPlainTextEdit *m_conditionMemo = nullptr; // Text5
-    QLineEdit *m_keyBox = nullptr;        // Text1
-    QProgressBar *m_progress = nullptr;   // ProgressBar1
-    QPushButton *m_howTo = nullptr;       // Command1
-    QPushButton *m_start = nullptr;       // Command4
-    QTimer *m_squareTimer = nullptr;      // Timer2: hiding square and idle flicker
-    QTimer *m_layoutTimer = nullptr;      // Timer3: one-shot layout step
+    QLineEdit *m_keyBox = nullptr; // Text1
+    QProgressBar *m_progress = nullptr; // ProgressBar1
+    QPushButton *m_howTo = nullptr; // Command1
+    QPushButton *m_start = nullptr; // Command4
+    QTimer *m_squareTimer = nullptr; // Timer2: hiding square and idle flicker
+    QTimer *m_layoutTimer = nullptr; // Timer3: one-shot layout step
 
     int m_instructionToggle = 0;
     int m_shrinkTick = 0;

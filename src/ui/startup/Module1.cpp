@@ -6,8 +6,7 @@
 
 namespace vora {
 
-Module1::Module1(Services services, QObject *parent)
-    : QObject(parent), m_services(std::move(services))
+Module1::Module1(Services services, QObject *parent) : QObject(parent), m_services(std::move(services))
 {
     m_splashTimer.setSingleShot(true);
     m_splashTimer.setTimerType(Qt::PreciseTimer);

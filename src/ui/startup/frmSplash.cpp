@@ -14,8 +14,8 @@ namespace vora {
 using units::px;
 
 namespace {
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width,
-                  int height, int pointSize, bool bold = false)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int left, int top, int width, int height,
+                  int pointSize, bool bold = false)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -47,24 +47,25 @@ frmSplash::frmSplash(const QString &programFolder, QWidget *parent)
     m_logo->setScaledContents(true);
     if (!programFolder.isEmpty()) {
         // Through the bounded read of regular files: nothing in the logo's place can stall the start.
-        const BytesRead logo = FileStore::readBytes(programFolder + QLatin1Char('/') + logoFileName(), kMaxPictureBytes);
+        const BytesRead logo =
+            FileStore::readBytes(programFolder + QLatin1Char('/') + logoFileName(), kMaxPictureBytes);
         m_logo->setPixmap(logo.ok() ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
     }
 
     m_productName = makeLabel(m_frame, "lblProductName", QStringLiteral("VORＡ"), 2700, 420, 4200, 900, 32, true);
-    m_subtitle = makeLabel(m_frame, "lblSubtitle", QStringLiteral("超能力の実験、測定、訓練システム"), 2700,
-                         1380, 4300, 420, 12);
+    m_subtitle = makeLabel(m_frame, "lblSubtitle", QStringLiteral("超能力の実験、測定、訓練システム"), 2700, 1380, 4300,
+                           420, 12);
     m_platform = makeLabel(m_frame, "lblPlatform", QStringLiteral("WindowsXP"), 5400, 1920, 1600, 300, 9);
     m_platform->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_version = makeLabel(m_frame, "lblVersion", QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), 5000, 2250, 2000, 300, 9);
     m_version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_warning = makeLabel(m_frame, "lblWarning",
-                          QStringLiteral("警告：このプログラムを作者の許可なく複製・改変することを禁じます。"),
-                          240, 3000, 6700, 300, 8);
-    m_credit1 = makeLabel(m_frame, "lblCredit1", QStringLiteral("企画・製作：VORA 開発チーム"), 240, 3420,
-                          6700, 300, 9);
-    m_credit2 = makeLabel(m_frame, "lblCredit2",
-                          QStringLiteral("Qt 6 による Linux 版（日本語表示：IPA フォント）"), 240, 3780, 6700, 300, 9);
+                          QStringLiteral("警告：このプログラムを作者の許可なく複製・改変することを禁じます。"), 240,
+                          3000, 6700, 300, 8);
+    m_credit1 =
+        makeLabel(m_frame, "lblCredit1", QStringLiteral("企画・製作：VORA 開発チーム"), 240, 3420, 6700, 300, 9);
+    m_credit2 = makeLabel(m_frame, "lblCredit2", QStringLiteral("Qt 6 による Linux 版（日本語表示：IPA フォント）"),
+                          240, 3780, 6700, 300, 9);
 
     // Load: the version line replaces the design caption.
     m_version->setText(version::splashText());

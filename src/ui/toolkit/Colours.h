@@ -11,6 +11,9 @@ inline QColor toQColor(const Rgb &c)
 }
 
 // Colour numbers with red in the lowest byte (&HBBGGRR).
-inline QColor colourNumber(long value) { return toQColor(rgbNumber(value)); }
+inline QColor colourNumber(long value)
+{
+    return toQColor(rgbNumber(value));
+}
 
 } // namespace vora::units

@@ -25,8 +25,7 @@ bool DesktopShell::openUrl(const QUrl &url)
 
 bool SystemProcess::startNewInstance()
 {
-    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {},
-                                   QCoreApplication::applicationDirPath());
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QCoreApplication::applicationDirPath());
 }
 
 void SystemProcess::quitNow()
@@ -40,8 +39,8 @@ void SystemProcess::quitNow()
     if (QThread::currentThread()->loopLevel() > 0)
         QCoreApplication::exit(0);
     else // not in the event loop yet: end it as soon as it starts
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 } // namespace vora

@@ -22,8 +22,7 @@ public:
              std::function<void(MsgAnswer)> answered, const QString &title) override;
     bool input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
                QString *answer) override;
-    QString openFile(QObject *parent, const QString &caption, const QString &folder,
-                     const QString &filter) override;
+    QString openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
                      const QString &filter) override;
 };

@@ -12,8 +12,10 @@ void install()
     QFont::insertSubstitutions(msGothic(), {QStringLiteral("IPAGothic"), QStringLiteral("IPAexGothic"),
                                             QStringLiteral("Noto Sans Mono CJK JP")});
     QFont::insertSubstitutions(QStringLiteral("MS Gothic"), {QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"), {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+    QFont::insertSubstitutions(QStringLiteral("MS UI Gothic"),
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
     QFont base(QStringLiteral("MS UI Gothic"));
     base.setPointSize(9);
     QApplication::setFont(base);

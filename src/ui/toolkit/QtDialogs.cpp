@@ -21,9 +21,7 @@ void setUp(QMessageBox &box, const QString &text, MsgButtons buttons, MsgIcon ic
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
     }
     switch (buttons) {
-    case MsgButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -32,9 +30,7 @@ void setUp(QMessageBox &box, const QString &text, MsgButtons buttons, MsgIcon ic
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         break;
-    case MsgButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
 }
 

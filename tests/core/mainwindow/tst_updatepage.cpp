@@ -37,50 +37,49 @@ void TestUpdatePage::versionScan_data()
     QTest::addColumn<QList<int>>("page"); // major, minor, revision of the newer version
 
     const QString head = QStringLiteral("<h3>改定記録</h3>");
-    QTest::newRow("newer revision") << QStringList{head, QStringLiteral("2010/05/01 V1.2.4 公開")}
-                                    << "V1.2.3" << true << 1 << QList<int>{1, 2, 4};
+    QTest::newRow("newer revision") << QStringList{head, QStringLiteral("2010/05/01 V1.2.4 公開")} << "V1.2.3" << true
+                                    << 1 << QList<int>{1, 2, 4};
     QTest::newRow("same version") << QStringList{head, QStringLiteral("V1.2.3 公開")} << "V1.2.3" << false << -1
                                   << QList<int>();
-    QTest::newRow("older minor, higher revision") << QStringList{head, QStringLiteral("V1.1.9")} << "V1.2.3" << false
-                                                  << -1 << QList<int>();
-    QTest::newRow("newer major beats lower minor") << QStringList{head, QStringLiteral("V2.0.0")} << "V1.9.9" << true
-                                                   << 1 << QList<int>{2, 0, 0};
+    QTest::newRow("older minor, higher revision")
+        << QStringList{head, QStringLiteral("V1.1.9")} << "V1.2.3" << false << -1 << QList<int>();
+    QTest::newRow("newer major beats lower minor")
+        << QStringList{head, QStringLiteral("V2.0.0")} << "V1.9.9" << true << 1 << QList<int>{2, 0, 0};
     QTest::newRow("before the revision marker ignored")
         << QStringList{QStringLiteral("最新 V9.9.9"), head, QStringLiteral("V1.0.0")} << "V1.2.3" << false << -1
         << QList<int>();
     QTest::newRow("marker line itself is searched")
         << QStringList{QStringLiteral("改定記録 V1.3.0")} << "V1.2.3" << true << 0 << QList<int>{1, 3, 0};
-    QTest::newRow("VER 2.0 is no candidate") << QStringList{head, QStringLiteral("VER 2.0 の説明")} << "V1.2.3" << false
-                                             << -1 << QList<int>();
+    QTest::newRow("VER 2.0 is no candidate")
+        << QStringList{head, QStringLiteral("VER 2.0 の説明")} << "V1.2.3" << false << -1 << QList<int>();
     QTest::newRow("search goes on after VER 2.0")
-        << QStringList{head, QStringLiteral("VER 2.0 から V1.3.0 へ")} << "V1.2.3" << true << 1
-        << QList<int>{1, 3, 0};
+        << QStringList{head, QStringLiteral("VER 2.0 から V1.3.0 へ")} << "V1.2.3" << true << 1 << QList<int>{1, 3, 0};
     QTest::newRow("fragment cut at <") << QStringList{head, QStringLiteral("V2.10.1<br>")} << "V2.9.9" << true << 1
                                        << QList<int>{2, 10, 1};
-    QTest::newRow("V2.10.1<br> equals own") << QStringList{head, QStringLiteral("V2.10.1<br>")} << "V2.10.1" << false
-                                            << -1 << QList<int>();
+    QTest::newRow("V2.10.1<br> equals own")
+        << QStringList{head, QStringLiteral("V2.10.1<br>")} << "V2.10.1" << false << -1 << QList<int>();
     QTest::newRow("V without dot moves to next line")
         << QStringList{head, QStringLiteral("Version V"), QStringLiteral("V1.2.5")} << "V1.2.3" << true << 2
         << QList<int>{1, 2, 5};
     QTest::newRow("only the first candidate of a line")
         << QStringList{head, QStringLiteral("V1.0.0 → V9.9.9")} << "V1.2.3" << false << -1 << QList<int>();
-    QTest::newRow("two-part version is x.y.0") << QStringList{head, QStringLiteral("V2.5 公開")} << "V2.4.9" << true
-                                               << 1 << QList<int>{2, 5, 0};
-    QTest::newRow("two-part version equal to x.y.0") << QStringList{head, QStringLiteral("V2.5")} << "V2.5.0" << false
-                                                     << -1 << QList<int>();
+    QTest::newRow("two-part version is x.y.0")
+        << QStringList{head, QStringLiteral("V2.5 公開")} << "V2.4.9" << true << 1 << QList<int>{2, 5, 0};
+    QTest::newRow("two-part version equal to x.y.0")
+        << QStringList{head, QStringLiteral("V2.5")} << "V2.5.0" << false << -1 << QList<int>();
     QTest::newRow("two-part version takes nothing from an earlier line")
         << QStringList{head, QStringLiteral("V1.9.9"), QStringLiteral("V2.5")} << "V2.5.0" << false << -1
         << QList<int>();
-    QTest::newRow("cut at ideographic comma") << QStringList{head, QStringLiteral("V1.3.0、V1.2.0")} << "V1.2.3" << true
-                                              << 1 << QList<int>{1, 3, 0};
-    QTest::newRow("cut at full-width space") << QStringList{head, QStringLiteral("V1.2.10　修正")} << "V1.2.3" << true
-                                             << 1 << QList<int>{1, 2, 10};
-    QTest::newRow("trailing letters ignored") << QStringList{head, QStringLiteral("V1.2.4a")} << "V1.2.3" << true << 1
-                                              << QList<int>{1, 2, 4};
-    QTest::newRow("lower-case v is no version") << QStringList{head, QStringLiteral("v9.9.9")} << "V1.2.3" << false
-                                                << -1 << QList<int>();
-    QTest::newRow("own version with spaces") << QStringList{head, QStringLiteral("V1.2.4")} << "V 1.2.3" << true << 1
-                                             << QList<int>{1, 2, 4};
+    QTest::newRow("cut at ideographic comma")
+        << QStringList{head, QStringLiteral("V1.3.0、V1.2.0")} << "V1.2.3" << true << 1 << QList<int>{1, 3, 0};
+    QTest::newRow("cut at full-width space")
+        << QStringList{head, QStringLiteral("V1.2.10　修正")} << "V1.2.3" << true << 1 << QList<int>{1, 2, 10};
+    QTest::newRow("trailing letters ignored")
+        << QStringList{head, QStringLiteral("V1.2.4a")} << "V1.2.3" << true << 1 << QList<int>{1, 2, 4};
+    QTest::newRow("lower-case v is no version")
+        << QStringList{head, QStringLiteral("v9.9.9")} << "V1.2.3" << false << -1 << QList<int>();
+    QTest::newRow("own version with spaces")
+        << QStringList{head, QStringLiteral("V1.2.4")} << "V 1.2.3" << true << 1 << QList<int>{1, 2, 4};
     QTest::newRow("no marker at all") << QStringList{QStringLiteral("V9.9.9")} << "V1.2.3" << false << -1
                                       << QList<int>();
     QTest::newRow("empty page") << QStringList{} << "V1.2.3" << false << -1 << QList<int>();
@@ -127,7 +126,8 @@ void TestUpdatePage::marks_data()
     const QString m = linkMarker();
     const QString hp = QStringLiteral(" <font color=666666>(hp)</font>");
     const QString hd = QStringLiteral(" <font color=666666>(HD)</font>");
-    QTest::newRow("after the link") << "<a href=x>" + m + "tail" << "<a href=x>" + m + hp + "tail"
+    QTest::newRow("after the link") << "<a href=x>" + m + "tail"
+                                    << "<a href=x>" + m + hp + "tail"
                                     << "<a href=x>" + m + hd + "tail";
     QTest::newRow("only the first marker") << m + "|" + m << m + hp + "|" + m << m + hd + "|" + m;
     QTest::newRow("marker at the end") << "x" + m << "x" + m + hp << "x" + m + hd;
@@ -159,8 +159,8 @@ void TestUpdatePage::declaredCharset_data()
     QTest::addColumn<QString>("charset");
     QTest::newRow("header") << "text/html; charset=UTF-8" << QByteArray("<html>") << "UTF-8";
     QTest::newRow("quoted header") << "text/html; charset=\"Shift_JIS\"" << QByteArray() << "Shift_JIS";
-    QTest::newRow("header wins over meta") << "text/html;charset=euc-jp"
-                                           << QByteArray("<meta charset=\"utf-8\">") << "euc-jp";
+    QTest::newRow("header wins over meta")
+        << "text/html;charset=euc-jp" << QByteArray("<meta charset=\"utf-8\">") << "euc-jp";
     QTest::newRow("meta charset") << "text/html" << QByteArray("<head><meta charset=\"utf-8\"></head>") << "utf-8";
     QTest::newRow("meta http-equiv") << ""
                                      << QByteArray("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
@@ -192,10 +192,10 @@ void TestUpdatePage::decodePage_data()
     QTest::newRow("UTF-8 by meta") << QByteArray("<meta charset=utf-8>") + text.toUtf8() << "";
     QTest::newRow("UTF-8 with byte order mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << "";
     QStringEncoder euc("EUC-JP");
-    QTest::newRow("EUC-JP by meta")
-        << QByteArray("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">")
-               + QByteArray(euc.encode(text))
-        << "";
+    QTest::newRow("EUC-JP by meta") << QByteArray(
+                                           "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">")
+                                           + QByteArray(euc.encode(text))
+                                    << "";
 }
 
 void TestUpdatePage::decodePage()
@@ -239,8 +239,8 @@ void TestUpdatePage::siteFolder_data()
     QTest::newRow("empty line") << QStringList{QString()} << def;
     QTest::newRow("mirror") << QStringList{QStringLiteral("http://mirror.example.net/esp/")}
                             << "http://mirror.example.net/esp/";
-    QTest::newRow("slash added and spaces trimmed") << QStringList{QStringLiteral("  https://127.0.0.1:8080/esp  ")}
-                                                    << "https://127.0.0.1:8080/esp/";
+    QTest::newRow("slash added and spaces trimmed")
+        << QStringList{QStringLiteral("  https://127.0.0.1:8080/esp  ")} << "https://127.0.0.1:8080/esp/";
     QTest::newRow("only the first line") << QStringList{QStringLiteral("http://a.example.org/esp/"),
                                                         QStringLiteral("http://b.example.org/esp/")}
                                          << "http://a.example.org/esp/";

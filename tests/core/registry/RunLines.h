@@ -40,11 +40,11 @@ inline QString runLine(const std::array<int, 5> &matches = {12, 9, 8, 11, 10},
         total += m;
     const QString targets = targetsPattern();
     QString line = (name + QString(10, QLatin1Char(' '))).left(10) + date + QStringLiteral(" 14:30") + stimulus
-        + field(total, 2) + QStringLiteral("D") + field(matches[0], 2);
+                   + field(total, 2) + QStringLiteral("D") + field(matches[0], 2);
     for (int k = 1; k < 5; ++k)
         line += field(matches[k], 3);
-    line += field(stimulusTrial, 3) + QStringLiteral("  0  0  0  0") + QStringLiteral(" ") + targets + QStringLiteral(" ")
-        + inputsWithMatches(targets, matches);
+    line += field(stimulusTrial, 3) + QStringLiteral("  0  0  0  0") + QStringLiteral(" ") + targets
+            + QStringLiteral(" ") + inputsWithMatches(targets, matches);
     return line;
 }
 

@@ -12,7 +12,10 @@ using vora::testing::TestServices;
 
 namespace {
 const QString kPair = QString(2, QChar(1));
-QString memoLine(const QString &text) { return QStringLiteral("実験条件=") + text; }
+QString memoLine(const QString &text)
+{
+    return QStringLiteral("実験条件=") + text;
+}
 } // namespace
 
 class TestDataFile : public QObject {
@@ -97,11 +100,21 @@ void TestDataFile::memoForms_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shownAgain");
-    QTest::newRow("three lines") << "a\r\nb\r\nc" << "a" + kPair + "b" + kPair + "c" << "a\r\nb\r\nc";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("lone LF from an editor") << "a\nb" << "a" + kPair + "b" << "a\r\nb";
-    QTest::newRow("lone CR") << "a\rb" << "a" + kPair + "b" << "a\r\nb";
-    QTest::newRow("empty middle line") << "a\r\n\r\nb" << "a" + kPair + kPair + "b" << "a\r\n\r\nb";
+    QTest::newRow("three lines") << "a\r\nb\r\nc"
+                                 << "a" + kPair + "b" + kPair + "c"
+                                 << "a\r\nb\r\nc";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("lone LF from an editor") << "a\nb"
+                                            << "a" + kPair + "b"
+                                            << "a\r\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a" + kPair + "b"
+                             << "a\r\nb";
+    QTest::newRow("empty middle line") << "a\r\n\r\nb"
+                                       << "a" + kPair + kPair + "b"
+                                       << "a\r\n\r\nb";
 }
 
 void TestDataFile::memoForms()
@@ -126,30 +139,31 @@ void TestDataFile::runLineCheck_data()
     QTest::newRow("blank line") << "" << false << QStringLiteral("空の行");
     QTest::newRow("spaces only") << QString(261, QLatin1Char(' ')) << false << QStringLiteral("空の行");
     // Trial 45 lies in block 3, which stores 8 matches.
-    QTest::newRow("target digit changed") << flippedAt(good, 60 + 45) << false
-                                          << QStringLiteral("ブロック3の一致数");
-    QTest::newRow("input digit changed, match lost") << flippedAt(good, 161 + 41) << false
-                                                     << QStringLiteral("ブロック3の一致数（7）が記録（8）と合いません");
+    QTest::newRow("target digit changed") << flippedAt(good, 60 + 45) << false << QStringLiteral("ブロック3の一致数");
+    QTest::newRow("input digit changed, match lost")
+        << flippedAt(good, 161 + 41) << false << QStringLiteral("ブロック3の一致数（7）が記録（8）と合いません");
     QTest::newRow("input digit changed in block 1") << flippedAt(good, 162) << false << QStringLiteral("ブロック1");
     QTest::newRow("last input changed") << flippedAt(good, 261) << false << QStringLiteral("ブロック5");
-    QTest::newRow("stored total changed") << withCharAt(good, 29, QLatin1Char('1')) << false
-                                          << QStringLiteral("（50）が記録された一致数（51）");
+    QTest::newRow("stored total changed")
+        << withCharAt(good, 29, QLatin1Char('1')) << false << QStringLiteral("（50）が記録された一致数（51）");
     // Block and total raised together: the sums agree, the digits do not.
     QTest::newRow("stored block and total changed")
-        << withCharAt(withCharAt(withCharAt(good, 29, QLatin1Char('1')), 34, QLatin1Char('1')), 35, QLatin1Char('0')) << false
-        << QStringLiteral("ブロック2の一致数（9）が記録（10）");
+        << withCharAt(withCharAt(withCharAt(good, 29, QLatin1Char('1')), 34, QLatin1Char('1')), 35, QLatin1Char('0'))
+        << false << QStringLiteral("ブロック2の一致数（9）が記録（10）");
     QTest::newRow("inputs cut short") << good.left(200) << false << QStringLiteral("短すぎます（200文字");
     // Without targets and inputs every trial "matched": this once passed as 100 matches.
-    QTest::newRow("counts only, blocks of 20") << QStringLiteral("Yama      2009/04/25 14:30S00D20 20 20 20 20") << false
-                                               << QStringLiteral("短すぎます");
-    QTest::newRow("NUL in the date") << withCharAt(good, 15, QChar(0)) << false << QStringLiteral("15桁目に制御文字（コード0）");
-    QTest::newRow("escape in the name") << withCharAt(good, 3, QChar(0x1b)) << false << QStringLiteral("3桁目に制御文字");
+    QTest::newRow("counts only, blocks of 20")
+        << QStringLiteral("Yama      2009/04/25 14:30S00D20 20 20 20 20") << false << QStringLiteral("短すぎます");
+    QTest::newRow("NUL in the date") << withCharAt(good, 15, QChar(0)) << false
+                                     << QStringLiteral("15桁目に制御文字（コード0）");
+    QTest::newRow("escape in the name") << withCharAt(good, 3, QChar(0x1b)) << false
+                                        << QStringLiteral("3桁目に制御文字");
     QTest::newRow("DEL among the inputs") << withCharAt(good, 170, QChar(0x7f)) << false << QStringLiteral("170桁目");
     QTest::newRow("control byte in the run memo") << good + QStringLiteral(" a") + QChar(0) << true << "";
     QTest::newRow("not a run line") << QStringLiteral("hello world ").repeated(25) << false
                                     << QStringLiteral("ランの記録の形をしていません");
-    QTest::newRow("digit slipped in among the inputs") << good.left(199) + QLatin1Char('1') + good.mid(199) << false
-                                                       << QStringLiteral("長すぎます");
+    QTest::newRow("digit slipped in among the inputs")
+        << good.left(199) + QLatin1Char('1') + good.mid(199) << false << QStringLiteral("長すぎます");
     QTest::newRow("run memo after column 261") << good + QStringLiteral(" 眠かった<BR>2行目") << true << "";
     QTest::newRow("run memo full of digits") << good + QStringLiteral(" 1111100000") << true << "";
     QTest::newRow("empty run memo") << good + QStringLiteral(" ") << true << "";
@@ -157,8 +171,8 @@ void TestDataFile::runLineCheck_data()
     QTest::newRow("zero matches") << runLine({0, 0, 0, 0, 0}) << true << "";
     QTest::newRow("00 with blocks not adding to 100")
         << withCharAt(runLine({20, 20, 20, 20, 20}), 32, QLatin1Char('9')) << false << "";
-    QTest::newRow("' 0' is not read as 100") << withCharAt(runLine({20, 20, 20, 20, 20}), 28, QLatin1Char(' '))
-                                             << false << QStringLiteral("（100）が記録された一致数（0）");
+    QTest::newRow("' 0' is not read as 100") << withCharAt(runLine({20, 20, 20, 20, 20}), 28, QLatin1Char(' ')) << false
+                                             << QStringLiteral("（100）が記録された一致数（0）");
 }
 
 void TestDataFile::runLineCheck()
@@ -202,21 +216,35 @@ void TestDataFile::loading_data()
     QTest::addColumn<QString>("lastStimulus");
 
     const QString r1 = runLine({10, 10, 10, 10, 10}, QStringLiteral("2009/04/25"));
-    const QString r2 = runLine({11, 10, 10, 10, 10}, QStringLiteral("2009/04/26"), QStringLiteral("Yama"), QLatin1Char('M'));
+    const QString r2 =
+        runLine({11, 10, 10, 10, 10}, QStringLiteral("2009/04/26"), QStringLiteral("Yama"), QLatin1Char('M'));
     QTest::newRow("memo first") << QStringList{memoLine("静か"), r1, r2} << 2 << true << QStringLiteral("静か")
-                                << "2009/04/26" << "M";
+                                << "2009/04/26"
+                                << "M";
     QTest::newRow("memo in the middle") << QStringList{r1, memoLine("中"), r2} << 2 << true << QStringLiteral("中")
-                                        << "2009/04/26" << "M";
+                                        << "2009/04/26"
+                                        << "M";
     QTest::newRow("memo at the end") << QStringList{r2, r1, memoLine("末")} << 2 << true << QStringLiteral("末")
-                                     << "2009/04/25" << "S";
+                                     << "2009/04/25"
+                                     << "S";
     QTest::newRow("several memos, last wins") << QStringList{memoLine("一"), r1, memoLine("二"), r2, memoLine("三")}
-                                              << 2 << true << QStringLiteral("三") << "2009/04/26" << "M";
+                                              << 2 << true << QStringLiteral("三") << "2009/04/26"
+                                              << "M";
     QTest::newRow("memo with line marks") << QStringList{memoLine("a" + kPair + "b"), r1} << 1 << true << "a\r\nb"
-                                          << "2009/04/25" << "S";
-    QTest::newRow("memo only") << QStringList{memoLine("x")} << 0 << true << "x" << "-" << "";
-    QTest::newRow("empty memo") << QStringList{memoLine(""), r1} << 1 << true << "" << "2009/04/25" << "S";
-    QTest::newRow("empty file") << QStringList{} << 0 << false << "" << "-" << "";
-    QTest::newRow("runs without memo") << QStringList{r1, r2} << 2 << false << "" << "2009/04/26" << "M";
+                                          << "2009/04/25"
+                                          << "S";
+    QTest::newRow("memo only") << QStringList{memoLine("x")} << 0 << true << "x"
+                               << "-"
+                               << "";
+    QTest::newRow("empty memo") << QStringList{memoLine(""), r1} << 1 << true << ""
+                                << "2009/04/25"
+                                << "S";
+    QTest::newRow("empty file") << QStringList{} << 0 << false << ""
+                                << "-"
+                                << "";
+    QTest::newRow("runs without memo") << QStringList{r1, r2} << 2 << false << ""
+                                       << "2009/04/26"
+                                       << "M";
 }
 
 void TestDataFile::loading()
@@ -246,8 +274,7 @@ void TestDataFile::loadingReportsTheFirstBadLine()
 {
     TestServices t;
     const QString good = runLine();
-    t.writeLines(QStringLiteral("data/Yama-1.txt"),
-                 {memoLine("m"), good, flippedAt(good, 100), good, QString(), good});
+    t.writeLines(QStringLiteral("data/Yama-1.txt"), {memoLine("m"), good, flippedAt(good, 100), good, QString(), good});
     const DataFileContents c = loadDataFile(*t.files, t.path(QStringLiteral("data/Yama-1.txt")));
     QVERIFY(c.readOk);
     QVERIFY(!c.passed());

@@ -84,9 +84,12 @@ void TestNameList::padding_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("padded");
-    QTest::newRow("short") << "Yama" << "Yama      ";
-    QTest::newRow("ten") << "Yama090425" << "Yama090425";
-    QTest::newRow("long is cut") << "Yama0904251" << "Yama090425";
+    QTest::newRow("short") << "Yama"
+                           << "Yama      ";
+    QTest::newRow("ten") << "Yama090425"
+                         << "Yama090425";
+    QTest::newRow("long is cut") << "Yama0904251"
+                                 << "Yama090425";
 }
 
 void TestNameList::padding()
@@ -104,9 +107,24 @@ void TestNameList::items_data()
     QTest::addColumn<QString>("hit");
     QTest::addColumn<QString>("runs");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("registered") << "Yama090425-SD" << "Yama090425" << "S" << "D" << "" << "1";
-    QTest::newRow("with count") << "Yama      -n-12" << "Yama" << "n" << "-" << "12" << "0";
-    QTest::newRow("large") << "Ab_1      -BD3" << "Ab_1" << "B" << "D" << "3" << "1";
+    QTest::newRow("registered") << "Yama090425-SD"
+                                << "Yama090425"
+                                << "S"
+                                << "D"
+                                << ""
+                                << "1";
+    QTest::newRow("with count") << "Yama      -n-12"
+                                << "Yama"
+                                << "n"
+                                << "-"
+                                << "12"
+                                << "0";
+    QTest::newRow("large") << "Ab_1      -BD3"
+                           << "Ab_1"
+                           << "B"
+                           << "D"
+                           << "3"
+                           << "1";
 }
 
 void TestNameList::items()
@@ -131,12 +149,12 @@ void TestNameList::listReading_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("current format unchanged") << QStringList{"Yama090425-SD3", "Ito       -n-"}
-                                              << QStringList{"Yama090425-SD3", "Ito       -n-"};
-    QTest::newRow("earlier format, no runs without stimulus") << QStringList{"Yama      -SD0,5"}
-                                                              << QStringList{"Yama      -S-5"};
-    QTest::newRow("earlier format, both series") << QStringList{"Yama      -SD3,5"}
-                                                 << QStringList{"Yama      -n-3", "Yama      -S-5"};
+    QTest::newRow("current format unchanged")
+        << QStringList{"Yama090425-SD3", "Ito       -n-"} << QStringList{"Yama090425-SD3", "Ito       -n-"};
+    QTest::newRow("earlier format, no runs without stimulus")
+        << QStringList{"Yama      -SD0,5"} << QStringList{"Yama      -S-5"};
+    QTest::newRow("earlier format, both series")
+        << QStringList{"Yama      -SD3,5"} << QStringList{"Yama      -n-3", "Yama      -S-5"};
     QTest::newRow("mixed") << QStringList{"Ito       -MD", "Yama      -BD2,0", "Sato      -S-"}
                            << QStringList{"Ito       -MD", "Yama      -n-2", "Yama      -B-0", "Sato      -S-"};
     QTest::newRow("crafted names skipped")
@@ -163,8 +181,10 @@ void TestNameList::legacyConversionRewritesTheNoStimulusSeries()
 {
     TestServices t;
     const QString memo = QStringLiteral("実験条件=S の列は変えない");
-    const QString r1 = runLine({10, 10, 10, 10, 10}, QStringLiteral("2001/01/01"), QStringLiteral("Yama"), QLatin1Char('S'), 0);
-    const QString r2 = runLine({12, 10, 10, 10, 10}, QStringLiteral("2001/01/02"), QStringLiteral("Yama"), QLatin1Char('B'), 0)
+    const QString r1 =
+        runLine({10, 10, 10, 10, 10}, QStringLiteral("2001/01/01"), QStringLiteral("Yama"), QLatin1Char('S'), 0);
+    const QString r2 =
+        runLine({12, 10, 10, 10, 10}, QStringLiteral("2001/01/02"), QStringLiteral("Yama"), QLatin1Char('B'), 0)
         + QStringLiteral(" メモ");
     t.writeLines(QStringLiteral("data/Yama-0.txt"), {memo, r1, r2, QStringLiteral("short")});
     const QStringList withStimulus{runLine()};
@@ -198,7 +218,7 @@ void TestNameList::legacyConversionOfAConvertedFileWritesNothing()
 {
     TestServices t;
     t.writeLines(QStringLiteral("data/Yama-0.txt"), {runLine({10, 10, 10, 10, 10}, QStringLiteral("2001/01/01"),
-                                                              QStringLiteral("Yama"), QLatin1Char('n'), 0)});
+                                                             QStringLiteral("Yama"), QLatin1Char('n'), 0)});
     t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD1,0")});
     const QString path = t.path(QStringLiteral("data/Yama-0.txt"));
     // A rewrite would put a new file with the usual permissions in place of this read-only one.
@@ -307,7 +327,8 @@ void TestNameList::listWriteRoundTrip()
     TestServices t;
     const QStringList items{"Yama090425-SD3", "Ito       -n-", "Sato      -B-12"};
     QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, items).ok);
-    QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), QByteArray("Yama090425-SD3\r\nIto       -n-\r\nSato      -B-12\r\n"));
+    QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")),
+             QByteArray("Yama090425-SD3\r\nIto       -n-\r\nSato      -B-12\r\n"));
     QCOMPARE(readNameListFile(*t.files, t.services.paths, 3).items, items);
     QVERIFY(writeNameListFile(*t.files, t.services.paths, 3, {}).ok);
     QCOMPARE(t.readBytes(QStringLiteral("Combo3.txt")), QByteArray());
@@ -317,16 +338,24 @@ void TestNameList::registeredSelection_data()
 {
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("remembered"); // name|codes
-    QTest::addColumn<QString>("expected");   // name|codes, "|" when not registered
+    QTest::addColumn<QString>("expected"); // name|codes, "|" when not registered
     const QStringList list{"Z9        -nD3", "M2        -M-", "Dup       -SD", "Dup       -n-12"};
-    QTest::newRow("codes as remembered") << list << "Z9|nD" << "Z9|nD";
-    QTest::newRow("codes lost by typing") << list << "Z9|" << "Z9|nD";
-    QTest::newRow("selection file with other codes") << list << "Z9|B-" << "Z9|nD";
-    QTest::newRow("twice in the list, the remembered one") << list << "Dup|n-" << "Dup|n-";
-    QTest::newRow("twice in the list, codes unknown") << list << "Dup|" << "Dup|SD";
-    QTest::newRow("not in the list") << list << "Other|SD" << "|";
-    QTest::newRow("a name is no prefix of another") << list << "Z|nD" << "|";
-    QTest::newRow("empty button") << list << "|" << "|";
+    QTest::newRow("codes as remembered") << list << "Z9|nD"
+                                         << "Z9|nD";
+    QTest::newRow("codes lost by typing") << list << "Z9|"
+                                          << "Z9|nD";
+    QTest::newRow("selection file with other codes") << list << "Z9|B-"
+                                                     << "Z9|nD";
+    QTest::newRow("twice in the list, the remembered one") << list << "Dup|n-"
+                                                           << "Dup|n-";
+    QTest::newRow("twice in the list, codes unknown") << list << "Dup|"
+                                                      << "Dup|SD";
+    QTest::newRow("not in the list") << list << "Other|SD"
+                                     << "|";
+    QTest::newRow("a name is no prefix of another") << list << "Z|nD"
+                                                    << "|";
+    QTest::newRow("empty button") << list << "|"
+                                  << "|";
 }
 
 void TestNameList::registeredSelection()
@@ -379,17 +408,16 @@ void TestNameList::selectionReading_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QStringList>("expected"); // per box: name + "|" + codes
-    QTest::newRow("first-run line") << QStringList{"Dt100922  -SD0"}
-                                    << QStringList{"Dt100922|SD", "|", "|", "|", "|"};
-    QTest::newRow("fewer lines read box by box") << QStringList{"Yama       n-", "Ito        BD"}
-                                                 << QStringList{"Yama|n-", "Ito|BD", "|", "|", "|"};
-    QTest::newRow("unknown code kept for the caller") << QStringList{"Yama       sD"}
-                                                      << QStringList{"Yama|sD", "|", "|", "|", "|"};
+    QTest::newRow("first-run line") << QStringList{"Dt100922  -SD0"} << QStringList{"Dt100922|SD", "|", "|", "|", "|"};
+    QTest::newRow("fewer lines read box by box")
+        << QStringList{"Yama       n-", "Ito        BD"} << QStringList{"Yama|n-", "Ito|BD", "|", "|", "|"};
+    QTest::newRow("unknown code kept for the caller")
+        << QStringList{"Yama       sD"} << QStringList{"Yama|sD", "|", "|", "|", "|"};
     QTest::newRow("crafted names ignored")
         << QStringList{"../x       SD", "a b        SD", "a/b        SD", "Good       MD", " lead      SD"}
         << QStringList{"|", "|", "|", "Good|MD", "|"};
-    QTest::newRow("eleven characters ignored") << QStringList{"Yama0904251 SD", "Ok         SD"}
-                                               << QStringList{"|", "Ok|SD", "|", "|", "|"};
+    QTest::newRow("eleven characters ignored")
+        << QStringList{"Yama0904251 SD", "Ok         SD"} << QStringList{"|", "Ok|SD", "|", "|", "|"};
     QTest::newRow("sixth line ignored") << QStringList{"", "", "", "", "", "Six        SD"}
                                         << QStringList{"|", "|", "|", "|", "|"};
 }
@@ -413,9 +441,15 @@ void TestNameList::firstRun_data()
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("line");
-    QTest::newRow("2010/09/22") << "2010/09/22" << "Dt100922" << "Dt100922  -SD0";
-    QTest::newRow("2009/04/05") << "2009/04/05" << "Dt090405" << "Dt090405  -SD0";
-    QTest::newRow("odd date text stays a valid name") << "2010/9/2" << "Dt109" << "Dt109     -SD0";
+    QTest::newRow("2010/09/22") << "2010/09/22"
+                                << "Dt100922"
+                                << "Dt100922  -SD0";
+    QTest::newRow("2009/04/05") << "2009/04/05"
+                                << "Dt090405"
+                                << "Dt090405  -SD0";
+    QTest::newRow("odd date text stays a valid name") << "2010/9/2"
+                                                      << "Dt109"
+                                                      << "Dt109     -SD0";
 }
 
 void TestNameList::firstRun()
@@ -444,11 +478,11 @@ void TestNameList::firstRunLineIsAddedNeverReplaced_data()
     QTest::newRow("no list") << QByteArray("-") << QByteArray("Dt261208  -SD0\r\n");
     QTest::newRow("other names") << QByteArray("Yama      -SD3\r\nab/cd\r\n")
                                  << QByteArray("Yama      -SD3\r\nab/cd\r\nDt261208  -SD0\r\n");
-    QTest::newRow("last line without its break") << QByteArray("Yama      -SD3")
-                                                 << QByteArray("Yama      -SD3\r\nDt261208  -SD0\r\n");
+    QTest::newRow("last line without its break")
+        << QByteArray("Yama      -SD3") << QByteArray("Yama      -SD3\r\nDt261208  -SD0\r\n");
     QTest::newRow("already listed") << QByteArray("Dt261208  -SD7\r\n") << QByteArray("Dt261208  -SD7\r\n");
-    QTest::newRow("listed with other codes") << QByteArray("Dt261208  -n-\r\n")
-                                             << QByteArray("Dt261208  -n-\r\nDt261208  -SD0\r\n");
+    QTest::newRow("listed with other codes")
+        << QByteArray("Dt261208  -n-\r\n") << QByteArray("Dt261208  -n-\r\nDt261208  -SD0\r\n");
 }
 
 void TestNameList::firstRunLineIsAddedNeverReplaced()

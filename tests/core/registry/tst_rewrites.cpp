@@ -40,7 +40,8 @@ QString prepare(const TestServices &t, Operation op)
         t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama      -SD2"), QStringLiteral("Ito       -n-")});
         return QStringLiteral("Combo1.txt");
     case Operation::SelectionFile:
-        t.writeLines(selectionFileName(), {QStringLiteral("Yama       SD"), QString(), QStringLiteral("Ito        n-")});
+        t.writeLines(selectionFileName(),
+                     {QStringLiteral("Yama       SD"), QString(), QStringLiteral("Ito        n-")});
         return selectionFileName();
     }
     return QString();
@@ -60,8 +61,7 @@ QString perform(FileStore &files, const TestServices &t, Operation op)
         const FileResult r = rewriteRunMemo(files, paths, data1, 1, QStringLiteral("新しい\r\nランメモ"));
         return r ? QString() : r.message;
     }
-    case Operation::LegacyConversion:
-        return readNameListFile(files, paths, 1).error;
+    case Operation::LegacyConversion: return readNameListFile(files, paths, 1).error;
     case Operation::ListFile: {
         const FileResult r = writeNameListFile(files, paths, 1, {QStringLiteral("Sato      -BD")});
         return r ? QString() : r.message;
@@ -117,13 +117,14 @@ void TestRewrites::failedWriteKeepsOriginal_data()
     const struct {
         const char *name;
         Operation op;
-    } ops[] = {{"condition memo", Operation::ConditionMemo}, {"run memo", Operation::RunMemo},
+    } ops[] = {{"condition memo", Operation::ConditionMemo},       {"run memo", Operation::RunMemo},
                {"legacy conversion", Operation::LegacyConversion}, {"list file", Operation::ListFile},
-               {"selection file", Operation::SelectionFile}, {"append run", Operation::AppendRun}};
+               {"selection file", Operation::SelectionFile},       {"append run", Operation::AppendRun}};
     const struct {
         const char *name;
         Fault fault;
-    } faults[] = {{"open fails", Fault::OpenFails}, {"write stops midway", Fault::WriteStopsMidway},
+    } faults[] = {{"open fails", Fault::OpenFails},
+                  {"write stops midway", Fault::WriteStopsMidway},
                   {"rename fails", Fault::RenameFails}};
     for (const auto &o : ops) {
         for (const auto &f : faults) {
@@ -208,8 +209,8 @@ void TestRewrites::unencodableMemoWritesNothing()
     const QString path = t.path(QStringLiteral("data/Yama-1.txt"));
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
     const FileResult r = op == Operation::ConditionMemo
-        ? saveConditionMemo(*t.files, t.services.paths, path, QStringLiteral("笑顔") + emoji)
-        : rewriteRunMemo(*t.files, t.services.paths, path, 2, QStringLiteral("笑顔") + emoji);
+                             ? saveConditionMemo(*t.files, t.services.paths, path, QStringLiteral("笑顔") + emoji)
+                             : rewriteRunMemo(*t.files, t.services.paths, path, 2, QStringLiteral("笑顔") + emoji);
     QVERIFY(!r.ok);
     QVERIFY(r.message.contains(emoji));
     QCOMPARE(QFileInfo::exists(path), fileExists);

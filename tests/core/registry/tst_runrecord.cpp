@@ -102,11 +102,16 @@ void TestRunRecord::startTime_data()
 {
     QTest::addColumn<QString>("timeText");
     QTest::addColumn<QString>("startTime");
-    QTest::newRow("afternoon") << "14:30:05" << "14:30";
-    QTest::newRow("one-digit hour") << "9:05:12" << " 9:05";
-    QTest::newRow("midnight") << "0:00:59" << " 0:00";
-    QTest::newRow("leading zero") << "09:05:00" << " 9:05";
-    QTest::newRow("last minute") << "23:59:59" << "23:59";
+    QTest::newRow("afternoon") << "14:30:05"
+                               << "14:30";
+    QTest::newRow("one-digit hour") << "9:05:12"
+                                    << " 9:05";
+    QTest::newRow("midnight") << "0:00:59"
+                              << " 0:00";
+    QTest::newRow("leading zero") << "09:05:00"
+                                  << " 9:05";
+    QTest::newRow("last minute") << "23:59:59"
+                                 << "23:59";
 }
 
 void TestRunRecord::startTime()
@@ -124,10 +129,22 @@ void TestRunRecord::lineColumns_data()
     QTest::addColumn<QString>("nameColumns");
     QTest::addColumn<QString>("timeColumns");
     QTest::addColumn<QString>("stimulusColumns");
-    QTest::newRow("full name") << "Yama090425" << "14:30" << 45 << "Yama090425" << "14:30" << " 45  0  0  0  0";
-    QTest::newRow("short name padded") << "Yama" << " 9:05" << 0 << "Yama      " << " 9:05" << "  0  0  0  0  0";
-    QTest::newRow("long name cut") << "ABCDEFGHIJKLM" << "10:00" << 69 << "ABCDEFGHIJ" << "10:00" << " 69  0  0  0  0";
-    QTest::newRow("one-character name") << "a" << " 0:01" << 31 << "a         " << " 0:01" << " 31  0  0  0  0";
+    QTest::newRow("full name") << "Yama090425"
+                               << "14:30" << 45 << "Yama090425"
+                               << "14:30"
+                               << " 45  0  0  0  0";
+    QTest::newRow("short name padded") << "Yama"
+                                       << " 9:05" << 0 << "Yama      "
+                                       << " 9:05"
+                                       << "  0  0  0  0  0";
+    QTest::newRow("long name cut") << "ABCDEFGHIJKLM"
+                                   << "10:00" << 69 << "ABCDEFGHIJ"
+                                   << "10:00"
+                                   << " 69  0  0  0  0";
+    QTest::newRow("one-character name") << "a"
+                                        << " 0:01" << 31 << "a         "
+                                        << " 0:01"
+                                        << " 31  0  0  0  0";
 }
 
 void TestRunRecord::lineColumns()
@@ -239,10 +256,18 @@ void TestRunRecord::runMemoForms_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shownAgain");
-    QTest::newRow("two lines") << "first\r\nsecond" << "first<BR>second" << "first\r\nsecond";
-    QTest::newRow("lone LF") << "a\nb" << "a<BR>b" << "a\r\nb";
-    QTest::newRow("trailing break") << "a\r\n" << "a<BR>" << "a\r\n";
-    QTest::newRow("plain") << "abc" << "abc" << "abc";
+    QTest::newRow("two lines") << "first\r\nsecond"
+                               << "first<BR>second"
+                               << "first\r\nsecond";
+    QTest::newRow("lone LF") << "a\nb"
+                             << "a<BR>b"
+                             << "a\r\nb";
+    QTest::newRow("trailing break") << "a\r\n"
+                                    << "a<BR>"
+                                    << "a\r\n";
+    QTest::newRow("plain") << "abc"
+                           << "abc"
+                           << "abc";
 }
 
 void TestRunRecord::runMemoForms()
@@ -280,27 +305,28 @@ void TestRunRecord::appendRefusesALineBreak()
 
 void TestRunRecord::appendKeepsTheFileWithinItsRules_data()
 {
-    QTest::addColumn<QStringList>("there");   // the file as another copy left it; "folder": a folder
-    QTest::addColumn<QString>("codes");       // stimulus and hit display letters of the new run
-    QTest::addColumn<QString>("refusal");     // part of the reason; empty: appended
-    const QString s = runLine();               // "S" and "D"
+    QTest::addColumn<QStringList>("there"); // the file as another copy left it; "folder": a folder
+    QTest::addColumn<QString>("codes"); // stimulus and hit display letters of the new run
+    QTest::addColumn<QString>("refusal"); // part of the reason; empty: appended
+    const QString s = runLine(); // "S" and "D"
     const QString memo = QStringLiteral("実験条件=静か");
     QTest::newRow("no file yet") << QStringList{} << "SD" << QString();
     QTest::newRow("99 runs: the 100th joins") << QStringList(99, s) << "SD" << QString();
     QTest::newRow("100 runs") << QStringList(100, s) << "SD" << QStringLiteral("すでに100ランに達しています");
-    QTest::newRow("100 runs and a memo line") << (QStringList{memo} + QStringList(100, s)) << "SD"
-                                              << QStringLiteral("100ラン");
+    QTest::newRow("100 runs and a memo line")
+        << (QStringList{memo} + QStringList(100, s)) << "SD" << QStringLiteral("100ラン");
     QTest::newRow("a memo line only") << QStringList{memo} << "MD" << QString();
-    QTest::newRow("another stimulus") << QStringList{s, s} << "MD"
-                                      << QStringLiteral("別の条件（刺激=小、当り表示=有）で行ったランがあります（ラン1）");
+    QTest::newRow("another stimulus") << QStringList{
+        s, s} << "MD" << QStringLiteral("別の条件（刺激=小、当り表示=有）で行ったランがあります（ラン1）");
     QTest::newRow("another hit display") << QStringList{s} << "S-" << QStringLiteral("刺激=小、当り表示=有");
-    QTest::newRow("mixed already, the last agreeing") << QStringList{withCharAt(s, 27, QLatin1Char('M')), s} << "SD"
-                                                      << QStringLiteral("刺激=中、当り表示=有）で行ったランがあります（ラン1）");
+    QTest::newRow("mixed already, the last agreeing")
+        << QStringList{withCharAt(s, 27, QLatin1Char('M')), s} << "SD"
+        << QStringLiteral("刺激=中、当り表示=有）で行ったランがあります（ラン1）");
     QTest::newRow("a folder in its place") << QStringList{"folder"} << "SD" << QStringLiteral("読めないため");
     // "-0": the name says no stimulus; an unconverted run of the earlier format keeps its letter.
     QTest::newRow("no-stimulus series, earlier letter") << QStringList{"-0", s} << "nD" << QString();
-    QTest::newRow("no-stimulus series, other hit display") << QStringList{"-0", s} << "n-"
-                                                           << QStringLiteral("（刺激=小、当り表示=有）");
+    QTest::newRow("no-stimulus series, other hit display")
+        << QStringList{"-0", s} << "n-" << QStringLiteral("（刺激=小、当り表示=有）");
 }
 
 void TestRunRecord::appendKeepsTheFileWithinItsRules()
@@ -357,10 +383,13 @@ void TestRunRecord::memoRewrite_data()
     QTest::addColumn<int>("runNo");
     QTest::addColumn<QString>("memo");
     QTest::addColumn<QString>("tail");
-    QTest::newRow("two-line memo on run 3") << 3 << "first\r\nsecond" << " first<BR>second";
-    QTest::newRow("empty memo keeps the space") << 3 << "" << " ";
+    QTest::newRow("two-line memo on run 3") << 3 << "first\r\nsecond"
+                                            << " first<BR>second";
+    QTest::newRow("empty memo keeps the space") << 3 << ""
+                                                << " ";
     QTest::newRow("old memo replaced") << 2 << QStringLiteral("新しい") << QStringLiteral(" 新しい");
-    QTest::newRow("first run") << 1 << "x" << " x";
+    QTest::newRow("first run") << 1 << "x"
+                               << " x";
     QTest::newRow("last run") << 4 << QStringLiteral("三行\n目の\nメモ") << QStringLiteral(" 三行<BR>目の<BR>メモ");
 }
 

@@ -65,13 +65,15 @@ ToolResult runTool(const QStringList &args)
 bool writeCp932(const QString &path, const QStringList &lines)
 {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(cp932::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes) > 0;
+    return f.open(QIODevice::WriteOnly)
+           && f.write(cp932::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).bytes) > 0;
 }
 
 QStringList chartKinds(const QString &html)
 {
     QStringList kinds;
-    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("<svg[^>]* data-chart=\"(\\w+)\"")).globalMatch(html);
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("<svg[^>]* data-chart=\"(\\w+)\"")).globalMatch(html);
     while (it.hasNext())
         kinds << it.next().captured(1);
     return kinds;
@@ -86,7 +88,8 @@ private Q_SLOTS:
     void pooledCountsFromKnownRuns()
     {
         const Experiment a = experimentFromLines(QStringLiteral("data/Test-1.txt"), {blockRun(), alternatingRun()});
-        const Experiment empty = experimentFromLines(QStringLiteral("data/None-0.txt"), {conditionMemoPrefix() + QStringLiteral("memo")});
+        const Experiment empty =
+            experimentFromLines(QStringLiteral("data/None-0.txt"), {conditionMemoPrefix() + QStringLiteral("memo")});
         QCOMPARE(a.name, QStringLiteral("Test"));
         QVERIFY(a.withStimulus);
         QCOMPARE(empty.name, QStringLiteral("None"));
@@ -144,8 +147,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("reading");
         QTest::newRow("chance") << 0.5 << 0.7 << QStringLiteral("偶然の範囲内です。");
         QTest::newRow("5 %") << 0.03 << 2.2 << QStringLiteral("5 % 水準では有意ですが、1 % 水準には届きません。");
-        QTest::newRow("many") << 0.009 << 2.7 << QStringLiteral("偶然では説明しにくいほど多い一致です（1 % 水準で有意）。");
-        QTest::newRow("few") << 0.009 << -2.7 << QStringLiteral("偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。");
+        QTest::newRow("many") << 0.009 << 2.7
+                              << QStringLiteral("偶然では説明しにくいほど多い一致です（1 % 水準で有意）。");
+        QTest::newRow("few") << 0.009 << -2.7
+                             << QStringLiteral(
+                                    "偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。");
     }
     void readings()
     {
@@ -158,10 +164,14 @@ private Q_SLOTS:
     void bayesCategories()
     {
         // Jeffreys' bands on log10 BF10, at and around their edges.
-        const QVector<QPair<double, QString>> cases = {
-            {2.0, QStringLiteral("決定的に支持")}, {1.99, QStringLiteral("H1）を強く")}, {0.48, QStringLiteral("ある程度支持します（BF10 > 3）")},
-            {0.47, QStringLiteral("どちらとも")}, {-0.47, QStringLiteral("どちらとも")}, {-0.48, QStringLiteral("BF10 < 1/3")},
-            {-1.5, QStringLiteral("BF10 < 1/10")}, {-2.0, QStringLiteral("BF10 < 1/100")}};
+        const QVector<QPair<double, QString>> cases = {{2.0, QStringLiteral("決定的に支持")},
+                                                       {1.99, QStringLiteral("H1）を強く")},
+                                                       {0.48, QStringLiteral("ある程度支持します（BF10 > 3）")},
+                                                       {0.47, QStringLiteral("どちらとも")},
+                                                       {-0.47, QStringLiteral("どちらとも")},
+                                                       {-0.48, QStringLiteral("BF10 < 1/3")},
+                                                       {-1.5, QStringLiteral("BF10 < 1/10")},
+                                                       {-2.0, QStringLiteral("BF10 < 1/100")}};
         for (const auto &[bf, words] : cases)
             QVERIFY2(bayesReading(bf, Lang::Ja).contains(words), qPrintable(QString::number(bf)));
     }
@@ -181,10 +191,12 @@ private Q_SLOTS:
             // Nothing that runs or loads: no script, no resource, links only within the page.
             QVERIFY(!html.contains(QStringLiteral("<script"), Qt::CaseInsensitive));
             QVERIFY(!html.contains(QStringLiteral("<img"), Qt::CaseInsensitive));
-            QVERIFY(!html.contains(QRegularExpression(QStringLiteral("<[^>]*\\ssrc\\s*="), QRegularExpression::CaseInsensitiveOption)));
+            QVERIFY(!html.contains(
+                QRegularExpression(QStringLiteral("<[^>]*\\ssrc\\s*="), QRegularExpression::CaseInsensitiveOption)));
             QVERIFY(!html.contains(QStringLiteral("url("), Qt::CaseInsensitive));
             QVERIFY(!html.contains(QStringLiteral("@import"), Qt::CaseInsensitive));
-            QRegularExpressionMatchIterator links = QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html);
+            QRegularExpressionMatchIterator links =
+                QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html);
             while (links.hasNext())
                 QVERIFY(links.next().captured(1).startsWith(QLatin1Char('#')));
             QVERIFY(html.contains(QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt;")));
@@ -192,16 +204,19 @@ private Q_SLOTS:
 
             // The five charts of the results view (the around-stimulus one only with a stimulus),
             // then the histogram and the cumulative deviation; an experiment without runs has none.
-            QCOMPARE(chartKinds(html), (QStringList{"segment", "deviation", "stimulus", "overview", "trials", "histogram", "cumulative"}));
+            QCOMPARE(chartKinds(html), (QStringList{"segment", "deviation", "stimulus", "overview", "trials",
+                                                    "histogram", "cumulative"}));
             QVERIFY(html.contains(QStringLiteral("lang=\"%1\"").arg(lang == Lang::Ja ? "ja" : "en")));
-            QVERIFY(html.contains(lang == Lang::Ja ? QStringLiteral("全実験をまとめた評価") : QStringLiteral("Pooled over all experiments")));
+            QVERIFY(html.contains(lang == Lang::Ja ? QStringLiteral("全実験をまとめた評価")
+                                                   : QStringLiteral("Pooled over all experiments")));
             // The results view's own texts, whatever the language of the labels.
             QVERIFY(html.contains(QStringLiteral("◆全ラン平均一致数=55.0、ラン数=2")));
             QVERIFY(html.contains(QStringLiteral("ターゲットの乱数性")) == (lang == Lang::Ja));
         }
         ReportOptions o;
         const QString plain = reportHtml({experimentFromLines(QStringLiteral("Quiet-0.txt"), {alternatingRun()})}, o);
-        QCOMPARE(chartKinds(plain), (QStringList{"segment", "deviation", "overview", "trials", "histogram", "cumulative"}));
+        QCOMPARE(chartKinds(plain),
+                 (QStringList{"segment", "deviation", "overview", "trials", "histogram", "cumulative"}));
         // Segments of 20 and 0 hits lie beyond the single-run chart's frame: marked on its edge.
         QVERIFY(!plain.contains(QStringLiteral("data-marker=\"edge\"")));
         const QString offScale = reportHtml({experimentFromLines(QStringLiteral("Block-0.txt"), {blockRun()})}, o);
@@ -225,21 +240,27 @@ private Q_SLOTS:
         QCOMPARE(pooled.exitCode, 0);
         const QJsonObject root = QJsonDocument::fromJson(pooled.out).object();
         const QJsonObject p = root.value(QStringLiteral("pooled")).toObject();
-        QCOMPARE(p.keys(), (QStringList{"ci95", "dependency", "files", "hitRate", "hits", "log10Bf10", "p", "pLog10", "posterior",
-                                        "responseBias", "runs", "stoufferP", "stoufferPLog10", "stoufferZ", "targets", "trials", "z"}));
-        const PooledFigures f = pooledFigures({experimentFromLines(a, {blockRun(QStringLiteral("メモ")), alternatingRun()}),
-                                               experimentFromLines(b, {runLineWithHits(63)})});
+        QCOMPARE(p.keys(), (QStringList{"ci95", "dependency", "files", "hitRate", "hits", "log10Bf10", "p", "pLog10",
+                                        "posterior", "responseBias", "runs", "stoufferP", "stoufferPLog10", "stoufferZ",
+                                        "targets", "trials", "z"}));
+        const PooledFigures f =
+            pooledFigures({experimentFromLines(a, {blockRun(QStringLiteral("メモ")), alternatingRun()}),
+                           experimentFromLines(b, {runLineWithHits(63)})});
         QCOMPARE(p.value(QStringLiteral("hits")).toInteger(), 173);
         QCOMPARE(p.value(QStringLiteral("stoufferZ")).toDouble(), *f.stoufferZ);
         QCOMPARE(p.value(QStringLiteral("ci95")).toArray().at(1).toDouble(), f.ci95.hi);
-        QCOMPARE(p.value(QStringLiteral("log10Bf10")).toObject().value(QStringLiteral("replication")).toDouble(), f.log10BfReplication);
-        QCOMPARE(p.value(QStringLiteral("posterior")).toObject().value(QStringLiteral("hdi90")).toArray().at(0).toDouble(), f.hdi90->lo);
+        QCOMPARE(p.value(QStringLiteral("log10Bf10")).toObject().value(QStringLiteral("replication")).toDouble(),
+                 f.log10BfReplication);
+        QCOMPARE(
+            p.value(QStringLiteral("posterior")).toObject().value(QStringLiteral("hdi90")).toArray().at(0).toDouble(),
+            f.hdi90->lo);
         QCOMPARE(p.value(QStringLiteral("dependency")).toObject().value(QStringLiteral("p")).toDouble(), f.dependencyP);
         QCOMPARE(p.value(QStringLiteral("targets")).toObject().value(QStringLiteral("runsP")).toDouble(), f.runsP);
         const QJsonArray perFile = root.value(QStringLiteral("experiments")).toArray();
         QCOMPARE(perFile.size(), 2);
         QCOMPARE(perFile.at(1).toObject().value(QStringLiteral("hits")).toInt(), 63);
-        QCOMPARE(perFile.at(1).toObject().keys(), (QStringList{"file", "hitRate", "hits", "p", "pLog10", "runs", "trials", "z"}));
+        QCOMPARE(perFile.at(1).toObject().keys(),
+                 (QStringList{"file", "hitRate", "hits", "p", "pLog10", "runs", "trials", "z"}));
 
         // A damaged file is refused, as summary refuses it; nothing is written.
         const ToolResult refused = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a, bad});
@@ -251,7 +272,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
 
         // The page is UTF-8 whatever the locale.
-        QCOMPARE(runTool({QStringLiteral("report"), a, b, QStringLiteral("-o"), out, QStringLiteral("--lang"), QStringLiteral("en")}).exitCode, 0);
+        QCOMPARE(runTool({QStringLiteral("report"), a, b, QStringLiteral("-o"), out, QStringLiteral("--lang"),
+                          QStringLiteral("en")})
+                     .exitCode,
+                 0);
         QFile page(out);
         QVERIFY(page.open(QIODevice::ReadOnly));
         const QByteArray bytes = page.readAll();

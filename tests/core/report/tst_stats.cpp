@@ -238,8 +238,9 @@ private Q_SLOTS:
                 ln -= std::log((long double)(a + b) + k);
             const double expected = double((ln + (hits + misses) * std::log(2.0L)) / std::log(10.0L));
             const double got = log10BayesFactor(hits, misses, a, b);
-            QVERIFY2(std::fabs(got - expected) < 1e-8 * std::max(1.0, std::fabs(expected)),
-                     qPrintable(QStringLiteral("a=%1: %2 vs %3").arg(a).arg(got, 0, 'g', 12).arg(expected, 0, 'g', 12)));
+            QVERIFY2(
+                std::fabs(got - expected) < 1e-8 * std::max(1.0, std::fabs(expected)),
+                qPrintable(QStringLiteral("a=%1: %2 vs %3").arg(a).arg(got, 0, 'g', 12).arg(expected, 0, 'g', 12)));
         }
         if (hits == 0 && misses == 0)
             QCOMPARE(log10BayesFactor(0, 0, 1, 1), 0.0);
@@ -316,9 +317,9 @@ private Q_SLOTS:
         // SP 800-22 2.1.4 / 2.3.4 (n = 10) and 2.1.8 / 2.3.8 (n = 100).
         QTest::newRow("2.1.4") << QByteArray("1011010101") << 0.527089 << qQNaN();
         QTest::newRow("2.3.4") << QByteArray("1001101011") << qQNaN() << 0.147232;
-        QTest::newRow("2.1.8 / 2.3.8")
-            << QByteArray("1100100100001111110110101010001000100001011010001100001000110100110001001100011001100010100010111000")
-            << 0.109599 << 0.500798;
+        QTest::newRow("2.1.8 / 2.3.8") << QByteArray(
+            "1100100100001111110110101010001000100001011010001100001000110100110001001100011001100010100010111000")
+                                       << 0.109599 << 0.500798;
         // 70 ones of 100: |0.7 - 0.5| >= 2 / sqrt(100), the runs test is not run.
         QTest::newRow("prerequisite fails") << QByteArray(70, '1') + QByteArray(30, '0') << 0.0000633425 << 0.0;
     }

@@ -20,7 +20,10 @@ QVector<ChartItem> linesIn(const ChartModel &m, const units::Rgb &colour)
     return out;
 }
 
-bool horizontalAt(const ChartItem &i, double y) { return qFuzzyCompare(i.p1.y(), y) && qFuzzyCompare(i.p2.y(), y); }
+bool horizontalAt(const ChartItem &i, double y)
+{
+    return qFuzzyCompare(i.p1.y(), y) && qFuzzyCompare(i.p2.y(), y);
+}
 
 RunSet runsWithHits(const QList<int> &hits, const QStringList &memos = {})
 {
@@ -59,8 +62,8 @@ private Q_SLOTS:
 
 void TestCharts::everyChartStaysInItsFrame_data()
 {
-    QTest::addColumn<int>("kind");   // 0 segments, 1 overview, 2 deviation, 3 around the stimulus, 4 per trial
-    QTest::addColumn<int>("hits");   // of every trial of every run: far beyond chance either way
+    QTest::addColumn<int>("kind"); // 0 segments, 1 overview, 2 deviation, 3 around the stimulus, 4 per trial
+    QTest::addColumn<int>("hits"); // of every trial of every run: far beyond chance either way
     for (int hits : {0, 100}) {
         for (int kind = 0; kind < 5; ++kind)
             QTest::addRow("chart %d, every run %d hits", kind, hits) << kind << hits;
@@ -96,7 +99,9 @@ void TestCharts::everyChartStaysInItsFrame()
         if (i.kind == ChartItem::FilledRect || i.colour == chartcolour::onset())
             continue; // the stimulus zone and its onset line reach the captions below by design
         // A dot reaches its radius beyond its centre; an edge marker's tip points out of the frame.
-        const double reach = i.kind == ChartItem::Circle ? i.radius : i.kind == ChartItem::Triangle ? 1.5 * i.radius : 0.0;
+        const double reach = i.kind == ChartItem::Circle     ? i.radius
+                             : i.kind == ChartItem::Triangle ? 1.5 * i.radius
+                                                             : 0.0;
         for (const QPointF &p : {i.p1, i.p2}) {
             QVERIFY2(p.y() >= 10 - reach - 1e-9 && p.y() <= 58 + reach + 1e-9,
                      qPrintable(QStringLiteral("item %1 at y %2").arg(int(i.kind)).arg(p.y())));
@@ -186,7 +191,7 @@ void TestCharts::segmentChartScale()
     } else {
         const ChartItem &t = triangles.first();
         QCOMPARE(t.p1.x(), 20.0);
-        QVERIFY((t.p1.y() - y) * offScale < 0);  // the tip points out of the frame
+        QVERIFY((t.p1.y() - y) * offScale < 0); // the tip points out of the frame
         QVERIFY((t.p2.y() - y) * offScale > -1); // the base lies on or just inside the edge
     }
     // The lines join the points as drawn, so none leaves the frame.
@@ -299,7 +304,7 @@ void TestCharts::deviationChart()
 void TestCharts::deviationAxisNumbersLineUp()
 {
     const ChartModel m = vora::deviationChart({}, 0, true);
-    const QList<QPair<QString, double>> expected{{"100", 5.0}, {"75", 6.5}, {"25", 6.5}, {"0", 8.0},
+    const QList<QPair<QString, double>> expected{{"100", 5.0}, {"75", 6.5},  {"25", 6.5},  {"0", 8.0},
                                                  {"-25", 4.9}, {"-75", 4.9}, {"-100", 3.5}};
     for (const auto &e : expected) {
         bool found = false;
@@ -370,7 +375,9 @@ void TestCharts::beforeAfterAxis()
         QCOMPARE(t->caption, captions[k]);
         QCOMPARE(t->left, 1.4 * positions[k] + 8.6); // on its grid line
         // 1 and -1 stand each on its own side of the onset, not run together.
-        QCOMPARE(t->align, k == 3 ? ChartText::Align::Right : k == 4 ? ChartText::Align::Left : ChartText::Align::Centre);
+        QCOMPARE(t->align, k == 3   ? ChartText::Align::Right
+                           : k == 4 ? ChartText::Align::Left
+                                    : ChartText::Align::Centre);
         QCOMPARE(t->fontSize, 7);
     }
     QVERIFY(!m.text(QStringLiteral("Label22(9)"))->visible);

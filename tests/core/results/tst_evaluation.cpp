@@ -82,17 +82,25 @@ void TestEvaluation::levels_data()
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<bool>("picture");
     const QString many = QStringLiteral("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）");
-    QTest::newRow("90") << 90 << 4 << true << QStringLiteral("　1000回(以上)に1回しか起きない極めて多い一致になりました。") << true;
-    QTest::newRow("66") << 66 << 4 << true << QStringLiteral("　1000回(以上)に1回しか起きない極めて多い一致になりました。") << true;
-    QTest::newRow("65") << 65 << 3 << true << QStringLiteral("　370回に1回しか起きない非常に多い一致になりました。") << true;
-    QTest::newRow("64") << 64 << 2 << true << QStringLiteral("　200回に1回しか起きない大変多い一致になりました。") << false;
+    QTest::newRow("90") << 90 << 4 << true
+                        << QStringLiteral("　1000回(以上)に1回しか起きない極めて多い一致になりました。") << true;
+    QTest::newRow("66") << 66 << 4 << true
+                        << QStringLiteral("　1000回(以上)に1回しか起きない極めて多い一致になりました。") << true;
+    QTest::newRow("65") << 65 << 3 << true << QStringLiteral("　370回に1回しか起きない非常に多い一致になりました。")
+                        << true;
+    QTest::newRow("64") << 64 << 2 << true << QStringLiteral("　200回に1回しか起きない大変多い一致になりました。")
+                        << false;
     QTest::newRow("63") << 63 << 1 << true << QStringLiteral("　100回に1回しか起きない多い一致になりました。") << false;
     QTest::newRow("62") << 62 << 0 << false << QString() << false;
     QTest::newRow("38") << 38 << 0 << false << QString() << false;
-    QTest::newRow("37") << 37 << -1 << true << QStringLiteral("　100回に1回しか起きない少ない一致になりました。") << false;
-    QTest::newRow("36") << 36 << -2 << true << QStringLiteral("　200回に1回しか起きない大変少ない一致になりました。") << false;
-    QTest::newRow("35") << 35 << -3 << true << QStringLiteral("　370回に1回しか起きない非常に少ない一致になりました。") << true;
-    QTest::newRow("34") << 34 << -4 << true << QStringLiteral("　1000回(以上)に1回しか起きない極めて少ない一致になりました。") << true;
+    QTest::newRow("37") << 37 << -1 << true << QStringLiteral("　100回に1回しか起きない少ない一致になりました。")
+                        << false;
+    QTest::newRow("36") << 36 << -2 << true << QStringLiteral("　200回に1回しか起きない大変少ない一致になりました。")
+                        << false;
+    QTest::newRow("35") << 35 << -3 << true << QStringLiteral("　370回に1回しか起きない非常に少ない一致になりました。")
+                        << true;
+    QTest::newRow("34") << 34 << -4 << true
+                        << QStringLiteral("　1000回(以上)に1回しか起きない極めて少ない一致になりました。") << true;
 }
 
 void TestEvaluation::levels()
@@ -119,16 +127,17 @@ void TestEvaluation::levels()
 void TestEvaluation::analysisTextIsSignificanceThenProfile()
 {
     const Analysis a = analyse(63, {14, 11, 10, 9, 8});
-    QCOMPARE(a.analysisText,
-             QStringLiteral("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）\r\n"
-                            "・最初の部分で一致が多く、次第に減少する下降効果が見られる。\r\n"));
+    QCOMPARE(a.analysisText, QStringLiteral("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）\r\n"
+                                            "・最初の部分で一致が多く、次第に減少する下降効果が見られる。\r\n"));
     const Analysis b = analyse(50, {12, 10, 9, 9, 12});
     QCOMPARE(b.analysisText,
              QStringLiteral("\r\n・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。\r\n"));
     const Analysis c = analyse(37, {11, 10, 10, 9, 10});
-    QCOMPARE(c.analysisText,
-             QStringLiteral("●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）\r\n"
-                            "・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\r\n"));
+    QCOMPARE(
+        c.analysisText,
+        QStringLiteral(
+            "●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）\r\n"
+            "・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。\r\n"));
     QCOMPARE(c.declineScore, 2.0);
 }
 

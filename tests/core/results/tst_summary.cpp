@@ -7,10 +7,10 @@
 #include <numeric>
 
 using namespace vora;
-using vora::testing::TestServices;
 using vora::testing::runLine;
 using vora::testing::runLineFromMatches;
 using vora::testing::runLineWithHits;
+using vora::testing::TestServices;
 
 namespace {
 
@@ -274,14 +274,21 @@ void TestSummary::overviewCongratulation_data()
     QTest::newRow("one significant run") << QList<int>{63, 50} << QString() << false;
     QTest::newRow("example 63, 63, 35")
         << QList<int>{63, 50, 63, 35}
-        << head + QStringLiteral("100回に1回しか起きない多い一致が2回、　370回に1回しか起きない非常に少ない一致が1回、起きています。")
+        << head
+               + QStringLiteral(
+                   "100回に1回しか起きない多い一致が2回、　370回に1回しか起きない非常に少ない一致が1回、起きています。")
         << false;
-    QTest::newRow("two") << QList<int>{66, 34}
-                         << head + QStringLiteral("　1000回に1回しか起きない極めて多い一致が1回、1000回に1回しか起きない極めて少ない一致が1回、起きています。")
-                         << false;
+    QTest::newRow("two")
+        << QList<int>{66, 34}
+        << head
+               + QStringLiteral(
+                   "　1000回に1回しか起きない極めて多い一致が1回、1000回に1回しか起きない極めて少ない一致が1回、起きています。")
+        << false;
     QTest::newRow("four") << QList<int>{64, 64, 37, 36}
-                          << head + QStringLiteral("200回に1回しか起きない大変多い一致が2回、100回に1回しか起きない少ない一致が1回、"
-                                                   "200回に1回しか起きない大変少ない一致が1回、起きています。")
+                          << head
+                                 + QStringLiteral(
+                                     "200回に1回しか起きない大変多い一致が2回、100回に1回しか起きない少ない一致が1回、"
+                                     "200回に1回しか起きない大変少ない一致が1回、起きています。")
                           << true;
 }
 
@@ -319,10 +326,10 @@ void TestSummary::shownDateTime_data()
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("date");
     QTest::addColumn<QString>("clock");
-    QTest::newRow("stored one-digit hour") << 3 << QStringLiteral("14:00:00") << QStringLiteral("2009/04/13")
-                                           << QStringLiteral(" 9:03");
-    QTest::newRow("overview: now, one-digit hour") << 0 << QStringLiteral("9:05:12") << QStringLiteral("2009/05/01")
-                                                   << QStringLiteral("9:05");
+    QTest::newRow("stored one-digit hour")
+        << 3 << QStringLiteral("14:00:00") << QStringLiteral("2009/04/13") << QStringLiteral(" 9:03");
+    QTest::newRow("overview: now, one-digit hour")
+        << 0 << QStringLiteral("9:05:12") << QStringLiteral("2009/05/01") << QStringLiteral("9:05");
     QTest::newRow("now, two-digit hour") << 0 << QStringLiteral("14:30:05") << QStringLiteral("2009/05/01")
                                          << QStringLiteral("14:30");
 }
@@ -345,10 +352,14 @@ void TestSummary::conditionLine_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("line");
-    QTest::newRow("medium, shown") << true << "M" << "D" << QStringLiteral(" 刺激；１回、刺激；中、当り表示；有 ");
-    QTest::newRow("large, not shown") << true << "B" << "-" << QStringLiteral(" 刺激；１回、刺激；大、当り表示；なし");
-    QTest::newRow("small") << true << "S" << "D" << QStringLiteral(" 刺激；１回、刺激；小、当り表示；有 ");
-    QTest::newRow("none") << false << "n" << "D" << QStringLiteral("　刺激；なし　");
+    QTest::newRow("medium, shown") << true << "M"
+                                   << "D" << QStringLiteral(" 刺激；１回、刺激；中、当り表示；有 ");
+    QTest::newRow("large, not shown") << true << "B"
+                                      << "-" << QStringLiteral(" 刺激；１回、刺激；大、当り表示；なし");
+    QTest::newRow("small") << true << "S"
+                           << "D" << QStringLiteral(" 刺激；１回、刺激；小、当り表示；有 ");
+    QTest::newRow("none") << false << "n"
+                          << "D" << QStringLiteral("　刺激；なし　");
 }
 
 void TestSummary::conditionLine()

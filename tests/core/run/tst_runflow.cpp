@@ -17,9 +17,9 @@ namespace {
 // Records every step the flow asks for, one word each.
 struct View : RunFlow::View {
     QStringList log;
-    QString trials;          // inputs counted, in order
+    QString trials; // inputs counted, in order
     int runLength = 100;
-    QString writes;          // outcomes of writeRun in turn, 'y' saved, 'f' failed, 'k' kept; empty: saved
+    QString writes; // outcomes of writeRun in turn, 'y' saved, 'f' failed, 'k' kept; empty: saved
     std::function<void()> duringFeedback;
 
     void beginCountdown() override { log << "countdown"; }
@@ -253,11 +253,13 @@ void RunFlowTest::saveQuestions_data()
         << "f" << QList<int>{0, 0}
         << QStringList{"close", "write", "askRetry:disk full", "askDiscard", "write", "results"};
     QTest::newRow("given up knowingly") << "f" << QList<int>{0, 1}
-                                        << QStringList{"close", "write", "askRetry:disk full", "askDiscard", "discarded"};
+                                        << QStringList{"close", "write", "askRetry:disk full", "askDiscard",
+                                                       "discarded"};
     QTest::newRow("refused by the file, kept aside")
         << "k" << QList<int>{1} << QStringList{"close", "write", "kept:101st run", "leave"};
     QTest::newRow("retry meets the file's refusal")
-        << "fk" << QList<int>{1, 1} << QStringList{"close", "write", "askRetry:disk full", "write", "kept:101st run", "leave"};
+        << "fk" << QList<int>{1, 1}
+        << QStringList{"close", "write", "askRetry:disk full", "write", "kept:101st run", "leave"};
 }
 
 void RunFlowTest::saveQuestions()

@@ -15,7 +15,10 @@ Q_DECLARE_METATYPE(vora::units::Rgb)
 
 namespace vora::units {
 // Readable failures: QCOMPARE prints this.
-inline char *toString(const Rgb &c) { return QTest::toString(c.name()); }
+inline char *toString(const Rgb &c)
+{
+    return QTest::toString(c.name());
+}
 } // namespace vora::units
 
 namespace {

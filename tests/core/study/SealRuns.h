@@ -9,7 +9,8 @@
 namespace sealtest {
 
 // Run `n` (1-based) of experiment `name`: its own date, time and targets, so no two are equal.
-inline QString runLine(int n, const QString &name = QStringLiteral("Seal"), const QString &stimulus = QStringLiteral("S"))
+inline QString runLine(int n, const QString &name = QStringLiteral("Seal"),
+                       const QString &stimulus = QStringLiteral("S"))
 {
     vora::RunRecord r;
     r.experimentName = name;

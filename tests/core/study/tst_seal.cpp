@@ -63,8 +63,10 @@ void prepare(Folder &f, int runs, const QString &suffix = QStringLiteral("1"))
 {
     QVERIFY(saveConditionMemo(f.files, f.paths, f.data(suffix), QStringLiteral("照明は暗め")).ok);
     for (int n = 1; n <= runs; ++n) {
-        const SavedRun saved = saveRun(f.files, f.paths, f.data(suffix),
-                                       runLine(n, QStringLiteral("Seal"), suffix == QLatin1String("0") ? QStringLiteral("n") : QStringLiteral("S")));
+        const SavedRun saved =
+            saveRun(f.files, f.paths, f.data(suffix),
+                    runLine(n, QStringLiteral("Seal"),
+                            suffix == QLatin1String("0") ? QStringLiteral("n") : QStringLiteral("S")));
         QVERIFY(saved.append.ok);
         QVERIFY2(saved.seal.sealed, qPrintable(saved.seal.message));
     }
@@ -91,16 +93,18 @@ private Q_SLOTS:
 void TestSeal::verifyNamesEveryEditByLine()
 {
     // Line 1 is the condition memo; runs 1..6 stand on lines 2..7.
-    using Edit = std::function<void(QStringList &data, QStringList &seal)>;
+    using Edit = std::function<void(QStringList & data, QStringList & seal)>;
     struct Row {
         const char *name;
         Edit edit;
         QString expected;
     };
     const QVector<Row> rows{
-        {"date of run 3", [](QStringList &d, QStringList &) { d[3] = replaced(d[3], 11, QStringLiteral("2010/01/01")); },
+        {"date of run 3",
+         [](QStringList &d, QStringList &) { d[3] = replaced(d[3], 11, QStringLiteral("2010/01/01")); },
          QStringLiteral("Changed@4")},
-        {"start time of run 2", [](QStringList &d, QStringList &) { d[2] = replaced(d[2], 22, QStringLiteral(" 9:59")); },
+        {"start time of run 2",
+         [](QStringList &d, QStringList &) { d[2] = replaced(d[2], 22, QStringLiteral(" 9:59")); },
          QStringLiteral("Changed@3")},
         {"targets with inputs of run 5, the counts kept",
          [](QStringList &d, QStringList &) {
@@ -109,13 +113,14 @@ void TestSeal::verifyNamesEveryEditByLine()
              QVERIFY(checkRunLine(d[5]).ok);
          },
          QStringLiteral("Changed@6")},
-        {"runs 3 and 4 swapped", [](QStringList &d, QStringList &) { d.swapItemsAt(3, 4); }, QStringLiteral("Reordered@4")},
+        {"runs 3 and 4 swapped", [](QStringList &d, QStringList &) { d.swapItemsAt(3, 4); },
+         QStringLiteral("Reordered@4")},
         {"run 2 deleted", [](QStringList &d, QStringList &) { d.removeAt(2); }, QStringLiteral("Removed@3")},
         {"the last run deleted", [](QStringList &d, QStringList &) { d.removeLast(); }, QStringLiteral("Removed@7")},
         {"a run inserted after run 4", [](QStringList &d, QStringList &) { d.insert(5, runLine(40)); },
          QStringLiteral("Inserted@6")},
-        {"a run memo typed in by hand", [](QStringList &d, QStringList &) { d[2] += QStringLiteral(" 手で書いたメモ"); },
-         QString()},
+        {"a run memo typed in by hand",
+         [](QStringList &d, QStringList &) { d[2] += QStringLiteral(" 手で書いたメモ"); }, QString()},
         {"the condition memo line removed", [](QStringList &d, QStringList &) { d.removeFirst(); }, QString()},
         {"a run appended without a seal", [](QStringList &d, QStringList &) { d.append(runLine(7)); },
          QStringLiteral("NotSealed@8")},
@@ -131,10 +136,18 @@ void TestSeal::verifyNamesEveryEditByLine()
         // the jump still vouch for their runs.
         {"a seal entry dropped", [](QStringList &, QStringList &s) { s.removeAt(3); },
          QStringLiteral("Chain@4 Inserted@4")},
-        {"run 3 removed with its seal entry", [](QStringList &d, QStringList &s) { d.removeAt(3); s.removeAt(3); },
+        {"run 3 removed with its seal entry",
+         [](QStringList &d, QStringList &s) {
+             d.removeAt(3);
+             s.removeAt(3);
+         },
          QStringLiteral("Chain@4")},
         {"runs 3 and 4 swapped with their seal entries",
-         [](QStringList &d, QStringList &s) { d.swapItemsAt(3, 4); s.swapItemsAt(3, 4); }, QStringLiteral("Chain@4")},
+         [](QStringList &d, QStringList &s) {
+             d.swapItemsAt(3, 4);
+             s.swapItemsAt(3, 4);
+         },
+         QStringLiteral("Chain@4")},
     };
     for (const Row &row : rows) {
         Folder f;
@@ -177,7 +190,11 @@ void TestSeal::rewritesOfTheProgramKeepTheSeal()
     // itself, so the runs it sealed keep their bytes.
     prepare(f, 3, QStringLiteral("0"));
     QVERIFY(f.files.replaceAll(f.paths.file(nameListFileName(1)), {QStringLiteral("Seal      -SD3,5")}).ok);
-    const QByteArray before = [&] { QFile file(f.data(QStringLiteral("0"))); file.open(QIODevice::ReadOnly); return file.readAll(); }();
+    const QByteArray before = [&] {
+        QFile file(f.data(QStringLiteral("0")));
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
     QCOMPARE(readNameListFile(f.files, f.paths, 1).items.size(), 2);
     v = verifyDataFile(f.data(QStringLiteral("0")));
     QVERIFY2(v.intact() && v.sealedRuns() == 3 && v.findings.isEmpty(), qPrintable(described(v)));
@@ -193,7 +210,13 @@ void TestSeal::rewritesOfTheProgramKeepTheSeal()
     QVERIFY(sealed.message.contains(QStringLiteral("column 27")));
     QVERIFY(!QFile::exists(sealPathFor(f.data(QStringLiteral("0")))));
     readNameListFile(f.files, f.paths, 1);
-    QCOMPARE([&] { QFile file(f.data(QStringLiteral("0"))); file.open(QIODevice::ReadOnly); return file.readAll(); }(), before);
+    QCOMPARE(
+        [&] {
+            QFile file(f.data(QStringLiteral("0")));
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        }(),
+        before);
     sealed = sealUnsealedRuns(f.files, f.data(QStringLiteral("0")), QDateTime::currentDateTime());
     QVERIFY2(sealed.ok && sealed.added == 3 && sealed.after.intact(), qPrintable(sealed.message));
 }
@@ -203,7 +226,8 @@ namespace {
 using Setup = std::function<void(Folder &)>;
 
 // Runs numbered from..to appended as an earlier version or a crash left them: not sealed.
-void appendUnsealed(Folder &f, int from, int to, const QString &suffix = QStringLiteral("1"), const QString &code = QStringLiteral("S"))
+void appendUnsealed(Folder &f, int from, int to, const QString &suffix = QStringLiteral("1"),
+                    const QString &code = QStringLiteral("S"))
 {
     for (int n = from; n <= to; ++n)
         QVERIFY(appendRunLine(f.files, f.paths, f.data(suffix), runLine(n, QStringLiteral("Seal"), code)).ok);
@@ -244,38 +268,52 @@ void TestSeal::aSaveSealsEveryRunItCan_data()
 {
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QString>("after");    // findings once the next run is saved
+    QTest::addColumn<QString>("after"); // findings once the next run is saved
     QTest::addColumn<bool>("sealed");
-    QTest::addColumn<QString>("message");  // exact; "~TEXT": holds TEXT
+    QTest::addColumn<QString>("message"); // exact; "~TEXT": holds TEXT
 
     QTest::newRow("a file from before sealing: sealed from run 1")
-        << Setup([](Folder &f) { appendUnsealed(f, 1, 2); }) << "1" << "" << true << "";
-    QTest::newRow("the experiment's first run cut off by a crash")
-        << Setup([](Folder &f) { startedSeal(f); appendUnsealed(f, 1, 1); }) << "1" << "" << true
-        << crashSealedMessage(1, 1);
+        << Setup([](Folder &f) { appendUnsealed(f, 1, 2); }) << "1"
+        << "" << true << "";
+    QTest::newRow("the experiment's first run cut off by a crash") << Setup([](Folder &f) {
+        startedSeal(f);
+        appendUnsealed(f, 1, 1);
+    }) << "1"
+                                                                   << "" << true << crashSealedMessage(1, 1);
     QTest::newRow("run 4 cut off by a crash")
-        << Setup([](Folder &f) { sealedRuns(f, 3); appendUnsealed(f, 4, 4); }) << "1" << "" << true
-        << QStringLiteral("ラン 4 は封印されていませんでした（前回の異常終了）。いま封印しました。");
+        << Setup([](Folder &f) {
+               sealedRuns(f, 3);
+               appendUnsealed(f, 4, 4);
+           })
+        << "1"
+        << "" << true << QStringLiteral("ラン 4 は封印されていませんでした（前回の異常終了）。いま封印しました。");
     QTest::newRow("runs 3 and 4 cut off")
-        << Setup([](Folder &f) { sealedRuns(f, 2); appendUnsealed(f, 3, 4); }) << "1" << "" << true
-        << QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。");
-    QTest::newRow("an entry cut short while it was written")
         << Setup([](Folder &f) {
                sealedRuns(f, 2);
-               QFile seal(sealPathFor(f.data()));
-               QVERIFY(seal.open(QIODevice::Append));
-               seal.write("3 3fa");
-               seal.close();
-               appendUnsealed(f, 3, 3);
+               appendUnsealed(f, 3, 4);
            })
-        << "1" << "" << true << crashSealedMessage(3, 3);
+        << "1"
+        << "" << true << QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。");
+    QTest::newRow("an entry cut short while it was written") << Setup([](Folder &f) {
+        sealedRuns(f, 2);
+        QFile seal(sealPathFor(f.data()));
+        QVERIFY(seal.open(QIODevice::Append));
+        seal.write("3 3fa");
+        seal.close();
+        appendUnsealed(f, 3, 3);
+    }) << "1"
+                                                             << "" << true << crashSealedMessage(3, 3);
     // Extending it backwards would change its published head: only vora-data seal --reseal does.
-    QTest::newRow("a chain an earlier version began at run 3")
-        << Setup([](Folder &f) { appendUnsealed(f, 1, 3); chainFrom(f, 3); }) << "1" << "NotSealed@1 NotSealed@2"
-        << true << "";
-    QTest::newRow("a seal that no longer verifies")
-        << Setup([](Folder &f) { sealedRuns(f, 3); editDateOfRun(f, 2); }) << "1" << "Changed@2 NotSealed@4" << false
-        << "";
+    QTest::newRow("a chain an earlier version began at run 3") << Setup([](Folder &f) {
+        appendUnsealed(f, 1, 3);
+        chainFrom(f, 3);
+    }) << "1"
+                                                               << "NotSealed@1 NotSealed@2" << true << "";
+    QTest::newRow("a seal that no longer verifies") << Setup([](Folder &f) {
+        sealedRuns(f, 3);
+        editDateOfRun(f, 2);
+    }) << "1"
+                                                    << "Changed@2 NotSealed@4" << false << "";
     QTest::newRow("an earlier run the start-up conversion would still change")
         << Setup([](Folder &f) { appendUnsealed(f, 1, 2, QStringLiteral("0")); }) << "0"
         << "NotSealed@1 NotSealed@2 NotSealed@3" << false << "~27桁目";
@@ -292,8 +330,10 @@ void TestSeal::aSaveSealsEveryRunItCan()
     setup(f);
     const QString path = f.data(suffix);
     const int next = readDataRuns(path).runs.size() + 1;
-    const QString line = runLine(next, QStringLiteral("Seal"), suffix == QLatin1String("0") ? QStringLiteral("n") : QStringLiteral("S"));
-    const SavedRun saved = appendAndSealRun(f.files, path, line, kWhen, [&] { return appendRunLine(f.files, f.paths, path, line); });
+    const QString line =
+        runLine(next, QStringLiteral("Seal"), suffix == QLatin1String("0") ? QStringLiteral("n") : QStringLiteral("S"));
+    const SavedRun saved =
+        appendAndSealRun(f.files, path, line, kWhen, [&] { return appendRunLine(f.files, f.paths, path, line); });
     QVERIFY(saved.append.ok);
     const Verification v = verifyDataFile(path);
     QCOMPARE(described(v), after);
@@ -316,45 +356,48 @@ void TestSeal::aSaveSealsEveryRunItCan()
 void TestSeal::selectionSealsWhatACrashLeftOpen_data()
 {
     QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("message");  // exact; "~TEXT": holds TEXT
+    QTest::addColumn<QString>("message"); // exact; "~TEXT": holds TEXT
     QTest::addColumn<bool>("warning");
-    QTest::addColumn<QString>("after");    // findings after the selection
+    QTest::addColumn<QString>("after"); // findings after the selection
 
     QTest::newRow("sealed and untouched") << Setup([](Folder &f) { sealedRuns(f, 3); }) << "" << false << "";
-    QTest::newRow("run 4 cut off by a crash")
-        << Setup([](Folder &f) { sealedRuns(f, 3); appendUnsealed(f, 4, 4); })
-        << QStringLiteral("ラン 4 は封印されていませんでした（前回の異常終了）。いま封印しました。") << false << "";
-    QTest::newRow("runs 3 and 4 cut off")
-        << Setup([](Folder &f) { sealedRuns(f, 2); appendUnsealed(f, 3, 4); })
-        << QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。") << false << "";
-    QTest::newRow("the experiment's first run cut off")
-        << Setup([](Folder &f) { startedSeal(f); appendUnsealed(f, 1, 1); }) << crashSealedMessage(1, 1) << false << "";
+    QTest::newRow("run 4 cut off by a crash") << Setup([](Folder &f) {
+        sealedRuns(f, 3);
+        appendUnsealed(f, 4, 4);
+    }) << QStringLiteral("ラン 4 は封印されていませんでした（前回の異常終了）。いま封印しました。")
+                                              << false << "";
+    QTest::newRow("runs 3 and 4 cut off") << Setup([](Folder &f) {
+        sealedRuns(f, 2);
+        appendUnsealed(f, 3, 4);
+    }) << QStringLiteral("ラン 3〜4 は封印されていませんでした（前回の異常終了）。いま封印しました。")
+                                          << false << "";
+    QTest::newRow("the experiment's first run cut off") << Setup([](Folder &f) {
+        startedSeal(f);
+        appendUnsealed(f, 1, 1);
+    }) << crashSealedMessage(1, 1) << false << "";
     QTest::newRow("a file from before sealing waits for its next run")
         << Setup([](Folder &f) { appendUnsealed(f, 1, 2); }) << "" << false << "NotSealed@1 NotSealed@2";
-    QTest::newRow("another program is saving a run")
-        << Setup([](Folder &f) {
-               sealedRuns(f, 2);
-               appendUnsealed(f, 3, 3);
-               f.held = std::make_unique<QLockFile>(sealLockPathFor(f.data()));
-               QVERIFY(f.held->tryLock(0));
-           })
-        << "" << false << "NotSealed@3";
-    QTest::newRow("a seal that no longer verifies")
-        << Setup([](Folder &f) { sealedRuns(f, 3); appendUnsealed(f, 4, 4); editDateOfRun(f, 2); })
-        << "~第2ラン（データファイルの2行目）" << true << "Changed@2 NotSealed@4";
-    QTest::newRow("a seal file that cannot be read")
-        << Setup([](Folder &f) {
-               sealedRuns(f, 2);
-               QVERIFY(QFile::remove(sealPathFor(f.data())));
-               QVERIFY(QDir().mkdir(sealPathFor(f.data())));
-           })
-        << "~封印ファイルを読めない" << true << "unreadable";
-    QTest::newRow("a run left open that the start-up conversion would change")
-        << Setup([](Folder &f) {
-               startedSeal(f, QStringLiteral("0"));
-               appendUnsealed(f, 1, 1, QStringLiteral("0"));
-           })
-        << "~封印できませんでした" << true << "NotSealed@1";
+    QTest::newRow("another program is saving a run") << Setup([](Folder &f) {
+        sealedRuns(f, 2);
+        appendUnsealed(f, 3, 3);
+        f.held = std::make_unique<QLockFile>(sealLockPathFor(f.data()));
+        QVERIFY(f.held->tryLock(0));
+    }) << "" << false << "NotSealed@3";
+    QTest::newRow("a seal that no longer verifies") << Setup([](Folder &f) {
+        sealedRuns(f, 3);
+        appendUnsealed(f, 4, 4);
+        editDateOfRun(f, 2);
+    }) << "~第2ラン（データファイルの2行目）" << true
+                                                    << "Changed@2 NotSealed@4";
+    QTest::newRow("a seal file that cannot be read") << Setup([](Folder &f) {
+        sealedRuns(f, 2);
+        QVERIFY(QFile::remove(sealPathFor(f.data())));
+        QVERIFY(QDir().mkdir(sealPathFor(f.data())));
+    }) << "~封印ファイルを読めない" << true << "unreadable";
+    QTest::newRow("a run left open that the start-up conversion would change") << Setup([](Folder &f) {
+        startedSeal(f, QStringLiteral("0"));
+        appendUnsealed(f, 1, 1, QStringLiteral("0"));
+    }) << "~封印できませんでした" << true << "NotSealed@1";
 }
 
 void TestSeal::selectionSealsWhatACrashLeftOpen()

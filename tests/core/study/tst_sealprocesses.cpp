@@ -14,9 +14,9 @@
 #include <QtTest>
 
 #include <csignal>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <unistd.h>
 
 using namespace vora;
@@ -39,8 +39,8 @@ int runChild(const QString &folder, const QString &mode, int first, int count)
             return 4;
     }
     if (mode == QLatin1String("together-one")) { // one finished run, saved as the window saves it
-        const RunSave saved = saveFinishedRun(files, paths, data, sealtest::runLine(first), QDateTime::currentDateTime(),
-                                              QStringLiteral("20261209-120000"));
+        const RunSave saved = saveFinishedRun(files, paths, data, sealtest::runLine(first),
+                                              QDateTime::currentDateTime(), QStringLiteral("20261209-120000"));
         std::puts(saved.outcome == RunSave::Outcome::Saved  ? "saved"
                   : saved.outcome == RunSave::Outcome::Kept ? "kept"
                                                             : "failed");
@@ -77,7 +77,8 @@ QProcess *startChild(QObject *parent, const QString &folder, const QString &mode
 {
     auto *child = new QProcess(parent);
     child->setProgram(QCoreApplication::applicationFilePath());
-    child->setArguments({QString::fromLatin1(kChildFlag), folder, mode, QString::number(first), QString::number(count)});
+    child->setArguments(
+        {QString::fromLatin1(kChildFlag), folder, mode, QString::number(first), QString::number(count)});
     child->start();
     return child;
 }
@@ -160,7 +161,8 @@ void TestSealProcesses::killedAtRandomNeverLooksTampered()
 
         const Verification v = verifyDataFile(dataPath(dir));
         const Finding *bad = v.firstTampering();
-        QVERIFY2(v.readOk && !bad, qPrintable(QStringLiteral("kill %1: %2").arg(k).arg(bad ? findingText(*bad) : v.error)));
+        QVERIFY2(v.readOk && !bad,
+                 qPrintable(QStringLiteral("kill %1: %2").arg(k).arg(bad ? findingText(*bad) : v.error)));
         // At most the run being sealed when the kill came is open, and it is the last.
         QVERIFY(notSealed(v) <= 1);
         if (notSealed(v) == 1) {

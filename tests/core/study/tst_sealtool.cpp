@@ -85,20 +85,33 @@ void TestSealTool::sealVerifyAndThePublishedHead()
     };
     const QVector<Step> steps{
         {nullptr, {QStringLiteral("verify"), data}, 0, QStringLiteral("%1: sealed (3 runs)\n")},
-        {nullptr, {QStringLiteral("verify"), QStringLiteral("--head"), data}, 0, QStringLiteral("%1: head %2 (run 3)\n")},
+        {nullptr,
+         {QStringLiteral("verify"), QStringLiteral("--head"), data},
+         0,
+         QStringLiteral("%1: head %2 (run 3)\n")},
         // A consistent edit: the check passes it, the seal does not.
-        {[&] { edited(2, 11, QStringLiteral("2010/01/01")); }, {QStringLiteral("verify"), data}, 1,
+        {[&] { edited(2, 11, QStringLiteral("2010/01/01")); },
+         {QStringLiteral("verify"), data},
+         1,
          QStringLiteral("%1:3: run 2 changed since it was sealed (sealed as run 2)\n")},
-        {nullptr, {QStringLiteral("seal"), data}, 1,
+        {nullptr,
+         {QStringLiteral("seal"), data},
+         1,
          QStringLiteral("%1:3: run 2 changed since it was sealed (sealed as run 2)\n"
                         "%1: not sealed: the existing seal does not verify; nothing sealed\n")},
-        {nullptr, {QStringLiteral("verify"), QStringLiteral("--head"), data}, 1,
+        {nullptr,
+         {QStringLiteral("verify"), QStringLiteral("--head"), data},
+         1,
          QStringLiteral("%1:3: run 2 changed since it was sealed (sealed as run 2)\n")},
         // A run the program could not seal, then sealed by hand.
         {[&] { QVERIFY(files.replaceAll(data, sound + QStringList{sealtest::runLine(4)}).ok); },
-         {QStringLiteral("verify"), data}, 0, QStringLiteral("%1:5: run 4 not sealed\n%1: sealed (3 runs, 1 not sealed)\n")},
+         {QStringLiteral("verify"), data},
+         0,
+         QStringLiteral("%1:5: run 4 not sealed\n%1: sealed (3 runs, 1 not sealed)\n")},
         {nullptr, {QStringLiteral("seal"), data}, 0, QStringLiteral("%1: sealed (4 runs, 1 new); head %3\n")},
-        {nullptr, {QStringLiteral("verify"), QStringLiteral("--expect-head"), head3.toUpper(), data}, 0,
+        {nullptr,
+         {QStringLiteral("verify"), QStringLiteral("--expect-head"), head3.toUpper(), data},
+         0,
          QStringLiteral("%1: head %2 found at run 3 (sealed %4)\n")},
         // Someone with write access edits a run and builds the chain anew: only the head tells.
         {[&] {
@@ -106,10 +119,17 @@ void TestSealTool::sealVerifyAndThePublishedHead()
              QVERIFY(QFile::remove(sealPathFor(data)));
              QVERIFY(sealUnsealedRuns(files, data, QDateTime::currentDateTime()).ok);
          },
-         {QStringLiteral("verify"), data}, 0, QStringLiteral("%1: sealed (3 runs)\n")},
-        {nullptr, {QStringLiteral("verify"), QStringLiteral("--expect-head"), head3, data}, 1,
+         {QStringLiteral("verify"), data},
+         0,
+         QStringLiteral("%1: sealed (3 runs)\n")},
+        {nullptr,
+         {QStringLiteral("verify"), QStringLiteral("--expect-head"), head3, data},
+         1,
          QStringLiteral("%1: head %2 is not in the chain: runs sealed before it were rewritten or rolled back\n")},
-        {nullptr, {QStringLiteral("verify"), QStringLiteral("--expect-head"), QStringLiteral("12ab"), data}, 2, QString()},
+        {nullptr,
+         {QStringLiteral("verify"), QStringLiteral("--expect-head"), QStringLiteral("12ab"), data},
+         2,
+         QString()},
     };
     for (int i = 0; i < steps.size(); ++i) {
         const Step &step = steps.at(i);
@@ -131,7 +151,7 @@ void TestSealTool::chainsThatStartLateOrBreak_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QStringList>("args"); // the data file is added last
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out");      // %1: the data file, %2: the head before, %3: the head after
+    QTest::addColumn<QString>("out"); // %1: the data file, %2: the head before, %3: the head after
 
     QTest::newRow("a chain an earlier version began at run 3 stays as it is")
         << Setup([](FileStore &files, const AppPaths &paths, const QString &data) {
@@ -186,7 +206,9 @@ void TestSealTool::chainsThatStartLateOrBreak()
     const QString before = verifyDataFile(data).headHex();
     const ToolResult r = runTool(args + QStringList{data});
     const Verification after = verifyDataFile(data);
-    QCOMPARE(r.out, QString(out).replace(QLatin1String("%1"), data).replace(QLatin1String("%2"), before)
+    QCOMPARE(r.out, QString(out)
+                        .replace(QLatin1String("%1"), data)
+                        .replace(QLatin1String("%2"), before)
                         .replace(QLatin1String("%3"), after.headHex()));
     QCOMPARE(r.exitCode, exitCode);
     if (args.contains(QStringLiteral("--reseal"))) {

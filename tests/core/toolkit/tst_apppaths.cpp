@@ -35,16 +35,21 @@ void touch(const QString &path, const QByteArray &bytes = "x")
 
 void TestAppPaths::decideByLayout_data()
 {
-    QTest::addColumn<QString>("helpAt");    // where the help page lies, relative to the root
-    QTest::addColumn<bool>("writable");     // the executable's folder
+    QTest::addColumn<QString>("helpAt"); // where the help page lies, relative to the root
+    QTest::addColumn<bool>("writable"); // the executable's folder
     QTest::addColumn<QString>("delivered"); // expected, relative to the root
     QTest::addColumn<QString>("user");
-    QTest::newRow("build folder") << "bin/esphelp2.htm" << true << "bin" << "bin";
-    QTest::newRow("read-only unpacked folder") << "bin/esphelp2.htm" << false << "bin" << "home/vora";
-    QTest::newRow("installed, ordinary user") << "share/vora/esphelp2.htm" << false << "share/vora" << "home/vora";
+    QTest::newRow("build folder") << "bin/esphelp2.htm" << true << "bin"
+                                  << "bin";
+    QTest::newRow("read-only unpacked folder") << "bin/esphelp2.htm" << false << "bin"
+                                               << "home/vora";
+    QTest::newRow("installed, ordinary user") << "share/vora/esphelp2.htm" << false << "share/vora"
+                                              << "home/vora";
     // Root may write to bin/, but an installed program still keeps its files per user.
-    QTest::newRow("installed, root") << "share/vora/esphelp2.htm" << true << "share/vora" << "home/vora";
-    QTest::newRow("nothing delivered") << "" << true << "bin" << "bin";
+    QTest::newRow("installed, root") << "share/vora/esphelp2.htm" << true << "share/vora"
+                                     << "home/vora";
+    QTest::newRow("nothing delivered") << "" << true << "bin"
+                                       << "bin";
 }
 
 void TestAppPaths::decideByLayout()
@@ -57,7 +62,8 @@ void TestAppPaths::decideByLayout()
     QDir().mkpath(root.filePath(QStringLiteral("bin")));
     if (!helpAt.isEmpty())
         touch(root.filePath(helpAt));
-    const AppPaths p = AppPaths::decide(root.filePath(QStringLiteral("bin")), writable, root.filePath(QStringLiteral("home")));
+    const AppPaths p =
+        AppPaths::decide(root.filePath(QStringLiteral("bin")), writable, root.filePath(QStringLiteral("home")));
     QCOMPARE(p.folder(), QDir::cleanPath(root.filePath(delivered)));
     QCOMPARE(p.userFolder(), QDir::cleanPath(root.filePath(user)));
     QCOMPARE(p.separateUserFolder(), delivered != user);
@@ -125,12 +131,18 @@ void TestAppPaths::dataHomeFollowsXdgRule_data()
 {
     QTest::addColumn<QString>("xdgDataHome");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("absolute") << "/srv/users/u/data" << "/srv/users/u/data";
-    QTest::newRow("absolute, trailing slash") << "/srv/users/u/data/" << "/srv/users/u/data";
-    QTest::newRow("unset or empty") << "" << "/home/u/.local/share";
-    QTest::newRow("relative") << "data" << "/home/u/.local/share";
-    QTest::newRow("relative with dot") << "./.local/share" << "/home/u/.local/share";
-    QTest::newRow("tilde is not expanded") << "~/data" << "/home/u/.local/share";
+    QTest::newRow("absolute") << "/srv/users/u/data"
+                              << "/srv/users/u/data";
+    QTest::newRow("absolute, trailing slash") << "/srv/users/u/data/"
+                                              << "/srv/users/u/data";
+    QTest::newRow("unset or empty") << ""
+                                    << "/home/u/.local/share";
+    QTest::newRow("relative") << "data"
+                              << "/home/u/.local/share";
+    QTest::newRow("relative with dot") << "./.local/share"
+                                       << "/home/u/.local/share";
+    QTest::newRow("tilde is not expanded") << "~/data"
+                                           << "/home/u/.local/share";
 }
 
 void TestAppPaths::dataHomeFollowsXdgRule()

@@ -4,10 +4,10 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QLockFile>
-#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,11 +30,11 @@ QByteArray bytesOf(const QString &path)
 // what the target held then (a rename that came before the sync shows as the new content).
 class SyncWatch : public FileStore {
 public:
-    explicit SyncWatch(QString target) : m_target(std::move(target)) {}
+    explicit SyncWatch(QString target) : m_target(std::move(target)) { }
     struct Sync {
-        bool ofWrittenFile = false;  // the descriptor the last bytes were written to
-        QByteArray synced;           // its content when it was synced
-        QByteArray target;           // the target's content at that moment
+        bool ofWrittenFile = false; // the descriptor the last bytes were written to
+        QByteArray synced; // its content when it was synced
+        QByteArray target; // the target's content at that moment
     };
     QList<Sync> syncs;
     int writesAfterLastSync = 0;
@@ -98,7 +98,8 @@ private Q_SLOTS:
 void TestFiles::roundTrip_data()
 {
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("memo line") << QStringList{QStringLiteral("実験条件=静かな部屋") + QChar(1) + QChar(1) + QStringLiteral("夜")};
+    QTest::newRow("memo line") << QStringList{QStringLiteral("実験条件=静かな部屋") + QChar(1) + QChar(1)
+                                              + QStringLiteral("夜")};
     QTest::newRow("fullwidth tilde") << QStringList{QStringLiteral("10～20")};
     QTest::newRow("half-width katakana") << QStringList{QStringLiteral("ﾀｰｹﾞｯﾄの1の回数")};
     QTest::newRow("NEC special") << QStringList{QStringLiteral("①②③ ㈱")};
@@ -128,7 +129,8 @@ void TestFiles::waveDashIsStoredAsTheCodePageTilde()
     TestServices t;
     FileStore store;
     QVERIFY(store.replaceAll(t.path(QStringLiteral("w.txt")), {QStringLiteral("1〜2")}).ok);
-    QCOMPARE(t.readBytes(QStringLiteral("w.txt")), QByteArray("1\x81\x60" "2\r\n"));
+    QCOMPARE(t.readBytes(QStringLiteral("w.txt")), QByteArray("1\x81\x60"
+                                                              "2\r\n"));
     QCOMPARE(store.readLines(t.path(QStringLiteral("w.txt"))).lines, QStringList{QStringLiteral("1～2")});
 }
 
@@ -176,13 +178,16 @@ void TestFiles::undecodableBytesAreMarkedExactly_data()
     const QString bad(QChar(0xFFFD));
     QTest::newRow("valid text") << QByteArray("a\x82\xa0\xb1") << QStringLiteral("aあｱ");
     QTest::newRow("DEL is a character, not damage") << QByteArray("a\x7f\xff") << QStringLiteral("a\x1a") + bad;
-    QTest::newRow("bytes no character starts with") << QByteArray("\x80" "a\xa0\xfd\xfe\xff")
+    QTest::newRow("bytes no character starts with") << QByteArray("\x80"
+                                                                  "a\xa0\xfd\xfe\xff")
                                                     << bad + QStringLiteral("a") + bad + bad + bad + bad;
-    QTest::newRow("lead byte without its trail") << QByteArray("\x81" "9\x81\r\n") << bad + QStringLiteral("9") + bad + "\r\n";
+    QTest::newRow("lead byte without its trail") << QByteArray("\x81"
+                                                               "9\x81\r\n")
+                                                 << bad + QStringLiteral("9") + bad + "\r\n";
     QTest::newRow("unassigned pair") << QByteArray("\x85\x40z") << bad + QStringLiteral("z");
     QTest::newRow("lead byte at the very end") << QByteArray("ab\x81") << QStringLiteral("ab") + bad;
-    QTest::newRow("damage between valid characters") << QByteArray("\x88\x9f\xff\x88\x9f")
-                                                     << QStringLiteral("亜") + bad + QStringLiteral("亜");
+    QTest::newRow("damage between valid characters")
+        << QByteArray("\x88\x9f\xff\x88\x9f") << QStringLiteral("亜") + bad + QStringLiteral("亜");
 }
 
 void TestFiles::undecodableBytesAreMarkedExactly()
@@ -278,7 +283,8 @@ void TestFiles::replaceKeepsOriginalInReadOnlyFolder()
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!r.ok);
     // Its lock cannot be made there either: the write stops at the lock, with the same cause.
-    QVERIFY2(r.message.contains(QStringLiteral("理由：")) && r.message.endsWith(QStringLiteral("（アクセスする権限がありません）")),
+    QVERIFY2(r.message.contains(QStringLiteral("理由："))
+                 && r.message.endsWith(QStringLiteral("（アクセスする権限がありません）")),
              qPrintable(r.message));
     QCOMPARE(r.message.count(QStringLiteral("理由：")), 1);
     QCOMPARE(t.readBytes(QStringLiteral("ro/x.txt")), QByteArray("original\r\n"));
@@ -349,7 +355,8 @@ void TestFiles::writesAreOnDiskBeforeTheyCount()
     else if (how == QLatin1String("replaceBytes"))
         r = store.replaceBytes(path, "new line\r\n");
     else if (how == QLatin1String("editLines"))
-        r = store.editLines(path, [](const ReadResult &) { return FileEdit::replaceWith({QStringLiteral("new line")}); });
+        r = store.editLines(path,
+                            [](const ReadResult &) { return FileEdit::replaceWith({QStringLiteral("new line")}); });
     else if (how == QLatin1String("copyOver"))
         r = store.copyOver(t.path(QStringLiteral("picture.jpg")), path);
     else
@@ -480,11 +487,13 @@ void TestFiles::locks()
 void TestFiles::noWriteWithoutItsLock_data()
 {
     QTest::addColumn<QString>("write");
-    QTest::addColumn<QString>("why");   // "full": no room for the lock file; "readonly": a folder without write permission
+    QTest::addColumn<QString>(
+        "why"); // "full": no room for the lock file; "readonly": a folder without write permission
     QTest::addColumn<QString>("cause");
     for (const char *write : {"append", "replace", "edit"})
         QTest::addRow("%s, disk full", write) << write << "full" << QStringLiteral("ディスクの空き容量が足りません");
-    QTest::newRow("append, read-only folder") << "append" << "readonly" << QStringLiteral("アクセスする権限がありません");
+    QTest::newRow("append, read-only folder") << "append"
+                                              << "readonly" << QStringLiteral("アクセスする権限がありません");
 }
 
 void TestFiles::noWriteWithoutItsLock()
@@ -513,7 +522,8 @@ void TestFiles::noWriteWithoutItsLock()
         r = store.editLines(path, [](const ReadResult &) { return FileEdit::replaceWith({QStringLiteral("new")}); });
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!r.ok);
-    QVERIFY2(r.message.contains(QStringLiteral("ロック用のファイル")) && r.message.contains(cause), qPrintable(r.message));
+    QVERIFY2(r.message.contains(QStringLiteral("ロック用のファイル")) && r.message.contains(cause),
+             qPrintable(r.message));
     QCOMPARE(t.readBytes(QStringLiteral("d/x.txt")), QByteArray("old\r\n"));
     QCOMPARE(store.opens, 0); // not even begun
 }

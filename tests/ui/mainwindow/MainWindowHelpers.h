@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the main window tests: a window on fake services, run lines and key typing.
 #include "Fakes.h"
-#include "ui/mainwindow/frmMain.h"
 #include "core/registry/RunRecord.h"
+#include "ui/mainwindow/frmMain.h"
 #include "ui/startup/Module1.h"
 
 #include <QCheckBox>
@@ -22,8 +22,8 @@
 namespace vora::testing {
 
 // A consistent run line: `hits` matches spread from trial 1 on, every target "1".
-inline QString runLine(const QString &name, const QString &date, int hits, const QString &stimulus = QStringLiteral("S"),
-                       const QString &hitCode = QStringLiteral("D"))
+inline QString runLine(const QString &name, const QString &date, int hits,
+                       const QString &stimulus = QStringLiteral("S"), const QString &hitCode = QStringLiteral("D"))
 {
     RunRecord r;
     r.experimentName = name;
@@ -45,7 +45,8 @@ inline QStringList runLines(const QString &name, int count, int hits = 50, const
 {
     QStringList lines;
     for (int i = 0; i < count; ++i)
-        lines.append(runLine(name, QStringLiteral("2009/04/%1").arg(10 + i % 15), hits, codes.left(1), codes.mid(1, 1)));
+        lines.append(
+            runLine(name, QStringLiteral("2009/04/%1").arg(10 + i % 15), hits, codes.left(1), codes.mid(1, 1)));
     return lines;
 }
 
@@ -78,7 +79,10 @@ struct MainFixture {
     template <typename T> T *named(const QString &name) { return control<T>(window.get(), qPrintable(name)); }
     QPushButton *button(const char *name) { return named<QPushButton>(QLatin1String(name)); }
     QLabel *label(const char *name) { return named<QLabel>(QLatin1String(name)); }
-    QLabel *label(const char *name, int box) { return named<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(box)); }
+    QLabel *label(const char *name, int box)
+    {
+        return named<QLabel>(QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(box));
+    }
     QCheckBox *checkBox(const char *name) { return named<QCheckBox>(QLatin1String(name)); }
     QPlainTextEdit *textBox(const char *name) { return named<QPlainTextEdit>(QLatin1String(name)); }
     NameCombo *nameBox(int box) { return named<NameCombo>(QStringLiteral("Combo%1").arg(box)); }

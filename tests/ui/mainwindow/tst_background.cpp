@@ -2,9 +2,9 @@
 // work dialog that replaces or restores picture 1.
 #include "Fakes.h"
 #include "MainWindowHelpers.h"
+#include "core/toolkit/Units.h"
 #include "ui/mainwindow/BackgroundPictures.h"
 #include "ui/startup/Module1.h"
-#include "core/toolkit/Units.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -218,8 +218,8 @@ void TestBackground::deliveredPicturesKeepTextsReadable()
             const QImage picture = pictures->windowPicture().toImage();
             QVERIFY(!picture.isNull());
             for (const auto &[widget, area] : areas) {
-                const QColor ink = widget->palette().color(
-                    widget->isEnabled() ? QPalette::Active : QPalette::Disabled, widget->foregroundRole());
+                const QColor ink = widget->palette().color(widget->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                                           widget->foregroundRole());
                 const double inkLuminance = luminance(ink);
                 double worst = 21;
                 const QRect inside = area & picture.rect();
@@ -363,7 +363,7 @@ void TestBackground::workDialogTexts()
 
 void TestBackground::workDialogFlows_data()
 {
-    QTest::addColumn<QStringList>("answers");    // a null entry is Cancel
+    QTest::addColumn<QStringList>("answers"); // a null entry is Cancel
     QTest::addColumn<QList<int>>("confirmations"); // 1 Yes, 0 No
     QTest::addColumn<int>("inputs");
     QTest::addColumn<int>("fileDialogs");

@@ -1,13 +1,13 @@
 #include "MainWindowHelpers.h"
 
-#include <cerrno>
-#include "ui/mainwindow/Windows.h"
-#include "ui/mainwindow/UpdateNotice.h"
-#include "ui/registry/RegistrationView.h"
-#include "ui/startup/frmSplash.h"
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/Units.h"
 #include "core/toolkit/Version.h"
+#include "ui/mainwindow/UpdateNotice.h"
+#include "ui/mainwindow/Windows.h"
+#include "ui/registry/RegistrationView.h"
+#include "ui/startup/frmSplash.h"
+#include <cerrno>
 
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -138,7 +138,8 @@ void TestMainLoad::selectionsSurviveAnEmptyBoxBeforeAFilledOne()
     f.toggleView();
     QCOMPARE(f.messages(), 0);
     QCOMPARE(f.t.readLines(QStringLiteral("Jikkenmei.txt")),
-             (QStringList{QStringLiteral("Aaa        SD"), QString(), QStringLiteral("Ccc        n-"), QString(), QString()}));
+             (QStringList{QStringLiteral("Aaa        SD"), QString(), QStringLiteral("Ccc        n-"), QString(),
+                          QString()}));
 
     f.open();
     QCOMPARE(f.selectButton(1)->text(), QStringLiteral("Aaa"));
@@ -187,7 +188,8 @@ void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
     QCOMPARE(guidance.count(QStringLiteral("\r\n")), 16);
     QCOMPARE(f.label("Label4")->geometry(), QRect(units::px(200), units::px(3400), units::px(8400), units::px(3900)));
     // All sixteen lines can be read in the fixed box.
-    QVERIFY(f.label("Label4")->fontMetrics()
+    QVERIFY(f.label("Label4")
+                ->fontMetrics()
                 .boundingRect(f.label("Label4")->contentsRect(), Qt::TextWordWrap, guidance.trimmed())
                 .height()
             <= f.label("Label4")->contentsRect().height());
@@ -207,7 +209,8 @@ void TestMainLoad::registrationViewShowsTheGuidanceAndClosingStoresEverything()
     QCOMPARE(toggle->text(), QStringLiteral("実験名の登録や選択"));
     QCOMPARE(f.label("Label4")->text(), RegistrationView::prompt());
     QCOMPARE(f.label("Label4")->pos(), QPoint(units::px(400), units::px(1000)));
-    QVERIFY(f.label("Label4")->width() >= f.label("Label4")->fontMetrics().horizontalAdvance(RegistrationView::prompt()));
+    QVERIFY(f.label("Label4")->width()
+            >= f.label("Label4")->fontMetrics().horizontalAdvance(RegistrationView::prompt()));
     QVERIFY(f.label("Label4")->font().bold());
     QCOMPARE(backColour(f.label("Label4")), promptYellow());
     QVERIFY(web->isVisible());
@@ -236,7 +239,8 @@ void TestMainLoad::startUpFetchesDuringTheSplash()
     TestServices t;
     t.services.timing.splashMs = 120;
     const auto page = [](const char *version) {
-        return QStringLiteral("<p>ＶＯＲＡ <A href=\"dl.htm\">(最新版の入手)</A></p>\n<h3>改定記録</h3>\n<p>%1 公開</p>")
+        return QStringLiteral(
+                   "<p>ＶＯＲＡ <A href=\"dl.htm\">(最新版の入手)</A></p>\n<h3>改定記録</h3>\n<p>%1 公開</p>")
             .arg(QLatin1String(version));
     };
     t.writeLines(QStringLiteral("new-sub2.htm"), page("V1.0.0").split(QLatin1Char('\n')));
@@ -317,7 +321,8 @@ void TestMainLoad::statusBarShowsDateAndTime()
     QCOMPARE(bar->findChild<QLabel *>(QStringLiteral("Panels(3)"))->text(), QStringLiteral("9:05:07"));
     // The time is kept current.
     f.t.clock->setTime(9, 5, 9);
-    QTRY_COMPARE_WITH_TIMEOUT(bar->findChild<QLabel *>(QStringLiteral("Panels(3)"))->text(), QStringLiteral("9:05:09"), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(bar->findChild<QLabel *>(QStringLiteral("Panels(3)"))->text(), QStringLiteral("9:05:09"),
+                              3000);
 }
 
 void TestMainLoad::backgroundClicksAndFrameDoubleClicks()
@@ -365,7 +370,8 @@ void TestMainLoad::statusBarCountsRunsNotYetSent()
     QVERIFY(note->isVisible());
     QCOMPARE(note->text(), QStringLiteral("未送信 2件"));
     QCOMPARE(note->toolTip(), QStringLiteral("server down"));
-    QTRY_COMPARE(f.find<QStatusBar>(QStringLiteral("sbStatusBar"))->currentMessage(), QStringLiteral("settings readable by others"));
+    QTRY_COMPARE(f.find<QStatusBar>(QStringLiteral("sbStatusBar"))->currentMessage(),
+                 QStringLiteral("settings readable by others"));
     mirror->set(0, 1, QString());
     QCOMPARE(note->text(), QStringLiteral("送信不可 1件"));
     mirror->set(0, 0, QString());

@@ -114,10 +114,12 @@ void TestNameBoxes::lengthLimit_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message"); // empty: registered
     QTest::newRow("10 characters pass") << 1 << QStringLiteral("ABCDEFGHIJ") << QString();
-    QTest::newRow("11 characters, box 1") << 1 << QStringLiteral("ABCDEFGHIJK") << QStringLiteral("実験名は10文字以下にしてください。");
-    QTest::newRow("11 characters, box 3") << 3 << QStringLiteral("ABCDEFGHIJK") << QStringLiteral("実験名が10文字以上です。変更してください。");
-    QTest::newRow("a listed item still in the box") << 2 << QStringLiteral("Yama090425-SD3")
-                                                    << QStringLiteral("実験名が10文字以上です。変更してください。");
+    QTest::newRow("11 characters, box 1")
+        << 1 << QStringLiteral("ABCDEFGHIJK") << QStringLiteral("実験名は10文字以下にしてください。");
+    QTest::newRow("11 characters, box 3")
+        << 3 << QStringLiteral("ABCDEFGHIJK") << QStringLiteral("実験名が10文字以上です。変更してください。");
+    QTest::newRow("a listed item still in the box")
+        << 2 << QStringLiteral("Yama090425-SD3") << QStringLiteral("実験名が10文字以上です。変更してください。");
 }
 
 void TestNameBoxes::lengthLimit()
@@ -174,7 +176,8 @@ void TestNameBoxes::badCharactersBeepAndRegisterNothing()
 void TestNameBoxes::deletingRemovesOnlyTheItemChosenInThatBox()
 {
     MainFixture f;
-    const QStringList list{QStringLiteral("Aaa       -SD"), QStringLiteral("Bbb       -MD2"), QStringLiteral("Ccc       -n-")};
+    const QStringList list{QStringLiteral("Aaa       -SD"), QStringLiteral("Bbb       -MD2"),
+                           QStringLiteral("Ccc       -n-")};
     f.t.writeLines(QStringLiteral("Combo2.txt"), list);
     f.t.writeLines(QStringLiteral("Combo3.txt"), {QStringLiteral("Zzz       -SD")});
     f.t.writeLines(QStringLiteral("data/Bbb-1.txt"), runLines(QStringLiteral("Bbb"), 1));
@@ -237,7 +240,8 @@ void TestNameBoxes::dropDownShowsEachCountOnce()
     f.t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Yama090425-SD"), QStringLiteral("Kaze      -n-9")});
     f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
     f.t.writeLines(QStringLiteral("data/Yama090425-1.txt"), runLines(QStringLiteral("Yama090425"), 3));
-    f.t.writeLines(QStringLiteral("data/Kaze-0.txt"), QStringList{QStringLiteral("実験条件=memo")} + runLines(QStringLiteral("Kaze"), 12));
+    f.t.writeLines(QStringLiteral("data/Kaze-0.txt"),
+                   QStringList{QStringLiteral("実験条件=memo")} + runLines(QStringLiteral("Kaze"), 12));
     f.open();
     f.toggleView();
     NameCombo *combo = f.nameBox(1);
@@ -248,7 +252,8 @@ void TestNameBoxes::dropDownShowsEachCountOnce()
     QCOMPARE(combo->itemText(0), QStringLiteral("Yama090425-SD3"));
     QCOMPARE(combo->itemText(1), QStringLiteral("Kaze      -n-12"));
     // The list file itself is not touched by a drop-down.
-    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")), (QStringList{QStringLiteral("Yama090425-SD"), QStringLiteral("Kaze      -n-9")}));
+    QCOMPARE(f.t.readLines(QStringLiteral("Combo1.txt")),
+             (QStringList{QStringLiteral("Yama090425-SD"), QStringLiteral("Kaze      -n-9")}));
 }
 
 void TestNameBoxes::dropDownCountsComeFromTheItems()
@@ -312,18 +317,21 @@ void TestNameBoxes::aFailedListWriteIsReported()
 
 void TestNameBoxes::registrationRefusedWhereItWouldMixOrLose_data()
 {
-    QTest::addColumn<QString>("setup");   // what the program folder holds before the start ("FILE:LINE|LINE")
+    QTest::addColumn<QString>("setup"); // what the program folder holds before the start ("FILE:LINE|LINE")
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("refusal"); // part of the message; empty: registered
-    QTest::newRow("held by another box") << "Combo2.txt:Yama      -MD" << 1 << "Yama" << QStringLiteral("ボックス2にすでに登録");
-    QTest::newRow("held by its own box") << "Combo3.txt:Yama      -SD" << 3 << "Yama" << QStringLiteral("ボックス3にすでに登録");
-    QTest::newRow("on another box's select button only") << "Jikkenmei.txt:|||Yama       SD" << 1 << "Yama"
-                                                       << QStringLiteral("ボックス4にすでに登録");
+    QTest::newRow("held by another box") << "Combo2.txt:Yama      -MD" << 1 << "Yama"
+                                         << QStringLiteral("ボックス2にすでに登録");
+    QTest::newRow("held by its own box") << "Combo3.txt:Yama      -SD" << 3 << "Yama"
+                                         << QStringLiteral("ボックス3にすでに登録");
+    QTest::newRow("on another box's select button only")
+        << "Jikkenmei.txt:|||Yama       SD" << 1 << "Yama" << QStringLiteral("ボックス4にすでに登録");
     QTest::newRow("another name") << "Combo2.txt:Yama      -MD" << 1 << "Yamb" << QString();
     QTest::newRow("a name differing in case") << "Combo2.txt:Yama      -MD" << 1 << "yama" << QString();
     QTest::newRow("its list too large to read") << "huge:Combo1.txt" << 1 << "Kumo" << QStringLiteral("大きすぎる");
-    QTest::newRow("a folder where its list belongs") << "folder:Combo2.txt" << 2 << "Kumo" << QStringLiteral("フォルダ");
+    QTest::newRow("a folder where its list belongs")
+        << "folder:Combo2.txt" << 2 << "Kumo" << QStringLiteral("フォルダ");
 }
 
 void TestNameBoxes::registrationRefusedWhereItWouldMixOrLose()
@@ -345,7 +353,8 @@ void TestNameBoxes::registrationRefusedWhereItWouldMixOrLose()
     f.open();
     const QString list = f.t.path(QStringLiteral("Combo%1.txt").arg(box));
     const qint64 sizeBefore = QFileInfo(list).size();
-    const QByteArray before = QFileInfo(list).isFile() && sizeBefore < 1000 ? f.t.readBytes(QFileInfo(list).fileName()) : QByteArray();
+    const QByteArray before =
+        QFileInfo(list).isFile() && sizeBefore < 1000 ? f.t.readBytes(QFileInfo(list).fileName()) : QByteArray();
     const int messagesAtLoad = f.messages();
     const int items = f.nameBox(box)->count();
     f.toggleView();
@@ -375,11 +384,13 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions_data()
     QTest::addColumn<int>("box");
     QTest::addColumn<Typing>("typing");
     QTest::addColumn<QString>("selectionLine5"); // box 5's line in the selection file at start
-    QTest::addColumn<QString>("conditions");     // Label18 once the box is selected
-    QTest::newRow("options clicked for a new name") << 2 << Typing::AddOptionsForANewName << QStringLiteral("Z9         nD")
-                                                    << QStringLiteral("刺激=中、当り表示=有　(保存データ；正常)");
-    QTest::newRow("chosen, erased, Enter, No") << 3 << Typing::EraseChosenItemAndAnswerNo << QStringLiteral("Z9         nD")
-                                               << QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)");
+    QTest::addColumn<QString>("conditions"); // Label18 once the box is selected
+    QTest::newRow("options clicked for a new name")
+        << 2 << Typing::AddOptionsForANewName << QStringLiteral("Z9         nD")
+        << QStringLiteral("刺激=中、当り表示=有　(保存データ；正常)");
+    QTest::newRow("chosen, erased, Enter, No")
+        << 3 << Typing::EraseChosenItemAndAnswerNo << QStringLiteral("Z9         nD")
+        << QStringLiteral("刺激=中、当り表示=なし　(保存データ；正常)");
     QTest::newRow("typed without Enter") << 4 << Typing::TypeWithoutEnter << QStringLiteral("Z9         nD")
                                          << QStringLiteral("刺激=小、当り表示=なし　(保存データ；正常)");
     QTest::newRow("a key typed and erased") << 5 << Typing::TypeAndErase << QStringLiteral("Z9         nD")
@@ -396,18 +407,25 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
     QFETCH(QString, conditions);
     MainFixture f;
     // Index = box number; box 1 stays empty.
-    const QStringList listLines{QString(), QString(), QStringLiteral("K2        -MD"), QStringLiteral("M2        -M-"),
-                                QStringLiteral("S4        -S-99"), QStringLiteral("Z9        -nD3")};
-    const QStringList codes{QString(), QString(), QStringLiteral("MD"), QStringLiteral("M-"), QStringLiteral("S-"), QStringLiteral("nD")};
+    const QStringList listLines{QString(),
+                                QString(),
+                                QStringLiteral("K2        -MD"),
+                                QStringLiteral("M2        -M-"),
+                                QStringLiteral("S4        -S-99"),
+                                QStringLiteral("Z9        -nD3")};
+    const QStringList codes{
+        QString(), QString(), QStringLiteral("MD"), QStringLiteral("M-"), QStringLiteral("S-"), QStringLiteral("nD")};
     for (int b = 2; b <= 5; ++b)
         f.t.writeLines(QStringLiteral("Combo%1.txt").arg(b), {listLines.at(b)});
     // A line the program cannot use stays in box 5's file and is reported once.
     f.t.writeLines(QStringLiteral("Combo5.txt"), {QStringLiteral("GOOD5"), listLines.at(5)});
-    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString(), QStringLiteral("K2         MD"), QStringLiteral("M2         M-"),
-                                                      QStringLiteral("S4         S-"), selectionLine5});
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"),
+                   {QString(), QStringLiteral("K2         MD"), QStringLiteral("M2         M-"),
+                    QStringLiteral("S4         S-"), selectionLine5});
     QStringList z9{QStringLiteral("実験条件=暗室")};
     for (int i = 0; i < 3; ++i)
-        z9 << runLine(QStringLiteral("Z9"), QStringLiteral("2026/12/0%1").arg(i + 1), 50, QStringLiteral("n"), QStringLiteral("D"));
+        z9 << runLine(QStringLiteral("Z9"), QStringLiteral("2026/12/0%1").arg(i + 1), 50, QStringLiteral("n"),
+                      QStringLiteral("D"));
     f.t.writeLines(QStringLiteral("data/Z9-0.txt"), z9);
     f.t.writeLines(QStringLiteral("data/S4-1.txt"), runLines(QStringLiteral("S4"), 99));
     QMap<int, QByteArray> listBytes;
@@ -437,16 +455,13 @@ void TestNameBoxes::closingKeepsTheRegisteredConditions()
         f.enter(box);
         QCOMPARE(f.t.dialogs->last()->text, QStringLiteral("実験名を削除します"));
         break;
-    case Typing::TypeWithoutEnter:
-        f.typeInto(box, QStringLiteral("abc"));
-        break;
+    case Typing::TypeWithoutEnter: f.typeInto(box, QStringLiteral("abc")); break;
     case Typing::TypeAndErase:
         f.typeInto(box, QStringLiteral("x"));
         QVERIFY(f.stimulusCode(box).isEmpty()); // typing clears the options, as it should
         f.eraseText(box);
         break;
-    case Typing::Nothing:
-        break;
+    case Typing::Nothing: break;
     }
     f.toggleView();
 

@@ -1,7 +1,7 @@
 #include "MainWindowHelpers.h"
+#include "core/study/SealWriter.h"
 #include "ui/mainwindow/ResultsEntry.h"
 #include "ui/registry/SelectionLaunch.h"
-#include "core/study/SealWriter.h"
 
 #include <QDirIterator>
 
@@ -89,8 +89,8 @@ void TestSelection::aMemoTicksTheConditionsBox()
     MainFixture f;
     prepareSelected(f, QStringLiteral("Memo"));
     f.t.writeLines(QStringLiteral("data/Memo-1.txt"),
-                   {QStringLiteral("実験条件=静かな部屋") + QString(2, QChar(1)) + QStringLiteral("夜") + QString(2, QChar(1))
-                    + QStringLiteral("三行目")});
+                   {QStringLiteral("実験条件=静かな部屋") + QString(2, QChar(1)) + QStringLiteral("夜")
+                    + QString(2, QChar(1)) + QStringLiteral("三行目")});
     f.open();
     f.select(1);
     QVERIFY(f.checkBox("Check1")->isChecked());
@@ -196,23 +196,28 @@ void TestSelection::theConditionsGoWithTheSelection()
 
 void TestSelection::launchWithin100Runs_data()
 {
-    QTest::addColumn<QStringList>("boxes");  // per box: name and codes, "" for none
-    QTest::addColumn<int>("runs");           // in the data file of box `chosen`'s name
+    QTest::addColumn<QStringList>("boxes"); // per box: name and codes, "" for none
+    QTest::addColumn<int>("runs"); // in the data file of box `chosen`'s name
     QTest::addColumn<QString>("runCodes");
     QTest::addColumn<int>("chosen");
-    QTest::addColumn<QString>("refusal");    // part of the message; empty: the run starts
-    const QString limit = QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。");
+    QTest::addColumn<QString>("refusal"); // part of the message; empty: the run starts
+    const QString limit =
+        QStringLiteral("実験できません。\r\n\r\n１つの実験名では100ランまでです。\r\n\r\n他の実験名で実験できます。");
     QTest::newRow("99 runs: the 100th may start") << QStringList{"Full n-"} << 99 << "n-" << 1 << QString();
     QTest::newRow("100 runs: refused") << QStringList{"Full n-"} << 100 << "n-" << 1 << limit;
     // One name, one set of conditions: the file's runs and the box must agree.
-    QTest::newRow("runs under another stimulus") << QStringList{"Full M-"} << 3 << "S-" << 1
-                                                 << QStringLiteral("別の条件（刺激=小、当り表示=なし）で行ったランがあります");
-    QTest::newRow("runs under another hit display") << QStringList{"Full SD"} << 3 << "S-" << 1
-                                                    << QStringLiteral("別の条件（刺激=小、当り表示=なし）");
+    QTest::newRow("runs under another stimulus")
+        << QStringList{"Full M-"} << 3 << "S-" << 1
+        << QStringLiteral("別の条件（刺激=小、当り表示=なし）で行ったランがあります");
+    QTest::newRow("runs under another hit display")
+        << QStringList{"Full SD"} << 3 << "S-" << 1 << QStringLiteral("別の条件（刺激=小、当り表示=なし）");
     QTest::newRow("a name in two boxes: the second is refused")
-        << QStringList{"Dup SD", "Dup MD"} << 0 << "SD" << 2 << QStringLiteral("ボックス1にも別の条件で登録されているため、ボックス2から");
-    QTest::newRow("a name in two boxes: the first keeps it") << QStringList{"Dup SD", "Dup MD"} << 2 << "SD" << 1 << QString();
-    QTest::newRow("a name twice with the same conditions") << QStringList{"Dup SD", "Dup SD"} << 2 << "SD" << 2 << QString();
+        << QStringList{"Dup SD", "Dup MD"} << 0 << "SD" << 2
+        << QStringLiteral("ボックス1にも別の条件で登録されているため、ボックス2から");
+    QTest::newRow("a name in two boxes: the first keeps it")
+        << QStringList{"Dup SD", "Dup MD"} << 2 << "SD" << 1 << QString();
+    QTest::newRow("a name twice with the same conditions")
+        << QStringList{"Dup SD", "Dup SD"} << 2 << "SD" << 2 << QString();
 }
 
 void TestSelection::launchWithin100Runs()
@@ -228,11 +233,13 @@ void TestSelection::launchWithin100Runs()
         const QString name = boxes.at(box - 1).section(QLatin1Char(' '), 0, 0);
         const QString codes = boxes.at(box - 1).section(QLatin1Char(' '), 1, 1);
         selection.append(name.leftJustified(11, QLatin1Char(' ')) + codes);
-        f.t.writeLines(QStringLiteral("Combo%1.txt").arg(box), {name.leftJustified(10, QLatin1Char(' ')) + QLatin1Char('-') + codes});
+        f.t.writeLines(QStringLiteral("Combo%1.txt").arg(box),
+                       {name.leftJustified(10, QLatin1Char(' ')) + QLatin1Char('-') + codes});
     }
     f.t.writeLines(QStringLiteral("Jikkenmei.txt"), selection);
     const QString name = boxes.at(chosen - 1).section(QLatin1Char(' '), 0, 0);
-    const QString suffix = boxes.at(chosen - 1).section(QLatin1Char(' '), 1, 1).startsWith(QLatin1Char('n')) ? "0" : "1";
+    const QString suffix =
+        boxes.at(chosen - 1).section(QLatin1Char(' '), 1, 1).startsWith(QLatin1Char('n')) ? "0" : "1";
     const QString file = QStringLiteral("data/%1-%2.txt").arg(name, suffix);
     f.t.writeLines(file, runLines(name, runs, 50, runCodes));
     const QByteArray before = f.t.readBytes(file);
@@ -251,7 +258,8 @@ void TestSelection::launchWithin100Runs()
         QCOMPARE(f.experimentWindows, 0);
         QCOMPARE(f.messages(), 1);
         QVERIFY2(f.t.dialogs->last()->text.contains(refusal), qPrintable(f.t.dialogs->last()->text));
-        QCOMPARE(f.t.dialogs->last()->icon, refusal == SelectionLaunch::limitMessage() ? MsgIcon::Information : MsgIcon::Exclamation);
+        QCOMPARE(f.t.dialogs->last()->icon,
+                 refusal == SelectionLaunch::limitMessage() ? MsgIcon::Information : MsgIcon::Exclamation);
         QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
         QVERIFY(!f.state().launchedFromMain);
     }
@@ -406,8 +414,8 @@ void TestSelection::memoEditingAndSaving()
     QVERIFY(f.button("Command1")->isHidden());
     const QStringList saved = f.t.readLines(QStringLiteral("data/Note-1.txt"));
     QCOMPARE(saved.size(), 3);
-    QCOMPARE(saved.at(0), QStringLiteral("実験条件=一行目") + QString(2, QChar(1)) + QStringLiteral("二行目") + QString(2, QChar(1))
-                              + QStringLiteral("三行目"));
+    QCOMPARE(saved.at(0), QStringLiteral("実験条件=一行目") + QString(2, QChar(1)) + QStringLiteral("二行目")
+                              + QString(2, QChar(1)) + QStringLiteral("三行目"));
     QCOMPARE(saved.at(1), lines.at(0));
     QCOMPARE(saved.at(2), lines.at(2));
     QVERIFY(!QFile::exists(f.t.path(QStringLiteral("data/work.txt"))));
@@ -459,7 +467,8 @@ void TestSelection::resultsHelpAndEnd()
     MainFixture f;
     f.t.writeBytes(QStringLiteral("esphelp2.htm"), "<html></html>");
     prepareSelected(f, QStringLiteral("Res"), QStringLiteral("n-"));
-    f.t.writeLines(QStringLiteral("data/Res-0.txt"), QStringList{QStringLiteral("実験条件=保存済み")} + runLines(QStringLiteral("Res"), 4));
+    f.t.writeLines(QStringLiteral("data/Res-0.txt"),
+                   QStringList{QStringLiteral("実験条件=保存済み")} + runLines(QStringLiteral("Res"), 4));
     f.open();
     f.select(1);
     QVERIFY(f.button("Command13")->isEnabled());

@@ -1,12 +1,12 @@
 // The update notice on a plain window: fetch and local copy, web panel, version notice, links.
 #include "Fakes.h"
-#include "ui/toolkit/DesktopServices.h"
 #include "core/mainwindow/UpdateFetch.h"
-#include "ui/mainwindow/UpdateNotice.h"
 #include "core/mainwindow/UpdatePage.h"
-#include "ui/startup/Module1.h"
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/Units.h"
+#include "ui/mainwindow/UpdateNotice.h"
+#include "ui/startup/Module1.h"
+#include "ui/toolkit/DesktopServices.h"
 
 #include <QElapsedTimer>
 #include <QFrame>
@@ -26,15 +26,15 @@ using namespace vora::testing;
 
 namespace {
 
-const QString kLink = QStringLiteral("<A href=\"https://www.example.org/vora/dl.htm\" target=\"_blank\">(最新版の入手)</A>");
+const QString kLink =
+    QStringLiteral("<A href=\"https://www.example.org/vora/dl.htm\" target=\"_blank\">(最新版の入手)</A>");
 
 QString samplePage(const QString &version = QStringLiteral("V1.2.4"))
 {
     return QStringLiteral("<html><head><title>ＶＯＲＡ</title></head><body>\n"
                           "<p>ＶＯＲＡ 超能力の実験 ")
-        + kLink
-        + QStringLiteral("</p>\n<h3>改定記録</h3>\n<p>2010/05/01 ") + version
-        + QStringLiteral(" 公開</p>\n</body></html>");
+           + kLink + QStringLiteral("</p>\n<h3>改定記録</h3>\n<p>2010/05/01 ") + version
+           + QStringLiteral(" 公開</p>\n</body></html>");
 }
 
 HttpReply okReply(const QByteArray &body, const QString &contentType = QStringLiteral("text/html"))
@@ -81,8 +81,8 @@ private:
 
 QByteArray httpResponse(const QByteArray &body, const QByteArray &contentType)
 {
-    return "HTTP/1.1 200 OK\r\nContent-Type: " + contentType + "\r\nContent-Length: "
-        + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    return "HTTP/1.1 200 OK\r\nContent-Type: " + contentType + "\r\nContent-Length: " + QByteArray::number(body.size())
+           + "\r\nConnection: close\r\n\r\n" + body;
 }
 
 } // namespace
@@ -95,10 +95,7 @@ private:
         std::unique_ptr<Module1> module;
         QWidget window;
         std::unique_ptr<UpdateNotice> notice;
-        Fixture()
-        {
-            window.resize(units::px(12300), units::px(9000));
-        }
+        Fixture() { window.resize(units::px(12300), units::px(9000)); }
         void load()
         {
             module = std::make_unique<Module1>(ts.services);
@@ -205,18 +202,19 @@ void TestUpdateNotice::failedFetchLeavesCopyUntouched_data()
     QTest::newRow("page without check text") << okReply(QByteArray("<html>captive portal</html>"));
     QTest::newRow("server error page") << okReply(QByteArray());
     // A real page, but longer than any update page: not taken, the old copy stays.
-    QTest::newRow("page over the bound")
-        << okReply(cp932::encode(samplePage() + QString(updatepage::kMaxPageBytes, QLatin1Char('x'))).bytes);
+    QTest::newRow("page over the bound") << okReply(
+        cp932::encode(samplePage() + QString(updatepage::kMaxPageBytes, QLatin1Char('x'))).bytes);
 }
 
 void TestUpdateNotice::failedFetchLeavesCopyUntouched()
 {
     QFETCH(HttpReply, reply);
     Fixture f;
-    const QByteArray earlier = cp932::encode(samplePage(QStringLiteral("V1.0.0")).replace(
-                                                 updatepage::linkMarker(), updatepage::linkMarker() + updatepage::offlineMark())
-                                             + QStringLiteral("\r\n"))
-                                   .bytes;
+    const QByteArray earlier =
+        cp932::encode(samplePage(QStringLiteral("V1.0.0"))
+                          .replace(updatepage::linkMarker(), updatepage::linkMarker() + updatepage::offlineMark())
+                      + QStringLiteral("\r\n"))
+            .bytes;
     f.ts.writeBytes(QStringLiteral("new-sub2.htm"), earlier);
     for (int i = 0; i < 100; ++i)
         f.ts.network->replies.enqueue(reply);
@@ -378,7 +376,8 @@ void TestUpdateNotice::copyOnDiskStaysWithinTheBound_data()
     QTest::addColumn<qint64>("onDisk"); // the size of the stored copy; 0: not stored
     const qint64 bound = updatepage::kMaxPageBytes;
     // The copy on disk is the page with CR LF line ends and the offline mark after the link.
-    const QByteArray crlfPage = cp932::encode(QString(samplePage()).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).bytes + "\r\n";
+    const QByteArray crlfPage =
+        cp932::encode(QString(samplePage()).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).bytes + "\r\n";
     const qint64 mark = cp932::encode(updatepage::offlineMark()).bytes.size();
     const qint64 fill = bound - crlfPage.size() - mark - 2;
     QTest::newRow("exactly at the bound") << crlfPage + QByteArray(fill, 'x') + "\r\n" << QString() << bound;
@@ -391,7 +390,8 @@ void TestUpdateNotice::copyOnDiskStaysWithinTheBound_data()
     lfLines.chop(lfPage.size() + lfLines.size() + mark + 10 - bound);
     QTest::newRow("bare LF line ends") << lfPage + lfLines << QString() << qint64(0);
     // Within the bound in UTF-8; every "é" becomes the six bytes "&#233;" in the copy.
-    const QByteArray utf8 = samplePage().toUtf8() + "\n" + QByteArray(bound / 4, 'x') + QString(bound / 3, QChar(0xe9)).toUtf8();
+    const QByteArray utf8 =
+        samplePage().toUtf8() + "\n" + QByteArray(bound / 4, 'x') + QString(bound / 3, QChar(0xe9)).toUtf8();
     QTest::newRow("references") << utf8 << QStringLiteral("text/html; charset=utf-8") << qint64(0);
 }
 
@@ -478,7 +478,8 @@ void TestUpdateNotice::lateFetchReloadsPanelAndCompares()
     QFETCH(bool, noticeAfter);
     Fixture f;
     f.ts.writeLines(QStringLiteral("new-sub2.htm"),
-                    samplePage(kept).replace(updatepage::linkMarker(), updatepage::linkMarker() + updatepage::offlineMark())
+                    samplePage(kept)
+                        .replace(updatepage::linkMarker(), updatepage::linkMarker() + updatepage::offlineMark())
                         .split(QLatin1Char('\n')));
     f.ts.network->hold = true;
     if (!fetched.isEmpty())
@@ -583,8 +584,8 @@ void TestUpdateNotice::linkOpensBrowserAndEndsProgram_data()
     QTest::addColumn<QUrl>("opened"); // empty: nothing opened, the program goes on
     QTest::newRow("absolute https") << QUrl(QStringLiteral("https://www.example.org/vora/dl.htm"))
                                     << QUrl(QStringLiteral("https://www.example.org/vora/dl.htm"));
-    QTest::newRow("relative to the site") << QUrl(QStringLiteral("dl/new.htm"))
-                                          << QUrl(QStringLiteral("http://www.example.org/vora/esp/dl/new.htm"));
+    QTest::newRow("relative to the site")
+        << QUrl(QStringLiteral("dl/new.htm")) << QUrl(QStringLiteral("http://www.example.org/vora/esp/dl/new.htm"));
     QTest::newRow("anchor on the page") << QUrl(QStringLiteral("#top")) << QUrl();
     QTest::newRow("local file refused") << QUrl(QStringLiteral("file:///usr/bin/xterm")) << QUrl();
     QTest::newRow("script refused") << QUrl(QStringLiteral("javascript:alert(1)")) << QUrl();

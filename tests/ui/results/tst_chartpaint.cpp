@@ -1,11 +1,11 @@
 // The chart boxes as painted: scale, colours, labels placed from the drawing lists, and the
 // panel's colour walk.
 #include "StoredRuns.h"
-#include "ui/results/ChartBox.h"
 #include "core/results/ChartModel.h"
-#include "ui/results/CongratulationPanel.h"
 #include "core/results/Summary.h"
 #include "core/toolkit/Units.h"
+#include "ui/results/ChartBox.h"
+#include "ui/results/CongratulationPanel.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
@@ -16,7 +16,10 @@ using vora::testing::runLine;
 
 namespace {
 
-int at(double mm) { return static_cast<int>(std::lround(ChartBox::mm(mm))); }
+int at(double mm)
+{
+    return static_cast<int>(std::lround(ChartBox::mm(mm)));
+}
 
 RunSet runsWithSegments(const std::array<int, 5> &segments, int count)
 {
@@ -205,14 +208,17 @@ void TestChartPaint::axisNumbersStandOnTheirLines()
         const QFontMetricsF fm(l->font());
         return l->x() + fm.horizontalAdvance(l->text().left(l->text().indexOf(body))) + fm.horizontalAdvance(body) / 2;
     };
-    QVERIFY(qAbs(middle("Label22(1)") - ChartBox::mm(1.4 * 1 + 8.6)) <= 1.0);   // "30"
-    QVERIFY(qAbs(middle("Label22(8)") - ChartBox::mm(1.4 * 60 + 8.6)) <= 1.0);  // "-30"
+    QVERIFY(qAbs(middle("Label22(1)") - ChartBox::mm(1.4 * 1 + 8.6)) <= 1.0); // "30"
+    QVERIFY(qAbs(middle("Label22(8)") - ChartBox::mm(1.4 * 60 + 8.6)) <= 1.0); // "-30"
     // "1" ends before the onset line, "-1" begins after it.
     const QLabel *one = box->label(QStringLiteral("Label22(4)"));
     const QLabel *minusOne = box->label(QStringLiteral("Label22(5)"));
     const double onset = ChartBox::mm(1.4 * 30.6 + 8.7);
     QVERIFY(one->geometry().right() <= onset + 1);
-    QVERIFY(minusOne->x() + QFontMetricsF(minusOne->font()).horizontalAdvance(minusOne->text().left(minusOne->text().indexOf(QLatin1Char('-')))) >= onset - 1);
+    QVERIFY(minusOne->x()
+                + QFontMetricsF(minusOne->font())
+                      .horizontalAdvance(minusOne->text().left(minusOne->text().indexOf(QLatin1Char('-'))))
+            >= onset - 1);
 }
 
 void TestChartPaint::pictureLeavesTheHoverHintOut()
@@ -250,8 +256,8 @@ void TestChartPaint::panelColourWalk()
         seen.insert(c.rgb());
     }
     QCOMPARE(c, QColor(255, 255, 0));
-    for (const QColor &corner : {QColor(0, 255, 0), QColor(0, 255, 255), QColor(0, 0, 255), QColor(255, 0, 255),
-                                 QColor(255, 0, 0)})
+    for (const QColor &corner :
+         {QColor(0, 255, 0), QColor(0, 255, 255), QColor(0, 0, 255), QColor(255, 0, 255), QColor(255, 0, 0)})
         QVERIFY2(seen.contains(corner.rgb()), qPrintable(corner.name()));
     // A colour off the walk starts it again at yellow.
     QCOMPARE(CongratulationPanel::nextColour(QColor(10, 20, 30)), QColor(255, 255, 0));

@@ -2,8 +2,8 @@
 // The results view inside the real experiment window, opened through the start module with
 // fake services: one experiment "Test" with a stimulus, and helpers to find, click and hover
 // the view's controls by name.
-#include "StoredRuns.h"
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "ui/run/ExperimentWindow.h"
 #include "ui/run/toushiJikken.h"
 #include "ui/startup/Module1.h"
@@ -83,8 +83,8 @@ struct Bench {
     void hover(const QString &name)
     {
         QWidget *w = find(name);
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     }
 

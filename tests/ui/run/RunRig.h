@@ -78,7 +78,10 @@ struct Rig {
         QTest::keyClick(vora::testing::control<QLineEdit>(w, "Text1"), k);
         handled();
     }
-    void handled() { QVERIFY(settle([this] { return !w->flow().busy(); })); }
+    void handled()
+    {
+        QVERIFY(settle([this] { return !w->flow().busy(); }));
+    }
     void settleAfterRun()
     {
         QVERIFY(settle([this] { return phase() != RunFlow::Phase::Saving; }));

@@ -2,10 +2,10 @@
 // click shows the run, a double click opens its memo), the hover caption and hint, and memos
 // saved, cancelled or refused.
 #include "ResultsBench.h"
+#include "core/toolkit/Units.h"
 #include "ui/results/ChartBox.h"
 #include "ui/results/HitDots.h"
 #include "ui/results/ResultsDisplay.h"
-#include "core/toolkit/Units.h"
 
 #include <QFile>
 #include <QPlainTextEdit>
@@ -274,7 +274,8 @@ void TestBrowsing::chartHintAndLegendDot()
     b.hover("Command3(1)");
     b.hover("Picture1");
     QVERIFY(b.visible("Label32"));
-    QCOMPARE(b.text("Label32"), QStringLiteral("・をクリックすると詳細グラフを表示。\r\nダブルクリックでメモ書込み可能。"));
+    QCOMPARE(b.text("Label32"),
+             QStringLiteral("・をクリックすると詳細グラフを表示。\r\nダブルクリックでメモ書込み可能。"));
     QVERIFY(b.visible("Command3(0)"));
     QVERIFY(!b.visible("Command6")); // the chart hover puts the run caption away
     auto *hint = b.find("Label32");

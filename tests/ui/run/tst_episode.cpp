@@ -114,7 +114,8 @@ void EpisodeTest::stimulusPicture()
     QVERIFY(r.w->episode().isActive());
     QTRY_VERIFY(vora::testing::control<QLabel>(r.w, "StimulusPicture")->isVisible());
     QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pixmap().isNull(), !withPictures);
-    QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pos(), QPoint(r.w->width() / 4, r.w->height() / 4));
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "StimulusPicture")->pos(),
+             QPoint(r.w->width() / 4, r.w->height() / 4));
     QTRY_VERIFY(vora::testing::control<QLabel>(r.w, "StimulusPicture")->isHidden());
 }
 

@@ -2,10 +2,10 @@
 // whole runs and the line they write, the start, keys, feedback and the idle flicker, the how-to
 // and help buttons, and the condition memo.
 #include "RunRig.h"
-#include "ui/results/ResultsDisplay.h"
-#include "ui/run/ExperimentWindow.h"
 #include "core/run/Instructions.h"
 #include "core/study/Seal.h"
+#include "ui/results/ResultsDisplay.h"
+#include "ui/run/ExperimentWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,9 +42,9 @@ private Q_SLOTS:
 void ExperimentWindowTest::opensThroughModuleWithItsControls_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *n : {"Label1", "Label2", "Label4", "Label28", "Label30", "Label31", "Label33", "Label34", "Label35",
-                          "Label36", "Text1", "Text5", "ProgressBar1", "Command1", "Command4", "Command5", "Command12",
-                          "Timer2", "Timer3"})
+    for (const char *n :
+         {"Label1", "Label2", "Label4", "Label28", "Label30", "Label31", "Label33", "Label34", "Label35", "Label36",
+          "Text1", "Text5", "ProgressBar1", "Command1", "Command4", "Command5", "Command12", "Timer2", "Timer3"})
         QTest::newRow(n) << QString::fromLatin1(n);
 }
 
@@ -72,8 +72,10 @@ void ExperimentWindowTest::completeRunWritesTheLine_data()
     QTest::addColumn<int>("hour");
     QTest::addColumn<QString>("hitDisplay");
     QTest::addColumn<QString>("startTime");
-    QTest::newRow("afternoon, digits") << 14 << "-" << "14:30";
-    QTest::newRow("one-digit hour, marks") << 9 << "D" << " 9:30";
+    QTest::newRow("afternoon, digits") << 14 << "-"
+                                       << "14:30";
+    QTest::newRow("one-digit hour, marks") << 9 << "D"
+                                           << " 9:30";
 }
 
 void ExperimentWindowTest::completeRunWritesTheLine()
@@ -138,9 +140,12 @@ void ExperimentWindowTest::runStart_data()
     QTest::addColumn<double>("firstDraw");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("startTime");
-    QTest::newRow("9:05, draw 0.5") << 9 << 5 << 0.5 << "0" << " 9:05";
-    QTest::newRow("14:30, draw 0.51") << 14 << 30 << 0.51 << "1" << "14:30";
-    QTest::newRow("0:07, draw 0.2") << 0 << 7 << 0.2 << "0" << " 0:07";
+    QTest::newRow("9:05, draw 0.5") << 9 << 5 << 0.5 << "0"
+                                    << " 9:05";
+    QTest::newRow("14:30, draw 0.51") << 14 << 30 << 0.51 << "1"
+                                      << "14:30";
+    QTest::newRow("0:07, draw 0.2") << 0 << 7 << 0.2 << "0"
+                                    << " 0:07";
 }
 
 void ExperimentWindowTest::runStart()
@@ -158,13 +163,15 @@ void ExperimentWindowTest::runStart()
     r.start();
     QCOMPARE(r.v().CurrentTarget, target);
     QCOMPARE(r.v().RunStartTime, startTime);
-    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label34")->text(), startTime.trimmed()); // opening time, no stray colon
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label34")->text(),
+             startTime.trimmed()); // opening time, no stray colon
     QCOMPARE(r.ts.sound->beeps, 3);
     QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isHidden());
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label35")->isHidden());
     QCOMPARE(vora::testing::control<QLabel>(r.w, "Label35")->text(), instructions::countdownGo());
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
-    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label36")->geometry(), vora::testing::control<QLabel>(r.w, "Label4")->geometry());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label36")->geometry(),
+             vora::testing::control<QLabel>(r.w, "Label4")->geometry());
     QVERIFY(vora::testing::control<QLineEdit>(r.w, "Text1")->isVisible());
     QVERIFY(!vora::testing::control<QLineEdit>(r.w, "Text1")->testAttribute(Qt::WA_InputMethodEnabled));
     QVERIFY(vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
@@ -271,8 +278,10 @@ void ExperimentWindowTest::idleFlickerAndRestart()
     r.key('1');
     const QString low = QStringLiteral("\r\n").repeated(5);
     QSet<QString> seen;
-    QTRY_VERIFY_WITH_TIMEOUT((vora::testing::control<QLabel>(r.w, "Label4")->text().startsWith(low) && (seen.insert(vora::testing::control<QLabel>(r.w, "Label4")->text()), seen.size() == 2)),
-                             5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (vora::testing::control<QLabel>(r.w, "Label4")->text().startsWith(low)
+         && (seen.insert(vora::testing::control<QLabel>(r.w, "Label4")->text()), seen.size() == 2)),
+        5000);
     QVERIFY(seen.contains(low + QStringLiteral("1")));
     QVERIFY(seen.contains(low + QStringLiteral("0")));
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isHidden());
@@ -282,14 +291,16 @@ void ExperimentWindowTest::idleFlickerAndRestart()
     QCOMPARE(r.v().TrialNo, 2);
     QCOMPARE(vora::testing::control<QTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.shrinkTickMs);
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
-    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->width() <= vora::testing::control<QLabel>(r.w, "Label4")->width());
+    QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->width()
+            <= vora::testing::control<QLabel>(r.w, "Label4")->width());
 }
 
 void ExperimentWindowTest::howToToggles()
 {
     Rig r(QStringLiteral("M"), QStringLiteral("D"));
     r.open();
-    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, true) + instructions::startHint());
+    QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(),
+             instructions::shortText(true, true) + instructions::startHint());
     const QString longText = instructions::longText(true, true);
     const QString shortText = instructions::shortText(true, true);
     const QStringList expected{longText, shortText, longText};
@@ -325,7 +336,8 @@ void ExperimentWindowTest::conditionMemo_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("two marks, shown") << QStringLiteral("部屋A\x01\x01夜\x01\x01静か") << true
                                       << QStringList{"部屋A", "夜", "静か"};
-    QTest::newRow("hidden but set") << QStringLiteral("一行目\x01\x01二行目") << false << QStringList{"一行目", "二行目"};
+    QTest::newRow("hidden but set") << QStringLiteral("一行目\x01\x01二行目") << false
+                                    << QStringList{"一行目", "二行目"};
     QTest::newRow("CR LF from the main window") << QStringLiteral("a\r\nb") << true << QStringList{"a", "b"};
 }
 

@@ -2,10 +2,10 @@
 // its picture, the overview's back button and chart toggle, empty files, and saving a chart as
 // a picture or the whole experiment as a report.
 #include "ResultsBench.h"
-#include "ui/results/ChartBox.h"
 #include "core/results/Evaluation.h"
-#include "ui/results/ResultsDisplay.h"
 #include "core/toolkit/Units.h"
+#include "ui/results/ChartBox.h"
+#include "ui/results/ResultsDisplay.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -266,12 +266,14 @@ void TestResults::feedbackBoxMovesOnlyBeforeResults()
     QVERIFY(!w->results().resultsShown());
     QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(100, 300));
     QCOMPARE(vora::testing::control<QLabel>(w, "Label4")->pos(), QPoint(100, 300));
-    QCOMPARE(vora::testing::control<QProgressBar>(w, "ProgressBar1")->pos(), QPoint(100, 300 + vora::testing::control<QLabel>(w, "Label4")->height()));
+    QCOMPARE(vora::testing::control<QProgressBar>(w, "ProgressBar1")->pos(),
+             QPoint(100, 300 + vora::testing::control<QLabel>(w, "Label4")->height()));
     QCOMPARE(vora::testing::control<QLabel>(w, "Label28")->pos(), QPoint(100 + units::px(200), 300 + units::px(100)));
 
     // On the instruction panel the pointer counts from the panel's corner, at any time.
     QTest::mouseRelease(vora::testing::control<QLabel>(w, "Label2"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
-    QCOMPARE(vora::testing::control<QLabel>(w, "Label4")->pos(), vora::testing::control<QLabel>(w, "Label2")->pos() + QPoint(20, 10));
+    QCOMPARE(vora::testing::control<QLabel>(w, "Label4")->pos(),
+             vora::testing::control<QLabel>(w, "Label2")->pos() + QPoint(20, 10));
 
     w->results().display();
     QVERIFY(w->results().resultsShown());
@@ -307,7 +309,7 @@ void TestResults::chartSavedAsPicture()
     QVERIFY(!saved.isNull());
     QCOMPARE(saved.size(), chart->size());
     // The picture is the chart: the black frame's corner is where the chart draws it.
-    QCOMPARE(saved.pixelColor(qRound(ChartBox::mm(68)) , qRound(ChartBox::mm(40))), QColor(Qt::black));
+    QCOMPARE(saved.pixelColor(qRound(ChartBox::mm(68)), qRound(ChartBox::mm(40))), QColor(Qt::black));
     QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 0);
 }
 

@@ -208,8 +208,8 @@ void RunEndTest::failedAppend()
 
 void RunEndTest::refusedByTheFile_data()
 {
-    QTest::addColumn<int>("runsThere");   // put there by another copy while the subject answered
-    QTest::addColumn<QString>("codes");   // their stimulus and hit display letters
+    QTest::addColumn<int>("runsThere"); // put there by another copy while the subject answered
+    QTest::addColumn<QString>("codes"); // their stimulus and hit display letters
     QTest::addColumn<QString>("reason");
     QTest::newRow("another copy took the 100th run") << 100 << "n-" << QStringLiteral("すでに100ランに達しています");
     QTest::newRow("runs under other conditions") << 2 << "nD" << QStringLiteral("別の条件（刺激=無、当り表示=有）");
@@ -307,7 +307,8 @@ void RunEndTest::randomUse()
             QTest::qWait(int(rng.bounded(8)));
         }
         if (r.phase() == RunFlow::Phase::Ready && typed.isEmpty() && step > 50)
-            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command4"), Qt::LeftButton); // the subject does start at last
+            QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command4"),
+                              Qt::LeftButton); // the subject does start at last
     }
     r.settleAfterRun();
     QCOMPARE(r.phase(), RunFlow::Phase::Results);

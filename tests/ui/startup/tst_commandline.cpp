@@ -41,8 +41,10 @@ QStringList snapshot(const QString &folder)
         const QFileInfo info = it.fileInfo();
         const QString name = base.relativeFilePath(info.filePath());
         entries << (info.isDir() ? name + QLatin1Char('/')
-                                 : QStringLiteral("%1 %2 %3").arg(name).arg(info.size()).arg(
-                                       info.lastModified().toMSecsSinceEpoch()));
+                                 : QStringLiteral("%1 %2 %3")
+                                       .arg(name)
+                                       .arg(info.size())
+                                       .arg(info.lastModified().toMSecsSinceEpoch()));
     }
     entries.sort();
     return entries;
@@ -63,20 +65,20 @@ void TestCommandLine::parse_data()
     QTest::newRow("-h") << QStringList{"-h"} << Stage::BeforeQt << Action::Help << 0 << "--help";
     QTest::newRow("--version") << QStringList{"--version"} << Stage::BeforeQt << Action::Version << 0 << versionLine;
     QTest::newRow("-v") << QStringList{"-v"} << Stage::BeforeQt << Action::Version << 0 << versionLine;
-    QTest::newRow("help wins over version") << QStringList{"--version", "--help"} << Stage::BeforeQt << Action::Help
-                                            << 0 << "Usage";
+    QTest::newRow("help wins over version")
+        << QStringList{"--version", "--help"} << Stage::BeforeQt << Action::Help << 0 << "Usage";
     // Before QApplication Qt's options are still there and must not be refused.
     QTest::newRow("Qt option before Qt") << QStringList{"-platform", "offscreen"} << Stage::BeforeQt << Action::Start
                                          << 0 << "";
     QTest::newRow("Qt option and help") << QStringList{"-platform", "offscreen", "--help"} << Stage::BeforeQt
                                         << Action::Help << 0 << "Usage";
     QTest::newRow("-reverse is not -v") << QStringList{"-reverse"} << Stage::BeforeQt << Action::Start << 0 << "";
-    QTest::newRow("unknown option before Qt") << QStringList{"--frobnicate"} << Stage::BeforeQt << Action::Start
-                                              << 0 << "";
+    QTest::newRow("unknown option before Qt")
+        << QStringList{"--frobnicate"} << Stage::BeforeQt << Action::Start << 0 << "";
     // What QApplication left is the program's, and it has nothing else.
     QTest::newRow("nothing after Qt") << QStringList() << Stage::AfterQt << Action::Start << 0 << "";
-    QTest::newRow("unknown option after Qt") << QStringList{"--frobnicate"} << Stage::AfterQt << Action::Error << 2
-                                             << "frobnicate";
+    QTest::newRow("unknown option after Qt")
+        << QStringList{"--frobnicate"} << Stage::AfterQt << Action::Error << 2 << "frobnicate";
     QTest::newRow("argument after Qt") << QStringList{"data.txt"} << Stage::AfterQt << Action::Error << 2
                                        << "'data.txt'";
     QTest::newRow("version after Qt") << QStringList{"--version"} << Stage::AfterQt << Action::Version << 0
@@ -134,8 +136,10 @@ void TestCommandLine::answersWithoutWindowOrFile_data()
     QTest::addColumn<QString>("says");
     QTest::newRow("--version") << "--version" << QStringLiteral("VORAjikken ") + version::numbers() + QLatin1Char('\n');
     QTest::newRow("-v") << "-v" << QStringLiteral("VORAjikken ") + version::numbers() + QLatin1Char('\n');
-    QTest::newRow("--help") << "--help" << "Usage: VORAjikken [options]";
-    QTest::newRow("-h") << "-h" << "Usage: VORAjikken [options]";
+    QTest::newRow("--help") << "--help"
+                            << "Usage: VORAjikken [options]";
+    QTest::newRow("-h") << "-h"
+                        << "Usage: VORAjikken [options]";
 }
 
 void TestCommandLine::answersWithoutWindowOrFile()

@@ -80,8 +80,8 @@ void TestDesktopIdentity::svgShowsWhatThePngsShow()
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
             const QRgb a = png.pixel(x, y), b = rendered.pixel(x, y);
-            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
-                          std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b))
+                          + std::abs(qAlpha(a) - qAlpha(b));
         }
     }
     difference /= 4.0 * size * size;
@@ -96,7 +96,7 @@ void TestDesktopIdentity::iconFolderIsReadInThemeLayout()
     writePng(icons.filePath(QStringLiteral("hicolor/64x64/apps/org.example.Test.png")), 64, 64);
     writePng(icons.filePath(QStringLiteral("hicolor/32x32/apps/org.example.Other.png")), 32, 32); // another program's
     writePng(icons.filePath(QStringLiteral("hicolor/48x24/apps/org.example.Test.png")), 48, 24); // no theme size
-    writePng(icons.filePath(QStringLiteral("hicolor/128x128/org.example.Test.png")), 128, 128);  // outside apps/
+    writePng(icons.filePath(QStringLiteral("hicolor/128x128/org.example.Test.png")), 128, 128); // outside apps/
     QList<QSize> sizes = desktop::iconFrom(icons.path(), id).availableSizes();
     std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
     QCOMPARE(sizes, (QList<QSize>{QSize(16, 16), QSize(64, 64)}));

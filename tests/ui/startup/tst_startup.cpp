@@ -60,7 +60,10 @@ void TestStartup::windowsNeverExistAtOnce()
     TestServices t;
     Module1 module(t.services);
     int mainLoads = 0;
-    module.setMainWindowFactory([&](Module1 &) { ++mainLoads; return new QWidget(); });
+    module.setMainWindowFactory([&](Module1 &) {
+        ++mainLoads;
+        return new QWidget();
+    });
     module.setExperimentWindowFactory([&](Module1 &) { return new QWidget(); });
     module.showMainWindow();
     QPointer<QWidget> main = module.mainWindow();

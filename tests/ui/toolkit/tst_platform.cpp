@@ -1,9 +1,9 @@
 #include "Fakes.h"
-#include "ui/toolkit/DesktopServices.h"
 #include "core/toolkit/Clock.h"
 #include "core/toolkit/Dialogs.h"
 #include "core/toolkit/Platform.h"
 #include "core/toolkit/Random.h"
+#include "ui/toolkit/DesktopServices.h"
 #include "ui/toolkit/Translations.h"
 
 #include <QAbstractButton>
@@ -115,7 +115,8 @@ void TestPlatform::fakeDialogsRecordAndAnswer()
 {
     FakeDialogs d;
     d.messageAnswers.enqueue(MsgAnswer::No);
-    QCOMPARE(d.message(nullptr, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None), MsgAnswer::No);
+    QCOMPARE(d.message(nullptr, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None),
+             MsgAnswer::No);
     QCOMPARE(d.message(nullptr, QStringLiteral("x"), MsgButtons::Ok, MsgIcon::Exclamation), MsgAnswer::Ok);
     QCOMPARE(d.records.size(), 2);
     QCOMPARE(d.records.at(0).text, QStringLiteral("終了して良いですか？"));
@@ -151,7 +152,7 @@ void TestPlatform::quitNowLeavesThroughTheEventLoop()
     bool closeHandlerRan = false;
     struct CloseWatch : QObject {
         bool *ran;
-        explicit CloseWatch(bool *r) : ran(r) {}
+        explicit CloseWatch(bool *r) : ran(r) { }
         bool eventFilter(QObject *, QEvent *e) override
         {
             if (e->type() == QEvent::Close)
@@ -166,7 +167,8 @@ void TestPlatform::quitNowLeavesThroughTheEventLoop()
             SystemProcess().quitNow();
             returned = true;
         });
-        QtDialogs().message(&window, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None, QString());
+        QtDialogs().message(&window, QStringLiteral("終了して良いですか？"), MsgButtons::YesNo, MsgIcon::None,
+                            QString());
     });
     QCOMPARE(QCoreApplication::exec(), 0);
     QVERIFY(returned);

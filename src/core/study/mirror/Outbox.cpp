@@ -53,7 +53,9 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 } // namespace
 
-Outbox::Outbox(const QString &folder) : m_folder(folder) {}
+Outbox::Outbox(const QString &folder) : m_folder(folder)
+{
+}
 
 QString Outbox::folderFor(const AppPaths &paths)
 {
@@ -101,7 +103,8 @@ QString Outbox::writeEntry(const QString &folder, const QString &base, const Mir
                          + QString::number(QRandomGenerator::global()->generate(), 16) + QStringLiteral(".work");
     const QString target = folder + QLatin1Char('/') + base + kSuffix;
 
-    const int fd = ::open(QFile::encodeName(work).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(QFile::encodeName(work).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return failed(errnoText());
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -142,7 +145,8 @@ QStringList Outbox::pending() const
 {
     QStringList out;
     const QDir dir(m_folder);
-    for (const QString &name : dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name))
+    for (const QString &name :
+         dir.entryList({QStringLiteral("*") + kSuffix}, QDir::Files | QDir::NoDotAndDotDot, QDir::Name))
         out.append(dir.filePath(name));
     return out;
 }

@@ -15,8 +15,9 @@ QVector<report::Experiment> experimentsFromRows(const QList<MirrorEntry> &rows, 
             const MirrorEntry &row = rows.at(i);
             const RunLineCheck check = checkRunLine(row.record);
             if (!check.ok)
-                problems->append({row.site + QLatin1Char('/') + row.experiment + QLatin1Char(':') + QString::number(row.run),
-                                  check.reason});
+                problems->append(
+                    {row.site + QLatin1Char('/') + row.experiment + QLatin1Char(':') + QString::number(row.run),
+                     check.reason});
             lines.append(row.record);
         }
         out.append(report::experimentFromLines(first.site + QLatin1Char('/') + first.experiment, lines));

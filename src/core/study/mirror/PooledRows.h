@@ -9,8 +9,8 @@
 namespace vora::study {
 
 struct RowProblem {
-    QString where;   // "SITE/EXPERIMENT:RUN"
-    QString reason;  // the check's reason (Japanese)
+    QString where; // "SITE/EXPERIMENT:RUN"
+    QString reason; // the check's reason (Japanese)
 };
 
 // One experiment per site and experiment, named "SITE/EXPERIMENT", its runs in the order

@@ -26,8 +26,8 @@ QStringList dataFilesIn(const QString &dataFolder)
 {
     QStringList out;
     const QDir dir(dataFolder);
-    for (const QString &name : dir.entryList({QStringLiteral("*-0.txt"), QStringLiteral("*-1.txt")}, QDir::Files,
-                                             QDir::Name)) {
+    for (const QString &name :
+         dir.entryList({QStringLiteral("*-0.txt"), QStringLiteral("*-1.txt")}, QDir::Files, QDir::Name)) {
         if (isValidExperimentName(name.left(name.size() - 6)))
             out.append(dir.filePath(name));
     }
@@ -53,7 +53,9 @@ bool readFileRuns(const QString &path, FileRuns *out)
     return true;
 }
 
-Watermarks::Watermarks(const QString &folder, const QString &identity) : m_folder(folder), m_identity(identity) {}
+Watermarks::Watermarks(const QString &folder, const QString &identity) : m_folder(folder), m_identity(identity)
+{
+}
 
 QString Watermarks::folderFor(const QString &outboxFolder)
 {
@@ -99,7 +101,10 @@ bool Watermarks::confirm(const FileRuns &runs, int run)
     FileStore files;
     if (!files.ensureFolder(m_folder))
         return false;
-    return files.replaceAll(fileFor(runs.experiment), {m_identity, QString::number(run) + QLatin1Char(' ') + QString::fromLatin1(hash)}).ok;
+    return files
+        .replaceAll(fileFor(runs.experiment),
+                    {m_identity, QString::number(run) + QLatin1Char(' ') + QString::fromLatin1(hash)})
+        .ok;
 }
 
 FileChanges::Stamp FileChanges::stampOf(const QString &path)

@@ -18,9 +18,9 @@ namespace vora::study {
 // The runs of one data file as the mirror sends them.
 struct FileRuns {
     QString path;
-    QString experiment;         // the base name, "Yama090425-1"
-    QStringList records;        // columns 1-261 of run 1, 2, ...
-    QHash<int, QString> seals;  // run -> chained hash (hex) where the chain verifies
+    QString experiment; // the base name, "Yama090425-1"
+    QStringList records; // columns 1-261 of run 1, 2, ...
+    QHash<int, QString> seals; // run -> chained hash (hex) where the chain verifies
     // Another program holds the file's sealing lock: its last run may not be sealed yet,
     // so nothing of the file is sent before a later pass.
     bool busy = false;

@@ -32,10 +32,10 @@ private:
 bool isValidSiteName(const QString &site);
 
 struct StudyConfig {
-    bool present = false;     // the file exists
-    bool valid = false;       // present and both lines usable
-    QString error;            // why a present file is not usable (never holds the password)
-    QString warning;          // readable by others while holding a password
+    bool present = false; // the file exists
+    bool valid = false; // present and both lines usable
+    QString error; // why a present file is not usable (never holds the password)
+    QString warning; // readable by others while holding a password
     ConnInfo conn;
     QString site;
 

@@ -12,10 +12,10 @@ namespace vora::study {
 // One run as mirrored: the key, the 261 run columns, the chained seal hash (empty: unsealed).
 struct MirrorEntry {
     QString site;
-    QString experiment;   // the data file's base name, "Yama090425-1"
-    int run = 0;          // 1-based, memo lines not counted
-    QString record;       // columns 1-261 of the run line
-    QString seal;         // hex chained hash, or empty
+    QString experiment; // the data file's base name, "Yama090425-1"
+    int run = 0; // 1-based, memo lines not counted
+    QString record; // columns 1-261 of the run line
+    QString seal; // hex chained hash, or empty
 };
 
 enum class Delivery { Sent, AlreadyThere, Conflict, Failed };

@@ -51,7 +51,9 @@ namespace {
 
 QString conflictText(const MirrorEntry &entry)
 {
-    return QStringLiteral("%1 のラン %2：サーバーには別の記録があります（上書きしません）。").arg(entry.experiment).arg(entry.run);
+    return QStringLiteral("%1 のラン %2：サーバーには別の記録があります（上書きしません）。")
+        .arg(entry.experiment)
+        .arg(entry.run);
 }
 
 } // namespace
@@ -97,16 +99,12 @@ void OutboxSender::deliverPending()
         const Delivery d = send(*entry, &error);
         switch (d) {
         case Delivery::Sent:
-        case Delivery::AlreadyThere:
-            m_outbox.remove(file);
-            break;
+        case Delivery::AlreadyThere: m_outbox.remove(file); break;
         case Delivery::Conflict:
             m_outbox.hold(file);
             conflicts.append(conflictText(*entry));
             break;
-        case Delivery::Failed:
-            failure = error;
-            continue;
+        case Delivery::Failed: failure = error; continue;
         }
         settle(*entry, d);
     }
@@ -130,7 +128,8 @@ void OutboxSender::deliverPending()
             if (!answered.contains(key)) {
                 const MirrorEntry entry{m_site, runs.experiment, run, runs.records.at(run - 1), runs.seals.value(run)};
                 QString error;
-                const Delivery d = failure.isEmpty() && !runs.busy && !stopped() ? send(entry, &error) : Delivery::Failed;
+                const Delivery d =
+                    failure.isEmpty() && !runs.busy && !stopped() ? send(entry, &error) : Delivery::Failed;
                 if (d == Delivery::Failed) {
                     if (failure.isEmpty() && !error.isEmpty())
                         failure = error;
@@ -139,7 +138,8 @@ void OutboxSender::deliverPending()
                 }
                 if (d == Delivery::Conflict) {
                     const QString held = m_outbox.holdEntry(entry);
-                    conflicts.append(held.isEmpty() ? conflictText(entry) : conflictText(entry) + QStringLiteral("\r\n") + held);
+                    conflicts.append(held.isEmpty() ? conflictText(entry)
+                                                    : conflictText(entry) + QStringLiteral("\r\n") + held);
                 }
                 settle(entry, d);
             }
@@ -240,7 +240,8 @@ void StudyMirror::retry()
     if (m_sender) {
         OutboxSender *sender = m_sender;
         const int saved = m_savedRuns;
-        QMetaObject::invokeMethod(sender, [sender, saved] { sender->deliverAfterSave(saved); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            sender, [sender, saved] { sender->deliverAfterSave(saved); }, Qt::QueuedConnection);
     }
 }
 

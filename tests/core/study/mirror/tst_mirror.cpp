@@ -11,16 +11,16 @@
 #include "core/study/mirror/StudyDatabase.h"
 #include "core/study/mirror/StudyMirror.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QDir>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vora;
@@ -38,8 +38,9 @@ QString serverConn()
 // A site of its own for each case, so cases and repeated runs never see each other's rows.
 QString freshSite(const char *tag)
 {
-    return QStringLiteral("%1-%2").arg(QLatin1String(tag)).arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                  QLatin1Char('0'));
+    return QStringLiteral("%1-%2")
+        .arg(QLatin1String(tag))
+        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
 // A consistent run of `name`; "n" for the series without stimulus ("-0"), as the program writes it.
@@ -155,7 +156,9 @@ QProcessEnvironment cleanEnvironment(const QString &home)
 // The watermark the sender keeps for an experiment: "RUN HASH", or empty.
 QString watermarkOf(testing::TestServices &ts, const QString &experiment)
 {
-    return ts.readLines(QStringLiteral("data/outbox/confirmed/") + experiment + QStringLiteral(".txt")).value(1).section(QLatin1Char(' '), 0, 0);
+    return ts.readLines(QStringLiteral("data/outbox/confirmed/") + experiment + QStringLiteral(".txt"))
+        .value(1)
+        .section(QLatin1Char(' '), 0, 0);
 }
 
 bool cluster(const QString &command)
@@ -164,8 +167,8 @@ bool cluster(const QString &command)
     const QString port = ConnInfo::parse(serverConn(), &error).value(QStringLiteral("port"));
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(QStringLiteral("bash"), {qEnvironmentVariable("VORA_PG_CLUSTER"), command,
-                                     qEnvironmentVariable("VORA_TEST_PG_DIR"), port});
+    p.start(QStringLiteral("bash"),
+            {qEnvironmentVariable("VORA_PG_CLUSTER"), command, qEnvironmentVariable("VORA_TEST_PG_DIR"), port});
     return p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
@@ -185,12 +188,13 @@ private:
         const QString path = ts.services.paths.dataFile(experiment + QStringLiteral(".txt"));
         const int before = countRuns(*ts.files, path).runs;
         for (int i = 1; i <= count; ++i) {
-            const QString line = randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))),
-                                            experiment.endsWith(QLatin1String("-0")) ? QStringLiteral("n") : QStringLiteral("S"));
+            const QString line =
+                randomLine(rng, experiment.left(experiment.indexOf(QLatin1Char('-'))),
+                           experiment.endsWith(QLatin1String("-0")) ? QStringLiteral("n") : QStringLiteral("S"));
             // Appended and sealed as the experiment window does.
-            const study::SavedRun saved = study::appendAndSealRun(*ts.files, path, line, QDateTime::currentDateTime(), [&] {
-                return appendRunLine(*ts.files, ts.services.paths, path, line);
-            });
+            const study::SavedRun saved =
+                study::appendAndSealRun(*ts.files, path, line, QDateTime::currentDateTime(),
+                                        [&] { return appendRunLine(*ts.files, ts.services.paths, path, line); });
             if (!saved.append || !saved.seal.sealed) {
                 qWarning() << "not saved or sealed:" << saved.append.message << saved.seal.message << line;
                 return {};
@@ -202,10 +206,7 @@ private:
         return expected;
     }
 
-    StudyConfig config(const QString &conn, const QString &site)
-    {
-        return StudyConfig::fromText(conn, site);
-    }
+    StudyConfig config(const QString &conn, const QString &site) { return StudyConfig::fromText(conn, site); }
 
 private Q_SLOTS:
     void settings_data()
@@ -216,17 +217,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("masked");
 
         QTest::newRow("plain") << "host=db.example dbname=vora user=lab1 password=s3cret sslmode=require"
-                               << "Tokyo_1" << true << "host=db.example dbname=vora user=lab1 password=******** sslmode=require";
-        QTest::newRow("doubled quote") << "host = h  password = 'it''s x'" << "a" << false << "";
-        QTest::newRow("quoted with escapes") << "host=h password='a \\'b\\\\ c' user='x y'" << "a-b"
-                                             << true << "host=h password=******** user='x y'";
+                               << "Tokyo_1" << true
+                               << "host=db.example dbname=vora user=lab1 password=******** sslmode=require";
+        QTest::newRow("doubled quote") << "host = h  password = 'it''s x'"
+                                       << "a" << false << "";
+        QTest::newRow("quoted with escapes") << "host=h password='a \\'b\\\\ c' user='x y'"
+                                             << "a-b" << true << "host=h password=******** user='x y'";
         QTest::newRow("site too long") << "host=h" << QString(33, QLatin1Char('s')) << false << "";
         QTest::newRow("site 32") << "host=h" << QString(32, QLatin1Char('s')) << true << "host=h";
-        QTest::newRow("site with space") << "host=h" << "lab 1" << false << "";
-        QTest::newRow("site empty") << "host=h" << "" << false << "";
-        QTest::newRow("uri form") << "postgresql://u:pw@h/db" << "a" << false << "";
-        QTest::newRow("open quote") << "host=h password='abc" << "a" << false << "";
-        QTest::newRow("no =") << "host h" << "a" << false << "";
+        QTest::newRow("site with space") << "host=h"
+                                         << "lab 1" << false << "";
+        QTest::newRow("site empty") << "host=h"
+                                    << "" << false << "";
+        QTest::newRow("uri form") << "postgresql://u:pw@h/db"
+                                  << "a" << false << "";
+        QTest::newRow("open quote") << "host=h password='abc"
+                                    << "a" << false << "";
+        QTest::newRow("no =") << "host h"
+                              << "a" << false << "";
     }
 
     void settings()
@@ -251,11 +259,11 @@ private Q_SLOTS:
     void settingsFile()
     {
         testing::TestServices ts;
-        QVERIFY(!StudyMirror::fromSettings(ts.services.paths));  // absent: nothing changes
+        QVERIFY(!StudyMirror::fromSettings(ts.services.paths)); // absent: nothing changes
 
         // Unreachable on purpose (port 1): nothing must wait on it.
-        ts.writeLines(StudyConfig::fileName(), {QStringLiteral("host=127.0.0.1 port=1 password=hunter22"),
-                                                QStringLiteral("lab1")});
+        ts.writeLines(StudyConfig::fileName(),
+                      {QStringLiteral("host=127.0.0.1 port=1 password=hunter22"), QStringLiteral("lab1")});
         const QString file = ts.path(StudyConfig::fileName());
         QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
         StudyConfig c = StudyConfig::load(ts.services.paths);
@@ -374,7 +382,7 @@ private Q_SLOTS:
         const QString site = freshSite("push");
         const QMap<QString, QString> expected = saveRuns(ts, nullptr, QStringLiteral("Kumo-1"), 4, 6);
         const QString file = ts.services.paths.dataFile(QStringLiteral("Kumo-1.txt"));
-        const QStringList args = {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(),
+        const QStringList args = {QStringLiteral("push"),   file, QStringLiteral("--server"), serverConn(),
                                   QStringLiteral("--site"), site};
 
         ToolResult r = runTool(args);
@@ -387,8 +395,9 @@ private Q_SLOTS:
         r = runTool(QStringList{QStringLiteral("push"), file, again} + args.mid(2));
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, file + QStringLiteral(": sent 0, already there 4, conflict 0\n"));
-        QVERIFY2(r.err.contains(again + QStringLiteral(" names the same file as ") + file + QStringLiteral("; sent once")),
-                 qPrintable(r.err));
+        QVERIFY2(
+            r.err.contains(again + QStringLiteral(" names the same file as ") + file + QStringLiteral("; sent once")),
+            qPrintable(r.err));
         Peek peek;
         QCOMPARE(peek.rows(site), expected);
 
@@ -442,14 +451,16 @@ private Q_SLOTS:
 
         // Saved while the server cannot be reached: the runs wait, and the status bar counts them.
         if (fault != QLatin1String("periodic") && fault != QLatin1String("push")) {
-            StudyMirror down(config(QStringLiteral("host=127.0.0.1 port=1 connect_timeout=2"), site), ts.services.paths, 0);
+            StudyMirror down(config(QStringLiteral("host=127.0.0.1 port=1 connect_timeout=2"), site), ts.services.paths,
+                             0);
             QSignalSpy passes(&down, &StudyMirror::passFinished);
             expected = saveRuns(ts, &down, experiment, 3, 21);
             QTRY_VERIFY_WITH_TIMEOUT(passes.size() >= 4, kWait); // at start and after each save
             QCOMPARE(down.pendingCount(), 3);
         }
         if (fault == QLatin1String("deleted")) {
-            for (const QString &entry : QDir(ts.path(QStringLiteral("data/outbox"))).entryList({QStringLiteral("*.json")}))
+            for (const QString &entry :
+                 QDir(ts.path(QStringLiteral("data/outbox"))).entryList({QStringLiteral("*.json")}))
                 QVERIFY(QFile::remove(ts.path(QStringLiteral("data/outbox/")) + entry));
         } else if (fault == QLatin1String("restored")) {
             // The backup holds two more runs the outbox never knew of.
@@ -479,10 +490,12 @@ private Q_SLOTS:
             // A second process sends the same runs while the program saves more.
             QProcess tool;
             tool.start(qEnvironmentVariable("VORA_DATA_TOOL"),
-                       {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site});
+                       {QStringLiteral("push"), file, QStringLiteral("--server"), serverConn(),
+                        QStringLiteral("--site"), site});
             expected.insert(saveRuns(ts, &mirror, experiment, 6, 25));
             QVERIFY(tool.waitForFinished(kWait));
-            pushed = {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()), QString::fromUtf8(tool.readAllStandardError())};
+            pushed = {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+                      QString::fromUtf8(tool.readAllStandardError())};
             QCOMPARE(pushed.exitCode, 0);
             QVERIFY2(pushed.out.contains(QStringLiteral("conflict 0")), qPrintable(pushed.out));
             mirror.retry();
@@ -562,14 +575,17 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(bytes);
             f.close();
-            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                            | (shared ? QFileDevice::ReadOther | QFileDevice::ReadGroup : QFileDevice::Permissions()));
+            QFile::setPermissions(
+                path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                          | (shared ? QFileDevice::ReadOther | QFileDevice::ReadGroup : QFileDevice::Permissions()));
         };
-        QStringList server = {QStringLiteral("--server"), withoutPassword(serverConn()), QStringLiteral("--site"), site};
+        QStringList server = {QStringLiteral("--server"), withoutPassword(serverConn()), QStringLiteral("--site"),
+                              site};
         if (way == QLatin1String("pgpass")) {
             privateFile(home.path() + QStringLiteral("/.pgpass"), passLine.toUtf8());
         } else if (way.startsWith(QLatin1String("server-file"))) {
-            privateFile(home.path() + QStringLiteral("/study-server.txt"), (serverConn() + QStringLiteral("\r\n") + site + QStringLiteral("\r\n")).toUtf8(),
+            privateFile(home.path() + QStringLiteral("/study-server.txt"),
+                        (serverConn() + QStringLiteral("\r\n") + site + QStringLiteral("\r\n")).toUtf8(),
                         way.endsWith(QLatin1String("shared")));
             server = {QStringLiteral("--server-file"), home.path() + QStringLiteral("/study-server.txt")};
         } else if (way == QLatin1String("command-line")) {
@@ -613,41 +629,48 @@ private Q_SLOTS:
     {
         if (serverConn().isEmpty())
             QSKIP("VORA_TEST_PG is not set: no study database server");
-        const QString database = QStringLiteral("dropping_%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QString database =
+            QStringLiteral("dropping_%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         QString error;
         {
             Peek peek;
             QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
             QVERIFY2(q.exec(QStringLiteral("CREATE DATABASE ") + database), qPrintable(q.lastError().text()));
         }
-        const QString conn = QString(serverConn()).replace(QRegularExpression(QStringLiteral("dbname=\\S+")),
-                                                           QStringLiteral("dbname=") + database);
+        const QString conn =
+            QString(serverConn())
+                .replace(QRegularExpression(QStringLiteral("dbname=\\S+")), QStringLiteral("dbname=") + database);
         {
             StudyDatabase db(ConnInfo::parse(conn, &error));
             QVERIFY2(db.open(&error), qPrintable(error)); // creates the table
-            QSqlQuery q(QSqlDatabase::database(QSqlDatabase::connectionNames().filter(QStringLiteral("vora-study")).last()));
-            QVERIFY(q.exec(QStringLiteral("CREATE FUNCTION drop_session() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
-                                          "PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); RETURN NEW; END $$")));
+            QSqlQuery q(
+                QSqlDatabase::database(QSqlDatabase::connectionNames().filter(QStringLiteral("vora-study")).last()));
+            QVERIFY(q.exec(QStringLiteral(
+                "CREATE FUNCTION drop_session() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                "PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); RETURN NEW; END $$")));
             QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER drop_session BEFORE INSERT ON vora_runs FOR EACH ROW "
                                           "EXECUTE FUNCTION drop_session()")));
         }
         QRandomGenerator rng(51);
         testing::TestServices ts;
         ts.writeLines(QStringLiteral("data/Ame-1.txt"), {randomLine(rng, QStringLiteral("Ame"))});
-        const ToolResult r = runTool({QStringLiteral("push"), ts.path(QStringLiteral("data/Ame-1.txt")), QStringLiteral("--server"),
-                                      withoutPassword(conn), QStringLiteral("--site"), QStringLiteral("lab1")},
-                                     [] {
-                                         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-                                         env.insert(QStringLiteral("PGPASSWORD"), serverPassword());
-                                         return env;
-                                     }());
+        const ToolResult r =
+            runTool({QStringLiteral("push"), ts.path(QStringLiteral("data/Ame-1.txt")), QStringLiteral("--server"),
+                     withoutPassword(conn), QStringLiteral("--site"), QStringLiteral("lab1")},
+                    [] {
+                        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+                        env.insert(QStringLiteral("PGPASSWORD"), serverPassword());
+                        return env;
+                    }());
         QCOMPARE(r.exitCode, 2);
         QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
-        QVERIFY2(r.err.startsWith(QStringLiteral("vora-data: ")) && r.err.contains(QStringLiteral("terminating connection")),
+        QVERIFY2(r.err.startsWith(QStringLiteral("vora-data: "))
+                     && r.err.contains(QStringLiteral("terminating connection")),
                  qPrintable(r.err));
         Peek peek;
         QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
-        QVERIFY2(q.exec(QStringLiteral("DROP DATABASE ") + database + QStringLiteral(" WITH (FORCE)")), qPrintable(q.lastError().text()));
+        QVERIFY2(q.exec(QStringLiteral("DROP DATABASE ") + database + QStringLiteral(" WITH (FORCE)")),
+                 qPrintable(q.lastError().text()));
     }
 
     // The pooled figures over the database equal those over the same files.
@@ -666,8 +689,8 @@ private Q_SLOTS:
                      .exitCode,
                  0);
         const ToolResult local = runTool(QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + files);
-        const ToolResult remote = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
-                                           serverConn(), QStringLiteral("--site"), site});
+        const ToolResult remote = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"),
+                                           QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site});
         QCOMPARE(local.exitCode, 0);
         QCOMPARE(remote.exitCode, 0);
         const QJsonObject a = QJsonDocument::fromJson(local.out.toUtf8()).object();
@@ -677,7 +700,9 @@ private Q_SLOTS:
         QJsonArray perFile = a.value(QStringLiteral("experiments")).toArray();
         for (int i = 0; i < perFile.size(); ++i) {
             QJsonObject o = perFile.at(i).toObject();
-            o.insert(QStringLiteral("file"), site + QLatin1Char('/') + QFileInfo(o.value(QStringLiteral("file")).toString()).completeBaseName());
+            o.insert(QStringLiteral("file"),
+                     site + QLatin1Char('/')
+                         + QFileInfo(o.value(QStringLiteral("file")).toString()).completeBaseName());
             perFile[i] = o;
         }
         QCOMPARE(b.value(QStringLiteral("experiments")).toArray(), perFile);
