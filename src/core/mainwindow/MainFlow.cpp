@@ -708,8 +708,8 @@ void MainFlow::launch()
 
 void MainFlow::showResults()
 {
-    if (!takesInput() || m_mode != Mode::Selected)
-        return;
+    if (!takesInput() || m_mode != Mode::Selected || !m_resultsEnabled)
+        return; // only runs stored can be shown
     SharedState &st = m_state;
     if (st.showConditions)
         st.conditionMemo = m_view.memoText();
@@ -747,10 +747,9 @@ void MainFlow::onDeadline()
         m_timer.start(m_deadlineNs - now);
         return;
     }
-    // A second after the last refresh was due; a late one does not make the next ones bunch up.
-    m_deadlineNs += kClockTickNs;
-    if (m_deadlineNs <= now)
-        m_deadlineNs = now + kClockTickNs;
+    // On the second of the window's own schedule: refreshes missed by a late timer are not
+    // made up, so the next ones do not bunch up.
+    m_deadlineNs += ((now - m_deadlineNs) / kClockTickNs + 1) * kClockTickNs;
     m_timer.start(m_deadlineNs - now);
     Q_EMIT clockChanged();
 }

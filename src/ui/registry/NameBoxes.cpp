@@ -131,11 +131,8 @@ NameBoxes::NameBoxes(MainFlow &flow, const Controls &controls, QObject *parent)
     }
     connect(&m_flow, &MainFlow::boxChanged, this, &NameBoxes::showBox);
     connect(&m_flow, &MainFlow::windowChanged, this, &NameBoxes::showWindowState);
-    connect(&m_flow, &MainFlow::typedTextCleared, this, [this](int box) {
-        NameCombo *combo = m_c.columns[box].nameBox;
-        combo->setCurrentIndex(-1);
-        combo->setEditText(QString());
-    });
+    connect(&m_flow, &MainFlow::typedTextCleared, this,
+            [this](int box) { m_c.columns[box].nameBox->setEditText(QString()); });
     connect(&m_flow, &MainFlow::registrationViewChanged, this, [this](bool open) {
         for (int box = 1; box <= kNameBoxes; ++box)
             m_c.columns[box].nameBox->setVisible(open);
