@@ -15,7 +15,7 @@ const QString CRLF = QStringLiteral("\r\n");
 } // namespace
 
 MainFlow::MainFlow(View &view, Services &services, SharedState &state, QObject *parent)
-    : QObject(parent), m_view(view), m_services(services), m_state(state)
+    : QObject(parent), m_view(view), m_services(services), m_state(state), m_boxes(services, state)
 {
     connect(&m_timer, &DeadlineTimer::timeout, this, &MainFlow::onDeadline);
     arm();
@@ -53,8 +53,7 @@ void MainFlow::changedAll()
 
 void MainFlow::load()
 {
-    restoreSelections();
-    fillNameLists();
+    m_loadProblems = m_boxes.load();
     settleMode();
     changedAll();
 }
@@ -66,135 +65,13 @@ void MainFlow::reportLoadProblems()
     m_loadProblems.clear();
 }
 
-void MainFlow::restoreSelections()
-{
-    Services &s = m_services;
-    SelectionRead read = readSelectionFile(*s.files, s.paths);
-    if (!read.opened) {
-        // First run: box 1 gets a name made from today's date, small stimulus, hit display.
-        m_boxes[1].tickStimulus(QStringLiteral("S"));
-        m_boxes[1].tickHitDisplay(QStringLiteral("D"));
-        m_state.stimulus = Stimulus::Small;
-        m_state.hitDisplay = HitDisplay::Shown;
-        m_state.stimulusFile = true;
-        const QString date = s.clock->dateText();
-        const QString name = firstRunName(date);
-        const QString selectionPath = s.paths.file(selectionFileName());
-
-        QString failure;
-        if (s.files->exists(selectionPath)) {
-            // It is there but cannot be read: keep it for the user rather than replace it.
-            failure =
-                QStringLiteral("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
-            m_selectionRefused = failure;
-        } else if (const FileResult r = s.files->replaceAll(selectionPath, {firstRunLine(date)}); !r) {
-            failure =
-                QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
-                + r.message;
-        } else if (const FileResult r2 = addFirstRunLine(*s.files, s.paths, date); !r2) {
-            // An existing list of box 1 is kept: the new name is added to it, nothing replaced.
-            failure = QStringLiteral("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
-                      + r2.message;
-        }
-        m_boxes[1].caption = name.left(10);
-
-        read = readSelectionFile(*s.files, s.paths); // once more, never in a loop
-        if (!read.opened) {
-            read.boxes = QVector<BoxSelection>(kNameBoxes);
-            read.boxes[0] = BoxSelection{name, QStringLiteral("S"), QStringLiteral("D")};
-            if (failure.isEmpty())
-                failure = QStringLiteral("実験名の選択のファイル（%1）を作れません。").arg(selectionFileName());
-        }
-        if (!failure.isEmpty())
-            m_loadProblems.append(failure);
-    } else if (!read.error.isEmpty()) {
-        // Read, but not all of it: the boxes of its unreadable lines stay empty, and the file
-        // is kept as it is.
-        m_selectionRefused =
-            QStringLiteral("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName())
-            + read.error;
-        m_loadProblems.append(m_selectionRefused);
-    }
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        const BoxSelection &sel = read.boxes.value(box - 1);
-        if (!sel.name.isEmpty()) // else the box keeps what it has
-            showSelection(box, sel);
-    }
-}
-
-void MainFlow::showSelection(int box, const BoxSelection &selection)
-{
-    NameBox &b = m_boxes[box];
-    b.caption = selection.name;
-    b.remembered = selection;
-    b.tickStimulus(selection.stimulusCode);
-    b.tickHitDisplay(selection.hitDisplayCode);
-    m_state.stimulusFile = b.stimulus != QLatin1String("n");
-    showRunCount(box, selection.name, stimulusFileSuffix(m_state.stimulusFile));
-}
-
-void MainFlow::fillNameLists()
-{
-    Services &s = m_services;
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        NameBox &b = m_boxes[box];
-        const NameListRead list = readNameListFile(*s.files, s.paths, box);
-        b.items = list.items;
-        b.kept = list.kept;
-        if (list.unreadable)
-            b.listRefused = list.error;
-        if (!list.error.isEmpty())
-            m_loadProblems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
-        if (const QString unusable = unusableLinesMessage(box, list.unusable); !unusable.isEmpty())
-            m_loadProblems.append(unusable);
-    }
-    // A registered name shows the conditions of its list line, whatever the selection file says.
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        NameBox &b = m_boxes[box];
-        const BoxSelection registered = b.registeredSelection();
-        if (!registered.name.isEmpty()
-            && (registered.stimulusCode != b.remembered.stimulusCode
-                || registered.hitDisplayCode != b.remembered.hitDisplayCode)) {
-            b.clearOptions();
-            showSelection(box, registered);
-        }
-    }
-}
-
-void MainFlow::showRunCount(int box, const QString &name, const QString &suffix)
-{
-    RunCountInfo info;
-    // A name that breaks the rule never becomes a path.
-    if (isValidExperimentName(name))
-        info = countRuns(*m_services.files, dataFilePath(m_services.paths, name, suffix));
-    m_boxes[box].lastDate = info.lastDate;
-    m_boxes[box].runs = QLatin1Char(' ') + QString::number(info.runs);
-}
-
 // ---- the name boxes ------------------------------------------------------------------------
 
 void MainFlow::itemChosen(int box, int index)
 {
     if (!takesInput() || box < 1 || box > kNameBoxes)
         return;
-    NameBox &b = m_boxes[box];
-    if (index < 0 || index >= b.items.size())
-        return;
-    const QString text = b.items.at(index);
-    b.caption = text.left(10);
-    b.selectEnabled = true;
-
-    m_chosenBox = box;
-    m_chosenIndex = index;
-    m_chosenText = text;
-    const NameListItem item = NameListItem::parse(text);
-    b.remembered = BoxSelection{item.name, item.stimulusCode, item.hitDisplayCode};
-    b.tickStimulus(text.mid(11, 1));
-    b.tickHitDisplay(text.mid(12, 1));
-
-    const QString suffix = b.fileSuffix();
-    m_state.stimulusFile = suffix != QLatin1String("0");
-    showRunCount(box, b.caption.section(QLatin1Char(' '), 0, 0), suffix);
+    m_boxes.choose(box, index);
     Q_EMIT boxChanged(box);
 }
 
@@ -202,19 +79,7 @@ void MainFlow::droppingDown(int box)
 {
     if (!takesInput() || box < 1 || box > kNameBoxes)
         return;
-    // The counts come from the items themselves, so a list that differs from its file
-    // (after a failed write, say) still shows each name with its own count.
-    NameBox &b = m_boxes[box];
-    for (QString &text : b.items) {
-        const QString base = text.left(13);
-        const NameListItem item = NameListItem::parse(base);
-        const QString suffix = item.fileSuffix();
-        m_state.stimulusFile = suffix != QLatin1String("0");
-        int runs = 0;
-        if (isValidExperimentName(item.name))
-            runs = countRuns(*m_services.files, dataFilePath(m_services.paths, item.name, suffix)).runs;
-        text = base + QString::number(runs);
-    }
+    m_boxes.dropDown(box);
     Q_EMIT boxChanged(box);
 }
 
@@ -222,8 +87,7 @@ void MainFlow::optionsChosen(int box, const QString &stimulusCode, const QString
 {
     if (!takesInput() || box < 1 || box > kNameBoxes)
         return;
-    m_boxes[box].stimulus = stimulusCode;
-    m_boxes[box].hitDisplay = hitDisplayCode;
+    m_boxes.setOptions(box, stimulusCode, hitDisplayCode);
     Q_EMIT boxChanged(box);
 }
 
@@ -231,56 +95,24 @@ void MainFlow::keyTyped(int box, int keyCode, const QString &text)
 {
     if (!takesInput() || box < 1 || box > kNameBoxes)
         return;
-    NameBox &b = m_boxes[box];
-    if (keyCode >= 32)
-        b.conditionsEnabled = true; // conditions can be chosen for a new name
-    b.selectEnabled = false;
-    if (keyCode != 13) {
-        m_justRegistered = false;
-        b.clearOptions();
-    } else {
-        enterPressed(box, text);
-    }
+    answer(box, m_boxes.keyTyped(box, keyCode, text));
     Q_EMIT boxChanged(box);
 }
 
-void MainFlow::enterPressed(int box, const QString &text)
+void MainFlow::answer(int box, const BoxReply &reply)
 {
-    NameBox &b = m_boxes[box];
-    b.selectEnabled = true;
-    if (!b.listRefused.isEmpty()) {
-        // Writing the list would replace names the program could not read.
-        m_view.tell(unreadableListMessage(box, b.listRefused), MsgIcon::Exclamation);
-        return;
+    if (reply.textCleared)
+        Q_EMIT typedTextCleared(box);
+    if (reply.beep)
+        m_view.beep();
+    if (!reply.message.isEmpty())
+        m_view.tell(reply.message, reply.icon);
+    if (reply.askDelete) {
+        m_question = Question::DeleteName;
+        m_deleteBox = box;
+        m_deleteIndex = m_boxes.deletableIndex(box);
+        m_view.askDeleteName();
     }
-    if (text.isEmpty()) {
-        if (!m_justRegistered)
-            askDelete(box);
-        return;
-    }
-    registerName(box, text);
-}
-
-int MainFlow::deletableIndex(int box) const
-{
-    const QStringList &items = m_boxes[box].items;
-    if (box != m_chosenBox || m_chosenIndex < 0 || m_chosenIndex >= items.size())
-        return -1;
-    // The counts after column 13 change with every drop-down; the item itself does not.
-    if (items.at(m_chosenIndex).left(13) != m_chosenText.left(13))
-        return -1;
-    return m_chosenIndex;
-}
-
-void MainFlow::askDelete(int box)
-{
-    const int index = deletableIndex(box);
-    if (index < 0)
-        return; // nothing was chosen in this box: there is nothing the user meant to delete
-    m_question = Question::DeleteName;
-    m_deleteBox = box;
-    m_deleteIndex = index;
-    m_view.askDeleteName();
 }
 
 void MainFlow::deleteAnswered(bool yes)
@@ -288,75 +120,10 @@ void MainFlow::deleteAnswered(bool yes)
     if (m_question != Question::DeleteName)
         return;
     m_question = Question::None;
-    const int box = m_deleteBox;
-    const int index = m_deleteIndex;
-    if (!yes || deletableIndex(box) != index)
+    if (!yes)
         return;
-    NameBox &b = m_boxes[box];
-    b.items.removeAt(index);
-    itemRemoved(b.kept, index);
-    Q_EMIT typedTextCleared(box);
-    const QString deletedName = m_chosenText.left(10).trimmed();
-    if (b.caption.trimmed() == deletedName) {
-        b.caption.clear();
-        b.remembered = BoxSelection{};
-    }
-    m_chosenBox = 0;
-    m_chosenIndex = -1;
-    m_chosenText.clear();
-    writeList(box); // the data file of the name stays where it is
-    Q_EMIT boxChanged(box);
-}
-
-void MainFlow::registerName(int box, const QString &text)
-{
-    NameBox &b = m_boxes[box];
-    const QString stimulus = b.stimulus;
-    const QString hit = b.hitDisplay;
-    if (stimulus.isEmpty() || hit.isEmpty()) {
-        m_view.beep();
-        m_view.tell(conditionMessage(box), MsgIcon::Information);
-        return;
-    }
-    takeConditions(stimulus, hit);
-
-    const NameProblem problem = checkExperimentName(text);
-    if (problem == NameProblem::TooLong) {
-        m_view.tell(lengthMessage(box), MsgIcon::Exclamation);
-        return;
-    }
-    if (problem != NameProblem::None) {
-        m_view.beep();
-        return;
-    }
-    // One name, one set of conditions: the runs of a name share its data file.
-    if (const QVector<NameBoxModel::Holding> held = m_boxes.holdingsOf(text); !held.isEmpty()) {
-        m_view.tell(nameInUseMessage(text, held.first().box), MsgIcon::Exclamation);
-        return;
-    }
-
-    b.selectEnabled = true;
-    b.caption = padName(text);
-    b.remembered = BoxSelection{text, stimulus, hit};
-    b.items.append(b.caption + QLatin1Char('-') + stimulus + hit);
-    Q_EMIT typedTextCleared(box);
-    b.conditionsEnabled = false; // the conditions of a registered name are fixed
-
-    writeList(box);
-    m_justRegistered = true;
-
-    const QString suffix = b.fileSuffix();
-    m_state.stimulusFile = suffix != QLatin1String("0");
-    showRunCount(box, text, suffix);
-}
-
-void MainFlow::writeList(int box)
-{
-    const FileResult result = m_boxes[box].writeList(*m_services.files, m_services.paths, box);
-    if (!result)
-        m_view.tell(QStringLiteral("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box))
-                        + result.message,
-                    MsgIcon::Exclamation);
+    answer(m_deleteBox, m_boxes.deleteItem(m_deleteBox, m_deleteIndex));
+    Q_EMIT boxChanged(m_deleteBox);
 }
 
 // ---- the two views -------------------------------------------------------------------------
@@ -399,69 +166,13 @@ void MainFlow::closeRegistration()
         Q_EMIT typedTextCleared(box);
     chooseExperiment(QString()); // leaving the view always clears the experiment to run
     m_promptGrey = false;
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        m_boxes[box].selectEnabled = true;
-        m_boxes[box].conditionsEnabled = false;
-    }
+    m_boxes.endEditing();
     m_registrationCaption = RegistrationCaption::RegisterOrSelect;
     m_startEnabled = false;
     m_resultsEnabled = false;
     Q_EMIT registrationViewChanged(false);
-    storeSelectionsAndLists();
-}
-
-void MainFlow::storeSelectionsAndLists()
-{
-    Services &s = m_services;
-    QVector<BoxSelection> selections(kNameBoxes);
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        NameBox &b = m_boxes[box];
-        // The conditions of a registered name are fixed: whatever the options show after
-        // typing in the box, its line carries the codes of its list line, and so do the options.
-        const BoxSelection registered = b.registeredSelection();
-        if (!registered.name.isEmpty()) {
-            b.clearOptions();
-            b.tickStimulus(registered.stimulusCode);
-            b.tickHitDisplay(registered.hitDisplayCode);
-            b.remembered = registered;
-        }
-        takeConditions(b.stimulus, b.hitDisplay);
-        if (b.caption.isEmpty()) {
-            b.clearOptions();
-            continue; // an empty line keeps the later boxes on their own lines
-        }
-        BoxSelection &sel = selections[box - 1];
-        sel.name = b.selectedName();
-        sel.stimulusCode = stimulusLetter(m_state.stimulus);
-        sel.hitDisplayCode = hitDisplayLetter(m_state.hitDisplay);
-    }
-
-    QStringList failures;
-    if (!m_selectionRefused.isEmpty()) {
-        // Said at load already; the selections of this session are not kept.
-        failures.append(QStringLiteral("実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。")
-                            .arg(selectionFileName()));
-    } else if (const FileResult r = writeSelectionFile(*s.files, s.paths, selections); !r) {
-        failures.append(r.message);
-    }
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        // A list that could not be read allowed no change, and is left as it is.
-        if (!m_boxes[box].listRefused.isEmpty())
-            continue;
-        if (const FileResult r = m_boxes[box].writeList(*s.files, s.paths, box); !r)
-            failures.append(r.message);
-    }
-    if (!failures.isEmpty())
-        m_view.tell(QStringLiteral("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(CRLF),
-                    MsgIcon::Exclamation);
-}
-
-void MainFlow::takeConditions(const QString &stimulusCode, const QString &hitDisplayCode)
-{
-    if (!stimulusCode.isEmpty())
-        m_state.stimulus = stimulusFromLetter(stimulusCode);
-    if (!hitDisplayCode.isEmpty())
-        m_state.hitDisplay = hitDisplayFromLetter(hitDisplayCode);
+    if (const QString failed = m_boxes.store(); !failed.isEmpty())
+        m_view.tell(failed, MsgIcon::Exclamation);
 }
 
 // ---- the selection -------------------------------------------------------------------------
@@ -510,7 +221,7 @@ void MainFlow::selectPressed(int box)
 
     // The options of the box decide the conditions, whatever the last run line said.
     const NameBox &b = m_boxes[box];
-    takeConditions(b.stimulus, b.hitDisplay);
+    m_boxes.takeConditions(box);
     m_conditionsText = selectionConditionsText(b.stimulus, b.hitDisplay);
     if (m_caption.isEmpty()) {
         m_conditionsText.clear();

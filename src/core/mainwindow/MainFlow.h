@@ -111,25 +111,14 @@ Q_SIGNALS:
 private:
     enum class Question { None, DeleteName, DataDamaged };
 
-    void restoreSelections();
-    void showSelection(int box, const BoxSelection &selection);
-    void fillNameLists();
-    void showRunCount(int box, const QString &name, const QString &suffix);
-    void enterPressed(int box, const QString &text);
-    int deletableIndex(int box) const;
-    void askDelete(int box);
-    void registerName(int box, const QString &text);
-    void writeList(int box);
+    void answer(int box, const BoxReply &reply);
     void openRegistration();
     void closeRegistration();
     void toggleRegistration();
-    void storeSelectionsAndLists();
-    // Choosing the experiment: a different one (or none) is loaded and checked at once.
     void chooseExperiment(const QString &caption);
     void loadExperiment(const QString &caption);
     void refuseDamagedData();
     void tickMemo(bool ticked);
-    void takeConditions(const QString &stimulusCode, const QString &hitDisplayCode);
     QString launchRefusal() const;
     void settleMode();
     void arm();
@@ -140,16 +129,10 @@ private:
     SharedState &m_state;
     NameBoxModel m_boxes;
     QStringList m_loadProblems;
-    QString m_selectionRefused; // the selection file could not be read: it is never rewritten
 
     Mode m_mode = Mode::NoSelection;
     Question m_question = Question::None;
     int m_selectedBox = 0; // the box whose select button chose the experiment; 0: none
-    // The item last chosen from a list; a deletion in another box does not touch it.
-    int m_chosenBox = 0;
-    int m_chosenIndex = -1;
-    QString m_chosenText;
-    bool m_justRegistered = false;
     int m_deleteBox = 0; // the question's box and item
     int m_deleteIndex = -1;
 

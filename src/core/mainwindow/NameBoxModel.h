@@ -1,8 +1,12 @@
 #pragma once
 // The five name boxes as the main window holds them: each box's list of names, its select
 // button, its condition options and run counts, and the lines of its list file that give no
-// name. The window's controls only show this.
+// name; read from the selection and list files at load, edited by the user in the
+// registration view, and stored when the view closes. The window's controls only show this.
 #include "core/registry/NameList.h"
+#include "core/startup/SharedState.h"
+#include "core/toolkit/Dialogs.h"
+#include "core/toolkit/Services.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,11 +49,48 @@ struct NameBox {
     FileResult writeList(FileStore &files, const AppPaths &paths, int box) const;
 };
 
+// What an edit of a box asks of the window, in this order.
+struct BoxReply {
+    bool textCleared = false; // the box's own typed text is emptied
+    bool beep = false;
+    QString message; // told with `icon`; empty: nothing to tell
+    MsgIcon icon = MsgIcon::None;
+    bool askDelete = false; // the user means to delete the item chosen: the question is put
+};
+
 class NameBoxModel {
 public:
+    // The edits write the conditions they take into `state`, as the selection does.
+    NameBoxModel(Services &services, SharedState &state);
+
     // Boxes 1 to 5.
     NameBox &operator[](int box) { return m_boxes.at(box); }
     const NameBox &operator[](int box) const { return m_boxes.at(box); }
+
+    // ---- files ----
+    // Load steps 6 to 8: the selections (a first run makes box 1's name), then the lists.
+    // Returns what could not be read or written, one message each.
+    QStringList load();
+    // The view closes: the selection file and every readable list are written. Returns why
+    // something was not stored; empty when all was.
+    QString store();
+
+    // ---- edits ----
+    void choose(int box, int index); // an item picked from the list
+    void dropDown(int box); // the list is about to open: the counts are refreshed
+    void setOptions(int box, const QString &stimulusCode, const QString &hitDisplayCode);
+    // A key typed into the box (13 Enter, 8 Backspace, else the character); `text` is the box's
+    // text as it stands.
+    BoxReply keyTyped(int box, int keyCode, const QString &text);
+    // The item a delete question is about: the one chosen in this box, as long as it is
+    // still there; -1 when there is none.
+    int deletableIndex(int box) const;
+    BoxReply deleteItem(int box, int index); // the question was answered Yes
+    // The registration view closes: every select button is enabled, no condition can be chosen.
+    void endEditing();
+    // The box's ticked options become the conditions of the experiment (a kind with no tick
+    // leaves its condition as it is).
+    void takeConditions(int box);
 
     // Where a name stands in the boxes: each box whose list or select button holds it, with
     // the conditions it holds it under (one entry per box, its first).
@@ -61,7 +102,23 @@ public:
     QVector<Holding> holdingsOf(const QString &name) const;
 
 private:
+    void restoreSelections(QStringList &problems);
+    void readLists(QStringList &problems);
+    void showSelection(int box, const BoxSelection &selection);
+    void showRunCount(int box, const QString &name, const QString &suffix);
+    void registerName(int box, const QString &text, BoxReply &reply);
+    void writeList(int box, BoxReply &reply);
+    void takeConditions(const QString &stimulusCode, const QString &hitDisplayCode);
+
+    Services &m_services;
+    SharedState &m_state;
     std::array<NameBox, kNameBoxes + 1> m_boxes; // element 0 is never used
+    QString m_selectionRefused; // the selection file could not be read: it is never rewritten
+    // The item last chosen from a list; a deletion in another box does not touch it.
+    int m_chosenBox = 0;
+    int m_chosenIndex = -1;
+    QString m_chosenText;
+    bool m_justRegistered = false; // Enter on the box emptied by a registration deletes nothing
 };
 
 } // namespace vora
