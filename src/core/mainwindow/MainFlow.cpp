@@ -105,8 +105,13 @@ void MainFlow::answer(int box, const BoxReply &reply)
         Q_EMIT typedTextCleared(box);
     if (reply.beep)
         m_view.beep();
-    if (!reply.message.isEmpty())
+    if (reply.waits) {
+        m_question = Question::ConditionsMissing;
+        Q_EMIT windowChanged();
+        m_view.tellAndWait(reply.message, reply.icon);
+    } else if (!reply.message.isEmpty()) {
         m_view.tell(reply.message, reply.icon);
+    }
     if (reply.askDelete) {
         m_question = Question::DeleteName;
         m_deleteBox = box;
@@ -308,15 +313,19 @@ void MainFlow::refuseDamagedData()
     m_startEnabled = false;
     m_resultsEnabled = false;
     m_question = Question::DataDamaged;
-    m_view.tellDataDamaged();
+    m_view.tellAndWait(damagedDataMessage(), MsgIcon::None);
 }
 
-void MainFlow::damagedAcknowledged()
+void MainFlow::acknowledged()
 {
-    if (m_question != Question::DataDamaged)
+    const Question answered = m_question;
+    if (answered != Question::DataDamaged && answered != Question::ConditionsMissing)
         return;
     m_question = Question::None;
-    m_view.restartProgram();
+    if (answered == Question::DataDamaged)
+        m_view.restartProgram();
+    else
+        Q_EMIT windowChanged();
 }
 
 void MainFlow::tickMemo(bool ticked)

@@ -36,7 +36,8 @@ public:
         virtual void tell(const QString &text, MsgIcon icon) = 0; // OK only; nothing waits for it
         virtual void beep() = 0;
         virtual void askDeleteName() = 0; // answered by deleteAnswered()
-        virtual void tellDataDamaged() = 0; // answered by damagedAcknowledged()
+        // OK only, and the window waits for it: answered by acknowledged().
+        virtual void tellAndWait(const QString &text, MsgIcon icon) = 0;
         virtual void openExperimentWindow() = 0; // it replaces this window
         virtual void restartProgram() = 0; // a fresh instance starts, this one quits
         virtual void quit() = 0; // the program ends at once
@@ -66,7 +67,7 @@ public:
     void showResults(); // Command13
     void endRequested(); // Command3
     void deleteAnswered(bool yes);
-    void damagedAcknowledged();
+    void acknowledged(); // the message the window waits for was closed
 
     // The status bar's clock: monotonic ms of its next refresh, and its handler (early calls
     // re-arm and return; tests call it after moving a frozen clock).
@@ -78,6 +79,8 @@ public:
     // Inputs are taken: the window is not leaving and waits on no question.
     bool takesInput() const;
     bool questionOpen() const { return m_question != Question::None; }
+    // Command9: off while the message on a name without its conditions is open.
+    bool registrationEnabled() const { return m_question != Question::ConditionsMissing; }
     const NameBox &box(int n) const { return m_boxes[n]; }
     QString experimentCaption() const { return m_caption; } // Label3
     bool experimentChosenOnce() const { return m_chosenOnce; } // Label3's tooltip changes
@@ -109,7 +112,7 @@ Q_SIGNALS:
     void clockChanged(); // the status bar's date and time
 
 private:
-    enum class Question { None, DeleteName, DataDamaged };
+    enum class Question { None, DeleteName, DataDamaged, ConditionsMissing };
 
     void answer(int box, const BoxReply &reply);
     void openRegistration();

@@ -346,6 +346,7 @@ void NameBoxModel::registerName(int box, const QString &text, BoxReply &reply)
         reply.beep = true;
         reply.message = conditionMessage(box);
         reply.icon = MsgIcon::Information;
+        reply.waits = true;
         return;
     }
     takeConditions(stimulus, hit);

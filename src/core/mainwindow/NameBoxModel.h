@@ -55,6 +55,7 @@ struct BoxReply {
     bool beep = false;
     QString message; // told with `icon`; empty: nothing to tell
     MsgIcon icon = MsgIcon::None;
+    bool waits = false; // the message is one the window waits for (the registration button is off)
     bool askDelete = false; // the user means to delete the item chosen: the question is put
 };
 

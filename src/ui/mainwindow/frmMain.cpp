@@ -370,10 +370,9 @@ void frmMain::askDeleteName()
                                      [this](MsgAnswer a) { m_flow->deleteAnswered(a == MsgAnswer::Yes); });
 }
 
-void frmMain::tellDataDamaged()
+void frmMain::tellAndWait(const QString &text, MsgIcon icon)
 {
-    m_module.services().dialogs->ask(this, damagedDataMessage(), MsgButtons::Ok, MsgIcon::None,
-                                     [this](MsgAnswer) { m_flow->damagedAcknowledged(); });
+    m_module.services().dialogs->ask(this, text, MsgButtons::Ok, icon, [this](MsgAnswer) { m_flow->acknowledged(); });
 }
 
 void frmMain::openExperimentWindow()

@@ -52,7 +52,7 @@ private:
     void tell(const QString &text, MsgIcon icon) override;
     void beep() override;
     void askDeleteName() override;
-    void tellDataDamaged() override;
+    void tellAndWait(const QString &text, MsgIcon icon) override;
     void openExperimentWindow() override;
     void restartProgram() override;
     void quit() override;

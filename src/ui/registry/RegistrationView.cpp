@@ -88,6 +88,7 @@ void RegistrationView::showWindowState()
         break;
     }
     m_c.toggle->setText(caption);
+    m_c.toggle->setEnabled(m_flow.registrationEnabled());
     if (m_c.toggle->font().pointSize() != size) {
         QFont f = m_c.toggle->font();
         f.setPointSize(size);

@@ -28,7 +28,10 @@ struct View : MainFlow::View {
     }
     void beep() override { log << "beep"; }
     void askDeleteName() override { log << "askDelete"; }
-    void tellDataDamaged() override { log << "damaged"; }
+    void tellAndWait(const QString &text, MsgIcon icon) override
+    {
+        log << QStringLiteral("wait%1:%2").arg(int(icon)).arg(text.section(QLatin1Char('\n'), 0, 0).trimmed());
+    }
     void openExperimentWindow() override { log << "open"; }
     void restartProgram() override { log << "restart"; }
     void quit() override { log << "quit"; }
@@ -308,15 +311,16 @@ void MainFlowTest::aDamagedFileEndsAfterItsMessage()
     f.selectPressed(2);
     QCOMPARE(f.mode(), Mode::Ended);
     QVERIFY(f.questionOpen());
-    QCOMPARE(r.view.log, QStringList{"damaged"}); // the restart waits for the message
+    const QString damaged = "wait0:" + damagedDataMessage();
+    QCOMPARE(r.view.log, QStringList{damaged}); // the restart waits for the message
     QVERIFY(!f.startEnabled() && !f.resultsEnabled());
     f.registrationToggled();
     f.selectPressed(1);
     f.launch();
-    QCOMPARE(r.view.log, QStringList{"damaged"});
-    f.damagedAcknowledged();
-    f.damagedAcknowledged();
-    QCOMPARE(r.view.log, (QStringList{"damaged", "restart"}));
+    QCOMPARE(r.view.log, QStringList{damaged});
+    f.acknowledged();
+    f.acknowledged();
+    QCOMPARE(r.view.log, (QStringList{damaged, "restart"}));
 }
 
 void MainFlowTest::registeringAName_data()
@@ -329,9 +333,9 @@ void MainFlowTest::registeringAName_data()
     QTest::newRow("box 3, small, hits shown") << 3 << "Yama090425"
                                               << "SD" << QStringList() << true;
     QTest::newRow("no conditions, box 1") << 1 << "Yama"
-                                          << "" << QStringList{"beep", "tell1:" + conditionMessage(1)} << false;
+                                          << "" << QStringList{"beep", "wait1:" + conditionMessage(1)} << false;
     QTest::newRow("stimulus only, box 4") << 4 << "Yama"
-                                          << "M" << QStringList{"beep", "tell1:" + conditionMessage(4)} << false;
+                                          << "M" << QStringList{"beep", "wait1:" + conditionMessage(4)} << false;
     QTest::newRow("11 characters, box 1") << 1 << "ABCDEFGHIJK"
                                           << "BD" << QStringList{"tell2:" + lengthMessage(1)} << false;
     QTest::newRow("11 characters, box 5") << 5 << "ABCDEFGHIJK"
@@ -364,6 +368,17 @@ void MainFlowTest::registeringAName()
     f.keyTyped(box, 13, name);
     QCOMPARE(r.view.log, steps);
     QVERIFY(f.box(box).selectEnabled);
+    // The registration button stays off while the window waits on the message of the conditions.
+    const bool waits = steps.value(1).startsWith(QLatin1String("wait"));
+    QCOMPARE(f.registrationEnabled(), !waits);
+    QCOMPARE(f.questionOpen(), waits);
+    if (waits) {
+        f.registrationToggled(); // nothing is taken until the message is closed
+        QCOMPARE(f.mode(), Mode::Registering);
+    }
+    f.acknowledged();
+    QVERIFY(f.registrationEnabled() && !f.questionOpen());
+    QCOMPARE(f.mode(), Mode::Registering);
     const QStringList file = r.t.readLines(QStringLiteral("Combo%1.txt").arg(box));
     if (registered) {
         const QString item = padName(name) + QLatin1Char('-') + codes;
