@@ -16,8 +16,98 @@
 
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
 
 namespace voradata {
+
+namespace {
+
+// Runs sent in one statement: large enough that the round trips do not count, small enough
+// that a statement stays a few megabytes.
+constexpr int kBatchRuns = 5000;
+
+// A file's runs waiting in the batch.
+struct PendingFile {
+    QString path;
+    int first = 0; // index of its first run in the batch
+    QVector<int> fileLines; // file line of each run
+};
+
+class Batch {
+public:
+    explicit Batch(vora::study::StudyDatabase &db) : m_db(db) { }
+
+    bool holds(const QString &experiment) const { return m_experiments.contains(experiment); }
+    int size() const { return int(m_entries.size()); }
+
+    void add(const PendingFile &file, const QVector<vora::study::MirrorEntry> &entries,
+             const std::optional<vora::study::HeadEntry> &head)
+    {
+        PendingFile f = file;
+        f.first = int(m_entries.size());
+        m_files.append(f);
+        m_entries += entries;
+        if (head)
+            m_heads.append(*head);
+        if (!entries.isEmpty())
+            m_experiments.insert(entries.first().experiment);
+    }
+
+    // Sends what is waiting and prints each file's line; false (message printed) when the
+    // server failed, and then nothing of the batch is stored.
+    bool flush(bool *anyConflict)
+    {
+        if (m_files.isEmpty())
+            return true;
+        QVector<vora::study::Delivery> outcome;
+        QStringList stored;
+        QString error;
+        if (!m_db.deliverBatch(m_entries, m_heads, &outcome, &stored, &error)) {
+            writeErr(QStringLiteral("vora-data: ") + printableName(m_files.first().path) + QStringLiteral(": ") + error
+                     + QLatin1Char('\n'));
+            return false;
+        }
+        for (const PendingFile &f : std::as_const(m_files)) {
+            int sent = 0, there = 0, conflicts = 0;
+            for (int k = 0; k < f.fileLines.size(); ++k) {
+                switch (outcome.at(f.first + k)) {
+                case vora::study::Delivery::Sent: ++sent; break;
+                case vora::study::Delivery::AlreadyThere: ++there; break;
+                case vora::study::Delivery::Conflict:
+                case vora::study::Delivery::Failed:
+                    ++conflicts;
+                    writeOut(printableName(f.path) + QLatin1Char(':') + QString::number(f.fileLines.at(k))
+                             + QStringLiteral(": run ") + QString::number(m_entries.at(f.first + k).run)
+                             + QStringLiteral(" conflicts with the record stored for it (not overwritten)\n"));
+                    break;
+                }
+            }
+            *anyConflict = *anyConflict || conflicts > 0;
+            writeOut(QStringLiteral("%1: sent %2, already there %3, conflict %4\n")
+                         .arg(printableName(f.path))
+                         .arg(sent)
+                         .arg(there)
+                         .arg(conflicts));
+        }
+        m_files.clear();
+        m_entries.clear();
+        m_heads.clear();
+        m_experiments.clear();
+        return true;
+    }
+
+private:
+    vora::study::StudyDatabase &m_db;
+    QVector<PendingFile> m_files;
+    QVector<vora::study::MirrorEntry> m_entries;
+    QVector<vora::study::HeadEntry> m_heads;
+    QSet<QString> m_experiments;
+};
+
+} // namespace
 
 int runPush(const QStringList &args)
 {
@@ -25,7 +115,7 @@ int runPush(const QStringList &args)
     if (!line.parse(args))
         return line.exitCode();
     ServerOptions server;
-    if (const int bad = server.read(line, true); bad != kExitOk)
+    if (const int bad = server.read(line, ServerUse::Push); bad != kExitOk)
         return bad;
     if (line.positional().isEmpty())
         return line.usageError(QStringLiteral("no file given"));
@@ -42,52 +132,47 @@ int runPush(const QStringList &args)
     bool anyDamaged = false;
     bool anyUnreadable = false;
     RunCopies copies;
+    Batch batch(db);
     for (const QString &path : files) {
-        const CheckedFile checked = checkFile(path);
-        if (const int refused = refuseUnfit(checked); refused != kExitOk) {
-            (refused == kExitBadData ? anyDamaged : anyUnreadable) = true;
-            continue;
-        }
         // Read under the sealing lock, so that a run the program is saving right now is sent
         // with its seal, not before it. A folder where no lock can be made is read as it is.
         QLockFile sealing(vora::study::sealLockPathFor(path));
         sealing.setStaleLockTime(3000);
         sealing.tryLock(10000);
-        const vora::ReadResult read = vora::FileStore().readLines(path);
-        copies.add(path, read.lines);
-        const QHash<int, QString> seals = vora::study::chainedHashes(path);
+        QStringList lines;
+        const CheckedFile checked = checkFile(path, &lines);
+        const QHash<int, QString> seals = checked.passed() ? vora::study::chainedHashes(path) : QHash<int, QString>();
         if (sealing.isLocked())
             sealing.unlock();
-        int sent = 0, there = 0, conflicts = 0, runNo = 0;
-        for (int i = 0; i < read.lines.size(); ++i) {
-            const QString &line = read.lines.at(i);
-            if (vora::isConditionMemoLine(line))
-                continue;
-            ++runNo;
-            vora::study::MirrorEntry entry{server.site, QFileInfo(path).completeBaseName(), runNo, line.left(261),
-                                           seals.value(runNo)};
-            switch (db.deliver(entry, &error)) {
-            case vora::study::Delivery::Sent: ++sent; break;
-            case vora::study::Delivery::AlreadyThere: ++there; break;
-            case vora::study::Delivery::Conflict:
-                ++conflicts;
-                writeOut(printableName(path) + QLatin1Char(':') + QString::number(i + 1) + QStringLiteral(": run ")
-                         + QString::number(runNo)
-                         + QStringLiteral(" conflicts with the record stored for it (not overwritten)\n"));
-                break;
-            case vora::study::Delivery::Failed:
-                writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + error
-                         + QLatin1Char('\n'));
-                return kExitUsage;
-            }
+        if (const int refused = refuseUnfit(checked); refused != kExitOk) {
+            (refused == kExitBadData ? anyDamaged : anyUnreadable) = true;
+            continue;
         }
-        anyConflict = anyConflict || conflicts > 0;
-        writeOut(QStringLiteral("%1: sent %2, already there %3, conflict %4\n")
-                     .arg(printableName(path))
-                     .arg(sent)
-                     .arg(there)
-                     .arg(conflicts));
+        const QVector<RunKey> keys = runKeys(lines);
+        copies.add(path, keys);
+
+        const QString experiment = QFileInfo(path).completeBaseName();
+        // One statement takes each key once: a second file of the same name goes in the next.
+        if (batch.holds(experiment) || batch.size() + keys.size() > kBatchRuns) {
+            if (!batch.flush(&anyConflict))
+                return kExitUsage;
+        }
+        PendingFile pending{path, 0, {}};
+        QVector<vora::study::MirrorEntry> entries;
+        for (const RunKey &k : keys) {
+            pending.fileLines.append(k.line);
+            entries.append({server.site, experiment, k.run, lines.at(k.line - 1).left(261), seals.value(k.run)});
+        }
+        std::optional<vora::study::HeadEntry> head;
+        int headRun = 0;
+        for (auto it = seals.cbegin(); it != seals.cend(); ++it)
+            headRun = std::max(headRun, it.key());
+        if (headRun > 0)
+            head = vora::study::HeadEntry{server.site, experiment, headRun, seals.value(headRun)};
+        batch.add(pending, entries, head);
     }
+    if (!batch.flush(&anyConflict))
+        return kExitUsage;
     copies.warn();
     if (anyUnreadable)
         return kExitUsage;
