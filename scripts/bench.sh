@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libboost-math-dev fonts-ipafont-gothic)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libboost-math-dev libpq-dev pkg-config fonts-ipafont-gothic)
 ./scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORA_BUILD_TESTS=OFF -DVORA_BUILD_BENCH=ON >&2

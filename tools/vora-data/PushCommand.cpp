@@ -9,6 +9,7 @@
 #include "ServerOptions.h"
 
 #include "core/registry/DataFile.h"
+#include "core/study/Seal.h"
 #include "core/study/SealWriter.h"
 #include "core/study/mirror/RunSeal.h"
 #include "core/study/mirror/StudyDatabase.h"
@@ -19,7 +20,11 @@
 #include <QSet>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
+#include <vector>
 
 namespace voradata {
 
@@ -107,6 +112,104 @@ private:
     QSet<QString> m_experiments;
 };
 
+// A file as read for sending: checked, its runs' keys and seals.
+struct ReadFile {
+    CheckedFile checked;
+    QStringList lines;
+    QHash<int, QString> seals;
+    QVector<RunKey> keys;
+};
+
+ReadFile readForPush(const QString &path)
+{
+    ReadFile f;
+    f.checked = checkFile(path, &f.lines);
+    f.seals = f.checked.passed() ? vora::study::chainedHashes(path) : QHash<int, QString>();
+    if (f.checked.passed() && f.seals.size() < f.checked.contents.runCount()
+        && QFileInfo::exists(vora::study::sealPathFor(path))) {
+        // A run without its seal may be one the program is saving right now: read again under
+        // the sealing lock, so that it is sent with its seal, not before it. (Taking the lock
+        // costs a synced write: not for every file.) A folder where no lock can be made is
+        // read as it is.
+        QLockFile sealing(vora::study::sealLockPathFor(path));
+        sealing.setStaleLockTime(3000);
+        sealing.tryLock(10000);
+        f.checked = checkFile(path, &f.lines);
+        f.seals = f.checked.passed() ? vora::study::chainedHashes(path) : QHash<int, QString>();
+        if (sealing.isLocked())
+            sealing.unlock();
+    }
+    if (f.checked.passed())
+        f.keys = runKeys(f.lines);
+    return f;
+}
+
+// Reads the files ahead on worker threads while the batches before them are on the server;
+// take() hands them over in the order given, at most `window` files ahead.
+class ReadAhead {
+public:
+    ReadAhead(const QStringList &files, int window)
+        : m_files(files), m_window(window), m_done(size_t(files.size()), 0), m_read(size_t(files.size()))
+    {
+        const int workers = std::clamp(int(std::thread::hardware_concurrency()), 1, 4);
+        for (int w = 0; w < std::min<int>(workers, int(files.size())); ++w)
+            m_threads.emplace_back([this] { work(); });
+    }
+    ~ReadAhead()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_stop = true;
+        }
+        m_space.notify_all();
+        for (std::thread &t : m_threads)
+            t.join();
+    }
+
+    ReadFile take(int i)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_ready.wait(lock, [&] { return m_done[size_t(i)] != 0; });
+        m_taken = i + 1;
+        m_space.notify_all();
+        return std::move(m_read[size_t(i)]);
+    }
+
+private:
+    void work()
+    {
+        for (;;) {
+            int i = 0;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_space.wait(lock, [&] { return m_stop || m_next >= m_files.size() || m_next < m_taken + m_window; });
+                if (m_stop || m_next >= m_files.size())
+                    return;
+                i = m_next++;
+            }
+            ReadFile f = readForPush(m_files.at(i));
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_read[size_t(i)] = std::move(f);
+                m_done[size_t(i)] = 1;
+            }
+            m_ready.notify_all();
+        }
+    }
+
+    const QStringList m_files;
+    const int m_window;
+    std::mutex m_mutex;
+    std::condition_variable m_ready; // a file was read
+    std::condition_variable m_space; // a file was taken, or the end
+    std::vector<char> m_done;
+    std::vector<ReadFile> m_read;
+    int m_next = 0;
+    int m_taken = 0;
+    bool m_stop = false;
+    std::vector<std::thread> m_threads;
+};
+
 } // namespace
 
 int runPush(const QStringList &args)
@@ -133,22 +236,17 @@ int runPush(const QStringList &args)
     bool anyUnreadable = false;
     RunCopies copies;
     Batch batch(db);
-    for (const QString &path : files) {
-        // Read under the sealing lock, so that a run the program is saving right now is sent
-        // with its seal, not before it. A folder where no lock can be made is read as it is.
-        QLockFile sealing(vora::study::sealLockPathFor(path));
-        sealing.setStaleLockTime(3000);
-        sealing.tryLock(10000);
-        QStringList lines;
-        const CheckedFile checked = checkFile(path, &lines);
-        const QHash<int, QString> seals = checked.passed() ? vora::study::chainedHashes(path) : QHash<int, QString>();
-        if (sealing.isLocked())
-            sealing.unlock();
-        if (const int refused = refuseUnfit(checked); refused != kExitOk) {
+    ReadAhead reader(files, 2 * kBatchRuns / 100);
+    for (int f = 0; f < files.size(); ++f) {
+        const QString &path = files.at(f);
+        const ReadFile read = reader.take(f);
+        if (const int refused = refuseUnfit(read.checked); refused != kExitOk) {
             (refused == kExitBadData ? anyDamaged : anyUnreadable) = true;
             continue;
         }
-        const QVector<RunKey> keys = runKeys(lines);
+        const QVector<RunKey> &keys = read.keys;
+        const QStringList &lines = read.lines;
+        const QHash<int, QString> &seals = read.seals;
         copies.add(path, keys);
 
         const QString experiment = QFileInfo(path).completeBaseName();

@@ -3,12 +3,16 @@
 #include "core/study/mirror/StudySchema.h"
 
 #include <QAtomicInt>
+#include <QMap>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <libpq-fe.h>
+
+#include <algorithm>
 #include <utility>
 
 namespace vora::study {
@@ -270,26 +274,89 @@ bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString 
     return true;
 }
 
+namespace {
+
+// The stored runs of the entries' experiments: the primary key's index read by site and
+// experiment (a join with thousands of key rows would be planned as a scan of the table).
+QString storedRunsQuery(const QSqlDatabase &db, const QVector<MirrorEntry> &entries)
+{
+    QMap<QString, QStringList> experiments; // site -> experiments, each once
+    for (const MirrorEntry &e : entries) {
+        QStringList &list = experiments[e.site];
+        if (list.isEmpty() || list.last() != e.experiment)
+            list.append(e.experiment);
+    }
+    QStringList terms;
+    for (auto it = experiments.cbegin(); it != experiments.cend(); ++it) {
+        QStringList names = it.value();
+        names.removeDuplicates();
+        QStringList quoted;
+        for (const QString &n : std::as_const(names))
+            quoted << literal(db, n);
+        terms << QStringLiteral("(site = %1 AND experiment IN (%2))")
+                     .arg(literal(db, it.key()), quoted.join(QLatin1Char(',')));
+    }
+    return QStringLiteral("SELECT site, experiment, run, record, seal FROM vora_runs WHERE ")
+           + terms.join(QStringLiteral(" OR "));
+}
+
+// The connection under Qt's driver, for what the driver cannot do (COPY).
+PGconn *libpqConnection(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    // The driver declares the type under libpq's struct name.
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn *const *>(handle.constData());
+}
+
+// A text field of COPY's text format.
+void appendCopyField(QByteArray &out, const QString &value)
+{
+    const QByteArray utf8 = value.toUtf8();
+    for (const char c : utf8) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+}
+
+QString resultError(PGresult *result, PGconn *conn)
+{
+    const char *message = result ? PQresultErrorMessage(result) : PQerrorMessage(conn);
+    // libpq's messages run over lines (and end in one): the tool's messages are one line each.
+    return QString::fromUtf8(message && *message ? message : PQerrorMessage(conn)).simplified();
+}
+
+} // namespace
+
 bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads,
                                  QVector<Delivery> *out, QStringList *stored, QString *error)
 {
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    PGconn *conn = libpqConnection(db);
+    if (!conn || entries.isEmpty() || !m_hasTallies)
+        return insertBatch(entries, heads, out, stored, error);
+
     out->fill(Delivery::Failed, entries.size());
     *stored = QStringList();
     for (qsizetype i = 0; i < entries.size(); ++i)
         stored->append(QString());
-    if (entries.isEmpty() && (heads.isEmpty() || !m_hasHeads))
-        return true;
-    const QSqlDatabase db = QSqlDatabase::database(m_name, false);
-    QString values;
-    values.reserve(entries.size() * 360);
+    // In one transaction: the keys of the batch already stored (with the heads added in the
+    // same statement), then COPY of the others, the bulk path the server reads fastest.
+    if (!db.transaction()) {
+        *error = failure(QStringLiteral("ランを送れません"), db.lastError().text());
+        return false;
+    }
+    QHash<QString, int> index; // "site/experiment/run" -> entry
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const MirrorEntry &e = entries.at(i);
-        if (i > 0)
-            values += QLatin1Char(',');
-        values += QLatin1Char('(') + literal(db, e.site) + QLatin1Char(',') + literal(db, e.experiment)
-                  + QLatin1Char(',') + QString::number(e.run) + QLatin1Char(',') + literal(db, e.record)
-                  + QLatin1Char(',') + literal(db, textOrNull(e.seal)) + QStringLiteral("::text,") + QString::number(i)
-                  + QLatin1Char(')');
+        index.insert(e.site + QLatin1Char('/') + e.experiment + QLatin1Char('/') + QString::number(e.run), int(i));
     }
     QString headRows;
     if (m_hasHeads) {
@@ -301,24 +368,144 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
                         + QLatin1Char(')');
         }
     }
-    QString sql;
-    if (!entries.isEmpty()) {
-        // One statement: what it inserts and the rows it met instead arrive together. The
-        // final SELECT sees the table as it was before the statement, so a key it meets there
-        // was stored earlier; one stored meanwhile by another session is asked for again below.
-        sql = QStringLiteral("WITH input(site, experiment, run, record, seal, i) AS (VALUES ") + values
-              + QStringLiteral("), stored AS (INSERT INTO vora_runs (site, experiment, run, record, seal)"
-                               " SELECT site, experiment, run, record, seal FROM input ORDER BY i"
-                               " ON CONFLICT DO NOTHING RETURNING site, experiment, run)");
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        QString sql;
         if (!headRows.isEmpty())
-            sql += QStringLiteral(", heads AS (INSERT INTO vora_heads (site, experiment, run, head) VALUES ") + headRows
-                   + QStringLiteral(" RETURNING 1)");
-        sql += QStringLiteral(" SELECT input.i, stored.run IS NOT NULL, r.record, r.seal, r.run IS NOT NULL"
-                              " FROM input LEFT JOIN stored USING (site, experiment, run)"
-                              " LEFT JOIN vora_runs r ON stored.run IS NULL AND r.site = input.site"
-                              " AND r.experiment = input.experiment AND r.run = input.run ORDER BY input.i");
+            sql = QStringLiteral("WITH heads AS (INSERT INTO vora_heads (site, experiment, run, head) VALUES ")
+                  + headRows + QStringLiteral(" RETURNING 1) ");
+        sql += storedRunsQuery(db, entries);
+        if (!q.exec(sql)) {
+            *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+            db.rollback();
+            return false;
+        }
+        while (q.next()) {
+            const int i = index.value(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString()
+                                          + QLatin1Char('/') + q.value(2).toString(),
+                                      -1);
+            if (i < 0)
+                continue; // another run of the same experiment
+            const MirrorEntry &e = entries.at(i);
+            const QString record = q.value(3).toString();
+            const QString seal = q.value(4).toString();
+            (*stored)[i] = record;
+            const bool sealsDiffer = !seal.isEmpty() && !e.seal.isEmpty() && seal != e.seal;
+            (*out)[i] = record == e.record && !sealsDiffer ? Delivery::AlreadyThere : Delivery::Conflict;
+        }
+        if (q.lastError().isValid()) {
+            *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+            db.rollback();
+            return false;
+        }
+    }
+    QByteArray rows;
+    rows.reserve(entries.size() * 360);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (out->at(i) != Delivery::Failed)
+            continue; // stored already
+        const MirrorEntry &e = entries.at(i);
+        appendCopyField(rows, e.site);
+        rows += '\t';
+        appendCopyField(rows, e.experiment);
+        rows += '\t' + QByteArray::number(e.run) + '\t';
+        appendCopyField(rows, e.record);
+        rows += '\t';
+        if (e.seal.isEmpty())
+            rows += "\\N";
+        else
+            appendCopyField(rows, e.seal);
+        rows += '\n';
+    }
+    bool copied = true;
+    QString copyError;
+    if (!rows.isEmpty()) {
+        PGresult *begin = PQexec(conn, "COPY vora_runs (site, experiment, run, record, seal) FROM STDIN");
+        copied = PQresultStatus(begin) == PGRES_COPY_IN;
+        if (!copied)
+            copyError = resultError(begin, conn);
+        PQclear(begin);
+        if (copied) {
+            constexpr qsizetype kChunk = 1 << 20;
+            for (qsizetype at = 0; copied && at < rows.size(); at += kChunk)
+                copied = PQputCopyData(conn, rows.constData() + at, int(std::min(kChunk, rows.size() - at))) == 1;
+            copied = PQputCopyEnd(conn, copied ? nullptr : "cancelled") == 1 && copied;
+            // Every result of the COPY, so that the connection is free again.
+            while (PGresult *end = PQgetResult(conn)) {
+                if (PQresultStatus(end) != PGRES_COMMAND_OK) {
+                    // The first failure is the cause; what follows it is its consequence.
+                    if (copied || copyError.isEmpty())
+                        copyError = resultError(end, conn);
+                    copied = false;
+                }
+                PQclear(end);
+            }
+        }
+    }
+    if (!copied) {
+        if (PQstatus(conn) != CONNECTION_OK) {
+            *error = failure(QStringLiteral("ランを送れません"), copyError);
+            return false;
+        }
+        db.rollback();
+        // Most likely another session stored one of these keys meanwhile: the statement that
+        // takes conflicts row by row decides.
+        return insertBatch(entries, heads, out, stored, error);
+    }
+    if (!db.commit()) {
+        *error = failure(QStringLiteral("ランを送れません"), db.lastError().text());
+        return false;
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (out->at(i) == Delivery::Failed)
+            (*out)[i] = Delivery::Sent;
+    }
+    return true;
+}
+
+bool StudyDatabase::insertBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads,
+                                QVector<Delivery> *out, QStringList *stored, QString *error)
+{
+    out->fill(Delivery::Failed, entries.size());
+    *stored = QStringList();
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        stored->append(QString());
+    if (entries.isEmpty() && (heads.isEmpty() || !m_hasHeads))
+        return true;
+    const QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    QString headRows;
+    if (m_hasHeads) {
+        for (const HeadEntry &h : heads) {
+            if (!headRows.isEmpty())
+                headRows += QLatin1Char(',');
+            headRows += QLatin1Char('(') + literal(db, h.site) + QLatin1Char(',') + literal(db, h.experiment)
+                        + QLatin1Char(',') + QString::number(h.run) + QLatin1Char(',') + literal(db, h.head)
+                        + QLatin1Char(')');
+        }
+    }
+    // One statement, so one transaction and one round trip: the runs (in file order, so that
+    // each run's predecessor is there when its trigger looks), with the heads in a
+    // data-modifying WITH. A plain multi-row INSERT plans and runs faster than one that joins
+    // its own input again; the keys it met stored already are asked for afterwards.
+    QString sql;
+    sql.reserve(entries.size() * 360 + headRows.size() + 256);
+    if (!headRows.isEmpty())
+        sql += QStringLiteral("WITH heads AS (INSERT INTO vora_heads (site, experiment, run, head) VALUES ") + headRows
+               + QStringLiteral(" RETURNING 1) ");
+    if (entries.isEmpty()) {
+        sql += QStringLiteral("SELECT count(*) FROM heads");
     } else {
-        sql = QStringLiteral("INSERT INTO vora_heads (site, experiment, run, head) VALUES ") + headRows;
+        sql += QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal) VALUES ");
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            const MirrorEntry &e = entries.at(i);
+            if (i > 0)
+                sql += QLatin1Char(',');
+            sql += QLatin1Char('(') + literal(db, e.site) + QLatin1Char(',') + literal(db, e.experiment)
+                   + QLatin1Char(',') + QString::number(e.run) + QLatin1Char(',') + literal(db, e.record)
+                   + QLatin1Char(',') + literal(db, textOrNull(e.seal)) + QLatin1Char(')');
+        }
+        sql += QStringLiteral(" ON CONFLICT DO NOTHING RETURNING site, experiment, run");
     }
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -326,40 +513,59 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
         *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
         return false;
     }
-    QVector<int> unseen;
-    auto judge = [&](int i, const QString &record, const QString &seal) {
+    if (entries.isEmpty())
+        return true;
+    QHash<QString, int> index; // "site/experiment/run" -> entry
+    for (qsizetype i = 0; i < entries.size(); ++i) {
         const MirrorEntry &e = entries.at(i);
-        (*stored)[i] = record;
-        // A different seal for the same run means the chain before it differs.
-        const bool sealsDiffer = !seal.isEmpty() && !e.seal.isEmpty() && seal != e.seal;
-        (*out)[i] = record == e.record && !sealsDiffer ? Delivery::AlreadyThere : Delivery::Conflict;
-    };
+        index.insert(e.site + QLatin1Char('/') + e.experiment + QLatin1Char('/') + QString::number(e.run), int(i));
+    }
     while (q.next()) {
-        const int i = q.value(0).toInt();
-        if (i < 0 || i >= entries.size())
-            continue;
-        if (q.value(1).toBool())
+        const int i = index.value(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString() + QLatin1Char('/')
+                                      + q.value(2).toString(),
+                                  -1);
+        if (i >= 0)
             (*out)[i] = Delivery::Sent;
-        else if (q.value(4).toBool())
-            judge(i, q.value(2).toString(), q.value(3).toString());
-        else
-            unseen.append(i);
     }
     if (q.lastError().isValid()) {
         *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
         return false;
     }
-    for (const int i : std::as_const(unseen)) {
+    bool anyMet = false;
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        anyMet = anyMet || out->at(i) != Delivery::Sent;
+    if (!anyMet)
+        return true;
+    // The keys already stored: the same record (and seal) is already there, another is a conflict.
+    if (!q.exec(storedRunsQuery(db, entries))) {
+        *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
+        return false;
+    }
+    while (q.next()) {
+        const int i = index.value(q.value(0).toString() + QLatin1Char('/') + q.value(1).toString() + QLatin1Char('/')
+                                      + q.value(2).toString(),
+                                  -1);
+        if (i < 0 || out->at(i) == Delivery::Sent)
+            continue;
         const MirrorEntry &e = entries.at(i);
-        QSqlQuery again(db);
-        if (!again.exec(
-                QStringLiteral("SELECT record, seal FROM vora_runs WHERE (site, experiment, run) = (%1, %2, %3)")
-                    .arg(literal(db, e.site), literal(db, e.experiment), QString::number(e.run)))
-            || !again.next()) {
-            *error = failure(QStringLiteral("送ったランを確かめられません"), again.lastError().text());
+        const QString record = q.value(3).toString();
+        const QString seal = q.value(4).toString();
+        (*stored)[i] = record;
+        // A different seal for the same run means the chain before it differs.
+        const bool sealsDiffer = !seal.isEmpty() && !e.seal.isEmpty() && seal != e.seal;
+        (*out)[i] = record == e.record && !sealsDiffer ? Delivery::AlreadyThere : Delivery::Conflict;
+    }
+    if (q.lastError().isValid()) {
+        *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
+        return false;
+    }
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (out->at(i) == Delivery::Failed) {
+            *error = QStringLiteral("送ったランを確かめられません：%1/%2 のラン %3 が見つかりません")
+                         .arg(entries.at(i).site, entries.at(i).experiment)
+                         .arg(entries.at(i).run);
             return false;
         }
-        judge(i, again.value(0).toString(), again.value(1).toString());
     }
     return true;
 }

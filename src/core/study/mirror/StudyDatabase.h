@@ -71,10 +71,12 @@ public:
     // Every stored run (of one site when `site` is not empty), by site, experiment and run.
     bool fetch(const QString &site, QList<MirrorEntry> *out, QString *error);
 
-    // Many runs (and the files' seal heads) in one statement, so one round trip and one
-    // transaction: each run is stored unless its key is there, as deliver() does. `out[i]`
-    // says what became of entries[i], `stored[i]` holds the stored record of a conflict.
-    // Keys must be distinct within one call. Heads are left out where the table is absent.
+    // Many runs (and the files' seal heads) in one transaction of a few round trips: each run
+    // is stored unless its key is there, as deliver() does. The keys met stored already are
+    // looked up first and the rest sent with COPY; should COPY meet a key stored meanwhile by
+    // another session, the batch goes again as one INSERT ... ON CONFLICT DO NOTHING. `out[i]`
+    // says what became of entries[i], `stored[i]` holds the stored record of a conflict. Keys
+    // must be distinct within one call. Heads are left out where the table is absent.
     bool deliverBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads, QVector<Delivery> *out,
                       QStringList *stored, QString *error);
 
@@ -105,6 +107,9 @@ private:
     QString failure(const QString &what, const QString &detail) const;
 
     bool exec(const QString &sql, const QString &what, QString *error);
+    // The batch as one multi-row INSERT ... ON CONFLICT DO NOTHING.
+    bool insertBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads, QVector<Delivery> *out,
+                     QStringList *stored, QString *error);
 
     ConnInfo m_conn;
     QString m_name;

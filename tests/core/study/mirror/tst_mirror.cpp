@@ -489,6 +489,48 @@ private Q_SLOTS:
         QCOMPARE(after, before);
     }
 
+    // A run stored by another session between the push's look and its COPY (here held
+    // uncommitted until the push waits on it): the batch goes again row by row, and the run
+    // is said to be there, never sent twice.
+    void aRunStoredWhilePushIsUnderway()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("race");
+        const QMap<QString, QString> runs = saveRuns(ts, nullptr, QStringLiteral("Kiri-1"), 4, 91);
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Kiri-1.txt"));
+        Peek peek;
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("peek"));
+        QVERIFY(db.transaction());
+        QSqlQuery q(db);
+        QVERIFY2(
+            q.exec(QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal) VALUES ('%1', 'Kiri-1', "
+                                  "3, '%2', '%3')")
+                       .arg(site, runs.value(QStringLiteral("Kiri-1/3")), chainedHashes(file).value(3))),
+            qPrintable(q.lastError().text()));
+        QProcess tool;
+        tool.start(qEnvironmentVariable("VORA_DATA_TOOL"), {QStringLiteral("push"), file, QStringLiteral("--server"),
+                                                            serverConn(), QStringLiteral("--site"), site});
+        // The push's COPY waits for the uncommitted row's key.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QVariant waiting;
+                runSql(serverConn(),
+                       QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock'"
+                                      " AND query LIKE 'COPY vora_runs%'"),
+                       &waiting);
+                return waiting.toInt() == 1;
+            }(),
+            kWait);
+        QVERIFY(db.commit());
+        QVERIFY(tool.waitForFinished(kWait));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()),
+                 file + QStringLiteral(": sent 3, already there 1, conflict 0\n"));
+        QCOMPARE(peek.rows(site).size(), 4);
+    }
+
     // Every push records each file's seal head; verify --server finds them in the file's
     // chain, and says so when the file no longer holds what the server saw.
     void headsRecordedAndChecked()
@@ -990,7 +1032,7 @@ private Q_SLOTS:
                         return env;
                     }());
         QCOMPARE(r.exitCode, 2);
-        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(r.err.count(QLatin1Char('\n')) == 1, qPrintable(r.err));
         QVERIFY2(r.err.startsWith(QStringLiteral("vora-data: "))
                      && r.err.contains(QStringLiteral("terminating connection")),
                  qPrintable(r.err));
