@@ -995,7 +995,10 @@ QByteArray studyReportBytes(const StudyData &study, const QVector<Experiment> &e
     }
     out.end();
 
-    studySection(out, study, f, pages, lang);
+    // Sites side by side, heterogeneity and forest plots compare experiments: one alone (the
+    // program's report of the experiment shown) has nothing to compare.
+    if (study.experiments.size() > 1)
+        studySection(out, study, f, pages, lang);
 
     for (int i = 0; i < prepared.size(); ++i)
         experimentSection(out, prepared.at(i), i, o, charts);
