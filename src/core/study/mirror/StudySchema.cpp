@@ -172,15 +172,16 @@ QStringList schemaTableStatements()
     // when the data had not reached the next one) and the decision ("stopped": a call after
     // the stop, which analyses nothing). No figure is kept here:
     // the sites read this table, and a blind study shows them the decision only.
-    s << QStringLiteral("CREATE TABLE IF NOT EXISTS vora_looks ("
-                        " id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
-                        " sha256 text NOT NULL REFERENCES vora_protocols (sha256),"
-                        " looked_at timestamptz NOT NULL DEFAULT clock_timestamp(),"
-                        " looked_by text NOT NULL DEFAULT current_user,"
-                        " trials bigint NOT NULL CHECK (trials >= 0),"
-                        " point bigint,"
-                        " decision text NOT NULL CHECK (decision IN ('waiting', 'continue', 'stop-h1', 'stop-h0', 'stop-max',"
-                        " 'stopped')))");
+    s << QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS vora_looks ("
+        " id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
+        " sha256 text NOT NULL REFERENCES vora_protocols (sha256),"
+        " looked_at timestamptz NOT NULL DEFAULT clock_timestamp(),"
+        " looked_by text NOT NULL DEFAULT current_user,"
+        " trials bigint NOT NULL CHECK (trials >= 0),"
+        " point bigint,"
+        " decision text NOT NULL CHECK (decision IN ('waiting', 'continue', 'stop-h1', 'stop-h0', 'stop-max',"
+        " 'stopped')))");
 
     // Append-only: what the server once received stays as it was, whoever asks.
     s << QStringLiteral(
