@@ -104,13 +104,21 @@ QVector<CommandSpec> makeSpecs()
          QString(),
          QStringLiteral("Add every experiment's own page: its conditions, texts, memos and the five charts of the "
                         "results view with the run-score histogram and the cumulative deviation.")},
+        {{QStringLiteral("protocol")},
+         QStringLiteral("PROTOCOL"),
+         QStringLiteral("With --server: add the section that tests the data against this preregistered protocol, "
+                        "each question answered yes or no with its evidence (registered before the first run, "
+                        "unchanged since, every look at a stopping point, the stopping rule followed, every "
+                        "included site present, the seal heads borne out by the stored runs), then the primary "
+                        "analysis at the decision point and all data as exploratory.")},
     };
     reportOptions += serverOptions(QStringLiteral("Report the runs of this site only") + kSiteRule);
     specs.append(
         {QStringLiteral("report"),
          {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en] [--experiments]"),
            QStringLiteral("a self-contained HTML study report with charts")},
-          {QStringLiteral("--server CONNINFO|--server-file FILE [--site NAME] [-o OUT.html] [--lang ja|en]"),
+          {QStringLiteral("--server CONNINFO|--server-file FILE [--site NAME] [--protocol PROTOCOL] [-o OUT.html] "
+                          "[--lang ja|en]"),
            QStringLiteral("the same over the runs in the study database")}},
          QStringLiteral(
              "Writes the study report: one HTML page in UTF-8 with its CSS and charts (inline SVG) inside, no "

@@ -641,6 +641,69 @@ private Q_SLOTS:
             runSql(scratch.conn(), QStringLiteral("DELETE FROM vora_looks")).contains(QStringLiteral("append-only")));
         QVERIFY(runSql(scratch.conn(), QStringLiteral("UPDATE vora_protocols SET title = 'x'"))
                     .contains(QStringLiteral("append-only")));
+
+        // The report's audit: every answer yes as things stand, with the decision point's figures.
+        const QString html = folder.filePath(QStringLiteral("report.html"));
+        auto audit = [&](const QString &plan) {
+            const ToolResult report = runTool({QStringLiteral("report"), QStringLiteral("--server"), scratch.conn(),
+                                               QStringLiteral("--protocol"), plan, QStringLiteral("--lang"),
+                                               QStringLiteral("en"), QStringLiteral("-o"), html});
+            if (report.exitCode != 0)
+                return QStringList{report.err};
+            QFile f(html);
+            if (!f.open(QIODevice::ReadOnly))
+                return QStringList{QStringLiteral("no page")};
+            const QString page = QString::fromUtf8(f.readAll());
+            QStringList answers;
+            static const QRegularExpression row(
+                QStringLiteral("<tr><td>([^<]*)</td><td class=\"(?:ok|warn)\">(yes|no)</td>"));
+            for (auto it = row.globalMatch(page); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                answers << m.captured(1) + QLatin1Char('=') + m.captured(2);
+            }
+            if (!page.contains(QStringLiteral("Primary analysis at 600 trials (stop for H1)")))
+                answers << QStringLiteral("no primary analysis at 600");
+            return answers;
+        };
+        const QStringList questions = {QStringLiteral("Protocol registered before the first run"),
+                                       QStringLiteral("Protocol unchanged (hash)"),
+                                       QStringLiteral("Every look at a stopping point"),
+                                       QStringLiteral("Stopping rule followed"),
+                                       QStringLiteral("All included sites present"),
+                                       QStringLiteral("Every site's seal heads consistent")};
+        auto expect = [&](const QStringList &no) {
+            QStringList out;
+            for (const QString &q : questions)
+                out << q + (no.contains(q) ? QStringLiteral("=no") : QStringLiteral("=yes"));
+            return out;
+        };
+        QCOMPARE(audit(protocol), expect({}));
+
+        // A run collected after the stop breaks the rule (it is kept, and counted as after-stop).
+        QCOMPARE(add({50}), QString());
+        QCOMPARE(audit(protocol), expect({questions.at(3)}));
+
+        // A look off the planned points.
+        QCOMPARE(
+            runSql(scratch.conn(),
+                   QStringLiteral("INSERT INTO vora_looks (sha256, trials, point, decision) SELECT sha256, 800, 450,"
+                                  " 'continue' FROM vora_protocols")),
+            QString());
+        QCOMPARE(audit(protocol), expect({questions.at(2), questions.at(3)}));
+
+        // The protocol changed after registration: another hash, registered (if at all) after
+        // the first run.
+        QFile changed(protocol);
+        QVERIFY(changed.open(QIODevice::Append));
+        changed.write("\n");
+        changed.close();
+        QStringList answers = audit(protocol);
+        QCOMPARE(answers.mid(0, 2),
+                 QStringList({questions.at(0) + QStringLiteral("=no"), questions.at(1) + QStringLiteral("=no")}));
+        QCOMPARE(runTool(reg).exitCode, 0);
+        answers = audit(protocol);
+        QCOMPARE(answers.mid(0, 2),
+                 QStringList({questions.at(0) + QStringLiteral("=no"), questions.at(1) + QStringLiteral("=yes")}));
     }
 
     // protocol register and interim refuse what they must, with the reason.
