@@ -161,6 +161,12 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         m_c.showMemoCheck->show();
     }
     m_c.resultsButton->setEnabled(data.runCount() > 0);
+    // The study's state, when the server has told it: beside the name, as its tooltip.
+    if (s.mirror) {
+        const QString state = studyStatusText(s.mirror->studyStatus(name + QLatin1Char('-') + suffix));
+        m_c.experimentName->setToolTip(state.isEmpty() ? QStringLiteral("今から行なう実験の名称です")
+                                                       : QStringLiteral("今から行なう実験の名称です\n") + state);
+    }
     // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
     // Runs a crash left unsealed are sealed now, before the next run, and said so once.
     if (const study::SelectionSeal seal = study::sealAtSelection(*s.files, path, QDateTime::currentDateTime());
@@ -223,14 +229,39 @@ QString SelectionLaunch::launchRefusal() const
         if (h.stimulusCode != stimulus || h.hitDisplayCode != hit)
             return nameInTwoBoxesMessage(st.experimentName, h.box, m_selectedBox);
     }
-    // The file as it is now: another copy may have added runs since the selection.
     const Services &s = m_module.services();
+    // A preregistered study that has stopped takes no more runs.
+    if (s.mirror) {
+        const StudyStatus study =
+            s.mirror->studyStatus(st.experimentName + QLatin1Char('-') + stimulusFileSuffix(st.stimulusFile));
+        if (study.state == StudyStatus::Closed)
+            return closedStudyMessage(study.title);
+    }
+    // The file as it is now: another copy may have added runs since the selection.
     const ReadResult now =
         s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
     const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
     if (refusal.isEmpty())
         return QString();
     return QStringLiteral("実験できません。\r\n\r\n") + refusal + QStringLiteral("\r\n\r\n他の実験名で実験できます。");
+}
+
+QString SelectionLaunch::closedStudyMessage(const QString &title)
+{
+    return QStringLiteral("この実験を含む研究「%1」は、計画どおり停止して終了しました。\r\n"
+                          "新しいランは記録できません。")
+        .arg(title);
+}
+
+QString SelectionLaunch::studyStatusText(const StudyStatus &status)
+{
+    switch (status.state) {
+    case StudyStatus::Open: return QStringLiteral("研究「%1」：実施中").arg(status.title);
+    case StudyStatus::Closed: return QStringLiteral("研究「%1」：終了（新しいランは記録できません）").arg(status.title);
+    case StudyStatus::NoStudy:
+    case StudyStatus::Unknown: break;
+    }
+    return QString();
 }
 
 QString SelectionLaunch::nameInTwoBoxesMessage(const QString &name, int firstBox, int box)

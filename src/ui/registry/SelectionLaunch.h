@@ -2,6 +2,8 @@
 // Choosing the experiment to run: the select buttons, the load and check of its data file
 // whenever Label3's caption changes, the condition memo (double click, "保存"), and
 // "実験の開始" with the 100-run limit.
+#include "core/toolkit/RunMirror.h"
+
 #include <QObject>
 #include <QString>
 
@@ -25,6 +27,10 @@ public:
     static QString limitMessage();
     static QString conditionsText(const QString &stimulusCode, const QString &hitDisplayCode);
     // The name of box `box` is also held by an earlier box under other conditions.
+    // The refusal of a run of a preregistered study that has stopped.
+    static QString closedStudyMessage(const QString &title);
+    // "研究「TITLE」：実施中" or "…：終了…"; empty without a study or a server answer.
+    static QString studyStatusText(const StudyStatus &status);
     static QString nameInTwoBoxesMessage(const QString &name, int firstBox, int box);
 
 private:

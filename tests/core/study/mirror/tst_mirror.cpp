@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace vora;
 using namespace vora::study;
@@ -704,6 +705,35 @@ private Q_SLOTS:
         answers = audit(protocol);
         QCOMPARE(answers.mid(0, 2),
                  QStringList({questions.at(0) + QStringLiteral("=no"), questions.at(1) + QStringLiteral("=yes")}));
+
+        // The program's mirror reads the studies at each pass: lab1's experiment is in the
+        // stopped study, lab2's in an open one registered now, lab3's in none.
+        const QString second = folder.filePath(QStringLiteral("second.json"));
+        {
+            QFile f(second);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(R"({"title": "Second", "sites": ["lab2"], "hypothesis": "two-sided",
+  "primary": {"priors": [{"name": "uniform", "a": 1, "b": 1}], "rule": "all"},
+  "stoppingPoints": [1000], "thresholds": {"h1": 25, "h0": 0.04},
+  "minTrials": 0, "maxTrials": 1000, "blinding": false})");
+        }
+        QCOMPARE(runTool({QStringLiteral("protocol"), QStringLiteral("register"), second, QStringLiteral("--server"),
+                          scratch.conn()})
+                     .exitCode,
+                 0);
+        testing::TestServices ts;
+        const QList<std::tuple<QString, StudyStatus::State, QString>> sites = {
+            {QStringLiteral("lab1"), StudyStatus::Closed, QStringLiteral("Plan")},
+            {QStringLiteral("lab2"), StudyStatus::Open, QStringLiteral("Second")},
+            {QStringLiteral("lab3"), StudyStatus::NoStudy, QString()}};
+        for (const auto &[site, state, title] : sites) {
+            StudyMirror mirror(config(scratch.conn(), site), ts.services.paths, 0);
+            QCOMPARE(mirror.studyStatus(QStringLiteral("P-0")).state, StudyStatus::Unknown); // no answer yet
+            mirror.retry();
+            QTRY_VERIFY_WITH_TIMEOUT(mirror.studyStatus(QStringLiteral("P-0")).state != StudyStatus::Unknown, kWait);
+            QCOMPARE(mirror.studyStatus(QStringLiteral("P-0")).state, state);
+            QCOMPARE(mirror.studyStatus(QStringLiteral("P-0")).title, title);
+        }
     }
 
     // protocol register and interim refuse what they must, with the reason.
