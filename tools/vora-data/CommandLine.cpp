@@ -309,7 +309,7 @@ QVector<CommandSpec> makeSpecs()
              "that pass the check, in the order the server received them) at each stopping point the data have "
              "reached and no earlier call analysed, over exactly that point's first trials, and records every call "
              "in vora_looks (who, when, the trials there were, the point, the decision). Per point one line `at N "
-             "trials: DECISION`: 「継続」 continue, or a stop for H1, for H0 or at the maximum. With blinding on, "
+             "trials: DECISION`: continue, or a stop for H1, for H0 or at the maximum, each after its Japanese label. With blinding on, "
              "the figures (hits, hit rate, each prior's BF10) are printed only once the study has stopped; with "
              "blinding off, at every point. A stop closes the study: the program refuses new runs of it. Before the "
              "next point: `no stopping point reached: N trials, the next point at M`. After the stop every call "
