@@ -63,8 +63,8 @@ QString optionLabel(const OptionSpec &o)
 
 const QRegularExpression &placeholderPattern()
 {
-    static const QRegularExpression re(
-        QStringLiteral("\\b(FILE|CONNINFO|NAME|HASH|OUT\\.html|LINE|TIME|SITE|EXPERIMENT|COMMAND|N|K|M)\\b"));
+    static const QRegularExpression re(QStringLiteral(
+        "\\b(FILE|PROTOCOL|RATE|CONNINFO|NAME|HASH|OUT\\.html|LINE|TIME|SITE|EXPERIMENT|COMMAND|N|K|M)\\b"));
     return re;
 }
 

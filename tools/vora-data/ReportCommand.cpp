@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
+#include "PlanAudit.h"
 #include "PooledInput.h"
 #include "ServerOptions.h"
 
@@ -40,6 +41,16 @@ int runReport(const QStringList &args)
     if (paths.isEmpty() && !server.given)
         return line.usageError(QStringLiteral("no file given"));
     options.experimentPages = line.isSet(QStringLiteral("experiments"));
+    if (line.isSet(QStringLiteral("protocol"))) {
+        if (!server.given)
+            return line.usageError(QStringLiteral("--protocol needs --server: the plan is checked against the study "
+                                                  "database"));
+        vora::report::PlanAudit audit;
+        if (const int refused = auditPlan(server, line.value(QStringLiteral("protocol")), options.lang, &audit);
+            refused != kExitOk)
+            return refused;
+        options.planAudit = audit;
+    }
 
     vora::report::StudyData study;
     QVector<vora::report::Experiment> experiments;

@@ -55,6 +55,10 @@ int dispatch(QStringList args)
         return runVerify(args);
     if (command == QLatin1String("study"))
         return runStudy(args);
+    if (command == QLatin1String("protocol"))
+        return runProtocol(args);
+    if (command == QLatin1String("interim"))
+        return runInterim(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));

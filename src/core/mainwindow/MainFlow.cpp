@@ -395,14 +395,25 @@ QString MainFlow::launchRefusal() const
         if (h.stimulusCode != stimulus || h.hitDisplayCode != hit)
             return nameInTwoBoxesMessage(st.experimentName, h.box, m_selectedBox);
     }
-    // The file as it is now: another copy may have added runs since the selection.
     const Services &s = m_services;
+    // A preregistered study that has stopped takes no more runs.
+    if (const StudyStatus study = studyStatus(); study.state == StudyStatus::Closed)
+        return closedStudyMessage(study.title);
+    // The file as it is now: another copy may have added runs since the selection.
     const ReadResult now =
         s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
     const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
     if (refusal.isEmpty())
         return QString();
     return QStringLiteral("実験できません。\r\n\r\n") + refusal + QStringLiteral("\r\n\r\n他の実験名で実験できます。");
+}
+
+StudyStatus MainFlow::studyStatus() const
+{
+    if (!m_services.mirror || m_state.experimentName.isEmpty())
+        return {};
+    return m_services.mirror->studyStatus(m_state.experimentName + QLatin1Char('-')
+                                          + stimulusFileSuffix(m_state.stimulusFile));
 }
 
 void MainFlow::launch()

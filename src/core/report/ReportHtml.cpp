@@ -743,6 +743,42 @@ QVector<ForestRow> forestRows(const QVector<Group> &groups, bool withSite)
     return out;
 }
 
+void planSection(HtmlWriter &out, const PlanAudit &a, Lang lang)
+{
+    out.start("section", {{"class", QStringLiteral("plan")}});
+    out.leaf("h2", tr(lang, "計画との照合：", "The data against the plan: ") + a.title);
+    out.leaf("p", QStringLiteral("SHA-256 ") + a.sha256, {{"class", QStringLiteral("meta")}});
+    out.start("table", {{"class", QStringLiteral("figures")}});
+    out.start("tr");
+    out.leaf("th", tr(lang, "問い", "Question"));
+    out.leaf("th", tr(lang, "答え", "Answer"));
+    out.leaf("th", tr(lang, "根拠", "Evidence"));
+    out.end();
+    for (const PlanAudit::Answer &answer : a.answers) {
+        out.start("tr");
+        out.leaf("td", answer.question);
+        out.leaf("td", answer.yes ? tr(lang, "はい", "yes") : tr(lang, "いいえ", "no"),
+                 {{"class", answer.yes ? QStringLiteral("ok") : QStringLiteral("warn")}});
+        out.leaf("td", answer.evidence);
+        out.end();
+    }
+    out.end();
+    auto figures = [&](const QString &heading, const QVector<PlanAudit::Figure> &rows) {
+        out.leaf("h3", heading);
+        out.start("table", {{"class", QStringLiteral("figures")}});
+        for (const PlanAudit::Figure &f : rows) {
+            out.start("tr");
+            out.leaf("td", f.label);
+            out.leaf("td", f.value, {{"class", QStringLiteral("num")}});
+            out.end();
+        }
+        out.end();
+    };
+    figures(a.primaryHeading, a.primary);
+    figures(tr(lang, "全データ（探索的）", "All data (exploratory)"), a.exploratory);
+    out.end();
+}
+
 void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &f, bool pages, Lang lang)
 {
     // Per experiment and per site, in the order pooled.
@@ -976,6 +1012,9 @@ QByteArray studyReportBytes(const StudyData &study, const QVector<Experiment> &e
              tr(lang, "作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4", "Made %1 · %2 experiments · %3 runs · %4 trials")
                  .arg(o.generated, QString::number(f.files), QString::number(f.runs), QString::number(f.tally.trials)),
              {{"class", QStringLiteral("meta")}});
+
+    if (o.planAudit)
+        planSection(out, *o.planAudit, lang);
 
     out.start("section", {{"class", QStringLiteral("pooled")}});
     out.leaf("h2", tr(lang, "全実験をまとめた評価", "Pooled over all experiments"));

@@ -1,6 +1,7 @@
 #include "ui/registry/SelectionLaunch.h"
 
 #include "core/mainwindow/MainFlow.h"
+#include "core/mainwindow/MainTexts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -61,10 +62,13 @@ void SelectionLaunch::showWindowState()
 {
     m_c.heading->setEnabled(m_flow.headingEnabled());
     m_c.experimentName->setText(m_flow.experimentCaption());
+    // The study's state, when the server has told it, under the name's own tip.
+    const QString study = m_flow.experimentChosenOnce() ? studyStatusText(m_flow.studyStatus()) : QString();
     m_c.experimentName->setToolTip(
-        m_flow.experimentChosenOnce()
-            ? QStringLiteral("今から行なう実験の名称です")
-            : QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+        (m_flow.experimentChosenOnce()
+             ? QStringLiteral("今から行なう実験の名称です")
+             : QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"))
+        + (study.isEmpty() ? QString() : QLatin1Char('\n') + study));
     m_c.conditions->setText(m_flow.conditionsText());
     {
         // Only the user's ticks are inputs.

@@ -52,6 +52,16 @@ QString literal(const QSqlDatabase &db, const QVariant &value)
 
 } // namespace
 
+QString sqlLiteral(const QSqlDatabase &db, const QVariant &value)
+{
+    return literal(db, value);
+}
+
+QSqlDatabase StudyDatabase::connection() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
 StudyDatabase::StudyDatabase(const ConnInfo &conn)
     : m_conn(conn), m_name(QStringLiteral("vora-study-%1").arg(g_connections.fetchAndAddRelaxed(1)))
 {
