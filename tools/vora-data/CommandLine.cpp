@@ -105,7 +105,9 @@ QVector<CommandSpec> makeSpecs()
            QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
           {{QStringLiteral("lang")},
            QStringLiteral("ja|en"),
-           QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")}},
+           QStringLiteral("Japanese labels (`ja`) or English ones (`en`); by default the language of "
+                          "vora-data's texts: VORA_LANG, else the locale's (LANG, LC_MESSAGES) when VORA "
+                          "speaks it, else Japanese.")}},
          {{0, QStringLiteral("the page was written")},
           {1, QStringLiteral("a file fails the check (nothing is written)")},
           {2, QStringLiteral("a file cannot be read, the arguments are wrong, or the page cannot be "

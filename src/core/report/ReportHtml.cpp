@@ -7,7 +7,9 @@
 #include "core/results/ChartModel.h"
 #include "core/results/Evaluation.h"
 #include "core/results/Summary.h"
+#include "core/toolkit/Language.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -50,15 +52,10 @@ svg text { white-space: pre; font-family: inherit; }
 .memo { white-space: normal; }
 )css";
 
-bool isJa(Lang lang)
-{
-    return lang == Lang::Ja;
-}
-
-QString tr(Lang lang, const char *ja, const char *en)
-{
-    return isJa(lang) ? QString::fromUtf8(ja) : QString::fromUtf8(en);
-}
+// The texts of this file, under the translation context "ReportHtml".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportHtml)
+};
 
 // Text from a file or from the program's captions: escaped, line breaks kept.
 QString htmlText(const QString &text)
@@ -105,41 +102,36 @@ struct Row {
     bool warn = false;
 };
 
-QString tableOf(const QVector<Row> &rows, Lang lang)
+QString tableOf(const QVector<Row> &rows)
 {
     QString out = QStringLiteral("<table class=\"figures\"><tr><th>%1</th><th>%2</th><th>%3</th></tr>")
-                      .arg(tr(lang, "項目", "Figure"), tr(lang, "値", "Value"), tr(lang, "読み方", "Reading"));
+                      .arg(Texts::tr("項目"), Texts::tr("値"), Texts::tr("読み方"));
     for (const Row &r : rows)
         out += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td%4>%3</td></tr>")
                    .arg(r.label, r.value, r.reading, r.warn ? QStringLiteral(" class=\"warn\"") : QString());
     return out + QStringLiteral("</table>");
 }
 
-QString ciReading(const stats::Interval &ci, Lang lang)
+QString ciReading(const stats::Interval &ci)
 {
     if (ci.lo <= 0.5 && 0.5 <= ci.hi)
-        return tr(
-            lang, "真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。",
-            "The true hit rate lies in this range with 95 % confidence. It includes 50 %: not distinguishable from chance.");
+        return Texts::tr("真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。");
     return ci.lo > 0.5
-               ? tr(lang, "真の的中率は 95 % の確かさでこの範囲にあり、50 % より上です。",
-                    "The true hit rate lies in this range with 95 % confidence, above 50 %.")
-               : tr(lang, "真の的中率は 95 % の確かさでこの範囲にあり、50 % より下です（サイミッシングの方向）。",
-                    "The true hit rate lies in this range with 95 % confidence, below 50 % (psi-missing).");
+               ? Texts::tr("真の的中率は 95 % の確かさでこの範囲にあり、50 % より上です。")
+               : Texts::tr("真の的中率は 95 % の確かさでこの範囲にあり、50 % より下です（サイミッシングの方向）。");
 }
 
-QString hdiReading(const stats::Interval &i, Lang lang)
+QString hdiReading(const stats::Interval &i)
 {
     const bool chance = i.lo <= 0.5 && 0.5 <= i.hi;
-    return chance ? tr(lang, "データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % も範囲内です。",
-                       "After the data, the hit rate lies in this range with 90 % probability; 50 % is inside it.")
-                  : tr(lang, "データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % は範囲外です。",
-                       "After the data, the hit rate lies in this range with 90 % probability; 50 % is outside it.");
+    return chance ? Texts::tr("データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % も範囲内です。")
+                  : Texts::tr("データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % は範囲外です。");
 }
 
-QString auditReading(double p, const char *okJa, const char *okEn, const char *badJa, const char *badEn, Lang lang)
+// `ok` and `bad` are source texts of this file's context.
+QString auditReading(double p, const char *ok, const char *bad)
 {
-    return p < kAuditLevel ? tr(lang, badJa, badEn) : tr(lang, okJa, okEn);
+    return Texts::tr(p < kAuditLevel ? bad : ok);
 }
 
 QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
@@ -147,118 +139,101 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     QVector<Row> rows;
     const Tally &t = f.tally;
     const bool any = t.trials > 0;
-    rows.append({tr(lang, "実験（ファイル）数", "Experiments (files)"), QString::number(f.files),
-                 tr(lang, "まとめて評価したデータファイルの数です。", "Data files pooled in this analysis.")});
-    rows.append({tr(lang, "ラン数", "Runs"), QString::number(f.runs),
-                 tr(lang, "1 ランは 100 試行です。", "A run is 100 trials.")});
-    rows.append({tr(lang, "試行数", "Trials"), QString::number(t.trials),
-                 tr(lang, "全ランの試行の合計です。", "All trials of all runs.")});
-    rows.append({tr(lang, "一致数", "Hits"), QString::number(t.hits),
-                 tr(lang, "偶然なら試行数の半分（%1）が期待値です。", "Chance expects half the trials (%1).")
-                     .arg(shortNumber(t.trials / 2.0, 1))});
-    rows.append({tr(lang, "的中率", "Hit rate"), any ? percent(t.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "偶然なら 50 % です。", "Chance gives 50 %.")});
-    rows.append({QStringLiteral("z"), formatZ(t.z()),
-                 tr(lang, "期待値からのずれを標準偏差（√試行数 / 2）で割った値。±2.58 を超えると 1 % 水準で有意です。",
-                    "Distance from chance in standard deviations (√n / 2); beyond ±2.58 is significant at 1 %.")});
+    rows.append({Texts::tr("実験（ファイル）数"), QString::number(f.files),
+                 Texts::tr("まとめて評価したデータファイルの数です。")});
+    rows.append({Texts::tr("ラン数"), QString::number(f.runs), Texts::tr("1 ランは 100 試行です。")});
+    rows.append({Texts::tr("試行数"), QString::number(t.trials), Texts::tr("全ランの試行の合計です。")});
+    rows.append({Texts::tr("一致数"), QString::number(t.hits),
+                 Texts::tr("偶然なら試行数の半分（%1）が期待値です。").arg(shortNumber(t.trials / 2.0, 1))});
+    rows.append(
+        {Texts::tr("的中率"), any ? percent(t.hitRate()) : QStringLiteral("—"), Texts::tr("偶然なら 50 % です。")});
+    rows.append(
+        {QStringLiteral("z"), formatZ(t.z()),
+         Texts::tr("期待値からのずれを標準偏差（√試行数 / 2）で割った値。±2.58 を超えると 1 % 水準で有意です。")});
     // Without trials a figure is "—" and says nothing: no p, no evidence either way.
     const QString none = QStringLiteral("—");
-    rows.append({tr(lang, "p（二項検定、両側）", "p (exact binomial, two-tailed)"), any ? formatP(t.p()) : none,
+    rows.append({Texts::tr("p（二項検定、両側）"), any ? formatP(t.p()) : none,
                  any ? pReading(t.p(), t.z(), lang) : QString(), any && t.p() < kAuditLevel});
-    rows.append({tr(lang, "95 % 信頼区間（Clopper–Pearson）", "95 % interval (Clopper–Pearson)"),
-                 any ? interval(f.ci95, true) : QStringLiteral("—"), any ? ciReading(f.ci95, lang) : QString()});
-    rows.append({tr(lang, "Stouffer の Z", "Stouffer's Z"), formatZ(f.stoufferZ),
-                 tr(lang, "実験ごとの z を同じ重みで合わせた値（Σz / √実験数）です。",
-                    "The experiments' own z combined with equal weight (Σz / √k).")});
-    rows.append({tr(lang, "Stouffer の p（両側）", "Stouffer's p (two-tailed)"),
-                 f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
+    rows.append({Texts::tr("95 % 信頼区間（Clopper–Pearson）"), any ? interval(f.ci95, true) : QStringLiteral("—"),
+                 any ? ciReading(f.ci95) : QString()});
+    rows.append({Texts::tr("Stouffer の Z"), formatZ(f.stoufferZ),
+                 Texts::tr("実験ごとの z を同じ重みで合わせた値（Σz / √実験数）です。")});
+    rows.append({Texts::tr("Stouffer の p（両側）"), f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
                  f.stoufferZ ? pReading(f.stoufferP, f.stoufferZ, lang) : QString(),
                  f.stoufferZ && f.stoufferP < kAuditLevel});
-    rows.append({tr(lang, "log10 BF10（一様事前分布 Beta(1, 1)）", "log10 BF10 (uniform prior Beta(1, 1))"),
+    rows.append({Texts::tr("log10 BF10（一様事前分布 Beta(1, 1)）"),
                  any ? QString::number(f.log10BfUniform, 'f', 2) : none,
                  any ? bayesReading(f.log10BfUniform, lang) : QString()});
-    rows.append({tr(lang, "log10 BF10（再現事前分布 Beta(829, 733)）", "log10 BF10 (replication prior Beta(829, 733))"),
+    rows.append({Texts::tr("log10 BF10（再現事前分布 Beta(829, 733)）"),
                  any ? QString::number(f.log10BfReplication, 'f', 2) : none,
                  any ? bayesReading(f.log10BfReplication, lang)
-                           + tr(lang, "（過去の肯定的研究の 53 % 付近を予想する仮説との比較）",
-                                " (against a hypothesis expecting about the 53 % of earlier positive studies)")
+                           + Texts::tr("（過去の肯定的研究の 53 % 付近を予想する仮説との比較）")
                      : QString()});
-    rows.append({tr(lang, "事後分布の最頻値", "Posterior mode"),
-                 f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
-                 tr(lang, "一様事前分布のもとで最も確からしい的中率です。",
-                    "The most probable hit rate under the uniform prior.")});
-    rows.append({tr(lang, "90 % 最高密度区間", "90 % highest-density interval"),
-                 f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"),
-                 f.hdi90 ? hdiReading(*f.hdi90, lang) : QString()});
+    rows.append({Texts::tr("事後分布の最頻値"), f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
+                 Texts::tr("一様事前分布のもとで最も確からしい的中率です。")});
+    rows.append({Texts::tr("90 % 最高密度区間"), f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"),
+                 f.hdi90 ? hdiReading(*f.hdi90) : QString()});
 
     const double targetBiasP = binomialTwoTailedP(f.targetOnes, t.trials);
-    rows.append({tr(lang, "ターゲットの「1」の割合", "Share of \"1\" among targets"),
+    rows.append({Texts::tr("ターゲットの「1」の割合"),
                  f.targetOnesShare() ? percent(*f.targetOnesShare()) : QStringLiteral("—"),
-                 any ? auditReading(targetBiasP, "50 % からのずれは偶然の範囲内です。", "Within chance of 50 %.",
-                                    "50 % から有意にずれています。", "Significantly away from 50 %.", lang)
+                 any ? auditReading(targetBiasP, QT_TRANSLATE_NOOP("ReportHtml", "50 % からのずれは偶然の範囲内です。"),
+                                    QT_TRANSLATE_NOOP("ReportHtml", "50 % から有意にずれています。"))
                      : QString(),
                  any && targetBiasP < kAuditLevel});
-    rows.append({tr(lang, "回答の「1」の割合", "Share of \"1\" among answers"),
+    rows.append({Texts::tr("回答の「1」の割合"),
                  f.inputOnesShare() ? percent(*f.inputOnesShare()) : QStringLiteral("—"),
-                 any ? auditReading(f.inputBiasP(), "回答に目立った偏りはありません。", "No notable answer bias.",
-                                    "回答が一方の数字に偏っています（回答の偏り）。",
-                                    "Answers lean to one digit (answer bias).", lang)
+                 any ? auditReading(f.inputBiasP(), QT_TRANSLATE_NOOP("ReportHtml", "回答に目立った偏りはありません。"),
+                                    QT_TRANSLATE_NOOP("ReportHtml", "回答が一方の数字に偏っています（回答の偏り）。"))
                      : QString(),
                  any && f.inputBiasP() < kAuditLevel});
-    rows.append({tr(lang, "直前が当たりのときの的中率", "Hit rate after a hit"),
-                 f.afterHit.trials > 0 ? percent(f.afterHit.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "各ランの試行 2～100 のうち、直前の試行が当たりだったもの（%1 試行）。",
-                    "Trials 2-100 of each run whose previous trial was a hit (%1 trials).")
-                     .arg(f.afterHit.trials)});
-    rows.append({tr(lang, "直前が外れのときの的中率", "Hit rate after a miss"),
+    rows.append(
+        {Texts::tr("直前が当たりのときの的中率"),
+         f.afterHit.trials > 0 ? percent(f.afterHit.hitRate()) : QStringLiteral("—"),
+         Texts::tr("各ランの試行 2～100 のうち、直前の試行が当たりだったもの（%1 試行）。").arg(f.afterHit.trials)});
+    rows.append({Texts::tr("直前が外れのときの的中率"),
                  f.afterMiss.trials > 0 ? percent(f.afterMiss.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "同じく直前が外れだったもの（%1 試行）。", "The same after a miss (%1 trials).")
-                     .arg(f.afterMiss.trials)});
-    rows.append({tr(lang, "依存性の p（Fisher の正確検定、両側）", "Dependency p (Fisher's exact test, two-sided)"),
-                 any ? formatP(f.dependencyP) : none,
-                 any ? auditReading(f.dependencyP, "直前の当たり外れによる的中率の違いは偶然の範囲内です。",
-                                    "The difference after hits and misses is within chance.",
-                                    "直前の結果で的中率が変わっています（試行間の依存の疑い）。",
-                                    "The hit rate depends on the previous trial (sequential dependency).", lang)
-                     : QString(),
-                 any && f.dependencyP < kAuditLevel});
-    rows.append({tr(lang, "ターゲットのビット数", "Target bits"), QString::number(f.targets.n),
-                 tr(lang, "保存されたターゲットを、ファイルの順に一続きの列として検定します。",
-                    "The stored targets in file order, tested as one sequence.")});
-    rows.append({tr(lang, "ターゲットの「1」の割合（NIST）", "Share of ones (NIST)"),
+                 Texts::tr("同じく直前が外れだったもの（%1 試行）。").arg(f.afterMiss.trials)});
+    rows.append(
+        {Texts::tr("依存性の p（Fisher の正確検定、両側）"), any ? formatP(f.dependencyP) : none,
+         any ? auditReading(
+             f.dependencyP, QT_TRANSLATE_NOOP("ReportHtml", "直前の当たり外れによる的中率の違いは偶然の範囲内です。"),
+             QT_TRANSLATE_NOOP("ReportHtml", "直前の結果で的中率が変わっています（試行間の依存の疑い）。"))
+             : QString(),
+         any && f.dependencyP < kAuditLevel});
+    rows.append({Texts::tr("ターゲットのビット数"), QString::number(f.targets.n),
+                 Texts::tr("保存されたターゲットを、ファイルの順に一続きの列として検定します。")});
+    rows.append({Texts::tr("ターゲットの「1」の割合（NIST）"),
                  f.targets.n > 0 ? percent(double(f.targets.ones) / double(f.targets.n)) : QStringLiteral("—"),
-                 tr(lang, "乱数なら 50 % 前後です。", "About 50 % for random bits.")});
+                 Texts::tr("乱数なら 50 % 前後です。")});
     const bool bits = f.targets.n > 0;
-    rows.append({tr(lang, "NIST 頻度（モノビット）検定の p", "NIST frequency (monobit) test p"),
-                 bits ? formatP(f.monobitP) : none,
-                 bits ? auditReading(f.monobitP, "0 と 1 の数の釣り合いに問題はありません。",
-                                     "Zeros and ones are balanced as random bits are.",
-                                     "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。",
-                                     "Zeros and ones are unbalanced: suspect the target generator.", lang)
-                      : QString(),
-                 bits && f.monobitP < kAuditLevel});
+    rows.append(
+        {Texts::tr("NIST 頻度（モノビット）検定の p"), bits ? formatP(f.monobitP) : none,
+         bits ? auditReading(
+             f.monobitP, QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の数の釣り合いに問題はありません。"),
+             QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。"))
+              : QString(),
+         bits && f.monobitP < kAuditLevel});
     const bool prerequisiteFails = f.runsPrerequisiteFails();
-    rows.append({tr(lang, "NIST 連（ラン）検定の p", "NIST runs test p"),
-                 !bits               ? none
-                 : prerequisiteFails ? QStringLiteral("0")
-                                     : formatP(f.runsP),
-                 !bits ? QString()
-                 : prerequisiteFails ? tr(lang, "頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。",
-                                          "The frequency prerequisite |π − ½| < 2/√n fails, so p is 0.")
-                                     : auditReading(f.runsP, "0 と 1 の入れ替わり方は乱数として自然です。",
-                                                    "Zeros and ones alternate as random bits do.",
-                                                    "0 と 1 の入れ替わり方が乱数として不自然です。",
-                                                    "Zeros and ones alternate unlike random bits.", lang),
-                 bits && f.runsP < kAuditLevel});
+    rows.append(
+        {Texts::tr("NIST 連（ラン）検定の p"),
+         !bits               ? none
+         : prerequisiteFails ? QStringLiteral("0")
+                             : formatP(f.runsP),
+         !bits ? QString()
+         : prerequisiteFails
+             ? Texts::tr("頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。")
+             : auditReading(f.runsP, QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の入れ替わり方は乱数として自然です。"),
+                            QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の入れ替わり方が乱数として不自然です。")),
+         bits && f.runsP < kAuditLevel});
     return rows;
 }
 
-QString experimentsTable(const QVector<Experiment> &experiments, const PooledFigures &f, Lang lang)
+QString experimentsTable(const QVector<Experiment> &experiments, const PooledFigures &f)
 {
     QString out =
         QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>z</th><th>p</th></tr>")
-            .arg(tr(lang, "実験", "Experiment"), tr(lang, "ラン", "Runs"), tr(lang, "試行", "Trials"),
-                 tr(lang, "一致", "Hits"), tr(lang, "的中率", "Hit rate"));
+            .arg(Texts::tr("実験"), Texts::tr("ラン"), Texts::tr("試行"), Texts::tr("一致"), Texts::tr("的中率"));
     for (int i = 0; i < f.experiments.size(); ++i) {
         const ExperimentFigures &e = f.experiments.at(i);
         out += QStringLiteral(
@@ -390,35 +365,29 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
 {
     const Lang lang = o.lang;
     const RunSet &runs = e.runs;
-    QString out =
-        QStringLiteral("<section class=\"experiment\" id=\"e%1\"><h2>%2 %3</h2><p class=\"meta\">%4</p>")
-            .arg(QString::number(index + 1), tr(lang, "実験", "Experiment"), escapeXml(e.name), escapeXml(e.file));
+    QString out = QStringLiteral("<section class=\"experiment\" id=\"e%1\"><h2>%2 %3</h2><p class=\"meta\">%4</p>")
+                      .arg(QString::number(index + 1), Texts::tr("実験"), escapeXml(e.name), escapeXml(e.file));
 
     // Name, conditions, dates, the condition memo.
     const QString size = stimulusSizeWord(runs.stimulusCode);
-    QString conditions = e.withStimulus
-                             ? tr(lang, "刺激：%1、当り表示：%2", "stimulus: %1, hit display: %2")
-                                   .arg(size.isEmpty() ? QStringLiteral("—") : size,
-                                        runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown")
-                                                                                  : tr(lang, "なし", "not shown"))
-                             : tr(lang, "刺激：なし、当り表示：%1", "no stimulus, hit display: %1")
-                                   .arg(runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown")
-                                                                                  : tr(lang, "なし", "not shown"));
-    out += QStringLiteral("<table><tr><th>%1</th><td>%2</td></tr>")
-               .arg(tr(lang, "条件", "Conditions"), escapeXml(conditions));
+    QString conditions =
+        e.withStimulus ? Texts::tr("刺激：%1、当り表示：%2")
+                             .arg(size.isEmpty() ? QStringLiteral("—") : size,
+                                  runs.hitDisplayCode == QLatin1String("D") ? Texts::tr("有") : Texts::tr("なし"))
+                       : Texts::tr("刺激：なし、当り表示：%1")
+                             .arg(runs.hitDisplayCode == QLatin1String("D") ? Texts::tr("有") : Texts::tr("なし"));
+    out += QStringLiteral("<table><tr><th>%1</th><td>%2</td></tr>").arg(Texts::tr("条件"), escapeXml(conditions));
     out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>")
-               .arg(tr(lang, "期間", "Dates"),
-                    runs.hasRuns() ? escapeXml(runs.firstRunDate + QStringLiteral(" ～ ") + runs.lastRunDate)
-                                   : QStringLiteral("—"));
-    out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>")
-               .arg(tr(lang, "ラン数", "Runs"), QString::number(runs.runsRead));
+               .arg(Texts::tr("期間"), runs.hasRuns()
+                                           ? escapeXml(Texts::tr("%1 ～ %2").arg(runs.firstRunDate, runs.lastRunDate))
+                                           : QStringLiteral("—"));
+    out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(Texts::tr("ラン数"), QString::number(runs.runsRead));
     out += QStringLiteral("<tr><th>%1</th><td class=\"memo\">%2</td></tr></table>")
-               .arg(tr(lang, "実験条件のメモ", "Condition memo"),
+               .arg(Texts::tr("実験条件のメモ"),
                     runs.hasConditionMemo ? htmlText(memoFromFileForm(runs.conditionMemo)) : QStringLiteral("—"));
 
     if (!runs.hasRuns()) {
-        out += QStringLiteral("<p>") + tr(lang, "ランがまだありません。", "No run yet.")
-               + QStringLiteral("</p></section>");
+        out += QStringLiteral("<p>") + Texts::tr("ランがまだありません。") + QStringLiteral("</p></section>");
         return out;
     }
 
@@ -436,12 +405,12 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     out += QStringLiteral("<p>") + htmlText(periodLine(runs)) + QStringLiteral("</p>");
     out += QStringLiteral("<p>") + htmlText(summaryLine(runs)) + QStringLiteral("</p>");
     if (!all.analysisText.isEmpty())
-        out += QStringLiteral("<p>") + tr(lang, "全ランの傾向：", "All runs: ") + htmlText(all.analysisText.trimmed())
+        out += QStringLiteral("<p>") + Texts::tr("全ランの傾向：") + htmlText(all.analysisText.trimmed())
                + QStringLiteral("</p>");
     if (!congratulation.isEmpty())
         out += QStringLiteral("<p>") + htmlText(congratulation.trimmed()) + QStringLiteral("</p>");
     out += QStringLiteral("<p>")
-           + tr(lang, "ラン %1（%2）：", "Run %1 (%2): ").arg(shown.number).arg(escapeXml(shown.dateTime.trimmed()))
+           + Texts::tr("ラン %1（%2）：").arg(shown.number).arg(escapeXml(shown.dateTime.trimmed()))
            + htmlText(singleRunLine(shown.hits, e.withStimulus, shown.stimulusTrial(), kStimulusSpan, shown.targetOnes,
                                     shown.inputOnes));
     if (!single.analysisText.isEmpty())
@@ -451,7 +420,7 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     // The five charts of the results view from their own models, then the report's two.
     out += QStringLiteral("<div class=\"charts\">");
     const ChartModel segment = segmentChart(shown.segmentHits, true);
-    out += figure(modelTitle(segment) + tr(lang, "（ラン %1）", " (run %1)").arg(shown.number),
+    out += figure(modelTitle(segment) + Texts::tr("（ラン %1）").arg(shown.number),
                   charts.add(chartSvg(segment, QStringLiteral("segment"), kChartScale)));
     const ChartModel deviation = deviationChart(runs.segmentTotal, runs.runsRead, true);
     out += figure(modelTitle(deviation), charts.add(chartSvg(deviation, QStringLiteral("deviation"), kChartScale)));
@@ -463,11 +432,9 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     out += figure(modelTitle(overview), charts.add(chartSvg(overview, QStringLiteral("overview"), kChartScale)));
     const ChartModel trials = perTrialChart(perTrialCounts(runs), runs.runsRead, false);
     out += figure(modelTitle(trials), charts.add(chartSvg(trials, QStringLiteral("trials"), kChartScale)));
-    out += figure(tr(lang, "ランの一致数の分布と二項分布の期待値", "Run scores against Binomial(100, 0.5)"),
-                  charts.add(histogramSvg(runs, lang, kChartScale)));
-    out += figure(tr(lang, "一致数の累積偏差と 1 % 限界（±2.58σ）",
-                     "Cumulative deviation of hits with the 1 % envelope (±2.58σ)"),
-                  charts.add(cumulativeSvg(runs, lang, kChartScale)));
+    out += figure(Texts::tr("ランの一致数の分布と二項分布の期待値"), charts.add(histogramSvg(runs, lang, kChartScale)));
+    out +=
+        figure(Texts::tr("一致数の累積偏差と 1 % 限界（±2.58σ）"), charts.add(cumulativeSvg(runs, lang, kChartScale)));
     out += QStringLiteral("</div>");
 
     // The run memos.
@@ -480,13 +447,12 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
                      .arg(QString::number(r.number), escapeXml(r.dateTime.trimmed()), QString::number(r.hits),
                           htmlText(runMemoFromFileForm(r.memo)));
     }
-    out += QStringLiteral("<h3>") + tr(lang, "ランのメモ", "Run memos") + QStringLiteral("</h3>");
+    out += QStringLiteral("<h3>") + Texts::tr("ランのメモ") + QStringLiteral("</h3>");
     if (memos.isEmpty())
-        out += QStringLiteral("<p>") + tr(lang, "メモのあるランはありません。", "No run has a memo.")
-               + QStringLiteral("</p>");
+        out += QStringLiteral("<p>") + Texts::tr("メモのあるランはありません。") + QStringLiteral("</p>");
     else
         out += QStringLiteral("<table><tr><th>No.</th><th>%1</th><th>%2</th><th>%3</th></tr>")
-                   .arg(tr(lang, "日時", "Date"), tr(lang, "一致数", "Hits"), tr(lang, "メモ", "Memo"))
+                   .arg(Texts::tr("日時"), Texts::tr("一致数"), Texts::tr("メモ"))
                + memos + QStringLiteral("</table>");
     return out + QStringLiteral("</section>");
 }
@@ -495,75 +461,68 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
 
 QString pReading(double p, std::optional<double> z, Lang lang)
 {
+    const language::Scope speaking(languageCode(lang));
     const bool above = z.value_or(0.0) > 0.0;
     if (p < 0.01)
-        return above ? tr(lang, "偶然では説明しにくいほど多い一致です（1 % 水準で有意）。",
-                          "More hits than chance easily explains (significant at 1 %).")
-                     : tr(lang, "偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。",
-                          "Fewer hits than chance easily explains (significant at 1 %, psi-missing).");
+        return above ? Texts::tr("偶然では説明しにくいほど多い一致です（1 % 水準で有意）。")
+                     : Texts::tr("偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。");
     if (p < 0.05)
-        return tr(lang, "5 % 水準では有意ですが、1 % 水準には届きません。", "Significant at 5 %, not at 1 %.");
-    return tr(lang, "偶然の範囲内です。", "Within chance.");
+        return Texts::tr("5 % 水準では有意ですが、1 % 水準には届きません。");
+    return Texts::tr("偶然の範囲内です。");
 }
 
 QString bayesReading(double log10Bf, Lang lang)
 {
+    const language::Scope speaking(languageCode(lang));
     const double moderate = std::log10(3.0);
     if (log10Bf >= 2.0)
-        return tr(lang, "効果あり（H1）を決定的に支持します（BF10 > 100）。",
-                  "Decisive evidence for an effect (BF10 > 100).");
+        return Texts::tr("効果あり（H1）を決定的に支持します（BF10 > 100）。");
     if (log10Bf >= 1.0)
-        return tr(lang, "効果あり（H1）を強く支持します（BF10 > 10）。", "Strong evidence for an effect (BF10 > 10).");
+        return Texts::tr("効果あり（H1）を強く支持します（BF10 > 10）。");
     if (log10Bf >= moderate)
-        return tr(lang, "効果あり（H1）をある程度支持します（BF10 > 3）。",
-                  "Moderate evidence for an effect (BF10 > 3).");
+        return Texts::tr("効果あり（H1）をある程度支持します（BF10 > 3）。");
     if (log10Bf > -moderate)
-        return tr(lang, "どちらとも言えません（データ不足）。", "Inconclusive: the data do not decide.");
+        return Texts::tr("どちらとも言えません（データ不足）。");
     if (log10Bf > -1.0)
-        return tr(lang, "偶然（H0）をある程度支持します（BF10 < 1/3）。", "Moderate evidence for chance (BF10 < 1/3).");
+        return Texts::tr("偶然（H0）をある程度支持します（BF10 < 1/3）。");
     if (log10Bf > -2.0)
-        return tr(lang, "偶然（H0）を強く支持します（BF10 < 1/10）。", "Strong evidence for chance (BF10 < 1/10).");
-    return tr(lang, "偶然（H0）を決定的に支持します（BF10 < 1/100）。", "Decisive evidence for chance (BF10 < 1/100).");
+        return Texts::tr("偶然（H0）を強く支持します（BF10 < 1/10）。");
+    return Texts::tr("偶然（H0）を決定的に支持します（BF10 < 1/100）。");
 }
 
 QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &o)
 {
     const Lang lang = o.lang;
+    const language::Scope speaking(languageCode(lang));
     const PooledFigures f = pooledFigures(experiments);
     QString out;
     out.reserve(40000 + 24000 * experiments.size());
     out += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                           "<title>%2</title><style>")
-               .arg(isJa(lang) ? QStringLiteral("ja") : QStringLiteral("en"),
-                    tr(lang, "VORA 実験レポート", "VORA experiment report"));
+               .arg(language::current(), Texts::tr("VORA 実験レポート"));
     out += QString::fromUtf8(kStyle);
     out += QStringLiteral("</style></head><body>\x02");
     out += QStringLiteral("<h1>%1</h1><p class=\"meta\">%2</p>")
-               .arg(tr(lang, "VORA 実験レポート", "VORA experiment report"),
-                    tr(lang, "作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4",
-                       "Made %1 · %2 experiments · %3 runs · %4 trials")
-                        .arg(escapeXml(o.generated), QString::number(f.files), QString::number(f.runs),
-                             QString::number(f.tally.trials)));
+               .arg(Texts::tr("VORA 実験レポート"), Texts::tr("作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4")
+                                                        .arg(escapeXml(o.generated), QString::number(f.files),
+                                                             QString::number(f.runs), QString::number(f.tally.trials)));
 
-    out += QStringLiteral("<section class=\"pooled\"><h2>%1</h2>")
-               .arg(tr(lang, "全実験をまとめた評価", "Pooled over all experiments"));
-    out += tableOf(pooledRows(f, lang), lang);
-    out += QStringLiteral("<h3>%1</h3>").arg(tr(lang, "監査（p < 0.01 で警告）", "Audits (warning at p < 0.01)"));
+    out += QStringLiteral("<section class=\"pooled\"><h2>%1</h2>").arg(Texts::tr("全実験をまとめた評価"));
+    out += tableOf(pooledRows(f, lang));
+    out += QStringLiteral("<h3>%1</h3>").arg(Texts::tr("監査（p < 0.01 で警告）"));
     const QStringList warnings = auditWarnings(f, lang);
     if (warnings.isEmpty()) {
         out += QStringLiteral("<p class=\"ok\">")
-               + tr(lang, "回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。",
-                    "No warning on answer bias, sequential dependency or target randomness.")
-               + QStringLiteral("</p>");
+               + Texts::tr("回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。") + QStringLiteral("</p>");
     } else {
         out += QStringLiteral("<ul class=\"warnings\">");
         for (const QString &w : warnings)
             out += QStringLiteral("<li class=\"warn\">") + escapeXml(w) + QStringLiteral("</li>");
         out += QStringLiteral("</ul>");
     }
-    out += QStringLiteral("<h3>%1</h3>").arg(tr(lang, "実験ごと", "Per experiment"));
-    out += experimentsTable(experiments, f, lang);
+    out += QStringLiteral("<h3>%1</h3>").arg(Texts::tr("実験ごと"));
+    out += experimentsTable(experiments, f);
     out += QStringLiteral("</section>");
 
     ChartSet charts;

@@ -2,11 +2,20 @@
 
 #include "core/registry/DataFile.h"
 #include "core/report/ReportHtml.h"
+#include "core/toolkit/Language.h"
 #include "ui/startup/Module1.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "ReportSave".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportSave)
+};
+} // namespace
 
 namespace {
 const QString CRLF = QStringLiteral("\r\n");
@@ -22,27 +31,29 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     const ReadResult read = sv.files->readLines(dataPath);
     if (!read.ok) {
         sv.dialogs->message(
-            parent, QStringLiteral("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
+            parent, Texts::tr("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
             MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
 
-    const QString caption = QStringLiteral("レポートを保存");
+    const QString caption = Texts::tr("レポートを保存");
     QString path = sv.dialogs->saveFile(parent, caption, sv.paths.file(name + QStringLiteral("_report.html")),
-                                        QStringLiteral("HTMLファイル (*.html *.htm)"));
+                                        Texts::tr("HTMLファイル (*.html *.htm)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".html");
 
     report::ReportOptions options;
+    // The report speaks the program's language.
+    options.lang = language::current() == language::source() ? report::Lang::Ja : report::Lang::En;
     options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
     // The single-run chart shows the run being browsed, as the results view does.
     options.shownRun = s.browsedRun;
     const report::Experiment experiment = report::experimentFromLines(dataFileName(name, flag), read.lines);
     const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
     if (!wrote)
-        sv.dialogs->message(parent, QStringLiteral("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
+        sv.dialogs->message(parent, Texts::tr("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
                             MsgButtons::Ok, MsgIcon::Exclamation);
 }
 

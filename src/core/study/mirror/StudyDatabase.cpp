@@ -1,6 +1,7 @@
 #include "core/study/mirror/StudyDatabase.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -8,6 +9,13 @@
 #include <QVariant>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "StudyDatabase".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyDatabase)
+};
+} // namespace
 
 namespace {
 
@@ -58,7 +66,7 @@ StudyDatabase::~StudyDatabase()
 
 QString StudyDatabase::failure(const QString &what, const QString &detail) const
 {
-    return m_conn.mask(what + QStringLiteral("：") + detail.simplified());
+    return m_conn.mask(what + Texts::tr("：") + detail.simplified());
 }
 
 bool StudyDatabase::isOpen() const
@@ -75,7 +83,7 @@ void StudyDatabase::close()
 bool StudyDatabase::open(QString *error)
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-        *error = QStringLiteral("PostgreSQL用のドライバがありません（Debianのパッケージ libqt6sql6-psql）。");
+        *error = Texts::tr("PostgreSQL用のドライバがありません（Debianのパッケージ libqt6sql6-psql）。");
         return false;
     }
     {
@@ -87,7 +95,7 @@ bool StudyDatabase::open(QString *error)
                 continue;
             // The driver turns every ";" of its option string into a separator.
             if (p.second.contains(QLatin1Char(';'))) {
-                *error = QStringLiteral("接続文字列の「%1」の値に「;」は使えません。").arg(p.first);
+                *error = Texts::tr("接続文字列の「%1」の値に「;」は使えません。").arg(p.first);
                 return false;
             }
             options.append(p.first + QLatin1Char('=') + optionValue(p.second));
@@ -103,19 +111,19 @@ bool StudyDatabase::open(QString *error)
         const QString port = m_conn.value(QStringLiteral("port"));
         db.setPort(port.isEmpty() ? -1 : port.toInt(&portOk));
         if (!portOk) {
-            *error = QStringLiteral("接続文字列の port が数ではありません。");
+            *error = Texts::tr("接続文字列の port が数ではありません。");
             return false;
         }
         db.setConnectOptions(options.join(QLatin1Char(';')));
         if (!db.open()) {
-            *error = failure(QStringLiteral("研究用データベースに接続できません"), db.lastError().text());
+            *error = failure(Texts::tr("研究用データベースに接続できません"), db.lastError().text());
             return false;
         }
     }
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     // A site role usually may not create tables: look before creating.
     if (!q.exec(QStringLiteral("SELECT to_regclass('vora_runs') IS NOT NULL")) || !q.next()) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         close();
         return false;
     }
@@ -128,7 +136,7 @@ bool StudyDatabase::open(QString *error)
                                   " seal text,"
                                   " received_at timestamptz NOT NULL DEFAULT now(),"
                                   " PRIMARY KEY (site, experiment, run))"))) {
-        *error = failure(QStringLiteral("表 vora_runs を作れません"), q.lastError().text());
+        *error = failure(Texts::tr("表 vora_runs を作れません"), q.lastError().text());
         close();
         return false;
     }
@@ -145,7 +153,7 @@ Delivery StudyDatabase::deliver(const MirrorEntry &entry, QString *error, QStrin
     if (!q.exec(QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal) VALUES (%1, %2, %3)"
                                " ON CONFLICT DO NOTHING")
                     .arg(key, literal(db, entry.record), literal(db, textOrNull(entry.seal))))) {
-        *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+        *error = failure(Texts::tr("ランを送れません"), q.lastError().text());
         return Delivery::Failed;
     }
     if (q.numRowsAffected() == 1)
@@ -153,7 +161,7 @@ Delivery StudyDatabase::deliver(const MirrorEntry &entry, QString *error, QStrin
 
     if (!q.exec(QStringLiteral("SELECT record, seal FROM vora_runs WHERE (site, experiment, run) = (%1)").arg(key))
         || !q.next()) {
-        *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
+        *error = failure(Texts::tr("送ったランを確かめられません"), q.lastError().text());
         return Delivery::Failed;
     }
     const QString record = q.value(0).toString();
@@ -176,7 +184,7 @@ bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString 
     // Byte order, so the order does not depend on the server's locale.
     sql += QStringLiteral(" ORDER BY site COLLATE \"C\", experiment COLLATE \"C\", run");
     if (!q.exec(sql)) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     out->clear();
@@ -185,7 +193,7 @@ bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString 
                      q.value(4).toString()});
     if (q.lastError().isValid()) {
         // The connection dropped while the rows came in: a part is no answer.
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     return true;

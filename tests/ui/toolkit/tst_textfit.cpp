@@ -1,0 +1,119 @@
+// Longer texts in fixed geometry: a text that does not fit steps its font down one point, a
+// label with room wraps, a text that fits is left alone, and a refit starts from the original.
+#include "ui/toolkit/TextFit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace vora;
+
+class TestTextFit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void label_data();
+    void label();
+    void refitStartsFromTheOriginalFont();
+    void buttonStepsDown();
+    void shownLabelsAreFitted();
+};
+
+namespace {
+constexpr int kPoints = 12;
+const QString kText = QStringLiteral("Press [Start] when you are ready to begin the run");
+
+// The width of kText at `points` plus the label's frame.
+int textWidth(int points)
+{
+    QFont f;
+    f.setPointSize(points);
+    return QFontMetrics(f).horizontalAdvance(kText);
+}
+int lineHeight(int points)
+{
+    QFont f;
+    f.setPointSize(points);
+    return QFontMetrics(f).lineSpacing();
+}
+} // namespace
+
+void TestTextFit::label_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("points");
+    QTest::addColumn<bool>("wraps");
+    QTest::newRow("fits") << textWidth(kPoints) + 2 << lineHeight(kPoints) << kPoints << false;
+    QTest::newRow("fits one point smaller")
+        << textWidth(kPoints - 1) + 2 << lineHeight(kPoints) << kPoints - 1 << false;
+    QTest::newRow("too wide, room for two lines")
+        << textWidth(kPoints) * 2 / 3 << 3 * lineHeight(kPoints) << kPoints - 1 << true;
+    QTest::newRow("too wide, one line high") << textWidth(kPoints) / 2 << lineHeight(kPoints) << kPoints - 1 << false;
+}
+
+void TestTextFit::label()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, points);
+    QFETCH(bool, wraps);
+    QLabel label(kText);
+    QFont f = label.font();
+    f.setPointSize(kPoints);
+    label.setFont(f);
+    label.setGeometry(0, 0, width, height);
+    textfit::fit(&label);
+    QCOMPARE(label.font().pointSize(), points);
+    QCOMPARE(label.wordWrap(), wraps);
+    QCOMPARE(label.size(), QSize(width, height)); // the geometry stays
+}
+
+void TestTextFit::refitStartsFromTheOriginalFont()
+{
+    QLabel label(kText);
+    QFont f = label.font();
+    f.setPointSize(kPoints);
+    label.setFont(f);
+    label.setGeometry(0, 0, textWidth(kPoints - 1) + 2, lineHeight(kPoints));
+    textfit::fit(&label);
+    QCOMPARE(label.font().pointSize(), kPoints - 1);
+    textfit::fit(&label); // no second step
+    QCOMPARE(label.font().pointSize(), kPoints - 1);
+    label.setText(QStringLiteral("OK"));
+    textfit::fit(&label);
+    QCOMPARE(label.font().pointSize(), kPoints);
+}
+
+void TestTextFit::buttonStepsDown()
+{
+    QPushButton button(kText);
+    QFont f = button.font();
+    f.setPointSize(kPoints);
+    button.setFont(f);
+    button.setGeometry(0, 0, button.sizeHint().width() - 4, 30);
+    textfit::fit(&button);
+    QCOMPARE(button.font().pointSize(), kPoints - 1);
+    QPushButton wide(QStringLiteral("OK"));
+    wide.setFont(f);
+    wide.setGeometry(0, 0, 200, 30);
+    textfit::fit(&wide);
+    QCOMPARE(wide.font().pointSize(), kPoints);
+}
+
+void TestTextFit::shownLabelsAreFitted()
+{
+    textfit::fitWhenShown();
+    QWidget window;
+    auto *label = new QLabel(kText, &window);
+    QFont f = label->font();
+    f.setPointSize(kPoints);
+    label->setFont(f);
+    label->setGeometry(0, 0, textWidth(kPoints - 1) + 2, lineHeight(kPoints));
+    window.resize(600, 100);
+    window.show();
+    QCOMPARE(label->font().pointSize(), kPoints - 1);
+}
+
+QTEST_MAIN(TestTextFit)
+#include "tst_textfit.moc"

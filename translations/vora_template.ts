@@ -1,0 +1,1121 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="ja_JP">
+<context>
+    <name>Conditions</name>
+    <message>
+        <source>刺激=小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激=中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激=大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激=無</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、当り表示=有</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、当り表示=なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>ランの記録の形をしていません（ターゲットと入力の欄が「0」と「1」ではないか、区切りの空白がずれています）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランの記録が長すぎます（%1文字目のあとにランメモの前の空白がありません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>空の行です（ランの記録がありません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CP932として読めないバイトがあります（ファイルが破損している可能性があります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1桁目に制御文字（コード%2）があります（ファイルが破損している可能性があります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランの記録が短すぎます（%1文字、%2文字必要です）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ブロック%1の一致数（%2）が記録（%3）と合いません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターゲットと入力の一致数（%1）が記録された一致数（%2）と合いません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1番目のランです（１つの実験は%2ランまでです）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Evaluation</name>
+    <message>
+        <source>・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>・最初の部分で一致が多く、次第に減少する下降効果が見られる。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;1000回(以上)に1回しか起きない極めて多い一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;370回に1回しか起きない非常に多い一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;200回に1回しか起きない大変多い一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;100回に1回しか起きない多い一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;100回に1回しか起きない少ない一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;200回に1回しか起きない大変少ない一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;370回に1回しか起きない非常に少ない一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;1000回(以上)に1回しか起きない極めて少ない一致になりました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;1000回に1回しか起きない極めて多い一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>370回に1回しか起きない非常に多い一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>200回に1回しか起きない大変多い一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100回に1回しか起きない多い一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>100回に1回しか起きない少ない一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>200回に1回しか起きない大変少ない一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;370回に1回しか起きない非常に少ない一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000回に1回しか起きない極めて少ない一致が</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>◆一致数=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;◆刺激＝%1～%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tr1=ﾀｰｹﾞｯﾄの1の回数、In1=入力の1の回数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;★おめでとうございます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超能力現象が起きたとみて間違いないと思われます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;何回も起きればそれだけ超能力現象の存在が明らかになります｡ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次も､またがんばりましょう｡ </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>ヘルプのページを開けませんでした。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTMLのページを開くプログラム（ウェブブラウザ）が見つかりません。<byte value="xd"/>
+ファイル：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Instructions</name>
+    <message>
+        <source>&#x3000;・刺激ありの実験では目を閉じないで画面を見ておいてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;実験の途中で画面の色が激しく変化しますが、キー入力を続けてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;やり方；深呼吸を１，２回おこなって、「当てたい」という気分になってください｡ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;・１ラン（100試行）の間は休まず続けてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> &#x3000;・黒い四角で隠されている１または０を、キーを押して当ててください。（100回）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;・当り(○)外れ(×)が一瞬、表示されます。消えてから数秒以内に次を押してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;・あなたが入力した文字が一瞬、表示されます。消えてから数秒以内に次を押してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;「当てたい」と軽く考える程度で良く、難しく考える必要はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;休んだり別の作業をすると気分が変ることがあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;気分の変化が結果に影響し、微妙な超能力の現象をとらえ難くなります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;・あなたが入力したら当り(○)外れ(×)が一瞬、表示されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;・あなたが入力した１または０が黒い枠内に一瞬、表示されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;それが消えてから数秒以内に次を押してください。遅くてもかまいません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;&#x3000;（準備ができたら［開始］を押し、始めてください）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;まもなくスタート。意識を集中して!!&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;１，０入力開始&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NameList</name>
+    <message>
+        <source>実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。<byte value="xd"/>
+これらの行はファイルにそのまま残します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1行目：「%2」</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+ほか%1行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル「%1」にCP932として読めないバイトがあります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Outbox</name>
+    <message>
+        <source>送信待ちの記録を「%1」に書けませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダを作れません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OutboxStatus</name>
+    <message>
+        <source>未送信 %1件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送信不可 %1件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;</source>
+        <comment>between the two counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pooled</name>
+    <message>
+        <source>回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p %2）。ターゲットにも偏りがあると、能力がなくても一致数が増減します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試行間の依存：直前が当たりのときの的中率 %1 % と外れのときの %2 % が有意に異なります（p %3）。ターゲットや回答が前の試行に引きずられている可能性があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターゲットの乱数性：NIST 頻度検定 p %1、連検定 p %2。ターゲットを作った乱数発生器を確認してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportHtml</name>
+    <message>
+        <source>項目</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>真の的中率は 95 % の確かさでこの範囲にあり、50 % より上です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>真の的中率は 95 % の確かさでこの範囲にあり、50 % より下です（サイミッシングの方向）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % も範囲内です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % は範囲外です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験（ファイル）数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まとめて評価したデータファイルの数です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 ランは 100 試行です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試行数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全ランの試行の合計です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然なら試行数の半分（%1）が期待値です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的中率</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然なら 50 % です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>期待値からのずれを標準偏差（√試行数 / 2）で割った値。±2.58 を超えると 1 % 水準で有意です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>p（二項検定、両側）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>95 % 信頼区間（Clopper–Pearson）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stouffer の Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験ごとの z を同じ重みで合わせた値（Σz / √実験数）です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stouffer の p（両側）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log10 BF10（一様事前分布 Beta(1, 1)）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log10 BF10（再現事前分布 Beta(829, 733)）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（過去の肯定的研究の 53 % 付近を予想する仮説との比較）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事後分布の最頻値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一様事前分布のもとで最も確からしい的中率です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>90 % 最高密度区間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターゲットの「1」の割合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 % からのずれは偶然の範囲内です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50 % から有意にずれています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回答の「1」の割合</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回答に目立った偏りはありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回答が一方の数字に偏っています（回答の偏り）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>直前が当たりのときの的中率</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各ランの試行 2～100 のうち、直前の試行が当たりだったもの（%1 試行）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>直前が外れのときの的中率</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じく直前が外れだったもの（%1 試行）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>依存性の p（Fisher の正確検定、両側）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>直前の当たり外れによる的中率の違いは偶然の範囲内です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>直前の結果で的中率が変わっています（試行間の依存の疑い）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターゲットのビット数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存されたターゲットを、ファイルの順に一続きの列として検定します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ターゲットの「1」の割合（NIST）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>乱数なら 50 % 前後です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NIST 頻度（モノビット）検定の p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 と 1 の数の釣り合いに問題はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NIST 連（ラン）検定の p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>頻度検定の前提（|π − ½| &lt; 2/√n）を満たさないため 0 とします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 と 1 の入れ替わり方は乱数として自然です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 と 1 の入れ替わり方が乱数として不自然です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激：%1、当り表示：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激：なし、当り表示：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>条件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>期間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ～ %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験条件のメモ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランがまだありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全ランの傾向：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1（%2）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（ラン %1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランの一致数の分布と二項分布の期待値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数の累積偏差と 1 % 限界（±2.58σ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランのメモ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メモのあるランはありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メモ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然では説明しにくいほど多い一致です（1 % 水準で有意）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 % 水準では有意ですが、1 % 水準には届きません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然の範囲内です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>効果あり（H1）を決定的に支持します（BF10 &gt; 100）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>効果あり（H1）を強く支持します（BF10 &gt; 10）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>効果あり（H1）をある程度支持します（BF10 &gt; 3）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>どちらとも言えません（データ不足）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然（H0）をある程度支持します（BF10 &lt; 1/3）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然（H0）を強く支持します（BF10 &lt; 1/10）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然（H0）を決定的に支持します（BF10 &lt; 1/100）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VORA 実験レポート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全実験をまとめた評価</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>監査（p &lt; 0.01 で警告）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験ごと</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportSave</name>
+    <message>
+        <source>データファイルを読めないため、レポートを作れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>レポートを保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTMLファイル (*.html *.htm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>レポートを保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RewriteGuard</name>
+    <message>
+        <source>データファイル「%1」を読めないため、書き換えを中止しました。ファイルはそのまま残っています。<byte value="xd"/>
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データファイル「%1」に文字として読めない部分があるため、書き換えを中止しました。ファイルはそのまま残っています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunRecord</name>
+    <message>
+        <source>データファイルを読めないため、ラン数や条件を確かめられません。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この実験のデータファイルには、別の条件（%1）で行ったランがあります（ラン%2）。<byte value="xd"/>
+１つの実験のランはすべて同じ条件でなければなりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この実験はすでに%1ランに達しています（別のVORAが先にランを保存した可能性があります）。<byte value="xd"/>
+１つの実験名では%1ランまでです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランの記録に改行が含まれているため保存できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このランの結果は実験データのファイルに追加できませんでした。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+入力した100試行の結果は、次のファイルに残しました。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+（このファイルは実験のデータとしては読み込まれません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データファイル「%1」が見つからないため、メモを保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン%1はデータファイルにないため、メモを保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Seal</name>
+    <message>
+        <source>この実験の封印ファイルを読めないため、封印を確かめられません。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この実験のデータは、封印した後に書き換えられた可能性があります。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+結果は表示できますが、封印と合わないデータです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第%1ラン（データファイルの%2行目）の内容が、封印したときと違います。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第%1ラン（データファイルの%2行目）は、封印の後に加えられたランです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印した第%1ランがありません（データファイルの%2行目）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最初に封印したランより前のランが消えています（データファイルの%1行目）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印の連鎖が第%1ランのところで切れています（データファイルの%2行目）。封印した後に、ランが削除されたか、順番が入れ替えられています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>第%1ラン（データファイルの%2行目）は、封印したときは第%3ランでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印ファイル「%1」が壊れているか、書き換えられています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（%1行目）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealWriter</name>
+    <message>
+        <source>第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激なしの実験の第%1ラン（データファイルの%2行目）の27桁目が「n」ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このランはデータファイルに保存しましたが、封印できませんでした。<byte value="xd"/>
+理由：%1<byte value="xd"/>
+後で vora-data seal で封印できます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1〜%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> は封印されていませんでした（前回の異常終了）。いま封印しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印の鍵ファイル「%1」を使えませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> は封印されていませんでした（前回の異常終了）。封印できませんでした。<byte value="xd"/>
+理由：</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyConfig</name>
+    <message>
+        <source>接続文字列は key=value の形で書いてください（URIの形は使えません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接続文字列の %1 文字目が key=value の形になっていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接続文字列の「%1」の値の引用符が閉じていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接続文字列が空です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2行目のサイト名は英数字と「-」「_」の1～32文字で書いてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 はパスワードを含み、他のユーザーも読めます。所有者だけが読めるようにしてください（chmod 600）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyDatabase</name>
+    <message>
+        <source>：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PostgreSQL用のドライバがありません（Debianのパッケージ libqt6sql6-psql）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接続文字列の「%1」の値に「;」は使えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>接続文字列の port が数ではありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースに接続できません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースを読めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>表 vora_runs を作れません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランを送れません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送ったランを確かめられません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyMirror</name>
+    <message>
+        <source>%1 のラン %2：サーバーには別の記録があります（上書きしません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：読めない送信待ちの記録です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存したランがデータファイルに見つからないため、送信できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>◆全ラン平均一致数=%1、ラン数=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tr1T=ﾀｰｹﾞｯﾄの1の回数の合計、In1T=入力の1の回数の合計、Av1T=平均の1の回数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>◆実験期間；%1 ～ %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（全ラン=%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;★おめでとうございます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2回、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>起きています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;刺激；なし&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 刺激；１回、刺激；</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、当り表示；</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Svg</name>
+    <message>
+        <source>ランの一致数の分布</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランの一致数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>観測</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然の期待値 二項分布 B(100, 0.5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数の累積偏差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試行（全ランを順に）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数−期待値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>±2.58σ（1 %、両側）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdatePage</name>
+    <message>
+        <source>更新情報のページ（%1）が大きすぎるため、表示しません。
+次にインターネットから正しいページを受け取ると、ここに表示されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>更新情報のページはまだありません。
+インターネットにつながっているときに起動すると、ここに表示されます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新バージョンのプログラムができています。<byte value="xd"/>
+<byte value="xd"/>
+右案内の（最新版の入手）をクリックし、ホームページの案内にそって更新してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::frmSplash</name>
+    <message>
+        <source>VORＡ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超能力の実験、測定、訓練システム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告：このプログラムを作者の許可なく複製・改変することを禁じます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>企画・製作：VORA 開発チーム</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt 6 による Linux 版（日本語表示：IPA フォント）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
