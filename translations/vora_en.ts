@@ -269,6 +269,192 @@ File: </translation>
     </message>
 </context>
 <context>
+    <name>MainTexts</name>
+    <message>
+        <source>刺激や当り表示を選択してください</source>
+        <translation>Choose the stimulus and the hit display</translation>
+    </message>
+    <message>
+        <source>刺激や当りの表示を選択してください</source>
+        <translation>Choose the stimulus and the display of hits</translation>
+    </message>
+    <message>
+        <source>実験名は10文字以下にしてください。</source>
+        <translation>An experiment name has at most 10 characters.</translation>
+    </message>
+    <message>
+        <source>実験名が10文字以上です。変更してください。</source>
+        <translation>The experiment name is longer than 10 characters. Please change it.</translation>
+    </message>
+    <message>
+        <source>実験名「%1」はボックス%2にすでに登録されています。<byte value="xd"/>
+実験名は５つのボックスで同じものは使えません。別の実験名を入力してください。</source>
+        <translation>The experiment name &quot;%1&quot; is already registered in box %2.<byte value="xd"/>
+One name cannot be used in two of the five boxes. Please enter another name.</translation>
+    </message>
+    <message>
+        <source>実験名の一覧のファイル（%1）を読めなかったため、このボックスでは実験名の登録や削除ができません。<byte value="xd"/>
+ファイルを確かめてから、プログラムを起動し直してください。<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>The name list file (%1) could not be read, so names cannot be registered or deleted in this box.<byte value="xd"/>
+Check the file, then start the program again.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験名を削除します</source>
+        <translation>The experiment name will be deleted</translation>
+    </message>
+    <message>
+        <source>データの一部が破損または改竄の可能性があります。このデータは利用できません。</source>
+        <translation>Part of the data may be damaged or altered. These data cannot be used.</translation>
+    </message>
+    <message>
+        <source>実験できません。<byte value="xd"/>
+<byte value="xd"/>
+１つの実験名では100ランまでです。<byte value="xd"/>
+<byte value="xd"/>
+他の実験名で実験できます。</source>
+        <translation>The experiment cannot be run.<byte value="xd"/>
+<byte value="xd"/>
+One experiment name holds at most 100 runs.<byte value="xd"/>
+<byte value="xd"/>
+You can run experiments under another name.</translation>
+    </message>
+    <message>
+        <source>&#x3000;(保存データ；正常)</source>
+        <translation>  (stored data: OK)</translation>
+    </message>
+    <message>
+        <source>実験名「%1」はボックス%2にも別の条件で登録されているため、ボックス%3からは実験を開始できません。<byte value="xd"/>
+実験名は５つのボックスで同じものは使えません。<byte value="xd"/>
+ボックス%3の実験名を削除して、別の実験名で登録し直してください。</source>
+        <translation>The experiment name &quot;%1&quot; is also registered in box %2 under other conditions, so it cannot be started from box %3.<byte value="xd"/>
+One name cannot be used in two of the five boxes.<byte value="xd"/>
+Delete the name in box %3 and register another name there.</translation>
+    </message>
+    <message>
+        <source>◆実験名の設定に関して◆</source>
+        <translation>◆About experiment names◆</translation>
+    </message>
+    <message>
+        <source>1.実験名を新規登録する、または選択してください。</source>
+        <translation>1. Register a new experiment name, or choose one.</translation>
+    </message>
+    <message>
+        <source>2.実験名はアルファベットと数字で10文字以内で入力してください。</source>
+        <translation>2. Type the name in letters and digits, 10 characters at most.</translation>
+    </message>
+    <message>
+        <source>&#x3000;実験名は被験者の省略名と実験開始の年月日を推薦。例；Yama090425</source>
+        <translation>   Suggested: a short name of the subject and the start date. E.g. Yama090425</translation>
+    </message>
+    <message>
+        <source>&#x3000;Enterキーを押せば登録される。</source>
+        <translation>   Press Enter to register it.</translation>
+    </message>
+    <message>
+        <source>3.「刺激の大中小無」も指定してください。</source>
+        <translation>3. Choose the stimulus size as well.</translation>
+    </message>
+    <message>
+        <source>4.「当り表示」も指定してください。</source>
+        <translation>4. Choose the hit display as well.</translation>
+    </message>
+    <message>
+        <source>&#x3000;※3と4は実験名の登録時点のみ指定できます。</source>
+        <translation>   Note: 3 and 4 can only be chosen when the name is registered.</translation>
+    </message>
+    <message>
+        <source>5.プルダウンメニューで設定済みの実験名を呼び出せます。</source>
+        <translation>5. The drop-down list brings back registered names.</translation>
+    </message>
+    <message>
+        <source>&#x3000;実験名の削除；呼出し⇒消去⇒Enterキーで表示されなくなる。</source>
+        <translation>   To delete a name: choose it, erase it, press Enter; it is no longer listed.</translation>
+    </message>
+    <message>
+        <source>&#x3000;ただし、実験データのファイル自体は削除されずに残っている。</source>
+        <translation>   Its data file is not deleted; it stays.</translation>
+    </message>
+    <message>
+        <source>6.実験名は100ランの実験が終了するまで同じものを使います｡ </source>
+        <translation>6. Use the same name until the experiment&apos;s 100 runs are done. </translation>
+    </message>
+    <message>
+        <source>&#x3000;参考；１つの実験＝100ラン、１ラン＝100試行(入力)</source>
+        <translation>   For reference: 1 experiment = 100 runs, 1 run = 100 trials (inputs)</translation>
+    </message>
+    <message>
+        <source>7.横に５つのボックスがあるので、被験者ごとの利用などに使えます。</source>
+        <translation>7. The five boxes side by side can serve, e.g., one subject each.</translation>
+    </message>
+    <message>
+        <source>&#x3000;注意；実験名は５つのボックスで同じものは使えない。</source>
+        <translation>   Note: one name cannot be used in two of the five boxes.</translation>
+    </message>
+    <message>
+        <source> 実験名を指定してください </source>
+        <translation> Please choose an experiment name </translation>
+    </message>
+</context>
+<context>
+    <name>NameBoxModel</name>
+    <message>
+        <source>実験名の選択のファイル（%1）を読めません。<byte value="xd"/>
+</source>
+        <translation>The selection file (%1) cannot be read.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>プログラムのフォルダに書き込めません。<byte value="xd"/>
+実験名の登録や選択は保存されません。<byte value="xd"/>
+</source>
+        <translation>The program folder cannot be written to.<byte value="xd"/>
+Registered and chosen names are not saved.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験名の一覧（%1）に実験名を加えられませんでした。<byte value="xd"/>
+</source>
+        <translation>The name could not be added to the name list (%1).<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験名の選択のファイル（%1）を作れません。</source>
+        <translation>The selection file (%1) cannot be created.</translation>
+    </message>
+    <message>
+        <source>実験名の選択のファイル（%1）の一部を読めません。<byte value="xd"/>
+</source>
+        <translation>Part of the selection file (%1) cannot be read.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験名の一覧（%1）：<byte value="xd"/>
+</source>
+        <translation>Name list (%1):<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。</source>
+        <translation>The selection file (%1) could not be read, so it was not rewritten.</translation>
+    </message>
+    <message>
+        <source>実験名の選択や一覧を保存できませんでした。<byte value="xd"/>
+</source>
+        <translation>The chosen names or the name lists could not be saved.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験名の一覧（%1）を保存できませんでした。<byte value="xd"/>
+</source>
+        <translation>The name list (%1) could not be saved.<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
     <name>NameList</name>
     <message>
         <source>実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。<byte value="xd"/>
@@ -1115,6 +1301,275 @@ It appears here when the program is started while connected to the Internet.</tr
         <translation>A new version of the program is available.<byte value="xd"/>
 <byte value="xd"/>
 Click (最新版の入手) in the notice on the right and update as the home page describes.</translation>
+    </message>
+</context>
+<context>
+    <name>vora::BackgroundPictures</name>
+    <message>
+        <source>背景にする画像の選択</source>
+        <translation>Choose a background picture</translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif);;すべてのファイル (*)</source>
+        <translation>Pictures (*.jpg *.jpeg *.png *.bmp *.gif);;All files (*)</translation>
+    </message>
+    <message>
+        <source>選んだファイルは画像として読み込めませんでした。<byte value="xd"/>
+%1</source>
+        <translation>The chosen file could not be read as a picture.<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>クリックすれば背景画像になります</source>
+        <translation>Click to make it the background</translation>
+    </message>
+    <message>
+        <source>背景画像を選択してください。<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;１．初期画面に戻す<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;２．希望画面を指定する<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;３．何もしない<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Choose what to do with the background picture.<byte value="xd"/>
+<byte value="xd"/>
+    1. Back to the original picture<byte value="xd"/>
+<byte value="xd"/>
+    2. Choose a picture of your own<byte value="xd"/>
+<byte value="xd"/>
+    3. Nothing<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;作業＝１．初期画面に戻す</source>
+        <translation>    Task = 1. Back to the original picture</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;作業＝２．希望画面を指定する</source>
+        <translation>    Task = 2. Choose a picture of your own</translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;作業＝３．何もしない</source>
+        <translation>    Task = 3. Nothing</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+下記で良いですか？</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Is this right?</translation>
+    </message>
+    <message>
+        <source>作業の選択</source>
+        <translation>Choose a task</translation>
+    </message>
+</context>
+<context>
+    <name>vora::MainFlow</name>
+    <message>
+        <source>実験データのファイルを読めないため、この実験は選べません。<byte value="xd"/>
+</source>
+        <translation>The experiment&apos;s data file cannot be read, so this experiment cannot be chosen.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験条件のメモを保存できませんでした。<byte value="xd"/>
+</source>
+        <translation>The condition memo could not be saved.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>実験できません。<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>The experiment cannot be run.<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+他の実験名で実験できます。</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+You can run experiments under another name.</translation>
+    </message>
+</context>
+<context>
+    <name>vora::RegistrationView</name>
+    <message>
+        <source>実験名の登録や変更</source>
+        <translation>Register or change names</translation>
+    </message>
+    <message>
+        <source>実験名の登録や変更の終了</source>
+        <translation>Finish registering</translation>
+    </message>
+    <message>
+        <source>実験名の登録や選択</source>
+        <translation>Register or choose names</translation>
+    </message>
+</context>
+<context>
+    <name>vora::SelectionLaunch</name>
+    <message>
+        <source>今から行なう実験の名称です</source>
+        <translation>The name of the experiment about to be run</translation>
+    </message>
+    <message>
+        <source>上の実験名ボックスをクリックすると、確定した実験名が表示されます</source>
+        <translation>Click a name button above to show the chosen experiment here</translation>
+    </message>
+</context>
+<context>
+    <name>vora::frmMain</name>
+    <message>
+        <source>VORＡ</source>
+        <translation>VORA</translation>
+    </message>
+    <message>
+        <source>１つの実験名では100ランまで行なえます、１ランでは100試行おこないます</source>
+        <translation>One experiment name holds up to 100 runs; a run is 100 trials</translation>
+    </message>
+    <message>
+        <source>実施する実験名</source>
+        <translation>Experiment to run</translation>
+    </message>
+    <message>
+        <source>上の実験名ボックスをクリックすると、確定した実験名が表示されます</source>
+        <translation>Click a name button above to show the chosen experiment here</translation>
+    </message>
+    <message>
+        <source>実験名</source>
+        <translation>Names</translation>
+    </message>
+    <message>
+        <source>（横に５つのボックス）</source>
+        <translation>(five boxes side by side)</translation>
+    </message>
+    <message>
+        <source>横の５つのボックスに５人の実験名を登録できます</source>
+        <translation>The five boxes hold the experiment names of five people</translation>
+    </message>
+    <message>
+        <source>（１ボックス＝１人）</source>
+        <translation>(1 box = 1 person)</translation>
+    </message>
+    <message>
+        <source>１つのボックスには同じ人の実験名を登録するのが基本です</source>
+        <translation>As a rule, one box holds the names of one person</translation>
+    </message>
+    <message>
+        <source>実験名の登録や変更</source>
+        <translation>Register or change names</translation>
+    </message>
+    <message>
+        <source>実験名を登録、またはプルダウンメニューで呼出し、削除できます</source>
+        <translation>Register names, or bring them back from the drop-down list and delete them</translation>
+    </message>
+    <message>
+        <source>実験条件の表示</source>
+        <translation>Show conditions</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ダブルクリックすれば入力可能になります</source>
+        <translation>Double-click to edit</translation>
+    </message>
+    <message>
+        <source>実験の開始</source>
+        <translation>Start experiment</translation>
+    </message>
+    <message>
+        <source>クリックすると実験の開始へ進みます</source>
+        <translation>Click to go on to the experiment</translation>
+    </message>
+    <message>
+        <source>結果の表示</source>
+        <translation>Show results</translation>
+    </message>
+    <message>
+        <source>過去の結果を表示できます</source>
+        <translation>Shows the results so far</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>コンピュータだけの実験</source>
+        <translation>Computer-only experiment</translation>
+    </message>
+    <message>
+        <source>新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます</source>
+        <translation>Register a new name, or bring names back from the drop-down list and delete them</translation>
+    </message>
+    <message>
+        <source>刺激のの大中小無</source>
+        <translation>Stimulus L/M/S/no</translation>
+    </message>
+    <message>
+        <source>刺激の大中小無</source>
+        <translation>Stimulus L/M/S/no</translation>
+    </message>
+    <message>
+        <source>刺激の有無やその大きさを決めます</source>
+        <translation>Sets whether there is a stimulus and how large: large, medium, small or none</translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>当否の即表示</source>
+        <translation>Show hits at once</translation>
+    </message>
+    <message>
+        <source>当り表示</source>
+        <translation>Hit display</translation>
+    </message>
+    <message>
+        <source>する</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>しない</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>クリックすれば実験名になります</source>
+        <translation>Click to make it the experiment</translation>
+    </message>
+    <message>
+        <source>実施済みラン数</source>
+        <translation>Runs done</translation>
+    </message>
+    <message>
+        <source>最後の実施日</source>
+        <translation>Last run</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ</source>
+        <translation>Status</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,174 @@
     </message>
 </context>
 <context>
+    <name>MainTexts</name>
+    <message>
+        <source>刺激や当り表示を選択してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激や当りの表示を選択してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名は10文字以下にしてください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名が10文字以上です。変更してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名「%1」はボックス%2にすでに登録されています。<byte value="xd"/>
+実験名は５つのボックスで同じものは使えません。別の実験名を入力してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の一覧のファイル（%1）を読めなかったため、このボックスでは実験名の登録や削除ができません。<byte value="xd"/>
+ファイルを確かめてから、プログラムを起動し直してください。<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名を削除します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データの一部が破損または改竄の可能性があります。このデータは利用できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験できません。<byte value="xd"/>
+<byte value="xd"/>
+１つの実験名では100ランまでです。<byte value="xd"/>
+<byte value="xd"/>
+他の実験名で実験できます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;(保存データ；正常)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名「%1」はボックス%2にも別の条件で登録されているため、ボックス%3からは実験を開始できません。<byte value="xd"/>
+実験名は５つのボックスで同じものは使えません。<byte value="xd"/>
+ボックス%3の実験名を削除して、別の実験名で登録し直してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>◆実験名の設定に関して◆</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.実験名を新規登録する、または選択してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.実験名はアルファベットと数字で10文字以内で入力してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;実験名は被験者の省略名と実験開始の年月日を推薦。例；Yama090425</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;Enterキーを押せば登録される。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3.「刺激の大中小無」も指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4.「当り表示」も指定してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;※3と4は実験名の登録時点のみ指定できます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5.プルダウンメニューで設定済みの実験名を呼び出せます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;実験名の削除；呼出し⇒消去⇒Enterキーで表示されなくなる。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;ただし、実験データのファイル自体は削除されずに残っている。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6.実験名は100ランの実験が終了するまで同じものを使います｡ </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;参考；１つの実験＝100ラン、１ラン＝100試行(入力)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7.横に５つのボックスがあるので、被験者ごとの利用などに使えます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;注意；実験名は５つのボックスで同じものは使えない。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 実験名を指定してください </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NameBoxModel</name>
+    <message>
+        <source>実験名の選択のファイル（%1）を読めません。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プログラムのフォルダに書き込めません。<byte value="xd"/>
+実験名の登録や選択は保存されません。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の一覧（%1）に実験名を加えられませんでした。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の選択のファイル（%1）を作れません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の選択のファイル（%1）の一部を読めません。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の一覧（%1）：<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の選択や一覧を保存できませんでした。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の一覧（%1）を保存できませんでした。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NameList</name>
     <message>
         <source>実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。<byte value="xd"/>
@@ -1088,6 +1256,258 @@
         <source>新バージョンのプログラムができています。<byte value="xd"/>
 <byte value="xd"/>
 右案内の（最新版の入手）をクリックし、ホームページの案内にそって更新してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::BackgroundPictures</name>
+    <message>
+        <source>背景にする画像の選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif);;すべてのファイル (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>選んだファイルは画像として読み込めませんでした。<byte value="xd"/>
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックすれば背景画像になります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>背景画像を選択してください。<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;１．初期画面に戻す<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;２．希望画面を指定する<byte value="xd"/>
+<byte value="xd"/>
+&#x3000;&#x3000;３．何もしない<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;作業＝１．初期画面に戻す</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;作業＝２．希望画面を指定する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;&#x3000;作業＝３．何もしない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+下記で良いですか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>作業の選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::MainFlow</name>
+    <message>
+        <source>実験データのファイルを読めないため、この実験は選べません。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験条件のメモを保存できませんでした。<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験できません。<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+<byte value="xd"/>
+他の実験名で実験できます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::RegistrationView</name>
+    <message>
+        <source>実験名の登録や変更</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の登録や変更の終了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の登録や選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::SelectionLaunch</name>
+    <message>
+        <source>今から行なう実験の名称です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上の実験名ボックスをクリックすると、確定した実験名が表示されます</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::frmMain</name>
+    <message>
+        <source>VORＡ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１つの実験名では100ランまで行なえます、１ランでは100試行おこないます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実施する実験名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上の実験名ボックスをクリックすると、確定した実験名が表示されます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（横に５つのボックス）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横の５つのボックスに５人の実験名を登録できます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（１ボックス＝１人）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>１つのボックスには同じ人の実験名を登録するのが基本です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名の登録や変更</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験名を登録、またはプルダウンメニューで呼出し、削除できます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験条件の表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルクリックすれば入力可能になります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験の開始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックすると実験の開始へ進みます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>結果の表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>過去の結果を表示できます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>コンピュータだけの実験</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激のの大中小無</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激の大中小無</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激の有無やその大きさを決めます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>無</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当否の即表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当り表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>しない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックすれば実験名になります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実施済みラン数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最後の実施日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

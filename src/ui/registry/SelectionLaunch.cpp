@@ -3,11 +3,19 @@
 #include "core/mainwindow/MainFlow.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::SelectionLaunch".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::SelectionLaunch)
+};
+} // namespace
 
 QString MemoBox::memoText() const
 {
@@ -61,10 +69,9 @@ void SelectionLaunch::showWindowState()
 {
     m_c.heading->setEnabled(m_flow.headingEnabled());
     m_c.experimentName->setText(m_flow.experimentCaption());
-    m_c.experimentName->setToolTip(
-        m_flow.experimentChosenOnce()
-            ? QStringLiteral("今から行なう実験の名称です")
-            : QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+    m_c.experimentName->setToolTip(m_flow.experimentChosenOnce()
+                                       ? Texts::tr("今から行なう実験の名称です")
+                                       : Texts::tr("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
     m_c.conditions->setText(m_flow.conditionsText());
     {
         // Only the user's ticks are inputs.

@@ -147,6 +147,9 @@ const Allowed kAllowed[] = {
     {"src/core/mainwindow/UpdatePage.h", "改定記録", "a marker of the update page"},
     {"src/core/mainwindow/UpdatePage.cpp", "　", "a cut point of the update page's text"},
     {"src/core/mainwindow/UpdatePage.cpp", "、", "a cut point of the update page's text"},
+    {"src/ui/mainwindow/BackgroundPictures.cpp", "１", "a full-width digit typed as the answer 1"},
+    {"src/ui/mainwindow/BackgroundPictures.cpp", "２", "a full-width digit typed as the answer 2"},
+    {"src/ui/mainwindow/BackgroundPictures.cpp", "３", "a full-width digit typed as the answer 3"},
     {"src/ui/toolkit/Fonts.h", "ＭＳ ゴシック", "a font family name"},
     {"src/ui/toolkit/Fonts.cpp", "ＭＳ Ｐゴシック", "a font family name"},
 };
