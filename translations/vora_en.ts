@@ -567,7 +567,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>ラン数</source>
-        <translation>runs</translation>
+        <translation>Runs</translation>
     </message>
     <message>
         <source>1 ランは 100 試行です。</source>
@@ -743,7 +743,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>実験</source>
-        <translation>Experiment</translation>
+        <translation>Experiments</translation>
     </message>
     <message>
         <source>ラン</source>
@@ -896,6 +896,162 @@ Reason: %2</translation>
     <message>
         <source>実験ごと</source>
         <translation>Per experiment</translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「小」（0.2）に届かない、ごく小さな効果です。</source>
+        <translation>Below Cohen&apos;s &quot;small&quot; (0.2): a very small effect.</translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「小」の効果です（0.2 以上 0.5 未満）。</source>
+        <translation>A &quot;small&quot; effect by Cohen&apos;s convention (0.2 to 0.5).</translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「中」の効果です（0.5 以上 0.8 未満）。</source>
+        <translation>A &quot;medium&quot; effect by Cohen&apos;s convention (0.5 to 0.8).</translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「大」の効果です（0.8 以上）。</source>
+        <translation>A &quot;large&quot; effect by Cohen&apos;s convention (0.8 and more).</translation>
+    </message>
+    <message>
+        <source>ばらつきのうち偶然を超える部分は小さい（25 % 未満）。</source>
+        <translation>Little of the spread goes beyond chance (below 25 %).</translation>
+    </message>
+    <message>
+        <source>ばらつきの一部は偶然を超えています（25～75 %、中程度）。</source>
+        <translation>Part of the spread goes beyond chance (25 to 75 %, moderate).</translation>
+    </message>
+    <message>
+        <source>ばらつきの大部分が偶然を超えています（75 % 以上、大きい）。</source>
+        <translation>Most of the spread goes beyond chance (75 % and more, high).</translation>
+    </message>
+    <message>
+        <source>サイト</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>95 % 信頼区間</source>
+        <translation>95 % interval</translation>
+    </message>
+    <message>
+        <source>研究全体：効果量・サイト・異質性</source>
+        <translation>The study: effect sizes, sites, heterogeneity</translation>
+    </message>
+    <message>
+        <source>効果量</source>
+        <translation>Effect sizes</translation>
+    </message>
+    <message>
+        <source>的中率 − 0.5（全試行）</source>
+        <translation>Hit rate − 0.5 (all trials)</translation>
+    </message>
+    <message>
+        <source>偶然（50 %）からの的中率のずれと、その 95 % 信頼区間（Clopper–Pearson）です。</source>
+        <translation>How far the hit rate lies from chance (50 %), with its 95 % interval (Clopper–Pearson).</translation>
+    </message>
+    <message>
+        <source>Cohen の h（固定効果、95 % 区間）</source>
+        <translation>Cohen&apos;s h (fixed effect, 95 % interval)</translation>
+    </message>
+    <message>
+        <source>h = 2 arcsin√的中率 − 2 arcsin√0.5。</source>
+        <translation>h = 2 arcsin√rate − 2 arcsin√0.5. </translation>
+    </message>
+    <message>
+        <source>Cohen の h（変量効果、実験間、95 % 区間）</source>
+        <translation>Cohen&apos;s h (random effects over experiments, 95 % interval)</translation>
+    </message>
+    <message>
+        <source>実験ごとの真の効果が τ² だけばらつくとみた推定です。的中率にすると %1。</source>
+        <translation>The estimate when the experiments&apos; true effects vary by τ²; as a hit rate, %1.</translation>
+    </message>
+    <message>
+        <source>異質性（的中率が実験・サイトによって偶然以上に違うか）</source>
+        <translation>Heterogeneity (do the hit rates differ by more than chance?)</translation>
+    </message>
+    <message>
+        <source>実験の間</source>
+        <translation>Between experiments</translation>
+    </message>
+    <message>
+        <source>サイトの間</source>
+        <translation>Between sites</translation>
+    </message>
+    <message>
+        <source>数（試行のあるもの）</source>
+        <translation>Count (with trials)</translation>
+    </message>
+    <message>
+        <source>比べるには 2 つ以上が要ります。</source>
+        <translation>Two or more are needed to compare.</translation>
+    </message>
+    <message>
+        <source>Cochran の Q</source>
+        <translation>Cochran&apos;s Q</translation>
+    </message>
+    <message>
+        <source>Cohen の h を試行数で重みづけた、全体の推定からのずれの二乗和です。</source>
+        <translation>Squared distances of each h from the pooled one, weighted by trials.</translation>
+    </message>
+    <message>
+        <source>Q の p（カイ二乗）</source>
+        <translation>p of Q (chi-square)</translation>
+    </message>
+    <message>
+        <source>p &lt; 0.05 の列では、的中率の違いは偶然だけでは説明しにくい大きさです。</source>
+        <translation>Where p &lt; 0.05 the hit rates differ by more than chance easily explains.</translation>
+    </message>
+    <message>
+        <source>的中率の違いは偶然の範囲内です。</source>
+        <translation>The hit rates differ within chance.</translation>
+    </message>
+    <message>
+        <source>I²（95 % 区間、Higgins–Thompson）</source>
+        <translation>I² (95 % interval, Higgins–Thompson)</translation>
+    </message>
+    <message>
+        <source>τ²（DerSimonian–Laird）</source>
+        <translation>τ² (DerSimonian–Laird)</translation>
+    </message>
+    <message>
+        <source>真の効果（Cohen の h）の実験間・サイト間の分散の推定です。0 ならばらつきは偶然で説明できます。</source>
+        <translation>The estimated variance of the true effects (Cohen&apos;s h); 0 when chance explains the spread.</translation>
+    </message>
+    <message>
+        <source>変量効果の h（95 % 区間）</source>
+        <translation>Random-effects h (95 % interval)</translation>
+    </message>
+    <message>
+        <source>各実験（サイト）を 1/(1/n + τ²) で重みづけた推定です。</source>
+        <translation>Each experiment (site) weighted by 1/(1/n + τ²).</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation>Pooled</translation>
+    </message>
+    <message>
+        <source>サイトごとの的中率（フォレストプロット）</source>
+        <translation>Hit rate per site (forest plot)</translation>
+    </message>
+    <message>
+        <source>実験ごとの的中率（フォレストプロット）</source>
+        <translation>Hit rate per experiment (forest plot)</translation>
+    </message>
+    <message>
+        <source>証拠の積み重なり（日ごと）</source>
+        <translation>Evidence as the runs came in (day by day)</translation>
+    </message>
+    <message>
+        <source>log10 BF10（一様事前分布）</source>
+        <translation>log10 BF10 (uniform prior)</translation>
+    </message>
+    <message>
+        <source>日付として読めないラン %1 件は、この図に含みません。</source>
+        <translation>%1 runs whose date cannot be read are not in these charts.</translation>
+    </message>
+    <message>
+        <source>サイトごと</source>
+        <translation>Per site</translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1310,26 @@ Reason: </translation>
         <source>送ったランを確かめられません</source>
         <translation>Cannot confirm the run sent</translation>
     </message>
+    <message>
+        <source>研究用データベースを準備できません</source>
+        <translation>Cannot prepare the study database</translation>
+    </message>
+    <message>
+        <source>ロール %1 はすでにあります（パスワードは変えていません）。</source>
+        <translation>The role %1 exists already (its password was not changed).</translation>
+    </message>
+    <message>
+        <source>ロール %1 がありません。先に vora-data study init を実行してください。</source>
+        <translation>The role %1 does not exist. Run vora-data study init first.</translation>
+    </message>
+    <message>
+        <source>ロールを作れません</source>
+        <translation>Cannot create the role</translation>
+    </message>
+    <message>
+        <source>送ったランを確かめられません：%1/%2 のラン %3 が見つかりません</source>
+        <translation>Cannot confirm the runs sent: run %3 of %1/%2 is not found</translation>
+    </message>
 </context>
 <context>
     <name>StudyMirror</name>
@@ -1172,6 +1348,29 @@ Reason: </translation>
     <message>
         <source>保存したランがデータファイルに見つからないため、送信できません。</source>
         <translation>A saved run is not found in the data file and cannot be sent.</translation>
+    </message>
+</context>
+<context>
+    <name>StudySvg</name>
+    <message>
+        <source>的中率と 95 % 信頼区間</source>
+        <translation>Hit rate with its 95 % interval</translation>
+    </message>
+    <message>
+        <source>的中率（%）</source>
+        <translation>hit rate (%)</translation>
+    </message>
+    <message>
+        <source>%1 件を的中率の順に（上ほど低い）</source>
+        <translation>%1, sorted by hit rate (lowest at the top)</translation>
+    </message>
+    <message>
+        <source>日付のあるランがありません</source>
+        <translation>no dated run</translation>
+    </message>
+    <message>
+        <source>ランの日付（その日までの全ラン）</source>
+        <translation>run date (all runs up to the day)</translation>
     </message>
 </context>
 <context>
@@ -1253,7 +1452,7 @@ Reason: </translation>
     </message>
     <message>
         <source>ラン数</source>
-        <translation>runs</translation>
+        <translation>Runs</translation>
     </message>
     <message>
         <source>観測</source>

@@ -873,6 +873,162 @@
         <source>実験ごと</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Cohen の目安で「小」（0.2）に届かない、ごく小さな効果です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「小」の効果です（0.2 以上 0.5 未満）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「中」の効果です（0.5 以上 0.8 未満）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cohen の目安で「大」の効果です（0.8 以上）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ばらつきのうち偶然を超える部分は小さい（25 % 未満）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ばらつきの一部は偶然を超えています（25～75 %、中程度）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ばらつきの大部分が偶然を超えています（75 % 以上、大きい）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>95 % 信頼区間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究全体：効果量・サイト・異質性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>効果量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的中率 − 0.5（全試行）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然（50 %）からの的中率のずれと、その 95 % 信頼区間（Clopper–Pearson）です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cohen の h（固定効果、95 % 区間）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>h = 2 arcsin√的中率 − 2 arcsin√0.5。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cohen の h（変量効果、実験間、95 % 区間）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験ごとの真の効果が τ² だけばらつくとみた推定です。的中率にすると %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>異質性（的中率が実験・サイトによって偶然以上に違うか）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験の間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイトの間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数（試行のあるもの）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>比べるには 2 つ以上が要ります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cochran の Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cohen の h を試行数で重みづけた、全体の推定からのずれの二乗和です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q の p（カイ二乗）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>p &lt; 0.05 の列では、的中率の違いは偶然だけでは説明しにくい大きさです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的中率の違いは偶然の範囲内です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I²（95 % 区間、Higgins–Thompson）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>τ²（DerSimonian–Laird）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>真の効果（Cohen の h）の実験間・サイト間の分散の推定です。0 ならばらつきは偶然で説明できます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>変量効果の h（95 % 区間）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各実験（サイト）を 1/(1/n + τ²) で重みづけた推定です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイトごとの的中率（フォレストプロット）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験ごとの的中率（フォレストプロット）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>証拠の積み重なり（日ごと）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log10 BF10（一様事前分布）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付として読めないラン %1 件は、この図に含みません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイトごと</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportSave</name>
@@ -1114,6 +1270,26 @@
         <source>送ったランを確かめられません</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>研究用データベースを準備できません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロール %1 はすでにあります（パスワードは変えていません）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロール %1 がありません。先に vora-data study init を実行してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロールを作れません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>送ったランを確かめられません：%1/%2 のラン %3 が見つかりません</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StudyMirror</name>
@@ -1131,6 +1307,29 @@
     </message>
     <message>
         <source>保存したランがデータファイルに見つからないため、送信できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudySvg</name>
+    <message>
+        <source>的中率と 95 % 信頼区間</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的中率（%）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 件を的中率の順に（上ほど低い）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日付のあるランがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランの日付（その日までの全ラン）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,7 +2,10 @@
 
 #include "core/registry/DataFile.h"
 #include "core/registry/RunRecord.h"
+#include "core/report/HtmlWriter.h"
 #include "core/report/LogP.h"
+#include "core/report/Meta.h"
+#include "core/report/StudySvg.h"
 #include "core/report/Svg.h"
 #include "core/results/ChartModel.h"
 #include "core/results/Evaluation.h"
@@ -10,11 +13,14 @@
 #include "core/toolkit/Language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
+#include <QMap>
 #include <QSet>
+#include <QXmlStreamReader>
 
 #include <cmath>
+#include <vector>
 
 namespace vora::report {
 
@@ -50,23 +56,13 @@ svg text { white-space: pre; font-family: inherit; }
 .ok { color: #205020; }
 .experiment { break-before: page; }
 .memo { white-space: normal; }
+.forest { margin: 1mm 0 3mm; }
 )css";
 
 // The texts of this file, under the translation context "ReportHtml".
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(ReportHtml)
 };
-
-// Text from a file or from the program's captions: escaped, line breaks kept.
-QString htmlText(const QString &text)
-{
-    QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QString out = escapeXml(t);
-    out.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
-    return out;
-}
 
 QString percent(double share, int decimals = 2)
 {
@@ -77,7 +73,7 @@ QString percent(double share, int decimals = 2)
 QString formatP(double p)
 {
     if (p < stats::kSmallestShownP)
-        return QStringLiteral("&lt; 1e-300");
+        return QStringLiteral("< 1e-300");
     if (p < 1e-4)
         return QString::number(p, 'e', 2);
     return QString::number(p, 'f', 4);
@@ -101,16 +97,6 @@ struct Row {
     QString reading;
     bool warn = false;
 };
-
-QString tableOf(const QVector<Row> &rows)
-{
-    QString out = QStringLiteral("<table class=\"figures\"><tr><th>%1</th><th>%2</th><th>%3</th></tr>")
-                      .arg(Texts::tr("項目"), Texts::tr("値"), Texts::tr("読み方"));
-    for (const Row &r : rows)
-        out += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td%4>%3</td></tr>")
-                   .arg(r.label, r.value, r.reading, r.warn ? QStringLiteral(" class=\"warn\"") : QString());
-    return out + QStringLiteral("</table>");
-}
 
 QString ciReading(const stats::Interval &ci)
 {
@@ -229,130 +215,202 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     return rows;
 }
 
-QString experimentsTable(const QVector<Experiment> &experiments, const PooledFigures &f)
+void figuresTable(HtmlWriter &out, const QVector<Row> &rows)
 {
-    QString out =
-        QStringLiteral("<table><tr><th>%1</th><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>z</th><th>p</th></tr>")
-            .arg(Texts::tr("実験"), Texts::tr("ラン"), Texts::tr("試行"), Texts::tr("一致"), Texts::tr("的中率"));
-    for (int i = 0; i < f.experiments.size(); ++i) {
-        const ExperimentFigures &e = f.experiments.at(i);
-        out += QStringLiteral(
-                   "<tr><td><a href=\"#e%1\">%2</a><br><span class=\"meta\">%3</span></td><td class=\"num\">%4</td>"
-                   "<td class=\"num\">%5</td><td class=\"num\">%6</td><td class=\"num\">%7</td>"
-                   "<td class=\"num\">%8</td><td class=\"num\">%9</td></tr>")
-                   .arg(QString::number(i + 1), escapeXml(experiments.at(i).name), escapeXml(e.file),
-                        QString::number(e.runs), QString::number(e.tally.trials), QString::number(e.tally.hits),
-                        e.tally.trials > 0 ? percent(e.tally.hitRate()) : QStringLiteral("—"), formatZ(e.tally.z()),
-                        e.tally.trials > 0 ? formatP(e.tally.p()) : QStringLiteral("—"));
+    out.start("table", {{"class", QStringLiteral("figures")}});
+    out.start("tr");
+    out.leaf("th", Texts::tr("項目"));
+    out.leaf("th", Texts::tr("値"));
+    out.leaf("th", Texts::tr("読み方"));
+    out.end();
+    for (const Row &r : rows) {
+        out.start("tr");
+        out.leaf("td", r.label);
+        out.leaf("td", r.value, {{"class", QStringLiteral("num")}});
+        if (r.warn)
+            out.leaf("td", r.reading, {{"class", QStringLiteral("warn")}});
+        else
+            out.leaf("td", r.reading);
+        out.end();
     }
-    return out + QStringLiteral("</table>");
+    out.end();
 }
 
-// The charts of a page. Their grids, frames and axis labels repeat from experiment to
-// experiment: every run of drawing elements met in two charts or more is written once, in a
-// hidden <defs> at the top, and drawn where it belongs with <use href="#dN"> (a reference
-// within the page). Everything else is written in place.
-class ChartSet {
+// ---- The experiments' own charts --------------------------------------------------------
+// They come from Svg.cpp as SVG text. Read back with an XML reader, their grids, frames and
+// axis labels repeat from experiment to experiment: every run of elements met in two charts
+// or more is written once, in a hidden <defs> at the top, and drawn where it belongs with
+// <use href="#dN">, a reference within the page.
+
+struct Node;
+struct Item {
+    QString text; // character data, when `node` is empty
+    std::vector<Node> node; // or one element
+};
+struct Node {
+    QString name;
+    QXmlStreamAttributes attributes;
+    std::vector<Item> content;
+};
+
+void writeNode(QXmlStreamWriter &xml, const Node &node)
+{
+    xml.writeStartElement(node.name);
+    xml.writeAttributes(node.attributes);
+    for (const Item &item : node.content) {
+        if (item.node.empty())
+            xml.writeCharacters(item.text);
+        else
+            writeNode(xml, item.node.front());
+    }
+    xml.writeEndElement();
+}
+
+Node readNode(QXmlStreamReader &reader)
+{
+    Node node;
+    node.name = reader.name().toString();
+    node.attributes = reader.attributes();
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement())
+            node.content.push_back({QString(), {readNode(reader)}});
+        else if (reader.isCharacters())
+            node.content.push_back({reader.text().toString(), {}});
+        else if (reader.isEndElement())
+            break;
+    }
+    return node;
+}
+
+QString keyOf(const std::vector<Node> &nodes)
+{
+    QString key;
+    QXmlStreamWriter xml(&key);
+    for (const Node &n : nodes)
+        writeNode(xml, n);
+    return key;
+}
+
+class ChartParts {
 public:
-    // A placeholder for the page; the chart itself is written by resolve().
-    QString add(const QString &svg)
+    // Takes a chart; returns its number.
+    int add(const QString &svg)
     {
-        m_charts.append(svg);
-        return QStringLiteral("\x01%1\x01").arg(m_charts.size() - 1);
+        QXmlStreamReader reader(svg);
+        while (!reader.atEnd() && !reader.isStartElement())
+            reader.readNext();
+        Chart chart;
+        if (reader.isStartElement())
+            chart.root = readNode(reader);
+        for (const Item &item : chart.root.content) {
+            if (!item.node.empty())
+                chart.elements.push_back(item.node.front());
+        }
+        chart.root.content.clear();
+        m_charts.push_back(std::move(chart));
+        return int(m_charts.size()) - 1;
     }
 
-    QString resolve(const QString &page)
+    // Finds the runs worth a definition; call once every chart is added.
+    void share()
     {
-        static const QRegularExpression element(QStringLiteral("<path [^>]*/>|<rect [^>]*/>|<text\\b.*?</text>"));
-        struct Parsed {
-            QString open;
-            QStringList elements;
-        };
-        QVector<Parsed> parsed;
         QHash<QString, int> seen; // element -> number of charts holding it
-        for (const QString &svg : m_charts) {
-            Parsed p;
-            const int bodyStart = svg.indexOf(QLatin1Char('>')) + 1;
-            p.open = svg.left(bodyStart);
-            QRegularExpressionMatchIterator it = element.globalMatch(svg, bodyStart);
-            while (it.hasNext())
-                p.elements << it.next().captured(0);
-            for (const QString &e : QSet<QString>(p.elements.begin(), p.elements.end()))
-                ++seen[e];
-            parsed.append(p);
-        }
-        // Runs of shared elements, counted over the charts; only runs met twice are worth a definition.
-        auto runsOf = [&](const Parsed &p) {
-            QVector<QPair<bool, QString>> runs; // (shared, text)
-            for (const QString &e : p.elements) {
-                const bool shared = seen.value(e) > 1;
-                if (!runs.isEmpty() && runs.last().first == shared && shared)
-                    runs.last().second += e;
-                else
-                    runs.append({shared, e});
+        for (Chart &c : m_charts) {
+            QSet<QString> mine;
+            for (const Node &e : c.elements) {
+                c.keys << keyOf({e});
+                mine.insert(c.keys.last());
             }
-            return runs;
-        };
-        QHash<QString, int> runCount;
-        QVector<QVector<QPair<bool, QString>>> allRuns;
-        for (const Parsed &p : parsed) {
-            allRuns.append(runsOf(p));
-            for (const auto &r : allRuns.last())
-                if (r.first)
-                    ++runCount[r.second];
+            for (const QString &k : std::as_const(mine))
+                ++seen[k];
         }
-        QHash<QString, QString> ids;
-        QString defs;
-        QStringList written;
-        for (int i = 0; i < parsed.size(); ++i) {
-            QString svg = parsed[i].open;
-            for (const auto &r : allRuns[i]) {
-                if (!r.first || runCount.value(r.second) < 2) {
-                    svg += r.second;
+        QHash<QString, int> runCount;
+        for (Chart &c : m_charts) {
+            for (qsizetype i = 0; i < c.elements.size(); ++i) {
+                const bool shared = seen.value(c.keys.at(i)) > 1;
+                if (shared && !c.runs.isEmpty() && c.runs.last().shared) {
+                    c.runs.last().end = i + 1;
+                    c.runs.last().key += c.keys.at(i);
+                } else {
+                    c.runs.append({shared, i, i + 1, c.keys.at(i)});
+                }
+            }
+            for (const Run &r : std::as_const(c.runs))
+                if (r.shared)
+                    ++runCount[r.key];
+        }
+        for (Chart &c : m_charts) {
+            for (Run &r : c.runs) {
+                if (!r.shared || runCount.value(r.key) < 2) {
+                    r.shared = false;
                     continue;
                 }
-                QString id = ids.value(r.second);
-                if (id.isEmpty()) {
-                    id = QStringLiteral("d%1").arg(ids.size());
-                    ids.insert(r.second, id);
-                    defs += QStringLiteral("<g id=\"") + id + QStringLiteral("\">") + r.second + QStringLiteral("</g>");
+                if (!m_ids.contains(r.key)) {
+                    m_ids.insert(r.key, QStringLiteral("d%1").arg(m_ids.size()));
+                    m_defs.append({m_ids.value(r.key),
+                                   std::vector<Node>(c.elements.begin() + r.begin, c.elements.begin() + r.end)});
                 }
-                svg += QStringLiteral("<use href=\"#") + id + QStringLiteral("\"/>");
-            }
-            written << svg + QStringLiteral("</svg>");
-        }
-        const QString defsBlock =
-            defs.isEmpty() ? QString()
-                           : QStringLiteral("<svg class=\"defs\" width=\"0\" height=\"0\" aria-hidden=\"true\"><defs>")
-                                 + defs + QStringLiteral("</defs></svg>");
-        // One pass over the page: "\x02" stands for the definitions, "\x01n\x01" for chart n. Text
-        // from files never holds either: control characters are dropped when escaped.
-        QString out;
-        out.reserve(page.size() + defsBlock.size() + 64 * written.size());
-        for (qsizetype i = 0; i < page.size(); ++i) {
-            const QChar c = page.at(i);
-            if (c == QLatin1Char('\x02')) {
-                out += defsBlock;
-            } else if (c == QLatin1Char('\x01')) {
-                const qsizetype end = page.indexOf(QLatin1Char('\x01'), i + 1);
-                out += written.value(page.mid(i + 1, end - i - 1).toInt());
-                i = end;
-            } else {
-                out += c;
             }
         }
-        return out;
+    }
+
+    void writeDefs(HtmlWriter &out) const
+    {
+        if (m_defs.isEmpty())
+            return;
+        QXmlStreamWriter &xml = out.xml();
+        out.start("svg", {{"class", QStringLiteral("defs")},
+                          {"width", QStringLiteral("0")},
+                          {"height", QStringLiteral("0")},
+                          {"aria-hidden", QStringLiteral("true")}});
+        xml.writeStartElement(QStringLiteral("defs"));
+        for (const auto &[id, nodes] : m_defs) {
+            xml.writeStartElement(QStringLiteral("g"));
+            xml.writeAttribute(QStringLiteral("id"), id);
+            for (const Node &n : nodes)
+                writeNode(xml, n);
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+        out.end();
+    }
+
+    void writeChart(HtmlWriter &out, int index) const
+    {
+        const Chart &c = m_charts.at(index);
+        QXmlStreamWriter &xml = out.xml();
+        xml.writeStartElement(c.root.name);
+        xml.writeAttributes(c.root.attributes);
+        for (const Run &r : c.runs) {
+            if (r.shared) {
+                xml.writeEmptyElement(QStringLiteral("use"));
+                xml.writeAttribute(QStringLiteral("href"), QLatin1Char('#') + m_ids.value(r.key));
+                continue;
+            }
+            for (qsizetype i = r.begin; i < r.end; ++i)
+                writeNode(xml, c.elements.at(i));
+        }
+        xml.writeEndElement();
     }
 
 private:
-    QStringList m_charts;
+    struct Run {
+        bool shared = false;
+        qsizetype begin = 0;
+        qsizetype end = 0;
+        QString key;
+    };
+    struct Chart {
+        Node root;
+        std::vector<Node> elements;
+        QStringList keys;
+        QVector<Run> runs;
+    };
+    std::vector<Chart> m_charts;
+    QHash<QString, QString> m_ids;
+    QVector<QPair<QString, std::vector<Node>>> m_defs;
 };
-
-QString figure(const QString &caption, const QString &chart)
-{
-    return QStringLiteral("<figure><figcaption>") + escapeXml(caption) + QStringLiteral("</figcaption>") + chart
-           + QStringLiteral("</figure>");
-}
 
 QString modelTitle(const ChartModel &m)
 {
@@ -361,38 +419,97 @@ QString modelTitle(const ChartModel &m)
     return t.trimmed();
 }
 
-QString experimentSection(const Experiment &e, int index, const ReportOptions &o, ChartSet &charts)
+// An experiment's page, its charts made ahead so that their shared parts are known first.
+struct ExperimentPage {
+    const Experiment *experiment = nullptr;
+    const LoadedRun *shown = nullptr;
+    QVector<QPair<QString, int>> figures; // caption, chart
+};
+
+ExperimentPage prepareExperiment(const Experiment &e, const ReportOptions &o, ChartParts &charts)
 {
     const Lang lang = o.lang;
     const RunSet &runs = e.runs;
-    QString out = QStringLiteral("<section class=\"experiment\" id=\"e%1\"><h2>%2 %3</h2><p class=\"meta\">%4</p>")
-                      .arg(QString::number(index + 1), Texts::tr("実験"), escapeXml(e.name), escapeXml(e.file));
+    ExperimentPage page;
+    page.experiment = &e;
+    if (!runs.hasRuns())
+        return page;
+    const LoadedRun &shown =
+        (o.shownRun > 0 && o.shownRun <= runs.runs.size()) ? runs.runs.at(o.shownRun - 1) : runs.runs.last();
+    page.shown = &shown;
+    // The five charts of the results view from their own models, then the report's two.
+    const ChartModel segment = segmentChart(shown.segmentHits, true);
+    page.figures.append({modelTitle(segment) + Texts::tr("（ラン %1）").arg(shown.number),
+                         charts.add(chartSvg(segment, QStringLiteral("segment"), kChartScale))});
+    const ChartModel deviation = deviationChart(runs.segmentTotal, runs.runsRead, true);
+    page.figures.append(
+        {modelTitle(deviation), charts.add(chartSvg(deviation, QStringLiteral("deviation"), kChartScale))});
+    if (e.withStimulus) {
+        const ChartModel around = aroundStimulusChart(aroundStimulusCounts(runs), runs.runsRead, true);
+        page.figures.append(
+            {modelTitle(around), charts.add(chartSvg(around, QStringLiteral("stimulus"), kChartScale))});
+    }
+    const ChartModel overview = overviewChart(runs.runs);
+    page.figures.append(
+        {modelTitle(overview), charts.add(chartSvg(overview, QStringLiteral("overview"), kChartScale))});
+    const ChartModel trials = perTrialChart(perTrialCounts(runs), runs.runsRead, false);
+    page.figures.append({modelTitle(trials), charts.add(chartSvg(trials, QStringLiteral("trials"), kChartScale))});
+    page.figures.append(
+        {Texts::tr("ランの一致数の分布と二項分布の期待値"), charts.add(histogramSvg(runs, lang, kChartScale))});
+    page.figures.append(
+        {Texts::tr("一致数の累積偏差と 1 % 限界（±2.58σ）"), charts.add(cumulativeSvg(runs, lang, kChartScale))});
+    return page;
+}
+
+void headerRow(HtmlWriter &out, const QString &label, const QString &value, const QString &cls = QString())
+{
+    out.start("tr");
+    out.leaf("th", label);
+    if (cls.isEmpty())
+        out.leaf("td", value);
+    else
+        out.leaf("td", value, {{"class", cls}});
+    out.end();
+}
+
+void experimentSection(HtmlWriter &out, const ExperimentPage &page, int index, const ReportOptions &o,
+                       const ChartParts &charts)
+{
+    const Lang lang = o.lang;
+    const Experiment &e = *page.experiment;
+    const RunSet &runs = e.runs;
+    out.start("section", {{"class", QStringLiteral("experiment")}, {"id", QStringLiteral("e%1").arg(index + 1)}});
+    out.leaf("h2", Texts::tr("実験") + QLatin1Char(' ') + e.name);
+    out.leaf("p", e.file, {{"class", QStringLiteral("meta")}});
 
     // Name, conditions, dates, the condition memo.
     const QString size = stimulusSizeWord(runs.stimulusCode);
-    QString conditions =
-        e.withStimulus ? Texts::tr("刺激：%1、当り表示：%2")
-                             .arg(size.isEmpty() ? QStringLiteral("—") : size,
-                                  runs.hitDisplayCode == QLatin1String("D") ? Texts::tr("有") : Texts::tr("なし"))
-                       : Texts::tr("刺激：なし、当り表示：%1")
-                             .arg(runs.hitDisplayCode == QLatin1String("D") ? Texts::tr("有") : Texts::tr("なし"));
-    out += QStringLiteral("<table><tr><th>%1</th><td>%2</td></tr>").arg(Texts::tr("条件"), escapeXml(conditions));
-    out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>")
-               .arg(Texts::tr("期間"), runs.hasRuns()
-                                           ? escapeXml(Texts::tr("%1 ～ %2").arg(runs.firstRunDate, runs.lastRunDate))
-                                           : QStringLiteral("—"));
-    out += QStringLiteral("<tr><th>%1</th><td>%2</td></tr>").arg(Texts::tr("ラン数"), QString::number(runs.runsRead));
-    out += QStringLiteral("<tr><th>%1</th><td class=\"memo\">%2</td></tr></table>")
-               .arg(Texts::tr("実験条件のメモ"),
-                    runs.hasConditionMemo ? htmlText(memoFromFileForm(runs.conditionMemo)) : QStringLiteral("—"));
+    const QString shownMark = runs.hitDisplayCode == QLatin1String("D") ? Texts::tr("有") : Texts::tr("なし");
+    const QString conditions =
+        e.withStimulus ? Texts::tr("刺激：%1、当り表示：%2").arg(size.isEmpty() ? QStringLiteral("—") : size, shownMark)
+                       : Texts::tr("刺激：なし、当り表示：%1").arg(shownMark);
+    out.start("table");
+    headerRow(out, Texts::tr("条件"), conditions);
+    headerRow(out, Texts::tr("期間"),
+              runs.hasRuns() ? Texts::tr("%1 ～ %2").arg(runs.firstRunDate, runs.lastRunDate) : QStringLiteral("—"));
+    headerRow(out, Texts::tr("ラン数"), QString::number(runs.runsRead));
+    out.start("tr");
+    out.leaf("th", Texts::tr("実験条件のメモ"));
+    out.start("td", {{"class", QStringLiteral("memo")}});
+    if (runs.hasConditionMemo)
+        out.textWithBreaks(memoFromFileForm(runs.conditionMemo));
+    else
+        out.text(QStringLiteral("—"));
+    out.end();
+    out.end();
+    out.end();
 
-    if (!runs.hasRuns()) {
-        out += QStringLiteral("<p>") + Texts::tr("ランがまだありません。") + QStringLiteral("</p></section>");
-        return out;
+    if (!page.shown) {
+        out.leaf("p", Texts::tr("ランがまだありません。"));
+        out.end();
+        return;
     }
-
-    const LoadedRun &shown =
-        (o.shownRun > 0 && o.shownRun <= runs.runs.size()) ? runs.runs.at(o.shownRun - 1) : runs.runs.last();
+    const LoadedRun &shown = *page.shown;
     std::array<double, 5> segments{};
     for (int i = 0; i < 5; ++i)
         segments[i] = shown.segmentHits[i];
@@ -401,60 +518,337 @@ QString experimentSection(const Experiment &e, int index, const ReportOptions &o
     const QString congratulation = overviewCongratulation(countLevels(runs.runs));
 
     // The texts of the results view, as the program writes them.
-    out += QStringLiteral("<div class=\"texts\">");
-    out += QStringLiteral("<p>") + htmlText(periodLine(runs)) + QStringLiteral("</p>");
-    out += QStringLiteral("<p>") + htmlText(summaryLine(runs)) + QStringLiteral("</p>");
-    if (!all.analysisText.isEmpty())
-        out += QStringLiteral("<p>") + Texts::tr("全ランの傾向：") + htmlText(all.analysisText.trimmed())
-               + QStringLiteral("</p>");
-    if (!congratulation.isEmpty())
-        out += QStringLiteral("<p>") + htmlText(congratulation.trimmed()) + QStringLiteral("</p>");
-    out += QStringLiteral("<p>")
-           + Texts::tr("ラン %1（%2）：").arg(shown.number).arg(escapeXml(shown.dateTime.trimmed()))
-           + htmlText(singleRunLine(shown.hits, e.withStimulus, shown.stimulusTrial(), kStimulusSpan, shown.targetOnes,
-                                    shown.inputOnes));
-    if (!single.analysisText.isEmpty())
-        out += QStringLiteral("<br>") + htmlText(single.analysisText.trimmed());
-    out += QStringLiteral("</p></div>");
-
-    // The five charts of the results view from their own models, then the report's two.
-    out += QStringLiteral("<div class=\"charts\">");
-    const ChartModel segment = segmentChart(shown.segmentHits, true);
-    out += figure(modelTitle(segment) + Texts::tr("（ラン %1）").arg(shown.number),
-                  charts.add(chartSvg(segment, QStringLiteral("segment"), kChartScale)));
-    const ChartModel deviation = deviationChart(runs.segmentTotal, runs.runsRead, true);
-    out += figure(modelTitle(deviation), charts.add(chartSvg(deviation, QStringLiteral("deviation"), kChartScale)));
-    if (e.withStimulus) {
-        const ChartModel around = aroundStimulusChart(aroundStimulusCounts(runs), runs.runsRead, true);
-        out += figure(modelTitle(around), charts.add(chartSvg(around, QStringLiteral("stimulus"), kChartScale)));
+    out.start("div", {{"class", QStringLiteral("texts")}});
+    out.start("p");
+    out.textWithBreaks(periodLine(runs));
+    out.end();
+    out.start("p");
+    out.textWithBreaks(summaryLine(runs));
+    out.end();
+    if (!all.analysisText.isEmpty()) {
+        out.start("p");
+        out.textWithBreaks(Texts::tr("全ランの傾向：") + all.analysisText.trimmed());
+        out.end();
     }
-    const ChartModel overview = overviewChart(runs.runs);
-    out += figure(modelTitle(overview), charts.add(chartSvg(overview, QStringLiteral("overview"), kChartScale)));
-    const ChartModel trials = perTrialChart(perTrialCounts(runs), runs.runsRead, false);
-    out += figure(modelTitle(trials), charts.add(chartSvg(trials, QStringLiteral("trials"), kChartScale)));
-    out += figure(Texts::tr("ランの一致数の分布と二項分布の期待値"), charts.add(histogramSvg(runs, lang, kChartScale)));
-    out +=
-        figure(Texts::tr("一致数の累積偏差と 1 % 限界（±2.58σ）"), charts.add(cumulativeSvg(runs, lang, kChartScale)));
-    out += QStringLiteral("</div>");
+    if (!congratulation.isEmpty()) {
+        out.start("p");
+        out.textWithBreaks(congratulation.trimmed());
+        out.end();
+    }
+    out.start("p");
+    out.text(Texts::tr("ラン %1（%2）：").arg(shown.number).arg(shown.dateTime.trimmed()));
+    out.textWithBreaks(singleRunLine(shown.hits, e.withStimulus, shown.stimulusTrial(), kStimulusSpan, shown.targetOnes,
+                                     shown.inputOnes));
+    if (!single.analysisText.isEmpty()) {
+        out.empty("br");
+        out.textWithBreaks(single.analysisText.trimmed());
+    }
+    out.end();
+    out.end();
+
+    out.start("div", {{"class", QStringLiteral("charts")}});
+    for (const auto &[caption, chart] : page.figures) {
+        out.start("figure");
+        out.leaf("figcaption", caption);
+        charts.writeChart(out, chart);
+        out.end();
+    }
+    out.end();
 
     // The run memos.
-    QString memos;
-    for (const LoadedRun &r : runs.runs) {
-        if (!r.hasMemo())
-            continue;
-        memos += QStringLiteral(
-                     "<tr><td class=\"num\">%1</td><td>%2</td><td class=\"num\">%3</td><td class=\"memo\">%4</td></tr>")
-                     .arg(QString::number(r.number), escapeXml(r.dateTime.trimmed()), QString::number(r.hits),
-                          htmlText(runMemoFromFileForm(r.memo)));
+    out.leaf("h3", Texts::tr("ランのメモ"));
+    bool anyMemo = false;
+    for (const LoadedRun &r : runs.runs)
+        anyMemo = anyMemo || r.hasMemo();
+    if (!anyMemo) {
+        out.leaf("p", Texts::tr("メモのあるランはありません。"));
+    } else {
+        out.start("table");
+        out.start("tr");
+        out.leaf("th", QStringLiteral("No."));
+        out.leaf("th", Texts::tr("日時"));
+        out.leaf("th", Texts::tr("一致数"));
+        out.leaf("th", Texts::tr("メモ"));
+        out.end();
+        for (const LoadedRun &r : runs.runs) {
+            if (!r.hasMemo())
+                continue;
+            out.start("tr");
+            out.leaf("td", QString::number(r.number), {{"class", QStringLiteral("num")}});
+            out.leaf("td", r.dateTime.trimmed());
+            out.leaf("td", QString::number(r.hits), {{"class", QStringLiteral("num")}});
+            out.start("td", {{"class", QStringLiteral("memo")}});
+            out.textWithBreaks(runMemoFromFileForm(r.memo));
+            out.end();
+            out.end();
+        }
+        out.end();
     }
-    out += QStringLiteral("<h3>") + Texts::tr("ランのメモ") + QStringLiteral("</h3>");
-    if (memos.isEmpty())
-        out += QStringLiteral("<p>") + Texts::tr("メモのあるランはありません。") + QStringLiteral("</p>");
+    out.end();
+}
+
+// ---- The study ---------------------------------------------------------------------------
+
+QString signedPercent(double share)
+{
+    return (share >= 0 ? QStringLiteral("+") : QString()) + QString::number(100.0 * share, 'f', 2)
+           + QStringLiteral(" %");
+}
+
+QString hText(double h)
+{
+    return QString::number(h, 'f', 4);
+}
+
+QString hInterval(double h, double se)
+{
+    constexpr double kZ975 = 1.959963984540054;
+    return QStringLiteral("%1 [%2, %3]").arg(hText(h), hText(h - kZ975 * se), hText(h + kZ975 * se));
+}
+
+QString cohenReading(double h)
+{
+    const double a = std::fabs(h);
+    if (a < 0.2)
+        return Texts::tr("Cohen の目安で「小」（0.2）に届かない、ごく小さな効果です。");
+    if (a < 0.5)
+        return Texts::tr("Cohen の目安で「小」の効果です（0.2 以上 0.5 未満）。");
+    if (a < 0.8)
+        return Texts::tr("Cohen の目安で「中」の効果です（0.5 以上 0.8 未満）。");
+    return Texts::tr("Cohen の目安で「大」の効果です（0.8 以上）。");
+}
+
+QString i2Reading(const std::optional<double> &i2)
+{
+    if (!i2)
+        return QString();
+    if (*i2 < 0.25)
+        return Texts::tr("ばらつきのうち偶然を超える部分は小さい（25 % 未満）。");
+    if (*i2 < 0.75)
+        return Texts::tr("ばらつきの一部は偶然を超えています（25～75 %、中程度）。");
+    return Texts::tr("ばらつきの大部分が偶然を超えています（75 % 以上、大きい）。");
+}
+
+QString i2Text(const stats::Heterogeneity &h)
+{
+    if (!h.i2)
+        return QStringLiteral("—");
+    QString t = QString::number(100.0 * *h.i2, 'f', 1) + QStringLiteral(" %");
+    if (h.i2ci95)
+        t += QStringLiteral(" [%1, %2]")
+                 .arg(QString::number(100.0 * h.i2ci95->lo, 'f', 1), QString::number(100.0 * h.i2ci95->hi, 'f', 1));
+    return t;
+}
+
+struct Group {
+    QString label;
+    QString site;
+    int experiments = 0;
+    int runs = 0;
+    Tally tally;
+    int index = -1; // the experiment's page, -1 without one
+};
+
+void groupTable(HtmlWriter &out, const QVector<Group> &groups, bool withSite)
+{
+    out.start("table", {{"class", QStringLiteral("groups")}});
+    out.start("tr");
+    out.leaf("th", withSite ? Texts::tr("実験") : Texts::tr("サイト"));
+    if (withSite)
+        out.leaf("th", Texts::tr("サイト"));
     else
-        out += QStringLiteral("<table><tr><th>No.</th><th>%1</th><th>%2</th><th>%3</th></tr>")
-                   .arg(Texts::tr("日時"), Texts::tr("一致数"), Texts::tr("メモ"))
-               + memos + QStringLiteral("</table>");
-    return out + QStringLiteral("</section>");
+        out.leaf("th", Texts::tr("実験"));
+    out.leaf("th", Texts::tr("ラン"));
+    out.leaf("th", Texts::tr("試行"));
+    out.leaf("th", Texts::tr("一致"));
+    out.leaf("th", Texts::tr("的中率"));
+    out.leaf("th", Texts::tr("95 % 信頼区間"));
+    out.leaf("th", QStringLiteral("z"));
+    out.leaf("th", QStringLiteral("p"));
+    out.leaf("th", QStringLiteral("Cohen's h"));
+    out.end();
+    const QString num = QStringLiteral("num");
+    for (const Group &g : groups) {
+        const bool any = g.tally.trials > 0;
+        out.start("tr");
+        out.start("td");
+        if (g.index >= 0)
+            out.leaf("a", g.label, {{"href", QStringLiteral("#e%1").arg(g.index + 1)}});
+        else
+            out.text(g.label);
+        out.end();
+        out.leaf("td", withSite ? g.site : QString::number(g.experiments), {{"class", withSite ? QString() : num}});
+        out.leaf("td", QString::number(g.runs), {{"class", num}});
+        out.leaf("td", QString::number(g.tally.trials), {{"class", num}});
+        out.leaf("td", QString::number(g.tally.hits), {{"class", num}});
+        out.leaf("td", any ? percent(g.tally.hitRate()) : QStringLiteral("—"), {{"class", num}});
+        out.leaf("td",
+                 any ? interval(stats::clopperPearson(g.tally.hits, g.tally.trials, 0.95), true) : QStringLiteral("—"),
+                 {{"class", num}});
+        out.leaf("td", formatZ(g.tally.z()), {{"class", num}});
+        out.leaf("td", any ? formatP(g.tally.p()) : QStringLiteral("—"), {{"class", num}});
+        out.leaf("td", any ? hText(stats::cohensH(g.tally.hitRate())) : QStringLiteral("—"), {{"class", num}});
+        out.end();
+    }
+    out.end();
+}
+
+QVector<stats::Count> countsOf(const QVector<Group> &groups)
+{
+    QVector<stats::Count> out;
+    for (const Group &g : groups)
+        out.append({g.tally.hits, g.tally.trials});
+    return out;
+}
+
+QVector<ForestRow> forestRows(const QVector<Group> &groups, bool withSite)
+{
+    QVector<ForestRow> out;
+    for (const Group &g : groups)
+        out.append({withSite ? g.site + QLatin1Char('/') + g.label : g.label, g.tally.hits, g.tally.trials});
+    return out;
+}
+
+void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &f, bool pages, Lang lang)
+{
+    // Per experiment and per site, in the order pooled.
+    QVector<Group> experiments;
+    QVector<Group> sites;
+    QHash<QString, int> siteIndex;
+    for (qsizetype i = 0; i < study.experiments.size(); ++i) {
+        const StudyExperiment &e = study.experiments.at(i);
+        Group g;
+        QString name = e.tally.file.section(QLatin1Char('/'), -1);
+        if (name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+            name.chop(4);
+        g.label = name;
+        g.site = e.site;
+        g.experiments = 1;
+        g.runs = e.tally.runs;
+        g.tally = {qint64(e.tally.runs) * kTrialsPerRun, e.tally.hits};
+        g.index = pages ? int(i) : -1;
+        experiments.append(g);
+        if (!siteIndex.contains(e.site)) {
+            siteIndex.insert(e.site, int(sites.size()));
+            Group s;
+            s.label = s.site = e.site;
+            sites.append(s);
+        }
+        Group &s = sites[siteIndex.value(e.site)];
+        ++s.experiments;
+        s.runs += g.runs;
+        s.tally.trials += g.tally.trials;
+        s.tally.hits += g.tally.hits;
+    }
+    std::sort(sites.begin(), sites.end(), [](const Group &a, const Group &b) { return a.site < b.site; });
+    const stats::Heterogeneity byExperiment = stats::heterogeneity(countsOf(experiments));
+    const stats::Heterogeneity bySite = stats::heterogeneity(countsOf(sites));
+    const bool any = f.tally.trials > 0;
+
+    out.start("section", {{"class", QStringLiteral("study")}});
+    out.leaf("h2", Texts::tr("研究全体：効果量・サイト・異質性"));
+
+    out.leaf("h3", Texts::tr("効果量"));
+    QVector<Row> effects;
+    effects.append({Texts::tr("的中率 − 0.5（全試行）"),
+                    any ? signedPercent(f.tally.hitRate() - 0.5) + QStringLiteral(" [") + signedPercent(f.ci95.lo - 0.5)
+                              + QStringLiteral(", ") + signedPercent(f.ci95.hi - 0.5) + QLatin1Char(']')
+                        : QStringLiteral("—"),
+                    Texts::tr("偶然（50 %）からの的中率のずれと、その 95 % 信頼区間（Clopper–Pearson）です。")});
+    effects.append(
+        {Texts::tr("Cohen の h（固定効果、95 % 区間）"),
+         any ? hInterval(byExperiment.fixedH, byExperiment.fixedSe) : QStringLiteral("—"),
+         any ? Texts::tr("h = 2 arcsin√的中率 − 2 arcsin√0.5。") + cohenReading(byExperiment.fixedH) : QString()});
+    effects.append({Texts::tr("Cohen の h（変量効果、実験間、95 % 区間）"),
+                    byExperiment.k > 0 ? hInterval(byExperiment.randomH, byExperiment.randomSe) : QStringLiteral("—"),
+                    byExperiment.k > 0
+                        ? Texts::tr("実験ごとの真の効果が τ² だけばらつくとみた推定です。的中率にすると %1。")
+                              .arg(percent(stats::rateOfCohensH(byExperiment.randomH)))
+                        : QString()});
+    figuresTable(out, effects);
+
+    out.leaf("h3", Texts::tr("異質性（的中率が実験・サイトによって偶然以上に違うか）"));
+    out.start("table", {{"class", QStringLiteral("figures")}});
+    out.start("tr");
+    out.leaf("th", Texts::tr("項目"));
+    out.leaf("th", Texts::tr("実験の間"));
+    out.leaf("th", Texts::tr("サイトの間"));
+    out.leaf("th", Texts::tr("読み方"));
+    out.end();
+    auto hetRow = [&](const QString &label, const QString &a, const QString &b, const QString &reading, bool warn) {
+        out.start("tr");
+        out.leaf("td", label);
+        out.leaf("td", a, {{"class", QStringLiteral("num")}});
+        out.leaf("td", b, {{"class", QStringLiteral("num")}});
+        if (warn)
+            out.leaf("td", reading, {{"class", QStringLiteral("warn")}});
+        else
+            out.leaf("td", reading);
+        out.end();
+    };
+    const bool two = byExperiment.k >= 2 || bySite.k >= 2;
+    auto qText = [](const stats::Heterogeneity &h) {
+        return h.k >= 2 ? QStringLiteral("%1 (df %2)").arg(QString::number(h.q, 'f', 2)).arg(h.df)
+                        : QStringLiteral("—");
+    };
+    hetRow(Texts::tr("数（試行のあるもの）"), QString::number(byExperiment.k), QString::number(bySite.k),
+           Texts::tr("比べるには 2 つ以上が要ります。"), false);
+    hetRow(Texts::tr("Cochran の Q"), qText(byExperiment), qText(bySite),
+           Texts::tr("Cohen の h を試行数で重みづけた、全体の推定からのずれの二乗和です。"), false);
+    const bool qWarn = (byExperiment.k >= 2 && byExperiment.qP < 0.05) || (bySite.k >= 2 && bySite.qP < 0.05);
+    hetRow(Texts::tr("Q の p（カイ二乗）"), byExperiment.k >= 2 ? formatP(byExperiment.qP) : QStringLiteral("—"),
+           bySite.k >= 2 ? formatP(bySite.qP) : QStringLiteral("—"),
+           !two ? QString()
+           : qWarn ? Texts::tr("p < 0.05 の列では、的中率の違いは偶然だけでは説明しにくい大きさです。")
+                   : Texts::tr("的中率の違いは偶然の範囲内です。"),
+           qWarn);
+    hetRow(Texts::tr("I²（95 % 区間、Higgins–Thompson）"), i2Text(byExperiment), i2Text(bySite),
+           i2Reading(byExperiment.k >= 2 ? byExperiment.i2 : bySite.i2), false);
+    hetRow(Texts::tr("τ²（DerSimonian–Laird）"),
+           byExperiment.k >= 2 ? QString::number(byExperiment.tau2, 'g', 4) : QStringLiteral("—"),
+           bySite.k >= 2 ? QString::number(bySite.tau2, 'g', 4) : QStringLiteral("—"),
+           Texts::tr("真の効果（Cohen の h）の実験間・サイト間の分散の推定です。0 ならばらつきは偶然で説明できます。"),
+           false);
+    hetRow(Texts::tr("変量効果の h（95 % 区間）"),
+           byExperiment.k > 0 ? hInterval(byExperiment.randomH, byExperiment.randomSe) : QStringLiteral("—"),
+           bySite.k > 0 ? hInterval(bySite.randomH, bySite.randomSe) : QStringLiteral("—"),
+           Texts::tr("各実験（サイト）を 1/(1/n + τ²) で重みづけた推定です。"), false);
+    out.end();
+
+    const QString pooledLabel = Texts::tr("全体");
+    out.leaf("h3", Texts::tr("サイトごとの的中率（フォレストプロット）"));
+    out.start("figure", {{"class", QStringLiteral("forest")}});
+    forestSvg(out, forestRows(sites, false), QStringLiteral("forest-sites"), pooledLabel, lang);
+    out.end();
+    out.leaf("h3", Texts::tr("実験ごとの的中率（フォレストプロット）"));
+    out.start("figure", {{"class", QStringLiteral("forest")}});
+    forestSvg(out, forestRows(experiments, sites.size() > 1), QStringLiteral("forest-experiments"), pooledLabel, lang);
+    out.end();
+
+    out.leaf("h3", Texts::tr("証拠の積み重なり（日ごと）"));
+    out.start("div", {{"class", QStringLiteral("charts")}});
+    out.start("figure");
+    out.leaf("figcaption", Texts::tr("log10 BF10（一様事前分布）"));
+    evidenceSvg(out, study.days, Evidence::Log10Bf, lang);
+    out.end();
+    out.start("figure");
+    out.leaf("figcaption", QStringLiteral("z"));
+    evidenceSvg(out, study.days, Evidence::Z, lang);
+    out.end();
+    out.end();
+    qint64 undated = 0;
+    for (const DayCount &d : study.days)
+        if (!d.date.isValid())
+            undated += d.runs;
+    if (undated > 0)
+        out.leaf("p", Texts::tr("日付として読めないラン %1 件は、この図に含みません。").arg(undated),
+                 {{"class", QStringLiteral("meta")}});
+
+    out.leaf("h3", Texts::tr("サイトごと"));
+    groupTable(out, sites, false);
+    out.leaf("h3", Texts::tr("実験ごと"));
+    groupTable(out, experiments, true);
+    out.end();
 }
 
 } // namespace
@@ -490,51 +884,88 @@ QString bayesReading(double log10Bf, Lang lang)
     return Texts::tr("偶然（H0）を決定的に支持します（BF10 < 1/100）。");
 }
 
-QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &o)
+QByteArray studyReportBytes(const StudyData &study, const QVector<Experiment> &experiments, const ReportOptions &o)
 {
     const Lang lang = o.lang;
     const language::Scope speaking(languageCode(lang));
-    const PooledFigures f = pooledFigures(experiments);
-    QString out;
-    out.reserve(40000 + 24000 * experiments.size());
-    out += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\">"
-                          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
-                          "<title>%2</title><style>")
-               .arg(language::current(), Texts::tr("VORA 実験レポート"));
-    out += QString::fromUtf8(kStyle);
-    out += QStringLiteral("</style></head><body>\x02");
-    out += QStringLiteral("<h1>%1</h1><p class=\"meta\">%2</p>")
-               .arg(Texts::tr("VORA 実験レポート"), Texts::tr("作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4")
-                                                        .arg(escapeXml(o.generated), QString::number(f.files),
-                                                             QString::number(f.runs), QString::number(f.tally.trials)));
+    QVector<ExperimentTally> tallies;
+    tallies.reserve(study.experiments.size());
+    for (const StudyExperiment &e : study.experiments)
+        tallies.append(e.tally);
+    const PooledFigures f = pooledFromTallies(tallies);
 
-    out += QStringLiteral("<section class=\"pooled\"><h2>%1</h2>").arg(Texts::tr("全実験をまとめた評価"));
-    out += tableOf(pooledRows(f, lang));
-    out += QStringLiteral("<h3>%1</h3>").arg(Texts::tr("監査（p < 0.01 で警告）"));
+    // The experiments' pages are made first, so that their shared chart parts are known.
+    const bool pages = o.experimentPages && experiments.size() == study.experiments.size();
+    ChartParts charts;
+    QVector<ExperimentPage> prepared;
+    if (pages) {
+        for (const Experiment &e : experiments)
+            prepared.append(prepareExperiment(e, o, charts));
+        charts.share();
+    }
+
+    QByteArray bytes;
+    bytes.reserve(60000 + (pages ? 30000 : 600) * study.experiments.size());
+    HtmlWriter out(&bytes);
+    out.xml().writeDTD(QStringLiteral("<!DOCTYPE html>"));
+    out.xml().writeCharacters(QStringLiteral("\n"));
+    out.start("html", {{"lang", language::current()}});
+    out.start("head");
+    out.empty("meta", {{"charset", QStringLiteral("utf-8")}});
+    out.empty("meta", {{"name", QStringLiteral("viewport")},
+                       {"content", QStringLiteral("width=device-width, initial-scale=1")}});
+    const QString title = Texts::tr("VORA 実験レポート");
+    out.leaf("title", title);
+    out.leaf("style", QString::fromUtf8(kStyle));
+    out.end();
+    out.start("body");
+    charts.writeDefs(out);
+    out.leaf("h1", title);
+    out.leaf("p",
+             Texts::tr("作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4")
+                 .arg(o.generated, QString::number(f.files), QString::number(f.runs), QString::number(f.tally.trials)),
+             {{"class", QStringLiteral("meta")}});
+
+    out.start("section", {{"class", QStringLiteral("pooled")}});
+    out.leaf("h2", Texts::tr("全実験をまとめた評価"));
+    figuresTable(out, pooledRows(f, lang));
+    out.leaf("h3", Texts::tr("監査（p < 0.01 で警告）"));
     const QStringList warnings = auditWarnings(f, lang);
     if (warnings.isEmpty()) {
-        out += QStringLiteral("<p class=\"ok\">")
-               + Texts::tr("回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。") + QStringLiteral("</p>");
+        out.leaf("p", Texts::tr("回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。"),
+                 {{"class", QStringLiteral("ok")}});
     } else {
-        out += QStringLiteral("<ul class=\"warnings\">");
+        out.start("ul", {{"class", QStringLiteral("warnings")}});
         for (const QString &w : warnings)
-            out += QStringLiteral("<li class=\"warn\">") + escapeXml(w) + QStringLiteral("</li>");
-        out += QStringLiteral("</ul>");
+            out.leaf("li", w, {{"class", QStringLiteral("warn")}});
+        out.end();
     }
-    out += QStringLiteral("<h3>%1</h3>").arg(Texts::tr("実験ごと"));
-    out += experimentsTable(experiments, f);
-    out += QStringLiteral("</section>");
+    out.end();
 
-    ChartSet charts;
-    for (int i = 0; i < experiments.size(); ++i)
-        out += experimentSection(experiments.at(i), i, o, charts);
-    out += QStringLiteral("</body></html>\n");
-    return charts.resolve(out);
+    // Sites side by side, heterogeneity and forest plots compare experiments: one alone (the
+    // program's report of the experiment shown) has nothing to compare.
+    if (study.experiments.size() > 1)
+        studySection(out, study, f, pages, lang);
+
+    for (int i = 0; i < prepared.size(); ++i)
+        experimentSection(out, prepared.at(i), i, o, charts);
+    out.end(); // body
+    out.end(); // html
+    bytes += '\n';
+    return bytes;
 }
 
 QByteArray reportBytes(const QVector<Experiment> &experiments, const ReportOptions &options)
 {
-    return reportHtml(experiments, options).toUtf8();
+    QVector<ExperimentTally> tallies;
+    for (const Experiment &e : experiments)
+        tallies.append(tallyOf(e));
+    return studyReportBytes(studyFromExperiments(experiments, tallies), experiments, options);
+}
+
+QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &options)
+{
+    return QString::fromUtf8(reportBytes(experiments, options));
 }
 
 } // namespace vora::report
