@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
 <context>
+    <name>ChartImageExport</name>
+    <message>
+        <source>グラフの画像を保存できませんでした。</source>
+        <translation>The chart picture could not be saved.</translation>
+    </message>
+    <message>
+        <source>保存先：</source>
+        <translation>Saved to: </translation>
+    </message>
+    <message>
+        <source>理由：</source>
+        <translation>Reason: </translation>
+    </message>
+    <message>
+        <source>PNG画像 (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartModel</name>
+    <message>
+        <source>有意</source>
+        <translation>signif.</translation>
+    </message>
+    <message>
+        <source>&#x3000;今回の試行部分ごとの結果&#x3000;</source>
+        <translation> This run by trial block </translation>
+    </message>
+    <message>
+        <source>試行部分</source>
+        <translation>trial block</translation>
+    </message>
+    <message>
+        <source>&#x3000;各ランの一致数&#x3000;</source>
+        <translation> Hits of each run </translation>
+    </message>
+    <message>
+        <source>ラン番号</source>
+        <translation>run</translation>
+    </message>
+    <message>
+        <source>&#x3000;試行部分ごとの結果（全ラン）&#x3000;</source>
+        <translation> By trial block (all runs) </translation>
+    </message>
+    <message>
+        <source>一致数の偏差</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source> 刺激の前後 (全ラン) </source>
+        <translation> Around the stimulus (all runs) </translation>
+    </message>
+    <message>
+        <source>全試行表示</source>
+        <translation>All trials</translation>
+    </message>
+    <message>
+        <source> 刺 激 </source>
+        <translation> Stimulus </translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source> 各試行の一致数(全ラン) </source>
+        <translation> Hits per trial (all runs) </translation>
+    </message>
+    <message>
+        <source>刺激の前後表示</source>
+        <translation>Around stimulus</translation>
+    </message>
+</context>
+<context>
     <name>Conditions</name>
     <message>
         <source>刺激=小</source>
@@ -26,6 +100,15 @@
     <message>
         <source>、当り表示=なし</source>
         <translation>, hit display=none</translation>
+    </message>
+</context>
+<context>
+    <name>Cp932</name>
+    <message>
+        <source>保存できない文字が含まれています（「%1」）。<byte value="xd"/>
+この文字を別の文字に置き換えてから、もう一度保存してください。</source>
+        <translation>The text holds a character that cannot be saved (&quot;%1&quot;).<byte value="xd"/>
+Replace it with another character and save again.</translation>
     </message>
 </context>
 <context>
@@ -75,15 +158,15 @@
     <name>Evaluation</name>
     <message>
         <source>・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。</source>
-        <translation>・A position effect: many hits at the start, fewer afterwards, and many again at the end.</translation>
+        <translation>• A position effect: many hits at the start, fewer afterwards, and many again at the end.</translation>
     </message>
     <message>
         <source>・最初の部分で一致が多く、次第に減少する下降効果が見られる。</source>
-        <translation>・A decline effect: many hits at the start, gradually fewer.</translation>
+        <translation>• A decline effect: many hits at the start, gradually fewer.</translation>
     </message>
     <message>
         <source>・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。</source>
-        <translation>・A slight decline effect: more hits at the start, gradually fewer.</translation>
+        <translation>• A slight decline effect: more hits at the start, gradually fewer.</translation>
     </message>
     <message>
         <source>●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）</source>
@@ -187,6 +270,105 @@
     </message>
 </context>
 <context>
+    <name>FileStore</name>
+    <message>
+        <source>ファイル「%1」に書き込めませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation>The file &quot;%1&quot; could not be written.<byte value="xd"/>
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります</source>
+        <translation>a folder of the same name is in the way</translation>
+    </message>
+    <message>
+        <source>同じ名前で、通常のファイルではないもの（パイプや装置など）があります</source>
+        <translation>something of the same name that is not a regular file (a pipe, a device) is in the way</translation>
+    </message>
+    <message>
+        <source>原因のわからないエラーです</source>
+        <translation>an error of unknown cause</translation>
+    </message>
+    <message>
+        <source>ロック用のファイル「%1」を作れませんでした（%2）</source>
+        <translation>the lock file &quot;%1&quot; could not be created (%2)</translation>
+    </message>
+    <message>
+        <source>ロック用のファイル「%1」が通常のファイルではありません</source>
+        <translation>the lock file &quot;%1&quot; is not a regular file</translation>
+    </message>
+    <message>
+        <source>別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください</source>
+        <translation>another VORA is writing this file. Wait a moment and try again</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限（クォータ）に達しています</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>the place is read-only</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました（入出力エラー）</source>
+        <translation>reading or writing the disk failed (input/output error)</translation>
+    </message>
+    <message>
+        <source>フォルダが見つかりません</source>
+        <translation>the folder is not found</translation>
+    </message>
+    <message>
+        <source>システムのエラーです（%1）</source>
+        <translation>a system error (%1)</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」が見つかりません。</source>
+        <translation>The file &quot;%1&quot; is not found.</translation>
+    </message>
+    <message>
+        <source>「%1」はファイルではなくフォルダです。</source>
+        <translation>&quot;%1&quot; is a folder, not a file.</translation>
+    </message>
+    <message>
+        <source>「%1」は通常のファイルではありません（パイプや装置など）。</source>
+        <translation>&quot;%1&quot; is not a regular file (a pipe, a device).</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。</source>
+        <translation>The file &quot;%1&quot; is too large and was not read (over %2 MB).</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を読めませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation>The file &quot;%1&quot; could not be read.<byte value="xd"/>
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>フォルダ「%1」を作れませんでした。<byte value="xd"/>
+理由：同じ名前のファイルがあります</source>
+        <translation>The folder &quot;%1&quot; could not be created.<byte value="xd"/>
+Reason: a file of the same name is in the way</translation>
+    </message>
+    <message>
+        <source>フォルダ「%1」を作れませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation>The folder &quot;%1&quot; could not be created.<byte value="xd"/>
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。</source>
+        <translation>The file &quot;%1&quot; is too large to be used (over %2 MB).</translation>
+    </message>
+</context>
+<context>
     <name>HelpPage</name>
     <message>
         <source>ヘルプのページを開けませんでした。<byte value="xd"/>
@@ -205,7 +387,7 @@ File: </translation>
     <name>Instructions</name>
     <message>
         <source>&#x3000;・刺激ありの実験では目を閉じないで画面を見ておいてください。</source>
-        <translation>  ・In an experiment with a stimulus, keep your eyes open and on the screen.</translation>
+        <translation>  • In an experiment with a stimulus, keep your eyes open and on the screen.</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;実験の途中で画面の色が激しく変化しますが、キー入力を続けてください。</source>
@@ -217,19 +399,19 @@ File: </translation>
     </message>
     <message>
         <source>&#x3000;・１ラン（100試行）の間は休まず続けてください。</source>
-        <translation>  ・Go through one run (100 trials) without a break.</translation>
+        <translation>  • Go through one run (100 trials) without a break.</translation>
     </message>
     <message>
         <source> &#x3000;・黒い四角で隠されている１または０を、キーを押して当ててください。（100回）</source>
-        <translation>  ・Guess the 1 or 0 hidden under the black square by pressing a key. (100 times)</translation>
+        <translation>  • Guess the 1 or 0 hidden under the black square by pressing a key. (100 times)</translation>
     </message>
     <message>
         <source>&#x3000;・当り(○)外れ(×)が一瞬、表示されます。消えてから数秒以内に次を押してください。</source>
-        <translation>  ・Hit (○) or miss (×) shows for a moment. Press the next key within a few seconds after it disappears.</translation>
+        <translation>  • Hit (○) or miss (×) shows for a moment. Press the next key within a few seconds after it disappears.</translation>
     </message>
     <message>
         <source>&#x3000;・あなたが入力した文字が一瞬、表示されます。消えてから数秒以内に次を押してください。</source>
-        <translation>  ・The digit you typed shows for a moment. Press the next key within a few seconds after it disappears.</translation>
+        <translation>  • The digit you typed shows for a moment. Press the next key within a few seconds after it disappears.</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;「当てたい」と軽く考える程度で良く、難しく考える必要はありません。</source>
@@ -245,11 +427,11 @@ File: </translation>
     </message>
     <message>
         <source>&#x3000;・あなたが入力したら当り(○)外れ(×)が一瞬、表示されます。</source>
-        <translation>  ・After each key, hit (○) or miss (×) shows for a moment.</translation>
+        <translation>  • After each key, hit (○) or miss (×) shows for a moment.</translation>
     </message>
     <message>
         <source>&#x3000;・あなたが入力した１または０が黒い枠内に一瞬、表示されます。</source>
-        <translation>  ・The 1 or 0 you typed shows in the black frame for a moment.</translation>
+        <translation>  • The 1 or 0 you typed shows in the black frame for a moment.</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;それが消えてから数秒以内に次を押してください。遅くてもかまいません。</source>
@@ -1246,6 +1428,17 @@ Reason: </translation>
     </message>
 </context>
 <context>
+    <name>ServerOptions</name>
+    <message>
+        <source>ターゲットか回答に「0」「1」以外の文字があります</source>
+        <translation>a target or an answer is not &quot;0&quot; or &quot;1&quot;</translation>
+    </message>
+    <message>
+        <source>記録の一致数が合いません</source>
+        <translation>the recorded hit counts do not agree</translation>
+    </message>
+</context>
+<context>
     <name>StudyConfig</name>
     <message>
         <source>接続文字列は key=value の形で書いてください（URIの形は使えません）。</source>
@@ -1478,6 +1671,26 @@ Reason: </translation>
         <source>±2.58σ（1 %、両側）</source>
         <translation>±2.58σ (1 %, two-tailed)</translation>
     </message>
+    <message>
+        <source>一致数</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>一致数の偏差</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source> 刺 激 </source>
+        <translation> Stimulus </translation>
+    </message>
+    <message>
+        <source>有意</source>
+        <translation>signif.</translation>
+    </message>
 </context>
 <context>
     <name>UpdatePage</name>
@@ -1568,6 +1781,71 @@ Is this right?</translation>
     </message>
 </context>
 <context>
+    <name>vora::ChartBox</name>
+    <message>
+        <source>一致数</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>一致数の偏差</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation>mean</translation>
+    </message>
+    <message>
+        <source> 刺 激 </source>
+        <translation> Stimulus </translation>
+    </message>
+    <message>
+        <source>有意</source>
+        <translation>signif.</translation>
+    </message>
+    <message>
+        <source>画像として保存…</source>
+        <translation>Save as picture…</translation>
+    </message>
+    <message>
+        <source>レポートを保存…</source>
+        <translation>Save report…</translation>
+    </message>
+</context>
+<context>
+    <name>vora::ExperimentHeader</name>
+    <message>
+        <source>&#x3000;ESP透視実験&#x3000;</source>
+        <translation> ESP clairvoyance experiment </translation>
+    </message>
+    <message>
+        <source>超能力・透視実験システム・ＶＯＲＡ</source>
+        <translation>ESP clairvoyance experiment system VORA</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>vora::HitDots</name>
+    <message>
+        <source>・をクリックすると詳細グラフを表示。</source>
+        <translation>Click a dot to show its run in detail.</translation>
+    </message>
+    <message>
+        <source>ダブルクリックでメモ書込み可能。</source>
+        <translation>Double-click to write a memo.</translation>
+    </message>
+    <message>
+        <source>メモを保存できませんでした。</source>
+        <translation>The memo could not be saved.</translation>
+    </message>
+    <message>
+        <source>メモは入力欄に残っています。</source>
+        <translation>The memo is still in the input box.</translation>
+    </message>
+</context>
+<context>
     <name>vora::MainFlow</name>
     <message>
         <source>実験データのファイルを読めないため、この実験は選べません。<byte value="xd"/>
@@ -1611,6 +1889,75 @@ You can run experiments under another name.</translation>
     <message>
         <source>実験名の登録や選択</source>
         <translation>Register or choose names</translation>
+    </message>
+</context>
+<context>
+    <name>vora::ResultsDisplay</name>
+    <message>
+        <source>&#x3000;今回の試行部分ごとの結果&#x3000;</source>
+        <translation> This run by trial block </translation>
+    </message>
+    <message>
+        <source>&#x3000;試行部分ごとの結果（全ラン）&#x3000;</source>
+        <translation> By trial block (all runs) </translation>
+    </message>
+    <message>
+        <source>最初に戻る</source>
+        <translation>Back to the start</translation>
+    </message>
+    <message>
+        <source>前に戻ります</source>
+        <translation>Goes back</translation>
+    </message>
+    <message>
+        <source>全試行表示</source>
+        <translation>All trials</translation>
+    </message>
+    <message>
+        <source>データファイルを読めないため、結果を表示できません。</source>
+        <translation>The data file cannot be read, so the results cannot be shown.</translation>
+    </message>
+    <message>
+        <source>&#x3000;ＶＯＲＡ(結果の表示)&#x3000;</source>
+        <translation> VORA (results) </translation>
+    </message>
+    <message>
+        <source> ＶＯＲＡ(全結果の表示) </source>
+        <translation> VORA (all results) </translation>
+    </message>
+    <message>
+        <source>全ランの表示に戻る</source>
+        <translation>Back to all runs</translation>
+    </message>
+</context>
+<context>
+    <name>vora::RunBrowser</name>
+    <message>
+        <source>クリックすると前のデータを連続表示。ダブルクリックで高速で連続表示</source>
+        <translation>Click to step back through the runs; double-click to step fast</translation>
+    </message>
+    <message>
+        <source>クリックすると前のデータを表示</source>
+        <translation>Click to show the previous run</translation>
+    </message>
+    <message>
+        <source>クリックすると後のデータを表示</source>
+        <translation>Click to show the next run</translation>
+    </message>
+    <message>
+        <source>クリックすると後のデータを連続表示。ダブルクリックで高速で連続表示</source>
+        <translation>Click to step forward through the runs; double-click to step fast</translation>
+    </message>
+</context>
+<context>
+    <name>vora::RunMemoEditor</name>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1796,6 +2143,73 @@ You can run experiments under another name.</translation>
     <message>
         <source>Qt 6 による Linux 版（日本語表示：IPA フォント）</source>
         <translation>Linux version with Qt 6 (Japanese text: IPA fonts)</translation>
+    </message>
+</context>
+<context>
+    <name>vora::toushiJikken</name>
+    <message>
+        <source>&#x3000;ＶＯＲＡ(刺激１)&#x3000;</source>
+        <translation> VORA (stimulus 1) </translation>
+    </message>
+    <message>
+        <source>このランの結果をデータファイルに保存できませんでした。</source>
+        <translation>The result of this run could not be saved in the data file.</translation>
+    </message>
+    <message>
+        <source>保存先：</source>
+        <translation>Saving to: </translation>
+    </message>
+    <message>
+        <source>フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。</source>
+        <translation>Check the folder and the free disk space, then press &quot;Yes&quot; to save again.</translation>
+    </message>
+    <message>
+        <source>もう一度保存しますか？</source>
+        <translation>Save again?</translation>
+    </message>
+    <message>
+        <source>このランの結果はまだ保存されていません。</source>
+        <translation>The result of this run is not saved yet.</translation>
+    </message>
+    <message>
+        <source>「はい」を押すと、このランの結果（100試行）は失われます。</source>
+        <translation>Pressing &quot;Yes&quot; loses the result of this run (100 trials).</translation>
+    </message>
+    <message>
+        <source>本当にこのランの結果を破棄しますか？</source>
+        <translation>Really discard the result of this run?</translation>
+    </message>
+    <message>
+        <source>ESP実験</source>
+        <translation>ESP experiment</translation>
+    </message>
+    <message>
+        <source>実験のやり方</source>
+        <translation>How to do it</translation>
+    </message>
+    <message>
+        <source>入力した１または０が表示されます</source>
+        <translation>Shows the 1 or 0 you typed</translation>
+    </message>
+    <message>
+        <source>当てよう!!</source>
+        <translation>Guess!!</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>やり方がわかったら押してください</source>
+        <translation>Press when you know how to do it</translation>
+    </message>
+    <message>
+        <source>当たり(○)、外れ(×)が表示されます</source>
+        <translation>Shows hit (○) or miss (×)</translation>
+    </message>
+    <message>
+        <source>終了して良いですか？</source>
+        <translation>Do you want to end?</translation>
     </message>
 </context>
 </TS>

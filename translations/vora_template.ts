@@ -2,6 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="ja_JP">
 <context>
+    <name>ChartImageExport</name>
+    <message>
+        <source>グラフの画像を保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存先：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>理由：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG画像 (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartModel</name>
+    <message>
+        <source>有意</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;今回の試行部分ごとの結果&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試行部分</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;各ランの一致数&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン番号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;試行部分ごとの結果（全ラン）&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数の偏差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 刺激の前後 (全ラン) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全試行表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 刺 激 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 各試行の一致数(全ラン) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激の前後表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Conditions</name>
     <message>
         <source>刺激=小</source>
@@ -25,6 +99,14 @@
     </message>
     <message>
         <source>、当り表示=なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cp932</name>
+    <message>
+        <source>保存できない文字が含まれています（「%1」）。<byte value="xd"/>
+この文字を別の文字に置き換えてから、もう一度保存してください。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -183,6 +265,101 @@
     </message>
     <message>
         <source>次も､またがんばりましょう｡ </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileStore</name>
+    <message>
+        <source>ファイル「%1」に書き込めませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ名前で、通常のファイルではないもの（パイプや装置など）があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原因のわからないエラーです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロック用のファイル「%1」を作れませんでした（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロック用のファイル「%1」が通常のファイルではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限（クォータ）に達しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました（入出力エラー）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダが見つかりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムのエラーです（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル「%1」が見つかりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」はファイルではなくフォルダです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「%1」は通常のファイルではありません（パイプや装置など）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル「%1」を読めませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダ「%1」を作れませんでした。<byte value="xd"/>
+理由：同じ名前のファイルがあります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダ「%1」を作れませんでした。<byte value="xd"/>
+理由：%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1206,6 +1383,17 @@
     </message>
 </context>
 <context>
+    <name>ServerOptions</name>
+    <message>
+        <source>ターゲットか回答に「0」「1」以外の文字があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録の一致数が合いません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StudyConfig</name>
     <message>
         <source>接続文字列は key=value の形で書いてください（URIの形は使えません）。</source>
@@ -1438,6 +1626,26 @@
         <source>±2.58σ（1 %、両側）</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>一致数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数の偏差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 刺 激 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有意</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>UpdatePage</name>
@@ -1513,6 +1721,71 @@
     </message>
 </context>
 <context>
+    <name>vora::ChartBox</name>
+    <message>
+        <source>一致数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数の偏差</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>平均</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> 刺 激 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>有意</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像として保存…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>レポートを保存…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::ExperimentHeader</name>
+    <message>
+        <source>&#x3000;ESP透視実験&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超能力・透視実験システム・ＶＯＲＡ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::HitDots</name>
+    <message>
+        <source>・をクリックすると詳細グラフを表示。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ダブルクリックでメモ書込み可能。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メモを保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メモは入力欄に残っています。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vora::MainFlow</name>
     <message>
         <source>実験データのファイルを読めないため、この実験は選べません。<byte value="xd"/>
@@ -1549,6 +1822,75 @@
     </message>
     <message>
         <source>実験名の登録や選択</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::ResultsDisplay</name>
+    <message>
+        <source>&#x3000;今回の試行部分ごとの結果&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;試行部分ごとの結果（全ラン）&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最初に戻る</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>前に戻ります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全試行表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データファイルを読めないため、結果を表示できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&#x3000;ＶＯＲＡ(結果の表示)&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ＶＯＲＡ(全結果の表示) </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全ランの表示に戻る</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::RunBrowser</name>
+    <message>
+        <source>クリックすると前のデータを連続表示。ダブルクリックで高速で連続表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックすると前のデータを表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックすると後のデータを表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>クリックすると後のデータを連続表示。ダブルクリックで高速で連続表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::RunMemoEditor</name>
+    <message>
+        <source>保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1734,6 +2076,73 @@
     </message>
     <message>
         <source>Qt 6 による Linux 版（日本語表示：IPA フォント）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora::toushiJikken</name>
+    <message>
+        <source>&#x3000;ＶＯＲＡ(刺激１)&#x3000;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このランの結果をデータファイルに保存できませんでした。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存先：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>もう一度保存しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このランの結果はまだ保存されていません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「はい」を押すと、このランの結果（100試行）は失われます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>本当にこのランの結果を破棄しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ESP実験</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>実験のやり方</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>入力した１または０が表示されます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当てよう!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>やり方がわかったら押してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>当たり(○)、外れ(×)が表示されます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了して良いですか？</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

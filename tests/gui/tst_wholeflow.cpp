@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace vora;
@@ -39,8 +40,17 @@ QMap<QString, QByteArray> filesIn(const QString &folder)
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
-        if (f.open(QIODevice::ReadOnly))
-            out.insert(it.filePath().mid(folder.size() + 1), f.readAll());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QByteArray bytes = f.readAll();
+        // A seal entry ends with the time it was sealed, the clock's and not the session's: it is
+        // information only, outside the hashes.
+        if (it.fileName().endsWith(QLatin1String(".seal"))) {
+            static const QRegularExpression sealedAt(QStringLiteral("^(\\d+ [0-9a-f]{64} [0-9a-f]{64}) \\S+\r$"),
+                                                     QRegularExpression::MultilineOption);
+            bytes = QString::fromLatin1(bytes).replace(sealedAt, QStringLiteral("\\1")).toLatin1();
+        }
+        out.insert(it.filePath().mid(folder.size() + 1), bytes);
     }
     return out;
 }

@@ -39,17 +39,17 @@ struct LabelDesign {
 LabelDesign labelDesign(const QString &control)
 {
     if (control == QLatin1String("Label6"))
-        return {7.0, QStringLiteral("一致数"), true, QString()};
+        return {7.0, Texts::tr("一致数"), true, QString()};
     if (control == QLatin1String("Label8") || control == QLatin1String("Label21(0)"))
-        return {7.0, QStringLiteral("一致数の偏差"), true, QString()};
+        return {7.0, Texts::tr("一致数の偏差"), true, QString()};
     if (control == QLatin1String("Label7") || control == QLatin1String("Label10(0)"))
         return {8.0, QString(), false, QString()};
     if (control == QLatin1String("Label25"))
-        return {8.0, QStringLiteral("平均"), false, QString()};
+        return {8.0, Texts::tr("平均"), false, QString()};
     if (control == QLatin1String("Label26"))
-        return {8.0, QStringLiteral(" 刺 激 "), false, QStringLiteral("#ff0000")};
+        return {8.0, Texts::tr(" 刺 激 "), false, QStringLiteral("#ff0000")};
     if (control == QLatin1String("Label37") || control == QLatin1String("Label38"))
-        return {7.0, QStringLiteral("有意"), false, QString()};
+        return {7.0, Texts::tr("有意"), false, QString()};
     if (control == QLatin1String("Label24"))
         return {9.0, QString(), false, QString()};
     return {};

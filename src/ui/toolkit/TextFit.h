@@ -9,8 +9,8 @@ namespace vora::textfit {
 
 // Fits one label or button to its current geometry (from its original font each time).
 void fit(QWidget *widget);
-// From now on every label and button is fitted as it is shown. For a language other than
-// Japanese; call once after the language is installed.
+// From now on every label and button is fitted as it is shown and when its text changes in an
+// open window. For a language other than Japanese; call once after the language is installed.
 void fitWhenShown();
 
 } // namespace vora::textfit

@@ -220,8 +220,10 @@ private Q_SLOTS:
                 const QRegularExpressionMatch japanese =
                     QRegularExpression(QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]+"))
                         .match(shown);
-                QVERIFY2(!japanese.hasMatch(),
-                         qPrintable(shown.mid(std::max<qsizetype>(0, japanese.capturedStart() - 80), 160)));
+                QVERIFY2(
+                    !japanese.hasMatch(),
+                    qPrintable(japanese.captured(0) + QStringLiteral(" in: ")
+                               + shown.mid(std::max<qsizetype>(0, japanese.capturedStart() - 80), 160).simplified()));
             }
         }
         ReportOptions o;

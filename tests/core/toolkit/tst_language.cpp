@@ -150,6 +150,7 @@ const Allowed kAllowed[] = {
     {"src/ui/mainwindow/BackgroundPictures.cpp", "１", "a full-width digit typed as the answer 1"},
     {"src/ui/mainwindow/BackgroundPictures.cpp", "２", "a full-width digit typed as the answer 2"},
     {"src/ui/mainwindow/BackgroundPictures.cpp", "３", "a full-width digit typed as the answer 3"},
+    {"src/ui/results/ChartImageExport.cpp", "[()（）]", "brackets taken out of a chart title for a file name"},
     {"src/ui/toolkit/Fonts.h", "ＭＳ ゴシック", "a font family name"},
     {"src/ui/toolkit/Fonts.cpp", "ＭＳ Ｐゴシック", "a font family name"},
 };

@@ -83,6 +83,11 @@ void TestTextFit::refitStartsFromTheOriginalFont()
     label.setText(QStringLiteral("OK"));
     textfit::fit(&label);
     QCOMPARE(label.font().pointSize(), kPoints);
+    // A font the program sets itself is the new original.
+    f.setPointSize(kPoints + 4);
+    label.setFont(f);
+    textfit::fit(&label);
+    QCOMPARE(label.font().pointSize(), kPoints + 4);
 }
 
 void TestTextFit::buttonStepsDown()
@@ -113,6 +118,11 @@ void TestTextFit::shownLabelsAreFitted()
     window.resize(600, 100);
     window.show();
     QCOMPARE(label->font().pointSize(), kPoints - 1);
+    // A text set while the window is open is fitted too, from the original font.
+    label->setText(QStringLiteral("OK"));
+    QTRY_COMPARE(label->font().pointSize(), kPoints);
+    label->setText(kText);
+    QTRY_COMPARE(label->font().pointSize(), kPoints - 1);
 }
 
 QTEST_MAIN(TestTextFit)
