@@ -391,11 +391,11 @@ File: </translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;実験の途中で画面の色が激しく変化しますが、キー入力を続けてください。</source>
-        <translation>    The screen will flash in strong colours during the run; keep pressing keys.</translation>
+        <translation>    The screen flashes in strong colours during the run; keep pressing keys.</translation>
     </message>
     <message>
         <source>&#x3000;やり方；深呼吸を１，２回おこなって、「当てたい」という気分になってください｡ </source>
-        <translation>  How to: take one or two deep breaths and get into the mood of &quot;I want to hit it&quot;. </translation>
+        <translation>  How to: take a deep breath or two and feel &quot;I want to hit it&quot;. </translation>
     </message>
     <message>
         <source>&#x3000;・１ラン（100試行）の間は休まず続けてください。</source>
@@ -403,15 +403,15 @@ File: </translation>
     </message>
     <message>
         <source> &#x3000;・黒い四角で隠されている１または０を、キーを押して当ててください。（100回）</source>
-        <translation>  • Guess the 1 or 0 hidden under the black square by pressing a key. (100 times)</translation>
+        <translation>  • Guess the 1 or 0 under the black square by pressing a key. (100 times)</translation>
     </message>
     <message>
         <source>&#x3000;・当り(○)外れ(×)が一瞬、表示されます。消えてから数秒以内に次を押してください。</source>
-        <translation>  • Hit (○) or miss (×) shows for a moment. Press the next key within a few seconds after it disappears.</translation>
+        <translation>  • Hit (○) or miss (×) shows briefly; then press the next key within seconds.</translation>
     </message>
     <message>
         <source>&#x3000;・あなたが入力した文字が一瞬、表示されます。消えてから数秒以内に次を押してください。</source>
-        <translation>  • The digit you typed shows for a moment. Press the next key within a few seconds after it disappears.</translation>
+        <translation>  • Your digit shows briefly; then press the next key within a few seconds.</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;「当てたい」と軽く考える程度で良く、難しく考える必要はありません。</source>
@@ -423,7 +423,7 @@ File: </translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;気分の変化が結果に影響し、微妙な超能力の現象をとらえ難くなります。</source>
-        <translation>    A change of mood affects the results and makes subtle ESP effects harder to catch.</translation>
+        <translation>    Mood changes affect the results and hide subtle ESP effects.</translation>
     </message>
     <message>
         <source>&#x3000;・あなたが入力したら当り(○)外れ(×)が一瞬、表示されます。</source>
@@ -435,7 +435,7 @@ File: </translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;それが消えてから数秒以内に次を押してください。遅くてもかまいません。</source>
-        <translation>    Press the next key within a few seconds after it disappears. Later is fine too.</translation>
+        <translation>    Then press the next key within a few seconds; later is fine too.</translation>
     </message>
     <message>
         <source>&#x3000;&#x3000;&#x3000;（準備ができたら［開始］を押し、始めてください）</source>
@@ -1626,7 +1626,7 @@ Reason: </translation>
     </message>
     <message>
         <source> 刺激；１回、刺激；</source>
-        <translation> Stimulus: once, size: </translation>
+        <translation> Stimulus: once, </translation>
     </message>
     <message>
         <source>、当り表示；</source>

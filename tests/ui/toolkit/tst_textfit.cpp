@@ -1,10 +1,12 @@
 // Longer texts in fixed geometry: a text that does not fit steps its font down one point, a
 // label with room wraps, a text that fits is left alone, and a refit starts from the original.
+#include "ui/run/InstructionPanel.h"
 #include "ui/toolkit/TextFit.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace vora;
@@ -17,6 +19,8 @@ private Q_SLOTS:
     void refitStartsFromTheOriginalFont();
     void buttonStepsDown();
     void shownLabelsAreFitted();
+    void instructionLinesBreakBetweenWords_data();
+    void instructionLinesBreakBetweenWords();
 };
 
 namespace {
@@ -123,6 +127,42 @@ void TestTextFit::shownLabelsAreFitted()
     QTRY_COMPARE(label->font().pointSize(), kPoints);
     label->setText(kText);
     QTRY_COMPARE(label->font().pointSize(), kPoints - 1);
+}
+
+void TestTextFit::instructionLinesBreakBetweenWords_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("widthInChars"); // of 'x'
+    QTest::addColumn<int>("parts");
+    QTest::newRow("fits") << QStringLiteral("  • Go through one run") << 40 << 1;
+    QTest::newRow("two parts") << QStringLiteral("  • Hit or miss shows briefly; then press the next key") << 36 << 2;
+    QTest::newRow("three parts") << QStringLiteral("    Then press the next key within a few seconds; later is fine")
+                                 << 26 << 3;
+    QTest::newRow("one long word stays") << QStringLiteral("  Abcdefghijklmnopqrstuvwxyz") << 10 << 1;
+    QTest::newRow("Japanese fits as before")
+        << QStringLiteral("　・１ラン（100試行）の間は休まず続けてください。") << 80 << 1;
+}
+
+void TestTextFit::instructionLinesBreakBetweenWords()
+{
+    QFETCH(QString, line);
+    QFETCH(int, widthInChars);
+    QFETCH(int, parts);
+    QFont f(QStringLiteral("monospace"));
+    f.setPointSize(10);
+    const QFontMetrics fm(f);
+    const int width = widthInChars * fm.horizontalAdvance(QLatin1Char('x'));
+    const QStringList out = InstructionPanel::fitted(line, fm, width);
+    QCOMPARE(out.size(), parts);
+    // Nothing lost or reordered, every part within the width (a single word may not be broken).
+    QCOMPARE(out.join(QLatin1Char(' ')).simplified(), line.simplified());
+    for (int i = 0; i < out.size(); ++i) {
+        if (out.at(i).trimmed().contains(QLatin1Char(' ')))
+            QVERIFY2(fm.horizontalAdvance(out.at(i)) <= width, qPrintable(out.at(i)));
+        if (i > 0) // continuations are indented under the text after the bullet
+            QCOMPARE(out.at(i).indexOf(QRegularExpression(QStringLiteral("\\S"))),
+                     line.indexOf(QRegularExpression(QStringLiteral("[A-Za-z(]"))));
+    }
 }
 
 QTEST_MAIN(TestTextFit)
