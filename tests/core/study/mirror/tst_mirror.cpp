@@ -32,9 +32,18 @@ namespace {
 
 const int kWait = 60000; // bound on waiting for the sender thread; not a timing assertion
 
+// The database this run of the test works in; empty until initTestCase has made it.
+QString &runConn()
+{
+    static QString conn;
+    return conn;
+}
+
+// The server as the environment names it, or this run's own database on it once made: a
+// database left by an earlier version or run never decides what the cases see.
 QString serverConn()
 {
-    return qEnvironmentVariable("VORA_TEST_PG");
+    return runConn().isEmpty() ? qEnvironmentVariable("VORA_TEST_PG") : runConn();
 }
 
 // A site of its own for each case, so cases and repeated runs never see each other's rows.
@@ -316,8 +325,27 @@ private:
         return m_study.get();
     }
 
+    std::unique_ptr<ScratchDatabase> m_runDatabase;
+
 private Q_SLOTS:
-    void cleanupTestCase() { m_study.reset(); }
+    void initTestCase()
+    {
+        if (serverConn().isEmpty())
+            return;
+        m_runDatabase = std::make_unique<ScratchDatabase>();
+        runConn() = m_runDatabase->conn();
+        // Set up as a coordinator sets up a study; the cases on an empty server make their own.
+        const ToolResult init =
+            runTool({QStringLiteral("study"), QStringLiteral("init"), QStringLiteral("--server"), serverConn()});
+        QVERIFY2(init.exitCode == 0, qPrintable(init.err));
+    }
+    void cleanupTestCase()
+    {
+        m_study.reset();
+        // Dropped from a connection to the server's own database, not from inside itself.
+        runConn().clear();
+        m_runDatabase.reset();
+    }
 
     // init sets up a database from nothing or completes a table an earlier version made, and
     // can run again; the pooled figures come from the tallies then, and do not change.
