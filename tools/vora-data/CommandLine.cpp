@@ -99,7 +99,9 @@ QVector<CommandSpec> makeSpecs()
          QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
         {{QStringLiteral("lang")},
          QStringLiteral("ja|en"),
-         QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")},
+         QStringLiteral("Japanese labels (`ja`) or English ones (`en`); by default the language of vora-data's "
+                        "texts: VORA_LANG, else the locale's (LANG, LC_MESSAGES) when VORA speaks it, else "
+                        "Japanese.")},
         {{QStringLiteral("experiments")},
          QString(),
          QStringLiteral("Add every experiment's own page: its conditions, texts, memos and the five charts of the "

@@ -217,6 +217,16 @@ systems; the password file is the safer place.
 The password file libpq reads instead of
 .IR ~/.pgpass .
 .TP
+.BR VORA_LANG ", " LANG ", " LC_MESSAGES
+The language of the texts vora\-data takes from VORA (check reasons, results texts, the
+report):
+.B VORA_LANG=ja
+or
+.B en
+chooses one; else the locale's language when VORA has a catalogue for it, else Japanese.
+vora\-data's own messages are English. The bytes of the data files read are the same in
+every language.
+.TP
 .B XDG_DATA_HOME
 Where an installed program keeps its data folder
 .RI ( $XDG_DATA_HOME/vora/data ,

@@ -9,6 +9,7 @@
 
 #include "core/report/ReportHtml.h"
 #include "core/toolkit/FileStore.h"
+#include "core/toolkit/Language.h"
 
 #include <QDateTime>
 
@@ -20,6 +21,9 @@ int runReport(const QStringList &args)
     if (!line.parse(args))
         return line.exitCode();
     vora::report::ReportOptions options;
+    // The language of vora-data's texts (the locale's, or VORA_LANG) unless --lang says otherwise.
+    options.lang =
+        vora::language::current() == vora::language::source() ? vora::report::Lang::Ja : vora::report::Lang::En;
     if (line.isSet(QStringLiteral("lang"))) {
         const QString value = line.value(QStringLiteral("lang"));
         if (value == QLatin1String("ja"))

@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include "core/toolkit/Language.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -69,6 +71,9 @@ int dispatch(QStringList args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The texts vora-data takes from the program (check reasons, results texts, the report) in
+    // the program's language for this user.
+    vora::language::install(vora::language::chosen());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     return finishOutput(dispatch(args));

@@ -5,6 +5,7 @@
 #include "core/study/mirror/StudyPlan.h"
 #include "core/toolkit/FileStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,13 @@
 #include <QVariantMap>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "StudyMirror".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyMirror)
+};
+} // namespace
 
 // ---- sender (worker thread) ----------------------------------------------------------------
 
@@ -54,7 +62,7 @@ namespace {
 
 QString conflictText(const MirrorEntry &entry)
 {
-    return QStringLiteral("%1 のラン %2：サーバーには別の記録があります（上書きしません）。")
+    return Texts::tr("%1 のラン %2：サーバーには別の記録があります（上書きしません）。")
         .arg(entry.experiment)
         .arg(entry.run);
 }
@@ -95,7 +103,7 @@ void OutboxSender::deliverPending()
         const std::optional<MirrorEntry> entry = m_outbox.read(file);
         if (!entry) {
             if (QFile::exists(file) && m_outbox.hold(file))
-                conflicts.append(QStringLiteral("%1：読めない送信待ちの記録です。").arg(QFileInfo(file).fileName()));
+                conflicts.append(Texts::tr("%1：読めない送信待ちの記録です。").arg(QFileInfo(file).fileName()));
             continue; // gone: another instance of the program delivered it
         }
         QString error;
@@ -223,7 +231,7 @@ std::shared_ptr<StudyMirror> StudyMirror::fromSettings(const AppPaths &paths, in
 StudyMirror::StudyMirror(const StudyConfig &config, const AppPaths &paths, int passMs)
     : m_config(config), m_paths(paths), m_outbox(Outbox::folderFor(paths))
 {
-    m_warning = !config.valid ? QStringLiteral("%1：%2").arg(StudyConfig::fileName(), config.error) : config.warning;
+    m_warning = !config.valid ? Texts::tr("%1：%2").arg(StudyConfig::fileName(), config.error) : config.warning;
     if (!m_warning.isEmpty())
         qWarning("%s", qUtf8Printable(m_warning));
     if (!config.valid)
@@ -293,7 +301,7 @@ void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
     entry.record = runLine.left(261);
     entry.run = runNumberOf(read.lines, entry.record);
     if (entry.run == 0) {
-        m_problem = QStringLiteral("保存したランがデータファイルに見つからないため、送信できません。");
+        m_problem = Texts::tr("保存したランがデータファイルに見つからないため、送信できません。");
         Q_EMIT changed();
         retry(); // the pass goes over the data file all the same
         return;
