@@ -712,18 +712,18 @@ QVector<ForestRow> forestRows(const QVector<Group> &groups, bool withSite)
 void planSection(HtmlWriter &out, const PlanAudit &a, Lang lang)
 {
     out.start("section", {{"class", QStringLiteral("plan")}});
-    out.leaf("h2", tr(lang, "計画との照合：", "The data against the plan: ") + a.title);
+    out.leaf("h2", Texts::tr("計画との照合：") + a.title);
     out.leaf("p", QStringLiteral("SHA-256 ") + a.sha256, {{"class", QStringLiteral("meta")}});
     out.start("table", {{"class", QStringLiteral("figures")}});
     out.start("tr");
-    out.leaf("th", tr(lang, "問い", "Question"));
-    out.leaf("th", tr(lang, "答え", "Answer"));
-    out.leaf("th", tr(lang, "根拠", "Evidence"));
+    out.leaf("th", Texts::tr("問い"));
+    out.leaf("th", Texts::tr("答え"));
+    out.leaf("th", Texts::tr("根拠"));
     out.end();
     for (const PlanAudit::Answer &answer : a.answers) {
         out.start("tr");
         out.leaf("td", answer.question);
-        out.leaf("td", answer.yes ? tr(lang, "はい", "yes") : tr(lang, "いいえ", "no"),
+        out.leaf("td", answer.yes ? Texts::tr("はい") : Texts::tr("いいえ"),
                  {{"class", answer.yes ? QStringLiteral("ok") : QStringLiteral("warn")}});
         out.leaf("td", answer.evidence);
         out.end();
@@ -741,7 +741,7 @@ void planSection(HtmlWriter &out, const PlanAudit &a, Lang lang)
         out.end();
     };
     figures(a.primaryHeading, a.primary);
-    figures(tr(lang, "全データ（探索的）", "All data (exploratory)"), a.exploratory);
+    figures(Texts::tr("全データ（探索的）"), a.exploratory);
     out.end();
 }
 
