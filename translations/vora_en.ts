@@ -580,6 +580,20 @@ Delete the name in box %3 and register another name there.</translation>
         <source> 実験名を指定してください </source>
         <translation> Please choose an experiment name </translation>
     </message>
+    <message>
+        <source>この実験を含む研究「%1」は、計画どおり停止して終了しました。<byte value="xd"/>
+新しいランは記録できません。</source>
+        <translation>The study &quot;%1&quot;, which includes this experiment, has stopped as planned and is closed.<byte value="xd"/>
+No new run can be recorded.</translation>
+    </message>
+    <message>
+        <source>研究「%1」：実施中</source>
+        <translation>Study &quot;%1&quot;: in progress</translation>
+    </message>
+    <message>
+        <source>研究「%1」：終了（新しいランは記録できません）</source>
+        <translation>Study &quot;%1&quot;: closed (no new run can be recorded)</translation>
+    </message>
 </context>
 <context>
     <name>NameBoxModel</name>
@@ -691,6 +705,153 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>PlanAudit</name>
+    <message>
+        <source>継続</source>
+        <translation>continue</translation>
+    </message>
+    <message>
+        <source>停止：H1</source>
+        <translation>stop for H1</translation>
+    </message>
+    <message>
+        <source>停止：H0</source>
+        <translation>stop for H0</translation>
+    </message>
+    <message>
+        <source>停止：最大試行数</source>
+        <translation>stop, maximum reached</translation>
+    </message>
+    <message>
+        <source>一致 / 試行</source>
+        <translation>Hits / trials</translation>
+    </message>
+    <message>
+        <source>的中率</source>
+        <translation>Hit rate</translation>
+    </message>
+    <message>
+        <source>正確二項検定（%1、α = %2）</source>
+        <translation>Exact binomial test (%1, α = %2)</translation>
+    </message>
+    <message>
+        <source>：有意</source>
+        <translation>: significant</translation>
+    </message>
+    <message>
+        <source>：有意でない</source>
+        <translation>: not significant</translation>
+    </message>
+    <message>
+        <source>研究用データベースを読めません</source>
+        <translation>Cannot read the study database</translation>
+    </message>
+    <message>
+        <source>ランはまだありません</source>
+        <translation>no run yet</translation>
+    </message>
+    <message>
+        <source>最初のラン %1</source>
+        <translation>first run received %1</translation>
+    </message>
+    <message>
+        <source>計画は最初のランより前に登録されたか</source>
+        <translation>Protocol registered before the first run</translation>
+    </message>
+    <message>
+        <source>登録 %1（%2）、%3</source>
+        <translation>registered %1 by %2; %3</translation>
+    </message>
+    <message>
+        <source>このファイルの SHA-256 は登録されていません；%1</source>
+        <translation>this file&apos;s SHA-256 is not registered; %1</translation>
+    </message>
+    <message>
+        <source>計画は登録後に変わっていないか（ハッシュ）</source>
+        <translation>Protocol unchanged (hash)</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1 は登録どおり</source>
+        <translation>SHA-256 %1 as registered</translation>
+    </message>
+    <message>
+        <source>SHA-256 %1 の登録はありません</source>
+        <translation>no registration of SHA-256 %1</translation>
+    </message>
+    <message>
+        <source>同じ題名で登録されたのは別のハッシュ：%1</source>
+        <translation>the same title was registered under another hash: %1</translation>
+    </message>
+    <message>
+        <source>%1 で記録は %2、データでは %3</source>
+        <translation>at %1 recorded %2, the data say %3</translation>
+    </message>
+    <message>
+        <source>中間解析はすべて停止点で行われたか</source>
+        <translation>Every look at a stopping point</translation>
+    </message>
+    <message>
+        <source>解析された中間解析はありません</source>
+        <translation>no look has analysed the data</translation>
+    </message>
+    <message>
+        <source>解析：%1</source>
+        <translation>analysed: %1</translation>
+    </message>
+    <message>
+        <source>計画にない点での解析：%1</source>
+        <translation>analysed off the planned points: %1</translation>
+    </message>
+    <message>
+        <source>停止後に受信したラン %1 件（停止後のデータ）</source>
+        <translation>%1 runs received after the stop (after-stop data)</translation>
+    </message>
+    <message>
+        <source>停止規則は守られたか</source>
+        <translation>Stopping rule followed</translation>
+    </message>
+    <message>
+        <source>%1 試行で %2（%3）、その後のランなし</source>
+        <translation>%2 at %1 trials (%3), no run received after it</translation>
+    </message>
+    <message>
+        <source>まだ停止していません（%1 試行）</source>
+        <translation>not stopped yet (%1 trials)</translation>
+    </message>
+    <message>
+        <source>計画に含まれる全サイトのデータがあるか</source>
+        <translation>All included sites present</translation>
+    </message>
+    <message>
+        <source>データのあるサイト：%1</source>
+        <translation>sites with runs: %1</translation>
+    </message>
+    <message>
+        <source>ランのないサイト：%1</source>
+        <translation>sites without runs: %1</translation>
+    </message>
+    <message>
+        <source>各サイトの封印ヘッドは保存されたランと一致するか</source>
+        <translation>Every site&apos;s seal heads consistent</translation>
+    </message>
+    <message>
+        <source>記録されたヘッド %1 件すべてが保存されたランの封印と一致</source>
+        <translation>all %1 recorded heads match the stored runs&apos; seals</translation>
+    </message>
+    <message>
+        <source>一致しないヘッド：%1</source>
+        <translation>heads not borne out: %1</translation>
+    </message>
+    <message>
+        <source>主解析：%1 試行の時点（%2）</source>
+        <translation>Primary analysis at %1 trials (%2)</translation>
+    </message>
+    <message>
+        <source>主解析：まだどの停止点も解析されていません</source>
+        <translation>Primary analysis: no stopping point analysed yet</translation>
+    </message>
+</context>
+<context>
     <name>Pooled</name>
     <message>
         <source>回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p %2）。ターゲットにも偏りがあると、能力がなくても一致数が増減します。</source>
@@ -703,6 +864,25 @@ Reason: %2</translation>
     <message>
         <source>ターゲットの乱数性：NIST 頻度検定 p %1、連検定 p %2。ターゲットを作った乱数発生器を確認してください。</source>
         <translation>Target randomness: NIST frequency test p %1, runs test p %2. Check the generator that drew the targets.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCommand</name>
+    <message>
+        <source>「継続」 continue</source>
+        <translation>continue</translation>
+    </message>
+    <message>
+        <source>「停止：H1」 stop for H1</source>
+        <translation>stop for H1</translation>
+    </message>
+    <message>
+        <source>「停止：H0」 stop for H0</source>
+        <translation>stop for H0</translation>
+    </message>
+    <message>
+        <source>「停止：最大試行数」 stop, maximum reached</source>
+        <translation>stop, maximum reached</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1415,34 @@ Reason: %2</translation>
         <source>サイトごと</source>
         <translation>Per site</translation>
     </message>
+    <message>
+        <source>計画との照合：</source>
+        <translation>The data against the plan: </translation>
+    </message>
+    <message>
+        <source>問い</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>根拠</source>
+        <translation>Evidence</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>全データ（探索的）</source>
+        <translation>All data (exploratory)</translation>
+    </message>
 </context>
 <context>
     <name>ReportSave</name>
@@ -1541,6 +1749,29 @@ Reason: </translation>
     <message>
         <source>保存したランがデータファイルに見つからないため、送信できません。</source>
         <translation>A saved run is not found in the data file and cannot be sent.</translation>
+    </message>
+</context>
+<context>
+    <name>StudyPlan</name>
+    <message>
+        <source>研究用データベースを読めません</source>
+        <translation>Cannot read the study database</translation>
+    </message>
+    <message>
+        <source>研究用データベースに計画の表（vora_protocols, vora_looks）がありません：vora-data study init を実行してください</source>
+        <translation>The study database has no plan tables (vora_protocols, vora_looks): run vora-data study init</translation>
+    </message>
+    <message>
+        <source>計画を登録できません</source>
+        <translation>Cannot register the protocol</translation>
+    </message>
+    <message>
+        <source>計画を登録できません：登録した行が見つかりません</source>
+        <translation>Cannot register the protocol: the registered row is not found</translation>
+    </message>
+    <message>
+        <source>中間解析の記録を残せません</source>
+        <translation>Cannot record the look</translation>
     </message>
 </context>
 <context>

@@ -563,6 +563,19 @@
         <source> 実験名を指定してください </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>この実験を含む研究「%1」は、計画どおり停止して終了しました。<byte value="xd"/>
+新しいランは記録できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究「%1」：実施中</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究「%1」：終了（新しいランは記録できません）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>NameBoxModel</name>
@@ -662,6 +675,153 @@
     </message>
 </context>
 <context>
+    <name>PlanAudit</name>
+    <message>
+        <source>継続</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止：H1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止：H0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止：最大試行数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致 / 試行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的中率</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正確二項検定（%1、α = %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：有意</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>：有意でない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースを読めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランはまだありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最初のラン %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画は最初のランより前に登録されたか</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登録 %1（%2）、%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このファイルの SHA-256 は登録されていません；%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画は登録後に変わっていないか（ハッシュ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 %1 は登録どおり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SHA-256 %1 の登録はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ題名で登録されたのは別のハッシュ：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 で記録は %2、データでは %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中間解析はすべて停止点で行われたか</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>解析された中間解析はありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>解析：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画にない点での解析：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止後に受信したラン %1 件（停止後のデータ）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止規則は守られたか</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 試行で %2（%3）、その後のランなし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まだ停止していません（%1 試行）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画に含まれる全サイトのデータがあるか</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データのあるサイト：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランのないサイト：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各サイトの封印ヘッドは保存されたランと一致するか</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>記録されたヘッド %1 件すべてが保存されたランの封印と一致</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致しないヘッド：%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主解析：%1 試行の時点（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>主解析：まだどの停止点も解析されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Pooled</name>
     <message>
         <source>回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p %2）。ターゲットにも偏りがあると、能力がなくても一致数が増減します。</source>
@@ -673,6 +833,25 @@
     </message>
     <message>
         <source>ターゲットの乱数性：NIST 頻度検定 p %1、連検定 p %2。ターゲットを作った乱数発生器を確認してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCommand</name>
+    <message>
+        <source>「継続」 continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「停止：H1」 stop for H1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「停止：H0」 stop for H0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「停止：最大試行数」 stop, maximum reached</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1206,6 +1385,34 @@
         <source>サイトごと</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>計画との照合：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>問い</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>根拠</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全データ（探索的）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportSave</name>
@@ -1495,6 +1702,29 @@
     </message>
     <message>
         <source>保存したランがデータファイルに見つからないため、送信できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyPlan</name>
+    <message>
+        <source>研究用データベースを読めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースに計画の表（vora_protocols, vora_looks）がありません：vora-data study init を実行してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画を登録できません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画を登録できません：登録した行が見つかりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中間解析の記録を残せません</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,11 +2,14 @@
 
 #include "Output.h"
 
+#include "core/report/Pooled.h"
 #include "core/report/Stats.h"
 #include "core/study/Sequential.h"
 #include "core/study/mirror/StudyDatabase.h"
 #include "core/study/mirror/StudyPlan.h"
+#include "core/toolkit/Language.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -20,32 +23,31 @@ namespace {
 using vora::report::Lang;
 using vora::report::PlanAudit;
 
-QString tr(Lang lang, const QString &ja, const QString &en)
-{
-    return lang == Lang::Ja ? ja : en;
-}
+// The texts of this file, under the translation context "PlanAudit".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PlanAudit)
+};
 
-QString decisionLabel(const QString &decision, Lang lang)
+QString decisionLabel(const QString &decision)
 {
     if (decision == QLatin1String("continue"))
-        return tr(lang, QStringLiteral("継続"), QStringLiteral("continue"));
+        return Texts::tr("継続");
     if (decision == QLatin1String("stop-h1"))
-        return tr(lang, QStringLiteral("停止：H1"), QStringLiteral("stop for H1"));
+        return Texts::tr("停止：H1");
     if (decision == QLatin1String("stop-h0"))
-        return tr(lang, QStringLiteral("停止：H0"), QStringLiteral("stop for H0"));
+        return Texts::tr("停止：H0");
     if (decision == QLatin1String("stop-max"))
-        return tr(lang, QStringLiteral("停止：最大試行数"), QStringLiteral("stop, maximum reached"));
+        return Texts::tr("停止：最大試行数");
     return decision;
 }
 
 // Hits, rate, each prior's BF10, and the secondary binomial test.
-QVector<PlanAudit::Figure> analysisFigures(const vora::study::Protocol &p, std::int64_t hits, std::int64_t trials,
-                                           Lang lang)
+QVector<PlanAudit::Figure> analysisFigures(const vora::study::Protocol &p, std::int64_t hits, std::int64_t trials)
 {
     QVector<PlanAudit::Figure> out;
-    out.append({tr(lang, QStringLiteral("一致 / 試行"), QStringLiteral("Hits / trials")),
+    out.append({Texts::tr("一致 / 試行"),
                 QStringLiteral("%1 / %2").arg(hits).arg(trials)});
-    out.append({tr(lang, QStringLiteral("的中率"), QStringLiteral("Hit rate")),
+    out.append({Texts::tr("的中率"),
                 trials > 0 ? QString::number(double(hits) / double(trials), 'f', 5) : QStringLiteral("—")});
     for (const vora::study::Prior &prior : p.priors) {
         const double l = vora::study::log10BayesFactor(p.hypothesis, prior, hits, trials);
@@ -68,11 +70,11 @@ QVector<PlanAudit::Figure> analysisFigures(const vora::study::Protocol &p, std::
             value = QStringLiteral("p = %1").arg(QString::number(std::pow(10.0, log10P), 'g', 4));
         }
         out.append(
-            {tr(lang, QStringLiteral("正確二項検定（%1、α = %2）"), QStringLiteral("Exact binomial test (%1, α = %2)"))
+            {Texts::tr("正確二項検定（%1、α = %2）")
                  .arg(vora::study::hypothesisName(p.hypothesis), QString::number(p.binomialAlpha, 'g', 4)),
              value
-                 + (significant ? tr(lang, QStringLiteral("：有意"), QStringLiteral(": significant"))
-                                : tr(lang, QStringLiteral("：有意でない"), QStringLiteral(": not significant")))});
+                 + (significant ? Texts::tr("：有意")
+                                : Texts::tr("：有意でない"))});
     }
     return out;
 }
@@ -106,10 +108,12 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         || !plan.looks(read.sha256, &looks, &error))
         return failed();
 
+    // The audit's texts are the report's: in its language, whatever vora-data speaks.
+    const vora::language::Scope speaking(vora::report::languageCode(lang));
     out->title = p.title;
     out->sha256 = read.sha256;
-    auto answer = [&](const QString &ja, const QString &en, bool yes, const QString &evidence) {
-        out->answers.append({tr(lang, ja, en), yes, evidence});
+    auto answer = [&](const QString &question, bool yes, const QString &evidence) {
+        out->answers.append({question, yes, evidence});
     };
 
     // Registered before the first run; unchanged since.
@@ -123,21 +127,19 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
                                  ? QStringLiteral("NULL")
                                  : vora::study::sqlLiteral(db.connection(), totals.firstReceived)))
             || !q.next()) {
-            error = db.failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+            error = db.failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
             return failed();
         }
         before = q.value(0).toBool();
     }
     const QString firstRun = totals.firstReceived.isEmpty()
-                                 ? tr(lang, QStringLiteral("ランはまだありません"), QStringLiteral("no run yet"))
-                                 : tr(lang, QStringLiteral("最初のラン %1"), QStringLiteral("first run received %1"))
+                                 ? Texts::tr("ランはまだありません")
+                                 : Texts::tr("最初のラン %1")
                                        .arg(totals.firstReceived);
-    answer(QStringLiteral("計画は最初のランより前に登録されたか"),
-           QStringLiteral("Protocol registered before the first run"), registered && before,
-           registered ? tr(lang, QStringLiteral("登録 %1（%2）、%3"), QStringLiteral("registered %1 by %2; %3"))
+    answer(Texts::tr("計画は最初のランより前に登録されたか"), registered && before,
+           registered ? Texts::tr("登録 %1（%2）、%3")
                             .arg(registration.registeredAt, registration.registeredBy, firstRun)
-                      : tr(lang, QStringLiteral("このファイルの SHA-256 は登録されていません；%1"),
-                           QStringLiteral("this file's SHA-256 is not registered; %1"))
+                      : Texts::tr("このファイルの SHA-256 は登録されていません；%1")
                             .arg(firstRun));
     QString others;
     if (!registered) {
@@ -148,15 +150,13 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
             && q.next())
             others = q.value(0).toString();
     }
-    answer(QStringLiteral("計画は登録後に変わっていないか（ハッシュ）"), QStringLiteral("Protocol unchanged (hash)"),
+    answer(Texts::tr("計画は登録後に変わっていないか（ハッシュ）"),
            registered,
-           registered ? tr(lang, QStringLiteral("SHA-256 %1 は登録どおり"), QStringLiteral("SHA-256 %1 as registered"))
+           registered ? Texts::tr("SHA-256 %1 は登録どおり")
                             .arg(read.sha256)
-           : others.isEmpty() ? tr(lang, QStringLiteral("SHA-256 %1 の登録はありません"),
-                                   QStringLiteral("no registration of SHA-256 %1"))
+           : others.isEmpty() ? Texts::tr("SHA-256 %1 の登録はありません")
                                     .arg(read.sha256)
-                              : tr(lang, QStringLiteral("同じ題名で登録されたのは別のハッシュ：%1"),
-                                   QStringLiteral("the same title was registered under another hash: %1"))
+                              : Texts::tr("同じ題名で登録されたのは別のハッシュ：%1")
                                     .arg(others));
 
     // Looks: analyses only at planned points; the stop where the rule says.
@@ -167,7 +167,7 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
     for (const vora::study::Look &l : std::as_const(looks)) {
         if (!l.point)
             continue;
-        seen << QStringLiteral("%1 (%2)").arg(*l.point).arg(decisionLabel(l.decision, lang));
+        seen << QStringLiteral("%1 (%2)").arg(*l.point).arg(decisionLabel(l.decision));
         if (!p.stoppingPoints.contains(*l.point) || *l.point < p.minTrials || l.trials < *l.point)
             offPoint << QStringLiteral("%1 (%2, %3)").arg(*l.point).arg(l.lookedAt, l.lookedBy);
         std::int64_t hits = 0;
@@ -175,21 +175,18 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
             return failed();
         const QString expected = vora::study::decisionName(vora::study::analyse(p, hits, *l.point).decision);
         if (expected != l.decision)
-            wrongDecision << tr(lang, QStringLiteral("%1 で記録は %2、データでは %3"),
-                                QStringLiteral("at %1 recorded %2, the data say %3"))
-                                 .arg(QString::number(*l.point), decisionLabel(l.decision, lang),
-                                      decisionLabel(expected, lang));
+            wrongDecision << Texts::tr("%1 で記録は %2、データでは %3")
+                                 .arg(QString::number(*l.point), decisionLabel(l.decision),
+                                      decisionLabel(expected));
         if (!stop && l.decision.startsWith(QLatin1String("stop-")))
             stop = &l;
     }
-    answer(QStringLiteral("中間解析はすべて停止点で行われたか"), QStringLiteral("Every look at a stopping point"),
+    answer(Texts::tr("中間解析はすべて停止点で行われたか"),
            offPoint.isEmpty(),
-           offPoint.isEmpty() ? (seen.isEmpty() ? tr(lang, QStringLiteral("解析された中間解析はありません"),
-                                                     QStringLiteral("no look has analysed the data"))
-                                                : tr(lang, QStringLiteral("解析：%1"), QStringLiteral("analysed: %1"))
+           offPoint.isEmpty() ? (seen.isEmpty() ? Texts::tr("解析された中間解析はありません")
+                                                : Texts::tr("解析：%1")
                                                       .arg(seen.join(QStringLiteral(", "))))
-                              : tr(lang, QStringLiteral("計画にない点での解析：%1"),
-                                   QStringLiteral("analysed off the planned points: %1"))
+                              : Texts::tr("計画にない点での解析：%1")
                                     .arg(offPoint.join(QStringLiteral(", "))));
 
     std::int64_t afterStop = 0;
@@ -197,41 +194,36 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         return failed();
     QStringList ruleProblems = wrongDecision;
     if (afterStop > 0)
-        ruleProblems << tr(lang, QStringLiteral("停止後に受信したラン %1 件（停止後のデータ）"),
-                           QStringLiteral("%1 runs received after the stop (after-stop data)"))
+        ruleProblems << Texts::tr("停止後に受信したラン %1 件（停止後のデータ）")
                             .arg(afterStop);
-    answer(QStringLiteral("停止規則は守られたか"), QStringLiteral("Stopping rule followed"), ruleProblems.isEmpty(),
+    answer(Texts::tr("停止規則は守られたか"), ruleProblems.isEmpty(),
            !ruleProblems.isEmpty() ? ruleProblems.join(QStringLiteral("; "))
-           : stop                  ? tr(lang, QStringLiteral("%1 試行で %2（%3）、その後のランなし"),
-                                        QStringLiteral("%2 at %1 trials (%3), no run received after it"))
-                        .arg(QString::number(*stop->point), decisionLabel(stop->decision, lang), stop->lookedAt)
-                  : tr(lang, QStringLiteral("まだ停止していません（%1 試行）"),
-                       QStringLiteral("not stopped yet (%1 trials)"))
+           : stop                  ? Texts::tr("%1 試行で %2（%3）、その後のランなし")
+                        .arg(QString::number(*stop->point), decisionLabel(stop->decision), stop->lookedAt)
+                  : Texts::tr("まだ停止していません（%1 試行）")
                         .arg(totals.trials));
 
     QStringList missing;
     for (const QString &site : p.sites)
         if (!totals.sites.contains(site))
             missing << site;
-    answer(QStringLiteral("計画に含まれる全サイトのデータがあるか"), QStringLiteral("All included sites present"),
+    answer(Texts::tr("計画に含まれる全サイトのデータがあるか"),
            missing.isEmpty() && !totals.sites.isEmpty(),
            missing.isEmpty()
-               ? tr(lang, QStringLiteral("データのあるサイト：%1"), QStringLiteral("sites with runs: %1"))
+               ? Texts::tr("データのあるサイト：%1")
                      .arg(totals.sites.isEmpty() ? QStringLiteral("—") : totals.sites.join(QStringLiteral(", ")))
-               : tr(lang, QStringLiteral("ランのないサイト：%1"), QStringLiteral("sites without runs: %1"))
+               : Texts::tr("ランのないサイト：%1")
                      .arg(missing.join(QStringLiteral(", "))));
 
     QStringList unsupported;
     qint64 checked = 0;
     if (!plan.headsNotBorneOut(p, &unsupported, &checked, &error))
         return failed();
-    answer(QStringLiteral("各サイトの封印ヘッドは保存されたランと一致するか"),
-           QStringLiteral("Every site's seal heads consistent"), unsupported.isEmpty(),
+    answer(Texts::tr("各サイトの封印ヘッドは保存されたランと一致するか"), unsupported.isEmpty(),
            unsupported.isEmpty()
-               ? tr(lang, QStringLiteral("記録されたヘッド %1 件すべてが保存されたランの封印と一致"),
-                    QStringLiteral("all %1 recorded heads match the stored runs' seals"))
+               ? Texts::tr("記録されたヘッド %1 件すべてが保存されたランの封印と一致")
                      .arg(checked)
-               : tr(lang, QStringLiteral("一致しないヘッド：%1"), QStringLiteral("heads not borne out: %1"))
+               : Texts::tr("一致しないヘッド：%1")
                      .arg(unsupported.join(QStringLiteral(", "))));
 
     // The primary analysis where the plan decided (or at its last analysed point).
@@ -251,15 +243,13 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         std::int64_t hits = 0;
         if (!plan.hitsOfFirst(p, *decisionPoint, &hits, &error))
             return failed();
-        out->primaryHeading = tr(lang, QStringLiteral("主解析：%1 試行の時点（%2）"),
-                                 QStringLiteral("Primary analysis at %1 trials (%2)"))
-                                  .arg(QString::number(*decisionPoint), decisionLabel(decision, lang));
-        out->primary = analysisFigures(p, hits, *decisionPoint, lang);
+        out->primaryHeading = Texts::tr("主解析：%1 試行の時点（%2）")
+                                  .arg(QString::number(*decisionPoint), decisionLabel(decision));
+        out->primary = analysisFigures(p, hits, *decisionPoint);
     } else {
-        out->primaryHeading = tr(lang, QStringLiteral("主解析：まだどの停止点も解析されていません"),
-                                 QStringLiteral("Primary analysis: no stopping point analysed yet"));
+        out->primaryHeading = Texts::tr("主解析：まだどの停止点も解析されていません");
     }
-    out->exploratory = analysisFigures(p, totals.hits, totals.trials, lang);
+    out->exploratory = analysisFigures(p, totals.hits, totals.trials);
     return kExitOk;
 }
 

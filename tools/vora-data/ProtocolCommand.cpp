@@ -11,11 +11,19 @@
 #include "core/study/mirror/StudyDatabase.h"
 #include "core/study/mirror/StudyPlan.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace voradata {
 
 namespace {
+
+// The texts of this file, under the translation context "ProtocolCommand": the decision's
+// Japanese label beside its English name; in English the name alone.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProtocolCommand)
+};
 
 using vora::study::Decision;
 using vora::study::Protocol;
@@ -151,13 +159,13 @@ int registerProtocol(const ServerOptions &server, const ProtocolRead &read)
 QString decisionText(const QString &decision)
 {
     if (decision == QLatin1String("continue"))
-        return QStringLiteral("「継続」 continue");
+        return Texts::tr("「継続」 continue");
     if (decision == QLatin1String("stop-h1"))
-        return QStringLiteral("「停止：H1」 stop for H1");
+        return Texts::tr("「停止：H1」 stop for H1");
     if (decision == QLatin1String("stop-h0"))
-        return QStringLiteral("「停止：H0」 stop for H0");
+        return Texts::tr("「停止：H0」 stop for H0");
     if (decision == QLatin1String("stop-max"))
-        return QStringLiteral("「停止：最大試行数」 stop, maximum reached");
+        return Texts::tr("「停止：最大試行数」 stop, maximum reached");
     return decision;
 }
 

@@ -106,16 +106,16 @@ QString promptText()
 
 QString closedStudyMessage(const QString &title)
 {
-    return QStringLiteral("この実験を含む研究「%1」は、計画どおり停止して終了しました。\r\n"
-                          "新しいランは記録できません。")
+    return Texts::tr("この実験を含む研究「%1」は、計画どおり停止して終了しました。\r\n"
+                     "新しいランは記録できません。")
         .arg(title);
 }
 
 QString studyStatusText(const StudyStatus &status)
 {
     switch (status.state) {
-    case StudyStatus::Open: return QStringLiteral("研究「%1」：実施中").arg(status.title);
-    case StudyStatus::Closed: return QStringLiteral("研究「%1」：終了（新しいランは記録できません）").arg(status.title);
+    case StudyStatus::Open: return Texts::tr("研究「%1」：実施中").arg(status.title);
+    case StudyStatus::Closed: return Texts::tr("研究「%1」：終了（新しいランは記録できません）").arg(status.title);
     case StudyStatus::NoStudy:
     case StudyStatus::Unknown: break;
     }

@@ -1,5 +1,6 @@
 #include "core/study/mirror/StudyPlan.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -8,11 +9,16 @@ namespace vora::study {
 
 namespace {
 
+// The texts of this file, under the translation context "StudyPlan".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyPlan)
+};
+
 const QString kTime = QStringLiteral("'YYYY-MM-DD\"T\"HH24:MI:SS.USOF'");
 
 QString readFailure()
 {
-    return QStringLiteral("研究用データベースを読めません");
+    return Texts::tr("研究用データベースを読めません");
 }
 
 // The order runs arrived in; runs of one transaction share received_at.
@@ -67,8 +73,8 @@ bool StudyPlan::ready(QString *error)
         return false;
     }
     if (!q.value(0).toBool()) {
-        *error = QStringLiteral("研究用データベースに計画の表（vora_protocols, vora_looks）がありません：vora-data "
-                                "study init を実行してください");
+        *error = Texts::tr("研究用データベースに計画の表（vora_protocols, vora_looks）がありません：vora-data "
+                           "study init を実行してください");
         return false;
     }
     return true;
@@ -82,7 +88,7 @@ StudyPlan::Registered StudyPlan::registerProtocol(const ProtocolRead &read, Regi
                                " ON CONFLICT (sha256) DO NOTHING RETURNING sha256")
                     .arg(sqlLiteral(db, read.sha256), sqlLiteral(db, QString::fromUtf8(read.bytes)),
                          sqlLiteral(db, read.protocol.title)))) {
-        *error = m_db.failure(QStringLiteral("計画を登録できません"), q.lastError().text());
+        *error = m_db.failure(Texts::tr("計画を登録できません"), q.lastError().text());
         return Registered::Failed;
     }
     const bool inserted = q.next();
@@ -90,7 +96,7 @@ StudyPlan::Registered StudyPlan::registerProtocol(const ProtocolRead &read, Regi
     if (!registration(read.sha256, out, &found, error))
         return Registered::Failed;
     if (!found) {
-        *error = QStringLiteral("計画を登録できません：登録した行が見つかりません");
+        *error = Texts::tr("計画を登録できません：登録した行が見つかりません");
         return Registered::Failed;
     }
     return inserted ? Registered::New : Registered::Already;
@@ -201,7 +207,7 @@ bool StudyPlan::addLook(const QString &sha256, std::int64_t trials, std::optiona
                     .arg(sqlLiteral(db, sha256), QString::number(trials),
                          point ? QString::number(*point) : QStringLiteral("NULL"), sqlLiteral(db, decision), kTime))
         || !q.next()) {
-        *error = m_db.failure(QStringLiteral("中間解析の記録を残せません"), q.lastError().text());
+        *error = m_db.failure(Texts::tr("中間解析の記録を残せません"), q.lastError().text());
         return false;
     }
     out->id = q.value(0).toLongLong();
