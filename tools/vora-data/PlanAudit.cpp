@@ -45,8 +45,7 @@ QString decisionLabel(const QString &decision)
 QVector<PlanAudit::Figure> analysisFigures(const vora::study::Protocol &p, std::int64_t hits, std::int64_t trials)
 {
     QVector<PlanAudit::Figure> out;
-    out.append({Texts::tr("一致 / 試行"),
-                QStringLiteral("%1 / %2").arg(hits).arg(trials)});
+    out.append({Texts::tr("一致 / 試行"), QStringLiteral("%1 / %2").arg(hits).arg(trials)});
     out.append({Texts::tr("的中率"),
                 trials > 0 ? QString::number(double(hits) / double(trials), 'f', 5) : QStringLiteral("—")});
     for (const vora::study::Prior &prior : p.priors) {
@@ -69,12 +68,9 @@ QVector<PlanAudit::Figure> analysisFigures(const vora::study::Protocol &p, std::
             significant = log10P < std::log10(p.binomialAlpha);
             value = QStringLiteral("p = %1").arg(QString::number(std::pow(10.0, log10P), 'g', 4));
         }
-        out.append(
-            {Texts::tr("正確二項検定（%1、α = %2）")
-                 .arg(vora::study::hypothesisName(p.hypothesis), QString::number(p.binomialAlpha, 'g', 4)),
-             value
-                 + (significant ? Texts::tr("：有意")
-                                : Texts::tr("：有意でない"))});
+        out.append({Texts::tr("正確二項検定（%1、α = %2）")
+                        .arg(vora::study::hypothesisName(p.hypothesis), QString::number(p.binomialAlpha, 'g', 4)),
+                    value + (significant ? Texts::tr("：有意") : Texts::tr("：有意でない"))});
     }
     return out;
 }
@@ -132,15 +128,12 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         }
         before = q.value(0).toBool();
     }
-    const QString firstRun = totals.firstReceived.isEmpty()
-                                 ? Texts::tr("ランはまだありません")
-                                 : Texts::tr("最初のラン %1")
-                                       .arg(totals.firstReceived);
+    const QString firstRun = totals.firstReceived.isEmpty() ? Texts::tr("ランはまだありません")
+                                                            : Texts::tr("最初のラン %1").arg(totals.firstReceived);
     answer(Texts::tr("計画は最初のランより前に登録されたか"), registered && before,
-           registered ? Texts::tr("登録 %1（%2）、%3")
-                            .arg(registration.registeredAt, registration.registeredBy, firstRun)
-                      : Texts::tr("このファイルの SHA-256 は登録されていません；%1")
-                            .arg(firstRun));
+           registered
+               ? Texts::tr("登録 %1（%2）、%3").arg(registration.registeredAt, registration.registeredBy, firstRun)
+               : Texts::tr("このファイルの SHA-256 は登録されていません；%1").arg(firstRun));
     QString others;
     if (!registered) {
         QSqlQuery q(db.connection());
@@ -150,14 +143,10 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
             && q.next())
             others = q.value(0).toString();
     }
-    answer(Texts::tr("計画は登録後に変わっていないか（ハッシュ）"),
-           registered,
-           registered ? Texts::tr("SHA-256 %1 は登録どおり")
-                            .arg(read.sha256)
-           : others.isEmpty() ? Texts::tr("SHA-256 %1 の登録はありません")
-                                    .arg(read.sha256)
-                              : Texts::tr("同じ題名で登録されたのは別のハッシュ：%1")
-                                    .arg(others));
+    answer(Texts::tr("計画は登録後に変わっていないか（ハッシュ）"), registered,
+           registered         ? Texts::tr("SHA-256 %1 は登録どおり").arg(read.sha256)
+           : others.isEmpty() ? Texts::tr("SHA-256 %1 の登録はありません").arg(read.sha256)
+                              : Texts::tr("同じ題名で登録されたのは別のハッシュ：%1").arg(others));
 
     // Looks: analyses only at planned points; the stop where the rule says.
     QStringList offPoint;
@@ -176,55 +165,44 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         const QString expected = vora::study::decisionName(vora::study::analyse(p, hits, *l.point).decision);
         if (expected != l.decision)
             wrongDecision << Texts::tr("%1 で記録は %2、データでは %3")
-                                 .arg(QString::number(*l.point), decisionLabel(l.decision),
-                                      decisionLabel(expected));
+                                 .arg(QString::number(*l.point), decisionLabel(l.decision), decisionLabel(expected));
         if (!stop && l.decision.startsWith(QLatin1String("stop-")))
             stop = &l;
     }
-    answer(Texts::tr("中間解析はすべて停止点で行われたか"),
-           offPoint.isEmpty(),
+    answer(Texts::tr("中間解析はすべて停止点で行われたか"), offPoint.isEmpty(),
            offPoint.isEmpty() ? (seen.isEmpty() ? Texts::tr("解析された中間解析はありません")
-                                                : Texts::tr("解析：%1")
-                                                      .arg(seen.join(QStringLiteral(", "))))
-                              : Texts::tr("計画にない点での解析：%1")
-                                    .arg(offPoint.join(QStringLiteral(", "))));
+                                                : Texts::tr("解析：%1").arg(seen.join(QStringLiteral(", "))))
+                              : Texts::tr("計画にない点での解析：%1").arg(offPoint.join(QStringLiteral(", "))));
 
     std::int64_t afterStop = 0;
     if (stop && !plan.runsReceivedAfter(p, stop->lookedAt, &afterStop, &error))
         return failed();
     QStringList ruleProblems = wrongDecision;
     if (afterStop > 0)
-        ruleProblems << Texts::tr("停止後に受信したラン %1 件（停止後のデータ）")
-                            .arg(afterStop);
+        ruleProblems << Texts::tr("停止後に受信したラン %1 件（停止後のデータ）").arg(afterStop);
     answer(Texts::tr("停止規則は守られたか"), ruleProblems.isEmpty(),
            !ruleProblems.isEmpty() ? ruleProblems.join(QStringLiteral("; "))
            : stop                  ? Texts::tr("%1 試行で %2（%3）、その後のランなし")
                         .arg(QString::number(*stop->point), decisionLabel(stop->decision), stop->lookedAt)
-                  : Texts::tr("まだ停止していません（%1 試行）")
-                        .arg(totals.trials));
+                  : Texts::tr("まだ停止していません（%1 試行）").arg(totals.trials));
 
     QStringList missing;
     for (const QString &site : p.sites)
         if (!totals.sites.contains(site))
             missing << site;
-    answer(Texts::tr("計画に含まれる全サイトのデータがあるか"),
-           missing.isEmpty() && !totals.sites.isEmpty(),
+    answer(Texts::tr("計画に含まれる全サイトのデータがあるか"), missing.isEmpty() && !totals.sites.isEmpty(),
            missing.isEmpty()
                ? Texts::tr("データのあるサイト：%1")
                      .arg(totals.sites.isEmpty() ? QStringLiteral("—") : totals.sites.join(QStringLiteral(", ")))
-               : Texts::tr("ランのないサイト：%1")
-                     .arg(missing.join(QStringLiteral(", "))));
+               : Texts::tr("ランのないサイト：%1").arg(missing.join(QStringLiteral(", "))));
 
     QStringList unsupported;
     qint64 checked = 0;
     if (!plan.headsNotBorneOut(p, &unsupported, &checked, &error))
         return failed();
     answer(Texts::tr("各サイトの封印ヘッドは保存されたランと一致するか"), unsupported.isEmpty(),
-           unsupported.isEmpty()
-               ? Texts::tr("記録されたヘッド %1 件すべてが保存されたランの封印と一致")
-                     .arg(checked)
-               : Texts::tr("一致しないヘッド：%1")
-                     .arg(unsupported.join(QStringLiteral(", "))));
+           unsupported.isEmpty() ? Texts::tr("記録されたヘッド %1 件すべてが保存されたランの封印と一致").arg(checked)
+                                 : Texts::tr("一致しないヘッド：%1").arg(unsupported.join(QStringLiteral(", "))));
 
     // The primary analysis where the plan decided (or at its last analysed point).
     std::optional<std::int64_t> decisionPoint;
@@ -243,8 +221,8 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         std::int64_t hits = 0;
         if (!plan.hitsOfFirst(p, *decisionPoint, &hits, &error))
             return failed();
-        out->primaryHeading = Texts::tr("主解析：%1 試行の時点（%2）")
-                                  .arg(QString::number(*decisionPoint), decisionLabel(decision));
+        out->primaryHeading =
+            Texts::tr("主解析：%1 試行の時点（%2）").arg(QString::number(*decisionPoint), decisionLabel(decision));
         out->primary = analysisFigures(p, hits, *decisionPoint);
     } else {
         out->primaryHeading = Texts::tr("主解析：まだどの停止点も解析されていません");

@@ -707,6 +707,23 @@ private Q_SLOTS:
             return out;
         };
         QCOMPARE(audit(protocol), expect({}));
+        {
+            // In Japanese whatever vora-data speaks otherwise: the audit follows --lang.
+            QProcessEnvironment english = QProcessEnvironment::systemEnvironment();
+            english.insert(QStringLiteral("VORA_LANG"), QStringLiteral("en"));
+            QCOMPARE(runTool({QStringLiteral("report"), QStringLiteral("--server"), scratch.conn(),
+                              QStringLiteral("--protocol"), protocol, QStringLiteral("--lang"), QStringLiteral("ja"),
+                              QStringLiteral("-o"), html},
+                             english)
+                         .exitCode,
+                     0);
+            QFile f(html);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QString page = QString::fromUtf8(f.readAll());
+            QVERIFY(page.contains(
+                QStringLiteral("<tr><td>計画は最初のランより前に登録されたか</td><td class=\"ok\">はい</td>")));
+            QVERIFY(page.contains(QStringLiteral("主解析：600 試行の時点（停止：H1）")));
+        }
 
         // A run collected after the stop breaks the rule (it is kept, and counted as after-stop).
         QCOMPARE(add({50}), QString());
