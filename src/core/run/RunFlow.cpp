@@ -41,34 +41,34 @@ RunFlow::RunFlow(View &view, StimulusStage &stage, TrialEngine &engine, const Cl
       m_timing(timing),
       m_conditions(conditions),
       m_episode(stage, engine, m_timing),
-      m_square(new RunTimer("Timer2", this)),
-      m_layout(new RunTimer("Timer3", this))
+      m_square(m_timing.shrinkTickMs, m_timing.flickerTickMs, this),
+      m_layout(new RunTimer("Timer3", m_timing.layoutDelayMs, this))
 {
-    m_square->m_intervalMs = m_timing.shrinkTickMs;
-    m_layout->m_intervalMs = m_timing.layoutDelayMs;
     // The feedback hold is a measured 0.3 s: deadlines are kept to the nanosecond.
     connect(&m_timer, &DeadlineTimer::timeout, this, &RunFlow::onDeadline);
 }
 
 // ---- deadlines ----------------------------------------------------------------------------
 
-qint64 RunFlow::nextDeadline() const
+qint64 RunFlow::earliestNs() const
 {
     qint64 next = -1;
-    for (const qint64 d : {m_phaseDueNs, m_episodeDueNs, m_square->m_dueNs, m_layout->m_dueNs}) {
+    for (const qint64 d : {m_phaseDueNs, m_episodeDueNs, m_square.timer().dueNs(), m_layout->dueNs()}) {
         if (d >= 0 && (next < 0 || d < next))
             next = d;
     }
+    return next;
+}
+
+qint64 RunFlow::nextDeadline() const
+{
+    const qint64 next = earliestNs();
     return next < 0 ? -1 : next / kNsPerMs;
 }
 
 void RunFlow::rearm()
 {
-    qint64 next = -1;
-    for (const qint64 d : {m_phaseDueNs, m_episodeDueNs, m_square->m_dueNs, m_layout->m_dueNs}) {
-        if (d >= 0 && (next < 0 || d < next))
-            next = d;
-    }
+    const qint64 next = earliestNs();
     if (next < 0)
         m_timer.stop();
     else
@@ -81,24 +81,17 @@ void RunFlow::arm(qint64 ms)
     rearm();
 }
 
-void RunFlow::armSquare(qint64 dueNs, int intervalMs)
-{
-    m_square->m_dueNs = dueNs;
-    m_square->m_intervalMs = intervalMs;
-    rearm();
-}
-
 void RunFlow::armLayout()
 {
     if (m_phase == Phase::Ended)
         return;
-    m_layout->m_dueNs = m_clock.monotonicNs() + qint64(m_timing.layoutDelayMs) * kNsPerMs;
+    m_layout->start(m_clock.monotonicNs());
     rearm();
 }
 
 void RunFlow::stopSquare()
 {
-    m_square->m_dueNs = -1;
+    m_square.timer().stop();
     rearm();
 }
 
@@ -108,8 +101,7 @@ void RunFlow::resetRun()
         m_episode.finish();
     m_episodeDueNs = -1;
     m_engine.reset();
-    m_shrinkTick = 0;
-    m_flickerPhase = 0;
+    m_square.resetCounts();
     rearm();
 }
 
@@ -122,8 +114,8 @@ void RunFlow::onDeadline()
     // deadline armed meanwhile for "at once" waits for the next pass, after the paint.
     const bool phaseDue = due(m_phaseDueNs, now);
     const bool episodeDue = due(m_episodeDueNs, now);
-    const bool squareDue = due(m_square->m_dueNs, now);
-    const bool layoutDue = due(m_layout->m_dueNs, now);
+    const bool squareDue = m_square.timer().dueBy(now);
+    const bool layoutDue = m_layout->dueBy(now);
     if (phaseDue) {
         m_phaseDueNs = -1;
         phaseDeadline();
@@ -132,10 +124,10 @@ void RunFlow::onDeadline()
         m_episodeDueNs = -1;
         episodeStep();
     }
-    if (squareDue && due(m_square->m_dueNs, now) && m_phase != Phase::Ended)
+    if (squareDue && m_square.timer().dueBy(now) && m_phase != Phase::Ended)
         squareTick();
-    if (layoutDue && due(m_layout->m_dueNs, now) && m_phase != Phase::Ended) {
-        m_layout->m_dueNs = -1;
+    if (layoutDue && m_layout->dueBy(now) && m_phase != Phase::Ended) {
+        m_layout->stop();
         m_view.layoutStep();
     }
     if (m_phase != Phase::Ended)
@@ -273,7 +265,9 @@ void RunFlow::keptAcknowledged()
         return;
     m_saveQuestion = SaveQuestion::None;
     m_phase = Phase::Ended;
-    m_phaseDueNs = m_episodeDueNs = m_square->m_dueNs = m_layout->m_dueNs = -1;
+    m_phaseDueNs = m_episodeDueNs = -1;
+    m_square.timer().stop();
+    m_layout->stop();
     rearm();
     m_view.leaveForMainWindow();
 }
@@ -303,7 +297,9 @@ void RunFlow::endProgram()
     if (m_phase == Phase::Ended)
         return;
     m_phase = Phase::Ended;
-    m_phaseDueNs = m_episodeDueNs = m_square->m_dueNs = m_layout->m_dueNs = -1;
+    m_phaseDueNs = m_episodeDueNs = -1;
+    m_square.timer().stop();
+    m_layout->stop();
     rearm();
     m_queue.clear();
     m_view.quit();
@@ -329,10 +325,10 @@ void RunFlow::stepCountdown()
     m_phase = Phase::AwaitingKey;
     // From here a key is a trial: the first target exists before any key can be counted.
     m_engine.beginRun();
-    m_shrinkTick = 0;
-    m_flickerPhase = 0;
+    m_square.resetCounts();
     m_view.beginRun();
-    armSquare(m_clock.monotonicNs() + qint64(m_timing.shrinkTickMs) * kNsPerMs, m_timing.shrinkTickMs);
+    m_square.restart(m_clock.monotonicNs());
+    rearm();
 }
 
 void RunFlow::acceptKey(QChar input)
@@ -340,7 +336,7 @@ void RunFlow::acceptKey(QChar input)
     m_phase = Phase::FeedbackHold;
     m_held = input;
     // While the answer is on show nothing else touches the frame: the square rests.
-    m_square->m_dueNs = -1;
+    m_square.timer().stop();
     RunVariables &v = m_engine.vars();
     v.CurrentInput = QString(input);
     m_view.showFeedback(input, v.CurrentInput == v.CurrentTarget);
@@ -355,7 +351,7 @@ void RunFlow::holdOver()
     if (answer.runComplete) {
         m_phase = Phase::Saving;
         m_queue.clear(); // keys after the 100th answer belong to no trial
-        m_square->m_dueNs = -1;
+        m_square.timer().stop();
         if (m_episode.isActive())
             m_episode.finish();
         m_episodeDueNs = -1;
@@ -367,15 +363,13 @@ void RunFlow::holdOver()
     }
     m_phase = Phase::AwaitingKey;
     // The square shrinks again from full size, one tick from now.
-    m_shrinkTick = 0;
-    m_square->m_dueNs = m_clock.monotonicNs() + qint64(m_timing.shrinkTickMs) * kNsPerMs;
-    m_square->m_intervalMs = m_timing.shrinkTickMs;
+    m_square.restart(m_clock.monotonicNs());
     if (m_conditions.withStimulus && m_engine.runStimulusSchedule()) {
         m_episode.start(m_conditions.stimulus);
         m_episodeDueNs = m_clock.monotonicNs(); // its first flash once the window has drawn this pass
     }
     m_engine.drawNextTarget();
-    m_layout->m_dueNs = m_clock.monotonicNs() + qint64(m_timing.layoutDelayMs) * kNsPerMs;
+    m_layout->start(m_clock.monotonicNs());
     // A key typed during the hold is next, once the cover has been drawn.
     if (!m_queue.isEmpty())
         arm(0);
@@ -397,25 +391,11 @@ void RunFlow::takeQueuedKey()
 
 void RunFlow::squareTick()
 {
-    if (m_flickerPhase == 0)
-        m_flickerPhase = 1;
-    m_flickerPhase = -m_flickerPhase;
-    int interval = m_timing.shrinkTickMs;
-    if (m_shrinkTick <= kShrinkTicksBeforeFlicker) {
-        ++m_shrinkTick;
-        m_view.shrinkCover(m_shrinkTick);
-    } else {
-        interval = m_timing.flickerTickMs;
-        m_view.flicker(m_flickerPhase == 1 ? QLatin1Char('1') : QLatin1Char('0'));
-    }
-    // A steady beat: each tick one interval after the one before; a new interval counts from now.
-    const qint64 now = m_clock.monotonicNs();
-    const qint64 step = qint64(interval) * kNsPerMs;
-    qint64 next = (interval == m_square->m_intervalMs ? m_square->m_dueNs : now) + step;
-    if (next <= now)
-        next = now + step;
-    m_square->m_dueNs = next;
-    m_square->m_intervalMs = interval;
+    const HidingSquare::Tick t = m_square.tick(m_clock.monotonicNs());
+    if (t.shrinkStep > 0)
+        m_view.shrinkCover(t.shrinkStep);
+    else
+        m_view.flicker(t.flicker);
 }
 
 void RunFlow::episodeStep()

@@ -11,6 +11,8 @@
 // The trials themselves are the TrialEngine's: the flow counts each answer, runs the stimulus
 // schedule and draws the next target; the window only shows what each step asks through the View.
 #include "core/registry/Conditions.h"
+#include "core/run/RunClocks.h"
+#include "core/run/RunView.h"
 #include "core/run/StimulusEpisode.h"
 #include "core/toolkit/DeadlineTimer.h"
 #include "core/toolkit/Timing.h"
@@ -22,23 +24,6 @@ namespace vora {
 
 class Clock;
 class TrialEngine;
-
-// One of the run's repeating or one-shot clocks, under the program's own control name
-// ("Timer2", "Timer3"), so that it can be found and looked at like the control it replaces.
-class RunTimer : public QObject {
-    Q_OBJECT
-public:
-    explicit RunTimer(const char *name, QObject *parent) : QObject(parent) { setObjectName(QLatin1String(name)); }
-    bool isActive() const { return m_dueNs >= 0; }
-    int interval() const { return m_intervalMs; }
-    // Monotonic ms of its next tick, -1 when none is due.
-    qint64 deadline() const { return m_dueNs < 0 ? -1 : m_dueNs / 1000000; }
-
-private:
-    friend class RunFlow;
-    qint64 m_dueNs = -1;
-    int m_intervalMs = 0;
-};
 
 // The conditions a run is done under.
 struct RunConditions {
@@ -59,42 +44,8 @@ public:
         Ended, // the window is leaving (the program ends, or the main window takes over)
     };
 
-    // What the window does at each step. Calls never nest: each one comes from one handler.
-    class View {
-    public:
-        virtual ~View() = default;
-        virtual void beginCountdown() = 0; // start steps up to the "get ready" text
-        virtual void countdownStep(int k) = 0; // k = 1..60: the text shrinks
-        virtual void countdownGo() = 0; // "１，０入力開始"
-        virtual void beginRun() = 0; // the first target is drawn: the key box takes the keys
-        virtual void otherKey(int keyCode) = 0; // a key that is no trial: the square goes away
-        // The typed digit, or with hit display the hit or miss mark; on screen when it returns.
-        virtual void showFeedback(QChar input, bool hit) = 0;
-        // The hold is over: the frame covered again at full size; `awaited` is the number of
-        // the trial now awaited (101 after the last).
-        virtual void coverFrame(int awaited) = 0;
-        virtual void shrinkCover(int tick) = 0; // Timer2: one step of the hiding square
-        virtual void flicker(QChar digit) = 0; // Timer2 after about 6 s without a key
-        virtual void layoutStep() = 0; // Timer3
-        virtual void closeRun() = 0; // beeps; the run line is held until it is stored
-        // Append the run line. Kept: the data file's rules refused it and it went to a file of
-        // its own; Failed: it is still only in memory; Busy: another copy of the program holds
-        // a lock the save needs and nothing was written. On the `last` attempt of a save a busy
-        // sealing lock no longer holds the run back: it is appended unsealed. `message` says why.
-        enum class Saved { Yes, Kept, Failed, Busy };
-        virtual Saved writeRun(bool last, QString *message) = 0;
-        virtual void tellRunKept(const QString &message) = 0; // answered by keptAcknowledged()
-        virtual void leaveForMainWindow() = 0; // the run cannot go on in this experiment
-        virtual void askSaveRetry(const QString &reason) = 0; // answered by saveRetryAnswered()
-        virtual void askDiscard() = 0; // answered by discardAnswered()
-        virtual void showResults() = 0;
-        virtual void runDiscarded() = 0; // given up knowingly: a new run may start
-        virtual void toggleInstructions() = 0; // 実験のやり方
-        virtual void openHelp() = 0;
-        virtual void askEnd() = 0; // answered by endAnswered()
-        virtual void quit() = 0; // the program leaves; nothing may follow
-        virtual void focusKeyBox() = 0;
-    };
+    // What the window does at each step (core/run/RunView.h).
+    using View = RunView;
 
     RunFlow(View &view, StimulusStage &stage, TrialEngine &engine, const Clock &clock, const Timing &timing,
             const RunConditions &conditions, QObject *parent = nullptr);
@@ -109,7 +60,7 @@ public:
     qint64 episodeDeadline() const { return m_episodeDueNs < 0 ? -1 : m_episodeDueNs / 1000000; }
     // The earliest of all deadlines, -1 when none is armed.
     qint64 nextDeadline() const;
-    const RunTimer &squareTimer() const { return *m_square; } // Timer2
+    const RunTimer &squareTimer() const { return m_square.timer(); } // Timer2
     const RunTimer &layoutTimer() const { return *m_layout; } // Timer3
     const StimulusEpisode &episode() const { return m_episode; }
     // Answers typed in this run would be lost by closing the window now, so closing asks first.
@@ -156,7 +107,7 @@ public:
 
 private:
     void arm(qint64 ms);
-    void armSquare(qint64 dueNs, int intervalMs);
+    qint64 earliestNs() const;
     void rearm();
     void phaseDeadline();
     void squareTick();
@@ -179,14 +130,12 @@ private:
     const RunConditions m_conditions;
     StimulusEpisode m_episode;
     DeadlineTimer m_timer;
-    RunTimer *m_square; // Timer2: hiding square and idle flicker
+    HidingSquare m_square; // Timer2: hiding square and idle flicker
     RunTimer *m_layout; // Timer3: one-shot layout step
     Phase m_phase = Phase::Ready;
     qint64 m_phaseDueNs = -1;
     qint64 m_episodeDueNs = -1;
     int m_countdownStep = 0; // 0 lead, 1..60 shrinking, 61 go
-    int m_shrinkTick = 0;
-    int m_flickerPhase = 0; // +1 / -1, alternating on every square tick; 0 before the first
     QChar m_held; // the answer on show
     QQueue<int> m_queue; // keys typed while an answer was on show, in order
     bool m_runClosed = false; // trial 100 is in and the run closed: saving it is under way
