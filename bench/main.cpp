@@ -43,6 +43,7 @@ int main(int argc, char *argv[])
     root.insert(QStringLiteral("report"), vorabench::reportFigures(dataTool));
     root.insert(QStringLiteral("randomness"), vorabench::randomnessFigures());
     root.insert(QStringLiteral("windows"), vorabench::windowFigures());
+    root.insert(QStringLiteral("outside"), vorabench::outsideFigures());
 
     const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, json.size(), stdout);
