@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -480,6 +481,21 @@ bool toushiJikken::eventFilter(QObject *watched, QEvent *event)
         }
         if (type == QEvent::InputMethod)
             return true;
+        if (type == QEvent::InputMethodQuery) {
+            // A line edit tells the input method it takes composed text whatever its attribute
+            // says; the key box says no, so that no input method (nor the compose table one
+            // loads on the first key, some ms) stands between a key and its trial.
+            auto *query = static_cast<QInputMethodQueryEvent *>(event);
+            if (query->queries().testFlag(Qt::ImEnabled)) {
+                for (quint32 bit = 1; bit != 0; bit <<= 1) {
+                    const auto q = static_cast<Qt::InputMethodQuery>(bit);
+                    if (query->queries().testFlag(q))
+                        query->setValue(q, q == Qt::ImEnabled ? QVariant(false) : m_keyBox->inputMethodQuery(q));
+                }
+                query->accept();
+                return true;
+            }
+        }
     } else if (watched == this) {
         if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
             const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();

@@ -181,6 +181,12 @@ void ExperimentWindowTest::runStart()
              vora::testing::control<QLabel>(r.w, "Label4")->geometry());
     QVERIFY(vora::testing::control<QLineEdit>(r.w, "Text1")->isVisible());
     QVERIFY(!vora::testing::control<QLineEdit>(r.w, "Text1")->testAttribute(Qt::WA_InputMethodEnabled));
+    // The input method is told so too (a line edit would say it takes composed text); the
+    // other answers are the box's own.
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+    QCoreApplication::sendEvent(vora::testing::control<QLineEdit>(r.w, "Text1"), &query);
+    QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+    QVERIFY(query.value(Qt::ImHints).toInt() & Qt::ImhDigitsOnly);
     QVERIFY(vora::testing::control<RunTimer>(r.w, "Timer2")->isActive());
     QCOMPARE(vora::testing::control<QLabel>(r.w, "Label1")->text(), QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, true));
