@@ -3,7 +3,9 @@
 #include "Fakes.h"
 #include "core/registry/RunRecord.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/registry/NameBoxes.h"
 #include "ui/startup/Module1.h"
+#include "ui/toolkit/Colours.h"
 
 #include <QCheckBox>
 #include <QComboBox>
