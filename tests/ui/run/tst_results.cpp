@@ -365,7 +365,7 @@ void TestResults::reportSavedFromResultsView()
     QVERIFY(html.startsWith(QStringLiteral("<!DOCTYPE html>")));
     QVERIFY(html.contains(QStringLiteral("◆全ラン平均一致数=52.6、ラン数=3")));
     QVERIFY(html.contains(QStringLiteral("今回の試行部分ごとの結果（ラン 2）")));
-    QVERIFY(html.contains(QStringLiteral("集中<br>できた")));
+    QVERIFY(html.contains(QStringLiteral("集中<br/>できた")));
     QCOMPARE(html.count(QStringLiteral("<svg class=\"chart\"")), 7);
     QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
 }
