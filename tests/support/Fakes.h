@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -189,6 +190,7 @@ public:
     int heldCount() const override { return held; }
     QString lastProblem() const override { return problem; }
     QString takeWarning() override { return std::exchange(warning, QString()); }
+    StudyStatus studyStatus(const QString &experiment) const override { return studies.value(experiment); }
     void set(int pendingRuns, int heldRuns, const QString &why)
     {
         pending = pendingRuns;
@@ -203,6 +205,7 @@ public:
     int held = 0;
     QString problem;
     QString warning;
+    QMap<QString, StudyStatus> studies; // by experiment ("Name-1"); absent: Unknown
 };
 
 // A file store whose writes fail as a full disk does (ENOSPC): after `failAfterBytes` bytes

@@ -3,9 +3,17 @@
 #include "core/results/Summary.h"
 #include "core/toolkit/Units.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "ChartModel".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartModel)
+};
+} // namespace
 
 namespace chartcolour {
 units::Rgb black()
@@ -209,10 +217,10 @@ void lowerChartFrame(Builder &b, ChartModel &m, double right, double labelLeft, 
         b.line(10, kChanceY - offset, right, kChanceY - offset, chartcolour::limit(), 1);
         b.line(10, kChanceY + offset, right, kChanceY + offset, chartcolour::limit(), 1);
     }
-    ChartText &upper = b.text(QStringLiteral("Label37"), QStringLiteral("有意"), labelLeft, kChanceY - offset - 1.5);
+    ChartText &upper = b.text(QStringLiteral("Label37"), Texts::tr("有意"), labelLeft, kChanceY - offset - 1.5);
     upper.visible = m.limitsShown;
     upper.placed = m.limitsShown;
-    ChartText &lower = b.text(QStringLiteral("Label38"), QStringLiteral("有意"), labelLeft, kChanceY + offset - 1.5);
+    ChartText &lower = b.text(QStringLiteral("Label38"), Texts::tr("有意"), labelLeft, kChanceY + offset - 1.5);
     lower.visible = m.limitsShown;
     lower.placed = m.limitsShown;
 }
@@ -238,7 +246,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
     m.box = {QStringLiteral("Picture1"), 360, 1600, 4100, 4000};
     m.titleControl = QStringLiteral("Label11");
     // The overview renames this title; a run shown after it needs its own title back.
-    m.titleCaption = QStringLiteral("　今回の試行部分ごとの結果　");
+    m.titleCaption = Texts::tr("　今回の試行部分ごとの結果　");
     Builder b(m);
 
     for (int v = 0; v <= 10; ++v) {
@@ -281,7 +289,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
             previous = p;
         }
     }
-    b.text(QStringLiteral("Label7"), QStringLiteral("試行部分"), 20, 64);
+    b.text(QStringLiteral("Label7"), Texts::tr("試行部分"), 20, 64);
     return m;
 }
 
@@ -290,7 +298,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
     ChartModel m;
     m.box = {QStringLiteral("Picture1"), 160, 1600, 6500, 4000};
     m.titleControl = QStringLiteral("Label11");
-    m.titleCaption = QStringLiteral("　各ランの一致数　");
+    m.titleCaption = Texts::tr("　各ランの一致数　");
     Builder b(m);
     auto yOf = [](double hits) { return 10 + 1.2 * (70 - hits); };
 
@@ -298,7 +306,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
         b.xAxis(element("Label5", v), QLatin1Char(' ') + QString::number(10 * v), 10 * v + 10, 59);
     }
-    b.text(QStringLiteral("Label7"), QStringLiteral("ラン番号"), 20, 64);
+    b.text(QStringLiteral("Label7"), Texts::tr("ラン番号"), 20, 64);
 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, 110, 6 * v + 4, chartcolour::grid());
@@ -342,14 +350,14 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
     ChartModel m;
     m.box = {QStringLiteral("Picture2"), overview ? 8300 : 7000, 1600, 4100, 4000};
     m.titleControl = QStringLiteral("Label12");
-    m.titleCaption = QStringLiteral("　試行部分ごとの結果（全ラン）　");
+    m.titleCaption = Texts::tr("　試行部分ごとの結果（全ラン）　");
     Builder b(m);
 
     for (int v = 1; v <= 5; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
         b.xAxis(element("Label10", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
-    b.text(element("Label10", 0), QStringLiteral("試行部分"), 20, 64);
+    b.text(element("Label10", 0), Texts::tr("試行部分"), 20, 64);
 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, 68, 6 * v + 4, chartcolour::grid());
@@ -363,7 +371,7 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
             left = 4.9;
         b.text(element("Label9", v), QString::number(value), left, 6 * v + 2.5);
     }
-    b.text(QStringLiteral("Label8"), QStringLiteral("一致数の偏差"), 1, 15);
+    b.text(QStringLiteral("Label8"), Texts::tr("一致数の偏差"), 1, 15);
 
     b.line(10, kChanceY, 68, kChanceY, chartcolour::chance());
     b.line(10, 10, 68, 10, chartcolour::black());
@@ -393,8 +401,8 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
     ChartModel m;
     m.box = {QStringLiteral("Picture4"), 6500, 5900, 5900, 4000};
     m.titleControl = QStringLiteral("Label18");
-    m.titleCaption = QStringLiteral(" 刺激の前後 (全ラン) ");
-    m.toggleCaption = QStringLiteral("全試行表示");
+    m.titleCaption = Texts::tr(" 刺激の前後 (全ラン) ");
+    m.toggleCaption = Texts::tr("全試行表示");
     Builder b(m);
     const double s = span;
 
@@ -402,9 +410,9 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
         b.fill(1.4 * (s + 0.4) + 8.7, 10, 1.4 * (s + 7.3) + 8.7, 58, chartcolour::stimulusZone());
         const double x = 1.4 * (s + 0.6) + 8.7;
         b.line(x, 9, x, 61, chartcolour::onset());
-        b.text(QStringLiteral("Label26"), QStringLiteral(" 刺 激 "), 1.4 * (s + 0.6) + 8.8, 63);
+        b.text(QStringLiteral("Label26"), Texts::tr(" 刺 激 "), 1.4 * (s + 0.6) + 8.8, 63);
     } else {
-        b.caption(QStringLiteral("Label26"), QStringLiteral(" 刺 激 "), true);
+        b.caption(QStringLiteral("Label26"), Texts::tr(" 刺 激 "), true);
     }
 
     int nextLabel = 1;
@@ -427,7 +435,7 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
     }
     for (; nextLabel <= 10; ++nextLabel)
         b.caption(element("Label22", nextLabel), QString(), false);
-    b.text(QStringLiteral("Label25"), QStringLiteral("平均"), 95, 33);
+    b.text(QStringLiteral("Label25"), Texts::tr("平均"), 95, 33);
 
     // "有意" stands just right of the frame, level with "平均".
     lowerChartFrame(b, m, 92.6, 95, runsRead);
@@ -445,11 +453,11 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
     ChartModel m;
     m.box = {QStringLiteral("Picture4"), 6500, 5900, 6100, 4000};
     m.titleControl = QStringLiteral("Label18");
-    m.titleCaption = QStringLiteral(" 各試行の一致数(全ラン) ");
+    m.titleCaption = Texts::tr(" 各試行の一致数(全ラン) ");
     if (toggleToBeforeAfter)
-        m.toggleCaption = QStringLiteral("刺激の前後表示");
+        m.toggleCaption = Texts::tr("刺激の前後表示");
     Builder b(m);
-    b.caption(QStringLiteral("Label26"), QStringLiteral(" 刺 激 "), false);
+    b.caption(QStringLiteral("Label26"), Texts::tr(" 刺 激 "), false);
 
     for (int v = 1; v <= 100; ++v) {
         const double x = 0.9 * v + 10;
@@ -461,7 +469,7 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
             t.transparent = true;
         }
     }
-    b.text(QStringLiteral("Label25"), QStringLiteral("平均"), 100.5, 33);
+    b.text(QStringLiteral("Label25"), Texts::tr("平均"), 100.5, 33);
 
     lowerChartFrame(b, m, 100, 100.5, runsRead);
 

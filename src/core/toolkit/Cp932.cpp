@@ -1,5 +1,6 @@
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVector>
@@ -7,6 +8,13 @@
 #include <array>
 
 namespace vora::cp932 {
+
+namespace {
+// The texts of this file, under the translation context "Cp932".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Cp932)
+};
+} // namespace
 
 namespace {
 const char *const kCodec = "windows-31j";
@@ -177,8 +185,8 @@ Decoded decode(const QByteArray &bytes)
 
 QString unencodableMessage(const QString &badCharacter)
 {
-    return QStringLiteral("保存できない文字が含まれています（「%1」）。\r\n"
-                          "この文字を別の文字に置き換えてから、もう一度保存してください。")
+    return Texts::tr("保存できない文字が含まれています（「%1」）。\r\n"
+                     "この文字を別の文字に置き換えてから、もう一度保存してください。")
         .arg(badCharacter);
 }
 

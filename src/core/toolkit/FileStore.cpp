@@ -2,6 +2,7 @@
 
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,6 +19,13 @@
 #include <unistd.h>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "FileStore".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FileStore)
+};
+} // namespace
 
 namespace {
 
@@ -38,17 +46,17 @@ QString shown(const QString &path)
 
 QString writeFailed(const QString &path, const QString &reason)
 {
-    return QStringLiteral("ファイル「%1」に書き込めませんでした。\r\n理由：%2").arg(shown(path), reason);
+    return Texts::tr("ファイル「%1」に書き込めませんでした。\r\n理由：%2").arg(shown(path), reason);
 }
 
 QString folderInTheWay()
 {
-    return QStringLiteral("同じ名前のフォルダがあります");
+    return Texts::tr("同じ名前のフォルダがあります");
 }
 
 QString notRegularInTheWay()
 {
-    return QStringLiteral("同じ名前で、通常のファイルではないもの（パイプや装置など）があります");
+    return Texts::tr("同じ名前で、通常のファイルではないもの（パイプや装置など）があります");
 }
 
 // What stands at `path` (following links) keeps a write from starting; empty when nothing does.
@@ -95,8 +103,8 @@ QString lockNotMade(const QString &lockName, QLockFile::LockError kind, int erro
 {
     if (kind == QLockFile::PermissionError && error != EACCES && error != EPERM && error != EROFS)
         error = EACCES;
-    const QString cause = error ? FileStore::reasonText(error) : QStringLiteral("原因のわからないエラーです");
-    return QStringLiteral("ロック用のファイル「%1」を作れませんでした（%2）").arg(shown(lockName), cause);
+    const QString cause = error ? FileStore::reasonText(error) : Texts::tr("原因のわからないエラーです");
+    return Texts::tr("ロック用のファイル「%1」を作れませんでした（%2）").arg(shown(lockName), cause);
 }
 
 } // namespace
@@ -111,7 +119,7 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
     if (::lstat(native(lockName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
         // A link, pipe or folder there would be read or followed by the lock.
         *failure = FileResult::failure(writeFailed(
-            path, QStringLiteral("ロック用のファイル「%1」が通常のファイルではありません").arg(shown(lockName))));
+            path, Texts::tr("ロック用のファイル「%1」が通常のファイルではありません").arg(shown(lockName))));
         return nullptr;
     }
     if (const int error = beforeLock(lockName)) {
@@ -143,8 +151,7 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
         }
         if (waited.elapsed() >= waitMs) {
             *failure = FileResult::failure(writeFailed(
-                path,
-                QStringLiteral("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
+                path, Texts::tr("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
             failure->busy = true;
             return nullptr;
         }
@@ -196,17 +203,17 @@ QStringList splitLines(const QString &text)
 QString FileStore::reasonText(int error)
 {
     switch (error) {
-    case 0: return QStringLiteral("原因のわからないエラーです");
-    case ENOSPC: return QStringLiteral("ディスクの空き容量が足りません");
-    case EDQUOT: return QStringLiteral("ディスクの使用量の上限（クォータ）に達しています");
+    case 0: return Texts::tr("原因のわからないエラーです");
+    case ENOSPC: return Texts::tr("ディスクの空き容量が足りません");
+    case EDQUOT: return Texts::tr("ディスクの使用量の上限（クォータ）に達しています");
     case EACCES:
-    case EPERM: return QStringLiteral("アクセスする権限がありません");
-    case EROFS: return QStringLiteral("読み取り専用の場所です");
-    case EIO: return QStringLiteral("ディスクの読み書きに失敗しました（入出力エラー）");
+    case EPERM: return Texts::tr("アクセスする権限がありません");
+    case EROFS: return Texts::tr("読み取り専用の場所です");
+    case EIO: return Texts::tr("ディスクの読み書きに失敗しました（入出力エラー）");
     case ENOENT:
-    case ENOTDIR: return QStringLiteral("フォルダが見つかりません");
+    case ENOTDIR: return Texts::tr("フォルダが見つかりません");
     case EISDIR: return folderInTheWay();
-    default: return QStringLiteral("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+    default: return Texts::tr("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
     }
 }
 
@@ -280,17 +287,17 @@ QString FileStore::readFailureMessage(const QString &path, const BytesRead &read
 {
     switch (read.failure) {
     case ReadFailure::None: return QString();
-    case ReadFailure::Missing: return QStringLiteral("ファイル「%1」が見つかりません。").arg(shown(path));
-    case ReadFailure::Folder: return QStringLiteral("「%1」はファイルではなくフォルダです。").arg(shown(path));
+    case ReadFailure::Missing: return Texts::tr("ファイル「%1」が見つかりません。").arg(shown(path));
+    case ReadFailure::Folder: return Texts::tr("「%1」はファイルではなくフォルダです。").arg(shown(path));
     case ReadFailure::NotRegular:
-        return QStringLiteral("「%1」は通常のファイルではありません（パイプや装置など）。").arg(shown(path));
+        return Texts::tr("「%1」は通常のファイルではありません（パイプや装置など）。").arg(shown(path));
     case ReadFailure::TooLarge:
-        return QStringLiteral("ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。")
+        return Texts::tr("ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。")
             .arg(shown(path))
             .arg(kMaxTextFileBytes / (1024 * 1024));
     case ReadFailure::Unreadable: break;
     }
-    return QStringLiteral("ファイル「%1」を読めませんでした。\r\n理由：%2").arg(shown(path), reasonText(read.error));
+    return Texts::tr("ファイル「%1」を読めませんでした。\r\n理由：%2").arg(shown(path), reasonText(read.error));
 }
 
 ReadResult FileStore::readLines(const QString &path) const
@@ -323,14 +330,13 @@ FileResult FileStore::ensureFolder(const QString &path)
         if (S_ISDIR(st.st_mode))
             return {};
         return FileResult::failure(
-            QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります")
-                .arg(shown(path)));
+            Texts::tr("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります").arg(shown(path)));
     }
     errno = 0;
     if (!QDir().mkpath(path)) {
         const int error = errno;
         return FileResult::failure(
-            QStringLiteral("フォルダ「%1」を作れませんでした。\r\n理由：%2").arg(shown(path), reasonText(error)));
+            Texts::tr("フォルダ「%1」を作れませんでした。\r\n理由：%2").arg(shown(path), reasonText(error)));
     }
     return {};
 }
@@ -542,7 +548,7 @@ FileResult FileStore::copyOver(const QString &from, const QString &to)
     if (!source.ok()) {
         QString message = readFailureMessage(from, source);
         if (source.failure == ReadFailure::TooLarge)
-            message = QStringLiteral("ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。")
+            message = Texts::tr("ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。")
                           .arg(shown(from))
                           .arg(kMaxPictureBytes / (1024 * 1024));
         return FileResult::failure(message);

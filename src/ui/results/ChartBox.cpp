@@ -3,6 +3,7 @@
 #include "ui/toolkit/Colours.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,13 @@
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::ChartBox".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::ChartBox)
+};
+} // namespace
 
 ChartBox::ChartBox(const QString &name, QWidget *parent) : QWidget(parent)
 {
@@ -39,7 +47,7 @@ ChartBox *ChartBox::runsChart(QWidget *parent)
         box->addLabel(element("Label3", v), 7);
     for (int v = 0; v <= 10; ++v)
         box->addLabel(element("Label5", v), 7);
-    box->addLabel(QStringLiteral("Label6"), 7, QStringLiteral("一致数"), true);
+    box->addLabel(QStringLiteral("Label6"), 7, Texts::tr("一致数"), true);
     box->addLabel(QStringLiteral("Label7"), 8);
     return box;
 }
@@ -58,19 +66,19 @@ ChartBox *ChartBox::segmentsChart(QWidget *parent)
 ChartBox *ChartBox::trialsChart(QWidget *parent)
 {
     auto *box = new ChartBox(QStringLiteral("Picture4"), parent);
-    QLabel *yTitle = box->addLabel(element("Label21", 0), 7, QStringLiteral("一致数の偏差"), true);
+    QLabel *yTitle = box->addLabel(element("Label21", 0), 7, Texts::tr("一致数の偏差"), true);
     yTitle->move(qRound(mm(1)), qRound(mm(12)));
     for (int v = 1; v <= 9; ++v)
         box->addLabel(element("Label21", v), 7);
     for (int v = 1; v <= 10; ++v)
         box->addLabel(element("Label22", v), 7);
-    box->addLabel(QStringLiteral("Label25"), 8, QStringLiteral("平均"));
-    QLabel *zone = box->addLabel(QStringLiteral("Label26"), 8, QStringLiteral(" 刺 激 "));
+    box->addLabel(QStringLiteral("Label25"), 8, Texts::tr("平均"));
+    QLabel *zone = box->addLabel(QStringLiteral("Label26"), 8, Texts::tr(" 刺 激 "));
     QPalette pal = zone->palette();
     pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
     zone->setPalette(pal);
-    box->addLabel(QStringLiteral("Label37"), 7, QStringLiteral("有意"));
-    box->addLabel(QStringLiteral("Label38"), 7, QStringLiteral("有意"));
+    box->addLabel(QStringLiteral("Label37"), 7, Texts::tr("有意"));
+    box->addLabel(QStringLiteral("Label38"), 7, Texts::tr("有意"));
     return box;
 }
 
