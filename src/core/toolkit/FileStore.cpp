@@ -112,7 +112,7 @@ QString lockNotMade(const QString &lockName, QLockFile::LockError kind, int erro
 // Takes the lock of `path`. Null with `*failure` set when the write must not go on: a write
 // without its lock could lose another copy's run, so a lock that cannot be made (a full disk,
 // a folder without write permission) refuses the write with its cause.
-std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure)
+std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure, LockWait wait)
 {
     const QString lockName = FileStore::lockPath(path);
     struct stat st;
@@ -129,9 +129,10 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
     auto lock = std::make_unique<QLockFile>(lockName);
     QElapsedTimer waited;
     waited.start();
+    const int waitMs = wait == LockWait::Wait ? kLockWaitMs : 0;
     for (;;) {
         errno = 0;
-        if (lock->tryLock(kLockStepMs))
+        if (lock->tryLock(wait == LockWait::Wait ? kLockStepMs : 0))
             return lock;
         const int error = errno;
         if (lock->error() != QLockFile::LockFailedError) {
@@ -148,9 +149,10 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
             lock->removeStaleLockFile();
             continue;
         }
-        if (waited.elapsed() >= kLockWaitMs) {
+        if (waited.elapsed() >= waitMs) {
             *failure = FileResult::failure(writeFailed(
                 path, Texts::tr("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
+            failure->busy = true;
             return nullptr;
         }
     }
@@ -382,14 +384,14 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
 }
 
 FileResult FileStore::appendLineIf(const QString &path, const QString &line,
-                                   const std::function<FileResult(const ReadResult &current)> &allow)
+                                   const std::function<FileResult(const ReadResult &current)> &allow, LockWait wait)
 {
     const cp932::Encoded enc = cp932::encode(line + QStringLiteral("\r\n"));
     if (!enc.ok)
         return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
 
     FileResult refused;
-    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused, wait);
     if (!refused)
         return refused;
     // Limits that belong to the file are judged on what it holds now, under the lock, so that

@@ -19,8 +19,17 @@ constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
 struct FileResult {
     bool ok = true;
     QString message;
+    // Refused because another writer held the file's lock: nothing was written, and a later
+    // attempt may succeed.
+    bool busy = false;
     static FileResult failure(const QString &message) { return {false, message}; }
     explicit operator bool() const { return ok; }
+};
+
+// What a write does when another writer holds the file's lock.
+enum class LockWait {
+    Wait, // waits a few seconds for it
+    TryOnce, // refuses at once (`busy`): the caller comes back later instead of waiting
 };
 
 // Why a read gave nothing.
@@ -86,7 +95,8 @@ public:
     // The same, provided `allow` accepts the file as it is at that moment (read under the same
     // lock; a missing or unreadable file included). Its failure is passed on and nothing is written.
     FileResult appendLineIf(const QString &path, const QString &line,
-                            const std::function<FileResult(const ReadResult &current)> &allow);
+                            const std::function<FileResult(const ReadResult &current)> &allow,
+                            LockWait wait = LockWait::Wait);
     // Replaces the whole file with `lines` (each followed by CR LF). Never deletes the target first.
     FileResult replaceAll(const QString &path, const QStringList &lines);
     // The same with content already encoded: lines kept byte for byte, or files of other
@@ -118,7 +128,7 @@ protected:
     virtual int beforeLock(const QString &lockPath);
 
 private:
-    std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure);
+    std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure, LockWait wait = LockWait::Wait);
     FileResult writeWholeFile(const QString &path, const QByteArray &bytes);
 };
 
