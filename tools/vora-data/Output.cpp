@@ -1,5 +1,7 @@
 #include "Output.h"
 
+#include "core/toolkit/Cp932.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -98,7 +100,7 @@ QString printableName(const QString &name)
 QString unixLineBreaks(const QString &text)
 {
     QString out = text;
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(vora::CRLF, QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
 }

@@ -13,13 +13,6 @@
 
 namespace voradata {
 
-namespace {
-
-// A run's record: what the check and the seal cover; a run memo may follow.
-constexpr int kRecordColumns = 261;
-
-} // namespace
-
 QStringList distinctFiles(const QStringList &paths, const QString &used)
 {
     QStringList out;
@@ -52,7 +45,7 @@ void RunCopies::add(const QString &path, const QStringList &lines)
         if (vora::isConditionMemoLine(lines.at(i)))
             continue;
         const Place here{file, ++run, i + 1};
-        const QString record = lines.at(i).left(kRecordColumns);
+        const QString record = lines.at(i).left(vora::kRunColumns);
         const auto seen = m_seen.constFind(record);
         if (seen == m_seen.constEnd()) {
             m_seen.insert(record, here);

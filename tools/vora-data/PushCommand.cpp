@@ -64,8 +64,8 @@ int runPush(const QStringList &args)
             if (vora::isConditionMemoLine(line))
                 continue;
             ++runNo;
-            vora::study::MirrorEntry entry{server.site, QFileInfo(path).completeBaseName(), runNo, line.left(261),
-                                           seals.value(runNo)};
+            vora::study::MirrorEntry entry{server.site, QFileInfo(path).completeBaseName(), runNo,
+                                           line.left(vora::kRunColumns), seals.value(runNo)};
             switch (db.deliver(entry, &error)) {
             case vora::study::Delivery::Sent: ++sent; break;
             case vora::study::Delivery::AlreadyThere: ++there; break;

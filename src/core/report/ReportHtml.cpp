@@ -64,7 +64,7 @@ QString tr(Lang lang, const char *ja, const char *en)
 QString htmlText(const QString &text)
 {
     QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(CRLF, QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QString out = escapeXml(t);
     out.replace(QLatin1Char('\n'), QStringLiteral("<br>"));

@@ -360,9 +360,9 @@ QString histogramSvg(const RunSet &runs, Lang lang, double scale)
     // R * C(100, k) / 2^100, through logs.
     QVector<double> expected(kTrialsPerRun + 1, 0.0);
     for (int k = 0; k <= kTrialsPerRun; ++k)
-        expected[k] =
-            runs.runsRead
-            * std::exp(std::lgamma(101.0) - std::lgamma(k + 1.0) - std::lgamma(101.0 - k) - 100.0 * std::log(2.0));
+        expected[k] = runs.runsRead
+                      * std::exp(std::lgamma(kTrialsPerRun + 1.0) - std::lgamma(k + 1.0)
+                                 - std::lgamma(kTrialsPerRun + 1.0 - k) - kTrialsPerRun * std::log(2.0));
     double top = 1.0;
     for (int k = lowest; k <= highest; ++k)
         top = std::max({top, double(counts[k]), expected[k]});

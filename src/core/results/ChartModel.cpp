@@ -317,7 +317,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
     // are counted elsewhere but have no place here.
     QPointF previous;
     for (const LoadedRun &r : runs) {
-        if (r.number < 1 || r.number > 100)
+        if (r.number < 1 || r.number > kMaxRuns)
             continue;
         // Below 30 or above 70 hits a run lies beyond the frame: its dot stays on the edge,
         // where it can still be pointed at, and the lines stay inside.
@@ -451,7 +451,7 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
     Builder b(m);
     b.caption(QStringLiteral("Label26"), QStringLiteral(" 刺 激 "), false);
 
-    for (int v = 1; v <= 100; ++v) {
+    for (int v = 1; v <= kTrialsPerRun; ++v) {
         const double x = 0.9 * v + 10;
         b.line(x, 10, x, 58, chartcolour::grid());
         if (v % 10 == 0) {
@@ -466,7 +466,7 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
     lowerChartFrame(b, m, 100, 100.5, runsRead);
 
     QVector<QPointF> points;
-    for (int v = 1; v <= 100; ++v)
+    for (int v = 1; v <= kTrialsPerRun; ++v)
         points.append({0.9 * v + 10, lowerChartY(counts.value(v - 1), runsRead)});
     b.series(points, 0.4, 1);
     b.caption(QStringLiteral("Label24"), QString());

@@ -10,8 +10,6 @@ namespace vora {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // Segment values of the all-run profile are means of integer totals, so every difference
 // the classification looks at is a multiple of 1/(2R). Floating-point division can leave a
 // value a hair off its exact figure (2 - 1e-15 instead of 2); comparisons are therefore made
@@ -222,7 +220,7 @@ Analysis analyse(double hits, const std::array<double, 5> &segments)
     }
     r.profile = classifyProfile(segments, &r.declineScore);
     if (r.profile != Profile::N)
-        r.analysisText = kCrLf + profileSentence(r.profile) + kCrLf;
+        r.analysisText = CRLF + profileSentence(r.profile) + CRLF;
     r.analysisText = r.significanceText + r.analysisText;
     return r;
 }
@@ -299,10 +297,10 @@ QString singleRunLineTooltip()
 
 QString congratulationText(int hits)
 {
-    return QStringLiteral("　　　　　★おめでとうございます") + kCrLf + kCrLf + singleRunLevelSentence(hits)
-           + QStringLiteral("超能力現象が起きたとみて間違いないと思われます。") + kCrLf
+    return QStringLiteral("　　　　　★おめでとうございます") + CRLF + CRLF + singleRunLevelSentence(hits)
+           + QStringLiteral("超能力現象が起きたとみて間違いないと思われます。") + CRLF
            + QStringLiteral("　何回も起きればそれだけ超能力現象の存在が明らかになります｡ ")
-           + QStringLiteral("次も､またがんばりましょう｡ ") + kCrLf;
+           + QStringLiteral("次も､またがんばりましょう｡ ") + CRLF;
 }
 
 bool showsCongratulationPicture(int hits)

@@ -1,9 +1,10 @@
 #include "core/run/Instructions.h"
 
+#include "core/toolkit/Cp932.h"
+
 namespace vora::instructions {
 
 namespace {
-const QString CRLF = QStringLiteral("\r\n");
 
 QString stimulusLines()
 {

@@ -22,7 +22,7 @@ RunSave saveFinishedRun(FileStore &files, const AppPaths &paths, const QString &
     }
     const KeptRun kept = keepRefusedRun(files, dataPath, runLine, stamp);
     if (!kept.result.ok) {
-        out.message = refusal + QStringLiteral("\r\n") + kept.result.message;
+        out.message = refusal + CRLF + kept.result.message;
         return out;
     }
     out.outcome = RunSave::Outcome::Kept;

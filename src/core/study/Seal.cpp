@@ -1,5 +1,6 @@
 #include "core/study/Seal.h"
 
+#include "core/registry/RecordFormat.h"
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
@@ -17,7 +18,6 @@ namespace vora::study {
 
 namespace {
 
-constexpr int kSealedColumns = 261;
 struct RawRead {
     bool ok = false;
     bool missing = false;
@@ -57,9 +57,8 @@ QByteArray sealedColumns(const QByteArray &line)
 {
     int i = 0;
     const int n = int(line.size());
-    for (int column = 0; column < kSealedColumns && i < n; ++column) {
-        const auto b = static_cast<unsigned char>(line.at(i));
-        const bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    for (int column = 0; column < kRunColumns && i < n; ++column) {
+        const bool lead = cp932::isLeadByte(static_cast<unsigned char>(line.at(i)));
         i += (lead && i + 1 < n) ? 2 : 1;
     }
     return line.left(i);
@@ -69,8 +68,8 @@ namespace {
 
 const QByteArray &memoPrefixBytes()
 {
-    // "実験条件=": the condition memo line of the data file.
-    static const QByteArray prefix = cp932::encode(QStringLiteral("実験条件=")).bytes;
+    // The condition memo line of the data file.
+    static const QByteArray prefix = cp932::encode(conditionMemoPrefix()).bytes;
     return prefix;
 }
 

@@ -299,8 +299,8 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     }
     if (!wrote) {
         out.writeFailed = true;
-        out.message = QStringLiteral("cannot write the seal file: ")
-                      + QString(wrote.message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        out.message =
+            QStringLiteral("cannot write the seal file: ") + QString(wrote.message).replace(CRLF, QStringLiteral(" "));
         out.added = 0;
         out.resealed = false;
         return out;

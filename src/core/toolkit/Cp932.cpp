@@ -11,11 +11,6 @@ namespace vora::cp932 {
 namespace {
 const char *const kCodec = "windows-31j";
 
-bool isLeadByte(uchar b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 bool isTrailByte(uchar b)
 {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);

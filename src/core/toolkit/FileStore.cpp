@@ -378,7 +378,7 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
 FileResult FileStore::appendLineIf(const QString &path, const QString &line,
                                    const std::function<FileResult(const ReadResult &current)> &allow)
 {
-    const cp932::Encoded enc = cp932::encode(line + QStringLiteral("\r\n"));
+    const cp932::Encoded enc = cp932::encode(line + CRLF);
     if (!enc.ok)
         return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
 
@@ -422,7 +422,7 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
         // A file whose last line lacks its terminator would glue the new line onto it.
         char last = '\n';
         if (::pread(fd.get(), &last, 1, originalSize - 1) == 1 && last != '\n' && last != '\r')
-            bytes.prepend("\r\n");
+            bytes.prepend(kCrLfBytes);
     }
     int error = writeBytes(fd.get(), bytes.constData(), bytes.size());
     if (!error)
@@ -485,7 +485,7 @@ QByteArray encodeLines(const QStringList &lines, FileResult *refused)
     QString text;
     for (const QString &line : lines) {
         text += line;
-        text += QStringLiteral("\r\n");
+        text += CRLF;
     }
     const cp932::Encoded enc = cp932::encode(text);
     if (!enc.ok)

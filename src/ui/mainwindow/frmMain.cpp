@@ -12,7 +12,7 @@
 #include "ui/registry/RegistrationView.h"
 #include "ui/registry/SelectionLaunch.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -63,13 +63,7 @@ QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &te
     return option;
 }
 
-void setPointSize(QWidget *w, double size, bool bold = false)
-{
-    QFont f = w->font();
-    f.setPointSizeF(size);
-    f.setBold(bold);
-    w->setFont(f);
-}
+using style::setPointSize;
 
 // Column of name box N (1 to 5); element 0 shares the first column and stays hidden.
 int columnLeft(int box)
@@ -133,7 +127,7 @@ void frmMain::buildControls()
     m_c.experimentName->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
     m_c.experimentName->setFrameShape(QFrame::Panel);
     m_c.experimentName->setFrameShadow(QFrame::Sunken);
-    setBackColour(m_c.experimentName, Qt::white);
+    style::setBackground(m_c.experimentName, Qt::white);
     m_c.experimentName->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
 
     m_c.selectionConditions =
@@ -160,7 +154,7 @@ void frmMain::buildControls()
 
     // The prompt sits where the name boxes appear in the registration view.
     m_c.prompt = makeLabel(this, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
-    setBackColour(m_c.prompt, promptYellow());
+    style::setBackground(m_c.prompt, style::promptYellow());
     setPointSize(m_c.prompt, 12, true);
     {
         // Disabled while a name is selected: the prompt stays readable on its grey.

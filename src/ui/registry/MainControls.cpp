@@ -1,5 +1,7 @@
 #include "ui/registry/MainControls.h"
 
+#include "core/toolkit/Cp932.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -79,14 +81,14 @@ void ConditionFrame::mouseDoubleClickEvent(QMouseEvent *event)
 QString MemoBox::memoText() const
 {
     QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QLatin1Char('\n'), CRLF);
     return text;
 }
 
 void MemoBox::setMemoText(const QString &text)
 {
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(CRLF, QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(shown);
 }
@@ -214,46 +216,6 @@ QVector<MainControls::Holding> MainControls::holdingsOf(const QString &name) con
         }
     }
     return out;
-}
-
-QColor buttonFaceColour()
-{
-    return QApplication::style()->standardPalette().color(QPalette::Button);
-}
-
-QColor selectedButtonColour()
-{
-    return QColor(128, 128, 128);
-}
-
-QColor promptGrey()
-{
-    return QColor(192, 192, 192);
-}
-
-QColor promptYellow()
-{
-    return QColor(255, 255, 128);
-}
-
-void setButtonColour(QPushButton *button, const QColor &colour)
-{
-    QPalette p = button->palette();
-    p.setColor(QPalette::Button, colour);
-    button->setPalette(p);
-}
-
-void setBackColour(QWidget *widget, const QColor &colour)
-{
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    widget->setPalette(p);
-    widget->setAutoFillBackground(true);
-}
-
-QColor backColour(const QWidget *widget)
-{
-    return widget->palette().color(QPalette::Window);
 }
 
 } // namespace vora

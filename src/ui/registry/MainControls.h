@@ -163,13 +163,4 @@ struct MainControls {
     QVector<Holding> holdingsOf(const QString &name) const;
 };
 
-// Colours the main window uses.
-QColor buttonFaceColour();
-QColor selectedButtonColour(); // dark grey
-QColor promptGrey(); // 192, 192, 192
-QColor promptYellow(); // 255, 255, 128
-void setButtonColour(QPushButton *button, const QColor &colour);
-void setBackColour(QWidget *widget, const QColor &colour);
-QColor backColour(const QWidget *widget);
-
 } // namespace vora

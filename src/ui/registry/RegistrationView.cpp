@@ -1,10 +1,11 @@
 #include "ui/registry/RegistrationView.h"
 
 #include "core/registry/NameList.h"
+#include "core/toolkit/Cp932.h"
 #include "core/toolkit/Units.h"
 #include "ui/registry/MainControls.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -48,7 +49,7 @@ QString RegistrationView::guidanceText()
     };
     QString text;
     for (const char *line : lines)
-        text += QString::fromUtf8(line) + QStringLiteral("\r\n");
+        text += QString::fromUtf8(line) + CRLF;
     return text;
 }
 
@@ -83,7 +84,7 @@ void RegistrationView::open()
     m_c.computerOnlyButton->hide();
     m_c.exitButton->hide();
     for (int box = 1; box <= kNameBoxes; ++box)
-        setButtonColour(m_c.selectButton[box], buttonFaceColour());
+        style::setButtonColour(m_c.selectButton[box], style::buttonFaceColour());
     m_c.experimentHeading->hide();
     m_c.experimentName->hide();
     m_c.selectionConditions->hide(); // the conditions go with the name they belong to
@@ -95,7 +96,7 @@ void RegistrationView::open()
     m_c.resultsButton->hide();
 
     QLabel *guide = m_c.prompt;
-    setBackColour(guide, promptGrey());
+    style::setBackground(guide, style::promptGrey());
     guide->setWordWrap(true);
     guide->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     guide->setEnabled(true);
@@ -132,7 +133,7 @@ void RegistrationView::close()
         m_c.setWebPanelVisible(true);
 
     QLabel *prompt = m_c.prompt;
-    setBackColour(prompt, promptYellow());
+    style::setBackground(prompt, style::promptYellow());
     prompt->setWordWrap(false);
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QFont pf = m_c.window->font();
@@ -210,8 +211,7 @@ void RegistrationView::storeSelectionsAndLists()
     }
     if (!failures.isEmpty()) {
         s.dialogs->message(m_c.window,
-                           QStringLiteral("実験名の選択や一覧を保存できませんでした。\r\n")
-                               + failures.join(QStringLiteral("\r\n")),
+                           QStringLiteral("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(CRLF),
                            MsgButtons::Ok, MsgIcon::Exclamation);
     }
 }

@@ -7,6 +7,7 @@
 #include "core/study/SealWriter.h"
 #include "ui/registry/MainControls.h"
 #include "ui/startup/Module1.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -72,20 +73,20 @@ void SelectionLaunch::selectPressed(int box)
         m_c.showMemoCheck->hide();
         m_c.experimentHeading->setEnabled(false);
     }
-    setBackColour(m_c.prompt, promptGrey());
+    style::setBackground(m_c.prompt, style::promptGrey());
     if (!m_c.registrationOpen) {
-        setButtonColour(m_c.selectButton[box], selectedButtonColour());
+        style::setButtonColour(m_c.selectButton[box], style::selectedButtonColour());
         m_c.prompt->setEnabled(false);
     }
     if (caption.isEmpty()) {
-        setBackColour(m_c.prompt, promptYellow());
+        style::setBackground(m_c.prompt, style::promptYellow());
         m_c.prompt->setEnabled(true);
     }
     if (m_c.registrationOpen)
         m_c.registrationButton->click(); // closes the view, which clears the selection again
     for (int other = 1; other <= kNameBoxes; ++other) {
         if (other != box)
-            setButtonColour(m_c.selectButton[other], buttonFaceColour());
+            style::setButtonColour(m_c.selectButton[other], style::buttonFaceColour());
     }
 
     // The options of the box decide the conditions, whatever the last run line said.
@@ -99,7 +100,7 @@ void SelectionLaunch::selectPressed(int box)
 
     if (m_c.experimentName->caption().isEmpty()) {
         m_c.selectionConditions->setText(QString());
-        setBackColour(m_c.prompt, promptYellow());
+        style::setBackground(m_c.prompt, style::promptYellow());
     }
 }
 

@@ -1,6 +1,6 @@
 #include "ui/results/ChartBox.h"
 
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QContextMenuEvent>
 #include <QFontMetricsF>
@@ -16,10 +16,7 @@ namespace vora {
 ChartBox::ChartBox(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    style::setBackground(this, Qt::white);
     hide();
 }
 

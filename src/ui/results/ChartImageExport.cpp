@@ -1,6 +1,7 @@
 #include "ui/results/ChartImageExport.h"
 
 #include "core/results/ChartModel.h"
+#include "core/toolkit/Cp932.h"
 #include "core/toolkit/Services.h"
 #include "ui/results/ChartBox.h"
 
@@ -14,7 +15,6 @@ namespace vora {
 
 void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName, ChartBox &box)
 {
-    const QString CRLF = QStringLiteral("\r\n");
     QString title = box.model().titleCaption;
     title.remove(QChar(0x3000));
     title.remove(QLatin1Char(' '));

@@ -11,7 +11,7 @@
 #include "ui/results/ResultsHost.h"
 #include "ui/results/RunMemoEditor.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -21,8 +21,6 @@
 namespace vora {
 
 namespace {
-
-const QString CRLF = QStringLiteral("\r\n");
 
 // Places of the results view, in twips.
 constexpr int kNavTop = 150;
@@ -47,18 +45,6 @@ void moveTw(QWidget *w, double left, double top)
     w->move(units::px(left), units::px(top));
 }
 
-void setColours(QWidget *w, const QColor &back, const QColor &fore)
-{
-    QPalette pal = w->palette();
-    if (back.isValid()) {
-        pal.setColor(QPalette::Window, back);
-        w->setAutoFillBackground(true);
-    }
-    if (fore.isValid())
-        pal.setColor(QPalette::WindowText, fore);
-    w->setPalette(pal);
-}
-
 } // namespace
 
 // ---- controls ---------------------------------------------------------------------------
@@ -67,10 +53,7 @@ QLabel *ResultsDisplay::Impl::windowLabel(const char *name, double points, bool 
 {
     auto *l = new QLabel(w);
     l->setObjectName(QLatin1String(name));
-    QFont f = l->font();
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
+    style::setPointSize(l, points, bold);
     l->hide();
     return l;
 }
@@ -107,7 +90,7 @@ void ResultsDisplay::Impl::createControls()
     segmentsTitle->setText(QStringLiteral("　試行部分ごとの結果（全ラン）　"));
     trialsTitle = windowLabel("Label18", 10, true);
     for (QLabel *t : {runsTitle, segmentsTitle, trialsTitle})
-        setColours(t, QColor(224, 232, 255), QColor(0, 0, 128));
+        style::setColours(t, style::titleBackColour(), style::titleTextColour());
     runAnalysis = windowLabel("Label13", 10);
     segmentsAnalysis = windowLabel("Label14", 10);
     for (QLabel *a : {runAnalysis, segmentsAnalysis}) {

@@ -8,10 +8,6 @@
 
 namespace vora {
 
-namespace {
-const QString CRLF = QStringLiteral("\r\n");
-}
-
 void saveExperimentReport(QWidget *parent, Module1 &module)
 {
     Services &sv = module.services();

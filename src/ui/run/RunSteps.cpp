@@ -23,12 +23,6 @@ namespace vora {
 
 using namespace style;
 
-namespace {
-
-const QString CRLF = QStringLiteral("\r\n");
-
-} // namespace
-
 // ---- run start --------------------------------------------------------------------------
 
 void toushiJikken::centreCountdown()

@@ -1,5 +1,7 @@
 #include "ui/toolkit/DesktopServices.h"
 
+#include "core/toolkit/Cp932.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -12,7 +14,7 @@ namespace {
 void setUp(QMessageBox &box, const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
     box.setWindowTitle(title.isEmpty() ? Dialogs::defaultTitle() : title);
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(QString(text).replace(CRLF, QStringLiteral("\n")));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -78,9 +80,9 @@ bool QtDialogs::input(QObject *parent, const QString &prompt, const QString &tit
                       QString *answer)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(windowOf(parent), title.isEmpty() ? defaultTitle() : title,
-                                               QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                                               QLineEdit::Normal, defaultText, &ok);
+    const QString text =
+        QInputDialog::getText(windowOf(parent), title.isEmpty() ? defaultTitle() : title,
+                              QString(prompt).replace(CRLF, QStringLiteral("\n")), QLineEdit::Normal, defaultText, &ok);
     *answer = ok ? text : QString();
     return ok;
 }

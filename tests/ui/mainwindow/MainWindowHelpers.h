@@ -4,6 +4,7 @@
 #include "core/registry/RunRecord.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/startup/Module1.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,9 @@
 #include <utility>
 
 namespace vora::testing {
+
+// The colours the tests compare the controls' with.
+using namespace vora::style;
 
 // A consistent run line: `hits` matches spread from trial 1 on, every target "1".
 inline QString runLine(const QString &name, const QString &date, int hits,

@@ -138,8 +138,7 @@ void OutboxSender::deliverPending()
                 }
                 if (d == Delivery::Conflict) {
                     const QString held = m_outbox.holdEntry(entry);
-                    conflicts.append(held.isEmpty() ? conflictText(entry)
-                                                    : conflictText(entry) + QStringLiteral("\r\n") + held);
+                    conflicts.append(held.isEmpty() ? conflictText(entry) : conflictText(entry) + CRLF + held);
                 }
                 settle(entry, d);
             }
@@ -169,7 +168,7 @@ int runNumberOf(const QStringList &fileLines, const QString &record)
         if (isConditionMemoLine(line))
             continue;
         ++runNo;
-        if (line.left(261) == record)
+        if (line.left(kRunColumns) == record)
             found = runNo;
     }
     return found;
@@ -254,7 +253,7 @@ void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
     MirrorEntry entry;
     entry.site = m_config.site;
     entry.experiment = QFileInfo(dataFilePath).completeBaseName();
-    entry.record = runLine.left(261);
+    entry.record = runLine.left(kRunColumns);
     entry.run = runNumberOf(read.lines, entry.record);
     if (entry.run == 0) {
         m_problem = QStringLiteral("保存したランがデータファイルに見つからないため、送信できません。");
@@ -286,7 +285,7 @@ void StudyMirror::onPassDone(int sent, const QString &failure, const QStringList
     for (const QString &c : conflicts)
         qWarning("%s", qUtf8Printable(c));
     // Passwords were masked where the messages were made.
-    m_problem = problems.join(QStringLiteral("\r\n"));
+    m_problem = problems.join(CRLF);
     Q_EMIT changed();
     Q_EMIT passFinished(sent);
 }
