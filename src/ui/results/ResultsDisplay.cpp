@@ -30,11 +30,6 @@ constexpr int kBackWidth = 1900;
 constexpr int kToggleWidth = 1500;
 constexpr int kTitleHeight = 300;
 
-QString element(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 void placeTw(QWidget *w, double left, double top, double width, double height)
 {
     w->setGeometry(units::px(left), units::px(top), units::px(width), units::px(height));
@@ -302,7 +297,6 @@ void ResultsDisplay::Impl::lowerChart()
     const bool withStimulus = s.withStimulus;
     const ChartModel chart = vora::lowerChart(runs, withStimulus, chartMode);
     trialsChart->setModel(chart);
-    trialsChart->label(element("Label21", 0))->show();
     trialsChart->show();
     placeTitle(trialsTitle, trialsChart, chart.titleCaption);
     if (!chart.toggleCaption.isEmpty()) {
@@ -312,7 +306,7 @@ void ResultsDisplay::Impl::lowerChart()
         toggleButton->show();
         toggleButton->raise();
     }
-    if (const ChartText *t = chart.text(QStringLiteral("Label24")))
+    if (const ChartText *t = chart.text(ChartRole::Note))
         trialsNote->setText(t->caption);
     moveTw(trialsNote, chart.box.left + chart.box.width + 100, chart.box.top + 2000);
     trialsNote->setVisible(chart.box.width == 6100);
