@@ -233,7 +233,7 @@ void TestBadInput::folderWhereAFileBelongs()
 
     const DataFileContents c = loadDataFile(*t.files, data);
     QVERIFY(!c.readOk);
-    QVERIFY(!c.readError.isEmpty());
+    QVERIFY(!c.read.message.isEmpty());
     QVERIFY(!c.passed());
     QCOMPARE(countRuns(*t.files, data).runs, 0);
     const RunSet runs = loadRuns(*t.files, data, 0);
@@ -284,8 +284,8 @@ void TestBadInput::specialFilesWhereFilesBelong()
     const DataFileContents c = loadDataFile(*t.files, data);
     QVERIFY(!c.readOk);
     QVERIFY(!c.missing);
-    QVERIFY(c.readError.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる")
-                                                               : QStringLiteral("通常のファイルではありません")));
+    QVERIFY(c.read.message.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる")
+                                                                  : QStringLiteral("通常のファイルではありません")));
     QCOMPARE(countRuns(*t.files, data).runs, 0);
     QVERIFY(!loadRuns(*t.files, data, 0).readOk);
     QVERIFY(!readNameListFile(*t.files, t.services.paths, 1).error.isEmpty());

@@ -111,17 +111,18 @@ public:
     QString folder;
     QProcess child;
 
-protected:
-    int beginWrite(const QString &target, bool append) override
+    AppendingMidRewrite()
     {
-        if (!append && child.state() == QProcess::NotRunning && child.processId() == 0) {
-            child.setProgram(QCoreApplication::applicationFilePath());
-            child.setArguments({QString::fromLatin1(kChildFlag), folder, QStringLiteral("append")});
-            child.start();
-            if (child.waitForReadyRead(30000))
-                ::usleep(300000); // widens the window in which an unserialised append would land
-        }
-        return FileStore::beginWrite(target, append);
+        setWriteDevice([this](QIODevice &, const QString &, bool append) -> std::unique_ptr<QIODevice> {
+            if (!append && child.state() == QProcess::NotRunning && child.processId() == 0) {
+                child.setProgram(QCoreApplication::applicationFilePath());
+                child.setArguments({QString::fromLatin1(kChildFlag), folder, QStringLiteral("append")});
+                child.start();
+                if (child.waitForReadyRead(30000))
+                    ::usleep(300000); // widens the window in which an unserialised append would land
+            }
+            return nullptr;
+        });
     }
 };
 

@@ -1,6 +1,7 @@
 // A write that fails at any point of any whole-file rewrite, or of a run append, leaves every
 // original byte for byte and is reported. The registry tests cut each write at one place; here
 // every write is cut after every byte count, and the n-th of several writes fails on its own.
+#include "FailDevice.h"
 #include "Fakes.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
@@ -14,7 +15,7 @@
 #include <QtTest>
 
 using namespace vora;
-using vora::testing::FailingFileStore;
+using vora::testing::failWrite;
 using vora::testing::TestServices;
 
 namespace {
@@ -121,7 +122,7 @@ QString perform(FileStore &files, const TestServices &t, Operation op)
     return r ? QString() : r.message;
 }
 
-// Records each write an operation begins and the file it ends up in.
+// Records each write an operation makes and the file it ends up in.
 class RecordingStore : public FileStore {
 public:
     struct Write {
@@ -130,11 +131,12 @@ public:
     };
     QList<Write> writes;
 
-protected:
-    int beginWrite(const QString &target, bool append) override
+    RecordingStore()
     {
-        writes.append({target, append});
-        return FileStore::beginWrite(target, append);
+        setWriteDevice([this](QIODevice &, const QString &target, bool append) -> std::unique_ptr<QIODevice> {
+            writes.append({target, append});
+            return nullptr;
+        });
     }
 };
 
@@ -208,10 +210,8 @@ void TestWriteFaults::everyCutPoint()
         for (qint64 cut : cuts) {
             TestServices t;
             prepare(t, op);
-            FailingFileStore failing;
-            failing.failOnOpenNumber = n;
-            failing.failOpen = cut < 0; // -1 stands for "the open itself fails"
-            failing.failAfterBytes = qMax<qint64>(cut, 0);
+            FileStore failing;
+            failWrite(failing, n, cut); // -1 stands for "the write fails at its start"
             const QString message = perform(failing, t, op);
             const QMap<QString, QByteArray> now = snapshot(t);
             ++cases;

@@ -4,9 +4,18 @@
 
 #include "core/toolkit/FileStore.h"
 
-#include <cstring>
-
 namespace voradata {
+
+QString readFailureText(const vora::FileResult &read)
+{
+    const QString cause = read.text(vora::Language::English);
+    switch (read.code) {
+    case vora::FileError::Folder:
+    case vora::FileError::NotRegular:
+    case vora::FileError::TooLarge: return cause + QStringLiteral(", not a data file");
+    default: return cause;
+    }
+}
 
 QString CheckedFile::faultText() const
 {
@@ -20,19 +29,8 @@ CheckedFile checkFile(const QString &path)
 
     // The program's own bounded read: a pipe or device is never opened, /dev/zero never read.
     const vora::BytesRead raw = vora::FileStore::readBytes(path);
-    switch (raw.failure) {
-    case vora::ReadFailure::None: break;
-    case vora::ReadFailure::Missing: out.readError = QStringLiteral("no such file"); return out;
-    case vora::ReadFailure::Folder: out.readError = QStringLiteral("is a directory, not a data file"); return out;
-    case vora::ReadFailure::NotRegular:
-        out.readError = QStringLiteral("is not a regular file (a pipe, device or socket), not a data file");
-        return out;
-    case vora::ReadFailure::TooLarge:
-        out.readError =
-            QStringLiteral("file too large (over %1 MiB), not a data file").arg(vora::kMaxTextFileBytes >> 20);
-        return out;
-    case vora::ReadFailure::Unreadable:
-        out.readError = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(raw.error));
+    if (!raw) {
+        out.readError = readFailureText(raw);
         return out;
     }
 
@@ -40,7 +38,7 @@ CheckedFile checkFile(const QString &path)
     out.contents = vora::loadDataFile(store, path);
     if (!out.contents.readOk || out.contents.missing) {
         // Vanished or became unreadable between the two reads.
-        out.readError = QStringLiteral("cannot read: ") + unixLineBreaks(out.contents.readError).simplified();
+        out.readError = readFailureText(out.contents.read);
         return out;
     }
     out.readable = true;

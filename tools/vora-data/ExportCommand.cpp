@@ -131,7 +131,8 @@ int runExport(const QStringList &args)
     const vora::FileStore store;
     const vora::RunSet set = vora::loadRuns(store, path, 0);
     if (!set.readOk || set.missing) {
-        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
+        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + readFailureText(set.read)
+                 + QLatin1Char('\n'));
         return kExitUsage;
     }
     writeOut(json ? exportJson(set) : exportCsv(set));

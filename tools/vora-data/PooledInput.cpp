@@ -93,7 +93,8 @@ int loadExperiments(const QStringList &paths, QVector<vora::report::Experiment> 
         }
         const vora::ReadResult read = store.readLines(path);
         if (!read.ok) {
-            writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
+            writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + readFailureText(read)
+                     + QLatin1Char('\n'));
             worst = std::max(worst, kExitUsage);
             continue;
         }

@@ -114,7 +114,8 @@ int runSummary(const QStringList &args)
     const vora::FileStore store;
     const vora::RunSet set = vora::loadRuns(store, path, upto);
     if (!set.readOk || set.missing) {
-        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
+        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + readFailureText(set.read)
+                 + QLatin1Char('\n'));
         return kExitUsage;
     }
 

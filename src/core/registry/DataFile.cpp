@@ -191,12 +191,12 @@ DataFileContents loadDataFile(const FileStore &files, const QString &path)
 {
     DataFileContents out;
     const ReadResult read = files.readLines(path);
+    out.read = read;
     if (!read.ok) {
         if (read.missing) {
             out.missing = true;
         } else {
             out.readOk = false;
-            out.readError = read.message;
         }
         out.lastDate = QStringLiteral("-");
         return out;

@@ -47,7 +47,7 @@ int storedTotal(const QString &line);
 // Everything the selection load takes from a data file.
 struct DataFileContents {
     bool readOk = true; // false only when an existing file could not be read
-    QString readError; // message for the user when !readOk
+    FileResult read; // the read itself: why it failed (`message` for the user), when !readOk or missing
     bool missing = false; // no file: reads as an empty one
     bool hasMemoLine = false;
     QString conditionMemo; // the last memo line's text, with CR LF line breaks

@@ -245,7 +245,7 @@ FileResult writeNameListFile(FileStore &files, const AppPaths &paths, int box, c
         addKept(i, false);
         const cp932::Encoded enc = cp932::encode(items.at(i) + CRLF);
         if (!enc.ok)
-            return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+            return FileResult::failure(FileError::Unencodable, paths.file(nameListFileName(box)), 0, enc.badCharacter);
         bytes += enc.bytes;
     }
     addKept(int(items.size()), true);

@@ -78,7 +78,7 @@ RunSet loadRuns(const FileStore &files, const QString &path, int browsedRun, int
         RunSet set = loadRunsFromLines({}, browsedRun, previousRunCount);
         set.missing = read.missing;
         set.readOk = read.missing;
-        set.readError = read.message;
+        set.read = read;
         return set;
     }
     return loadRunsFromLines(read.lines, browsedRun, previousRunCount);

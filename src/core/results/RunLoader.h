@@ -37,7 +37,7 @@ struct LoadedRun {
 struct RunSet {
     bool readOk = true; // false when an existing file could not be read
     bool missing = false; // no file: read as an empty one
-    QString readError;
+    FileResult read; // why an existing file could not be read, when !readOk
 
     int runsRead = 0; // R: run lines read (up to the browsed run)
     int runCount = 0; // largest runsRead seen, including earlier loads

@@ -12,46 +12,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cstring>
 
 namespace vora::study {
-
-namespace {
-
-struct RawRead {
-    bool ok = false;
-    bool missing = false;
-    QString error;
-    QString errorJa;
-    QByteArray bytes;
-};
-
-// The file layer's read: regular files only, never past the bound every text file has.
-RawRead readRaw(const QString &path)
-{
-    RawRead r;
-    const BytesRead read = FileStore::readBytes(path);
-    switch (read.failure) {
-    case ReadFailure::None:
-        r.ok = true;
-        r.bytes = read.bytes;
-        break;
-    case ReadFailure::Missing:
-        r.missing = true;
-        r.error = QStringLiteral("no such file");
-        break;
-    case ReadFailure::Folder:
-    case ReadFailure::NotRegular: r.error = QStringLiteral("not a regular file"); break;
-    case ReadFailure::TooLarge: r.error = QStringLiteral("too large to be a data file"); break;
-    case ReadFailure::Unreadable:
-        r.error = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(read.error));
-        break;
-    }
-    r.errorJa = FileStore::readFailureMessage(path, read);
-    return r;
-}
-
-} // namespace
 
 QByteArray sealedColumns(const QByteArray &line)
 {
@@ -117,9 +79,10 @@ QString entryLine(const SealEntry &e)
 DataRuns readDataRuns(const QString &dataPath)
 {
     DataRuns out;
-    const RawRead raw = readRaw(dataPath);
-    if (!raw.ok) {
-        out.error = raw.error;
+    // The file layer's read: regular files only, never past the bound every text file has.
+    const BytesRead raw = FileStore::readBytes(dataPath);
+    if (!raw) {
+        out.read = raw;
         return out;
     }
     const QList<QByteArray> lines = splitStoredLines(raw.bytes);
@@ -141,12 +104,12 @@ DataRuns readDataRuns(const QString &dataPath)
 SealFile readSealFile(const QString &sealPath)
 {
     SealFile out;
-    const RawRead raw = readRaw(sealPath);
-    if (!raw.ok) {
-        out.missing = raw.missing;
-        out.ok = raw.missing;
-        out.error = raw.missing ? QString() : raw.error;
-        out.errorJa = raw.missing ? QString() : raw.errorJa;
+    const BytesRead raw = FileStore::readBytes(sealPath);
+    if (!raw) {
+        out.missing = raw.code == FileError::Missing;
+        out.ok = out.missing;
+        if (!out.missing)
+            out.read = raw;
         return out;
     }
     out.ok = true;
@@ -349,7 +312,8 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
     if (dataOut)
         *dataOut = data;
     if (!data.ok) {
-        v.error = data.error;
+        v.error = data.read.text(Language::English);
+        v.readFailure = data.read;
         return v;
     }
     v.readOk = true;
@@ -361,8 +325,8 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
         // Nothing can be said about the runs: "cannot verify", not "tampered".
         v.readOk = false;
         v.sealUnreadable = true;
-        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.error;
-        v.sealErrorJa = seal.errorJa;
+        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.read.text(Language::English);
+        v.readFailure = seal.read;
         return v;
     }
     QVector<Finding> sealFindings;
@@ -425,7 +389,8 @@ QString brokenSealMessage(const QString &dataPath)
 QString brokenSealMessage(const Verification &v)
 {
     if (v.sealUnreadable)
-        return QStringLiteral("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n") + v.sealErrorJa;
+        return QStringLiteral("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n")
+               + v.readFailure.message;
     const Finding *f = v.firstTampering();
     if (!v.readOk || !f)
         return QString();

@@ -170,11 +170,4 @@ Decoded decode(const QByteArray &bytes)
     return out;
 }
 
-QString unencodableMessage(const QString &badCharacter)
-{
-    return QStringLiteral("保存できない文字が含まれています（「%1」）。\r\n"
-                          "この文字を別の文字に置き換えてから、もう一度保存してください。")
-        .arg(badCharacter);
-}
-
 } // namespace vora::cp932

@@ -43,7 +43,4 @@ struct Decoded {
 
 Decoded decode(const QByteArray &bytes);
 
-// The message shown when a text cannot be stored.
-QString unencodableMessage(const QString &badCharacter);
-
 } // namespace vora::cp932

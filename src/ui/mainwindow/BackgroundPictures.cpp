@@ -30,7 +30,7 @@ constexpr int kSlots = 10;
 QImage pictureAt(const QString &path)
 {
     const BytesRead read = FileStore::readBytes(path, kMaxPictureBytes);
-    return read.ok() ? QImage::fromData(read.bytes) : QImage();
+    return read ? QImage::fromData(read.bytes) : QImage();
 }
 
 // A picture that reports clicks the way the program has always seen them: a click on the

@@ -140,7 +140,7 @@ void SelectionLaunch::selectionLoad(const QString &caption)
         m_c.resultsButton->setEnabled(false);
         s.dialogs->message(m_c.window,
                            QStringLiteral("実験データのファイルを読めないため、この実験は選べません。\r\n")
-                               + data.readError,
+                               + data.read.message,
                            MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }

@@ -49,7 +49,7 @@ frmSplash::frmSplash(const QString &programFolder, QWidget *parent)
         // Through the bounded read of regular files: nothing in the logo's place can stall the start.
         const BytesRead logo =
             FileStore::readBytes(programFolder + QLatin1Char('/') + logoFileName(), kMaxPictureBytes);
-        m_logo->setPixmap(logo.ok() ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
+        m_logo->setPixmap(logo ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
     }
 
     m_productName = makeLabel(m_frame, "lblProductName", QStringLiteral("VORＡ"), 2700, 420, 4200, 900, 32, true);

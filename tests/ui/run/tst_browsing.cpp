@@ -1,6 +1,7 @@
 // Browsing the results: the arrows and their beeps, continuous display, the chart's dots (a
 // click shows the run, a double click opens its memo), the hover caption and hint, and memos
 // saved, cancelled or refused.
+#include "FailDevice.h"
 #include "ResultsBench.h"
 #include "core/toolkit/Units.h"
 #include "ui/results/ChartBox.h"
@@ -14,7 +15,7 @@
 
 using namespace vora;
 using vora::testing::Bench;
-using vora::testing::FailingFileStore;
+using vora::testing::failWrite;
 using vora::testing::kDataFile;
 using vora::testing::realContinuousTiming;
 using vora::testing::runLineWithHits;
@@ -360,8 +361,8 @@ void TestBrowsing::unencodableMemoIsRefused()
 
 void TestBrowsing::failedMemoWriteKeepsEditorAndFile()
 {
-    auto failing = std::make_shared<FailingFileStore>();
-    failing->failAfterBytes = 10;
+    auto failing = std::make_shared<FileStore>();
+    failWrite(*failing, 1, 10);
     Bench b([failing](Services &s) { s.files = failing; });
     b.writeRuns({50, 50});
     const QByteArray before = b.ts.readBytes(kDataFile);

@@ -1,5 +1,6 @@
 // Leaving a run or the window: the end question, closing the window, a run whose line cannot be
 // written, and random use of every key and button until a run ends.
+#include "FailDevice.h"
 #include "RunRig.h"
 #include "ui/results/ResultsDisplay.h"
 
@@ -152,9 +153,8 @@ void RunEndTest::failedAppend()
     QFETCH(QList<int>, answers);
     QFETCH(bool, written);
     QFETCH(int, questions);
-    auto failing = std::make_shared<FailingFileStore>();
-    failing->failOpen = true;
-    failing->failOnOpenNumber = 2; // the append: an experiment's first save starts its seal file first
+    auto failing = std::make_shared<FileStore>();
+    failWrite(*failing, 2, -1); // the append: an experiment's first save starts its seal file first
     auto mirror = std::make_shared<FakeMirror>();
     Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) {
         s.files = failing;
