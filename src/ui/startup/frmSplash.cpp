@@ -3,6 +3,7 @@
 #include "core/toolkit/FileStore.h"
 #include "core/toolkit/Units.h"
 #include "core/toolkit/Version.h"
+#include "ui/toolkit/Style.h"
 
 #include <QFrame>
 #include <QImage>
@@ -20,10 +21,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(px(left), px(top), px(width), px(height));
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
+    style::setPointSize(label, pointSize, bold);
     return label;
 }
 } // namespace
