@@ -1,5 +1,7 @@
 #include "core/study/mirror/StudyDatabase.h"
 
+#include "core/registry/RecordFormat.h"
+
 #include <QAtomicInt>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -124,10 +126,11 @@ bool StudyDatabase::open(QString *error)
                                   " site text NOT NULL CHECK (site ~ '^[A-Za-z0-9_-]{1,32}$'),"
                                   " experiment text NOT NULL,"
                                   " run integer NOT NULL CHECK (run >= 1),"
-                                  " record text NOT NULL CHECK (char_length(record) = 261),"
+                                  " record text NOT NULL CHECK (char_length(record) = %1),"
                                   " seal text,"
                                   " received_at timestamptz NOT NULL DEFAULT now(),"
-                                  " PRIMARY KEY (site, experiment, run))"))) {
+                                  " PRIMARY KEY (site, experiment, run))")
+                       .arg(kRunColumns))) {
         *error = failure(QStringLiteral("表 vora_runs を作れません"), q.lastError().text());
         close();
         return false;
