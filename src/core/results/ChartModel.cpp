@@ -77,12 +77,6 @@ constexpr double kPlotBottom = 58.0;
 constexpr double kNumberPoints = 7.0;
 constexpr double kTitlePoints = 8.0;
 
-// The program's name of a line of chart 1 ("Line2(5)").
-QString lineName(const char *lines, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(lines)).arg(index);
-}
-
 // Right-aligned in three characters, as the lower charts' x-axis numbers are written.
 QString threeWide(int value)
 {
@@ -93,22 +87,21 @@ class Builder {
 public:
     explicit Builder(ChartModel &m) : m_(m) { }
 
-    void line(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1,
-              const QString &name = QString())
+    void line(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1)
     {
-        m_.items.append({ChartItem::Line, {x1, y1}, {x2, y2}, 0.0, c, width, name});
+        m_.items.append({ChartItem::Line, {x1, y1}, {x2, y2}, 0.0, c, width});
     }
     void outline(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1)
     {
-        m_.items.append({ChartItem::Outline, {x1, y1}, {x2, y2}, 0.0, c, width, QString()});
+        m_.items.append({ChartItem::Outline, {x1, y1}, {x2, y2}, 0.0, c, width});
     }
     void fill(double x1, double y1, double x2, double y2, const units::Rgb &c)
     {
-        m_.items.append({ChartItem::FilledRect, {x1, y1}, {x2, y2}, 0.0, c, 1, QString()});
+        m_.items.append({ChartItem::FilledRect, {x1, y1}, {x2, y2}, 0.0, c, 1});
     }
     void dot(double x, double y, double r, int width)
     {
-        m_.items.append({ChartItem::Circle, {x, y}, {x, y}, r, chartcolour::black(), width, QString()});
+        m_.items.append({ChartItem::Circle, {x, y}, {x, y}, r, chartcolour::black(), width});
     }
     // Points joined in order by black lines, each point a filled circle. A point beyond the
     // frame (y 10 to 58) sits on its edge as a triangle pointing the way it lies, and the
@@ -142,8 +135,7 @@ public:
                          {x, edgeY - out * 0.6 * size},
                          size,
                          chartcolour::black(),
-                         1,
-                         QString()});
+                         1});
     }
     // A text in the axis numbers' size unless told otherwise.
     ChartText &text(ChartRole role, int index, const QString &caption, double left, double top,
@@ -263,7 +255,7 @@ double lowerChartY(int count, int runsRead)
 ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture1"), 360, 1600, 4100, 4000};
+    m.box = {360, 1600, 4100, 4000};
     // The overview renames this title; a run shown after it needs its own title back.
     m.titleCaption = QStringLiteral("　今回の試行部分ごとの結果　");
     Builder b(m);
@@ -273,17 +265,17 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
             b.caption(ChartRole::XNumber, v, QString(), false);
     }
     for (int v = 1; v <= 5; ++v) {
-        b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::darkGrid(), 1, lineName("Line1", v));
+        b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::darkGrid());
         b.xNumber(v, QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
-    b.line(10, 10, 10, 58, chartcolour::black(), 1, lineName("Line1", 0));
-    b.line(65, 10, 65, 58, chartcolour::black(), 1, lineName("Line1", 6));
+    b.line(10, 10, 10, 58, chartcolour::black());
+    b.line(65, 10, 65, 58, chartcolour::black());
 
     for (int v = 1; v <= 9; ++v) {
         const bool chanceLine = v == 5;
         const bool edge = v == 1 || v == 9;
         b.line(10, 6 * v + 4, 65, 6 * v + 4, chanceLine || edge ? chartcolour::black() : chartcolour::darkGrid(),
-               chanceLine ? 2 : 1, lineName("Line2", v));
+               chanceLine ? 2 : 1);
         const int value = 20 - 2 * v;
         b.yNumber(v, QString::number(value), value < 10 ? 7.7 : 6.0, 6 * v + 2.5);
     }
@@ -315,7 +307,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
 ChartModel overviewChart(const QVector<LoadedRun> &runs)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture1"), 160, 1600, 6500, 4000};
+    m.box = {160, 1600, 6500, 4000};
     m.titleCaption = QStringLiteral("　各ランの一致数　");
     Builder b(m);
     auto yOf = [](double hits) { return 10 + 1.2 * (70 - hits); };
@@ -366,7 +358,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
 ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, bool overview)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture2"), overview ? 8300 : 7000, 1600, 4100, 4000};
+    m.box = {overview ? 8300 : 7000, 1600, 4100, 4000};
     m.titleCaption = QStringLiteral("　試行部分ごとの結果（全ラン）　");
     Builder b(m);
 
@@ -416,7 +408,7 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
 ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool stimulusZone, int span)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture4"), 6500, 5900, 5900, 4000};
+    m.box = {6500, 5900, 5900, 4000};
     m.titleCaption = QStringLiteral(" 刺激の前後 (全ラン) ");
     m.toggleCaption = QStringLiteral("全試行表示");
     Builder b(m);
@@ -468,7 +460,7 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
 ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleToBeforeAfter)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture4"), 6500, 5900, 6100, 4000};
+    m.box = {6500, 5900, 6100, 4000};
     m.titleCaption = QStringLiteral(" 各試行の一致数(全ラン) ");
     if (toggleToBeforeAfter)
         m.toggleCaption = QStringLiteral("刺激の前後表示");
@@ -506,12 +498,11 @@ BoxGeometry congratulationPanel(bool overview, bool continuousActive)
 {
     if (overview) {
         const BoxGeometry chart = overviewChart({}).box;
-        return {QStringLiteral("Frame1"), chart.left + 3000, chart.top + chart.height / 2,
-                static_cast<int>(0.8 * chart.width), 3000};
+        return {chart.left + 3000, chart.top + chart.height / 2, static_cast<int>(0.8 * chart.width), 3000};
     }
     const BoxGeometry chart = segmentChart({}, false).box;
     const int top = continuousActive ? chart.top + chart.height + 200 : chart.top + 500;
-    return {QStringLiteral("Frame1"), chart.left + 100, top, static_cast<int>(1.3 * chart.width), 4000};
+    return {chart.left + 100, top, static_cast<int>(1.3 * chart.width), 4000};
 }
 
 QPoint overviewPicturePosition(const BoxGeometry &panel)

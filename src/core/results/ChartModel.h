@@ -36,7 +36,6 @@ struct ChartItem {
     double radius = 0.0; // circles (filled with their colour); half the triangle's base
     units::Rgb colour;
     int penWidth = 1; // pixels
-    QString name; // line controls of chart 1 ("Line2(5)"), else empty
 };
 
 // What a text of a chart stands for. Axis numbers are counted from the top (y) and from the
@@ -81,14 +80,12 @@ struct HitDot {
     // +1 for a hit count above the chart's range, -1 below it: the dot then sits on the
     // frame's edge and is drawn as a triangle pointing that way.
     int offScale = 0;
-    QString control() const { return QStringLiteral("Command3(%1)").arg(run); }
 };
 // The dot buttons are 1.6 mm squares centred on the run's point.
 constexpr double kHitDotSize = 1.6;
 
 // A picture box's place in the window, in twips.
 struct BoxGeometry {
-    QString control; // "Picture1", "Picture2", "Picture4"
     int left = 0;
     int top = 0;
     int width = 0;
