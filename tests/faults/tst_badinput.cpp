@@ -3,6 +3,7 @@
 // names that try to leave the data folder, folders that cannot be written, missing pictures,
 // help page and network.
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/mainwindow/UpdatePage.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
@@ -37,28 +38,10 @@ constexpr int kMegabyte = 1 << 20;
 
 QString runLine(const QString &name = QStringLiteral("Yama"), int shift = 0, const QString &memo = QString())
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2009/04/25");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = QStringLiteral("S");
-    r.hitDisplayCode = QStringLiteral("D");
-    r.stimulusTrials[0] = 40;
-    for (int t = 0; t < 100; ++t) {
-        const bool one = (t + shift) % 3 == 0;
-        const bool match = (t * 7 + shift) % 5 < 3;
-        r.targets += one ? QLatin1Char('1') : QLatin1Char('0');
-        r.inputs += (one == match) ? QLatin1Char('1') : QLatin1Char('0');
-        if (match) {
-            ++r.hits;
-            ++r.segmentHits[t / 20];
-        }
-    }
-    if (!memo.isNull()) {
-        r.hasMemo = true;
-        r.memo = memo;
-    }
-    return r.toLine();
+    return vora::testing::storedLine(
+        {name, QStringLiteral("2009/04/25"), QStringLiteral("14:30"), QStringLiteral("S"), QStringLiteral("D"), 40,
+         memo},
+        [shift](int t) { return (t + shift) % 3 == 0; }, [shift](int t) { return (t * 7 + shift) % 5 < 3; });
 }
 
 QByteArray crlf(const QList<QByteArray> &lines)

@@ -3,6 +3,7 @@
 // every write is cut after every byte count, and the n-th of several writes fails on its own.
 #include "FailDevice.h"
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
 #include "core/registry/RunRecord.h"
@@ -22,30 +23,13 @@ namespace {
 
 enum class Operation { ConditionMemo, RunMemo, LegacyConversion, ListFile, SelectionFile, AppendRun, AppendRunNewFile };
 
-// A consistent run line built from a record; block k gets `hits[k]` matches.
+// A consistent run line; block k gets `hits[k]` matches.
 QString runLine(const QString &name, const std::array<int, 5> &hits, const QString &memo = QString())
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2009/04/25");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = QStringLiteral("S");
-    r.hitDisplayCode = QStringLiteral("D");
-    r.stimulusTrials[0] = 45;
-    for (int t = 0; t < 100; ++t) {
-        const QChar target = t % 3 ? QLatin1Char('1') : QLatin1Char('0');
-        const bool match = (t % 20) < hits[t / 20];
-        r.targets += target;
-        r.inputs += match ? target : (target == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1'));
-    }
-    r.segmentHits = hits;
-    for (int h : hits)
-        r.hits += h;
-    if (!memo.isNull()) {
-        r.hasMemo = true;
-        r.memo = memo;
-    }
-    return r.toLine();
+    return vora::testing::storedLine(
+        {name, QStringLiteral("2009/04/25"), QStringLiteral("14:30"), QStringLiteral("S"), QStringLiteral("D"), 45,
+         memo},
+        [](int t) { return t % 3 != 0; }, vora::testing::bySegment(hits));
 }
 
 // Every file under the program folder with its bytes.

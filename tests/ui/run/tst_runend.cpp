@@ -54,7 +54,8 @@ void RunEndTest::endQuestion()
         QVERIFY(!r.w->close()); // the window stays until the subject says so
     else
         QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
-    QVERIFY(settle([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; }));
+    QVERIFY(QTest::qWaitFor([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; },
+                            kSettleMs));
     const DialogRecord *d = r.ts.dialogs->last();
     QVERIFY(d);
     QCOMPARE(d->text, QStringLiteral("終了して良いですか？"));
@@ -236,7 +237,7 @@ void RunEndTest::refusedByTheFile()
     const QByteArray before = r.ts.readBytes(r.dataFile());
     for (int i = 0; i < 100; ++i)
         r.key(i % 3 ? '1' : '0');
-    QVERIFY(settle([&] { return mainWindows == 1; })); // back to the main window
+    QVERIFY(QTest::qWaitFor([&] { return mainWindows == 1; }, kSettleMs)); // back to the main window
     QCOMPARE(r.phase(), RunFlow::Phase::Ended);
 
     QCOMPARE(r.ts.readBytes(r.dataFile()), before);
