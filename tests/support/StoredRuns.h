@@ -71,17 +71,24 @@ inline std::function<bool(int)> bySegment(const std::array<int, kBlocksPerRun> &
     return [segment](int t) { return t % kTrialsPerBlock < segment[t / kTrialsPerBlock]; };
 }
 
-// match[i] for trial i + 1; targets alternate.
-inline QString runLineFromMatches(const QVector<bool> &match, int stimulusTrial = 34,
-                                  const QString &date = QStringLiteral("2009/04/25"),
-                                  const QString &time = QStringLiteral("14:30"), const QString &memo = QString())
+// A run of the experiment "Test" (medium stimulus); an empty memo is none.
+inline RunHead testHead(int stimulusTrial, const QString &date, const QString &time, const QString &memo)
 {
     RunHead head;
     head.date = date;
     head.time = time;
     head.stimulusTrial = stimulusTrial;
     head.memo = memo.isEmpty() ? QString() : memo;
-    return storedLine(head, alternating, [&match](int t) { return match.value(t); });
+    return head;
+}
+
+// match[i] for trial i + 1; targets alternate.
+inline QString runLineFromMatches(const QVector<bool> &match, int stimulusTrial = 34,
+                                  const QString &date = QStringLiteral("2009/04/25"),
+                                  const QString &time = QStringLiteral("14:30"), const QString &memo = QString())
+{
+    return storedLine(testHead(stimulusTrial, date, time, memo), alternating,
+                      [&match](int t) { return match.value(t); });
 }
 
 // Block k has segment[k] matches, its first trials.
@@ -89,12 +96,7 @@ inline QString runLine(const std::array<int, kBlocksPerRun> &segment, int stimul
                        const QString &date = QStringLiteral("2009/04/25"),
                        const QString &time = QStringLiteral("14:30"), const QString &memo = QString())
 {
-    RunHead head;
-    head.date = date;
-    head.time = time;
-    head.stimulusTrial = stimulusTrial;
-    head.memo = memo.isEmpty() ? QString() : memo;
-    return storedLine(head, alternating, bySegment(segment));
+    return storedLine(testHead(stimulusTrial, date, time, memo), alternating, bySegment(segment));
 }
 
 // A run with `hits` matches spread from the first block on.
