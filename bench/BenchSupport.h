@@ -50,10 +50,18 @@ inline QJsonObject notMeasured(const QString &reason)
 // experiment `name` (deterministic pseudo-random targets and inputs, a memo on every 7th run).
 QStringList hundredRunLines(const QString &name, int runs = 100, bool withStimulus = true);
 
+// Experiment k ("B000", "B001", ...): 100 runs of pseudo-random targets and answers of its
+// own, a memo every 7th run.
+QStringList experimentLines(int k);
+
 QJsonObject dataCoreFigures(const QString &dataToolPath);
 QJsonObject randomnessFigures();
 // summary --pooled and report over 100 files of 100 runs, as whole processes.
 QJsonObject reportFigures(const QString &dataToolPath);
+// The study at scale: push, bare COPY, pooling on the server (100,000 and 1,000,000 runs,
+// 10,000,000 when asked), the study report over 1,000 experiments; null with a reason when
+// no server is given.
+QJsonObject studyFigures(const QString &dataToolPath);
 // The figures taken through the real windows; each is null with a reason when not ready.
 QJsonObject windowFigures();
 // The child that takes them: vora-bench --window-session prints one JSON line.

@@ -19,7 +19,8 @@ namespace {
 constexpr int kFiles = 100;
 constexpr int kRuns = 100;
 
-// Experiment k: 100 runs of pseudo-random targets and answers of its own, a memo every 7th run.
+} // namespace
+
 QStringList experimentLines(int k)
 {
     std::mt19937 gen(20090425u + unsigned(k));
@@ -53,6 +54,8 @@ QStringList experimentLines(int k)
     }
     return lines;
 }
+
+namespace {
 
 // Median wall time of `runs` whole processes after one warm-up; null with a reason on failure.
 QJsonValue processMs(const QString &tool, const QStringList &args, int runs)

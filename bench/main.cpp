@@ -31,6 +31,14 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("VORA_APP_DIR") && !dataTool.isEmpty())
         qputenv("VORA_APP_DIR", QFileInfo(dataTool).absolutePath().toLocal8Bit());
 
+    // --study: the study figures alone (they take minutes; the others do not need a server).
+    if (QCoreApplication::arguments().contains(QStringLiteral("--study"))) {
+        const QJsonObject study{{QStringLiteral("study"), vorabench::studyFigures(dataTool)}};
+        const QByteArray json = QJsonDocument(study).toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, json.size(), stdout);
+        return 0;
+    }
+
     QJsonObject root;
     root.insert(QStringLiteral("date"), QDateTime::currentDateTime().toString(Qt::ISODate));
     root.insert(QStringLiteral("machine"),
@@ -41,6 +49,7 @@ int main(int argc, char *argv[])
                 });
     root.insert(QStringLiteral("data_core"), vorabench::dataCoreFigures(dataTool));
     root.insert(QStringLiteral("report"), vorabench::reportFigures(dataTool));
+    root.insert(QStringLiteral("study"), vorabench::studyFigures(dataTool));
     root.insert(QStringLiteral("randomness"), vorabench::randomnessFigures());
     root.insert(QStringLiteral("windows"), vorabench::windowFigures());
 

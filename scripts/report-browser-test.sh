@@ -41,7 +41,7 @@ make_data_file() {
 make_data_file Yama090425 40 S "$work/Yama090425-1.txt" 7
 make_data_file Ito 12 n "$work/Ito-0.txt" 3
 "$tool" check "$work/Yama090425-1.txt" "$work/Ito-0.txt"
-"$tool" report "$work/Yama090425-1.txt" "$work/Ito-0.txt" -o "$work/report.html"
+"$tool" report "$work/Yama090425-1.txt" "$work/Ito-0.txt" --experiments -o "$work/report.html"
 echo "report: $(stat -c %s "$work/report.html") bytes"
 
 fail() { echo "report-browser-test: FAIL: $*" >&2; exit 1; }
@@ -70,6 +70,10 @@ for kind in segment deviation overview trials histogram cumulative; do
 done
 n=$(grep -o 'data-chart="stimulus"' "$work/dom.html" | wc -l)
 [ "$n" -eq 1 ] || fail "$n around-stimulus charts in the DOM, 1 expected"
+for kind in forest-sites forest-experiments evidence-bf evidence-z; do
+  n=$(grep -o "data-chart=\"$kind\"" "$work/dom.html" | wc -l)
+  [ "$n" -eq 1 ] || fail "$n study charts of kind $kind in the DOM, 1 expected"
+done
 grep -q '全実験をまとめた評価' "$work/dom.html" || fail "the pooled section is missing from the DOM"
 grep -q '&lt;script&gt;alert(1)&lt;/script&gt;' "$work/dom.html" || fail "a memo's markup was not shown as text"
 

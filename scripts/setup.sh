@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libqt6sql6-psql
           fonts-ipafont-gothic xvfb xauth)
 # Boost.Math, header-only: the statistics' distributions and special functions.
-packages+=(libboost-math-dev)
+packages+=(libboost-math-dev libpq-dev pkg-config)
 # Qt's own buttons and dialogs (はい / いいえ, the file dialog) in Japanese.
 packages+=(qt6-translations-l10n)
 # groff renders vora-data's generated man page in its test (tests/tools/tst_commandline).

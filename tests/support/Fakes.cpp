@@ -3,6 +3,7 @@
 #include "core/toolkit/Cp932.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -61,7 +62,30 @@ double ScriptedRandom::draw(double argument)
     return m_last;
 }
 
-MsgAnswer FakeDialogs::message(QObject *, const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
+void FakeDialogs::record(DialogRecord r)
+{
+    records.append(r);
+    if (onDialog)
+        onDialog(r);
+}
+
+void FakeDialogs::later(QObject *parent, std::function<void()> answer)
+{
+    ++*m_unanswered;
+    QTimer::singleShot(0, QCoreApplication::instance(),
+                       [alive = std::weak_ptr<int>(m_unanswered), asker = QPointer<QObject>(parent),
+                        hadAsker = parent != nullptr, answer = std::move(answer)] {
+                           const std::shared_ptr<int> count = alive.lock();
+                           if (!count)
+                               return; // the fakes are gone
+                           if (!hadAsker || asker)
+                               answer();
+                           --*count;
+                       });
+}
+
+void FakeDialogs::ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+                      std::function<void(MsgAnswer)> answered, const QString &title)
 {
     DialogRecord r;
     r.kind = DialogRecord::Message;
@@ -69,62 +93,49 @@ MsgAnswer FakeDialogs::message(QObject *, const QString &text, MsgButtons button
     r.title = title;
     r.buttons = buttons;
     r.icon = icon;
-    records.append(r);
-    if (onDialog)
-        onDialog(r);
-    if (!messageAnswers.isEmpty())
-        return messageAnswers.dequeue();
+    record(r);
     // Unanswered: the default button, as Enter would.
-    if (buttons == MsgButtons::YesNoDefaultNo)
-        return MsgAnswer::No;
-    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    MsgAnswer a = buttons == MsgButtons::YesNoDefaultNo ? MsgAnswer::No
+                  : buttons == MsgButtons::YesNo        ? MsgAnswer::Yes
+                                                        : MsgAnswer::Ok;
+    if (!messageAnswers.isEmpty())
+        a = messageAnswers.dequeue();
+    later(parent, [a, answered = std::move(answered)] { answered(a); });
 }
 
-bool FakeDialogs::input(QObject *, const QString &prompt, const QString &title, const QString &defaultText,
-                        QString *answer)
+void FakeDialogs::input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
+                        InputAnswered answered)
 {
     DialogRecord r;
     r.kind = DialogRecord::Input;
     r.text = prompt;
     r.title = title;
     r.defaultText = defaultText;
-    records.append(r);
-    if (onDialog)
-        onDialog(r);
-    if (inputAnswers.isEmpty()) {
-        *answer = defaultText;
-        return true;
-    }
-    const QString a = inputAnswers.dequeue();
-    if (a.isNull()) {
-        answer->clear();
-        return false;
-    }
-    *answer = a;
-    return true;
+    record(r);
+    const QString a = inputAnswers.isEmpty() ? defaultText : inputAnswers.dequeue();
+    later(parent, [a, answered = std::move(answered)] { answered(!a.isNull(), a.isNull() ? QString() : a); });
 }
 
-QString FakeDialogs::openFile(QObject *, const QString &caption, const QString &, const QString &)
+void FakeDialogs::openFile(QObject *parent, const QString &caption, const QString &, const QString &, FileChosen chosen)
 {
     DialogRecord r;
     r.kind = DialogRecord::OpenFile;
     r.text = caption;
-    records.append(r);
-    if (onDialog)
-        onDialog(r);
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    record(r);
+    const QString a = fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    later(parent, [a, chosen = std::move(chosen)] { chosen(a); });
 }
 
-QString FakeDialogs::saveFile(QObject *, const QString &caption, const QString &suggestedPath, const QString &)
+void FakeDialogs::saveFile(QObject *parent, const QString &caption, const QString &suggestedPath, const QString &,
+                           FileChosen chosen)
 {
     DialogRecord r;
     r.kind = DialogRecord::SaveFile;
     r.text = caption;
     r.defaultText = suggestedPath;
-    records.append(r);
-    if (onDialog)
-        onDialog(r);
-    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    record(r);
+    const QString a = fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    later(parent, [a, chosen = std::move(chosen)] { chosen(a); });
 }
 
 int FakeDialogs::count(DialogRecord::Kind kind) const

@@ -81,18 +81,22 @@ struct DialogRecord {
     QString defaultText;
 };
 
-// Answers from queues; records every text, button set and icon.
+// Answers from queues; records every text, button set and icon. Like the real boxes, a call
+// shows its dialog (the record is made, and the answer it is to get taken from its queue) and
+// returns at once; the answer comes on a later pass of the event loop, unless the asking
+// object is gone by then.
 class FakeDialogs : public Dialogs {
 public:
-    MsgAnswer message(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
-                      const QString &title = QString()) override;
-    bool input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
-               QString *answer) override;
-    QString openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter) override;
-    QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
-                     const QString &filter) override;
+    void ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
+             std::function<void(MsgAnswer)> answered, const QString &title = QString()) override;
+    void input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
+               InputAnswered answered) override;
+    void openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter,
+                  FileChosen chosen) override;
+    void saveFile(QObject *parent, const QString &caption, const QString &suggestedPath, const QString &filter,
+                  FileChosen chosen) override;
 
-    QQueue<MsgAnswer> messageAnswers; // empty: Ok / Yes
+    QQueue<MsgAnswer> messageAnswers; // empty: the default button (Ok / Yes; No for YesNoDefaultNo)
     QQueue<QString> inputAnswers; // a null QString means Cancel; empty queue: the default text
     QQueue<QString> fileAnswers; // empty: cancelled
     QList<DialogRecord> records;
@@ -101,6 +105,15 @@ public:
 
     int count(DialogRecord::Kind kind) const;
     const DialogRecord *last() const { return records.isEmpty() ? nullptr : &records.last(); }
+    // Dialogs shown whose answer has not come back yet.
+    int unanswered() const { return *m_unanswered; }
+
+private:
+    void record(DialogRecord r);
+    // Runs `answer` from the event loop; a dialog asked from inside it counts before this one
+    // is done, so unanswered() reaches 0 only when a whole chain of questions is over.
+    void later(QObject *parent, std::function<void()> answer);
+    std::shared_ptr<int> m_unanswered = std::make_shared<int>(0);
 };
 
 class FakeSound : public Sound {

@@ -724,8 +724,9 @@ void TestVoraData::failedWritesExitTwo_data()
     row("export, JSON", {QStringLiteral("export"), QStringLiteral("GOOD"), QStringLiteral("--json")}, "full", noSpace);
     row("report to stdout", {QStringLiteral("report"), QStringLiteral("GOOD")}, "full", noSpace);
     row("report -o cut short",
-        {QStringLiteral("report"), QStringLiteral("BIG"), QStringLiteral("-o"), QStringLiteral("OUT")}, "limit",
-        QStringLiteral("vora-data: "));
+        {QStringLiteral("report"), QStringLiteral("BIG"), QStringLiteral("-o"), QStringLiteral("OUT"),
+         QStringLiteral("--experiments")},
+        "limit", QStringLiteral("vora-data: "));
     row("evaluate", {QStringLiteral("evaluate")}, "full", noSpace, "50 10 10 10 10 10\n");
     row("verify", {QStringLiteral("verify"), QStringLiteral("GOOD")}, "full", noSpace);
     row("seal, the seal file cut short", {QStringLiteral("seal"), QStringLiteral("BIG")}, "limit4k",

@@ -7,9 +7,10 @@ namespace voradata {
 
 namespace {
 
-QVector<OptionSpec> serverOptions(bool forPush)
+// `siteHelp`: what --site means for the command; empty: the command takes no --site.
+QVector<OptionSpec> serverOptions(const QString &siteHelp)
 {
-    return {
+    QVector<OptionSpec> options{
         {{QStringLiteral("server")},
          QStringLiteral("CONNINFO"),
          QStringLiteral("The study database: a libpq connection string of key=value pairs "
@@ -22,12 +23,13 @@ QVector<OptionSpec> serverOptions(bool forPush)
                         "connection string, line 2 the site name (used when --site is not given). Keep it readable "
                         "by its owner only (chmod 600); a password on the command line is seen by every user "
                         "through ps, and is warned about.")},
-        {{QStringLiteral("site")},
-         QStringLiteral("NAME"),
-         forPush ? QStringLiteral("The site the runs are sent under: 1 to 32 letters, digits, \"-\" or \"_\".")
-                 : QStringLiteral("Pool the runs of this site only: 1 to 32 letters, digits, \"-\" or \"_\".")},
     };
+    if (!siteHelp.isEmpty())
+        options.append({{QStringLiteral("site")}, QStringLiteral("NAME"), siteHelp});
+    return options;
 }
+
+const QString kSiteRule = QStringLiteral(": 1 to 32 letters, digits, \"-\" or \"_\".");
 
 QVector<CommandSpec> makeSpecs()
 {
@@ -57,7 +59,7 @@ QVector<CommandSpec> makeSpecs()
          QString(),
          QStringLiteral("Pool the evidence over every FILE given, or over the study database's runs with --server.")},
     };
-    summaryOptions += serverOptions(false);
+    summaryOptions += serverOptions(QStringLiteral("Pool the runs of this site only") + kSiteRule);
     specs.append(
         {QStringLiteral("summary"),
          {{QStringLiteral("FILE [--upto N]"),
@@ -91,25 +93,41 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("a file or the study database cannot be read, the arguments are wrong, or the output "
                              "cannot be written")}}});
 
+    QVector<OptionSpec> reportOptions{
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("OUT.html"),
+         QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
+        {{QStringLiteral("lang")},
+         QStringLiteral("ja|en"),
+         QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")},
+        {{QStringLiteral("experiments")},
+         QString(),
+         QStringLiteral("Add every experiment's own page: its conditions, texts, memos and the five charts of the "
+                        "results view with the run-score histogram and the cumulative deviation.")},
+    };
+    reportOptions += serverOptions(QStringLiteral("Report the runs of this site only") + kSiteRule);
     specs.append(
         {QStringLiteral("report"),
-         {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en]"),
-           QStringLiteral("a self-contained HTML report with charts")}},
-         QStringLiteral("Writes the research report: one HTML page in UTF-8 with its CSS and charts (inline SVG) "
-                        "inside, no script and nothing loaded from anywhere, printable on A4, one experiment a page. "
-                        "It shows every experiment with its texts, memos and charts, then the figures of "
-                        "summary --pooled with a plain-language reading of each and the audits. Files named twice "
-                        "and identical runs are handled as summary --pooled handles them."),
-         {{{QStringLiteral("o"), QStringLiteral("output")},
-           QStringLiteral("OUT.html"),
-           QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
-          {{QStringLiteral("lang")},
-           QStringLiteral("ja|en"),
-           QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")}},
+         {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en] [--experiments]"),
+           QStringLiteral("a self-contained HTML study report with charts")},
+          {QStringLiteral("--server CONNINFO|--server-file FILE [--site NAME] [-o OUT.html] [--lang ja|en]"),
+           QStringLiteral("the same over the runs in the study database")}},
+         QStringLiteral(
+             "Writes the study report: one HTML page in UTF-8 with its CSS and charts (inline SVG) inside, no "
+             "script and nothing loaded from anywhere, printable on A4. It shows the figures of summary --pooled "
+             "with a plain-language reading of each and the audits; the effect size (hit rate - 0.5 and Cohen's h) "
+             "with the heterogeneity of the experiments (Cochran's Q, I2 with its 95 % interval, tau2 by "
+             "DerSimonian-Laird, the random-effects estimate); a forest plot of the hit rate with its 95 % "
+             "interval per site and per experiment, sorted, with the pooled estimate; the evidence as it "
+             "accumulated day by day (log10 BF10 and z); and tables per site and per experiment. The site of a "
+             "file is the name of its folder; with --server, the site its runs were sent under. Files named "
+             "twice and identical runs are handled as summary --pooled handles them.\n\n"
+             "Each experiment's own page, one per A4 page, is added with --experiments."),
+         reportOptions,
          {{0, QStringLiteral("the page was written")},
-          {1, QStringLiteral("a file fails the check (nothing is written)")},
-          {2, QStringLiteral("a file cannot be read, the arguments are wrong, or the page cannot be "
-                             "written")}}});
+          {1, QStringLiteral("a file or a stored run fails the check (nothing is written)")},
+          {2, QStringLiteral("a file or the study database cannot be read, the arguments are wrong, or the page "
+                             "cannot be written")}}});
 
     specs.append(
         {QStringLiteral("export"),
@@ -130,12 +148,14 @@ QVector<CommandSpec> makeSpecs()
         {QStringLiteral("push"),
          {{QStringLiteral("FILE... --server CONNINFO --site NAME | --server-file FILE [--site NAME]"),
            QStringLiteral("send every run to the study database (idempotent)")}},
-         QStringLiteral("Sends every run of the files to the study database under site NAME. A run already there is "
+         QStringLiteral("Sends every run of the files to the study database under site NAME, many files' runs in one "
+                        "statement (one transaction, one round trip), with each file's seal head, which the server "
+                        "keeps in vora_heads. A run already there is "
                         "not sent again, so a push can be repeated at any time. Per file one line "
                         "`FILE: sent N, already there M, conflict K`, and for each conflict "
                         "`FILE:LINE: run N conflicts with the record stored for it (not overwritten)`. A file named "
                         "twice is sent once, with a warning."),
-         serverOptions(true),
+         serverOptions(QStringLiteral("The site the runs are sent under") + kSiteRule),
          {{0, QStringLiteral("every run is in the study database")},
           {1, QStringLiteral("a run conflicts with the stored one, or a file is damaged (not sent)")},
           {2, QStringLiteral("the server or a file cannot be read, the arguments are wrong, or the output "
@@ -174,28 +194,68 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("a file cannot be read, a seal file cannot be written, the arguments are wrong, "
                              "or the output cannot be written")}}});
 
+    QVector<OptionSpec> verifyOptions{
+        {{QStringLiteral("head")},
+         QString(),
+         QStringLiteral("Print `FILE: head HASH (run N)`, the hash to publish (in a preregistration, an e-mail "
+                        "to a colleague, a lab notebook).")},
+        {{QStringLiteral("expect-head")},
+         QStringLiteral("HASH"),
+         QStringLiteral("Confirm that a published head (64 hex digits) is still an entry of the chain: "
+                        "`FILE: head HASH found at run N (sealed TIME)`; else the exit status is 1.")},
+    };
+    verifyOptions += serverOptions(QStringLiteral("The site whose heads the server recorded (with --server-file, "
+                                                  "its second line by default)")
+                                   + kSiteRule);
     specs.append(
         {QStringLiteral("verify"),
          {{QStringLiteral("[--head] [--expect-head HASH] FILE..."),
            QStringLiteral("compare the runs with their seal; --head prints the hash to publish, --expect-head "
-                          "confirms a published one is still in the chain")}},
+                          "confirms a published one is still in the chain")},
+          {QStringLiteral("--server CONNINFO --site NAME | --server-file FILE FILE..."),
+           QStringLiteral("check each file against every head the study database recorded for it")}},
          QStringLiteral(
              "Compares each file with its seal: `FILE: sealed (N runs)` (with `, K not sealed` when some runs are "
              "not sealed yet), or `FILE:LINE: reason` for every run changed, inserted, removed or reordered since "
              "it was sealed (LINE counted as check counts it; a fault of the seal file itself names "
              "`NAME.seal:LINE`). Runs that are not sealed are listed as `FILE:LINE: run N not sealed` and do not "
-             "change the exit status."),
-         {{{QStringLiteral("head")},
-           QString(),
-           QStringLiteral("Print `FILE: head HASH (run N)`, the hash to publish (in a preregistration, an e-mail "
-                          "to a colleague, a lab notebook).")},
-          {{QStringLiteral("expect-head")},
-           QStringLiteral("HASH"),
-           QStringLiteral("Confirm that a published head (64 hex digits) is still an entry of the chain: "
-                          "`FILE: head HASH found at run N (sealed TIME)`; else the exit status is 1.")}},
+             "change the exit status.\n\n"
+             "With --server, each file is also checked against the heads the study database recorded when the "
+             "site pushed it (vora_heads): `FILE: head HASH of run N, pushed TIME: found` when the chain still "
+             "holds it at that run, else `FILE: head HASH of run N, pushed TIME: not in the chain (runs sealed "
+             "before it were rewritten or rolled back)` and the exit status is 1. A file the server has no head "
+             "of is said (`FILE: no head recorded by the server`) and does not change the exit status."),
+         verifyOptions,
          {{0, QStringLiteral("every file matches its seal")},
           {1, QStringLiteral("runs were changed since they were sealed, or the expected head is not in the chain")},
           unreadable}});
+    specs.append(
+        {QStringLiteral("study"),
+         {{QStringLiteral("init --server CONNINFO|--server-file FILE"),
+           QStringLiteral("create or complete the study database: tables, roles, row-level security")},
+          {QStringLiteral("add-site NAME --server CONNINFO|--server-file FILE"),
+           QStringLiteral("create the login role of a site and print its study-server.txt once")}},
+         QStringLiteral(
+             "For the study coordinator, connected as the database's owner with the right to create roles.\n\n"
+             "init creates what is missing and leaves what is there, so it can be run again at any time (also over "
+             "a table an earlier version made): the table vora_runs with the columns the server parses from each "
+             "record at insert (run_date, start_time, stimulus, hit_display, targets and inputs as bit(100), hits, "
+             "and the per-run tallies of the pooled figures), append-only (a trigger refuses UPDATE, DELETE and "
+             "TRUNCATE, also for the owner); vora_corrections, remarks on stored runs added as rows; vora_heads, "
+             "the seal head of every push; the view vora_trials, one row per trial; indexes per site, experiment, "
+             "date and arrival; the group role vora_site, whose members add rows under their own name only (row-level "
+             "security) and change nothing; and the read-only role vora_analyst. It prints `study database ready "
+             "(schema version N)`.\n\n"
+             "add-site creates the login role NAME (1 to 32 letters, digits, \"-\" or \"_\"), a member of "
+             "vora_site, with a new random password, and prints the site's study-server.txt: line 1 the connection "
+             "string with that password, line 2 the site name. The password is shown this once and stored nowhere "
+             "else: put the two lines in the site's study-server.txt (chmod 600). A name that is a role already is "
+             "refused and keeps its password."),
+         serverOptions(QString()),
+         {{0, QStringLiteral("done")},
+          {1, QStringLiteral("the site is a role already, or the database is not ready for sites (run init first)")},
+          {2, QStringLiteral("the study database cannot be reached or changed, the arguments are wrong, or the output "
+                             "cannot be written")}}});
     return specs;
 }
 

@@ -18,6 +18,8 @@ int runExport(const QStringList &args);
 int runPush(const QStringList &args);
 int runSeal(const QStringList &args);
 int runVerify(const QStringList &args);
+// study init | add-site NAME: the study database's schema, roles and sites.
+int runStudy(const QStringList &args);
 // Reads "h s1 s2 s3 s4 s5" lines from `in`.
 int runEvaluate(const QStringList &args, std::FILE *in);
 

@@ -2,6 +2,7 @@
 
 #include "Output.h"
 
+#include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
 namespace voradata {
@@ -22,7 +23,7 @@ QString CheckedFile::faultText() const
     return printableName(path) + QLatin1Char(':') + QString::number(badLine) + QStringLiteral(": ") + badReason;
 }
 
-CheckedFile checkFile(const QString &path)
+CheckedFile checkFile(const QString &path, QStringList *lines)
 {
     CheckedFile out;
     out.path = path;
@@ -34,13 +35,11 @@ CheckedFile checkFile(const QString &path)
         return out;
     }
 
-    const vora::FileStore store;
-    out.contents = vora::loadDataFile(store, path);
-    if (!out.contents.readOk || out.contents.missing) {
-        // Vanished or became unreadable between the two reads.
-        out.readError = readFailureText(out.contents.read);
-        return out;
-    }
+    // The bytes just read, decoded as FileStore::readLines decodes them.
+    const QStringList read = vora::splitLines(vora::cp932::decode(raw.bytes).text);
+    out.contents = vora::dataFileFromLines(read);
+    if (lines)
+        *lines = read;
     out.readable = true;
 
     // The program's own rule decides, undecodable bytes included: damage in the run columns

@@ -24,8 +24,9 @@ struct CheckedFile {
 QString readFailureText(const vora::FileResult &read);
 
 // Reads and checks one file with the program's own check. Unlike the program, which treats
-// a missing file as an empty experiment, a file named here must exist.
-CheckedFile checkFile(const QString &path);
+// a missing file as an empty experiment, a file named here must exist. `lines` receives the
+// file's lines as read (decoded once), for a caller that goes on to use them.
+CheckedFile checkFile(const QString &path, QStringList *lines = nullptr);
 
 } // namespace voradata
 

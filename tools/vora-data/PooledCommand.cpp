@@ -106,7 +106,7 @@ QJsonObject pooledJson(const PooledFigures &f)
 int runPooledSummary(const CommandLine &line)
 {
     ServerOptions server;
-    if (const int bad = server.read(line, false); bad != kExitOk)
+    if (const int bad = server.read(line, ServerUse::Filter); bad != kExitOk)
         return bad;
     const QStringList paths = line.positional();
     if (server.given && !paths.isEmpty())
@@ -114,13 +114,18 @@ int runPooledSummary(const CommandLine &line)
     if (paths.isEmpty() && !server.given)
         return line.usageError(QStringLiteral("--pooled: no file given"));
 
-    QVector<vora::report::Experiment> experiments;
-    const int refused =
-        server.given ? loadServerExperiments(server, &experiments) : loadExperiments(paths, &experiments);
-    if (refused != kExitOk)
-        return refused;
+    // Over the study database the server adds up the runs' tallies: a few rows per
+    // experiment come back, not every record.
+    QVector<vora::report::ExperimentTally> tallies;
+    if (server.given) {
+        if (const int refused = loadServerTallies(server, &tallies); refused != kExitOk)
+            return refused;
+    } else {
+        if (const int refused = loadExperiments(paths, nullptr, &tallies); refused != kExitOk)
+            return refused;
+    }
 
-    const PooledFigures f = vora::report::pooledFigures(experiments);
+    const PooledFigures f = vora::report::pooledFromTallies(tallies);
     QJsonArray perFile;
     for (const vora::report::ExperimentFigures &e : f.experiments) {
         QJsonObject o;

@@ -8,8 +8,13 @@
 
 #include <QFile>
 
+#include <QMap>
+
 #include <algorithm>
+#include <atomic>
 #include <sys/stat.h>
+#include <thread>
+#include <vector>
 
 namespace voradata {
 
@@ -36,19 +41,31 @@ QStringList distinctFiles(const QStringList &paths, const QString &used)
     return out;
 }
 
-void RunCopies::add(const QString &path, const QStringList &lines)
+QVector<RunKey> runKeys(const QStringList &lines)
 {
-    const int file = int(m_files.size());
-    m_files << path;
+    QVector<RunKey> keys;
+    keys.reserve(lines.size());
     int run = 0;
     for (int i = 0; i < lines.size(); ++i) {
         if (vora::isConditionMemoLine(lines.at(i)))
             continue;
-        const Place here{file, ++run, i + 1};
-        const QString record = lines.at(i).left(vora::kRunColumns);
-        const auto seen = m_seen.constFind(record);
+        const QStringView record = QStringView(lines.at(i)).left(vora::kRunColumns);
+        keys.append({{qHash(record, size_t(0x9e3779b97f4a7c15ull)), qHash(record, size_t(0x2545f4914f6cdd1dull))},
+                     ++run,
+                     i + 1});
+    }
+    return keys;
+}
+
+void RunCopies::add(const QString &path, const QVector<RunKey> &runs)
+{
+    const int file = int(m_files.size());
+    m_files << path;
+    for (const RunKey &r : runs) {
+        const Place here{file, r.run, r.line};
+        const auto seen = m_seen.constFind(r.key);
         if (seen == m_seen.constEnd()) {
-            m_seen.insert(record, here);
+            m_seen.insert(r.key, here);
             continue;
         }
         const QPair<int, int> key(seen->file, file);
@@ -80,31 +97,96 @@ void RunCopies::warn() const
     }
 }
 
-int loadExperiments(const QStringList &paths, QVector<vora::report::Experiment> *out)
+namespace {
+
+// One file as a worker leaves it.
+struct LoadedFile {
+    CheckedFile checked;
+    vora::report::Experiment experiment;
+    vora::report::ExperimentTally tally;
+    QVector<RunKey> keys;
+    QMap<QDate, vora::report::DayCount> days;
+};
+
+void loadOne(const QString &path, bool keepRuns, LoadedFile *out)
 {
+    QStringList lines;
+    out->checked = checkFile(path, &lines);
+    if (!out->checked.passed())
+        return;
+    out->checked.contents = {}; // the lines below say it all again
+    out->keys = runKeys(lines);
+    vora::report::Experiment e = vora::report::experimentFromLines(path, lines);
+    out->tally = vora::report::tallyOf(e);
+    for (const vora::LoadedRun &run : e.runs.runs) {
+        const QDate date = vora::report::runDate(run.date);
+        vora::report::DayCount &d = out->days[date];
+        d.date = date;
+        ++d.runs;
+        d.hits += run.hits;
+    }
+    if (keepRuns)
+        out->experiment = std::move(e);
+}
+
+} // namespace
+
+int loadStudy(const QStringList &paths, vora::report::StudyData *study, QVector<vora::report::Experiment> *experiments)
+{
+    const QStringList files = distinctFiles(paths, QStringLiteral("counted"));
+    QVector<LoadedFile> loaded(files.size());
+    // Files are independent: read, decoded, checked and tallied by one worker per core.
+    std::atomic<int> next{0};
+    auto work = [&] {
+        for (int i = next++; i < files.size(); i = next++)
+            loadOne(files.at(i), experiments != nullptr, &loaded[i]);
+    };
+    const int workers = std::clamp(int(std::thread::hardware_concurrency()), 1, 8);
+    std::vector<std::thread> threads;
+    for (int w = 1; w < std::min<int>(workers, int(files.size())); ++w)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &t : threads)
+        t.join();
+
     int worst = kExitOk;
-    const vora::FileStore store;
     RunCopies copies;
-    for (const QString &path : distinctFiles(paths, QStringLiteral("counted"))) {
-        const CheckedFile file = checkFile(path);
-        if (const int refused = refuseUnfit(file); refused != kExitOk) {
+    QMap<QDate, vora::report::DayCount> days;
+    for (int i = 0; i < files.size(); ++i) {
+        LoadedFile &f = loaded[i];
+        if (const int refused = refuseUnfit(f.checked); refused != kExitOk) {
             worst = std::max(worst, refused);
             continue;
         }
-        const vora::ReadResult read = store.readLines(path);
-        if (!read.ok) {
-            writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + readFailureText(read)
-                     + QLatin1Char('\n'));
-            worst = std::max(worst, kExitUsage);
-            continue;
+        copies.add(files.at(i), f.keys);
+        study->experiments.append({vora::report::siteOfFile(files.at(i)), f.tally});
+        for (const vora::report::DayCount &d : std::as_const(f.days)) {
+            vora::report::DayCount &sum = days[d.date];
+            sum.date = d.date;
+            sum.runs += d.runs;
+            sum.hits += d.hits;
         }
-        copies.add(path, read.lines);
-        out->append(vora::report::experimentFromLines(path, read.lines));
+        if (experiments)
+            experiments->append(std::move(f.experiment));
     }
+    study->days = days.values().toVector();
     // Only about files that are used: a refused set gives no figures to doubt.
     if (worst == kExitOk)
         copies.warn();
     return worst;
+}
+
+int loadExperiments(const QStringList &paths, QVector<vora::report::Experiment> *out,
+                    QVector<vora::report::ExperimentTally> *tallies)
+{
+    vora::report::StudyData study;
+    const int refused = loadStudy(paths, &study, out);
+    if (tallies) {
+        tallies->clear();
+        for (const vora::report::StudyExperiment &e : std::as_const(study.experiments))
+            tallies->append(e.tally);
+    }
+    return refused;
 }
 
 } // namespace voradata

@@ -3,7 +3,7 @@
 // every unfit one named on stderr, and nothing used unless all are fit. A file named twice
 // counts once, and runs stored identically in two places are named: both would count the same
 // trials twice.
-#include "core/report/Pooled.h"
+#include "core/report/Study.h"
 
 #include <QHash>
 #include <QStringList>
@@ -16,12 +16,23 @@ namespace voradata {
 // once. Names that cannot be looked up stay: reading them reports why.
 QStringList distinctFiles(const QStringList &paths, const QString &used);
 
+// A run's record reduced to 128 bits: two runs with the same key are stored identically
+// (a chance match of two different records is out of reach at these numbers).
+using RecordKey = QPair<size_t, size_t>;
+struct RunKey {
+    RecordKey key;
+    int run = 0;
+    int line = 0; // 1-based file line
+};
+// The keys of a file's runs (memo lines skipped).
+QVector<RunKey> runKeys(const QStringList &lines);
+
 // Finds runs whose columns 1-261 are the same in two places (two files, or twice in one) and
 // warns once per pair of files: a copied run or file would count twice.
 class RunCopies {
 public:
-    // The lines of a file that passed the check.
-    void add(const QString &path, const QStringList &lines);
+    // The runs of a file that passed the check.
+    void add(const QString &path, const QVector<RunKey> &runs);
     void warn() const;
 
 private:
@@ -36,12 +47,18 @@ private:
         Place copy; // the later one
     };
     QStringList m_files;
-    QHash<QString, Place> m_seen;
+    QHash<RecordKey, Place> m_seen;
     QVector<QPair<QPair<int, int>, Pair>> m_pairs; // in the order found
 };
 
-// Fills `out` in the order given and returns kExitOk, or the worst exit code of the files
-// refused (2 unreadable, 1 damaged).
-int loadExperiments(const QStringList &paths, QVector<vora::report::Experiment> *out);
+// Reads the files in parallel and fills `study` (every file's tally, its site and the runs per
+// day) in the order given, and `experiments` (the runs themselves) unless it is null. Returns
+// kExitOk, or the worst exit code of the files refused (2 unreadable, 1 damaged), each named
+// on stderr in the order given.
+int loadStudy(const QStringList &paths, vora::report::StudyData *study, QVector<vora::report::Experiment> *experiments);
+
+// The same for the runs alone; `tallies`, when given, receives each file's tally.
+int loadExperiments(const QStringList &paths, QVector<vora::report::Experiment> *out,
+                    QVector<vora::report::ExperimentTally> *tallies = nullptr);
 
 } // namespace voradata

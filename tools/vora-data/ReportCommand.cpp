@@ -1,8 +1,10 @@
-// vora-data report FILE... [-o OUT.html] [--lang ja|en]: the research report as one HTML page.
+// vora-data report FILE... | --server CONNINFO [--site NAME] [-o OUT.html] [--lang ja|en] [--experiments]:
+// the study report as one HTML page.
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
 #include "PooledInput.h"
+#include "ServerOptions.h"
 
 #include "core/report/ReportHtml.h"
 #include "core/toolkit/FileStore.h"
@@ -29,16 +31,44 @@ int runReport(const QStringList &args)
     const QString outPath = line.value(QStringLiteral("output"));
     if (line.isSet(QStringLiteral("output")) && outPath.isEmpty())
         return line.usageError(QStringLiteral("-o needs a file name"));
+    ServerOptions server;
+    if (const int bad = server.read(line, ServerUse::Filter); bad != kExitOk)
+        return bad;
     const QStringList paths = line.positional();
-    if (paths.isEmpty())
+    if (server.given && !paths.isEmpty())
+        return line.usageError(QStringLiteral("files or --server, not both"));
+    if (paths.isEmpty() && !server.given)
         return line.usageError(QStringLiteral("no file given"));
+    options.experimentPages = line.isSet(QStringLiteral("experiments"));
 
+    vora::report::StudyData study;
     QVector<vora::report::Experiment> experiments;
-    if (const int refused = loadExperiments(paths, &experiments); refused != kExitOk)
-        return refused;
+    if (!server.given) {
+        if (const int refused = loadStudy(paths, &study, options.experimentPages ? &experiments : nullptr);
+            refused != kExitOk)
+            return refused;
+    } else if (options.experimentPages) {
+        // The experiments' own pages need every record.
+        if (const int refused = loadServerExperiments(server, &experiments); refused != kExitOk)
+            return refused;
+        QVector<vora::report::ExperimentTally> tallies;
+        for (const vora::report::Experiment &e : std::as_const(experiments))
+            tallies.append(vora::report::tallyOf(e));
+        study = vora::report::studyFromExperiments(experiments, tallies);
+        for (vora::report::StudyExperiment &e : study.experiments)
+            e.site = e.tally.file.section(QLatin1Char('/'), 0, 0); // "SITE/EXPERIMENT"
+    } else {
+        // The server adds up the runs' tallies and counts the runs per day.
+        QVector<vora::report::ExperimentTally> tallies;
+        QStringList sites;
+        if (const int refused = loadServerTallies(server, &tallies, &sites, &study.days); refused != kExitOk)
+            return refused;
+        for (qsizetype i = 0; i < tallies.size(); ++i)
+            study.experiments.append({sites.value(i), tallies.at(i)});
+    }
 
     options.generated = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm"));
-    const QByteArray html = vora::report::reportBytes(experiments, options);
+    const QByteArray html = vora::report::studyReportBytes(study, experiments, options);
     if (outPath.isEmpty()) {
         writeOut(html);
         return kExitOk;

@@ -4,13 +4,19 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include "core/registry/DataFile.h"
 #include "core/study/mirror/PooledRows.h"
 #include "core/study/mirror/StudyDatabase.h"
 
 namespace voradata {
 
-int ServerOptions::read(const CommandLine &line, bool required)
+int ServerOptions::read(const CommandLine &line, ServerUse use)
 {
+    const bool required = use == ServerUse::Push || use == ServerUse::Admin;
+    const bool siteFromFile = use == ServerUse::Push || use == ServerUse::Check;
+    bool takesSite = false;
+    for (const OptionSpec &o : line.spec().options)
+        takesSite = takesSite || o.names.contains(QStringLiteral("site"));
     const QStringList servers = line.values(QStringLiteral("server")) + line.values(QStringLiteral("server-file"));
     if (servers.size() > 1)
         return line.usageError(QStringLiteral("--server or --server-file, once"));
@@ -29,7 +35,7 @@ int ServerOptions::read(const CommandLine &line, bool required)
         serverFile = line.value(QStringLiteral("server-file"));
         given = true;
     }
-    bool siteGiven = line.isSet(QStringLiteral("site"));
+    bool siteGiven = takesSite && line.isSet(QStringLiteral("site"));
     if (siteGiven) {
         site = line.value(QStringLiteral("site"));
         if (!vora::study::isValidSiteName(site))
@@ -49,14 +55,14 @@ int ServerOptions::read(const CommandLine &line, bool required)
             writeErr(QStringLiteral("vora-data: warning: ") + printableName(serverFile)
                      + QStringLiteral(" holds a password and other users may read it (chmod 600)\n"));
         conn = file.conn;
-        if (required && !siteGiven) {
+        if (siteFromFile && !siteGiven) {
             site = file.site;
             siteGiven = true;
         }
     }
     if (required && !given)
         return line.usageError(QStringLiteral("--server CONNINFO or --server-file FILE is required"));
-    if (required && !siteGiven)
+    if ((use == ServerUse::Push || (use == ServerUse::Check && given)) && !siteGiven)
         return line.usageError(QStringLiteral("--site NAME is required"));
     if (siteGiven && !given)
         return line.usageError(QStringLiteral("--site needs --server or --server-file"));
@@ -85,6 +91,78 @@ int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Ex
     if (!problems.isEmpty()) {
         writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));
         return kExitBadData;
+    }
+    return kExitOk;
+}
+
+namespace {
+
+// "SITE/EXPERIMENT" -> SITE
+QString siteOfRow(const QString &name)
+{
+    return name.section(QLatin1Char('/'), 0, 0);
+}
+
+} // namespace
+
+int loadServerTallies(const ServerOptions &options, QVector<vora::report::ExperimentTally> *out, QStringList *sites,
+                      QVector<vora::report::DayCount> *days)
+{
+    vora::study::StudyDatabase db(options.conn);
+    QString error;
+    if (!db.open(&error)) {
+        writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+    if (!db.hasTallies()) {
+        // A table without the parsed columns (never set up with study init): every record.
+        db.close();
+        QVector<vora::report::Experiment> experiments;
+        if (const int refused = loadServerExperiments(options, &experiments); refused != kExitOk)
+            return refused;
+        QVector<vora::report::ExperimentTally> tallies;
+        for (const vora::report::Experiment &e : experiments)
+            tallies.append(vora::report::tallyOf(e));
+        *out = tallies;
+        if (sites) {
+            sites->clear();
+            for (const vora::report::ExperimentTally &t : tallies)
+                sites->append(siteOfRow(t.file));
+        }
+        if (days)
+            *days = vora::report::studyFromExperiments(experiments, tallies).days;
+        return kExitOk;
+    }
+    QVector<vora::study::ServerExperiment> rows;
+    QVector<vora::study::BadRow> bad;
+    if (!db.serverTallies(options.site, &rows, &bad, &error)
+        || (days && bad.isEmpty() && !db.dayCounts(options.site, days, &error))) {
+        writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+        return kExitUsage;
+    }
+    if (!bad.isEmpty()) {
+        for (const vora::study::BadRow &b : bad) {
+            const vora::RunLineCheck check = vora::checkRunLine(b.record);
+            const QString reason = !check.ok ? check.reason
+                                   : !b.binary ? QStringLiteral("ターゲットか回答に「0」「1」以外の文字があります")
+                                               : QStringLiteral("記録の一致数が合いません");
+            writeErr(b.where + QStringLiteral(": ") + reason + QLatin1Char('\n'));
+        }
+        writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));
+        return kExitBadData;
+    }
+    if (!options.site.isEmpty() && rows.isEmpty()) {
+        writeErr(QStringLiteral("vora-data: no run of site ") + options.site
+                 + QStringLiteral(" in the study database\n"));
+        return kExitBadData;
+    }
+    out->clear();
+    if (sites)
+        sites->clear();
+    for (const vora::study::ServerExperiment &r : rows) {
+        out->append(r.tally);
+        if (sites)
+            sites->append(r.site);
     }
     return kExitOk;
 }

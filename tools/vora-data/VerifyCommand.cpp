@@ -6,6 +6,14 @@
 #include "Commands.h"
 #include "Output.h"
 #include "SealOutput.h"
+#include "ServerOptions.h"
+
+#include "core/study/mirror/StudyDatabase.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+#include <memory>
 
 namespace voradata {
 
@@ -55,6 +63,18 @@ int runVerify(const QStringList &args)
     }
     if (files.isEmpty())
         return line.usageError(QStringLiteral("no file given"));
+    ServerOptions server;
+    if (const int bad = server.read(line, ServerUse::Check); bad != kExitOk)
+        return bad;
+    std::unique_ptr<vora::study::StudyDatabase> db;
+    if (server.given) {
+        db = std::make_unique<vora::study::StudyDatabase>(server.conn);
+        QString error;
+        if (!db->open(&error)) {
+            writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+            return kExitUsage;
+        }
+    }
 
     bool anyBad = false;
     bool anyUnreadable = false;
@@ -92,6 +112,35 @@ int runVerify(const QStringList &args)
             }
         } else if (expected.isEmpty()) {
             writeOut(sealedSummary(v) + QLatin1Char('\n'));
+        }
+        if (db) {
+            // Every head the server recorded when the site pushed this file must still be the
+            // chain's entry for that run: else runs sealed before it changed since.
+            QVector<vora::study::StoredHead> heads;
+            QString error;
+            if (!db->storedHeads(server.site, QFileInfo(path).completeBaseName(), &heads, &error)) {
+                writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
+                return kExitUsage;
+            }
+            if (heads.isEmpty())
+                writeOut(path + QStringLiteral(": no head recorded by the server\n"));
+            QSet<QString> said;
+            for (const vora::study::StoredHead &h : std::as_const(heads)) {
+                if (said.contains(h.head + QString::number(h.run)))
+                    continue; // pushed again unchanged: said once
+                said.insert(h.head + QString::number(h.run));
+                const vora::study::SealEntry *e = v.entryWithChained(h.head);
+                const QString what = path + QStringLiteral(": head ") + h.head + QStringLiteral(" of run ")
+                                     + QString::number(h.run) + QStringLiteral(", pushed ") + h.pushedAt;
+                if (e && e->run == h.run) {
+                    writeOut(what + QStringLiteral(": found\n"));
+                } else {
+                    anyBad = true;
+                    writeOut(what
+                             + QStringLiteral(": not in the chain (runs sealed before it were rewritten or rolled "
+                                              "back)\n"));
+                }
+            }
         }
     }
     if (anyUnreadable)

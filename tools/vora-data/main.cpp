@@ -53,6 +53,8 @@ int dispatch(QStringList args)
         return runSeal(args);
     if (command == QLatin1String("verify"))
         return runVerify(args);
+    if (command == QLatin1String("study"))
+        return runStudy(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));

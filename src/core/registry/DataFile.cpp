@@ -201,9 +201,14 @@ DataFileContents loadDataFile(const FileStore &files, const QString &path)
         out.lastDate = QStringLiteral("-");
         return out;
     }
+    return dataFileFromLines(read.lines);
+}
 
+DataFileContents dataFileFromLines(const QStringList &lines)
+{
+    DataFileContents out;
     int fileLine = 0;
-    for (const QString &line : read.lines) {
+    for (const QString &line : lines) {
         ++fileLine;
         if (isConditionMemoLine(line)) {
             out.hasMemoLine = true;

@@ -64,6 +64,8 @@ struct DataFileContents {
     int runCount() const { return runLines.size(); }
 };
 DataFileContents loadDataFile(const FileStore &files, const QString &path);
+// The same over lines already read (a file that could be read).
+DataFileContents dataFileFromLines(const QStringList &lines);
 
 // Run count of a name (name boxes): lines that are not memo lines, and columns 11-20 of the
 // last one as the date ("-" when there is none or no file).

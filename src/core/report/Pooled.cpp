@@ -69,43 +69,67 @@ bool PooledFigures::runsPrerequisiteFails() const
     return std::fabs(pi - 0.5) >= 2.0 / std::sqrt(double(targets.n));
 }
 
+ExperimentTally tallyOf(const Experiment &e)
+{
+    const RunSet &set = e.runs;
+    ExperimentTally t;
+    t.file = e.file;
+    t.runs = set.runsRead;
+    t.hits = set.hitTotal;
+    t.targetOnes = set.tr1Total;
+    t.inputOnes = set.in1Total;
+    for (const LoadedRun &run : set.runs) {
+        // Only the trials within a run follow one another; a run starts afresh.
+        for (int i = 2; i <= kTrialsPerRun; ++i) {
+            Tally &after = run.isMatch(i - 1) ? t.afterHit : t.afterMiss;
+            ++after.trials;
+            if (run.isMatch(i))
+                ++after.hits;
+        }
+        for (const QChar c : run.targets) {
+            if (c == QLatin1Char('0') || c == QLatin1Char('1'))
+                t.targets.add(c == QLatin1Char('1') ? 1 : 0);
+        }
+    }
+    return t;
+}
+
 PooledFigures pooledFigures(const QVector<Experiment> &experiments)
+{
+    QVector<ExperimentTally> tallies;
+    tallies.reserve(experiments.size());
+    for (const Experiment &e : experiments)
+        tallies.append(tallyOf(e));
+    return pooledFromTallies(tallies);
+}
+
+PooledFigures pooledFromTallies(const QVector<ExperimentTally> &tallies)
 {
     PooledFigures f;
     double zSum = 0.0;
     int zCount = 0;
-    for (const Experiment &e : experiments) {
-        const RunSet &set = e.runs;
+    for (const ExperimentTally &t : tallies) {
         ExperimentFigures ef;
-        ef.file = e.file;
-        ef.runs = set.runsRead;
-        ef.tally.trials = qint64(set.runsRead) * kTrialsPerRun;
-        ef.tally.hits = set.hitTotal;
+        ef.file = t.file;
+        ef.runs = t.runs;
+        ef.tally.trials = qint64(t.runs) * kTrialsPerRun;
+        ef.tally.hits = t.hits;
         if (const std::optional<double> z = ef.tally.z()) {
             zSum += *z;
             ++zCount;
         }
         f.experiments.append(ef);
         ++f.files;
-        f.runs += set.runsRead;
+        f.runs += t.runs;
         f.tally.trials += ef.tally.trials;
         f.tally.hits += ef.tally.hits;
-        f.targetOnes += set.tr1Total;
-        f.inputOnes += set.in1Total;
-
-        for (const LoadedRun &run : set.runs) {
-            // Only the trials within a run follow one another; a run starts afresh.
-            for (int t = 2; t <= kTrialsPerRun; ++t) {
-                Tally &after = run.isMatch(t - 1) ? f.afterHit : f.afterMiss;
-                ++after.trials;
-                if (run.isMatch(t))
-                    ++after.hits;
-            }
-            for (const QChar c : run.targets) {
-                if (c == QLatin1Char('0') || c == QLatin1Char('1'))
-                    f.targets.add(c == QLatin1Char('1') ? 1 : 0);
-            }
-        }
+        f.targetOnes += t.targetOnes;
+        f.inputOnes += t.inputOnes;
+        f.afterHit.trials += t.afterHit.trials;
+        f.afterHit.hits += t.afterHit.hits;
+        f.afterMiss.trials += t.afterMiss.trials;
+        f.afterMiss.hits += t.afterMiss.hits;
+        f.targets.append(t.targets);
     }
 
     const qint64 h = f.tally.hits;

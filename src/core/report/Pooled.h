@@ -83,6 +83,22 @@ struct PooledFigures {
 
 PooledFigures pooledFigures(const QVector<Experiment> &experiments);
 
+// Everything the pooled figures take from one experiment: sums over its runs, so that the
+// study database can keep one tally per run, filled at insert, and add them up itself.
+struct ExperimentTally {
+    QString file;
+    int runs = 0;
+    qint64 hits = 0;
+    qint64 targetOnes = 0;
+    qint64 inputOnes = 0;
+    Tally afterHit; // trials 2-100 of each run whose previous trial was a hit
+    Tally afterMiss;
+    stats::BitTally targets; // the targets of every run in file order
+};
+ExperimentTally tallyOf(const Experiment &e);
+// The experiments' tallies in the order given (the targets are one sequence in that order).
+PooledFigures pooledFromTallies(const QVector<ExperimentTally> &tallies);
+
 // The audit warnings at p < 0.01, as sentences in the report's language.
 enum class Lang { Ja, En };
 QStringList auditWarnings(const PooledFigures &f, Lang lang);

@@ -49,14 +49,30 @@ struct BitTally {
     std::int64_t n = 0;
     std::int64_t ones = 0;
     std::int64_t runs = 0; // V_n: 1 + the number of places where a bit differs from the previous one
+    int first = -1;
     int last = -1;
     void add(int bit)
     {
+        if (n == 0)
+            first = bit;
         if (n == 0 || bit != last)
             ++runs;
         last = bit;
         ++n;
         ones += bit;
+    }
+    // The sequence followed by `next`, as if its bits were added one by one: a run of equal
+    // bits that crosses the join counts once.
+    void append(const BitTally &next)
+    {
+        if (next.n == 0)
+            return;
+        if (n == 0)
+            first = next.first;
+        runs += next.runs - (n > 0 && next.first == last ? 1 : 0);
+        n += next.n;
+        ones += next.ones;
+        last = next.last;
     }
 };
 // SP 800-22 2.1: erfc(|2 ones - n| / sqrt(2n)). 1 for an empty sequence.

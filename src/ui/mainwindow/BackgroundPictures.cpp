@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStandardPaths>
 #include <functional>
 
@@ -78,7 +79,7 @@ QString slotName(const QString &name, int i)
 
 class BackgroundPictures::Impl {
 public:
-    Impl(Module1 &m, QWidget *w) : module(m), window(w) { }
+    Impl(BackgroundPictures *owner, Module1 &m, QWidget *w) : q(owner), module(m), window(w) { }
 
     Services &services() { return module.services(); }
     QString file(const QString &name) { return services().paths.file(name); }
@@ -88,10 +89,21 @@ public:
     void setWindowPicture(const QString &fullPath);
     void clearWindowPicture();
     void showOnOverlay(int slot, const QString &fullPath);
+    void askWork(int slot);
     void restore(int slot);
     void replace(int slot);
+    void replaceWith(const QString &chosen);
     bool report(const FileResult &result);
+    // Runs `step` later unless the pictures are gone by then.
+    template <typename F> auto whileAlive(F step)
+    {
+        return [owner = QPointer<BackgroundPictures>(q), step = std::move(step)](auto &&...args) {
+            if (owner)
+                step(std::forward<decltype(args)>(args)...);
+        };
+    }
 
+    BackgroundPictures *q;
     Module1 &module;
     QWidget *window;
     SlotLabel *thumbnails[kSlots] = {}; // Picture1(i): the pictures to choose from
@@ -149,7 +161,7 @@ void BackgroundPictures::Impl::showOnOverlay(int slot, const QString &fullPath)
 bool BackgroundPictures::Impl::report(const FileResult &result)
 {
     if (!result.ok)
-        services().dialogs->message(window, result.message, MsgButtons::Ok, MsgIcon::Exclamation);
+        services().dialogs->tell(window, result.message, MsgIcon::Exclamation);
     return result.ok;
 }
 
@@ -178,18 +190,22 @@ void BackgroundPictures::Impl::replace(int slot)
     QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::homePath();
-    const QString chosen = services().dialogs->openFile(
-        window, QStringLiteral("背景にする画像の選択"), start,
-        QStringLiteral("画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif);;すべてのファイル (*)"));
+    services().dialogs->openFile(window, QStringLiteral("背景にする画像の選択"), start,
+                                 QStringLiteral("画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif);;すべてのファイル (*)"),
+                                 whileAlive([this](const QString &chosen) { replaceWith(chosen); }));
+}
+
+void BackgroundPictures::Impl::replaceWith(const QString &chosen)
+{
     if (chosen.isEmpty())
         return; // cancelled: nothing changes
     const QString chosenPath = QFileInfo(chosen).absoluteFilePath();
     if (pictureAt(chosenPath).isNull()) {
         // Copying it would leave slot 1 with a file that shows nothing.
-        services().dialogs->message(window,
-                                    QStringLiteral("選んだファイルは画像として読み込めませんでした。\r\n%1")
-                                        .arg(QDir::toNativeSeparators(chosenPath)),
-                                    MsgButtons::Ok, MsgIcon::Exclamation);
+        services().dialogs->tell(window,
+                                 QStringLiteral("選んだファイルは画像として読み込めませんでした。\r\n%1")
+                                     .arg(QDir::toNativeSeparators(chosenPath)),
+                                 MsgIcon::Exclamation);
         return;
     }
     path() = chosenPath;
@@ -207,7 +223,32 @@ void BackgroundPictures::Impl::replace(int slot)
         report(files.copyOver(chosenPath, current));
 }
 
-BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window) : QObject(window), d(new Impl(module, window))
+void BackgroundPictures::Impl::askWork(int slot)
+{
+    // Asked again after a No or an answer that is no choice, until one is taken or cancelled.
+    services().dialogs->input(window, workPrompt(), workTitle(), QStringLiteral("2"),
+                              whileAlive([this, slot](bool ok, const QString &answer) {
+                                  if (!ok || answer.isEmpty())
+                                      return;
+                                  services().dialogs->ask(window, confirmationText(answer), MsgButtons::YesNo,
+                                                          MsgIcon::None,
+                                                          whileAlive([this, slot, answer](MsgAnswer confirmed) {
+                                                              if (confirmed != MsgAnswer::Yes) {
+                                                                  askWork(slot);
+                                                                  return;
+                                                              }
+                                                              switch (workChoice(answer)) {
+                                                              case 1: restore(slot); return;
+                                                              case 2: replace(slot); return;
+                                                              case 3: return;
+                                                              default: askWork(slot); return;
+                                                              }
+                                                          }));
+                              }));
+}
+
+BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window)
+    : QObject(window), d(new Impl(this, module, window))
 {
     const QString tip = QStringLiteral("クリックすれば背景画像になります");
     for (int i = 0; i < kSlots; ++i) {
@@ -306,20 +347,7 @@ void BackgroundPictures::clickSlot(int slot)
 
 void BackgroundPictures::doubleClickSlot(int slot)
 {
-    Dialogs &dialogs = *d->services().dialogs;
-    for (;;) {
-        QString answer;
-        if (!dialogs.input(d->window, workPrompt(), workTitle(), QStringLiteral("2"), &answer) || answer.isEmpty())
-            return;
-        if (dialogs.message(d->window, confirmationText(answer), MsgButtons::YesNo, MsgIcon::None) != MsgAnswer::Yes)
-            continue;
-        switch (workChoice(answer)) {
-        case 1: d->restore(slot); return;
-        case 2: d->replace(slot); return;
-        case 3: return;
-        default: continue;
-        }
-    }
+    d->askWork(slot);
 }
 
 QPixmap BackgroundPictures::windowPicture() const

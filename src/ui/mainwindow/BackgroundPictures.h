@@ -21,7 +21,7 @@ public:
     void setUpThumbnails(); // load step 9
     void showRandomOrChosen(); // load step 11 (backgroundImagePath)
     void clickSlot(int slot); // also the double click on a stimulus frame Frame1(N)
-    void doubleClickSlot(int slot); // the work dialog
+    void doubleClickSlot(int slot); // the work dialog: returns at once, its answers come later
 
     // The picture drawn under the window's controls from its top left corner; null for none.
     QPixmap windowPicture() const;

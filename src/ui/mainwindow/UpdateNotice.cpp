@@ -108,7 +108,7 @@ void UpdateNotice::Impl::showFetchResult()
 void UpdateNotice::Impl::report(const FileResult &result)
 {
     if (!result.ok)
-        services().dialogs->message(window, result.message, MsgButtons::Ok, MsgIcon::Exclamation);
+        services().dialogs->tell(window, result.message, MsgIcon::Exclamation);
 }
 
 UpdateNotice::UpdateNotice(Module1 &module, QWidget *window, UpdateFetch *fetch)

@@ -1,7 +1,5 @@
 #include "ui/mainwindow/frmMain.h"
 
-#include "core/registry/DataFile.h"
-#include "core/registry/NameList.h"
 #include "core/toolkit/Units.h"
 #include "core/toolkit/Version.h"
 #include "ui/mainwindow/BackgroundPictures.h"
@@ -15,11 +13,11 @@
 #include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QTimer>
 
 namespace vora {
 
@@ -63,7 +61,13 @@ QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &te
     return option;
 }
 
-using style::setPointSize;
+void setPointSize(QWidget *w, double size, bool bold = false)
+{
+    QFont f = w->font();
+    f.setPointSizeF(size);
+    f.setBold(bold);
+    w->setFont(f);
+}
 
 // Column of name box N (1 to 5); element 0 shares the first column and stays hidden.
 int columnLeft(int box)
@@ -74,12 +78,205 @@ constexpr int kColumnWidth = 2300;
 
 } // namespace
 
-frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent) : QWidget(parent), m_module(module)
+// The window's controls as a form designer would lay them out: built once, in the window's
+// own order (which is also the order the keyboard focus goes round in), and handed to the
+// features, each getting its own.
+struct frmMain::Ui {
+    QLabel *title = nullptr; // Label1: "VORＡ"
+    QLabel *version = nullptr; // Label9: compared with the update page
+    QLabel *boxesNote = nullptr; // Label6: five boxes side by side
+    QLabel *onePersonNote = nullptr; // Label7: one box for one person
+    QStatusBar *statusBar = nullptr;
+    QLabel *statusDate = nullptr;
+    QLabel *statusTime = nullptr;
+    NameBoxes::Controls boxes;
+    RegistrationView::Controls registration;
+    SelectionLaunch::Controls selection;
+    ResultsEntry::Controls exits;
+
+    void build(frmMain *w);
+    void buildColumn(frmMain *w, int box);
+    void buildStatusBar(frmMain *w);
+};
+
+void frmMain::Ui::build(frmMain *w)
+{
+    title = makeLabel(w, QStringLiteral("Label1"), QStringLiteral("VORＡ"), 200, 60, 2700, 640);
+    setPointSize(title, 27.75, true);
+    title->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
+
+    selection.heading = makeLabel(w, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
+    selection.heading->setEnabled(false);
+
+    QLabel *name = makeLabel(w, QStringLiteral("Label3"), QString(), 3100, 380, 2400, 340);
+    name->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
+    name->setFrameShape(QFrame::Panel);
+    name->setFrameShadow(QFrame::Sunken);
+    style::setBackground(name, Qt::white);
+    name->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+    selection.experimentName = name;
+
+    selection.conditions = makeLabel(w, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
+
+    version = makeLabel(w, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
+    exits.help = makeButton(w, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
+
+    boxes.heading = makeLabel(w, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
+    boxesNote = makeLabel(w, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
+    boxesNote->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
+    onePersonNote =
+        makeLabel(w, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
+    onePersonNote->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
+
+    registration.toggle =
+        makeButton(w, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
+    setPointSize(registration.toggle, 9);
+    registration.toggle->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
+
+    for (int box = 0; box <= kNameBoxes; ++box)
+        buildColumn(w, box);
+
+    // The prompt sits where the name boxes appear in the registration view.
+    QLabel *prompt = makeLabel(w, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
+    style::setBackground(prompt, style::promptYellow());
+    setPointSize(prompt, 12, true);
+    {
+        // Disabled while a name is selected: the prompt stays readable on its grey.
+        QPalette p = prompt->palette();
+        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+        prompt->setPalette(p);
+    }
+    registration.prompt = prompt;
+
+    selection.showMemo = new QCheckBox(QStringLiteral("実験条件の表示"), w);
+    selection.showMemo->setObjectName(QStringLiteral("Check1"));
+    place(selection.showMemo, 400, 3500, 2600, 300);
+    selection.showMemo->hide();
+
+    selection.saveMemo = makeButton(w, QStringLiteral("Command1"), QStringLiteral("保存"), 6000, 3460, 1100, 360);
+    selection.saveMemo->hide();
+
+    selection.memo = new MemoBox(w);
+    selection.memo->setObjectName(QStringLiteral("Text1"));
+    place(selection.memo, 400, 3860, 6700, 2200);
+    selection.memo->setReadOnly(true);
+    selection.memo->setToolTip(QStringLiteral("ダブルクリックすれば入力可能になります"));
+    selection.memo->hide();
+
+    selection.start = makeButton(w, QStringLiteral("Command10"), QStringLiteral("実験の開始"), 400, 6300, 2400, 640);
+    setPointSize(selection.start, 12, true);
+    selection.start->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
+    selection.start->setEnabled(false);
+
+    exits.results = makeButton(w, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
+    setPointSize(exits.results, 11);
+    exits.results->setToolTip(QStringLiteral("過去の結果を表示できます"));
+    exits.results->setEnabled(false);
+
+    exits.exit = makeButton(w, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
+    setPointSize(exits.exit, 11);
+
+    exits.computerOnly =
+        makeButton(w, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
+    exits.computerOnly->hide();
+
+    buildStatusBar(w);
+}
+
+void frmMain::Ui::buildColumn(frmMain *w, int box)
+{
+    const int left = columnLeft(box);
+    const bool designOnly = box == 0; // element 0: hidden, no behaviour
+    NameBoxes::Column &c = boxes.columns[box];
+
+    if (!designOnly) {
+        auto *combo = new NameCombo(w);
+        combo->setObjectName(QStringLiteral("Combo%1").arg(box));
+        place(combo, left, 1060, kColumnWidth, 330);
+        combo->setFont(QFont(fonts::msGothic(), 10));
+        combo->setToolTip(QStringLiteral("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
+        combo->hide();
+        c.nameBox = combo;
+    }
+
+    auto *frame1 =
+        new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), w);
+    frame1->setObjectName(arrayName("Frame1", box));
+    place(frame1, left, 1410, kColumnWidth, 540);
+    frame1->setToolTip(QStringLiteral("刺激の有無やその大きさを決めます"));
+    c.stimulusFrame = frame1;
+    // Option1 .. Option6 in the order of their numbers; on the window 大 中 小 無 from the left.
+    c.options[2] = makeOption(frame1, arrayName("Option3", box), QStringLiteral("大"), 80, 540);
+    c.options[1] = makeOption(frame1, arrayName("Option2", box), QStringLiteral("中"), 640, 540);
+    c.options[0] = makeOption(frame1, arrayName("Option1", box), QStringLiteral("小"), 1200, 540);
+    c.options[5] = makeOption(frame1, arrayName("Option6", box), QStringLiteral("無"), 1760, 520);
+
+    auto *frame2 = new QGroupBox(designOnly ? QStringLiteral("当否の即表示") : QStringLiteral("当り表示"), w);
+    frame2->setObjectName(arrayName("Frame2", box));
+    place(frame2, left, 1970, kColumnWidth, 540);
+    c.hitDisplayFrame = frame2;
+    c.options[3] = makeOption(frame2, arrayName("Option4", box), QStringLiteral("する"), 80, 950);
+    c.options[4] = makeOption(frame2, arrayName("Option5", box), QStringLiteral("しない"), 1100, 1100);
+
+    // The conditions are chosen only while a new name is typed.
+    frame1->setEnabled(false);
+    frame2->setEnabled(false);
+
+    if (!designOnly) {
+        auto *button =
+            makeButton(w, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
+        button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
+        button->setToolTip(QStringLiteral("クリックすれば実験名になります"));
+        c.selectButton = button;
+    }
+
+    auto *runsHeading =
+        makeLabel(w, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
+    auto *dateHeading =
+        makeLabel(w, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
+    setPointSize(runsHeading, 8);
+    setPointSize(dateHeading, 8);
+    c.runsDone = makeLabel(w, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
+    c.lastDate = makeLabel(w, arrayName("Label11", box), QString(), left + 1150, 3140, 1150, 240);
+    c.runsDone->setFont(QFont(fonts::msGothic(), 10));
+    c.lastDate->setFont(QFont(fonts::msGothic(), 10));
+
+    if (designOnly) {
+        for (QWidget *hidden : {static_cast<QWidget *>(frame1), static_cast<QWidget *>(frame2),
+                                static_cast<QWidget *>(runsHeading), static_cast<QWidget *>(dateHeading),
+                                static_cast<QWidget *>(c.runsDone), static_cast<QWidget *>(c.lastDate)})
+            hidden->hide();
+    }
+}
+
+void frmMain::Ui::buildStatusBar(frmMain *w)
+{
+    statusBar = new QStatusBar(w);
+    statusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    statusBar->setSizeGripEnabled(false);
+    // A bar of its own colour: the pictures' dark foreground lies behind it.
+    statusBar->setAutoFillBackground(true);
+    place(statusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
+    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), statusBar);
+    status->setObjectName(QStringLiteral("Panels(1)"));
+    statusDate = new QLabel(statusBar);
+    statusDate->setObjectName(QStringLiteral("Panels(2)"));
+    statusTime = new QLabel(statusBar);
+    statusTime->setObjectName(QStringLiteral("Panels(3)"));
+    statusTime->setMinimumWidth(px(1000));
+    statusDate->setMinimumWidth(px(1300));
+    statusBar->addWidget(status, 1);
+    attachOutboxStatus(statusBar, w->m_module.services().mirror); // left of the date
+    statusBar->addPermanentWidget(statusDate);
+    statusBar->addPermanentWidget(statusTime);
+}
+
+frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent)
+    : QWidget(parent), m_module(module), m_ui(std::make_unique<Ui>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("VORA"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
-    m_c.window = this;
     {
         // Greyed texts stand on the background pictures, whose sky is kept light behind the
         // controls: a dark grey stays readable there and on the plain window, where the usual
@@ -90,211 +287,40 @@ frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent) : QWidget
         setPalette(p);
     }
 
-    buildControls();
+    m_ui->build(this);
+    m_flow = std::make_unique<MainFlow>(static_cast<MainFlow::View &>(*this), module.services(), module.state());
+    connect(m_flow.get(), &MainFlow::clockChanged, this, &frmMain::updateClock);
+    updateClock();
 
-    m_nameBoxes = new NameBoxes(module, m_c, this);
-    m_registration = new RegistrationView(module, m_c, this);
-    m_selection = new SelectionLaunch(module, m_c, this);
-    m_resultsEntry = new ResultsEntry(module, m_c, m_helpButton, this);
+    m_nameBoxes = new NameBoxes(*m_flow, m_ui->boxes, this);
+    m_registration = new RegistrationView(*m_flow, m_ui->registration, this);
+    m_selection = new SelectionLaunch(*m_flow, m_ui->selection, this);
+    m_resultsEntry = new ResultsEntry(module, *m_flow, m_ui->exits, this);
     m_updateNotice = new UpdateNotice(module, this, fetch);
     m_backgrounds = new BackgroundPictures(module, this);
-    m_c.setWebPanelVisible = [this](bool visible) { m_updateNotice->setWebPanelVisible(visible); };
-    m_c.frameDoubleClicked = [this](int box) { m_backgrounds->clickSlot(box); };
-    for (int box = 1; box <= kNameBoxes; ++box)
-        connect(m_c.stimulusFrame[box], &ConditionFrame::doubleClicked, this, [this, box] {
-            if (!m_c.ended)
-                m_c.frameDoubleClicked(box);
-        });
+    connect(m_flow.get(), &MainFlow::registrationViewChanged, m_updateNotice,
+            [this](bool open) { m_updateNotice->setWebPanelVisible(!open); });
+    connect(m_nameBoxes, &NameBoxes::frameDoubleClicked, this, [this](int box) {
+        if (m_flow->takesInput())
+            m_backgrounds->clickSlot(box);
+    });
 
     load();
 }
 
-frmMain::~frmMain() = default;
-
-void frmMain::buildControls()
+frmMain::~frmMain()
 {
-    m_title = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("VORＡ"), 200, 60, 2700, 640);
-    setPointSize(m_title, 27.75, true);
-    m_title->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
-
-    m_c.experimentHeading =
-        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
-    m_c.experimentHeading->setEnabled(false);
-
-    m_c.experimentName = new CaptionLabel(this);
-    m_c.experimentName->setObjectName(QStringLiteral("Label3"));
-    place(m_c.experimentName, 3100, 380, 2400, 340);
-    m_c.experimentName->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
-    m_c.experimentName->setFrameShape(QFrame::Panel);
-    m_c.experimentName->setFrameShadow(QFrame::Sunken);
-    style::setBackground(m_c.experimentName, Qt::white);
-    m_c.experimentName->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
-
-    m_c.selectionConditions =
-        makeLabel(this, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
-
-    m_version = makeLabel(this, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
-    m_helpButton = makeButton(this, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
-
-    m_c.boxesHeading = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
-    m_boxesNote =
-        makeLabel(this, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
-    m_boxesNote->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
-    m_onePersonNote =
-        makeLabel(this, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
-    m_onePersonNote->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
-
-    m_c.registrationButton =
-        makeButton(this, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
-    setPointSize(m_c.registrationButton, 9);
-    m_c.registrationButton->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
-
-    for (int box = 0; box <= kNameBoxes; ++box)
-        buildNameBox(box);
-
-    // The prompt sits where the name boxes appear in the registration view.
-    m_c.prompt = makeLabel(this, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
-    style::setBackground(m_c.prompt, style::promptYellow());
-    setPointSize(m_c.prompt, 12, true);
-    {
-        // Disabled while a name is selected: the prompt stays readable on its grey.
-        QPalette p = m_c.prompt->palette();
-        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-        m_c.prompt->setPalette(p);
-    }
-
-    m_c.showMemoCheck = new QCheckBox(QStringLiteral("実験条件の表示"), this);
-    m_c.showMemoCheck->setObjectName(QStringLiteral("Check1"));
-    place(m_c.showMemoCheck, 400, 3500, 2600, 300);
-    m_c.showMemoCheck->hide();
-
-    m_c.saveMemoButton = makeButton(this, QStringLiteral("Command1"), QStringLiteral("保存"), 6000, 3460, 1100, 360);
-    m_c.saveMemoButton->hide();
-
-    m_c.conditionMemo = new MemoBox(this);
-    m_c.conditionMemo->setObjectName(QStringLiteral("Text1"));
-    place(m_c.conditionMemo, 400, 3860, 6700, 2200);
-    m_c.conditionMemo->setReadOnly(true);
-    m_c.conditionMemo->setToolTip(QStringLiteral("ダブルクリックすれば入力可能になります"));
-    m_c.conditionMemo->hide();
-
-    m_c.startButton = makeButton(this, QStringLiteral("Command10"), QStringLiteral("実験の開始"), 400, 6300, 2400, 640);
-    setPointSize(m_c.startButton, 12, true);
-    m_c.startButton->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
-    m_c.startButton->setEnabled(false);
-
-    m_c.resultsButton =
-        makeButton(this, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
-    setPointSize(m_c.resultsButton, 11);
-    m_c.resultsButton->setToolTip(QStringLiteral("過去の結果を表示できます"));
-    m_c.resultsButton->setEnabled(false);
-
-    m_c.exitButton = makeButton(this, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
-    setPointSize(m_c.exitButton, 11);
-
-    m_c.computerOnlyButton =
-        makeButton(this, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
-    m_c.computerOnlyButton->hide();
-
-    buildStatusBar();
-}
-
-void frmMain::buildNameBox(int box)
-{
-    const int left = columnLeft(box);
-    const bool designOnly = box == 0; // element 0: hidden, no behaviour
-
-    if (!designOnly) {
-        auto *combo = new NameCombo(this);
-        combo->setObjectName(QStringLiteral("Combo%1").arg(box));
-        place(combo, left, 1060, kColumnWidth, 330);
-        combo->setFont(QFont(fonts::msGothic(), 10));
-        combo->setToolTip(QStringLiteral("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
-        combo->hide();
-        m_c.nameBox[box] = combo;
-    }
-
-    auto *frame1 =
-        new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), this);
-    frame1->setObjectName(arrayName("Frame1", box));
-    place(frame1, left, 1410, kColumnWidth, 540);
-    frame1->setToolTip(QStringLiteral("刺激の有無やその大きさを決めます"));
-    m_c.stimulusFrame[box] = frame1;
-    m_c.largeStimulus[box] = makeOption(frame1, arrayName("Option3", box), QStringLiteral("大"), 80, 540);
-    m_c.mediumStimulus[box] = makeOption(frame1, arrayName("Option2", box), QStringLiteral("中"), 640, 540);
-    m_c.smallStimulus[box] = makeOption(frame1, arrayName("Option1", box), QStringLiteral("小"), 1200, 540);
-    m_c.noStimulus[box] = makeOption(frame1, arrayName("Option6", box), QStringLiteral("無"), 1760, 520);
-
-    auto *frame2 = new QGroupBox(designOnly ? QStringLiteral("当否の即表示") : QStringLiteral("当り表示"), this);
-    frame2->setObjectName(arrayName("Frame2", box));
-    place(frame2, left, 1970, kColumnWidth, 540);
-    m_c.hitDisplayFrame[box] = frame2;
-    m_c.showHits[box] = makeOption(frame2, arrayName("Option4", box), QStringLiteral("する"), 80, 950);
-    m_c.hideHits[box] = makeOption(frame2, arrayName("Option5", box), QStringLiteral("しない"), 1100, 1100);
-
-    // The conditions are chosen only while a new name is typed.
-    frame1->setEnabled(false);
-    frame2->setEnabled(false);
-
-    if (!designOnly) {
-        auto *button =
-            makeButton(this, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
-        button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
-        button->setToolTip(QStringLiteral("クリックすれば実験名になります"));
-        m_c.selectButton[box] = button;
-    }
-
-    auto *runsHeading =
-        makeLabel(this, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
-    auto *dateHeading =
-        makeLabel(this, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
-    setPointSize(runsHeading, 8);
-    setPointSize(dateHeading, 8);
-    m_c.runsDone[box] = makeLabel(this, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
-    m_c.lastDate[box] = makeLabel(this, arrayName("Label11", box), QString(), left + 1150, 3140, 1150, 240);
-    m_c.runsDone[box]->setFont(QFont(fonts::msGothic(), 10));
-    m_c.lastDate[box]->setFont(QFont(fonts::msGothic(), 10));
-
-    if (designOnly) {
-        for (QWidget *w : {static_cast<QWidget *>(frame1), static_cast<QWidget *>(frame2),
-                           static_cast<QWidget *>(runsHeading), static_cast<QWidget *>(dateHeading),
-                           static_cast<QWidget *>(m_c.runsDone[0]), static_cast<QWidget *>(m_c.lastDate[0])})
-            w->hide();
-    }
-}
-
-void frmMain::buildStatusBar()
-{
-    m_statusBar = new QStatusBar(this);
-    m_statusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    m_statusBar->setSizeGripEnabled(false);
-    // A bar of its own colour: the pictures' dark foreground lies behind it.
-    m_statusBar->setAutoFillBackground(true);
-    place(m_statusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
-    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), m_statusBar);
-    status->setObjectName(QStringLiteral("Panels(1)"));
-    m_statusDate = new QLabel(m_statusBar);
-    m_statusDate->setObjectName(QStringLiteral("Panels(2)"));
-    m_statusTime = new QLabel(m_statusBar);
-    m_statusTime->setObjectName(QStringLiteral("Panels(3)"));
-    m_statusTime->setMinimumWidth(px(1000));
-    m_statusDate->setMinimumWidth(px(1300));
-    m_statusBar->addWidget(status, 1);
-    attachOutboxStatus(m_statusBar, m_module.services().mirror); // left of the date
-    m_statusBar->addPermanentWidget(m_statusDate);
-    m_statusBar->addPermanentWidget(m_statusTime);
-    m_clockTimer = new QTimer(this);
-    m_clockTimer->setInterval(1000);
-    connect(m_clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
-    m_clockTimer->start();
-    updateClock();
+    // The features hand their controls' signals to the flow: they go before it does.
+    delete m_nameBoxes;
+    delete m_registration;
+    delete m_selection;
+    delete m_resultsEntry;
 }
 
 void frmMain::updateClock()
 {
-    const Services &s = m_module.services();
-    m_statusDate->setText(s.clock->dateText());
-    m_statusTime->setText(s.clock->timeText());
+    m_ui->statusDate->setText(m_flow->dateText());
+    m_ui->statusTime->setText(m_flow->timeText());
 }
 
 void frmMain::load()
@@ -303,130 +329,72 @@ void frmMain::load()
     // which has been running since the splash appeared; the window does not wait for it.
     m_updateNotice->beginFetch(); // 3
 
-    m_version->setText(version::mainWindowText()); // 4
-    m_version->adjustSize();
+    m_ui->version->setText(version::mainWindowText()); // 4
+    m_ui->version->adjustSize();
 
-    m_c.prompt->setText(RegistrationView::prompt()); // 5
-    RegistrationView::placePrompt(m_c.prompt);
-
-    restoreSelections(); // 6, 7
-    fillNameLists(); // 8
+    m_registration->showPrompt(); // 5
+    m_flow->load(); // 6, 7, 8
     m_backgrounds->setUpThumbnails(); // 9
-    m_updateNotice->compareVersions(m_version->text()); // 10
+    m_updateNotice->compareVersions(m_ui->version->text()); // 10
     m_backgrounds->showRandomOrChosen(); // 11
-
-    if (!m_loadProblems.isEmpty()) {
-        m_module.services().dialogs->message(this, m_loadProblems.join(QStringLiteral("\r\n\r\n")), MsgButtons::Ok,
-                                             MsgIcon::Exclamation);
-    }
-}
-
-void frmMain::restoreSelections()
-{
-    Services &s = m_module.services();
-    SharedState &st = m_module.state();
-    SelectionRead read = readSelectionFile(*s.files, s.paths);
-    if (!read.opened) {
-        // First run: box 1 gets a name made from today's date, small stimulus, hit display.
-        m_c.smallStimulus[1]->setChecked(true);
-        m_c.showHits[1]->setChecked(true);
-        st.stimulus = Stimulus::Small;
-        st.hitDisplay = HitDisplay::Shown;
-        st.stimulusFile = true;
-        const QString date = s.clock->dateText();
-        const QString name = firstRunName(date);
-        const QString line = firstRunLine(date);
-        const QString selectionPath = s.paths.file(selectionFileName());
-
-        QString failure;
-        if (s.files->exists(selectionPath)) {
-            // It is there but cannot be read: keep it for the user rather than replace it.
-            failure =
-                QStringLiteral("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
-            m_c.selectionRefused = failure;
-        } else if (const FileResult r = s.files->replaceAll(selectionPath, {line}); !r) {
-            failure =
-                QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
-                + r.message;
-        } else if (const FileResult r2 = addFirstRunLine(*s.files, s.paths, date); !r2) {
-            // An existing list of box 1 is kept: the new name is added to it, nothing replaced.
-            failure = QStringLiteral("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
-                      + r2.message;
-        }
-        m_c.selectButton[1]->setText(name.left(10));
-
-        read = readSelectionFile(*s.files, s.paths); // once more, never in a loop
-        if (!read.opened) {
-            read.boxes = QVector<BoxSelection>(kNameBoxes);
-            read.boxes[0] = BoxSelection{name, QStringLiteral("S"), QStringLiteral("D")};
-            if (failure.isEmpty())
-                failure = QStringLiteral("実験名の選択のファイル（%1）を作れません。").arg(selectionFileName());
-        }
-        if (!failure.isEmpty())
-            m_loadProblems.append(failure);
-    } else if (!read.error.isEmpty()) {
-        // Read, but not all of it: the boxes of its unreadable lines stay empty, and the file
-        // is kept as it is.
-        m_c.selectionRefused =
-            QStringLiteral("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName())
-            + read.error;
-        m_loadProblems.append(m_c.selectionRefused);
-    }
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        const BoxSelection &sel = read.boxes.value(box - 1);
-        if (sel.name.isEmpty())
-            continue; // the box keeps what it has
-        showSelection(box, sel.name, sel.stimulusCode, sel.hitDisplayCode);
-    }
-}
-
-void frmMain::showSelection(int box, const QString &name, const QString &stimulus, const QString &hit)
-{
-    SharedState &st = m_module.state();
-    m_c.selectButton[box]->setText(name);
-    m_c.selected[box] = BoxSelection{name, stimulus, hit};
-    m_c.selectStimulus(box, stimulus);
-    m_c.selectHitDisplay(box, hit);
-    st.stimulusFile = !m_c.noStimulus[box]->isChecked();
-    m_nameBoxes->showRunCount(box, name, stimulusFileSuffix(st.stimulusFile));
-}
-
-void frmMain::fillNameLists()
-{
-    Services &s = m_module.services();
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        const NameListRead list = readNameListFile(*s.files, s.paths, box);
-        m_c.nameBox[box]->addItems(list.items);
-        m_c.nameBox[box]->setCurrentIndex(-1);
-        m_c.keptLines[box] = list.kept;
-        if (list.unreadable)
-            m_c.listRefused[box] = list.error;
-        if (!list.error.isEmpty())
-            m_loadProblems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
-        if (const QString unusable = unusableLinesMessage(box, list.unusable); !unusable.isEmpty())
-            m_loadProblems.append(unusable);
-    }
-    // A registered name shows the conditions of its list line, whatever the selection file says.
-    for (int box = 1; box <= kNameBoxes; ++box) {
-        const BoxSelection registered = m_c.registeredSelectionOf(box);
-        const BoxSelection &shown = m_c.selected[box];
-        if (!registered.name.isEmpty()
-            && (registered.stimulusCode != shown.stimulusCode || registered.hitDisplayCode != shown.hitDisplayCode)) {
-            m_c.clearOptions(box);
-            showSelection(box, registered.name, registered.stimulusCode, registered.hitDisplayCode);
-        }
-    }
+    m_flow->reportLoadProblems();
 }
 
 void frmMain::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
-    if (m_c.ended || event->button() != Qt::LeftButton)
+    if (!m_flow->takesInput() || event->button() != Qt::LeftButton)
         return;
     // Only the bare window: clicks on labels and frames reach here as well and are not meant.
     QWidget *under = childAt(event->position().toPoint());
     if (under == nullptr || under->objectName().isEmpty())
         m_updateNotice->toggleWebPanel();
+}
+
+// ---- what the window does for its flow -------------------------------------------------------
+
+void frmMain::tell(const QString &text, MsgIcon icon)
+{
+    m_module.services().dialogs->tell(this, text, icon);
+}
+
+void frmMain::beep()
+{
+    m_module.services().sound->beep();
+}
+
+void frmMain::askDeleteName()
+{
+    m_module.services().dialogs->ask(this, deleteNameQuestion(), MsgButtons::YesNo, MsgIcon::None,
+                                     [this](MsgAnswer a) { m_flow->deleteAnswered(a == MsgAnswer::Yes); });
+}
+
+void frmMain::tellAndWait(const QString &text, MsgIcon icon)
+{
+    m_module.services().dialogs->ask(this, text, MsgButtons::Ok, icon, [this](MsgAnswer) { m_flow->acknowledged(); });
+}
+
+void frmMain::openExperimentWindow()
+{
+    // Unloads this window (once this handler has returned) and builds the experiment window.
+    m_module.showExperimentWindow();
+}
+
+void frmMain::restartProgram()
+{
+    const Services &s = m_module.services();
+    s.process->startNewInstance();
+    s.process->quitNow();
+}
+
+void frmMain::quit()
+{
+    m_module.services().process->quitNow();
+}
+
+QString frmMain::memoText() const
+{
+    return m_selection->memoText();
 }
 
 } // namespace vora

@@ -1,15 +1,16 @@
 #pragma once
 // The main window: five name boxes with their conditions, the registration view, the choice
 // of the experiment to run, the results entry, help and exit, the update notice and the
-// background pictures. Building it runs its load sequence.
-#include "ui/registry/MainControls.h"
+// background pictures. Its state is a MainFlow; each feature shows that state with controls
+// of its own and hands the flow its inputs. Building the window runs its load sequence.
+#include "core/mainwindow/MainFlow.h"
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
-class QPushButton;
 class QStatusBar;
-class QTimer;
 
 namespace vora {
 
@@ -22,7 +23,7 @@ class SelectionLaunch;
 class UpdateFetch;
 class UpdateNotice;
 
-class frmMain : public QWidget {
+class frmMain : public QWidget, private MainFlow::View {
     Q_OBJECT
 public:
     // `fetch`: the update fetch the start module began with the splash (none: the window
@@ -30,8 +31,8 @@ public:
     explicit frmMain(Module1 &module, UpdateFetch *fetch = nullptr, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    // Whether the registration view is shown: the window's mode, which no control holds.
-    bool registrationViewOpen() const { return m_c.registrationOpen; }
+    const MainFlow &flow() const { return *m_flow; }
+    bool registrationViewOpen() const { return m_flow->mode() == MainFlow::Mode::Registering; }
     BackgroundPictures &backgrounds() { return *m_backgrounds; }
     const UpdateNotice &updateNotice() const { return *m_updateNotice; }
 
@@ -43,25 +44,23 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
-    void buildControls();
-    void buildNameBox(int box);
-    void buildStatusBar();
+    struct Ui;
     void load();
-    void restoreSelections();
-    void showSelection(int box, const QString &name, const QString &stimulus, const QString &hit);
-    void fillNameLists();
     void updateClock();
 
-    Module1 &m_module;
-    MainControls m_c;
+    // MainFlow::View
+    void tell(const QString &text, MsgIcon icon) override;
+    void beep() override;
+    void askDeleteName() override;
+    void tellAndWait(const QString &text, MsgIcon icon) override;
+    void openExperimentWindow() override;
+    void restartProgram() override;
+    void quit() override;
+    QString memoText() const override;
 
-    // The window's own controls; the features share theirs through m_c.
-    QLabel *m_title = nullptr; // "VORＡ"
-    QLabel *m_boxesNote = nullptr; // five boxes side by side
-    QLabel *m_onePersonNote = nullptr; // one box for one person
-    QLabel *m_version = nullptr; // version line, compared with the update page
-    QPushButton *m_helpButton = nullptr;
-    QStatusBar *m_statusBar = nullptr;
+    Module1 &m_module;
+    std::unique_ptr<MainFlow> m_flow;
+    std::unique_ptr<Ui> m_ui; // the controls, built in the window's own order
 
     NameBoxes *m_nameBoxes = nullptr;
     RegistrationView *m_registration = nullptr;
@@ -69,11 +68,6 @@ private:
     ResultsEntry *m_resultsEntry = nullptr;
     UpdateNotice *m_updateNotice = nullptr;
     BackgroundPictures *m_backgrounds = nullptr;
-
-    QLabel *m_statusDate = nullptr;
-    QLabel *m_statusTime = nullptr;
-    QTimer *m_clockTimer = nullptr;
-    QStringList m_loadProblems; // reported once, at the end of the load
 };
 
 } // namespace vora

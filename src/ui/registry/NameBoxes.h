@@ -1,51 +1,87 @@
 #pragma once
-// The five experiment-name boxes: choosing an item, the drop-down refresh of the run counts,
-// typed keys with registration and deletion of names.
-#include <QObject>
-#include <QString>
+// The five experiment-name boxes of the main window, each with its condition options, select
+// button and run counts. They show the boxes of the main window's flow and hand it what the
+// user does: an item chosen, the list dropped down, a key typed, an option or a select button
+// clicked.
+#include "core/mainwindow/NameBoxModel.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace vora {
 
-class Module1;
-struct MainControls;
+class MainFlow;
+
+// An editable name box: announces its drop-down before the list opens and hands every typed
+// character to its owner before the character reaches the text.
+class NameCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit NameCombo(QWidget *parent = nullptr);
+    void showPopup() override;
+
+    // Character codes as the handlers see them: 13 Enter, 8 Backspace, 27 Esc, else the character.
+    static int keyCodeOf(const QKeyEvent *event);
+
+Q_SIGNALS:
+    void droppingDown();
+    void keyTyped(int keyCode);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// The stimulus frame of a name box: a double click is passed on (it picks a background).
+class ConditionFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
 
 class NameBoxes : public QObject {
     Q_OBJECT
 public:
-    NameBoxes(Module1 &module, MainControls &controls, QObject *parent = nullptr);
+    // The controls of one column; element 0 of the window's columns is the hidden design
+    // element without behaviour (and without a name box or select button).
+    struct Column {
+        NameCombo *nameBox = nullptr; // ComboN
+        ConditionFrame *stimulusFrame = nullptr; // Frame1(N)
+        QGroupBox *hitDisplayFrame = nullptr; // Frame2(N)
+        // Option1(N) .. Option6(N): small, medium, large, show hits, hide hits, none.
+        std::array<QRadioButton *, 6> options{};
+        QPushButton *selectButton = nullptr; // Command4 .. Command8
+        QLabel *runsDone = nullptr; // Label10(N)
+        QLabel *lastDate = nullptr; // Label11(N)
+    };
+    struct Controls {
+        QLabel *heading = nullptr; // Label5: "実験名"
+        std::array<Column, kNameBoxes + 1> columns;
+    };
 
-    void itemChosen(int box, int index);
-    void droppingDown(int box);
-    void keyTyped(int box, int keyCode);
+    NameBoxes(MainFlow &flow, const Controls &controls, QObject *parent = nullptr);
 
-    // Shows the run count and last date of a name's data file under box N.
-    void showRunCount(int box, const QString &name, const QString &suffix);
-
-    // The item a deletion may remove: chosen in `box` and still at its place in the list.
-    int deletableIndex(int box) const;
+Q_SIGNALS:
+    void frameDoubleClicked(int box); // the stimulus frame of box N
 
 private:
-    void enterPressed(int box);
-    void deleteChosenItem(int box);
-    void registerName(int box, const QString &text);
-    void writeList(int box);
-    void report(const QString &text);
+    void showBox(int box);
+    void showWindowState();
+    void optionClicked(int box);
 
-    Module1 &m_module;
-    MainControls &m_c;
-    // The item last chosen from a list; a deletion in another box does not touch it.
-    int m_chosenBox = 0;
-    int m_chosenIndex = -1;
-    QString m_chosenText;
-    bool m_justRegistered = false;
+    MainFlow &m_flow;
+    Controls m_c;
 };
-
-// Messages of box N (1 to 5).
-QString conditionMessage(int box);
-QString lengthMessage(int box);
-// A name that box N already holds.
-QString nameInUseMessage(const QString &name, int box);
-// Box N's list file could not be read at load (`why` names the file and the cause).
-QString unreadableListMessage(int box, const QString &why);
 
 } // namespace vora

@@ -1,38 +1,44 @@
 #pragma once
-// The main window's two views: the registration view with the name boxes and the guidance
-// text, and the selection view. Closing the registration view stores the selections and
-// the five lists. Also the condition option clicks and "実験条件の表示".
+// The registration button Command9 and the label Label4, which holds the prompt in the
+// selection view and the guidance in the registration view. They show the main window's flow
+// and hand it the button's clicks.
+#include "core/mainwindow/MainTexts.h"
+
 #include <QObject>
 #include <QString>
 
 class QLabel;
+class QPushButton;
 
 namespace vora {
 
-class Module1;
-struct MainControls;
+class MainFlow;
 
 class RegistrationView : public QObject {
     Q_OBJECT
 public:
-    RegistrationView(Module1 &module, MainControls &controls, QObject *parent = nullptr);
+    struct Controls {
+        QPushButton *toggle = nullptr; // Command9
+        QLabel *prompt = nullptr; // Label4
+    };
 
-    void toggle(); // Command9
-    void optionClicked(int box); // any condition option of box N
-    void conditionsTicked(bool ticked); // Check1
+    RegistrationView(MainFlow &flow, const Controls &controls, QObject *parent = nullptr);
 
-    static QString guidanceText();
-    static QString prompt() { return QStringLiteral(" 実験名を指定してください "); }
+    // Load step 5: the prompt at its place.
+    void showPrompt();
+
+    static QString guidanceText() { return vora::guidanceText(); }
+    static QString prompt() { return promptText(); }
     // The prompt at its place (400, 1000 twips), sized to its text.
     static void placePrompt(QLabel *label);
 
 private:
-    void open();
-    void close();
-    void storeSelectionsAndLists();
+    void viewChanged(bool open);
+    void showWindowState();
 
-    Module1 &m_module;
-    MainControls &m_c;
+    MainFlow &m_flow;
+    Controls m_c;
+    bool m_open = false; // the guidance is shown
 };
 
 } // namespace vora

@@ -1,40 +1,57 @@
 #pragma once
-// Choosing the experiment to run: the select buttons, the load and check of its data file
-// whenever Label3's caption changes, the condition memo (double click, "保存"), and
-// "実験の開始" with the 100-run limit.
+// The experiment chosen to run: its heading and name (Label2, Label3), its conditions
+// (Label18), the condition memo (Check1, Text1 and its save button Command1) and "実験の開始"
+// (Command10). They show the main window's flow and hand it the user's clicks.
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
 
 namespace vora {
 
-class Module1;
-struct MainControls;
+class MainFlow;
+
+// The condition memo box: a double click unlocks it for typing.
+class MemoBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    // The text with CR LF line breaks, as the memo is kept everywhere else.
+    QString memoText() const;
+    void setMemoText(const QString &text);
+
+Q_SIGNALS:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
 
 class SelectionLaunch : public QObject {
     Q_OBJECT
 public:
-    SelectionLaunch(Module1 &module, MainControls &controls, QObject *parent = nullptr);
+    struct Controls {
+        QLabel *heading = nullptr; // Label2: "実施する実験名"
+        QLabel *experimentName = nullptr; // Label3
+        QLabel *conditions = nullptr; // Label18
+        QCheckBox *showMemo = nullptr; // Check1: "実験条件の表示"
+        MemoBox *memo = nullptr; // Text1
+        QPushButton *saveMemo = nullptr; // Command1: "保存"
+        QPushButton *start = nullptr; // Command10: "実験の開始"
+    };
 
-    void selectPressed(int box); // Command4 .. Command8
-    void selectionLoad(const QString &caption); // every change of Label3's caption
-    void memoDoubleClicked(); // Text1
-    void saveMemo(); // Command1
-    void launch(); // Command10
+    SelectionLaunch(MainFlow &flow, const Controls &controls, QObject *parent = nullptr);
 
-    static QString damagedMessage();
-    static QString limitMessage();
-    static QString conditionsText(const QString &stimulusCode, const QString &hitDisplayCode);
-    // The name of box `box` is also held by an earlier box under other conditions.
-    static QString nameInTwoBoxesMessage(const QString &name, int firstBox, int box);
+    QString memoText() const;
 
 private:
-    void refuseDamagedData();
-    // Why the selected experiment may not start a run now; empty when it may.
-    QString launchRefusal() const;
+    void showWindowState();
 
-    Module1 &m_module;
-    MainControls &m_c;
-    int m_selectedBox = 0; // the box whose select button chose the experiment; 0: none
+    MainFlow &m_flow;
+    Controls m_c;
 };
 
 } // namespace vora

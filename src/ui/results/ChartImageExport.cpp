@@ -8,27 +8,19 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSaveFile>
 
 namespace vora {
 
-void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName, ChartBox &box)
+namespace {
+
+// Writes the picture whole or not at all, and says why when it cannot.
+void writeChartImage(QWidget *parent, Dialogs &dialogs, QString path, const QImage &image)
 {
-    QString title = box.model().titleCaption;
-    title.remove(QChar(0x3000));
-    title.remove(QLatin1Char(' '));
-    title.remove(QRegularExpression(QStringLiteral("[()（）]")));
-    const QString name =
-        experimentName + QLatin1Char('_') + (title.isEmpty() ? box.objectName() : title) + QStringLiteral(".png");
-    QString path = sv.dialogs->saveFile(parent, ChartBox::saveActionText().chopped(1), sv.paths.file(name),
-                                        QStringLiteral("PNG画像 (*.png)"));
-    if (path.isEmpty())
-        return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
-
-    const QImage image = box.image();
     QSaveFile file(path);
     QString error;
     if (!file.open(QIODevice::WriteOnly)) {
@@ -43,11 +35,31 @@ void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName
         }
     }
     if (!error.isEmpty())
-        sv.dialogs->message(parent,
-                            QStringLiteral("グラフの画像を保存できませんでした。") + CRLF + CRLF
-                                + QStringLiteral("保存先：") + QDir::toNativeSeparators(path) + CRLF
-                                + QStringLiteral("理由：") + error,
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+        dialogs.tell(parent,
+                     QStringLiteral("グラフの画像を保存できませんでした。") + CRLF + CRLF + QStringLiteral("保存先：")
+                         + QDir::toNativeSeparators(path) + CRLF + QStringLiteral("理由：") + error,
+                     MsgIcon::Exclamation);
+}
+
+} // namespace
+
+void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName, ChartBox &box)
+{
+    QString title = box.model().titleCaption;
+    title.remove(QChar(0x3000));
+    title.remove(QLatin1Char(' '));
+    title.remove(QRegularExpression(QStringLiteral("[()（）]")));
+    const QString name =
+        experimentName + QLatin1Char('_') + (title.isEmpty() ? box.objectName() : title) + QStringLiteral(".png");
+    // The chart as it is now, when the user asked for it.
+    const QImage image = box.image();
+    sv.dialogs->saveFile(parent, ChartBox::saveActionText().chopped(1), sv.paths.file(name),
+                         QStringLiteral("PNG画像 (*.png)"),
+                         [parent = QPointer<QWidget>(parent), dialogs = sv.dialogs, image](const QString &chosen) {
+                             if (chosen.isEmpty())
+                                 return;
+                             writeChartImage(parent, *dialogs, chosen, image);
+                         });
 }
 
 } // namespace vora

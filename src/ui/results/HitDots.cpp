@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegion>
 #include <QTimer>
@@ -217,11 +218,14 @@ void HitDots::save()
     const FileResult result = rewriteRunMemo(*sv.files, sv.paths, path, m_memoRun, text);
     if (!result.ok) {
         // The editor stays open with the text as typed, so nothing is lost.
-        sv.dialogs->message(m_chart->window(),
-                            QStringLiteral("メモを保存できませんでした。") + CRLF + CRLF + result.message + CRLF + CRLF
-                                + QStringLiteral("メモは入力欄に残っています。"),
-                            MsgButtons::Ok, MsgIcon::Exclamation);
-        m_memo->box()->setFocus();
+        // Once the message is closed the typing goes on where it stopped.
+        sv.dialogs->ask(m_chart->window(),
+                        QStringLiteral("メモを保存できませんでした。") + CRLF + CRLF + result.message + CRLF + CRLF
+                            + QStringLiteral("メモは入力欄に残っています。"),
+                        MsgButtons::Ok, MsgIcon::Exclamation, [box = QPointer<QWidget>(m_memo->box())](MsgAnswer) {
+                            if (box)
+                                box->setFocus();
+                        });
         return;
     }
     m_memo->hideAll();

@@ -120,9 +120,9 @@ void ResultsDisplay::Impl::load()
     if (!read.ok && !read.missing) {
         // Shown once per cause: continuous display would otherwise repeat it every tick.
         if (read.message != lastReadError)
-            sv.dialogs->message(
+            sv.dialogs->tell(
                 w, QStringLiteral("データファイルを読めないため、結果を表示できません。") + CRLF + CRLF + read.message,
-                MsgButtons::Ok, MsgIcon::Exclamation);
+                MsgIcon::Exclamation);
         lastReadError = read.message;
     } else {
         lastReadError.clear();

@@ -5,6 +5,7 @@
 #include "ui/startup/Module1.h"
 
 #include <QFileInfo>
+#include <QPointer>
 
 namespace vora {
 
@@ -17,29 +18,32 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     const QString dataPath = dataFilePath(sv.paths, name, flag);
     const ReadResult read = sv.files->readLines(dataPath);
     if (!read.ok) {
-        sv.dialogs->message(
+        sv.dialogs->tell(
             parent, QStringLiteral("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
-            MsgButtons::Ok, MsgIcon::Exclamation);
+            MsgIcon::Exclamation);
         return;
     }
 
     const QString caption = QStringLiteral("レポートを保存");
-    QString path = sv.dialogs->saveFile(parent, caption, sv.paths.file(name + QStringLiteral("_report.html")),
-                                        QStringLiteral("HTMLファイル (*.html *.htm)"));
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".html");
-
+    // The report is of the file as it was read now, with the run browsed now.
     report::ReportOptions options;
-    options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
-    // The single-run chart shows the run being browsed, as the results view does.
     options.shownRun = s.browsedRun;
     const report::Experiment experiment = report::experimentFromLines(dataFileName(name, flag), read.lines);
-    const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
-    if (!wrote)
-        sv.dialogs->message(parent, QStringLiteral("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
-                            MsgButtons::Ok, MsgIcon::Exclamation);
+    sv.dialogs->saveFile(
+        parent, caption, sv.paths.file(name + QStringLiteral("_report.html")),
+        QStringLiteral("HTMLファイル (*.html *.htm)"),
+        [parent = QPointer<QWidget>(parent), &sv, options, experiment](QString path) mutable {
+            if (path.isEmpty())
+                return;
+            if (QFileInfo(path).suffix().isEmpty())
+                path += QStringLiteral(".html");
+            options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
+            const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
+            if (!wrote)
+                sv.dialogs->tell(parent,
+                                 QStringLiteral("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
+                                 MsgIcon::Exclamation);
+        });
 }
 
 } // namespace vora

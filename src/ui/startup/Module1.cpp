@@ -64,7 +64,6 @@ void Module1::unload(QPointer<QWidget> &window)
 void Module1::unloadMainWindow()
 {
     unload(m_main);
-    m_state.MainWindow.clear();
 }
 
 void Module1::unloadExperimentWindow()
@@ -79,7 +78,6 @@ QWidget *Module1::showMainWindow()
     if (!m_mainFactory)
         return nullptr;
     m_main = m_mainFactory(*this);
-    m_state.MainWindow = m_main;
     if (m_main) {
         m_main->show();
         Q_EMIT mainWindowShown(m_main);

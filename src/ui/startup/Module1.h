@@ -1,6 +1,6 @@
 #pragma once
+#include "core/startup/SharedState.h"
 #include "core/toolkit/Services.h"
-#include "ui/startup/SharedState.h"
 
 #include <QObject>
 #include <QPointer>

@@ -13,18 +13,18 @@ class QNetworkAccessManager;
 
 namespace vora {
 
+// Every box is window-modal and opened with open(): the caller's handler returns, and the
+// answer comes back from the main event loop when the box is closed.
 class QtDialogs : public Dialogs {
 public:
-    MsgAnswer message(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
-                      const QString &title) override;
-    // A window-modal box that leaves the event loop to the caller.
     void ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
-             std::function<void(MsgAnswer)> answered, const QString &title) override;
-    bool input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
-               QString *answer) override;
-    QString openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter) override;
-    QString saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
-                     const QString &filter) override;
+             std::function<void(MsgAnswer)> answered, const QString &title = QString()) override;
+    void input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
+               InputAnswered answered) override;
+    void openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter,
+                  FileChosen chosen) override;
+    void saveFile(QObject *parent, const QString &caption, const QString &suggestedPath, const QString &filter,
+                  FileChosen chosen) override;
 };
 
 class QtNetwork : public Network {

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace vora {
 
@@ -53,49 +54,81 @@ QWidget *windowOf(QObject *parent)
     return qobject_cast<QWidget *>(parent);
 }
 
-} // namespace
-
-MsgAnswer QtDialogs::message(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
-                             const QString &title)
+// Opens a box that deletes itself once closed; `done` runs from its finished signal, unless
+// the asking object is gone by then (a box parented to a window goes with it anyway).
+template <typename Box, typename Done> void openBox(Box *box, QObject *parent, Done done)
 {
-    QMessageBox box(windowOf(parent));
-    setUp(box, text, buttons, icon, title);
-    return answerOf(box.exec(), buttons);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(
+        box, &QDialog::finished, box,
+        [box, asker = QPointer<QObject>(parent), hadAsker = parent != nullptr, done = std::move(done)](int result) {
+            if (hadAsker && !asker)
+                return;
+            done(box, result);
+        });
+    box->open();
 }
+
+} // namespace
 
 void QtDialogs::ask(QObject *parent, const QString &text, MsgButtons buttons, MsgIcon icon,
                     std::function<void(MsgAnswer)> answered, const QString &title)
 {
     auto *box = new QMessageBox(windowOf(parent));
-    box->setAttribute(Qt::WA_DeleteOnClose);
     setUp(*box, text, buttons, icon, title);
-    QObject::connect(box, &QDialog::finished, box, [box, buttons, answered = std::move(answered)] {
-        QAbstractButton *clicked = box->clickedButton();
-        answered(answerOf(clicked ? box->standardButton(clicked) : QMessageBox::NoButton, buttons));
+    openBox(box, parent, [buttons, answered = std::move(answered)](QMessageBox *b, int) {
+        QAbstractButton *clicked = b->clickedButton();
+        answered(answerOf(clicked ? b->standardButton(clicked) : QMessageBox::NoButton, buttons));
     });
-    box->open();
 }
 
-bool QtDialogs::input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
-                      QString *answer)
+void QtDialogs::input(QObject *parent, const QString &prompt, const QString &title, const QString &defaultText,
+                      InputAnswered answered)
 {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(windowOf(parent), title.isEmpty() ? defaultTitle() : title,
-                              QString(prompt).replace(CRLF, QStringLiteral("\n")), QLineEdit::Normal, defaultText, &ok);
-    *answer = ok ? text : QString();
-    return ok;
+    // Set up as QInputDialog::getText sets up its box.
+    auto *box = new QInputDialog(windowOf(parent));
+    box->setWindowTitle(title.isEmpty() ? defaultTitle() : title);
+    box->setLabelText(QString(prompt).replace(CRLF, QStringLiteral("\n")));
+    box->setTextValue(defaultText);
+    box->setTextEchoMode(QLineEdit::Normal);
+    openBox(box, parent, [answered = std::move(answered)](QInputDialog *b, int result) {
+        const bool ok = result == QDialog::Accepted;
+        answered(ok, ok ? b->textValue() : QString());
+    });
 }
 
-QString QtDialogs::openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter)
+namespace {
+
+// Set up as QFileDialog's static functions set up theirs: a path names the folder to start
+// in and, when it is no folder, the file to suggest.
+QFileDialog *fileBox(QObject *parent, const QString &caption, const QString &path, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(windowOf(parent), caption, folder, filter);
+    auto *box = new QFileDialog(windowOf(parent), caption, path, filter);
+    box->setSupportedSchemes({QStringLiteral("file")});
+    return box;
 }
 
-QString QtDialogs::saveFile(QObject *parent, const QString &caption, const QString &suggestedPath,
-                            const QString &filter)
+} // namespace
+
+void QtDialogs::openFile(QObject *parent, const QString &caption, const QString &folder, const QString &filter,
+                         FileChosen chosen)
 {
-    return QFileDialog::getSaveFileName(windowOf(parent), caption, suggestedPath, filter);
+    QFileDialog *box = fileBox(parent, caption, folder, filter);
+    box->setFileMode(QFileDialog::ExistingFile);
+    openBox(box, parent, [chosen = std::move(chosen)](QFileDialog *b, int result) {
+        chosen(result == QDialog::Accepted ? b->selectedFiles().value(0) : QString());
+    });
+}
+
+void QtDialogs::saveFile(QObject *parent, const QString &caption, const QString &suggestedPath, const QString &filter,
+                         FileChosen chosen)
+{
+    QFileDialog *box = fileBox(parent, caption, suggestedPath, filter);
+    box->setFileMode(QFileDialog::AnyFile);
+    box->setAcceptMode(QFileDialog::AcceptSave);
+    openBox(box, parent, [chosen = std::move(chosen)](QFileDialog *b, int result) {
+        chosen(result == QDialog::Accepted ? b->selectedFiles().value(0) : QString());
+    });
 }
 
 } // namespace vora

@@ -4,6 +4,7 @@
 #include "StoredRuns.h"
 #include "core/registry/RunRecord.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/registry/NameBoxes.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Style.h"
 

@@ -345,6 +345,7 @@ void TestBackground::workDialogTexts()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("２"));
     f.ts.dialogs->messageAnswers.enqueue(MsgAnswer::Yes);
     f.pictures->doubleClickSlot(5);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.ts.dialogs->records.size(), 2);
     const DialogRecord &in = f.ts.dialogs->records.at(0);
     QCOMPARE(in.kind, DialogRecord::Input);
@@ -397,6 +398,7 @@ void TestBackground::workDialogFlows()
     for (int c : confirmations)
         f.ts.dialogs->messageAnswers.enqueue(c ? MsgAnswer::Yes : MsgAnswer::No);
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
 
     QCOMPARE(f.ts.dialogs->count(DialogRecord::Input), inputs);
     QCOMPARE(f.ts.dialogs->count(DialogRecord::Message), confirmations.size());
@@ -412,6 +414,7 @@ void TestBackground::doubleClickRunsClickThenDialog()
     QVERIFY(QTest::qWaitForWindowExposed(&f.window));
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("3"));
     QTest::mouseDClick(f.thumb(2), Qt::LeftButton);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.path(), f.ts.path(QStringLiteral("yama2.jpg")));
     QCOMPARE(f.ts.dialogs->count(DialogRecord::Input), 1);
 
@@ -419,6 +422,7 @@ void TestBackground::doubleClickRunsClickThenDialog()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("2"));
     f.ts.dialogs->fileAnswers.enqueue(f.ts.path(QStringLiteral("yama5.jpg")));
     f.pictures->doubleClickSlot(2);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.ts.dialogs->count(DialogRecord::OpenFile), 0);
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))));
 }
@@ -448,6 +452,7 @@ void TestBackground::replaceAndRestore()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("2"));
     f.ts.dialogs->fileAnswers.enqueue(mine1);
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.bytes(QStringLiteral("yama1m.jpg")), delivered);
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), readAll(mine1));
     QCOMPARE(f.path(), mine1);
@@ -459,6 +464,7 @@ void TestBackground::replaceAndRestore()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("２"));
     f.ts.dialogs->fileAnswers.enqueue(mine2);
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.bytes(QStringLiteral("yama1m.jpg")), delivered);
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), readAll(mine2));
     QVERIFY(near(overlay->pixmap().toImage().pixelColor(5, 5), Qt::blue));
@@ -466,6 +472,7 @@ void TestBackground::replaceAndRestore()
     // Restore copies the master back and shows it.
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("1"));
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), delivered);
     QCOMPARE(f.path(), f.file(QStringLiteral("yama1m.jpg")));
     QVERIFY(near(f.pictures->windowPicture().toImage().pixelColor(5, 5), slotColour(1)));
@@ -486,6 +493,7 @@ void TestBackground::cancelledFileDialogChangesNothing()
     const QByteArray delivered = f.bytes(QStringLiteral("yama1.jpg"));
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("2"));
     f.pictures->doubleClickSlot(1); // the file dialog answers with nothing
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.ts.dialogs->count(DialogRecord::OpenFile), 1);
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), delivered);
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))));
@@ -508,6 +516,7 @@ void TestBackground::notAPictureChangesNothing()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("2"));
     f.ts.dialogs->fileAnswers.enqueue(notes);
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), delivered);
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))));
     QCOMPARE(f.path(), f.ts.path(QStringLiteral("yama4.jpg")));
@@ -523,6 +532,7 @@ void TestBackground::restoreWithoutMasterKeepsPicture()
     const QByteArray delivered = f.bytes(QStringLiteral("yama1.jpg"));
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("1"));
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), delivered);
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))));
     QCOMPARE(f.path(), f.ts.path(QStringLiteral("yama1.jpg")));
@@ -550,6 +560,7 @@ void TestBackground::masterCopyFailureKeepsDeliveredPicture()
     f.ts.dialogs->inputAnswers.enqueue(QStringLiteral("2"));
     f.ts.dialogs->fileAnswers.enqueue(mine);
     f.pictures->doubleClickSlot(1);
+    QTRY_COMPARE(f.ts.dialogs->unanswered(), 0); // the questions are over
     // Without its master copy the delivered picture would be lost: yama1.jpg is not replaced.
     QCOMPARE(f.bytes(QStringLiteral("yama1.jpg")), delivered);
     QVERIFY(!QFile::exists(f.ts.path(QStringLiteral("yama1m.jpg"))));

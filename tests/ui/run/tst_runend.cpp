@@ -54,8 +54,12 @@ void RunEndTest::endQuestion()
         QVERIFY(!r.w->close()); // the window stays until the subject says so
     else
         QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
-    QVERIFY(QTest::qWaitFor([&] { return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1; },
-                            kSettleMs));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1
+                   && r.ts.dialogs->unanswered() == 0;
+        },
+        kSettleMs));
     const DialogRecord *d = r.ts.dialogs->last();
     QVERIFY(d);
     QCOMPARE(d->text, QStringLiteral("終了して良いですか？"));

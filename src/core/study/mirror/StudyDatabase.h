@@ -1,7 +1,10 @@
 #pragma once
 // The study database: one table of runs from every site, written through Qt's PostgreSQL
 // driver. An object of this class is one connection and must stay in the thread that made it.
+#include "core/report/Study.h"
 #include "core/study/mirror/StudyConfig.h"
+
+#include <QDate>
 
 #include <QList>
 #include <QSqlDatabase>
@@ -19,6 +22,35 @@ struct MirrorEntry {
 };
 
 enum class Delivery { Sent, AlreadyThere, Conflict, Failed };
+
+// A file's seal head as pushed: its latest chained hash and the run it seals.
+struct HeadEntry {
+    QString site;
+    QString experiment;
+    int run = 0;
+    QString head; // 64 hex digits
+};
+
+// A head as the server recorded it.
+struct StoredHead {
+    int run = 0;
+    QString head;
+    QString pushedAt; // ISO 8601 with offset
+};
+
+// The pooled figures' sums for one site's experiment, added up by the server.
+struct ServerExperiment {
+    QString site;
+    QString experiment;
+    report::ExperimentTally tally; // file: "SITE/EXPERIMENT"
+};
+
+// A stored run that fails the data file check, with its record for the reason.
+struct BadRow {
+    QString where; // "SITE/EXPERIMENT:RUN"
+    QString record;
+    bool binary = true; // targets and inputs all "0" or "1"
+};
 
 class StudyDatabase {
 public:
@@ -39,13 +71,50 @@ public:
     // Every stored run (of one site when `site` is not empty), by site, experiment and run.
     bool fetch(const QString &site, QList<MirrorEntry> *out, QString *error);
 
+    // Many runs (and the files' seal heads) in one transaction of a few round trips: each run
+    // is stored unless its key is there, as deliver() does. The keys met stored already are
+    // looked up first and the rest sent with COPY; should COPY meet a key stored meanwhile by
+    // another session, the batch goes again as one INSERT ... ON CONFLICT DO NOTHING. `out[i]`
+    // says what became of entries[i], `stored[i]` holds the stored record of a conflict. Keys
+    // must be distinct within one call. Heads are left out where the table is absent.
+    bool deliverBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads, QVector<Delivery> *out,
+                      QStringList *stored, QString *error);
+
+    // Whether the schema of `vora-data study init` is there (the parsed columns and tallies).
+    bool hasTallies() const { return m_hasTallies; }
+    bool hasHeads() const { return m_hasHeads; }
+
+    // Creates or completes the schema, roles and row-level security (StudySchema.h), in one
+    // transaction. Needs a role that may create roles and owns the tables.
+    bool initSchema(QString *error);
+    // A login role for a site, member of the site group, with `password`. Refuses a name
+    // that is a role already (Exists), and works only after initSchema() (NotReady).
+    enum class SiteAdded { Added, Exists, NotReady, Failed };
+    SiteAdded addSite(const QString &site, const QString &password, QString *error);
+
+    // The pooled figures' sums per site and experiment, added up on the server from the
+    // per-run tallies, by site and experiment in byte order. Stored runs that fail the check
+    // are listed in `bad` (at most 100), and then nothing else is filled. Needs hasTallies().
+    bool serverTallies(const QString &site, QVector<ServerExperiment> *out, QVector<BadRow> *bad, QString *error);
+    // Runs and hits per day, by date (undated runs first, with an invalid date).
+    bool dayCounts(const QString &site, QVector<report::DayCount> *out, QString *error);
+    // The heads recorded for a site's experiment, oldest first.
+    bool storedHeads(const QString &site, const QString &experiment, QVector<StoredHead> *out, QString *error);
+
     static QString tableName() { return QStringLiteral("vora_runs"); }
 
 private:
     QString failure(const QString &what, const QString &detail) const;
 
+    bool exec(const QString &sql, const QString &what, QString *error);
+    // The batch as one multi-row INSERT ... ON CONFLICT DO NOTHING.
+    bool insertBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads, QVector<Delivery> *out,
+                     QStringList *stored, QString *error);
+
     ConnInfo m_conn;
     QString m_name;
+    bool m_hasTallies = false;
+    bool m_hasHeads = false;
 };
 
 } // namespace vora::study

@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 using namespace vora;
 using namespace vora::study;
 
@@ -41,6 +43,15 @@ QString freshSite(const char *tag)
     return QStringLiteral("%1-%2")
         .arg(QLatin1String(tag))
         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+// The tables on the test server as the program makes them at its first mirror, so that a
+// test writing to them directly does not rely on one that ran before it; the error, if any.
+QString makeTables()
+{
+    QString error;
+    StudyDatabase db(ConnInfo::parse(serverConn(), &error));
+    return db.open(&error) ? QString() : error;
 }
 
 // A consistent run of `name`; "n" for the series without stimulus ("-0"), as the program writes it.
@@ -172,6 +183,67 @@ bool cluster(const QString &command)
     return p.waitForFinished(180000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
+// A database of its own, so that a case can set up the schema from nothing; dropped by the
+// test's own connection when the object goes.
+class ScratchDatabase {
+public:
+    ScratchDatabase()
+    {
+        m_name = QStringLiteral("scratch_%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        Peek peek;
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+        if (!q.exec(QStringLiteral("CREATE DATABASE ") + m_name))
+            qWarning() << q.lastError().text();
+    }
+    ~ScratchDatabase()
+    {
+        Peek peek;
+        QSqlQuery q(QSqlDatabase::database(QStringLiteral("peek")));
+        q.exec(QStringLiteral("DROP DATABASE ") + m_name + QStringLiteral(" WITH (FORCE)"));
+    }
+    // The test server's connection to this database, as `user` with `password` when given.
+    QString conn(const QString &user = QString(), const QString &password = QString()) const
+    {
+        QString c = QString(serverConn())
+                        .replace(QRegularExpression(QStringLiteral("dbname=\\S+")), QStringLiteral("dbname=") + m_name);
+        if (!user.isEmpty())
+            c.replace(QRegularExpression(QStringLiteral("user=\\S+")), QStringLiteral("user=") + user);
+        if (!password.isEmpty())
+            c.replace(QRegularExpression(QStringLiteral("password=\\S+")), QStringLiteral("password=") + password);
+        return c;
+    }
+
+private:
+    QString m_name;
+};
+
+// Runs `sql` on a connection of its own made from `conn`; the error text, empty on success.
+QString runSql(const QString &conn, const QString &sql, QVariant *first = nullptr)
+{
+    QString error;
+    const ConnInfo c = ConnInfo::parse(conn, &error);
+    const QString name = QStringLiteral("sql-%1").arg(QRandomGenerator::global()->generate());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setHostName(c.value(QStringLiteral("host")));
+        db.setPort(c.value(QStringLiteral("port")).toInt());
+        db.setDatabaseName(c.value(QStringLiteral("dbname")));
+        db.setUserName(c.value(QStringLiteral("user")));
+        db.setPassword(c.password());
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            if (!q.exec(sql))
+                error = q.lastError().text();
+            else if (first && q.next())
+                *first = q.value(0);
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
 } // namespace
 
 class MirrorTest : public QObject {
@@ -208,7 +280,315 @@ private:
 
     StudyConfig config(const QString &conn, const QString &site) { return StudyConfig::fromText(conn, site); }
 
+    // A study set up as a coordinator does it, for the cases on who may do what.
+    struct Study {
+        ScratchDatabase database;
+        QString site, other, analyst;
+        QString siteConn, otherConn, analystConn;
+    };
+    std::unique_ptr<Study> m_study;
+
+    Study *study()
+    {
+        if (m_study)
+            return m_study.get();
+        auto s = std::make_unique<Study>();
+        if (runTool({QStringLiteral("study"), QStringLiteral("init"), QStringLiteral("--server"), s->database.conn()})
+                .exitCode
+            != 0)
+            return nullptr;
+        for (QString *site : {&s->site, &s->other}) {
+            *site = freshSite("rls");
+            const ToolResult r = runTool({QStringLiteral("study"), QStringLiteral("add-site"), *site,
+                                          QStringLiteral("--server"), s->database.conn()});
+            if (r.exitCode != 0)
+                return nullptr;
+            (site == &s->site ? s->siteConn : s->otherConn) = r.out.section(QLatin1Char('\n'), 0, 0);
+        }
+        s->analyst = QStringLiteral("analyst_%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        if (!runSql(s->database.conn(),
+                    QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD 'an4lyst' IN ROLE vora_analyst").arg(s->analyst))
+                 .isEmpty())
+            return nullptr;
+        s->analystConn = s->database.conn(s->analyst, QStringLiteral("an4lyst"));
+        // One run of each site, stored by the owner.
+        QRandomGenerator rng(81);
+        for (const QString &site : {s->site, s->other}) {
+            if (!runSql(s->database.conn(),
+                        QStringLiteral(
+                            "INSERT INTO vora_runs (site, experiment, run, record) VALUES ('%1', 'X-1', 1, '%2')")
+                            .arg(site, randomLine(rng, QStringLiteral("X"))))
+                     .isEmpty())
+                return nullptr;
+        }
+        m_study = std::move(s);
+        return m_study.get();
+    }
+
 private Q_SLOTS:
+    void cleanupTestCase() { m_study.reset(); }
+
+    // init sets up a database from nothing or completes a table an earlier version made, and
+    // can run again; the pooled figures come from the tallies then, and do not change.
+    void studyInit()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        ScratchDatabase scratch;
+        QRandomGenerator rng(61);
+        QStringList legacyRuns;
+        QCOMPARE(runSql(scratch.conn(), QStringLiteral("CREATE TABLE vora_runs ("
+                                                       " site text NOT NULL, experiment text NOT NULL,"
+                                                       " run integer NOT NULL, record text NOT NULL, seal text,"
+                                                       " received_at timestamptz NOT NULL DEFAULT now(),"
+                                                       " PRIMARY KEY (site, experiment, run))")),
+                 QString());
+        for (int run = 1; run <= 3; ++run) {
+            legacyRuns << randomLine(rng, QStringLiteral("Old"));
+            QCOMPARE(runSql(scratch.conn(), QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record)"
+                                                           " VALUES ('lab0', 'Old-1', %1, '%2')")
+                                                .arg(run)
+                                                .arg(legacyRuns.last())),
+                     QString());
+        }
+        const QStringList pooled = {QStringLiteral("summary"), QStringLiteral("--pooled"), QStringLiteral("--server"),
+                                    scratch.conn()};
+        const ToolResult before = runTool(pooled); // every record fetched: no tallies yet
+        QCOMPARE(before.exitCode, 0);
+        for (int i = 0; i < 2; ++i) {
+            const ToolResult r =
+                runTool({QStringLiteral("study"), QStringLiteral("init"), QStringLiteral("--server"), scratch.conn()});
+            QCOMPARE(r.exitCode, 0);
+            QCOMPARE(r.out, QStringLiteral("study database ready (schema version 1)\n"));
+        }
+        QVariant value;
+        QCOMPARE(runSql(scratch.conn(),
+                        QStringLiteral("SELECT string_agg(hits::text, ',' ORDER BY run) FROM vora_runs"), &value),
+                 QString());
+        QStringList hits;
+        for (const QString &line : legacyRuns)
+            hits << QString::number(RunRecord::fromLine(line).hits);
+        QCOMPARE(value.toString(), hits.join(QLatin1Char(',')));
+        const ToolResult after = runTool(pooled);
+        QCOMPARE(after.exitCode, 0);
+        QCOMPARE(after.out, before.out);
+        // The trials view: 100 rows a run, its hits counted again from targets and inputs.
+        QCOMPARE(runSql(scratch.conn(),
+                        QStringLiteral("SELECT count(*)::text || '/' || sum(hit) FROM vora_trials WHERE run = 2"),
+                        &value),
+                 QString());
+        QCOMPARE(value.toString(), QStringLiteral("100/") + hits.at(1));
+        QCOMPARE(runSql(scratch.conn(), QStringLiteral("SELECT max(version) FROM vora_schema"), &value), QString());
+        QCOMPARE(value.toInt(), 1);
+    }
+
+    // add-site prints the site's two settings lines once; the password works and is not
+    // given out again.
+    void addSite()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        Study *s = study();
+        QVERIFY(s);
+        const QStringList settings = {s->siteConn, s->site};
+        QVERIFY2(s->siteConn.contains(QStringLiteral(" user=") + s->site + QStringLiteral(" password=")),
+                 qPrintable(s->siteConn));
+        QVariant who;
+        QCOMPARE(runSql(s->siteConn, QStringLiteral("SELECT current_user"), &who), QString());
+        QCOMPARE(who.toString(), s->site);
+        const ToolResult again = runTool({QStringLiteral("study"), QStringLiteral("add-site"), s->site,
+                                          QStringLiteral("--server"), s->database.conn()});
+        QCOMPARE(again.exitCode, 1);
+        QCOMPARE(again.out, QString());
+        QVERIFY2(again.err.contains(QStringLiteral("すでにあります")), qPrintable(again.err));
+        QCOMPARE(runSql(s->siteConn, QStringLiteral("SELECT 1")), QString()); // the password stands
+        const ToolResult badName = runTool({QStringLiteral("study"), QStringLiteral("add-site"), QStringLiteral("a b"),
+                                            QStringLiteral("--server"), s->database.conn()});
+        QCOMPARE(badName.exitCode, 2);
+        Q_UNUSED(settings);
+    }
+
+    // Row-level security and the append-only trigger: a site adds its own rows only, nobody
+    // changes or removes a stored row, the analyst reads and never writes.
+    void whoMayDoWhat_data()
+    {
+        QTest::addColumn<QString>("who"); // site, analyst, owner
+        QTest::addColumn<QString>("sql"); // SITE: the site's name, OTHER: the other site's
+        QTest::addColumn<QString>("refusal"); // a pattern of the error; empty: allowed
+        const QString rec = QStringLiteral("REC");
+        QTest::newRow("a site adds its own run")
+            << "site"
+            << "INSERT INTO vora_runs (site, experiment, run, record) VALUES ('SITE', 'X-1', 2, 'REC')"
+            << "";
+        QTest::newRow("a site adds a run under another site's name")
+            << "site"
+            << "INSERT INTO vora_runs (site, experiment, run, record) VALUES ('OTHER', 'X-1', 2, 'REC')"
+            << "row-level security";
+        QTest::newRow("a site changes its own run") << "site"
+                                                    << "UPDATE vora_runs SET seal = 'x' WHERE site = 'SITE'"
+                                                    << "permission denied|append-only";
+        QTest::newRow("a site removes its own run") << "site"
+                                                    << "DELETE FROM vora_runs WHERE site = 'SITE'"
+                                                    << "permission denied|append-only";
+        QTest::newRow("a site notes a correction of its run")
+            << "site"
+            << "INSERT INTO vora_corrections (site, experiment, run, kind, reason) VALUES ('SITE', 'X-1', 1, 'note', 'r')"
+            << "";
+        QTest::newRow("a site corrects another site's run")
+            << "site"
+            << "INSERT INTO vora_corrections (site, experiment, run, kind, reason) VALUES ('OTHER', 'X-1', 1, 'exclude', 'r')"
+            << "row-level security";
+        QTest::newRow("a site records its head")
+            << "site"
+            << "INSERT INTO vora_heads (site, experiment, run, head) VALUES ('SITE', 'X-1', 1, repeat('a', 64))"
+            << "";
+        QTest::newRow("the owner changes a run") << "owner"
+                                                 << "UPDATE vora_runs SET record = record WHERE site = 'SITE'"
+                                                 << "append-only";
+        QTest::newRow("the owner removes a run") << "owner"
+                                                 << "DELETE FROM vora_runs WHERE site = 'OTHER'"
+                                                 << "append-only";
+        QTest::newRow("the owner empties the table") << "owner"
+                                                     << "TRUNCATE vora_runs CASCADE"
+                                                     << "append-only";
+        QTest::newRow("the owner rewrites a head") << "owner"
+                                                   << "UPDATE vora_heads SET run = 2"
+                                                   << "append-only";
+        QTest::newRow("the analyst reads every trial")
+            << "analyst"
+            << "SELECT count(*) FROM vora_trials WHERE site IN ('SITE', 'OTHER')"
+            << "";
+        QTest::newRow("the analyst adds a run")
+            << "analyst"
+            << "INSERT INTO vora_runs (site, experiment, run, record) VALUES ('SITE', 'X-1', 3, 'REC')"
+            << "permission denied|read-only";
+        QTest::newRow("the analyst notes a correction")
+            << "analyst"
+            << "INSERT INTO vora_corrections (site, experiment, run, kind, reason) VALUES ('SITE', 'X-1', 1, 'note', 'r')"
+            << "permission denied|read-only";
+        Q_UNUSED(rec);
+    }
+
+    void whoMayDoWhat()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(QString, who);
+        QFETCH(QString, sql);
+        QFETCH(QString, refusal);
+        Study *s = study();
+        QVERIFY(s);
+        QRandomGenerator rng(QRandomGenerator::global()->generate());
+        sql.replace(QStringLiteral("OTHER"), s->other)
+            .replace(QStringLiteral("SITE"), s->site)
+            .replace(QStringLiteral("REC"), randomLine(rng, QStringLiteral("X")));
+        const QString conn = who == QLatin1String("site")      ? s->siteConn
+                             : who == QLatin1String("analyst") ? s->analystConn
+                                                               : s->database.conn();
+        QVariant before;
+        QCOMPARE(runSql(s->database.conn(), QStringLiteral("SELECT count(*) FROM vora_runs"), &before), QString());
+        const QString error = runSql(conn, sql);
+        if (refusal.isEmpty()) {
+            QCOMPARE(error, QString());
+            return;
+        }
+        QVERIFY2(error.contains(QRegularExpression(refusal)), qPrintable(error));
+        QVariant after;
+        QCOMPARE(runSql(s->database.conn(), QStringLiteral("SELECT count(*) FROM vora_runs"), &after), QString());
+        QCOMPARE(after, before);
+    }
+
+    // A run stored by another session between the push's look and its COPY (here held
+    // uncommitted until the push waits on it): the batch goes again row by row, and the run
+    // is said to be there, never sent twice.
+    void aRunStoredWhilePushIsUnderway()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("race");
+        QCOMPARE(makeTables(), QString());
+        const QMap<QString, QString> runs = saveRuns(ts, nullptr, QStringLiteral("Kiri-1"), 4, 91);
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Kiri-1.txt"));
+        Peek peek;
+        QSqlDatabase db = QSqlDatabase::database(QStringLiteral("peek"));
+        QVERIFY(db.transaction());
+        QSqlQuery q(db);
+        QVERIFY2(
+            q.exec(QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal) VALUES ('%1', 'Kiri-1', "
+                                  "3, '%2', '%3')")
+                       .arg(site, runs.value(QStringLiteral("Kiri-1/3")), chainedHashes(file).value(3))),
+            qPrintable(q.lastError().text()));
+        QProcess tool;
+        tool.start(qEnvironmentVariable("VORA_DATA_TOOL"), {QStringLiteral("push"), file, QStringLiteral("--server"),
+                                                            serverConn(), QStringLiteral("--site"), site});
+        // The push's COPY waits for the uncommitted row's key.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QVariant waiting;
+                runSql(serverConn(),
+                       QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock'"
+                                      " AND query LIKE 'COPY vora_runs%'"),
+                       &waiting);
+                return waiting.toInt() == 1;
+            }(),
+            kWait);
+        QVERIFY(db.commit());
+        QVERIFY(tool.waitForFinished(kWait));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()),
+                 file + QStringLiteral(": sent 3, already there 1, conflict 0\n"));
+        QCOMPARE(peek.rows(site).size(), 4);
+    }
+
+    // Every push records each file's seal head; verify --server finds them in the file's
+    // chain, and says so when the file no longer holds what the server saw.
+    void headsRecordedAndChecked()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        testing::TestServices ts;
+        const QString site = freshSite("heads");
+        QCOMPARE(makeTables(), QString());
+        const QString file = ts.services.paths.dataFile(QStringLiteral("Hoshi-1.txt"));
+        const QStringList server = {QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site};
+        const QStringList verify = QStringList{QStringLiteral("verify")} + server + QStringList{file};
+        saveRuns(ts, nullptr, QStringLiteral("Hoshi-1"), 3, 71);
+        ToolResult r = runTool(verify);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, file + QStringLiteral(": sealed (3 runs)\n") + file
+                            + QStringLiteral(": no head recorded by the server\n"));
+        QCOMPARE(runTool(QStringList{QStringLiteral("push"), file} + server).exitCode, 0);
+        const QString head3 = chainedHashes(file).value(3);
+        saveRuns(ts, nullptr, QStringLiteral("Hoshi-1"), 2, 72);
+        QCOMPARE(runTool(QStringList{QStringLiteral("push"), file} + server).exitCode, 0);
+        QCOMPARE(runTool(QStringList{QStringLiteral("push"), file} + server).exitCode, 0); // the same head again
+        const QString head5 = chainedHashes(file).value(5);
+        QVariant stored;
+        Peek peek;
+        QCOMPARE(runSql(serverConn(),
+                        QStringLiteral("SELECT string_agg(run || ' ' || head, ',' ORDER BY pushed_at)"
+                                       " FROM vora_heads WHERE site = '%1'")
+                            .arg(site),
+                        &stored),
+                 QString());
+        QCOMPARE(stored.toString(), QStringLiteral("3 %1,5 %2,5 %2").arg(head3, head5));
+
+        r = runTool(verify);
+        QCOMPARE(r.exitCode, 0);
+        QRegularExpression found(QStringLiteral(": head ([0-9a-f]{64}) of run (\\d), pushed [-0-9T:+]+: found\n"));
+        QCOMPARE(r.out.count(found), 2); // the head pushed twice is said once
+
+        // Another file under the same name: the runs the server saw are gone from the chain.
+        QFile::remove(file);
+        QFile::remove(ts.path(QStringLiteral("data/Hoshi-1.seal")));
+        saveRuns(ts, nullptr, QStringLiteral("Hoshi-1"), 5, 73);
+        r = runTool(verify);
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(
+            r.out.count(QStringLiteral(": not in the chain (runs sealed before it were rewritten or rolled back)")), 2);
+    }
+
     void settings_data()
     {
         QTest::addColumn<QString>("conn");
@@ -663,7 +1043,7 @@ private Q_SLOTS:
                         return env;
                     }());
         QCOMPARE(r.exitCode, 2);
-        QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+        QVERIFY2(r.err.count(QLatin1Char('\n')) == 1, qPrintable(r.err));
         QVERIFY2(r.err.startsWith(QStringLiteral("vora-data: "))
                      && r.err.contains(QStringLiteral("terminating connection")),
                  qPrintable(r.err));
@@ -673,21 +1053,42 @@ private Q_SLOTS:
                  qPrintable(q.lastError().text()));
     }
 
-    // The pooled figures over the database equal those over the same files.
+    // The pooled figures over the database, added up by the server, equal those over the same
+    // files; so does the study report. Also where a run was stored before the run it follows,
+    // and where a second site's experiments come between.
+    void pooledFromServer_data()
+    {
+        QTest::addColumn<bool>("lastRunFirst");
+        QTest::newRow("runs stored in order") << false;
+        QTest::newRow("a run stored before the run it follows") << true;
+    }
+
     void pooledFromServer()
     {
         if (serverConn().isEmpty())
             QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(bool, lastRunFirst);
         testing::TestServices ts;
         const QString site = freshSite("pool");
-        saveRuns(ts, nullptr, QStringLiteral("Aki-1"), 7, 10);
+        const QMap<QString, QString> aki = saveRuns(ts, nullptr, QStringLiteral("Aki-1"), 7, 10);
         saveRuns(ts, nullptr, QStringLiteral("Fuyu-0"), 5, 11);
         const QStringList files = {ts.services.paths.dataFile(QStringLiteral("Aki-1.txt")),
                                    ts.services.paths.dataFile(QStringLiteral("Fuyu-0.txt"))};
-        QCOMPARE(runTool(QStringList{QStringLiteral("push")} + files
-                         + QStringList{QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site})
-                     .exitCode,
-                 0);
+        if (lastRunFirst)
+            QCOMPARE(runSql(serverConn(), QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record)"
+                                                         " VALUES ('%1', 'Aki-1', 7, '%2')")
+                                              .arg(site, aki.value(QStringLiteral("Aki-1/7")))),
+                     QString());
+        const ToolResult pushed =
+            runTool(QStringList{QStringLiteral("push")} + files
+                    + QStringList{QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site});
+        QCOMPARE(pushed.exitCode, 0);
+        QCOMPARE(pushed.out,
+                 QStringLiteral("%1: sent %2, already there %3, conflict 0\n%4: sent 5, already there 0, conflict 0\n")
+                     .arg(files.at(0))
+                     .arg(lastRunFirst ? 6 : 7)
+                     .arg(lastRunFirst ? 1 : 0)
+                     .arg(files.at(1)));
         const ToolResult local = runTool(QStringList{QStringLiteral("summary"), QStringLiteral("--pooled")} + files);
         const ToolResult remote = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"),
                                            QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site});
@@ -706,6 +1107,33 @@ private Q_SLOTS:
             perFile[i] = o;
         }
         QCOMPARE(b.value(QStringLiteral("experiments")).toArray(), perFile);
+
+        // The study report: the files in a folder named after the site give the same page.
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(site));
+        QStringList copies;
+        for (const QString &f : files) {
+            copies << folder.path() + QLatin1Char('/') + site + QLatin1Char('/') + QFileInfo(f).fileName();
+            QVERIFY(QFile::copy(f, copies.last()));
+        }
+        const QString fromFiles = folder.filePath(QStringLiteral("files.html"));
+        const QString fromServer = folder.filePath(QStringLiteral("server.html"));
+        QCOMPARE(runTool(QStringList{QStringLiteral("report")} + copies + QStringList{QStringLiteral("-o"), fromFiles})
+                     .exitCode,
+                 0);
+        QCOMPARE(runTool({QStringLiteral("report"), QStringLiteral("--server"), serverConn(), QStringLiteral("--site"),
+                          site, QStringLiteral("-o"), fromServer})
+                     .exitCode,
+                 0);
+        auto page = [](const QString &path) {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            // The minute it was made may differ.
+            return QString::fromUtf8(f.readAll()).remove(QRegularExpression(QStringLiteral("作成 [0-9/: ]+")));
+        };
+        const QString expected = page(fromFiles);
+        QVERIFY(expected.contains(QStringLiteral("data-chart=\"forest-sites\"")));
+        QCOMPARE(page(fromServer), expected);
     }
 };
 

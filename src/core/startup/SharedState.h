@@ -1,9 +1,7 @@
 #pragma once
 #include "core/registry/Conditions.h"
 
-#include <QPointer>
 #include <QString>
-#include <QWidget>
 
 namespace vora {
 
@@ -33,7 +31,6 @@ struct SharedState {
     int continuousIntervalMs = 0; // 0: the standard pace
     bool continuousActive = false;
     QString backgroundImagePath; // empty: the main window draws one at its next load
-    QPointer<QWidget> MainWindow;
 
     void showRunView()
     {

@@ -1,0 +1,477 @@
+#include "core/mainwindow/MainFlow.h"
+
+#include "core/mainwindow/MainTexts.h"
+#include "core/registry/DataFile.h"
+#include "core/registry/RunRecord.h"
+#include "core/study/SealWriter.h"
+
+#include <QDateTime>
+
+namespace vora {
+
+namespace {
+constexpr qint64 kClockTickNs = 1000000000; // the status bar's time, once a second
+} // namespace
+
+MainFlow::MainFlow(View &view, Services &services, SharedState &state, QObject *parent)
+    : QObject(parent), m_view(view), m_services(services), m_state(state), m_boxes(services, state)
+{
+    connect(&m_timer, &DeadlineTimer::timeout, this, &MainFlow::onDeadline);
+    arm();
+}
+
+bool MainFlow::takesInput() const
+{
+    return m_mode != Mode::Launching && m_mode != Mode::Ended && m_question == Question::None;
+}
+
+QString MainFlow::dateText() const
+{
+    return m_services.clock->dateText();
+}
+
+QString MainFlow::timeText() const
+{
+    return m_services.clock->timeText();
+}
+
+void MainFlow::settleMode()
+{
+    if (m_mode == Mode::NoSelection || m_mode == Mode::Selected)
+        m_mode = m_startEnabled ? Mode::Selected : Mode::NoSelection;
+}
+
+void MainFlow::changedAll()
+{
+    for (int box = 1; box <= kNameBoxes; ++box)
+        Q_EMIT boxChanged(box);
+    Q_EMIT windowChanged();
+}
+
+// ---- the load ------------------------------------------------------------------------------
+
+void MainFlow::load()
+{
+    m_loadProblems = m_boxes.load();
+    settleMode();
+    changedAll();
+}
+
+void MainFlow::reportLoadProblems()
+{
+    if (!m_loadProblems.isEmpty())
+        m_view.tell(m_loadProblems.join(CRLF + CRLF), MsgIcon::Exclamation);
+    m_loadProblems.clear();
+}
+
+// ---- the name boxes ------------------------------------------------------------------------
+
+void MainFlow::itemChosen(int box, int index)
+{
+    if (!takesInput() || box < 1 || box > kNameBoxes)
+        return;
+    m_boxes.choose(box, index);
+    Q_EMIT boxChanged(box);
+}
+
+void MainFlow::droppingDown(int box)
+{
+    if (!takesInput() || box < 1 || box > kNameBoxes)
+        return;
+    m_boxes.dropDown(box);
+    Q_EMIT boxChanged(box);
+}
+
+void MainFlow::optionsChosen(int box, const QString &stimulusCode, const QString &hitDisplayCode)
+{
+    if (!takesInput() || box < 1 || box > kNameBoxes)
+        return;
+    m_boxes.setOptions(box, stimulusCode, hitDisplayCode);
+    Q_EMIT boxChanged(box);
+}
+
+void MainFlow::keyTyped(int box, int keyCode, const QString &text)
+{
+    if (!takesInput() || box < 1 || box > kNameBoxes)
+        return;
+    answer(box, m_boxes.keyTyped(box, keyCode, text));
+    Q_EMIT boxChanged(box);
+}
+
+void MainFlow::answer(int box, const BoxReply &reply)
+{
+    if (reply.textCleared)
+        Q_EMIT typedTextCleared(box);
+    if (reply.beep)
+        m_view.beep();
+    if (reply.waits) {
+        m_question = Question::ConditionsMissing;
+        Q_EMIT windowChanged();
+        m_view.tellAndWait(reply.message, reply.icon);
+    } else if (!reply.message.isEmpty()) {
+        m_view.tell(reply.message, reply.icon);
+    }
+    if (reply.askDelete) {
+        m_question = Question::DeleteName;
+        m_deleteBox = box;
+        m_deleteIndex = m_boxes.deletableIndex(box);
+        m_view.askDeleteName();
+    }
+}
+
+void MainFlow::deleteAnswered(bool yes)
+{
+    if (m_question != Question::DeleteName)
+        return;
+    m_question = Question::None;
+    if (!yes)
+        return;
+    answer(m_deleteBox, m_boxes.deleteItem(m_deleteBox, m_deleteIndex));
+    Q_EMIT boxChanged(m_deleteBox);
+}
+
+// ---- the two views -------------------------------------------------------------------------
+
+void MainFlow::registrationToggled()
+{
+    if (!takesInput())
+        return;
+    toggleRegistration();
+    settleMode();
+    changedAll();
+}
+
+void MainFlow::toggleRegistration()
+{
+    m_memoCheckVisible = false;
+    m_memoVisible = false;
+    m_saveVisible = false;
+    m_headingEnabled = false;
+    m_boxesHeadingEnabled = true;
+    if (m_mode == Mode::Registering)
+        closeRegistration();
+    else
+        openRegistration();
+}
+
+void MainFlow::openRegistration()
+{
+    m_mode = Mode::Registering;
+    m_highlightedBox = 0;
+    m_registrationCaption = RegistrationCaption::EndRegistration;
+    m_promptEnabled = true; // the guidance
+    Q_EMIT registrationViewChanged(true);
+}
+
+void MainFlow::closeRegistration()
+{
+    m_mode = Mode::NoSelection;
+    for (int box = 1; box <= kNameBoxes; ++box)
+        Q_EMIT typedTextCleared(box);
+    chooseExperiment(QString()); // leaving the view always clears the experiment to run
+    m_promptGrey = false;
+    m_boxes.endEditing();
+    m_registrationCaption = RegistrationCaption::RegisterOrSelect;
+    m_startEnabled = false;
+    m_resultsEnabled = false;
+    Q_EMIT registrationViewChanged(false);
+    if (const QString failed = m_boxes.store(); !failed.isEmpty())
+        m_view.tell(failed, MsgIcon::Exclamation);
+}
+
+// ---- the selection -------------------------------------------------------------------------
+
+void MainFlow::selectPressed(int box)
+{
+    if (!takesInput() || box < 1 || box > kNameBoxes)
+        return;
+    m_chosenOnce = true;
+    m_memoCheckVisible = true;
+    tickMemo(false);
+    // Unticking an unticked box changes nothing; its effect is wanted all the same.
+    m_state.showConditions = false;
+    m_memoVisible = false;
+    m_saveVisible = false;
+    m_memoEditable = false;
+    Q_EMIT memoReplaced(QString());
+    m_state.conditionMemo = QString();
+    m_state.stimulusFile = m_boxes[box].stimulus != QLatin1String("n");
+
+    const QString caption = m_boxes[box].caption;
+    m_selectedBox = 0;
+    chooseExperiment(QString());
+    chooseExperiment(caption);
+    if (m_mode == Mode::Ended) {
+        Q_EMIT windowChanged(); // the data file failed its check: this instance is over
+        return;
+    }
+    m_selectedBox = caption.isEmpty() ? 0 : box;
+
+    if (caption.isEmpty()) {
+        m_memoCheckVisible = false;
+        m_headingEnabled = false;
+    }
+    m_promptGrey = true;
+    if (m_mode != Mode::Registering) {
+        m_highlightedBox = box;
+        m_promptEnabled = false;
+    }
+    if (caption.isEmpty()) {
+        m_promptGrey = false;
+        m_promptEnabled = true;
+    }
+    if (m_mode == Mode::Registering)
+        toggleRegistration(); // closes the view, which clears the experiment again
+
+    // The options of the box decide the conditions, whatever the last run line said.
+    const NameBox &b = m_boxes[box];
+    m_boxes.takeConditions(box);
+    m_conditionsText = selectionConditionsText(b.stimulus, b.hitDisplay);
+    if (m_caption.isEmpty()) {
+        m_conditionsText.clear();
+        m_promptGrey = false;
+    }
+    settleMode();
+    changedAll();
+}
+
+void MainFlow::chooseExperiment(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    loadExperiment(caption);
+}
+
+void MainFlow::loadExperiment(const QString &caption)
+{
+    if (m_mode == Mode::Ended)
+        return;
+    SharedState &st = m_state;
+    st.runsDone = 0;
+    st.stopBrowsing();
+    QString name = caption;
+    name.remove(QLatin1Char(' '));
+    st.experimentName = name;
+    if (name.isEmpty()) {
+        m_startEnabled = false;
+        m_resultsEnabled = false;
+        m_conditionsText.clear(); // no conditions without an experiment
+        return;
+    }
+    m_startEnabled = true;
+    m_headingEnabled = true;
+    m_boxesHeadingEnabled = false;
+
+    Services &s = m_services;
+    if (!isValidExperimentName(name)) {
+        // Not a name this program registers: it must not become a path.
+        m_startEnabled = false;
+        m_resultsEnabled = false;
+        return;
+    }
+    const QString path = dataFilePath(s.paths, name, stimulusFileSuffix(st.stimulusFile));
+    const DataFileContents data = loadDataFile(*s.files, path);
+    if (!data.readOk) {
+        // A file that cannot be read cannot be checked, and runs must not be added to it.
+        m_startEnabled = false;
+        m_resultsEnabled = false;
+        m_view.tell(QStringLiteral("実験データのファイルを読めないため、この実験は選べません。\r\n")
+                        + data.read.message,
+                    MsgIcon::Exclamation);
+        return;
+    }
+    if (!data.passed()) {
+        refuseDamagedData();
+        return;
+    }
+    if (data.hasMemoLine) {
+        st.conditionMemo = data.conditionMemo;
+        Q_EMIT memoReplaced(data.conditionMemo);
+    }
+    st.runsDone = data.runCount();
+    if (data.runCount() > 0) {
+        st.stimulus = stimulusFromLetter(data.lastStimulusCode);
+        st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
+    }
+    if (!st.conditionMemo.isEmpty()) {
+        tickMemo(true);
+        m_memoCheckVisible = true;
+    }
+    m_resultsEnabled = data.runCount() > 0;
+    // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
+    // Runs a crash left unsealed are sealed now, before the next run, and said so once.
+    if (const study::SelectionSeal seal = study::sealAtSelection(*s.files, path, QDateTime::currentDateTime());
+        !seal.message.isEmpty())
+        m_view.tell(seal.message, seal.warning ? MsgIcon::Exclamation : MsgIcon::Information);
+}
+
+void MainFlow::refuseDamagedData()
+{
+    // From here on nothing of this window does anything: nothing may be written.
+    m_mode = Mode::Ended;
+    m_startEnabled = false;
+    m_resultsEnabled = false;
+    m_question = Question::DataDamaged;
+    m_view.tellAndWait(damagedDataMessage(), MsgIcon::None);
+}
+
+void MainFlow::acknowledged()
+{
+    const Question answered = m_question;
+    if (answered != Question::DataDamaged && answered != Question::ConditionsMissing)
+        return;
+    m_question = Question::None;
+    if (answered == Question::DataDamaged)
+        m_view.restartProgram();
+    else
+        Q_EMIT windowChanged();
+}
+
+void MainFlow::tickMemo(bool ticked)
+{
+    if (m_memoTicked == ticked)
+        return;
+    m_memoTicked = ticked;
+    m_state.showConditions = ticked;
+    if (!ticked) {
+        m_memoVisible = false;
+        m_saveVisible = false;
+    } else {
+        m_memoVisible = true; // the save button shows only after the double click
+    }
+}
+
+void MainFlow::conditionsTicked(bool ticked)
+{
+    if (!takesInput())
+        return;
+    m_memoTicked = !ticked;
+    tickMemo(ticked);
+    Q_EMIT windowChanged();
+}
+
+void MainFlow::memoUnlocked()
+{
+    if (!takesInput())
+        return;
+    m_memoEditable = true;
+    m_saveVisible = true;
+    Q_EMIT windowChanged();
+}
+
+void MainFlow::saveMemo()
+{
+    if (!takesInput())
+        return;
+    const QString name = m_state.experimentName;
+    if (!isValidExperimentName(name))
+        return;
+    Services &s = m_services;
+    const QString path = dataFilePath(s.paths, name, stimulusFileSuffix(m_state.stimulusFile));
+    const FileResult result = saveConditionMemo(*s.files, s.paths, path, m_view.memoText());
+    if (!result) {
+        // The memo stays in the box, still editable, so nothing typed is lost.
+        m_view.tell(QStringLiteral("実験条件のメモを保存できませんでした。\r\n") + result.message,
+                    MsgIcon::Exclamation);
+        return;
+    }
+    m_memoEditable = false;
+    m_saveVisible = false;
+    Q_EMIT windowChanged();
+}
+
+// ---- the ways out --------------------------------------------------------------------------
+
+QString MainFlow::launchRefusal() const
+{
+    const SharedState &st = m_state;
+    const QString stimulus = stimulusLetter(st.stimulus);
+    const QString hit = hitDisplayLetter(st.hitDisplay);
+    // A name held by two boxes (an old list, or one edited by hand): the first box keeps it.
+    for (const NameBoxModel::Holding &h : m_boxes.holdingsOf(st.experimentName)) {
+        if (h.box >= m_selectedBox)
+            break;
+        if (h.stimulusCode != stimulus || h.hitDisplayCode != hit)
+            return nameInTwoBoxesMessage(st.experimentName, h.box, m_selectedBox);
+    }
+    // The file as it is now: another copy may have added runs since the selection.
+    const Services &s = m_services;
+    const ReadResult now =
+        s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
+    const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
+    if (refusal.isEmpty())
+        return QString();
+    return QStringLiteral("実験できません。\r\n\r\n") + refusal + QStringLiteral("\r\n\r\n他の実験名で実験できます。");
+}
+
+void MainFlow::launch()
+{
+    if (!takesInput() || m_mode != Mode::Selected)
+        return;
+    SharedState &st = m_state;
+    if (st.runsDone >= kMaxRuns) {
+        m_view.tell(runLimitMessage(), MsgIcon::Information);
+        return;
+    }
+    if (const QString refusal = launchRefusal(); !refusal.isEmpty()) {
+        m_view.tell(refusal, MsgIcon::Exclamation);
+        return;
+    }
+    st.withStimulus = st.stimulus != Stimulus::None;
+    st.conditionMemo = m_view.memoText();
+    st.showRunView(); // a launch prepares a run, never the stored results
+    st.launchedFromMain = true;
+    m_mode = Mode::Launching;
+    m_view.openExperimentWindow();
+}
+
+void MainFlow::showResults()
+{
+    if (!takesInput() || m_mode != Mode::Selected || !m_resultsEnabled)
+        return; // only runs stored can be shown
+    SharedState &st = m_state;
+    if (st.showConditions)
+        st.conditionMemo = m_view.memoText();
+    st.showOverview();
+    st.withStimulus = st.stimulus != Stimulus::None;
+    st.launchedFromMain = true;
+    m_mode = Mode::Launching;
+    m_view.openExperimentWindow();
+}
+
+void MainFlow::endRequested()
+{
+    // No questions and nothing written: an unsaved memo edit is given up.
+    if (m_mode == Mode::Ended)
+        return;
+    m_mode = Mode::Ended;
+    m_view.quit();
+}
+
+// ---- the clock -----------------------------------------------------------------------------
+
+void MainFlow::arm()
+{
+    const qint64 now = m_services.clock->monotonicNs();
+    m_deadlineNs = now + kClockTickNs;
+    m_timer.start(kClockTickNs);
+}
+
+void MainFlow::onDeadline()
+{
+    if (m_deadlineNs < 0)
+        return;
+    const qint64 now = m_services.clock->monotonicNs();
+    if (m_deadlineNs > now) {
+        m_timer.start(m_deadlineNs - now);
+        return;
+    }
+    // On the second of the window's own schedule: refreshes missed by a late timer are not
+    // made up, so the next ones do not bunch up.
+    m_deadlineNs += ((now - m_deadlineNs) / kClockTickNs + 1) * kClockTickNs;
+    m_timer.start(m_deadlineNs - now);
+    Q_EMIT clockChanged();
+}
+
+} // namespace vora
