@@ -27,7 +27,7 @@ started=$(date +%s)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libboost-math-dev libpq-dev pkg-config fonts-ipafont-gothic
-          qt6-translations-l10n dpkg-dev lintian desktop-file-utils appstream debootstrap)
+          qt6-translations-l10n qt6-l10n-tools qt6-tools-dev dpkg-dev lintian desktop-file-utils appstream debootstrap)
 ./scripts/install-missing.sh "${packages[@]}"
 
 echo "== building the package from $build"

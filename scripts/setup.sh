@@ -9,6 +9,9 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libg
 packages+=(libboost-math-dev libpq-dev pkg-config)
 # Qt's own buttons and dialogs (はい / いいえ, the file dialog) in Japanese.
 packages+=(qt6-translations-l10n)
+# lupdate and lrelease (qt6-l10n-tools) with their CMake support (qt6-tools-dev): the program's
+# catalogues, translations/vora_<code>.ts, compiled into .qm files by the build.
+packages+=(qt6-l10n-tools qt6-tools-dev)
 # groff renders vora-data's generated man page in its test (tests/tools/tst_commandline).
 packages+=(groff-base)
 ./scripts/install-missing.sh "${packages[@]}"

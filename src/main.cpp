@@ -1,10 +1,12 @@
 #include "core/startup/CommandLine.h"
 #include "core/study/mirror/StudyMirror.h"
+#include "core/toolkit/Language.h"
 #include "ui/mainwindow/Windows.h"
 #include "ui/startup/DesktopIdentity.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/DesktopServices.h"
 #include "ui/toolkit/Style.h"
+#include "ui/toolkit/TextFit.h"
 #include "ui/toolkit/Translations.h"
 
 #include <QApplication>
@@ -48,7 +50,10 @@ int main(int argc, char *argv[])
     // The last window closing ends the program only where a handler says so.
     QApplication::setQuitOnLastWindowClosed(true);
     vora::fonts::install();
-    vora::translations::install(); // Qt's own buttons and dialogs in Japanese too
+    // The language of this start (VORA_LANG, else the locale's when we have it, else Japanese),
+    // with Qt's own buttons and dialogs in it.
+    if (vora::translations::install() != vora::language::source())
+        vora::textfit::fitWhenShown(); // longer texts in windows made for the Japanese ones
 
     vora::Services services = vora::productionServices();
     services.mirror = vora::study::StudyMirror::fromSettings(services.paths);

@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "core/toolkit/Language.h"
 #include "ui/mainwindow/Windows.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/results/ResultsDisplay.h"
@@ -6,25 +7,73 @@
 #include "ui/startup/Module1.h"
 
 #include <QComboBox>
+#include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace vora;
 using namespace vora::testing;
 
 // The program as a new user meets it: start, register a name, select it, do one run,
-// look at the results, go back, and find the run counted in the main window.
+// look at the results, go back, and find the run counted in the main window. In Japanese and
+// in English the same keys write the same bytes: the language is in the windows only.
 class TestWholeFlow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void startRegisterSelectRunAndComeBack_data();
     void startRegisterSelectRunAndComeBack();
+    void cleanupTestCase();
+
+private:
+    // Every file the first language's session left in the program folder, by name.
+    QMap<QString, QByteArray> m_written;
 };
+
+namespace {
+QMap<QString, QByteArray> filesIn(const QString &folder)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        QByteArray bytes = f.readAll();
+        // A seal entry ends with the time it was sealed, the clock's and not the session's: it is
+        // information only, outside the hashes.
+        if (it.fileName().endsWith(QLatin1String(".seal"))) {
+            static const QRegularExpression sealedAt(QStringLiteral("^(\\d+ [0-9a-f]{64} [0-9a-f]{64}) \\S+\r$"),
+                                                     QRegularExpression::MultilineOption);
+            bytes = QString::fromLatin1(bytes).replace(sealedAt, QStringLiteral("\\1")).toLatin1();
+        }
+        out.insert(it.filePath().mid(folder.size() + 1), bytes);
+    }
+    return out;
+}
+} // namespace
+
+void TestWholeFlow::startRegisterSelectRunAndComeBack_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("backCaption");
+    QTest::newRow("ja") << "ja" << QStringLiteral("最初に戻る");
+    QTest::newRow("en") << "en" << QStringLiteral("Back to the start");
+}
+
+void TestWholeFlow::cleanupTestCase()
+{
+    language::install(language::source());
+}
 
 void TestWholeFlow::startRegisterSelectRunAndComeBack()
 {
+    QFETCH(QString, lang);
+    QFETCH(QString, backCaption);
+    QVERIFY(language::install(lang));
     TestServices t;
     t.clock->setTime(14, 30, 12);
     Module1 module(t.services);
@@ -70,7 +119,7 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     auto *back = run->findChild<QPushButton *>(QStringLiteral("Command2"));
     QVERIFY(back);
     QTRY_VERIFY(back->isVisible());
-    QCOMPARE(back->text(), QStringLiteral("最初に戻る"));
+    QCOMPARE(back->text(), backCaption);
     QTest::mouseClick(back, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(module.experimentWindow() == nullptr);
@@ -86,6 +135,16 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     QCOMPARE(t.process->quits, 0);
     QCOMPARE(t.process->restarts, 0);
     QCOMPARE(t.dialogs->count(DialogRecord::Message), 0);
+
+    const QMap<QString, QByteArray> written = filesIn(t.dir.path());
+    QVERIFY(written.contains(QStringLiteral("data/Yama090425-1.txt")));
+    if (m_written.isEmpty()) {
+        m_written = written;
+        return;
+    }
+    QCOMPARE(written.keys(), m_written.keys());
+    for (auto it = written.cbegin(); it != written.cend(); ++it)
+        QVERIFY2(it.value() == m_written.value(it.key()), qPrintable(it.key()));
 }
 
 QTEST_MAIN(TestWholeFlow)

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -188,6 +189,7 @@ public:
     int heldCount() const override { return held; }
     QString lastProblem() const override { return problem; }
     QString takeWarning() override { return std::exchange(warning, QString()); }
+    StudyStatus studyStatus(const QString &experiment) const override { return studies.value(experiment); }
     void set(int pendingRuns, int heldRuns, const QString &why)
     {
         pending = pendingRuns;
@@ -202,6 +204,7 @@ public:
     int held = 0;
     QString problem;
     QString warning;
+    QMap<QString, StudyStatus> studies; // by experiment ("Name-1"); absent: Unknown
 };
 
 // A file store whose renames or lock files fail, what no device stands in for (write

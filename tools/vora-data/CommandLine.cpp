@@ -99,18 +99,28 @@ QVector<CommandSpec> makeSpecs()
          QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
         {{QStringLiteral("lang")},
          QStringLiteral("ja|en"),
-         QStringLiteral("Japanese labels (`ja`, the default) or English ones (`en`).")},
+         QStringLiteral("Japanese labels (`ja`) or English ones (`en`); by default the language of vora-data's "
+                        "texts: VORA_LANG, else the locale's (LANG, LC_MESSAGES) when VORA speaks it, else "
+                        "Japanese.")},
         {{QStringLiteral("experiments")},
          QString(),
          QStringLiteral("Add every experiment's own page: its conditions, texts, memos and the five charts of the "
                         "results view with the run-score histogram and the cumulative deviation.")},
+        {{QStringLiteral("protocol")},
+         QStringLiteral("PROTOCOL"),
+         QStringLiteral("With --server: add the section that tests the data against this preregistered protocol, "
+                        "each question answered yes or no with its evidence (registered before the first run, "
+                        "unchanged since, every look at a stopping point, the stopping rule followed, every "
+                        "included site present, the seal heads borne out by the stored runs), then the primary "
+                        "analysis at the decision point and all data as exploratory.")},
     };
     reportOptions += serverOptions(QStringLiteral("Report the runs of this site only") + kSiteRule);
     specs.append(
         {QStringLiteral("report"),
          {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en] [--experiments]"),
            QStringLiteral("a self-contained HTML study report with charts")},
-          {QStringLiteral("--server CONNINFO|--server-file FILE [--site NAME] [-o OUT.html] [--lang ja|en]"),
+          {QStringLiteral("--server CONNINFO|--server-file FILE [--site NAME] [--protocol PROTOCOL] [-o OUT.html] "
+                          "[--lang ja|en]"),
            QStringLiteral("the same over the runs in the study database")}},
          QStringLiteral(
              "Writes the study report: one HTML page in UTF-8 with its CSS and charts (inline SVG) inside, no "
@@ -256,6 +266,61 @@ QVector<CommandSpec> makeSpecs()
           {1, QStringLiteral("the site is a role already, or the database is not ready for sites (run init first)")},
           {2, QStringLiteral("the study database cannot be reached or changed, the arguments are wrong, or the output "
                              "cannot be written")}}});
+
+    QVector<OptionSpec> protocolOptions = serverOptions(QString());
+    protocolOptions.append({{QStringLiteral("rate")},
+                            QStringLiteral("RATE"),
+                            QStringLiteral("simulate: the hit rate to simulate besides chance (0.5), e.g. 0.51.")});
+    protocolOptions.append({{QStringLiteral("sims")},
+                            QStringLiteral("N"),
+                            QStringLiteral("simulate: the number of simulated studies per rate (10000).")});
+    protocolOptions.append({{QStringLiteral("seed")},
+                            QStringLiteral("N"),
+                            QStringLiteral("simulate: the random seed; the same seed gives the same figures.")});
+    specs.append(
+        {QStringLiteral("protocol"),
+         {{QStringLiteral("check FILE"), QStringLiteral("validate a preregistered study's protocol (JSON)")},
+          {QStringLiteral("register FILE --server CONNINFO|--server-file FILE"),
+           QStringLiteral("store the protocol in vora_protocols with the server's time; prints its SHA-256")},
+          {QStringLiteral("simulate FILE [--rate RATE] [--sims N] [--seed N]"),
+           QStringLiteral("the plan's operating characteristics under chance and at RATE")}},
+         QStringLiteral(
+             "The protocol of a preregistered study: a JSON file fixed before the first run (its fields are in the "
+             "README). check reads it and prints `FILE: ok`, the plan and the file's SHA-256, or one line "
+             "`FILE: problem` per problem, naming the field.\n\n"
+             "register stores the file's bytes in the append-only table vora_protocols of the study database, "
+             "with the server's time, and prints `registered TITLE at TIME by ROLE` and `sha256 HASH` (`already "
+             "registered` with the first time when the same bytes were registered before). A protocol registered "
+             "after the study's first run is warned about: it never passes the report's audit; nor does a file "
+             "changed after registration, whose hash is another.\n\n"
+             "simulate runs the sequential plan on simulated studies, drawing the binomial count of hits between "
+             "stopping points, and prints per rate the probability of stopping for H1, for H0 and at the maximum, "
+             "and the expected number of trials, each with its Monte-Carlo standard error; for plans of at most "
+             "20000 trials also the exact figures, summed over every binomial path."),
+         protocolOptions,
+         {{0, QStringLiteral("the protocol is valid (and registered, or simulated)")},
+          {1, QStringLiteral("the protocol is not valid")},
+          {2, QStringLiteral("the file or the study database cannot be read, the arguments are wrong, or the output "
+                             "cannot be written")}}});
+    specs.append(
+        {QStringLiteral("interim"),
+         {{QStringLiteral("PROTOCOL --server CONNINFO|--server-file FILE"),
+           QStringLiteral("the primary analysis at the planned stopping points; every call recorded")}},
+         QStringLiteral(
+             "For the study coordinator. Analyses the registered study's runs (its sites and experiments, the runs "
+             "that pass the check, in the order the server received them) at each stopping point the data have "
+             "reached and no earlier call analysed, over exactly that point's first trials, and records every call "
+             "in vora_looks (who, when, the trials there were, the point, the decision). Per point one line `at N "
+             "trials: DECISION`: continue, or a stop for H1, for H0 or at the maximum, each after its Japanese label. With blinding on, "
+             "the figures (hits, hit rate, each prior's BF10) are printed only once the study has stopped; with "
+             "blinding off, at every point. A stop closes the study: the program refuses new runs of it. Before the "
+             "next point: `no stopping point reached: N trials, the next point at M`. After the stop every call "
+             "repeats the decision with its figures. The protocol file must be the registered one (same SHA-256)."),
+         serverOptions(QString()),
+         {{0, QStringLiteral("the call was analysed and recorded")},
+          {1, QStringLiteral("the protocol is not valid or not registered")},
+          {2, QStringLiteral("the file or the study database cannot be read or written, or the arguments are "
+                             "wrong")}}});
     return specs;
 }
 

@@ -20,6 +20,10 @@ int runSeal(const QStringList &args);
 int runVerify(const QStringList &args);
 // study init | add-site NAME: the study database's schema, roles and sites.
 int runStudy(const QStringList &args);
+// protocol check|register|simulate FILE: a preregistered study's plan.
+int runProtocol(const QStringList &args);
+// interim PROTOCOL: the primary analysis at the planned stopping points, recorded.
+int runInterim(const QStringList &args);
 // Reads "h s1 s2 s3 s4 s5" lines from `in`.
 int runEvaluate(const QStringList &args, std::FILE *in);
 

@@ -9,7 +9,7 @@ namespace voradata {
 
 QString readFailureText(const vora::FileResult &read)
 {
-    const QString cause = read.text(vora::Language::English);
+    const QString cause = read.text(vora::Audience::Tool);
     switch (read.code) {
     case vora::FileError::Folder:
     case vora::FileError::NotRegular:

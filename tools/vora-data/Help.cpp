@@ -63,8 +63,8 @@ QString optionLabel(const OptionSpec &o)
 
 const QRegularExpression &placeholderPattern()
 {
-    static const QRegularExpression re(
-        QStringLiteral("\\b(FILE|CONNINFO|NAME|HASH|OUT\\.html|LINE|TIME|SITE|EXPERIMENT|COMMAND|N|K|M)\\b"));
+    static const QRegularExpression re(QStringLiteral(
+        "\\b(FILE|PROTOCOL|RATE|CONNINFO|NAME|HASH|OUT\\.html|LINE|TIME|SITE|EXPERIMENT|COMMAND|N|K|M)\\b"));
     return re;
 }
 
@@ -216,6 +216,16 @@ systems; the password file is the safer place.
 .B PGPASSFILE
 The password file libpq reads instead of
 .IR ~/.pgpass .
+.TP
+.BR VORA_LANG ", " LANG ", " LC_MESSAGES
+The language of the texts vora\-data takes from VORA (check reasons, results texts, the
+report):
+.B VORA_LANG=ja
+or
+.B en
+chooses one; else the locale's language when VORA has a catalogue for it, else Japanese.
+vora\-data's own messages are English. The bytes of the data files read are the same in
+every language.
 .TP
 .B XDG_DATA_HOME
 Where an installed program keeps its data folder

@@ -59,7 +59,7 @@ int finishOutput(int code)
         g_outFailure = errno != 0 ? errno : EIO;
     if (g_outFailure != 0) {
         writeErr(QStringLiteral("vora-data: cannot write to standard output: ")
-                 + vora::systemErrorText(g_outFailure, vora::Language::English)
+                 + vora::systemErrorText(g_outFailure, vora::Audience::Tool)
                  + QStringLiteral("; the output is incomplete\n"));
         code = kExitUsage;
     }

@@ -3,11 +3,13 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "Output.h"
+#include "PlanAudit.h"
 #include "PooledInput.h"
 #include "ServerOptions.h"
 
 #include "core/report/ReportHtml.h"
 #include "core/toolkit/FileStore.h"
+#include "core/toolkit/Language.h"
 
 #include <QDateTime>
 
@@ -19,6 +21,9 @@ int runReport(const QStringList &args)
     if (!line.parse(args))
         return line.exitCode();
     vora::report::ReportOptions options;
+    // The language of vora-data's texts (the locale's, or VORA_LANG) unless --lang says otherwise.
+    options.lang =
+        vora::language::current() == vora::language::source() ? vora::report::Lang::Ja : vora::report::Lang::En;
     if (line.isSet(QStringLiteral("lang"))) {
         const QString value = line.value(QStringLiteral("lang"));
         if (value == QLatin1String("ja"))
@@ -40,6 +45,16 @@ int runReport(const QStringList &args)
     if (paths.isEmpty() && !server.given)
         return line.usageError(QStringLiteral("no file given"));
     options.experimentPages = line.isSet(QStringLiteral("experiments"));
+    if (line.isSet(QStringLiteral("protocol"))) {
+        if (!server.given)
+            return line.usageError(QStringLiteral("--protocol needs --server: the plan is checked against the study "
+                                                  "database"));
+        vora::report::PlanAudit audit;
+        if (const int refused = auditPlan(server, line.value(QStringLiteral("protocol")), options.lang, &audit);
+            refused != kExitOk)
+            return refused;
+        options.planAudit = audit;
+    }
 
     vora::report::StudyData study;
     QVector<vora::report::Experiment> experiments;
@@ -77,7 +92,7 @@ int runReport(const QStringList &args)
     const vora::FileResult wrote = store.replaceBytes(outPath, html);
     if (!wrote) {
         writeErr(QStringLiteral("vora-data: cannot write ") + printableName(outPath) + QStringLiteral(": ")
-                 + wrote.text(vora::Language::English) + QLatin1Char('\n'));
+                 + wrote.text(vora::Audience::Tool) + QLatin1Char('\n'));
         return kExitUsage;
     }
     return kExitOk;

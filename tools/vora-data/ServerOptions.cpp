@@ -8,7 +8,16 @@
 #include "core/study/mirror/PooledRows.h"
 #include "core/study/mirror/StudyDatabase.h"
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+// The texts of this file, under the translation context "ServerOptions".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ServerOptions)
+};
+} // namespace
 
 int ServerOptions::read(const CommandLine &line, ServerUse use)
 {
@@ -144,8 +153,8 @@ int loadServerTallies(const ServerOptions &options, QVector<vora::report::Experi
         for (const vora::study::BadRow &b : bad) {
             const vora::RunLineCheck check = vora::checkRunLine(b.record);
             const QString reason = !check.ok ? check.reason
-                                   : !b.binary ? QStringLiteral("ターゲットか回答に「0」「1」以外の文字があります")
-                                               : QStringLiteral("記録の一致数が合いません");
+                                   : !b.binary ? Texts::tr("ターゲットか回答に「0」「1」以外の文字があります")
+                                               : Texts::tr("記録の一致数が合いません");
             writeErr(b.where + QStringLiteral(": ") + reason + QLatin1Char('\n'));
         }
         writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));

@@ -3,6 +3,8 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include "core/toolkit/Language.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -55,6 +57,10 @@ int dispatch(QStringList args)
         return runVerify(args);
     if (command == QLatin1String("study"))
         return runStudy(args);
+    if (command == QLatin1String("protocol"))
+        return runProtocol(args);
+    if (command == QLatin1String("interim"))
+        return runInterim(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
     return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));
@@ -65,6 +71,9 @@ int dispatch(QStringList args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The texts vora-data takes from the program (check reasons, results texts, the report) in
+    // the program's language for this user.
+    vora::language::install(vora::language::chosen());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     return finishOutput(dispatch(args));

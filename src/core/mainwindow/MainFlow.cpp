@@ -276,8 +276,7 @@ void MainFlow::loadExperiment(const QString &caption)
         // A file that cannot be read cannot be checked, and runs must not be added to it.
         m_startEnabled = false;
         m_resultsEnabled = false;
-        m_view.tell(QStringLiteral("実験データのファイルを読めないため、この実験は選べません。\r\n")
-                        + data.read.message,
+        m_view.tell(tr("実験データのファイルを読めないため、この実験は選べません。\r\n") + data.read.message,
                     MsgIcon::Exclamation);
         return;
     }
@@ -372,8 +371,7 @@ void MainFlow::saveMemo()
     const FileResult result = saveConditionMemo(*s.files, s.paths, path, m_view.memoText());
     if (!result) {
         // The memo stays in the box, still editable, so nothing typed is lost.
-        m_view.tell(QStringLiteral("実験条件のメモを保存できませんでした。\r\n") + result.message,
-                    MsgIcon::Exclamation);
+        m_view.tell(tr("実験条件のメモを保存できませんでした。\r\n") + result.message, MsgIcon::Exclamation);
         return;
     }
     m_memoEditable = false;
@@ -395,14 +393,25 @@ QString MainFlow::launchRefusal() const
         if (h.stimulusCode != stimulus || h.hitDisplayCode != hit)
             return nameInTwoBoxesMessage(st.experimentName, h.box, m_selectedBox);
     }
-    // The file as it is now: another copy may have added runs since the selection.
     const Services &s = m_services;
+    // A preregistered study that has stopped takes no more runs.
+    if (const StudyStatus study = studyStatus(); study.state == StudyStatus::Closed)
+        return closedStudyMessage(study.title);
+    // The file as it is now: another copy may have added runs since the selection.
     const ReadResult now =
         s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
     const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
     if (refusal.isEmpty())
         return QString();
-    return QStringLiteral("実験できません。\r\n\r\n") + refusal + QStringLiteral("\r\n\r\n他の実験名で実験できます。");
+    return tr("実験できません。\r\n\r\n") + refusal + tr("\r\n\r\n他の実験名で実験できます。");
+}
+
+StudyStatus MainFlow::studyStatus() const
+{
+    if (!m_services.mirror || m_state.experimentName.isEmpty())
+        return {};
+    return m_services.mirror->studyStatus(m_state.experimentName + QLatin1Char('-')
+                                          + stimulusFileSuffix(m_state.stimulusFile));
 }
 
 void MainFlow::launch()

@@ -84,6 +84,8 @@ public:
     const NameBox &box(int n) const { return m_boxes[n]; }
     QString experimentCaption() const { return m_caption; } // Label3
     bool experimentChosenOnce() const { return m_chosenOnce; } // Label3's tooltip changes
+    // The preregistered study of the selected experiment, as the server last said.
+    StudyStatus studyStatus() const;
     QString conditionsText() const { return m_conditionsText; } // Label18
     bool headingEnabled() const { return m_headingEnabled; } // Label2
     bool boxesHeadingEnabled() const { return m_boxesHeadingEnabled; } // Label5

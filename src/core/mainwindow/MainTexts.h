@@ -1,6 +1,8 @@
 #pragma once
 // The main window's fixed texts: the messages of the name boxes, the selection and the launch,
 // the conditions line and the registration guidance.
+#include "core/toolkit/RunMirror.h"
+
 #include <QString>
 
 namespace vora {
@@ -22,6 +24,12 @@ QString runLimitMessage();
 QString selectionConditionsText(const QString &stimulusCode, const QString &hitDisplayCode);
 // The name of box `box` is also held by an earlier box under other conditions.
 QString nameInTwoBoxesMessage(const QString &name, int firstBox, int box);
+
+// A run of a preregistered study that has stopped is refused.
+QString closedStudyMessage(const QString &title);
+// The study's state beside the name: "研究「TITLE」：実施中" or "…：終了…"; empty without a
+// study or before the server has answered.
+QString studyStatusText(const StudyStatus &status);
 
 // Label4: the sixteen lines of the registration view (each ending in CR LF), and the prompt
 // of the selection view.

@@ -4,7 +4,16 @@
 #include "core/registry/DataFile.h"
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
+
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "NameBoxModel".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NameBoxModel)
+};
+} // namespace
 
 QString NameBox::selectedName() const
 {
@@ -83,16 +92,14 @@ void NameBoxModel::restoreSelections(QStringList &problems)
         QString failure;
         if (s.files->exists(selectionPath)) {
             // It is there but cannot be read: keep it for the user rather than replace it.
-            failure =
-                QStringLiteral("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
+            failure = Texts::tr("実験名の選択のファイル（%1）を読めません。\r\n").arg(selectionFileName()) + read.error;
             m_selectionRefused = failure;
         } else if (const FileResult r = s.files->replaceAll(selectionPath, {firstRunLine(date)}); !r) {
-            failure =
-                QStringLiteral("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
-                + r.message;
+            failure = Texts::tr("プログラムのフォルダに書き込めません。\r\n実験名の登録や選択は保存されません。\r\n")
+                      + r.message;
         } else if (const FileResult r2 = addFirstRunLine(*s.files, s.paths, date); !r2) {
             // An existing list of box 1 is kept: the new name is added to it, nothing replaced.
-            failure = QStringLiteral("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
+            failure = Texts::tr("実験名の一覧（%1）に実験名を加えられませんでした。\r\n").arg(nameListFileName(1))
                       + r2.message;
         }
         m_boxes[1].caption = name.left(10);
@@ -102,7 +109,7 @@ void NameBoxModel::restoreSelections(QStringList &problems)
             read.boxes = QVector<BoxSelection>(kNameBoxes);
             read.boxes[0] = BoxSelection{name, QStringLiteral("S"), QStringLiteral("D")};
             if (failure.isEmpty())
-                failure = QStringLiteral("実験名の選択のファイル（%1）を作れません。").arg(selectionFileName());
+                failure = Texts::tr("実験名の選択のファイル（%1）を作れません。").arg(selectionFileName());
         }
         if (!failure.isEmpty())
             problems.append(failure);
@@ -110,8 +117,7 @@ void NameBoxModel::restoreSelections(QStringList &problems)
         // Read, but not all of it: the boxes of its unreadable lines stay empty, and the file
         // is kept as it is.
         m_selectionRefused =
-            QStringLiteral("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName())
-            + read.error;
+            Texts::tr("実験名の選択のファイル（%1）の一部を読めません。\r\n").arg(selectionFileName()) + read.error;
         problems.append(m_selectionRefused);
     }
     for (int box = 1; box <= kNameBoxes; ++box) {
@@ -143,7 +149,7 @@ void NameBoxModel::readLists(QStringList &problems)
         if (list.unreadable)
             b.listRefused = list.error;
         if (!list.error.isEmpty())
-            problems.append(QStringLiteral("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
+            problems.append(Texts::tr("実験名の一覧（%1）：\r\n").arg(nameListFileName(box)) + list.error);
         if (const QString unusable = unusableLinesMessage(box, list.unusable); !unusable.isEmpty())
             problems.append(unusable);
     }
@@ -199,7 +205,7 @@ QString NameBoxModel::store()
     QStringList failures;
     if (!m_selectionRefused.isEmpty()) {
         // Said at load already; the selections of this session are not kept.
-        failures.append(QStringLiteral("実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。")
+        failures.append(Texts::tr("実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。")
                             .arg(selectionFileName()));
     } else if (const FileResult r = writeSelectionFile(*s.files, s.paths, selections); !r) {
         failures.append(r.message);
@@ -213,7 +219,7 @@ QString NameBoxModel::store()
     }
     if (failures.isEmpty())
         return QString();
-    return QStringLiteral("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(CRLF);
+    return Texts::tr("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(CRLF);
 }
 
 void NameBoxModel::takeConditions(int box)
@@ -386,7 +392,7 @@ void NameBoxModel::writeList(int box, BoxReply &reply)
     if (result)
         return;
     reply.message =
-        QStringLiteral("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box)) + result.message;
+        Texts::tr("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box)) + result.message;
     reply.icon = MsgIcon::Exclamation;
 }
 

@@ -3,12 +3,20 @@
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace vora::updatepage {
+
+namespace {
+// The texts of this file, under the translation context "UpdatePage".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(UpdatePage)
+};
+} // namespace
 
 QString defaultSiteFolder()
 {
@@ -54,15 +62,15 @@ SmallFileRead readSmallFile(const FileStore &files, const QString &path, qint64 
 
 QString tooLargeCopyText()
 {
-    return QStringLiteral("更新情報のページ（%1）が大きすぎるため、表示しません。\n"
-                          "次にインターネットから正しいページを受け取ると、ここに表示されます。")
+    return Texts::tr("更新情報のページ（%1）が大きすぎるため、表示しません。\n"
+                     "次にインターネットから正しいページを受け取ると、ここに表示されます。")
         .arg(pageFileName());
 }
 
 QString noCopyYetText()
 {
-    return QStringLiteral("更新情報のページはまだありません。\n"
-                          "インターネットにつながっているときに起動すると、ここに表示されます。");
+    return Texts::tr("更新情報のページはまだありません。\n"
+                     "インターネットにつながっているときに起動すると、ここに表示されます。");
 }
 
 QString declaredCharset(const QString &contentType, const QByteArray &body)
@@ -279,8 +287,8 @@ ScanResult scanForNewerVersion(const QStringList &lines, const QString &ownVersi
 
 QString noticeText()
 {
-    return QStringLiteral("新バージョンのプログラムができています。\r\n\r\n"
-                          "右案内の（最新版の入手）をクリックし、ホームページの案内にそって更新してください。");
+    return Texts::tr("新バージョンのプログラムができています。\r\n\r\n"
+                     "右案内の（最新版の入手）をクリックし、ホームページの案内にそって更新してください。");
 }
 
 } // namespace vora::updatepage

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 
 namespace vora {
@@ -65,17 +66,17 @@ inline QString conditionsDescription(const QString &stimulusLetter, const QStrin
 {
     QString text;
     if (stimulusLetter == QLatin1String("S"))
-        text = QStringLiteral("刺激=小");
+        text = QCoreApplication::translate("Conditions", "刺激=小");
     else if (stimulusLetter == QLatin1String("M"))
-        text = QStringLiteral("刺激=中");
+        text = QCoreApplication::translate("Conditions", "刺激=中");
     else if (stimulusLetter == QLatin1String("B"))
-        text = QStringLiteral("刺激=大");
+        text = QCoreApplication::translate("Conditions", "刺激=大");
     else if (stimulusLetter == QLatin1String("n"))
-        text = QStringLiteral("刺激=無");
+        text = QCoreApplication::translate("Conditions", "刺激=無");
     if (hitDisplayLetter == QLatin1String("D"))
-        text += QStringLiteral("、当り表示=有");
+        text += QCoreApplication::translate("Conditions", "、当り表示=有");
     else if (hitDisplayLetter == QLatin1String("-"))
-        text += QStringLiteral("、当り表示=なし");
+        text += QCoreApplication::translate("Conditions", "、当り表示=なし");
     return text;
 }
 

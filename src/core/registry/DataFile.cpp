@@ -2,9 +2,17 @@
 
 #include "core/registry/RewriteGuard.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "DataFile".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DataFile)
+};
+} // namespace
 
 namespace {
 
@@ -130,11 +138,11 @@ bool shapedLikeARun(const QString &line)
 RunLineCheck countsDisagree(const QString &line, const QString &countReason)
 {
     if (!shapedLikeARun(line))
-        return damaged(QStringLiteral(
+        return damaged(Texts::tr(
             "ランの記録の形をしていません（ターゲットと入力の欄が「0」と「1」ではないか、区切りの空白がずれています）"));
     if (line.size() > kRunColumns && line.at(kRunColumns) != QLatin1Char(' '))
-        return damaged(QStringLiteral("ランの記録が長すぎます（%1文字目のあとにランメモの前の空白がありません）")
-                           .arg(kRunColumns));
+        return damaged(
+            Texts::tr("ランの記録が長すぎます（%1文字目のあとにランメモの前の空白がありません）").arg(kRunColumns));
     return damaged(countReason);
 }
 
@@ -146,25 +154,22 @@ RunLineCheck checkRunLine(const QString &line)
     const std::array<int, kBlocksPerRun> stored = storedBlocks(line);
 
     if (line.trimmed().isEmpty())
-        return damaged(QStringLiteral("空の行です（ランの記録がありません）"));
+        return damaged(Texts::tr("空の行です（ランの記録がありません）"));
     if (columns(line, 1, kRunColumns).contains(undecodableMark()))
-        return damaged(QStringLiteral("CP932として読めないバイトがあります（ファイルが破損している可能性があります）"));
+        return damaged(Texts::tr("CP932として読めないバイトがあります（ファイルが破損している可能性があります）"));
     if (const int column = firstControlColumn(line); column > 0)
-        return damaged(
-            QStringLiteral("%1桁目に制御文字（コード%2）があります（ファイルが破損している可能性があります）")
-                .arg(column)
-                .arg(line.at(column - 1).unicode()));
+        return damaged(Texts::tr("%1桁目に制御文字（コード%2）があります（ファイルが破損している可能性があります）")
+                           .arg(column)
+                           .arg(line.at(column - 1).unicode()));
     // A record is always written whole; a shorter line lost its end (and missing targets and
     // inputs would otherwise count as matches).
     if (line.size() < kRunColumns)
-        return damaged(
-            QStringLiteral("ランの記録が短すぎます（%1文字、%2文字必要です）").arg(line.size()).arg(kRunColumns));
+        return damaged(Texts::tr("ランの記録が短すぎます（%1文字、%2文字必要です）").arg(line.size()).arg(kRunColumns));
 
     if (sum(stored) != total)
-        return countsDisagree(line,
-                              QStringLiteral("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
-                                  .arg(sum(stored))
-                                  .arg(total));
+        return countsDisagree(line, Texts::tr("ブロックごとの一致数の合計（%1）が記録された一致数（%2）と合いません")
+                                        .arg(sum(stored))
+                                        .arg(total));
 
     const QString targets = columns(line, runline::kTargets);
     const QString inputs = columns(line, runline::kInputs);
@@ -175,13 +180,13 @@ RunLineCheck checkRunLine(const QString &line)
     }
     for (int k = 0; k < kBlocksPerRun; ++k) {
         if (counted[k] != stored[k])
-            return countsDisagree(line, QStringLiteral("ブロック%1の一致数（%2）が記録（%3）と合いません")
+            return countsDisagree(line, Texts::tr("ブロック%1の一致数（%2）が記録（%3）と合いません")
                                             .arg(k + 1)
                                             .arg(counted[k])
                                             .arg(stored[k]));
     }
     if (sum(counted) != total)
-        return countsDisagree(line, QStringLiteral("ターゲットと入力の一致数（%1）が記録された一致数（%2）と合いません")
+        return countsDisagree(line, Texts::tr("ターゲットと入力の一致数（%1）が記録された一致数（%2）と合いません")
                                         .arg(sum(counted))
                                         .arg(total));
     return {};
@@ -224,7 +229,7 @@ DataFileContents dataFileFromLines(const QStringList &lines)
             out.firstBadFileLine = fileLine;
             out.firstBadRun = out.runLines.size();
             out.badReason =
-                QStringLiteral("%1番目のランです（１つの実験は%2ランまでです）").arg(out.runLines.size()).arg(kMaxRuns);
+                Texts::tr("%1番目のランです（１つの実験は%2ランまでです）").arg(out.runLines.size()).arg(kMaxRuns);
         }
         if (out.firstBadFileLine == 0) {
             const RunLineCheck check = checkRunLine(line);

@@ -4,9 +4,17 @@
 #include "core/registry/RewriteGuard.h"
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "NameList".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NameList)
+};
+} // namespace
 
 namespace {
 
@@ -256,15 +264,15 @@ QString unusableLinesMessage(int box, const QVector<UnusableListLine> &lines)
 {
     if (lines.isEmpty())
         return QString();
-    QString text = QStringLiteral("実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。\r\n"
-                                  "これらの行はファイルにそのまま残します。")
+    QString text = Texts::tr("実験名の一覧（%1）の次の行は実験名として使えないため、一覧に表示しません。\r\n"
+                             "これらの行はファイルにそのまま残します。")
                        .arg(nameListFileName(box));
     // A message box taller than the screen could not be closed: the first lines tell where to look.
     constexpr int kListed = 10;
     for (int i = 0; i < lines.size() && i < kListed; ++i)
-        text += QStringLiteral("\r\n%1行目：「%2」").arg(lines.at(i).fileLine).arg(excerpt(lines.at(i).text));
+        text += Texts::tr("\r\n%1行目：「%2」").arg(lines.at(i).fileLine).arg(excerpt(lines.at(i).text));
     if (lines.size() > kListed)
-        text += QStringLiteral("\r\nほか%1行").arg(lines.size() - kListed);
+        text += Texts::tr("\r\nほか%1行").arg(lines.size() - kListed);
     return text;
 }
 
@@ -294,7 +302,7 @@ SelectionRead readSelectionFile(const FileStore &files, const AppPaths &paths)
     }
     out.opened = true;
     if (read.damaged)
-        out.error = QStringLiteral("ファイル「%1」にCP932として読めないバイトがあります。").arg(selectionFileName());
+        out.error = Texts::tr("ファイル「%1」にCP932として読めないバイトがあります。").arg(selectionFileName());
     for (int i = 0; i < kBoxes; ++i) {
         const QString line = read.lines.value(i);
         const QString name = checkedName(line);

@@ -4,10 +4,18 @@
 
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "RewriteGuard".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RewriteGuard)
+};
+} // namespace
 
 FileResult refuseUnencodable(const QString &text)
 {
@@ -19,7 +27,7 @@ FileResult refuseUnencodable(const QString &text)
 
 QString notReplacedMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral(
+    return Texts::tr(
                "データファイル「%1」を読めないため、書き換えを中止しました。ファイルはそのまま残っています。\r\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
@@ -33,7 +41,7 @@ FileResult refuseDamagedKeptLines(const QString &path, const ReadResult &read, c
     for (const QString &line : kept) {
         if (line.contains(undecodableMark()))
             return FileResult::failure(
-                QStringLiteral(
+                Texts::tr(
                     "データファイル「%1」に文字として読めない部分があるため、書き換えを中止しました。ファイルはそのまま残っています。")
                     .arg(QDir::toNativeSeparators(path)));
     }

@@ -12,6 +12,13 @@
 namespace vora {
 
 namespace {
+// The texts of this file, under the translation context "RunRecord".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RunRecord)
+};
+} // namespace
+
+namespace {
 
 // Left-aligned in exactly `width` columns: cut, or padded with spaces.
 QString fitted(const QString &text, int width)
@@ -116,7 +123,7 @@ QString runMemoFromFileForm(const QString &stored)
 QString experimentRefusal(const ReadResult &current, const QString &stimulus, const QString &hitDisplay)
 {
     if (!current.ok && !current.missing)
-        return QStringLiteral("データファイルを読めないため、ラン数や条件を確かめられません。\r\n") + current.message;
+        return Texts::tr("データファイルを読めないため、ラン数や条件を確かめられません。\r\n") + current.message;
     int runs = 0;
     for (const QString &line : current.lines) {
         if (isConditionMemoLine(line))
@@ -128,16 +135,15 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulus, co
         const QString otherHitDisplay = columns(line, runline::kHitDisplay);
         if (otherStimulus != stimulus || otherHitDisplay != hitDisplay) {
             const QString theirs = conditionsDescription(columns(line, runline::kStimulus), otherHitDisplay);
-            return QStringLiteral("この実験のデータファイルには、別の条件（%1）で行ったランがあります（ラン%2）。\r\n"
-                                  "１つの実験のランはすべて同じ条件でなければなりません。")
-                .arg(theirs.isEmpty() ? QStringLiteral("不明") : theirs)
+            return Texts::tr("この実験のデータファイルには、別の条件（%1）で行ったランがあります（ラン%2）。\r\n"
+                             "１つの実験のランはすべて同じ条件でなければなりません。")
+                .arg(theirs.isEmpty() ? Texts::tr("不明") : theirs)
                 .arg(runs);
         }
     }
     if (runs >= kMaxRuns)
-        return QStringLiteral(
-                   "この実験はすでに%1ランに達しています（別のVORAが先にランを保存した可能性があります）。\r\n"
-                   "１つの実験名では%1ランまでです。")
+        return Texts::tr("この実験はすでに%1ランに達しています（別のVORAが先にランを保存した可能性があります）。\r\n"
+                         "１つの実験名では%1ランまでです。")
             .arg(kMaxRuns);
     return QString();
 }
@@ -152,7 +158,7 @@ FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString 
                          QString *refusal)
 {
     if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
-        return FileResult::failure(QStringLiteral("ランの記録に改行が含まれているため保存できません。"));
+        return FileResult::failure(Texts::tr("ランの記録に改行が含まれているため保存できません。"));
     if (FileResult folder = files.ensureFolder(paths.dataFolder()); !folder)
         return folder;
     if (FileResult folder = files.ensureFolder(QFileInfo(path).absolutePath()); !folder)
@@ -199,10 +205,10 @@ KeptRun keepRefusedRun(FileStore &files, const QString &dataPath, const QString 
 
 QString refusedRunMessage(const QString &refusal, const QString &keptPath)
 {
-    return QStringLiteral("このランの結果は実験データのファイルに追加できませんでした。\r\n") + refusal
-           + QStringLiteral("\r\n\r\n入力した100試行の結果は、次のファイルに残しました。\r\n")
+    return Texts::tr("このランの結果は実験データのファイルに追加できませんでした。\r\n") + refusal
+           + Texts::tr("\r\n\r\n入力した100試行の結果は、次のファイルに残しました。\r\n")
            + QDir::toNativeSeparators(keptPath)
-           + QStringLiteral("\r\n（このファイルは実験のデータとしては読み込まれません）");
+           + Texts::tr("\r\n（このファイルは実験のデータとしては読み込まれません）");
 }
 
 FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString &path, int runNo,
@@ -215,9 +221,8 @@ FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString
     // Worked out from the file as it is under the lock: a run appended meanwhile stays.
     return editDataFile(files, paths, path, [&](const ReadResult &read) {
         if (read.missing)
-            return FileEdit::refuse(
-                QStringLiteral("データファイル「%1」が見つからないため、メモを保存できませんでした。")
-                    .arg(QDir::toNativeSeparators(path)));
+            return FileEdit::refuse(Texts::tr("データファイル「%1」が見つからないため、メモを保存できませんでした。")
+                                        .arg(QDir::toNativeSeparators(path)));
         if (!read.ok)
             return FileEdit::refuse(notReplacedMessage(path, read.message));
 
@@ -234,9 +239,9 @@ FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString
         }
         if (target < 0)
             return FileEdit::refuse(
-                QStringLiteral("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
+                Texts::tr("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
         if (lines.at(target).size() < kRunColumns)
-            return FileEdit::refuse(QStringLiteral("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。")
+            return FileEdit::refuse(Texts::tr("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。")
                                         .arg(runNo)
                                         .arg(kRunColumns));
 

@@ -4,12 +4,22 @@
 #include "core/report/LogP.h"
 #include "core/results/Evaluation.h"
 
+#include "core/toolkit/Language.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <cmath>
 
 namespace vora::report {
+
+namespace {
+// The texts of this file, under the translation context "Pooled".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Pooled)
+};
+} // namespace
 
 Experiment experimentFromLines(const QString &file, const QStringList &lines)
 {
@@ -162,31 +172,30 @@ QString pIs(double p)
 
 } // namespace
 
+QString languageCode(Lang lang)
+{
+    if (lang == Lang::Ja)
+        return language::source();
+    return language::current() != language::source() ? language::current() : QStringLiteral("en");
+}
+
 QStringList auditWarnings(const PooledFigures &f, Lang lang)
 {
-    const bool ja = lang == Lang::Ja;
+    const language::Scope speaking(languageCode(lang));
     QStringList out;
     if (f.tally.trials > 0 && f.inputBiasP() < kAuditLevel)
-        out << (ja ? QStringLiteral("回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p %2）。"
-                                    "ターゲットにも偏りがあると、能力がなくても一致数が増減します。")
-                   : QStringLiteral(
-                       "Answer bias: \"1\" was answered in %1 % of the trials, significantly away from 50 % "
-                       "(p %2). Together with any bias of the targets this moves the hit count without any ability."))
+        out << (Texts::tr("回答の偏り：「1」と答えた割合が %1 % で、50 % から有意にずれています（p %2）。"
+                          "ターゲットにも偏りがあると、能力がなくても一致数が増減します。"))
                    .arg(QString::number(100.0 * f.inputOnesShare().value_or(0.0), 'f', 1), pIs(f.inputBiasP()));
     if (f.afterHit.trials > 0 && f.afterMiss.trials > 0 && f.dependencyP < kAuditLevel)
-        out << (ja ? QStringLiteral(
+        out << (Texts::tr(
                     "試行間の依存：直前が当たりのときの的中率 %1 % と外れのときの %2 % が有意に異なります（p %3）。"
-                    "ターゲットや回答が前の試行に引きずられている可能性があります。")
-                   : QStringLiteral(
-                       "Sequential dependency: the hit rate after a hit (%1 %) and after a miss (%2 %) differ "
-                       "significantly (p %3). Targets or answers may carry over from the trial before."))
+                    "ターゲットや回答が前の試行に引きずられている可能性があります。"))
                    .arg(QString::number(100.0 * f.afterHit.hitRate(), 'f', 1),
                         QString::number(100.0 * f.afterMiss.hitRate(), 'f', 1), pIs(f.dependencyP));
     if (f.targets.n > 0 && (f.monobitP < kAuditLevel || f.runsP < kAuditLevel))
-        out << (ja ? QStringLiteral(
-                    "ターゲットの乱数性：NIST 頻度検定 p %1、連検定 p %2。ターゲットを作った乱数発生器を確認してください。")
-                   : QStringLiteral("Target randomness: NIST frequency test p %1, runs test p %2. Check the generator "
-                                    "that drew the targets."))
+        out << (Texts::tr(
+                    "ターゲットの乱数性：NIST 頻度検定 p %1、連検定 p %2。ターゲットを作った乱数発生器を確認してください。"))
                    .arg(pIs(f.monobitP), f.runsPrerequisiteFails() ? QStringLiteral("= 0") : pIs(f.runsP));
     return out;
 }

@@ -101,6 +101,9 @@ PooledFigures pooledFromTallies(const QVector<ExperimentTally> &tallies);
 
 // The audit warnings at p < 0.01, as sentences in the report's language.
 enum class Lang { Ja, En };
+// The catalogue a report in `lang` speaks: Japanese, or for Lang::En the program's language when
+// it is not Japanese (a lab's own catalogue), else English.
+QString languageCode(Lang lang);
 QStringList auditWarnings(const PooledFigures &f, Lang lang);
 
 } // namespace vora::report

@@ -10,7 +10,9 @@
 #include "core/results/ChartModel.h"
 #include "core/results/Evaluation.h"
 #include "core/results/Summary.h"
+#include "core/toolkit/Language.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
@@ -57,15 +59,10 @@ svg text { white-space: pre; font-family: inherit; }
 .forest { margin: 1mm 0 3mm; }
 )css";
 
-bool isJa(Lang lang)
-{
-    return lang == Lang::Ja;
-}
-
-QString tr(Lang lang, const char *ja, const char *en)
-{
-    return isJa(lang) ? QString::fromUtf8(ja) : QString::fromUtf8(en);
-}
+// The texts of this file, under the translation context "ReportHtml".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportHtml)
+};
 
 QString percent(double share, int decimals = 2)
 {
@@ -101,31 +98,26 @@ struct Row {
     bool warn = false;
 };
 
-QString ciReading(const stats::Interval &ci, Lang lang)
+QString ciReading(const stats::Interval &ci)
 {
     if (ci.lo <= 0.5 && 0.5 <= ci.hi)
-        return tr(
-            lang, "真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。",
-            "The true hit rate lies in this range with 95 % confidence. It includes 50 %: not distinguishable from chance.");
+        return Texts::tr("真の的中率は 95 % の確かさでこの範囲にあります。50 % を含むので、偶然と区別できません。");
     return ci.lo > 0.5
-               ? tr(lang, "真の的中率は 95 % の確かさでこの範囲にあり、50 % より上です。",
-                    "The true hit rate lies in this range with 95 % confidence, above 50 %.")
-               : tr(lang, "真の的中率は 95 % の確かさでこの範囲にあり、50 % より下です（サイミッシングの方向）。",
-                    "The true hit rate lies in this range with 95 % confidence, below 50 % (psi-missing).");
+               ? Texts::tr("真の的中率は 95 % の確かさでこの範囲にあり、50 % より上です。")
+               : Texts::tr("真の的中率は 95 % の確かさでこの範囲にあり、50 % より下です（サイミッシングの方向）。");
 }
 
-QString hdiReading(const stats::Interval &i, Lang lang)
+QString hdiReading(const stats::Interval &i)
 {
     const bool chance = i.lo <= 0.5 && 0.5 <= i.hi;
-    return chance ? tr(lang, "データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % も範囲内です。",
-                       "After the data, the hit rate lies in this range with 90 % probability; 50 % is inside it.")
-                  : tr(lang, "データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % は範囲外です。",
-                       "After the data, the hit rate lies in this range with 90 % probability; 50 % is outside it.");
+    return chance ? Texts::tr("データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % も範囲内です。")
+                  : Texts::tr("データを見た後、的中率は 90 % の確率でこの範囲にあります。50 % は範囲外です。");
 }
 
-QString auditReading(double p, const char *okJa, const char *okEn, const char *badJa, const char *badEn, Lang lang)
+// `ok` and `bad` are source texts of this file's context.
+QString auditReading(double p, const char *ok, const char *bad)
 {
-    return p < kAuditLevel ? tr(lang, badJa, badEn) : tr(lang, okJa, okEn);
+    return Texts::tr(p < kAuditLevel ? bad : ok);
 }
 
 QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
@@ -133,119 +125,103 @@ QVector<Row> pooledRows(const PooledFigures &f, Lang lang)
     QVector<Row> rows;
     const Tally &t = f.tally;
     const bool any = t.trials > 0;
-    rows.append({tr(lang, "実験（ファイル）数", "Experiments (files)"), QString::number(f.files),
-                 tr(lang, "まとめて評価したデータファイルの数です。", "Data files pooled in this analysis.")});
-    rows.append({tr(lang, "ラン数", "Runs"), QString::number(f.runs),
-                 tr(lang, "1 ランは 100 試行です。", "A run is 100 trials.")});
-    rows.append({tr(lang, "試行数", "Trials"), QString::number(t.trials),
-                 tr(lang, "全ランの試行の合計です。", "All trials of all runs.")});
-    rows.append({tr(lang, "一致数", "Hits"), QString::number(t.hits),
-                 tr(lang, "偶然なら試行数の半分（%1）が期待値です。", "Chance expects half the trials (%1).")
-                     .arg(shortNumber(t.trials / 2.0, 1))});
-    rows.append({tr(lang, "的中率", "Hit rate"), any ? percent(t.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "偶然なら 50 % です。", "Chance gives 50 %.")});
-    rows.append({QStringLiteral("z"), formatZ(t.z()),
-                 tr(lang, "期待値からのずれを標準偏差（√試行数 / 2）で割った値。±2.58 を超えると 1 % 水準で有意です。",
-                    "Distance from chance in standard deviations (√n / 2); beyond ±2.58 is significant at 1 %.")});
+    rows.append({Texts::tr("実験（ファイル）数"), QString::number(f.files),
+                 Texts::tr("まとめて評価したデータファイルの数です。")});
+    rows.append({Texts::tr("ラン数"), QString::number(f.runs), Texts::tr("1 ランは 100 試行です。")});
+    rows.append({Texts::tr("試行数"), QString::number(t.trials), Texts::tr("全ランの試行の合計です。")});
+    rows.append({Texts::tr("一致数"), QString::number(t.hits),
+                 Texts::tr("偶然なら試行数の半分（%1）が期待値です。").arg(shortNumber(t.trials / 2.0, 1))});
+    rows.append(
+        {Texts::tr("的中率"), any ? percent(t.hitRate()) : QStringLiteral("—"), Texts::tr("偶然なら 50 % です。")});
+    rows.append(
+        {QStringLiteral("z"), formatZ(t.z()),
+         Texts::tr("期待値からのずれを標準偏差（√試行数 / 2）で割った値。±2.58 を超えると 1 % 水準で有意です。")});
     // Without trials a figure is "—" and says nothing: no p, no evidence either way.
     const QString none = QStringLiteral("—");
-    rows.append({tr(lang, "p（二項検定、両側）", "p (exact binomial, two-tailed)"), any ? formatP(t.p()) : none,
+    rows.append({Texts::tr("p（二項検定、両側）"), any ? formatP(t.p()) : none,
                  any ? pReading(t.p(), t.z(), lang) : QString(), any && t.p() < kAuditLevel});
-    rows.append({tr(lang, "95 % 信頼区間（Clopper–Pearson）", "95 % interval (Clopper–Pearson)"),
-                 any ? interval(f.ci95, true) : QStringLiteral("—"), any ? ciReading(f.ci95, lang) : QString()});
-    rows.append({tr(lang, "Stouffer の Z", "Stouffer's Z"), formatZ(f.stoufferZ),
-                 tr(lang, "実験ごとの z を同じ重みで合わせた値（Σz / √実験数）です。",
-                    "The experiments' own z combined with equal weight (Σz / √k).")});
-    rows.append({tr(lang, "Stouffer の p（両側）", "Stouffer's p (two-tailed)"),
-                 f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
+    rows.append({Texts::tr("95 % 信頼区間（Clopper–Pearson）"), any ? interval(f.ci95, true) : QStringLiteral("—"),
+                 any ? ciReading(f.ci95) : QString()});
+    rows.append({Texts::tr("Stouffer の Z"), formatZ(f.stoufferZ),
+                 Texts::tr("実験ごとの z を同じ重みで合わせた値（Σz / √実験数）です。")});
+    rows.append({Texts::tr("Stouffer の p（両側）"), f.stoufferZ ? formatP(f.stoufferP) : QStringLiteral("—"),
                  f.stoufferZ ? pReading(f.stoufferP, f.stoufferZ, lang) : QString(),
                  f.stoufferZ && f.stoufferP < kAuditLevel});
-    rows.append({tr(lang, "log10 BF10（一様事前分布 Beta(1, 1)）", "log10 BF10 (uniform prior Beta(1, 1))"),
+    rows.append({Texts::tr("log10 BF10（一様事前分布 Beta(1, 1)）"),
                  any ? QString::number(f.log10BfUniform, 'f', 2) : none,
                  any ? bayesReading(f.log10BfUniform, lang) : QString()});
-    rows.append({tr(lang, "log10 BF10（再現事前分布 Beta(829, 733)）", "log10 BF10 (replication prior Beta(829, 733))"),
+    rows.append({Texts::tr("log10 BF10（再現事前分布 Beta(829, 733)）"),
                  any ? QString::number(f.log10BfReplication, 'f', 2) : none,
                  any ? bayesReading(f.log10BfReplication, lang)
-                           + tr(lang, "（過去の肯定的研究の 53 % 付近を予想する仮説との比較）",
-                                " (against a hypothesis expecting about the 53 % of earlier positive studies)")
+                           + Texts::tr("（過去の肯定的研究の 53 % 付近を予想する仮説との比較）")
                      : QString()});
-    rows.append({tr(lang, "事後分布の最頻値", "Posterior mode"),
-                 f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
-                 tr(lang, "一様事前分布のもとで最も確からしい的中率です。",
-                    "The most probable hit rate under the uniform prior.")});
-    rows.append({tr(lang, "90 % 最高密度区間", "90 % highest-density interval"),
-                 f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"),
-                 f.hdi90 ? hdiReading(*f.hdi90, lang) : QString()});
+    rows.append({Texts::tr("事後分布の最頻値"), f.posteriorMode ? percent(*f.posteriorMode) : QStringLiteral("—"),
+                 Texts::tr("一様事前分布のもとで最も確からしい的中率です。")});
+    rows.append({Texts::tr("90 % 最高密度区間"), f.hdi90 ? interval(*f.hdi90, true) : QStringLiteral("—"),
+                 f.hdi90 ? hdiReading(*f.hdi90) : QString()});
 
     const double targetBiasP = binomialTwoTailedP(f.targetOnes, t.trials);
-    rows.append({tr(lang, "ターゲットの「1」の割合", "Share of \"1\" among targets"),
+    rows.append({Texts::tr("ターゲットの「1」の割合"),
                  f.targetOnesShare() ? percent(*f.targetOnesShare()) : QStringLiteral("—"),
-                 any ? auditReading(targetBiasP, "50 % からのずれは偶然の範囲内です。", "Within chance of 50 %.",
-                                    "50 % から有意にずれています。", "Significantly away from 50 %.", lang)
+                 any ? auditReading(targetBiasP, QT_TRANSLATE_NOOP("ReportHtml", "50 % からのずれは偶然の範囲内です。"),
+                                    QT_TRANSLATE_NOOP("ReportHtml", "50 % から有意にずれています。"))
                      : QString(),
                  any && targetBiasP < kAuditLevel});
-    rows.append({tr(lang, "回答の「1」の割合", "Share of \"1\" among answers"),
+    rows.append({Texts::tr("回答の「1」の割合"),
                  f.inputOnesShare() ? percent(*f.inputOnesShare()) : QStringLiteral("—"),
-                 any ? auditReading(f.inputBiasP(), "回答に目立った偏りはありません。", "No notable answer bias.",
-                                    "回答が一方の数字に偏っています（回答の偏り）。",
-                                    "Answers lean to one digit (answer bias).", lang)
+                 any ? auditReading(f.inputBiasP(), QT_TRANSLATE_NOOP("ReportHtml", "回答に目立った偏りはありません。"),
+                                    QT_TRANSLATE_NOOP("ReportHtml", "回答が一方の数字に偏っています（回答の偏り）。"))
                      : QString(),
                  any && f.inputBiasP() < kAuditLevel});
-    rows.append({tr(lang, "直前が当たりのときの的中率", "Hit rate after a hit"),
-                 f.afterHit.trials > 0 ? percent(f.afterHit.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "各ランの試行 2～100 のうち、直前の試行が当たりだったもの（%1 試行）。",
-                    "Trials 2-100 of each run whose previous trial was a hit (%1 trials).")
-                     .arg(f.afterHit.trials)});
-    rows.append({tr(lang, "直前が外れのときの的中率", "Hit rate after a miss"),
+    rows.append(
+        {Texts::tr("直前が当たりのときの的中率"),
+         f.afterHit.trials > 0 ? percent(f.afterHit.hitRate()) : QStringLiteral("—"),
+         Texts::tr("各ランの試行 2～100 のうち、直前の試行が当たりだったもの（%1 試行）。").arg(f.afterHit.trials)});
+    rows.append({Texts::tr("直前が外れのときの的中率"),
                  f.afterMiss.trials > 0 ? percent(f.afterMiss.hitRate()) : QStringLiteral("—"),
-                 tr(lang, "同じく直前が外れだったもの（%1 試行）。", "The same after a miss (%1 trials).")
-                     .arg(f.afterMiss.trials)});
-    rows.append({tr(lang, "依存性の p（Fisher の正確検定、両側）", "Dependency p (Fisher's exact test, two-sided)"),
-                 any ? formatP(f.dependencyP) : none,
-                 any ? auditReading(f.dependencyP, "直前の当たり外れによる的中率の違いは偶然の範囲内です。",
-                                    "The difference after hits and misses is within chance.",
-                                    "直前の結果で的中率が変わっています（試行間の依存の疑い）。",
-                                    "The hit rate depends on the previous trial (sequential dependency).", lang)
-                     : QString(),
-                 any && f.dependencyP < kAuditLevel});
-    rows.append({tr(lang, "ターゲットのビット数", "Target bits"), QString::number(f.targets.n),
-                 tr(lang, "保存されたターゲットを、ファイルの順に一続きの列として検定します。",
-                    "The stored targets in file order, tested as one sequence.")});
-    rows.append({tr(lang, "ターゲットの「1」の割合（NIST）", "Share of ones (NIST)"),
+                 Texts::tr("同じく直前が外れだったもの（%1 試行）。").arg(f.afterMiss.trials)});
+    rows.append(
+        {Texts::tr("依存性の p（Fisher の正確検定、両側）"), any ? formatP(f.dependencyP) : none,
+         any ? auditReading(
+             f.dependencyP, QT_TRANSLATE_NOOP("ReportHtml", "直前の当たり外れによる的中率の違いは偶然の範囲内です。"),
+             QT_TRANSLATE_NOOP("ReportHtml", "直前の結果で的中率が変わっています（試行間の依存の疑い）。"))
+             : QString(),
+         any && f.dependencyP < kAuditLevel});
+    rows.append({Texts::tr("ターゲットのビット数"), QString::number(f.targets.n),
+                 Texts::tr("保存されたターゲットを、ファイルの順に一続きの列として検定します。")});
+    rows.append({Texts::tr("ターゲットの「1」の割合（NIST）"),
                  f.targets.n > 0 ? percent(double(f.targets.ones) / double(f.targets.n)) : QStringLiteral("—"),
-                 tr(lang, "乱数なら 50 % 前後です。", "About 50 % for random bits.")});
+                 Texts::tr("乱数なら 50 % 前後です。")});
     const bool bits = f.targets.n > 0;
-    rows.append({tr(lang, "NIST 頻度（モノビット）検定の p", "NIST frequency (monobit) test p"),
-                 bits ? formatP(f.monobitP) : none,
-                 bits ? auditReading(f.monobitP, "0 と 1 の数の釣り合いに問題はありません。",
-                                     "Zeros and ones are balanced as random bits are.",
-                                     "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。",
-                                     "Zeros and ones are unbalanced: suspect the target generator.", lang)
-                      : QString(),
-                 bits && f.monobitP < kAuditLevel});
+    rows.append(
+        {Texts::tr("NIST 頻度（モノビット）検定の p"), bits ? formatP(f.monobitP) : none,
+         bits ? auditReading(
+             f.monobitP, QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の数の釣り合いに問題はありません。"),
+             QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の数が偏っています。ターゲットの乱数発生器を疑ってください。"))
+              : QString(),
+         bits && f.monobitP < kAuditLevel});
     const bool prerequisiteFails = f.runsPrerequisiteFails();
-    rows.append({tr(lang, "NIST 連（ラン）検定の p", "NIST runs test p"),
-                 !bits               ? none
-                 : prerequisiteFails ? QStringLiteral("0")
-                                     : formatP(f.runsP),
-                 !bits ? QString()
-                 : prerequisiteFails ? tr(lang, "頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。",
-                                          "The frequency prerequisite |π − ½| < 2/√n fails, so p is 0.")
-                                     : auditReading(f.runsP, "0 と 1 の入れ替わり方は乱数として自然です。",
-                                                    "Zeros and ones alternate as random bits do.",
-                                                    "0 と 1 の入れ替わり方が乱数として不自然です。",
-                                                    "Zeros and ones alternate unlike random bits.", lang),
-                 bits && f.runsP < kAuditLevel});
+    rows.append(
+        {Texts::tr("NIST 連（ラン）検定の p"),
+         !bits               ? none
+         : prerequisiteFails ? QStringLiteral("0")
+                             : formatP(f.runsP),
+         !bits ? QString()
+         : prerequisiteFails
+             ? Texts::tr("頻度検定の前提（|π − ½| < 2/√n）を満たさないため 0 とします。")
+             : auditReading(f.runsP, QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の入れ替わり方は乱数として自然です。"),
+                            QT_TRANSLATE_NOOP("ReportHtml", "0 と 1 の入れ替わり方が乱数として不自然です。")),
+         bits && f.runsP < kAuditLevel});
     return rows;
 }
 
-void figuresTable(HtmlWriter &out, const QVector<Row> &rows, Lang lang)
+void figuresTable(HtmlWriter &out, const QVector<Row> &rows)
 {
     out.start("table", {{"class", QStringLiteral("figures")}});
     out.start("tr");
-    out.leaf("th", tr(lang, "項目", "Figure"));
-    out.leaf("th", tr(lang, "値", "Value"));
-    out.leaf("th", tr(lang, "読み方", "Reading"));
+    out.leaf("th", Texts::tr("項目"));
+    out.leaf("th", Texts::tr("値"));
+    out.leaf("th", Texts::tr("読み方"));
     out.end();
     for (const Row &r : rows) {
         out.start("tr");
@@ -463,7 +439,7 @@ ExperimentPage prepareExperiment(const Experiment &e, const ReportOptions &o, Ch
     page.shown = &shown;
     // The five charts of the results view from their own models, then the report's two.
     const ChartModel segment = segmentChart(shown.segmentHits, true);
-    page.figures.append({modelTitle(segment) + tr(lang, "（ラン %1）", " (run %1)").arg(shown.number),
+    page.figures.append({modelTitle(segment) + Texts::tr("（ラン %1）").arg(shown.number),
                          charts.add(chartSvg(segment, QStringLiteral("segment"), kChartScale))});
     const ChartModel deviation = deviationChart(runs.segmentTotal, runs.runsRead, true);
     page.figures.append(
@@ -478,11 +454,10 @@ ExperimentPage prepareExperiment(const Experiment &e, const ReportOptions &o, Ch
         {modelTitle(overview), charts.add(chartSvg(overview, QStringLiteral("overview"), kChartScale))});
     const ChartModel trials = perTrialChart(perTrialCounts(runs), runs.runsRead, false);
     page.figures.append({modelTitle(trials), charts.add(chartSvg(trials, QStringLiteral("trials"), kChartScale))});
-    page.figures.append({tr(lang, "ランの一致数の分布と二項分布の期待値", "Run scores against Binomial(100, 0.5)"),
-                         charts.add(histogramSvg(runs, lang, kChartScale))});
-    page.figures.append({tr(lang, "一致数の累積偏差と 1 % 限界（±2.58σ）",
-                            "Cumulative deviation of hits with the 1 % envelope (±2.58σ)"),
-                         charts.add(cumulativeSvg(runs, lang, kChartScale))});
+    page.figures.append(
+        {Texts::tr("ランの一致数の分布と二項分布の期待値"), charts.add(histogramSvg(runs, lang, kChartScale))});
+    page.figures.append(
+        {Texts::tr("一致数の累積偏差と 1 % 限界（±2.58σ）"), charts.add(cumulativeSvg(runs, lang, kChartScale))});
     return page;
 }
 
@@ -504,24 +479,22 @@ void experimentSection(HtmlWriter &out, const ExperimentPage &page, int index, c
     const Experiment &e = *page.experiment;
     const RunSet &runs = e.runs;
     out.start("section", {{"class", QStringLiteral("experiment")}, {"id", QStringLiteral("e%1").arg(index + 1)}});
-    out.leaf("h2", tr(lang, "実験", "Experiment") + QLatin1Char(' ') + e.name);
+    out.leaf("h2", Texts::tr("実験") + QLatin1Char(' ') + e.name);
     out.leaf("p", e.file, {{"class", QStringLiteral("meta")}});
 
     // Name, conditions, dates, the condition memo.
     const QString size = stimulusSizeWord(runs.stimulusCode);
-    const QString shownMark =
-        runs.hitDisplayCode == QLatin1String("D") ? tr(lang, "有", "shown") : tr(lang, "なし", "not shown");
+    const QString shownMark = runs.hitDisplayCode == QLatin1String("D") ? Texts::tr("有") : Texts::tr("なし");
     const QString conditions =
-        e.withStimulus ? tr(lang, "刺激：%1、当り表示：%2", "stimulus: %1, hit display: %2")
-                             .arg(size.isEmpty() ? QStringLiteral("—") : size, shownMark)
-                       : tr(lang, "刺激：なし、当り表示：%1", "no stimulus, hit display: %1").arg(shownMark);
+        e.withStimulus ? Texts::tr("刺激：%1、当り表示：%2").arg(size.isEmpty() ? QStringLiteral("—") : size, shownMark)
+                       : Texts::tr("刺激：なし、当り表示：%1").arg(shownMark);
     out.start("table");
-    headerRow(out, tr(lang, "条件", "Conditions"), conditions);
-    headerRow(out, tr(lang, "期間", "Dates"),
-              runs.hasRuns() ? runs.firstRunDate + QStringLiteral(" ～ ") + runs.lastRunDate : QStringLiteral("—"));
-    headerRow(out, tr(lang, "ラン数", "Runs"), QString::number(runs.runsRead));
+    headerRow(out, Texts::tr("条件"), conditions);
+    headerRow(out, Texts::tr("期間"),
+              runs.hasRuns() ? Texts::tr("%1 ～ %2").arg(runs.firstRunDate, runs.lastRunDate) : QStringLiteral("—"));
+    headerRow(out, Texts::tr("ラン数"), QString::number(runs.runsRead));
     out.start("tr");
-    out.leaf("th", tr(lang, "実験条件のメモ", "Condition memo"));
+    out.leaf("th", Texts::tr("実験条件のメモ"));
     out.start("td", {{"class", QStringLiteral("memo")}});
     if (runs.hasConditionMemo)
         out.textWithBreaks(memoFromFileForm(runs.conditionMemo));
@@ -532,7 +505,7 @@ void experimentSection(HtmlWriter &out, const ExperimentPage &page, int index, c
     out.end();
 
     if (!page.shown) {
-        out.leaf("p", tr(lang, "ランがまだありません。", "No run yet."));
+        out.leaf("p", Texts::tr("ランがまだありません。"));
         out.end();
         return;
     }
@@ -554,7 +527,7 @@ void experimentSection(HtmlWriter &out, const ExperimentPage &page, int index, c
     out.end();
     if (!all.analysisText.isEmpty()) {
         out.start("p");
-        out.textWithBreaks(tr(lang, "全ランの傾向：", "All runs: ") + all.analysisText.trimmed());
+        out.textWithBreaks(Texts::tr("全ランの傾向：") + all.analysisText.trimmed());
         out.end();
     }
     if (!congratulation.isEmpty()) {
@@ -563,7 +536,7 @@ void experimentSection(HtmlWriter &out, const ExperimentPage &page, int index, c
         out.end();
     }
     out.start("p");
-    out.text(tr(lang, "ラン %1（%2）：", "Run %1 (%2): ").arg(shown.number).arg(shown.dateTime.trimmed()));
+    out.text(Texts::tr("ラン %1（%2）：").arg(shown.number).arg(shown.dateTime.trimmed()));
     out.textWithBreaks(singleRunLine(shown.hits, e.withStimulus, shown.stimulusTrial(), kStimulusSpan, shown.targetOnes,
                                      shown.inputOnes));
     if (!single.analysisText.isEmpty()) {
@@ -583,19 +556,19 @@ void experimentSection(HtmlWriter &out, const ExperimentPage &page, int index, c
     out.end();
 
     // The run memos.
-    out.leaf("h3", tr(lang, "ランのメモ", "Run memos"));
+    out.leaf("h3", Texts::tr("ランのメモ"));
     bool anyMemo = false;
     for (const LoadedRun &r : runs.runs)
         anyMemo = anyMemo || r.hasMemo();
     if (!anyMemo) {
-        out.leaf("p", tr(lang, "メモのあるランはありません。", "No run has a memo."));
+        out.leaf("p", Texts::tr("メモのあるランはありません。"));
     } else {
         out.start("table");
         out.start("tr");
         out.leaf("th", QStringLiteral("No."));
-        out.leaf("th", tr(lang, "日時", "Date"));
-        out.leaf("th", tr(lang, "一致数", "Hits"));
-        out.leaf("th", tr(lang, "メモ", "Memo"));
+        out.leaf("th", Texts::tr("日時"));
+        out.leaf("th", Texts::tr("一致数"));
+        out.leaf("th", Texts::tr("メモ"));
         out.end();
         for (const LoadedRun &r : runs.runs) {
             if (!r.hasMemo())
@@ -633,34 +606,27 @@ QString hInterval(double h, double se)
     return QStringLiteral("%1 [%2, %3]").arg(hText(h), hText(h - kZ975 * se), hText(h + kZ975 * se));
 }
 
-QString cohenReading(double h, Lang lang)
+QString cohenReading(double h)
 {
     const double a = std::fabs(h);
     if (a < 0.2)
-        return tr(lang, "Cohen の目安で「小」（0.2）に届かない、ごく小さな効果です。",
-                  "Below Cohen's \"small\" (0.2): a very small effect.");
+        return Texts::tr("Cohen の目安で「小」（0.2）に届かない、ごく小さな効果です。");
     if (a < 0.5)
-        return tr(lang, "Cohen の目安で「小」の効果です（0.2 以上 0.5 未満）。",
-                  "A \"small\" effect by Cohen's convention (0.2 to 0.5).");
+        return Texts::tr("Cohen の目安で「小」の効果です（0.2 以上 0.5 未満）。");
     if (a < 0.8)
-        return tr(lang, "Cohen の目安で「中」の効果です（0.5 以上 0.8 未満）。",
-                  "A \"medium\" effect by Cohen's convention (0.5 to 0.8).");
-    return tr(lang, "Cohen の目安で「大」の効果です（0.8 以上）。",
-              "A \"large\" effect by Cohen's convention (0.8 and more).");
+        return Texts::tr("Cohen の目安で「中」の効果です（0.5 以上 0.8 未満）。");
+    return Texts::tr("Cohen の目安で「大」の効果です（0.8 以上）。");
 }
 
-QString i2Reading(const std::optional<double> &i2, Lang lang)
+QString i2Reading(const std::optional<double> &i2)
 {
     if (!i2)
         return QString();
     if (*i2 < 0.25)
-        return tr(lang, "ばらつきのうち偶然を超える部分は小さい（25 % 未満）。",
-                  "Little of the spread goes beyond chance (below 25 %).");
+        return Texts::tr("ばらつきのうち偶然を超える部分は小さい（25 % 未満）。");
     if (*i2 < 0.75)
-        return tr(lang, "ばらつきの一部は偶然を超えています（25～75 %、中程度）。",
-                  "Part of the spread goes beyond chance (25 to 75 %, moderate).");
-    return tr(lang, "ばらつきの大部分が偶然を超えています（75 % 以上、大きい）。",
-              "Most of the spread goes beyond chance (75 % and more, high).");
+        return Texts::tr("ばらつきの一部は偶然を超えています（25～75 %、中程度）。");
+    return Texts::tr("ばらつきの大部分が偶然を超えています（75 % 以上、大きい）。");
 }
 
 QString i2Text(const stats::Heterogeneity &h)
@@ -683,20 +649,20 @@ struct Group {
     int index = -1; // the experiment's page, -1 without one
 };
 
-void groupTable(HtmlWriter &out, const QVector<Group> &groups, bool withSite, Lang lang)
+void groupTable(HtmlWriter &out, const QVector<Group> &groups, bool withSite)
 {
     out.start("table", {{"class", QStringLiteral("groups")}});
     out.start("tr");
-    out.leaf("th", withSite ? tr(lang, "実験", "Experiment") : tr(lang, "サイト", "Site"));
+    out.leaf("th", withSite ? Texts::tr("実験") : Texts::tr("サイト"));
     if (withSite)
-        out.leaf("th", tr(lang, "サイト", "Site"));
+        out.leaf("th", Texts::tr("サイト"));
     else
-        out.leaf("th", tr(lang, "実験", "Experiments"));
-    out.leaf("th", tr(lang, "ラン", "Runs"));
-    out.leaf("th", tr(lang, "試行", "Trials"));
-    out.leaf("th", tr(lang, "一致", "Hits"));
-    out.leaf("th", tr(lang, "的中率", "Hit rate"));
-    out.leaf("th", tr(lang, "95 % 信頼区間", "95 % interval"));
+        out.leaf("th", Texts::tr("実験"));
+    out.leaf("th", Texts::tr("ラン"));
+    out.leaf("th", Texts::tr("試行"));
+    out.leaf("th", Texts::tr("一致"));
+    out.leaf("th", Texts::tr("的中率"));
+    out.leaf("th", Texts::tr("95 % 信頼区間"));
     out.leaf("th", QStringLiteral("z"));
     out.leaf("th", QStringLiteral("p"));
     out.leaf("th", QStringLiteral("Cohen's h"));
@@ -743,6 +709,42 @@ QVector<ForestRow> forestRows(const QVector<Group> &groups, bool withSite)
     return out;
 }
 
+void planSection(HtmlWriter &out, const PlanAudit &a, Lang lang)
+{
+    out.start("section", {{"class", QStringLiteral("plan")}});
+    out.leaf("h2", Texts::tr("計画との照合：") + a.title);
+    out.leaf("p", QStringLiteral("SHA-256 ") + a.sha256, {{"class", QStringLiteral("meta")}});
+    out.start("table", {{"class", QStringLiteral("figures")}});
+    out.start("tr");
+    out.leaf("th", Texts::tr("問い"));
+    out.leaf("th", Texts::tr("答え"));
+    out.leaf("th", Texts::tr("根拠"));
+    out.end();
+    for (const PlanAudit::Answer &answer : a.answers) {
+        out.start("tr");
+        out.leaf("td", answer.question);
+        out.leaf("td", answer.yes ? Texts::tr("はい") : Texts::tr("いいえ"),
+                 {{"class", answer.yes ? QStringLiteral("ok") : QStringLiteral("warn")}});
+        out.leaf("td", answer.evidence);
+        out.end();
+    }
+    out.end();
+    auto figures = [&](const QString &heading, const QVector<PlanAudit::Figure> &rows) {
+        out.leaf("h3", heading);
+        out.start("table", {{"class", QStringLiteral("figures")}});
+        for (const PlanAudit::Figure &f : rows) {
+            out.start("tr");
+            out.leaf("td", f.label);
+            out.leaf("td", f.value, {{"class", QStringLiteral("num")}});
+            out.end();
+        }
+        out.end();
+    };
+    figures(a.primaryHeading, a.primary);
+    figures(Texts::tr("全データ（探索的）"), a.exploratory);
+    out.end();
+}
+
 void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &f, bool pages, Lang lang)
 {
     // Per experiment and per site, in the order pooled.
@@ -780,39 +782,34 @@ void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &
     const bool any = f.tally.trials > 0;
 
     out.start("section", {{"class", QStringLiteral("study")}});
-    out.leaf("h2", tr(lang, "研究全体：効果量・サイト・異質性", "The study: effect sizes, sites, heterogeneity"));
+    out.leaf("h2", Texts::tr("研究全体：効果量・サイト・異質性"));
 
-    out.leaf("h3", tr(lang, "効果量", "Effect sizes"));
+    out.leaf("h3", Texts::tr("効果量"));
     QVector<Row> effects;
-    effects.append({tr(lang, "的中率 − 0.5（全試行）", "Hit rate − 0.5 (all trials)"),
+    effects.append({Texts::tr("的中率 − 0.5（全試行）"),
                     any ? signedPercent(f.tally.hitRate() - 0.5) + QStringLiteral(" [") + signedPercent(f.ci95.lo - 0.5)
                               + QStringLiteral(", ") + signedPercent(f.ci95.hi - 0.5) + QLatin1Char(']')
                         : QStringLiteral("—"),
-                    tr(lang, "偶然（50 %）からの的中率のずれと、その 95 % 信頼区間（Clopper–Pearson）です。",
-                       "How far the hit rate lies from chance (50 %), with its 95 % interval (Clopper–Pearson).")});
-    effects.append({tr(lang, "Cohen の h（固定効果、95 % 区間）", "Cohen's h (fixed effect, 95 % interval)"),
-                    any ? hInterval(byExperiment.fixedH, byExperiment.fixedSe) : QStringLiteral("—"),
-                    any ? tr(lang, "h = 2 arcsin√的中率 − 2 arcsin√0.5。", "h = 2 arcsin√rate − 2 arcsin√0.5. ")
-                              + cohenReading(byExperiment.fixedH, lang)
-                        : QString()});
-    effects.append({tr(lang, "Cohen の h（変量効果、実験間、95 % 区間）",
-                       "Cohen's h (random effects over experiments, 95 % interval)"),
+                    Texts::tr("偶然（50 %）からの的中率のずれと、その 95 % 信頼区間（Clopper–Pearson）です。")});
+    effects.append(
+        {Texts::tr("Cohen の h（固定効果、95 % 区間）"),
+         any ? hInterval(byExperiment.fixedH, byExperiment.fixedSe) : QStringLiteral("—"),
+         any ? Texts::tr("h = 2 arcsin√的中率 − 2 arcsin√0.5。") + cohenReading(byExperiment.fixedH) : QString()});
+    effects.append({Texts::tr("Cohen の h（変量効果、実験間、95 % 区間）"),
                     byExperiment.k > 0 ? hInterval(byExperiment.randomH, byExperiment.randomSe) : QStringLiteral("—"),
                     byExperiment.k > 0
-                        ? tr(lang, "実験ごとの真の効果が τ² だけばらつくとみた推定です。的中率にすると %1。",
-                             "The estimate when the experiments' true effects vary by τ²; as a hit rate, %1.")
+                        ? Texts::tr("実験ごとの真の効果が τ² だけばらつくとみた推定です。的中率にすると %1。")
                               .arg(percent(stats::rateOfCohensH(byExperiment.randomH)))
                         : QString()});
-    figuresTable(out, effects, lang);
+    figuresTable(out, effects);
 
-    out.leaf("h3", tr(lang, "異質性（的中率が実験・サイトによって偶然以上に違うか）",
-                      "Heterogeneity (do the hit rates differ by more than chance?)"));
+    out.leaf("h3", Texts::tr("異質性（的中率が実験・サイトによって偶然以上に違うか）"));
     out.start("table", {{"class", QStringLiteral("figures")}});
     out.start("tr");
-    out.leaf("th", tr(lang, "項目", "Figure"));
-    out.leaf("th", tr(lang, "実験の間", "Between experiments"));
-    out.leaf("th", tr(lang, "サイトの間", "Between sites"));
-    out.leaf("th", tr(lang, "読み方", "Reading"));
+    out.leaf("th", Texts::tr("項目"));
+    out.leaf("th", Texts::tr("実験の間"));
+    out.leaf("th", Texts::tr("サイトの間"));
+    out.leaf("th", Texts::tr("読み方"));
     out.end();
     auto hetRow = [&](const QString &label, const QString &a, const QString &b, const QString &reading, bool warn) {
         out.start("tr");
@@ -830,52 +827,44 @@ void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &
         return h.k >= 2 ? QStringLiteral("%1 (df %2)").arg(QString::number(h.q, 'f', 2)).arg(h.df)
                         : QStringLiteral("—");
     };
-    hetRow(tr(lang, "数（試行のあるもの）", "Count (with trials)"), QString::number(byExperiment.k),
-           QString::number(bySite.k), tr(lang, "比べるには 2 つ以上が要ります。", "Two or more are needed to compare."),
-           false);
-    hetRow(tr(lang, "Cochran の Q", "Cochran's Q"), qText(byExperiment), qText(bySite),
-           tr(lang, "Cohen の h を試行数で重みづけた、全体の推定からのずれの二乗和です。",
-              "Squared distances of each h from the pooled one, weighted by trials."),
-           false);
+    hetRow(Texts::tr("数（試行のあるもの）"), QString::number(byExperiment.k), QString::number(bySite.k),
+           Texts::tr("比べるには 2 つ以上が要ります。"), false);
+    hetRow(Texts::tr("Cochran の Q"), qText(byExperiment), qText(bySite),
+           Texts::tr("Cohen の h を試行数で重みづけた、全体の推定からのずれの二乗和です。"), false);
     const bool qWarn = (byExperiment.k >= 2 && byExperiment.qP < 0.05) || (bySite.k >= 2 && bySite.qP < 0.05);
-    hetRow(tr(lang, "Q の p（カイ二乗）", "p of Q (chi-square)"),
-           byExperiment.k >= 2 ? formatP(byExperiment.qP) : QStringLiteral("—"),
+    hetRow(Texts::tr("Q の p（カイ二乗）"), byExperiment.k >= 2 ? formatP(byExperiment.qP) : QStringLiteral("—"),
            bySite.k >= 2 ? formatP(bySite.qP) : QStringLiteral("—"),
            !two ? QString()
-           : qWarn ? tr(lang, "p < 0.05 の列では、的中率の違いは偶然だけでは説明しにくい大きさです。",
-                        "Where p < 0.05 the hit rates differ by more than chance easily explains.")
-                   : tr(lang, "的中率の違いは偶然の範囲内です。", "The hit rates differ within chance."),
+           : qWarn ? Texts::tr("p < 0.05 の列では、的中率の違いは偶然だけでは説明しにくい大きさです。")
+                   : Texts::tr("的中率の違いは偶然の範囲内です。"),
            qWarn);
-    hetRow(tr(lang, "I²（95 % 区間、Higgins–Thompson）", "I² (95 % interval, Higgins–Thompson)"), i2Text(byExperiment),
-           i2Text(bySite), i2Reading(byExperiment.k >= 2 ? byExperiment.i2 : bySite.i2, lang), false);
-    hetRow(tr(lang, "τ²（DerSimonian–Laird）", "τ² (DerSimonian–Laird)"),
+    hetRow(Texts::tr("I²（95 % 区間、Higgins–Thompson）"), i2Text(byExperiment), i2Text(bySite),
+           i2Reading(byExperiment.k >= 2 ? byExperiment.i2 : bySite.i2), false);
+    hetRow(Texts::tr("τ²（DerSimonian–Laird）"),
            byExperiment.k >= 2 ? QString::number(byExperiment.tau2, 'g', 4) : QStringLiteral("—"),
            bySite.k >= 2 ? QString::number(bySite.tau2, 'g', 4) : QStringLiteral("—"),
-           tr(lang, "真の効果（Cohen の h）の実験間・サイト間の分散の推定です。0 ならばらつきは偶然で説明できます。",
-              "The estimated variance of the true effects (Cohen's h); 0 when chance explains the spread."),
+           Texts::tr("真の効果（Cohen の h）の実験間・サイト間の分散の推定です。0 ならばらつきは偶然で説明できます。"),
            false);
-    hetRow(tr(lang, "変量効果の h（95 % 区間）", "Random-effects h (95 % interval)"),
+    hetRow(Texts::tr("変量効果の h（95 % 区間）"),
            byExperiment.k > 0 ? hInterval(byExperiment.randomH, byExperiment.randomSe) : QStringLiteral("—"),
            bySite.k > 0 ? hInterval(bySite.randomH, bySite.randomSe) : QStringLiteral("—"),
-           tr(lang, "各実験（サイト）を 1/(1/n + τ²) で重みづけた推定です。",
-              "Each experiment (site) weighted by 1/(1/n + τ²)."),
-           false);
+           Texts::tr("各実験（サイト）を 1/(1/n + τ²) で重みづけた推定です。"), false);
     out.end();
 
-    const QString pooledLabel = tr(lang, "全体", "Pooled");
-    out.leaf("h3", tr(lang, "サイトごとの的中率（フォレストプロット）", "Hit rate per site (forest plot)"));
+    const QString pooledLabel = Texts::tr("全体");
+    out.leaf("h3", Texts::tr("サイトごとの的中率（フォレストプロット）"));
     out.start("figure", {{"class", QStringLiteral("forest")}});
     forestSvg(out, forestRows(sites, false), QStringLiteral("forest-sites"), pooledLabel, lang);
     out.end();
-    out.leaf("h3", tr(lang, "実験ごとの的中率（フォレストプロット）", "Hit rate per experiment (forest plot)"));
+    out.leaf("h3", Texts::tr("実験ごとの的中率（フォレストプロット）"));
     out.start("figure", {{"class", QStringLiteral("forest")}});
     forestSvg(out, forestRows(experiments, sites.size() > 1), QStringLiteral("forest-experiments"), pooledLabel, lang);
     out.end();
 
-    out.leaf("h3", tr(lang, "証拠の積み重なり（日ごと）", "Evidence as the runs came in (day by day)"));
+    out.leaf("h3", Texts::tr("証拠の積み重なり（日ごと）"));
     out.start("div", {{"class", QStringLiteral("charts")}});
     out.start("figure");
-    out.leaf("figcaption", tr(lang, "log10 BF10（一様事前分布）", "log10 BF10 (uniform prior)"));
+    out.leaf("figcaption", Texts::tr("log10 BF10（一様事前分布）"));
     evidenceSvg(out, study.days, Evidence::Log10Bf, lang);
     out.end();
     out.start("figure");
@@ -888,16 +877,13 @@ void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &
         if (!d.date.isValid())
             undated += d.runs;
     if (undated > 0)
-        out.leaf("p",
-                 tr(lang, "日付として読めないラン %1 件は、この図に含みません。",
-                    "%1 runs whose date cannot be read are not in these charts.")
-                     .arg(undated),
+        out.leaf("p", Texts::tr("日付として読めないラン %1 件は、この図に含みません。").arg(undated),
                  {{"class", QStringLiteral("meta")}});
 
-    out.leaf("h3", tr(lang, "サイトごと", "Per site"));
-    groupTable(out, sites, false, lang);
-    out.leaf("h3", tr(lang, "実験ごと", "Per experiment"));
-    groupTable(out, experiments, true, lang);
+    out.leaf("h3", Texts::tr("サイトごと"));
+    groupTable(out, sites, false);
+    out.leaf("h3", Texts::tr("実験ごと"));
+    groupTable(out, experiments, true);
     out.end();
 }
 
@@ -905,40 +891,39 @@ void studySection(HtmlWriter &out, const StudyData &study, const PooledFigures &
 
 QString pReading(double p, std::optional<double> z, Lang lang)
 {
+    const language::Scope speaking(languageCode(lang));
     const bool above = z.value_or(0.0) > 0.0;
     if (p < 0.01)
-        return above ? tr(lang, "偶然では説明しにくいほど多い一致です（1 % 水準で有意）。",
-                          "More hits than chance easily explains (significant at 1 %).")
-                     : tr(lang, "偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。",
-                          "Fewer hits than chance easily explains (significant at 1 %, psi-missing).");
+        return above ? Texts::tr("偶然では説明しにくいほど多い一致です（1 % 水準で有意）。")
+                     : Texts::tr("偶然では説明しにくいほど少ない一致です（1 % 水準で有意、サイミッシングの方向）。");
     if (p < 0.05)
-        return tr(lang, "5 % 水準では有意ですが、1 % 水準には届きません。", "Significant at 5 %, not at 1 %.");
-    return tr(lang, "偶然の範囲内です。", "Within chance.");
+        return Texts::tr("5 % 水準では有意ですが、1 % 水準には届きません。");
+    return Texts::tr("偶然の範囲内です。");
 }
 
 QString bayesReading(double log10Bf, Lang lang)
 {
+    const language::Scope speaking(languageCode(lang));
     const double moderate = std::log10(3.0);
     if (log10Bf >= 2.0)
-        return tr(lang, "効果あり（H1）を決定的に支持します（BF10 > 100）。",
-                  "Decisive evidence for an effect (BF10 > 100).");
+        return Texts::tr("効果あり（H1）を決定的に支持します（BF10 > 100）。");
     if (log10Bf >= 1.0)
-        return tr(lang, "効果あり（H1）を強く支持します（BF10 > 10）。", "Strong evidence for an effect (BF10 > 10).");
+        return Texts::tr("効果あり（H1）を強く支持します（BF10 > 10）。");
     if (log10Bf >= moderate)
-        return tr(lang, "効果あり（H1）をある程度支持します（BF10 > 3）。",
-                  "Moderate evidence for an effect (BF10 > 3).");
+        return Texts::tr("効果あり（H1）をある程度支持します（BF10 > 3）。");
     if (log10Bf > -moderate)
-        return tr(lang, "どちらとも言えません（データ不足）。", "Inconclusive: the data do not decide.");
+        return Texts::tr("どちらとも言えません（データ不足）。");
     if (log10Bf > -1.0)
-        return tr(lang, "偶然（H0）をある程度支持します（BF10 < 1/3）。", "Moderate evidence for chance (BF10 < 1/3).");
+        return Texts::tr("偶然（H0）をある程度支持します（BF10 < 1/3）。");
     if (log10Bf > -2.0)
-        return tr(lang, "偶然（H0）を強く支持します（BF10 < 1/10）。", "Strong evidence for chance (BF10 < 1/10).");
-    return tr(lang, "偶然（H0）を決定的に支持します（BF10 < 1/100）。", "Decisive evidence for chance (BF10 < 1/100).");
+        return Texts::tr("偶然（H0）を強く支持します（BF10 < 1/10）。");
+    return Texts::tr("偶然（H0）を決定的に支持します（BF10 < 1/100）。");
 }
 
 QByteArray studyReportBytes(const StudyData &study, const QVector<Experiment> &experiments, const ReportOptions &o)
 {
     const Lang lang = o.lang;
+    const language::Scope speaking(languageCode(lang));
     QVector<ExperimentTally> tallies;
     tallies.reserve(study.experiments.size());
     for (const StudyExperiment &e : study.experiments)
@@ -960,12 +945,12 @@ QByteArray studyReportBytes(const StudyData &study, const QVector<Experiment> &e
     HtmlWriter out(&bytes);
     out.xml().writeDTD(QStringLiteral("<!DOCTYPE html>"));
     out.xml().writeCharacters(QStringLiteral("\n"));
-    out.start("html", {{"lang", isJa(lang) ? QStringLiteral("ja") : QStringLiteral("en")}});
+    out.start("html", {{"lang", language::current()}});
     out.start("head");
     out.empty("meta", {{"charset", QStringLiteral("utf-8")}});
     out.empty("meta", {{"name", QStringLiteral("viewport")},
                        {"content", QStringLiteral("width=device-width, initial-scale=1")}});
-    const QString title = tr(lang, "VORA 実験レポート", "VORA experiment report");
+    const QString title = Texts::tr("VORA 実験レポート");
     out.leaf("title", title);
     out.leaf("style", QString::fromUtf8(kStyle));
     out.end();
@@ -973,19 +958,20 @@ QByteArray studyReportBytes(const StudyData &study, const QVector<Experiment> &e
     charts.writeDefs(out);
     out.leaf("h1", title);
     out.leaf("p",
-             tr(lang, "作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4", "Made %1 · %2 experiments · %3 runs · %4 trials")
+             Texts::tr("作成 %1 ・ 実験 %2 件 ・ ラン %3 ・ 試行 %4")
                  .arg(o.generated, QString::number(f.files), QString::number(f.runs), QString::number(f.tally.trials)),
              {{"class", QStringLiteral("meta")}});
 
+    if (o.planAudit)
+        planSection(out, *o.planAudit, lang);
+
     out.start("section", {{"class", QStringLiteral("pooled")}});
-    out.leaf("h2", tr(lang, "全実験をまとめた評価", "Pooled over all experiments"));
-    figuresTable(out, pooledRows(f, lang), lang);
-    out.leaf("h3", tr(lang, "監査（p < 0.01 で警告）", "Audits (warning at p < 0.01)"));
+    out.leaf("h2", Texts::tr("全実験をまとめた評価"));
+    figuresTable(out, pooledRows(f, lang));
+    out.leaf("h3", Texts::tr("監査（p < 0.01 で警告）"));
     const QStringList warnings = auditWarnings(f, lang);
     if (warnings.isEmpty()) {
-        out.leaf("p",
-                 tr(lang, "回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。",
-                    "No warning on answer bias, sequential dependency or target randomness."),
+        out.leaf("p", Texts::tr("回答の偏り・試行間の依存・ターゲットの乱数性に警告はありません。"),
                  {{"class", QStringLiteral("ok")}});
     } else {
         out.start("ul", {{"class", QStringLiteral("warnings")}});

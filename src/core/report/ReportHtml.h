@@ -11,7 +11,29 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 namespace vora::report {
+
+// The data against a preregistered plan: each question answered yes or no with its evidence,
+// then the primary analysis at the decision point and the full data as exploratory.
+struct PlanAudit {
+    struct Answer {
+        QString question;
+        bool yes = false;
+        QString evidence;
+    };
+    struct Figure {
+        QString label;
+        QString value;
+    };
+    QString title; // the protocol's
+    QString sha256; // of the file given
+    QVector<Answer> answers;
+    QString primaryHeading; // "At the decision point, 600 trials (stop for H1)"
+    QVector<Figure> primary;
+    QVector<Figure> exploratory;
+};
 
 struct ReportOptions {
     Lang lang = Lang::Ja;
@@ -22,6 +44,8 @@ struct ReportOptions {
     // Each experiment's own page (conditions, texts, the charts of the results view, memos)
     // after the study; without them a report of a thousand experiments stays readable.
     bool experimentPages = true;
+    // The section that tests the data against a preregistered plan, when there is one.
+    std::optional<PlanAudit> planAudit;
 };
 
 QString reportHtml(const QVector<Experiment> &experiments, const ReportOptions &options);

@@ -3,11 +3,21 @@
 #include "core/report/Stats.h"
 #include "core/report/Svg.h"
 #include "core/results/ChartModel.h"
+#include "core/toolkit/Language.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
 
 namespace vora::report {
+
+namespace {
+// The texts of this file, under the translation context "StudySvg".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudySvg)
+};
+} // namespace
 
 namespace {
 
@@ -88,7 +98,7 @@ QString fitted(const QString &text, int chars)
 void forestSvg(HtmlWriter &out, const QVector<ForestRow> &input, const QString &kind, const QString &pooledLabel,
                Lang lang)
 {
-    const bool ja = lang == Lang::Ja;
+    const language::Scope speaking(languageCode(lang));
     struct Row {
         QString label;
         double rate;
@@ -129,8 +139,7 @@ void forestSvg(HtmlWriter &out, const QVector<ForestRow> &input, const QString &
     const double height = axisY + 9.0;
     auto xOf = [&](double rate) { return left + (right - left) * (rate - lo) / (hi - lo); };
 
-    openSvg(out, kind, width, height,
-            ja ? QStringLiteral("的中率と 95 % 信頼区間") : QStringLiteral("Hit rate with its 95 % interval"));
+    openSvg(out, kind, width, height, Texts::tr("的中率と 95 % 信頼区間"));
     // Grid and axis numbers in percent.
     QString grid;
     for (double t = lo; t <= hi + 1e-9; t += step)
@@ -139,8 +148,7 @@ void forestSvg(HtmlWriter &out, const QVector<ForestRow> &input, const QString &
     path(out, QStringLiteral("M%1 %2H%3").arg(n(left), n(axisY), n(right)), kInk, 0.25);
     for (double t = lo; t <= hi + 1e-9; t += step)
         label(out, xOf(t), axisY + 3.5, QString::number(100.0 * t, 'f', step < 0.01 ? 1 : 0), QStringLiteral("middle"));
-    label(out, (left + right) / 2, axisY + 7.5, ja ? QStringLiteral("的中率（%）") : QStringLiteral("hit rate (%)"),
-          QStringLiteral("middle"));
+    label(out, (left + right) / 2, axisY + 7.5, Texts::tr("的中率（%）"), QStringLiteral("middle"));
     // Chance, and the pooled rate.
     path(out, QStringLiteral("M%1 %2V%3").arg(n(xOf(0.5)), n(top - 1), n(axisY)), chartcolour::chance().name(), 0.35);
     if (trials > 0)
@@ -167,9 +175,7 @@ void forestSvg(HtmlWriter &out, const QVector<ForestRow> &input, const QString &
                   QStringLiteral("%1 [%2, %3]").arg(percentText(r.rate), percentText(r.ci.lo), percentText(r.ci.hi)));
         }
     } else {
-        label(out, left, top - 2.5,
-              ja ? QStringLiteral("%1 件を的中率の順に（上ほど低い）").arg(rows.size())
-                 : QStringLiteral("%1, sorted by hit rate (lowest at the top)").arg(rows.size()));
+        label(out, left, top - 2.5, Texts::tr("%1 件を的中率の順に（上ほど低い）").arg(rows.size()));
     }
     // The pooled estimate: a diamond over its interval.
     if (trials > 0) {
@@ -195,7 +201,7 @@ void forestSvg(HtmlWriter &out, const QVector<ForestRow> &input, const QString &
 
 void evidenceSvg(HtmlWriter &out, const QVector<DayCount> &days, Evidence what, Lang lang)
 {
-    const bool ja = lang == Lang::Ja;
+    const language::Scope speaking(languageCode(lang));
     struct Point {
         qint64 day;
         double value;
@@ -271,12 +277,10 @@ void evidenceSvg(HtmlWriter &out, const QVector<DayCount> &days, Evidence what, 
         if (last != first)
             label(out, right, bottom + 3.6, last.toString(format), QStringLiteral("end"));
     } else {
-        label(out, (left + right) / 2, (top + bottom) / 2,
-              ja ? QStringLiteral("日付のあるランがありません") : QStringLiteral("no dated run"),
+        label(out, (left + right) / 2, (top + bottom) / 2, Texts::tr("日付のあるランがありません"),
               QStringLiteral("middle"));
     }
-    label(out, (left + right) / 2, bottom + 8.0,
-          ja ? QStringLiteral("ランの日付（その日までの全ラン）") : QStringLiteral("run date (all runs up to the day)"),
+    label(out, (left + right) / 2, bottom + 8.0, Texts::tr("ランの日付（その日までの全ラン）"),
           QStringLiteral("middle"));
     out.end();
 }

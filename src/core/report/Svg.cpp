@@ -1,13 +1,22 @@
 #include "core/report/Svg.h"
 
 #include "core/results/Summary.h"
+#include "core/toolkit/Language.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
 #include <cmath>
 
 namespace vora::report {
+
+namespace {
+// The texts of this file, under the translation context "Svg".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Svg)
+};
+} // namespace
 
 namespace {
 
@@ -317,7 +326,7 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
 
 QString histogramSvg(const RunSet &runs, Lang lang, double scale)
 {
-    const bool ja = lang == Lang::Ja;
+    const language::Scope speaking(languageCode(lang));
     QVector<int> counts(kTrialsPerRun + 1, 0);
     int lowest = 30, highest = 70;
     for (const LoadedRun &r : runs.runs) {
@@ -343,7 +352,7 @@ QString histogramSvg(const RunSet &runs, Lang lang, double scale)
     auto yOf = [&](double n) { return kBottom - (kBottom - kTop) * n / top; };
 
     QString out = svgOpen(QStringLiteral("histogram"), kReportChartWidth, kReportChartHeight, scale,
-                          ja ? QStringLiteral("ランの一致数の分布") : QStringLiteral("Distribution of run scores"));
+                          Texts::tr("ランの一致数の分布"));
     {
         PathWriter p(out);
         p.begin(strokeStyle(QStringLiteral("#c0c0c0"), 0.2, false));
@@ -369,25 +378,23 @@ QString histogramSvg(const RunSet &runs, Lang lang, double scale)
         out += textElement(shortNumber(n), kLeft - 1, yOf(n) - 1.3, 7, false, QString(), QStringLiteral("end"));
     for (int k = (lowest + 4) / 5 * 5; k <= highest; k += 5)
         out += textElement(QString::number(k), xOf(k), kBottom + 0.8, 7, false, QString(), QStringLiteral("middle"));
-    out += textElement(ja ? QStringLiteral("ランの一致数") : QStringLiteral("hits in a run"), (kLeft + kRight) / 2, 61,
-                       8, false, QString(), QStringLiteral("middle"));
-    out += axisTitle(ja ? QStringLiteral("ラン数") : QStringLiteral("runs"), (kTop + kBottom) / 2, lang);
+    out +=
+        textElement(Texts::tr("ランの一致数"), (kLeft + kRight) / 2, 61, 8, false, QString(), QStringLiteral("middle"));
+    out += axisTitle(Texts::tr("ラン数"), (kTop + kBottom) / 2, lang);
     out +=
         textElement(QStringLiteral("1 %"), xOf(37.5) + 0.5, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
     out +=
         textElement(QStringLiteral("1 %"), xOf(62.5) + 0.5, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
     out += QStringLiteral("<path fill=\"#9db8e0\" stroke=\"#4a6fa5\" stroke-width=\"0.15\" d=\"M14 64h3v3h-3Z\"/>");
-    out += textElement(ja ? QStringLiteral("観測") : QStringLiteral("observed"), 18, 63.8, 7, false);
+    out += textElement(Texts::tr("観測"), 18, 63.8, 7, false);
     out += QStringLiteral("<path fill=\"none\" stroke=\"#000\" stroke-width=\"0.3\" d=\"M34 65.5h5\"/>");
-    out += textElement(ja ? QStringLiteral("偶然の期待値 二項分布 B(100, 0.5)")
-                          : QStringLiteral("chance: Binomial(100, 0.5)"),
-                       40, 63.8, 7, false);
+    out += textElement(Texts::tr("偶然の期待値 二項分布 B(100, 0.5)"), 40, 63.8, 7, false);
     return out + QStringLiteral("</svg>");
 }
 
 QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
 {
-    const bool ja = lang == Lang::Ja;
+    const language::Scope speaking(languageCode(lang));
     // Deviation after each trial, over every run in file order.
     QVector<double> deviation;
     deviation.reserve(runs.runs.size() * kTrialsPerRun + 1);
@@ -411,7 +418,7 @@ QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
     auto yOf = [&](double d) { return middle - (kBottom - kTop) / 2.0 * d / reach; };
 
     QString out = svgOpen(QStringLiteral("cumulative"), kReportChartWidth, kReportChartHeight, scale,
-                          ja ? QStringLiteral("一致数の累積偏差") : QStringLiteral("Cumulative deviation of hits"));
+                          Texts::tr("一致数の累積偏差"));
     {
         PathWriter p(out, 1);
         p.begin(strokeStyle(QStringLiteral("#c0c0c0"), 0.2, false));
@@ -466,11 +473,11 @@ QString cumulativeSvg(const RunSet &runs, Lang lang, double scale)
     const double xStep = niceStep(double(std::max<qint64>(n, 1)), 4);
     for (double i = 0; i <= n + 1e-9; i += xStep)
         out += textElement(shortNumber(i, 0), xOf(i), kBottom + 0.8, 7, false, QString(), QStringLiteral("middle"));
-    out += textElement(ja ? QStringLiteral("試行（全ランを順に）") : QStringLiteral("trial (all runs in order)"),
-                       (kLeft + kRight) / 2, 61, 8, false, QString(), QStringLiteral("middle"));
-    out += axisTitle(ja ? QStringLiteral("一致数−期待値") : QStringLiteral("hits − n/2"), (kTop + kBottom) / 2, lang);
-    out += textElement(ja ? QStringLiteral("±2.58σ（1 %、両側）") : QStringLiteral("±2.58σ (1 %, two-tailed)"),
-                       kLeft + 1, kTop + 0.5, 6.5, false, colourText(chartcolour::limit()));
+    out += textElement(Texts::tr("試行（全ランを順に）"), (kLeft + kRight) / 2, 61, 8, false, QString(),
+                       QStringLiteral("middle"));
+    out += axisTitle(Texts::tr("一致数−期待値"), (kTop + kBottom) / 2, lang);
+    out += textElement(Texts::tr("±2.58σ（1 %、両側）"), kLeft + 1, kTop + 0.5, 6.5, false,
+                       colourText(chartcolour::limit()));
     return out + QStringLiteral("</svg>");
 }
 

@@ -3,9 +3,17 @@
 #include "core/results/Summary.h"
 #include "core/toolkit/Units.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "ChartModel".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartModel)
+};
+} // namespace
 
 namespace chartcolour {
 units::Rgb black()
@@ -183,7 +191,7 @@ public:
     }
     ChartText &stimulus(bool visible)
     {
-        ChartText &t = caption(ChartRole::Stimulus, 0, QStringLiteral(" 刺 激 "), visible, kTitlePoints);
+        ChartText &t = caption(ChartRole::Stimulus, 0, Texts::tr(" 刺 激 "), visible, kTitlePoints);
         t.colour = chartcolour::onset();
         return t;
     }
@@ -222,10 +230,10 @@ void lowerChartFrame(Builder &b, ChartModel &m, double right, double labelLeft, 
         b.line(10, kChanceY - offset, right, kChanceY - offset, chartcolour::limit(), 1);
         b.line(10, kChanceY + offset, right, kChanceY + offset, chartcolour::limit(), 1);
     }
-    ChartText &upper = b.text(ChartRole::UpperLimit, 0, QStringLiteral("有意"), labelLeft, kChanceY - offset - 1.5);
+    ChartText &upper = b.text(ChartRole::UpperLimit, 0, Texts::tr("有意"), labelLeft, kChanceY - offset - 1.5);
     upper.visible = m.limitsShown;
     upper.placed = m.limitsShown;
-    ChartText &lower = b.text(ChartRole::LowerLimit, 0, QStringLiteral("有意"), labelLeft, kChanceY + offset - 1.5);
+    ChartText &lower = b.text(ChartRole::LowerLimit, 0, Texts::tr("有意"), labelLeft, kChanceY + offset - 1.5);
     lower.visible = m.limitsShown;
     lower.placed = m.limitsShown;
 }
@@ -234,7 +242,7 @@ void lowerChartFrame(Builder &b, ChartModel &m, double right, double labelLeft, 
 void lowerChartTitles(Builder &b)
 {
     b.caption(ChartRole::Note, 0, QString(), true, 9);
-    b.yTitle(QStringLiteral("一致数の偏差"), 1, 12);
+    b.yTitle(Texts::tr("一致数の偏差"), 1, 12);
 }
 
 // A point's y kept within the frame's top and bottom; `offScale` tells which edge took it.
@@ -257,7 +265,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
     ChartModel m;
     m.box = {360, 1600, 4100, 4000};
     // The overview renames this title; a run shown after it needs its own title back.
-    m.titleCaption = QStringLiteral("　今回の試行部分ごとの結果　");
+    m.titleCaption = Texts::tr("　今回の試行部分ごとの結果　");
     Builder b(m);
 
     for (int v = 0; v <= 10; ++v) {
@@ -282,7 +290,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
 
     b.line(10, 16.6, 65, 16.6, chartcolour::limit(), 1);
     b.line(10, 51.4, 65, 51.4, chartcolour::limit(), 1);
-    b.yTitle(QStringLiteral("一致数"), 1.5, 15);
+    b.yTitle(Texts::tr("一致数"), 1.5, 15);
 
     if (drawPoints) {
         // 0, 1, 19 and 20 hits lie beyond the frame (2 to 18): such a point sits on the
@@ -300,7 +308,7 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
             previous = p;
         }
     }
-    b.xTitle(QStringLiteral("試行部分"));
+    b.xTitle(Texts::tr("試行部分"));
     return m;
 }
 
@@ -308,7 +316,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
 {
     ChartModel m;
     m.box = {160, 1600, 6500, 4000};
-    m.titleCaption = QStringLiteral("　各ランの一致数　");
+    m.titleCaption = Texts::tr("　各ランの一致数　");
     Builder b(m);
     auto yOf = [](double hits) { return 10 + 1.2 * (70 - hits); };
 
@@ -316,13 +324,13 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
         b.xNumber(v, QLatin1Char(' ') + QString::number(10 * v), 10 * v + 10, 59);
     }
-    b.xTitle(QStringLiteral("ラン番号"));
+    b.xTitle(Texts::tr("ラン番号"));
 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, 110, 6 * v + 4, chartcolour::grid());
         b.yNumber(v, QString::number(75 - 5 * v), 6, 6 * v + 2.5);
     }
-    b.yTitle(QStringLiteral("一致数"), 1.5, 15);
+    b.yTitle(Texts::tr("一致数"), 1.5, 15);
 
     // The chance line marks 50 matches on the same scale as the points and the grid line
     // labelled 50, so a run at chance sits on it.
@@ -359,14 +367,14 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
 {
     ChartModel m;
     m.box = {overview ? 8300 : 7000, 1600, 4100, 4000};
-    m.titleCaption = QStringLiteral("　試行部分ごとの結果（全ラン）　");
+    m.titleCaption = Texts::tr("　試行部分ごとの結果（全ラン）　");
     Builder b(m);
 
     for (int v = 1; v <= 5; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
         b.xNumber(v, QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
-    b.xTitle(QStringLiteral("試行部分"));
+    b.xTitle(Texts::tr("試行部分"));
 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, 68, 6 * v + 4, chartcolour::grid());
@@ -380,7 +388,7 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
             left = 4.9;
         b.yNumber(v, QString::number(value), left, 6 * v + 2.5);
     }
-    b.yTitle(QStringLiteral("一致数の偏差"), 1, 15);
+    b.yTitle(Texts::tr("一致数の偏差"), 1, 15);
 
     b.line(10, kChanceY, 68, kChanceY, chartcolour::chance());
     b.line(10, 10, 68, 10, chartcolour::black());
@@ -409,8 +417,8 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
 {
     ChartModel m;
     m.box = {6500, 5900, 5900, 4000};
-    m.titleCaption = QStringLiteral(" 刺激の前後 (全ラン) ");
-    m.toggleCaption = QStringLiteral("全試行表示");
+    m.titleCaption = Texts::tr(" 刺激の前後 (全ラン) ");
+    m.toggleCaption = Texts::tr("全試行表示");
     Builder b(m);
     const double s = span;
 
@@ -444,7 +452,7 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
     }
     for (; nextLabel <= 10; ++nextLabel)
         b.caption(ChartRole::XNumber, nextLabel, QString(), false);
-    b.text(ChartRole::Mean, 0, QStringLiteral("平均"), 95, 33, kTitlePoints);
+    b.text(ChartRole::Mean, 0, Texts::tr("平均"), 95, 33, kTitlePoints);
 
     // "有意" stands just right of the frame, level with "平均".
     lowerChartFrame(b, m, 92.6, 95, runsRead);
@@ -461,9 +469,9 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
 {
     ChartModel m;
     m.box = {6500, 5900, 6100, 4000};
-    m.titleCaption = QStringLiteral(" 各試行の一致数(全ラン) ");
+    m.titleCaption = Texts::tr(" 各試行の一致数(全ラン) ");
     if (toggleToBeforeAfter)
-        m.toggleCaption = QStringLiteral("刺激の前後表示");
+        m.toggleCaption = Texts::tr("刺激の前後表示");
     Builder b(m);
     b.stimulus(false);
 
@@ -475,7 +483,7 @@ ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleTo
             b.xNumber(v / 10, threeWide(v), x, 59).points = 9;
         }
     }
-    b.text(ChartRole::Mean, 0, QStringLiteral("平均"), 100.5, 33, kTitlePoints);
+    b.text(ChartRole::Mean, 0, Texts::tr("平均"), 100.5, 33, kTitlePoints);
 
     lowerChartFrame(b, m, 100, 100.5, runsRead);
 

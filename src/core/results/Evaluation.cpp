@@ -1,5 +1,6 @@
 #include "core/results/Evaluation.h"
 
+#include <QCoreApplication>
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/policies/policy.hpp>
 
@@ -7,6 +8,13 @@
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "Evaluation".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Evaluation)
+};
+} // namespace
 
 namespace {
 
@@ -165,10 +173,9 @@ struct Classifier {
 QString profileSentence(Profile p)
 {
     switch (p) {
-    case Profile::P:
-        return QStringLiteral("・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。");
-    case Profile::D: return QStringLiteral("・最初の部分で一致が多く、次第に減少する下降効果が見られる。");
-    case Profile::S: return QStringLiteral("・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。");
+    case Profile::P: return Texts::tr("・初めの部分で一致が多く、その後減少し、最後にまた多くなる位置効果が見られる。");
+    case Profile::D: return Texts::tr("・最初の部分で一致が多く、次第に減少する下降効果が見られる。");
+    case Profile::S: return Texts::tr("・わずかだが、初めの部分で一致が多く、次第に減少する下降効果が見られる。");
     case Profile::N: break;
     }
     return QString();
@@ -211,11 +218,11 @@ Analysis analyse(double hits, const std::array<double, 5> &segments)
         return r;
     if (ge(hits, 63)) {
         r.significant = true;
-        r.significanceText = QStringLiteral("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）");
+        r.significanceText = Texts::tr("●一致数が非常に多く、超能力が発揮されている可能性あり。（危険率0.01）");
     }
     if (le(hits, 37)) {
         r.significant = true;
-        r.significanceText = QStringLiteral(
+        r.significanceText = Texts::tr(
             "●一致数が非常に少なく、超能力により一致を避けるサイミッシングが起きている可能性あり。（危険率0.01）");
     }
     r.profile = classifyProfile(segments, &r.declineScore);
@@ -249,14 +256,14 @@ int significanceLevel(int hits)
 QString singleRunLevelSentence(int hits)
 {
     switch (significanceLevel(hits)) {
-    case 4: return QStringLiteral("　1000回(以上)に1回しか起きない極めて多い一致になりました。");
-    case 3: return QStringLiteral("　370回に1回しか起きない非常に多い一致になりました。");
-    case 2: return QStringLiteral("　200回に1回しか起きない大変多い一致になりました。");
-    case 1: return QStringLiteral("　100回に1回しか起きない多い一致になりました。");
-    case -1: return QStringLiteral("　100回に1回しか起きない少ない一致になりました。");
-    case -2: return QStringLiteral("　200回に1回しか起きない大変少ない一致になりました。");
-    case -3: return QStringLiteral("　370回に1回しか起きない非常に少ない一致になりました。");
-    case -4: return QStringLiteral("　1000回(以上)に1回しか起きない極めて少ない一致になりました。");
+    case 4: return Texts::tr("　1000回(以上)に1回しか起きない極めて多い一致になりました。");
+    case 3: return Texts::tr("　370回に1回しか起きない非常に多い一致になりました。");
+    case 2: return Texts::tr("　200回に1回しか起きない大変多い一致になりました。");
+    case 1: return Texts::tr("　100回に1回しか起きない多い一致になりました。");
+    case -1: return Texts::tr("　100回に1回しか起きない少ない一致になりました。");
+    case -2: return Texts::tr("　200回に1回しか起きない大変少ない一致になりました。");
+    case -3: return Texts::tr("　370回に1回しか起きない非常に少ない一致になりました。");
+    case -4: return Texts::tr("　1000回(以上)に1回しか起きない極めて少ない一致になりました。");
     default: break;
     }
     return QString();
@@ -266,14 +273,14 @@ QString allRunLevelPhrase(int level)
 {
     // Only the 1000-many and the 370-few phrases open with an ideographic space.
     switch (level) {
-    case 4: return QStringLiteral("　1000回に1回しか起きない極めて多い一致が");
-    case 3: return QStringLiteral("370回に1回しか起きない非常に多い一致が");
-    case 2: return QStringLiteral("200回に1回しか起きない大変多い一致が");
-    case 1: return QStringLiteral("100回に1回しか起きない多い一致が");
-    case -1: return QStringLiteral("100回に1回しか起きない少ない一致が");
-    case -2: return QStringLiteral("200回に1回しか起きない大変少ない一致が");
-    case -3: return QStringLiteral("　370回に1回しか起きない非常に少ない一致が");
-    case -4: return QStringLiteral("1000回に1回しか起きない極めて少ない一致が");
+    case 4: return Texts::tr("　1000回に1回しか起きない極めて多い一致が");
+    case 3: return Texts::tr("370回に1回しか起きない非常に多い一致が");
+    case 2: return Texts::tr("200回に1回しか起きない大変多い一致が");
+    case 1: return Texts::tr("100回に1回しか起きない多い一致が");
+    case -1: return Texts::tr("100回に1回しか起きない少ない一致が");
+    case -2: return Texts::tr("200回に1回しか起きない大変少ない一致が");
+    case -3: return Texts::tr("　370回に1回しか起きない非常に少ない一致が");
+    case -4: return Texts::tr("1000回に1回しか起きない極めて少ない一致が");
     default: break;
     }
     return QString();
@@ -281,26 +288,26 @@ QString allRunLevelPhrase(int level)
 
 QString singleRunLine(int hits, bool withStimulus, int stimulusTrial, int stimulusSpan, int targetOnes, int inputOnes)
 {
-    QString s = QStringLiteral("◆一致数=") + QString::number(hits);
+    QString s = Texts::tr("◆一致数=%1").arg(hits);
     if (withStimulus) {
-        s += QStringLiteral("　◆刺激＝") + QString::number(stimulusTrial) + QStringLiteral("～")
-             + QString::number(stimulusTrial + stimulusSpan - 1) + QStringLiteral(" (Tr1=")
-             + QString::number(targetOnes) + QStringLiteral(",In1=") + QString::number(inputOnes) + QStringLiteral(")");
+        s += Texts::tr("　◆刺激＝%1～%2").arg(stimulusTrial).arg(stimulusTrial + stimulusSpan - 1)
+             + QStringLiteral(" (Tr1=") + QString::number(targetOnes) + QStringLiteral(",In1=")
+             + QString::number(inputOnes) + QStringLiteral(")");
     }
     return s;
 }
 
 QString singleRunLineTooltip()
 {
-    return QStringLiteral("Tr1=ﾀｰｹﾞｯﾄの1の回数、In1=入力の1の回数");
+    return Texts::tr("Tr1=ﾀｰｹﾞｯﾄの1の回数、In1=入力の1の回数");
 }
 
 QString congratulationText(int hits)
 {
-    return QStringLiteral("　　　　　★おめでとうございます") + CRLF + CRLF + singleRunLevelSentence(hits)
-           + QStringLiteral("超能力現象が起きたとみて間違いないと思われます。") + CRLF
-           + QStringLiteral("　何回も起きればそれだけ超能力現象の存在が明らかになります｡ ")
-           + QStringLiteral("次も､またがんばりましょう｡ ") + CRLF;
+    return Texts::tr("　　　　　★おめでとうございます") + CRLF + CRLF + singleRunLevelSentence(hits)
+           + Texts::tr("超能力現象が起きたとみて間違いないと思われます。") + CRLF
+           + Texts::tr("　何回も起きればそれだけ超能力現象の存在が明らかになります｡ ")
+           + Texts::tr("次も､またがんばりましょう｡ ") + CRLF;
 }
 
 bool showsCongratulationPicture(int hits)

@@ -2,9 +2,17 @@
 
 #include "core/registry/DataFile.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "Summary".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Summary)
+};
+} // namespace
 
 int truncatedMeanTenths(int hitTotal, int runs)
 {
@@ -24,25 +32,26 @@ QString formatMeanTenths(int tenths)
 QString summaryLine(const RunSet &runs)
 {
     const int n = runs.runsRead;
-    return QStringLiteral("◆全ラン平均一致数=") + formatMeanTenths(truncatedMeanTenths(runs.hitTotal, n))
-           + QStringLiteral("、ラン数=") + QString::number(n) + QStringLiteral(" (Tr1T=")
-           + QString::number(runs.tr1Total) + QStringLiteral(", In1T=") + QString::number(runs.in1Total)
-           + QStringLiteral(", Av1T=") + QString::number(runs.av1Total) + QStringLiteral(")");
+    return Texts::tr("◆全ラン平均一致数=%1、ラン数=%2")
+               .arg(formatMeanTenths(truncatedMeanTenths(runs.hitTotal, n)), QString::number(n))
+           + QStringLiteral(" (Tr1T=") + QString::number(runs.tr1Total) + QStringLiteral(", In1T=")
+           + QString::number(runs.in1Total) + QStringLiteral(", Av1T=") + QString::number(runs.av1Total)
+           + QStringLiteral(")");
 }
 
 QString summaryLineTooltip()
 {
-    return QStringLiteral("Tr1T=ﾀｰｹﾞｯﾄの1の回数の合計、In1T=入力の1の回数の合計、Av1T=平均の1の回数");
+    return Texts::tr("Tr1T=ﾀｰｹﾞｯﾄの1の回数の合計、In1T=入力の1の回数の合計、Av1T=平均の1の回数");
 }
 
 QString periodLine(const RunSet &runs)
 {
-    return QStringLiteral("◆実験期間；") + runs.firstRunDate + QStringLiteral(" ～ ") + runs.lastRunDate;
+    return Texts::tr("◆実験期間；%1 ～ %2").arg(runs.firstRunDate, runs.lastRunDate);
 }
 
 QString runCountCaption(int runCount)
 {
-    return QStringLiteral("（全ラン=") + QString::number(runCount) + QStringLiteral("）");
+    return Texts::tr("（全ラン=%1）").arg(runCount);
 }
 
 void LevelCounts::add(int hits)
@@ -107,13 +116,13 @@ QString overviewCongratulation(const LevelCounts &counts)
 {
     if (!overviewShowsPanel(counts))
         return QString();
-    QString s = QStringLiteral("　　★おめでとうございます") + QStringLiteral("\r\n\r\n");
+    QString s = Texts::tr("　　★おめでとうございます") + QStringLiteral("\r\n\r\n");
     for (int level : {1, 2, 3, 4, -1, -2, -3, -4}) {
         const int n = counts.count(level);
         if (n > 0)
-            s += allRunLevelPhrase(level) + QString::number(n) + QStringLiteral("回、");
+            s += Texts::tr("%1%2回、").arg(allRunLevelPhrase(level), QString::number(n));
     }
-    s += QStringLiteral("起きています。");
+    s += Texts::tr("起きています。");
     return s;
 }
 
@@ -143,23 +152,22 @@ ShownDateTime shownRunDateTime(const RunSet &runs, int browsedRun, const QString
 QString stimulusSizeWord(const QString &stimulusCode)
 {
     if (stimulusCode == QLatin1String("B"))
-        return QStringLiteral("大");
+        return Texts::tr("大");
     if (stimulusCode == QLatin1String("M"))
-        return QStringLiteral("中");
+        return Texts::tr("中");
     if (stimulusCode == QLatin1String("S"))
-        return QStringLiteral("小");
+        return Texts::tr("小");
     if (stimulusCode == QLatin1String("n"))
-        return QStringLiteral("無");
+        return Texts::tr("無");
     return QString();
 }
 
 QString conditionLine(bool withStimulus, const QString &stimulusCode, const QString &hitDisplayCode)
 {
     if (!withStimulus)
-        return QStringLiteral("　刺激；なし　");
-    const QString display = hitDisplayCode == QLatin1String("D") ? QStringLiteral("有 ") : QStringLiteral("なし");
-    return QStringLiteral(" 刺激；１回、刺激；") + stimulusSizeWord(stimulusCode) + QStringLiteral("、当り表示；")
-           + display;
+        return Texts::tr("　刺激；なし　");
+    const QString display = hitDisplayCode == QLatin1String("D") ? Texts::tr("有 ") : Texts::tr("なし");
+    return Texts::tr(" 刺激；１回、刺激；") + stimulusSizeWord(stimulusCode) + Texts::tr("、当り表示；") + display;
 }
 
 QString conditionMemoShown(const RunSet &runs)

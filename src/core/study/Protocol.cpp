@@ -202,7 +202,7 @@ ProtocolRead readProtocol(const QString &path)
         ProtocolRead out;
         // The file layer's cause, but the bound is the protocol's own.
         out.problems << (raw.code == FileError::TooLarge ? QStringLiteral("larger than 1 MiB: not a protocol")
-                                                         : raw.text(Language::English));
+                                                         : raw.text(Audience::Tool));
         return out;
     }
     return parseProtocol(raw.bytes);

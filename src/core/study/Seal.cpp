@@ -4,6 +4,7 @@
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,13 @@
 #include <algorithm>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "Seal".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Seal)
+};
+} // namespace
 
 QByteArray sealedColumns(const QByteArray &line)
 {
@@ -312,7 +320,7 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
     if (dataOut)
         *dataOut = data;
     if (!data.ok) {
-        v.error = data.read.text(Language::English);
+        v.error = data.read.text(Audience::Tool);
         v.readFailure = data.read;
         return v;
     }
@@ -325,7 +333,7 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
         // Nothing can be said about the runs: "cannot verify", not "tampered".
         v.readOk = false;
         v.sealUnreadable = true;
-        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.read.text(Language::English);
+        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.read.text(Audience::Tool);
         v.readFailure = seal.read;
         return v;
     }
@@ -389,51 +397,49 @@ QString brokenSealMessage(const QString &dataPath)
 QString brokenSealMessage(const Verification &v)
 {
     if (v.sealUnreadable)
-        return QStringLiteral("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n")
-               + v.readFailure.message;
+        return Texts::tr("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n") + v.readFailure.message;
     const Finding *f = v.firstTampering();
     if (!v.readOk || !f)
         return QString();
-    const QString lead = QStringLiteral("この実験のデータは、封印した後に書き換えられた可能性があります。\r\n");
-    const QString tail = QStringLiteral("\r\n\r\n結果は表示できますが、封印と合わないデータです。");
+    const QString lead = Texts::tr("この実験のデータは、封印した後に書き換えられた可能性があります。\r\n");
+    const QString tail = Texts::tr("\r\n\r\n結果は表示できますが、封印と合わないデータです。");
     QString where;
     switch (f->kind) {
     case FindingKind::Changed:
-        where = QStringLiteral("第%1ラン（データファイルの%2行目）の内容が、封印したときと違います。")
+        where = Texts::tr("第%1ラン（データファイルの%2行目）の内容が、封印したときと違います。")
                     .arg(f->run)
                     .arg(f->fileLine);
         break;
     case FindingKind::Inserted:
-        where = QStringLiteral("第%1ラン（データファイルの%2行目）は、封印の後に加えられたランです。")
+        where = Texts::tr("第%1ラン（データファイルの%2行目）は、封印の後に加えられたランです。")
                     .arg(f->run)
                     .arg(f->fileLine);
         break;
     case FindingKind::Removed:
-        where = f->sealedRun > 0
-                    ? QStringLiteral("封印した第%1ランがありません（データファイルの%2行目）。")
-                          .arg(f->sealedRun)
-                          .arg(f->fileLine)
-                    : QStringLiteral("最初に封印したランより前のランが消えています（データファイルの%1行目）。")
-                          .arg(f->fileLine);
+        where = f->sealedRun > 0 ? Texts::tr("封印した第%1ランがありません（データファイルの%2行目）。")
+                                       .arg(f->sealedRun)
+                                       .arg(f->fileLine)
+                                 : Texts::tr("最初に封印したランより前のランが消えています（データファイルの%1行目）。")
+                                       .arg(f->fileLine);
         break;
     case FindingKind::ChainBroken:
-        where = QStringLiteral("封印の連鎖が第%1ランのところで切れています（データファイルの%2行目）。"
-                               "封印した後に、ランが削除されたか、順番が入れ替えられています。")
+        where = Texts::tr("封印の連鎖が第%1ランのところで切れています（データファイルの%2行目）。"
+                          "封印した後に、ランが削除されたか、順番が入れ替えられています。")
                     .arg(f->sealedRun)
                     .arg(f->fileLine);
         break;
     case FindingKind::Reordered:
-        where = QStringLiteral("第%1ラン（データファイルの%2行目）は、封印したときは第%3ランでした。")
+        where = Texts::tr("第%1ラン（データファイルの%2行目）は、封印したときは第%3ランでした。")
                     .arg(f->run)
                     .arg(f->fileLine)
                     .arg(f->sealedRun);
         break;
     case FindingKind::SealBroken:
     case FindingKind::NotSealed:
-        where = QStringLiteral("封印ファイル「%1」が壊れているか、書き換えられています。")
+        where = Texts::tr("封印ファイル「%1」が壊れているか、書き換えられています。")
                     .arg(QDir::toNativeSeparators(v.sealPath));
         if (f->fileLine > 0)
-            where += QStringLiteral("（%1行目）").arg(f->fileLine);
+            where += Texts::tr("（%1行目）").arg(f->fileLine);
         break;
     }
     return lead + where + tail;

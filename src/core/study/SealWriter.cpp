@@ -2,11 +2,19 @@
 
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "SealWriter".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SealWriter)
+};
+} // namespace
 
 namespace {
 
@@ -46,19 +54,18 @@ struct Unfit {
 Unfit unfitRun(const QString &dataPath, const StoredRun &r)
 {
     if (!fitsRewrites(r.sealed))
-        return {
-            QStringLiteral("run %1 (line %2) holds characters other than ASCII in columns 1-261")
-                .arg(r.run)
-                .arg(r.fileLine),
-            QStringLiteral("第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。")
-                .arg(r.run)
-                .arg(r.fileLine)};
+        return {QStringLiteral("run %1 (line %2) holds characters other than ASCII in columns 1-261")
+                    .arg(r.run)
+                    .arg(r.fileLine),
+                Texts::tr("第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。")
+                    .arg(r.run)
+                    .arg(r.fileLine)};
     if (noStimulusSeries(dataPath) && (r.sealed.size() < 27 || r.sealed.at(26) != 'n'))
         return {QStringLiteral("run %1 (line %2) of a series without stimulus has no \"n\" in column 27: "
                                "start the program once so that it converts the earlier format, then seal")
                     .arg(r.run)
                     .arg(r.fileLine),
-                QStringLiteral("刺激なしの実験の第%1ラン（データファイルの%2行目）の27桁目が「n」ではありません。")
+                Texts::tr("刺激なしの実験の第%1ラン（データファイルの%2行目）の27桁目が「n」ではありません。")
                     .arg(r.run)
                     .arg(r.fileLine)};
     return {};
@@ -94,15 +101,15 @@ QVector<SealEntry> entriesFor(const QString &dataPath, const DataRuns &data, QVe
 
 QString notSealedMessage(const QString &reason)
 {
-    return QStringLiteral("このランはデータファイルに保存しましたが、封印できませんでした。\r\n理由：%1\r\n"
-                          "後で vora-data seal で封印できます。")
+    return Texts::tr("このランはデータファイルに保存しましたが、封印できませんでした。\r\n理由：%1\r\n"
+                     "後で vora-data seal で封印できます。")
         .arg(reason);
 }
 
 QString runRange(int firstRun, int lastRun)
 {
-    return firstRun == lastRun ? QStringLiteral("ラン %1").arg(firstRun)
-                               : QStringLiteral("ラン %1〜%2").arg(firstRun).arg(lastRun);
+    return firstRun == lastRun ? Texts::tr("ラン %1").arg(firstRun)
+                               : Texts::tr("ラン %1〜%2").arg(firstRun).arg(lastRun);
 }
 
 } // namespace
@@ -137,8 +144,7 @@ FileResult writeSealEntries(FileStore &files, const QString &sealPath, const Sea
 
 QString crashSealedMessage(int firstRun, int lastRun)
 {
-    return runRange(firstRun, lastRun)
-           + QStringLiteral(" は封印されていませんでした（前回の異常終了）。いま封印しました。");
+    return runRange(firstRun, lastRun) + Texts::tr(" は封印されていませんでした（前回の異常終了）。いま封印しました。");
 }
 
 SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine, const QDateTime &sealedAt,
@@ -159,7 +165,7 @@ SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QStri
     if (!out.append)
         return out;
     if (!locked) {
-        out.seal.message = notSealedMessage(QStringLiteral("封印の鍵ファイル「%1」を使えませんでした。")
+        out.seal.message = notSealedMessage(Texts::tr("封印の鍵ファイル「%1」を使えませんでした。")
                                                 .arg(QDir::toNativeSeparators(sealLockPathFor(dataPath))));
         return out;
     }
@@ -219,9 +225,8 @@ SelectionSeal sealAtSelection(FileStore &files, const QString &dataPath, const Q
     if (from > to)
         return out;
 
-    const QString left =
-        runRange(from, to)
-        + QStringLiteral(" は封印されていませんでした（前回の異常終了）。封印できませんでした。\r\n理由：");
+    const QString left = runRange(from, to)
+                         + Texts::tr(" は封印されていませんでした（前回の異常終了）。封印できませんでした。\r\n理由：");
     Unfit unfit;
     const QVector<SealEntry> added = entriesFor(dataPath, data, v.entries, from, to, sealTimeText(sealedAt), &unfit);
     if (unfit.any()) {
@@ -300,7 +305,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     if (!wrote) {
         out.writeFailed = true;
         out.message = QStringLiteral("cannot write the seal file ") + v.sealPath + QStringLiteral(": ")
-                      + wrote.text(Language::English);
+                      + wrote.text(Audience::Tool);
         out.added = 0;
         out.resealed = false;
         return out;

@@ -1,5 +1,6 @@
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QVector>

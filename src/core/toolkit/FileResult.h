@@ -1,6 +1,7 @@
 #pragma once
 // The one result of every read and write of a file, with a code for what went wrong, and the
-// one table that says it: in Japanese for the program's windows, in English for vora-data.
+// one table that says it: to the user in the program's language (Japanese, or a catalogue's),
+// and to vora-data's user as an English cause.
 #include <QString>
 
 namespace vora {
@@ -27,11 +28,13 @@ enum class FileError {
     Refused, // the file's own rules: `message` says why
 };
 
-enum class Language { Japanese, English };
+// Who reads a failure: the program's user (a whole message, translated by the catalogues) or
+// vora-data's (the English cause alone, for a line that names the file itself).
+enum class Audience { User, Tool };
 
 struct FileResult {
     bool ok = true;
-    QString message; // Japanese, ready to show; empty when ok
+    QString message; // the user's message, ready to show; empty when ok
     FileError code = FileError::None;
     int error = 0; // the errno value, where the system gave one
     QString path; // the file (or folder) concerned
@@ -42,12 +45,12 @@ struct FileResult {
     static FileResult failure(const QString &message);
     // A failure with its code; the message comes from the table.
     static FileResult failure(FileError code, const QString &path, int error = 0, const QString &detail = QString());
-    // The failure as the table says it. Japanese: the whole message, naming the file.
-    // English: the cause alone, for a line that names the file itself ("no such file").
-    QString text(Language language) const;
+    // The failure as the table says it: to the user the whole message, naming the file; to
+    // vora-data's user the cause alone ("no such file").
+    QString text(Audience audience) const;
 };
 
 // The cause a system error (an errno value) stands for; 0 is an error of unknown cause.
-QString systemErrorText(int error, Language language);
+QString systemErrorText(int error, Audience audience);
 
 } // namespace vora

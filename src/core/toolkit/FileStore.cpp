@@ -2,6 +2,7 @@
 
 #include "core/toolkit/Cp932.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,6 +7,13 @@
 
 namespace vora {
 
+// A preregistered study an experiment belongs to, as the server last said.
+struct StudyStatus {
+    enum State { Unknown, NoStudy, Open, Closed };
+    State state = Unknown; // Unknown: the server has not been reached
+    QString title; // the study's, for Open and Closed
+};
+
 class RunMirror : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +30,12 @@ public:
     virtual QString lastProblem() const = 0;
     // A warning about the settings, given out once per program start; empty afterwards.
     virtual QString takeWarning() = 0;
+    // The study of `experiment` (the data file's base name, "Yama090425-1").
+    virtual StudyStatus studyStatus(const QString &experiment) const
+    {
+        Q_UNUSED(experiment);
+        return {};
+    }
 
 Q_SIGNALS:
     // The counts or the problem changed.

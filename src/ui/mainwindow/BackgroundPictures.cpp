@@ -5,6 +5,7 @@
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Style.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -18,6 +19,13 @@
 #include <functional>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::BackgroundPictures".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::BackgroundPictures)
+};
+} // namespace
 
 using units::px;
 using units::twips;
@@ -190,8 +198,8 @@ void BackgroundPictures::Impl::replace(int slot)
     QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::homePath();
-    services().dialogs->openFile(window, QStringLiteral("背景にする画像の選択"), start,
-                                 QStringLiteral("画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif);;すべてのファイル (*)"),
+    services().dialogs->openFile(window, Texts::tr("背景にする画像の選択"), start,
+                                 Texts::tr("画像ファイル (*.jpg *.jpeg *.png *.bmp *.gif);;すべてのファイル (*)"),
                                  whileAlive([this](const QString &chosen) { replaceWith(chosen); }));
 }
 
@@ -203,7 +211,7 @@ void BackgroundPictures::Impl::replaceWith(const QString &chosen)
     if (pictureAt(chosenPath).isNull()) {
         // Copying it would leave slot 1 with a file that shows nothing.
         services().dialogs->tell(window,
-                                 QStringLiteral("選んだファイルは画像として読み込めませんでした。\r\n%1")
+                                 Texts::tr("選んだファイルは画像として読み込めませんでした。\r\n%1")
                                      .arg(QDir::toNativeSeparators(chosenPath)),
                                  MsgIcon::Exclamation);
         return;
@@ -250,7 +258,7 @@ void BackgroundPictures::Impl::askWork(int slot)
 BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window)
     : QObject(window), d(new Impl(this, module, window))
 {
-    const QString tip = QStringLiteral("クリックすれば背景画像になります");
+    const QString tip = Texts::tr("クリックすれば背景画像になります");
     for (int i = 0; i < kSlots; ++i) {
         auto *p = new SlotLabel(window);
         p->setObjectName(slotName(QStringLiteral("Picture1"), i));
@@ -357,10 +365,10 @@ QPixmap BackgroundPictures::windowPicture() const
 
 QString BackgroundPictures::workPrompt()
 {
-    return QStringLiteral("背景画像を選択してください。\r\n\r\n"
-                          "　　１．初期画面に戻す\r\n\r\n"
-                          "　　２．希望画面を指定する\r\n\r\n"
-                          "　　３．何もしない\r\n\r\n");
+    return Texts::tr("背景画像を選択してください。\r\n\r\n"
+                     "　　１．初期画面に戻す\r\n\r\n"
+                     "　　２．希望画面を指定する\r\n\r\n"
+                     "　　３．何もしない\r\n\r\n");
 }
 
 int BackgroundPictures::workChoice(const QString &answer)
@@ -379,12 +387,12 @@ QString BackgroundPictures::confirmationText(const QString &answer)
 {
     QString line;
     switch (workChoice(answer)) {
-    case 1: line = QStringLiteral("　　作業＝１．初期画面に戻す"); break;
-    case 2: line = QStringLiteral("　　作業＝２．希望画面を指定する"); break;
-    case 3: line = QStringLiteral("　　作業＝３．何もしない"); break;
+    case 1: line = Texts::tr("　　作業＝１．初期画面に戻す"); break;
+    case 2: line = Texts::tr("　　作業＝２．希望画面を指定する"); break;
+    case 3: line = Texts::tr("　　作業＝３．何もしない"); break;
     default: break;
     }
-    return QStringLiteral("\r\n\r\n下記で良いですか？") + QString(15, QChar(0x3000)) + QStringLiteral("\r\n\r\n") + line
+    return Texts::tr("\r\n\r\n下記で良いですか？") + QString(15, QChar(0x3000)) + QStringLiteral("\r\n\r\n") + line
            + QStringLiteral("\r\n\r\n");
 }
 

@@ -29,7 +29,7 @@ public:
     // The work dialog's texts and the choice an answer stands for (1 to 3, 0 for none;
     // full-width digits count as their half-width twins).
     static QString workPrompt();
-    static QString workTitle() { return QStringLiteral("作業の選択"); }
+    static QString workTitle() { return tr("作業の選択"); }
     static QString confirmationText(const QString &answer);
     static int workChoice(const QString &answer);
 

@@ -1,11 +1,19 @@
 #include "ui/mainwindow/OutboxStatus.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "OutboxStatus".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(OutboxStatus)
+};
+} // namespace
 
 namespace {
 
@@ -47,10 +55,10 @@ void attachOutboxStatus(QStatusBar *bar, const std::shared_ptr<RunMirror> &mirro
     const auto update = [label, m] {
         QStringList parts;
         if (m->pendingCount() > 0)
-            parts.append(QStringLiteral("未送信 %1件").arg(m->pendingCount()));
+            parts.append(Texts::tr("未送信 %1件").arg(m->pendingCount()));
         if (m->heldCount() > 0)
-            parts.append(QStringLiteral("送信不可 %1件").arg(m->heldCount()));
-        label->setText(parts.join(QStringLiteral("　")));
+            parts.append(Texts::tr("送信不可 %1件").arg(m->heldCount()));
+        label->setText(parts.join(Texts::tr("　", "between the two counts")));
         label->setToolTip(m->lastProblem());
         label->setVisible(!parts.isEmpty());
     };

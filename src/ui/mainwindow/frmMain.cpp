@@ -13,6 +13,7 @@
 #include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -20,6 +21,13 @@
 #include <QStatusBar>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::frmMain".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::frmMain)
+};
+} // namespace
 
 using units::px;
 
@@ -101,11 +109,11 @@ struct frmMain::Ui {
 
 void frmMain::Ui::build(frmMain *w)
 {
-    title = makeLabel(w, QStringLiteral("Label1"), QStringLiteral("VORＡ"), 200, 60, 2700, 640);
+    title = makeLabel(w, QStringLiteral("Label1"), Texts::tr("VORＡ"), 200, 60, 2700, 640);
     setPointSize(title, 27.75, true);
-    title->setToolTip(QStringLiteral("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
+    title->setToolTip(Texts::tr("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
 
-    selection.heading = makeLabel(w, QStringLiteral("Label2"), QStringLiteral("実施する実験名"), 3100, 100, 1900, 270);
+    selection.heading = makeLabel(w, QStringLiteral("Label2"), Texts::tr("実施する実験名"), 3100, 100, 1900, 270);
     selection.heading->setEnabled(false);
 
     QLabel *name = makeLabel(w, QStringLiteral("Label3"), QString(), 3100, 380, 2400, 340);
@@ -113,7 +121,7 @@ void frmMain::Ui::build(frmMain *w)
     name->setFrameShape(QFrame::Panel);
     name->setFrameShadow(QFrame::Sunken);
     style::setBackground(name, Qt::white);
-    name->setToolTip(QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+    name->setToolTip(Texts::tr("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
     selection.experimentName = name;
 
     selection.conditions = makeLabel(w, QStringLiteral("Label18"), QString(10, QLatin1Char(' ')), 5600, 430, 4250, 270);
@@ -121,17 +129,16 @@ void frmMain::Ui::build(frmMain *w)
     version = makeLabel(w, QStringLiteral("Label9"), QString(), 9900, 360, 600, 240);
     exits.help = makeButton(w, QStringLiteral("Command15"), QStringLiteral("Help"), 11150, 80, 1050, 380);
 
-    boxes.heading = makeLabel(w, QStringLiteral("Label5"), QStringLiteral("実験名"), 200, 760, 850, 250);
-    boxesNote = makeLabel(w, QStringLiteral("Label6"), QStringLiteral("（横に５つのボックス）"), 1050, 760, 2300, 250);
-    boxesNote->setToolTip(QStringLiteral("横の５つのボックスに５人の実験名を登録できます"));
-    onePersonNote =
-        makeLabel(w, QStringLiteral("Label7"), QStringLiteral("（１ボックス＝１人）"), 3400, 760, 2100, 250);
-    onePersonNote->setToolTip(QStringLiteral("１つのボックスには同じ人の実験名を登録するのが基本です"));
+    boxes.heading = makeLabel(w, QStringLiteral("Label5"), Texts::tr("実験名"), 200, 760, 850, 250);
+    boxesNote = makeLabel(w, QStringLiteral("Label6"), Texts::tr("（横に５つのボックス）"), 1050, 760, 2300, 250);
+    boxesNote->setToolTip(Texts::tr("横の５つのボックスに５人の実験名を登録できます"));
+    onePersonNote = makeLabel(w, QStringLiteral("Label7"), Texts::tr("（１ボックス＝１人）"), 3400, 760, 2100, 250);
+    onePersonNote->setToolTip(Texts::tr("１つのボックスには同じ人の実験名を登録するのが基本です"));
 
     registration.toggle =
-        makeButton(w, QStringLiteral("Command9"), QStringLiteral("実験名の登録や変更"), 9300, 720, 2900, 330);
+        makeButton(w, QStringLiteral("Command9"), Texts::tr("実験名の登録や変更"), 9300, 720, 2900, 330);
     setPointSize(registration.toggle, 9);
-    registration.toggle->setToolTip(QStringLiteral("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
+    registration.toggle->setToolTip(Texts::tr("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
 
     for (int box = 0; box <= kNameBoxes; ++box)
         buildColumn(w, box);
@@ -148,36 +155,36 @@ void frmMain::Ui::build(frmMain *w)
     }
     registration.prompt = prompt;
 
-    selection.showMemo = new QCheckBox(QStringLiteral("実験条件の表示"), w);
+    selection.showMemo = new QCheckBox(Texts::tr("実験条件の表示"), w);
     selection.showMemo->setObjectName(QStringLiteral("Check1"));
     place(selection.showMemo, 400, 3500, 2600, 300);
     selection.showMemo->hide();
 
-    selection.saveMemo = makeButton(w, QStringLiteral("Command1"), QStringLiteral("保存"), 6000, 3460, 1100, 360);
+    selection.saveMemo = makeButton(w, QStringLiteral("Command1"), Texts::tr("保存"), 6000, 3460, 1100, 360);
     selection.saveMemo->hide();
 
     selection.memo = new MemoBox(w);
     selection.memo->setObjectName(QStringLiteral("Text1"));
     place(selection.memo, 400, 3860, 6700, 2200);
     selection.memo->setReadOnly(true);
-    selection.memo->setToolTip(QStringLiteral("ダブルクリックすれば入力可能になります"));
+    selection.memo->setToolTip(Texts::tr("ダブルクリックすれば入力可能になります"));
     selection.memo->hide();
 
-    selection.start = makeButton(w, QStringLiteral("Command10"), QStringLiteral("実験の開始"), 400, 6300, 2400, 640);
+    selection.start = makeButton(w, QStringLiteral("Command10"), Texts::tr("実験の開始"), 400, 6300, 2400, 640);
     setPointSize(selection.start, 12, true);
-    selection.start->setToolTip(QStringLiteral("クリックすると実験の開始へ進みます"));
+    selection.start->setToolTip(Texts::tr("クリックすると実験の開始へ進みます"));
     selection.start->setEnabled(false);
 
-    exits.results = makeButton(w, QStringLiteral("Command13"), QStringLiteral("結果の表示"), 3000, 6300, 2000, 640);
+    exits.results = makeButton(w, QStringLiteral("Command13"), Texts::tr("結果の表示"), 3000, 6300, 2000, 640);
     setPointSize(exits.results, 11);
-    exits.results->setToolTip(QStringLiteral("過去の結果を表示できます"));
+    exits.results->setToolTip(Texts::tr("過去の結果を表示できます"));
     exits.results->setEnabled(false);
 
-    exits.exit = makeButton(w, QStringLiteral("Command3"), QStringLiteral("終わり"), 5600, 6300, 1500, 640);
+    exits.exit = makeButton(w, QStringLiteral("Command3"), Texts::tr("終わり"), 5600, 6300, 1500, 640);
     setPointSize(exits.exit, 11);
 
     exits.computerOnly =
-        makeButton(w, QStringLiteral("Command2"), QStringLiteral("コンピュータだけの実験"), 400, 7000, 2400, 360);
+        makeButton(w, QStringLiteral("Command2"), Texts::tr("コンピュータだけの実験"), 400, 7000, 2400, 360);
     exits.computerOnly->hide();
 
     buildStatusBar(w);
@@ -194,29 +201,28 @@ void frmMain::Ui::buildColumn(frmMain *w, int box)
         combo->setObjectName(QStringLiteral("Combo%1").arg(box));
         place(combo, left, 1060, kColumnWidth, 330);
         combo->setFont(QFont(fonts::msGothic(), 10));
-        combo->setToolTip(QStringLiteral("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
+        combo->setToolTip(Texts::tr("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
         combo->hide();
         c.nameBox = combo;
     }
 
-    auto *frame1 =
-        new ConditionFrame(designOnly ? QStringLiteral("刺激のの大中小無") : QStringLiteral("刺激の大中小無"), w);
+    auto *frame1 = new ConditionFrame(designOnly ? Texts::tr("刺激のの大中小無") : Texts::tr("刺激の大中小無"), w);
     frame1->setObjectName(arrayName("Frame1", box));
     place(frame1, left, 1410, kColumnWidth, 540);
-    frame1->setToolTip(QStringLiteral("刺激の有無やその大きさを決めます"));
+    frame1->setToolTip(Texts::tr("刺激の有無やその大きさを決めます"));
     c.stimulusFrame = frame1;
     // Option1 .. Option6 in the order of their numbers; on the window 大 中 小 無 from the left.
-    c.options[2] = makeOption(frame1, arrayName("Option3", box), QStringLiteral("大"), 80, 540);
-    c.options[1] = makeOption(frame1, arrayName("Option2", box), QStringLiteral("中"), 640, 540);
-    c.options[0] = makeOption(frame1, arrayName("Option1", box), QStringLiteral("小"), 1200, 540);
-    c.options[5] = makeOption(frame1, arrayName("Option6", box), QStringLiteral("無"), 1760, 520);
+    c.options[2] = makeOption(frame1, arrayName("Option3", box), Texts::tr("大"), 80, 540);
+    c.options[1] = makeOption(frame1, arrayName("Option2", box), Texts::tr("中"), 640, 540);
+    c.options[0] = makeOption(frame1, arrayName("Option1", box), Texts::tr("小"), 1200, 540);
+    c.options[5] = makeOption(frame1, arrayName("Option6", box), Texts::tr("無"), 1760, 520);
 
-    auto *frame2 = new QGroupBox(designOnly ? QStringLiteral("当否の即表示") : QStringLiteral("当り表示"), w);
+    auto *frame2 = new QGroupBox(designOnly ? Texts::tr("当否の即表示") : Texts::tr("当り表示"), w);
     frame2->setObjectName(arrayName("Frame2", box));
     place(frame2, left, 1970, kColumnWidth, 540);
     c.hitDisplayFrame = frame2;
-    c.options[3] = makeOption(frame2, arrayName("Option4", box), QStringLiteral("する"), 80, 950);
-    c.options[4] = makeOption(frame2, arrayName("Option5", box), QStringLiteral("しない"), 1100, 1100);
+    c.options[3] = makeOption(frame2, arrayName("Option4", box), Texts::tr("する"), 80, 950);
+    c.options[4] = makeOption(frame2, arrayName("Option5", box), Texts::tr("しない"), 1100, 1100);
 
     // The conditions are chosen only while a new name is typed.
     frame1->setEnabled(false);
@@ -226,14 +232,13 @@ void frmMain::Ui::buildColumn(frmMain *w, int box)
         auto *button =
             makeButton(w, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
         button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
-        button->setToolTip(QStringLiteral("クリックすれば実験名になります"));
+        button->setToolTip(Texts::tr("クリックすれば実験名になります"));
         c.selectButton = button;
     }
 
-    auto *runsHeading =
-        makeLabel(w, arrayName("RunsHeading", box), QStringLiteral("実施済みラン数"), left, 2920, 1150, 220);
+    auto *runsHeading = makeLabel(w, arrayName("RunsHeading", box), Texts::tr("実施済みラン数"), left, 2920, 1150, 220);
     auto *dateHeading =
-        makeLabel(w, arrayName("DateHeading", box), QStringLiteral("最後の実施日"), left + 1150, 2920, 1150, 220);
+        makeLabel(w, arrayName("DateHeading", box), Texts::tr("最後の実施日"), left + 1150, 2920, 1150, 220);
     setPointSize(runsHeading, 8);
     setPointSize(dateHeading, 8);
     c.runsDone = makeLabel(w, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
@@ -257,7 +262,7 @@ void frmMain::Ui::buildStatusBar(frmMain *w)
     // A bar of its own colour: the pictures' dark foreground lies behind it.
     statusBar->setAutoFillBackground(true);
     place(statusBar, 0, kHeightTwips - 330, kWidthTwips, 330);
-    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), statusBar);
+    auto *status = new QLabel(Texts::tr("ｽﾃｰﾀｽ"), statusBar);
     status->setObjectName(QStringLiteral("Panels(1)"));
     statusDate = new QLabel(statusBar);
     statusDate->setObjectName(QStringLiteral("Panels(2)"));

@@ -4,11 +4,19 @@
 #include "core/toolkit/Units.h"
 #include "ui/toolkit/Style.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::RegistrationView".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::RegistrationView)
+};
+} // namespace
 
 using units::px;
 
@@ -76,13 +84,13 @@ void RegistrationView::showWindowState()
         style::setBackground(m_c.prompt, colour);
     m_c.prompt->setEnabled(m_flow.promptEnabled());
 
-    QString caption = QStringLiteral("実験名の登録や変更");
+    QString caption = Texts::tr("実験名の登録や変更");
     int size = 9;
     switch (m_flow.registrationCaption()) {
     case MainFlow::RegistrationCaption::Register: break;
-    case MainFlow::RegistrationCaption::EndRegistration: caption = QStringLiteral("実験名の登録や変更の終了"); break;
+    case MainFlow::RegistrationCaption::EndRegistration: caption = Texts::tr("実験名の登録や変更の終了"); break;
     case MainFlow::RegistrationCaption::RegisterOrSelect:
-        caption = QStringLiteral("実験名の登録や選択");
+        caption = Texts::tr("実験名の登録や選択");
         size = 8;
         break;
     }

@@ -1,14 +1,23 @@
 #include "ui/registry/SelectionLaunch.h"
 
 #include "core/mainwindow/MainFlow.h"
+#include "core/mainwindow/MainTexts.h"
 #include "core/toolkit/Cp932.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::SelectionLaunch".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::SelectionLaunch)
+};
+} // namespace
 
 QString MemoBox::memoText() const
 {
@@ -62,10 +71,12 @@ void SelectionLaunch::showWindowState()
 {
     m_c.heading->setEnabled(m_flow.headingEnabled());
     m_c.experimentName->setText(m_flow.experimentCaption());
-    m_c.experimentName->setToolTip(
-        m_flow.experimentChosenOnce()
-            ? QStringLiteral("今から行なう実験の名称です")
-            : QStringLiteral("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
+    // The study's state, when the server has told it, under the name's own tip.
+    const QString study = m_flow.experimentChosenOnce() ? studyStatusText(m_flow.studyStatus()) : QString();
+    m_c.experimentName->setToolTip((m_flow.experimentChosenOnce()
+                                        ? Texts::tr("今から行なう実験の名称です")
+                                        : Texts::tr("上の実験名ボックスをクリックすると、確定した実験名が表示されます"))
+                                   + (study.isEmpty() ? QString() : QLatin1Char('\n') + study));
     m_c.conditions->setText(m_flow.conditionsText());
     {
         // Only the user's ticks are inputs.

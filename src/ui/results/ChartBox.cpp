@@ -3,6 +3,7 @@
 #include "ui/toolkit/Style.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,13 @@
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::ChartBox".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::ChartBox)
+};
+} // namespace
 
 ChartBox::ChartBox(const QString &name, QWidget *parent) : QWidget(parent)
 {

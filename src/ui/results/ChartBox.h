@@ -41,8 +41,8 @@ public:
     // Millimetres of the box to its pixels.
     static double mm(double millimetres);
 
-    static QString saveActionText() { return QStringLiteral("画像として保存…"); }
-    static QString reportActionText() { return QStringLiteral("レポートを保存…"); }
+    static QString saveActionText() { return tr("画像として保存…"); }
+    static QString reportActionText() { return tr("レポートを保存…"); }
 
 Q_SIGNALS:
     void imageSaveRequested(vora::ChartBox *box);

@@ -5,6 +5,7 @@
 #include "core/toolkit/Services.h"
 #include "ui/results/ChartBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -13,6 +14,13 @@
 #include <QSaveFile>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "ChartImageExport".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ChartImageExport)
+};
+} // namespace
 
 namespace {
 
@@ -36,8 +44,8 @@ void writeChartImage(QWidget *parent, Dialogs &dialogs, QString path, const QIma
     }
     if (!error.isEmpty())
         dialogs.tell(parent,
-                     QStringLiteral("グラフの画像を保存できませんでした。") + CRLF + CRLF + QStringLiteral("保存先：")
-                         + QDir::toNativeSeparators(path) + CRLF + QStringLiteral("理由：") + error,
+                     Texts::tr("グラフの画像を保存できませんでした。") + CRLF + CRLF + Texts::tr("保存先：")
+                         + QDir::toNativeSeparators(path) + CRLF + Texts::tr("理由：") + error,
                      MsgIcon::Exclamation);
 }
 
@@ -54,7 +62,7 @@ void saveChartImage(QWidget *parent, Services &sv, const QString &experimentName
     // The chart as it is now, when the user asked for it.
     const QImage image = box.image();
     sv.dialogs->saveFile(parent, ChartBox::saveActionText().chopped(1), sv.paths.file(name),
-                         QStringLiteral("PNG画像 (*.png)"),
+                         Texts::tr("PNG画像 (*.png)"),
                          [parent = QPointer<QWidget>(parent), dialogs = sv.dialogs, image](const QString &chosen) {
                              if (chosen.isEmpty())
                                  return;

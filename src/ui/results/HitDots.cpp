@@ -9,6 +9,7 @@
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Style.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,6 +19,13 @@
 #include <QTimer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::HitDots".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::HitDots)
+};
+} // namespace
 
 namespace {
 
@@ -189,8 +197,8 @@ void HitDots::chartHovered()
     if (m_module.state().view != ExperimentView::Overview || m_memo->editing())
         return;
     m_memo->hidePreview();
-    m_hint->setText(QStringLiteral("・をクリックすると詳細グラフを表示。") + CRLF
-                    + QStringLiteral("ダブルクリックでメモ書込み可能。"));
+    m_hint->setText(Texts::tr("・をクリックすると詳細グラフを表示。") + CRLF
+                    + Texts::tr("ダブルクリックでメモ書込み可能。"));
     m_hint->setGeometry(qRound(ChartBox::mm(50)), qRound(ChartBox::mm(1.5)), qRound(ChartBox::mm(60)),
                         qRound(ChartBox::mm(8)));
     m_hint->show();
@@ -220,8 +228,8 @@ void HitDots::save()
         // The editor stays open with the text as typed, so nothing is lost.
         // Once the message is closed the typing goes on where it stopped.
         sv.dialogs->ask(m_chart->window(),
-                        QStringLiteral("メモを保存できませんでした。") + CRLF + CRLF + result.message + CRLF + CRLF
-                            + QStringLiteral("メモは入力欄に残っています。"),
+                        Texts::tr("メモを保存できませんでした。") + CRLF + CRLF + result.message + CRLF + CRLF
+                            + Texts::tr("メモは入力欄に残っています。"),
                         MsgButtons::Ok, MsgIcon::Exclamation, [box = QPointer<QWidget>(m_memo->box())](MsgAnswer) {
                             if (box)
                                 box->setFocus();

@@ -13,12 +13,20 @@
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Style.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::ResultsDisplay".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::ResultsDisplay)
+};
+} // namespace
 
 namespace {
 
@@ -80,9 +88,9 @@ void ResultsDisplay::Impl::createControls()
     }
 
     runsTitle = windowLabel("Label11", 10, true);
-    runsTitle->setText(QStringLiteral("　今回の試行部分ごとの結果　"));
+    runsTitle->setText(Texts::tr("　今回の試行部分ごとの結果　"));
     segmentsTitle = windowLabel("Label12", 10, true);
-    segmentsTitle->setText(QStringLiteral("　試行部分ごとの結果（全ラン）　"));
+    segmentsTitle->setText(Texts::tr("　試行部分ごとの結果（全ラン）　"));
     trialsTitle = windowLabel("Label18", 10, true);
     for (QLabel *t : {runsTitle, segmentsTitle, trialsTitle})
         style::setColours(t, style::titleBackColour(), style::titleTextColour());
@@ -98,8 +106,8 @@ void ResultsDisplay::Impl::createControls()
     runCountLabel = windowLabel("Label27", 10);
 
     browser = new RunBrowser(w, *this, host.module());
-    backButton = button("Command2", QStringLiteral("最初に戻る"), QStringLiteral("前に戻ります"));
-    toggleButton = button("Command11", QStringLiteral("全試行表示"), QString());
+    backButton = button("Command2", Texts::tr("最初に戻る"), Texts::tr("前に戻ります"));
+    toggleButton = button("Command11", Texts::tr("全試行表示"), QString());
     connect(backButton, &QPushButton::clicked, this, [this] { back(); });
     connect(toggleButton, &QPushButton::clicked, this, [this] { toggleLowerChart(); });
 
@@ -121,7 +129,7 @@ void ResultsDisplay::Impl::load()
         // Shown once per cause: continuous display would otherwise repeat it every tick.
         if (read.message != lastReadError)
             sv.dialogs->tell(
-                w, QStringLiteral("データファイルを読めないため、結果を表示できません。") + CRLF + CRLF + read.message,
+                w, Texts::tr("データファイルを読めないため、結果を表示できません。") + CRLF + CRLF + read.message,
                 MsgIcon::Exclamation);
         lastReadError = read.message;
     } else {
@@ -160,7 +168,7 @@ void ResultsDisplay::Impl::header()
     host.hideRunControls();
 
     HeaderRow &top = host.header();
-    top.setTitle(QStringLiteral("　ＶＯＲＡ(結果の表示)　"), true);
+    top.setTitle(Texts::tr("　ＶＯＲＡ(結果の表示)　"), true);
     const bool withStimulus = s.withStimulus;
     host.showConditions(conditionLine(withStimulus, stimulusLetter(s.stimulus), hitDisplayLetter(s.hitDisplay)),
                         withStimulus, memoFromFileForm(s.conditionMemo), s.showConditions);
@@ -280,7 +288,7 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
     segmentsAnalysis->show();
     HeaderRow &top = host.header();
     if (isOverview)
-        top.setTitle(QStringLiteral(" ＶＯＲＡ(全結果の表示) "), true);
+        top.setTitle(Texts::tr(" ＶＯＲＡ(全結果の表示) "), true);
 
     const ShownDateTime when = shownRunDateTime(runs, s.browsedRun, sv.clock->dateText(), sv.clock->timeText());
     top.setDate(when.date, true);
@@ -331,8 +339,8 @@ void ResultsDisplay::Impl::display()
         overview();
     allRunPart(!single);
     lowerChart();
-    backButton->setText(s.view == ExperimentView::BrowseRun ? QStringLiteral("全ランの表示に戻る")
-                                                            : QStringLiteral("最初に戻る"));
+    backButton->setText(s.view == ExperimentView::BrowseRun ? Texts::tr("全ランの表示に戻る")
+                                                            : Texts::tr("最初に戻る"));
     if (dots->editing()) {
         memo->caption()->raise();
         memo->box()->raise();
@@ -358,7 +366,7 @@ void ResultsDisplay::Impl::dotPressed()
 void ResultsDisplay::Impl::openRun(int run)
 {
     state().browse(run);
-    backButton->setText(QStringLiteral("全ランの表示に戻る"));
+    backButton->setText(Texts::tr("全ランの表示に戻る"));
     host.showResultsAfresh();
 }
 
@@ -369,7 +377,7 @@ void ResultsDisplay::Impl::back()
     chartMode = 0;
     if (s.view == ExperimentView::BrowseRun) {
         browser->stop();
-        backButton->setText(QStringLiteral("最初に戻る"));
+        backButton->setText(Texts::tr("最初に戻る"));
         s.showOverview();
         host.showResultsAfresh();
         return;
@@ -434,7 +442,7 @@ void ResultsDisplay::Impl::restart()
     browser->forgetClicks();
     dots->hideAll();
     dots->restart();
-    backButton->setText(QStringLiteral("最初に戻る"));
+    backButton->setText(Texts::tr("最初に戻る"));
     panel->hidePanel();
     panel->hidePicture();
     memo->hideAll();

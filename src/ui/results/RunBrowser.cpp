@@ -3,10 +3,18 @@
 #include "core/toolkit/Units.h"
 #include "ui/startup/Module1.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::RunBrowser".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::RunBrowser)
+};
+} // namespace
 
 RunBrowser::RunBrowser(QWidget *window, View &view, Module1 &module) : QObject(window), m_view(view), m_module(module)
 {
@@ -15,10 +23,10 @@ RunBrowser::RunBrowser(QWidget *window, View &view, Module1 &module) : QObject(w
         const char *caption;
         QString tip;
     } kinds[4] = {
-        {"Command7", "<<", QStringLiteral("クリックすると前のデータを連続表示。ダブルクリックで高速で連続表示")},
-        {"Command8", "<", QStringLiteral("クリックすると前のデータを表示")},
-        {"Command9", ">", QStringLiteral("クリックすると後のデータを表示")},
-        {"Command10", ">>", QStringLiteral("クリックすると後のデータを連続表示。ダブルクリックで高速で連続表示")},
+        {"Command7", "<<", Texts::tr("クリックすると前のデータを連続表示。ダブルクリックで高速で連続表示")},
+        {"Command8", "<", Texts::tr("クリックすると前のデータを表示")},
+        {"Command9", ">", Texts::tr("クリックすると後のデータを表示")},
+        {"Command10", ">>", Texts::tr("クリックすると後のデータを連続表示。ダブルクリックで高速で連続表示")},
     };
     for (int i = 0; i < 4; ++i) {
         auto *b = new QPushButton(QLatin1String(kinds[i].caption), window);

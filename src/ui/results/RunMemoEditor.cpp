@@ -5,6 +5,7 @@
 #include "ui/toolkit/Style.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextLayout>
@@ -13,6 +14,13 @@
 #include <cmath>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::RunMemoEditor".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::RunMemoEditor)
+};
+} // namespace
 
 namespace {
 constexpr int kCaptionHeight = 270;
@@ -75,10 +83,10 @@ RunMemoEditor::RunMemoEditor(QWidget *window) : QObject(window)
     m_box->setObjectName(QStringLiteral("Text4"));
     m_box->hide();
 
-    m_save = new QPushButton(QStringLiteral("保存"), window);
+    m_save = new QPushButton(Texts::tr("保存"), window);
     m_save->setObjectName(QStringLiteral("Command13"));
     m_save->hide();
-    m_cancel = new QPushButton(QStringLiteral("キャンセル"), window);
+    m_cancel = new QPushButton(Texts::tr("キャンセル"), window);
     m_cancel->setObjectName(QStringLiteral("Command14"));
     m_cancel->hide();
     connect(m_save, &QPushButton::clicked, this, &RunMemoEditor::saveClicked);

@@ -3,10 +3,18 @@
 #include "core/toolkit/Units.h"
 #include "ui/toolkit/Style.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::ExperimentHeader".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::ExperimentHeader)
+};
+} // namespace
 
 namespace {
 
@@ -49,13 +57,13 @@ ExperimentHeader::ExperimentHeader(QWidget *window) : QObject(window)
 {
     m_name = makeLabel(window, "Label30", 400, 120, 1800, 400, 12, true);
     m_title = makeLabel(window, "Label1", 2400, 120, 3400, 450, 16, true);
-    m_title->setText(QStringLiteral("　ESP透視実験　"));
-    m_title->setToolTip(QStringLiteral("超能力・透視実験システム・ＶＯＲＡ"));
+    m_title->setText(Texts::tr("　ESP透視実験　"));
+    m_title->setToolTip(Texts::tr("超能力・透視実験システム・ＶＯＲＡ"));
     m_date = makeLabel(window, "Label31", 6000, 150, 1500, 300, 11);
     m_time = makeLabel(window, "Label34", 6100, 450, 1000, 270, 11);
     m_version = makeLabel(window, "Label33", 12100, 180, 900, 300, 9);
     m_help = makeButton(window, "Command5", QStringLiteral("Help"), kWindowWidth - 900 - 400, 120);
-    m_end = makeButton(window, "Command12", QStringLiteral("終了"), kWindowWidth - 900 - 400, 600);
+    m_end = makeButton(window, "Command12", Texts::tr("終了"), kWindowWidth - 900 - 400, 600);
     connect(m_help, &QPushButton::clicked, this, &ExperimentHeader::helpClicked);
     connect(m_end, &QPushButton::clicked, this, &ExperimentHeader::endClicked);
 }

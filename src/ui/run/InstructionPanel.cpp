@@ -24,9 +24,38 @@ void InstructionPanel::paintEvent(QPaintEvent *)
             y += blank;
             continue;
         }
-        p.drawText(QPoint(area.left(), y + fm.ascent()), line);
-        y += full;
+        for (const QString &part : fitted(line, fm, area.width())) {
+            p.drawText(QPoint(area.left(), y + fm.ascent()), part);
+            y += full;
+        }
     }
+}
+
+QStringList InstructionPanel::fitted(const QString &line, const QFontMetrics &fm, int width)
+{
+    // A translated line wider than the panel breaks between words, its continuation indented
+    // under the text after the line's own leading spaces and bullet.
+    if (fm.horizontalAdvance(line) <= width || !line.trimmed().contains(QLatin1Char(' ')))
+        return {line};
+    int lead = 0;
+    while (lead < line.size() && !line.at(lead).isLetterOrNumber() && line.at(lead) != QLatin1Char('('))
+        ++lead;
+    const QString indent(lead, QLatin1Char(' '));
+    QStringList out;
+    QString current = line.left(lead);
+    for (const QString &word : line.mid(lead).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString tried = current.trimmed().isEmpty() || current.endsWith(QLatin1Char(' '))
+                                  ? current + word
+                                  : current + QLatin1Char(' ') + word;
+        if (fm.horizontalAdvance(tried) > width && !current.trimmed().isEmpty() && current != line.left(lead)) {
+            out << current;
+            current = indent + word;
+        } else {
+            current = tried;
+        }
+    }
+    out << current;
+    return out;
 }
 
 } // namespace vora

@@ -1,5 +1,7 @@
 #pragma once
+#include <QFontMetrics>
 #include <QLabel>
+#include <QStringList>
 
 namespace vora {
 
@@ -9,6 +11,8 @@ class InstructionPanel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // `line` as drawn in `width`: itself, or broken between words when wider.
+    static QStringList fitted(const QString &line, const QFontMetrics &fm, int width);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

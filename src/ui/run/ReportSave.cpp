@@ -2,12 +2,21 @@
 
 #include "core/registry/DataFile.h"
 #include "core/report/ReportHtml.h"
+#include "core/toolkit/Language.h"
 #include "ui/startup/Module1.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "ReportSave".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportSave)
+};
+} // namespace
 
 void saveExperimentReport(QWidget *parent, Module1 &module)
 {
@@ -18,20 +27,21 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     const QString dataPath = dataFilePath(sv.paths, name, flag);
     const ReadResult read = sv.files->readLines(dataPath);
     if (!read.ok) {
-        sv.dialogs->tell(
-            parent, QStringLiteral("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
-            MsgIcon::Exclamation);
+        sv.dialogs->tell(parent,
+                         Texts::tr("データファイルを読めないため、レポートを作れません。") + CRLF + CRLF + read.message,
+                         MsgIcon::Exclamation);
         return;
     }
 
-    const QString caption = QStringLiteral("レポートを保存");
+    const QString caption = Texts::tr("レポートを保存");
     // The report is of the file as it was read now, with the run browsed now.
     report::ReportOptions options;
+    // The report speaks the program's language.
+    options.lang = language::current() == language::source() ? report::Lang::Ja : report::Lang::En;
     options.shownRun = s.browsedRun;
     const report::Experiment experiment = report::experimentFromLines(dataFileName(name, flag), read.lines);
     sv.dialogs->saveFile(
-        parent, caption, sv.paths.file(name + QStringLiteral("_report.html")),
-        QStringLiteral("HTMLファイル (*.html *.htm)"),
+        parent, caption, sv.paths.file(name + QStringLiteral("_report.html")), Texts::tr("HTMLファイル (*.html *.htm)"),
         [parent = QPointer<QWidget>(parent), &sv, options, experiment](QString path) mutable {
             if (path.isEmpty())
                 return;
@@ -40,8 +50,7 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
             options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
             const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
             if (!wrote)
-                sv.dialogs->tell(parent,
-                                 QStringLiteral("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
+                sv.dialogs->tell(parent, Texts::tr("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
                                  MsgIcon::Exclamation);
         });
 }

@@ -11,6 +11,7 @@
 #include "ui/startup/Module1.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QLabel>
@@ -20,6 +21,13 @@
 #include <QTimer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::toushiJikken".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::toushiJikken)
+};
+} // namespace
 
 using namespace style;
 
@@ -41,7 +49,7 @@ void toushiJikken::beginCountdown()
     m_start->hide();
     m_instructions->setText(shortInstructions());
     if (s.withStimulus)
-        m_header->setTitle(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
+        m_header->setTitle(Texts::tr("　ＶＯＲＡ(刺激１)　"));
     m_header->titleAfterName();
 
     const QRect f = m_feedback->geometry();
@@ -261,21 +269,20 @@ void toushiJikken::leaveForMainWindow()
 
 void toushiJikken::askSaveRetry(const QString &reason)
 {
-    const QString question =
-        QStringLiteral("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF + reason
-        + CRLF // names the file and the cause
-        + QStringLiteral("保存先：") + QDir::toNativeSeparators(dataFile()) + CRLF + CRLF
-        + QStringLiteral("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。") + CRLF
-        + QStringLiteral("もう一度保存しますか？");
+    const QString question = Texts::tr("このランの結果をデータファイルに保存できませんでした。") + CRLF + CRLF + reason
+                             + CRLF // names the file and the cause
+                             + Texts::tr("保存先：") + QDir::toNativeSeparators(dataFile()) + CRLF + CRLF
+                             + Texts::tr("フォルダやディスクの空きを確かめてから「はい」を押すと、もう一度保存します。")
+                             + CRLF + Texts::tr("もう一度保存しますか？");
     m_module.services().dialogs->ask(this, question, MsgButtons::YesNo, MsgIcon::Exclamation,
                                      [this](MsgAnswer a) { m_flow->saveRetryAnswered(a == MsgAnswer::Yes); });
 }
 
 void toushiJikken::askDiscard()
 {
-    const QString discard = QStringLiteral("このランの結果はまだ保存されていません。") + CRLF
-                            + QStringLiteral("「はい」を押すと、このランの結果（100試行）は失われます。") + CRLF + CRLF
-                            + QStringLiteral("本当にこのランの結果を破棄しますか？");
+    const QString discard = Texts::tr("このランの結果はまだ保存されていません。") + CRLF
+                            + Texts::tr("「はい」を押すと、このランの結果（100試行）は失われます。") + CRLF + CRLF
+                            + Texts::tr("本当にこのランの結果を破棄しますか？");
     m_module.services().dialogs->ask(this, discard, MsgButtons::YesNo, MsgIcon::Exclamation,
                                      [this](MsgAnswer a) { m_flow->discardAnswered(a == MsgAnswer::Yes); });
 }

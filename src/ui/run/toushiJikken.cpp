@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +29,13 @@
 #include <QTimer>
 
 namespace vora {
+
+namespace {
+// The texts of this file, under the translation context "vora::toushiJikken".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vora::toushiJikken)
+};
+} // namespace
 
 using namespace style;
 
@@ -55,7 +63,7 @@ toushiJikken::toushiJikken(Module1 &module, QWidget *parent)
     : QWidget(parent), m_module(module), m_engine(*module.services().clock, *module.services().random)
 {
     setObjectName(QStringLiteral("toushiJikken"));
-    setWindowTitle(QStringLiteral("ESP実験"));
+    setWindowTitle(Texts::tr("ESP実験"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     buildControls();
     m_flow = new RunFlow(*this, *module.services().clock, module.services().timing, this);
@@ -93,7 +101,7 @@ void toushiJikken::buildControls()
     };
 
     m_header = new ExperimentHeader(this);
-    m_howTo = button("Command1", QStringLiteral("実験のやり方"), kHowToLeft, 120, 1800, 450);
+    m_howTo = button("Command1", Texts::tr("実験のやり方"), kHowToLeft, 120, 1800, 450);
     m_header->stackUnderButtons(m_howTo);
 
     m_conditionMemo = new QPlainTextEdit(this);
@@ -117,12 +125,12 @@ void toushiJikken::buildControls()
     const int frameTop = kPanelTop + kPanelShortHeight + 500;
     m_feedback = label("Label4", frameLeft, frameTop, kFrameWidth, kFrameHeight, 100);
     m_feedback->setAlignment(Qt::AlignCenter);
-    m_feedback->setToolTip(QStringLiteral("入力した１または０が表示されます"));
+    m_feedback->setToolTip(Texts::tr("入力した１または０が表示されます"));
     setBackground(m_feedback, QColor(64, 64, 64));
     setTextColour(m_feedback, Qt::white);
 
     m_prompt = label("Label28", frameLeft + 200, frameTop + 100, 1700, 330, 12, true);
-    m_prompt->setText(QStringLiteral("当てよう!!"));
+    m_prompt->setText(Texts::tr("当てよう!!"));
     setTextColour(m_prompt, QColor(255, 255, 0));
     m_prompt->hide();
 
@@ -137,8 +145,8 @@ void toushiJikken::buildControls()
     m_progress->setGeometry(px(frameLeft), px(frameTop + kFrameHeight), px(kFrameWidth), px(240));
     m_progress->hide();
 
-    m_start = button("Command4", QStringLiteral("開始"), frameLeft + kFrameWidth - 300, frameTop + 500, 1300, 600);
-    m_start->setToolTip(QStringLiteral("やり方がわかったら押してください"));
+    m_start = button("Command4", Texts::tr("開始"), frameLeft + kFrameWidth - 300, frameTop + 500, 1300, 600);
+    m_start->setToolTip(Texts::tr("やり方がわかったら押してください"));
     m_start->setFont(gothic(14, true));
     m_start->hide();
 
@@ -206,7 +214,7 @@ void toushiJikken::load()
 
     m_header->setVersion(version::experimentWindowText());
     if (s.withStimulus)
-        m_header->setTitle(QStringLiteral("　ＶＯＲＡ(刺激１)　"));
+        m_header->setTitle(Texts::tr("　ＶＯＲＡ(刺激１)　"));
     // Creates the results controls and takes up a running continuous display.
     m_results->onWindowLoad();
     s.launchedFromMain = false;
@@ -216,7 +224,7 @@ void toushiJikken::load()
     if (!resultsOnly) {
         m_conditionMemo->setGeometry(px(3900), px(720), px(8000), px(720));
         if (s.hitDisplay == HitDisplay::Shown)
-            m_feedback->setToolTip(QStringLiteral("当たり(○)、外れ(×)が表示されます"));
+            m_feedback->setToolTip(Texts::tr("当たり(○)、外れ(×)が表示されます"));
         QString memo = s.conditionMemo;
         memo.replace(QStringLiteral("\x01\x01"), CRLF);
         m_conditionMemo->setPlainText(QString(memo).replace(CRLF, QStringLiteral("\n")));
@@ -426,7 +434,7 @@ void toushiJikken::askEnd()
 {
     // While answers are at stake a hurried Enter keeps the run.
     const MsgButtons buttons = m_flow->closingNeedsAsking() ? MsgButtons::YesNoDefaultNo : MsgButtons::YesNo;
-    m_module.services().dialogs->ask(this, QStringLiteral("終了して良いですか？"), buttons, MsgIcon::None,
+    m_module.services().dialogs->ask(this, Texts::tr("終了して良いですか？"), buttons, MsgIcon::None,
                                      [this](MsgAnswer a) { m_flow->endAnswered(a == MsgAnswer::Yes); });
 }
 

@@ -50,20 +50,18 @@ frmSplash::frmSplash(const QString &programFolder, QWidget *parent)
         m_logo->setPixmap(logo ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
     }
 
-    m_productName = makeLabel(m_frame, "lblProductName", QStringLiteral("VORＡ"), 2700, 420, 4200, 900, 32, true);
-    m_subtitle = makeLabel(m_frame, "lblSubtitle", QStringLiteral("超能力の実験、測定、訓練システム"), 2700, 1380, 4300,
-                           420, 12);
+    m_productName = makeLabel(m_frame, "lblProductName", tr("VORＡ"), 2700, 420, 4200, 900, 32, true);
+    m_subtitle = makeLabel(m_frame, "lblSubtitle", tr("超能力の実験、測定、訓練システム"), 2700, 1380, 4300, 420, 12);
     m_platform = makeLabel(m_frame, "lblPlatform", QStringLiteral("WindowsXP"), 5400, 1920, 1600, 300, 9);
     m_platform->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_version = makeLabel(m_frame, "lblVersion", QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), 5000, 2250, 2000, 300, 9);
+    m_version = makeLabel(m_frame, "lblVersion", tr("ﾊﾞｰｼﾞｮﾝ"), 5000, 2250, 2000, 300, 9);
     m_version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_warning = makeLabel(m_frame, "lblWarning",
-                          QStringLiteral("警告：このプログラムを作者の許可なく複製・改変することを禁じます。"), 240,
-                          3000, 6700, 300, 8);
-    m_credit1 =
-        makeLabel(m_frame, "lblCredit1", QStringLiteral("企画・製作：VORA 開発チーム"), 240, 3420, 6700, 300, 9);
-    m_credit2 = makeLabel(m_frame, "lblCredit2", QStringLiteral("Qt 6 による Linux 版（日本語表示：IPA フォント）"),
-                          240, 3780, 6700, 300, 9);
+    m_warning =
+        makeLabel(m_frame, "lblWarning", tr("警告：このプログラムを作者の許可なく複製・改変することを禁じます。"), 240,
+                  3000, 6700, 300, 8);
+    m_credit1 = makeLabel(m_frame, "lblCredit1", tr("企画・製作：VORA 開発チーム"), 240, 3420, 6700, 300, 9);
+    m_credit2 = makeLabel(m_frame, "lblCredit2", tr("Qt 6 による Linux 版（日本語表示：IPA フォント）"), 240, 3780,
+                          6700, 300, 9);
 
     // Load: the version line replaces the design caption.
     m_version->setText(version::splashText());

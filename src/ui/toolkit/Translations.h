@@ -1,12 +1,12 @@
 #pragma once
+#include <QString>
 
 namespace vora::translations {
 
-// Loads Qt's own Japanese texts (qtbase_ja from Qt's translation folder) into the
-// application, so standard buttons read はい / いいえ / OK / キャンセル and the file dialog is
-// Japanese, like the program's own texts. Call once, after the application object exists and
-// before any window is built. False when the translation could not be found; Qt's English
-// texts then stay.
-bool install();
+// Installs the language of this start (core/toolkit/Language: $VORA_LANG, else the locale's,
+// else Japanese) with Qt's own texts for it, so that standard buttons and the file dialog
+// speak the program's language. Call once, after the application object exists and before any
+// window is built. Returns the language installed.
+QString install();
 
 } // namespace vora::translations

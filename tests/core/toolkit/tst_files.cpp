@@ -698,8 +698,8 @@ void TestFiles::failuresSayWhatAndWhere()
     QVERIFY(!r.ok);
     QCOMPARE(r.code, code);
     QCOMPARE(r.message, QString(japanese).replace(QStringLiteral("FILE"), path));
-    QCOMPARE(r.text(Language::Japanese), r.message);
-    QCOMPARE(r.text(Language::English), QString(english).replace(QStringLiteral("FILE"), path));
+    QCOMPARE(r.text(Audience::User), r.message);
+    QCOMPARE(r.text(Audience::Tool), QString(english).replace(QStringLiteral("FILE"), path));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

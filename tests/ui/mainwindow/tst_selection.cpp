@@ -44,6 +44,8 @@ private Q_SLOTS:
     void theConditionsGoWithTheSelection();
     void launchWithin100Runs_data();
     void launchWithin100Runs();
+    void aClosedStudyTakesNoRun_data();
+    void aClosedStudyTakesNoRun();
     void aDamagedFileRestartsAndWritesNothing_data();
     void aDamagedFileRestartsAndWritesNothing();
     void anUnreadableDataFileCannotBeRun();
@@ -261,6 +263,46 @@ void TestSelection::launchWithin100Runs()
         QCOMPARE(f.t.dialogs->last()->icon, refusal == runLimitMessage() ? MsgIcon::Information : MsgIcon::Exclamation);
         QCOMPARE(f.t.dialogs->last()->buttons, MsgButtons::Ok);
         QVERIFY(!f.state().launchedFromMain);
+    }
+    QCOMPARE(f.t.readBytes(file), before);
+}
+
+void TestSelection::aClosedStudyTakesNoRun_data()
+{
+    QTest::addColumn<int>("state"); // StudyStatus::State as the server last said
+    QTest::addColumn<QString>("tooltip"); // the state shown beside the name; empty: none
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("server not reached") << int(StudyStatus::Unknown) << QString() << true;
+    QTest::newRow("no study") << int(StudyStatus::NoStudy) << QString() << true;
+    QTest::newRow("study open") << int(StudyStatus::Open) << QStringLiteral("研究「Plan」：実施中") << true;
+    QTest::newRow("study closed") << int(StudyStatus::Closed)
+                                  << QStringLiteral("研究「Plan」：終了（新しいランは記録できません）") << false;
+}
+
+void TestSelection::aClosedStudyTakesNoRun()
+{
+    QFETCH(int, state);
+    QFETCH(QString, tooltip);
+    QFETCH(bool, starts);
+    MainFixture f;
+    auto mirror = std::make_shared<FakeMirror>();
+    mirror->studies.insert(QStringLiteral("Kiri-1"), {StudyStatus::State(state), QStringLiteral("Plan")});
+    f.module.services().mirror = mirror;
+    f.t.writeLines(QStringLiteral("Combo1.txt"), {QStringLiteral("Kiri      -SD")});
+    f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QStringLiteral("Kiri       SD")});
+    const QString file = QStringLiteral("data/Kiri-1.txt");
+    f.t.writeLines(file, runLines(QStringLiteral("Kiri"), 3, 50, QStringLiteral("SD")));
+    const QByteArray before = f.t.readBytes(file);
+    f.open();
+    f.select(1);
+    const QString shown = f.label("Label3")->toolTip();
+    QCOMPARE(shown.section(QLatin1Char('\n'), 1), tooltip);
+    QTest::mouseClick(f.button("Command10"), Qt::LeftButton);
+    QCOMPARE(f.experimentWindows, starts ? 1 : 0);
+    QCOMPARE(f.messages(), starts ? 0 : 1);
+    if (!starts) {
+        QCOMPARE(f.t.dialogs->last()->text, closedStudyMessage(QStringLiteral("Plan")));
+        QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     }
     QCOMPARE(f.t.readBytes(file), before);
 }

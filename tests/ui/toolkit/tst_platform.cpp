@@ -38,7 +38,8 @@ private Q_SLOTS:
     void qtInputAndFileBoxesAnswerLater();
     void fakeProcessRecordsWithoutExiting();
     void quitNowLeavesThroughTheEventLoop();
-    void qtTextsAreJapanese();
+    void qtTextsFollowTheLanguage_data();
+    void qtTextsFollowTheLanguage();
 };
 
 void TestPlatform::systemRandomIsUniformInUnitInterval()
@@ -333,9 +334,24 @@ void TestPlatform::quitNowLeavesThroughTheEventLoop()
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
-void TestPlatform::qtTextsAreJapanese()
+void TestPlatform::qtTextsFollowTheLanguage_data()
 {
-    QVERIFY(translations::install());
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QStringList>("buttons"); // Yes, No, Cancel, OK
+    QTest::newRow("ja") << "ja"
+                        << QStringList{QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル"),
+                                       QStringLiteral("OK")};
+    QTest::newRow("en") << "en"
+                        << QStringList{QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Cancel"),
+                                       QStringLiteral("OK")};
+}
+
+void TestPlatform::qtTextsFollowTheLanguage()
+{
+    QFETCH(QString, lang);
+    QFETCH(QStringList, buttons);
+    qputenv("VORA_LANG", lang.toLatin1());
+    QCOMPARE(translations::install(), lang);
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
     // The name without its keyboard mnemonic ("はい(&Y)" reads はい(Y), as on Japanese desktops):
@@ -343,10 +359,12 @@ void TestPlatform::qtTextsAreJapanese()
     auto plain = [&](QMessageBox::StandardButton b) {
         return box.button(b)->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)$"))).remove(QLatin1Char('&'));
     };
-    QCOMPARE(plain(QMessageBox::Yes), QStringLiteral("はい"));
-    QCOMPARE(plain(QMessageBox::No), QStringLiteral("いいえ"));
-    QCOMPARE(plain(QMessageBox::Cancel), QStringLiteral("キャンセル"));
-    QCOMPARE(plain(QMessageBox::Ok), QStringLiteral("OK"));
+    QCOMPARE(plain(QMessageBox::Yes), buttons.at(0));
+    QCOMPARE(plain(QMessageBox::No), buttons.at(1));
+    QCOMPARE(plain(QMessageBox::Cancel), buttons.at(2));
+    QCOMPARE(plain(QMessageBox::Ok), buttons.at(3));
+    qputenv("VORA_LANG", "ja");
+    translations::install();
 }
 
 QTEST_MAIN(TestPlatform)

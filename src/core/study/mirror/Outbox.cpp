@@ -2,6 +2,7 @@
 
 #include "core/registry/RecordFormat.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,13 @@
 #include <unistd.h>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "Outbox".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Outbox)
+};
+} // namespace
 
 namespace {
 
@@ -87,11 +95,11 @@ QString Outbox::holdEntry(const MirrorEntry &entry)
 QString Outbox::writeEntry(const QString &folder, const QString &base, const MirrorEntry &entry)
 {
     const auto failed = [&folder](const QString &why) {
-        return QStringLiteral("送信待ちの記録を「%1」に書けませんでした。\r\n理由：%2")
+        return Texts::tr("送信待ちの記録を「%1」に書けませんでした。\r\n理由：%2")
             .arg(QDir::toNativeSeparators(folder), why);
     };
     if (!QDir().mkpath(folder))
-        return failed(QStringLiteral("フォルダを作れません"));
+        return failed(Texts::tr("フォルダを作れません"));
 
     QJsonObject o;
     o.insert(QStringLiteral("site"), entry.site);

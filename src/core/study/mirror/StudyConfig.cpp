@@ -2,10 +2,18 @@
 
 #include "core/toolkit/FileStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "StudyConfig".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyConfig)
+};
+} // namespace
 
 namespace {
 
@@ -34,7 +42,7 @@ ConnInfo ConnInfo::parse(const QString &text, QString *error)
     error->clear();
     const QString t = text.trimmed();
     if (t.startsWith(QStringLiteral("postgres://")) || t.startsWith(QStringLiteral("postgresql://"))) {
-        *error = QStringLiteral("接続文字列は key=value の形で書いてください（URIの形は使えません）。");
+        *error = Texts::tr("接続文字列は key=value の形で書いてください（URIの形は使えません）。");
         return info;
     }
     int i = 0;
@@ -51,7 +59,7 @@ ConnInfo ConnInfo::parse(const QString &text, QString *error)
         while (i < n && t.at(i).isSpace())
             ++i;
         if (key.isEmpty() || i >= n || t.at(i) != QLatin1Char('=')) {
-            *error = QStringLiteral("接続文字列の %1 文字目が key=value の形になっていません。").arg(keyStart + 1);
+            *error = Texts::tr("接続文字列の %1 文字目が key=value の形になっていません。").arg(keyStart + 1);
             info.m_pairs.clear();
             return info;
         }
@@ -74,7 +82,7 @@ ConnInfo ConnInfo::parse(const QString &text, QString *error)
                 }
             }
             if (!closed) {
-                *error = QStringLiteral("接続文字列の「%1」の値の引用符が閉じていません。").arg(key);
+                *error = Texts::tr("接続文字列の「%1」の値の引用符が閉じていません。").arg(key);
                 info.m_pairs.clear();
                 return info;
             }
@@ -90,7 +98,7 @@ ConnInfo ConnInfo::parse(const QString &text, QString *error)
         info.m_pairs.append({key, value});
     }
     if (info.m_pairs.isEmpty())
-        *error = QStringLiteral("接続文字列が空です。");
+        *error = Texts::tr("接続文字列が空です。");
     return info;
 }
 
@@ -148,7 +156,7 @@ StudyConfig StudyConfig::fromText(const QString &connLine, const QString &siteLi
     if (!error.isEmpty())
         c.error = error;
     else if (!isValidSiteName(c.site))
-        c.error = QStringLiteral("2行目のサイト名は英数字と「-」「_」の1～32文字で書いてください。");
+        c.error = Texts::tr("2行目のサイト名は英数字と「-」「_」の1～32文字で書いてください。");
     c.valid = c.error.isEmpty();
     return c;
 }
@@ -174,8 +182,8 @@ StudyConfig StudyConfig::loadFile(const QString &path)
     const QFileInfo info(path);
     const auto othersRead = QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (!c.conn.password().isEmpty() && (info.permissions() & othersRead))
-        c.warning = QStringLiteral("%1 はパスワードを含み、他のユーザーも読めます。"
-                                   "所有者だけが読めるようにしてください（chmod 600）。")
+        c.warning = Texts::tr("%1 はパスワードを含み、他のユーザーも読めます。"
+                              "所有者だけが読めるようにしてください（chmod 600）。")
                         .arg(info.fileName());
     return c;
 }

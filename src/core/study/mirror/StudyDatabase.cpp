@@ -3,6 +3,7 @@
 #include "core/study/mirror/StudySchema.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QMap>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -16,6 +17,13 @@
 #include <utility>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "StudyDatabase".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyDatabase)
+};
+} // namespace
 
 namespace {
 
@@ -52,6 +60,16 @@ QString literal(const QSqlDatabase &db, const QVariant &value)
 
 } // namespace
 
+QString sqlLiteral(const QSqlDatabase &db, const QVariant &value)
+{
+    return literal(db, value);
+}
+
+QSqlDatabase StudyDatabase::connection() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
 StudyDatabase::StudyDatabase(const ConnInfo &conn)
     : m_conn(conn), m_name(QStringLiteral("vora-study-%1").arg(g_connections.fetchAndAddRelaxed(1)))
 {
@@ -66,7 +84,7 @@ StudyDatabase::~StudyDatabase()
 
 QString StudyDatabase::failure(const QString &what, const QString &detail) const
 {
-    return m_conn.mask(what + QStringLiteral("：") + detail.simplified());
+    return m_conn.mask(what + Texts::tr("：") + detail.simplified());
 }
 
 bool StudyDatabase::isOpen() const
@@ -83,7 +101,7 @@ void StudyDatabase::close()
 bool StudyDatabase::open(QString *error)
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-        *error = QStringLiteral("PostgreSQL用のドライバがありません（Debianのパッケージ libqt6sql6-psql）。");
+        *error = Texts::tr("PostgreSQL用のドライバがありません（Debianのパッケージ libqt6sql6-psql）。");
         return false;
     }
     {
@@ -95,7 +113,7 @@ bool StudyDatabase::open(QString *error)
                 continue;
             // The driver turns every ";" of its option string into a separator.
             if (p.second.contains(QLatin1Char(';'))) {
-                *error = QStringLiteral("接続文字列の「%1」の値に「;」は使えません。").arg(p.first);
+                *error = Texts::tr("接続文字列の「%1」の値に「;」は使えません。").arg(p.first);
                 return false;
             }
             options.append(p.first + QLatin1Char('=') + optionValue(p.second));
@@ -111,12 +129,12 @@ bool StudyDatabase::open(QString *error)
         const QString port = m_conn.value(QStringLiteral("port"));
         db.setPort(port.isEmpty() ? -1 : port.toInt(&portOk));
         if (!portOk) {
-            *error = QStringLiteral("接続文字列の port が数ではありません。");
+            *error = Texts::tr("接続文字列の port が数ではありません。");
             return false;
         }
         db.setConnectOptions(options.join(QLatin1Char(';')));
         if (!db.open()) {
-            *error = failure(QStringLiteral("研究用データベースに接続できません"), db.lastError().text());
+            *error = failure(Texts::tr("研究用データベースに接続できません"), db.lastError().text());
             return false;
         }
     }
@@ -127,7 +145,7 @@ bool StudyDatabase::open(QString *error)
         " EXISTS (SELECT FROM pg_attribute WHERE attrelid = to_regclass('vora_runs') AND attname = 'consistent'"
         " AND NOT attisdropped)");
     if (!q.exec(look) || !q.next()) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         close();
         return false;
     }
@@ -137,19 +155,19 @@ bool StudyDatabase::open(QString *error)
         db.transaction();
         for (const QString &statement : schemaTableStatements()) {
             if (!q.exec(statement)) {
-                *error = failure(QStringLiteral("表 vora_runs を作れません"), q.lastError().text());
+                *error = failure(Texts::tr("表 vora_runs を作れません"), q.lastError().text());
                 db.rollback();
                 close();
                 return false;
             }
         }
         if (!db.commit()) {
-            *error = failure(QStringLiteral("表 vora_runs を作れません"), db.lastError().text());
+            *error = failure(Texts::tr("表 vora_runs を作れません"), db.lastError().text());
             close();
             return false;
         }
         if (!q.exec(look) || !q.next()) {
-            *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+            *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
             close();
             return false;
         }
@@ -172,21 +190,21 @@ bool StudyDatabase::initSchema(QString *error)
 {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     // Idempotent statements meeting what is there say so in notices: not worth a line each.
-    if (!exec(QStringLiteral("SET client_min_messages = warning"), QStringLiteral("研究用データベースを準備できません"),
+    if (!exec(QStringLiteral("SET client_min_messages = warning"), Texts::tr("研究用データベースを準備できません"),
               error))
         return false;
     if (!db.transaction()) {
-        *error = failure(QStringLiteral("研究用データベースを準備できません"), db.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを準備できません"), db.lastError().text());
         return false;
     }
     for (const QString &statement : schemaTableStatements() + schemaAccessStatements()) {
-        if (!exec(statement, QStringLiteral("研究用データベースを準備できません"), error)) {
+        if (!exec(statement, Texts::tr("研究用データベースを準備できません"), error)) {
             db.rollback();
             return false;
         }
     }
     if (!db.commit()) {
-        *error = failure(QStringLiteral("研究用データベースを準備できません"), db.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを準備できません"), db.lastError().text());
         return false;
     }
     m_hasHeads = m_hasTallies = true;
@@ -201,23 +219,23 @@ StudyDatabase::SiteAdded StudyDatabase::addSite(const QString &site, const QStri
                                " EXISTS (SELECT FROM pg_roles WHERE rolname = %2)")
                     .arg(literal(db, site), literal(db, siteGroupRole())))
         || !q.next()) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return SiteAdded::Failed;
     }
     if (q.value(0).toBool()) {
-        *error = QStringLiteral("ロール %1 はすでにあります（パスワードは変えていません）。").arg(site);
+        *error = Texts::tr("ロール %1 はすでにあります（パスワードは変えていません）。").arg(site);
         return SiteAdded::Exists;
     }
     if (!q.value(1).toBool()) {
-        *error = QStringLiteral("ロール %1 がありません。先に vora-data study init を実行してください。")
-                     .arg(siteGroupRole());
+        *error =
+            Texts::tr("ロール %1 がありません。先に vora-data study init を実行してください。").arg(siteGroupRole());
         return SiteAdded::NotReady;
     }
     // The site name is checked (letters, digits, "-", "_"): quoted, it is a role name as it is.
     const QString role = QLatin1Char('"') + site + QLatin1Char('"');
     return exec(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD %2 IN ROLE %3")
                     .arg(role, literal(db, password), siteGroupRole()),
-                QStringLiteral("ロールを作れません"), error)
+                Texts::tr("ロールを作れません"), error)
                ? SiteAdded::Added
                : SiteAdded::Failed;
 }
@@ -232,7 +250,7 @@ Delivery StudyDatabase::deliver(const MirrorEntry &entry, QString *error, QStrin
     if (!q.exec(QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record, seal) VALUES (%1, %2, %3)"
                                " ON CONFLICT DO NOTHING")
                     .arg(key, literal(db, entry.record), literal(db, textOrNull(entry.seal))))) {
-        *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+        *error = failure(Texts::tr("ランを送れません"), q.lastError().text());
         return Delivery::Failed;
     }
     if (q.numRowsAffected() == 1)
@@ -240,7 +258,7 @@ Delivery StudyDatabase::deliver(const MirrorEntry &entry, QString *error, QStrin
 
     if (!q.exec(QStringLiteral("SELECT record, seal FROM vora_runs WHERE (site, experiment, run) = (%1)").arg(key))
         || !q.next()) {
-        *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
+        *error = failure(Texts::tr("送ったランを確かめられません"), q.lastError().text());
         return Delivery::Failed;
     }
     const QString record = q.value(0).toString();
@@ -263,7 +281,7 @@ bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString 
     // Byte order, so the order does not depend on the server's locale.
     sql += QStringLiteral(" ORDER BY site COLLATE \"C\", experiment COLLATE \"C\", run");
     if (!q.exec(sql)) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     out->clear();
@@ -272,7 +290,7 @@ bool StudyDatabase::fetch(const QString &site, QList<MirrorEntry> *out, QString 
                      q.value(4).toString()});
     if (q.lastError().isValid()) {
         // The connection dropped while the rows came in: a part is no answer.
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     return true;
@@ -354,7 +372,7 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
     // In one transaction: the keys of the batch already stored (with the heads added in the
     // same statement), then COPY of the others, the bulk path the server reads fastest.
     if (!db.transaction()) {
-        *error = failure(QStringLiteral("ランを送れません"), db.lastError().text());
+        *error = failure(Texts::tr("ランを送れません"), db.lastError().text());
         return false;
     }
     QHash<QString, int> index; // "site/experiment/run" -> entry
@@ -381,7 +399,7 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
                   + headRows + QStringLiteral(" RETURNING 1) ");
         sql += storedRunsQuery(db, entries);
         if (!q.exec(sql)) {
-            *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+            *error = failure(Texts::tr("ランを送れません"), q.lastError().text());
             db.rollback();
             return false;
         }
@@ -399,7 +417,7 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
             (*out)[i] = record == e.record && !sealsDiffer ? Delivery::AlreadyThere : Delivery::Conflict;
         }
         if (q.lastError().isValid()) {
-            *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+            *error = failure(Texts::tr("ランを送れません"), q.lastError().text());
             db.rollback();
             return false;
         }
@@ -449,7 +467,7 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
     }
     if (!copied) {
         if (PQstatus(conn) != CONNECTION_OK) {
-            *error = failure(QStringLiteral("ランを送れません"), copyError);
+            *error = failure(Texts::tr("ランを送れません"), copyError);
             return false;
         }
         db.rollback();
@@ -458,7 +476,7 @@ bool StudyDatabase::deliverBatch(const QVector<MirrorEntry> &entries, const QVec
         return insertBatch(entries, heads, out, stored, error);
     }
     if (!db.commit()) {
-        *error = failure(QStringLiteral("ランを送れません"), db.lastError().text());
+        *error = failure(Texts::tr("ランを送れません"), db.lastError().text());
         return false;
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -514,7 +532,7 @@ bool StudyDatabase::insertBatch(const QVector<MirrorEntry> &entries, const QVect
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(sql)) {
-        *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+        *error = failure(Texts::tr("ランを送れません"), q.lastError().text());
         return false;
     }
     if (entries.isEmpty())
@@ -532,7 +550,7 @@ bool StudyDatabase::insertBatch(const QVector<MirrorEntry> &entries, const QVect
             (*out)[i] = Delivery::Sent;
     }
     if (q.lastError().isValid()) {
-        *error = failure(QStringLiteral("ランを送れません"), q.lastError().text());
+        *error = failure(Texts::tr("ランを送れません"), q.lastError().text());
         return false;
     }
     bool anyMet = false;
@@ -542,7 +560,7 @@ bool StudyDatabase::insertBatch(const QVector<MirrorEntry> &entries, const QVect
         return true;
     // The keys already stored: the same record (and seal) is already there, another is a conflict.
     if (!q.exec(storedRunsQuery(db, entries))) {
-        *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
+        *error = failure(Texts::tr("送ったランを確かめられません"), q.lastError().text());
         return false;
     }
     while (q.next()) {
@@ -560,12 +578,12 @@ bool StudyDatabase::insertBatch(const QVector<MirrorEntry> &entries, const QVect
         (*out)[i] = record == e.record && !sealsDiffer ? Delivery::AlreadyThere : Delivery::Conflict;
     }
     if (q.lastError().isValid()) {
-        *error = failure(QStringLiteral("送ったランを確かめられません"), q.lastError().text());
+        *error = failure(Texts::tr("送ったランを確かめられません"), q.lastError().text());
         return false;
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if (out->at(i) == Delivery::Failed) {
-            *error = QStringLiteral("送ったランを確かめられません：%1/%2 のラン %3 が見つかりません")
+            *error = Texts::tr("送ったランを確かめられません：%1/%2 のラン %3 が見つかりません")
                          .arg(entries.at(i).site, entries.at(i).experiment)
                          .arg(entries.at(i).run);
             return false;
@@ -597,7 +615,7 @@ bool StudyDatabase::serverTallies(const QString &site, QVector<ServerExperiment>
                                              : where + QStringLiteral(" AND consistent IS NOT TRUE");
     if (!q.exec(QStringLiteral("SELECT site, experiment, run, record, targets IS NOT NULL FROM vora_runs") + badWhere
                 + QStringLiteral(" ORDER BY site COLLATE \"C\", experiment COLLATE \"C\", run LIMIT 100"))) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     while (q.next())
@@ -605,7 +623,7 @@ bool StudyDatabase::serverTallies(const QString &site, QVector<ServerExperiment>
                          + q.value(2).toString(),
                      q.value(3).toString(), q.value(4).toBool()});
     if (q.lastError().isValid()) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     if (!bad->isEmpty())
@@ -628,7 +646,7 @@ bool StudyDatabase::serverTallies(const QString &site, QVector<ServerExperiment>
                                " FROM vora_runs")
                 + where
                 + QStringLiteral(" GROUP BY site, experiment ORDER BY site COLLATE \"C\", experiment COLLATE \"C\""))) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     QStringList unknown;
@@ -654,7 +672,7 @@ bool StudyDatabase::serverTallies(const QString &site, QVector<ServerExperiment>
         out->append(e);
     }
     if (q.lastError().isValid()) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     if (unknown.isEmpty())
@@ -666,7 +684,7 @@ bool StudyDatabase::serverTallies(const QString &site, QVector<ServerExperiment>
                            " lag(target_last) OVER (PARTITION BY site, experiment ORDER BY run) AS previous"
                            " FROM vora_runs WHERE (site, experiment) IN (")
             + unknown.join(QLatin1Char(',')) + QStringLiteral(")) x GROUP BY site, experiment"))) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     QHash<QString, qint64> exact;
@@ -687,7 +705,7 @@ bool StudyDatabase::dayCounts(const QString &site, QVector<report::DayCount> *ou
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT run_date, count(*), sum(hits) FROM vora_runs") + siteFilter(db, site)
                 + QStringLiteral(" GROUP BY run_date ORDER BY run_date NULLS FIRST"))) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     while (q.next())
@@ -708,7 +726,7 @@ bool StudyDatabase::storedHeads(const QString &site, const QString &experiment, 
     if (!q.exec(QStringLiteral("SELECT run, head, to_char(pushed_at, 'YYYY-MM-DD\"T\"HH24:MI:SSOF')"
                                " FROM vora_heads WHERE site = %1 AND experiment = %2 ORDER BY pushed_at, run")
                     .arg(literal(db, site), literal(db, experiment)))) {
-        *error = failure(QStringLiteral("研究用データベースを読めません"), q.lastError().text());
+        *error = failure(Texts::tr("研究用データベースを読めません"), q.lastError().text());
         return false;
     }
     while (q.next())

@@ -52,6 +52,9 @@ struct BadRow {
     bool binary = true; // targets and inputs all "0" or "1"
 };
 
+// A value as an SQL literal, quoted and escaped by the connection's driver.
+QString sqlLiteral(const QSqlDatabase &db, const QVariant &value);
+
 class StudyDatabase {
 public:
     explicit StudyDatabase(const ConnInfo &conn);
@@ -103,9 +106,12 @@ public:
 
     static QString tableName() { return QStringLiteral("vora_runs"); }
 
-private:
+    // The connection, for queries of other parts of the study database (StudyPlan.h).
+    QSqlDatabase connection() const;
+    // "what：detail" on one line, the password masked.
     QString failure(const QString &what, const QString &detail) const;
 
+private:
     bool exec(const QString &sql, const QString &what, QString *error);
     // The batch as one multi-row INSERT ... ON CONFLICT DO NOTHING.
     bool insertBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads, QVector<Delivery> *out,

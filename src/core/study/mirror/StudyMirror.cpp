@@ -2,15 +2,26 @@
 
 #include "core/registry/DataFile.h"
 #include "core/study/mirror/RunSeal.h"
+#include "core/study/mirror/StudyPlan.h"
 #include "core/toolkit/FileStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
 #include <QSet>
+#include <QSqlQuery>
+#include <QVariantMap>
 
 namespace vora::study {
+
+namespace {
+// The texts of this file, under the translation context "StudyMirror".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyMirror)
+};
+} // namespace
 
 // ---- sender (worker thread) ----------------------------------------------------------------
 
@@ -51,7 +62,7 @@ namespace {
 
 QString conflictText(const MirrorEntry &entry)
 {
-    return QStringLiteral("%1 のラン %2：サーバーには別の記録があります（上書きしません）。")
+    return Texts::tr("%1 のラン %2：サーバーには別の記録があります（上書きしません）。")
         .arg(entry.experiment)
         .arg(entry.run);
 }
@@ -92,7 +103,7 @@ void OutboxSender::deliverPending()
         const std::optional<MirrorEntry> entry = m_outbox.read(file);
         if (!entry) {
             if (QFile::exists(file) && m_outbox.hold(file))
-                conflicts.append(QStringLiteral("%1：読めない送信待ちの記録です。").arg(QFileInfo(file).fileName()));
+                conflicts.append(Texts::tr("%1：読めない送信待ちの記録です。").arg(QFileInfo(file).fileName()));
             continue; // gone: another instance of the program delivered it
         }
         QString error;
@@ -158,6 +169,38 @@ void OutboxSender::deliverPending()
             waiting.insert(key);
     }
     Q_EMIT passDone(sent, failure, conflicts, int(waiting.size()), m_savedRuns);
+    readStudies(failure.isEmpty() && !stopped());
+}
+
+void OutboxSender::readStudies(bool reached)
+{
+    QVariantList studies;
+    QString error;
+    if (reached && (!m_db || !m_db->isOpen())) {
+        m_db = std::make_unique<StudyDatabase>(m_conn);
+        reached = m_db->open(&error);
+    }
+    if (!reached) {
+        Q_EMIT studiesRead(false, studies);
+        return;
+    }
+    StudyPlan plan(*m_db);
+    QVector<ProtocolState> states;
+    QSqlQuery q(m_db->connection());
+    // A server without the study tables has no study.
+    const bool tables = q.exec(QStringLiteral("SELECT to_regclass('vora_protocols') IS NOT NULL"
+                                              " AND to_regclass('vora_looks') IS NOT NULL"))
+                        && q.next() && q.value(0).toBool();
+    if (tables && !plan.states(&states, &error)) {
+        Q_EMIT studiesRead(false, studies);
+        return;
+    }
+    for (const ProtocolState &st : std::as_const(states))
+        studies.append(QVariantMap{{QStringLiteral("title"), st.protocol.title},
+                                   {QStringLiteral("sites"), st.protocol.sites},
+                                   {QStringLiteral("experiments"), st.protocol.experiments},
+                                   {QStringLiteral("closed"), !st.stoppedAt.isEmpty()}});
+    Q_EMIT studiesRead(true, studies);
 }
 
 int runNumberOf(const QStringList &fileLines, const QString &record)
@@ -187,7 +230,7 @@ std::shared_ptr<StudyMirror> StudyMirror::fromSettings(const AppPaths &paths, in
 StudyMirror::StudyMirror(const StudyConfig &config, const AppPaths &paths, int passMs)
     : m_config(config), m_paths(paths), m_outbox(Outbox::folderFor(paths))
 {
-    m_warning = !config.valid ? QStringLiteral("%1：%2").arg(StudyConfig::fileName(), config.error) : config.warning;
+    m_warning = !config.valid ? Texts::tr("%1：%2").arg(StudyConfig::fileName(), config.error) : config.warning;
     if (!m_warning.isEmpty())
         qWarning("%s", qUtf8Printable(m_warning));
     if (!config.valid)
@@ -199,6 +242,7 @@ StudyMirror::StudyMirror(const StudyConfig &config, const AppPaths &paths, int p
     m_sender->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_sender, &QObject::deleteLater);
     connect(m_sender, &OutboxSender::passDone, this, &StudyMirror::onPassDone);
+    connect(m_sender, &OutboxSender::studiesRead, this, &StudyMirror::onStudiesRead);
     m_thread->start();
     retry();
 }
@@ -256,7 +300,7 @@ void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
     entry.record = runLine.left(kRunColumns);
     entry.run = runNumberOf(read.lines, entry.record);
     if (entry.run == 0) {
-        m_problem = QStringLiteral("保存したランがデータファイルに見つからないため、送信できません。");
+        m_problem = Texts::tr("保存したランがデータファイルに見つからないため、送信できません。");
         Q_EMIT changed();
         retry(); // the pass goes over the data file all the same
         return;
@@ -288,6 +332,33 @@ void StudyMirror::onPassDone(int sent, const QString &failure, const QStringList
     m_problem = problems.join(CRLF);
     Q_EMIT changed();
     Q_EMIT passFinished(sent);
+}
+
+void StudyMirror::onStudiesRead(bool known, const QVariantList &studies)
+{
+    m_studiesKnown = known;
+    if (known)
+        m_studies = studies;
+}
+
+StudyStatus StudyMirror::studyStatus(const QString &experiment) const
+{
+    if (!m_studiesKnown)
+        return {};
+    StudyStatus out{StudyStatus::NoStudy, QString()};
+    for (const QVariant &v : m_studies) {
+        const QVariantMap m = v.toMap();
+        Protocol p;
+        p.sites = m.value(QStringLiteral("sites")).toStringList();
+        p.experiments = m.value(QStringLiteral("experiments")).toStringList();
+        if (!protocolIncludes(p, m_config.site, experiment))
+            continue;
+        const bool closed = m.value(QStringLiteral("closed")).toBool();
+        // A closed study wins over an open one that also includes the experiment.
+        if (out.state != StudyStatus::Closed)
+            out = {closed ? StudyStatus::Closed : StudyStatus::Open, m.value(QStringLiteral("title")).toString()};
+    }
+    return out;
 }
 
 } // namespace vora::study

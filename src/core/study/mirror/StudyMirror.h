@@ -11,6 +11,7 @@
 
 #include <QThread>
 #include <QTimer>
+#include <QVariantList>
 #include <memory>
 
 namespace vora::study {
@@ -31,12 +32,16 @@ public Q_SLOTS:
     void deliverAfterSave(int savedRuns);
 
 Q_SIGNALS:
+    // The registered studies as the server holds them, read at the end of each pass (each a
+    // map of "title", "sites", "experiments", "closed"); `known` false when they could not be read.
+    void studiesRead(bool known, const QVariantList &studies);
     // `failure`: why delivery stopped (runs remain); `conflicts`: one text per run held;
     // `unsent`: saved runs the server has not answered for yet, counting every save up to
     // the caller's `savedRuns`-th.
     void passDone(int sent, const QString &failure, const QStringList &conflicts, int unsent, int savedRuns);
 
 private:
+    void readStudies(bool reached);
     // One run to the server. A connection that died since the last pass (a server restart)
     // is replaced once per pass before giving up.
     Delivery send(const MirrorEntry &entry, QString *error);
@@ -74,6 +79,7 @@ public:
     int heldCount() const override;
     QString lastProblem() const override { return m_problem; }
     QString takeWarning() override;
+    StudyStatus studyStatus(const QString &experiment) const override;
 
     // Starts a delivery pass now (also done at start, after each save and every 30 s).
     void retry();
@@ -85,6 +91,7 @@ Q_SIGNALS:
 
 private:
     void onPassDone(int sent, const QString &failure, const QStringList &conflicts, int unsent, int savedRuns);
+    void onStudiesRead(bool known, const QVariantList &studies);
 
     StudyConfig m_config;
     AppPaths m_paths;
@@ -95,6 +102,8 @@ private:
     int m_savedRuns = 0; // runSaved() calls, so that a pass begun before the last save is not taken for the count
     QThread *m_thread = nullptr;
     OutboxSender *m_sender = nullptr;
+    bool m_studiesKnown = false;
+    QVariantList m_studies;
 };
 
 } // namespace vora::study

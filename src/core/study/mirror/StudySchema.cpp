@@ -160,6 +160,29 @@ QStringList schemaTableStatements()
                         " pushed_at timestamptz NOT NULL DEFAULT clock_timestamp(),"
                         " pushed_by text NOT NULL DEFAULT current_user)");
 
+    // A preregistered protocol: the file's bytes (UTF-8 JSON) under their SHA-256, which the
+    // server checks, and the server's time of registration.
+    s << QStringLiteral("CREATE TABLE IF NOT EXISTS vora_protocols ("
+                        " sha256 text PRIMARY KEY CHECK (sha256 = encode(sha256(convert_to(protocol, 'UTF8')), 'hex')),"
+                        " protocol text NOT NULL,"
+                        " title text NOT NULL,"
+                        " registered_at timestamptz NOT NULL DEFAULT clock_timestamp(),"
+                        " registered_by text NOT NULL DEFAULT current_user)");
+    // Every interim call: who, when, the trials there were, the stopping point analysed (none
+    // when the data had not reached the next one) and the decision ("stopped": a call after
+    // the stop, which analyses nothing). No figure is kept here:
+    // the sites read this table, and a blind study shows them the decision only.
+    s << QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS vora_looks ("
+        " id bigint GENERATED ALWAYS AS IDENTITY PRIMARY KEY,"
+        " sha256 text NOT NULL REFERENCES vora_protocols (sha256),"
+        " looked_at timestamptz NOT NULL DEFAULT clock_timestamp(),"
+        " looked_by text NOT NULL DEFAULT current_user,"
+        " trials bigint NOT NULL CHECK (trials >= 0),"
+        " point bigint,"
+        " decision text NOT NULL CHECK (decision IN ('waiting', 'continue', 'stop-h1', 'stop-h0', 'stop-max',"
+        " 'stopped')))");
+
     // Append-only: what the server once received stays as it was, whoever asks.
     s << QStringLiteral(
         "CREATE OR REPLACE FUNCTION vora_append_only() RETURNS trigger LANGUAGE plpgsql AS $$\n"
@@ -167,7 +190,7 @@ QStringList schemaTableStatements()
         "  RAISE EXCEPTION '% is append-only: a stored row is never changed or removed', TG_TABLE_NAME\n"
         "    USING HINT = 'A correction is a new row of vora_corrections.';\n"
         "END $$");
-    for (const char *table : {"vora_runs", "vora_corrections", "vora_heads"}) {
+    for (const char *table : {"vora_runs", "vora_corrections", "vora_heads", "vora_protocols", "vora_looks"}) {
         s << QStringLiteral("CREATE OR REPLACE TRIGGER %1_append_only BEFORE UPDATE OR DELETE ON %1"
                             " FOR EACH ROW EXECUTE FUNCTION vora_append_only()")
                  .arg(QLatin1String(table));
@@ -201,9 +224,10 @@ QStringList schemaTableStatements()
                         " WHERE consistent IS NOT TRUE");
     s << QStringLiteral("CREATE INDEX IF NOT EXISTS vora_runs_received ON vora_runs (received_at)");
     s << QStringLiteral("CREATE INDEX IF NOT EXISTS vora_heads_key ON vora_heads (site, experiment, pushed_at)");
-    s << QStringLiteral("INSERT INTO vora_schema (version, note) VALUES (%1, 'runs with parsed columns and tallies,"
-                        " corrections, heads, trials view, site and analyst roles') ON CONFLICT DO NOTHING")
-             .arg(kSchemaVersion);
+    s << QStringLiteral("INSERT INTO vora_schema (version, note) VALUES (1, 'runs with parsed columns and tallies,"
+                        " corrections, heads, trials view, site and analyst roles') ON CONFLICT DO NOTHING");
+    s << QStringLiteral("INSERT INTO vora_schema (version, note) VALUES (2, 'preregistered protocols and interim"
+                        " looks') ON CONFLICT DO NOTHING");
     return s;
 }
 
@@ -222,9 +246,11 @@ QStringList schemaAccessStatements()
         "DO $$ BEGIN\n"
         "  EXECUTE format('GRANT CONNECT ON DATABASE %I TO vora_site, vora_analyst', current_database());\n"
         "END $$");
-    s << QStringLiteral("REVOKE ALL ON vora_schema, vora_runs, vora_corrections, vora_heads, vora_trials FROM PUBLIC");
-    s << QStringLiteral("GRANT SELECT ON vora_schema, vora_runs, vora_corrections, vora_heads, vora_trials"
-                        " TO vora_site, vora_analyst");
+    s << QStringLiteral("REVOKE ALL ON vora_schema, vora_runs, vora_corrections, vora_heads, vora_trials,"
+                        " vora_protocols, vora_looks FROM PUBLIC");
+    // Protocols and looks are the coordinator's to write (the tables' owner); everyone reads them.
+    s << QStringLiteral("GRANT SELECT ON vora_schema, vora_runs, vora_corrections, vora_heads, vora_trials,"
+                        " vora_protocols, vora_looks TO vora_site, vora_analyst");
     s << QStringLiteral("GRANT INSERT ON vora_runs, vora_heads, vora_corrections TO vora_site");
     // An analyst's session cannot write even where a grant slipped in.
     s << QStringLiteral("ALTER ROLE vora_analyst SET default_transaction_read_only = on");

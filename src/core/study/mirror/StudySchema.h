@@ -1,5 +1,5 @@
 #pragma once
-// The study database's schema, version 1, as SQL run by `vora-data study init` (and, its
+// The study database's schema, version 2, as SQL run by `vora-data study init` (and, its
 // tables part, by any program that finds the database empty and may create tables).
 //
 //   vora_schema       one row per schema version installed (the next versions add theirs)
@@ -10,6 +10,10 @@
 //                     trigger refuses UPDATE, DELETE and TRUNCATE, for the owner too.
 //   vora_corrections  remarks on stored runs ("exclude", "note"), added as rows, append-only
 //   vora_heads        each push's latest seal head per site and experiment, append-only
+//   vora_protocols    preregistered protocols: the file as text under its SHA-256 (checked by
+//                     the server), the server's time of registration; append-only
+//   vora_looks        every interim call: who, when, trials, the point analysed, the decision;
+//                     append-only
 //   vora_trials       a view: one row per trial (site, experiment, run, trial, target, input, hit)
 //   roles             vora_site (members insert rows of their own name only: row-level
 //                     security), vora_analyst (reads everything, writes nothing)
@@ -21,7 +25,7 @@
 
 namespace vora::study {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 // The tables, functions, triggers, view and indexes; needs the right to create tables.
 QStringList schemaTableStatements();

@@ -24,6 +24,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 using namespace vora;
 using namespace vora::study;
@@ -32,9 +33,18 @@ namespace {
 
 const int kWait = 60000; // bound on waiting for the sender thread; not a timing assertion
 
+// The database this run of the test works in; empty until initTestCase has made it.
+QString &runConn()
+{
+    static QString conn;
+    return conn;
+}
+
+// The server as the environment names it, or this run's own database on it once made: a
+// database left by an earlier version or run never decides what the cases see.
 QString serverConn()
 {
-    return qEnvironmentVariable("VORA_TEST_PG");
+    return runConn().isEmpty() ? qEnvironmentVariable("VORA_TEST_PG") : runConn();
 }
 
 // A site of its own for each case, so cases and repeated runs never see each other's rows.
@@ -70,6 +80,28 @@ QString randomLine(QRandomGenerator &rng, const QString &name, const QString &st
         r.targets += t;
         r.inputs += in;
         if (t == in) {
+            ++r.hits;
+            ++r.segmentHits[size_t(i / 20)];
+        }
+    }
+    return r.toLine();
+}
+
+// A run line of `name` with exactly `hits` hits: targets alternate, the answers match them
+// for the first `hits` trials.
+QString lineWithHits(const QString &name, int hits)
+{
+    RunRecord r;
+    r.experimentName = name;
+    r.date = QStringLiteral("2026/12/08");
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = QStringLiteral("n");
+    r.hitDisplayCode = QStringLiteral("D");
+    for (int i = 0; i < 100; ++i) {
+        const bool one = i % 2 == 0;
+        r.targets += one ? QLatin1Char('1') : QLatin1Char('0');
+        r.inputs += (i < hits) == one ? QLatin1Char('1') : QLatin1Char('0');
+        if (i < hits) {
             ++r.hits;
             ++r.segmentHits[size_t(i / 20)];
         }
@@ -325,8 +357,27 @@ private:
         return m_study.get();
     }
 
+    std::unique_ptr<ScratchDatabase> m_runDatabase;
+
 private Q_SLOTS:
-    void cleanupTestCase() { m_study.reset(); }
+    void initTestCase()
+    {
+        if (serverConn().isEmpty())
+            return;
+        m_runDatabase = std::make_unique<ScratchDatabase>();
+        runConn() = m_runDatabase->conn();
+        // Set up as a coordinator sets up a study; the cases on an empty server make their own.
+        const ToolResult init =
+            runTool({QStringLiteral("study"), QStringLiteral("init"), QStringLiteral("--server"), serverConn()});
+        QVERIFY2(init.exitCode == 0, qPrintable(init.err));
+    }
+    void cleanupTestCase()
+    {
+        m_study.reset();
+        // Dropped from a connection to the server's own database, not from inside itself.
+        runConn().clear();
+        m_runDatabase.reset();
+    }
 
     // init sets up a database from nothing or completes a table an earlier version made, and
     // can run again; the pooled figures come from the tallies then, and do not change.
@@ -359,7 +410,7 @@ private Q_SLOTS:
             const ToolResult r =
                 runTool({QStringLiteral("study"), QStringLiteral("init"), QStringLiteral("--server"), scratch.conn()});
             QCOMPARE(r.exitCode, 0);
-            QCOMPARE(r.out, QStringLiteral("study database ready (schema version 1)\n"));
+            QCOMPARE(r.out, QStringLiteral("study database ready (schema version 2)\n"));
         }
         QVariant value;
         QCOMPARE(runSql(scratch.conn(),
@@ -379,7 +430,7 @@ private Q_SLOTS:
                  QString());
         QCOMPARE(value.toString(), QStringLiteral("100/") + hits.at(1));
         QCOMPARE(runSql(scratch.conn(), QStringLiteral("SELECT max(version) FROM vora_schema"), &value), QString());
-        QCOMPARE(value.toInt(), 1);
+        QCOMPARE(value.toInt(), 2);
     }
 
     // add-site prints the site's two settings lines once; the password works and is not
@@ -539,6 +590,232 @@ private Q_SLOTS:
         QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()),
                  file + QStringLiteral(": sent 3, already there 1, conflict 0\n"));
         QCOMPARE(peek.rows(site).size(), 4);
+    }
+
+    // A preregistered study run to its stop: the protocol registered once, interim calls before
+    // the first point, at a point (blind: the decision only) and past the next one (the stop,
+    // with its figures), each recorded; after the stop every call says so. The analysis at a
+    // point takes exactly that point's first trials in arrival order.
+    void preregisteredStudy()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        ScratchDatabase scratch;
+        QCOMPARE(runTool({QStringLiteral("study"), QStringLiteral("init"), QStringLiteral("--server"), scratch.conn()})
+                     .exitCode,
+                 0);
+        QTemporaryDir folder;
+        const QString protocol = folder.filePath(QStringLiteral("plan.json"));
+        {
+            QFile f(protocol);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(R"({"title": "Plan", "sites": ["lab1"], "hypothesis": "greater",
+  "primary": {"priors": [{"name": "uniform", "a": 1, "b": 1}], "rule": "all"},
+  "stoppingPoints": [300, 600, 1000], "thresholds": {"h1": 25, "h0": 0.04},
+  "minTrials": 300, "maxTrials": 1000, "blinding": true})");
+        }
+        const QStringList reg = {QStringLiteral("protocol"), QStringLiteral("register"), protocol,
+                                 QStringLiteral("--server"), scratch.conn()};
+        const ToolResult first = runTool(reg);
+        QCOMPARE(first.exitCode, 0);
+        QVERIFY2(first.out.startsWith(QStringLiteral("registered Plan at ")), qPrintable(first.out));
+        const ToolResult again = runTool(reg);
+        QCOMPARE(again.exitCode, 0);
+        // The same bytes keep their first registration.
+        QCOMPARE(again.out, QString(first.out).replace(0, 10, QStringLiteral("already registered")));
+
+        // Runs of lab1 in steps (and one of another site, outside the study).
+        int run = 0;
+        auto add = [&](const QList<int> &hits) {
+            QString values;
+            for (const int h : hits)
+                values += QStringLiteral("%1('lab1', 'P-0', %2, '%3')")
+                              .arg(values.isEmpty() ? QString() : QStringLiteral(","))
+                              .arg(++run)
+                              .arg(lineWithHits(QStringLiteral("P"), h));
+            return runSql(scratch.conn(),
+                          QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record) VALUES ") + values);
+        };
+        const QStringList interim = {QStringLiteral("interim"), protocol, QStringLiteral("--server"), scratch.conn()};
+        QCOMPARE(add({50, 50}), QString());
+        QCOMPARE(runSql(scratch.conn(), QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record) VALUES "
+                                                       "('lab2', 'P-0', 1, '%1')")
+                                            .arg(lineWithHits(QStringLiteral("P"), 100))),
+                 QString());
+        ToolResult r = runTool(interim);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("no stopping point reached: 200 trials, the next point at 300\n"));
+
+        // 400 trials: the point at 300 (150 hits, BF10 about 0.046) says continue, and only that.
+        QCOMPARE(add({50, 50}), QString());
+        r = runTool(interim);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("at 300 trials: 「継続」 continue\n"));
+
+        // 700 trials: the point at 600 holds 200 + 180 hits (the last run is not counted).
+        QCOMPARE(add({90, 90, 90}), QString());
+        r = runTool(interim);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith(QStringLiteral("at 600 trials: 「停止：H1」 stop for H1\n"
+                                                 "  hits 380 of 600 trials (hit rate 0.63333)\n"
+                                                 "  BF10 uniform Beta(1, 1): ")),
+                 qPrintable(r.out));
+        QVERIFY(r.out.endsWith(QStringLiteral("the study is closed: the program refuses new runs of it\n")));
+
+        r = runTool(interim);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith(QStringLiteral("the study stopped at 600 trials (")), qPrintable(r.out));
+        QVERIFY(r.out.contains(QStringLiteral("hits 380 of 600 trials")));
+
+        QVariant looks;
+        QCOMPARE(
+            runSql(scratch.conn(),
+                   QStringLiteral("SELECT string_agg(trials || ':' || coalesce(point::text, '-') || ':' || decision,"
+                                  " ' ' ORDER BY id) FROM vora_looks"),
+                   &looks),
+            QString());
+        QCOMPARE(looks.toString(), QStringLiteral("200:-:waiting 400:300:continue 700:600:stop-h1 700:-:stopped"));
+        // The record of looks stays as it was.
+        QVERIFY(
+            runSql(scratch.conn(), QStringLiteral("DELETE FROM vora_looks")).contains(QStringLiteral("append-only")));
+        QVERIFY(runSql(scratch.conn(), QStringLiteral("UPDATE vora_protocols SET title = 'x'"))
+                    .contains(QStringLiteral("append-only")));
+
+        // The report's audit: every answer yes as things stand, with the decision point's figures.
+        const QString html = folder.filePath(QStringLiteral("report.html"));
+        auto audit = [&](const QString &plan) {
+            const ToolResult report = runTool({QStringLiteral("report"), QStringLiteral("--server"), scratch.conn(),
+                                               QStringLiteral("--protocol"), plan, QStringLiteral("--lang"),
+                                               QStringLiteral("en"), QStringLiteral("-o"), html});
+            if (report.exitCode != 0)
+                return QStringList{report.err};
+            QFile f(html);
+            if (!f.open(QIODevice::ReadOnly))
+                return QStringList{QStringLiteral("no page")};
+            const QString page = QString::fromUtf8(f.readAll());
+            QStringList answers;
+            static const QRegularExpression row(
+                QStringLiteral("<tr><td>([^<]*)</td><td class=\"(?:ok|warn)\">(yes|no)</td>"));
+            for (auto it = row.globalMatch(page); it.hasNext();) {
+                const QRegularExpressionMatch m = it.next();
+                answers << m.captured(1) + QLatin1Char('=') + m.captured(2);
+            }
+            if (!page.contains(QStringLiteral("Primary analysis at 600 trials (stop for H1)")))
+                answers << QStringLiteral("no primary analysis at 600");
+            return answers;
+        };
+        const QStringList questions = {QStringLiteral("Protocol registered before the first run"),
+                                       QStringLiteral("Protocol unchanged (hash)"),
+                                       QStringLiteral("Every look at a stopping point"),
+                                       QStringLiteral("Stopping rule followed"),
+                                       QStringLiteral("All included sites present"),
+                                       QStringLiteral("Every site's seal heads consistent")};
+        auto expect = [&](const QStringList &no) {
+            QStringList out;
+            for (const QString &q : questions)
+                out << q + (no.contains(q) ? QStringLiteral("=no") : QStringLiteral("=yes"));
+            return out;
+        };
+        QCOMPARE(audit(protocol), expect({}));
+
+        // A run collected after the stop breaks the rule (it is kept, and counted as after-stop).
+        QCOMPARE(add({50}), QString());
+        QCOMPARE(audit(protocol), expect({questions.at(3)}));
+
+        // A look off the planned points.
+        QCOMPARE(
+            runSql(scratch.conn(),
+                   QStringLiteral("INSERT INTO vora_looks (sha256, trials, point, decision) SELECT sha256, 800, 450,"
+                                  " 'continue' FROM vora_protocols")),
+            QString());
+        QCOMPARE(audit(protocol), expect({questions.at(2), questions.at(3)}));
+
+        // The protocol changed after registration: another hash, registered (if at all) after
+        // the first run.
+        QFile changed(protocol);
+        QVERIFY(changed.open(QIODevice::Append));
+        changed.write("\n");
+        changed.close();
+        QStringList answers = audit(protocol);
+        QCOMPARE(answers.mid(0, 2),
+                 QStringList({questions.at(0) + QStringLiteral("=no"), questions.at(1) + QStringLiteral("=no")}));
+        QCOMPARE(runTool(reg).exitCode, 0);
+        answers = audit(protocol);
+        QCOMPARE(answers.mid(0, 2),
+                 QStringList({questions.at(0) + QStringLiteral("=no"), questions.at(1) + QStringLiteral("=yes")}));
+
+        // The program's mirror reads the studies at each pass: lab1's experiment is in the
+        // stopped study, lab2's in an open one registered now, lab3's in none.
+        const QString second = folder.filePath(QStringLiteral("second.json"));
+        {
+            QFile f(second);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(R"({"title": "Second", "sites": ["lab2"], "hypothesis": "two-sided",
+  "primary": {"priors": [{"name": "uniform", "a": 1, "b": 1}], "rule": "all"},
+  "stoppingPoints": [1000], "thresholds": {"h1": 25, "h0": 0.04},
+  "minTrials": 0, "maxTrials": 1000, "blinding": false})");
+        }
+        QCOMPARE(runTool({QStringLiteral("protocol"), QStringLiteral("register"), second, QStringLiteral("--server"),
+                          scratch.conn()})
+                     .exitCode,
+                 0);
+        testing::TestServices ts;
+        const QList<std::tuple<QString, StudyStatus::State, QString>> sites = {
+            {QStringLiteral("lab1"), StudyStatus::Closed, QStringLiteral("Plan")},
+            {QStringLiteral("lab2"), StudyStatus::Open, QStringLiteral("Second")},
+            {QStringLiteral("lab3"), StudyStatus::NoStudy, QString()}};
+        for (const auto &[site, state, title] : sites) {
+            StudyMirror mirror(config(scratch.conn(), site), ts.services.paths, 0);
+            QCOMPARE(mirror.studyStatus(QStringLiteral("P-0")).state, StudyStatus::Unknown); // no answer yet
+            mirror.retry();
+            QTRY_VERIFY_WITH_TIMEOUT(mirror.studyStatus(QStringLiteral("P-0")).state != StudyStatus::Unknown, kWait);
+            QCOMPARE(mirror.studyStatus(QStringLiteral("P-0")).state, state);
+            QCOMPARE(mirror.studyStatus(QStringLiteral("P-0")).title, title);
+        }
+    }
+
+    // protocol register and interim refuse what they must, with the reason.
+    void protocolRefusals_data()
+    {
+        QTest::addColumn<QString>("what"); // the case
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("an invalid protocol is not registered") << "invalid" << 1 << "hypothesis:";
+        QTest::newRow("interim over a protocol never registered") << "unregistered" << 1 << "is not registered";
+        QTest::newRow("a site may not register") << "site" << 2 << "permission denied";
+    }
+
+    void protocolRefusals()
+    {
+        if (serverConn().isEmpty())
+            QSKIP("VORA_TEST_PG is not set: no study database server");
+        QFETCH(QString, what);
+        QFETCH(int, exitCode);
+        QFETCH(QString, says);
+        Study *s = study();
+        QVERIFY(s);
+        QTemporaryDir folder;
+        const QString protocol = folder.filePath(QStringLiteral("plan.json"));
+        QFile source(QFINDTESTDATA("../../../../examples/study-protocol.json"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QByteArray bytes = source.readAll();
+        if (what == QLatin1String("invalid"))
+            bytes.replace("\"greater\"", "\"above\"");
+        if (what == QLatin1String("unregistered"))
+            bytes.replace("\"Two sites", "\"Three sites");
+        {
+            QFile f(protocol);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        const QString conn = what == QLatin1String("site") ? s->siteConn : s->database.conn();
+        const ToolResult r =
+            runTool(what == QLatin1String("unregistered")
+                        ? QStringList{QStringLiteral("interim"), protocol, QStringLiteral("--server"), conn}
+                        : QStringList{QStringLiteral("protocol"), QStringLiteral("register"), protocol,
+                                      QStringLiteral("--server"), conn});
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY2((r.out + r.err).contains(says), qPrintable(r.out + r.err));
     }
 
     // Every push records each file's seal head; verify --server finds them in the file's
