@@ -64,6 +64,8 @@ QJsonObject reportFigures(const QString &dataToolPath);
 QJsonObject studyFigures(const QString &dataToolPath);
 // The figures taken through the real windows; each is null with a reason when not ready.
 QJsonObject windowFigures();
+// Timing from outside the process, under Xvfb (vora-xbench); null with a reason when not built.
+QJsonObject outsideFigures();
 // The child that takes them: vora-bench --window-session prints one JSON line.
 bool isWindowSession(const QStringList &args);
 int runWindowSession();

@@ -52,6 +52,7 @@ int main(int argc, char *argv[])
     root.insert(QStringLiteral("study"), vorabench::studyFigures(dataTool));
     root.insert(QStringLiteral("randomness"), vorabench::randomnessFigures());
     root.insert(QStringLiteral("windows"), vorabench::windowFigures());
+    root.insert(QStringLiteral("outside"), vorabench::outsideFigures());
 
     const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, json.size(), stdout);

@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libboost-math-dev libpq-dev pkg-config fonts-ipafont-gothic
           postgresql-client time)
+# The timing seen from outside: a private Xvfb with openbox, keys through XTest, pixels through DAMAGE.
+packages+=(xvfb openbox libx11-dev libxtst-dev libxdamage-dev)
 ./scripts/install-missing.sh "${packages[@]}"
 
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORA_BUILD_TESTS=OFF -DVORA_BUILD_BENCH=ON >&2

@@ -32,6 +32,7 @@ public:
     double secondsSinceMidnight() const override;
     QString dateText() const override;
     QString timeText() const override;
+    QDateTime dateTime() const override { return m_now; }
     qint64 monotonicMs() const override;
 
     void setDateTime(const QDateTime &dt) { m_now = dt; }

@@ -155,7 +155,7 @@ QString runAppendRefusal(const ReadResult &current, const QString &runLine, bool
 }
 
 FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
-                         QString *refusal)
+                         QString *refusal, LockWait wait)
 {
     if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
         return FileResult::failure(Texts::tr("ランの記録に改行が含まれているため保存できません。"));
@@ -163,14 +163,17 @@ FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString 
         return folder;
     if (FileResult folder = files.ensureFolder(QFileInfo(path).absolutePath()); !folder)
         return folder;
-    return files.appendLineIf(path, line, [&](const ReadResult &current) {
-        const QString why = runAppendRefusal(current, line, path.endsWith(QLatin1String("-0.txt")));
-        if (why.isEmpty())
-            return FileResult{};
-        if (refusal)
-            *refusal = why;
-        return FileResult::failure(why);
-    });
+    return files.appendLineIf(
+        path, line,
+        [&](const ReadResult &current) {
+            const QString why = runAppendRefusal(current, line, path.endsWith(QLatin1String("-0.txt")));
+            if (why.isEmpty())
+                return FileResult{};
+            if (refusal)
+                *refusal = why;
+            return FileResult::failure(why);
+        },
+        wait);
 }
 
 QString keptRunPath(const QString &dataPath, const QString &stamp, qint64 pid)

@@ -58,7 +58,7 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulusLett
 // provided runAppendRefusal() lets it. On failure nothing of the line stays in the file and
 // the message says why; when the file's rules refused it, `refusal` gets the reason.
 FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
-                         QString *refusal = nullptr);
+                         QString *refusal = nullptr, LockWait wait = LockWait::Wait);
 
 // A run its data file refused, kept in a file of its own beside it: one line in the data
 // file's format, under a name no reader takes for an experiment

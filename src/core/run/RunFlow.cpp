@@ -10,7 +10,13 @@ namespace vora {
 
 namespace {
 constexpr int kCountdownSteps = 60;
+constexpr qint64 kNsPerMs = 1000000;
+
+bool due(qint64 dueNs, qint64 now)
+{
+    return dueNs >= 0 && dueNs <= now;
 }
+} // namespace
 
 RunFlow::Handler::Handler(RunFlow &flow, const char *name) : m_flow(flow), m_outer(flow.m_running)
 {
@@ -26,24 +32,122 @@ RunFlow::Handler::~Handler()
     m_flow.m_running = m_outer;
 }
 
-RunFlow::RunFlow(View &view, const Clock &clock, const Timing &timing, QObject *parent)
-    : QObject(parent), m_view(view), m_clock(clock), m_timing(timing)
+RunFlow::RunFlow(View &view, StimulusStage &stage, TrialEngine &engine, const Clock &clock, const Timing &timing,
+                 const RunConditions &conditions, QObject *parent)
+    : QObject(parent),
+      m_view(view),
+      m_engine(engine),
+      m_clock(clock),
+      m_timing(timing),
+      m_conditions(conditions),
+      m_episode(stage, engine, m_timing),
+      m_square(m_timing.shrinkTickMs, m_timing.flickerTickMs, this),
+      m_layout(new RunTimer("Timer3", m_timing.layoutDelayMs, this))
 {
-    // The feedback hold is a measured 0.3 s: the deadline is kept to the nanosecond.
+    // The feedback hold is a measured 0.3 s: deadlines are kept to the nanosecond.
     connect(&m_timer, &DeadlineTimer::timeout, this, &RunFlow::onDeadline);
+}
+
+// ---- deadlines ----------------------------------------------------------------------------
+
+qint64 RunFlow::earliestNs() const
+{
+    qint64 next = -1;
+    for (const qint64 d : {m_phaseDueNs, m_episodeDueNs, m_square.timer().dueNs(), m_layout->dueNs()}) {
+        if (d >= 0 && (next < 0 || d < next))
+            next = d;
+    }
+    return next;
+}
+
+qint64 RunFlow::nextDeadline() const
+{
+    const qint64 next = earliestNs();
+    return next < 0 ? -1 : next / kNsPerMs;
+}
+
+void RunFlow::rearm()
+{
+    const qint64 next = earliestNs();
+    if (next < 0)
+        m_timer.stop();
+    else
+        m_timer.start(next - m_clock.monotonicNs());
 }
 
 void RunFlow::arm(qint64 ms)
 {
-    const qint64 ns = qMax<qint64>(0, ms) * 1000000;
-    m_deadlineNs = m_clock.monotonicNs() + ns;
-    m_timer.start(ns);
+    m_phaseDueNs = m_clock.monotonicNs() + qMax<qint64>(0, ms) * kNsPerMs;
+    rearm();
 }
 
-void RunFlow::disarm()
+void RunFlow::armLayout()
 {
-    m_deadlineNs = -1;
-    m_timer.stop();
+    if (m_phase == Phase::Ended)
+        return;
+    m_layout->start(m_clock.monotonicNs());
+    rearm();
+}
+
+void RunFlow::stopSquare()
+{
+    m_square.timer().stop();
+    rearm();
+}
+
+void RunFlow::resetRun()
+{
+    if (m_episode.isActive())
+        m_episode.finish();
+    m_episodeDueNs = -1;
+    m_engine.reset();
+    m_square.resetCounts();
+    rearm();
+}
+
+void RunFlow::onDeadline()
+{
+    Handler h(*this, "deadline");
+    const qint64 now = m_clock.monotonicNs();
+    // What was due when the timer came runs now, in this order: the phase's step first, so
+    // that the end of a hold is drawn together with whatever else comes due with it. A
+    // deadline armed meanwhile for "at once" waits for the next pass, after the paint.
+    const bool phaseDue = due(m_phaseDueNs, now);
+    const bool episodeDue = due(m_episodeDueNs, now);
+    const bool squareDue = m_square.timer().dueBy(now);
+    const bool layoutDue = m_layout->dueBy(now);
+    if (phaseDue) {
+        m_phaseDueNs = -1;
+        phaseDeadline();
+    }
+    if (episodeDue && due(m_episodeDueNs, now) && m_phase != Phase::Ended) {
+        m_episodeDueNs = -1;
+        episodeStep();
+    }
+    if (squareDue && m_square.timer().dueBy(now) && m_phase != Phase::Ended)
+        squareTick();
+    if (layoutDue && m_layout->dueBy(now) && m_phase != Phase::Ended) {
+        m_layout->stop();
+        m_view.layoutStep();
+    }
+    if (m_phase != Phase::Ended)
+        rearm();
+}
+
+void RunFlow::phaseDeadline()
+{
+    switch (m_phase) {
+    case Phase::Countdown: stepCountdown(); break;
+    case Phase::FeedbackHold: holdOver(); break;
+    case Phase::AwaitingKey: takeQueuedKey(); break;
+    case Phase::Saving:
+        if (m_runClosed)
+            attemptSave();
+        else
+            closeRun();
+        break;
+    default: break;
+    }
 }
 
 // ---- inputs -------------------------------------------------------------------------------
@@ -73,7 +177,15 @@ void RunFlow::key(int keyCode)
     if (TrialEngine::isTrialKey(c))
         acceptKey(c);
     else
-        m_view.otherKey(keyCode);
+        otherKey(keyCode);
+}
+
+void RunFlow::otherKey(int keyCode)
+{
+    // Not a trial: the square stays away until the next accepted key.
+    m_engine.vars().CurrentInput = QString(QChar(static_cast<char16_t>(keyCode)));
+    m_view.otherKey(keyCode);
+    armLayout();
 }
 
 void RunFlow::howTo()
@@ -153,6 +265,10 @@ void RunFlow::keptAcknowledged()
         return;
     m_saveQuestion = SaveQuestion::None;
     m_phase = Phase::Ended;
+    m_phaseDueNs = m_episodeDueNs = -1;
+    m_square.timer().stop();
+    m_layout->stop();
+    rearm();
     m_view.leaveForMainWindow();
 }
 
@@ -181,32 +297,16 @@ void RunFlow::endProgram()
     if (m_phase == Phase::Ended)
         return;
     m_phase = Phase::Ended;
-    disarm();
+    m_phaseDueNs = m_episodeDueNs = -1;
+    m_square.timer().stop();
+    m_layout->stop();
+    rearm();
     m_queue.clear();
     m_view.quit();
     // Nothing after this: the program is on its way out.
 }
 
-// ---- deadlines -----------------------------------------------------------------------------
-
-void RunFlow::onDeadline()
-{
-    Handler h(*this, "deadline");
-    if (m_deadlineNs < 0)
-        return;
-    const qint64 left = m_deadlineNs - m_clock.monotonicNs();
-    if (left > 0) {
-        m_timer.start(left);
-        return;
-    }
-    m_deadlineNs = -1;
-    switch (m_phase) {
-    case Phase::Countdown: stepCountdown(); break;
-    case Phase::FeedbackHold: holdOver(); break;
-    case Phase::AwaitingKey: takeQueuedKey(); break;
-    default: break;
-    }
-}
+// ---- the run's steps ----------------------------------------------------------------------
 
 void RunFlow::stepCountdown()
 {
@@ -223,32 +323,58 @@ void RunFlow::stepCountdown()
         return;
     }
     m_phase = Phase::AwaitingKey;
+    // From here a key is a trial: the first target exists before any key can be counted.
+    m_engine.beginRun();
+    m_square.resetCounts();
     m_view.beginRun();
+    m_square.restart(m_clock.monotonicNs());
+    rearm();
 }
 
 void RunFlow::acceptKey(QChar input)
 {
     m_phase = Phase::FeedbackHold;
     m_held = input;
-    m_view.showFeedback(input);
+    // While the answer is on show nothing else touches the frame: the square rests.
+    m_square.timer().stop();
+    RunVariables &v = m_engine.vars();
+    v.CurrentInput = QString(input);
+    m_view.showFeedback(input, v.CurrentInput == v.CurrentTarget);
     // The hold is measured from the feedback on screen.
     arm(m_timing.feedbackHoldMs);
 }
 
 void RunFlow::holdOver()
 {
-    const bool last = m_view.recordAnswer(m_held);
-    if (last) {
+    const TrialEngine::Answer answer = m_engine.recordAnswer(m_held);
+    m_view.coverFrame(m_engine.vars().TrialNo + 1);
+    if (answer.runComplete) {
         m_phase = Phase::Saving;
         m_queue.clear(); // keys after the 100th answer belong to no trial
-        m_view.closeRun();
-        save();
+        m_square.timer().stop();
+        if (m_episode.isActive())
+            m_episode.finish();
+        m_episodeDueNs = -1;
+        // The run is closed and saved on the next pass, once the cover is on screen: the last
+        // answer is shown no longer than any other, however long the save takes.
+        m_runClosed = false;
+        arm(0);
         return;
     }
     m_phase = Phase::AwaitingKey;
+    // The square shrinks again from full size, one tick from now.
+    m_square.restart(m_clock.monotonicNs());
+    if (m_conditions.withStimulus && m_engine.runStimulusSchedule()) {
+        m_episode.start(m_conditions.stimulus);
+        m_episodeDueNs = m_clock.monotonicNs(); // its first flash once the window has drawn this pass
+    }
+    m_engine.drawNextTarget();
+    m_layout->start(m_clock.monotonicNs());
     // A key typed during the hold is next, once the cover has been drawn.
     if (!m_queue.isEmpty())
         arm(0);
+    else
+        rearm();
 }
 
 void RunFlow::takeQueuedKey()
@@ -259,14 +385,50 @@ void RunFlow::takeQueuedKey()
         if (TrialEngine::isTrialKey(c))
             acceptKey(c);
         else
-            m_view.otherKey(keyCode);
+            otherKey(keyCode);
     }
+}
+
+void RunFlow::squareTick()
+{
+    const HidingSquare::Tick t = m_square.tick(m_clock.monotonicNs());
+    if (t.shrinkStep > 0)
+        m_view.shrinkCover(t.shrinkStep);
+    else
+        m_view.flicker(t.flicker);
+}
+
+void RunFlow::episodeStep()
+{
+    const qint64 next = m_episode.step();
+    m_episodeDueNs = next < 0 ? -1 : m_clock.monotonicNs() + next;
+}
+
+// ---- saving -------------------------------------------------------------------------------
+
+void RunFlow::closeRun()
+{
+    m_runClosed = true;
+    m_engine.closeRun();
+    m_view.closeRun();
+    save();
 }
 
 void RunFlow::save()
 {
+    m_saveSinceNs = m_clock.monotonicNs();
+    attemptSave();
+}
+
+void RunFlow::attemptSave()
+{
+    // A lock another copy holds is tried again on a deadline, never waited for: the window
+    // stays live. Past the wait the last attempt decides.
+    const qint64 waitNs = qint64(m_timing.saveLockWaitMs) * kNsPerMs;
+    const qint64 left = m_saveSinceNs + waitNs - m_clock.monotonicNs();
+    const bool last = left <= 0;
     QString message;
-    switch (m_view.writeRun(&message)) {
+    switch (m_view.writeRun(last, &message)) {
     case View::Saved::Yes:
         m_saveQuestion = SaveQuestion::None;
         m_phase = Phase::Results;
@@ -276,6 +438,13 @@ void RunFlow::save()
         m_saveQuestion = SaveQuestion::Kept;
         m_view.tellRunKept(message);
         return;
+    case View::Saved::Busy:
+        if (!last) {
+            m_saveQuestion = SaveQuestion::None;
+            arm(qMin<qint64>(m_timing.saveLockRetryMs, (left + kNsPerMs - 1) / kNsPerMs));
+            return;
+        }
+        break;
     case View::Saved::Failed: break;
     }
     m_saveQuestion = SaveQuestion::Retry;

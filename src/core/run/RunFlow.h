@@ -1,9 +1,19 @@
 #pragma once
 // The course of a run in the experiment window as one state machine. Every input (a key, a
-// button, the window's close, a dialog answer) is judged by the current phase, and every
-// wait (the countdown steps, the feedback hold) is a deadline on the monotonic clock that a
-// single-shot QTimer brings back to the main event loop: no handler ever waits, so none can
-// run inside another. The window does what each step shows through the View.
+// button, the window's close, a dialog answer) is judged by the current phase, and every wait
+// is a deadline on the monotonic clock: the countdown steps, the feedback hold, the save's lock
+// retries, and the run's other clocks, the hiding square (Timer2), the layout step (Timer3) and
+// the stimulus episode's flashes. One deadline timer brings the earliest of them back to the
+// main event loop; deadlines due together run in a fixed order, the phase's first. No handler
+// waits, none runs inside another, and none has to look at another's state to keep out of its
+// way: the square, for one, is simply not scheduled while an answer is on show.
+//
+// The trials themselves are the TrialEngine's: the flow counts each answer, runs the stimulus
+// schedule and draws the next target; the window only shows what each step asks through the View.
+#include "core/registry/Conditions.h"
+#include "core/run/RunClocks.h"
+#include "core/run/RunView.h"
+#include "core/run/StimulusEpisode.h"
 #include "core/toolkit/DeadlineTimer.h"
 #include "core/toolkit/Timing.h"
 
@@ -13,6 +23,13 @@
 namespace vora {
 
 class Clock;
+class TrialEngine;
+
+// The conditions a run is done under.
+struct RunConditions {
+    bool withStimulus = false;
+    Stimulus stimulus = Stimulus::None;
+};
 
 class RunFlow : public QObject {
     Q_OBJECT
@@ -22,50 +39,30 @@ public:
         Countdown, // "まもなくスタート" shrinking, then "１，０入力開始"
         AwaitingKey, // a target is drawn; the next 1 or 0 is a trial
         FeedbackHold, // the answer is on show; keys wait in order
-        Saving, // trial 100 is in: writing the run, or asking what to do when that failed
+        Saving, // trial 100 is in: writing the run, waiting for a busy lock, or asking what to do
         Results, // the run is stored (or given up); the results view has the window
         Ended, // the window is leaving (the program ends, or the main window takes over)
     };
 
-    // What the window does at each step. Calls never nest: each one comes from one handler.
-    class View {
-    public:
-        virtual ~View() = default;
-        virtual void beginCountdown() = 0; // start steps up to the "get ready" text
-        virtual void countdownStep(int k) = 0; // k = 1..60: the text shrinks
-        virtual void countdownGo() = 0; // "１，０入力開始"
-        virtual void beginRun() = 0; // the first target; the key box takes the keys
-        virtual void otherKey(int keyCode) = 0; // a key that is no trial
-        virtual void showFeedback(QChar input) = 0; // painted when it returns
-        // The hold is over: cover the frame, count the trial, draw the next target.
-        // True when that was trial 100.
-        virtual bool recordAnswer(QChar input) = 0;
-        virtual void closeRun() = 0; // timers off, beeps, block counts
-        // Append the run line. Kept: the data file's rules refused it and it went to a file of
-        // its own; Failed: it is still only in memory. `message` says why.
-        enum class Saved { Yes, Kept, Failed };
-        virtual Saved writeRun(QString *message) = 0;
-        virtual void tellRunKept(const QString &message) = 0; // answered by keptAcknowledged()
-        virtual void leaveForMainWindow() = 0; // the run cannot go on in this experiment
-        virtual void askSaveRetry(const QString &reason) = 0; // answered by saveRetryAnswered()
-        virtual void askDiscard() = 0; // answered by discardAnswered()
-        virtual void showResults() = 0;
-        virtual void runDiscarded() = 0; // given up knowingly: a new run may start
-        virtual void toggleInstructions() = 0; // 実験のやり方
-        virtual void openHelp() = 0;
-        virtual void askEnd() = 0; // answered by endAnswered()
-        virtual void quit() = 0; // the program leaves; nothing may follow
-        virtual void focusKeyBox() = 0;
-    };
+    // What the window does at each step (core/run/RunView.h).
+    using View = RunView;
 
-    RunFlow(View &view, const Clock &clock, const Timing &timing, QObject *parent = nullptr);
+    RunFlow(View &view, StimulusStage &stage, TrialEngine &engine, const Clock &clock, const Timing &timing,
+            const RunConditions &conditions, QObject *parent = nullptr);
 
     Phase phase() const { return m_phase; }
     // A key box key is pending or on show (the run is busy with it).
     bool busy() const { return m_phase == Phase::FeedbackHold || !m_queue.isEmpty(); }
     int queuedKeys() const { return m_queue.size(); }
-    // Monotonic ms of the next deadline, -1 when none is armed.
-    qint64 deadline() const { return m_deadlineNs < 0 ? -1 : m_deadlineNs / 1000000; }
+    // Monotonic ms of the phase's deadline (countdown step, hold, next save attempt), -1 when none.
+    qint64 deadline() const { return m_phaseDueNs < 0 ? -1 : m_phaseDueNs / 1000000; }
+    // Monotonic ms of the episode's next flash, -1 when none.
+    qint64 episodeDeadline() const { return m_episodeDueNs < 0 ? -1 : m_episodeDueNs / 1000000; }
+    // The earliest of all deadlines, -1 when none is armed.
+    qint64 nextDeadline() const;
+    const RunTimer &squareTimer() const { return m_square.timer(); } // Timer2
+    const RunTimer &layoutTimer() const { return *m_layout; } // Timer3
+    const StimulusEpisode &episode() const { return m_episode; }
     // Answers typed in this run would be lost by closing the window now, so closing asks first.
     bool closingNeedsAsking() const;
     // Times a handler was entered while another one was still running. Always 0.
@@ -84,8 +81,14 @@ public:
     // The window is being closed; `endsProgram` when that closing ends the program.
     void closeRequested(bool endsProgram);
 
-    // The deadline timer's handler; early calls re-arm and return (tests call it directly
-    // after moving a frozen clock).
+    // ---- the results view's use of the run's clocks ----
+    void armLayout(); // Timer3: the layout step two seconds from now
+    void stopSquare(); // Timer2 off
+    // Every run variable back to its start, the episode ended, the square's count restarted.
+    void resetRun();
+
+    // The deadline timer's handler: runs whatever is due, re-arms for the rest. Early calls
+    // only re-arm (tests call it directly after moving a frozen clock).
     void onDeadline();
 
     // Marks one handler of the window as running for as long as it lives, so that any
@@ -104,24 +107,39 @@ public:
 
 private:
     void arm(qint64 ms);
-    void disarm();
+    qint64 earliestNs() const;
+    void rearm();
+    void phaseDeadline();
+    void squareTick();
+    void episodeStep();
     void stepCountdown();
     void acceptKey(QChar input);
+    void otherKey(int keyCode);
     void holdOver();
     void takeQueuedKey();
+    void closeRun();
     void save();
+    void attemptSave();
     void endProgram();
     bool keysReachRun() const { return m_phase == Phase::AwaitingKey || m_phase == Phase::FeedbackHold; }
 
     View &m_view;
+    TrialEngine &m_engine;
     const Clock &m_clock;
     const Timing m_timing;
+    const RunConditions m_conditions;
+    StimulusEpisode m_episode;
     DeadlineTimer m_timer;
+    HidingSquare m_square; // Timer2: hiding square and idle flicker
+    RunTimer *m_layout; // Timer3: one-shot layout step
     Phase m_phase = Phase::Ready;
-    qint64 m_deadlineNs = -1;
+    qint64 m_phaseDueNs = -1;
+    qint64 m_episodeDueNs = -1;
     int m_countdownStep = 0; // 0 lead, 1..60 shrinking, 61 go
     QChar m_held; // the answer on show
     QQueue<int> m_queue; // keys typed while an answer was on show, in order
+    bool m_runClosed = false; // trial 100 is in and the run closed: saving it is under way
+    qint64 m_saveSinceNs = -1; // the first attempt of the save under way
     bool m_endQuestionOpen = false;
     enum class SaveQuestion { None, Retry, Discard, Kept } m_saveQuestion = SaveQuestion::None;
     const char *m_running = nullptr;

@@ -5,12 +5,19 @@
 namespace vora {
 
 RunSave saveFinishedRun(FileStore &files, const AppPaths &paths, const QString &dataPath, const QString &runLine,
-                        const QDateTime &sealedAt, const QString &stamp)
+                        const QDateTime &sealedAt, const QString &stamp, bool lastAttempt)
 {
     RunSave out;
     QString refusal;
     const study::SavedRun saved = study::appendAndSealRun(
-        files, dataPath, runLine, sealedAt, [&] { return appendRunLine(files, paths, dataPath, runLine, &refusal); });
+        files, dataPath, runLine, sealedAt,
+        [&] { return appendRunLine(files, paths, dataPath, runLine, &refusal, LockWait::TryOnce); },
+        lastAttempt ? study::SealLockWait::TryOrGoOn : study::SealLockWait::TryOnce);
+    if (saved.busy || saved.append.code == FileError::LockBusy) {
+        out.outcome = RunSave::Outcome::Busy;
+        out.message = saved.append.message;
+        return out;
+    }
     if (saved.append.ok) {
         out.outcome = RunSave::Outcome::Saved;
         out.seal = saved.seal;

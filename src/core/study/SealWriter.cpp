@@ -148,13 +148,17 @@ QString crashSealedMessage(int firstRun, int lastRun)
 }
 
 SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine, const QDateTime &sealedAt,
-                          const std::function<FileResult()> &append)
+                          const std::function<FileResult()> &append, SealLockWait wait)
 {
     SavedRun out;
     // The lock lives beside the data file; the first run of an experiment creates the folder.
     files.ensureFolder(QFileInfo(dataPath).absolutePath());
     QLockFile lock(sealLockPathFor(dataPath));
-    const bool locked = takeLock(lock);
+    const bool locked = takeLock(lock, wait == SealLockWait::Wait ? kLockWaitMs : 0);
+    if (!locked && wait == SealLockWait::TryOnce && lock.error() == QLockFile::LockFailedError) {
+        out.busy = true;
+        return out;
+    }
     const QString sealPath = sealPathFor(dataPath);
     // The experiment's first run: a seal file with its header alone marks the runs as the
     // program's own, so that a crash before the seal is told apart from an earlier file.

@@ -35,6 +35,14 @@ struct SealOutcome {
 struct SavedRun {
     FileResult append; // the run itself: only this decides whether the run is saved
     SealOutcome seal;
+    bool busy = false; // the sealing lock was held by another process: nothing was written
+};
+
+// What a save does when another process holds the sealing lock.
+enum class SealLockWait {
+    Wait, // waits for it some seconds, then appends the run unsealed
+    TryOnce, // gives up at once: `busy`, nothing written, the caller comes back later
+    TryOrGoOn, // does not wait: appends the run unsealed at once
 };
 
 // Runs `append` (which appends `runLine` to `dataPath`) under the sealing lock and then
@@ -44,7 +52,7 @@ struct SavedRun {
 // started (its header alone), so that a crash before the seal is told apart from a file
 // written before sealing existed.
 SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QString &runLine, const QDateTime &sealedAt,
-                          const std::function<FileResult()> &append);
+                          const std::function<FileResult()> &append, SealLockWait wait = SealLockWait::Wait);
 
 // "ラン N〜M は封印されていませんでした（前回の異常終了）。いま封印しました。"
 QString crashSealedMessage(int firstRun, int lastRun);

@@ -54,6 +54,11 @@ QString SystemClock::timeText() const
     return QTime::currentTime().toString(QStringLiteral("H:mm:ss"));
 }
 
+QDateTime SystemClock::dateTime() const
+{
+    return QDateTime::currentDateTime();
+}
+
 qint64 SystemClock::monotonicMs() const
 {
     return monotonicNowMs() - m_origin;

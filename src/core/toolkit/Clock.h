@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <QtGlobal>
 
@@ -14,6 +15,8 @@ public:
     virtual QString dateText() const = 0;
     // "H:mm:ss": no leading zero for one-digit hours ("9:05:12").
     virtual QString timeText() const = 0;
+    // The same moment as a local date and time with its offset from UTC (the seal's stamps).
+    virtual QDateTime dateTime() const = 0;
     // Monotonic milliseconds; only differences mean anything. Never jumps at midnight.
     virtual qint64 monotonicMs() const = 0;
     // The same clock in nanoseconds, for deadlines finer than a millisecond.
@@ -31,6 +34,7 @@ public:
     double secondsSinceMidnight() const override;
     QString dateText() const override;
     QString timeText() const override;
+    QDateTime dateTime() const override;
     qint64 monotonicMs() const override;
     qint64 monotonicNs() const override;
 

@@ -90,7 +90,7 @@ FileResult lockNotMade(const QString &path, const QString &lockName, QLockFile::
 // Takes the lock of `path`. Null with `*failure` set when the write must not go on: a write
 // without its lock could lose another copy's run, so a lock that cannot be made (a full disk,
 // a folder without write permission) refuses the write with its cause.
-std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure)
+std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure, LockWait wait)
 {
     const QString lockName = FileStore::lockPath(path);
     struct stat st;
@@ -106,9 +106,10 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
     auto lock = std::make_unique<QLockFile>(lockName);
     QElapsedTimer waited;
     waited.start();
+    const int waitMs = wait == LockWait::Wait ? kLockWaitMs : 0;
     for (;;) {
         errno = 0;
-        if (lock->tryLock(kLockStepMs))
+        if (lock->tryLock(wait == LockWait::Wait ? kLockStepMs : 0))
             return lock;
         const int error = errno;
         if (lock->error() != QLockFile::LockFailedError) {
@@ -125,7 +126,7 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
             lock->removeStaleLockFile();
             continue;
         }
-        if (waited.elapsed() >= kLockWaitMs) {
+        if (waited.elapsed() >= waitMs) {
             *failure = FileResult::failure(FileError::LockBusy, path);
             return nullptr;
         }
@@ -360,14 +361,14 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
 }
 
 FileResult FileStore::appendLineIf(const QString &path, const QString &line,
-                                   const std::function<FileResult(const ReadResult &current)> &allow)
+                                   const std::function<FileResult(const ReadResult &current)> &allow, LockWait wait)
 {
     const cp932::Encoded enc = cp932::encode(line + CRLF);
     if (!enc.ok)
         return FileResult::failure(FileError::Unencodable, path, 0, enc.badCharacter);
 
     FileResult refused;
-    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
+    const std::unique_ptr<QLockFile> lock = takeLock(path, &refused, wait);
     if (!refused)
         return refused;
     // Limits that belong to the file are judged on what it holds now, under the lock, so that

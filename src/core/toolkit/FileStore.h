@@ -18,6 +18,12 @@ constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 // Background pictures chosen by the user may be photographs.
 constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
 
+// What a write does when another writer holds the file's lock.
+enum class LockWait {
+    Wait, // waits a few seconds for it
+    TryOnce, // refuses at once (LockBusy): the caller comes back later instead of waiting
+};
+
 // The bytes of a file as stored; on failure `code` says why and nothing is kept.
 struct BytesRead : FileResult {
     QByteArray bytes;
@@ -67,7 +73,8 @@ public:
     // The same, provided `allow` accepts the file as it is at that moment (read under the same
     // lock; a missing or unreadable file included). Its failure is passed on and nothing is written.
     FileResult appendLineIf(const QString &path, const QString &line,
-                            const std::function<FileResult(const ReadResult &current)> &allow);
+                            const std::function<FileResult(const ReadResult &current)> &allow,
+                            LockWait wait = LockWait::Wait);
     // Replaces the whole file with `lines` (each followed by CR LF). Never deletes the target first.
     FileResult replaceAll(const QString &path, const QStringList &lines);
     // The same with content already encoded: lines kept byte for byte, or files of other
@@ -104,7 +111,7 @@ protected:
     virtual int beforeLock(const QString &lockPath);
 
 private:
-    std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure);
+    std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure, LockWait wait = LockWait::Wait);
     FileResult writeWholeFile(const QString &path, const QByteArray &bytes);
     int writeAll(int fd, const QString &path, bool append, const QByteArray &bytes);
 

@@ -12,13 +12,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 namespace vora {
 
@@ -61,12 +61,25 @@ void toushiJikken::beginCountdown()
     for (int i = 0; i < 3; ++i)
         m_module.services().sound->beep();
 
+    warmFeedbackGlyphs();
+
     setTextColour(m_countdown, QApplication::palette().color(QPalette::Base));
     m_countdown->setText(instructions::countdownGetReady());
     setPointSize(m_countdown, 30);
     centreCountdown();
     m_countdown->show();
     m_countdown->raise();
+}
+
+void toushiJikken::warmFeedbackGlyphs()
+{
+    // The frame's 100-point figures are drawn once out of sight while the countdown runs, so
+    // that the first answers are not shown late while their glyphs are made.
+    QImage scratch(m_feedback->size(), QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    painter.setFont(gothic(100));
+    for (const QString &figure : {QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("○"), QStringLiteral("×")})
+        painter.drawText(scratch.rect(), Qt::AlignCenter, figure);
 }
 
 void toushiJikken::countdownStep(int k)
@@ -88,20 +101,12 @@ void toushiJikken::beginRun()
     SharedState &s = m_module.state();
     Services &sv = m_module.services();
     m_countdown->hide();
-
     m_prompt->show();
-    m_shrinkTick = 0;
-    m_flickerPhase = 0;
-    m_squareTimer->setInterval(sv.timing.shrinkTickMs);
-    m_squareTimer->start();
 
     m_header->showName(s.experimentName, 400);
     m_header->setDate(sv.clock->dateText());
     m_header->dateAfterTitle(200);
     m_header->timeAfterDate(100);
-
-    // From here a key is a trial: the first target exists before any key can be counted.
-    m_engine.beginRun();
     m_lastRunDiscarded = false;
 
     m_keyBox->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -120,88 +125,68 @@ void toushiJikken::beginRun()
 
 // ---- the hiding square ------------------------------------------------------------------
 
-void toushiJikken::squareTick()
+void toushiJikken::shrinkCover(int tick)
 {
-    RunFlow::Handler h(*m_flow, "Timer2");
-    // While the feedback is held nothing else may touch the frame.
-    if (m_flow->phase() == RunFlow::Phase::FeedbackHold)
-        return;
-    if (m_flickerPhase == 0)
-        m_flickerPhase = 1;
-    m_flickerPhase = -m_flickerPhase;
-    if (m_shrinkTick <= kShrinkTicksBeforeFlicker) {
-        ++m_shrinkTick;
-        const QRect sq = m_cover->geometry();
-        const QRect fr = m_feedback->geometry();
-        const SquareRect s = shrinkSquare({sq.x(), sq.y(), sq.width(), sq.height()},
-                                          {fr.x(), fr.y(), fr.width(), fr.height()}, m_shrinkTick);
-        m_cover->setGeometry(s.left, s.top, s.width, s.height);
-        return;
-    }
-    m_squareTimer->setInterval(m_module.services().timing.flickerTickMs);
+    const QRect sq = m_cover->geometry();
+    const QRect fr = m_feedback->geometry();
+    const SquareRect s =
+        shrinkSquare({sq.x(), sq.y(), sq.width(), sq.height()}, {fr.x(), fr.y(), fr.width(), fr.height()}, tick);
+    m_cover->setGeometry(s.left, s.top, s.width, s.height);
+}
+
+void toushiJikken::flicker(QChar digit)
+{
     m_cover->hide();
     m_prompt->show();
     setPointSize(m_feedback, 10);
     setTextColour(m_feedback, Qt::black);
-    m_feedback->setText(CRLF.repeated(5) + (m_flickerPhase == 1 ? QStringLiteral("1") : QStringLiteral("0")));
+    m_feedback->setText(CRLF.repeated(5) + digit);
+}
+
+void toushiJikken::layoutStep()
+{
+    m_results->placePanelUnderChart();
 }
 
 // ---- trials -----------------------------------------------------------------------------
 
-void toushiJikken::otherKey(int keyCode)
+void toushiJikken::otherKey(int)
 {
     // Not a trial; the square stays away until the next accepted key.
     m_cover->hide();
-    m_engine.vars().CurrentInput = QString(QChar(static_cast<char16_t>(keyCode)));
-    m_layoutTimer->start();
 }
 
-void toushiJikken::showFeedback(QChar input)
+void toushiJikken::showFeedback(QChar input, bool hit)
 {
     const SharedState &s = m_module.state();
-    RunVariables &v = m_engine.vars();
     m_cover->hide();
-    v.CurrentInput = QString(input);
-
     if (m_feedback->font().pointSizeF() != 100)
         setPointSize(m_feedback, 100);
     if (s.hitDisplay == HitDisplay::Shown) {
-        const bool hit = v.CurrentInput == v.CurrentTarget;
         setTextColour(m_feedback, hit ? QColor(255, 255, 0) : QColor(0, 0, 255));
         m_feedback->setText(hit ? QStringLiteral("○") : QStringLiteral("×"));
     } else {
         setTextColour(m_feedback, QColor(255, 255, 255));
-        m_feedback->setText(v.CurrentInput);
+        m_feedback->setText(QString(input));
     }
     m_feedback->raise();
     // On screen before the hold is measured.
     m_feedback->repaint();
 }
 
-bool toushiJikken::recordAnswer(QChar input)
+void toushiJikken::coverFrame(int awaited)
 {
-    const SharedState &s = m_module.state();
-    RunVariables &v = m_engine.vars();
-
     m_feedback->clear();
     m_prompt->show();
     m_prompt->raise();
     m_cover->raise();
     m_cover->setGeometry(m_feedback->geometry());
     m_cover->show();
-    m_shrinkTick = 0;
-    m_squareTimer->setInterval(m_module.services().timing.shrinkTickMs);
-
-    const TrialEngine::Answer answer = m_engine.recordAnswer(input);
-    if (v.TrialNo + 1 <= m_progress->maximum())
-        m_progress->setValue(v.TrialNo + 1);
-    if (answer.runComplete)
-        return true;
-    if (s.withStimulus && m_engine.runStimulusSchedule())
-        m_episode->start();
-    m_engine.drawNextTarget();
-    m_layoutTimer->start();
-    return false;
+    if (awaited <= m_progress->maximum())
+        m_progress->setValue(awaited);
+    // On screen at the end of the hold, as the answer was at its start: the hold shown is the
+    // hold measured, whatever this pass of the event loop does next.
+    m_cover->repaint();
 }
 
 // ---- closing the run ------------------------------------------------------------------
@@ -217,12 +202,8 @@ void toushiJikken::closeRun()
     const SharedState &s = m_module.state();
     Services &sv = m_module.services();
     m_results->stopContinuousTimer();
-    m_squareTimer->stop();
-    if (m_episode->isActive())
-        m_episode->finish();
     for (int i = 0; i < 3; ++i)
         sv.sound->beep();
-    m_engine.closeRun();
     // Held until it is in the file or given up knowingly.
     m_unsavedLine =
         m_engine
@@ -230,16 +211,16 @@ void toushiJikken::closeRun()
             .toLine();
 }
 
-RunFlow::View::Saved toushiJikken::writeRun(QString *message)
+RunFlow::View::Saved toushiJikken::writeRun(bool last, QString *message)
 {
     Services &sv = m_module.services();
     const QString path = dataFile();
-    const RunSave saved = saveFinishedRun(*sv.files, sv.paths, path, m_unsavedLine, QDateTime::currentDateTime(),
-                                          keptRunStamp(*sv.clock));
+    const RunSave saved =
+        saveFinishedRun(*sv.files, sv.paths, path, m_unsavedLine, sv.clock->dateTime(), keptRunStamp(*sv.clock), last);
     switch (saved.outcome) {
     case RunSave::Outcome::Saved:
-        if (!saved.seal.message
-                 .isEmpty()) // saved all the same: a seal that failed, or runs a crash left open sealed now
+        // Saved all the same: a seal that failed, or runs a crash left open sealed now.
+        if (!saved.seal.message.isEmpty())
             sv.dialogs->ask(this, saved.seal.message, MsgButtons::Ok, MsgIcon::Exclamation, [](MsgAnswer) {});
         if (sv.mirror)
             sv.mirror->runSaved(path, m_unsavedLine); // queued only; never waits for the server
@@ -250,6 +231,7 @@ RunFlow::View::Saved toushiJikken::writeRun(QString *message)
         m_unsavedLine.clear();
         *message = saved.message;
         return Saved::Kept;
+    case RunSave::Outcome::Busy: *message = saved.message; return Saved::Busy;
     case RunSave::Outcome::Failed: break;
     }
     *message = saved.message;

@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QInputMethodQueryEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 
 namespace vora {
 
@@ -66,16 +66,17 @@ toushiJikken::toushiJikken(Module1 &module, QWidget *parent)
     setWindowTitle(Texts::tr("ESP実験"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     buildControls();
-    m_flow = new RunFlow(*this, *module.services().clock, module.services().timing, this);
+    const SharedState &s = module.state();
+    m_flow = new RunFlow(*this, *this, m_engine, *module.services().clock, module.services().timing,
+                         RunConditions{s.withStimulus, s.stimulus}, this);
     m_results = std::make_unique<ResultsDisplay>(*this);
-    m_episode = std::make_unique<StimulusEpisode>(static_cast<StimulusStage &>(*this), m_engine, *m_flow, m_module);
+    wireControls();
     load();
 }
 
 toushiJikken::~toushiJikken()
 {
-    // The episode and the results view hold references to us; let them go first.
-    m_episode.reset();
+    // The results view holds references to us; let it go first.
     m_results.reset();
 }
 
@@ -167,21 +168,10 @@ void toushiJikken::buildControls()
     m_stimulusPicture = new QLabel(this);
     m_stimulusPicture->setObjectName(QStringLiteral("StimulusPicture"));
     m_stimulusPicture->hide();
+}
 
-    m_squareTimer = new QTimer(this);
-    m_squareTimer->setObjectName(QStringLiteral("Timer2"));
-    m_squareTimer->setTimerType(Qt::PreciseTimer);
-    m_squareTimer->setInterval(m_module.services().timing.shrinkTickMs);
-    connect(m_squareTimer, &QTimer::timeout, this, &toushiJikken::squareTick);
-
-    m_layoutTimer = new QTimer(this);
-    m_layoutTimer->setObjectName(QStringLiteral("Timer3"));
-    m_layoutTimer->setInterval(m_module.services().timing.layoutDelayMs);
-    connect(m_layoutTimer, &QTimer::timeout, this, [this] {
-        m_results->placePanelUnderChart();
-        m_layoutTimer->stop();
-    });
-
+void toushiJikken::wireControls()
+{
     // Clicks go to the run's state machine, which decides by the phase what they do and
     // gives the keyboard back to the key box while a run takes keys.
     connect(m_howTo, &QPushButton::clicked, this, [this] { m_flow->howTo(); });
@@ -357,15 +347,17 @@ void toushiJikken::endEpisode()
     setBackgroundPicture(m_module.state().backgroundImagePath);
 }
 
-void toushiJikken::flashColours(const QColor &window, const QColor &panel)
+void toushiJikken::flashColours(const FlashColours &colours)
 {
-    setBackColour(window);
-    if (panel.isValid())
-        setPanelColour(m_instructions, panel);
+    setBackColour(QColor::fromRgb(colours.window));
+    if (colours.panelChanges)
+        setPanelColour(m_instructions, QColor::fromRgb(colours.panel));
 }
 
-void toushiJikken::showPicture(const QPixmap &picture, const QPoint &at)
+void toushiJikken::showPicture(const QString &fileName, const QPoint &at)
 {
+    // A missing picture leaves the box empty for this flash.
+    const QPixmap picture(m_module.services().paths.file(fileName));
     m_stimulusPicture->setPixmap(picture);
     m_stimulusPicture->resize(picture.isNull() ? QSize(0, 0) : picture.size());
     m_stimulusPicture->move(at);
@@ -495,6 +487,21 @@ bool toushiJikken::eventFilter(QObject *watched, QEvent *event)
         }
         if (type == QEvent::InputMethod)
             return true;
+        if (type == QEvent::InputMethodQuery) {
+            // A line edit tells the input method it takes composed text whatever its attribute
+            // says; the key box says no, so that no input method (nor the compose table one
+            // loads on the first key, some ms) stands between a key and its trial.
+            auto *query = static_cast<QInputMethodQueryEvent *>(event);
+            if (query->queries().testFlag(Qt::ImEnabled)) {
+                for (quint32 bit = 1; bit != 0; bit <<= 1) {
+                    const auto q = static_cast<Qt::InputMethodQuery>(bit);
+                    if (query->queries().testFlag(q))
+                        query->setValue(q, q == Qt::ImEnabled ? QVariant(false) : m_keyBox->inputMethodQuery(q));
+                }
+                query->accept();
+                return true;
+            }
+        }
     } else if (watched == this) {
         if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
             const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
@@ -591,22 +598,18 @@ void toushiJikken::showMainWindow()
 
 void toushiJikken::resetRunState()
 {
-    if (m_episode && m_episode->isActive())
-        m_episode->finish();
-    m_engine.reset();
+    m_flow->resetRun();
     m_instructionToggle = 0;
-    m_shrinkTick = 0;
-    m_flickerPhase = 0;
 }
 
 void toushiJikken::armLayoutTimer()
 {
-    m_layoutTimer->start();
+    m_flow->armLayout();
 }
 
 void toushiJikken::stopAnimationTimer()
 {
-    m_squareTimer->stop();
+    m_flow->stopSquare();
 }
 
 } // namespace vora

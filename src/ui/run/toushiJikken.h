@@ -3,9 +3,9 @@
 // feedback, the stimulus episode, saving the run; the results view lives in it as well.
 #include "core/run/KeyRepeats.h"
 #include "core/run/RunFlow.h"
+#include "core/run/StimulusEpisode.h"
 #include "core/run/TrialEngine.h"
 #include "ui/results/ResultsHost.h"
-#include "ui/run/StimulusEpisode.h"
 
 #include <QColor>
 #include <QPixmap>
@@ -17,7 +17,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
-class QTimer;
 
 namespace vora {
 
@@ -34,7 +33,7 @@ public:
     TrialEngine &engine() { return m_engine; }
     RunVariables &runVariables() { return m_engine.vars(); }
     ResultsDisplay &results() { return *m_results; }
-    StimulusEpisode &episode() { return *m_episode; }
+    const StimulusEpisode &episode() const { return m_flow->episode(); }
     RunFlow &flow() { return *m_flow; }
     Module1 &module() override { return m_module; }
     // 0 at first; 1: the next how-to press shows the long text; -1: the short one.
@@ -72,10 +71,13 @@ private:
     void countdownGo() override;
     void beginRun() override;
     void otherKey(int keyCode) override;
-    void showFeedback(QChar input) override;
-    bool recordAnswer(QChar input) override;
+    void showFeedback(QChar input, bool hit) override;
+    void coverFrame(int awaited) override;
+    void shrinkCover(int tick) override;
+    void flicker(QChar digit) override;
+    void layoutStep() override;
     void closeRun() override;
-    Saved writeRun(QString *message) override;
+    Saved writeRun(bool last, QString *message) override;
     void tellRunKept(const QString &message) override;
     void leaveForMainWindow() override;
     void askSaveRetry(const QString &reason) override;
@@ -92,18 +94,19 @@ private:
     QRect beginEpisode(bool fillScreen) override;
     void endEpisode() override;
     QSize stageSize() const override { return size(); }
-    void flashColours(const QColor &window, const QColor &panel) override;
-    void showPicture(const QPixmap &picture, const QPoint &at) override;
+    void flashColours(const FlashColours &colours) override;
+    void showPicture(const QString &fileName, const QPoint &at) override;
     void hidePicture() override;
     void setShapes(const LargeShapes &shapes) override;
 
     void buildControls();
+    void wireControls();
     void load();
     // Run input (judged by the run's phase); while results are shown, a key redraws them.
     void keyHandler(int keyCode);
-    void squareTick();
     void moveFeedbackBox(const QPoint &pixels);
     void centreCountdown();
+    void warmFeedbackGlyphs();
     void keyBoxOnHowTo();
     void shortInstructionPanel();
     QString shortInstructions() const;
@@ -118,8 +121,7 @@ private:
     TrialEngine m_engine;
     ExperimentHeader *m_header = nullptr;
     std::unique_ptr<ResultsDisplay> m_results;
-    std::unique_ptr<StimulusEpisode> m_episode;
-    RunFlow *m_flow = nullptr;
+    RunFlow *m_flow = nullptr; // the run's phases and clocks (Timer2, Timer3, the episode's flashes)
 
     // Controls; each keeps the program's own control name as its objectName.
     QLabel *m_instructions = nullptr; // Label2
@@ -133,12 +135,8 @@ private:
     QProgressBar *m_progress = nullptr; // ProgressBar1
     QPushButton *m_howTo = nullptr; // Command1
     QPushButton *m_start = nullptr; // Command4
-    QTimer *m_squareTimer = nullptr; // Timer2: hiding square and idle flicker
-    QTimer *m_layoutTimer = nullptr; // Timer3: one-shot layout step
 
     int m_instructionToggle = 0;
-    int m_shrinkTick = 0;
-    int m_flickerPhase = 0;
 
     QColor m_backColour = Qt::white;
     QPixmap m_backgroundPicture;

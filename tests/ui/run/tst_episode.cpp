@@ -3,7 +3,7 @@
 // pictures.
 #include "RunRig.h"
 #include "core/run/Instructions.h"
-#include "ui/run/StimulusEpisode.h"
+#include "core/run/StimulusEpisode.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -53,7 +53,7 @@ void EpisodeTest::stimulusEpisode()
     r.start();
     const QRect home = r.w->geometry();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    StimulusEpisode &ep = r.w->episode();
+    const StimulusEpisode &ep = r.w->episode();
     for (int trial = 1; trial <= 100; ++trial) {
         r.key('1');
         if (trial < start - 1) {
@@ -79,6 +79,7 @@ void EpisodeTest::stimulusEpisode()
             QVERIFY(!ep.isActive());
         }
     }
+    r.settleAfterRun();
     const QStringList lines = r.ts.readLines(r.dataFile());
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines.at(0).size(), 261);

@@ -122,6 +122,13 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     QVERIFY(sealed.intact());
     QCOMPARE(sealed.sealedRuns(), 1);
     QVERIFY(sealed.findings.isEmpty());
+    // Sealed at the time the program's clock gives, not the machine's.
+    const QStringList seal = r.ts.readLines(QStringLiteral("data/Test1-0.seal"));
+    QCOMPARE(seal.size(), 2);
+    QVERIFY2(seal.at(1)
+                 .section(QLatin1Char(' '), 3)
+                 .startsWith(QStringLiteral("2009-04-25T%1:30:12").arg(hour, 2, 10, QLatin1Char('0'))),
+             qPrintable(seal.at(1)));
     // Queued once for the study database, after the save and the seal.
     QCOMPARE(mirror->saved.size(), 1);
     QCOMPARE(mirror->saved.first().first, r.ts.path(r.dataFile()));
@@ -130,7 +137,7 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     // The results display took over and reset the run.
     QVERIFY(r.w->results().resultsShown());
     QCOMPARE(r.v().TrialNo, 0);
-    QVERIFY(!vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
+    QVERIFY(!vora::testing::control<RunTimer>(r.w, "Timer2")->isActive());
 }
 
 void ExperimentWindowTest::runStart_data()
@@ -174,7 +181,13 @@ void ExperimentWindowTest::runStart()
              vora::testing::control<QLabel>(r.w, "Label4")->geometry());
     QVERIFY(vora::testing::control<QLineEdit>(r.w, "Text1")->isVisible());
     QVERIFY(!vora::testing::control<QLineEdit>(r.w, "Text1")->testAttribute(Qt::WA_InputMethodEnabled));
-    QVERIFY(vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
+    // The input method is told so too (a line edit would say it takes composed text); the
+    // other answers are the box's own.
+    QInputMethodQueryEvent query(Qt::ImEnabled | Qt::ImHints);
+    QCoreApplication::sendEvent(vora::testing::control<QLineEdit>(r.w, "Text1"), &query);
+    QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+    QVERIFY(query.value(Qt::ImHints).toInt() & Qt::ImhDigitsOnly);
+    QVERIFY(vora::testing::control<RunTimer>(r.w, "Timer2")->isActive());
     QCOMPARE(vora::testing::control<QLabel>(r.w, "Label1")->text(), QStringLiteral("　ＶＯＲＡ(刺激１)　"));
     QCOMPARE(vora::testing::control<QLabel>(r.w, "Label2")->text(), instructions::shortText(true, true));
     QCOMPARE(r.w->instructionToggle(), 1);
@@ -207,7 +220,7 @@ void ExperimentWindowTest::keysThatAreNotTrials()
     QCOMPARE(r.v().CurrentTarget, before.CurrentTarget);
     QCOMPARE(r.ts.random->remaining(), 1);
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isHidden());
-    QVERIFY(vora::testing::control<QTimer>(r.w, "Timer3")->isActive());
+    QVERIFY(vora::testing::control<RunTimer>(r.w, "Timer3")->isActive());
     QVERIFY(vora::testing::control<QLineEdit>(r.w, "Text1")->text().isEmpty());
     // The next accepted key is the second trial, against the target that was waiting.
     r.key('0');
@@ -285,11 +298,11 @@ void ExperimentWindowTest::idleFlickerAndRestart()
     QVERIFY(seen.contains(low + QStringLiteral("1")));
     QVERIFY(seen.contains(low + QStringLiteral("0")));
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isHidden());
-    QCOMPARE(vora::testing::control<QTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.flickerTickMs);
+    QCOMPARE(vora::testing::control<RunTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.flickerTickMs);
     QCOMPARE(vora::testing::control<QLabel>(r.w, "Label4")->font().pointSize(), 10);
     r.key('0');
     QCOMPARE(r.v().TrialNo, 2);
-    QCOMPARE(vora::testing::control<QTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.shrinkTickMs);
+    QCOMPARE(vora::testing::control<RunTimer>(r.w, "Timer2")->interval(), r.ts.services.timing.shrinkTickMs);
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->isVisible());
     QVERIFY(vora::testing::control<QLabel>(r.w, "Label36")->width()
             <= vora::testing::control<QLabel>(r.w, "Label4")->width());

@@ -94,7 +94,7 @@ void TestResults::finishedRunDisplayShowsNewestRunAndResets()
     QCOMPARE(w->runVariables().TrialNo, 0);
     QCOMPARE(w->runVariables().HitCount, 0);
     QCOMPARE(w->instructionToggle(), 0);
-    QVERIFY(vora::testing::control<QTimer>(w, "Timer3")->isActive());
+    QVERIFY(vora::testing::control<RunTimer>(w, "Timer3")->isActive());
 }
 
 void TestResults::congratulationByHits_data()

@@ -2,10 +2,14 @@
 // written, and random use of every key and button until a run ends.
 #include "FailDevice.h"
 #include "RunRig.h"
+#include "core/study/Seal.h"
+#include "core/study/SealWriter.h"
 #include "ui/results/ResultsDisplay.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -23,6 +27,8 @@ private Q_SLOTS:
     void closingTheWindow();
     void failedAppend_data();
     void failedAppend();
+    void busyLockIsWaitedForOnDeadlines_data();
+    void busyLockIsWaitedForOnDeadlines();
     void refusedByTheFile_data();
     void refusedByTheFile();
     void randomUse_data();
@@ -72,7 +78,7 @@ void RunEndTest::endQuestion()
         QCOMPARE(r.v().TargetString, before.TargetString);
         QCOMPARE(r.v().CurrentTarget, before.CurrentTarget);
         QVERIFY(r.w->isVisible());
-        QVERIFY(vora::testing::control<QTimer>(r.w, "Timer2")->isActive());
+        QVERIFY(vora::testing::control<RunTimer>(r.w, "Timer2")->isActive());
         QCOMPARE(r.w->focusWidget(), vora::testing::control<QLineEdit>(r.w, "Text1")); // 1 and 0 reach the run again
         r.key('0');
         QCOMPARE(r.v().TrialNo, 6);
@@ -209,6 +215,61 @@ void RunEndTest::failedAppend()
         QVERIFY(vora::testing::control<QPushButton>(r.w, "Command4")->isEnabled());
     }
     QVERIFY(r.w->unsavedRunLine().isEmpty());
+}
+
+void RunEndTest::busyLockIsWaitedForOnDeadlines_data()
+{
+    QTest::addColumn<bool>("sealingLock"); // else the data file's own lock
+    QTest::addColumn<int>("waitMs"); // the save's wait for a busy lock
+    QTest::addColumn<bool>("freedInTime");
+    QTest::addColumn<QString>("told"); // what the one dialog says
+    QTest::addColumn<bool>("sealed");
+    QTest::newRow("data file, freed during the wait") << false << 60000 << true << QString() << true;
+    // Past the wait the existing retry question is asked; it is answered once the lock is free.
+    QTest::newRow("data file, busy past the wait")
+        << false << 60 << false << QStringLiteral("別のVORAがこのファイルに書き込んでいます") << true;
+    QTest::newRow("sealing lock, freed during the wait") << true << 60000 << true << QString() << true;
+    // A sealing lock that stays busy no longer holds the run back: stored, not sealed, and said.
+    QTest::newRow("sealing lock, busy past the wait")
+        << true << 60 << false << QStringLiteral("封印の鍵ファイル") << false;
+}
+
+// Another copy of the program holds a lock the save needs. The save never holds up the
+// window: it is a phase that tries again on a deadline while the event loop runs on.
+void RunEndTest::busyLockIsWaitedForOnDeadlines()
+{
+    QFETCH(bool, sealingLock);
+    QFETCH(int, waitMs);
+    QFETCH(bool, freedInTime);
+    QFETCH(QString, told);
+    QFETCH(bool, sealed);
+    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) { s.timing.saveLockWaitMs = waitMs; });
+    r.open();
+    r.start();
+    for (int i = 0; i < 99; ++i)
+        r.key('1');
+    const QString data = r.ts.path(r.dataFile());
+    QVERIFY(QDir().mkpath(QFileInfo(data).absolutePath())); // the first run of an experiment makes it
+    QLockFile held(sealingLock ? study::sealLockPathFor(data) : FileStore::lockPath(data));
+    QVERIFY(held.tryLock(0));
+    r.ts.dialogs->onDialog = [&](const DialogRecord &) { held.unlock(); };
+    QTest::keyClick(vora::testing::control<QLineEdit>(r.w, "Text1"), '1');
+    if (freedInTime) {
+        QTRY_COMPARE(r.phase(), RunFlow::Phase::Saving);
+        QVERIFY(r.w->flow().deadline() >= 0); // the next try is armed; nothing waits meanwhile
+        QVERIFY(r.ts.dialogs->records.isEmpty());
+        QVERIFY(!r.w->unsavedRunLine().isEmpty());
+        QVERIFY(r.ts.readLines(r.dataFile()).isEmpty());
+        held.unlock();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(r.phase(), RunFlow::Phase::Results, 10000);
+    QCOMPARE(r.ts.readLines(r.dataFile()).size(), 1);
+    // A message opens on the pass after the save that asked for it.
+    QTRY_COMPARE(r.ts.dialogs->records.size(), told.isEmpty() ? 0 : 1);
+    if (!told.isEmpty())
+        QVERIFY2(r.ts.dialogs->records.first().text.contains(told), qPrintable(r.ts.dialogs->records.first().text));
+    QCOMPARE(study::verifyDataFile(data).sealedRuns(), sealed ? 1 : 0);
+    QCOMPARE(r.w->flow().reentries(), 0);
 }
 
 void RunEndTest::refusedByTheFile_data()
