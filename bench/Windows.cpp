@@ -10,7 +10,7 @@
 #include "ui/mainwindow/Windows.h"
 #include "ui/run/toushiJikken.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include "Fakes.h"
 

@@ -5,7 +5,7 @@
 #include "ui/startup/DesktopIdentity.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/DesktopServices.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 #include "ui/toolkit/TextFit.h"
 #include "ui/toolkit/Translations.h"
 

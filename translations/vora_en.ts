@@ -74,6 +74,10 @@
         <source>刺激の前後表示</source>
         <translation>Around stimulus</translation>
     </message>
+    <message>
+        <source>一致数</source>
+        <translation>Hits</translation>
+    </message>
 </context>
 <context>
     <name>Conditions</name>
@@ -1902,26 +1906,6 @@ Reason: </translation>
         <source>±2.58σ（1 %、両側）</source>
         <translation>±2.58σ (1 %, two-tailed)</translation>
     </message>
-    <message>
-        <source>一致数</source>
-        <translation>Hits</translation>
-    </message>
-    <message>
-        <source>一致数の偏差</source>
-        <translation>Deviation</translation>
-    </message>
-    <message>
-        <source>平均</source>
-        <translation>mean</translation>
-    </message>
-    <message>
-        <source> 刺 激 </source>
-        <translation> Stimulus </translation>
-    </message>
-    <message>
-        <source>有意</source>
-        <translation>signif.</translation>
-    </message>
 </context>
 <context>
     <name>UpdatePage</name>
@@ -2013,26 +1997,6 @@ Is this right?</translation>
 </context>
 <context>
     <name>vora::ChartBox</name>
-    <message>
-        <source>一致数</source>
-        <translation>Hits</translation>
-    </message>
-    <message>
-        <source>一致数の偏差</source>
-        <translation>Deviation</translation>
-    </message>
-    <message>
-        <source>平均</source>
-        <translation>mean</translation>
-    </message>
-    <message>
-        <source> 刺 激 </source>
-        <translation> Stimulus </translation>
-    </message>
-    <message>
-        <source>有意</source>
-        <translation>signif.</translation>
-    </message>
     <message>
         <source>画像として保存…</source>
         <translation>Save as picture…</translation>

@@ -74,6 +74,10 @@
         <source>刺激の前後表示</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>一致数</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Conditions</name>
@@ -1856,26 +1860,6 @@
         <source>±2.58σ（1 %、両側）</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>一致数</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>一致数の偏差</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>平均</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 刺 激 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>有意</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>UpdatePage</name>
@@ -1952,26 +1936,6 @@
 </context>
 <context>
     <name>vora::ChartBox</name>
-    <message>
-        <source>一致数</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>一致数の偏差</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>平均</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> 刺 激 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>有意</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>画像として保存…</source>
         <translation type="unfinished"></translation>

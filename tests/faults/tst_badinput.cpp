@@ -3,6 +3,7 @@
 // names that try to leave the data folder, folders that cannot be written, missing pictures,
 // help page and network.
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/mainwindow/UpdatePage.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
@@ -37,28 +38,10 @@ constexpr int kMegabyte = 1 << 20;
 
 QString runLine(const QString &name = QStringLiteral("Yama"), int shift = 0, const QString &memo = QString())
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2009/04/25");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = QStringLiteral("S");
-    r.hitDisplayCode = QStringLiteral("D");
-    r.stimulusTrials[0] = 40;
-    for (int t = 0; t < 100; ++t) {
-        const bool one = (t + shift) % 3 == 0;
-        const bool match = (t * 7 + shift) % 5 < 3;
-        r.targets += one ? QLatin1Char('1') : QLatin1Char('0');
-        r.inputs += (one == match) ? QLatin1Char('1') : QLatin1Char('0');
-        if (match) {
-            ++r.hits;
-            ++r.segmentHits[t / 20];
-        }
-    }
-    if (!memo.isNull()) {
-        r.hasMemo = true;
-        r.memo = memo;
-    }
-    return r.toLine();
+    return vora::testing::storedLine(
+        {name, QStringLiteral("2009/04/25"), QStringLiteral("14:30"), QStringLiteral("S"), QStringLiteral("D"), 40,
+         memo},
+        [shift](int t) { return (t + shift) % 3 == 0; }, [shift](int t) { return (t * 7 + shift) % 5 < 3; });
 }
 
 QByteArray crlf(const QList<QByteArray> &lines)
@@ -233,7 +216,7 @@ void TestBadInput::folderWhereAFileBelongs()
 
     const DataFileContents c = loadDataFile(*t.files, data);
     QVERIFY(!c.readOk);
-    QVERIFY(!c.readError.isEmpty());
+    QVERIFY(!c.read.message.isEmpty());
     QVERIFY(!c.passed());
     QCOMPARE(countRuns(*t.files, data).runs, 0);
     const RunSet runs = loadRuns(*t.files, data, 0);
@@ -284,8 +267,8 @@ void TestBadInput::specialFilesWhereFilesBelong()
     const DataFileContents c = loadDataFile(*t.files, data);
     QVERIFY(!c.readOk);
     QVERIFY(!c.missing);
-    QVERIFY(c.readError.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる")
-                                                               : QStringLiteral("通常のファイルではありません")));
+    QVERIFY(c.read.message.contains(kind == QLatin1String("huge") ? QStringLiteral("大きすぎる")
+                                                                  : QStringLiteral("通常のファイルではありません")));
     QCOMPARE(countRuns(*t.files, data).runs, 0);
     QVERIFY(!loadRuns(*t.files, data, 0).readOk);
     QVERIFY(!readNameListFile(*t.files, t.services.paths, 1).error.isEmpty());
@@ -380,7 +363,7 @@ void TestBadInput::hundredAndOneRuns()
     QVERIFY(!overview.dots.isEmpty());
     QVERIFY(overview.dots.size() <= 100);
     for (const HitDot &dot : overview.dots)
-        QVERIFY2(dot.run >= 1 && dot.run <= 100, qPrintable(dot.control()));
+        QVERIFY2(dot.run >= 1 && dot.run <= 100, qPrintable(QString::number(dot.run)));
     // Should such a file be read all the same, browsing run 101 and the charts of all runs
     // work on what was read.
     QCOMPARE(loadRuns(*t.files, path, 101).runsRead, 101);

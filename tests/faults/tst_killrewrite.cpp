@@ -2,6 +2,7 @@
 // after that rewrite: never missing, never partial. A child copy of this test rewrites the
 // file without pause; the parent kills it with SIGKILL at a random moment, again and again.
 // And a second copy of the program appending a run while a memo is being saved loses nothing.
+#include "StoredRuns.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
 #include "core/registry/RunRecord.h"
@@ -50,25 +51,11 @@ QStringList dataLines()
 {
     QStringList lines{conditionMemoPrefix() + QStringLiteral("最初のメモ")};
     for (int n = 0; n < 100; ++n) {
-        RunRecord r;
-        r.experimentName = QStringLiteral("Kill");
-        r.date = QStringLiteral("2009/04/25");
-        r.startTime = QStringLiteral("14:30");
-        r.stimulusCode = QStringLiteral("S");
-        r.hitDisplayCode = QStringLiteral("D");
-        for (int t = 0; t < 100; ++t) {
-            const bool one = (t * 7 + n) % 3 == 0;
-            const bool match = (t + n) % 2 == 0;
-            r.targets += one ? QLatin1Char('1') : QLatin1Char('0');
-            r.inputs += (one == match) ? QLatin1Char('1') : QLatin1Char('0');
-            if (match) {
-                ++r.hits;
-                ++r.segmentHits[t / 20];
-            }
-        }
-        r.hasMemo = n % 5 == 0;
-        r.memo = r.hasMemo ? QStringLiteral("ランメモ%1").arg(n) : QString();
-        lines << r.toLine();
+        const QString memo = n % 5 == 0 ? QStringLiteral("ランメモ%1").arg(n) : QString();
+        lines << vora::testing::storedLine(
+            {QStringLiteral("Kill"), QStringLiteral("2009/04/25"), QStringLiteral("14:30"), QStringLiteral("S"),
+             QStringLiteral("D"), 0, memo},
+            [n](int t) { return (t * 7 + n) % 3 == 0; }, [n](int t) { return (t + n) % 2 == 0; });
     }
     return lines;
 }
@@ -111,17 +98,18 @@ public:
     QString folder;
     QProcess child;
 
-protected:
-    int beginWrite(const QString &target, bool append) override
+    AppendingMidRewrite()
     {
-        if (!append && child.state() == QProcess::NotRunning && child.processId() == 0) {
-            child.setProgram(QCoreApplication::applicationFilePath());
-            child.setArguments({QString::fromLatin1(kChildFlag), folder, QStringLiteral("append")});
-            child.start();
-            if (child.waitForReadyRead(30000))
-                ::usleep(300000); // widens the window in which an unserialised append would land
-        }
-        return FileStore::beginWrite(target, append);
+        setWriteDevice([this](QIODevice &, const QString &, bool append) -> std::unique_ptr<QIODevice> {
+            if (!append && child.state() == QProcess::NotRunning && child.processId() == 0) {
+                child.setProgram(QCoreApplication::applicationFilePath());
+                child.setArguments({QString::fromLatin1(kChildFlag), folder, QStringLiteral("append")});
+                child.start();
+                if (child.waitForReadyRead(30000))
+                    ::usleep(300000); // widens the window in which an unserialised append would land
+            }
+            return nullptr;
+        });
     }
 };
 

@@ -1,7 +1,9 @@
 // A write that fails at any point of any whole-file rewrite, or of a run append, leaves every
 // original byte for byte and is reported. The registry tests cut each write at one place; here
 // every write is cut after every byte count, and the n-th of several writes fails on its own.
+#include "FailDevice.h"
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/registry/DataFile.h"
 #include "core/registry/NameList.h"
 #include "core/registry/RunRecord.h"
@@ -14,37 +16,20 @@
 #include <QtTest>
 
 using namespace vora;
-using vora::testing::FailingFileStore;
+using vora::testing::failWrite;
 using vora::testing::TestServices;
 
 namespace {
 
 enum class Operation { ConditionMemo, RunMemo, LegacyConversion, ListFile, SelectionFile, AppendRun, AppendRunNewFile };
 
-// A consistent run line built from a record; block k gets `hits[k]` matches.
+// A consistent run line; block k gets `hits[k]` matches.
 QString runLine(const QString &name, const std::array<int, 5> &hits, const QString &memo = QString())
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2009/04/25");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = QStringLiteral("S");
-    r.hitDisplayCode = QStringLiteral("D");
-    r.stimulusTrials[0] = 45;
-    for (int t = 0; t < 100; ++t) {
-        const QChar target = t % 3 ? QLatin1Char('1') : QLatin1Char('0');
-        const bool match = (t % 20) < hits[t / 20];
-        r.targets += target;
-        r.inputs += match ? target : (target == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1'));
-    }
-    r.segmentHits = hits;
-    for (int h : hits)
-        r.hits += h;
-    if (!memo.isNull()) {
-        r.hasMemo = true;
-        r.memo = memo;
-    }
-    return r.toLine();
+    return vora::testing::storedLine(
+        {name, QStringLiteral("2009/04/25"), QStringLiteral("14:30"), QStringLiteral("S"), QStringLiteral("D"), 45,
+         memo},
+        [](int t) { return t % 3 != 0; }, vora::testing::bySegment(hits));
 }
 
 // Every file under the program folder with its bytes.
@@ -121,7 +106,7 @@ QString perform(FileStore &files, const TestServices &t, Operation op)
     return r ? QString() : r.message;
 }
 
-// Records each write an operation begins and the file it ends up in.
+// Records each write an operation makes and the file it ends up in.
 class RecordingStore : public FileStore {
 public:
     struct Write {
@@ -130,11 +115,12 @@ public:
     };
     QList<Write> writes;
 
-protected:
-    int beginWrite(const QString &target, bool append) override
+    RecordingStore()
     {
-        writes.append({target, append});
-        return FileStore::beginWrite(target, append);
+        setWriteDevice([this](QIODevice &, const QString &target, bool append) -> std::unique_ptr<QIODevice> {
+            writes.append({target, append});
+            return nullptr;
+        });
     }
 };
 
@@ -208,10 +194,8 @@ void TestWriteFaults::everyCutPoint()
         for (qint64 cut : cuts) {
             TestServices t;
             prepare(t, op);
-            FailingFileStore failing;
-            failing.failOnOpenNumber = n;
-            failing.failOpen = cut < 0; // -1 stands for "the open itself fails"
-            failing.failAfterBytes = qMax<qint64>(cut, 0);
+            FileStore failing;
+            failWrite(failing, n, cut); // -1 stands for "the write fails at its start"
             const QString message = perform(failing, t, op);
             const QMap<QString, QByteArray> now = snapshot(t);
             ++cases;

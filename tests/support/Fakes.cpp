@@ -216,28 +216,6 @@ int FakeNetwork::held() const
     return n;
 }
 
-int FailingFileStore::beginWrite(const QString &target, bool append)
-{
-    ++opens;
-    m_armed = opens == failOnOpenNumber;
-    m_budget = failAfterBytes;
-    if (m_armed && failOpen)
-        return ENOSPC;
-    return FileStore::beginWrite(target, append);
-}
-
-int FailingFileStore::writeBytes(int fd, const char *data, qint64 size)
-{
-    if (!m_armed)
-        return FileStore::writeBytes(fd, data, size);
-    // Part of the bytes reach the file, then the disk is full.
-    const qint64 allowed = qMin(size, m_budget);
-    m_budget -= allowed;
-    if (const int error = FileStore::writeBytes(fd, data, allowed))
-        return error;
-    return allowed < size ? ENOSPC : 0;
-}
-
 int FailingFileStore::beforeReplace(const QString &target)
 {
     return failRename ? EIO : FileStore::beforeReplace(target);

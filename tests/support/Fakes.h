@@ -208,26 +208,16 @@ public:
     QMap<QString, StudyStatus> studies; // by experiment ("Name-1"); absent: Unknown
 };
 
-// A file store whose writes fail as a full disk does (ENOSPC): after `failAfterBytes` bytes
-// of the n-th write (counting from 1), or at its start when `failOpen` is set.
+// A file store whose renames or lock files fail, what no device stands in for (write
+// faults: FailDevice.h).
 class FailingFileStore : public FileStore {
 public:
-    int failOnOpenNumber = 1; // which write fails
-    qint64 failAfterBytes = 0; // bytes accepted before the failure
-    bool failOpen = false; // fail at the start instead of midway
     bool failRename = false; // fail the final rename of every rewrite
     int failLock = 0; // errno of every lock file that cannot be made (0: none)
-    int opens = 0;
 
 protected:
-    int beginWrite(const QString &target, bool append) override;
-    int writeBytes(int fd, const char *data, qint64 size) override;
     int beforeReplace(const QString &target) override;
     int beforeLock(const QString &lockPath) override;
-
-private:
-    bool m_armed = false;
-    qint64 m_budget = 0;
 };
 
 // A whole set of fakes in a temporary program folder, with shrunk timings.

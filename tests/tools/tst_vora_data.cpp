@@ -1,6 +1,7 @@
 // vora-data run as researchers run it: the built executable through QProcess, on data files
 // written in a temporary folder, with the locale set to plain C.
 #include "Fakes.h"
+#include "StoredRuns.h"
 
 #include "Csv.h"
 
@@ -76,50 +77,33 @@ ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray
     return r;
 }
 
-// A consistent run line: targets alternate 1/0 from trial 1; in block k the first seg[k]
-// trials are matches and the rest have the other digit as input.
-QString runLine(const std::array<int, 5> &seg, int stimulusTrial = 34,
-                const QString &date = QStringLiteral("2009/04/25"), const QString &time = QStringLiteral("14:30"),
-                const QString &memo = QString())
+// A run of the experiment "Tool" (small stimulus): targets alternate 1/0 from trial 1; in
+// block k the first seg[k] trials are matches.
+QString toolRunLine(const std::array<int, 5> &seg, int stimulusTrial = 34,
+                    const QString &date = QStringLiteral("2009/04/25"), const QString &time = QStringLiteral("14:30"),
+                    const QString &memo = QString())
 {
-    RunRecord r;
-    r.experimentName = QStringLiteral("Tool");
-    r.date = date;
-    r.startTime = time;
-    r.stimulusCode = QStringLiteral("S");
-    r.hitDisplayCode = QStringLiteral("D");
-    for (int i = 0; i < 100; ++i) {
-        const QChar target = i % 2 == 0 ? QLatin1Char('1') : QLatin1Char('0');
-        const bool match = i % 20 < seg[i / 20];
-        r.targets += target;
-        r.inputs += match ? target : (target == QLatin1Char('1') ? QLatin1Char('0') : QLatin1Char('1'));
-        if (match) {
-            ++r.hits;
-            ++r.segmentHits[i / 20];
-        }
-    }
-    r.stimulusTrials[0] = stimulusTrial;
-    r.hasMemo = !memo.isEmpty();
-    r.memo = memo;
-    return r.toLine();
+    return storedLine({QStringLiteral("Tool"), date, time, QStringLiteral("S"), QStringLiteral("D"), stimulusTrial,
+                       memo.isEmpty() ? QString() : memo},
+                      alternating, bySegment(seg));
 }
 
 QString run50()
 {
-    return runLine({10, 10, 10, 10, 10});
+    return toolRunLine({10, 10, 10, 10, 10});
 }
 QString run63()
 {
-    return runLine({13, 13, 13, 12, 12}, 10, QStringLiteral("2009/05/02"), QStringLiteral(" 9:05"),
-                   QStringLiteral("first<BR>second"));
+    return toolRunLine({13, 13, 13, 12, 12}, 10, QStringLiteral("2009/05/02"), QStringLiteral(" 9:05"),
+                       QStringLiteral("first<BR>second"));
 }
 QString run35()
 {
-    return runLine({7, 7, 7, 7, 7});
+    return toolRunLine({7, 7, 7, 7, 7});
 }
 QString run100()
 {
-    return runLine({20, 20, 20, 20, 20});
+    return toolRunLine({20, 20, 20, 20, 20});
 }
 
 // log10 of 2 * 2^-10000 and of the two-tailed normal p at z = 100, from
@@ -559,7 +543,7 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
                             QStringLiteral("+x"), QStringLiteral("2009/04/25")};
     QStringList lines;
     for (const QString &d : dates)
-        lines << runLine({10, 10, 10, 10, 10}, 34, d.leftJustified(10));
+        lines << toolRunLine({10, 10, 10, 10, 10}, 34, d.leftJustified(10));
     TestServices t;
     t.writeLines(QStringLiteral("Tool-1.txt"), lines);
     const QString path = t.path(QStringLiteral("Tool-1.txt"));
@@ -581,7 +565,7 @@ void TestVoraData::formulaCellsNeutralisedInCsvOnly()
     // A tab or CR in the record is damage, so such a cell never reaches a spreadsheet from a file
     // (the cell guard for them is tested on its own).
     t.writeLines(QStringLiteral("Tab-1.txt"),
-                 {runLine({10, 10, 10, 10, 10}, 34, QStringLiteral("\t=1+2").leftJustified(10))});
+                 {toolRunLine({10, 10, 10, 10, 10}, 34, QStringLiteral("\t=1+2").leftJustified(10))});
     QCOMPARE(runTool({QStringLiteral("export"), t.path(QStringLiteral("Tab-1.txt"))}).exitCode, 1);
 }
 
@@ -768,8 +752,8 @@ void TestVoraData::failedWritesExitTwo()
     t.writeLines(QStringLiteral("Good-1.txt"), {run50(), run63()});
     QStringList many;
     for (int i = 0; i < 100; ++i)
-        many << runLine({10, 11, 9, 10, 10}, 34, QStringLiteral("2009/04/25"),
-                        QStringLiteral("%1:%2").arg(10 + i / 60).arg(i % 60, 2, 10, QLatin1Char('0')));
+        many << toolRunLine({10, 11, 9, 10, 10}, 34, QStringLiteral("2009/04/25"),
+                            QStringLiteral("%1:%2").arg(10 + i / 60).arg(i % 60, 2, 10, QLatin1Char('0')));
     t.writeLines(QStringLiteral("Big-1.txt"), many); // CSV of 0.4 MB, a page of 30 KB
     for (QString &a : args) {
         if (a == QLatin1String("GOOD"))
@@ -842,9 +826,9 @@ void TestVoraData::identicalRunsAreNamed()
 {
     TestServices t;
     t.writeLines(QStringLiteral("A-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), run63(), run35()});
-    t.writeLines(QStringLiteral("B-1.txt"), {runLine({12, 10, 10, 10, 10}), run63()}); // run 2 copied from A
+    t.writeLines(QStringLiteral("B-1.txt"), {toolRunLine({12, 10, 10, 10, 10}), run63()}); // run 2 copied from A
     t.writeLines(QStringLiteral("C-1.txt"), {run50(), run63(), run35()}); // A's runs, memo line left out
-    t.writeLines(QStringLiteral("D-1.txt"), {runLine({9, 10, 10, 10, 10}), runLine({9, 10, 10, 10, 10})});
+    t.writeLines(QStringLiteral("D-1.txt"), {toolRunLine({9, 10, 10, 10, 10}), toolRunLine({9, 10, 10, 10, 10})});
     const QString a = t.path(QStringLiteral("A-1.txt")), b = t.path(QStringLiteral("B-1.txt")),
                   c = t.path(QStringLiteral("C-1.txt")), d = t.path(QStringLiteral("D-1.txt"));
 

@@ -5,9 +5,18 @@
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
-#include <cstring>
-
 namespace voradata {
+
+QString readFailureText(const vora::FileResult &read)
+{
+    const QString cause = read.text(vora::Audience::Tool);
+    switch (read.code) {
+    case vora::FileError::Folder:
+    case vora::FileError::NotRegular:
+    case vora::FileError::TooLarge: return cause + QStringLiteral(", not a data file");
+    default: return cause;
+    }
+}
 
 QString CheckedFile::faultText() const
 {
@@ -21,19 +30,8 @@ CheckedFile checkFile(const QString &path, QStringList *lines)
 
     // The program's own bounded read: a pipe or device is never opened, /dev/zero never read.
     const vora::BytesRead raw = vora::FileStore::readBytes(path);
-    switch (raw.failure) {
-    case vora::ReadFailure::None: break;
-    case vora::ReadFailure::Missing: out.readError = QStringLiteral("no such file"); return out;
-    case vora::ReadFailure::Folder: out.readError = QStringLiteral("is a directory, not a data file"); return out;
-    case vora::ReadFailure::NotRegular:
-        out.readError = QStringLiteral("is not a regular file (a pipe, device or socket), not a data file");
-        return out;
-    case vora::ReadFailure::TooLarge:
-        out.readError =
-            QStringLiteral("file too large (over %1 MiB), not a data file").arg(vora::kMaxTextFileBytes >> 20);
-        return out;
-    case vora::ReadFailure::Unreadable:
-        out.readError = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(raw.error));
+    if (!raw) {
+        out.readError = readFailureText(raw);
         return out;
     }
 

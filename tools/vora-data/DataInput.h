@@ -19,6 +19,10 @@ struct CheckedFile {
     QString faultText() const;
 };
 
+// Why a named file could not be read, in one English line without the name: the cause as the
+// file layer's table says it; what stands there instead of a file, or is too large, is no data file.
+QString readFailureText(const vora::FileResult &read);
+
 // Reads and checks one file with the program's own check. Unlike the program, which treats
 // a missing file as an empty experiment, a file named here must exist. `lines` receives the
 // file's lines as read (decoded once), for a caller that goes on to use them.

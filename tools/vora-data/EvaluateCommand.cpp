@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include "core/registry/RecordFormat.h"
 #include "core/results/Evaluation.h"
 
 #include <QJsonDocument>
@@ -15,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 namespace voradata {
 
@@ -27,7 +29,7 @@ struct ParsedLine {
     bool ok = false;
     QString error;
     double hits = 0.0;
-    std::array<double, 5> segments{};
+    std::array<double, vora::kBlocksPerRun> segments{};
 };
 
 ParsedLine parseLine(const QString &line)
@@ -35,14 +37,14 @@ ParsedLine parseLine(const QString &line)
     ParsedLine p;
     const QStringList fields = line.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
     // Five numbers are the segments alone (as in a profile table); the total is their sum.
-    if (fields.size() != 6 && fields.size() != 5) {
+    if (fields.size() != vora::kBlocksPerRun + 1 && fields.size() != vora::kBlocksPerRun) {
         p.error = QStringLiteral("expected \"h s1 s2 s3 s4 s5\" (6 numbers) or \"s1 s2 s3 s4 s5\", got %1 fields")
                       .arg(fields.size());
         return p;
     }
     const QLocale c = QLocale::c();
-    std::array<double, 6> v{};
-    const int offset = fields.size() == 6 ? 0 : 1;
+    std::array<double, vora::kBlocksPerRun + 1> v{};
+    const int offset = fields.size() == vora::kBlocksPerRun + 1 ? 0 : 1;
     for (int i = 0; i < fields.size(); ++i) {
         bool ok = false;
         const double x = c.toDouble(fields.at(i), &ok);
@@ -52,17 +54,17 @@ ParsedLine parseLine(const QString &line)
         }
         v[i + offset] = x;
     }
-    for (int k = 0; k < 5; ++k) {
-        if (v[k + 1] < 0.0 || v[k + 1] > 20.0) {
-            p.error = QStringLiteral("segment %1 must lie between 0 and 20").arg(k + 1);
+    for (int k = 0; k < vora::kBlocksPerRun; ++k) {
+        if (v[k + 1] < 0.0 || v[k + 1] > vora::kTrialsPerBlock) {
+            p.error = QStringLiteral("segment %1 must lie between 0 and %2").arg(k + 1).arg(vora::kTrialsPerBlock);
             return p;
         }
         p.segments[k] = v[k + 1];
     }
-    const double sum = p.segments[0] + p.segments[1] + p.segments[2] + p.segments[3] + p.segments[4];
+    const double sum = std::accumulate(p.segments.begin(), p.segments.end(), 0.0);
     p.hits = offset == 0 ? v[0] : sum;
-    if (p.hits < 0.0 || p.hits > 100.0) {
-        p.error = QStringLiteral("hits must lie between 0 and 100");
+    if (p.hits < 0.0 || p.hits > vora::kTrialsPerRun) {
+        p.error = QStringLiteral("hits must lie between 0 and %1").arg(vora::kTrialsPerRun);
         return p;
     }
     // The hits are the sum of the segments; a line where they differ judges nothing real.

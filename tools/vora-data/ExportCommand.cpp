@@ -16,8 +16,6 @@ namespace voradata {
 
 namespace {
 
-constexpr int kTrialsPerRun = 100;
-
 // The digit of a trial, or -1 when the line has no "0"/"1" there.
 int digitAt(const QString &digits, int trial)
 {
@@ -49,7 +47,9 @@ QJsonValue jsonDigit(int d)
 
 QString startTimeOf(const vora::LoadedRun &run)
 {
-    return run.dateTime.mid(11, 5).trimmed();
+    // The start time's place in the date and time columns.
+    constexpr int kTimeOffset = vora::runline::kStartTime.first - vora::runline::kDateTime.first;
+    return run.dateTime.mid(kTimeOffset, vora::runline::kStartTime.width()).trimmed();
 }
 
 QByteArray exportCsv(const vora::RunSet &set)
@@ -58,7 +58,7 @@ QByteArray exportCsv(const vora::RunSet &set)
     for (const vora::LoadedRun &run : set.runs) {
         // Both fields are the same for every trial of a run.
         const QString tail = csvField(run.date) + QLatin1Char(',') + csvField(startTimeOf(run)) + QLatin1Char('\n');
-        for (int t = 1; t <= kTrialsPerRun; ++t) {
+        for (int t = 1; t <= vora::kTrialsPerRun; ++t) {
             out += QString::number(run.number) + QLatin1Char(',') + QString::number(t) + QLatin1Char(',')
                    + csvDigit(digitAt(run.targets, t)) + QLatin1Char(',') + csvDigit(digitAt(run.inputs, t))
                    + QLatin1Char(',') + (run.isMatch(t) ? QLatin1Char('1') : QLatin1Char('0')) + QLatin1Char(',')
@@ -72,7 +72,7 @@ QByteArray exportJson(const vora::RunSet &set)
 {
     QJsonArray rows;
     for (const vora::LoadedRun &run : set.runs) {
-        for (int t = 1; t <= kTrialsPerRun; ++t) {
+        for (int t = 1; t <= vora::kTrialsPerRun; ++t) {
             QJsonObject row;
             row.insert(QStringLiteral("run"), run.number);
             row.insert(QStringLiteral("trial"), t);
@@ -131,7 +131,8 @@ int runExport(const QStringList &args)
     const vora::FileStore store;
     const vora::RunSet set = vora::loadRuns(store, path, 0);
     if (!set.readOk || set.missing) {
-        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
+        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + readFailureText(set.read)
+                 + QLatin1Char('\n'));
         return kExitUsage;
     }
     writeOut(json ? exportJson(set) : exportCsv(set));

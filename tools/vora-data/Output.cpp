@@ -1,8 +1,10 @@
 #include "Output.h"
 
+#include "core/toolkit/Cp932.h"
+#include "core/toolkit/FileResult.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace voradata {
 
@@ -25,11 +27,6 @@ void writeBytes(FILE *stream, const QByteArray &bytes, int *failure)
     // Flushed at once, so that stdout and stderr lines keep their order on a terminal.
     if (std::fflush(stream) != 0)
         *failure = errno != 0 ? errno : EIO;
-}
-
-QString reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 } // namespace
@@ -61,7 +58,8 @@ int finishOutput(int code)
     if (std::fclose(stdout) != 0 && g_outFailure == 0)
         g_outFailure = errno != 0 ? errno : EIO;
     if (g_outFailure != 0) {
-        writeErr(QStringLiteral("vora-data: cannot write to standard output: ") + reason(g_outFailure)
+        writeErr(QStringLiteral("vora-data: cannot write to standard output: ")
+                 + vora::systemErrorText(g_outFailure, vora::Audience::Tool)
                  + QStringLiteral("; the output is incomplete\n"));
         code = kExitUsage;
     }
@@ -98,7 +96,7 @@ QString printableName(const QString &name)
 QString unixLineBreaks(const QString &text)
 {
     QString out = text;
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(vora::CRLF, QStringLiteral("\n"));
     out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return out;
 }

@@ -18,13 +18,6 @@
 
 namespace voradata {
 
-namespace {
-
-// A run's record: what the check and the seal cover; a run memo may follow.
-constexpr int kRecordColumns = 261;
-
-} // namespace
-
 QStringList distinctFiles(const QStringList &paths, const QString &used)
 {
     QStringList out;
@@ -56,7 +49,7 @@ QVector<RunKey> runKeys(const QStringList &lines)
     for (int i = 0; i < lines.size(); ++i) {
         if (vora::isConditionMemoLine(lines.at(i)))
             continue;
-        const QStringView record = QStringView(lines.at(i)).left(kRecordColumns);
+        const QStringView record = QStringView(lines.at(i)).left(vora::kRunColumns);
         keys.append({{qHash(record, size_t(0x9e3779b97f4a7c15ull)), qHash(record, size_t(0x2545f4914f6cdd1dull))},
                      ++run,
                      i + 1});

@@ -259,7 +259,8 @@ int runPush(const QStringList &args)
         QVector<vora::study::MirrorEntry> entries;
         for (const RunKey &k : keys) {
             pending.fileLines.append(k.line);
-            entries.append({server.site, experiment, k.run, lines.at(k.line - 1).left(261), seals.value(k.run)});
+            entries.append(
+                {server.site, experiment, k.run, lines.at(k.line - 1).left(vora::kRunColumns), seals.value(k.run)});
         }
         std::optional<vora::study::HeadEntry> head;
         int headRun = 0;

@@ -91,7 +91,8 @@ int runReport(const QStringList &args)
     vora::FileStore store;
     const vora::FileResult wrote = store.replaceBytes(outPath, html);
     if (!wrote) {
-        writeErr(QStringLiteral("vora-data: ") + unixLineBreaks(wrote.message) + QLatin1Char('\n'));
+        writeErr(QStringLiteral("vora-data: cannot write ") + printableName(outPath) + QStringLiteral(": ")
+                 + wrote.text(vora::Audience::Tool) + QLatin1Char('\n'));
         return kExitUsage;
     }
     return kExitOk;

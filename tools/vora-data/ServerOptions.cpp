@@ -56,7 +56,7 @@ int ServerOptions::read(const CommandLine &line, ServerUse use)
         if (!file.present || !file.valid) {
             writeErr(QStringLiteral("vora-data: ") + printableName(serverFile) + QStringLiteral(": ")
                      + QString(file.present ? file.error : QStringLiteral("no such file"))
-                           .replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+                           .replace(vora::CRLF, QStringLiteral(" "))
                      + QLatin1Char('\n'));
             return kExitUsage;
         }

@@ -21,8 +21,6 @@ namespace voradata {
 
 namespace {
 
-constexpr int kTrialsPerRun = 100;
-
 QJsonObject levelsJson(const vora::LevelCounts &c)
 {
     QJsonObject o;
@@ -55,14 +53,14 @@ QJsonObject runJson(const vora::LoadedRun &run)
     o.insert(QStringLiteral("tr1"), run.targetOnes);
     o.insert(QStringLiteral("in1"), run.inputOnes);
     o.insert(QStringLiteral("memo"), unixLineBreaks(vora::runMemoFromFileForm(run.memo)));
-    insertP(o, QStringLiteral("p"), vora::binomialTwoTailedP(run.hits, kTrialsPerRun),
-            [&] { return vora::stats::log10BinomialTwoTailedP(run.hits, kTrialsPerRun); });
+    insertP(o, QStringLiteral("p"), vora::binomialTwoTailedP(run.hits, vora::kTrialsPerRun),
+            [&] { return vora::stats::log10BinomialTwoTailedP(run.hits, vora::kTrialsPerRun); });
     return o;
 }
 
 QJsonObject totalJson(const vora::RunSet &set)
 {
-    const int trials = set.runsRead * kTrialsPerRun;
+    const int trials = set.runsRead * vora::kTrialsPerRun;
     QJsonObject o;
     o.insert(QStringLiteral("hits"), set.hitTotal);
     o.insert(QStringLiteral("trials"), trials);
@@ -116,7 +114,8 @@ int runSummary(const QStringList &args)
     const vora::FileStore store;
     const vora::RunSet set = vora::loadRuns(store, path, upto);
     if (!set.readOk || set.missing) {
-        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": cannot read\n"));
+        writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + readFailureText(set.read)
+                 + QLatin1Char('\n'));
         return kExitUsage;
     }
 

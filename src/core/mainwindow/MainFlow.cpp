@@ -11,7 +11,6 @@ namespace vora {
 
 namespace {
 constexpr qint64 kClockTickNs = 1000000000; // the status bar's time, once a second
-const QString CRLF = QStringLiteral("\r\n");
 } // namespace
 
 MainFlow::MainFlow(View &view, Services &services, SharedState &state, QObject *parent)
@@ -277,7 +276,7 @@ void MainFlow::loadExperiment(const QString &caption)
         // A file that cannot be read cannot be checked, and runs must not be added to it.
         m_startEnabled = false;
         m_resultsEnabled = false;
-        m_view.tell(tr("実験データのファイルを読めないため、この実験は選べません。\r\n") + data.readError,
+        m_view.tell(tr("実験データのファイルを読めないため、この実験は選べません。\r\n") + data.read.message,
                     MsgIcon::Exclamation);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "core/registry/Conditions.h"
 #include "core/registry/NameList.h"
+#include "core/toolkit/Cp932.h"
 
 #include <QCoreApplication>
 
@@ -95,7 +96,7 @@ QString guidanceText()
     };
     QString text;
     for (const char *line : lines)
-        text += (*line ? Texts::tr(line) : QString()) + QStringLiteral("\r\n");
+        text += (*line ? Texts::tr(line) : QString()) + CRLF;
     return text;
 }
 

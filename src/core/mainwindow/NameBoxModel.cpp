@@ -2,6 +2,7 @@
 
 #include "core/mainwindow/MainTexts.h"
 #include "core/registry/DataFile.h"
+#include "core/toolkit/Cp932.h"
 
 #include <QCoreApplication>
 
@@ -12,10 +13,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(NameBoxModel)
 };
-} // namespace
-
-namespace {
-const QString CRLF = QStringLiteral("\r\n");
 } // namespace
 
 QString NameBox::selectedName() const

@@ -17,24 +17,16 @@ struct Texts {
 namespace {
 
 const QChar kMemoBreak(1);
-constexpr int kRunColumns = 261;
 
-// Block k (0-based) of a run line: columns of its stored count.
-struct BlockColumns {
-    int first;
-    int last;
-};
-constexpr std::array<BlockColumns, 5> kBlocks{{{31, 32}, {33, 35}, {36, 38}, {39, 41}, {42, 44}}};
-
-std::array<int, 5> storedBlocks(const QString &line)
+std::array<int, kBlocksPerRun> storedBlocks(const QString &line)
 {
-    std::array<int, 5> s{};
-    for (int k = 0; k < 5; ++k)
-        s[k] = lenientNumber(columns(line, kBlocks[k].first, kBlocks[k].last));
+    std::array<int, kBlocksPerRun> s{};
+    for (int k = 0; k < kBlocksPerRun; ++k)
+        s[k] = lenientNumber(columns(line, runline::kBlockHits[k]));
     return s;
 }
 
-int sum(const std::array<int, 5> &v)
+int sum(const std::array<int, kBlocksPerRun> &v)
 {
     int total = 0;
     for (int x : v)
@@ -54,11 +46,6 @@ QString dataFilePath(const AppPaths &paths, const QString &experimentName, const
     return paths.dataFile(dataFileName(experimentName, suffix));
 }
 
-QString conditionMemoPrefix()
-{
-    return QStringLiteral("実験条件=");
-}
-
 bool isConditionMemoLine(const QString &line)
 {
     return line.startsWith(conditionMemoPrefix());
@@ -67,7 +54,7 @@ bool isConditionMemoLine(const QString &line)
 QString memoFromFileForm(const QString &stored)
 {
     QString out = stored;
-    out.replace(QString(2, kMemoBreak), QStringLiteral("\r\n"));
+    out.replace(QString(2, kMemoBreak), CRLF);
     return out;
 }
 
@@ -92,21 +79,12 @@ int lenientNumber(const QString &field)
     return value;
 }
 
-QString columns(const QString &line, int first, int last)
-{
-    if (first < 1)
-        first = 1;
-    if (last < first || first > line.size())
-        return QString();
-    return line.mid(first - 1, last - first + 1);
-}
-
 int storedTotal(const QString &line)
 {
-    const QString field = columns(line, 28, 29);
+    const QString field = columns(line, runline::kTotal);
     // 100 matches do not fit two columns; the writer keeps the last two digits.
-    if (field == QLatin1String("00") && sum(storedBlocks(line)) == 100)
-        return 100;
+    if (field == QLatin1String("00") && sum(storedBlocks(line)) == kTrialsPerRun)
+        return kTrialsPerRun;
     return lenientNumber(field);
 }
 
@@ -139,12 +117,17 @@ int firstControlColumn(const QString &line)
 // name the damage for what it is.
 bool shapedLikeARun(const QString &line)
 {
-    if (line.size() < kRunColumns || line.at(20) != QLatin1Char(' ') || line.at(59) != QLatin1Char(' ')
-        || line.at(160) != QLatin1Char(' '))
+    if (line.size() < kRunColumns)
         return false;
-    for (int i = 60; i < kRunColumns; ++i) {
-        if (i != 160 && line.at(i) != QLatin1Char('0') && line.at(i) != QLatin1Char('1'))
+    for (const int column : runline::kSpaceColumns) {
+        if (line.at(column - 1) != QLatin1Char(' '))
             return false;
+    }
+    for (const runline::Field field : {runline::kTargets, runline::kInputs}) {
+        for (const QChar c : columns(line, field)) {
+            if (c != QLatin1Char('0') && c != QLatin1Char('1'))
+                return false;
+        }
     }
     return true;
 }
@@ -168,7 +151,7 @@ RunLineCheck countsDisagree(const QString &line, const QString &countReason)
 RunLineCheck checkRunLine(const QString &line)
 {
     const int total = storedTotal(line);
-    const std::array<int, 5> stored = storedBlocks(line);
+    const std::array<int, kBlocksPerRun> stored = storedBlocks(line);
 
     if (line.trimmed().isEmpty())
         return damaged(Texts::tr("空の行です（ランの記録がありません）"));
@@ -188,14 +171,14 @@ RunLineCheck checkRunLine(const QString &line)
                                         .arg(sum(stored))
                                         .arg(total));
 
-    const QString targets = columns(line, 61, 160);
-    const QString inputs = columns(line, 162, 261);
-    std::array<int, 5> counted{};
-    for (int i = 0; i < 100; ++i) {
+    const QString targets = columns(line, runline::kTargets);
+    const QString inputs = columns(line, runline::kInputs);
+    std::array<int, kBlocksPerRun> counted{};
+    for (int i = 0; i < kTrialsPerRun; ++i) {
         if (targets.at(i) == inputs.at(i))
-            ++counted[i / 20];
+            ++counted[i / kTrialsPerBlock];
     }
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < kBlocksPerRun; ++k) {
         if (counted[k] != stored[k])
             return countsDisagree(line, Texts::tr("ブロック%1の一致数（%2）が記録（%3）と合いません")
                                             .arg(k + 1)
@@ -213,12 +196,12 @@ DataFileContents loadDataFile(const FileStore &files, const QString &path)
 {
     DataFileContents out;
     const ReadResult read = files.readLines(path);
+    out.read = read;
     if (!read.ok) {
         if (read.missing) {
             out.missing = true;
         } else {
             out.readOk = false;
-            out.readError = read.message;
         }
         out.lastDate = QStringLiteral("-");
         return out;
@@ -238,9 +221,9 @@ DataFileContents dataFileFromLines(const QStringList &lines)
             continue;
         }
         out.runLines.append(line);
-        out.lastStimulusCode = columns(line, 27, 27);
-        out.lastHitDisplayCode = columns(line, 30, 30);
-        out.lastDate = columns(line, 11, 20);
+        out.lastStimulusCode = columns(line, runline::kStimulus);
+        out.lastHitDisplayCode = columns(line, runline::kHitDisplay);
+        out.lastDate = columns(line, runline::kDate);
         if (out.firstBadFileLine == 0 && out.runLines.size() > kMaxRuns) {
             // Only two copies racing (before appends checked the count) or an edit put it there.
             out.firstBadFileLine = fileLine;
@@ -272,7 +255,7 @@ RunCountInfo countRuns(const FileStore &files, const QString &path)
         if (isConditionMemoLine(line))
             continue;
         ++info.runs;
-        info.lastDate = columns(line, 11, 20);
+        info.lastDate = columns(line, runline::kDate);
     }
     return info;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The experiment data file: an optional condition memo line and one 261-column line per run.
 // Contract shared by the main window, the experiment window, the results and vora-data.
+#include "core/registry/RecordFormat.h"
 #include "core/toolkit/AppPaths.h"
 #include "core/toolkit/FileStore.h"
 
@@ -9,17 +10,13 @@
 
 namespace vora {
 
-// The most runs one experiment holds: a limit of the file, checked wherever a run is added.
-constexpr int kMaxRuns = 100;
-
 // "Yama090425" + "1" -> "Yama090425-1.txt" (suffix "0" without stimulus, "1" otherwise).
 QString dataFileName(const QString &experimentName, const QString &suffix);
 // Full path in the program's data folder.
 QString dataFilePath(const AppPaths &paths, const QString &experimentName, const QString &suffix);
 
-// A line whose first five characters are "実験条件=".
+// A line that begins with conditionMemoPrefix().
 bool isConditionMemoLine(const QString &line);
-QString conditionMemoPrefix(); // "実験条件="
 // Chr(1) Chr(1) <-> CR LF
 QString memoFromFileForm(const QString &stored);
 QString memoToFileForm(const QString &shown);
@@ -27,8 +24,6 @@ QString memoToFileForm(const QString &shown);
 // Lenient number of a fixed-column field: blanks ignored, the digits up to the first other
 // character form the value, no digits reads as 0. ("  7" -> 7, " 1x" -> 1, "   " -> 0)
 int lenientNumber(const QString &field);
-// Characters first..last (1-based, inclusive) of a line; missing characters are absent.
-QString columns(const QString &line, int first, int last);
 
 // Where bytes that are not valid CP932 stood, the decoded text holds this character.
 QChar undecodableMark();
@@ -52,7 +47,7 @@ int storedTotal(const QString &line);
 // Everything the selection load takes from a data file.
 struct DataFileContents {
     bool readOk = true; // false only when an existing file could not be read
-    QString readError; // message for the user when !readOk
+    FileResult read; // the read itself: why it failed (`message` for the user), when !readOk or missing
     bool missing = false; // no file: reads as an empty one
     bool hasMemoLine = false;
     QString conditionMemo; // the last memo line's text, with CR LF line breaks

@@ -235,7 +235,7 @@ NameListRead readNameListFile(FileStore &files, const AppPaths &paths, int box)
         }
         out.items.append(line.left(12) + QLatin1Char('-') + parsed.withStimulus);
     }
-    out.error = errors.join(QStringLiteral("\r\n"));
+    out.error = errors.join(CRLF);
     return out;
 }
 
@@ -246,14 +246,14 @@ FileResult writeNameListFile(FileStore &files, const AppPaths &paths, int box, c
     auto addKept = [&](int itemsBefore, bool andLater) {
         for (const KeptListLine &k : kept) {
             if (k.itemsBefore == itemsBefore || (andLater && k.itemsBefore > itemsBefore))
-                bytes += k.bytes + "\r\n";
+                bytes += k.bytes + kCrLfBytes;
         }
     };
     for (int i = 0; i < items.size(); ++i) {
         addKept(i, false);
-        const cp932::Encoded enc = cp932::encode(items.at(i) + QStringLiteral("\r\n"));
+        const cp932::Encoded enc = cp932::encode(items.at(i) + CRLF);
         if (!enc.ok)
-            return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+            return FileResult::failure(FileError::Unencodable, paths.file(nameListFileName(box)), 0, enc.badCharacter);
         bytes += enc.bytes;
     }
     addKept(int(items.size()), true);

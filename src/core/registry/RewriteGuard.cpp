@@ -21,7 +21,7 @@ FileResult refuseUnencodable(const QString &text)
 {
     const cp932::Encoded enc = cp932::encode(text);
     if (!enc.ok)
-        return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+        return FileResult::failure(FileError::Unencodable, QString(), 0, enc.badCharacter);
     return {};
 }
 

@@ -20,8 +20,6 @@ struct Texts {
 
 namespace {
 
-constexpr int kRecordWidth = 261;
-
 // Left-aligned in exactly `width` columns: cut, or padded with spaces.
 QString fitted(const QString &text, int width)
 {
@@ -51,24 +49,24 @@ QString runStartTimeFromTimeText(const QString &timeText)
 
 QString RunRecord::toLine() const
 {
+    using namespace runline;
     QString line;
-    line.reserve(kRecordWidth + 1 + memo.size());
-    line += fitted(experimentName, 10);
-    line += fitted(date, 10);
+    line.reserve(kRunColumns + 1 + memo.size());
+    line += fitted(experimentName, kName.width());
+    line += fitted(date, kDate.width());
     line += QLatin1Char(' ');
-    line += fitted(startTime, 5);
+    line += fitted(startTime, kStartTime.width());
     line += oneCharacter(stimulusCode);
-    line += rightAligned(hits, 2); // 100 becomes "00"; the readers know it from the blocks
+    line += rightAligned(hits, kTotal.width()); // 100 becomes "00"; the readers know it from the blocks
     line += oneCharacter(hitDisplayCode);
-    line += rightAligned(segmentHits[0], 2);
-    for (int k = 1; k < 5; ++k)
-        line += rightAligned(segmentHits[k], 3);
-    for (int k = 0; k < 5; ++k)
-        line += rightAligned(stimulusTrials[k], 3);
+    for (int k = 0; k < kBlocksPerRun; ++k)
+        line += rightAligned(segmentHits[k], kBlockHits[k].width());
+    for (int k = 0; k < kBlocksPerRun; ++k)
+        line += rightAligned(stimulusTrials[k], kStimulusTrials[k].width());
     line += QLatin1Char(' ');
-    line += fitted(targets, 100);
+    line += fitted(targets, kTargets.width());
     line += QLatin1Char(' ');
-    line += fitted(inputs, 100);
+    line += fitted(inputs, kInputs.width());
     if (hasMemo) {
         line += QLatin1Char(' ');
         line += memo;
@@ -78,25 +76,25 @@ QString RunRecord::toLine() const
 
 RunRecord RunRecord::fromLine(const QString &line)
 {
+    using namespace runline;
     RunRecord r;
-    QString name = columns(line, 1, 10);
+    QString name = columns(line, kName);
     while (name.endsWith(QLatin1Char(' ')))
         name.chop(1);
     r.experimentName = name;
-    r.date = columns(line, 11, 20);
-    r.startTime = columns(line, 22, 26);
-    r.stimulusCode = columns(line, 27, 27);
+    r.date = columns(line, kDate);
+    r.startTime = columns(line, kStartTime);
+    r.stimulusCode = columns(line, kStimulus);
     r.hits = storedTotal(line);
-    r.hitDisplayCode = columns(line, 30, 30);
-    r.segmentHits[0] = lenientNumber(columns(line, 31, 32));
-    for (int k = 1; k < 5; ++k)
-        r.segmentHits[k] = lenientNumber(columns(line, 33 + 3 * (k - 1), 35 + 3 * (k - 1)));
-    for (int k = 0; k < 5; ++k)
-        r.stimulusTrials[k] = lenientNumber(columns(line, 45 + 3 * k, 47 + 3 * k));
-    r.targets = columns(line, 61, 160);
-    r.inputs = columns(line, 162, 261);
-    r.hasMemo = line.size() > kRecordWidth;
-    r.memo = line.mid(kRecordWidth + 1);
+    r.hitDisplayCode = columns(line, kHitDisplay);
+    for (int k = 0; k < kBlocksPerRun; ++k)
+        r.segmentHits[k] = lenientNumber(columns(line, kBlockHits[k]));
+    for (int k = 0; k < kBlocksPerRun; ++k)
+        r.stimulusTrials[k] = lenientNumber(columns(line, kStimulusTrials[k]));
+    r.targets = columns(line, kTargets);
+    r.inputs = columns(line, kInputs);
+    r.hasMemo = line.size() > kRunColumns;
+    r.memo = line.mid(kRunColumns + 1);
     return r;
 }
 
@@ -118,7 +116,7 @@ QString runMemoToFileForm(const QString &shown)
 QString runMemoFromFileForm(const QString &stored)
 {
     QString out = stored;
-    out.replace(QStringLiteral("<BR>"), QStringLiteral("\r\n"));
+    out.replace(QStringLiteral("<BR>"), CRLF);
     return out;
 }
 
@@ -133,10 +131,10 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulus, co
         ++runs;
         // Without a stimulus letter to hold to (a series without stimulus, "-0"), the file's
         // name already says "none" and the earlier format's letters there mean nothing.
-        const QString otherStimulus = stimulus.isEmpty() ? QString() : columns(line, 27, 27);
-        const QString otherHitDisplay = columns(line, 30, 30);
+        const QString otherStimulus = stimulus.isEmpty() ? QString() : columns(line, runline::kStimulus);
+        const QString otherHitDisplay = columns(line, runline::kHitDisplay);
         if (otherStimulus != stimulus || otherHitDisplay != hitDisplay) {
-            const QString theirs = conditionsDescription(columns(line, 27, 27), otherHitDisplay);
+            const QString theirs = conditionsDescription(columns(line, runline::kStimulus), otherHitDisplay);
             return Texts::tr("この実験のデータファイルには、別の条件（%1）で行ったランがあります（ラン%2）。\r\n"
                              "１つの実験のランはすべて同じ条件でなければなりません。")
                 .arg(theirs.isEmpty() ? Texts::tr("不明") : theirs)
@@ -152,8 +150,8 @@ QString experimentRefusal(const ReadResult &current, const QString &stimulus, co
 
 QString runAppendRefusal(const ReadResult &current, const QString &runLine, bool noStimulusSeries)
 {
-    return experimentRefusal(current, noStimulusSeries ? QString() : columns(runLine, 27, 27),
-                             columns(runLine, 30, 30));
+    return experimentRefusal(current, noStimulusSeries ? QString() : columns(runLine, runline::kStimulus),
+                             columns(runLine, runline::kHitDisplay));
 }
 
 FileResult appendRunLine(FileStore &files, const AppPaths &paths, const QString &path, const QString &line,
@@ -245,18 +243,18 @@ FileResult rewriteRunMemo(FileStore &files, const AppPaths &paths, const QString
         if (target < 0)
             return FileEdit::refuse(
                 Texts::tr("ラン%1はデータファイルにないため、メモを保存できませんでした。").arg(runNo));
-        if (lines.at(target).size() < kRecordWidth)
+        if (lines.at(target).size() < kRunColumns)
             return FileEdit::refuse(Texts::tr("ラン%1の記録が%2文字に足りないため、メモを保存できませんでした。")
                                         .arg(runNo)
-                                        .arg(kRecordWidth));
+                                        .arg(kRunColumns));
 
         // The old memo is replaced; everything else must survive exactly.
         QStringList kept = lines;
-        kept[target] = lines.at(target).left(kRecordWidth);
+        kept[target] = lines.at(target).left(kRunColumns);
         if (FileResult damaged = refuseDamagedKeptLines(path, read, kept); !damaged)
             return FileEdit::refuse(damaged.message);
 
-        lines[target] = lines.at(target).left(kRecordWidth) + QLatin1Char(' ') + stored;
+        lines[target] = lines.at(target).left(kRunColumns) + QLatin1Char(' ') + stored;
         return FileEdit::replaceWith(lines);
     });
 }

@@ -17,8 +17,8 @@ struct RunRecord {
     QString stimulusCode; // "B", "M", "S", "n"
     int hits = 0; // 0..100; 100 is stored as "00"
     QString hitDisplayCode; // "D" or "-"
-    std::array<int, 5> segmentHits{}; // trials 1-20, 21-40, 41-60, 61-80, 81-100
-    std::array<int, 5> stimulusTrials{}; // first trial of the stimulus episode, then zeros
+    std::array<int, kBlocksPerRun> segmentHits{}; // trials 1-20, 21-40, 41-60, 61-80, 81-100
+    std::array<int, kBlocksPerRun> stimulusTrials{}; // first trial of the stimulus episode, then zeros
     QString targets; // 100 characters "1"/"0"
     QString inputs; // 100 characters "1"/"0"
     bool hasMemo = false; // a space stands at column 262

@@ -1,5 +1,7 @@
 #include "core/report/HtmlWriter.h"
 
+#include "core/toolkit/Cp932.h"
+
 namespace vora::report {
 
 namespace {
@@ -51,7 +53,7 @@ void HtmlWriter::text(const QString &text)
 void HtmlWriter::textWithBreaks(const QString &text)
 {
     QString t = text;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(CRLF, QStringLiteral("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QStringList lines = t.split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {

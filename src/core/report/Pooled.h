@@ -23,7 +23,6 @@ struct Experiment {
 // stimulus, as the program names its files; other names go by the runs' stimulus code.
 Experiment experimentFromLines(const QString &file, const QStringList &lines);
 
-constexpr int kTrialsPerRun = 100;
 // H1 priors on the hit rate: flat, and one centred near the 53 % of earlier positive studies.
 constexpr double kUniformA = 1.0, kUniformB = 1.0;
 constexpr double kReplicationA = 829.0, kReplicationB = 733.0;

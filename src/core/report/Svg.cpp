@@ -28,33 +28,6 @@ QString colourText(const units::Rgb &c)
     return c.name();
 }
 
-// The labels' own sizes and captions, as the results view creates them.
-struct LabelDesign {
-    double points = 7.0;
-    QString caption;
-    bool vertical = false;
-    QString colour;
-};
-
-LabelDesign labelDesign(const QString &control)
-{
-    if (control == QLatin1String("Label6"))
-        return {7.0, Texts::tr("一致数"), true, QString()};
-    if (control == QLatin1String("Label8") || control == QLatin1String("Label21(0)"))
-        return {7.0, Texts::tr("一致数の偏差"), true, QString()};
-    if (control == QLatin1String("Label7") || control == QLatin1String("Label10(0)"))
-        return {8.0, QString(), false, QString()};
-    if (control == QLatin1String("Label25"))
-        return {8.0, Texts::tr("平均"), false, QString()};
-    if (control == QLatin1String("Label26"))
-        return {8.0, Texts::tr(" 刺 激 "), false, QStringLiteral("#ff0000")};
-    if (control == QLatin1String("Label37") || control == QLatin1String("Label38"))
-        return {7.0, Texts::tr("有意"), false, QString()};
-    if (control == QLatin1String("Label24"))
-        return {9.0, QString(), false, QString()};
-    return {};
-}
-
 // Consecutive drawing items of one style become one <path>.
 class PathWriter {
 public:
@@ -338,20 +311,16 @@ QString chartSvg(const ChartModel &model, const QString &kind, double scale)
     for (const ChartText &t : model.texts) {
         if (!t.visible || !t.placed)
             continue;
-        const LabelDesign design = labelDesign(t.control);
-        const QString caption = t.setsCaption ? t.caption : design.caption;
+        const QString &caption = t.caption;
         if (caption.trimmed().isEmpty())
             continue;
         const QString anchor = t.align == ChartText::Align::Centre  ? QStringLiteral("middle")
                                : t.align == ChartText::Align::Right ? QStringLiteral("end")
                                                                     : QString();
         // Leading spaces would count in an anchored text: the anchor is on the visible digits.
-        out += textElement(t.align == ChartText::Align::Left ? caption : caption.trimmed(), t.left, t.top,
-                           t.fontSize > 0 ? t.fontSize : design.points, design.vertical, design.colour, anchor);
+        out += textElement(t.align == ChartText::Align::Left ? caption : caption.trimmed(), t.left, t.top, t.points,
+                           t.vertical, t.colour.isValid() ? colourText(t.colour) : QString(), anchor);
     }
-    // The lower charts' y-axis title is a label of the window that no model places.
-    if (model.box.control == QLatin1String("Picture4"))
-        out += textElement(labelDesign(QStringLiteral("Label21(0)")).caption, 1, 12, 7, true);
     return out + QStringLiteral("</svg>");
 }
 
@@ -369,9 +338,9 @@ QString histogramSvg(const RunSet &runs, Lang lang, double scale)
     // R * C(100, k) / 2^100, through logs.
     QVector<double> expected(kTrialsPerRun + 1, 0.0);
     for (int k = 0; k <= kTrialsPerRun; ++k)
-        expected[k] =
-            runs.runsRead
-            * std::exp(std::lgamma(101.0) - std::lgamma(k + 1.0) - std::lgamma(101.0 - k) - 100.0 * std::log(2.0));
+        expected[k] = runs.runsRead
+                      * std::exp(std::lgamma(kTrialsPerRun + 1.0) - std::lgamma(k + 1.0)
+                                 - std::lgamma(kTrialsPerRun + 1.0 - k) - kTrialsPerRun * std::log(2.0));
     double top = 1.0;
     for (int k = lowest; k <= highest; ++k)
         top = std::max({top, double(counts[k]), expected[k]});

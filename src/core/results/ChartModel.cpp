@@ -54,10 +54,10 @@ units::Rgb memoDot()
 }
 } // namespace chartcolour
 
-const ChartText *ChartModel::text(const QString &control) const
+const ChartText *ChartModel::text(ChartRole role, int index) const
 {
     for (const ChartText &t : texts) {
-        if (t.control == control)
+        if (t.role == role && t.index == index)
             return &t;
     }
     return nullptr;
@@ -81,10 +81,9 @@ constexpr double kChanceY = 34.0;
 constexpr double kPlotTop = 10.0;
 constexpr double kPlotBottom = 58.0;
 
-QString element(const char *control, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
-}
+// The axis numbers and the y-axis titles are written at 7 points, the other titles at 8.
+constexpr double kNumberPoints = 7.0;
+constexpr double kTitlePoints = 8.0;
 
 // Right-aligned in three characters, as the lower charts' x-axis numbers are written.
 QString threeWide(int value)
@@ -96,22 +95,21 @@ class Builder {
 public:
     explicit Builder(ChartModel &m) : m_(m) { }
 
-    void line(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1,
-              const QString &name = QString())
+    void line(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1)
     {
-        m_.items.append({ChartItem::Line, {x1, y1}, {x2, y2}, 0.0, c, width, name});
+        m_.items.append({ChartItem::Line, {x1, y1}, {x2, y2}, 0.0, c, width});
     }
     void outline(double x1, double y1, double x2, double y2, const units::Rgb &c, int width = 1)
     {
-        m_.items.append({ChartItem::Outline, {x1, y1}, {x2, y2}, 0.0, c, width, QString()});
+        m_.items.append({ChartItem::Outline, {x1, y1}, {x2, y2}, 0.0, c, width});
     }
     void fill(double x1, double y1, double x2, double y2, const units::Rgb &c)
     {
-        m_.items.append({ChartItem::FilledRect, {x1, y1}, {x2, y2}, 0.0, c, 1, QString()});
+        m_.items.append({ChartItem::FilledRect, {x1, y1}, {x2, y2}, 0.0, c, 1});
     }
     void dot(double x, double y, double r, int width)
     {
-        m_.items.append({ChartItem::Circle, {x, y}, {x, y}, r, chartcolour::black(), width, QString()});
+        m_.items.append({ChartItem::Circle, {x, y}, {x, y}, r, chartcolour::black(), width});
     }
     // Points joined in order by black lines, each point a filled circle. A point beyond the
     // frame (y 10 to 58) sits on its edge as a triangle pointing the way it lies, and the
@@ -145,41 +143,56 @@ public:
                          {x, edgeY - out * 0.6 * size},
                          size,
                          chartcolour::black(),
-                         1,
-                         QString()});
+                         1});
     }
-    ChartText &text(const QString &control, const QString &caption, double left, double top)
+    // A text in the axis numbers' size unless told otherwise.
+    ChartText &text(ChartRole role, int index, const QString &caption, double left, double top,
+                    double points = kNumberPoints)
     {
         ChartText t;
-        t.control = control;
+        t.role = role;
+        t.index = index;
         t.caption = caption;
         t.left = left;
         t.top = top;
+        t.points = points;
         m_.texts.append(t);
         return m_.texts.last();
     }
+    ChartText &yNumber(int index, const QString &caption, double left, double top)
+    {
+        return text(ChartRole::YNumber, index, caption, left, top);
+    }
     // An x-axis number: its visible text centred on the grid line at x (or ending at it,
     // or beginning at it, where two numbers share little room).
-    ChartText &xAxis(const QString &control, const QString &caption, double x, double top,
-                     ChartText::Align align = ChartText::Align::Centre)
+    ChartText &xNumber(int index, const QString &caption, double x, double top,
+                       ChartText::Align align = ChartText::Align::Centre)
     {
-        ChartText &t = text(control, caption, x, top);
+        ChartText &t = text(ChartRole::XNumber, index, caption, x, top);
         t.align = align;
         return t;
     }
-    // A label whose caption is its own design text; only its place is set.
-    ChartText &place(const QString &control, double left, double top)
+    ChartText &xTitle(const QString &caption) { return text(ChartRole::XTitle, 0, caption, 20, 64, kTitlePoints); }
+    // The y-axis title, one character under the other.
+    ChartText &yTitle(const QString &caption, double left, double top)
     {
-        ChartText &t = text(control, QString(), left, top);
-        t.setsCaption = false;
+        ChartText &t = text(ChartRole::YTitle, 0, caption, left, top);
+        t.vertical = true;
         return t;
     }
-    // A label whose caption is set without moving it.
-    ChartText &caption(const QString &control, const QString &caption, bool visible = true)
+    // A text whose caption is set without moving it.
+    ChartText &caption(ChartRole role, int index, const QString &caption, bool visible = true,
+                       double points = kNumberPoints)
     {
-        ChartText &t = text(control, caption, 0.0, 0.0);
+        ChartText &t = text(role, index, caption, 0.0, 0.0, points);
         t.placed = false;
         t.visible = visible;
+        return t;
+    }
+    ChartText &stimulus(bool visible)
+    {
+        ChartText &t = caption(ChartRole::Stimulus, 0, Texts::tr(" 刺 激 "), visible, kTitlePoints);
+        t.colour = chartcolour::onset();
         return t;
     }
 
@@ -205,7 +218,7 @@ void lowerChartFrame(Builder &b, ChartModel &m, double right, double labelLeft, 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, right, 6 * v + 4, chartcolour::grid());
         const int value = 25 - 5 * v;
-        b.text(element("Label21", v), QString::number(value), lowerAxisLeft(value), 6 * v + 2.5);
+        b.yNumber(v, QString::number(value), lowerAxisLeft(value), 6 * v + 2.5);
     }
     b.line(10, kChanceY, right, kChanceY, chartcolour::chance(), 2);
     b.outline(10, 10, right, 58, chartcolour::black(), 1);
@@ -217,12 +230,19 @@ void lowerChartFrame(Builder &b, ChartModel &m, double right, double labelLeft, 
         b.line(10, kChanceY - offset, right, kChanceY - offset, chartcolour::limit(), 1);
         b.line(10, kChanceY + offset, right, kChanceY + offset, chartcolour::limit(), 1);
     }
-    ChartText &upper = b.text(QStringLiteral("Label37"), Texts::tr("有意"), labelLeft, kChanceY - offset - 1.5);
+    ChartText &upper = b.text(ChartRole::UpperLimit, 0, Texts::tr("有意"), labelLeft, kChanceY - offset - 1.5);
     upper.visible = m.limitsShown;
     upper.placed = m.limitsShown;
-    ChartText &lower = b.text(QStringLiteral("Label38"), Texts::tr("有意"), labelLeft, kChanceY + offset - 1.5);
+    ChartText &lower = b.text(ChartRole::LowerLimit, 0, Texts::tr("有意"), labelLeft, kChanceY + offset - 1.5);
     lower.visible = m.limitsShown;
     lower.placed = m.limitsShown;
+}
+
+// What the lower charts end with: the note beside them (empty), and the y-axis title.
+void lowerChartTitles(Builder &b)
+{
+    b.caption(ChartRole::Note, 0, QString(), true, 9);
+    b.yTitle(Texts::tr("一致数の偏差"), 1, 12);
 }
 
 // A point's y kept within the frame's top and bottom; `offScale` tells which edge took it.
@@ -243,35 +263,34 @@ double lowerChartY(int count, int runsRead)
 ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture1"), 360, 1600, 4100, 4000};
-    m.titleControl = QStringLiteral("Label11");
+    m.box = {360, 1600, 4100, 4000};
     // The overview renames this title; a run shown after it needs its own title back.
     m.titleCaption = Texts::tr("　今回の試行部分ごとの結果　");
     Builder b(m);
 
     for (int v = 0; v <= 10; ++v) {
         if (v < 1 || v > 5)
-            b.caption(element("Label5", v), QString(), false);
+            b.caption(ChartRole::XNumber, v, QString(), false);
     }
     for (int v = 1; v <= 5; ++v) {
-        b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::darkGrid(), 1, element("Line1", v));
-        b.xAxis(element("Label5", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
+        b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::darkGrid());
+        b.xNumber(v, QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
-    b.line(10, 10, 10, 58, chartcolour::black(), 1, element("Line1", 0));
-    b.line(65, 10, 65, 58, chartcolour::black(), 1, element("Line1", 6));
+    b.line(10, 10, 10, 58, chartcolour::black());
+    b.line(65, 10, 65, 58, chartcolour::black());
 
     for (int v = 1; v <= 9; ++v) {
         const bool chanceLine = v == 5;
         const bool edge = v == 1 || v == 9;
         b.line(10, 6 * v + 4, 65, 6 * v + 4, chanceLine || edge ? chartcolour::black() : chartcolour::darkGrid(),
-               chanceLine ? 2 : 1, element("Line2", v));
+               chanceLine ? 2 : 1);
         const int value = 20 - 2 * v;
-        b.text(element("Label3", v), QString::number(value), value < 10 ? 7.7 : 6.0, 6 * v + 2.5);
+        b.yNumber(v, QString::number(value), value < 10 ? 7.7 : 6.0, 6 * v + 2.5);
     }
 
     b.line(10, 16.6, 65, 16.6, chartcolour::limit(), 1);
     b.line(10, 51.4, 65, 51.4, chartcolour::limit(), 1);
-    b.place(QStringLiteral("Label6"), 1.5, 15);
+    b.yTitle(Texts::tr("一致数"), 1.5, 15);
 
     if (drawPoints) {
         // 0, 1, 19 and 20 hits lie beyond the frame (2 to 18): such a point sits on the
@@ -289,30 +308,29 @@ ChartModel segmentChart(const std::array<int, 5> &segmentHits, bool drawPoints)
             previous = p;
         }
     }
-    b.text(QStringLiteral("Label7"), Texts::tr("試行部分"), 20, 64);
+    b.xTitle(Texts::tr("試行部分"));
     return m;
 }
 
 ChartModel overviewChart(const QVector<LoadedRun> &runs)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture1"), 160, 1600, 6500, 4000};
-    m.titleControl = QStringLiteral("Label11");
+    m.box = {160, 1600, 6500, 4000};
     m.titleCaption = Texts::tr("　各ランの一致数　");
     Builder b(m);
     auto yOf = [](double hits) { return 10 + 1.2 * (70 - hits); };
 
     for (int v = 0; v <= 10; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
-        b.xAxis(element("Label5", v), QLatin1Char(' ') + QString::number(10 * v), 10 * v + 10, 59);
+        b.xNumber(v, QLatin1Char(' ') + QString::number(10 * v), 10 * v + 10, 59);
     }
-    b.text(QStringLiteral("Label7"), Texts::tr("ラン番号"), 20, 64);
+    b.xTitle(Texts::tr("ラン番号"));
 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, 110, 6 * v + 4, chartcolour::grid());
-        b.text(element("Label3", v), QString::number(75 - 5 * v), 6, 6 * v + 2.5);
+        b.yNumber(v, QString::number(75 - 5 * v), 6, 6 * v + 2.5);
     }
-    b.place(QStringLiteral("Label6"), 1.5, 15);
+    b.yTitle(Texts::tr("一致数"), 1.5, 15);
 
     // The chance line marks 50 matches on the same scale as the points and the grid line
     // labelled 50, so a run at chance sits on it.
@@ -325,7 +343,7 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
     // are counted elsewhere but have no place here.
     QPointF previous;
     for (const LoadedRun &r : runs) {
-        if (r.number < 1 || r.number > 100)
+        if (r.number < 1 || r.number > kMaxRuns)
             continue;
         // Below 30 or above 70 hits a run lies beyond the frame: its dot stays on the edge,
         // where it can still be pointed at, and the lines stay inside.
@@ -348,16 +366,15 @@ ChartModel overviewChart(const QVector<LoadedRun> &runs)
 ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, bool overview)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture2"), overview ? 8300 : 7000, 1600, 4100, 4000};
-    m.titleControl = QStringLiteral("Label12");
+    m.box = {overview ? 8300 : 7000, 1600, 4100, 4000};
     m.titleCaption = Texts::tr("　試行部分ごとの結果（全ラン）　");
     Builder b(m);
 
     for (int v = 1; v <= 5; ++v) {
         b.line(10 * v + 10, 10, 10 * v + 10, 58, chartcolour::grid());
-        b.xAxis(element("Label10", v), QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
+        b.xNumber(v, QLatin1String(kSegmentCaptions[v - 1]), 10 * v + 10, 59);
     }
-    b.text(element("Label10", 0), Texts::tr("試行部分"), 20, 64);
+    b.xTitle(Texts::tr("試行部分"));
 
     for (int v = 1; v <= 9; ++v) {
         b.line(10, 6 * v + 4, 68, 6 * v + 4, chartcolour::grid());
@@ -369,9 +386,9 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
             left = 8.0;
         else if (value >= -99 && value <= -1)
             left = 4.9;
-        b.text(element("Label9", v), QString::number(value), left, 6 * v + 2.5);
+        b.yNumber(v, QString::number(value), left, 6 * v + 2.5);
     }
-    b.text(QStringLiteral("Label8"), Texts::tr("一致数の偏差"), 1, 15);
+    b.yTitle(Texts::tr("一致数の偏差"), 1, 15);
 
     b.line(10, kChanceY, 68, kChanceY, chartcolour::chance());
     b.line(10, 10, 68, 10, chartcolour::black());
@@ -399,8 +416,7 @@ ChartModel deviationChart(const std::array<int, 5> &segmentTotal, int runsRead, 
 ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool stimulusZone, int span)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture4"), 6500, 5900, 5900, 4000};
-    m.titleControl = QStringLiteral("Label18");
+    m.box = {6500, 5900, 5900, 4000};
     m.titleCaption = Texts::tr(" 刺激の前後 (全ラン) ");
     m.toggleCaption = Texts::tr("全試行表示");
     Builder b(m);
@@ -410,9 +426,12 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
         b.fill(1.4 * (s + 0.4) + 8.7, 10, 1.4 * (s + 7.3) + 8.7, 58, chartcolour::stimulusZone());
         const double x = 1.4 * (s + 0.6) + 8.7;
         b.line(x, 9, x, 61, chartcolour::onset());
-        b.text(QStringLiteral("Label26"), Texts::tr(" 刺 激 "), 1.4 * (s + 0.6) + 8.8, 63);
+        ChartText &onset = b.stimulus(true);
+        onset.placed = true;
+        onset.left = 1.4 * (s + 0.6) + 8.8;
+        onset.top = 63;
     } else {
-        b.caption(QStringLiteral("Label26"), Texts::tr(" 刺 激 "), true);
+        b.stimulus(true);
     }
 
     int nextLabel = 1;
@@ -428,14 +447,12 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
             const ChartText::Align align = d == span - 1   ? ChartText::Align::Right
                                            : d == span + 1 ? ChartText::Align::Left
                                                            : ChartText::Align::Centre;
-            ChartText &t = b.xAxis(element("Label22", nextLabel++), threeWide(span - d), x, 59, align);
-            t.fontSize = 7;
-            t.transparent = true;
+            b.xNumber(nextLabel++, threeWide(span - d), x, 59, align);
         }
     }
     for (; nextLabel <= 10; ++nextLabel)
-        b.caption(element("Label22", nextLabel), QString(), false);
-    b.text(QStringLiteral("Label25"), Texts::tr("平均"), 95, 33);
+        b.caption(ChartRole::XNumber, nextLabel, QString(), false);
+    b.text(ChartRole::Mean, 0, Texts::tr("平均"), 95, 33, kTitlePoints);
 
     // "有意" stands just right of the frame, level with "平均".
     lowerChartFrame(b, m, 92.6, 95, runsRead);
@@ -444,40 +461,37 @@ ChartModel aroundStimulusChart(const QVector<int> &counts, int runsRead, bool st
     for (int v = 1; v <= kBeforeAfterPositions; ++v)
         points.append({1.4 * v + 8.6, lowerChartY(counts.value(v - 1), runsRead)});
     b.series(points, 0.4, 1);
-    b.caption(QStringLiteral("Label24"), QString());
+    lowerChartTitles(b);
     return m;
 }
 
 ChartModel perTrialChart(const QVector<int> &counts, int runsRead, bool toggleToBeforeAfter)
 {
     ChartModel m;
-    m.box = {QStringLiteral("Picture4"), 6500, 5900, 6100, 4000};
-    m.titleControl = QStringLiteral("Label18");
+    m.box = {6500, 5900, 6100, 4000};
     m.titleCaption = Texts::tr(" 各試行の一致数(全ラン) ");
     if (toggleToBeforeAfter)
         m.toggleCaption = Texts::tr("刺激の前後表示");
     Builder b(m);
-    b.caption(QStringLiteral("Label26"), Texts::tr(" 刺 激 "), false);
+    b.stimulus(false);
 
-    for (int v = 1; v <= 100; ++v) {
+    for (int v = 1; v <= kTrialsPerRun; ++v) {
         const double x = 0.9 * v + 10;
         b.line(x, 10, x, 58, chartcolour::grid());
         if (v % 10 == 0) {
             b.line(x, 10, x, 58, chartcolour::black());
-            ChartText &t = b.xAxis(element("Label22", v / 10), threeWide(v), x, 59);
-            t.fontSize = 9;
-            t.transparent = true;
+            b.xNumber(v / 10, threeWide(v), x, 59).points = 9;
         }
     }
-    b.text(QStringLiteral("Label25"), Texts::tr("平均"), 100.5, 33);
+    b.text(ChartRole::Mean, 0, Texts::tr("平均"), 100.5, 33, kTitlePoints);
 
     lowerChartFrame(b, m, 100, 100.5, runsRead);
 
     QVector<QPointF> points;
-    for (int v = 1; v <= 100; ++v)
+    for (int v = 1; v <= kTrialsPerRun; ++v)
         points.append({0.9 * v + 10, lowerChartY(counts.value(v - 1), runsRead)});
     b.series(points, 0.4, 1);
-    b.caption(QStringLiteral("Label24"), QString());
+    lowerChartTitles(b);
     return m;
 }
 
@@ -492,12 +506,11 @@ BoxGeometry congratulationPanel(bool overview, bool continuousActive)
 {
     if (overview) {
         const BoxGeometry chart = overviewChart({}).box;
-        return {QStringLiteral("Frame1"), chart.left + 3000, chart.top + chart.height / 2,
-                static_cast<int>(0.8 * chart.width), 3000};
+        return {chart.left + 3000, chart.top + chart.height / 2, static_cast<int>(0.8 * chart.width), 3000};
     }
     const BoxGeometry chart = segmentChart({}, false).box;
     const int top = continuousActive ? chart.top + chart.height + 200 : chart.top + 500;
-    return {QStringLiteral("Frame1"), chart.left + 100, top, static_cast<int>(1.3 * chart.width), 4000};
+    return {chart.left + 100, top, static_cast<int>(1.3 * chart.width), 4000};
 }
 
 QPoint overviewPicturePosition(const BoxGeometry &panel)

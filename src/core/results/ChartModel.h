@@ -1,7 +1,7 @@
 #pragma once
 // The five result charts as lists of drawing primitives in millimetres (origin top-left of
-// the picture box, y downwards), with the axis labels placed by control name. The view paints
-// the items in order at 56.693 twips per millimetre and moves the labels; tests read the lists.
+// the picture box, y downwards), with their texts by role: caption, place, size and colour.
+// The window's chart boxes and the report's SVG render both as they are; tests read the lists.
 #include "core/results/RunLoader.h"
 #include "core/toolkit/Units.h"
 
@@ -36,24 +36,38 @@ struct ChartItem {
     double radius = 0.0; // circles (filled with their colour); half the triangle's base
     units::Rgb colour;
     int penWidth = 1; // pixels
-    QString name; // line controls of chart 1 ("Line2(5)"), else empty
 };
 
-// A label control over the chart, positioned in the chart's millimetres.
+// What a text of a chart stands for. Axis numbers are counted from the top (y) and from the
+// left (x), from 1; the other roles have index 0.
+enum class ChartRole {
+    YNumber,
+    XNumber,
+    YTitle, // written one character under the other
+    XTitle,
+    Mean, // "平均" beside the chance line of the lower charts
+    Stimulus, // " 刺 激 " under the stimulus onset
+    UpperLimit, // "有意" at the upper 1 % line
+    LowerLimit, // "有意" at the lower 1 % line
+    Note, // the note beside the lower chart, outside its box
+};
+
+// A text of the chart, positioned in the chart's millimetres.
 struct ChartText {
     // Where `left` is: the text's left edge, or (axis numbers) the x its visible text is
     // centred on or ends at, so that a number sits on its grid line whatever the font.
     enum class Align { Left, Centre, Right };
-    QString control; // "Label3(4)", "Label7", ...
+    ChartRole role = ChartRole::YNumber;
+    int index = 0;
     QString caption;
-    bool setsCaption = true; // false: the caption is the label's own (design) text
     bool placed = true; // false: position unchanged
     double left = 0.0;
     double top = 0.0;
     Align align = Align::Left;
     bool visible = true;
-    int fontSize = 0; // 0: the label's own size
-    bool transparent = false;
+    double points = 7.0; // font size
+    bool vertical = false; // one character under the other
+    units::Rgb colour; // none: the label's own
 };
 
 // Chart 2: the button standing for run n (Command3(n)); clicking it opens that run.
@@ -66,14 +80,12 @@ struct HitDot {
     // +1 for a hit count above the chart's range, -1 below it: the dot then sits on the
     // frame's edge and is drawn as a triangle pointing that way.
     int offScale = 0;
-    QString control() const { return QStringLiteral("Command3(%1)").arg(run); }
 };
 // The dot buttons are 1.6 mm squares centred on the run's point.
 constexpr double kHitDotSize = 1.6;
 
 // A picture box's place in the window, in twips.
 struct BoxGeometry {
-    QString control; // "Picture1", "Picture2", "Picture4"
     int left = 0;
     int top = 0;
     int width = 0;
@@ -82,8 +94,7 @@ struct BoxGeometry {
 
 struct ChartModel {
     BoxGeometry box;
-    QString titleControl; // label above the box ("Label11", "Label12", "Label18")
-    QString titleCaption;
+    QString titleCaption; // shown above the box
     QVector<ChartItem> items; // paint order
     QVector<ChartText> texts;
     QVector<HitDot> dots; // chart 2 only
@@ -91,7 +102,7 @@ struct ChartModel {
     QString toggleCaption;
     bool limitsShown = false; // 1 % limit lines drawn
 
-    const ChartText *text(const QString &control) const;
+    const ChartText *text(ChartRole role, int index = 0) const;
     QVector<ChartItem> itemsOfKind(ChartItem::Kind kind) const;
 };
 

@@ -18,8 +18,6 @@ struct Texts {
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
 // Segment values of the all-run profile are means of integer totals, so every difference
 // the classification looks at is a multiple of 1/(2R). Floating-point division can leave a
 // value a hair off its exact figure (2 - 1e-15 instead of 2); comparisons are therefore made
@@ -229,7 +227,7 @@ Analysis analyse(double hits, const std::array<double, 5> &segments)
     }
     r.profile = classifyProfile(segments, &r.declineScore);
     if (r.profile != Profile::N)
-        r.analysisText = kCrLf + profileSentence(r.profile) + kCrLf;
+        r.analysisText = CRLF + profileSentence(r.profile) + CRLF;
     r.analysisText = r.significanceText + r.analysisText;
     return r;
 }
@@ -306,10 +304,10 @@ QString singleRunLineTooltip()
 
 QString congratulationText(int hits)
 {
-    return Texts::tr("　　　　　★おめでとうございます") + kCrLf + kCrLf + singleRunLevelSentence(hits)
-           + Texts::tr("超能力現象が起きたとみて間違いないと思われます。") + kCrLf
+    return Texts::tr("　　　　　★おめでとうございます") + CRLF + CRLF + singleRunLevelSentence(hits)
+           + Texts::tr("超能力現象が起きたとみて間違いないと思われます。") + CRLF
            + Texts::tr("　何回も起きればそれだけ超能力現象の存在が明らかになります｡ ")
-           + Texts::tr("次も､またがんばりましょう｡ ") + kCrLf;
+           + Texts::tr("次も､またがんばりましょう｡ ") + CRLF;
 }
 
 bool showsCongratulationPicture(int hits)

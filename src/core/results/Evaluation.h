@@ -1,5 +1,7 @@
 #pragma once
 // Judging runs: significance levels, the segment-profile classification and their texts.
+#include "core/registry/RecordFormat.h"
+
 #include <QString>
 #include <array>
 
@@ -33,8 +35,6 @@ QString singleRunLineTooltip();
 QString congratulationText(int hits);
 // Picture5 beside the panel: the 370 and 1000 levels (65 or more, 35 or fewer).
 bool showsCongratulationPicture(int hits);
-// Trials one stimulus episode lasts.
-constexpr int kStimulusSpan = 7;
 
 // Exact two-tailed binomial p-value of k successes in n trials with p = 0.5:
 // 2 P(X <= min(k, n - k)), at most 1. Below the smallest double it is 0; report it through

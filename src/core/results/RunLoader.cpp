@@ -11,11 +11,11 @@ bool LoadedRun::isMatch(int trial) const
     return targets.at(trial - 1) == inputs.at(trial - 1);
 }
 
-std::array<double, 5> RunSet::meanSegments() const
+std::array<double, kBlocksPerRun> RunSet::meanSegments() const
 {
-    std::array<double, 5> m{};
+    std::array<double, kBlocksPerRun> m{};
     if (runsRead > 0) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < kBlocksPerRun; ++i)
             m[i] = double(segmentTotal[i]) / runsRead;
     }
     return m;
@@ -40,11 +40,11 @@ RunSet loadRunsFromLines(const QStringList &lines, int browsedRun, int previousR
         LoadedRun run;
         run.number = set.runsRead + 1;
         run.fileLine = lineNo;
-        run.date = columns(line, 11, 20);
-        run.dateTime = columns(line, 11, 26);
-        run.memo = columns(line, 263, line.size());
-        run.stimulusCode = columns(line, 27, 27);
-        run.hitDisplayCode = columns(line, 30, 30);
+        run.date = columns(line, runline::kDate);
+        run.dateTime = columns(line, runline::kDateTime);
+        run.memo = columns(line, runline::kMemoFirst, line.size());
+        run.stimulusCode = columns(line, runline::kStimulus);
+        run.hitDisplayCode = columns(line, runline::kHitDisplay);
         run.hits = rec.hits;
         run.segmentHits = rec.segmentHits;
         run.stimulusTrials = rec.stimulusTrials;
@@ -61,9 +61,9 @@ RunSet loadRunsFromLines(const QStringList &lines, int browsedRun, int previousR
         set.hitDisplayCode = run.hitDisplayCode;
         set.tr1Total += run.targetOnes;
         set.in1Total += run.inputOnes;
-        set.av1Total += 50;
+        set.av1Total += kTrialsPerRun / 2;
         set.hitTotal += run.hits;
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < kBlocksPerRun; ++i)
             set.segmentTotal[i] += run.segmentHits[i];
         set.runs.append(run);
     }
@@ -78,7 +78,7 @@ RunSet loadRuns(const FileStore &files, const QString &path, int browsedRun, int
         RunSet set = loadRunsFromLines({}, browsedRun, previousRunCount);
         set.missing = read.missing;
         set.readOk = read.missing;
-        set.readError = read.message;
+        set.read = read;
         return set;
     }
     return loadRunsFromLines(read.lines, browsedRun, previousRunCount);

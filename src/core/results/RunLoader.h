@@ -20,8 +20,8 @@ struct LoadedRun {
     QString stimulusCode; // column 27
     QString hitDisplayCode; // column 30
     int hits = 0; // columns 28-29 ("00" over blocks adding to 100 reads as 100)
-    std::array<int, 5> segmentHits{};
-    std::array<int, 5> stimulusTrials{};
+    std::array<int, kBlocksPerRun> segmentHits{};
+    std::array<int, kBlocksPerRun> stimulusTrials{};
     int targetOnes = 0;
     int inputOnes = 0;
     QString targets; // columns 61-160
@@ -37,7 +37,7 @@ struct LoadedRun {
 struct RunSet {
     bool readOk = true; // false when an existing file could not be read
     bool missing = false; // no file: read as an empty one
-    QString readError;
+    FileResult read; // why an existing file could not be read, when !readOk
 
     int runsRead = 0; // R: run lines read (up to the browsed run)
     int runCount = 0; // largest runsRead seen, including earlier loads
@@ -45,7 +45,7 @@ struct RunSet {
     int in1Total = 0;
     int av1Total = 0; // 50 per run read
     int hitTotal = 0;
-    std::array<int, 5> segmentTotal{};
+    std::array<int, kBlocksPerRun> segmentTotal{};
     QString firstRunDate;
     QString lastRunDate;
     QVector<LoadedRun> runs; // runs 1..runsRead, in file order; never capped at 100
@@ -65,7 +65,7 @@ struct RunSet {
     // HitTotal / R; 0 when no run was read.
     double meanHits() const { return runsRead > 0 ? double(hitTotal) / runsRead : 0.0; }
     // SegmentTotal(i) / R; zeros when no run was read.
-    std::array<double, 5> meanSegments() const;
+    std::array<double, kBlocksPerRun> meanSegments() const;
 };
 
 // Reads `path` in file order. With `browsedRun` > 0 the reading stops after that run, so

@@ -177,9 +177,9 @@ QString conditionMemoShown(const RunSet &runs)
 
 QVector<int> perTrialCounts(const RunSet &runs)
 {
-    QVector<int> count(100, 0);
+    QVector<int> count(kTrialsPerRun, 0);
     for (const LoadedRun &r : runs.runs) {
-        for (int v = 1; v <= 100; ++v) {
+        for (int v = 1; v <= kTrialsPerRun; ++v) {
             if (r.isMatch(v))
                 ++count[v - 1];
         }
@@ -209,7 +209,7 @@ std::optional<double> allRunLimit(int runsRead)
 
 double deviationLimit(int runsRead)
 {
-    return 1.3 * std::sqrt(20.0 * std::max(0, runsRead));
+    return 1.3 * std::sqrt(double(kTrialsPerBlock) * std::max(0, runsRead));
 }
 
 } // namespace vora

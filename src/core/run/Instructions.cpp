@@ -1,5 +1,6 @@
 #include "core/run/Instructions.h"
 
+#include "core/toolkit/Cp932.h"
 #include <QCoreApplication>
 
 namespace vora::instructions {
@@ -9,10 +10,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Instructions)
 };
-} // namespace
-
-namespace {
-const QString CRLF = QStringLiteral("\r\n");
 
 QString stimulusLines()
 {

@@ -13,7 +13,7 @@ RunSave saveFinishedRun(FileStore &files, const AppPaths &paths, const QString &
         files, dataPath, runLine, sealedAt,
         [&] { return appendRunLine(files, paths, dataPath, runLine, &refusal, LockWait::TryOnce); },
         lastAttempt ? study::SealLockWait::TryOrGoOn : study::SealLockWait::TryOnce);
-    if (saved.busy || saved.append.busy) {
+    if (saved.busy || saved.append.code == FileError::LockBusy) {
         out.outcome = RunSave::Outcome::Busy;
         out.message = saved.append.message;
         return out;
@@ -29,7 +29,7 @@ RunSave saveFinishedRun(FileStore &files, const AppPaths &paths, const QString &
     }
     const KeptRun kept = keepRefusedRun(files, dataPath, runLine, stamp);
     if (!kept.result.ok) {
-        out.message = refusal + QStringLiteral("\r\n") + kept.result.message;
+        out.message = refusal + CRLF + kept.result.message;
         return out;
     }
     out.outcome = RunSave::Outcome::Kept;

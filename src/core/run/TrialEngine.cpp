@@ -126,9 +126,9 @@ void TrialEngine::closeRun()
     m_v.TargetOnes = 0;
     m_v.InputOnes = 0;
     m_v.SegmentHits = {};
-    for (int b = 0; b < 5; ++b) {
-        for (int i = 0; i < 20; ++i) {
-            const int p = b * 20 + i;
+    for (int b = 0; b < kBlocksPerRun; ++b) {
+        for (int i = 0; i < kTrialsPerBlock; ++i) {
+            const int p = b * kTrialsPerBlock + i;
             const QChar t = m_v.TargetString.at(p);
             const QChar in = m_v.InputString.at(p);
             if (t == QLatin1Char('1'))

@@ -23,21 +23,19 @@ struct RunVariables {
     QString TargetString;
     QString InputString;
     int HitCount = 0;
-    std::array<int, 5> SegmentHits{};
+    std::array<int, kBlocksPerRun> SegmentHits{};
     int TargetOnes = 0;
     int InputOnes = 0;
     int NextStimulusTrial = 0; // 0 = not drawn yet
     int StimulusGiven = 0;
-    std::array<int, 5> StimulusTrial{};
-    int StimulusSpan = 7;
+    std::array<int, kBlocksPerRun> StimulusTrial{};
+    int StimulusSpan = kStimulusSpan;
     std::array<double, 3> StimulusRandom{};
     QString RunStartTime; // "14:30" or " 9:05"
 };
 
 class TrialEngine {
 public:
-    static constexpr int kTrials = 100;
-    static constexpr int kStimulusSpan = 7;
     static constexpr int kScheduleFirst = 30; // the schedule looks at trials 30..70 only
     static constexpr int kScheduleLast = 70;
 
@@ -51,7 +49,7 @@ public:
     // Run start: the start time and the first target.
     void beginRun();
     bool hasTarget() const { return !m_v.CurrentTarget.isEmpty(); }
-    bool complete() const { return m_v.TrialNo >= kTrials; }
+    bool complete() const { return m_v.TrialNo >= kTrialsPerRun; }
 
     // Reseeds from the clock text and draws the target of the trial now awaited.
     void drawNextTarget();

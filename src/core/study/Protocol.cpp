@@ -198,11 +198,11 @@ ProtocolRead parseProtocol(const QByteArray &bytes)
 ProtocolRead readProtocol(const QString &path)
 {
     const BytesRead raw = FileStore::readBytes(path, kMaxProtocolBytes);
-    if (!raw.ok()) {
+    if (!raw) {
         ProtocolRead out;
-        out.problems << (raw.failure == ReadFailure::Missing    ? QStringLiteral("no such file")
-                         : raw.failure == ReadFailure::TooLarge ? QStringLiteral("larger than 1 MiB: not a protocol")
-                                                                : QStringLiteral("cannot be read"));
+        // The file layer's cause, but the bound is the protocol's own.
+        out.problems << (raw.code == FileError::TooLarge ? QStringLiteral("larger than 1 MiB: not a protocol")
+                                                         : raw.text(Audience::Tool));
         return out;
     }
     return parseProtocol(raw.bytes);

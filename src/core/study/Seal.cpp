@@ -1,5 +1,6 @@
 #include "core/study/Seal.h"
 
+#include "core/registry/RecordFormat.h"
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cstring>
 
 namespace vora::study {
 
@@ -23,51 +23,12 @@ struct Texts {
 };
 } // namespace
 
-namespace {
-
-constexpr int kSealedColumns = 261;
-struct RawRead {
-    bool ok = false;
-    bool missing = false;
-    QString error;
-    QString errorJa;
-    QByteArray bytes;
-};
-
-// The file layer's read: regular files only, never past the bound every text file has.
-RawRead readRaw(const QString &path)
-{
-    RawRead r;
-    const BytesRead read = FileStore::readBytes(path);
-    switch (read.failure) {
-    case ReadFailure::None:
-        r.ok = true;
-        r.bytes = read.bytes;
-        break;
-    case ReadFailure::Missing:
-        r.missing = true;
-        r.error = QStringLiteral("no such file");
-        break;
-    case ReadFailure::Folder:
-    case ReadFailure::NotRegular: r.error = QStringLiteral("not a regular file"); break;
-    case ReadFailure::TooLarge: r.error = QStringLiteral("too large to be a data file"); break;
-    case ReadFailure::Unreadable:
-        r.error = QStringLiteral("cannot read: ") + QString::fromLocal8Bit(std::strerror(read.error));
-        break;
-    }
-    r.errorJa = FileStore::readFailureMessage(path, read);
-    return r;
-}
-
-} // namespace
-
 QByteArray sealedColumns(const QByteArray &line)
 {
     int i = 0;
     const int n = int(line.size());
-    for (int column = 0; column < kSealedColumns && i < n; ++column) {
-        const auto b = static_cast<unsigned char>(line.at(i));
-        const bool lead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+    for (int column = 0; column < kRunColumns && i < n; ++column) {
+        const bool lead = cp932::isLeadByte(static_cast<unsigned char>(line.at(i)));
         i += (lead && i + 1 < n) ? 2 : 1;
     }
     return line.left(i);
@@ -77,8 +38,8 @@ namespace {
 
 const QByteArray &memoPrefixBytes()
 {
-    // "実験条件=": the condition memo line of the data file.
-    static const QByteArray prefix = cp932::encode(QStringLiteral("実験条件=")).bytes;
+    // The condition memo line of the data file.
+    static const QByteArray prefix = cp932::encode(conditionMemoPrefix()).bytes;
     return prefix;
 }
 
@@ -126,9 +87,10 @@ QString entryLine(const SealEntry &e)
 DataRuns readDataRuns(const QString &dataPath)
 {
     DataRuns out;
-    const RawRead raw = readRaw(dataPath);
-    if (!raw.ok) {
-        out.error = raw.error;
+    // The file layer's read: regular files only, never past the bound every text file has.
+    const BytesRead raw = FileStore::readBytes(dataPath);
+    if (!raw) {
+        out.read = raw;
         return out;
     }
     const QList<QByteArray> lines = splitStoredLines(raw.bytes);
@@ -150,12 +112,12 @@ DataRuns readDataRuns(const QString &dataPath)
 SealFile readSealFile(const QString &sealPath)
 {
     SealFile out;
-    const RawRead raw = readRaw(sealPath);
-    if (!raw.ok) {
-        out.missing = raw.missing;
-        out.ok = raw.missing;
-        out.error = raw.missing ? QString() : raw.error;
-        out.errorJa = raw.missing ? QString() : raw.errorJa;
+    const BytesRead raw = FileStore::readBytes(sealPath);
+    if (!raw) {
+        out.missing = raw.code == FileError::Missing;
+        out.ok = out.missing;
+        if (!out.missing)
+            out.read = raw;
         return out;
     }
     out.ok = true;
@@ -358,7 +320,8 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
     if (dataOut)
         *dataOut = data;
     if (!data.ok) {
-        v.error = data.error;
+        v.error = data.read.text(Audience::Tool);
+        v.readFailure = data.read;
         return v;
     }
     v.readOk = true;
@@ -370,8 +333,8 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
         // Nothing can be said about the runs: "cannot verify", not "tampered".
         v.readOk = false;
         v.sealUnreadable = true;
-        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.error;
-        v.sealErrorJa = seal.errorJa;
+        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.read.text(Audience::Tool);
+        v.readFailure = seal.read;
         return v;
     }
     QVector<Finding> sealFindings;
@@ -434,7 +397,7 @@ QString brokenSealMessage(const QString &dataPath)
 QString brokenSealMessage(const Verification &v)
 {
     if (v.sealUnreadable)
-        return Texts::tr("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n") + v.sealErrorJa;
+        return Texts::tr("この実験の封印ファイルを読めないため、封印を確かめられません。\r\n") + v.readFailure.message;
     const Finding *f = v.firstTampering();
     if (!v.readOk || !f)
         return QString();

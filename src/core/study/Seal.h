@@ -18,6 +18,8 @@
 // rewritten on request; runs after the last entry are "not sealed" (a crash between the
 // append and the seal), and the program seals them when the experiment is next selected.
 // Nothing after column 261 (run memos) and no condition memo line is sealed.
+#include "core/toolkit/FileResult.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -37,7 +39,7 @@ struct StoredRun {
 
 struct DataRuns {
     bool ok = false;
-    QString error; // English, one line, when !ok
+    FileResult read; // why the file could not be read, when !ok
     QVector<StoredRun> runs;
     int fileLines = 0;
 };
@@ -54,8 +56,7 @@ struct SealEntry {
 struct SealFile {
     bool ok = false; // read (a missing file is ok with no entries)
     bool missing = false;
-    QString error; // unreadable (English)
-    QString errorJa; // the same for the user
+    FileResult read; // why the file could not be read, when !ok
     QVector<SealEntry> entries; // the entries before the first malformed line
     QStringList goodLines; // header and those entries, as stored
     int malformedLine = 0; // first line that is not a valid entry, 0 when none
@@ -94,7 +95,7 @@ struct Verification {
     bool readOk = false;
     QString error; // English, when !readOk
     bool sealUnreadable = false; // !readOk because the seal file (not the data file) failed
-    QString sealErrorJa; // the seal file's read failure for the user
+    FileResult readFailure; // the data or seal file's failed read, when !readOk
     QString dataPath, sealPath;
     int runs = 0;
     int firstSealedRun = 0; // 0 when nothing is sealed

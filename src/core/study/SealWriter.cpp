@@ -178,7 +178,7 @@ SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QStri
     SealFile seal;
     const Verification v = verifyDataFile(dataPath, &data, &seal);
     if (!v.readOk || data.runs.isEmpty()) {
-        out.seal.message = notSealedMessage(v.sealUnreadable ? v.sealErrorJa : v.error);
+        out.seal.message = notSealedMessage(v.readFailure.message);
         return out;
     }
     // Only up to the run just written, and only on a chain that verifies; a broken seal is
@@ -308,8 +308,8 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     }
     if (!wrote) {
         out.writeFailed = true;
-        out.message = QStringLiteral("cannot write the seal file: ")
-                      + QString(wrote.message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        out.message = QStringLiteral("cannot write the seal file ") + v.sealPath + QStringLiteral(": ")
+                      + wrote.text(Audience::Tool);
         out.added = 0;
         out.resealed = false;
         return out;

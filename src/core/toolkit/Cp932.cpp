@@ -10,19 +10,7 @@
 namespace vora::cp932 {
 
 namespace {
-// The texts of this file, under the translation context "Cp932".
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(Cp932)
-};
-} // namespace
-
-namespace {
 const char *const kCodec = "windows-31j";
-
-bool isLeadByte(uchar b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 bool isTrailByte(uchar b)
 {
@@ -181,13 +169,6 @@ Decoded decode(const QByteArray &bytes)
     }
     out.text += decodeValid(bytes.mid(validFrom));
     return out;
-}
-
-QString unencodableMessage(const QString &badCharacter)
-{
-    return Texts::tr("保存できない文字が含まれています（「%1」）。\r\n"
-                     "この文字を別の文字に置き換えてから、もう一度保存してください。")
-        .arg(badCharacter);
 }
 
 } // namespace vora::cp932

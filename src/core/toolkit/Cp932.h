@@ -2,7 +2,21 @@
 #include <QByteArray>
 #include <QString>
 
+namespace vora {
+
+// The line end of every text file the program writes, and the line break of its messages.
+inline const QString CRLF = QStringLiteral("\r\n");
+constexpr char kCrLfBytes[] = "\r\n";
+
+} // namespace vora
+
 namespace vora::cp932 {
+
+// A byte that begins a two-byte character; every other byte is a character of its own.
+constexpr bool isLeadByte(unsigned char b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // The files are in the Windows Japanese code page. Encoding never substitutes "?":
 // a character the code page lacks is an error the caller must report.
@@ -28,8 +42,5 @@ struct Decoded {
 // A lead byte cut off by the end of the bytes is damage too.
 
 Decoded decode(const QByteArray &bytes);
-
-// The message shown when a text cannot be stored.
-QString unencodableMessage(const QString &badCharacter);
 
 } // namespace vora::cp932

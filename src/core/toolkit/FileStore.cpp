@@ -21,13 +21,6 @@
 namespace vora {
 
 namespace {
-// The texts of this file, under the translation context "FileStore".
-struct Texts {
-    Q_DECLARE_TR_FUNCTIONS(FileStore)
-};
-} // namespace
-
-namespace {
 
 // Another copy of the program holds a lock only for one write: milliseconds.
 constexpr int kLockWaitMs = 5000;
@@ -39,37 +32,23 @@ QByteArray native(const QString &path)
     return QFile::encodeName(path);
 }
 
-QString shown(const QString &path)
+FileResult writeFailed(const QString &path, int error, const QString &detail = QString())
 {
-    return QDir::toNativeSeparators(path);
+    return FileResult::failure(FileError::NotWritten, path, error, detail);
 }
 
-QString writeFailed(const QString &path, const QString &reason)
-{
-    return Texts::tr("ファイル「%1」に書き込めませんでした。\r\n理由：%2").arg(shown(path), reason);
-}
-
-QString folderInTheWay()
-{
-    return Texts::tr("同じ名前のフォルダがあります");
-}
-
-QString notRegularInTheWay()
-{
-    return Texts::tr("同じ名前で、通常のファイルではないもの（パイプや装置など）があります");
-}
-
-// What stands at `path` (following links) keeps a write from starting; empty when nothing does.
-QString obstacle(const QString &path)
+// What stands at `path` (following links) keeps a write from starting: FolderInPlace or
+// OtherInPlace; None when nothing does.
+FileError obstacle(const QString &path)
 {
     struct stat st;
     if (::stat(native(path).constData(), &st) != 0)
-        return QString();
+        return FileError::None;
     if (S_ISDIR(st.st_mode))
-        return folderInTheWay();
+        return FileError::FolderInPlace;
     if (!S_ISREG(st.st_mode))
-        return notRegularInTheWay();
-    return QString();
+        return FileError::OtherInPlace;
+    return FileError::None;
 }
 
 class Fd {
@@ -99,12 +78,11 @@ QString resolvedTarget(const QString &path)
 
 // Why no lock file could be made beside a file: QLockFile says what kind of failure, errno
 // (when the call left it) says exactly which.
-QString lockNotMade(const QString &lockName, QLockFile::LockError kind, int error)
+FileResult lockNotMade(const QString &path, const QString &lockName, QLockFile::LockError kind, int error)
 {
     if (kind == QLockFile::PermissionError && error != EACCES && error != EPERM && error != EROFS)
         error = EACCES;
-    const QString cause = error ? FileStore::reasonText(error) : Texts::tr("原因のわからないエラーです");
-    return Texts::tr("ロック用のファイル「%1」を作れませんでした（%2）").arg(shown(lockName), cause);
+    return FileResult::failure(FileError::LockNotMade, path, error, lockName);
 }
 
 } // namespace
@@ -118,12 +96,11 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
     struct stat st;
     if (::lstat(native(lockName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
         // A link, pipe or folder there would be read or followed by the lock.
-        *failure = FileResult::failure(writeFailed(
-            path, Texts::tr("ロック用のファイル「%1」が通常のファイルではありません").arg(shown(lockName))));
+        *failure = FileResult::failure(FileError::LockNotRegular, path, 0, lockName);
         return nullptr;
     }
     if (const int error = beforeLock(lockName)) {
-        *failure = FileResult::failure(writeFailed(path, lockNotMade(lockName, QLockFile::UnknownError, error)));
+        *failure = lockNotMade(path, lockName, QLockFile::UnknownError, error);
         return nullptr;
     }
     auto lock = std::make_unique<QLockFile>(lockName);
@@ -136,7 +113,7 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
             return lock;
         const int error = errno;
         if (lock->error() != QLockFile::LockFailedError) {
-            *failure = FileResult::failure(writeFailed(path, lockNotMade(lockName, lock->error(), error)));
+            *failure = lockNotMade(path, lockName, lock->error(), error);
             return nullptr;
         }
         // QLockFile clears a lock whose process is gone, but not one that is still empty: its
@@ -150,9 +127,7 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
             continue;
         }
         if (waited.elapsed() >= waitMs) {
-            *failure = FileResult::failure(writeFailed(
-                path, Texts::tr("別のVORAがこのファイルに書き込んでいます。少し待ってからもう一度試してください")));
-            failure->busy = true;
+            *failure = FileResult::failure(FileError::LockBusy, path);
             return nullptr;
         }
     }
@@ -200,23 +175,6 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QString FileStore::reasonText(int error)
-{
-    switch (error) {
-    case 0: return Texts::tr("原因のわからないエラーです");
-    case ENOSPC: return Texts::tr("ディスクの空き容量が足りません");
-    case EDQUOT: return Texts::tr("ディスクの使用量の上限（クォータ）に達しています");
-    case EACCES:
-    case EPERM: return Texts::tr("アクセスする権限がありません");
-    case EROFS: return Texts::tr("読み取り専用の場所です");
-    case EIO: return Texts::tr("ディスクの読み書きに失敗しました（入出力エラー）");
-    case ENOENT:
-    case ENOTDIR: return Texts::tr("フォルダが見つかりません");
-    case EISDIR: return folderInTheWay();
-    default: return Texts::tr("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
-    }
-}
-
 QString FileStore::lockPath(const QString &path)
 {
     return resolvedTarget(path) + QStringLiteral(".lock");
@@ -225,36 +183,35 @@ QString FileStore::lockPath(const QString &path)
 BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
 {
     BytesRead out;
-    auto fail = [&out](ReadFailure why, int error = 0) {
-        out.failure = why;
-        out.error = error;
+    auto fail = [&out, &path](FileError why, int error = 0) {
+        static_cast<FileResult &>(out) = FileResult::failure(why, path, error);
         out.bytes.clear();
         return out;
     };
     if (path.isEmpty())
-        return fail(ReadFailure::Missing);
+        return fail(FileError::Missing);
     const QByteArray name = native(path);
     // Look before opening: opening a pipe for reading waits for a writer, a device never ends.
     struct stat st;
     if (::stat(name.constData(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? fail(ReadFailure::Missing) : fail(ReadFailure::Unreadable, errno);
+        return errno == ENOENT || errno == ENOTDIR ? fail(FileError::Missing) : fail(FileError::Unreadable, errno);
     if (S_ISDIR(st.st_mode))
-        return fail(ReadFailure::Folder);
+        return fail(FileError::Folder);
     if (!S_ISREG(st.st_mode))
-        return fail(ReadFailure::NotRegular);
+        return fail(FileError::NotRegular);
     if (st.st_size > maxBytes)
-        return fail(ReadFailure::TooLarge);
+        return fail(FileError::TooLarge);
 
     // Non-blocking, in case something else was put there after the look.
     const Fd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
-        return errno == ENOENT ? fail(ReadFailure::Missing) : fail(ReadFailure::Unreadable, errno);
+        return errno == ENOENT ? fail(FileError::Missing) : fail(FileError::Unreadable, errno);
     if (::fstat(fd.get(), &st) != 0)
-        return fail(ReadFailure::Unreadable, errno);
+        return fail(FileError::Unreadable, errno);
     if (S_ISDIR(st.st_mode))
-        return fail(ReadFailure::Folder);
+        return fail(FileError::Folder);
     if (!S_ISREG(st.st_mode))
-        return fail(ReadFailure::NotRegular);
+        return fail(FileError::NotRegular);
 
     // The size may be wrong (files under /proc say 0) or grow while reading: read at most one
     // byte beyond the bound to tell.
@@ -271,45 +228,32 @@ BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return fail(ReadFailure::Unreadable, errno);
+            return fail(FileError::Unreadable, errno);
         }
         if (n == 0)
             break;
         have += n;
     }
     if (have > maxBytes)
-        return fail(ReadFailure::TooLarge);
+        return fail(FileError::TooLarge);
     out.bytes.truncate(have);
     return out;
-}
-
-QString FileStore::readFailureMessage(const QString &path, const BytesRead &read)
-{
-    switch (read.failure) {
-    case ReadFailure::None: return QString();
-    case ReadFailure::Missing: return Texts::tr("ファイル「%1」が見つかりません。").arg(shown(path));
-    case ReadFailure::Folder: return Texts::tr("「%1」はファイルではなくフォルダです。").arg(shown(path));
-    case ReadFailure::NotRegular:
-        return Texts::tr("「%1」は通常のファイルではありません（パイプや装置など）。").arg(shown(path));
-    case ReadFailure::TooLarge:
-        return Texts::tr("ファイル「%1」は大きすぎるため読み込みませんでした（%2 MBを超えています）。")
-            .arg(shown(path))
-            .arg(kMaxTextFileBytes / (1024 * 1024));
-    case ReadFailure::Unreadable: break;
-    }
-    return Texts::tr("ファイル「%1」を読めませんでした。\r\n理由：%2").arg(shown(path), reasonText(read.error));
 }
 
 ReadResult FileStore::readLines(const QString &path) const
 {
     ReadResult result;
     const BytesRead raw = readBytes(path);
-    if (!raw.ok()) {
-        result.missing = raw.failure == ReadFailure::Missing;
-        if (!result.missing)
-            result.message = readFailureMessage(path, raw);
+    if (!raw) {
+        static_cast<FileResult &>(result) = raw;
+        result.ok = false;
+        // A missing file is for the caller to judge: it is no failure to report by itself.
+        result.missing = raw.code == FileError::Missing;
+        if (result.missing)
+            result.message.clear();
         return result;
     }
+    result.path = path;
     const cp932::Decoded decoded = cp932::decode(raw.bytes);
     result.ok = true;
     result.damaged = decoded.damaged;
@@ -329,43 +273,76 @@ FileResult FileStore::ensureFolder(const QString &path)
     if (::stat(native(path).constData(), &st) == 0) {
         if (S_ISDIR(st.st_mode))
             return {};
-        return FileResult::failure(
-            Texts::tr("フォルダ「%1」を作れませんでした。\r\n理由：同じ名前のファイルがあります").arg(shown(path)));
+        return FileResult::failure(FileError::FileInPlaceOfFolder, path);
     }
     errno = 0;
     if (!QDir().mkpath(path)) {
         const int error = errno;
-        return FileResult::failure(
-            Texts::tr("フォルダ「%1」を作れませんでした。\r\n理由：%2").arg(shown(path), reasonText(error)));
+        return FileResult::failure(FileError::FolderNotMade, path, error);
     }
     return {};
 }
 
-int FileStore::beginWrite(const QString &, bool)
-{
-    return 0;
-}
+namespace {
 
-int FileStore::writeBytes(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
+// The file's own device: every byte straight to its descriptor. A failed write leaves errno
+// as the system set it, and so must any device put in front of it.
+class FdDevice : public QIODevice {
+public:
+    explicit FdDevice(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(m_fd, data + done, size_t(size - done));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return -1;
+            }
+            if (n == 0) {
+                errno = EIO;
+                return -1;
+            }
+            done += n;
         }
-        if (n == 0)
-            return EIO;
-        data += n;
-        size -= n;
+        return done;
     }
-    return 0;
-}
+
+private:
+    int m_fd;
+};
+
+} // namespace
 
 int FileStore::syncToDisk(int fd)
 {
     return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+void FileStore::setWriteDevice(WriteDevice make)
+{
+    m_writeDevice = std::move(make);
+}
+
+// Writes all of `bytes` to the file open at `fd`, through the device a caller put in front
+// of it if any; 0 or the errno value of the failure.
+int FileStore::writeAll(int fd, const QString &path, bool append, const QByteArray &bytes)
+{
+    FdDevice file(fd);
+    const std::unique_ptr<QIODevice> front = m_writeDevice ? m_writeDevice(file, path, append) : nullptr;
+    QIODevice &out = front ? *front : file;
+    errno = 0;
+    if (!out.isOpen() && !out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return errno ? errno : EIO;
+    errno = 0;
+    if (out.write(bytes) != bytes.size())
+        return errno ? errno : EIO;
+    return 0;
 }
 
 int FileStore::beforeReplace(const QString &)
@@ -386,9 +363,9 @@ FileResult FileStore::appendLine(const QString &path, const QString &line)
 FileResult FileStore::appendLineIf(const QString &path, const QString &line,
                                    const std::function<FileResult(const ReadResult &current)> &allow, LockWait wait)
 {
-    const cp932::Encoded enc = cp932::encode(line + QStringLiteral("\r\n"));
+    const cp932::Encoded enc = cp932::encode(line + CRLF);
     if (!enc.ok)
-        return FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+        return FileResult::failure(FileError::Unencodable, path, 0, enc.badCharacter);
 
     FileResult refused;
     const std::unique_ptr<QLockFile> lock = takeLock(path, &refused, wait);
@@ -400,10 +377,8 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
         if (FileResult verdict = allow(readLines(path)); !verdict)
             return verdict;
     }
-    if (const QString inTheWay = obstacle(path); !inTheWay.isEmpty())
-        return FileResult::failure(writeFailed(path, inTheWay));
-    if (const int error = beginWrite(path, true))
-        return FileResult::failure(writeFailed(path, reasonText(error)));
+    if (const FileError inTheWay = obstacle(path); inTheWay != FileError::None)
+        return FileResult::failure(inTheWay, path);
 
     const QByteArray name = native(path);
     struct stat st;
@@ -417,12 +392,12 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
         raw = ::open(name.constData(), O_WRONLY | flags, 0666);
     }
     if (raw < 0)
-        return FileResult::failure(writeFailed(path, reasonText(errno)));
+        return writeFailed(path, errno);
     const Fd fd(raw);
     if (::fstat(fd.get(), &st) != 0)
-        return FileResult::failure(writeFailed(path, reasonText(errno)));
+        return writeFailed(path, errno);
     if (!S_ISREG(st.st_mode))
-        return FileResult::failure(writeFailed(path, notRegularInTheWay()));
+        return FileResult::failure(FileError::OtherInPlace, path);
     const off_t originalSize = st.st_size;
 
     QByteArray bytes = enc.bytes;
@@ -430,9 +405,9 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
         // A file whose last line lacks its terminator would glue the new line onto it.
         char last = '\n';
         if (::pread(fd.get(), &last, 1, originalSize - 1) == 1 && last != '\n' && last != '\r')
-            bytes.prepend("\r\n");
+            bytes.prepend(kCrLfBytes);
     }
-    int error = writeBytes(fd.get(), bytes.constData(), bytes.size());
+    int error = writeAll(fd.get(), path, true, bytes);
     if (!error)
         error = syncToDisk(fd.get());
     if (error) {
@@ -445,7 +420,7 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
         } else {
             ::unlink(name.constData()); // the failed append created it: leave no empty file behind
         }
-        return FileResult::failure(writeFailed(path, reasonText(error)));
+        return writeFailed(path, error);
     }
     return {};
 }
@@ -453,12 +428,10 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
 FileResult FileStore::writeWholeFile(const QString &path, const QByteArray &bytes)
 {
     const QString target = resolvedTarget(path);
-    if (const QString inTheWay = obstacle(target); !inTheWay.isEmpty())
-        return FileResult::failure(writeFailed(path, inTheWay));
+    if (const FileError inTheWay = obstacle(target); inTheWay != FileError::None)
+        return FileResult::failure(inTheWay, path);
     if (QFileInfo::exists(target) && ::access(native(target).constData(), W_OK) != 0)
-        return FileResult::failure(writeFailed(path, reasonText(errno)));
-    if (const int error = beginWrite(path, false))
-        return FileResult::failure(writeFailed(path, reasonText(error)));
+        return writeFailed(path, errno);
 
     // QSaveFile makes its work file exclusively under a fresh name beside the file a link at
     // `path` points to (or unnamed, where the system can), and never falls back to writing
@@ -467,37 +440,37 @@ FileResult FileStore::writeWholeFile(const QString &path, const QByteArray &byte
     errno = 0;
     if (!work.open(QIODevice::WriteOnly)) {
         const int error = errno;
-        return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
+        return writeFailed(path, error, work.errorString());
     }
-    int error = writeBytes(work.handle(), bytes.constData(), bytes.size());
+    int error = writeAll(work.handle(), path, false, bytes);
     if (!error)
         error = syncToDisk(work.handle());
     if (!error)
         error = beforeReplace(path);
     if (error) {
         work.cancelWriting(); // the work file goes with `work`; the target is untouched
-        return FileResult::failure(writeFailed(path, reasonText(error)));
+        return writeFailed(path, error);
     }
     errno = 0;
     if (!work.commit()) {
         error = errno;
-        return FileResult::failure(writeFailed(path, error ? reasonText(error) : work.errorString()));
+        return writeFailed(path, error, work.errorString());
     }
     return {};
 }
 
 namespace {
 
-QByteArray encodeLines(const QStringList &lines, FileResult *refused)
+QByteArray encodeLines(const QString &path, const QStringList &lines, FileResult *refused)
 {
     QString text;
     for (const QString &line : lines) {
         text += line;
-        text += QStringLiteral("\r\n");
+        text += CRLF;
     }
     const cp932::Encoded enc = cp932::encode(text);
     if (!enc.ok)
-        *refused = FileResult::failure(cp932::unencodableMessage(enc.badCharacter));
+        *refused = FileResult::failure(FileError::Unencodable, path, 0, enc.badCharacter);
     return enc.bytes;
 }
 
@@ -506,7 +479,7 @@ QByteArray encodeLines(const QStringList &lines, FileResult *refused)
 FileResult FileStore::replaceAll(const QString &path, const QStringList &lines)
 {
     FileResult refused;
-    const QByteArray bytes = encodeLines(lines, &refused);
+    const QByteArray bytes = encodeLines(path, lines, &refused);
     if (!refused)
         return refused;
     const std::unique_ptr<QLockFile> lock = takeLock(path, &refused);
@@ -536,7 +509,7 @@ FileResult FileStore::editLines(const QString &path, const std::function<FileEdi
     if (!decided.write)
         return {};
 
-    const QByteArray bytes = encodeLines(decided.lines, &refused);
+    const QByteArray bytes = encodeLines(path, decided.lines, &refused);
     if (!refused)
         return refused;
     return writeWholeFile(path, bytes);
@@ -544,14 +517,11 @@ FileResult FileStore::editLines(const QString &path, const std::function<FileEdi
 
 FileResult FileStore::copyOver(const QString &from, const QString &to)
 {
-    BytesRead source = readBytes(from, kMaxPictureBytes);
-    if (!source.ok()) {
-        QString message = readFailureMessage(from, source);
-        if (source.failure == ReadFailure::TooLarge)
-            message = Texts::tr("ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。")
-                          .arg(shown(from))
-                          .arg(kMaxPictureBytes / (1024 * 1024));
-        return FileResult::failure(message);
+    const BytesRead source = readBytes(from, kMaxPictureBytes);
+    if (!source) {
+        if (source.code == FileError::TooLarge)
+            return FileResult::failure(FileError::PictureTooLarge, from);
+        return source;
     }
     FileResult refused;
     const std::unique_ptr<QLockFile> lock = takeLock(to, &refused);

@@ -1,10 +1,13 @@
 #pragma once
+#include "core/toolkit/FileResult.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 
+class QIODevice;
 class QLockFile;
 
 namespace vora {
@@ -15,47 +18,25 @@ constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 // Background pictures chosen by the user may be photographs.
 constexpr qint64 kMaxPictureBytes = 64 * 1024 * 1024;
 
-// Outcome of a write. `message` is a Japanese text ready to show to the user.
-struct FileResult {
-    bool ok = true;
-    QString message;
-    // Refused because another writer held the file's lock: nothing was written, and a later
-    // attempt may succeed.
-    bool busy = false;
-    static FileResult failure(const QString &message) { return {false, message}; }
-    explicit operator bool() const { return ok; }
-};
-
 // What a write does when another writer holds the file's lock.
 enum class LockWait {
     Wait, // waits a few seconds for it
-    TryOnce, // refuses at once (`busy`): the caller comes back later instead of waiting
+    TryOnce, // refuses at once (LockBusy): the caller comes back later instead of waiting
 };
 
-// Why a read gave nothing.
-enum class ReadFailure {
-    None,
-    Missing, // no such file
-    Folder, // a folder stands where the file belongs
-    NotRegular, // a pipe, device or socket stands there: never opened for reading
-    TooLarge, // over the bound; nothing was kept
-    Unreadable, // open or read failed; `error` has the errno value
-};
-
-struct BytesRead {
-    ReadFailure failure = ReadFailure::None;
-    int error = 0;
+// The bytes of a file as stored; on failure `code` says why and nothing is kept.
+struct BytesRead : FileResult {
     QByteArray bytes;
-    bool ok() const { return failure == ReadFailure::None; }
 };
 
-struct ReadResult {
-    bool ok = false; // the file was read (a missing file is not ok, but `missing` tells why)
+// A text file as lines. Not ok when missing, but then `missing` tells why, and `message`
+// stays empty: a missing file is for the caller to judge.
+struct ReadResult : FileResult {
+    ReadResult() { ok = false; }
     bool missing = false; // no such file
     bool damaged = false; // bytes that are not valid in the code page were met
     QStringList lines; // decoded lines without their terminators
     QByteArray bytes; // the file as stored, for lines that must be written back unchanged
-    QString message; // why reading failed (Japanese), empty when ok or missing
 };
 
 // What an edit decides about a file's current content (see FileStore::editLines).
@@ -77,17 +58,14 @@ struct FileEdit {
 //   (QSaveFile), syncs it and renames it over the target: the target is the old or the new
 //   content, never partial, and a link planted at a work-file name is never written through.
 //   Where the target is a symbolic link, the file it points to is replaced and the link kept.
-// Subclasses may override the write seams to inject faults in tests or watch the writes.
+// Tests put a failing device in front of the files (setWriteDevice), or fail a rename or a
+// lock through the seams below.
 class FileStore {
 public:
     virtual ~FileStore() = default;
 
-    // The bytes of a regular file, at most `maxBytes` of them.
+    // The bytes of a regular file, at most `maxBytes` of them (over the bound: TooLarge).
     static BytesRead readBytes(const QString &path, qint64 maxBytes = kMaxTextFileBytes);
-    // Japanese text for a failed read of `path` (empty for None).
-    static QString readFailureMessage(const QString &path, const BytesRead &read);
-    // The cause of a failed call in Japanese, for an errno value.
-    static QString reasonText(int error);
 
     ReadResult readLines(const QString &path) const;
     // Appends one line plus CR LF, under the file's lock. On any failure the file is left as it was.
@@ -113,12 +91,17 @@ public:
     // The lock file used for `path`: beside the file a symbolic link at `path` points to.
     static QString lockPath(const QString &path);
 
+    // Every byte of a write goes to the file through a device: an append to the file itself,
+    // a rewrite to its work file, made durable (fsync) before the write is reported or the
+    // work file replaces the file. `make` may put a device of its own in front of the file's
+    // (a test's device that fails as a full disk does); it gets the file's device, the path
+    // written and whether the write is an append, and returns null to write to the file
+    // directly. A failed write through it must leave errno set, as the system's write does.
+    using WriteDevice = std::function<std::unique_ptr<QIODevice>(QIODevice &file, const QString &path, bool append)>;
+    void setWriteDevice(WriteDevice make);
+
 protected:
-    // Write seams. Each returns 0 or the errno value of a failure.
-    // A write to `target` begins: an append, or the work file of a rewrite.
-    virtual int beginWrite(const QString &target, bool append);
-    // Writes all `size` bytes to `fd`.
-    virtual int writeBytes(int fd, const char *data, qint64 size);
+    // Seams for what no device stands in for. Each returns 0 or the errno value of a failure.
     // Makes what was written to `fd` durable (fsync): the appended line before the append is
     // reported, the whole work file before it replaces its target.
     virtual int syncToDisk(int fd);
@@ -130,6 +113,9 @@ protected:
 private:
     std::unique_ptr<QLockFile> takeLock(const QString &path, FileResult *failure, LockWait wait = LockWait::Wait);
     FileResult writeWholeFile(const QString &path, const QByteArray &bytes);
+    int writeAll(int fd, const QString &path, bool append, const QByteArray &bytes);
+
+    WriteDevice m_writeDevice;
 };
 
 // Splits decoded file text into lines: CR LF, lone CR and lone LF all end a line;

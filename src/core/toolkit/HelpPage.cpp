@@ -25,8 +25,8 @@ QString openHelpPage(Shell &shell, const AppPaths &paths)
     const QString lead = Texts::tr("ヘルプのページを開けませんでした。\r\n");
     // A page that is not there would only make the desktop show an error of its own, or nothing.
     const BytesRead page = FileStore::readBytes(path, 0);
-    if (page.failure != ReadFailure::None && page.failure != ReadFailure::TooLarge)
-        return lead + FileStore::readFailureMessage(path, page);
+    if (!page && page.code != FileError::TooLarge)
+        return lead + page.message;
     if (!shell.openDocument(path))
         return lead + Texts::tr("HTMLのページを開くプログラム（ウェブブラウザ）が見つかりません。\r\nファイル：")
                + QDir::toNativeSeparators(path);

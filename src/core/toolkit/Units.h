@@ -27,7 +27,7 @@ inline double pxToMm(double pixels)
 }
 
 // An opaque colour, or none (the control's own). The logic gives colours in this form so
-// that it needs no GUI module; the windows turn it into a QColor (toolkit/Colours.h).
+// that it needs no GUI module; the windows turn it into a QColor (ui/toolkit/Style.h).
 struct Rgb {
     int red = -1; // below 0: no colour
     int green = 0;

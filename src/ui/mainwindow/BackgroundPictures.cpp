@@ -3,6 +3,7 @@
 #include "core/toolkit/FileStore.h"
 #include "core/toolkit/Units.h"
 #include "ui/startup/Module1.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,7 +39,7 @@ constexpr int kSlots = 10;
 QImage pictureAt(const QString &path)
 {
     const BytesRead read = FileStore::readBytes(path, kMaxPictureBytes);
-    return read.ok() ? QImage::fromData(read.bytes) : QImage();
+    return read ? QImage::fromData(read.bytes) : QImage();
 }
 
 // A picture that reports clicks the way the program has always seen them: a click on the
@@ -265,10 +266,7 @@ BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window)
         p->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (i == 0) {
             p->setGeometry(px(90), 0, px(1215), px(885));
-            p->setAutoFillBackground(true);
-            QPalette white = p->palette();
-            white.setColor(QPalette::Window, Qt::white);
-            p->setPalette(white);
+            style::setBackground(p, Qt::white);
         } else {
             p->setGeometry(px(90 + 1215 * i), 0, px(1222), px(888));
         }

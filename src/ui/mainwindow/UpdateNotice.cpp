@@ -4,7 +4,7 @@
 #include "core/mainwindow/UpdatePage.h"
 #include "core/toolkit/Units.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -130,18 +130,15 @@ UpdateNotice::UpdateNotice(Module1 &module, QWidget *window, UpdateFetch *fetch)
     d->notice->setObjectName(QStringLiteral("Frame3"));
     d->notice->setGeometry(twipsRect(2250, 3285, 5505, 195));
     d->notice->setFrameShape(QFrame::Box);
-    d->notice->setAutoFillBackground(true);
-    QPalette yellow = d->notice->palette();
-    yellow.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    yellow.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0xC0));
-    d->notice->setPalette(yellow);
+    style::setBackground(d->notice, QColor(0xFF, 0xFF, 0xC0));
+    style::setBaseColour(d->notice, QColor(0xFF, 0xFF, 0xC0));
 
     d->noticeText = new QPlainTextEdit(d->notice);
     d->noticeText->setObjectName(QStringLiteral("Text2"));
     d->noticeText->setGeometry(twipsRect(135, 360, 5055, 1545));
     d->noticeText->setReadOnly(true);
     d->noticeText->setFont(QFont(fonts::msGothic()));
-    d->noticeText->setPalette(yellow);
+    d->noticeText->setPalette(d->notice->palette());
     d->noticeText->setFrameShape(QFrame::NoFrame);
 
     d->closeNotice = new QPushButton(QStringLiteral("×"), d->notice);

@@ -10,8 +10,7 @@
 #include "ui/registry/RegistrationView.h"
 #include "ui/registry/SelectionLaunch.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Colours.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -121,7 +120,7 @@ void frmMain::Ui::build(frmMain *w)
     name->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
     name->setFrameShape(QFrame::Panel);
     name->setFrameShadow(QFrame::Sunken);
-    setBackColour(name, Qt::white);
+    style::setBackground(name, Qt::white);
     name->setToolTip(Texts::tr("上の実験名ボックスをクリックすると、確定した実験名が表示されます"));
     selection.experimentName = name;
 
@@ -146,7 +145,7 @@ void frmMain::Ui::build(frmMain *w)
 
     // The prompt sits where the name boxes appear in the registration view.
     QLabel *prompt = makeLabel(w, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
-    setBackColour(prompt, promptYellow());
+    style::setBackground(prompt, style::promptYellow());
     setPointSize(prompt, 12, true);
     {
         // Disabled while a name is selected: the prompt stays readable on its grey.

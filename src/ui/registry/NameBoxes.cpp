@@ -1,7 +1,7 @@
 #include "ui/registry/NameBoxes.h"
 
 #include "core/mainwindow/MainFlow.h"
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -163,9 +163,10 @@ void NameBoxes::showWindowState()
         return; // the buttons keep the style's own look until one is chosen
     for (int box = 1; box <= kNameBoxes; ++box) {
         QPushButton *button = m_c.columns[box].selectButton;
-        const QColor colour = box == m_flow.highlightedBox() ? selectedButtonColour() : buttonFaceColour();
+        const QColor colour =
+            box == m_flow.highlightedBox() ? style::selectedButtonColour() : style::buttonFaceColour();
         if (button->palette().color(QPalette::Button) != colour)
-            setButtonColour(button, colour);
+            style::setButtonColour(button, colour);
     }
 }
 

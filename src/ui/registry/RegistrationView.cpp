@@ -2,8 +2,7 @@
 
 #include "core/mainwindow/MainFlow.h"
 #include "core/toolkit/Units.h"
-#include "ui/toolkit/Colours.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -80,9 +79,9 @@ void RegistrationView::viewChanged(bool open)
 void RegistrationView::showWindowState()
 {
     // The guidance stands on grey; the prompt on grey while a name is chosen, else on yellow.
-    const QColor colour = m_open || m_flow.promptGrey() ? promptGrey() : promptYellow();
-    if (backColour(m_c.prompt) != colour)
-        setBackColour(m_c.prompt, colour);
+    const QColor colour = m_open || m_flow.promptGrey() ? style::promptGrey() : style::promptYellow();
+    if (style::backColour(m_c.prompt) != colour)
+        style::setBackground(m_c.prompt, colour);
     m_c.prompt->setEnabled(m_flow.promptEnabled());
 
     QString caption = Texts::tr("実験名の登録や変更");

@@ -2,6 +2,7 @@
 
 #include "core/mainwindow/MainFlow.h"
 #include "core/mainwindow/MainTexts.h"
+#include "core/toolkit/Cp932.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -21,14 +22,14 @@ struct Texts {
 QString MemoBox::memoText() const
 {
     QString text = toPlainText();
-    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QLatin1Char('\n'), CRLF);
     return text;
 }
 
 void MemoBox::setMemoText(const QString &text)
 {
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(CRLF, QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(shown);
 }

@@ -1,6 +1,6 @@
 #include "ui/results/ChartBox.h"
 
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -24,31 +24,54 @@ struct Texts {
 ChartBox::ChartBox(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    style::setBackground(this, Qt::white);
     hide();
 }
 
 namespace {
 
-QString element(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
+// The labels of the three chart boxes: which control of the program shows a text of each
+// role. An indexed role's label is an element of a control array ("Label3(4)").
+struct LabelNaming {
+    const char *box;
+    ChartRole role;
+    const char *name;
+    bool indexed;
+};
+constexpr LabelNaming kLabelNames[] = {
+    {"Picture1", ChartRole::YNumber, "Label3", true},      {"Picture1", ChartRole::XNumber, "Label5", true},
+    {"Picture1", ChartRole::YTitle, "Label6", false},      {"Picture1", ChartRole::XTitle, "Label7", false},
+    {"Picture2", ChartRole::YNumber, "Label9", true},      {"Picture2", ChartRole::XNumber, "Label10", true},
+    {"Picture2", ChartRole::XTitle, "Label10(0)", false},  {"Picture2", ChartRole::YTitle, "Label8", false},
+    {"Picture4", ChartRole::YTitle, "Label21(0)", false},  {"Picture4", ChartRole::YNumber, "Label21", true},
+    {"Picture4", ChartRole::XNumber, "Label22", true},     {"Picture4", ChartRole::Mean, "Label25", false},
+    {"Picture4", ChartRole::Stimulus, "Label26", false},   {"Picture4", ChartRole::UpperLimit, "Label37", false},
+    {"Picture4", ChartRole::LowerLimit, "Label38", false},
+};
 
 } // namespace
+
+QString ChartBox::labelName(const QString &box, ChartRole role, int index)
+{
+    for (const LabelNaming &n : kLabelNames) {
+        if (n.role != role || box != QLatin1String(n.box))
+            continue;
+        if (!n.indexed)
+            return QLatin1String(n.name);
+        return QStringLiteral("%1(%2)").arg(QLatin1String(n.name)).arg(index);
+    }
+    return QString();
+}
 
 ChartBox *ChartBox::runsChart(QWidget *parent)
 {
     auto *box = new ChartBox(QStringLiteral("Picture1"), parent);
     for (int v = 1; v <= 9; ++v)
-        box->addLabel(element("Label3", v), 7);
+        box->addLabel(ChartRole::YNumber, v);
     for (int v = 0; v <= 10; ++v)
-        box->addLabel(element("Label5", v), 7);
-    box->addLabel(QStringLiteral("Label6"), 7, Texts::tr("一致数"), true);
-    box->addLabel(QStringLiteral("Label7"), 8);
+        box->addLabel(ChartRole::XNumber, v);
+    box->addLabel(ChartRole::YTitle);
+    box->addLabel(ChartRole::XTitle);
     return box;
 }
 
@@ -56,29 +79,24 @@ ChartBox *ChartBox::segmentsChart(QWidget *parent)
 {
     auto *box = new ChartBox(QStringLiteral("Picture2"), parent);
     for (int v = 1; v <= 9; ++v)
-        box->addLabel(element("Label9", v), 7);
-    for (int v = 0; v <= 5; ++v)
-        box->addLabel(element("Label10", v), v == 0 ? 8 : 7);
-    box->addLabel(QStringLiteral("Label8"), 7, QString(), true);
+        box->addLabel(ChartRole::YNumber, v);
+    box->addLabel(ChartRole::XTitle);
+    for (int v = 1; v <= 5; ++v)
+        box->addLabel(ChartRole::XNumber, v);
+    box->addLabel(ChartRole::YTitle);
     return box;
 }
 
 ChartBox *ChartBox::trialsChart(QWidget *parent)
 {
     auto *box = new ChartBox(QStringLiteral("Picture4"), parent);
-    QLabel *yTitle = box->addLabel(element("Label21", 0), 7, Texts::tr("一致数の偏差"), true);
-    yTitle->move(qRound(mm(1)), qRound(mm(12)));
+    box->addLabel(ChartRole::YTitle);
     for (int v = 1; v <= 9; ++v)
-        box->addLabel(element("Label21", v), 7);
+        box->addLabel(ChartRole::YNumber, v);
     for (int v = 1; v <= 10; ++v)
-        box->addLabel(element("Label22", v), 7);
-    box->addLabel(QStringLiteral("Label25"), 8, Texts::tr("平均"));
-    QLabel *zone = box->addLabel(QStringLiteral("Label26"), 8, Texts::tr(" 刺 激 "));
-    QPalette pal = zone->palette();
-    pal.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    zone->setPalette(pal);
-    box->addLabel(QStringLiteral("Label37"), 7, Texts::tr("有意"));
-    box->addLabel(QStringLiteral("Label38"), 7, Texts::tr("有意"));
+        box->addLabel(ChartRole::XNumber, v);
+    for (ChartRole role : {ChartRole::Mean, ChartRole::Stimulus, ChartRole::UpperLimit, ChartRole::LowerLimit})
+        box->addLabel(role);
     return box;
 }
 
@@ -87,22 +105,10 @@ double ChartBox::mm(double millimetres)
     return units::mmToPx(millimetres);
 }
 
-QLabel *ChartBox::addLabel(const QString &name, double points, const QString &designCaption, bool verticalTitle)
+QLabel *ChartBox::addLabel(ChartRole role, int index)
 {
     auto *l = new QLabel(this);
-    l->setObjectName(name);
-    QFont f = l->font();
-    f.setPointSizeF(points);
-    l->setFont(f);
-    if (verticalTitle) {
-        m_verticalTitles.append(name);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    }
-    if (!designCaption.isEmpty()) {
-        l->setText(verticalTitle ? designCaption.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n'))
-                                 : designCaption);
-        l->adjustSize();
-    }
+    l->setObjectName(labelName(objectName(), role, index));
     l->hide();
     return l;
 }
@@ -114,19 +120,18 @@ QLabel *ChartBox::label(const QString &name) const
 
 void ChartBox::applyText(const ChartText &t)
 {
-    QLabel *l = label(t.control);
+    const QString name = labelName(objectName(), t.role, t.index);
+    QLabel *l = name.isEmpty() ? nullptr : label(name);
     if (!l)
         return;
-    if (t.fontSize > 0) {
-        QFont f = l->font();
-        f.setPointSizeF(t.fontSize);
-        l->setFont(f);
-    }
-    if (t.setsCaption) {
-        if (m_verticalTitles.contains(t.control))
-            l->setText(t.caption.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n')));
-        else
-            l->setText(t.caption);
+    style::setPointSize(l, t.points);
+    if (t.colour.isValid())
+        style::setTextColour(l, units::toQColor(t.colour));
+    if (t.vertical) {
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        l->setText(t.caption.split(QString(), Qt::SkipEmptyParts).join(QLatin1Char('\n')));
+    } else {
+        l->setText(t.caption);
     }
     l->adjustSize();
     if (t.placed) {

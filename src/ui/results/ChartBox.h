@@ -1,7 +1,8 @@
 #pragma once
 // A picture box of the results view that holds one chart's drawing list and paints it at
-// 56.693 twips per millimetre. The axis labels of the chart are its children, placed from
-// the list's texts in the box's millimetres; a right-click offers the chart as a picture.
+// 56.693 twips per millimetre. The chart's texts are labels, its children, that take the
+// caption, place, size and colour the model gives them; only here do they get the program's
+// control names. A right-click offers the chart as a picture.
 #include "core/results/ChartModel.h"
 
 #include <QImage>
@@ -25,11 +26,13 @@ public:
     // Takes the chart: box place and size, drawing list and the texts of its own labels.
     void setModel(const ChartModel &model);
     const ChartModel &model() const { return m_model; }
-    // Creates a label that the chart's texts address ("Label3(4)"); a label a chart does not
-    // mention keeps its state. `verticalTitle`: the caption is written top to bottom.
-    QLabel *addLabel(const QString &name, double points, const QString &designCaption = QString(),
-                     bool verticalTitle = false);
+    // Creates the label for the chart's texts of `role` and `index`, named as the program
+    // names it in this box ("Label3(4)"); a label a chart does not mention keeps its state.
+    QLabel *addLabel(ChartRole role, int index = 0);
     QLabel *label(const QString &name) const;
+    // The program's control name of that label in the box named `box`; empty for a text
+    // that is no label of the box.
+    static QString labelName(const QString &box, ChartRole role, int index = 0);
 
     // A child that only helps the pointer (a hover hint): never part of the chart's picture.
     void addOverlay(QWidget *overlay);
@@ -53,7 +56,6 @@ private:
     void applyText(const ChartText &text);
 
     ChartModel m_model;
-    QStringList m_verticalTitles;
     QList<QWidget *> m_overlays;
 };
 

@@ -1,6 +1,7 @@
 #include "ui/results/ChartImageExport.h"
 
 #include "core/results/ChartModel.h"
+#include "core/toolkit/Cp932.h"
 #include "core/toolkit/Services.h"
 #include "ui/results/ChartBox.h"
 
@@ -26,7 +27,6 @@ namespace {
 // Writes the picture whole or not at all, and says why when it cannot.
 void writeChartImage(QWidget *parent, Dialogs &dialogs, QString path, const QImage &image)
 {
-    const QString CRLF = QStringLiteral("\r\n");
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
     QSaveFile file(path);

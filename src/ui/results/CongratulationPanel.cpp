@@ -1,6 +1,7 @@
 #include "ui/results/CongratulationPanel.h"
 
 #include "core/toolkit/Units.h"
+#include "ui/toolkit/Style.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -21,10 +22,7 @@ CongratulationPanel::CongratulationPanel(QWidget *window, const QString &picture
     m_caption->setWordWrap(true);
     m_caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_caption->setMargin(units::px(150));
-    QFont f = m_caption->font();
-    f.setPointSizeF(12);
-    f.setBold(true);
-    m_caption->setFont(f);
+    style::setPointSize(m_caption, 12, true);
     m_caption->setAutoFillBackground(true);
     m_caption->setMouseTracking(true);
     m_caption->installEventFilter(this);
@@ -80,10 +78,7 @@ void CongratulationPanel::resetColour()
 
 void CongratulationPanel::applyColour()
 {
-    QPalette pal = m_caption->palette();
-    pal.setColor(QPalette::Window, m_colour);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    m_caption->setPalette(pal);
+    style::setColours(m_caption, m_colour, Qt::black);
 }
 
 QColor CongratulationPanel::nextColour(const QColor &c)

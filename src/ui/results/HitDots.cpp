@@ -7,6 +7,7 @@
 #include "ui/results/ChartBox.h"
 #include "ui/results/RunMemoEditor.h"
 #include "ui/startup/Module1.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -28,7 +29,6 @@ struct Texts {
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
 constexpr double kHitDotMm = 1.9; // the dot buttons' width and height in the chart
 
 const char *const kDotStyle = "QPushButton { background: #e8e8e8; border: 1px solid #303030; padding: 0; }";
@@ -45,15 +45,6 @@ QRegion offScaleShape(const QSize &size, int offScale)
     return QRegion(offScale > 0 ? tipUp : tipDown);
 }
 
-void setColours(QWidget *w, const QColor &back, const QColor &fore)
-{
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, back);
-    w->setAutoFillBackground(true);
-    pal.setColor(QPalette::WindowText, fore);
-    w->setPalette(pal);
-}
-
 } // namespace
 
 HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &module)
@@ -61,8 +52,8 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
 {
     // The dots of the per-run chart, and the legend dot of its hint (element 0).
     const int dotPx = qMax(4, qRound(ChartBox::mm(kHitDotMm)));
-    m_dotMm.fill(QPointF(), 101);
-    for (int i = 0; i <= 100; ++i) {
+    m_dotMm.fill(QPointF(), kMaxRuns + 1);
+    for (int i = 0; i <= kMaxRuns; ++i) {
         auto *d = new QPushButton(chart);
         d->setObjectName(QStringLiteral("Command3(%1)").arg(i));
         d->resize(dotPx, dotPx);
@@ -77,10 +68,8 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
     }
     m_hint = new QLabel(chart);
     m_hint->setObjectName(QStringLiteral("Label32"));
-    QFont hint = m_hint->font();
-    hint.setPointSizeF(8);
-    m_hint->setFont(hint);
-    setColours(m_hint, QColor(255, 255, 225), Qt::black);
+    style::setPointSize(m_hint, 8);
+    style::setColours(m_hint, style::hintBackColour(), Qt::black);
     m_hint->hide();
     chart->addOverlay(m_hint);
     chart->addOverlay(m_dots[0]); // the hint's legend dot
@@ -97,7 +86,7 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
 
 void HitDots::place(const QVector<HitDot> &chartDots)
 {
-    for (int i = 1; i <= 100; ++i)
+    for (int i = 1; i <= kMaxRuns; ++i)
         m_dots[i]->hide();
     for (const HitDot &d : chartDots) {
         QPushButton *b = m_dots.value(d.run);

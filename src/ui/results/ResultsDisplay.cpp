@@ -11,7 +11,7 @@
 #include "ui/results/ResultsHost.h"
 #include "ui/results/RunMemoEditor.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -30,8 +30,6 @@ struct Texts {
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
-
 // Places of the results view, in twips.
 constexpr int kNavTop = 150;
 constexpr int kNavHeight = 360;
@@ -39,11 +37,6 @@ constexpr int kNavWidth = 450;
 constexpr int kBackWidth = 1900;
 constexpr int kToggleWidth = 1500;
 constexpr int kTitleHeight = 300;
-
-QString element(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
 
 void placeTw(QWidget *w, double left, double top, double width, double height)
 {
@@ -55,18 +48,6 @@ void moveTw(QWidget *w, double left, double top)
     w->move(units::px(left), units::px(top));
 }
 
-void setColours(QWidget *w, const QColor &back, const QColor &fore)
-{
-    QPalette pal = w->palette();
-    if (back.isValid()) {
-        pal.setColor(QPalette::Window, back);
-        w->setAutoFillBackground(true);
-    }
-    if (fore.isValid())
-        pal.setColor(QPalette::WindowText, fore);
-    w->setPalette(pal);
-}
-
 } // namespace
 
 // ---- controls ---------------------------------------------------------------------------
@@ -75,10 +56,7 @@ QLabel *ResultsDisplay::Impl::windowLabel(const char *name, double points, bool 
 {
     auto *l = new QLabel(w);
     l->setObjectName(QLatin1String(name));
-    QFont f = l->font();
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
+    style::setPointSize(l, points, bold);
     l->hide();
     return l;
 }
@@ -115,7 +93,7 @@ void ResultsDisplay::Impl::createControls()
     segmentsTitle->setText(Texts::tr("　試行部分ごとの結果（全ラン）　"));
     trialsTitle = windowLabel("Label18", 10, true);
     for (QLabel *t : {runsTitle, segmentsTitle, trialsTitle})
-        setColours(t, QColor(224, 232, 255), QColor(0, 0, 128));
+        style::setColours(t, style::titleBackColour(), style::titleTextColour());
     runAnalysis = windowLabel("Label13", 10);
     segmentsAnalysis = windowLabel("Label14", 10);
     for (QLabel *a : {runAnalysis, segmentsAnalysis}) {
@@ -327,7 +305,6 @@ void ResultsDisplay::Impl::lowerChart()
     const bool withStimulus = s.withStimulus;
     const ChartModel chart = vora::lowerChart(runs, withStimulus, chartMode);
     trialsChart->setModel(chart);
-    trialsChart->label(element("Label21", 0))->show();
     trialsChart->show();
     placeTitle(trialsTitle, trialsChart, chart.titleCaption);
     if (!chart.toggleCaption.isEmpty()) {
@@ -337,7 +314,7 @@ void ResultsDisplay::Impl::lowerChart()
         toggleButton->show();
         toggleButton->raise();
     }
-    if (const ChartText *t = chart.text(QStringLiteral("Label24")))
+    if (const ChartText *t = chart.text(ChartRole::Note))
         trialsNote->setText(t->caption);
     moveTw(trialsNote, chart.box.left + chart.box.width + 100, chart.box.top + 2000);
     trialsNote->setVisible(chart.box.width == 6100);

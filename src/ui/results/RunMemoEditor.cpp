@@ -2,6 +2,7 @@
 
 #include "core/registry/RunRecord.h"
 #include "core/toolkit/Units.h"
+#include "ui/toolkit/Style.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -41,9 +42,7 @@ void previewLook(QPlainTextEdit *box, bool preview)
     box->setFrameShape(preview ? QFrame::NoFrame : QFrame::StyledPanel);
     box->document()->setDocumentMargin(preview ? kPreviewMargin : 4);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QPalette pal = box->palette();
-    pal.setColor(QPalette::Base, preview ? QColor(255, 255, 225) : QApplication::palette().color(QPalette::Base));
-    box->setPalette(pal);
+    style::setBaseColour(box, preview ? style::hintBackColour() : QApplication::palette().color(QPalette::Base));
 }
 
 // Height in pixels that `text` takes in `font` when wrapped to `width` pixels, as the box
@@ -69,7 +68,7 @@ int wrappedHeight(const QString &text, const QFont &font, int width)
 QString shownForm(const QString &stored)
 {
     // The box works with plain line feeds; the file form keeps "<BR>".
-    return runMemoFromFileForm(stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return runMemoFromFileForm(stored).replace(CRLF, QStringLiteral("\n"));
 }
 } // namespace
 
@@ -163,7 +162,7 @@ void RunMemoEditor::hidePreview()
 
 QString RunMemoEditor::typedText() const
 {
-    return m_box->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return m_box->toPlainText().replace(QLatin1Char('\n'), CRLF);
 }
 
 } // namespace vora

@@ -1,7 +1,7 @@
 #include "ui/run/ExperimentHeader.h"
 
 #include "core/toolkit/Units.h"
-#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -31,10 +31,7 @@ QLabel *makeLabel(QWidget *window, const char *name, int left, int top, int widt
     auto *l = new QLabel(window);
     l->setObjectName(QLatin1String(name));
     l->setGeometry(px(left), px(top), px(width), px(height));
-    QFont f(fonts::msGothic());
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    l->setFont(f);
+    l->setFont(style::gothic(points, bold));
     return l;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/run/InstructionPanel.h"
 
+#include "core/toolkit/Cp932.h"
 #include "core/toolkit/Units.h"
 
 #include <QPainter>
@@ -17,7 +18,7 @@ void InstructionPanel::paintEvent(QPaintEvent *)
     const QRect area = contentsRect().adjusted(units::px(60), 0, 0, 0);
     int y = area.top();
     QString t = text();
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(CRLF, QStringLiteral("\n"));
     for (const QString &line : t.split(QLatin1Char('\n'))) {
         if (line.isEmpty()) {
             y += blank;

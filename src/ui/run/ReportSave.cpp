@@ -18,10 +18,6 @@ struct Texts {
 };
 } // namespace
 
-namespace {
-const QString CRLF = QStringLiteral("\r\n");
-}
-
 void saveExperimentReport(QWidget *parent, Module1 &module)
 {
     Services &sv = module.services();

@@ -31,12 +31,6 @@ struct Texts {
 
 using namespace style;
 
-namespace {
-
-const QString CRLF = QStringLiteral("\r\n");
-
-} // namespace
-
 // ---- run start --------------------------------------------------------------------------
 
 void toushiJikken::centreCountdown()

@@ -12,7 +12,7 @@
 #include "ui/run/ReportSave.h"
 #include "ui/run/WindowStyle.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -40,8 +40,6 @@ struct Texts {
 using namespace style;
 
 namespace {
-
-const QString CRLF = QStringLiteral("\r\n");
 
 // Design sizes and places, in twips.
 constexpr int kWindowWidth = 14500;

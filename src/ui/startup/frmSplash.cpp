@@ -3,6 +3,7 @@
 #include "core/toolkit/FileStore.h"
 #include "core/toolkit/Units.h"
 #include "core/toolkit/Version.h"
+#include "ui/toolkit/Style.h"
 
 #include <QFrame>
 #include <QImage>
@@ -20,10 +21,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int le
     auto *label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(px(left), px(top), px(width), px(height));
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
+    style::setPointSize(label, pointSize, bold);
     return label;
 }
 } // namespace
@@ -49,7 +47,7 @@ frmSplash::frmSplash(const QString &programFolder, QWidget *parent)
         // Through the bounded read of regular files: nothing in the logo's place can stall the start.
         const BytesRead logo =
             FileStore::readBytes(programFolder + QLatin1Char('/') + logoFileName(), kMaxPictureBytes);
-        m_logo->setPixmap(logo.ok() ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
+        m_logo->setPixmap(logo ? QPixmap::fromImage(QImage::fromData(logo.bytes)) : QPixmap());
     }
 
     m_productName = makeLabel(m_frame, "lblProductName", tr("VORＡ"), 2700, 420, 4200, 900, 32, true);

@@ -1,5 +1,7 @@
 #include "ui/toolkit/DesktopServices.h"
 
+#include "core/toolkit/Cp932.h"
+
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -13,7 +15,7 @@ namespace {
 void setUp(QMessageBox &box, const QString &text, MsgButtons buttons, MsgIcon icon, const QString &title)
 {
     box.setWindowTitle(title.isEmpty() ? Dialogs::defaultTitle() : title);
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box.setText(QString(text).replace(CRLF, QStringLiteral("\n")));
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
@@ -86,7 +88,7 @@ void QtDialogs::input(QObject *parent, const QString &prompt, const QString &tit
     // Set up as QInputDialog::getText sets up its box.
     auto *box = new QInputDialog(windowOf(parent));
     box->setWindowTitle(title.isEmpty() ? defaultTitle() : title);
-    box->setLabelText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    box->setLabelText(QString(prompt).replace(CRLF, QStringLiteral("\n")));
     box->setTextValue(defaultText);
     box->setTextEchoMode(QLineEdit::Normal);
     openBox(box, parent, [answered = std::move(answered)](QInputDialog *b, int result) {

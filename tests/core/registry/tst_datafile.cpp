@@ -314,7 +314,8 @@ void TestDataFile::loadingManyRunsAndUnreadable()
     const DataFileContents dir = loadDataFile(*t.files, t.path(QStringLiteral("data/Dir-1.txt")));
     QVERIFY(!dir.readOk);
     QVERIFY(!dir.missing);
-    QVERIFY(!dir.readError.isEmpty());
+    QCOMPARE(dir.read.code, FileError::Folder);
+    QVERIFY(!dir.read.message.isEmpty());
     QVERIFY(!dir.passed());
 }
 

@@ -1,5 +1,6 @@
 // Every write of the registry under failure: the original stays byte for byte and the caller
 // gets a message to show.
+#include "FailDevice.h"
 #include "Fakes.h"
 #include "RunLines.h"
 #include "core/registry/DataFile.h"
@@ -13,6 +14,7 @@
 using namespace vora;
 using namespace registrytest;
 using vora::testing::FailingFileStore;
+using vora::testing::failWrite;
 using vora::testing::TestServices;
 
 namespace {
@@ -145,9 +147,8 @@ void TestRewrites::failedWriteKeepsOriginal()
     QVERIFY(!before.isEmpty());
 
     FailingFileStore failing;
-    failing.failOpen = fault == Fault::OpenFails;
-    failing.failAfterBytes = fault == Fault::WriteStopsMidway ? 10 : 1 << 20;
-    failing.failOnOpenNumber = fault == Fault::RenameFails ? 0 : 1;
+    if (fault != Fault::RenameFails)
+        failWrite(failing, 1, fault == Fault::OpenFails ? -1 : 10);
     failing.failRename = fault == Fault::RenameFails;
 
     const QString message = perform(failing, t, op);

@@ -114,7 +114,8 @@ void TestCharts::everyChartStaysInItsFrame()
         if (t.align == ChartText::Align::Left || !t.visible)
             continue;
         ++axisNumbers;
-        QVERIFY2(verticals.contains(std::round(t.left * 1000) / 1000), qPrintable(t.control));
+        QVERIFY2(verticals.contains(std::round(t.left * 1000) / 1000),
+                 qPrintable(QStringLiteral("x-axis number %1").arg(t.index)));
     }
     QVERIFY(axisNumbers >= 5);
 }
@@ -133,7 +134,6 @@ void TestCharts::colours()
 void TestCharts::segmentChartTenEverywhereSitsOnChance()
 {
     const ChartModel m = segmentChart({10, 10, 10, 10, 10}, true);
-    QCOMPARE(m.box.control, QStringLiteral("Picture1"));
     QCOMPARE(m.box.left, 360);
     QCOMPARE(m.box.width, 4100);
     const QVector<ChartItem> dots = m.itemsOfKind(ChartItem::Circle);
@@ -142,23 +142,22 @@ void TestCharts::segmentChartTenEverywhereSitsOnChance()
         QCOMPARE(dots[v - 1].p1, QPointF(10.0 * v + 10, 34));
         QCOMPARE(dots[v - 1].radius, 1.1);
     }
-    // The chance line is Line2(5): black, two pixels, at y 34.
-    bool found = false;
-    for (const ChartItem &i : m.items) {
-        if (i.name == QStringLiteral("Line2(5)")) {
-            found = true;
+    // The chance line: black, two pixels, at y 34, the only line that wide.
+    int found = 0;
+    for (const ChartItem &i : m.itemsOfKind(ChartItem::Line)) {
+        if (i.penWidth == 2) {
+            ++found;
             QVERIFY(horizontalAt(i, 34));
             QCOMPARE(i.colour, units::Rgb(0, 0, 0));
-            QCOMPARE(i.penWidth, 2);
         }
     }
-    QVERIFY(found);
-    QCOMPARE(m.text(QStringLiteral("Label3(5)"))->caption, QStringLiteral("10"));
-    QCOMPARE(m.text(QStringLiteral("Label3(5)"))->left, 6.0);
-    QCOMPARE(m.text(QStringLiteral("Label3(6)"))->caption, QStringLiteral("8"));
-    QCOMPARE(m.text(QStringLiteral("Label3(6)"))->left, 7.7);
-    QCOMPARE(m.text(QStringLiteral("Label5(5)"))->caption, QStringLiteral("81-100"));
-    QCOMPARE(m.text(QStringLiteral("Label7"))->caption, QStringLiteral("試行部分"));
+    QCOMPARE(found, 1);
+    QCOMPARE(m.text(ChartRole::YNumber, 5)->caption, QStringLiteral("10"));
+    QCOMPARE(m.text(ChartRole::YNumber, 5)->left, 6.0);
+    QCOMPARE(m.text(ChartRole::YNumber, 6)->caption, QStringLiteral("8"));
+    QCOMPARE(m.text(ChartRole::YNumber, 6)->left, 7.7);
+    QCOMPARE(m.text(ChartRole::XNumber, 5)->caption, QStringLiteral("81-100"));
+    QCOMPARE(m.text(ChartRole::XTitle)->caption, QStringLiteral("試行部分"));
 }
 
 void TestCharts::segmentChartScale_data()
@@ -233,7 +232,6 @@ void TestCharts::overviewDotsAndLines()
     for (int k = 0; k < hits.size(); ++k) {
         const HitDot &d = m.dots[k];
         QCOMPARE(d.run, k + 1);
-        QCOMPARE(d.control(), QStringLiteral("Command3(%1)").arg(k + 1));
         QCOMPARE(d.left + kHitDotSize / 2, 11.0 + k);
         // Beyond 30..70 the dot stays on the frame's edge, marked as lying above or below.
         QCOMPARE(d.top + kHitDotSize / 2, qBound(10.0, 10 + 1.2 * (70 - hits[k]), 58.0));
@@ -255,9 +253,9 @@ void TestCharts::overviewDotsAndLines()
     QCOMPARE(limits.size(), 2);
     QVERIFY(horizontalAt(limits[0], 18.5));
     QVERIFY(horizontalAt(limits[1], 49.7));
-    QCOMPARE(m.text(QStringLiteral("Label5(10)"))->caption, QStringLiteral(" 100"));
-    QCOMPARE(m.text(QStringLiteral("Label3(1)"))->caption, QStringLiteral("70"));
-    QCOMPARE(m.text(QStringLiteral("Label3(9)"))->caption, QStringLiteral("30"));
+    QCOMPARE(m.text(ChartRole::XNumber, 10)->caption, QStringLiteral(" 100"));
+    QCOMPARE(m.text(ChartRole::YNumber, 1)->caption, QStringLiteral("70"));
+    QCOMPARE(m.text(ChartRole::YNumber, 9)->caption, QStringLiteral("30"));
 }
 
 void TestCharts::overviewEndsAtRunHundred()
@@ -309,7 +307,7 @@ void TestCharts::deviationAxisNumbersLineUp()
     for (const auto &e : expected) {
         bool found = false;
         for (const ChartText &t : m.texts) {
-            if (t.control.startsWith(QStringLiteral("Label9(")) && t.caption == e.first) {
+            if (t.role == ChartRole::YNumber && t.caption == e.first) {
                 found = true;
                 QCOMPARE(t.left, e.second);
             }
@@ -343,8 +341,8 @@ void TestCharts::lowerChartLimits()
         QCOMPARE(m->limitsShown, limits);
         const QVector<ChartItem> lines = linesIn(*m, chartcolour::limit());
         QCOMPARE(lines.size(), limits ? 2 : 0);
-        for (const char *label : {"Label37", "Label38"}) {
-            const ChartText *t = m->text(QLatin1String(label));
+        for (const ChartRole label : {ChartRole::UpperLimit, ChartRole::LowerLimit}) {
+            const ChartText *t = m->text(label);
             QVERIFY(t);
             QCOMPARE(t->visible, limits);
             QCOMPARE(t->caption, QStringLiteral("有意"));
@@ -352,11 +350,11 @@ void TestCharts::lowerChartLimits()
         if (limits) {
             QVERIFY(horizontalAt(lines[0], 34 - offset));
             QVERIFY(horizontalAt(lines[1], 34 + offset));
-            QCOMPARE(m->text(QStringLiteral("Label37"))->top, 34 - offset - 1.5);
-            QCOMPARE(m->text(QStringLiteral("Label38"))->top, 34 + offset - 1.5);
+            QCOMPARE(m->text(ChartRole::UpperLimit)->top, 34 - offset - 1.5);
+            QCOMPARE(m->text(ChartRole::LowerLimit)->top, 34 + offset - 1.5);
         }
     }
-    QCOMPARE(perTrial.text(QStringLiteral("Label37"))->left, 100.5);
+    QCOMPARE(perTrial.text(ChartRole::UpperLimit)->left, 100.5);
     QCOMPARE(perTrial.itemsOfKind(ChartItem::Line).last().p2.x(), 100.0); // last join ends at trial 100
 }
 
@@ -370,7 +368,7 @@ void TestCharts::beforeAfterAxis()
     const QStringList captions{" 30", " 20", " 10", "  1", " -1", "-10", "-20", "-30"};
     const QList<int> positions{1, 11, 21, 30, 31, 40, 50, 60};
     for (int k = 0; k < captions.size(); ++k) {
-        const ChartText *t = m.text(QStringLiteral("Label22(%1)").arg(k + 1));
+        const ChartText *t = m.text(ChartRole::XNumber, k + 1);
         QVERIFY(t);
         QCOMPARE(t->caption, captions[k]);
         QCOMPARE(t->left, 1.4 * positions[k] + 8.6); // on its grid line
@@ -378,9 +376,9 @@ void TestCharts::beforeAfterAxis()
         QCOMPARE(t->align, k == 3   ? ChartText::Align::Right
                            : k == 4 ? ChartText::Align::Left
                                     : ChartText::Align::Centre);
-        QCOMPARE(t->fontSize, 7);
+        QCOMPARE(t->points, 7.0);
     }
-    QVERIFY(!m.text(QStringLiteral("Label22(9)"))->visible);
+    QVERIFY(!m.text(ChartRole::XNumber, 9)->visible);
 
     const QVector<ChartItem> zone = m.itemsOfKind(ChartItem::FilledRect);
     QCOMPARE(zone.size(), 1);
@@ -403,8 +401,8 @@ void TestCharts::beforeAfterAxis()
 
     const QList<QPair<int, double>> axis{{1, 6.0}, {4, 7.5}, {5, 7.5}, {6, 6.0}, {7, 4.5}, {9, 4.5}};
     for (const auto &a : axis)
-        QCOMPARE(m.text(QStringLiteral("Label21(%1)").arg(a.first))->left, a.second);
-    QCOMPARE(m.text(QStringLiteral("Label21(9)"))->caption, QStringLiteral("-20"));
+        QCOMPARE(m.text(ChartRole::YNumber, a.first)->left, a.second);
+    QCOMPARE(m.text(ChartRole::YNumber, 9)->caption, QStringLiteral("-20"));
 }
 
 void TestCharts::perTrialAxisAndPoints()
@@ -414,12 +412,12 @@ void TestCharts::perTrialAxisAndPoints()
     const ChartModel m = perTrialChart(counts, 6, true);
     QCOMPARE(m.box.width, 6100);
     QCOMPARE(m.toggleCaption, QStringLiteral("刺激の前後表示"));
-    QCOMPARE(m.text(QStringLiteral("Label22(1)"))->caption, QStringLiteral(" 10"));
-    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->caption, QStringLiteral("100"));
-    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->left, 0.9 * 100 + 10);
-    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->align, ChartText::Align::Centre);
-    QCOMPARE(m.text(QStringLiteral("Label22(10)"))->fontSize, 9);
-    QVERIFY(!m.text(QStringLiteral("Label26"))->visible);
+    QCOMPARE(m.text(ChartRole::XNumber, 1)->caption, QStringLiteral(" 10"));
+    QCOMPARE(m.text(ChartRole::XNumber, 10)->caption, QStringLiteral("100"));
+    QCOMPARE(m.text(ChartRole::XNumber, 10)->left, 0.9 * 100 + 10);
+    QCOMPARE(m.text(ChartRole::XNumber, 10)->align, ChartText::Align::Centre);
+    QCOMPARE(m.text(ChartRole::XNumber, 10)->points, 9.0);
+    QVERIFY(!m.text(ChartRole::Stimulus)->visible);
     const QVector<ChartItem> dots = m.itemsOfKind(ChartItem::Circle);
     QCOMPARE(dots.size(), 100);
     QCOMPARE(dots[0].p1, QPointF(10.9, 34));

@@ -153,7 +153,7 @@ struct Rig {
     // The rest of the run, and the pass after the last cover that closes and saves it.
     void answerAll()
     {
-        answerTo(TrialEngine::kTrials);
+        answerTo(kTrialsPerRun);
         QCOMPARE(flow.phase(), Phase::Saving);
         fire();
     }
@@ -555,7 +555,7 @@ void RunFlowTest::saveWaitsForABusyLockOnDeadlines()
     Rig r;
     r.view.writes = writes;
     r.throughCountdown();
-    r.answerTo(TrialEngine::kTrials - 1);
+    r.answerTo(kTrialsPerRun - 1);
     r.flow.key('1');
     r.fire();
     r.view.log.clear();
@@ -614,7 +614,7 @@ void RunFlowTest::saveQuestions()
     Rig r;
     r.view.writes = writes;
     r.throughCountdown();
-    r.answerTo(TrialEngine::kTrials - 2);
+    r.answerTo(kTrialsPerRun - 2);
     r.answer('1');
     r.flow.key('0');
     r.flow.key('1'); // after the last answer: no trial
@@ -643,7 +643,7 @@ void RunFlowTest::saveQuestions()
     }
     QCOMPARE(r.view.log, expected);
     QCOMPARE(r.engine.vars().InputString.right(2), QStringLiteral("10"));
-    QCOMPARE(r.engine.vars().InputString.size(), TrialEngine::kTrials);
+    QCOMPARE(r.engine.vars().InputString.size(), kTrialsPerRun);
     QCOMPARE(r.flow.queuedKeys(), 0);
     const QString last = expected.last();
     const Phase after = last == QLatin1String("discarded") ? Phase::Ready

@@ -1,7 +1,7 @@
 #pragma once
 // Distinct consistent run lines for the seal tests, and the program's own append-and-seal.
+#include "StoredRuns.h"
 #include "core/registry/DataFile.h"
-#include "core/registry/RunRecord.h"
 #include "core/study/SealWriter.h"
 
 #include <QDateTime>
@@ -12,24 +12,11 @@ namespace sealtest {
 inline QString runLine(int n, const QString &name = QStringLiteral("Seal"),
                        const QString &stimulus = QStringLiteral("S"))
 {
-    vora::RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2009/04/%1").arg(1 + n % 28, 2, 10, QLatin1Char('0'));
-    r.startTime = QStringLiteral("%1:%2").arg(10 + n / 60 % 12).arg(n % 60, 2, 10, QLatin1Char('0'));
-    r.stimulusCode = stimulus;
-    r.hitDisplayCode = QStringLiteral("D");
-    for (int t = 0; t < 100; ++t) {
-        const bool one = (t * 7 + n * 13 + t / 9) % 5 < 2;
-        const bool match = (t * 3 + n) % 4 != 0;
-        r.targets += one ? QLatin1Char('1') : QLatin1Char('0');
-        r.inputs += (one == match) ? QLatin1Char('1') : QLatin1Char('0');
-        if (match) {
-            ++r.hits;
-            ++r.segmentHits[t / 20];
-        }
-    }
-    r.stimulusTrials[0] = stimulus == QLatin1String("n") ? 0 : 31 + n % 39;
-    return r.toLine();
+    return vora::testing::storedLine(
+        {name, QStringLiteral("2009/04/%1").arg(1 + n % 28, 2, 10, QLatin1Char('0')),
+         QStringLiteral("%1:%2").arg(10 + n / 60 % 12).arg(n % 60, 2, 10, QLatin1Char('0')), stimulus,
+         QStringLiteral("D"), stimulus == QLatin1String("n") ? 0 : 31 + n % 39},
+        [n](int t) { return (t * 7 + n * 13 + t / 9) % 5 < 2; }, [n](int t) { return (t * 3 + n) % 4 != 0; });
 }
 
 // What the experiment window does with a finished run.

@@ -1,3 +1,4 @@
+#include "FailDevice.h"
 #include "Fakes.h"
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
@@ -12,11 +13,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace vora;
 using vora::testing::FailingFileStore;
+using vora::testing::failWrite;
 using vora::testing::TestServices;
+
+Q_DECLARE_METATYPE(vora::FileError)
 
 namespace {
 
@@ -30,9 +37,16 @@ QByteArray bytesOf(const QString &path)
 // what the target held then (a rename that came before the sync shows as the new content).
 class SyncWatch : public FileStore {
 public:
-    explicit SyncWatch(QString target) : m_target(std::move(target)) { }
+    explicit SyncWatch(QString target) : m_target(std::move(target))
+    {
+        // The writes are watched through a device in front of the file: a passing FailDevice.
+        setWriteDevice([this](QIODevice &file, const QString &, bool) -> std::unique_ptr<QIODevice> {
+            ++writesAfterLastSync;
+            return std::make_unique<Watch>(file, m_lastWrite);
+        });
+    }
     struct Sync {
-        bool ofWrittenFile = false; // the descriptor the last bytes were written to
+        bool ofWrittenFile = false; // the descriptor holds the last bytes written, at its end
         QByteArray synced; // its content when it was synced
         QByteArray target; // the target's content at that moment
     };
@@ -40,23 +54,37 @@ public:
     int writesAfterLastSync = 0;
 
 protected:
-    int writeBytes(int fd, const char *data, qint64 size) override
-    {
-        m_written = fd;
-        ++writesAfterLastSync;
-        return FileStore::writeBytes(fd, data, size);
-    }
     int syncToDisk(int fd) override
     {
         // Through /proc: the work file may be write-only or have no name yet.
-        syncs.append({fd == m_written, bytesOf(QStringLiteral("/proc/self/fd/%1").arg(fd)), bytesOf(m_target)});
+        const QByteArray synced = bytesOf(QStringLiteral("/proc/self/fd/%1").arg(fd));
+        syncs.append({writesAfterLastSync > 0 && !m_lastWrite.isEmpty() && synced.endsWith(m_lastWrite), synced,
+                      bytesOf(m_target)});
         writesAfterLastSync = 0;
         return FileStore::syncToDisk(fd);
     }
 
 private:
+    // Passes every byte on and keeps the last write's.
+    class Watch : public vora::testing::FailDevice {
+    public:
+        Watch(QIODevice &file, QByteArray &last) : FailDevice(std::numeric_limits<qint64>::max(), &file), m_last(last)
+        {
+        }
+
+    protected:
+        qint64 writeData(const char *data, qint64 size) override
+        {
+            m_last = QByteArray(data, size);
+            return FailDevice::writeData(data, size);
+        }
+
+    private:
+        QByteArray &m_last;
+    };
+
     QString m_target;
-    int m_written = -1;
+    QByteArray m_lastWrite;
 };
 
 } // namespace
@@ -93,6 +121,8 @@ private Q_SLOTS:
     void noWriteWithoutItsLock_data();
     void noWriteWithoutItsLock();
     void conditionalAppendJudgesTheFileUnderItsLock();
+    void failuresSayWhatAndWhere_data();
+    void failuresSayWhatAndWhere();
 };
 
 void TestFiles::roundTrip_data()
@@ -252,8 +282,8 @@ void TestFiles::appendFailureLeavesFileIntact()
 {
     TestServices t;
     t.writeBytes(QStringLiteral("x.txt"), "one\r\n");
-    FailingFileStore store;
-    store.failAfterBytes = 2; // part of the line reaches the file, then the disk "fills up"
+    FileStore store;
+    failWrite(store, 1, 2); // part of the line reaches the file, then the disk "fills up"
     const FileResult r = store.appendLine(t.path(QStringLiteral("x.txt")), QStringLiteral("second line"));
     QVERIFY(!r.ok);
     QVERIFY(!r.message.isEmpty());
@@ -264,8 +294,8 @@ void TestFiles::replaceKeepsOriginalWhenWorkFileCannotBeWritten()
 {
     TestServices t;
     t.writeBytes(QStringLiteral("x.txt"), "original\r\n");
-    FailingFileStore store;
-    store.failOpen = true;
+    FileStore store;
+    failWrite(store, 1, -1);
     const FileResult r = store.replaceAll(t.path(QStringLiteral("x.txt")), {QStringLiteral("new")});
     QVERIFY(!r.ok);
     QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("original\r\n"));
@@ -294,8 +324,8 @@ void TestFiles::replaceKeepsOriginalWhenWriteFailsMidway()
 {
     TestServices t;
     t.writeBytes(QStringLiteral("x.txt"), "original\r\n");
-    FailingFileStore store;
-    store.failAfterBytes = 5;
+    FileStore store;
+    failWrite(store, 1, 5);
     const QString path = t.path(QStringLiteral("x.txt"));
     const FileResult r = store.replaceAll(path, {QStringLiteral("a much longer new content"), QStringLiteral("x")});
     QVERIFY(!r.ok);
@@ -308,8 +338,7 @@ void TestFiles::replaceKeepsOriginalWhenRenameFails()
 {
     TestServices t;
     t.writeBytes(QStringLiteral("x.txt"), "original\r\n");
-    FailingFileStore store;
-    store.failOnOpenNumber = 0; // writes succeed
+    FailingFileStore store; // writes succeed
     store.failRename = true;
     const QString path = t.path(QStringLiteral("x.txt"));
     QVERIFY(!store.replaceAll(path, {QStringLiteral("new")}).ok);
@@ -411,8 +440,8 @@ void TestFiles::readStopsAtTheBound()
         QSKIP("no /proc");
     }
     const BytesRead r = FileStore::readBytes(path, bound);
-    QCOMPARE(r.ok(), ok);
-    QCOMPARE(r.failure, ok ? ReadFailure::None : ReadFailure::TooLarge);
+    QCOMPARE(r.ok, ok);
+    QCOMPARE(r.code, ok ? FileError::None : FileError::TooLarge);
     QVERIFY(r.bytes.size() <= bound);
     if (ok)
         QCOMPARE(r.bytes, QByteArray(100, 'x'));
@@ -506,6 +535,11 @@ void TestFiles::noWriteWithoutItsLock()
     const QString folder = t.path(QStringLiteral("d"));
     const QString path = folder + QStringLiteral("/x.txt");
     FailingFileStore store;
+    int writes = 0;
+    store.setWriteDevice([&writes](QIODevice &, const QString &, bool) -> std::unique_ptr<QIODevice> {
+        ++writes;
+        return nullptr;
+    });
     if (why == QLatin1String("full")) {
         store.failLock = ENOSPC;
     } else {
@@ -525,7 +559,7 @@ void TestFiles::noWriteWithoutItsLock()
     QVERIFY2(r.message.contains(QStringLiteral("ロック用のファイル")) && r.message.contains(cause),
              qPrintable(r.message));
     QCOMPARE(t.readBytes(QStringLiteral("d/x.txt")), QByteArray("old\r\n"));
-    QCOMPARE(store.opens, 0); // not even begun
+    QCOMPARE(writes, 0); // not even begun
 }
 
 void TestFiles::conditionalAppendJudgesTheFileUnderItsLock()
@@ -548,6 +582,124 @@ void TestFiles::conditionalAppendJudgesTheFileUnderItsLock()
     const FileResult r = store.appendLineIf(path, QStringLiteral("three"), atMostTwo);
     QCOMPARE(r.message, QStringLiteral("full"));
     QCOMPARE(t.readBytes(QStringLiteral("x.txt")), QByteArray("one\r\ntwo\r\n"));
+}
+
+void TestFiles::failuresSayWhatAndWhere_data()
+{
+    // What goes wrong, the code the file layer gives it, and the texts the one table makes of
+    // it: the user's message in full, and vora-data's cause. "FILE" stands for the file's path.
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<FileError>("code");
+    QTest::addColumn<QString>("japanese");
+    QTest::addColumn<QString>("english");
+    const QString notWritten = QStringLiteral("ファイル「FILE」に書き込めませんでした。\r\n理由：");
+    auto row = [](const char *what, FileError code, const QString &ja, const char *en) {
+        QTest::newRow(what) << QString::fromLatin1(what) << code << ja << QString::fromUtf8(en);
+    };
+    row("read, missing", FileError::Missing, QStringLiteral("ファイル「FILE」が見つかりません。"), "no such file");
+    row("read, a folder", FileError::Folder, QStringLiteral("「FILE」はファイルではなくフォルダです。"),
+        "is a directory");
+    row("read, a pipe", FileError::NotRegular,
+        QStringLiteral("「FILE」は通常のファイルではありません（パイプや装置など）。"),
+        "is not a regular file (a pipe, device or socket)");
+    row("read, too large", FileError::TooLarge,
+        QStringLiteral("ファイル「FILE」は大きすぎるため読み込みませんでした（16 MBを超えています）。"),
+        "file too large (over 16 MiB)");
+    row("read, no permission", FileError::Unreadable,
+        QStringLiteral("ファイル「FILE」を読めませんでした。\r\n理由：アクセスする権限がありません"),
+        "cannot read: Permission denied");
+    row("picture too large", FileError::PictureTooLarge,
+        QStringLiteral("ファイル「FILE」は大きすぎるため使えません（64 MBを超えています）。"),
+        "file too large (over 64 MiB)");
+    row("append, disk full", FileError::NotWritten, notWritten + QStringLiteral("ディスクの空き容量が足りません"),
+        "No space left on device");
+    row("rewrite, quota", FileError::NotWritten,
+        notWritten + QStringLiteral("ディスクの使用量の上限（クォータ）に達しています"), "Disk quota exceeded");
+    row("append, a folder there", FileError::FolderInPlace, notWritten + QStringLiteral("同じ名前のフォルダがあります"),
+        "a directory stands in its place");
+    row("rewrite, a pipe there", FileError::OtherInPlace,
+        notWritten + QStringLiteral("同じ名前で、通常のファイルではないもの（パイプや装置など）があります"),
+        "something that is not a regular file stands in its place");
+    row("lock, a folder", FileError::LockNotRegular,
+        notWritten + QStringLiteral("ロック用のファイル「FILE.lock」が通常のファイルではありません"),
+        "its lock file FILE.lock is not a regular file");
+    row("lock, disk full", FileError::LockNotMade,
+        notWritten
+            + QStringLiteral("ロック用のファイル「FILE.lock」を作れませんでした（ディスクの空き容量が足りません）"),
+        "cannot make its lock file FILE.lock (No space left on device)");
+    row("folder, a file there", FileError::FileInPlaceOfFolder,
+        QStringLiteral("フォルダ「FILE」を作れませんでした。\r\n理由：同じ名前のファイルがあります"),
+        "cannot make the directory: a file stands in its place");
+    row("text, a character off the code page", FileError::Unencodable,
+        QStringLiteral("保存できない文字が含まれています（「\u2603」）。\r\n"
+                       "この文字を別の文字に置き換えてから、もう一度保存してください。"),
+        "holds a character the Windows Japanese code page cannot store (\u2603)");
+}
+
+void TestFiles::failuresSayWhatAndWhere()
+{
+    QFETCH(QString, what);
+    QFETCH(FileError, code);
+    QFETCH(QString, japanese);
+    QFETCH(QString, english);
+    TestServices t;
+    const QString path = t.path(QStringLiteral("x.txt"));
+    auto fifo = [&path] { QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0); };
+    FailingFileStore store;
+    FileResult r;
+    if (what == QLatin1String("read, missing")) {
+        r = FileStore::readBytes(path);
+    } else if (what == QLatin1String("read, a folder")) {
+        QVERIFY(QDir().mkpath(path));
+        r = store.readLines(path);
+    } else if (what == QLatin1String("read, a pipe")) {
+        fifo();
+        r = FileStore::readBytes(path);
+    } else if (what == QLatin1String("read, too large")) {
+        t.writeBytes(QStringLiteral("x.txt"), "four");
+        r = FileStore::readBytes(path, 3);
+    } else if (what == QLatin1String("read, no permission")) {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        t.writeBytes(QStringLiteral("x.txt"), "x");
+        QFile::setPermissions(path, QFile::WriteOwner);
+        r = store.readLines(path);
+    } else if (what == QLatin1String("picture too large")) {
+        QFile big(path);
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxPictureBytes + 1)); // sparse
+        big.close();
+        r = store.copyOver(path, t.path(QStringLiteral("copy.jpg")));
+    } else if (what == QLatin1String("append, disk full")) {
+        failWrite(store, 1, 0);
+        r = store.appendLine(path, QStringLiteral("x"));
+    } else if (what == QLatin1String("rewrite, quota")) {
+        store.setWriteDevice([](QIODevice &file, const QString &, bool) -> std::unique_ptr<QIODevice> {
+            return std::make_unique<vora::testing::FailDevice>(2, &file, EDQUOT);
+        });
+        r = store.replaceAll(path, {QStringLiteral("new")});
+    } else if (what == QLatin1String("append, a folder there")) {
+        QVERIFY(QDir().mkpath(path));
+        r = store.appendLine(path, QStringLiteral("x"));
+    } else if (what == QLatin1String("rewrite, a pipe there")) {
+        fifo();
+        r = store.replaceAll(path, {QStringLiteral("x")});
+    } else if (what == QLatin1String("lock, a folder")) {
+        QVERIFY(QDir().mkpath(path + QStringLiteral(".lock")));
+        r = store.appendLine(path, QStringLiteral("x"));
+    } else if (what == QLatin1String("lock, disk full")) {
+        store.failLock = ENOSPC;
+        r = store.replaceAll(path, {QStringLiteral("x")});
+    } else if (what == QLatin1String("folder, a file there")) {
+        t.writeBytes(QStringLiteral("x.txt"), "x");
+        r = store.ensureFolder(path);
+    } else if (what == QLatin1String("text, a character off the code page")) {
+        r = store.appendLine(path, QStringLiteral("雪\u2603"));
+    }
+    QVERIFY(!r.ok);
+    QCOMPARE(r.code, code);
+    QCOMPARE(r.message, QString(japanese).replace(QStringLiteral("FILE"), path));
+    QCOMPARE(r.text(Audience::User), r.message);
+    QCOMPARE(r.text(Audience::Tool), QString(english).replace(QStringLiteral("FILE"), path));
 }
 
 QTEST_GUILESS_MAIN(TestFiles)

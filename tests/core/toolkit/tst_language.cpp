@@ -140,8 +140,7 @@ struct Allowed {
     const char *why;
 };
 const Allowed kAllowed[] = {
-    {"src/core/registry/DataFile.cpp", "実験条件=", "the condition memo line's prefix in data files"},
-    {"src/core/study/Seal.cpp", "実験条件=", "the condition memo line the seal skips"},
+    {"src/core/registry/RecordFormat.h", "実験条件=", "the condition memo line's prefix in data files"},
     {"src/core/mainwindow/UpdatePage.h", "ＶＯＲＡ", "a marker of the update page"},
     {"src/core/mainwindow/UpdatePage.h", "(最新版の入手)</A>", "a marker of the update page"},
     {"src/core/mainwindow/UpdatePage.h", "改定記録", "a marker of the update page"},
@@ -151,8 +150,8 @@ const Allowed kAllowed[] = {
     {"src/ui/mainwindow/BackgroundPictures.cpp", "２", "a full-width digit typed as the answer 2"},
     {"src/ui/mainwindow/BackgroundPictures.cpp", "３", "a full-width digit typed as the answer 3"},
     {"src/ui/results/ChartImageExport.cpp", "[()（）]", "brackets taken out of a chart title for a file name"},
-    {"src/ui/toolkit/Fonts.h", "ＭＳ ゴシック", "a font family name"},
-    {"src/ui/toolkit/Fonts.cpp", "ＭＳ Ｐゴシック", "a font family name"},
+    {"src/ui/toolkit/Style.h", "ＭＳ ゴシック", "a font family name"},
+    {"src/ui/toolkit/Style.cpp", "ＭＳ Ｐゴシック", "a font family name"},
 };
 
 bool allowed(const QString &file, const QString &text)

@@ -1,11 +1,12 @@
 #pragma once
 // Shared by the main window tests: a window on fake services, run lines and key typing.
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/registry/RunRecord.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/registry/NameBoxes.h"
 #include "ui/startup/Module1.h"
-#include "ui/toolkit/Colours.h"
+#include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,23 +24,16 @@
 
 namespace vora::testing {
 
+// The colours the tests compare the controls' with.
+using namespace vora::style;
+
 // A consistent run line: `hits` matches spread from trial 1 on, every target "1".
 inline QString runLine(const QString &name, const QString &date, int hits,
                        const QString &stimulus = QStringLiteral("S"), const QString &hitCode = QStringLiteral("D"))
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = date;
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = stimulus;
-    r.hitDisplayCode = hitCode;
-    r.targets = QString(100, QLatin1Char('1'));
-    r.inputs = QString(hits, QLatin1Char('1')) + QString(100 - hits, QLatin1Char('0'));
-    r.hits = hits;
-    for (int i = 0; i < 100; ++i)
-        if (i < hits)
-            ++r.segmentHits[i / 20];
-    return r.toLine();
+    return storedLine(
+        {name, date, QStringLiteral("14:30"), stimulus, hitCode, 0}, [](int) { return true; },
+        [hits](int t) { return t < hits; });
 }
 
 // `codes`: the stimulus and hit display letters of every run ("SD", "n-" ...).

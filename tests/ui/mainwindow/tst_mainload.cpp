@@ -1,3 +1,4 @@
+#include "FailDevice.h"
 #include "MainWindowHelpers.h"
 
 #include "core/toolkit/Cp932.h"
@@ -16,12 +17,6 @@ using namespace vora;
 using namespace vora::testing;
 
 namespace {
-// Refuses every write, like a program folder the user may not write into.
-class ReadOnlyStore : public FileStore {
-protected:
-    int beginWrite(const QString &, bool) override { return EACCES; }
-};
-
 QStringList filesIn(const QString &folder)
 {
     QStringList out;
@@ -92,7 +87,9 @@ void TestMainLoad::firstStartInAnEmptyFolder()
 void TestMainLoad::aReadOnlyFolderOpensWithDefaultsAndOneMessage()
 {
     MainFixture f;
-    f.module.services().files = std::make_shared<ReadOnlyStore>();
+    auto readOnly = std::make_shared<FileStore>();
+    refuseWrites(*readOnly); // a folder the user may not write into
+    f.module.services().files = readOnly;
     f.open(); // must come back: no endless first-run loop
     QCOMPARE(f.messages(), 1);
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("書き込めません")));

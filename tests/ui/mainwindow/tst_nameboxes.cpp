@@ -1,3 +1,4 @@
+#include "FailDevice.h"
 #include "MainWindowHelpers.h"
 #include "ui/registry/NameBoxes.h"
 
@@ -295,19 +296,13 @@ void TestNameBoxes::typingClearsTheConditionsAndClickingOneGivesFocusBack()
     QCOMPARE(f.nameBox(4)->currentText(), QStringLiteral("A"));
 }
 
-namespace {
-// Refuses every write, like a folder the user may not write into.
-class ReadOnlyStore : public FileStore {
-protected:
-    int beginWrite(const QString &, bool) override { return EACCES; }
-};
-} // namespace
-
 void TestNameBoxes::aFailedListWriteIsReported()
 {
     MainFixture f;
     f.t.writeLines(QStringLiteral("Jikkenmei.txt"), {QString()});
-    f.module.services().files = std::make_shared<ReadOnlyStore>();
+    auto readOnly = std::make_shared<FileStore>();
+    refuseWrites(*readOnly); // a folder the user may not write into
+    f.module.services().files = readOnly;
     f.open();
     QCOMPARE(f.messages(), 0);
     f.toggleView();

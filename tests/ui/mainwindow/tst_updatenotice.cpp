@@ -1,4 +1,5 @@
 // The update notice on a plain window: fetch and local copy, web panel, version notice, links.
+#include "FailDevice.h"
 #include "Fakes.h"
 #include "core/mainwindow/UpdateFetch.h"
 #include "core/mainwindow/UpdatePage.h"
@@ -271,8 +272,8 @@ void TestUpdateNotice::siteAddressFromOverrideFile()
 void TestUpdateNotice::failedWriteIsReportedAndPageStillShown()
 {
     Fixture f;
-    auto failing = std::make_shared<FailingFileStore>();
-    failing->failOpen = true;
+    auto failing = std::make_shared<FileStore>();
+    failWrite(*failing, 1, -1);
     f.ts.services.files = failing;
     f.ts.writeBytes(QStringLiteral("new-sub2.htm"), "old copy\r\n");
     f.ts.network->replies.enqueue(okReply(cp932::encode(samplePage()).bytes));

@@ -140,8 +140,8 @@ void TestChartPaint::labelsPlacedFromTheList()
     QWidget window;
     ChartBox box(QStringLiteral("Picture1"), &window);
     for (int v = 1; v <= 9; ++v)
-        box.addLabel(QStringLiteral("Label3(%1)").arg(v), 7);
-    box.addLabel(QStringLiteral("Label7"), 8);
+        box.addLabel(ChartRole::YNumber, v);
+    box.addLabel(ChartRole::XTitle);
     box.setModel(segmentChart({10, 10, 10, 10, 10}, true));
     QLabel *five = box.label(QStringLiteral("Label3(5)"));
     QVERIFY(five);
@@ -171,8 +171,8 @@ void TestChartPaint::limitLabelsFollowTheRunCount()
     QFETCH(bool, shown);
     QWidget window;
     ChartBox box(QStringLiteral("Picture4"), &window);
-    box.addLabel(QStringLiteral("Label37"), 7, QStringLiteral("有意"));
-    box.addLabel(QStringLiteral("Label38"), 7, QStringLiteral("有意"));
+    box.addLabel(ChartRole::UpperLimit);
+    box.addLabel(ChartRole::LowerLimit);
     box.label(QStringLiteral("Label37"))->show();
     const RunSet set = runsWithSegments({10, 10, 10, 10, 10}, runs);
     box.setModel(perTrialChart(perTrialCounts(set), set.runsRead, false));
@@ -189,7 +189,7 @@ void TestChartPaint::verticalTitleStacksItsCharacters()
 {
     QWidget window;
     ChartBox box(QStringLiteral("Picture2"), &window);
-    box.addLabel(QStringLiteral("Label8"), 7, QString(), true);
+    box.addLabel(ChartRole::YTitle);
     box.setModel(deviationChart({10, 10, 10, 10, 10}, 1, false));
     QLabel *title = box.label(QStringLiteral("Label8"));
     QCOMPARE(title->text(), QStringLiteral("一\n致\n数\nの\n偏\n差"));

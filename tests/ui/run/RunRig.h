@@ -2,11 +2,11 @@
 // The experiment window over fresh fakes with shrunk timings, and the helpers its tests share:
 // waiting for the run to settle and scripted target patterns.
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/registry/RunRecord.h"
 #include "ui/run/toushiJikken.h"
 #include "ui/startup/Module1.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -16,18 +16,8 @@
 
 namespace vora::testing {
 
-// Lets the event loop run until `done`, in steps of a millisecond.
-inline bool settle(const std::function<bool()> &done, int timeoutMs = 10000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(1);
-    }
-    return true;
-}
+// How long a test waits for the window to reach a state before it fails.
+constexpr int kSettleMs = 10000;
 
 // One experiment window over fresh fakes. The clock stands at 14:30:12 unless a test moves it
 // (a clock text ending in "00" would make the generator repeat its previous number).
@@ -65,7 +55,7 @@ struct Rig {
     void start()
     {
         QTest::mouseClick(vora::testing::control<QPushButton>(w, "Command4"), Qt::LeftButton);
-        QVERIFY(settle([this] { return phase() != RunFlow::Phase::Countdown; }));
+        QVERIFY(QTest::qWaitFor([this] { return phase() != RunFlow::Phase::Countdown; }, kSettleMs));
     }
     // One key, and its trial (if it is one) handled to the end.
     void key(char c)
@@ -80,11 +70,11 @@ struct Rig {
     }
     void handled()
     {
-        QVERIFY(settle([this] { return !w->flow().busy(); }));
+        QVERIFY(QTest::qWaitFor([this] { return !w->flow().busy(); }, kSettleMs));
     }
     void settleAfterRun()
     {
-        QVERIFY(settle([this] { return phase() != RunFlow::Phase::Saving; }));
+        QVERIFY(QTest::qWaitFor([this] { return phase() != RunFlow::Phase::Saving; }, kSettleMs));
     }
     RunVariables &v() { return w->runVariables(); }
     QString dataFile() const
@@ -116,21 +106,9 @@ inline QString pattern(int seed)
 // stimulus and hit display letters.
 inline QString runLineOf(const QString &targets, const QString &inputs, const QString &codes = QStringLiteral("n-"))
 {
-    RunRecord r;
-    r.experimentName = QStringLiteral("Test1");
-    r.date = QStringLiteral("2009/04/25");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = codes.left(1);
-    r.hitDisplayCode = codes.mid(1, 1);
-    r.targets = targets;
-    r.inputs = inputs;
-    for (int i = 0; i < 100; ++i) {
-        if (targets.at(i) == inputs.at(i)) {
-            ++r.hits;
-            ++r.segmentHits[i / 20];
-        }
-    }
-    return r.toLine();
+    return storedLine({QStringLiteral("Test1"), QStringLiteral("2009/04/25"), QStringLiteral("14:30"), codes.left(1),
+                       codes.mid(1, 1), 0},
+                      targets, inputs);
 }
 
 } // namespace vora::testing

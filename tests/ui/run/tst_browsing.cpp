@@ -1,6 +1,7 @@
 // Browsing the results: the arrows and their beeps, continuous display, the chart's dots (a
 // click shows the run, a double click opens its memo), the hover caption and hint, and memos
 // saved, cancelled or refused.
+#include "FailDevice.h"
 #include "ResultsBench.h"
 #include "core/toolkit/Units.h"
 #include "ui/results/ChartBox.h"
@@ -14,7 +15,7 @@
 
 using namespace vora;
 using vora::testing::Bench;
-using vora::testing::FailingFileStore;
+using vora::testing::failWrite;
 using vora::testing::kDataFile;
 using vora::testing::realContinuousTiming;
 using vora::testing::runLineWithHits;
@@ -35,8 +36,8 @@ private Q_SLOTS:
     void chartHintAndLegendDot();
     void memoSavedAppearsAfterReopen();
     void memoCancelLeavesFile();
-    void unencodableMemoIsRefused();
-    void failedMemoWriteKeepsEditorAndFile();
+    void refusedMemoKeepsEditorAndFile_data();
+    void refusedMemoKeepsEditorAndFile();
 };
 
 void TestBrowsing::arrowsFromOverviewAndClamps()
@@ -336,44 +337,44 @@ void TestBrowsing::memoCancelLeavesFile()
     QCOMPARE(b.current(), w);
 }
 
-void TestBrowsing::unencodableMemoIsRefused()
+void TestBrowsing::refusedMemoKeepsEditorAndFile_data()
 {
-    Bench b;
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<bool>("diskFull"); // the write fails after 10 bytes
+    QTest::addColumn<QString>("cause"); // in the message
+    QTest::newRow("text the code page cannot hold")
+        << QStringLiteral("한국어 메모") << false << QStringLiteral("保存できない文字が含まれています（「한」）");
+    QTest::newRow("the write fails") << QStringLiteral("書けないメモ") << true
+                                     << QStringLiteral("理由：ディスクの空き容量が足りません");
+}
+
+void TestBrowsing::refusedMemoKeepsEditorAndFile()
+{
+    QFETCH(QString, memo);
+    QFETCH(bool, diskFull);
+    QFETCH(QString, cause);
+    auto files = std::make_shared<FileStore>();
+    if (diskFull)
+        failWrite(*files, 1, 10);
+    Bench b([files](Services &s) { s.files = files; });
     b.writeRuns({50, 50, 50});
     const QByteArray before = b.ts.readBytes(kDataFile);
     toushiJikken *w = b.open(0);
     b.doubleClick("Command3(2)");
-    const QString typed = QStringLiteral("한국어 메모");
-    b.find<QPlainTextEdit>("Text4")->setPlainText(typed);
+    b.find<QPlainTextEdit>("Text4")->setPlainText(memo);
     b.click("Command13");
 
     QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
-    QVERIFY(b.ts.dialogs->last()->text.startsWith(QStringLiteral("メモを保存できませんでした。")));
+    const QString message = b.ts.dialogs->last()->text;
+    QVERIFY2(message.startsWith(QStringLiteral("メモを保存できませんでした。")) && message.contains(cause)
+                 && message.endsWith(QStringLiteral("メモは入力欄に残っています。")),
+             qPrintable(message));
     QCOMPARE(b.ts.dialogs->last()->icon, MsgIcon::Exclamation);
     // Still in the editor with the text as typed; the file is untouched.
     QCOMPARE(b.current(), w);
     QVERIFY(w->results().memoEditing());
-    QCOMPARE(b.find<QPlainTextEdit>("Text4")->toPlainText(), typed);
+    QCOMPARE(b.find<QPlainTextEdit>("Text4")->toPlainText(), memo);
     QVERIFY(b.visible("Command13"));
-    QCOMPARE(b.ts.readBytes(kDataFile), before);
-}
-
-void TestBrowsing::failedMemoWriteKeepsEditorAndFile()
-{
-    auto failing = std::make_shared<FailingFileStore>();
-    failing->failAfterBytes = 10;
-    Bench b([failing](Services &s) { s.files = failing; });
-    b.writeRuns({50, 50});
-    const QByteArray before = b.ts.readBytes(kDataFile);
-    toushiJikken *w = b.open(0);
-    b.doubleClick("Command3(1)");
-    b.find<QPlainTextEdit>("Text4")->setPlainText(QStringLiteral("書けないメモ"));
-    b.click("Command13");
-    QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
-    QVERIFY(b.ts.dialogs->last()->text.contains(QStringLiteral("メモは入力欄に残っています。")));
-    QCOMPARE(b.current(), w);
-    QVERIFY(w->results().memoEditing());
-    QCOMPARE(b.find<QPlainTextEdit>("Text4")->toPlainText(), QStringLiteral("書けないメモ"));
     QCOMPARE(b.ts.readBytes(kDataFile), before);
 }
 

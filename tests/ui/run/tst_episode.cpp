@@ -79,6 +79,7 @@ void EpisodeTest::stimulusEpisode()
             QVERIFY(!ep.isActive());
         }
     }
+    r.settleAfterRun();
     const QStringList lines = r.ts.readLines(r.dataFile());
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines.at(0).size(), 261);

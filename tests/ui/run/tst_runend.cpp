@@ -1,5 +1,6 @@
 // Leaving a run or the window: the end question, closing the window, a run whose line cannot be
 // written, and random use of every key and button until a run ends.
+#include "FailDevice.h"
 #include "RunRig.h"
 #include "core/study/Seal.h"
 #include "core/study/SealWriter.h"
@@ -59,10 +60,12 @@ void RunEndTest::endQuestion()
         QVERIFY(!r.w->close()); // the window stays until the subject says so
     else
         QTest::mouseClick(vora::testing::control<QPushButton>(r.w, "Command12"), Qt::LeftButton);
-    QVERIFY(settle([&] {
-        return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1
-               && r.ts.dialogs->unanswered() == 0;
-    }));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return r.ts.dialogs->messageAnswers.isEmpty() && r.ts.dialogs->records.size() == 1
+                   && r.ts.dialogs->unanswered() == 0;
+        },
+        kSettleMs));
     const DialogRecord *d = r.ts.dialogs->last();
     QVERIFY(d);
     QCOMPARE(d->text, QStringLiteral("終了して良いですか？"));
@@ -161,9 +164,8 @@ void RunEndTest::failedAppend()
     QFETCH(QList<int>, answers);
     QFETCH(bool, written);
     QFETCH(int, questions);
-    auto failing = std::make_shared<FailingFileStore>();
-    failing->failOpen = true;
-    failing->failOnOpenNumber = 2; // the append: an experiment's first save starts its seal file first
+    auto failing = std::make_shared<FileStore>();
+    failWrite(*failing, 2, -1); // the append: an experiment's first save starts its seal file first
     auto mirror = std::make_shared<FakeMirror>();
     Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) {
         s.files = failing;
@@ -300,7 +302,7 @@ void RunEndTest::refusedByTheFile()
     const QByteArray before = r.ts.readBytes(r.dataFile());
     for (int i = 0; i < 100; ++i)
         r.key(i % 3 ? '1' : '0');
-    QVERIFY(settle([&] { return mainWindows == 1; })); // back to the main window
+    QVERIFY(QTest::qWaitFor([&] { return mainWindows == 1; }, kSettleMs)); // back to the main window
     QCOMPARE(r.phase(), RunFlow::Phase::Ended);
 
     QCOMPARE(r.ts.readBytes(r.dataFile()), before);

@@ -1,5 +1,7 @@
 #include "core/study/mirror/Outbox.h"
 
+#include "core/registry/RecordFormat.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -180,7 +182,7 @@ std::optional<MirrorEntry> Outbox::read(const QString &file) const
     e.run = o.value(QStringLiteral("run")).toInt();
     e.record = o.value(QStringLiteral("record")).toString();
     e.seal = o.value(QStringLiteral("seal")).toString();
-    if (!isValidSiteName(e.site) || e.experiment.isEmpty() || e.run < 1 || e.record.size() != 261)
+    if (!isValidSiteName(e.site) || e.experiment.isEmpty() || e.run < 1 || e.record.size() != kRunColumns)
         return std::nullopt;
     return e;
 }

@@ -48,7 +48,7 @@ bool readFileRuns(const QString &path, FileRuns *out)
     if (!data.passed() || data.missing)
         return false;
     for (const QString &line : data.runLines)
-        out->records.append(line.left(261));
+        out->records.append(line.left(kRunColumns));
     out->seals = chainedHashes(path);
     return true;
 }

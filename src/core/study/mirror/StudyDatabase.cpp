@@ -661,8 +661,8 @@ bool StudyDatabase::serverTallies(const QString &site, QVector<ServerExperiment>
         t.targetOnes = q.value(4).toLongLong();
         t.inputOnes = q.value(5).toLongLong();
         t.afterHit = {q.value(6).toLongLong(), q.value(7).toLongLong()};
-        t.afterMiss = {qint64(t.runs) * (report::kTrialsPerRun - 1) - t.afterHit.trials, q.value(8).toLongLong()};
-        t.targets.n = qint64(t.runs) * report::kTrialsPerRun;
+        t.afterMiss = {qint64(t.runs) * (kTrialsPerRun - 1) - t.afterHit.trials, q.value(8).toLongLong()};
+        t.targets.n = qint64(t.runs) * kTrialsPerRun;
         t.targets.ones = t.targetOnes;
         t.targets.runs = q.value(9).toLongLong() - q.value(10).toLongLong();
         t.targets.first = q.value(12).toInt();

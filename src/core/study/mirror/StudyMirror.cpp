@@ -149,8 +149,7 @@ void OutboxSender::deliverPending()
                 }
                 if (d == Delivery::Conflict) {
                     const QString held = m_outbox.holdEntry(entry);
-                    conflicts.append(held.isEmpty() ? conflictText(entry)
-                                                    : conflictText(entry) + QStringLiteral("\r\n") + held);
+                    conflicts.append(held.isEmpty() ? conflictText(entry) : conflictText(entry) + CRLF + held);
                 }
                 settle(entry, d);
             }
@@ -212,7 +211,7 @@ int runNumberOf(const QStringList &fileLines, const QString &record)
         if (isConditionMemoLine(line))
             continue;
         ++runNo;
-        if (line.left(261) == record)
+        if (line.left(kRunColumns) == record)
             found = runNo;
     }
     return found;
@@ -298,7 +297,7 @@ void StudyMirror::runSaved(const QString &dataFilePath, const QString &runLine)
     MirrorEntry entry;
     entry.site = m_config.site;
     entry.experiment = QFileInfo(dataFilePath).completeBaseName();
-    entry.record = runLine.left(261);
+    entry.record = runLine.left(kRunColumns);
     entry.run = runNumberOf(read.lines, entry.record);
     if (entry.run == 0) {
         m_problem = Texts::tr("保存したランがデータファイルに見つからないため、送信できません。");
@@ -330,7 +329,7 @@ void StudyMirror::onPassDone(int sent, const QString &failure, const QStringList
     for (const QString &c : conflicts)
         qWarning("%s", qUtf8Printable(c));
     // Passwords were masked where the messages were made.
-    m_problem = problems.join(QStringLiteral("\r\n"));
+    m_problem = problems.join(CRLF);
     Q_EMIT changed();
     Q_EMIT passFinished(sent);
 }

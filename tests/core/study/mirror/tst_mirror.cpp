@@ -55,6 +55,15 @@ QString freshSite(const char *tag)
         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
+// The tables on the test server as the program makes them at its first mirror, so that a
+// test writing to them directly does not rely on one that ran before it; the error, if any.
+QString makeTables()
+{
+    QString error;
+    StudyDatabase db(ConnInfo::parse(serverConn(), &error));
+    return db.open(&error) ? QString() : error;
+}
+
 // A consistent run of `name`; "n" for the series without stimulus ("-0"), as the program writes it.
 QString randomLine(QRandomGenerator &rng, const QString &name, const QString &stimulus = QStringLiteral("S"))
 {
@@ -549,6 +558,7 @@ private Q_SLOTS:
             QSKIP("VORA_TEST_PG is not set: no study database server");
         testing::TestServices ts;
         const QString site = freshSite("race");
+        QCOMPARE(makeTables(), QString());
         const QMap<QString, QString> runs = saveRuns(ts, nullptr, QStringLiteral("Kiri-1"), 4, 91);
         const QString file = ts.services.paths.dataFile(QStringLiteral("Kiri-1.txt"));
         Peek peek;
@@ -833,6 +843,7 @@ private Q_SLOTS:
             QSKIP("VORA_TEST_PG is not set: no study database server");
         testing::TestServices ts;
         const QString site = freshSite("heads");
+        QCOMPARE(makeTables(), QString());
         const QString file = ts.services.paths.dataFile(QStringLiteral("Hoshi-1.txt"));
         const QStringList server = {QStringLiteral("--server"), serverConn(), QStringLiteral("--site"), site};
         const QStringList verify = QStringList{QStringLiteral("verify")} + server + QStringList{file};
