@@ -104,27 +104,27 @@ private Q_SLOTS:
             QVERIFY2(flat.contains(QLatin1String(variable)), variable);
 
         int options = 0;
-        for (const CommandSpec &spec : commandSpecs()) {
-            for (const FormSpec &form : spec.forms) {
+        for (const CommandDef &def : commandDefs()) {
+            for (const FormDef &form : def.forms) {
                 const QString synopsis =
-                    (QStringLiteral("vora-data ") + spec.name + QLatin1Char(' ') + form.synopsis).trimmed();
+                    (QStringLiteral("vora-data ") + def.name + QLatin1Char(' ') + form.synopsis).trimmed();
                 QVERIFY2(flat.count(synopsis) >= 2, qPrintable(synopsis)); // SYNOPSIS and the command's own entry
                 QVERIFY2(usageText().contains(synopsis), qPrintable(synopsis));
             }
-            const QString help = commandHelp(spec);
-            for (const OptionSpec &o : spec.options) {
+            const QString help = commandHelp(def);
+            for (const OptionDef &o : def.options) {
                 const QString label = QStringLiteral("--") + o.names.last()
                                       + (o.valueName.isEmpty() ? QString() : QLatin1Char(' ') + o.valueName);
-                QVERIFY2(flat.contains(label), qPrintable(spec.name + QLatin1Char(' ') + label));
-                QVERIFY2(help.contains(label), qPrintable(spec.name + QLatin1Char(' ') + label));
+                QVERIFY2(flat.contains(label), qPrintable(def.name + QLatin1Char(' ') + label));
+                QVERIFY2(help.contains(label), qPrintable(def.name + QLatin1Char(' ') + label));
                 // The option's own text, as far as its first sentence goes.
                 const QString firstWords = QString(o.help).remove(QLatin1Char('`')).section(QLatin1Char(' '), 0, 3);
                 QVERIFY2(flat.contains(firstWords), qPrintable(firstWords));
                 ++options;
             }
-            for (const ExitSpec &e : spec.exits)
-                QVERIFY2(flat.contains(spec.name + QStringLiteral(": ") + e.meaning),
-                         qPrintable(spec.name + ": " + e.meaning));
+            for (const ExitDef &e : def.exits)
+                QVERIFY2(flat.contains(def.name + QStringLiteral(": ") + e.meaning),
+                         qPrintable(def.name + ": " + e.meaning));
         }
         QVERIFY(options >= 11);
         for (const char *name : {"check", "summary", "export", "evaluate", "report", "seal", "verify", "push"})

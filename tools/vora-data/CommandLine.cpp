@@ -8,9 +8,9 @@ namespace voradata {
 namespace {
 
 // `siteHelp`: what --site means for the command; empty: the command takes no --site.
-QVector<OptionSpec> serverOptions(const QString &siteHelp)
+QVector<OptionDef> serverOptions(const QString &siteHelp)
 {
-    QVector<OptionSpec> options{
+    QVector<OptionDef> options{
         {{QStringLiteral("server")},
          QStringLiteral("CONNINFO"),
          QStringLiteral("The study database: a libpq connection string of key=value pairs "
@@ -31,14 +31,14 @@ QVector<OptionSpec> serverOptions(const QString &siteHelp)
 
 const QString kSiteRule = QStringLiteral(": 1 to 32 letters, digits, \"-\" or \"_\".");
 
-QVector<CommandSpec> makeSpecs()
+QVector<CommandDef> makeSpecs()
 {
-    const ExitSpec unreadable{2,
-                              QStringLiteral("a file cannot be read, the arguments are wrong, or the output cannot be "
-                                             "written")};
-    QVector<CommandSpec> specs;
+    const ExitDef unreadable{2,
+                             QStringLiteral("a file cannot be read, the arguments are wrong, or the output cannot be "
+                                            "written")};
+    QVector<CommandDef> defs;
 
-    specs.append(
+    defs.append(
         {QStringLiteral("check"),
          {{QStringLiteral("FILE..."),
            QStringLiteral("check every run line; exit 0 all good, 1 damaged, 2 unreadable")}},
@@ -51,7 +51,7 @@ QVector<CommandSpec> makeSpecs()
          {},
          {{0, QStringLiteral("every file is sound")}, {1, QStringLiteral("a file is damaged")}, unreadable}});
 
-    QVector<OptionSpec> summaryOptions{
+    QVector<OptionDef> summaryOptions{
         {{QStringLiteral("upto")},
          QStringLiteral("N"),
          QStringLiteral("Read runs 1 to N only, as browsing run N in the program does.")},
@@ -60,7 +60,7 @@ QVector<CommandSpec> makeSpecs()
          QStringLiteral("Pool the evidence over every FILE given, or over the study database's runs with --server.")},
     };
     summaryOptions += serverOptions(QStringLiteral("Pool the runs of this site only") + kSiteRule);
-    specs.append(
+    defs.append(
         {QStringLiteral("summary"),
          {{QStringLiteral("FILE [--upto N]"),
            QStringLiteral("the results view's figures and texts as JSON (runs 1..N)")},
@@ -93,7 +93,7 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("a file or the study database cannot be read, the arguments are wrong, or the output "
                              "cannot be written")}}});
 
-    QVector<OptionSpec> reportOptions{
+    QVector<OptionDef> reportOptions{
         {{QStringLiteral("o"), QStringLiteral("output")},
          QStringLiteral("OUT.html"),
          QStringLiteral("Write the page to OUT.html, replaced atomically, instead of standard output.")},
@@ -115,7 +115,7 @@ QVector<CommandSpec> makeSpecs()
                         "analysis at the decision point and all data as exploratory.")},
     };
     reportOptions += serverOptions(QStringLiteral("Report the runs of this site only") + kSiteRule);
-    specs.append(
+    defs.append(
         {QStringLiteral("report"),
          {{QStringLiteral("FILE... [-o OUT.html] [--lang ja|en] [--experiments]"),
            QStringLiteral("a self-contained HTML study report with charts")},
@@ -139,7 +139,7 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("a file or the study database cannot be read, the arguments are wrong, or the page "
                              "cannot be written")}}});
 
-    specs.append(
+    defs.append(
         {QStringLiteral("export"),
          {{QStringLiteral("FILE [--csv|--json]"), QStringLiteral("one row per trial (CSV with header by default)")}},
          QStringLiteral("Writes one row per trial: run, trial, target, input, hit, inStimulusEpisode (the seven "
@@ -154,7 +154,7 @@ QVector<CommandSpec> makeSpecs()
           {1, QStringLiteral("the file fails the check (nothing is written)")},
           unreadable}});
 
-    specs.append(
+    defs.append(
         {QStringLiteral("push"),
          {{QStringLiteral("FILE... --server CONNINFO --site NAME | --server-file FILE [--site NAME]"),
            QStringLiteral("send every run to the study database (idempotent)")}},
@@ -171,7 +171,7 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("the server or a file cannot be read, the arguments are wrong, or the output "
                              "cannot be written")}}});
 
-    specs.append(
+    defs.append(
         {QStringLiteral("evaluate"),
          {{QString(), QStringLiteral("judge lines \"h s1 s2 s3 s4 s5\" read from standard input")}},
          QStringLiteral("Reads lines `h s1 s2 s3 s4 s5` from standard input (decimals allowed; five numbers are "
@@ -184,7 +184,7 @@ QVector<CommandSpec> makeSpecs()
           {1, QStringLiteral("a line was malformed")},
           {2, QStringLiteral("the arguments are wrong, or the output cannot be written")}}});
 
-    specs.append(
+    defs.append(
         {QStringLiteral("seal"),
          {{QStringLiteral("[--reseal] FILE..."),
            QStringLiteral("seal the runs not sealed yet (NAME.seal beside NAME.txt)")}},
@@ -204,7 +204,7 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("a file cannot be read, a seal file cannot be written, the arguments are wrong, "
                              "or the output cannot be written")}}});
 
-    QVector<OptionSpec> verifyOptions{
+    QVector<OptionDef> verifyOptions{
         {{QStringLiteral("head")},
          QString(),
          QStringLiteral("Print `FILE: head HASH (run N)`, the hash to publish (in a preregistration, an e-mail "
@@ -217,7 +217,7 @@ QVector<CommandSpec> makeSpecs()
     verifyOptions += serverOptions(QStringLiteral("The site whose heads the server recorded (with --server-file, "
                                                   "its second line by default)")
                                    + kSiteRule);
-    specs.append(
+    defs.append(
         {QStringLiteral("verify"),
          {{QStringLiteral("[--head] [--expect-head HASH] FILE..."),
            QStringLiteral("compare the runs with their seal; --head prints the hash to publish, --expect-head "
@@ -239,7 +239,7 @@ QVector<CommandSpec> makeSpecs()
          {{0, QStringLiteral("every file matches its seal")},
           {1, QStringLiteral("runs were changed since they were sealed, or the expected head is not in the chain")},
           unreadable}});
-    specs.append(
+    defs.append(
         {QStringLiteral("study"),
          {{QStringLiteral("init --server CONNINFO|--server-file FILE"),
            QStringLiteral("create or complete the study database: tables, roles, row-level security")},
@@ -267,7 +267,7 @@ QVector<CommandSpec> makeSpecs()
           {2, QStringLiteral("the study database cannot be reached or changed, the arguments are wrong, or the output "
                              "cannot be written")}}});
 
-    QVector<OptionSpec> protocolOptions = serverOptions(QString());
+    QVector<OptionDef> protocolOptions = serverOptions(QString());
     protocolOptions.append({{QStringLiteral("rate")},
                             QStringLiteral("RATE"),
                             QStringLiteral("simulate: the hit rate to simulate besides chance (0.5), e.g. 0.51.")});
@@ -277,7 +277,7 @@ QVector<CommandSpec> makeSpecs()
     protocolOptions.append({{QStringLiteral("seed")},
                             QStringLiteral("N"),
                             QStringLiteral("simulate: the random seed; the same seed gives the same figures.")});
-    specs.append(
+    defs.append(
         {QStringLiteral("protocol"),
          {{QStringLiteral("check FILE"), QStringLiteral("validate a preregistered study's protocol (JSON)")},
           {QStringLiteral("register FILE --server CONNINFO|--server-file FILE"),
@@ -302,7 +302,7 @@ QVector<CommandSpec> makeSpecs()
           {1, QStringLiteral("the protocol is not valid")},
           {2, QStringLiteral("the file or the study database cannot be read, the arguments are wrong, or the output "
                              "cannot be written")}}});
-    specs.append(
+    defs.append(
         {QStringLiteral("interim"),
          {{QStringLiteral("PROTOCOL --server CONNINFO|--server-file FILE"),
            QStringLiteral("the primary analysis at the planned stopping points; every call recorded")}},
@@ -321,22 +321,22 @@ QVector<CommandSpec> makeSpecs()
           {1, QStringLiteral("the protocol is not valid or not registered")},
           {2, QStringLiteral("the file or the study database cannot be read or written, or the arguments are "
                              "wrong")}}});
-    return specs;
+    return defs;
 }
 
 } // namespace
 
-const QVector<CommandSpec> &commandSpecs()
+const QVector<CommandDef> &commandDefs()
 {
-    static const QVector<CommandSpec> specs = makeSpecs();
-    return specs;
+    static const QVector<CommandDef> defs = makeSpecs();
+    return defs;
 }
 
-const CommandSpec *findCommand(const QString &name)
+const CommandDef *findCommand(const QString &name)
 {
-    for (const CommandSpec &spec : commandSpecs())
-        if (spec.name == name)
-            return &spec;
+    for (const CommandDef &def : commandDefs())
+        if (def.name == name)
+            return &def;
     return nullptr;
 }
 
@@ -345,7 +345,7 @@ CommandLine::CommandLine(const QString &command) : m_spec(findCommand(command))
     Q_ASSERT(m_spec);
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    for (const OptionSpec &o : m_spec->options)
+    for (const OptionDef &o : m_spec->options)
         m_parser.addOption(QCommandLineOption(o.names, o.help, o.valueName));
     m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString()));
 }
@@ -368,8 +368,8 @@ bool CommandLine::parse(const QStringList &args)
 // The argument the parser refused, in the words the usage errors use.
 QString CommandLine::culprit(const QStringList &args) const
 {
-    auto find = [&](const QString &name) -> const OptionSpec * {
-        for (const OptionSpec &o : m_spec->options)
+    auto find = [&](const QString &name) -> const OptionDef * {
+        for (const OptionDef &o : m_spec->options)
             if (o.names.contains(name))
                 return &o;
         return nullptr;
@@ -382,7 +382,7 @@ QString CommandLine::culprit(const QStringList &args) const
             continue;
         if (a.startsWith(QLatin1String("--"))) {
             const QString name = a.mid(2).section(QLatin1Char('='), 0, 0);
-            const OptionSpec *o = find(name);
+            const OptionDef *o = find(name);
             if (!o && name != QLatin1String("help"))
                 return QStringLiteral("unknown option ") + a;
             if (o && o->valueName.isEmpty() && a.contains(QLatin1Char('=')))
@@ -397,7 +397,7 @@ QString CommandLine::culprit(const QStringList &args) const
         // -xyz: letters of one-letter options; a letter that takes a value takes the rest.
         for (int k = 1; k < a.size(); ++k) {
             const QString letter = a.mid(k, 1);
-            const OptionSpec *o = find(letter);
+            const OptionDef *o = find(letter);
             if (!o && letter != QLatin1String("h"))
                 return QStringLiteral("unknown option ") + a;
             if (o && !o->valueName.isEmpty()) {

@@ -13,34 +13,34 @@
 
 namespace voradata {
 
-struct OptionSpec {
+struct OptionDef {
     QStringList names; // "o", "output": -o and --output
     QString valueName; // what the value is ("N", "CONNINFO"); empty for a switch
     QString help; // one or more sentences
 };
 
 // One way to call a command.
-struct FormSpec {
+struct FormDef {
     QString synopsis; // what follows "vora-data COMMAND"
     QString summary; // its line in the usage text
 };
 
-struct ExitSpec {
+struct ExitDef {
     int code;
     QString meaning;
 };
 
-struct CommandSpec {
+struct CommandDef {
     QString name;
-    QVector<FormSpec> forms;
+    QVector<FormDef> forms;
     QString description; // paragraphs separated by blank lines
-    QVector<OptionSpec> options;
-    QVector<ExitSpec> exits;
+    QVector<OptionDef> options;
+    QVector<ExitDef> exits;
 };
 
 // Every command, in the order the usage text and the man page list them.
-const QVector<CommandSpec> &commandSpecs();
-const CommandSpec *findCommand(const QString &name);
+const QVector<CommandDef> &commandDefs();
+const CommandDef *findCommand(const QString &name);
 
 // One command's arguments, read by a parser that knows that command's options only.
 class CommandLine {
@@ -61,12 +61,12 @@ public:
     // "vora-data: COMMAND: problem" and the usage text on stderr; returns the usage exit code.
     int usageError(const QString &problem) const;
 
-    const CommandSpec &spec() const { return *m_spec; }
+    const CommandDef &def() const { return *m_spec; }
 
 private:
     QString culprit(const QStringList &args) const;
 
-    const CommandSpec *m_spec;
+    const CommandDef *m_spec;
     QCommandLineParser m_parser;
     int m_exitCode = 0;
 };
@@ -74,7 +74,7 @@ private:
 // The usage text of every command (vora-data --help, and after a usage error).
 QString usageText();
 // One command's help: its forms, description, options and exit statuses.
-QString commandHelp(const CommandSpec &spec);
+QString commandHelp(const CommandDef &def);
 // The manual page in roff (man(7)), dated `date`.
 QString manPage(const QString &date);
 // "vora-data VERSION"

@@ -45,13 +45,13 @@ QString plain(QString text)
     return text.remove(QLatin1Char('`'));
 }
 
-QString formLine(const CommandSpec &spec, const FormSpec &form)
+QString formLine(const CommandDef &def, const FormDef &form)
 {
-    return QStringLiteral("vora-data ") + spec.name
+    return QStringLiteral("vora-data ") + def.name
            + (form.synopsis.isEmpty() ? QString() : QLatin1Char(' ') + form.synopsis);
 }
 
-QString optionLabel(const OptionSpec &o)
+QString optionLabel(const OptionDef &o)
 {
     QStringList spelled;
     for (const QString &n : o.names)
@@ -143,13 +143,13 @@ QString roffParagraphs(const QString &text)
     return paragraphs.join(QStringLiteral("\n.PP\n")) + QLatin1Char('\n');
 }
 
-QString roffForm(const CommandSpec &spec, const FormSpec &form)
+QString roffForm(const CommandDef &def, const FormDef &form)
 {
-    return QStringLiteral("\\fBvora\\-data ") + spec.name + QStringLiteral("\\fR")
+    return QStringLiteral("\\fBvora\\-data ") + def.name + QStringLiteral("\\fR")
            + (form.synopsis.isEmpty() ? QString() : QLatin1Char(' ') + roffProse(form.synopsis));
 }
 
-QString roffOptionLabel(const OptionSpec &o)
+QString roffOptionLabel(const OptionDef &o)
 {
     QStringList spelled;
     for (const QString &n : o.names)
@@ -314,9 +314,9 @@ QString usageText()
             line = line.leftJustified(kUsageColumn);
         out += line + wrapped(summary, kUsageWidth, kUsageColumn, kUsageColumn) + QLatin1Char('\n');
     };
-    for (const CommandSpec &spec : commandSpecs())
-        for (const FormSpec &form : spec.forms)
-            entry(formLine(spec, form), form.summary);
+    for (const CommandDef &def : commandDefs())
+        for (const FormDef &form : def.forms)
+            entry(formLine(def, form), form.summary);
     entry(QStringLiteral("vora-data COMMAND --help"), QStringLiteral("one command in detail"));
     entry(QStringLiteral("vora-data --version"), QStringLiteral("the version"));
     entry(QStringLiteral("vora-data --help"), QStringLiteral("this text"));
@@ -325,19 +325,19 @@ QString usageText()
                             "cannot be written.\nThe manual: man vora-data\n");
 }
 
-QString commandHelp(const CommandSpec &spec)
+QString commandHelp(const CommandDef &def)
 {
     QString out;
-    for (int i = 0; i < spec.forms.size(); ++i)
-        out += (i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ")) + formLine(spec, spec.forms.at(i))
+    for (int i = 0; i < def.forms.size(); ++i)
+        out += (i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ")) + formLine(def, def.forms.at(i))
                + QLatin1Char('\n');
-    for (const QString &p : spec.description.split(QStringLiteral("\n\n")))
+    for (const QString &p : def.description.split(QStringLiteral("\n\n")))
         out += QLatin1Char('\n') + wrapped(plain(p), kHelpWidth, 0) + QLatin1Char('\n');
 
-    QVector<OptionSpec> options = spec.options;
+    QVector<OptionDef> options = def.options;
     options.append({{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("This text.")});
     out += QStringLiteral("\noptions:\n");
-    for (const OptionSpec &o : options) {
+    for (const OptionDef &o : options) {
         const QString label = QStringLiteral("  ") + optionLabel(o);
         const int column = 24;
         const QString head = label.size() >= column - 1 ? label + QLatin1Char('\n') + QString(column, QLatin1Char(' '))
@@ -345,7 +345,7 @@ QString commandHelp(const CommandSpec &spec)
         out += head + wrapped(plain(o.help), kHelpWidth, column, column) + QLatin1Char('\n');
     }
     out += QStringLiteral("\nexit status:\n");
-    for (const ExitSpec &e : spec.exits)
+    for (const ExitDef &e : def.exits)
         out += QStringLiteral("  %1  ").arg(e.code) + wrapped(e.meaning, kHelpWidth, 5, 5) + QLatin1Char('\n');
     return out;
 }
@@ -361,28 +361,28 @@ QString manPage(const QString &date)
     out += QStringLiteral(".SH NAME\nvora\\-data \\- check, summarise, export, report, seal and mirror VORA experiment "
                           "data files\n");
     out += QStringLiteral(".SH SYNOPSIS\n.nf\n");
-    for (const CommandSpec &spec : commandSpecs())
-        for (const FormSpec &form : spec.forms)
-            out += roffForm(spec, form) + QLatin1Char('\n');
+    for (const CommandDef &def : commandDefs())
+        for (const FormDef &form : def.forms)
+            out += roffForm(def, form) + QLatin1Char('\n');
     out += QStringLiteral("\\fBvora\\-data\\fR \\fICOMMAND\\fR \\fB\\-\\-help\\fR\n"
                           "\\fBvora\\-data \\-\\-help\\fR | \\fB\\-\\-version\\fR\n.fi\n");
     out += QStringLiteral(".SH DESCRIPTION\n") + QString::fromUtf8(kDescription);
 
     out += QStringLiteral(".SH COMMANDS\n");
-    for (const CommandSpec &spec : commandSpecs()) {
-        out += QStringLiteral(".SS ") + spec.name + QStringLiteral("\n.nf\n");
-        for (const FormSpec &form : spec.forms)
-            out += roffForm(spec, form) + QLatin1Char('\n');
-        out += QStringLiteral(".fi\n.PP\n") + roffParagraphs(spec.description);
-        if (!spec.options.isEmpty()) {
+    for (const CommandDef &def : commandDefs()) {
+        out += QStringLiteral(".SS ") + def.name + QStringLiteral("\n.nf\n");
+        for (const FormDef &form : def.forms)
+            out += roffForm(def, form) + QLatin1Char('\n');
+        out += QStringLiteral(".fi\n.PP\n") + roffParagraphs(def.description);
+        if (!def.options.isEmpty()) {
             out += QStringLiteral(".PP\nOptions:\n.RS\n");
-            for (const OptionSpec &o : spec.options)
+            for (const OptionDef &o : def.options)
                 out += QStringLiteral(".TP\n") + roffOptionLabel(o) + QLatin1Char('\n') + roffText(o.help)
                        + QLatin1Char('\n');
             out += QStringLiteral(".RE\n");
         }
         out += QStringLiteral(".PP\nExit status:\n.RS\n.PD 0\n");
-        for (const ExitSpec &e : spec.exits)
+        for (const ExitDef &e : def.exits)
             out += QStringLiteral(".TP 4\n.B %1\n").arg(e.code) + roffText(e.meaning) + QLatin1Char('\n');
         out += QStringLiteral(".PD\n.RE\n");
     }
@@ -397,10 +397,10 @@ QString manPage(const QString &date)
     for (int code = 0; code <= 2; ++code) {
         out += QStringLiteral(".TP\n.B %1\n").arg(code);
         QStringList lines;
-        for (const CommandSpec &spec : commandSpecs())
-            for (const ExitSpec &e : spec.exits)
+        for (const CommandDef &def : commandDefs())
+            for (const ExitDef &e : def.exits)
                 if (e.code == code)
-                    lines << QStringLiteral("\\fB") + spec.name + QStringLiteral("\\fR: ") + roffText(e.meaning);
+                    lines << QStringLiteral("\\fB") + def.name + QStringLiteral("\\fR: ") + roffText(e.meaning);
         out += lines.join(QStringLiteral("\n.br\n")) + QLatin1Char('\n');
     }
     out += QStringLiteral(".SH ENVIRONMENT\n") + QString::fromUtf8(kEnvironment);

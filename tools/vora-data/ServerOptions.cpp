@@ -24,7 +24,7 @@ int ServerOptions::read(const CommandLine &line, ServerUse use)
     const bool required = use == ServerUse::Push || use == ServerUse::Admin;
     const bool siteFromFile = use == ServerUse::Push || use == ServerUse::Check;
     bool takesSite = false;
-    for (const OptionSpec &o : line.spec().options)
+    for (const OptionDef &o : line.def().options)
         takesSite = takesSite || o.names.contains(QStringLiteral("site"));
     const QStringList servers = line.values(QStringLiteral("server")) + line.values(QStringLiteral("server-file"));
     if (servers.size() > 1)
