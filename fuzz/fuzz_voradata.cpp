@@ -158,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 code = line.exitCode();
             } else {
                 voradata::ServerOptions server;
-                code = server.read(line, data[0] & 8);
+                code = server.read(line, (data[0] & 8) ? voradata::ServerUse::Push : voradata::ServerUse::Filter);
                 VORA_FUZZ_REQUIRE(code != 0 || line.positional().size() <= args.size());
             }
         } else {
