@@ -75,7 +75,8 @@ private:
 QString usageText();
 // One command's help: its forms, description, options and exit statuses.
 QString commandHelp(const CommandDef &def);
-// The manual page in roff (man(7)), dated `date`.
+// The manual page in roff (man(7)), dated `date`: in English whatever the user's language, and
+// empty when the English catalogue cannot be found.
 QString manPage(const QString &date);
 // "vora-data VERSION"
 QString versionText();
