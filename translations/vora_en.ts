@@ -426,7 +426,7 @@ simulate runs the sequential plan on simulated studies, drawing the binomial cou
     </message>
     <message>
         <source>研究の取りまとめ役のためのコマンドです。登録した研究のラン（そのサイトと実験の、検査に通るランを、サーバーが受信した順に）を、データが達していてまだどの呼び出しも解析していない停止点ごとに、その点までの試行だけで解析し、呼び出しをすべて vora_looks に記録します（誰が、いつ、そのときの試行数、停止点、判定）。停止点ごとに 1 行 `N 試行: 判定` を書きます。判定は継続、または H1 で停止、H0 で停止、最大で停止のいずれかです。盲検化ありでは、数値（一致数、的中率、各事前分布の BF10）は研究が停止してから書き、盲検化なしでは停止点ごとに書きます。停止すると研究は終わり、プログラムはその研究の新しいランを受け付けません。次の停止点の前は `停止点に達していません: N 試行、次の停止点は M 試行` です。停止の後は、どの呼び出しも判定をその数値とともに繰り返します。プロトコルのファイルは登録したもの（同じ SHA-256）でなければなりません。</source>
-        <translation>For the study coordinator. Analyses the registered study&apos;s runs (its sites and experiments, the runs that pass the check, in the order the server received them) at each stopping point the data have reached and no earlier call analysed, over exactly that point&apos;s first trials, and records every call in vora_looks (who, when, the trials there were, the point, the decision). Per point one line `at N trials: DECISION`: continue, or a stop for H1, for H0 or at the maximum, each after its Japanese label. With blinding on, the figures (hits, hit rate, each prior&apos;s BF10) are printed only once the study has stopped; with blinding off, at every point. A stop closes the study: the program refuses new runs of it. Before the next point: `no stopping point reached: N trials, the next point at M`. After the stop every call repeats the decision with its figures. The protocol file must be the registered one (same SHA-256).</translation>
+        <translation>For the study coordinator. Analyses the registered study&apos;s runs (its sites and experiments, the runs that pass the check, in the order the server received them) at each stopping point the data have reached and no earlier call analysed, over exactly that point&apos;s first trials, and records every call in vora_looks (who, when, the trials there were, the point, the decision). Per point one line `at N trials: DECISION`: continue, or a stop for H1, for H0 or at the maximum. With blinding on, the figures (hits, hit rate, each prior&apos;s BF10) are printed only once the study has stopped; with blinding off, at every point. A stop closes the study: the program refuses new runs of it. Before the next point: `no stopping point reached: N trials, the next point at M`. After the stop every call repeats the decision with its figures. The protocol file must be the registered one (same SHA-256).</translation>
     </message>
     <message>
         <source>呼び出しを解析して記録した</source>
@@ -539,12 +539,12 @@ Replace it with another character and save again.</translation>
 <context>
     <name>DataInput</name>
     <message>
-        <source>%1。データファイルではありません</source>
-        <translation>%1, not a data file</translation>
-    </message>
-    <message>
         <source>ファイルが検査に通りません。そのランは使いません</source>
         <translation>the file fails the check; its runs are not used</translation>
+    </message>
+    <message>
+        <source>%1（データファイルではありません）</source>
+        <translation>%1, not a data file</translation>
     </message>
 </context>
 <context>

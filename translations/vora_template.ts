@@ -520,11 +520,11 @@ simulate は逐次的な計画をシミュレーションした研究で動か�
 <context>
     <name>DataInput</name>
     <message>
-        <source>%1。データファイルではありません</source>
+        <source>ファイルが検査に通りません。そのランは使いません</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ファイルが検査に通りません。そのランは使いません</source>
+        <source>%1（データファイルではありません）</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -24,7 +24,7 @@ QString readFailureText(const vora::FileResult &read)
     switch (read.code) {
     case vora::FileError::Folder:
     case vora::FileError::NotRegular:
-    case vora::FileError::TooLarge: return Texts::tr("%1。データファイルではありません").arg(cause);
+    case vora::FileError::TooLarge: return Texts::tr("%1（データファイルではありません）").arg(cause);
     default: return cause;
     }
 }
