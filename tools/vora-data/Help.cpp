@@ -300,14 +300,16 @@ The password file libpq reads instead of
 .IR ~/.pgpass .
 .TP
 .BR VORA_LANG ", " LANG ", " LC_MESSAGES
-The language of the texts vora\-data takes from VORA (check reasons, results texts, the
-report):
+The language of vora\-data's messages, usage and help, and of the texts it takes from VORA
+(check reasons, results texts, the report):
 .B VORA_LANG=ja
 or
 .B en
 chooses one; else the locale's language when VORA has a catalogue for it, else Japanese.
-vora\-data's own messages are English. The bytes of the data files read are the same in
-every language.
+A script that reads its lines sets
+.BR VORA_LANG=en .
+This page is English in every language. JSON, CSV, the files written, exit statuses and the
+bytes of the data files read are the same in every language.
 .TP
 .B XDG_DATA_HOME
 Where an installed program keeps its data folder
