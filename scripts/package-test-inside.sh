@@ -51,9 +51,13 @@ inputs=$(printf '%s' "$(printf '1%.0s' {1..11})$(printf '0%.0s' {1..9})" \
 printf 'Sample    2026/12/08 14:30n52-11 10  9 10 12  0  0  0  0  0 %s %s\r\n' "$targets" "$inputs" \
   >"$home/Sample-0.txt"
 chown nobody:nogroup "$home/Sample-0.txt"
+# Japanese by default, English from the installed catalogue with VORA_LANG=en.
 checked=$(cd "$home" && as_user vora-data check Sample-0.txt) || fail "vora-data check: $checked"
 echo "   $checked"
-[ "$checked" = "Sample-0.txt: ok (1 runs)" ] || fail "vora-data check said: $checked"
+[ "$checked" = "Sample-0.txt: ok（ラン 1 件）" ] || fail "vora-data check said: $checked"
+checked=$(cd "$home" && as_user env VORA_LANG=en vora-data check Sample-0.txt) || fail "vora-data check: $checked"
+echo "   $checked"
+[ "$checked" = "Sample-0.txt: ok (1 runs)" ] || fail "vora-data check said in English: $checked"
 
 echo "-- VORAjikken --version and --help with no display"
 stamp=/tmp/vora-stamp

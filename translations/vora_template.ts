@@ -80,6 +80,366 @@
     </message>
 </context>
 <context>
+    <name>CheckCommand</name>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ok（ラン %2 件）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>研究用データベース。key=value の組を並べた libpq の接続文字列です（`host=study.example.org dbname=vora_study user=tokyo1`。空白を含む値は一重引用符で囲みます）。書かれていないもの（パスワードも含む）は、libpq が環境変数 PG* と ~/.pgpass から取ります（ENVIRONMENT を参照）。ここに書いたパスワードは決して表示しません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースを、プログラム自身の study-server.txt の形のファイルから読みます。1 行目が接続文字列、2 行目がサイト名です（--site がないときに使います）。所有者だけが読めるようにしてください（chmod 600）。コマンドラインに書いたパスワードは ps を通してすべてのユーザーに見えるので、警告します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読めないファイルがある、引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてのラン行を検査する。終了コードは 0 問題なし、1 破損あり、2 読めないファイルあり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各 FILE にプログラムと同じ整合性検査を行います。標準出力にはファイルごとに 1 行、`FILE: ok（ラン N 件）` か、最初の不正な行について `FILE:LINE: 理由` を書きます（LINE はファイルの行番号で、条件メモの行も数えます。ランの桁に CP932 として正しくないバイトがあれば破損とみなします）。読めないファイル（存在しない、フォルダ、パイプやデバイス、16 MiB を超える、権限がない）は標準エラーに報告します。すべてのファイルを検査し、最も悪い結果が終了コードを決めます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてのファイルが正常</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>破損したファイルがある</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン 1 から N までだけを読みます（プログラムで第 N ランを見るときと同じです）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定したすべての FILE の証拠を、--server では研究用データベースのランの証拠を、1 つにまとめます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このサイトのランだけをまとめます。サイト名は英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>結果画面の数値と文章を JSON で出力する（ラン 1..N）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>複数の実験をまとめた証拠を、その監査とともに JSON で出力する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じものを研究用データベースのランについて出力する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pooled なし: FILE について結果画面が示す内容を 1 つの JSON オブジェクトで書きます。`runs`、`summaryLine`、`periodLine`、`allRunAnalysis`、`congratulation`、有意水準ごとの件数 `levels`、`perRun`（n、date、time、hits、segments、stimulusTrial、tr1、in1、memo と、そのランの正確な両側二項検定の p である `p`）、`total`（読んだ全試行の hits、trials、z、p）です。改行は \n で表します。
+
+--pooled あり: `experiments`（ファイルごとの file、runs、trials、hits、hitRate、z、p）と、全ファイルにわたる証拠 `pooled` を 1 つの JSON オブジェクトで書きます。`pooled` には、正確二項検定の p、95 % Clopper-Pearson 区間 `ci95`、Stouffer の `stoufferZ` と `stoufferP`、ベイズ因子 `log10Bf10`（一様事前分布と再現事前分布）、事後分布の最頻値と 90 % 最高密度区間 `posterior`、&quot;1&quot; の割合 `responseBias`、直前の試行への依存 `dependency`（Fisher の正確検定）、`targets` の NIST 頻度検定と連検定があります。2 度指定したファイル（./a と a、リンクを通した指定も含む）は 1 度だけ数え、2 か所に同じ内容で記録されたランは名前を挙げます。どちらも標準エラーへの警告です。
+
+試行を必要とする数値は、試行がなければ null です。どの p にもその log10（`pLog10`、`stoufferPLog10`、`monobitPLog10`、`runsPLog10`）が付き、p が 1e-300 より小さいときも正確です。そのような p は 0 ではなく、上限として 1e-300 と書きます。連検定の頻度の前提が満たされないとき、`runsP` は 0、`runsPLog10` は null です。
+
+--server では、ランを研究用データベースから（--site があればそのサイトの分だけ）読みます。サイトと実験の組ごとに 1 つの実験とし、名前は `SITE/EXPERIMENT` です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>数値を書き出した</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルか保存されたランが検査に通らない（何も書き出さない）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルか研究用データベースを読めない、引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標準出力の代わりに OUT.html へ書きます（ファイルはアトミックに置き換えます）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>日本語の見出し（`ja`）か英語の見出し（`en`）。既定は vora-data の表示の言語です。VORA_LANG があればその言語、なければロケール（LANG、LC_MESSAGES）の言語を VORA が話せればその言語、それ以外は日本語です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各実験のページを加えます。条件、文章、メモ、結果画面の 5 つのグラフと、ランの得点のヒストグラム、累積偏差です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--server とともに: データをこの事前登録したプロトコルと照らし合わせる節を加えます。どの問いにも根拠を添えて「はい」か「いいえ」で答え（最初のランより前に登録されたか、その後変わっていないか、中間解析はすべて停止点で行われたか、停止規則は守られたか、計画に含まれる全サイトのデータがあるか、封印ヘッドは保存されたランと一致するか）、続いて判定点での主解析と、全データの探索的な解析を示します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このサイトのランだけを報告します。サイト名は英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>グラフ入りの自己完結した HTML の研究レポート</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究レポートを書きます。CSS とグラフ（インライン SVG）を中に持つ UTF-8 の HTML ページ 1 枚で、スクリプトはなく、どこからも何も読み込まず、A4 で印刷できます。summary --pooled の数値とそれぞれのわかりやすい読み方、監査、効果量（的中率 - 0.5 と Cohen の h）と実験の間の異質性（Cochran の Q、95 % 区間付きの I2、DerSimonian-Laird の tau2、変量効果の推定値）、サイトごと・実験ごとの的中率と 95 % 区間のフォレストプロット（並べ替え、統合した推定値付き）、日ごとに積み上がる証拠（log10 BF10 と z）、サイトごと・実験ごとの表を示します。ファイルのサイトはそのフォルダの名前で、--server ではランを送ったときのサイトです。2 度指定したファイルと同じ内容のランは summary --pooled と同じように扱います。
+
+各実験のページ（A4 1 ページに 1 実験）は --experiments で加わります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ページを書き出した</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルか研究用データベースを読めない、引数が正しくない、またはページを書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 試行を 1 行で出力する（既定は見出し行付きの CSV）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 試行につき 1 行を書きます。run、trial、target、input、hit、inStimulusEpisode（そのランの刺激試行からの 7 試行）、date、startTime です。CSV では、=、+、-、@、タブ、復帰で始まる文字のセルの先頭に &apos; を付け、表計算ソフトが数式として実行せずに文字として表示するようにします。JSON はどの文字もそのまま書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>見出し行付きの CSV。hit と inStimulusEpisode は 1/0 です（既定）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オブジェクトの JSON 配列。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行を書き出した</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが検査に通らない（何も書き出さない）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてのランを研究用データベースへ送る（何度繰り返しても同じ結果）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルのすべてのランを、サイト NAME として研究用データベースへ送ります。多くのファイルのランを 1 つの文（1 トランザクション、1 往復）で送り、各ファイルの封印ヘッドも送ります。サーバーはそれを vora_heads に保存します。すでにあるランは送り直さないので、push はいつでも繰り返せます。ファイルごとに 1 行 `FILE: 送信 N、既存 M、衝突 K` を、衝突ごとに `FILE:LINE: ラン N は保存済みの記録と衝突します（上書きしません）` を書きます。2 度指定したファイルは、警告を出して 1 度だけ送ります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランを送るときのサイト。サイト名は英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてのランが研究用データベースにある</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存済みのランと衝突するランがある、または破損したファイルがある（送らない）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サーバーかファイルを読めない、引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標準入力から読んだ行 &quot;h s1 s2 s3 s4 s5&quot; を判定する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標準入力から `h s1 s2 s3 s4 s5` の行を読み（小数も可。数が 5 つなら試行部分ごとの一致数とみなし、h はその合計）、空でない行ごとに 1 つのコンパクトな JSON オブジェクトを書きます。`line`、`flag`（1 % 水準で 1）、`profile`（`P`、`D`、`S`、`N` のいずれか）、`analysisText` です。不正な行（h が試行部分の合計と違う行を含む）には `{&quot;line&quot;:n,&quot;error&quot;:&quot;...&quot;}` を書き、標準エラーに注記します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべての行を判定した</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不正な行があった</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>まだ封印していないランを封印する（NAME.txt の横に NAME.seal）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各ファイルのまだ封印していないランを、ファイルのハッシュ連鎖（`NAME-C.txt` の横の `NAME-C.seal`）に封印します。封印のないファイルではラン 1 から封印し、`FILE: 封印済み（ラン N 件、新規 K 件）。ヘッド HASH` を書きます。検査に通らないファイル、既存の封印を確かめられないファイル、後の書き換えで封印した桁が変わりうるランは断ります。ラン 1 より後から始まる連鎖（以前の版がクラッシュの後に残したもの）は末尾に延ばすだけで、その前のランを挙げます。それらは --reseal で封印します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン 1 より後から始まる連鎖をラン 1 から書き直し、すべてのランを封印します。ヘッドは変わります。古いヘッドとそれまでに公開したヘッドはもう一致しなくなり、コマンドは新しいヘッドを書く前にそう伝えます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてのファイルを封印した</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>断ったファイルがある</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読めないファイルがある、封印ファイルを書き込めない、引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>`FILE: ヘッド HASH（ラン N）`、つまり公開するハッシュを書きます（事前登録、同僚へのメール、実験ノートなどのために）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>公開したヘッド（16 進数 64 桁）がまだ連鎖の項目であることを確かめます: `FILE: ヘッド HASH はラン N にあります（封印 TIME）`。なければ終了コードは 1 です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サーバーがヘッドを記録したサイト（--server-file では既定でその 2 行目）。サイト名は英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ランを封印と照らし合わせる。--head は公開するハッシュを書き、--expect-head は公開したハッシュがまだ連鎖にあることを確かめる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各ファイルを、研究用データベースがそのファイルについて記録したすべてのヘッドと照らし合わせる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各ファイルを封印と照らし合わせ、`FILE: 封印済み（ラン N 件）`（まだ封印していないランがあれば `FILE: 封印済み（ラン N 件、未封印 K 件）`）を書くか、封印の後に変更・挿入・削除・並べ替えされたランごとに `FILE:LINE: 理由` を書きます（LINE は check と同じ数え方です。封印ファイル自体の不備は `NAME.seal:LINE` を挙げます）。封印していないランは `FILE:LINE: run N not sealed` として挙げ、終了コードを変えません。
+
+--server では、サイトがファイルを送ったときに研究用データベースが記録したヘッド（vora_heads）とも照らし合わせます。連鎖のそのランにまだそのヘッドがあれば `FILE: ラン N のヘッド HASH（送信 TIME）: あり`、なければ `FILE: ラン N のヘッド HASH（送信 TIME）: 連鎖にありません（それより前に封印したランが書き換えられたか、巻き戻されました）` を書き、終了コードは 1 です。サーバーがヘッドを持たないファイルはそう伝え（`FILE: サーバーに記録されたヘッドはありません`）、終了コードを変えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>すべてのファイルが封印と一致する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印の後に変更されたランがある、または期待したヘッドが連鎖にない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースを作るか補う: テーブル、ロール、行単位のセキュリティ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイトのログインロールを作り、その study-server.txt を一度だけ書く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究の取りまとめ役が、ロールを作る権限を持つデータベースの所有者として接続して使います。
+
+init はないものを作り、あるものはそのままにするので、いつでも（以前の版が作ったテーブルの上でも）実行し直せます。作るのは、挿入のときにサーバーが各記録から解析する列（run_date、start_time、stimulus、hit_display、bit(100) の targets と inputs、hits、統合した数値のためのランごとの集計）を持つ追記専用のテーブル vora_runs（トリガーが UPDATE、DELETE、TRUNCATE を所有者にも拒みます）、保存されたランへの注記を行として加える vora_corrections、push ごとの封印ヘッドを持つ vora_heads、1 試行 1 行のビュー vora_trials、サイト・実験・日付・到着順のインデックス、メンバーが自分の名前でだけ行を加えられて何も変更できないグループロール vora_site（行単位のセキュリティ）、読み取り専用のロール vora_analyst です。最後に `研究用データベースの準備ができました（スキーマ版 N）` を書きます。
+
+add-site は vora_site のメンバーであるログインロール NAME（英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字）を新しい乱数のパスワードで作り、サイトの study-server.txt を書きます。1 行目がそのパスワード入りの接続文字列、2 行目がサイト名です。パスワードはこの一度だけ表示し、ほかのどこにも保存しません。2 行をサイトの study-server.txt に書いてください（chmod 600）。すでにロールである名前は断り、そのパスワードも変えません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>完了</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイトがすでにロールである、またはデータベースにサイトを加える準備ができていない（先に init を実行）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースに接続できないか変更できない、引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>simulate: 偶然（0.5）のほかにシミュレーションする的中率。例 0.51。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>simulate: 的中率ごとにシミュレーションする研究の数（10000）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>simulate: 乱数の種。同じ種からは同じ数値が出ます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事前登録する研究のプロトコル（JSON）を検証する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロトコルをサーバーの時刻とともに vora_protocols に保存し、その SHA-256 を書く</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>偶然のときと RATE のときの、計画の動作特性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>事前登録する研究のプロトコル: 最初のランより前に固定する JSON ファイルです（項目は README にあります）。check はそれを読み、`FILE: ok`、計画、ファイルの SHA-256 を書くか、問題ごとに項目を挙げた 1 行 `FILE: 問題` を書きます。
+
+register はファイルのバイト列を研究用データベースの追記専用のテーブル vora_protocols にサーバーの時刻とともに保存し、`登録しました: TITLE（TIME、ROLE）` と `sha256 HASH` を書きます（同じバイト列が前に登録されていれば `登録済み` と最初の時刻）。研究の最初のランより後に登録したプロトコルには警告します。それはレポートの監査に決して通りません。登録の後に変えたファイルも、ハッシュが変わるので通りません。
+
+simulate は逐次的な計画をシミュレーションした研究で動かし、停止点の間の一致数を二項分布から引いて、的中率ごとに H1 で停止、H0 で停止、最大で停止する確率と試行数の期待値を、それぞれのモンテカルロ標準誤差とともに書きます。試行数が 20000 以下の計画では、すべての二項の経路について合計した正確な数値も書きます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロトコルは有効（さらに登録した、またはシミュレーションした）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロトコルが有効でない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>そのファイルか研究用データベースを読めない、引数が正しくない、または出力を書き込めない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>計画した停止点での主解析。呼び出しはすべて記録する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究の取りまとめ役のためのコマンドです。登録した研究のラン（そのサイトと実験の、検査に通るランを、サーバーが受信した順に）を、データが達していてまだどの呼び出しも解析していない停止点ごとに、その点までの試行だけで解析し、呼び出しをすべて vora_looks に記録します（誰が、いつ、そのときの試行数、停止点、判定）。停止点ごとに 1 行 `N 試行: 判定` を書きます。判定は継続、または H1 で停止、H0 で停止、最大で停止のいずれかです。盲検化ありでは、数値（一致数、的中率、各事前分布の BF10）は研究が停止してから書き、盲検化なしでは停止点ごとに書きます。停止すると研究は終わり、プログラムはその研究の新しいランを受け付けません。次の停止点の前は `停止点に達していません: N 試行、次の停止点は M 試行` です。停止の後は、どの呼び出しも判定をその数値とともに繰り返します。プロトコルのファイルは登録したもの（同じ SHA-256）でなければなりません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>呼び出しを解析して記録した</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロトコルが有効でないか、登録されていない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>そのファイルか研究用データベースを読めないか書き込めない、または引数が正しくない</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明なオプション %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 は値を取りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 には %2 が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-%1 には %2 が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Conditions</name>
     <message>
         <source>刺激=小</source>
@@ -154,6 +514,52 @@
     </message>
     <message>
         <source>%1番目のランです（１つの実験は%2ランまでです）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataInput</name>
+    <message>
+        <source>ファイルが検査に通りません。そのランは使いません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（データファイルではありません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvaluateCommand</name>
+    <message>
+        <source>&quot;h s1 s2 s3 s4 s5&quot;（6 つの数）か &quot;s1 s2 s3 s4 s5&quot; が必要ですが、項目が %1 個あります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; は数ではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>試行部分 %1 は 0 から %2 の間でなければなりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数は 0 から %1 の間でなければなりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致数 %1 が試行部分の合計 %2 と違います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>標準入力を読むので、ファイルは指定できません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行が %1 バイトを超えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 行目: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -273,6 +679,21 @@
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>--csv か --json のどちらかを選んでください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルは一度に 1 つです</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileStore</name>
     <message>
         <source>ファイル「%1」に書き込めませんでした。<byte value="xd"/>
@@ -364,6 +785,43 @@
     </message>
     <message>
         <source>ファイル「%1」は大きすぎるため使えません（%2 MBを超えています）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>使い方:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 つのコマンドの詳しい説明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>バージョン</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この説明</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出力は UTF-8 です。終了コード 2 は、引数が正しくない、読めないファイルがある、または出力を書き込めないことを表します。
+マニュアル: man vora-data
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この説明。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>終了コード:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -679,6 +1137,13 @@
     </message>
 </context>
 <context>
+    <name>Output</name>
+    <message>
+        <source>標準出力に書き込めません: %1。出力は途中で切れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PlanAudit</name>
     <message>
         <source>継続</source>
@@ -841,21 +1306,219 @@
     </message>
 </context>
 <context>
+    <name>PooledCommand</name>
+    <message>
+        <source>--pooled にはファイルか --server のどちらか一方を指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pooled: ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PooledInput</name>
+    <message>
+        <source>警告: %1 は %2 と同じファイルです。1 度だけ送ります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告: %1 は %2 と同じファイルです。1 度だけ数えます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1:%2（ラン %3）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>警告: %1 のラン %n 件は、同じファイルの前のランと同じ内容で記録されています。最初は %2 = %3。複写したランは 2 度数えられます</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>警告: %1 のラン %n 件は、%2 のランと同じ内容で記録されています。最初は %3 = %4。複写したランは 2 度数えられます</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProtocolCommand</name>
     <message>
-        <source>「継続」 continue</source>
+        <source>すべての事前分布の BF10 が同じ閾値を超える</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>「停止：H1」 stop for H1</source>
+        <source>%1 の BF10</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>「停止：H0」 stop for H0</source>
+        <source>題名: %1
+仮説: %2
+事前分布: %3
+規則: %4
+停止点: %5 試行
+閾値: H1 は BF10 &gt;= %6、H0 は &lt;= %7
+試行数: %8 〜 %9
+盲検化: %10
+</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>「停止：最大試行数」 stop, maximum reached</source>
+        <source>あり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>的中率 %1、%2: H1 で停止 %3、H0 で停止 %4、最大で停止 %5。試行数の期待値 %6
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--sims にはシミュレーションの回数を 1 から 10000000 で指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rate には 0 と 1 の間の的中率を指定します（例 0.51）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed には整数を指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>シミュレーション %1 回</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>正確な値</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登録しました: %1（%2、%3）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>登録済み: %1（%2、%3）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告: 研究にはすでにラン %1 件があります（最初の受信 %2）。最初のランより後に登録したプロトコルはレポートの監査に通りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>継続</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止：H1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止：H0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止：最大試行数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  一致 %1 / %2 試行（的中率 %3）
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>check、register、simulate のどれかと FILE が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明な操作 &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 にはプロトコルの FILE を 1 つ指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rate、--sims、--seed は simulate のためのものです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--server は register のためのものです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROTOCOL ファイルを 1 つ指定してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: このプロトコル（sha256 %2）は登録されていません。中間解析は登録した計画にだけ従います（vora-data protocol register）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究は %1 試行で停止しました（%2）: %3
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 試行: %2
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究は終わりました。プログラムはこの研究の新しいランを受け付けません
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止点に達していません: %1 試行、次の停止点は %2 試行
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PushCommand</name>
+    <message>
+        <source>%1:%2: ラン %3 は保存済みの記録と衝突します（上書きしません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 送信 %2、既存 %3、衝突 %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>--lang には ja か en を指定します（&quot;%1&quot; ではなく）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-o にはファイル名が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルか --server のどちらか一方を指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--protocol には --server が必要です。計画は研究用データベースと照らし合わせます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 を書き込めません: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1556,6 +2219,29 @@
     </message>
 </context>
 <context>
+    <name>SealCommand</name>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 封印しませんでした: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ラン 1-%2 は封印されていませんでした。連鎖をラン 1 から書き直しました。古いヘッド %3 とそれまでに公開したヘッドはもう一致しません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 封印済み（ラン %2 件、新規 %3 件）。ヘッド %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ラン 1-%2 は封印されていません。連鎖はラン %3 から始まります。seal --reseal で連鎖をラン 1 から書き直せます（ヘッドは変わります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SealWriter</name>
     <message>
         <source>第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。</source>
@@ -1601,6 +2287,77 @@
     </message>
     <message>
         <source>記録の一致数が合いません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--server か --server-file を 1 度だけ指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告: コマンドラインのパスワードは、このコンピューターのすべてのユーザーが読めます（ps）。~/.pgpass、PGPASSFILE、PGPASSWORD か --server-file を使ってください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site には英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字を指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>警告: %1 にはパスワードがあり、ほかのユーザーが読めるかもしれません（chmod 600）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--server CONNINFO か --server-file FILE が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site NAME が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--site には --server か --server-file が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースにサイト %1 のランはありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存されたランが検査に通りません。何もまとめません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudyCommand</name>
+    <message>
+        <source>init か add-site NAME が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明な操作 &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>init: 余分な引数 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add-site にはサイトの NAME を 1 つ指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイトの NAME は英字、数字、&quot;-&quot;、&quot;_&quot; の 1〜32 文字です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>研究用データベースの準備ができました（スキーマ版 %1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サイト %1 を加えました。上の 2 行がその study-server.txt です（chmod 600）。パスワードはこの一度だけ表示し、ほかのどこにも保存していません。</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1823,6 +2580,29 @@
     </message>
 </context>
 <context>
+    <name>SummaryCommand</name>
+    <message>
+        <source>--upto は 1 つのファイルのランを読むもので、--pooled とは使えません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 には --pooled が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルは一度に 1 つです（--pooled なら複数を指定できます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--upto には 1 以上のラン番号を指定します（&quot;%1&quot; ではなく）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Svg</name>
     <message>
         <source>ランの一致数の分布</source>
@@ -1877,6 +2657,72 @@
         <source>新バージョンのプログラムができています。<byte value="xd"/>
 <byte value="xd"/>
 右案内の（最新版の入手）をクリックし、ホームページの案内にそって更新してください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VerifyCommand</name>
+    <message>
+        <source>%1: 封印済み（ラン %2 件、未封印 %3 件）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 封印済み（ラン %2 件）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--expect-head には 16 進数 64 桁を指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ヘッド %2 はラン %3 にあります（封印 %4）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ヘッド %2 は連鎖にありません。それより前に封印したランが書き換えられたか、巻き戻されました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 封印したランがなく、ヘッドもありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ヘッド %2（ラン %3）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: サーバーに記録されたヘッドはありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ラン %3 のヘッド %2（送信 %4）: あり</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: ラン %3 のヘッド %2（送信 %4）: 連鎖にありません（それより前に封印したランが書き換えられたか、巻き戻されました）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vora-data</name>
+    <message>
+        <source>コマンドが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 余分な引数 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--man: 英語のカタログ vora_en.qm が見つかりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明なコマンド &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,8 @@
 // help written from the same definitions.
 #include "CommandLine.h"
 
+#include "core/toolkit/Language.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -24,6 +26,23 @@ QString rendered(const QString &roff, QString *warnings)
     groff.waitForFinished();
     *warnings = QString::fromUtf8(groff.readAllStandardError());
     return QString::fromUtf8(groff.readAllStandardOutput());
+}
+
+// Terminal columns: kana, kanji and full-width marks take two.
+int columns(const QString &line)
+{
+    int n = 0;
+    for (const QChar c : line)
+        n += c.unicode() >= 0x2e80 ? 2 : 1;
+    return n;
+}
+
+bool hasJapanese(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x3000 && c.unicode() <= 0x9fff)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -86,6 +105,9 @@ private Q_SLOTS:
     {
         const QString roff = manPage(QStringLiteral("2026-12-08"));
         QVERIFY(roff.startsWith(QStringLiteral(".\\\" ")));
+        // The page is English: compared with the definitions in English.
+        const vora::language::Scope english(QStringLiteral("en"));
+        QCOMPARE(vora::language::current(), QStringLiteral("en"));
         QString warnings;
         const QString page = rendered(roff, &warnings);
         if (page.isEmpty())
@@ -129,6 +151,57 @@ private Q_SLOTS:
         QVERIFY(options >= 11);
         for (const char *name : {"check", "summary", "export", "evaluate", "report", "seal", "verify", "push"})
             QVERIFY2(findCommand(QLatin1String(name)), name);
+    }
+
+    // The installed page is one English page, whatever the language of the user who builds it.
+    void manPageIsEnglishInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Japanese") << "ja";
+        QTest::newRow("English") << "en";
+    }
+
+    void manPageIsEnglishInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        const QString english = manPage(QStringLiteral("2026-12-08"));
+        QVERIFY(english.contains(QStringLiteral("Runs the program's integrity check on every")));
+        QVERIFY(!hasJapanese(english));
+        const vora::language::Scope scope(language);
+        QCOMPARE(vora::language::current(), language);
+        QCOMPARE(manPage(QStringLiteral("2026-12-08")), english);
+        QCOMPARE(vora::language::current(), language); // the man page leaves the language as it was
+    }
+
+    // Japanese help has no spaces to break at: lines break between characters, within the
+    // width, and never before a closing mark or after an opening bracket.
+    void japaneseHelpFitsTheTerminal()
+    {
+        const vora::language::Scope japanese(QStringLiteral("ja"));
+        QVERIFY(usageText().startsWith(QStringLiteral("使い方:\n  vora-data check FILE...")));
+        const QString noStart = QStringLiteral("、。）」』：；");
+        const QString noEnd = QStringLiteral("（「『");
+        auto checkLines = [&](const QString &text, int width, const QString &where) {
+            for (const QString &line : text.split(QLatin1Char('\n'))) {
+                const QString body = line.trimmed();
+                if (body.startsWith(QStringLiteral("vora-data ")) || body.startsWith(QStringLiteral("使い方: ")))
+                    continue; // a synopsis is not wrapped
+                QVERIFY2(columns(line) <= width, qPrintable(where + QStringLiteral(": ") + line));
+                QVERIFY2(body.isEmpty() || !noStart.contains(body.front()),
+                         qPrintable(where + QStringLiteral(": ") + line));
+                QVERIFY2(body.isEmpty() || !noEnd.contains(body.back()),
+                         qPrintable(where + QStringLiteral(": ") + line));
+            }
+        };
+        for (const CommandDef &def : commandDefs()) {
+            const QString help = commandHelp(def);
+            QVERIFY2(hasJapanese(help), qPrintable(def.name));
+            checkLines(help, 79, def.name);
+            // The later forms line up under the first, past "使い方: " (8 columns).
+            if (def.forms.size() > 1)
+                QVERIFY2(help.contains(QStringLiteral("\n        vora-data ") + def.name), qPrintable(help.left(300)));
+        }
+        checkLines(usageText().section(QStringLiteral("出力は"), 0, 0), 110, QStringLiteral("usage"));
     }
 };
 

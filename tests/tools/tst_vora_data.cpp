@@ -1,5 +1,6 @@
 // vora-data run as researchers run it: the built executable through QProcess, on data files
-// written in a temporary folder, with the locale set to plain C.
+// written in a temporary folder, with the locale set to plain C. It speaks Japanese there, as
+// the program does; the cases about its own English messages ask for English (VORA_LANG=en).
 #include "Fakes.h"
 #include "StoredRuns.h"
 
@@ -40,14 +41,26 @@ struct Sink {
     qint64 sizeLimit = 0; // RLIMIT_FSIZE: writes past it fail with EFBIG, as on a full disk
 };
 
-ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray(), const Sink &sink = Sink())
+// The language asked for: `vora` as VORA_LANG (none when empty) and the locale.
+struct Speech {
+    QString vora = QStringLiteral("ja");
+    QString locale = QStringLiteral("C");
+};
+
+ToolResult runToolIn(const Speech &speech, const QStringList &args, const QByteArray &input = QByteArray(),
+                     const Sink &sink = Sink())
 {
     ToolResult r;
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // Output must be UTF-8 even where the locale says otherwise.
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C"));
+    env.insert(QStringLiteral("LC_ALL"), speech.locale);
+    env.insert(QStringLiteral("LANG"), speech.locale);
+    env.remove(QStringLiteral("LANGUAGE"));
+    if (speech.vora.isEmpty())
+        env.remove(QStringLiteral("VORA_LANG"));
+    else
+        env.insert(QStringLiteral("VORA_LANG"), speech.vora);
     p.setProcessEnvironment(env);
     if (!sink.out.isEmpty())
         p.setStandardOutputFile(sink.out);
@@ -75,6 +88,18 @@ ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// In the program's own language (Japanese).
+ToolResult runTool(const QStringList &args, const QByteArray &input = QByteArray(), const Sink &sink = Sink())
+{
+    return runToolIn(Speech(), args, input, sink);
+}
+
+// In English: the cases that read vora-data's own messages.
+ToolResult runToolEn(const QStringList &args, const QByteArray &input = QByteArray(), const Sink &sink = Sink())
+{
+    return runToolIn({QStringLiteral("en")}, args, input, sink);
 }
 
 // A run of the experiment "Tool" (small stimulus): targets alternate 1/0 from trial 1; in
@@ -162,6 +187,10 @@ private Q_SLOTS:
     void csvCellGuard_data();
     void csvCellGuard();
     void helpAndVersion();
+    void messagesFollowTheLanguage_data();
+    void messagesFollowTheLanguage();
+    void machineOutputIsTheSameInEveryLanguage_data();
+    void machineOutputIsTheSameInEveryLanguage();
 };
 
 void TestVoraData::initTestCase()
@@ -226,7 +255,7 @@ void TestVoraData::checkExitCodes()
         QVERIFY(f.open(QIODevice::ReadWrite) && f.resize(vora::kMaxTextFileBytes + 1)); // sparse
     }
 
-    const ToolResult r = runTool({QStringLiteral("check"), path});
+    const ToolResult r = runToolEn({QStringLiteral("check"), path});
     QVERIFY(!r.crashed);
     QCOMPARE(r.exitCode, exitCode);
     if (!where.isEmpty()) {
@@ -317,13 +346,13 @@ void TestVoraData::checkReportsEveryFileAndTheWorstCode()
     const QString bad = t.path(QStringLiteral("data/Bad-1.txt"));
     const QString missing = t.path(QStringLiteral("data/None-1.txt"));
 
-    ToolResult r = runTool({QStringLiteral("check"), good, bad});
+    ToolResult r = runToolEn({QStringLiteral("check"), good, bad});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.out.contains(good + QStringLiteral(": ok (2 runs)")), qPrintable(r.out));
     // The memo line counts as a file line: the changed run is line 3.
     QVERIFY2(r.out.contains(bad + QStringLiteral(":3: ")), qPrintable(r.out));
 
-    r = runTool({QStringLiteral("check"), bad, missing, good});
+    r = runToolEn({QStringLiteral("check"), bad, missing, good});
     QCOMPARE(r.exitCode, 2);
     QVERIFY(r.out.contains(bad + QStringLiteral(":3: ")));
     QVERIFY(r.out.contains(good + QStringLiteral(": ok")));
@@ -332,7 +361,7 @@ void TestVoraData::checkReportsEveryFileAndTheWorstCode()
     // A name cannot forge a result line: control characters are printed escaped.
     const QString forged = QStringLiteral("x\nfake.txt: ok (99 runs)\x1b[2K");
     t.writeLines(forged, {run50()});
-    r = runTool({QStringLiteral("check"), t.path(forged), t.path(QStringLiteral("none\r.txt"))});
+    r = runToolEn({QStringLiteral("check"), t.path(forged), t.path(QStringLiteral("none\r.txt"))});
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(r.out, t.path(QStringLiteral("x\\nfake.txt: ok (99 runs)\\x1b[2K")) + QStringLiteral(": ok (1 runs)\n"));
     QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
@@ -629,7 +658,7 @@ void TestVoraData::evaluateMalformedLines()
     input += QByteArray(1024 * 1024, '7') + "\n";
     input += QByteArray("10 10\0 10 10 10", 15) + "\n";
     input += "9 11 10 10 10"; // no final line break
-    const ToolResult r = runTool({QStringLiteral("evaluate")}, input);
+    const ToolResult r = runToolEn({QStringLiteral("evaluate")}, input);
     QVERIFY(!r.crashed);
     QCOMPARE(r.exitCode, 1);
 
@@ -694,7 +723,7 @@ void TestVoraData::usageErrors_data()
 void TestVoraData::usageErrors()
 {
     QFETCH(QStringList, args);
-    const ToolResult r = runTool(args);
+    const ToolResult r = runToolEn(args);
     QVERIFY(!r.crashed);
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.err.contains(QStringLiteral("usage:")), qPrintable(r.err));
@@ -772,7 +801,7 @@ void TestVoraData::failedWritesExitTwo()
         where =
             Sink{t.path(QStringLiteral("out.txt")), QString(), sink == QLatin1String("limit4k") ? 4 * 1024 : 16 * 1024};
 
-    const ToolResult r = runTool(args, input, where);
+    const ToolResult r = runToolEn(args, input, where);
     QVERIFY(!r.crashed);
     QCOMPARE(r.exitCode, 2);
     if (!cause.isEmpty())
@@ -808,7 +837,7 @@ void TestVoraData::fileNamedTwiceCountsOnce()
             == 0);
     const QString again = t.path(second);
 
-    const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), first, again});
+    const ToolResult r = runToolEn({QStringLiteral("summary"), QStringLiteral("--pooled"), first, again});
     QCOMPARE(r.exitCode, 0);
     const QJsonObject o = jsonObject(r.out);
     QCOMPARE(o.value(QStringLiteral("experiments")).toArray().size(), 1);
@@ -817,7 +846,7 @@ void TestVoraData::fileNamedTwiceCountsOnce()
                         + QStringLiteral("; counted once\n"));
 
     const ToolResult page =
-        runTool({QStringLiteral("report"), again, first, QStringLiteral("-o"), t.path(QStringLiteral("r.html"))});
+        runToolEn({QStringLiteral("report"), again, first, QStringLiteral("-o"), t.path(QStringLiteral("r.html"))});
     QCOMPARE(page.exitCode, 0);
     QVERIFY2(page.err.contains(first + QStringLiteral(" names the same file as ") + again), qPrintable(page.err));
 }
@@ -832,7 +861,7 @@ void TestVoraData::identicalRunsAreNamed()
     const QString a = t.path(QStringLiteral("A-1.txt")), b = t.path(QStringLiteral("B-1.txt")),
                   c = t.path(QStringLiteral("C-1.txt")), d = t.path(QStringLiteral("D-1.txt"));
 
-    const ToolResult r = runTool({QStringLiteral("summary"), QStringLiteral("--pooled"), a, b, c, d});
+    const ToolResult r = runToolEn({QStringLiteral("summary"), QStringLiteral("--pooled"), a, b, c, d});
     QCOMPARE(r.exitCode, 0);
     // Reported, not decided: every file still counts.
     QCOMPARE(jsonObject(r.out).value(QStringLiteral("pooled")).toObject().value(QStringLiteral("runs")).toInt(), 10);
@@ -993,13 +1022,13 @@ void TestVoraData::csvCellGuard()
 
 void TestVoraData::helpAndVersion()
 {
-    ToolResult r = runTool({QStringLiteral("--version")});
+    ToolResult r = runToolEn({QStringLiteral("--version")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY2(QRegularExpression(QStringLiteral("^vora-data \\d+\\.\\d+\\.\\d+\n$")).match(r.out).hasMatch(),
              qPrintable(r.out));
     QVERIFY(r.err.isEmpty());
 
-    r = runTool({QStringLiteral("--help")});
+    r = runToolEn({QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.startsWith(QStringLiteral("usage:\n  vora-data check FILE...")));
 
@@ -1008,12 +1037,125 @@ void TestVoraData::helpAndVersion()
          {QStringList{QStringLiteral("verify"), QStringLiteral("--help")},
           QStringList{QStringLiteral("verify"), QStringLiteral("x.txt"), QStringLiteral("-h")},
           QStringList{QStringLiteral("help"), QStringLiteral("verify")}}) {
-        r = runTool(args);
+        r = runToolEn(args);
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.startsWith(QStringLiteral("usage: vora-data verify [--head] [--expect-head HASH] FILE...\n")),
                  qPrintable(r.out));
         QVERIFY(r.out.contains(QStringLiteral("  --expect-head HASH")));
         QVERIFY(r.out.contains(QStringLiteral("exit status:\n  0  every file matches its seal")));
+    }
+}
+
+void TestVoraData::messagesFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("vora"); // VORA_LANG, none when empty
+    QTest::addColumn<QString>("locale"); // LANG and LC_ALL
+    QTest::addColumn<QStringList>("args"); // DATAFILE: a sound file of two runs
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("out"); // standard output starts with it (DATAFILE replaced)
+    QTest::addColumn<QString>("err"); // standard error contains it
+
+    const QStringList check{QStringLiteral("check"), QStringLiteral("DATAFILE")};
+    const QString okJa = QStringLiteral("DATAFILE: ok（ラン 2 件）\n");
+    const QString okEn = QStringLiteral("DATAFILE: ok (2 runs)\n");
+    QTest::newRow("check, Japanese") << "ja"
+                                     << "C" << check << QByteArray() << okJa << QString();
+    QTest::newRow("check, English") << "en"
+                                    << "C" << check << QByteArray() << okEn << QString();
+    // Without VORA_LANG the locale decides; one without a catalogue gets Japanese.
+    QTest::newRow("English locale") << ""
+                                    << "en_US.UTF-8" << check << QByteArray() << okEn << QString();
+    QTest::newRow("C locale") << ""
+                              << "C" << check << QByteArray() << okJa << QString();
+    QTest::newRow("German locale") << ""
+                                   << "de_DE.UTF-8" << check << QByteArray() << okJa << QString();
+    QTest::newRow("VORA_LANG over the locale") << "ja"
+                                               << "en_US.UTF-8" << check << QByteArray() << okJa << QString();
+
+    const QStringList help{QStringLiteral("--help")};
+    QTest::newRow("usage, Japanese") << "ja"
+                                     << "C" << help << QByteArray()
+                                     << QStringLiteral("使い方:\n  vora-data check FILE...               "
+                                                       "すべてのラン行を検査する。")
+                                     << QString();
+    QTest::newRow("usage, English") << "en"
+                                    << "C" << help << QByteArray()
+                                    << QStringLiteral("usage:\n  vora-data check FILE...               "
+                                                      "check every run line; exit 0 all good")
+                                    << QString();
+    const QStringList noFile{QStringLiteral("export")};
+    QTest::newRow("usage error, Japanese")
+        << "ja"
+        << "C" << noFile << QByteArray() << QString()
+        << QStringLiteral("vora-data: export: ファイルが指定されていません\n使い方:\n");
+    QTest::newRow("usage error, English")
+        << "en"
+        << "C" << noFile << QByteArray() << QString() << QStringLiteral("vora-data: export: no file given\nusage:\n");
+    const QStringList evaluate{QStringLiteral("evaluate")};
+    QTest::newRow("evaluate note, Japanese")
+        << "ja"
+        << "C" << evaluate << QByteArray("1 2 3\n") << QStringLiteral("{\"error\":\"expected")
+        << QStringLiteral("vora-data evaluate: 1 行目: \"h s1 s2 s3 s4 s5\"（6 つの数）か");
+    QTest::newRow("evaluate note, English")
+        << "en"
+        << "C" << evaluate << QByteArray("1 2 3\n") << QStringLiteral("{\"error\":\"expected")
+        << QStringLiteral("vora-data evaluate: line 1: expected \"h s1 s2 s3 s4 s5\" (6 numbers)");
+}
+
+void TestVoraData::messagesFollowTheLanguage()
+{
+    QFETCH(QString, vora);
+    QFETCH(QString, locale);
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    TestServices t;
+    t.writeLines(QStringLiteral("data/Tool-1.txt"), {run50(), run63()});
+    const QString file = t.path(QStringLiteral("data/Tool-1.txt"));
+    args.replaceInStrings(QStringLiteral("DATAFILE"), file);
+    const ToolResult r = runToolIn({vora, locale}, args, input);
+    QVERIFY(!r.crashed);
+    QVERIFY2(r.out.startsWith(QString(out).replace(QStringLiteral("DATAFILE"), file)), qPrintable(r.out.left(300)));
+    QVERIFY2(r.err.contains(err), qPrintable(r.err.left(300)));
+}
+
+void TestVoraData::machineOutputIsTheSameInEveryLanguage_data()
+{
+    QTest::addColumn<QStringList>("args"); // DATAFILE: a file with a memo and three runs
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("export JSON") << QStringList{QStringLiteral("export"), QStringLiteral("DATAFILE"),
+                                                QStringLiteral("--json")}
+                                 << QByteArray();
+    QTest::newRow("export CSV") << QStringList{QStringLiteral("export"), QStringLiteral("DATAFILE")} << QByteArray();
+    QTest::newRow("pooled summary") << QStringList{QStringLiteral("summary"), QStringLiteral("--pooled"),
+                                                   QStringLiteral("DATAFILE")}
+                                    << QByteArray();
+    // The error of a malformed line is read by scripts: English in the JSON in every language.
+    QTest::newRow("evaluate errors") << QStringList{QStringLiteral("evaluate")}
+                                     << QByteArray("1 2 3\n63 13 13 13 12 11\nx 1 1 1 1 1\n");
+}
+
+void TestVoraData::machineOutputIsTheSameInEveryLanguage()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    TestServices t;
+    t.writeLines(QStringLiteral("data/Tool-1.txt"), {QStringLiteral("実験条件=メモ"), run50(), run63(), run35()});
+    args.replaceInStrings(QStringLiteral("DATAFILE"), t.path(QStringLiteral("data/Tool-1.txt")));
+
+    const ToolResult ja = runToolIn({QStringLiteral("ja")}, args, input);
+    const ToolResult en = runToolIn({QStringLiteral("en")}, args, input);
+    QVERIFY(!ja.out.isEmpty());
+    QCOMPARE(ja.exitCode, en.exitCode);
+    QCOMPARE(ja.out, en.out);
+    if (!input.isEmpty()) { // the notes on stderr are for a person, in the language asked for
+        QVERIFY2(ja.err.contains(QStringLiteral("2 行目: 一致数 63 が試行部分の合計 62 と違います")),
+                 qPrintable(ja.err));
+        QVERIFY2(en.err.contains(QStringLiteral("line 2: hits 63 differ from the sum of the segments 62")),
+                 qPrintable(en.err));
+        QVERIFY(en.out.contains(QStringLiteral("\"error\":\"hits 63 differ from the sum of the segments 62\"")));
     }
 }
 

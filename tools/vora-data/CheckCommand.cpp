@@ -5,7 +5,18 @@
 #include "DataInput.h"
 #include "Output.h"
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "CheckCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CheckCommand)
+};
+
+} // namespace
 
 int runCheck(const QStringList &args)
 {
@@ -14,7 +25,7 @@ int runCheck(const QStringList &args)
         return line.exitCode();
     const QStringList files = line.positional();
     if (files.isEmpty())
-        return line.usageError(QStringLiteral("no file given"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
 
     bool anyDamaged = false;
     bool anyUnreadable = false;
@@ -28,8 +39,9 @@ int runCheck(const QStringList &args)
             anyDamaged = true;
             writeOut(f.faultText() + QLatin1Char('\n'));
         } else {
-            writeOut(printableName(path) + QStringLiteral(": ok (") + QString::number(f.contents.runCount())
-                     + QStringLiteral(" runs)\n"));
+            // "ok" stays as it is in every language: scripts look for it.
+            writeOut(Texts::tr("%1: ok（ラン %2 件）").arg(printableName(path), QString::number(f.contents.runCount()))
+                     + QLatin1Char('\n'));
         }
     }
     // Every file is still checked; the worst outcome decides the exit code.

@@ -1,7 +1,9 @@
 #pragma once
 // Every command's arguments, defined once. QCommandLineParser reads them (one parser per
 // command), and the same definitions write the usage text, each command's --help and the man
-// page, so that none of them can drift from what is parsed.
+// page, so that none of them can drift from what is parsed. Their texts are written in the
+// program's language and read in the user's (commandDefs() per language); the man page reads
+// them in English.
 //
 // Texts may mark literal output or input with backquotes (`FILE: ok (N runs)`): the man page
 // sets it in bold, --help drops the quotes. Option names and the placeholders listed in
@@ -75,7 +77,8 @@ private:
 QString usageText();
 // One command's help: its forms, description, options and exit statuses.
 QString commandHelp(const CommandDef &def);
-// The manual page in roff (man(7)), dated `date`.
+// The manual page in roff (man(7)), dated `date`: in English whatever the user's language, and
+// empty when the English catalogue cannot be found.
 QString manPage(const QString &date);
 // "vora-data VERSION"
 QString versionText();

@@ -5,7 +5,18 @@
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/FileStore.h"
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "DataInput".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(DataInput)
+};
+
+} // namespace
 
 QString readFailureText(const vora::FileResult &read)
 {
@@ -13,7 +24,7 @@ QString readFailureText(const vora::FileResult &read)
     switch (read.code) {
     case vora::FileError::Folder:
     case vora::FileError::NotRegular:
-    case vora::FileError::TooLarge: return cause + QStringLiteral(", not a data file");
+    case vora::FileError::TooLarge: return Texts::tr("%1（データファイルではありません）").arg(cause);
     default: return cause;
     }
 }
@@ -61,8 +72,8 @@ int refuseUnfit(const CheckedFile &file)
         return kExitUsage;
     }
     if (!file.passed()) {
-        writeErr(file.faultText() + QLatin1Char('\n')
-                 + QStringLiteral("vora-data: the file fails the check; its runs are not used\n"));
+        writeErr(file.faultText() + QLatin1Char('\n') + QStringLiteral("vora-data: ")
+                 + Texts::tr("ファイルが検査に通りません。そのランは使いません") + QLatin1Char('\n'));
         return kExitBadData;
     }
     return kExitOk;

@@ -9,7 +9,7 @@ namespace voradata {
 struct CheckedFile {
     QString path; // as given on the command line
     bool readable = false;
-    QString readError; // why the file could not be read (English, one line)
+    QString readError; // why the file could not be read, in one line
     vora::DataFileContents contents;
     int badLine = 0; // 1-based file line of the first fault, 0 when none
     QString badReason;
@@ -19,7 +19,7 @@ struct CheckedFile {
     QString faultText() const;
 };
 
-// Why a named file could not be read, in one English line without the name: the cause as the
+// Why a named file could not be read, in one line without the name: the cause as the
 // file layer's table says it; what stands there instead of a file, or is too large, is no data file.
 QString readFailureText(const vora::FileResult &read);
 

@@ -18,7 +18,18 @@
 #include <cstdio>
 #include <numeric>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "EvaluateCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EvaluateCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -27,7 +38,8 @@ constexpr qint64 kMaxLineBytes = 4096;
 
 struct ParsedLine {
     bool ok = false;
-    QString error;
+    QString error; // for the JSON: English in every language, as scripts read it
+    QString note; // the same for a person, on standard error
     double hits = 0.0;
     std::array<double, vora::kBlocksPerRun> segments{};
 };
@@ -40,6 +52,8 @@ ParsedLine parseLine(const QString &line)
     if (fields.size() != vora::kBlocksPerRun + 1 && fields.size() != vora::kBlocksPerRun) {
         p.error = QStringLiteral("expected \"h s1 s2 s3 s4 s5\" (6 numbers) or \"s1 s2 s3 s4 s5\", got %1 fields")
                       .arg(fields.size());
+        p.note = Texts::tr("\"h s1 s2 s3 s4 s5\"（6 つの数）か \"s1 s2 s3 s4 s5\" が必要ですが、項目が %1 個あります")
+                     .arg(fields.size());
         return p;
     }
     const QLocale c = QLocale::c();
@@ -50,6 +64,7 @@ ParsedLine parseLine(const QString &line)
         const double x = c.toDouble(fields.at(i), &ok);
         if (!ok || !std::isfinite(x)) {
             p.error = QStringLiteral("\"%1\" is not a number").arg(fields.at(i).left(40));
+            p.note = Texts::tr("\"%1\" は数ではありません").arg(fields.at(i).left(40));
             return p;
         }
         v[i + offset] = x;
@@ -57,6 +72,8 @@ ParsedLine parseLine(const QString &line)
     for (int k = 0; k < vora::kBlocksPerRun; ++k) {
         if (v[k + 1] < 0.0 || v[k + 1] > vora::kTrialsPerBlock) {
             p.error = QStringLiteral("segment %1 must lie between 0 and %2").arg(k + 1).arg(vora::kTrialsPerBlock);
+            p.note =
+                Texts::tr("試行部分 %1 は 0 から %2 の間でなければなりません").arg(k + 1).arg(vora::kTrialsPerBlock);
             return p;
         }
         p.segments[k] = v[k + 1];
@@ -65,12 +82,15 @@ ParsedLine parseLine(const QString &line)
     p.hits = offset == 0 ? v[0] : sum;
     if (p.hits < 0.0 || p.hits > vora::kTrialsPerRun) {
         p.error = QStringLiteral("hits must lie between 0 and %1").arg(vora::kTrialsPerRun);
+        p.note = Texts::tr("一致数は 0 から %1 の間でなければなりません").arg(vora::kTrialsPerRun);
         return p;
     }
     // The hits are the sum of the segments; a line where they differ judges nothing real.
     if (std::fabs(p.hits - sum) > 1e-9 * std::max(1.0, p.hits)) {
-        p.error = QStringLiteral("hits %1 differ from the sum of the segments %2")
-                      .arg(QLocale::c().toString(p.hits, 'g', 15), QLocale::c().toString(sum, 'g', 15));
+        const QString hits = QLocale::c().toString(p.hits, 'g', 15);
+        const QString segments = QLocale::c().toString(sum, 'g', 15);
+        p.error = QStringLiteral("hits %1 differ from the sum of the segments %2").arg(hits, segments);
+        p.note = Texts::tr("一致数 %1 が試行部分の合計 %2 と違います").arg(hits, segments);
         return p;
     }
     p.ok = true;
@@ -90,7 +110,7 @@ int runEvaluate(const QStringList &args, std::FILE *in)
     if (!line.parse(args))
         return line.exitCode();
     if (!line.positional().isEmpty())
-        return line.usageError(QStringLiteral("reads standard input and takes no file"));
+        return line.usageError(Texts::tr("標準入力を読むので、ファイルは指定できません"));
 
     bool anyMalformed = false;
     int lineNo = 0;
@@ -115,6 +135,7 @@ int runEvaluate(const QStringList &args, std::FILE *in)
         ParsedLine parsed;
         if (tooLong) {
             parsed.error = QStringLiteral("line longer than %1 bytes").arg(kMaxLineBytes);
+            parsed.note = Texts::tr("行が %1 バイトを超えています").arg(kMaxLineBytes);
         } else {
             const QString text = QString::fromUtf8(bytes);
             if (text.trimmed().isEmpty())
@@ -124,7 +145,8 @@ int runEvaluate(const QStringList &args, std::FILE *in)
         if (!parsed.ok) {
             anyMalformed = true;
             o.insert(QStringLiteral("error"), parsed.error);
-            writeErr(QStringLiteral("vora-data evaluate: line %1: %2\n").arg(lineNo).arg(parsed.error));
+            writeErr(QStringLiteral("vora-data evaluate: ")
+                     + Texts::tr("%1 行目: %2").arg(QString::number(lineNo), parsed.note) + QLatin1Char('\n'));
             writeJsonLine(o);
             continue;
         }

@@ -12,7 +12,18 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "ExportCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -116,12 +127,12 @@ int runExport(const QStringList &args)
         return line.exitCode();
     const bool json = line.isSet(QStringLiteral("json"));
     if (json && line.isSet(QStringLiteral("csv")))
-        return line.usageError(QStringLiteral("choose either --csv or --json"));
+        return line.usageError(Texts::tr("--csv か --json のどちらかを選んでください"));
     const QStringList files = line.positional();
     if (files.isEmpty())
-        return line.usageError(QStringLiteral("no file given"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
     if (files.size() > 1)
-        return line.usageError(QStringLiteral("one file at a time"));
+        return line.usageError(Texts::tr("ファイルは一度に 1 つです"));
     const QString path = files.first();
 
     const CheckedFile file = checkFile(path);

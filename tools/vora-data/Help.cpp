@@ -4,11 +4,20 @@
 #include "Commands.h"
 #include "Output.h"
 
+#include "core/toolkit/Language.h"
+
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace voradata {
 
 namespace {
+
+// The texts of the usage and help, under the translation context "Help". The man page is
+// written in English whatever the user's language (its sections below are English only).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Help)
+};
 
 #define VORA_STR2(x) #x
 #define VORA_STR(x) VORA_STR2(x)
@@ -17,24 +26,97 @@ constexpr int kUsageColumn = 40; // where a form's summary starts in the usage t
 constexpr int kUsageWidth = 110;
 constexpr int kHelpWidth = 79;
 
+// Columns a character takes on a terminal: two for the wide characters of East Asian scripts
+// (kana, kanji, full-width forms), one for the rest.
+int columnsOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    const bool wide = (u >= 0x1100 && u <= 0x115f) || (u >= 0x2e80 && u <= 0xa4cf) || (u >= 0xac00 && u <= 0xd7a3)
+                      || (u >= 0xf900 && u <= 0xfaff) || (u >= 0xfe30 && u <= 0xfe4f) || (u >= 0xff00 && u <= 0xff60)
+                      || (u >= 0xffe0 && u <= 0xffe6);
+    return wide ? 2 : 1;
+}
+
+int columnsOf(const QString &text)
+{
+    int columns = 0;
+    for (const QChar c : text)
+        columns += columnsOf(c);
+    return columns;
+}
+
+// Japanese line-breaking: no line starts with a closing mark or small kana, none ends with an
+// opening bracket.
+bool mayNotStartLine(QChar c)
+{
+    // 、。，．）」』】〕・ー：；？！ and the small kana ぁぃぅぇぉっゃゅょァィゥェォッャュョ, 〜
+    static const QString marks = QStringLiteral(
+        "\u3001\u3002\uff0c\uff0e\uff09\u300d\u300f\u3011\u3015\u30fb\u30fc\uff1a\uff1b\uff1f\uff01\u3041\u3043\u3045\u3047\u3049\u3063\u3083\u3085\u3087\u30a1\u30a3\u30a5\u30a7\u30a9\u30c3\u30e3\u30e5\u30e7\u301c");
+    return marks.contains(c);
+}
+
+bool mayNotEndLine(QChar c)
+{
+    // （「『【〔
+    static const QString marks = QStringLiteral("\uff08\u300c\u300e\u3010\u3014");
+    return marks.contains(c);
+}
+
+// The pieces a line may break between: a word between spaces, or one wide character (with the
+// marks that must stay beside it). `spaced`: a space stood before the piece.
+struct Piece {
+    QString text;
+    bool spaced = false;
+};
+
+QVector<Piece> piecesOf(const QString &text)
+{
+    QVector<Piece> pieces;
+    bool space = false;
+    bool open = false; // the last piece may take the next character (a word, an opening bracket)
+    for (const QChar c : text) {
+        if (c == QLatin1Char(' ')) {
+            space = true;
+            open = false;
+            continue;
+        }
+        const bool wide = columnsOf(c) == 2;
+        const bool last = !pieces.isEmpty() && !space;
+        const bool joins = last
+                           && (mayNotStartLine(c) || mayNotEndLine(pieces.last().text.back())
+                               || (open && !wide && columnsOf(pieces.last().text.back()) == 1));
+        if (joins) {
+            pieces.last().text += c;
+        } else {
+            pieces.append({QString(c), space && !pieces.isEmpty()});
+        }
+        open = !wide;
+        space = false;
+    }
+    return pieces;
+}
+
 // Words wrapped to `width` columns, every line after the first starting with `indent` spaces.
+// A line breaks at a space (which it drops) or between two Japanese characters.
 QString wrapped(const QString &text, int width, int indent, int firstColumn = 0)
 {
     QString out;
     int column = firstColumn;
     bool lineEmpty = true;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (!lineEmpty && column + 1 + word.size() > width) {
+    for (const Piece &piece : piecesOf(text)) {
+        const int columns = columnsOf(piece.text);
+        const int gap = piece.spaced ? 1 : 0;
+        if (!lineEmpty && column + gap + columns > width) {
             out += QLatin1Char('\n') + QString(indent, QLatin1Char(' '));
             column = indent;
             lineEmpty = true;
         }
-        if (!lineEmpty) {
+        if (!lineEmpty && gap) {
             out += QLatin1Char(' ');
             ++column;
         }
-        out += word;
-        column += word.size();
+        out += piece.text;
+        column += columns;
         lineEmpty = false;
     }
     return out;
@@ -218,14 +300,16 @@ The password file libpq reads instead of
 .IR ~/.pgpass .
 .TP
 .BR VORA_LANG ", " LANG ", " LC_MESSAGES
-The language of the texts vora\-data takes from VORA (check reasons, results texts, the
-report):
+The language of vora\-data's messages, usage and help, and of the texts it takes from VORA
+(check reasons, results texts, the report):
 .B VORA_LANG=ja
 or
 .B en
 chooses one; else the locale's language when VORA has a catalogue for it, else Japanese.
-vora\-data's own messages are English. The bytes of the data files read are the same in
-every language.
+A script that reads its lines sets
+.BR VORA_LANG=en .
+This page is English in every language. JSON, CSV, the files written, exit statuses and the
+bytes of the data files read are the same in every language.
 .TP
 .B XDG_DATA_HOME
 Where an installed program keeps its data folder
@@ -305,7 +389,7 @@ QString versionText()
 
 QString usageText()
 {
-    QString out = QStringLiteral("usage:\n");
+    QString out = Texts::tr("使い方:") + QLatin1Char('\n');
     auto entry = [&](const QString &left, const QString &summary) {
         QString line = QStringLiteral("  ") + left;
         if (line.size() >= kUsageColumn)
@@ -317,26 +401,29 @@ QString usageText()
     for (const CommandDef &def : commandDefs())
         for (const FormDef &form : def.forms)
             entry(formLine(def, form), form.summary);
-    entry(QStringLiteral("vora-data COMMAND --help"), QStringLiteral("one command in detail"));
-    entry(QStringLiteral("vora-data --version"), QStringLiteral("the version"));
-    entry(QStringLiteral("vora-data --help"), QStringLiteral("this text"));
+    entry(QStringLiteral("vora-data COMMAND --help"), Texts::tr("1 つのコマンドの詳しい説明"));
+    entry(QStringLiteral("vora-data --version"), Texts::tr("バージョン"));
+    entry(QStringLiteral("vora-data --help"), Texts::tr("この説明"));
     return out
-           + QStringLiteral("Output is UTF-8. Exit code 2 means wrong arguments, an unreadable file or output that "
-                            "cannot be written.\nThe manual: man vora-data\n");
+           + Texts::tr(
+               "出力は UTF-8 です。終了コード 2 は、引数が正しくない、読めないファイルがある、または出力を書き込め"
+               "ないことを表します。\nマニュアル: man vora-data\n");
 }
 
 QString commandHelp(const CommandDef &def)
 {
     QString out;
+    // The further forms line up under the first, after "usage: " in whatever language.
+    const QString usage = Texts::tr("使い方:") + QLatin1Char(' ');
     for (int i = 0; i < def.forms.size(); ++i)
-        out += (i == 0 ? QStringLiteral("usage: ") : QStringLiteral("       ")) + formLine(def, def.forms.at(i))
+        out += (i == 0 ? usage : QString(columnsOf(usage), QLatin1Char(' '))) + formLine(def, def.forms.at(i))
                + QLatin1Char('\n');
     for (const QString &p : def.description.split(QStringLiteral("\n\n")))
         out += QLatin1Char('\n') + wrapped(plain(p), kHelpWidth, 0) + QLatin1Char('\n');
 
     QVector<OptionDef> options = def.options;
-    options.append({{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("This text.")});
-    out += QStringLiteral("\noptions:\n");
+    options.append({{QStringLiteral("h"), QStringLiteral("help")}, QString(), Texts::tr("この説明。")});
+    out += QLatin1Char('\n') + Texts::tr("オプション:") + QLatin1Char('\n');
     for (const OptionDef &o : options) {
         const QString label = QStringLiteral("  ") + optionLabel(o);
         const int column = 24;
@@ -344,7 +431,7 @@ QString commandHelp(const CommandDef &def)
                                                         : label.leftJustified(column);
         out += head + wrapped(plain(o.help), kHelpWidth, column, column) + QLatin1Char('\n');
     }
-    out += QStringLiteral("\nexit status:\n");
+    out += QLatin1Char('\n') + Texts::tr("終了コード:") + QLatin1Char('\n');
     for (const ExitDef &e : def.exits)
         out += QStringLiteral("  %1  ").arg(e.code) + wrapped(e.meaning, kHelpWidth, 5, 5) + QLatin1Char('\n');
     return out;
@@ -352,6 +439,10 @@ QString commandHelp(const CommandDef &def)
 
 QString manPage(const QString &date)
 {
+    // The installed page is English: the definitions' texts come from the English catalogue.
+    const vora::language::Scope english(QStringLiteral("en"));
+    if (vora::language::current() != QLatin1String("en"))
+        return QString();
     const QString version = versionText().section(QLatin1Char(' '), 1).trimmed();
     QString out;
     out += QStringLiteral(".\\\" Written by vora-data --man from the definitions its parser reads; do not edit.\n");

@@ -6,7 +6,18 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "Output".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Output)
+};
+
+} // namespace
 
 namespace {
 
@@ -58,9 +69,10 @@ int finishOutput(int code)
     if (std::fclose(stdout) != 0 && g_outFailure == 0)
         g_outFailure = errno != 0 ? errno : EIO;
     if (g_outFailure != 0) {
-        writeErr(QStringLiteral("vora-data: cannot write to standard output: ")
-                 + vora::systemErrorText(g_outFailure, vora::Audience::Tool)
-                 + QStringLiteral("; the output is incomplete\n"));
+        writeErr(QStringLiteral("vora-data: ")
+                 + Texts::tr("標準出力に書き込めません: %1。出力は途中で切れています")
+                       .arg(vora::systemErrorText(g_outFailure, vora::Audience::Tool))
+                 + QLatin1Char('\n'));
         code = kExitUsage;
     }
     if (std::fflush(stderr) != 0 && g_errFailure == 0)

@@ -15,7 +15,18 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "PooledCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PooledCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -110,9 +121,9 @@ int runPooledSummary(const CommandLine &line)
         return bad;
     const QStringList paths = line.positional();
     if (server.given && !paths.isEmpty())
-        return line.usageError(QStringLiteral("--pooled takes files or --server, not both"));
+        return line.usageError(Texts::tr("--pooled にはファイルか --server のどちらか一方を指定します"));
     if (paths.isEmpty() && !server.given)
-        return line.usageError(QStringLiteral("--pooled: no file given"));
+        return line.usageError(Texts::tr("--pooled: ファイルが指定されていません"));
 
     // Over the study database the server adds up the runs' tallies: a few rows per
     // experiment come back, not every record.

@@ -16,9 +16,20 @@
 #include <thread>
 #include <vector>
 
+#include <QCoreApplication>
+
 namespace voradata {
 
-QStringList distinctFiles(const QStringList &paths, const QString &used)
+namespace {
+
+// The texts of this file, under the translation context "PooledInput".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PooledInput)
+};
+
+} // namespace
+
+QStringList distinctFiles(const QStringList &paths, FileUse use)
 {
     QStringList out;
     QHash<QPair<quint64, quint64>, QString> named; // device and inode -> the name first given
@@ -30,9 +41,11 @@ QStringList distinctFiles(const QStringList &paths, const QString &used)
         }
         const QPair<quint64, quint64> id(quint64(st.st_dev), quint64(st.st_ino));
         if (const auto it = named.constFind(id); it != named.constEnd()) {
-            writeErr(QStringLiteral("vora-data: warning: ") + printableName(path)
-                     + QStringLiteral(" names the same file as ") + printableName(*it) + QStringLiteral("; ") + used
-                     + QStringLiteral(" once\n"));
+            const QString warning = use == FileUse::Sent
+                                        ? Texts::tr("警告: %1 は %2 と同じファイルです。1 度だけ送ります")
+                                        : Texts::tr("警告: %1 は %2 と同じファイルです。1 度だけ数えます");
+            writeErr(QStringLiteral("vora-data: ") + warning.arg(printableName(path), printableName(*it))
+                     + QLatin1Char('\n'));
             continue;
         }
         named.insert(id, path);
@@ -81,19 +94,22 @@ void RunCopies::add(const QString &path, const QVector<RunKey> &runs)
 void RunCopies::warn() const
 {
     auto where = [&](const Place &p) {
-        return printableName(m_files.at(p.file)) + QLatin1Char(':') + QString::number(p.line) + QStringLiteral(" (run ")
-               + QString::number(p.run) + QLatin1Char(')');
+        return Texts::tr("%1:%2（ラン %3）")
+            .arg(printableName(m_files.at(p.file)), QString::number(p.line), QString::number(p.run));
     };
     for (const auto &[files, pair] : m_pairs) {
-        const QString count =
-            pair.count == 1 ? QStringLiteral("1 run") : QString::number(pair.count) + QStringLiteral(" runs");
-        const QString of = files.first == files.second
-                               ? QStringLiteral("earlier runs of the same file")
-                               : QStringLiteral("runs of ") + printableName(m_files.at(files.first));
-        writeErr(QStringLiteral("vora-data: warning: ") + count + QStringLiteral(" of ")
-                 + printableName(m_files.at(files.second)) + QStringLiteral(" stored identically as ") + of
-                 + QStringLiteral(", first ") + where(pair.copy) + QStringLiteral(" = ") + where(pair.first)
-                 + QStringLiteral("; a copied run counts twice\n"));
+        const QString copy = printableName(m_files.at(files.second));
+        const QString warning =
+            files.first == files.second
+                ? Texts::tr("警告: %1 のラン %n 件は、同じファイルの前のランと同じ内容で記録されています。最初は "
+                            "%2 = %3。複写したランは 2 度数えられます",
+                            nullptr, pair.count)
+                      .arg(copy, where(pair.copy), where(pair.first))
+                : Texts::tr("警告: %1 のラン %n 件は、%2 のランと同じ内容で記録されています。最初は %3 = %4。"
+                            "複写したランは 2 度数えられます",
+                            nullptr, pair.count)
+                      .arg(copy, printableName(m_files.at(files.first)), where(pair.copy), where(pair.first));
+        writeErr(QStringLiteral("vora-data: ") + warning + QLatin1Char('\n'));
     }
 }
 
@@ -133,7 +149,7 @@ void loadOne(const QString &path, bool keepRuns, LoadedFile *out)
 
 int loadStudy(const QStringList &paths, vora::report::StudyData *study, QVector<vora::report::Experiment> *experiments)
 {
-    const QStringList files = distinctFiles(paths, QStringLiteral("counted"));
+    const QStringList files = distinctFiles(paths, FileUse::Counted);
     QVector<LoadedFile> loaded(files.size());
     // Files are independent: read, decoded, checked and tallied by one worker per core.
     std::atomic<int> next{0};

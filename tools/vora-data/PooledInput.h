@@ -11,10 +11,13 @@
 
 namespace voradata {
 
+// What a command does with each file, as its warnings say.
+enum class FileUse { Counted, Sent };
+
 // `paths` without the names of a file named before (also as ./a and a, through a symbolic or
-// a hard link), each dropped with a warning on stderr saying it is `used` ("counted", "sent")
-// once. Names that cannot be looked up stay: reading them reports why.
-QStringList distinctFiles(const QStringList &paths, const QString &used);
+// a hard link), each dropped with a warning on stderr saying it is counted or sent once.
+// Names that cannot be looked up stay: reading them reports why.
+QStringList distinctFiles(const QStringList &paths, FileUse use);
 
 // A run's record reduced to 128 bits: two runs with the same key are stored identically
 // (a chance match of two different records is out of reach at these numbers).

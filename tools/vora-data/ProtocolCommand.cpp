@@ -19,8 +19,8 @@ namespace voradata {
 
 namespace {
 
-// The texts of this file, under the translation context "ProtocolCommand": the decision's
-// Japanese label beside its English name; in English the name alone.
+// The texts of this file, under the translation context "ProtocolCommand". The hash line
+// ("sha256 HASH") is the same in every language, as sha256sum writes it.
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(ProtocolCommand)
 };
@@ -61,16 +61,15 @@ QString planLines(const Protocol &p)
     QStringList points;
     for (const std::int64_t n : p.stoppingPoints)
         points << QString::number(n);
-    QString rule = p.rule == vora::study::StopRule::AllPriors
-                       ? QStringLiteral("every prior's BF10 past the same threshold")
-                       : QStringLiteral("the BF10 of %1").arg(p.decidingPrior);
-    return QStringLiteral("title: %1\nhypothesis: %2\npriors: %3\nrule: %4\nstopping points: %5 trials\n"
-                          "thresholds: BF10 >= %6 for H1, <= %7 for H0\ntrials: %8 to %9\nblinding: %10\n")
+    QString rule = p.rule == vora::study::StopRule::AllPriors ? Texts::tr("すべての事前分布の BF10 が同じ閾値を超える")
+                                                              : Texts::tr("%1 の BF10").arg(p.decidingPrior);
+    return Texts::tr("題名: %1\n仮説: %2\n事前分布: %3\n規則: %4\n停止点: %5 試行\n"
+                     "閾値: H1 は BF10 >= %6、H0 は <= %7\n試行数: %8 〜 %9\n盲検化: %10\n")
         .arg(p.title, vora::study::hypothesisName(p.hypothesis), priors.join(QStringLiteral(", ")), rule,
              points.join(QStringLiteral(", ")), number(p.thresholdH1), number(p.thresholdH0))
         .arg(p.minTrials)
         .arg(p.maxTrials)
-        .arg(p.blinding ? QStringLiteral("on") : QStringLiteral("off"));
+        .arg(p.blinding ? Texts::tr("あり") : Texts::tr("なし"));
 }
 
 QString operatingLine(const QString &how, double rate, const vora::study::Operating &o)
@@ -80,7 +79,7 @@ QString operatingLine(const QString &how, double rate, const vora::study::Operat
         return exact ? QString::number(p, 'f', 4)
                      : QString::number(p, 'f', 4) + QStringLiteral(" ± ") + QString::number(se, 'f', 4);
     };
-    return QStringLiteral("rate %1, %2: stop for H1 %3, for H0 %4, at the maximum %5; expected trials %6\n")
+    return Texts::tr("的中率 %1、%2: H1 で停止 %3、H0 で停止 %4、最大で停止 %5。試行数の期待値 %6\n")
         .arg(number(rate), how, f(o.pH1, o.seH1), f(o.pH0, o.seH0), f(o.pMax, o.seMax),
              exact ? QString::number(o.expectedTrials, 'f', 1)
                    : QString::number(o.expectedTrials, 'f', 1) + QStringLiteral(" ± ")
@@ -92,25 +91,25 @@ int simulate(const CommandLine &line, const Protocol &p)
     bool ok = true;
     const int sims = line.isSet(QStringLiteral("sims")) ? line.value(QStringLiteral("sims")).toInt(&ok) : 10000;
     if (!ok || sims < 1 || sims > 10000000)
-        return line.usageError(QStringLiteral("--sims takes a number of simulations from 1 to 10000000"));
+        return line.usageError(Texts::tr("--sims にはシミュレーションの回数を 1 から 10000000 で指定します"));
     QVector<double> rates{0.5};
     if (line.isSet(QStringLiteral("rate"))) {
         const double r = line.value(QStringLiteral("rate")).toDouble(&ok);
         if (!ok || !(r > 0.0) || !(r < 1.0))
-            return line.usageError(QStringLiteral("--rate takes a hit rate between 0 and 1, e.g. 0.51"));
+            return line.usageError(Texts::tr("--rate には 0 と 1 の間の的中率を指定します（例 0.51）"));
         if (r != 0.5)
             rates << r;
     }
     const quint64 seed =
         line.isSet(QStringLiteral("seed")) ? line.value(QStringLiteral("seed")).toULongLong(&ok) : 20240601u;
     if (!ok)
-        return line.usageError(QStringLiteral("--seed takes a whole number"));
+        return line.usageError(Texts::tr("--seed には整数を指定します"));
     for (const double rate : std::as_const(rates)) {
-        writeOut(operatingLine(QStringLiteral("%1 simulations").arg(sims), rate,
+        writeOut(operatingLine(Texts::tr("シミュレーション %1 回").arg(sims), rate,
                                vora::study::simulate(p, rate, sims, seed)));
         const vora::study::Operating exact = vora::study::exactOperating(p, rate);
         if (std::isfinite(exact.pH1))
-            writeOut(operatingLine(QStringLiteral("exact"), rate, exact));
+            writeOut(operatingLine(Texts::tr("正確な値"), rate, exact));
     }
     return kExitOk;
 }
@@ -144,35 +143,36 @@ int registerProtocol(const ServerOptions &server, const ProtocolRead &read)
         writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
         return kExitUsage;
     }
-    writeOut(QStringLiteral("%1 %2 at %3 by %4\nsha256 %5\n")
-                 .arg(result == vora::study::StudyPlan::Registered::New ? QStringLiteral("registered")
-                                                                        : QStringLiteral("already registered"),
-                      r.title, r.registeredAt, r.registeredBy, r.sha256));
+    const QString done = result == vora::study::StudyPlan::Registered::New ? Texts::tr("登録しました: %1（%2、%3）")
+                                                                           : Texts::tr("登録済み: %1（%2、%3）");
+    writeOut(done.arg(r.title, r.registeredAt, r.registeredBy) + QStringLiteral("\nsha256 ") + r.sha256
+             + QLatin1Char('\n'));
     if (before.runs > 0 && result == vora::study::StudyPlan::Registered::New)
-        writeErr(QStringLiteral("vora-data: warning: the study has %1 runs already (the first received %2): a "
-                                "protocol registered after the first run does not pass the report's audit\n")
-                     .arg(before.runs)
-                     .arg(before.firstReceived));
+        writeErr(QStringLiteral("vora-data: ")
+                 + Texts::tr("警告: 研究にはすでにラン %1 件があります（最初の受信 %2）。最初のランより後に登録した"
+                             "プロトコルはレポートの監査に通りません")
+                       .arg(QString::number(before.runs), before.firstReceived)
+                 + QLatin1Char('\n'));
     return kExitOk;
 }
 
 QString decisionText(const QString &decision)
 {
     if (decision == QLatin1String("continue"))
-        return Texts::tr("「継続」 continue");
+        return Texts::tr("継続");
     if (decision == QLatin1String("stop-h1"))
-        return Texts::tr("「停止：H1」 stop for H1");
+        return Texts::tr("停止：H1");
     if (decision == QLatin1String("stop-h0"))
-        return Texts::tr("「停止：H0」 stop for H0");
+        return Texts::tr("停止：H0");
     if (decision == QLatin1String("stop-max"))
-        return Texts::tr("「停止：最大試行数」 stop, maximum reached");
+        return Texts::tr("停止：最大試行数");
     return decision;
 }
 
 QString figures(const Protocol &p, const vora::study::Analysis &a)
 {
     QString out =
-        QStringLiteral("  hits %1 of %2 trials (hit rate %3)\n")
+        Texts::tr("  一致 %1 / %2 試行（的中率 %3）\n")
             .arg(a.hits)
             .arg(a.trials)
             .arg(a.trials > 0 ? QString::number(double(a.hits) / double(a.trials), 'f', 5) : QStringLiteral("-"));
@@ -194,20 +194,20 @@ int runProtocol(const QStringList &args)
     const QStringList words = line.positional();
     const QString action = words.value(0);
     if (action != QLatin1String("check") && action != QLatin1String("register") && action != QLatin1String("simulate"))
-        return line.usageError(words.isEmpty() ? QStringLiteral("check, register or simulate FILE is required")
-                                               : QStringLiteral("unknown action \"") + action + QLatin1Char('"'));
+        return line.usageError(words.isEmpty() ? Texts::tr("check、register、simulate のどれかと FILE が必要です")
+                                               : Texts::tr("不明な操作 \"%1\"").arg(action));
     if (words.size() != 2)
-        return line.usageError(action + QStringLiteral(" takes one protocol FILE"));
+        return line.usageError(Texts::tr("%1 にはプロトコルの FILE を 1 つ指定します").arg(action));
     if (action != QLatin1String("simulate")
         && (line.isSet(QStringLiteral("rate")) || line.isSet(QStringLiteral("sims"))
             || line.isSet(QStringLiteral("seed"))))
-        return line.usageError(QStringLiteral("--rate, --sims and --seed belong to simulate"));
+        return line.usageError(Texts::tr("--rate、--sims、--seed は simulate のためのものです"));
     ServerOptions server;
     if (action == QLatin1String("register")) {
         if (const int bad = server.read(line, ServerUse::Admin); bad != kExitOk)
             return bad;
     } else if (line.isSet(QStringLiteral("server")) || line.isSet(QStringLiteral("server-file"))) {
-        return line.usageError(QStringLiteral("--server belongs to register"));
+        return line.usageError(Texts::tr("--server は register のためのものです"));
     }
     const QString path = words.at(1);
     ProtocolRead read;
@@ -230,7 +230,7 @@ int runInterim(const QStringList &args)
         return line.exitCode();
     const QStringList words = line.positional();
     if (words.size() != 1)
-        return line.usageError(QStringLiteral("one PROTOCOL file is required"));
+        return line.usageError(Texts::tr("PROTOCOL ファイルを 1 つ指定してください"));
     ServerOptions server;
     if (const int bad = server.read(line, ServerUse::Admin); bad != kExitOk)
         return bad;
@@ -252,9 +252,11 @@ int runInterim(const QStringList &args)
     if (!plan.registration(read.sha256, &registration, &registered, &error))
         return failed();
     if (!registered) {
-        writeErr(QStringLiteral("vora-data: %1: this protocol (sha256 %2) is not registered: interim looks follow a "
-                                "registered plan only (vora-data protocol register)\n")
-                     .arg(printableName(words.first()), read.sha256));
+        writeErr(QStringLiteral("vora-data: ")
+                 + Texts::tr("%1: このプロトコル（sha256 %2）は登録されていません。中間解析は登録した計画にだけ従います"
+                             "（vora-data protocol register）")
+                       .arg(printableName(words.first()), read.sha256)
+                 + QLatin1Char('\n'));
         return kExitBadData;
     }
     QVector<vora::study::Look> looks;
@@ -271,9 +273,8 @@ int runInterim(const QStringList &args)
         if (!plan.addLook(read.sha256, totals.trials, std::nullopt, QStringLiteral("stopped"), &now, &error)
             || !plan.hitsOfFirst(p, *l.point, &hits, &error))
             return failed();
-        writeOut(QStringLiteral("the study stopped at %1 trials (%2): %3\n")
-                     .arg(*l.point)
-                     .arg(l.lookedAt, decisionText(l.decision))
+        writeOut(Texts::tr("研究は %1 試行で停止しました（%2）: %3\n")
+                     .arg(QString::number(*l.point), l.lookedAt, decisionText(l.decision))
                  + figures(p, vora::study::analyse(p, hits, *l.point)));
         return kExitOk;
     }
@@ -299,12 +300,12 @@ int runInterim(const QStringList &args)
         vora::study::Look look;
         if (!plan.addLook(read.sha256, totals.trials, point, decision, &look, &error))
             return failed();
-        writeOut(QStringLiteral("at %1 trials: %2\n").arg(point).arg(decisionText(decision)));
+        writeOut(Texts::tr("%1 試行: %2\n").arg(QString::number(point), decisionText(decision)));
         // Blind: the figures only once the study has stopped.
         if (!p.blinding || a.decision != Decision::Continue)
             writeOut(figures(p, a));
         if (a.decision != Decision::Continue) {
-            writeOut(QStringLiteral("the study is closed: the program refuses new runs of it\n"));
+            writeOut(Texts::tr("研究は終わりました。プログラムはこの研究の新しいランを受け付けません\n"));
             return kExitOk;
         }
     }
@@ -318,9 +319,7 @@ int runInterim(const QStringList &args)
         vora::study::Look look;
         if (!plan.addLook(read.sha256, totals.trials, std::nullopt, QStringLiteral("waiting"), &look, &error))
             return failed();
-        writeOut(QStringLiteral("no stopping point reached: %1 trials, the next point at %2\n")
-                     .arg(totals.trials)
-                     .arg(next));
+        writeOut(Texts::tr("停止点に達していません: %1 試行、次の停止点は %2 試行\n").arg(totals.trials).arg(next));
     }
     return kExitOk;
 }

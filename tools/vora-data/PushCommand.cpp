@@ -26,7 +26,18 @@
 #include <thread>
 #include <vector>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "PushCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PushCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -84,18 +95,18 @@ public:
                 case vora::study::Delivery::Conflict:
                 case vora::study::Delivery::Failed:
                     ++conflicts;
-                    writeOut(printableName(f.path) + QLatin1Char(':') + QString::number(f.fileLines.at(k))
-                             + QStringLiteral(": run ") + QString::number(m_entries.at(f.first + k).run)
-                             + QStringLiteral(" conflicts with the record stored for it (not overwritten)\n"));
+                    writeOut(Texts::tr("%1:%2: ラン %3 は保存済みの記録と衝突します（上書きしません）")
+                                 .arg(printableName(f.path), QString::number(f.fileLines.at(k)),
+                                      QString::number(m_entries.at(f.first + k).run))
+                             + QLatin1Char('\n'));
                     break;
                 }
             }
             *anyConflict = *anyConflict || conflicts > 0;
-            writeOut(QStringLiteral("%1: sent %2, already there %3, conflict %4\n")
-                         .arg(printableName(f.path))
-                         .arg(sent)
-                         .arg(there)
-                         .arg(conflicts));
+            writeOut(Texts::tr("%1: 送信 %2、既存 %3、衝突 %4")
+                         .arg(printableName(f.path), QString::number(sent), QString::number(there),
+                              QString::number(conflicts))
+                     + QLatin1Char('\n'));
         }
         m_files.clear();
         m_entries.clear();
@@ -221,8 +232,8 @@ int runPush(const QStringList &args)
     if (const int bad = server.read(line, ServerUse::Push); bad != kExitOk)
         return bad;
     if (line.positional().isEmpty())
-        return line.usageError(QStringLiteral("no file given"));
-    const QStringList files = distinctFiles(line.positional(), QStringLiteral("sent"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
+    const QStringList files = distinctFiles(line.positional(), FileUse::Sent);
 
     vora::study::StudyDatabase db(server.conn);
     QString error;

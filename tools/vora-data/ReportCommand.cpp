@@ -13,7 +13,18 @@
 
 #include <QDateTime>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "ReportCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ReportCommand)
+};
+
+} // namespace
 
 int runReport(const QStringList &args)
 {
@@ -31,24 +42,24 @@ int runReport(const QStringList &args)
         else if (value == QLatin1String("en"))
             options.lang = vora::report::Lang::En;
         else
-            return line.usageError(QStringLiteral("--lang takes ja or en, not \"") + value + QLatin1Char('"'));
+            return line.usageError(Texts::tr("--lang には ja か en を指定します（\"%1\" ではなく）").arg(value));
     }
     const QString outPath = line.value(QStringLiteral("output"));
     if (line.isSet(QStringLiteral("output")) && outPath.isEmpty())
-        return line.usageError(QStringLiteral("-o needs a file name"));
+        return line.usageError(Texts::tr("-o にはファイル名が必要です"));
     ServerOptions server;
     if (const int bad = server.read(line, ServerUse::Filter); bad != kExitOk)
         return bad;
     const QStringList paths = line.positional();
     if (server.given && !paths.isEmpty())
-        return line.usageError(QStringLiteral("files or --server, not both"));
+        return line.usageError(Texts::tr("ファイルか --server のどちらか一方を指定します"));
     if (paths.isEmpty() && !server.given)
-        return line.usageError(QStringLiteral("no file given"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
     options.experimentPages = line.isSet(QStringLiteral("experiments"));
     if (line.isSet(QStringLiteral("protocol"))) {
         if (!server.given)
-            return line.usageError(QStringLiteral("--protocol needs --server: the plan is checked against the study "
-                                                  "database"));
+            return line.usageError(
+                Texts::tr("--protocol には --server が必要です。計画は研究用データベースと照らし合わせます"));
         vora::report::PlanAudit audit;
         if (const int refused = auditPlan(server, line.value(QStringLiteral("protocol")), options.lang, &audit);
             refused != kExitOk)
@@ -91,8 +102,9 @@ int runReport(const QStringList &args)
     vora::FileStore store;
     const vora::FileResult wrote = store.replaceBytes(outPath, html);
     if (!wrote) {
-        writeErr(QStringLiteral("vora-data: cannot write ") + printableName(outPath) + QStringLiteral(": ")
-                 + wrote.text(vora::Audience::Tool) + QLatin1Char('\n'));
+        writeErr(QStringLiteral("vora-data: ")
+                 + Texts::tr("%1 を書き込めません: %2").arg(printableName(outPath), wrote.text(vora::Audience::Tool))
+                 + QLatin1Char('\n'));
         return kExitUsage;
     }
     return kExitOk;

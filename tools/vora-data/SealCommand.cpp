@@ -12,7 +12,18 @@
 
 #include <QDateTime>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "SealCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SealCommand)
+};
+
+} // namespace
 
 int runSeal(const QStringList &args)
 {
@@ -22,7 +33,7 @@ int runSeal(const QStringList &args)
     const QStringList files = line.positional();
     const bool reseal = line.isSet(QStringLiteral("reseal"));
     if (files.isEmpty())
-        return line.usageError(QStringLiteral("no file given"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
 
     bool anyBad = false;
     bool anyUnreadable = false;
@@ -45,23 +56,28 @@ int runSeal(const QStringList &args)
         if (!r.ok) {
             anyBad = true;
             printFindings(r.after, false);
-            writeOut(path + QStringLiteral(": not sealed: ") + r.message + QLatin1Char('\n'));
+            writeOut(Texts::tr("%1: 封印しませんでした: %2").arg(path, r.message) + QLatin1Char('\n'));
             continue;
         }
-        const QString leading = QStringLiteral("runs 1-") + QString::number(r.leadingUnsealed);
+        const QString leading = QString::number(r.leadingUnsealed);
         if (r.resealed) {
-            writeOut(path + QStringLiteral(": ") + leading
-                     + QStringLiteral(" were not sealed: the chain is rewritten from run 1; the old head ") + r.oldHead
-                     + QStringLiteral(" and every head published before no longer match\n"));
+            writeOut(
+                Texts::tr("%1: ラン 1-%2 は封印されていませんでした。連鎖をラン 1 から書き直しました。古いヘッド %3 "
+                          "とそれまでに公開したヘッドはもう一致しません")
+                    .arg(path, leading, r.oldHead)
+                + QLatin1Char('\n'));
         }
-        writeOut(path + QStringLiteral(": sealed (") + QString::number(r.after.sealedRuns()) + QStringLiteral(" runs, ")
-                 + QString::number(r.added) + QStringLiteral(" new); head ") + r.after.headHex() + QLatin1Char('\n'));
+        writeOut(Texts::tr("%1: 封印済み（ラン %2 件、新規 %3 件）。ヘッド %4")
+                     .arg(path, QString::number(r.after.sealedRuns()), QString::number(r.added), r.after.headHex())
+                 + QLatin1Char('\n'));
         if (r.leadingUnsealed > 0 && !r.resealed) {
             // Left to the user: sealing them rewrites the chain and its head.
             anyBad = true;
-            writeOut(path + QStringLiteral(": ") + leading + QStringLiteral(" are not sealed: the chain starts at run ")
-                     + QString::number(r.leadingUnsealed + 1)
-                     + QStringLiteral("; seal --reseal rewrites the chain from run 1 (its head changes)\n"));
+            writeOut(
+                Texts::tr("%1: ラン 1-%2 は封印されていません。連鎖はラン %3 から始まります。seal --reseal で連鎖を"
+                          "ラン 1 から書き直せます（ヘッドは変わります）")
+                    .arg(path, leading, QString::number(r.leadingUnsealed + 1))
+                + QLatin1Char('\n'));
         }
     }
     if (anyUnreadable)

@@ -28,7 +28,7 @@ int ServerOptions::read(const CommandLine &line, ServerUse use)
         takesSite = takesSite || o.names.contains(QStringLiteral("site"));
     const QStringList servers = line.values(QStringLiteral("server")) + line.values(QStringLiteral("server-file"));
     if (servers.size() > 1)
-        return line.usageError(QStringLiteral("--server or --server-file, once"));
+        return line.usageError(Texts::tr("--server か --server-file を 1 度だけ指定します"));
     QString serverFile;
     if (line.isSet(QStringLiteral("server"))) {
         QString error;
@@ -38,8 +38,11 @@ int ServerOptions::read(const CommandLine &line, ServerUse use)
             return line.usageError(QStringLiteral("--server: ") + error);
         given = true;
         if (conn.has(QStringLiteral("password")))
-            writeErr(QStringLiteral("vora-data: warning: a password on the command line can be read by every user "
-                                    "of this computer (ps); use ~/.pgpass, PGPASSFILE, PGPASSWORD or --server-file\n"));
+            writeErr(
+                QStringLiteral("vora-data: ")
+                + Texts::tr("警告: コマンドラインのパスワードは、このコンピューターのすべてのユーザーが読めます（ps）。"
+                            "~/.pgpass、PGPASSFILE、PGPASSWORD か --server-file を使ってください")
+                + QLatin1Char('\n'));
     } else if (line.isSet(QStringLiteral("server-file"))) {
         serverFile = line.value(QStringLiteral("server-file"));
         given = true;
@@ -48,21 +51,23 @@ int ServerOptions::read(const CommandLine &line, ServerUse use)
     if (siteGiven) {
         site = line.value(QStringLiteral("site"));
         if (!vora::study::isValidSiteName(site))
-            return line.usageError(QStringLiteral("--site takes 1 to 32 letters, digits, \"-\" or \"_\""));
+            return line.usageError(Texts::tr("--site には英字、数字、\"-\"、\"_\" の 1〜32 文字を指定します"));
     }
     if (!serverFile.isEmpty()) {
         // The program's own study-server.txt: line 1 the connection, line 2 the site.
         const vora::study::StudyConfig file = vora::study::StudyConfig::loadFile(serverFile);
         if (!file.present || !file.valid) {
             writeErr(QStringLiteral("vora-data: ") + printableName(serverFile) + QStringLiteral(": ")
-                     + QString(file.present ? file.error : QStringLiteral("no such file"))
+                     + QString(file.present ? file.error : Texts::tr("ファイルがありません"))
                            .replace(vora::CRLF, QStringLiteral(" "))
                      + QLatin1Char('\n'));
             return kExitUsage;
         }
         if (!file.warning.isEmpty())
-            writeErr(QStringLiteral("vora-data: warning: ") + printableName(serverFile)
-                     + QStringLiteral(" holds a password and other users may read it (chmod 600)\n"));
+            writeErr(QStringLiteral("vora-data: ")
+                     + Texts::tr("警告: %1 にはパスワードがあり、ほかのユーザーが読めるかもしれません（chmod 600）")
+                           .arg(printableName(serverFile))
+                     + QLatin1Char('\n'));
         conn = file.conn;
         if (siteFromFile && !siteGiven) {
             site = file.site;
@@ -70,11 +75,11 @@ int ServerOptions::read(const CommandLine &line, ServerUse use)
         }
     }
     if (required && !given)
-        return line.usageError(QStringLiteral("--server CONNINFO or --server-file FILE is required"));
+        return line.usageError(Texts::tr("--server CONNINFO か --server-file FILE が必要です"));
     if ((use == ServerUse::Push || (use == ServerUse::Check && given)) && !siteGiven)
-        return line.usageError(QStringLiteral("--site NAME is required"));
+        return line.usageError(Texts::tr("--site NAME が必要です"));
     if (siteGiven && !given)
-        return line.usageError(QStringLiteral("--site needs --server or --server-file"));
+        return line.usageError(Texts::tr("--site には --server か --server-file が必要です"));
     return kExitOk;
 }
 
@@ -89,8 +94,8 @@ int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Ex
     }
     if (!options.site.isEmpty() && rows.isEmpty()) {
         // Most likely a misspelt site: pooling nothing would look like a result.
-        writeErr(QStringLiteral("vora-data: no run of site ") + options.site
-                 + QStringLiteral(" in the study database\n"));
+        writeErr(QStringLiteral("vora-data: ")
+                 + Texts::tr("研究用データベースにサイト %1 のランはありません").arg(options.site) + QLatin1Char('\n'));
         return kExitBadData;
     }
     QVector<vora::study::RowProblem> problems;
@@ -98,7 +103,8 @@ int loadServerExperiments(const ServerOptions &options, QVector<vora::report::Ex
     for (const vora::study::RowProblem &p : problems)
         writeErr(p.where + QStringLiteral(": ") + p.reason + QLatin1Char('\n'));
     if (!problems.isEmpty()) {
-        writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));
+        writeErr(QStringLiteral("vora-data: ") + Texts::tr("保存されたランが検査に通りません。何もまとめません")
+                 + QLatin1Char('\n'));
         return kExitBadData;
     }
     return kExitOk;
@@ -157,12 +163,13 @@ int loadServerTallies(const ServerOptions &options, QVector<vora::report::Experi
                                                : Texts::tr("記録の一致数が合いません");
             writeErr(b.where + QStringLiteral(": ") + reason + QLatin1Char('\n'));
         }
-        writeErr(QStringLiteral("vora-data: stored runs fail the check; nothing is pooled\n"));
+        writeErr(QStringLiteral("vora-data: ") + Texts::tr("保存されたランが検査に通りません。何もまとめません")
+                 + QLatin1Char('\n'));
         return kExitBadData;
     }
     if (!options.site.isEmpty() && rows.isEmpty()) {
-        writeErr(QStringLiteral("vora-data: no run of site ") + options.site
-                 + QStringLiteral(" in the study database\n"));
+        writeErr(QStringLiteral("vora-data: ")
+                 + Texts::tr("研究用データベースにサイト %1 のランはありません").arg(options.site) + QLatin1Char('\n'));
         return kExitBadData;
     }
     out->clear();

@@ -10,7 +10,18 @@
 
 #include <QRandomGenerator>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "StudyCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(StudyCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -52,15 +63,15 @@ int runStudy(const QStringList &args)
     const QStringList words = line.positional();
     const QString action = words.value(0);
     if (action != QLatin1String("init") && action != QLatin1String("add-site"))
-        return line.usageError(words.isEmpty() ? QStringLiteral("init or add-site NAME is required")
-                                               : QStringLiteral("unknown action \"") + action + QLatin1Char('"'));
+        return line.usageError(words.isEmpty() ? Texts::tr("init か add-site NAME が必要です")
+                                               : Texts::tr("不明な操作 \"%1\"").arg(action));
     if (action == QLatin1String("init") && words.size() != 1)
-        return line.usageError(QStringLiteral("init: unexpected argument ") + words.at(1));
+        return line.usageError(Texts::tr("init: 余分な引数 %1").arg(words.at(1)));
     if (action == QLatin1String("add-site") && words.size() != 2)
-        return line.usageError(QStringLiteral("add-site takes one site NAME"));
+        return line.usageError(Texts::tr("add-site にはサイトの NAME を 1 つ指定します"));
     const QString site = words.value(1);
     if (action == QLatin1String("add-site") && !vora::study::isValidSiteName(site))
-        return line.usageError(QStringLiteral("a site NAME is 1 to 32 letters, digits, \"-\" or \"_\""));
+        return line.usageError(Texts::tr("サイトの NAME は英字、数字、\"-\"、\"_\" の 1〜32 文字です"));
     ServerOptions server;
     if (const int bad = server.read(line, ServerUse::Admin); bad != kExitOk)
         return bad;
@@ -76,7 +87,8 @@ int runStudy(const QStringList &args)
             writeErr(QStringLiteral("vora-data: ") + error + QLatin1Char('\n'));
             return kExitUsage;
         }
-        writeOut(QStringLiteral("study database ready (schema version %1)\n").arg(vora::study::kSchemaVersion));
+        writeOut(Texts::tr("研究用データベースの準備ができました（スキーマ版 %1）").arg(vora::study::kSchemaVersion)
+                 + QLatin1Char('\n'));
         return kExitOk;
     }
     const QString password = newPassword();
@@ -87,9 +99,12 @@ int runStudy(const QStringList &args)
     }
     // The two lines of the site's study-server.txt; the password appears nowhere else.
     writeOut(siteConnection(server.conn, site, password) + QStringLiteral("\n") + site + QStringLiteral("\n"));
-    writeErr(QStringLiteral("vora-data: site %1 added; the lines above are its study-server.txt (chmod 600). The "
-                            "password is shown this once and is not stored anywhere else.\n")
-                 .arg(site));
+    writeErr(
+        QStringLiteral("vora-data: ")
+        + Texts::tr("サイト %1 を加えました。上の 2 行がその study-server.txt です（chmod 600）。パスワードはこの一度"
+                    "だけ表示し、ほかのどこにも保存していません。")
+              .arg(site)
+        + QLatin1Char('\n'));
     return kExitOk;
 }
 

@@ -17,7 +17,18 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "SummaryCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SummaryCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -85,17 +96,17 @@ int runSummary(const QStringList &args)
         return line.exitCode();
     if (line.isSet(QStringLiteral("pooled"))) {
         if (line.isSet(QStringLiteral("upto")))
-            return line.usageError(QStringLiteral("--upto reads one file's runs; not with --pooled"));
+            return line.usageError(Texts::tr("--upto は 1 つのファイルのランを読むもので、--pooled とは使えません"));
         return runPooledSummary(line);
     }
     for (const QString &pooledOnly : {QStringLiteral("server"), QStringLiteral("site")})
         if (line.isSet(pooledOnly))
-            return line.usageError(QStringLiteral("--") + pooledOnly + QStringLiteral(" needs --pooled"));
+            return line.usageError(Texts::tr("--%1 には --pooled が必要です").arg(pooledOnly));
     const QStringList files = line.positional();
     if (files.isEmpty())
-        return line.usageError(QStringLiteral("no file given"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
     if (files.size() > 1)
-        return line.usageError(QStringLiteral("one file at a time (--pooled takes several)"));
+        return line.usageError(Texts::tr("ファイルは一度に 1 つです（--pooled なら複数を指定できます）"));
     const QString path = files.first();
     int upto = 0;
     if (line.isSet(QStringLiteral("upto"))) {
@@ -103,8 +114,7 @@ int runSummary(const QStringList &args)
         bool ok = false;
         upto = value.toInt(&ok);
         if (!ok || upto < 1)
-            return line.usageError(QStringLiteral("--upto needs a run number of 1 or more, not \"") + value
-                                   + QLatin1Char('"'));
+            return line.usageError(Texts::tr("--upto には 1 以上のラン番号を指定します（\"%1\" ではなく）").arg(value));
     }
 
     const CheckedFile file = checkFile(path);

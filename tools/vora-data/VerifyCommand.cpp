@@ -15,7 +15,18 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 namespace voradata {
+
+namespace {
+
+// The texts of this file, under the translation context "VerifyCommand".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(VerifyCommand)
+};
+
+} // namespace
 
 namespace {
 
@@ -31,11 +42,10 @@ QString findingLine(const Verification &v, const Finding &f)
 
 QString sealedSummary(const Verification &v)
 {
-    QString text =
-        v.dataPath + QStringLiteral(": sealed (") + QString::number(v.sealedRuns()) + QStringLiteral(" runs");
+    const QString runs = QString::number(v.sealedRuns());
     if (const int open = v.notSealedRuns(); open > 0)
-        text += QStringLiteral(", ") + QString::number(open) + QStringLiteral(" not sealed");
-    return text + QLatin1Char(')');
+        return Texts::tr("%1: 封印済み（ラン %2 件、未封印 %3 件）").arg(v.dataPath, runs, QString::number(open));
+    return Texts::tr("%1: 封印済み（ラン %2 件）").arg(v.dataPath, runs);
 }
 
 } // namespace
@@ -59,10 +69,10 @@ int runVerify(const QStringList &args)
     if (line.isSet(QStringLiteral("expect-head"))) {
         expected = line.value(QStringLiteral("expect-head")).trimmed().toLower();
         if (expected.size() != 64 || QByteArray::fromHex(expected.toLatin1()).toHex() != expected.toLatin1())
-            return line.usageError(QStringLiteral("--expect-head wants 64 hex digits"));
+            return line.usageError(Texts::tr("--expect-head には 16 進数 64 桁を指定します"));
     }
     if (files.isEmpty())
-        return line.usageError(QStringLiteral("no file given"));
+        return line.usageError(Texts::tr("ファイルが指定されていません"));
     ServerOptions server;
     if (const int bad = server.read(line, ServerUse::Check); bad != kExitOk)
         return bad;
@@ -93,22 +103,25 @@ int runVerify(const QStringList &args)
         if (!expected.isEmpty()) {
             const vora::study::SealEntry *e = v.entryWithChained(expected);
             if (e) {
-                writeOut(path + QStringLiteral(": head ") + expected + QStringLiteral(" found at run ")
-                         + QString::number(e->run) + QStringLiteral(" (sealed ") + e->sealedAt + QStringLiteral(")\n"));
+                writeOut(Texts::tr("%1: ヘッド %2 はラン %3 にあります（封印 %4）")
+                             .arg(path, expected, QString::number(e->run), e->sealedAt)
+                         + QLatin1Char('\n'));
             } else {
                 anyBad = true;
-                writeOut(
-                    path + QStringLiteral(": head ") + expected
-                    + QStringLiteral(" is not in the chain: runs sealed before it were rewritten or rolled back\n"));
+                writeOut(Texts::tr("%1: ヘッド %2 は連鎖にありません。それより前に封印したランが書き換えられたか、"
+                                   "巻き戻されました")
+                             .arg(path, expected)
+                         + QLatin1Char('\n'));
             }
         }
         if (head) {
             if (v.entries.isEmpty()) {
                 anyBad = true;
-                writeOut(path + QStringLiteral(": no sealed run, no head\n"));
+                writeOut(Texts::tr("%1: 封印したランがなく、ヘッドもありません").arg(path) + QLatin1Char('\n'));
             } else {
-                writeOut(path + QStringLiteral(": head ") + v.headHex() + QStringLiteral(" (run ")
-                         + QString::number(v.entries.last().run) + QStringLiteral(")\n"));
+                writeOut(
+                    Texts::tr("%1: ヘッド %2（ラン %3）").arg(path, v.headHex(), QString::number(v.entries.last().run))
+                    + QLatin1Char('\n'));
             }
         } else if (expected.isEmpty()) {
             writeOut(sealedSummary(v) + QLatin1Char('\n'));
@@ -123,22 +136,24 @@ int runVerify(const QStringList &args)
                 return kExitUsage;
             }
             if (heads.isEmpty())
-                writeOut(path + QStringLiteral(": no head recorded by the server\n"));
+                writeOut(Texts::tr("%1: サーバーに記録されたヘッドはありません").arg(path) + QLatin1Char('\n'));
             QSet<QString> said;
             for (const vora::study::StoredHead &h : std::as_const(heads)) {
                 if (said.contains(h.head + QString::number(h.run)))
                     continue; // pushed again unchanged: said once
                 said.insert(h.head + QString::number(h.run));
                 const vora::study::SealEntry *e = v.entryWithChained(h.head);
-                const QString what = path + QStringLiteral(": head ") + h.head + QStringLiteral(" of run ")
-                                     + QString::number(h.run) + QStringLiteral(", pushed ") + h.pushedAt;
+                const QString run = QString::number(h.run);
                 if (e && e->run == h.run) {
-                    writeOut(what + QStringLiteral(": found\n"));
+                    writeOut(Texts::tr("%1: ラン %3 のヘッド %2（送信 %4）: あり").arg(path, h.head, run, h.pushedAt)
+                             + QLatin1Char('\n'));
                 } else {
                     anyBad = true;
-                    writeOut(what
-                             + QStringLiteral(": not in the chain (runs sealed before it were rewritten or rolled "
-                                              "back)\n"));
+                    writeOut(
+                        Texts::tr("%1: ラン %3 のヘッド %2（送信 %4）: 連鎖にありません（それより前に封印したランが"
+                                  "書き換えられたか、巻き戻されました）")
+                            .arg(path, h.head, run, h.pushedAt)
+                        + QLatin1Char('\n'));
                 }
             }
         }

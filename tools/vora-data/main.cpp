@@ -16,7 +16,7 @@ namespace {
 int dispatch(QStringList args)
 {
     if (args.isEmpty())
-        return usageError(QStringLiteral("no command given"));
+        return usageError(QCoreApplication::translate("vora-data", "コマンドが指定されていません"));
 
     const QString command = args.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
@@ -26,19 +26,26 @@ int dispatch(QStringList args)
             return kExitOk;
         }
         if (!args.isEmpty())
-            return usageError(command + QStringLiteral(": unexpected argument ") + args.first());
+            return usageError(QCoreApplication::translate("vora-data", "%1: 余分な引数 %2").arg(command, args.first()));
         writeOut(usageText());
         return kExitOk;
     }
     if (command == QLatin1String("--version")) {
         if (!args.isEmpty())
-            return usageError(QStringLiteral("--version: unexpected argument ") + args.first());
+            return usageError(QCoreApplication::translate("vora-data", "%1: 余分な引数 %2").arg(command, args.first()));
         writeOut(versionText());
         return kExitOk;
     }
     // Not in the usage: the build writes the man page with it (vora-data --man DATE).
     if (command == QLatin1String("--man") && args.size() == 1) {
-        writeOut(manPage(args.first()));
+        const QString page = manPage(args.first());
+        if (page.isEmpty()) {
+            writeErr(QStringLiteral("vora-data: ")
+                     + QCoreApplication::translate("vora-data", "--man: 英語のカタログ vora_en.qm が見つかりません")
+                     + QLatin1Char('\n'));
+            return kExitUsage;
+        }
+        writeOut(page);
         return kExitOk;
     }
     if (command == QLatin1String("check"))
@@ -63,7 +70,7 @@ int dispatch(QStringList args)
         return runInterim(args);
     if (command == QLatin1String("evaluate"))
         return runEvaluate(args, stdin);
-    return usageError(QStringLiteral("unknown command \"") + command + QLatin1Char('"'));
+    return usageError(QCoreApplication::translate("vora-data", "不明なコマンド \"%1\"").arg(command));
 }
 
 } // namespace
@@ -71,8 +78,8 @@ int dispatch(QStringList args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // The texts vora-data takes from the program (check reasons, results texts, the report) in
-    // the program's language for this user.
+    // vora-data's own messages and the texts it takes from the program (check reasons, results
+    // texts, the report) in the program's language for this user.
     vora::language::install(vora::language::chosen());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();

@@ -22,9 +22,13 @@ struct ToolResult {
     QString out;
 };
 
+// In English: the cases read vora-data's own messages.
 ToolResult runTool(const QStringList &args)
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("VORA_LANG"), QStringLiteral("en"));
+    p.setProcessEnvironment(env);
     p.start(qEnvironmentVariable("VORA_DATA_TOOL"), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput())};
