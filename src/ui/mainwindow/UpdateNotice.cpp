@@ -137,8 +137,8 @@ UpdateNotice::UpdateNotice(Module1 &module, QWidget *window, UpdateFetch *fetch)
     d->noticeText->setObjectName(QStringLiteral("Text2"));
     d->noticeText->setGeometry(twipsRect(135, 360, 5055, 1545));
     d->noticeText->setReadOnly(true);
-    d->noticeText->setFont(QFont(fonts::msGothic()));
-    d->noticeText->setPalette(d->notice->palette());
+    style::setGothicFamily(d->noticeText);
+    style::sharePalette(d->noticeText, d->notice);
     d->noticeText->setFrameShape(QFrame::NoFrame);
 
     d->closeNotice = new QPushButton(QStringLiteral("×"), d->notice);

@@ -69,14 +69,6 @@ QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &te
     return option;
 }
 
-void setPointSize(QWidget *w, double size, bool bold = false)
-{
-    QFont f = w->font();
-    f.setPointSizeF(size);
-    f.setBold(bold);
-    w->setFont(f);
-}
-
 // Column of name box N (1 to 5); element 0 shares the first column and stays hidden.
 int columnLeft(int box)
 {
@@ -110,14 +102,14 @@ struct frmMain::Ui {
 void frmMain::Ui::build(frmMain *w)
 {
     title = makeLabel(w, QStringLiteral("Label1"), Texts::tr("VORＡ"), 200, 60, 2700, 640);
-    setPointSize(title, 27.75, true);
+    style::setPointSize(title, 27.75, true);
     title->setToolTip(Texts::tr("１つの実験名では100ランまで行なえます、１ランでは100試行おこないます"));
 
     selection.heading = makeLabel(w, QStringLiteral("Label2"), Texts::tr("実施する実験名"), 3100, 100, 1900, 270);
     selection.heading->setEnabled(false);
 
     QLabel *name = makeLabel(w, QStringLiteral("Label3"), QString(), 3100, 380, 2400, 340);
-    name->setFont(QFont(fonts::msGothic(), 14, QFont::Bold));
+    style::setGothic(name, 14, true);
     name->setFrameShape(QFrame::Panel);
     name->setFrameShadow(QFrame::Sunken);
     style::setBackground(name, Qt::white);
@@ -137,7 +129,7 @@ void frmMain::Ui::build(frmMain *w)
 
     registration.toggle =
         makeButton(w, QStringLiteral("Command9"), Texts::tr("実験名の登録や変更"), 9300, 720, 2900, 330);
-    setPointSize(registration.toggle, 9);
+    style::setPointSize(registration.toggle, 9, false);
     registration.toggle->setToolTip(Texts::tr("実験名を登録、またはプルダウンメニューで呼出し、削除できます"));
 
     for (int box = 0; box <= kNameBoxes; ++box)
@@ -146,13 +138,9 @@ void frmMain::Ui::build(frmMain *w)
     // The prompt sits where the name boxes appear in the registration view.
     QLabel *prompt = makeLabel(w, QStringLiteral("Label4"), QString(), 400, 1000, 3000, 330);
     style::setBackground(prompt, style::promptYellow());
-    setPointSize(prompt, 12, true);
-    {
-        // Disabled while a name is selected: the prompt stays readable on its grey.
-        QPalette p = prompt->palette();
-        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
-        prompt->setPalette(p);
-    }
+    style::setPointSize(prompt, 12, true);
+    // Disabled while a name is selected: the prompt stays readable on its grey.
+    style::setGreyedTextColour(prompt, style::greyedPromptColour());
     registration.prompt = prompt;
 
     selection.showMemo = new QCheckBox(Texts::tr("実験条件の表示"), w);
@@ -171,17 +159,17 @@ void frmMain::Ui::build(frmMain *w)
     selection.memo->hide();
 
     selection.start = makeButton(w, QStringLiteral("Command10"), Texts::tr("実験の開始"), 400, 6300, 2400, 640);
-    setPointSize(selection.start, 12, true);
+    style::setPointSize(selection.start, 12, true);
     selection.start->setToolTip(Texts::tr("クリックすると実験の開始へ進みます"));
     selection.start->setEnabled(false);
 
     exits.results = makeButton(w, QStringLiteral("Command13"), Texts::tr("結果の表示"), 3000, 6300, 2000, 640);
-    setPointSize(exits.results, 11);
+    style::setPointSize(exits.results, 11, false);
     exits.results->setToolTip(Texts::tr("過去の結果を表示できます"));
     exits.results->setEnabled(false);
 
     exits.exit = makeButton(w, QStringLiteral("Command3"), Texts::tr("終わり"), 5600, 6300, 1500, 640);
-    setPointSize(exits.exit, 11);
+    style::setPointSize(exits.exit, 11, false);
 
     exits.computerOnly =
         makeButton(w, QStringLiteral("Command2"), Texts::tr("コンピュータだけの実験"), 400, 7000, 2400, 360);
@@ -200,7 +188,7 @@ void frmMain::Ui::buildColumn(frmMain *w, int box)
         auto *combo = new NameCombo(w);
         combo->setObjectName(QStringLiteral("Combo%1").arg(box));
         place(combo, left, 1060, kColumnWidth, 330);
-        combo->setFont(QFont(fonts::msGothic(), 10));
+        style::setGothic(combo, 10);
         combo->setToolTip(Texts::tr("新しい実験名の登録やプルダウンメニューで呼出し、削除を行なえます"));
         combo->hide();
         c.nameBox = combo;
@@ -231,7 +219,7 @@ void frmMain::Ui::buildColumn(frmMain *w, int box)
     if (!designOnly) {
         auto *button =
             makeButton(w, QStringLiteral("Command%1").arg(box + 3), QString(), left, 2530, kColumnWidth, 360);
-        button->setFont(QFont(fonts::msGothic(), 11, QFont::Bold));
+        style::setGothic(button, 11, true);
         button->setToolTip(Texts::tr("クリックすれば実験名になります"));
         c.selectButton = button;
     }
@@ -239,12 +227,12 @@ void frmMain::Ui::buildColumn(frmMain *w, int box)
     auto *runsHeading = makeLabel(w, arrayName("RunsHeading", box), Texts::tr("実施済みラン数"), left, 2920, 1150, 220);
     auto *dateHeading =
         makeLabel(w, arrayName("DateHeading", box), Texts::tr("最後の実施日"), left + 1150, 2920, 1150, 220);
-    setPointSize(runsHeading, 8);
-    setPointSize(dateHeading, 8);
+    style::setPointSize(runsHeading, 8, false);
+    style::setPointSize(dateHeading, 8, false);
     c.runsDone = makeLabel(w, arrayName("Label10", box), QString(), left, 3140, 1150, 240);
     c.lastDate = makeLabel(w, arrayName("Label11", box), QString(), left + 1150, 3140, 1150, 240);
-    c.runsDone->setFont(QFont(fonts::msGothic(), 10));
-    c.lastDate->setFont(QFont(fonts::msGothic(), 10));
+    style::setGothic(c.runsDone, 10);
+    style::setGothic(c.lastDate, 10);
 
     if (designOnly) {
         for (QWidget *hidden : {static_cast<QWidget *>(frame1), static_cast<QWidget *>(frame2),
@@ -282,15 +270,10 @@ frmMain::frmMain(Module1 &module, UpdateFetch *fetch, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("VORA"));
     setFixedSize(px(kWidthTwips), px(kHeightTwips));
-    {
-        // Greyed texts stand on the background pictures, whose sky is kept light behind the
-        // controls: a dark grey stays readable there and on the plain window, where the usual
-        // light grey all but vanishes.
-        QPalette p = palette();
-        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
-            p.setColor(QPalette::Disabled, role, QColor(80, 80, 80));
-        setPalette(p);
-    }
+    // Greyed texts stand on the background pictures, whose sky is kept light behind the
+    // controls: a dark grey stays readable there and on the plain window, where the usual
+    // light grey all but vanishes.
+    style::setGreyedTextColours(this, style::greyedTextColour());
 
     m_ui->build(this);
     m_flow = std::make_unique<MainFlow>(static_cast<MainFlow::View &>(*this), module.services(), module.state());

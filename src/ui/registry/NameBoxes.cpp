@@ -165,7 +165,7 @@ void NameBoxes::showWindowState()
         QPushButton *button = m_c.columns[box].selectButton;
         const QColor colour =
             box == m_flow.highlightedBox() ? style::selectedButtonColour() : style::buttonFaceColour();
-        if (button->palette().color(QPalette::Button) != colour)
+        if (style::buttonColour(button) != colour)
             style::setButtonColour(button, colour);
     }
 }

@@ -5,7 +5,6 @@
 #include "ui/toolkit/Style.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -53,23 +52,13 @@ void RegistrationView::viewChanged(bool open)
         label->setGeometry(px(200), px(3400), px(8400), px(3900));
         // IPA Gothic's lines run a little taller than the original font's: the whole guidance
         // must be readable in the fixed box, so the size steps down from 11 points until it fits.
-        QFont gf(fonts::msGothic(), 11);
-        while (
-            gf.pointSizeF() > 8.0
-            && QFontMetrics(gf).boundingRect(label->contentsRect(), Qt::TextWordWrap, guidanceText().trimmed()).height()
-                   > label->contentsRect().height()) {
-            gf.setPointSizeF(gf.pointSizeF() - 0.5);
-        }
-        label->setFont(gf);
+        style::setGothicToFit(label, guidanceText().trimmed(), 11, 8);
         label->show();
         label->raise();
     } else {
         label->setWordWrap(false);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        QFont pf = label->parentWidget()->font();
-        pf.setBold(true);
-        pf.setPointSize(12);
-        label->setFont(pf);
+        style::setParentFont(label, 12, true);
         label->setText(prompt());
         placePrompt(label);
     }
@@ -96,11 +85,8 @@ void RegistrationView::showWindowState()
     }
     m_c.toggle->setText(caption);
     m_c.toggle->setEnabled(m_flow.registrationEnabled());
-    if (m_c.toggle->font().pointSize() != size) {
-        QFont f = m_c.toggle->font();
-        f.setPointSize(size);
-        m_c.toggle->setFont(f);
-    }
+    if (m_c.toggle->font().pointSize() != size)
+        style::setPointSize(m_c.toggle, size);
 }
 
 } // namespace vora

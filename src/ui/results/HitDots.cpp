@@ -31,11 +31,6 @@ namespace {
 
 constexpr double kHitDotMm = 1.9; // the dot buttons' width and height in the chart
 
-const char *const kDotStyle = "QPushButton { background: #e8e8e8; border: 1px solid #303030; padding: 0; }";
-const char *const kMemoDotStyle = "QPushButton { background: rgb(128,0,0); border: 1px solid #303030; padding: 0; }";
-// A run beyond the chart's range: a dark triangle on the frame's edge, pointing the way it lies.
-const char *const kOffScaleDotStyle = "QPushButton { background: #000000; border: none; padding: 0; }";
-
 // The triangle a dot button is cut to, tip up for offScale +1 and down for -1.
 QRegion offScaleShape(const QSize &size, int offScale)
 {
@@ -58,7 +53,7 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
         d->setObjectName(QStringLiteral("Command3(%1)").arg(i));
         d->resize(dotPx, dotPx);
         d->setFocusPolicy(Qt::NoFocus);
-        d->setStyleSheet(QLatin1String(kDotStyle));
+        style::setDotLook(d, style::DotLook::Plain);
         d->setMouseTracking(true);
         d->installEventFilter(this);
         d->hide();
@@ -95,10 +90,11 @@ void HitDots::place(const QVector<HitDot> &chartDots)
         m_dotMm[d.run] = QPointF(d.left, d.top);
         b->move(qRound(ChartBox::mm(d.left)), qRound(ChartBox::mm(d.top)));
         if (d.offScale != 0) {
-            b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kOffScaleDotStyle));
+            // A run beyond the chart's range: a triangle on the frame's edge, pointing the way it lies.
+            style::setDotLook(b, d.hasMemo ? style::DotLook::Memo : style::DotLook::OffScale);
             b->setMask(offScaleShape(b->size(), d.offScale));
         } else {
-            b->setStyleSheet(QLatin1String(d.hasMemo ? kMemoDotStyle : kDotStyle));
+            style::setDotLook(b, d.hasMemo ? style::DotLook::Memo : style::DotLook::Plain);
             b->clearMask();
         }
         b->show();

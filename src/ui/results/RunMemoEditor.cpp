@@ -4,7 +4,6 @@
 #include "core/toolkit/Units.h"
 #include "ui/toolkit/Style.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,14 +34,11 @@ constexpr int kPreviewMargin = 2; // pixels around the preview's text
 // editor gets the usual look back.
 void previewLook(QPlainTextEdit *box, bool preview)
 {
-    QFont f = box->parentWidget() ? box->parentWidget()->font() : QApplication::font();
-    if (!preview)
-        f.setPointSizeF(qMax(9.0, f.pointSizeF()));
-    box->setFont(f);
+    style::setInheritedFont(box, preview ? 0 : 9.0);
     box->setFrameShape(preview ? QFrame::NoFrame : QFrame::StyledPanel);
     box->document()->setDocumentMargin(preview ? kPreviewMargin : 4);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    style::setBaseColour(box, preview ? style::hintBackColour() : QApplication::palette().color(QPalette::Base));
+    style::setBaseColour(box, preview ? style::hintBackColour() : style::applicationBaseColour());
 }
 
 // Height in pixels that `text` takes in `font` when wrapped to `width` pixels, as the box

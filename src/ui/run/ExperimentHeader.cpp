@@ -31,7 +31,7 @@ QLabel *makeLabel(QWidget *window, const char *name, int left, int top, int widt
     auto *l = new QLabel(window);
     l->setObjectName(QLatin1String(name));
     l->setGeometry(px(left), px(top), px(width), px(height));
-    l->setFont(style::gothic(points, bold));
+    style::setGothic(l, points, bold);
     return l;
 }
 

@@ -2,10 +2,27 @@
 
 #include "core/toolkit/Cp932.h"
 #include "core/toolkit/Units.h"
+#include "ui/toolkit/Style.h"
 
 #include <QPainter>
 
 namespace vora {
+
+void InstructionPanel::showShort(const QString &text)
+{
+    resize(width(), units::px(kShortHeightTw));
+    style::setPointSize(this, 13);
+    setText(text);
+}
+
+void InstructionPanel::showLong(const QString &text)
+{
+    raise();
+    resize(width(), units::px(kLongHeightTw));
+    show();
+    style::setPointSize(this, 12);
+    setText(text);
+}
 
 void InstructionPanel::paintEvent(QPaintEvent *)
 {

@@ -1,26 +1,30 @@
 #pragma once
 // The experiment window: instructions, run start and countdown, the 100 trials with their
-// feedback, the stimulus episode, saving the run; the results view lives in it as well.
-#include "core/run/KeyRepeats.h"
+// feedback, the stimulus episode, saving the run; the results view lives in it as well. Its
+// parts are classes of their own: the header row (ExperimentHeader), the instruction panel
+// (InstructionPanel), the condition memo (ConditionMemo), the digit frame with the start button
+// and countdown (DigitFrame), the key box (KeyBox), the ground it is drawn on (StageBackdrop)
+// and the end of a run with its questions (RunEnd). This class lays them out and does what each
+// step of RunFlow asks.
 #include "core/run/RunFlow.h"
 #include "core/run/StimulusEpisode.h"
 #include "core/run/TrialEngine.h"
 #include "ui/results/ResultsHost.h"
+#include "ui/run/DigitFrame.h"
+#include "ui/run/RunEnd.h"
+#include "ui/run/StageBackdrop.h"
 
-#include <QColor>
-#include <QPixmap>
 #include <QWidget>
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 
 namespace vora {
 
+class ConditionMemo;
 class ExperimentHeader;
+class InstructionPanel;
+class KeyBox;
 class Module1;
 class ResultsDisplay;
 
@@ -39,12 +43,10 @@ public:
     // 0 at first; 1: the next how-to press shows the long text; -1: the short one.
     int instructionToggle() const { return m_instructionToggle; }
 
-    QColor backColour() const { return m_backColour; }
-    bool hasBackgroundPicture() const { return !m_backgroundPicture.isNull(); }
-    // Set when trial 100 could not be written and the user gave the run up.
-    bool lastRunDiscarded() const { return m_lastRunDiscarded; }
-    // A finished run that is not in the data file yet (empty when nothing is pending).
-    QString unsavedRunLine() const { return m_unsavedLine; }
+    QColor backColour() const { return m_backdrop.colour(); }
+    bool hasBackgroundPicture() const { return m_backdrop.hasPicture(); }
+    bool lastRunDiscarded() const { return m_end->lastRunDiscarded(); }
+    QString unsavedRunLine() const { return m_end->unsavedLine(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,33 +62,33 @@ private:
     void showResultsAfresh() override;
     void showMainWindow() override;
     void resetRunState() override;
-    void armLayoutTimer() override;
-    void stopAnimationTimer() override;
-    void clearBackgroundPicture() override { setBackgroundPicture(QString()); }
+    void armLayoutTimer() override { m_flow->armLayout(); }
+    void stopAnimationTimer() override { m_flow->stopSquare(); }
+    void clearBackgroundPicture() override { m_backdrop.setPicture(QString()); }
     void saveReport() override;
 
     // RunFlow::View: what each step of a run shows.
     void beginCountdown() override;
-    void countdownStep(int k) override;
+    void countdownStep(int k) override { m_frame->countdownSize(countdownFontSize(k)); }
     void countdownGo() override;
     void beginRun() override;
-    void otherKey(int keyCode) override;
+    void otherKey(int) override { m_frame->hideCover(); } // no trial: the square stays away
     void showFeedback(QChar input, bool hit) override;
-    void coverFrame(int awaited) override;
-    void shrinkCover(int tick) override;
-    void flicker(QChar digit) override;
+    void coverFrame(int awaited) override { m_frame->coverFrame(awaited); }
+    void shrinkCover(int tick) override { m_frame->shrinkCover(tick); }
+    void flicker(QChar digit) override { m_frame->flicker(digit); }
     void layoutStep() override;
     void closeRun() override;
-    Saved writeRun(bool last, QString *message) override;
-    void tellRunKept(const QString &message) override;
-    void leaveForMainWindow() override;
-    void askSaveRetry(const QString &reason) override;
-    void askDiscard() override;
+    Saved writeRun(bool last, QString *message) override { return m_end->writeRun(last, message); }
+    void tellRunKept(const QString &message) override { m_end->tellRunKept(message); }
+    void leaveForMainWindow() override { showMainWindow(); }
+    void askSaveRetry(const QString &reason) override { m_end->askSaveRetry(reason); }
+    void askDiscard() override { m_end->askDiscard(); }
     void showResults() override;
     void runDiscarded() override;
     void toggleInstructions() override;
-    void openHelp() override;
-    void askEnd() override;
+    void openHelp() override { m_end->openHelp(); }
+    void askEnd() override { m_end->askEnd(); }
     void quit() override;
     void focusKeyBox() override;
 
@@ -96,60 +98,37 @@ private:
     QSize stageSize() const override { return size(); }
     void flashColours(const FlashColours &colours) override;
     void showPicture(const QString &fileName, const QPoint &at) override;
-    void hidePicture() override;
-    void setShapes(const LargeShapes &shapes) override;
+    void hidePicture() override { m_backdrop.hidePicture(); }
+    void setShapes(const LargeShapes &shapes) override { m_backdrop.setShapes(shapes); }
 
     void buildControls();
     void wireControls();
     void load();
     // Run input (judged by the run's phase); while results are shown, a key redraws them.
     void keyHandler(int keyCode);
-    void moveFeedbackBox(const QPoint &pixels);
-    void centreCountdown();
-    void warmFeedbackGlyphs();
     void keyBoxOnHowTo();
-    void shortInstructionPanel();
-    QString shortInstructions() const;
-    QString longInstructions() const;
-    QString dataFile() const;
-
-    // The window's own drawing surface: colour, background picture, stimulus shapes.
-    void setBackColour(const QColor &colour);
-    void setBackgroundPicture(const QString &path); // empty: none
+    QString instructionText(bool longText) const;
 
     Module1 &m_module;
     TrialEngine m_engine;
+    StageBackdrop m_backdrop;
     ExperimentHeader *m_header = nullptr;
+    DigitFrame *m_frame = nullptr;
     std::unique_ptr<ResultsDisplay> m_results;
     RunFlow *m_flow = nullptr; // the run's phases and clocks (Timer2, Timer3, the episode's flashes)
+    std::unique_ptr<RunEnd> m_end;
 
     // Controls; each keeps the program's own control name as its objectName.
-    QLabel *m_instructions = nullptr; // Label2
-    QLabel *m_feedback = nullptr; // Label4: the digit frame
-    QLabel *m_prompt = nullptr; // Label28: "当てよう!!"
-    QLabel *m_countdown = nullptr; // Label35
-    QLabel *m_cover = nullptr; // Label36: the hiding square
-    QLabel *m_stimulusPicture = nullptr; // the large level's pictures
-    QPlainTextEdit *m_conditionMemo = nullptr; // Text5
-    QLineEdit *m_keyBox = nullptr; // Text1
-    QProgressBar *m_progress = nullptr; // ProgressBar1
+    InstructionPanel *m_instructions = nullptr; // Label2
+    ConditionMemo *m_conditionMemo = nullptr; // Text5
+    KeyBox *m_keyBox = nullptr; // Text1
     QPushButton *m_howTo = nullptr; // Command1
-    QPushButton *m_start = nullptr; // Command4
 
     int m_instructionToggle = 0;
-
-    QColor m_backColour = Qt::white;
-    QPixmap m_backgroundPicture;
-    bool m_hasShapes = false;
-    LargeShapes m_shapes;
     // The run's layout while the stimulus episode has the window.
     QRect m_savedWindow;
     QRect m_savedFrame;
     int m_savedHowToLeft = 0;
-
-    KeyRepeats m_keyRepeats;
-    bool m_lastRunDiscarded = false;
-    QString m_unsavedLine;
 };
 
 } // namespace vora

@@ -37,7 +37,7 @@ frmSplash::frmSplash(const QString &programFolder, QWidget *parent)
     m_frame->setObjectName(QStringLiteral("fraMainFrame"));
     m_frame->setFrameShape(QFrame::Box);
     m_frame->setGeometry(px(120), px(120), px(7160), px(4360));
-    m_frame->setStyleSheet(QStringLiteral("#fraMainFrame { background: white; }"));
+    style::setSheetBackground(m_frame, QStringLiteral("white"));
 
     m_logo = new QLabel(m_frame);
     m_logo->setObjectName(QStringLiteral("picLogo"));

@@ -1,6 +1,8 @@
 #include "ui/toolkit/Style.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPalette>
 #include <QStyle>
 #include <QWidget>
@@ -85,6 +87,54 @@ QColor backColour(const QWidget *w)
     return w->palette().color(QPalette::Window);
 }
 
+QColor buttonColour(const QWidget *button)
+{
+    return button->palette().color(QPalette::Button);
+}
+
+void setGreyedTextColour(QWidget *w, const QColor &c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Disabled, QPalette::WindowText, c);
+    w->setPalette(p);
+}
+
+void setGreyedTextColours(QWidget *window, const QColor &c)
+{
+    QPalette p = window->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text})
+        p.setColor(QPalette::Disabled, role, c);
+    window->setPalette(p);
+}
+
+void sharePalette(QWidget *w, const QWidget *from)
+{
+    w->setPalette(from->palette());
+}
+
+void setSheetBackground(QWidget *w, const QString &colour)
+{
+    w->setStyleSheet(QStringLiteral("#%1 { background: %2; }").arg(w->objectName(), colour));
+}
+
+void setDotLook(QWidget *dot, DotLook look)
+{
+    switch (look) {
+    case DotLook::Plain:
+        dot->setStyleSheet(
+            QStringLiteral("QPushButton { background: #e8e8e8; border: 1px solid #303030; padding: 0; }"));
+        break;
+    case DotLook::Memo:
+        dot->setStyleSheet(
+            QStringLiteral("QPushButton { background: rgb(128,0,0); border: 1px solid #303030; padding: 0; }"));
+        break;
+    case DotLook::OffScale:
+        // A dark triangle on the chart frame's edge (the button is cut to the shape).
+        dot->setStyleSheet(QStringLiteral("QPushButton { background: #000000; border: none; padding: 0; }"));
+        break;
+    }
+}
+
 QColor buttonFaceColour()
 {
     return QApplication::style()->standardPalette().color(QPalette::Button);
@@ -120,6 +170,26 @@ QColor hintBackColour()
     return QColor(255, 255, 225);
 }
 
+QColor applicationButtonColour()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+QColor applicationBaseColour()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+QColor greyedTextColour()
+{
+    return QColor(80, 80, 80);
+}
+
+QColor greyedPromptColour()
+{
+    return QColor(128, 128, 128);
+}
+
 void setPointSize(QWidget *w, double points)
 {
     QFont f = w->font();
@@ -141,6 +211,43 @@ QFont gothic(double points, bool bold)
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
+}
+
+void setGothic(QWidget *w, double points, bool bold)
+{
+    w->setFont(gothic(points, bold));
+}
+
+void setGothicFamily(QWidget *w)
+{
+    w->setFont(QFont(fonts::msGothic()));
+}
+
+void setGothicToFit(QLabel *label, const QString &text, double points, double smallest)
+{
+    QFont f(fonts::msGothic());
+    f.setPointSizeF(points);
+    while (f.pointSizeF() > smallest
+           && QFontMetrics(f).boundingRect(label->contentsRect(), Qt::TextWordWrap, text).height()
+                  > label->contentsRect().height())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
+}
+
+void setParentFont(QWidget *w, int points, bool bold)
+{
+    QFont f = w->parentWidget()->font();
+    f.setBold(bold);
+    f.setPointSize(points);
+    w->setFont(f);
+}
+
+void setInheritedFont(QWidget *w, double points)
+{
+    QFont f = w->parentWidget() ? w->parentWidget()->font() : QApplication::font();
+    if (points > 0)
+        f.setPointSizeF(qMax(points, f.pointSizeF()));
+    w->setFont(f);
 }
 
 } // namespace style
