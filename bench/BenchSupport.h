@@ -1,12 +1,17 @@
 #pragma once
 // Small helpers of the performance harness: medians and percentiles of samples, a 100-run
 // data file, and the JSON value that stands for a figure that could not be taken.
+#include "core/registry/RecordFormat.h"
+#include "core/registry/RunRecord.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
+#include <random>
 #include <vector>
 
 namespace vorabench {
@@ -48,7 +53,9 @@ inline QJsonObject notMeasured(const QString &reason)
 
 // Lines of a consistent data file: a condition memo line and `runs` run lines of the
 // experiment `name` (deterministic pseudo-random targets and inputs, a memo on every 7th run).
-QStringList hundredRunLines(const QString &name, int runs = 100, bool withStimulus = true);
+// Run n of an experiment: pseudo-random targets and answers from `gen`, a memo every 7th run.
+vora::RunRecord randomRun(std::mt19937 &gen, const QString &name, int n, bool withStimulus);
+QStringList hundredRunLines(const QString &name, int runs = vora::kMaxRuns, bool withStimulus = true);
 
 // Experiment k ("B000", "B001", ...): 100 runs of pseudo-random targets and answers of its
 // own, a memo every 7th run.

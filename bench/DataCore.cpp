@@ -18,38 +18,41 @@
 
 namespace vorabench {
 
+vora::RunRecord randomRun(std::mt19937 &gen, const QString &name, int n, bool withStimulus)
+{
+    std::bernoulli_distribution bit(0.5);
+    vora::RunRecord r;
+    r.experimentName = name;
+    r.date =
+        QStringLiteral("2009/%1/%2").arg(4 + n / 28, 2, 10, QLatin1Char('0')).arg(1 + n % 28, 2, 10, QLatin1Char('0'));
+    r.startTime = QStringLiteral("14:30");
+    r.stimulusCode = withStimulus ? QStringLiteral("S") : QStringLiteral("n");
+    r.hitDisplayCode = QStringLiteral("D");
+    for (int t = 0; t < vora::kTrialsPerRun; ++t) {
+        const QChar target = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
+        const QChar input = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
+        r.targets += target;
+        r.inputs += input;
+        if (target == input) {
+            ++r.hits;
+            ++r.segmentHits[t / vora::kTrialsPerBlock];
+        }
+    }
+    if (withStimulus)
+        r.stimulusTrials[0] = 31 + n % 39;
+    if (n % 7 == 0) {
+        r.hasMemo = true;
+        r.memo = vora::runMemoToFileForm(QStringLiteral("集中できた\r\n%1回目").arg(n));
+    }
+    return r;
+}
+
 QStringList hundredRunLines(const QString &name, int runs, bool withStimulus)
 {
     std::mt19937 gen(20090425);
-    std::bernoulli_distribution bit(0.5);
     QStringList lines{vora::conditionMemoPrefix() + vora::memoToFileForm(QStringLiteral("照明を落とした部屋\r\n午後"))};
-    for (int n = 1; n <= runs; ++n) {
-        vora::RunRecord r;
-        r.experimentName = name;
-        r.date = QStringLiteral("2009/%1/%2")
-                     .arg(4 + n / 28, 2, 10, QLatin1Char('0'))
-                     .arg(1 + n % 28, 2, 10, QLatin1Char('0'));
-        r.startTime = QStringLiteral("14:30");
-        r.stimulusCode = withStimulus ? QStringLiteral("S") : QStringLiteral("n");
-        r.hitDisplayCode = QStringLiteral("D");
-        for (int t = 0; t < 100; ++t) {
-            const QChar target = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
-            const QChar input = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
-            r.targets += target;
-            r.inputs += input;
-            if (target == input) {
-                ++r.hits;
-                ++r.segmentHits[t / 20];
-            }
-        }
-        if (withStimulus)
-            r.stimulusTrials[0] = 31 + n % 39;
-        if (n % 7 == 0) {
-            r.hasMemo = true;
-            r.memo = vora::runMemoToFileForm(QStringLiteral("集中できた\r\n%1回目").arg(n));
-        }
-        lines << r.toLine();
-    }
+    for (int n = 1; n <= runs; ++n)
+        lines << randomRun(gen, name, n, withStimulus).toLine();
     return lines;
 }
 

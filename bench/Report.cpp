@@ -17,41 +17,16 @@ namespace vorabench {
 namespace {
 
 constexpr int kFiles = 100;
-constexpr int kRuns = 100;
+constexpr int kRuns = vora::kMaxRuns;
 
 } // namespace
 
 QStringList experimentLines(int k)
 {
     std::mt19937 gen(20090425u + unsigned(k));
-    std::bernoulli_distribution bit(0.5);
     QStringList lines;
-    for (int n = 1; n <= kRuns; ++n) {
-        vora::RunRecord r;
-        r.experimentName = QStringLiteral("B%1").arg(k, 3, 10, QLatin1Char('0'));
-        r.date = QStringLiteral("2009/%1/%2")
-                     .arg(4 + n / 28, 2, 10, QLatin1Char('0'))
-                     .arg(1 + n % 28, 2, 10, QLatin1Char('0'));
-        r.startTime = QStringLiteral("14:30");
-        r.stimulusCode = QStringLiteral("S");
-        r.hitDisplayCode = QStringLiteral("D");
-        for (int t = 0; t < 100; ++t) {
-            const QChar target = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
-            const QChar input = bit(gen) ? QLatin1Char('1') : QLatin1Char('0');
-            r.targets += target;
-            r.inputs += input;
-            if (target == input) {
-                ++r.hits;
-                ++r.segmentHits[t / 20];
-            }
-        }
-        r.stimulusTrials[0] = 31 + n % 39;
-        if (n % 7 == 0) {
-            r.hasMemo = true;
-            r.memo = vora::runMemoToFileForm(QStringLiteral("集中できた\r\n%1回目").arg(n));
-        }
-        lines << r.toLine();
-    }
+    for (int n = 1; n <= kRuns; ++n)
+        lines << randomRun(gen, QStringLiteral("B%1").arg(k, 3, 10, QLatin1Char('0')), n, true).toLine();
     return lines;
 }
 

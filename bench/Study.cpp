@@ -168,7 +168,7 @@ void appendCopyRows(QByteArray &out, const QString &site, const QString &experim
 {
     for (int i = 0; i < lines.size(); ++i)
         out += site.toUtf8() + '\t' + experiment.toUtf8() + '\t' + QByteArray::number(i + 1) + '\t'
-               + lines.at(i).left(261).toUtf8() + "\t\\N\n";
+               + lines.at(i).left(vora::kRunColumns).toUtf8() + "\t\\N\n";
 }
 
 } // namespace

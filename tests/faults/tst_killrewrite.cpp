@@ -50,7 +50,7 @@ QStringList listItems(int variant)
 QStringList dataLines()
 {
     QStringList lines{conditionMemoPrefix() + QStringLiteral("最初のメモ")};
-    for (int n = 0; n < 100; ++n) {
+    for (int n = 0; n < kMaxRuns; ++n) {
         const QString memo = n % 5 == 0 ? QStringLiteral("ランメモ%1").arg(n) : QString();
         lines << vora::testing::storedLine(
             {QStringLiteral("Kill"), QStringLiteral("2009/04/25"), QStringLiteral("14:30"), QStringLiteral("S"),

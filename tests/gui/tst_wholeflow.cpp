@@ -1,4 +1,5 @@
 #include "Fakes.h"
+#include "core/registry/RecordFormat.h"
 #include "core/toolkit/Language.h"
 #include "ui/mainwindow/Windows.h"
 #include "ui/mainwindow/frmMain.h"
@@ -108,7 +109,7 @@ void TestWholeFlow::startRegisterSelectRunAndComeBack()
     QVERIFY(run->isVisible());
     QMetaObject::invokeMethod(vora::testing::control<QPushButton>(run, "Command4"), "click");
     QTRY_VERIFY(vora::testing::control<QLineEdit>(run, "Text1")->isVisible());
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < vora::kTrialsPerRun; ++i) {
         QTRY_COMPARE(run->runVariables().TrialNo, i);
         QTest::keyClick(vora::testing::control<QLineEdit>(run, "Text1"), i % 3 == 0 ? '0' : '1');
     }

@@ -246,6 +246,7 @@ TestServices::TestServices()
     services.process = process;
     services.network = network;
     services.timing = Timing::shrunk();
+    files->setLockWait(LockWait::TryOnce); // as the program's windows have it
 }
 
 void TestServices::writeBytes(const QString &name, const QByteArray &bytes) const

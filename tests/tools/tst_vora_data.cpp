@@ -780,7 +780,7 @@ void TestVoraData::failedWritesExitTwo()
     TestServices t;
     t.writeLines(QStringLiteral("Good-1.txt"), {run50(), run63()});
     QStringList many;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < kMaxRuns; ++i)
         many << toolRunLine({10, 11, 9, 10, 10}, 34, QStringLiteral("2009/04/25"),
                             QStringLiteral("%1:%2").arg(10 + i / 60).arg(i % 60, 2, 10, QLatin1Char('0')));
     t.writeLines(QStringLiteral("Big-1.txt"), many); // CSV of 0.4 MB, a page of 30 KB
@@ -940,7 +940,7 @@ void TestVoraData::pBelowTheSmallestDouble()
     // targets alternate, so the runs test's p underflows too.
     TestServices t;
     QStringList lines;
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < kMaxRuns; ++i)
         lines << run100();
     t.writeLines(QStringLiteral("Sure-1.txt"), lines);
     const QString path = t.path(QStringLiteral("Sure-1.txt"));

@@ -14,10 +14,29 @@ constexpr qint64 kClockTickNs = 1000000000; // the status bar's time, once a sec
 } // namespace
 
 MainFlow::MainFlow(View &view, Services &services, SharedState &state, QObject *parent)
-    : QObject(parent), m_view(view), m_services(services), m_state(state), m_boxes(services, state)
+    : QObject(parent),
+      m_view(view),
+      m_services(services),
+      m_state(state),
+      m_boxes(services, state),
+      m_writes(services.clock, services.timing)
 {
     connect(&m_timer, &DeadlineTimer::timeout, this, &MainFlow::onDeadline);
+    connect(&m_writes, &LockRetry::waitingChanged, this, &MainFlow::windowChanged);
     arm();
+}
+
+void MainFlow::write(LockRetry::Write write, std::function<void(const FileResult &)> done)
+{
+    // The inputs that write are off while a write waits, so none is ever turned away here.
+    m_writes.start(std::move(write), [this, done = std::move(done)](const FileResult &result) {
+        done(result);
+        if (m_endAfterWrite) {
+            m_endAfterWrite = false;
+            if (result)
+                endRequested(); // what was not stored was told: the user decides again
+        }
+    });
 }
 
 bool MainFlow::takesInput() const
@@ -94,6 +113,8 @@ void MainFlow::keyTyped(int box, int keyCode, const QString &text)
 {
     if (!takesInput() || box < 1 || box > kNameBoxes)
         return;
+    if (keyCode == 13 && writing())
+        return; // Enter registers or deletes: it waits for the write before
     answer(box, m_boxes.keyTyped(box, keyCode, text));
     Q_EMIT boxChanged(box);
 }
@@ -117,6 +138,14 @@ void MainFlow::answer(int box, const BoxReply &reply)
         m_deleteIndex = m_boxes.deletableIndex(box);
         m_view.askDeleteName();
     }
+    if (reply.writeList > 0) {
+        const int listBox = reply.writeList;
+        write([this, listBox] { return m_boxes.writeList(listBox); },
+              [this, listBox](const FileResult &result) {
+                  if (!result)
+                      m_view.tell(NameBoxModel::listNotSavedMessage(listBox, result), MsgIcon::Exclamation);
+              });
+    }
 }
 
 void MainFlow::deleteAnswered(bool yes)
@@ -134,7 +163,7 @@ void MainFlow::deleteAnswered(bool yes)
 
 void MainFlow::registrationToggled()
 {
-    if (!takesInput())
+    if (!takesInput() || writing())
         return;
     toggleRegistration();
     settleMode();
@@ -175,15 +204,19 @@ void MainFlow::closeRegistration()
     m_startEnabled = false;
     m_resultsEnabled = false;
     Q_EMIT registrationViewChanged(false);
-    if (const QString failed = m_boxes.store(); !failed.isEmpty())
-        m_view.tell(failed, MsgIcon::Exclamation);
+    const QVector<BoxSelection> selections = m_boxes.settleForStore();
+    write([this, selections] { return m_boxes.store(selections); },
+          [this](const FileResult &result) {
+              if (!result)
+                  m_view.tell(result.message, MsgIcon::Exclamation);
+          });
 }
 
 // ---- the selection -------------------------------------------------------------------------
 
 void MainFlow::selectPressed(int box)
 {
-    if (!takesInput() || box < 1 || box > kNameBoxes)
+    if (!takesInput() || writing() || box < 1 || box > kNameBoxes)
         return;
     m_chosenOnce = true;
     m_memoCheckVisible = true;
@@ -361,22 +394,25 @@ void MainFlow::memoUnlocked()
 
 void MainFlow::saveMemo()
 {
-    if (!takesInput())
+    if (!takesInput() || writing())
         return;
     const QString name = m_state.experimentName;
     if (!isValidExperimentName(name))
         return;
     Services &s = m_services;
     const QString path = dataFilePath(s.paths, name, stimulusFileSuffix(m_state.stimulusFile));
-    const FileResult result = saveConditionMemo(*s.files, s.paths, path, m_view.memoText());
-    if (!result) {
-        // The memo stays in the box, still editable, so nothing typed is lost.
-        m_view.tell(tr("実験条件のメモを保存できませんでした。\r\n") + result.message, MsgIcon::Exclamation);
-        return;
-    }
-    m_memoEditable = false;
-    m_saveVisible = false;
-    Q_EMIT windowChanged();
+    const QString memo = m_view.memoText();
+    write([&s, path, memo] { return saveConditionMemo(*s.files, s.paths, path, memo); },
+          [this](const FileResult &result) {
+              if (!result) {
+                  // The memo stays in the box, still editable, so nothing typed is lost.
+                  m_view.tell(tr("実験条件のメモを保存できませんでした。\r\n") + result.message, MsgIcon::Exclamation);
+                  return;
+              }
+              m_memoEditable = false;
+              m_saveVisible = false;
+              Q_EMIT windowChanged();
+          });
 }
 
 // ---- the ways out --------------------------------------------------------------------------
@@ -416,7 +452,7 @@ StudyStatus MainFlow::studyStatus() const
 
 void MainFlow::launch()
 {
-    if (!takesInput() || m_mode != Mode::Selected)
+    if (!takesInput() || writing() || m_mode != Mode::Selected)
         return;
     SharedState &st = m_state;
     if (st.runsDone >= kMaxRuns) {
@@ -437,7 +473,7 @@ void MainFlow::launch()
 
 void MainFlow::showResults()
 {
-    if (!takesInput() || m_mode != Mode::Selected || !m_resultsEnabled)
+    if (!takesInput() || writing() || m_mode != Mode::Selected || !m_resultsEnabled)
         return; // only runs stored can be shown
     SharedState &st = m_state;
     if (st.showConditions)
@@ -454,6 +490,11 @@ void MainFlow::endRequested()
     // No questions and nothing written: an unsaved memo edit is given up.
     if (m_mode == Mode::Ended)
         return;
+    if (writing()) {
+        // Leaving now would drop what waits to be written: the program ends once it is.
+        m_endAfterWrite = true;
+        return;
+    }
     m_mode = Mode::Ended;
     m_view.quit();
 }

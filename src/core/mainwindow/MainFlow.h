@@ -9,6 +9,7 @@
 #include "core/startup/SharedState.h"
 #include "core/toolkit/DeadlineTimer.h"
 #include "core/toolkit/Dialogs.h"
+#include "core/toolkit/LockRetry.h"
 #include "core/toolkit/Services.h"
 
 #include <QObject>
@@ -74,13 +75,19 @@ public:
     qint64 deadline() const { return m_deadlineNs < 0 ? -1 : m_deadlineNs / 1000000; }
     void onDeadline();
 
+    // A write of the window (a name list, the selections, the condition memo) is waiting for
+    // a lock another copy of the program holds: what would start another write, leave the
+    // view or the window is off until it is done. Its retries, for tests on a frozen clock.
+    bool writing() const { return m_writes.waiting(); }
+    LockRetry &writes() { return m_writes; }
+
     // ---- state ----
     Mode mode() const { return m_mode; }
     // Inputs are taken: the window is not leaving and waits on no question.
     bool takesInput() const;
     bool questionOpen() const { return m_question != Question::None; }
     // Command9: off while the message on a name without its conditions is open.
-    bool registrationEnabled() const { return m_question != Question::ConditionsMissing; }
+    bool registrationEnabled() const { return m_question != Question::ConditionsMissing && !writing(); }
     const NameBox &box(int n) const { return m_boxes[n]; }
     QString experimentCaption() const { return m_caption; } // Label3
     bool experimentChosenOnce() const { return m_chosenOnce; } // Label3's tooltip changes
@@ -99,8 +106,11 @@ public:
     bool memoVisible() const { return m_memoVisible; } // Text1
     bool memoEditable() const { return m_memoEditable; }
     bool saveVisible() const { return m_saveVisible; } // Command1
-    bool startEnabled() const { return m_startEnabled; } // Command10
-    bool resultsEnabled() const { return m_resultsEnabled; } // Command13
+    bool saveEnabled() const { return !writing(); }
+    bool startEnabled() const { return m_startEnabled && !writing(); } // Command10
+    bool resultsEnabled() const { return m_resultsEnabled && !writing(); } // Command13
+    // A select button (its press may close the registration view, which stores the boxes).
+    bool selectEnabled(int box) const { return m_boxes[box].selectEnabled && !writing(); }
     RegistrationCaption registrationCaption() const { return m_registrationCaption; }
     QString dateText() const; // the status bar's
     QString timeText() const;
@@ -117,6 +127,8 @@ private:
     enum class Question { None, DeleteName, DataDamaged, ConditionsMissing };
 
     void answer(int box, const BoxReply &reply);
+    // Runs `write` through the lock retries; `done` gets what became of it.
+    void write(LockRetry::Write write, std::function<void(const FileResult &)> done);
     void openRegistration();
     void closeRegistration();
     void toggleRegistration();
@@ -160,6 +172,8 @@ private:
 
     DeadlineTimer m_timer;
     qint64 m_deadlineNs = -1;
+    LockRetry m_writes;
+    bool m_endAfterWrite = false; // "終わり" came while a write waited: it ends once that is done
 };
 
 } // namespace vora

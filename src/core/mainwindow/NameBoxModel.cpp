@@ -176,9 +176,8 @@ void NameBoxModel::showRunCount(int box, const QString &name, const QString &suf
     m_boxes[box].runs = QLatin1Char(' ') + QString::number(info.runs);
 }
 
-QString NameBoxModel::store()
+QVector<BoxSelection> NameBoxModel::settleForStore()
 {
-    Services &s = m_services;
     QVector<BoxSelection> selections(kNameBoxes);
     for (int box = 1; box <= kNameBoxes; ++box) {
         NameBox &b = m_boxes[box];
@@ -201,25 +200,39 @@ QString NameBoxModel::store()
         sel.stimulusCode = stimulusLetter(m_state.stimulus);
         sel.hitDisplayCode = hitDisplayLetter(m_state.hitDisplay);
     }
+    return selections;
+}
 
+FileResult NameBoxModel::store(const QVector<BoxSelection> &selections)
+{
+    Services &s = m_services;
     QStringList failures;
+    bool busy = false;
     if (!m_selectionRefused.isEmpty()) {
         // Said at load already; the selections of this session are not kept.
         failures.append(Texts::tr("実験名の選択のファイル（%1）は読めなかったため、書き換えませんでした。")
                             .arg(selectionFileName()));
     } else if (const FileResult r = writeSelectionFile(*s.files, s.paths, selections); !r) {
         failures.append(r.message);
+        busy = busy || r.code == FileError::LockBusy;
     }
     for (int box = 1; box <= kNameBoxes; ++box) {
         // A list that could not be read allowed no change, and is left as it is.
         if (!m_boxes[box].listRefused.isEmpty())
             continue;
-        if (const FileResult r = m_boxes[box].writeList(*s.files, s.paths, box); !r)
+        if (const FileResult r = m_boxes[box].writeList(*s.files, s.paths, box); !r) {
             failures.append(r.message);
+            busy = busy || r.code == FileError::LockBusy;
+        }
     }
     if (failures.isEmpty())
-        return QString();
-    return Texts::tr("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(CRLF);
+        return {};
+    FileResult out =
+        FileResult::failure(Texts::tr("実験名の選択や一覧を保存できませんでした。\r\n") + failures.join(CRLF));
+    // Every file is rewritten whole from the boxes, so trying again writes the same bytes.
+    if (busy)
+        out.code = FileError::LockBusy;
+    return out;
 }
 
 void NameBoxModel::takeConditions(int box)
@@ -336,7 +349,7 @@ BoxReply NameBoxModel::deleteItem(int box, int index)
     m_chosenBox = 0;
     m_chosenIndex = -1;
     m_chosenText.clear();
-    writeList(box, reply); // the data file of the name stays where it is
+    reply.writeList = box; // the data file of the name stays where it is
     return reply;
 }
 
@@ -378,7 +391,7 @@ void NameBoxModel::registerName(int box, const QString &text, BoxReply &reply)
     reply.textCleared = true;
     b.conditionsEnabled = false; // the conditions of a registered name are fixed
 
-    writeList(box, reply);
+    reply.writeList = box;
     m_justRegistered = true;
 
     const QString suffix = b.fileSuffix();
@@ -386,14 +399,14 @@ void NameBoxModel::registerName(int box, const QString &text, BoxReply &reply)
     showRunCount(box, text, suffix);
 }
 
-void NameBoxModel::writeList(int box, BoxReply &reply)
+FileResult NameBoxModel::writeList(int box)
 {
-    const FileResult result = m_boxes[box].writeList(*m_services.files, m_services.paths, box);
-    if (result)
-        return;
-    reply.message =
-        Texts::tr("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box)) + result.message;
-    reply.icon = MsgIcon::Exclamation;
+    return m_boxes[box].writeList(*m_services.files, m_services.paths, box);
+}
+
+QString NameBoxModel::listNotSavedMessage(int box, const FileResult &result)
+{
+    return Texts::tr("実験名の一覧（%1）を保存できませんでした。\r\n").arg(nameListFileName(box)) + result.message;
 }
 
 void NameBoxModel::endEditing()

@@ -57,6 +57,7 @@ struct BoxReply {
     MsgIcon icon = MsgIcon::None;
     bool waits = false; // the message is one the window waits for (the registration button is off)
     bool askDelete = false; // the user means to delete the item chosen: the question is put
+    int writeList = 0; // the box whose list file is to be written now (writeList()); 0: none
 };
 
 class NameBoxModel {
@@ -72,9 +73,17 @@ public:
     // Load steps 6 to 8: the selections (a first run makes box 1's name), then the lists.
     // Returns what could not be read or written, one message each.
     QStringList load();
-    // The view closes: the selection file and every readable list are written. Returns why
-    // something was not stored; empty when all was.
-    QString store();
+    // The view closes: each box settles on the conditions it stores, and the selections to
+    // be written are given back. Changes the boxes and the experiment's conditions: once.
+    QVector<BoxSelection> settleForStore();
+    // Writes the selection file and every readable list. Not ok with the message of all that
+    // was not stored; its code is LockBusy when another copy's lock kept a file from being
+    // written (nothing half-written: the write may simply be tried again).
+    FileResult store(const QVector<BoxSelection> &selections);
+    // Writes the list file of a box as it stands now (after an edit's `writeList`).
+    FileResult writeList(int box);
+    // What the user is told when the list of a box could not be written.
+    static QString listNotSavedMessage(int box, const FileResult &result);
 
     // ---- edits ----
     void choose(int box, int index); // an item picked from the list
@@ -108,7 +117,6 @@ private:
     void showSelection(int box, const BoxSelection &selection);
     void showRunCount(int box, const QString &name, const QString &suffix);
     void registerName(int box, const QString &text, BoxReply &reply);
-    void writeList(int box, BoxReply &reply);
     void takeConditions(const QString &stimulusCode, const QString &hitDisplayCode);
 
     Services &m_services;

@@ -20,7 +20,10 @@ qint64 storedSize(const QStringList &lines)
 } // namespace
 
 UpdateFetch::UpdateFetch(Services &services, QObject *parent)
-    : QObject(parent), m_services(services), m_siteFolder(updatepage::defaultSiteFolder())
+    : QObject(parent),
+      m_services(services),
+      m_siteFolder(updatepage::defaultSiteFolder()),
+      m_storing(services.clock, services.timing)
 {
     m_pause.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, [this] {
@@ -109,7 +112,6 @@ void UpdateFetch::received(const HttpReply &reply)
 void UpdateFetch::finish(const QString &page)
 {
     m_pause.stop();
-    m_phase = Phase::Done;
     if (!page.isEmpty()) {
         const QString online = updatepage::withOnlineMark(updatepage::forLocalCopy(page));
         const QStringList onlineLines = splitLines(online);
@@ -123,11 +125,26 @@ void UpdateFetch::finish(const QString &page)
             m_onlineCopy = online;
             m_succeeded = true;
             const QString path = m_services.paths.file(updatepage::pageFileName());
-            m_store = m_services.files->replaceAll(path, onlineLines);
-            if (m_store.ok)
-                m_store = m_services.files->replaceAll(path, offlineLines);
+            FileStore &files = *m_services.files;
+            m_phase = Phase::Storing;
+            m_storing.start(
+                [&files, path, onlineLines, offlineLines] {
+                    const FileResult stored = files.replaceAll(path, onlineLines);
+                    return stored ? files.replaceAll(path, offlineLines) : stored;
+                },
+                [this](const FileResult &stored) {
+                    m_store = stored;
+                    done();
+                });
+            return;
         }
     }
+    done();
+}
+
+void UpdateFetch::done()
+{
+    m_phase = Phase::Done;
     Q_EMIT finished(m_succeeded);
 }
 

@@ -4,6 +4,7 @@
 // the copy follow on signals and timers, and finished() tells the main window when it is over.
 // Module1 starts one when the splash appears, so it runs during the splash wait.
 #include "core/toolkit/FileStore.h"
+#include "core/toolkit/LockRetry.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -18,7 +19,8 @@ struct Services;
 class UpdateFetch : public QObject {
     Q_OBJECT
 public:
-    enum class Phase { Idle, Requesting, Pausing, Done };
+    // Storing: the copy waits for a lock another copy of the program holds.
+    enum class Phase { Idle, Requesting, Pausing, Storing, Done };
 
     explicit UpdateFetch(Services &services, QObject *parent = nullptr);
     ~UpdateFetch() override;
@@ -32,7 +34,10 @@ public:
     void claim();
 
     Phase phase() const { return m_phase; }
-    bool isRunning() const { return m_phase == Phase::Requesting || m_phase == Phase::Pausing; }
+    bool isRunning() const
+    {
+        return m_phase == Phase::Requesting || m_phase == Phase::Pausing || m_phase == Phase::Storing;
+    }
     // The last finished fetch brought the real page and its copy was written.
     bool succeeded() const { return m_succeeded; }
     int attempts() const { return m_attempts; }
@@ -52,6 +57,7 @@ private:
     void attempt();
     void received(const HttpReply &reply);
     void finish(const QString &page);
+    void done();
 
     Services &m_services;
     Phase m_phase = Phase::Idle;
@@ -63,6 +69,7 @@ private:
     FileResult m_store;
     QElapsedTimer m_started; // monotonic, so a start just before midnight is no different
     QTimer m_pause;
+    LockRetry m_storing;
 };
 
 } // namespace vora

@@ -424,7 +424,7 @@ void RunFlow::attemptSave()
 {
     // A lock another copy holds is tried again on a deadline, never waited for: the window
     // stays live. Past the wait the last attempt decides.
-    const qint64 waitNs = qint64(m_timing.saveLockWaitMs) * kNsPerMs;
+    const qint64 waitNs = qint64(m_timing.lockWaitMs) * kNsPerMs;
     const qint64 left = m_saveSinceNs + waitNs - m_clock.monotonicNs();
     const bool last = left <= 0;
     QString message;
@@ -441,7 +441,7 @@ void RunFlow::attemptSave()
     case View::Saved::Busy:
         if (!last) {
             m_saveQuestion = SaveQuestion::None;
-            arm(qMin<qint64>(m_timing.saveLockRetryMs, (left + kNsPerMs - 1) / kNsPerMs));
+            arm(qMin<qint64>(m_timing.lockRetryMs, (left + kNsPerMs - 1) / kNsPerMs));
             return;
         }
         break;

@@ -106,10 +106,11 @@ std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *
     auto lock = std::make_unique<QLockFile>(lockName);
     QElapsedTimer waited;
     waited.start();
-    const int waitMs = wait == LockWait::Wait ? kLockWaitMs : 0;
+    const bool waits = wait == LockWait::Wait && m_lockWait == LockWait::Wait;
+    const int waitMs = waits ? kLockWaitMs : 0;
     for (;;) {
         errno = 0;
-        if (lock->tryLock(wait == LockWait::Wait ? kLockStepMs : 0))
+        if (lock->tryLock(waits ? kLockStepMs : 0))
             return lock;
         const int error = errno;
         if (lock->error() != QLockFile::LockFailedError) {

@@ -100,6 +100,12 @@ public:
     using WriteDevice = std::function<std::unique_ptr<QIODevice>(QIODevice &file, const QString &path, bool append)>;
     void setWriteDevice(WriteDevice make);
 
+    // The longest any write of this store waits for a busy lock. The program's windows set
+    // TryOnce: a busy lock then refuses the write at once (LockBusy, nothing written), and the
+    // feature tries again on a deadline (LockRetry) instead of holding the event loop.
+    void setLockWait(LockWait wait) { m_lockWait = wait; }
+    LockWait lockWait() const { return m_lockWait; }
+
 protected:
     // Seams for what no device stands in for. Each returns 0 or the errno value of a failure.
     // Makes what was written to `fd` durable (fsync): the appended line before the append is
@@ -116,6 +122,7 @@ private:
     int writeAll(int fd, const QString &path, bool append, const QByteArray &bytes);
 
     WriteDevice m_writeDevice;
+    LockWait m_lockWait = LockWait::Wait;
 };
 
 // Splits decoded file text into lines: CR LF, lone CR and lone LF all end a line;

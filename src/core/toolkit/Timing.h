@@ -25,8 +25,10 @@ struct Timing {
     double flashMediumS = 0.05;
     double flashLargeS = 0.001;
     int stimulusPictureMs = 10; // a stimulus picture stays at least this long
-    int saveLockWaitMs = 5000; // a run save tries a busy lock again for this long ...
-    int saveLockRetryMs = 20; // ... this often, never waiting in between
+    // A write that meets a lock another copy of the program holds (a run save, a memo, a name
+    // list) tries again for this long ...
+    int lockWaitMs = 5000;
+    int lockRetryMs = 20; // ... this often, never waiting in between
 
     // Durations small enough for tests, in the same proportions where order matters.
     static Timing shrunk()
@@ -50,8 +52,8 @@ struct Timing {
         t.flashMediumS = 0.001;
         t.flashLargeS = 0.0005;
         t.stimulusPictureMs = 1;
-        t.saveLockWaitMs = 60;
-        t.saveLockRetryMs = 2;
+        t.lockWaitMs = 60;
+        t.lockRetryMs = 2;
         return t;
     }
 };

@@ -1,6 +1,7 @@
 #include "ui/mainwindow/BackgroundPictures.h"
 
 #include "core/toolkit/FileStore.h"
+#include "core/toolkit/LockRetry.h"
 #include "core/toolkit/Units.h"
 #include "ui/startup/Module1.h"
 #include "ui/toolkit/Style.h"
@@ -101,7 +102,11 @@ public:
     void restore(int slot);
     void replace(int slot);
     void replaceWith(const QString &chosen);
+    void showReplacement(const QString &chosenPath);
     bool report(const FileResult &result);
+    // Copies a picture over `to`, trying again while another copy of the program holds it;
+    // `then` follows a copy that succeeded.
+    void copy(const QString &from, const QString &to, std::function<void()> then = nullptr);
     // Runs `step` later unless the pictures are gone by then.
     template <typename F> auto whileAlive(F step)
     {
@@ -119,7 +124,18 @@ public:
     SlotLabel *overlays[2] = {}; // Image1(i): the picture laid over thumbnail 1
     QPixmap picture;
     bool thumbnailsPlaced = false;
+    LockRetry *copies = nullptr; // while one waits, the work dialog does not open
 };
+
+void BackgroundPictures::Impl::copy(const QString &from, const QString &to, std::function<void()> then)
+{
+    FileStore &files = *services().files;
+    copies->start([&files, from, to] { return files.copyOver(from, to); },
+                  [this, then = std::move(then)](const FileResult &result) {
+                      if (report(result) && then)
+                          then();
+                  });
+}
 
 void BackgroundPictures::Impl::placeThumbnails()
 {
@@ -185,10 +201,12 @@ void BackgroundPictures::Impl::restore(int slot)
         showOnOverlay(slot, current);
         return;
     }
+    if (copies->waiting())
+        return; // the dialog was answered while a copy waited: one copy at a time
     path() = master;
     setWindowPicture(master);
     showOnOverlay(slot, master);
-    report(files.copyOver(master, current));
+    copy(master, current);
 }
 
 void BackgroundPictures::Impl::replace(int slot)
@@ -205,8 +223,8 @@ void BackgroundPictures::Impl::replace(int slot)
 
 void BackgroundPictures::Impl::replaceWith(const QString &chosen)
 {
-    if (chosen.isEmpty())
-        return; // cancelled: nothing changes
+    if (chosen.isEmpty() || copies->waiting())
+        return; // cancelled, or chosen while a copy waited: nothing changes
     const QString chosenPath = QFileInfo(chosen).absoluteFilePath();
     if (pictureAt(chosenPath).isNull()) {
         // Copying it would leave slot 1 with a file that shows nothing.
@@ -224,11 +242,19 @@ void BackgroundPictures::Impl::replaceWith(const QString &chosen)
     FileStore &files = *services().files;
     // The delivered picture is kept once, before its first replacement. Without that copy
     // it would be lost, so the replacement waits until the copy exists.
-    if (!files.exists(master) && files.exists(current) && !report(files.copyOver(current, master)))
+    if (!files.exists(master) && files.exists(current)) {
+        copy(current, master, [this, chosenPath] { showReplacement(chosenPath); });
         return;
+    }
+    showReplacement(chosenPath);
+}
+
+void BackgroundPictures::Impl::showReplacement(const QString &chosenPath)
+{
+    const QString current = file(QStringLiteral("yama1.jpg"));
     showOnOverlay(1, chosenPath);
     if (QFileInfo(chosenPath) != QFileInfo(current))
-        report(files.copyOver(chosenPath, current));
+        copy(chosenPath, current);
 }
 
 void BackgroundPictures::Impl::askWork(int slot)
@@ -258,6 +284,7 @@ void BackgroundPictures::Impl::askWork(int slot)
 BackgroundPictures::BackgroundPictures(Module1 &module, QWidget *window)
     : QObject(window), d(new Impl(this, module, window))
 {
+    d->copies = new LockRetry(module.services().clock, module.services().timing, this);
     const QString tip = Texts::tr("クリックすれば背景画像になります");
     for (int i = 0; i < kSlots; ++i) {
         auto *p = new SlotLabel(window);
@@ -355,6 +382,8 @@ void BackgroundPictures::clickSlot(int slot)
 
 void BackgroundPictures::doubleClickSlot(int slot)
 {
+    if (d->copies->waiting())
+        return; // a picture is still being stored
     d->askWork(slot);
 }
 

@@ -145,7 +145,7 @@ void NameBoxes::showBox(int box)
     const Column &c = m_c.columns[box];
     showItems(c.nameBox, m.items);
     c.selectButton->setText(m.caption);
-    c.selectButton->setEnabled(m.selectEnabled);
+    c.selectButton->setEnabled(m_flow.selectEnabled(box));
     for (int k = 0; k < 6; ++k) {
         const QString code = QLatin1String(kOptionCodes[k]);
         tick(c.options[k], (isStimulusOption(k) ? m.stimulus : m.hitDisplay) == code);
@@ -159,6 +159,8 @@ void NameBoxes::showBox(int box)
 void NameBoxes::showWindowState()
 {
     m_c.heading->setEnabled(m_flow.boxesHeadingEnabled());
+    for (int box = 1; box <= kNameBoxes; ++box)
+        m_c.columns[box].selectButton->setEnabled(m_flow.selectEnabled(box));
     if (m_flow.highlightedBox() < 0)
         return; // the buttons keep the style's own look until one is chosen
     for (int box = 1; box <= kNameBoxes; ++box) {

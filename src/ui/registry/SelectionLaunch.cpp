@@ -88,6 +88,7 @@ void SelectionLaunch::showWindowState()
     if (m_c.memo->isReadOnly() == m_flow.memoEditable())
         m_c.memo->setReadOnly(!m_flow.memoEditable());
     m_c.saveMemo->setVisible(m_flow.saveVisible());
+    m_c.saveMemo->setEnabled(m_flow.saveEnabled());
     m_c.start->setEnabled(m_flow.startEnabled());
 }
 

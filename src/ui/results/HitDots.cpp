@@ -4,6 +4,7 @@
 #include "core/registry/RunRecord.h"
 #include "core/results/RunLoader.h"
 #include "core/toolkit/Cp932.h"
+#include "core/toolkit/LockRetry.h"
 #include "ui/results/ChartBox.h"
 #include "ui/results/RunMemoEditor.h"
 #include "ui/startup/Module1.h"
@@ -71,6 +72,8 @@ HitDots::HitDots(ChartBox *chart, RunMemoEditor *editor, View &view, Module1 &mo
     chart->setMouseTracking(true);
     chart->installEventFilter(this);
 
+    m_memoSave = new LockRetry(module.services().clock, module.services().timing, this);
+    connect(m_memoSave, &LockRetry::waitingChanged, m_memo, &RunMemoEditor::setSaving);
     connect(m_memo, &RunMemoEditor::saveClicked, this, &HitDots::save);
     connect(m_memo, &RunMemoEditor::cancelClicked, m_memo, &RunMemoEditor::hideAll);
 
@@ -219,8 +222,16 @@ void HitDots::save()
     Services &sv = m_module.services();
     const QString text = cp932::toCodePageForms(m_memo->typedText());
     const QString path = dataFilePath(sv.paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
-    const FileResult result = rewriteRunMemo(*sv.files, sv.paths, path, m_memoRun, text);
+    const int run = m_memoRun;
+    // While it waits the editor stays open (its buttons off), so no second save starts.
+    m_memoSave->start([&sv, path, run, text] { return rewriteRunMemo(*sv.files, sv.paths, path, run, text); },
+                      [this](const FileResult &result) { saved(result); });
+}
+
+void HitDots::saved(const FileResult &result)
+{
     if (!result.ok) {
+        Services &sv = m_module.services();
         // The editor stays open with the text as typed, so nothing is lost.
         // Once the message is closed the typing goes on where it stopped.
         sv.dialogs->ask(m_chart->window(),

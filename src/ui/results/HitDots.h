@@ -3,6 +3,7 @@
 // and memo; a click opens that run (once the wait for a second click is over); a double
 // click opens its memo for editing. Over the bare chart a hint says so.
 #include "core/results/ChartModel.h"
+#include "core/toolkit/FileResult.h"
 
 #include <QObject>
 #include <QPointF>
@@ -16,6 +17,7 @@ class QTimer;
 namespace vora {
 
 class ChartBox;
+class LockRetry;
 class Module1;
 class RunMemoEditor;
 struct RunSet;
@@ -59,6 +61,7 @@ private:
     void chartHovered();
     void openEditor(int run);
     void save();
+    void saved(const FileResult &result);
     QPointF placeTw(int run) const;
 
     ChartBox *m_chart;
@@ -72,6 +75,7 @@ private:
     std::optional<qint64> m_clickAt; // the pending first click on a dot
     int m_pendingRun = 0;
     int m_memoRun = 0; // MemoRunNo
+    LockRetry *m_memoSave; // the memo's write, tried again while another copy holds the file
 };
 
 } // namespace vora

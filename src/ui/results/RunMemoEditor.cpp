@@ -150,6 +150,14 @@ void RunMemoEditor::hideAll()
     m_editing = false;
 }
 
+void RunMemoEditor::setSaving(bool saving)
+{
+    m_save->setEnabled(!saving);
+    m_cancel->setEnabled(!saving);
+    if (m_editing)
+        m_box->setReadOnly(saving);
+}
+
 void RunMemoEditor::hidePreview()
 {
     m_caption->hide();

@@ -27,6 +27,8 @@ public:
     void openEditor(const QString &storedMemo);
     void hideAll();
     void hidePreview();
+    // While the save waits for another copy's lock: the memo as sent, its buttons off.
+    void setSaving(bool saving);
 
     bool editing() const { return m_editing; }
     // The memo as typed, line breaks as CR LF.

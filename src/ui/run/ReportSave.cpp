@@ -3,6 +3,7 @@
 #include "core/registry/DataFile.h"
 #include "core/report/ReportHtml.h"
 #include "core/toolkit/Language.h"
+#include "core/toolkit/LockRetry.h"
 #include "ui/startup/Module1.h"
 
 #include <QCoreApplication>
@@ -16,10 +17,21 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(ReportSave)
 };
+
+// The report's write while it waits for a lock another copy of the program holds; one per window.
+const char *const kWriteName = "reportWrite";
+
+LockRetry *waitingWrite(QWidget *parent)
+{
+    LockRetry *write = parent ? parent->findChild<LockRetry *>(QLatin1String(kWriteName)) : nullptr;
+    return write && write->waiting() ? write : nullptr;
+}
 } // namespace
 
 void saveExperimentReport(QWidget *parent, Module1 &module)
 {
+    if (waitingWrite(parent))
+        return; // the last report is still being written: one at a time
     Services &sv = module.services();
     const SharedState &s = module.state();
     const QString name = s.experimentName;
@@ -40,19 +52,27 @@ void saveExperimentReport(QWidget *parent, Module1 &module)
     options.lang = language::current() == language::source() ? report::Lang::Ja : report::Lang::En;
     options.shownRun = s.browsedRun;
     const report::Experiment experiment = report::experimentFromLines(dataFileName(name, flag), read.lines);
-    sv.dialogs->saveFile(
-        parent, caption, sv.paths.file(name + QStringLiteral("_report.html")), Texts::tr("HTMLファイル (*.html *.htm)"),
-        [parent = QPointer<QWidget>(parent), &sv, options, experiment](QString path) mutable {
-            if (path.isEmpty())
-                return;
-            if (QFileInfo(path).suffix().isEmpty())
-                path += QStringLiteral(".html");
-            options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
-            const FileResult wrote = sv.files->replaceBytes(path, report::reportBytes({experiment}, options));
-            if (!wrote)
-                sv.dialogs->tell(parent, Texts::tr("レポートを保存できませんでした。") + CRLF + CRLF + wrote.message,
-                                 MsgIcon::Exclamation);
-        });
+    sv.dialogs->saveFile(parent, caption, sv.paths.file(name + QStringLiteral("_report.html")),
+                         Texts::tr("HTMLファイル (*.html *.htm)"),
+                         [parent = QPointer<QWidget>(parent), &sv, options, experiment](QString path) mutable {
+                             if (path.isEmpty() || !parent || waitingWrite(parent))
+                                 return;
+                             if (QFileInfo(path).suffix().isEmpty())
+                                 path += QStringLiteral(".html");
+                             options.generated = sv.clock->dateText() + QLatin1Char(' ') + sv.clock->timeText();
+                             const QByteArray bytes = report::reportBytes({experiment}, options);
+                             auto *write = new LockRetry(sv.clock, sv.timing, parent);
+                             write->setObjectName(QLatin1String(kWriteName));
+                             write->start([&sv, path, bytes] { return sv.files->replaceBytes(path, bytes); },
+                                          [parent, &sv, write](const FileResult &wrote) {
+                                              write->deleteLater();
+                                              if (!wrote)
+                                                  sv.dialogs->tell(parent,
+                                                                   Texts::tr("レポートを保存できませんでした。") + CRLF
+                                                                       + CRLF + wrote.message,
+                                                                   MsgIcon::Exclamation);
+                                          });
+                         });
 }
 
 } // namespace vora

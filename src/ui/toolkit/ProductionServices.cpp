@@ -20,6 +20,9 @@ Services productionServices()
     // window still opens.
     if (const FileResult prepared = s.paths.prepareUserFolder(*s.files); !prepared)
         std::fprintf(stderr, "%s\n", qPrintable(prepared.message));
+    // From here on the writes come from the windows, which never wait for another copy's
+    // lock: a busy lock refuses at once and the feature tries again on a deadline.
+    s.files->setLockWait(LockWait::TryOnce);
     return s;
 }
 

@@ -2,11 +2,13 @@
 // inputs judged by mode and by the open question, the questions and their answers, the
 // choice of an experiment by what its data file holds, registration, and the status clock.
 #include "Fakes.h"
+#include "StoredRuns.h"
 #include "core/mainwindow/MainFlow.h"
 #include "core/mainwindow/MainTexts.h"
 #include "core/registry/RunRecord.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QtTest>
 
 using namespace vora;
@@ -20,10 +22,12 @@ namespace {
 // Records every step the flow asks of the window, one word each.
 struct View : MainFlow::View {
     QStringList log;
+    QStringList told; // the whole texts of tell()
     QString memo;
 
     void tell(const QString &text, MsgIcon icon) override
     {
+        told << text;
         log << QStringLiteral("tell%1:%2").arg(int(icon)).arg(text.section(QLatin1Char('\n'), 0, 0).trimmed());
     }
     void beep() override { log << "beep"; }
@@ -38,20 +42,16 @@ struct View : MainFlow::View {
     QString memoText() const override { return memo; }
 };
 
+// Targets all "1", the first `hits` answers matching them.
 QString runLine(const QString &name, int hits = 50, const QString &codes = QStringLiteral("SD"))
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2009/04/25");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = codes.left(1);
-    r.hitDisplayCode = codes.mid(1, 1);
-    r.targets = QString(100, QLatin1Char('1'));
-    r.inputs = QString(hits, QLatin1Char('1')) + QString(100 - hits, QLatin1Char('0'));
-    r.hits = hits;
-    for (int i = 0; i < hits; ++i)
-        ++r.segmentHits[i / 20];
-    return r.toLine();
+    RunHead head;
+    head.name = name;
+    head.stimulus = codes.left(1);
+    head.hitDisplay = codes.mid(1, 1);
+    head.stimulusTrial = 0;
+    return storedLine(
+        head, [](int) { return true; }, [hits](int t) { return t < hits; });
 }
 
 QStringList runLines(const QString &name, int count, const QString &codes = QStringLiteral("SD"))
@@ -137,6 +137,8 @@ private Q_SLOTS:
     void deletingAsksAndTheAnswerDecides();
     void closingTheViewClearsTheChoiceAndStores();
     void memoTickedEditedAndHandedOver();
+    void writesWaitForABusyLock_data();
+    void writesWaitForABusyLock();
     void statusClockOnAFrozenClock();
 };
 
@@ -483,6 +485,113 @@ void MainFlowTest::memoTickedEditedAndHandedOver()
     f.showResults();
     QCOMPARE(r.state.conditionMemo, QStringLiteral("暗室"));
     QCOMPARE(r.state.view, ExperimentView::Overview);
+}
+
+// Another copy of the program holds the lock of the file a window's write needs: the flow
+// waits on its deadline (the window live, the inputs that write off), writes once the lock is
+// free, or tells the busy lock when the wait is over and leaves the file as it was.
+void MainFlowTest::writesWaitForABusyLock_data()
+{
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("written"); // the file's lines once the lock is freed
+    QTest::addColumn<bool>("freed"); // before the deadline
+    const QStringList selections{QStringLiteral("Aaa        SD"), QStringLiteral("Bbb        n-"), QString(), QString(),
+                                 QString()};
+    const QStringList memoFile =
+        QStringList{QStringLiteral("実験条件=明室")} + runLines(QStringLiteral("Bbb"), 3, QStringLiteral("n-"));
+    for (const bool freed : {true, false}) {
+        const char *when = freed ? "freed in time" : "busy to the deadline";
+        QTest::addRow("register, %s", when) << "register"
+                                            << "Combo3.txt" << QStringList{QStringLiteral("Ccc       -SD")} << freed;
+        QTest::addRow("delete, %s", when) << "delete"
+                                          << "Combo1.txt" << QStringList() << freed;
+        QTest::addRow("close the view, %s", when) << "close"
+                                                  << "Jikkenmei.txt" << selections << freed;
+        QTest::addRow("condition memo, %s", when) << "memo"
+                                                  << "data/Bbb-0.txt" << memoFile << freed;
+    }
+}
+
+void MainFlowTest::writesWaitForABusyLock()
+{
+    QFETCH(QString, write);
+    QFETCH(QString, file);
+    QFETCH(QStringList, written);
+    QFETCH(bool, freed);
+    Rig r;
+    MainFlow &f = r.open();
+    // Everything up to the click that writes.
+    if (write == QLatin1String("memo")) {
+        f.selectPressed(2);
+        f.memoUnlocked();
+        r.view.memo = QStringLiteral("明室");
+    } else {
+        f.registrationToggled();
+        if (write == QLatin1String("delete")) {
+            f.itemChosen(1, 0);
+            f.keyTyped(1, 8, QString());
+            f.keyTyped(1, 13, QString());
+        }
+    }
+    const QString path = r.t.path(file);
+    const QByteArray before = r.t.readBytes(file);
+    QLockFile other(FileStore::lockPath(path));
+    QVERIFY(other.tryLock(0));
+    const auto click = [&](const QString &name) {
+        if (write == QLatin1String("register")) {
+            f.optionsChosen(3, QStringLiteral("S"), QStringLiteral("D"));
+            f.keyTyped(3, 13, name);
+        } else if (write == QLatin1String("delete")) {
+            f.deleteAnswered(true);
+        } else if (write == QLatin1String("close")) {
+            f.registrationToggled();
+        } else {
+            if (name != QLatin1String("Ccc"))
+                r.view.memo = QStringLiteral("別の文");
+            f.saveMemo();
+        }
+    };
+    click(QStringLiteral("Ccc"));
+    r.view.log.clear();
+    QVERIFY(f.writing());
+    QCOMPARE(r.t.readBytes(file), before);
+    // What would write again, leave the view or launch is off; the status clock goes on.
+    QVERIFY(!f.registrationEnabled() && !f.saveEnabled() && !f.startEnabled() && !f.selectEnabled(2));
+    const Mode mode = f.mode();
+    click(QStringLiteral("Ddd")); // a second click while waiting
+    f.keyTyped(4, 13, QStringLiteral("Eee"));
+    f.registrationToggled();
+    f.endRequested(); // the program ends once the write is done
+    QCOMPARE(f.mode(), mode);
+    QVERIFY(f.writing());
+    QVERIFY(r.view.log.isEmpty());
+
+    LockRetry &retry = f.writes();
+    const qint64 waitEnd = r.t.clock->monotonicMs() + r.t.services.timing.lockWaitMs;
+    const auto next = [&] {
+        r.t.clock->advanceMs(retry.deadline() - r.t.clock->monotonicMs());
+        retry.onDeadline();
+    };
+    next();
+    QVERIFY(f.writing());
+    if (freed)
+        other.unlock();
+    for (int i = 0; i < 1000 && f.writing(); ++i)
+        next();
+    QVERIFY(!f.writing());
+    QVERIFY(f.registrationEnabled());
+    if (freed) {
+        QVERIFY(r.t.clock->monotonicMs() < waitEnd);
+        QCOMPARE(r.t.readLines(file), written);
+        QCOMPARE(r.view.log, QStringList{"quit"});
+    } else {
+        QCOMPARE(r.t.clock->monotonicMs(), waitEnd);
+        QCOMPARE(r.t.readBytes(file), before);
+        QCOMPARE(r.view.told.size(), 1);
+        QVERIFY(r.view.told.first().endsWith(FileResult::failure(FileError::LockBusy, path).message));
+        QCOMPARE(f.mode(), mode); // not ended: what was not stored was told first
+    }
 }
 
 void MainFlowTest::statusClockOnAFrozenClock()

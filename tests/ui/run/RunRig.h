@@ -95,7 +95,7 @@ inline QString pattern(int seed)
 {
     QString s;
     quint32 x = seed;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < vora::kTrialsPerRun; ++i) {
         x = x * 1103515245u + 12345u;
         s += ((x >> 16) & 1) ? QLatin1Char('1') : QLatin1Char('0');
     }

@@ -9,6 +9,7 @@
 #include "ui/results/ResultsDisplay.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <cmath>
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void memoCancelLeavesFile();
     void refusedMemoKeepsEditorAndFile_data();
     void refusedMemoKeepsEditorAndFile();
+    void memoWaitsForABusyLock_data();
+    void memoWaitsForABusyLock();
 };
 
 void TestBrowsing::arrowsFromOverviewAndClamps()
@@ -376,6 +379,60 @@ void TestBrowsing::refusedMemoKeepsEditorAndFile()
     QCOMPARE(b.find<QPlainTextEdit>("Text4")->toPlainText(), memo);
     QVERIFY(b.visible("Command13"));
     QCOMPARE(b.ts.readBytes(kDataFile), before);
+}
+
+void TestBrowsing::memoWaitsForABusyLock_data()
+{
+    QTest::addColumn<bool>("freed"); // before the deadline
+    QTest::newRow("freed in time") << true;
+    QTest::newRow("busy to the deadline") << false;
+}
+
+// Another copy of the program holds the data file's lock: the editor stays open with its
+// buttons off while the save is tried again on deadlines; it lands once the lock is free, or
+// the busy lock is told and the editor and file stay as they were.
+void TestBrowsing::memoWaitsForABusyLock()
+{
+    QFETCH(bool, freed);
+    Bench b;
+    b.writeRuns({50, 50, 50});
+    const QByteArray before = b.ts.readBytes(kDataFile);
+    const QStringList linesBefore = b.ts.readLines(kDataFile);
+    toushiJikken *w = b.open(0);
+    b.ts.clock->setFrozen(true);
+    b.doubleClick("Command3(2)");
+    b.find<QPlainTextEdit>("Text4")->setPlainText(QStringLiteral("待つメモ"));
+    QLockFile other(FileStore::lockPath(b.ts.path(kDataFile)));
+    QVERIFY(other.tryLock(0));
+    b.click("Command13");
+    QVERIFY(w->results().memoEditing());
+    QVERIFY(!b.find("Command13")->isEnabled() && !b.find("Command14")->isEnabled());
+    QVERIFY(b.find<QPlainTextEdit>("Text4")->isReadOnly());
+    b.click("Command13"); // off: no second save
+    b.click("Command14"); // off: the editor stays
+    QVERIFY(w->results().memoEditing());
+    QCOMPARE(b.ts.readBytes(kDataFile), before);
+    QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 0);
+
+    const Timing &timing = b.ts.services.timing;
+    if (freed) {
+        other.unlock();
+        b.ts.clock->advanceMs(timing.lockRetryMs);
+        QTRY_VERIFY(!w->results().memoEditing());
+        QStringList expected = linesBefore;
+        expected[1] += QStringLiteral(" 待つメモ");
+        QCOMPARE(b.ts.readLines(kDataFile), expected);
+        QCOMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 0);
+    } else {
+        b.ts.clock->advanceMs(timing.lockWaitMs);
+        QTRY_COMPARE(b.ts.dialogs->count(testing::DialogRecord::Message), 1);
+        QVERIFY(b.ts.dialogs->last()->text.contains(
+            FileResult::failure(FileError::LockBusy, b.ts.services.paths.file(kDataFile)).message));
+        QCOMPARE(b.ts.readBytes(kDataFile), before);
+        QVERIFY(w->results().memoEditing());
+        QCOMPARE(b.find<QPlainTextEdit>("Text4")->toPlainText(), QStringLiteral("待つメモ"));
+        QVERIFY(b.find("Command13")->isEnabled() && !b.find<QPlainTextEdit>("Text4")->isReadOnly());
+    }
 }
 
 QTEST_MAIN(TestBrowsing)

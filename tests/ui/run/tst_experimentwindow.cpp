@@ -93,7 +93,7 @@ void ExperimentWindowTest::completeRunWritesTheLine()
     r.ts.random->script(drawsFor(targets));
     r.open();
     r.start();
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < kTrialsPerRun; ++i) {
         QCOMPARE(r.v().TrialNo, i);
         r.key(inputs.at(i).toLatin1());
     }

@@ -182,7 +182,7 @@ void RunEndTest::failedAppend()
     r.ts.random->script(drawsFor(targets));
     r.open();
     r.start();
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < kTrialsPerRun; ++i)
         r.key('1');
     r.settleAfterRun();
 
@@ -243,7 +243,7 @@ void RunEndTest::busyLockIsWaitedForOnDeadlines()
     QFETCH(bool, freedInTime);
     QFETCH(QString, told);
     QFETCH(bool, sealed);
-    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) { s.timing.saveLockWaitMs = waitMs; });
+    Rig r(QStringLiteral("n"), QStringLiteral("-"), [&](Services &s) { s.timing.lockWaitMs = waitMs; });
     r.open();
     r.start();
     for (int i = 0; i < 99; ++i)
@@ -300,7 +300,7 @@ void RunEndTest::refusedByTheFile()
         others << runLineOf(pattern(i), pattern(i + 1), codes);
     r.ts.writeLines(r.dataFile(), others);
     const QByteArray before = r.ts.readBytes(r.dataFile());
-    for (int i = 0; i < 100; ++i)
+    for (int i = 0; i < kTrialsPerRun; ++i)
         r.key(i % 3 ? '1' : '0');
     QVERIFY(QTest::qWaitFor([&] { return mainWindows == 1; }, kSettleMs)); // back to the main window
     QCOMPARE(r.phase(), RunFlow::Phase::Ended);

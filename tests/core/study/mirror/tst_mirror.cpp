@@ -3,6 +3,7 @@
 // scratch database, as scripts/pg-cluster.sh prints it) and skip without it; the restart case
 // also needs VORA_TEST_PG_DIR, the cluster folder that scripts/pg-cluster.sh manages.
 #include "Fakes.h"
+#include "StoredRuns.h"
 
 #include "core/registry/DataFile.h"
 #include "core/registry/RunRecord.h"
@@ -28,6 +29,9 @@
 
 using namespace vora;
 using namespace vora::study;
+using vora::testing::alternating;
+using vora::testing::RunHead;
+using vora::testing::storedLine;
 
 namespace {
 
@@ -67,46 +71,29 @@ QString makeTables()
 // A consistent run of `name`; "n" for the series without stimulus ("-0"), as the program writes it.
 QString randomLine(QRandomGenerator &rng, const QString &name, const QString &stimulus = QStringLiteral("S"))
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2026/12/08");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = stimulus;
-    r.hitDisplayCode = QStringLiteral("D");
-    r.stimulusTrials = {stimulus == QLatin1String("n") ? 0 : int(rng.bounded(31, 70)), 0, 0, 0, 0};
-    for (int i = 0; i < 100; ++i) {
-        const QChar t = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
-        const QChar in = rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
-        r.targets += t;
-        r.inputs += in;
-        if (t == in) {
-            ++r.hits;
-            ++r.segmentHits[size_t(i / 20)];
-        }
+    RunHead head;
+    head.name = name;
+    head.date = QStringLiteral("2026/12/08");
+    head.stimulus = stimulus;
+    head.stimulusTrial = stimulus == QLatin1String("n") ? 0 : int(rng.bounded(31, 70));
+    QString targets, inputs;
+    for (int i = 0; i < kTrialsPerRun; ++i) {
+        targets += rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
+        inputs += rng.bounded(2) ? QLatin1Char('1') : QLatin1Char('0');
     }
-    return r.toLine();
+    return storedLine(head, targets, inputs);
 }
 
 // A run line of `name` with exactly `hits` hits: targets alternate, the answers match them
 // for the first `hits` trials.
 QString lineWithHits(const QString &name, int hits)
 {
-    RunRecord r;
-    r.experimentName = name;
-    r.date = QStringLiteral("2026/12/08");
-    r.startTime = QStringLiteral("14:30");
-    r.stimulusCode = QStringLiteral("n");
-    r.hitDisplayCode = QStringLiteral("D");
-    for (int i = 0; i < 100; ++i) {
-        const bool one = i % 2 == 0;
-        r.targets += one ? QLatin1Char('1') : QLatin1Char('0');
-        r.inputs += (i < hits) == one ? QLatin1Char('1') : QLatin1Char('0');
-        if (i < hits) {
-            ++r.hits;
-            ++r.segmentHits[size_t(i / 20)];
-        }
-    }
-    return r.toLine();
+    RunHead head;
+    head.name = name;
+    head.date = QStringLiteral("2026/12/08");
+    head.stimulus = QStringLiteral("n");
+    head.stimulusTrial = 0;
+    return storedLine(head, alternating, [hits](int t) { return t < hits; });
 }
 
 // A raw connection of the test's own, to look at the table independently of the code under test.
@@ -649,7 +636,7 @@ private Q_SLOTS:
         QCOMPARE(add({50, 50}), QString());
         QCOMPARE(runSql(scratch.conn(), QStringLiteral("INSERT INTO vora_runs (site, experiment, run, record) VALUES "
                                                        "('lab2', 'P-0', 1, '%1')")
-                                            .arg(lineWithHits(QStringLiteral("P"), 100))),
+                                            .arg(lineWithHits(QStringLiteral("P"), kTrialsPerRun))),
                  QString());
         ToolResult r = runTool(interim);
         QCOMPARE(r.exitCode, 0);
