@@ -1,6 +1,8 @@
 #pragma once
 // The study database: one table of runs from every site, written through Qt's PostgreSQL
 // driver. An object of this class is one connection and must stay in the thread that made it.
+// This file connects and makes the schema; sending runs is RunPush.h, reading back
+// StudyQueries.h, the preregistered studies StudyPlan.h.
 #include "core/report/Study.h"
 #include "core/study/mirror/StudyConfig.h"
 
@@ -113,9 +115,6 @@ public:
 
 private:
     bool exec(const QString &sql, const QString &what, QString *error);
-    // The batch as one multi-row INSERT ... ON CONFLICT DO NOTHING.
-    bool insertBatch(const QVector<MirrorEntry> &entries, const QVector<HeadEntry> &heads, QVector<Delivery> *out,
-                     QStringList *stored, QString *error);
 
     ConnInfo m_conn;
     QString m_name;
