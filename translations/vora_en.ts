@@ -713,6 +713,110 @@ Replace it with another character and save again.</translation>
     </message>
 </context>
 <context>
+    <name>FileResult</name>
+    <message>
+        <source>ファイルがありません</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <translation>is a directory</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（パイプや装置など）</source>
+        <translation>is not a regular file (a pipe, device or socket)</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 MiB を超えています）</source>
+        <translation>file too large (over %1 MiB)</translation>
+    </message>
+    <message>
+        <source>読めません（%1）</source>
+        <translation>cannot read: %1</translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります</source>
+        <translation>a directory stands in its place</translation>
+    </message>
+    <message>
+        <source>同じ名前で、通常のファイルではないもの（パイプや装置など）があります</source>
+        <translation>something that is not a regular file stands in its place</translation>
+    </message>
+    <message>
+        <source>ロック用のファイル %1 が通常のファイルではありません</source>
+        <translation>its lock file %1 is not a regular file</translation>
+    </message>
+    <message>
+        <source>ロック用のファイル %1 を作れません（%2）</source>
+        <translation>cannot make its lock file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>別のプログラムが書き込んでいます。少し待ってからもう一度試してください</source>
+        <translation>another program is writing it; try again in a moment</translation>
+    </message>
+    <message>
+        <source>フォルダを作れません（同じ名前のファイルがあります）</source>
+        <translation>cannot make the directory: a file stands in its place</translation>
+    </message>
+    <message>
+        <source>フォルダを作れません（%1）</source>
+        <translation>cannot make the directory: %1</translation>
+    </message>
+    <message>
+        <source>Windows の日本語の文字コード（CP932）で保存できない文字があります（%1）</source>
+        <translation>holds a character the Windows Japanese code page cannot store (%1)</translation>
+    </message>
+    <message>
+        <source>原因のわからないエラーです</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限（クォータ）に達しています</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>この操作は許されていません</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました（入出力エラー）</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>ファイルかフォルダが見つかりません</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>パスの途中がフォルダではありません</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <comment>EISDIR</comment>
+        <translation>Is a directory</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>システムのエラーです（%1）</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
     <name>FileStore</name>
     <message>
         <source>ファイル「%1」に書き込めませんでした。<byte value="xd"/>
@@ -1393,6 +1497,113 @@ Reason: %2</translation>
             <numerusform>warning: %n run of %1 stored identically as runs of %2, first %3 = %4; a copied run counts twice</numerusform>
             <numerusform>warning: %n runs of %1 stored identically as runs of %2, first %3 = %4; a copied run counts twice</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Protocol</name>
+    <message>
+        <source>JSON ではありません（%2 バイト目: %1）</source>
+        <translation>not JSON: %1 at byte %2</translation>
+    </message>
+    <message>
+        <source>プロトコルは 1 つの JSON オブジェクトです</source>
+        <translation>the protocol is one JSON object</translation>
+    </message>
+    <message>
+        <source>不明な項目 &quot;%1&quot;（綴りを誤った項目は、気づかれないまま効かなくなります）</source>
+        <translation>unknown field &quot;%1&quot; (a misspelt field would silently not count)</translation>
+    </message>
+    <message>
+        <source>title: 空でない文字列が必要です</source>
+        <translation>title: a non-empty text is required</translation>
+    </message>
+    <message>
+        <source>%1: 名前のリストを指定します</source>
+        <translation>%1: a list of names</translation>
+    </message>
+    <message>
+        <source>%1: 要素はすべて空でない名前にします</source>
+        <translation>%1: every entry is a non-empty name</translation>
+    </message>
+    <message>
+        <source>hypothesis: &quot;two-sided&quot; か &quot;greater&quot;（的中率が 0.5 より上）</source>
+        <translation>hypothesis: &quot;two-sided&quot; or &quot;greater&quot; (hit rate above 0.5)</translation>
+    </message>
+    <message>
+        <source>primary: &quot;priors&quot; と &quot;rule&quot; を持つオブジェクトが必要です</source>
+        <translation>primary: an object with &quot;priors&quot; and &quot;rule&quot; is required</translation>
+    </message>
+    <message>
+        <source>primary.priors: どの事前分布にも名前が必要です</source>
+        <translation>primary.priors: every prior has a name</translation>
+    </message>
+    <message>
+        <source>primary.priors: 名前 &quot;%1&quot; が 2 回使われています</source>
+        <translation>primary.priors: the name &quot;%1&quot; is used twice</translation>
+    </message>
+    <message>
+        <source>primary.priors: 事前分布 &quot;%1&quot; には a &gt; 0 と b &gt; 0 が必要です（Beta(a, b)）</source>
+        <translation>primary.priors: prior &quot;%1&quot; needs a &gt; 0 and b &gt; 0 (Beta(a, b))</translation>
+    </message>
+    <message>
+        <source>primary.priors: 事前分布を 1 つ以上指定します（例 {&quot;name&quot;: &quot;uniform&quot;, &quot;a&quot;: 1, &quot;b&quot;: 1}）</source>
+        <translation>primary.priors: at least one prior, e.g. {&quot;name&quot;: &quot;uniform&quot;, &quot;a&quot;: 1, &quot;b&quot;: 1}</translation>
+    </message>
+    <message>
+        <source>primary.decidingPrior: 事前分布のどれか 1 つの名前を指定します（rule &quot;one&quot;）</source>
+        <translation>primary.decidingPrior: the name of one of the priors (rule &quot;one&quot;)</translation>
+    </message>
+    <message>
+        <source>primary.rule: &quot;all&quot;（すべての事前分布の BF10 が閾値を超える）か &quot;one&quot;（decidingPrior と一緒に）</source>
+        <translation>primary.rule: &quot;all&quot; (every prior&apos;s BF10 crosses the threshold) or &quot;one&quot; (with decidingPrior)</translation>
+    </message>
+    <message>
+        <source>thresholds.h1: 1 より大きいベイズ因子（例 25）</source>
+        <translation>thresholds.h1: a Bayes factor above 1, e.g. 25</translation>
+    </message>
+    <message>
+        <source>thresholds.h0: 0 と 1 の間のベイズ因子（例 0.04 = 1/25）</source>
+        <translation>thresholds.h0: a Bayes factor between 0 and 1, e.g. 0.04 (1/25)</translation>
+    </message>
+    <message>
+        <source>minTrials: 試行数を整数で指定します</source>
+        <translation>minTrials: a whole number of trials</translation>
+    </message>
+    <message>
+        <source>maxTrials: 0 より大きい試行数を整数で指定します</source>
+        <translation>maxTrials: a whole number of trials above 0</translation>
+    </message>
+    <message>
+        <source>stoppingPoints: データを解析する時点の試行数のリスト</source>
+        <translation>stoppingPoints: a list of trial counts at which the data are analysed</translation>
+    </message>
+    <message>
+        <source>stoppingPoints: 試行数は整数で、それぞれ前の点より大きくします</source>
+        <translation>stoppingPoints: whole trial counts, each above the one before</translation>
+    </message>
+    <message>
+        <source>stoppingPoints: 最後の点は maxTrials（%1）にします</source>
+        <translation>stoppingPoints: the last point is maxTrials (%1)</translation>
+    </message>
+    <message>
+        <source>stoppingPoints: minTrials（%1）より前に点は置けません</source>
+        <translation>stoppingPoints: no point before minTrials (%1)</translation>
+    </message>
+    <message>
+        <source>minTrials: maxTrials より大きくできません</source>
+        <translation>minTrials: not above maxTrials</translation>
+    </message>
+    <message>
+        <source>blinding: true（中間解析は判定だけを示す）か false</source>
+        <translation>blinding: true (interim looks tell only the decision) or false</translation>
+    </message>
+    <message>
+        <source>secondary.binomialAlpha: 0 と 1 の間の水準（例 0.005）</source>
+        <translation>secondary.binomialAlpha: a level between 0 and 1, e.g. 0.005</translation>
+    </message>
+    <message>
+        <source>1 MiB より大きいファイルはプロトコルではありません</source>
+        <translation>larger than 1 MiB: not a protocol</translation>
     </message>
 </context>
 <context>
@@ -2318,6 +2529,69 @@ The results can be shown, but the data do not match the seal.</translation>
     <message>
         <source>%1: ラン 1-%2 は封印されていません。連鎖はラン %3 から始まります。seal --reseal で連鎖をラン 1 から書き直せます（ヘッドは変わります）</source>
         <translation>%1: runs 1-%2 are not sealed: the chain starts at run %3; seal --reseal rewrites the chain from run 1 (its head changes)</translation>
+    </message>
+</context>
+<context>
+    <name>SealTool</name>
+    <message>
+        <source>封印ファイル %1: %2</source>
+        <translation>seal file %1: %2</translation>
+    </message>
+    <message>
+        <source>ラン %1 は封印した後に書き換えられています（封印したときはラン %2）</source>
+        <translation>run %1 changed since it was sealed (sealed as run %2)</translation>
+    </message>
+    <message>
+        <source>ラン %1 は、前後のランを封印した後に加えられています</source>
+        <translation>run %1 was inserted after the runs around it were sealed</translation>
+    </message>
+    <message>
+        <source>最初に封印したランより前のランが消えています</source>
+        <translation>a run before the first sealed run was removed</translation>
+    </message>
+    <message>
+        <source>封印したラン %1 が消えています</source>
+        <translation>sealed run %1 was removed</translation>
+    </message>
+    <message>
+        <source>ラン %1 は封印したときはラン %2 でした。ランの順番が入れ替えられています</source>
+        <translation>run %1 was sealed as run %2: the runs were reordered</translation>
+    </message>
+    <message>
+        <source>封印の連鎖がラン %1 のところで切れています。封印した後に、ランが削除されたか、順番が入れ替えられています</source>
+        <translation>the chain breaks at run %1: runs were removed or reordered after they were sealed</translation>
+    </message>
+    <message>
+        <source>封印ファイルがここで壊れているか、書き換えられています</source>
+        <translation>the seal file is malformed or was edited here</translation>
+    </message>
+    <message>
+        <source>ラン %1 は封印されていません</source>
+        <translation>run %1 not sealed</translation>
+    </message>
+    <message>
+        <source>ラン %1（%2 行目）の 1-261 桁に ASCII 以外の文字があります</source>
+        <translation>run %1 (line %2) holds characters other than ASCII in columns 1-261</translation>
+    </message>
+    <message>
+        <source>刺激なしの実験のラン %1（%2 行目）の 27 桁目が &quot;n&quot; ではありません。プログラムを一度起動して以前の形式を変換させてから封印してください</source>
+        <translation>run %1 (line %2) of a series without stimulus has no &quot;n&quot; in column 27: start the program once so that it converts the earlier format, then seal</translation>
+    </message>
+    <message>
+        <source>ロック用のファイル %1 を使えません（別のプログラムがこの実験に書き込んでいるか、フォルダが読み取り専用です）</source>
+        <translation>cannot take the lock %1 (another program is writing this experiment, or the folder is read-only)</translation>
+    </message>
+    <message>
+        <source>今ある封印が検証に通りません。何も封印しませんでした</source>
+        <translation>the existing seal does not verify; nothing sealed</translation>
+    </message>
+    <message>
+        <source>%1。何も封印しませんでした</source>
+        <translation>%1; nothing sealed</translation>
+    </message>
+    <message>
+        <source>封印ファイル %1 に書き込めません: %2</source>
+        <translation>cannot write the seal file %1: %2</translation>
     </message>
 </context>
 <context>

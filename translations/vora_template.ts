@@ -694,6 +694,110 @@ simulate は逐次的な計画をシミュレーションした研究で動か�
     </message>
 </context>
 <context>
+    <name>FileResult</name>
+    <message>
+        <source>ファイルがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（パイプや装置など）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます（%1 MiB を超えています）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読めません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ名前のフォルダがあります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>同じ名前で、通常のファイルではないもの（パイプや装置など）があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロック用のファイル %1 が通常のファイルではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロック用のファイル %1 を作れません（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>別のプログラムが書き込んでいます。少し待ってからもう一度試してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダを作れません（同じ名前のファイルがあります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダを作れません（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows の日本語の文字コード（CP932）で保存できない文字があります（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>原因のわからないエラーです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限（クォータ）に達しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>アクセスする権限がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>この操作は許されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ディスクの読み書きに失敗しました（入出力エラー）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルかフォルダが見つかりません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パスの途中がフォルダではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォルダです</source>
+        <comment>EISDIR</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>システムのエラーです（%1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileStore</name>
     <message>
         <source>ファイル「%1」に書き込めませんでした。<byte value="xd"/>
@@ -1341,6 +1445,113 @@ simulate は逐次的な計画をシミュレーションした研究で動か�
         <translation type="unfinished">
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Protocol</name>
+    <message>
+        <source>JSON ではありません（%2 バイト目: %1）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>プロトコルは 1 つの JSON オブジェクトです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明な項目 &quot;%1&quot;（綴りを誤った項目は、気づかれないまま効かなくなります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title: 空でない文字列が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 名前のリストを指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 要素はすべて空でない名前にします</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hypothesis: &quot;two-sided&quot; か &quot;greater&quot;（的中率が 0.5 より上）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary: &quot;priors&quot; と &quot;rule&quot; を持つオブジェクトが必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary.priors: どの事前分布にも名前が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary.priors: 名前 &quot;%1&quot; が 2 回使われています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary.priors: 事前分布 &quot;%1&quot; には a &gt; 0 と b &gt; 0 が必要です（Beta(a, b)）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary.priors: 事前分布を 1 つ以上指定します（例 {&quot;name&quot;: &quot;uniform&quot;, &quot;a&quot;: 1, &quot;b&quot;: 1}）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary.decidingPrior: 事前分布のどれか 1 つの名前を指定します（rule &quot;one&quot;）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>primary.rule: &quot;all&quot;（すべての事前分布の BF10 が閾値を超える）か &quot;one&quot;（decidingPrior と一緒に）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thresholds.h1: 1 より大きいベイズ因子（例 25）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thresholds.h0: 0 と 1 の間のベイズ因子（例 0.04 = 1/25）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minTrials: 試行数を整数で指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>maxTrials: 0 より大きい試行数を整数で指定します</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stoppingPoints: データを解析する時点の試行数のリスト</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stoppingPoints: 試行数は整数で、それぞれ前の点より大きくします</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stoppingPoints: 最後の点は maxTrials（%1）にします</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stoppingPoints: minTrials（%1）より前に点は置けません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minTrials: maxTrials より大きくできません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blinding: true（中間解析は判定だけを示す）か false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>secondary.binomialAlpha: 0 と 1 の間の水準（例 0.005）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 MiB より大きいファイルはプロトコルではありません</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2238,6 +2449,69 @@ simulate は逐次的な計画をシミュレーションした研究で動か�
     </message>
     <message>
         <source>%1: ラン 1-%2 は封印されていません。連鎖はラン %3 から始まります。seal --reseal で連鎖をラン 1 から書き直せます（ヘッドは変わります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SealTool</name>
+    <message>
+        <source>封印ファイル %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1 は封印した後に書き換えられています（封印したときはラン %2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1 は、前後のランを封印した後に加えられています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>最初に封印したランより前のランが消えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印したラン %1 が消えています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1 は封印したときはラン %2 でした。ランの順番が入れ替えられています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印の連鎖がラン %1 のところで切れています。封印した後に、ランが削除されたか、順番が入れ替えられています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印ファイルがここで壊れているか、書き換えられています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1 は封印されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラン %1（%2 行目）の 1-261 桁に ASCII 以外の文字があります</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>刺激なしの実験のラン %1（%2 行目）の 27 桁目が &quot;n&quot; ではありません。プログラムを一度起動して以前の形式を変換させてから封印してください</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロック用のファイル %1 を使えません（別のプログラムがこの実験に書き込んでいるか、フォルダが読み取り専用です）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>今ある封印が検証に通りません。何も封印しませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1。何も封印しませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>封印ファイル %1 に書き込めません: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -191,6 +191,10 @@ private Q_SLOTS:
     void messagesFollowTheLanguage();
     void machineOutputIsTheSameInEveryLanguage_data();
     void machineOutputIsTheSameInEveryLanguage();
+    void causesFromTheCoreFollowTheLanguage_data();
+    void causesFromTheCoreFollowTheLanguage();
+    void protocolVerdictsAreTheSameInEveryLanguage_data();
+    void protocolVerdictsAreTheSameInEveryLanguage();
 };
 
 void TestVoraData::initTestCase()
@@ -1157,6 +1161,156 @@ void TestVoraData::machineOutputIsTheSameInEveryLanguage()
                  qPrintable(en.err));
         QVERIFY(en.out.contains(QStringLiteral("\"error\":\"hits 63 differ from the sum of the segments 62\"")));
     }
+}
+
+// The files the language cases read, prepared in `t`: "OPEN" a sound file of three runs, the
+// first two sealed; "TAMPERED" a sealed file whose second run changed since; "NONE" a file that
+// is not there; "FOLDER" a folder; "PROTO" a protocol without a title; "PROTO-NONE" a protocol
+// that is not there. Each name with its path; none when the seal could not be made.
+QList<QPair<QString, QString>> languageCaseFiles(const TestServices &t)
+{
+    t.writeLines(QStringLiteral("Open-1.txt"), {run50(), run63()});
+    t.writeLines(QStringLiteral("Tampered-1.txt"), {run50(), run63()});
+    const ToolResult sealed = runToolEn(
+        {QStringLiteral("seal"), t.path(QStringLiteral("Open-1.txt")), t.path(QStringLiteral("Tampered-1.txt"))});
+    if (sealed.exitCode != 0)
+        return {};
+    t.writeLines(QStringLiteral("Open-1.txt"), {run50(), run63(), run35()});
+    t.writeLines(QStringLiteral("Tampered-1.txt"), {run50(), run35()});
+    QDir(t.dir.path()).mkdir(QStringLiteral("Folder-1.txt"));
+    QFile example(qEnvironmentVariable("VORA_SOURCE_DIR") + QStringLiteral("/examples/study-protocol.json"));
+    if (!example.open(QIODevice::ReadOnly))
+        return {};
+    QJsonObject protocol = QJsonDocument::fromJson(example.readAll()).object();
+    protocol.remove(QStringLiteral("title"));
+    t.writeBytes(QStringLiteral("plan.json"), QJsonDocument(protocol).toJson());
+    QList<QPair<QString, QString>> names;
+    for (const auto &[name, file] : {std::pair{"PROTO-NONE", "none.json"}, std::pair{"PROTO", "plan.json"},
+                                     std::pair{"OPEN", "Open-1.txt"}, std::pair{"TAMPERED", "Tampered-1.txt"},
+                                     std::pair{"NONE", "None-1.txt"}, std::pair{"FOLDER", "Folder-1.txt"}})
+        names.append({QString::fromLatin1(name), t.path(QString::fromLatin1(file))});
+    return names;
+}
+
+QString named(QString text, const QList<QPair<QString, QString>> &names)
+{
+    for (const auto &n : names)
+        text.replace(n.first, n.second);
+    return text;
+}
+
+void TestVoraData::causesFromTheCoreFollowTheLanguage_data()
+{
+    // What the data core tells vora-data (a file it cannot read, a seal finding or refusal, a
+    // protocol problem) is Japanese by default and today's English with VORA_LANG=en.
+    QTest::addColumn<QStringList>("args"); // names from languageCaseFiles()
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("ja"); // in the output (stdout and stderr), names replaced
+    QTest::addColumn<QString>("en");
+    auto row = [](const char *name, const QStringList &args, int exitCode, const QString &ja, const QString &en) {
+        QTest::newRow(name) << args << exitCode << ja << en;
+    };
+    row("a file that is not there", {QStringLiteral("check"), QStringLiteral("NONE")}, 2,
+        QStringLiteral("vora-data: NONE: ファイルがありません\n"), QStringLiteral("vora-data: NONE: no such file\n"));
+    row("a folder for a data file", {QStringLiteral("summary"), QStringLiteral("FOLDER")}, 2,
+        QStringLiteral("vora-data: FOLDER: フォルダです（データファイルではありません）\n"),
+        QStringLiteral("vora-data: FOLDER: is a directory, not a data file\n"));
+    row("a folder to verify", {QStringLiteral("verify"), QStringLiteral("FOLDER")}, 2,
+        QStringLiteral("vora-data: FOLDER: フォルダです\n"), QStringLiteral("vora-data: FOLDER: is a directory\n"));
+    row("a sealed run changed", {QStringLiteral("verify"), QStringLiteral("TAMPERED")}, 1,
+        QStringLiteral("TAMPERED:2: ラン 2 は封印した後に書き換えられています（封印したときはラン 2）\n"),
+        QStringLiteral("TAMPERED:2: run 2 changed since it was sealed (sealed as run 2)\n"));
+    row("sealing refused", {QStringLiteral("seal"), QStringLiteral("TAMPERED")}, 1,
+        QStringLiteral("TAMPERED: 封印しませんでした: 今ある封印が検証に通りません。何も封印しませんでした\n"),
+        QStringLiteral("TAMPERED: not sealed: the existing seal does not verify; nothing sealed\n"));
+    row("a run not sealed yet", {QStringLiteral("verify"), QStringLiteral("OPEN")}, 0,
+        QStringLiteral("OPEN:3: ラン 3 は封印されていません\n"), QStringLiteral("OPEN:3: run 3 not sealed\n"));
+    row("a protocol problem", {QStringLiteral("protocol"), QStringLiteral("check"), QStringLiteral("PROTO")}, 1,
+        QStringLiteral("PROTO: title: 空でない文字列が必要です\n"),
+        QStringLiteral("PROTO: title: a non-empty text is required\n"));
+    row("a protocol that is not there",
+        {QStringLiteral("protocol"), QStringLiteral("check"), QStringLiteral("PROTO-NONE")}, 2,
+        QStringLiteral("vora-data: PROTO-NONE: ファイルがありません\n"),
+        QStringLiteral("vora-data: PROTO-NONE: no such file\n"));
+}
+
+void TestVoraData::causesFromTheCoreFollowTheLanguage()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, ja);
+    QFETCH(QString, en);
+    TestServices t;
+    const QList<QPair<QString, QString>> names = languageCaseFiles(t);
+    QVERIFY2(!names.isEmpty(), "the files are prepared and sealed");
+    for (QString &a : args)
+        a = named(a, names);
+
+    const ToolResult inJapanese = runToolIn({QStringLiteral("ja")}, args);
+    const ToolResult inEnglish = runToolIn({QStringLiteral("en")}, args);
+    QCOMPARE(inJapanese.exitCode, exitCode);
+    QCOMPARE(inEnglish.exitCode, exitCode);
+    QVERIFY2((inJapanese.out + inJapanese.err).contains(named(ja, names)), qPrintable(inJapanese.out + inJapanese.err));
+    QVERIFY2((inEnglish.out + inEnglish.err).contains(named(en, names)), qPrintable(inEnglish.out + inEnglish.err));
+}
+
+void TestVoraData::protocolVerdictsAreTheSameInEveryLanguage_data()
+{
+    // Whether a protocol file is the caller's mistake (exit 2, said on stderr), a protocol found
+    // wanting (exit 1, its problems on stdout) or sound (exit 0) does not hang on the words.
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("not there") << "none" << 2;
+    QTest::newRow("a folder") << "folder" << 2;
+    QTest::newRow("a pipe") << "pipe" << 2;
+    QTest::newRow("over 1 MiB") << "huge" << 2;
+    QTest::newRow("empty") << "empty" << 1;
+    QTest::newRow("not JSON") << "garbage" << 1;
+    QTest::newRow("problems in its fields") << "fields" << 1;
+    QTest::newRow("sound") << "sound" << 0;
+}
+
+void TestVoraData::protocolVerdictsAreTheSameInEveryLanguage()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, exitCode);
+    TestServices t;
+    const QString path = t.path(QStringLiteral("plan.json"));
+    QFile example(qEnvironmentVariable("VORA_SOURCE_DIR") + QStringLiteral("/examples/study-protocol.json"));
+    QVERIFY(example.open(QIODevice::ReadOnly));
+    const QByteArray sound = example.readAll();
+    if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("pipe")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (kind == QLatin1String("huge")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(1024 * 1024 + 1)); // sparse
+    } else if (kind == QLatin1String("empty")) {
+        t.writeBytes(QStringLiteral("plan.json"), QByteArray());
+    } else if (kind == QLatin1String("garbage")) {
+        t.writeBytes(QStringLiteral("plan.json"), "{\"title\": ");
+    } else if (kind == QLatin1String("fields")) {
+        QByteArray bad = sound;
+        t.writeBytes(QStringLiteral("plan.json"),
+                     bad.replace("\"greater\"", "\"greatr\"").replace("\"h1\": 25", "\"h1\": 0.5"));
+    } else if (kind == QLatin1String("sound")) {
+        t.writeBytes(QStringLiteral("plan.json"), sound);
+    }
+    const QStringList args{QStringLiteral("protocol"), QStringLiteral("check"), path};
+    const ToolResult ja = runToolIn({QStringLiteral("ja")}, args);
+    const ToolResult en = runToolIn({QStringLiteral("en")}, args);
+    QCOMPARE(ja.exitCode, exitCode);
+    QCOMPARE(en.exitCode, exitCode);
+    // The same lines on the same stream: only their words differ.
+    QCOMPARE(ja.out.count(QLatin1Char('\n')), en.out.count(QLatin1Char('\n')));
+    QCOMPARE(ja.err.count(QLatin1Char('\n')), en.err.count(QLatin1Char('\n')));
+    QCOMPARE(ja.err.isEmpty(), exitCode != 2);
+    QCOMPARE(en.err.isEmpty(), exitCode != 2);
+    if (exitCode == 1) // every problem names the file
+        QCOMPARE(en.out.count(path + QStringLiteral(": ")), en.out.count(QLatin1Char('\n')));
+    if (exitCode != 0)
+        QVERIFY2(ja.out + ja.err != en.out + en.err, "the problems are said in each language");
 }
 
 QTEST_GUILESS_MAIN(TestVoraData)

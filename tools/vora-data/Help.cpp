@@ -301,7 +301,8 @@ The password file libpq reads instead of
 .TP
 .BR VORA_LANG ", " LANG ", " LC_MESSAGES
 The language of vora\-data's messages, usage and help, and of the texts it takes from VORA
-(check reasons, results texts, the report):
+(check reasons, why a file cannot be read, seal findings, protocol problems, results texts,
+the report):
 .B VORA_LANG=ja
 or
 .B en

@@ -84,7 +84,7 @@ int auditPlan(const ServerOptions &server, const QString &path, Lang lang, PlanA
         for (const QString &problem : read.problems)
             writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + problem
                      + QLatin1Char('\n'));
-        return read.bytes.isEmpty() ? kExitUsage : kExitBadData;
+        return read.unreadable ? kExitUsage : kExitBadData;
     }
     const vora::study::Protocol &p = read.protocol;
     vora::study::StudyDatabase db(server.conn);

@@ -35,12 +35,9 @@ int readChecked(const QString &path, ProtocolRead *read)
     *read = vora::study::readProtocol(path);
     if (read->ok)
         return kExitOk;
-    // What readProtocol() says of a file it could not read at all.
-    static const QStringList kUnreadable{QStringLiteral("no such file"),
-                                         QStringLiteral("larger than 1 MiB: not a protocol"),
-                                         QStringLiteral("cannot be read")};
-    const bool unreadable =
-        read->bytes.isEmpty() && read->problems.size() == 1 && kUnreadable.contains(read->problems.first());
+    // A file that could not be read at all is the caller's mistake (exit 2, on stderr); a
+    // protocol read and found wanting is the data's (exit 1, on stdout).
+    const bool unreadable = read->unreadable;
     for (const QString &problem : std::as_const(read->problems))
         (unreadable ? writeErr(QStringLiteral("vora-data: ") + printableName(path) + QStringLiteral(": ") + problem
                                + QLatin1Char('\n'))

@@ -49,7 +49,8 @@ struct Protocol {
 struct ProtocolRead {
     bool ok = false;
     Protocol protocol;
-    QStringList problems; // one English line each, naming the field
+    QStringList problems; // one line each, in the program's language, naming the field
+    bool unreadable = false; // the file could not be read at all: `problems` holds the one cause
     QByteArray bytes; // the file as read
     QString sha256; // of `bytes`, 64 lower-case hex digits
 };

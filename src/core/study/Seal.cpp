@@ -17,9 +17,13 @@
 namespace vora::study {
 
 namespace {
-// The texts of this file, under the translation context "Seal".
+// The texts of this file, under the translation context "Seal"; vora-data's, which name the
+// file and line themselves, under "SealTool".
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(Seal)
+};
+struct ToolTexts {
+    Q_DECLARE_TR_FUNCTIONS(SealTool)
 };
 } // namespace
 
@@ -333,7 +337,7 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *dataOut, SealFile
         // Nothing can be said about the runs: "cannot verify", not "tampered".
         v.readOk = false;
         v.sealUnreadable = true;
-        v.error = QStringLiteral("seal file ") + v.sealPath + QStringLiteral(": ") + seal.read.text(Audience::Tool);
+        v.error = ToolTexts::tr("封印ファイル %1: %2").arg(v.sealPath, seal.read.text(Audience::Tool));
         v.readFailure = seal.read;
         return v;
     }
@@ -371,20 +375,24 @@ QString findingText(const Finding &f)
 {
     switch (f.kind) {
     case FindingKind::Changed:
-        return QStringLiteral("run %1 changed since it was sealed (sealed as run %2)").arg(f.run).arg(f.sealedRun);
-    case FindingKind::Inserted:
-        return QStringLiteral("run %1 was inserted after the runs around it were sealed").arg(f.run);
+        return ToolTexts::tr("ラン %1 は封印した後に書き換えられています（封印したときはラン %2）")
+            .arg(f.run)
+            .arg(f.sealedRun);
+    case FindingKind::Inserted: return ToolTexts::tr("ラン %1 は、前後のランを封印した後に加えられています").arg(f.run);
     case FindingKind::Removed:
         if (f.sealedRun == 0)
-            return QStringLiteral("a run before the first sealed run was removed");
-        return QStringLiteral("sealed run %1 was removed").arg(f.sealedRun);
+            return ToolTexts::tr("最初に封印したランより前のランが消えています");
+        return ToolTexts::tr("封印したラン %1 が消えています").arg(f.sealedRun);
     case FindingKind::Reordered:
-        return QStringLiteral("run %1 was sealed as run %2: the runs were reordered").arg(f.run).arg(f.sealedRun);
-    case FindingKind::ChainBroken:
-        return QStringLiteral("the chain breaks at run %1: runs were removed or reordered after they were sealed")
+        return ToolTexts::tr("ラン %1 は封印したときはラン %2 でした。ランの順番が入れ替えられています")
+            .arg(f.run)
             .arg(f.sealedRun);
-    case FindingKind::SealBroken: return QStringLiteral("the seal file is malformed or was edited here");
-    case FindingKind::NotSealed: return QStringLiteral("run %1 not sealed").arg(f.run);
+    case FindingKind::ChainBroken:
+        return ToolTexts::tr("封印の連鎖がラン %1 のところで切れています。封印した後に、ランが削除されたか、"
+                             "順番が入れ替えられています")
+            .arg(f.sealedRun);
+    case FindingKind::SealBroken: return ToolTexts::tr("封印ファイルがここで壊れているか、書き換えられています");
+    case FindingKind::NotSealed: return ToolTexts::tr("ラン %1 は封印されていません").arg(f.run);
     }
     return QString();
 }

@@ -93,7 +93,7 @@ struct Finding {
 
 struct Verification {
     bool readOk = false;
-    QString error; // English, when !readOk
+    QString error; // vora-data's cause, in the program's language, when !readOk
     bool sealUnreadable = false; // !readOk because the seal file (not the data file) failed
     FileResult readFailure; // the data or seal file's failed read, when !readOk
     QString dataPath, sealPath;
@@ -120,7 +120,7 @@ Verification verifyDataFile(const QString &dataPath, DataRuns *data = nullptr, S
 // Columns 1-261 of a stored line (CP932 bytes; a lead byte and its trail byte are one column).
 QByteArray sealedColumns(const QByteArray &line);
 
-// English reason for vora-data ("changed since it was sealed", ...).
+// vora-data's reason, in the program's language ("run 2 changed since it was sealed ...").
 QString findingText(const Finding &finding);
 // The program's message at selection when the seal is broken, naming the first affected run;
 // empty when the file verifies (unsealed runs alone are not reported). An unreadable seal

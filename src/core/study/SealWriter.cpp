@@ -10,9 +10,13 @@
 namespace vora::study {
 
 namespace {
-// The texts of this file, under the translation context "SealWriter".
+// The texts of this file, under the translation context "SealWriter"; vora-data's under
+// "SealTool", with the seal's findings.
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(SealWriter)
+};
+struct ToolTexts {
+    Q_DECLARE_TR_FUNCTIONS(SealTool)
 };
 } // namespace
 
@@ -46,23 +50,21 @@ bool noStimulusSeries(const QString &dataPath)
 
 // Why a run cannot be sealed, for vora-data and for the user; both empty when it can.
 struct Unfit {
-    QString english;
-    QString japanese;
-    bool any() const { return !english.isEmpty(); }
+    QString tool;
+    QString user;
+    bool any() const { return !tool.isEmpty(); }
 };
 
 Unfit unfitRun(const QString &dataPath, const StoredRun &r)
 {
     if (!fitsRewrites(r.sealed))
-        return {QStringLiteral("run %1 (line %2) holds characters other than ASCII in columns 1-261")
-                    .arg(r.run)
-                    .arg(r.fileLine),
+        return {ToolTexts::tr("ラン %1（%2 行目）の 1-261 桁に ASCII 以外の文字があります").arg(r.run).arg(r.fileLine),
                 Texts::tr("第%1ラン（データファイルの%2行目）の1～261桁に、半角の英数字と記号以外の文字があります。")
                     .arg(r.run)
                     .arg(r.fileLine)};
     if (noStimulusSeries(dataPath) && (r.sealed.size() < 27 || r.sealed.at(26) != 'n'))
-        return {QStringLiteral("run %1 (line %2) of a series without stimulus has no \"n\" in column 27: "
-                               "start the program once so that it converts the earlier format, then seal")
+        return {ToolTexts::tr("刺激なしの実験のラン %1（%2 行目）の 27 桁目が \"n\" ではありません。"
+                              "プログラムを一度起動して以前の形式を変換させてから封印してください")
                     .arg(r.run)
                     .arg(r.fileLine),
                 Texts::tr("刺激なしの実験の第%1ラン（データファイルの%2行目）の27桁目が「n」ではありません。")
@@ -193,7 +195,7 @@ SavedRun appendAndSealRun(FileStore &files, const QString &dataPath, const QStri
     const QVector<SealEntry> added =
         entriesFor(dataPath, data, v.entries, from, last.run, sealTimeText(sealedAt), &unfit);
     if (unfit.any()) {
-        out.seal.message = notSealedMessage(unfit.japanese);
+        out.seal.message = notSealedMessage(unfit.user);
         return out;
     }
     if (FileResult wrote = writeSealEntries(files, v.sealPath, seal, added); !wrote) {
@@ -234,7 +236,7 @@ SelectionSeal sealAtSelection(FileStore &files, const QString &dataPath, const Q
     Unfit unfit;
     const QVector<SealEntry> added = entriesFor(dataPath, data, v.entries, from, to, sealTimeText(sealedAt), &unfit);
     if (unfit.any()) {
-        out.message = left + unfit.japanese;
+        out.message = left + unfit.user;
         out.warning = true;
         return out;
     }
@@ -254,8 +256,9 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     QLockFile lock(sealLockPathFor(dataPath));
     if (!takeLock(lock)) {
         out.unreadable = true;
-        out.message = QStringLiteral("cannot take the lock ") + sealLockPathFor(dataPath)
-                      + QStringLiteral(" (another program is writing this experiment, or the folder is read-only)");
+        out.message = ToolTexts::tr("ロック用のファイル %1 を使えません（別のプログラムがこの実験に書き込んでいるか、"
+                                    "フォルダが読み取り専用です）")
+                          .arg(sealLockPathFor(dataPath));
         return out;
     }
     DataRuns data;
@@ -267,7 +270,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
         return out;
     }
     if (!v.intact()) {
-        out.message = QStringLiteral("the existing seal does not verify; nothing sealed");
+        out.message = ToolTexts::tr("今ある封印が検証に通りません。何も封印しませんでした");
         out.after = v;
         return out;
     }
@@ -300,7 +303,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
         out.added = int(added.size());
     }
     if (unfit.any()) {
-        out.message = unfit.english + QStringLiteral("; nothing sealed");
+        out.message = ToolTexts::tr("%1。何も封印しませんでした").arg(unfit.tool);
         out.after = v;
         out.added = 0;
         out.resealed = false;
@@ -308,8 +311,7 @@ SealRunsResult sealUnsealedRuns(FileStore &files, const QString &dataPath, const
     }
     if (!wrote) {
         out.writeFailed = true;
-        out.message = QStringLiteral("cannot write the seal file ") + v.sealPath + QStringLiteral(": ")
-                      + wrote.text(Audience::Tool);
+        out.message = ToolTexts::tr("封印ファイル %1 に書き込めません: %2").arg(v.sealPath, wrote.text(Audience::Tool));
         out.added = 0;
         out.resealed = false;
         return out;

@@ -73,7 +73,7 @@ struct SealRunsResult {
     bool ok = false;
     bool unreadable = false; // the data or seal file could not be read
     bool writeFailed = false; // the seal file could not be written (a full disk, say)
-    QString message; // English, one line, when !ok
+    QString message; // vora-data's, one line, in the program's language, when !ok
     int added = 0;
     // The chain starts after run 1 (an earlier version began it at its first own run): runs
     // 1..leadingUnsealed are not sealed. Without `reseal` they stay so; with it the chain was

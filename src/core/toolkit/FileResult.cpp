@@ -14,13 +14,19 @@ namespace vora {
 namespace {
 
 // The user's texts keep the translation contexts they have always had: the file layer's, and
-// the code page's for a character it cannot hold. vora-data's English causes are not translated.
+// the code page's for a character it cannot hold. vora-data's causes have their own context,
+// since the same Japanese can stand for a different English there.
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(FileStore)
 };
 struct CodePageTexts {
     Q_DECLARE_TR_FUNCTIONS(Cp932)
 };
+struct ToolTexts {
+    Q_DECLARE_TR_FUNCTIONS(FileResult)
+};
+
+QString toolSystemErrorText(int error);
 
 QString shown(const QString &path)
 {
@@ -83,29 +89,54 @@ QString toolText(const FileResult &r)
 {
     switch (r.code) {
     case FileError::None: return QString();
-    case FileError::Missing: return QStringLiteral("no such file");
-    case FileError::Folder: return QStringLiteral("is a directory");
-    case FileError::NotRegular: return QStringLiteral("is not a regular file (a pipe, device or socket)");
-    case FileError::TooLarge: return QStringLiteral("file too large (over %1 MiB)").arg(inMiB(kMaxTextFileBytes));
-    case FileError::PictureTooLarge: return QStringLiteral("file too large (over %1 MiB)").arg(inMiB(kMaxPictureBytes));
-    case FileError::Unreadable: return QStringLiteral("cannot read: ") + systemErrorText(r.error, Audience::Tool);
+    case FileError::Missing: return ToolTexts::tr("ファイルがありません");
+    case FileError::Folder: return ToolTexts::tr("フォルダです");
+    case FileError::NotRegular: return ToolTexts::tr("通常のファイルではありません（パイプや装置など）");
+    case FileError::TooLarge:
+        return ToolTexts::tr("ファイルが大きすぎます（%1 MiB を超えています）").arg(inMiB(kMaxTextFileBytes));
+    case FileError::PictureTooLarge:
+        return ToolTexts::tr("ファイルが大きすぎます（%1 MiB を超えています）").arg(inMiB(kMaxPictureBytes));
+    case FileError::Unreadable: return ToolTexts::tr("読めません（%1）").arg(systemErrorText(r.error, Audience::Tool));
     case FileError::NotWritten:
         return r.error || r.detail.isEmpty() ? systemErrorText(r.error, Audience::Tool) : r.detail;
-    case FileError::FolderInPlace: return QStringLiteral("a directory stands in its place");
-    case FileError::OtherInPlace: return QStringLiteral("something that is not a regular file stands in its place");
-    case FileError::LockNotRegular: return QStringLiteral("its lock file %1 is not a regular file").arg(r.detail);
+    case FileError::FolderInPlace: return ToolTexts::tr("同じ名前のフォルダがあります");
+    case FileError::OtherInPlace:
+        return ToolTexts::tr("同じ名前で、通常のファイルではないもの（パイプや装置など）があります");
+    case FileError::LockNotRegular:
+        return ToolTexts::tr("ロック用のファイル %1 が通常のファイルではありません").arg(r.detail);
     case FileError::LockNotMade:
-        return QStringLiteral("cannot make its lock file %1 (%2)")
+        return ToolTexts::tr("ロック用のファイル %1 を作れません（%2）")
             .arg(r.detail, systemErrorText(r.error, Audience::Tool));
-    case FileError::LockBusy: return QStringLiteral("another program is writing it; try again in a moment");
-    case FileError::FileInPlaceOfFolder: return QStringLiteral("cannot make the directory: a file stands in its place");
+    case FileError::LockBusy:
+        return ToolTexts::tr("別のプログラムが書き込んでいます。少し待ってからもう一度試してください");
+    case FileError::FileInPlaceOfFolder: return ToolTexts::tr("フォルダを作れません（同じ名前のファイルがあります）");
     case FileError::FolderNotMade:
-        return QStringLiteral("cannot make the directory: ") + systemErrorText(r.error, Audience::Tool);
+        return ToolTexts::tr("フォルダを作れません（%1）").arg(systemErrorText(r.error, Audience::Tool));
     case FileError::Unencodable:
-        return QStringLiteral("holds a character the Windows Japanese code page cannot store (%1)").arg(r.detail);
+        return ToolTexts::tr("Windows の日本語の文字コード（CP932）で保存できない文字があります（%1）").arg(r.detail);
     case FileError::Refused: return QString(r.message).replace(CRLF, QStringLiteral(" "));
     }
     return r.message;
+}
+
+// vora-data's cause of a system error. Its English is the C library's own text (strerror in
+// the C locale), as vora-data has always printed it; other languages say it in their words.
+QString toolSystemErrorText(int error)
+{
+    switch (error) {
+    case 0: return ToolTexts::tr("原因のわからないエラーです");
+    case ENOSPC: return ToolTexts::tr("ディスクの空き容量が足りません");
+    case EDQUOT: return ToolTexts::tr("ディスクの使用量の上限（クォータ）に達しています");
+    case EACCES: return ToolTexts::tr("アクセスする権限がありません");
+    case EPERM: return ToolTexts::tr("この操作は許されていません");
+    case EROFS: return ToolTexts::tr("読み取り専用の場所です");
+    case EIO: return ToolTexts::tr("ディスクの読み書きに失敗しました（入出力エラー）");
+    case ENOENT: return ToolTexts::tr("ファイルかフォルダが見つかりません");
+    case ENOTDIR: return ToolTexts::tr("パスの途中がフォルダではありません");
+    case EISDIR: return ToolTexts::tr("フォルダです", "EISDIR");
+    case EFBIG: return ToolTexts::tr("ファイルが大きすぎます");
+    default: return ToolTexts::tr("システムのエラーです（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
 }
 
 } // namespace
@@ -139,7 +170,7 @@ QString FileResult::text(Audience audience) const
 QString systemErrorText(int error, Audience audience)
 {
     if (audience == Audience::Tool)
-        return error ? QString::fromLocal8Bit(std::strerror(error)) : QStringLiteral("unknown error");
+        return toolSystemErrorText(error);
     switch (error) {
     case 0: return Texts::tr("原因のわからないエラーです");
     case ENOSPC: return Texts::tr("ディスクの空き容量が足りません");

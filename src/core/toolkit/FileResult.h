@@ -1,7 +1,7 @@
 #pragma once
 // The one result of every read and write of a file, with a code for what went wrong, and the
-// one table that says it: to the user in the program's language (Japanese, or a catalogue's),
-// and to vora-data's user as an English cause.
+// one table that says it, in the program's language (Japanese, or a catalogue's): to the user
+// as a whole message, and to vora-data's user as a short cause.
 #include <QString>
 
 namespace vora {
@@ -29,7 +29,7 @@ enum class FileError {
 };
 
 // Who reads a failure: the program's user (a whole message, translated by the catalogues) or
-// vora-data's (the English cause alone, for a line that names the file itself).
+// vora-data's (the cause alone, for a line that names the file itself).
 enum class Audience { User, Tool };
 
 struct FileResult {
@@ -46,7 +46,7 @@ struct FileResult {
     // A failure with its code; the message comes from the table.
     static FileResult failure(FileError code, const QString &path, int error = 0, const QString &detail = QString());
     // The failure as the table says it: to the user the whole message, naming the file; to
-    // vora-data's user the cause alone ("no such file").
+    // vora-data's user the cause alone ("ファイルがありません", in English "no such file").
     QString text(Audience audience) const;
 };
 

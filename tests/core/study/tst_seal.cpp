@@ -5,6 +5,7 @@
 #include "core/registry/NameList.h"
 #include "core/study/Seal.h"
 #include "core/toolkit/FileStore.h"
+#include "core/toolkit/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -205,9 +206,13 @@ void TestSeal::rewritesOfTheProgramKeepTheSeal()
     for (int i = 1; i < old.size(); ++i)
         old[i][26] = QLatin1Char('S');
     f.write(f.data(QStringLiteral("0")), old);
-    SealRunsResult sealed = sealUnsealedRuns(f.files, f.data(QStringLiteral("0")), QDateTime::currentDateTime());
+    const auto sealInEnglish = [&] {
+        const language::Scope inEnglish(QStringLiteral("en"));
+        return sealUnsealedRuns(f.files, f.data(QStringLiteral("0")), QDateTime::currentDateTime());
+    };
+    SealRunsResult sealed = sealInEnglish();
     QVERIFY(!sealed.ok);
-    QVERIFY(sealed.message.contains(QStringLiteral("column 27")));
+    QVERIFY2(sealed.message.contains(QStringLiteral("column 27")), qPrintable(sealed.message));
     QVERIFY(!QFile::exists(sealPathFor(f.data(QStringLiteral("0")))));
     readNameListFile(f.files, f.paths, 1);
     QCOMPARE(

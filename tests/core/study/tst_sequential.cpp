@@ -3,6 +3,7 @@
 // simulation against the exact figures within its Monte-Carlo error.
 #include "core/study/Protocol.h"
 #include "core/study/Sequential.h"
+#include "core/toolkit/Language.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -154,6 +155,9 @@ void SequentialTest::problemsNameTheirField()
         o.remove(field);
     else
         o.insert(field, QJsonDocument::fromJson("[" + value.toUtf8() + "]").array().at(0));
+    // The problems as vora-data prints them in English.
+    const vora::language::Scope inEnglish(QStringLiteral("en"));
+    QCOMPARE(vora::language::current(), QStringLiteral("en"));
     const ProtocolRead r = parseProtocol(QJsonDocument(o).toJson());
     QVERIFY(!r.ok);
     QVERIFY2(r.problems.join(QLatin1Char('\n')).contains(problem), qPrintable(r.problems.join(QLatin1Char('\n'))));
