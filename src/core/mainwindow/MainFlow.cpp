@@ -9,21 +9,19 @@
 
 namespace vora {
 
-namespace {
-constexpr qint64 kClockTickNs = 1000000000; // the status bar's time, once a second
-} // namespace
-
 MainFlow::MainFlow(View &view, Services &services, SharedState &state, QObject *parent)
     : QObject(parent),
       m_view(view),
       m_services(services),
       m_state(state),
       m_boxes(services, state),
-      m_writes(services.clock, services.timing)
+      m_memo(services, state),
+      m_writes(services.clock, services.timing),
+      m_launchCheck(services, state, m_boxes),
+      m_clock(services)
 {
-    connect(&m_timer, &DeadlineTimer::timeout, this, &MainFlow::onDeadline);
+    connect(&m_clock, &StatusClock::ticked, this, &MainFlow::clockChanged);
     connect(&m_writes, &LockRetry::waitingChanged, this, &MainFlow::windowChanged);
-    arm();
 }
 
 void MainFlow::write(LockRetry::Write write, std::function<void(const FileResult &)> done)
@@ -172,9 +170,7 @@ void MainFlow::registrationToggled()
 
 void MainFlow::toggleRegistration()
 {
-    m_memoCheckVisible = false;
-    m_memoVisible = false;
-    m_saveVisible = false;
+    m_memo.hide();
     m_headingEnabled = false;
     m_boxesHeadingEnabled = true;
     if (m_mode == Mode::Registering)
@@ -219,13 +215,7 @@ void MainFlow::selectPressed(int box)
     if (!takesInput() || writing() || box < 1 || box > kNameBoxes)
         return;
     m_chosenOnce = true;
-    m_memoCheckVisible = true;
-    tickMemo(false);
-    // Unticking an unticked box changes nothing; its effect is wanted all the same.
-    m_state.showConditions = false;
-    m_memoVisible = false;
-    m_saveVisible = false;
-    m_memoEditable = false;
+    m_memo.startSelection();
     Q_EMIT memoReplaced(QString());
     m_state.conditionMemo = QString();
     m_state.stimulusFile = m_boxes[box].stimulus != QLatin1String("n");
@@ -241,7 +231,7 @@ void MainFlow::selectPressed(int box)
     m_selectedBox = caption.isEmpty() ? 0 : box;
 
     if (caption.isEmpty()) {
-        m_memoCheckVisible = false;
+        m_memo.hideCheck();
         m_headingEnabled = false;
     }
     m_promptGrey = true;
@@ -326,10 +316,8 @@ void MainFlow::loadExperiment(const QString &caption)
         st.stimulus = stimulusFromLetter(data.lastStimulusCode);
         st.hitDisplay = hitDisplayFromLetter(data.lastHitDisplayCode);
     }
-    if (!st.conditionMemo.isEmpty()) {
-        tickMemo(true);
-        m_memoCheckVisible = true;
-    }
+    if (!st.conditionMemo.isEmpty())
+        m_memo.showStored();
     m_resultsEnabled = data.runCount() > 0;
     // A broken seal stops nothing (the check above is the gate); it is reported at every selection.
     // Runs a crash left unsealed are sealed now, before the next run, and said so once.
@@ -360,26 +348,11 @@ void MainFlow::acknowledged()
         Q_EMIT windowChanged();
 }
 
-void MainFlow::tickMemo(bool ticked)
-{
-    if (m_memoTicked == ticked)
-        return;
-    m_memoTicked = ticked;
-    m_state.showConditions = ticked;
-    if (!ticked) {
-        m_memoVisible = false;
-        m_saveVisible = false;
-    } else {
-        m_memoVisible = true; // the save button shows only after the double click
-    }
-}
-
 void MainFlow::conditionsTicked(bool ticked)
 {
     if (!takesInput())
         return;
-    m_memoTicked = !ticked;
-    tickMemo(ticked);
+    m_memo.clickTick(ticked);
     Q_EMIT windowChanged();
 }
 
@@ -387,82 +360,42 @@ void MainFlow::memoUnlocked()
 {
     if (!takesInput())
         return;
-    m_memoEditable = true;
-    m_saveVisible = true;
+    m_memo.unlock();
     Q_EMIT windowChanged();
 }
 
 void MainFlow::saveMemo()
 {
-    if (!takesInput() || writing())
+    if (!takesInput() || writing() || !isValidExperimentName(m_state.experimentName))
         return;
-    const QString name = m_state.experimentName;
-    if (!isValidExperimentName(name))
-        return;
-    Services &s = m_services;
-    const QString path = dataFilePath(s.paths, name, stimulusFileSuffix(m_state.stimulusFile));
-    const QString memo = m_view.memoText();
-    write([&s, path, memo] { return saveConditionMemo(*s.files, s.paths, path, memo); },
+    write([this, memo = m_view.memoText()] { return m_memo.save(memo); },
           [this](const FileResult &result) {
               if (!result) {
                   // The memo stays in the box, still editable, so nothing typed is lost.
                   m_view.tell(tr("実験条件のメモを保存できませんでした。\r\n") + result.message, MsgIcon::Exclamation);
                   return;
               }
-              m_memoEditable = false;
-              m_saveVisible = false;
+              m_memo.saved();
               Q_EMIT windowChanged();
           });
 }
 
 // ---- the ways out --------------------------------------------------------------------------
 
-QString MainFlow::launchRefusal() const
-{
-    const SharedState &st = m_state;
-    const QString stimulus = stimulusLetter(st.stimulus);
-    const QString hit = hitDisplayLetter(st.hitDisplay);
-    // A name held by two boxes (an old list, or one edited by hand): the first box keeps it.
-    for (const NameBoxModel::Holding &h : m_boxes.holdingsOf(st.experimentName)) {
-        if (h.box >= m_selectedBox)
-            break;
-        if (h.stimulusCode != stimulus || h.hitDisplayCode != hit)
-            return nameInTwoBoxesMessage(st.experimentName, h.box, m_selectedBox);
-    }
-    const Services &s = m_services;
-    // A preregistered study that has stopped takes no more runs.
-    if (const StudyStatus study = studyStatus(); study.state == StudyStatus::Closed)
-        return closedStudyMessage(study.title);
-    // The file as it is now: another copy may have added runs since the selection.
-    const ReadResult now =
-        s.files->readLines(dataFilePath(s.paths, st.experimentName, stimulusFileSuffix(st.stimulusFile)));
-    const QString refusal = experimentRefusal(now, st.stimulusFile ? stimulus : QString(), hit);
-    if (refusal.isEmpty())
-        return QString();
-    return tr("実験できません。\r\n\r\n") + refusal + tr("\r\n\r\n他の実験名で実験できます。");
-}
-
 StudyStatus MainFlow::studyStatus() const
 {
-    if (!m_services.mirror || m_state.experimentName.isEmpty())
-        return {};
-    return m_services.mirror->studyStatus(m_state.experimentName + QLatin1Char('-')
-                                          + stimulusFileSuffix(m_state.stimulusFile));
+    return m_launchCheck.studyStatus();
 }
 
 void MainFlow::launch()
 {
     if (!takesInput() || writing() || m_mode != Mode::Selected)
         return;
+    if (const LaunchCheck::Refusal refused = m_launchCheck.refusal(m_selectedBox); !refused.message.isEmpty()) {
+        m_view.tell(refused.message, refused.icon);
+        return;
+    }
     SharedState &st = m_state;
-    if (st.runsDone >= kMaxRuns) {
-        m_view.tell(runLimitMessage(), MsgIcon::Information);
-        return;
-    }
-    if (const QString refusal = launchRefusal(); !refusal.isEmpty()) {
-        m_view.tell(refusal, MsgIcon::Exclamation);
-        return;
-    }
     st.withStimulus = st.stimulus != Stimulus::None;
     st.conditionMemo = m_view.memoText();
     st.showRunView(); // a launch prepares a run, never the stored results
@@ -497,31 +430,6 @@ void MainFlow::endRequested()
     }
     m_mode = Mode::Ended;
     m_view.quit();
-}
-
-// ---- the clock -----------------------------------------------------------------------------
-
-void MainFlow::arm()
-{
-    const qint64 now = m_services.clock->monotonicNs();
-    m_deadlineNs = now + kClockTickNs;
-    m_timer.start(kClockTickNs);
-}
-
-void MainFlow::onDeadline()
-{
-    if (m_deadlineNs < 0)
-        return;
-    const qint64 now = m_services.clock->monotonicNs();
-    if (m_deadlineNs > now) {
-        m_timer.start(m_deadlineNs - now);
-        return;
-    }
-    // On the second of the window's own schedule: refreshes missed by a late timer are not
-    // made up, so the next ones do not bunch up.
-    m_deadlineNs += ((now - m_deadlineNs) / kClockTickNs + 1) * kClockTickNs;
-    m_timer.start(m_deadlineNs - now);
-    Q_EMIT clockChanged();
 }
 
 } // namespace vora

@@ -5,9 +5,11 @@
 // input is judged by the mode and by the question the window waits on; nothing waits in a
 // handler: a question is asked through the View, and its answer comes back as an input.
 // The one clock of the window, the status bar's time, is a deadline on the monotonic clock.
+#include "core/mainwindow/LaunchCheck.h"
+#include "core/mainwindow/MemoPanel.h"
 #include "core/mainwindow/NameBoxModel.h"
+#include "core/mainwindow/StatusClock.h"
 #include "core/startup/SharedState.h"
-#include "core/toolkit/DeadlineTimer.h"
 #include "core/toolkit/Dialogs.h"
 #include "core/toolkit/LockRetry.h"
 #include "core/toolkit/Services.h"
@@ -72,8 +74,8 @@ public:
 
     // The status bar's clock: monotonic ms of its next refresh, and its handler (early calls
     // re-arm and return; tests call it after moving a frozen clock).
-    qint64 deadline() const { return m_deadlineNs < 0 ? -1 : m_deadlineNs / 1000000; }
-    void onDeadline();
+    qint64 deadline() const { return m_clock.deadline(); }
+    void onDeadline() { m_clock.onDeadline(); }
 
     // A write of the window (a name list, the selections, the condition memo) is waiting for
     // a lock another copy of the program holds: what would start another write, leave the
@@ -101,11 +103,11 @@ public:
     // The box whose select button is dark grey, the others the button face colour; 0 none,
     // -1 while no select button has been coloured yet.
     int highlightedBox() const { return m_highlightedBox; }
-    bool memoCheckVisible() const { return m_memoCheckVisible; } // Check1
-    bool memoTicked() const { return m_memoTicked; }
-    bool memoVisible() const { return m_memoVisible; } // Text1
-    bool memoEditable() const { return m_memoEditable; }
-    bool saveVisible() const { return m_saveVisible; } // Command1
+    bool memoCheckVisible() const { return m_memo.checkVisible(); } // Check1
+    bool memoTicked() const { return m_memo.ticked(); }
+    bool memoVisible() const { return m_memo.visible(); } // Text1
+    bool memoEditable() const { return m_memo.editable(); }
+    bool saveVisible() const { return m_memo.saveVisible(); } // Command1
     bool saveEnabled() const { return !writing(); }
     bool startEnabled() const { return m_startEnabled && !writing(); } // Command10
     bool resultsEnabled() const { return m_resultsEnabled && !writing(); } // Command13
@@ -135,10 +137,7 @@ private:
     void chooseExperiment(const QString &caption);
     void loadExperiment(const QString &caption);
     void refuseDamagedData();
-    void tickMemo(bool ticked);
-    QString launchRefusal() const;
     void settleMode();
-    void arm();
     void changedAll();
 
     View &m_view;
@@ -146,6 +145,7 @@ private:
     SharedState &m_state;
     NameBoxModel m_boxes;
     QStringList m_loadProblems;
+    MemoPanel m_memo;
 
     Mode m_mode = Mode::NoSelection;
     Question m_question = Question::None;
@@ -161,19 +161,14 @@ private:
     bool m_promptGrey = false;
     bool m_promptEnabled = true;
     int m_highlightedBox = -1;
-    bool m_memoCheckVisible = false;
-    bool m_memoTicked = false;
-    bool m_memoVisible = false;
-    bool m_memoEditable = false;
-    bool m_saveVisible = false;
     bool m_startEnabled = false;
     bool m_resultsEnabled = false;
     RegistrationCaption m_registrationCaption = RegistrationCaption::Register;
 
-    DeadlineTimer m_timer;
-    qint64 m_deadlineNs = -1;
     LockRetry m_writes;
     bool m_endAfterWrite = false; // "終わり" came while a write waited: it ends once that is done
+    LaunchCheck m_launchCheck;
+    StatusClock m_clock;
 };
 
 } // namespace vora

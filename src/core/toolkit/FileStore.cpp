@@ -1,11 +1,11 @@
 #include "core/toolkit/FileStore.h"
 
 #include "core/toolkit/Cp932.h"
+#include "core/toolkit/FileLock.h"
+#include "core/toolkit/PosixFile.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -21,11 +21,6 @@
 namespace vora {
 
 namespace {
-
-// Another copy of the program holds a lock only for one write: milliseconds.
-constexpr int kLockWaitMs = 5000;
-constexpr int kLockStepMs = 200;
-constexpr qint64 kEmptyLockAgeMs = 1000;
 
 QByteArray native(const QString &path)
 {
@@ -51,87 +46,15 @@ FileError obstacle(const QString &path)
     return FileError::None;
 }
 
-class Fd {
-public:
-    explicit Fd(int fd) : m_fd(fd) { }
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// The file a symbolic link at `path` ends in (`path` itself when it is no link).
-QString resolvedTarget(const QString &path)
-{
-    QFileInfo info(path);
-    for (int depth = 0; depth < 40 && info.isSymLink(); ++depth)
-        info.setFile(info.symLinkTarget());
-    return info.filePath();
-}
-
-// Why no lock file could be made beside a file: QLockFile says what kind of failure, errno
-// (when the call left it) says exactly which.
-FileResult lockNotMade(const QString &path, const QString &lockName, QLockFile::LockError kind, int error)
-{
-    if (kind == QLockFile::PermissionError && error != EACCES && error != EPERM && error != EROFS)
-        error = EACCES;
-    return FileResult::failure(FileError::LockNotMade, path, error, lockName);
-}
-
 } // namespace
 
-// Takes the lock of `path`. Null with `*failure` set when the write must not go on: a write
-// without its lock could lose another copy's run, so a lock that cannot be made (a full disk,
-// a folder without write permission) refuses the write with its cause.
+// Takes the lock of `path`. Null with `*failure` set when the write must not go on.
 std::unique_ptr<QLockFile> FileStore::takeLock(const QString &path, FileResult *failure, LockWait wait)
 {
-    const QString lockName = FileStore::lockPath(path);
-    struct stat st;
-    if (::lstat(native(lockName).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        // A link, pipe or folder there would be read or followed by the lock.
-        *failure = FileResult::failure(FileError::LockNotRegular, path, 0, lockName);
-        return nullptr;
-    }
-    if (const int error = beforeLock(lockName)) {
-        *failure = lockNotMade(path, lockName, QLockFile::UnknownError, error);
-        return nullptr;
-    }
-    auto lock = std::make_unique<QLockFile>(lockName);
-    QElapsedTimer waited;
-    waited.start();
+    // A store set to TryOnce (the windows') never waits, whatever the caller asks.
     const bool waits = wait == LockWait::Wait && m_lockWait == LockWait::Wait;
-    const int waitMs = waits ? kLockWaitMs : 0;
-    for (;;) {
-        errno = 0;
-        if (lock->tryLock(waits ? kLockStepMs : 0))
-            return lock;
-        const int error = errno;
-        if (lock->error() != QLockFile::LockFailedError) {
-            *failure = lockNotMade(path, lockName, lock->error(), error);
-            return nullptr;
-        }
-        // QLockFile clears a lock whose process is gone, but not one that is still empty: its
-        // writer died between making it and filling it, a moment that lasts microseconds.
-        qint64 pid = 0;
-        QString host;
-        QString app;
-        if (!lock->getLockInfo(&pid, &host, &app)
-            && QFileInfo(lockName).lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockAgeMs) {
-            lock->removeStaleLockFile();
-            continue;
-        }
-        if (waited.elapsed() >= waitMs) {
-            *failure = FileResult::failure(FileError::LockBusy, path);
-            return nullptr;
-        }
-    }
+    return FileLock::take(
+        path, waits, [this](const QString &lockName) { return beforeLock(lockName); }, failure);
 }
 
 QList<QByteArray> splitStoredLines(const QByteArray &bytes, bool *lastTerminated)
@@ -178,66 +101,13 @@ QStringList splitLines(const QString &text)
 
 QString FileStore::lockPath(const QString &path)
 {
-    return resolvedTarget(path) + QStringLiteral(".lock");
+    return FileLock::pathFor(path);
 }
 
 BytesRead FileStore::readBytes(const QString &path, qint64 maxBytes)
 {
     BytesRead out;
-    auto fail = [&out, &path](FileError why, int error = 0) {
-        static_cast<FileResult &>(out) = FileResult::failure(why, path, error);
-        out.bytes.clear();
-        return out;
-    };
-    if (path.isEmpty())
-        return fail(FileError::Missing);
-    const QByteArray name = native(path);
-    // Look before opening: opening a pipe for reading waits for a writer, a device never ends.
-    struct stat st;
-    if (::stat(name.constData(), &st) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? fail(FileError::Missing) : fail(FileError::Unreadable, errno);
-    if (S_ISDIR(st.st_mode))
-        return fail(FileError::Folder);
-    if (!S_ISREG(st.st_mode))
-        return fail(FileError::NotRegular);
-    if (st.st_size > maxBytes)
-        return fail(FileError::TooLarge);
-
-    // Non-blocking, in case something else was put there after the look.
-    const Fd fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0)
-        return errno == ENOENT ? fail(FileError::Missing) : fail(FileError::Unreadable, errno);
-    if (::fstat(fd.get(), &st) != 0)
-        return fail(FileError::Unreadable, errno);
-    if (S_ISDIR(st.st_mode))
-        return fail(FileError::Folder);
-    if (!S_ISREG(st.st_mode))
-        return fail(FileError::NotRegular);
-
-    // The size may be wrong (files under /proc say 0) or grow while reading: read at most one
-    // byte beyond the bound to tell.
-    const qint64 limit = maxBytes + 1;
-    qint64 capacity = qMin(limit, qMax<qint64>(4096, qint64(st.st_size) + 1));
-    out.bytes.resize(capacity);
-    qint64 have = 0;
-    while (have < limit) {
-        if (have == capacity) {
-            capacity = qMin(limit, capacity * 2);
-            out.bytes.resize(capacity);
-        }
-        const ssize_t n = ::read(fd.get(), out.bytes.data() + have, size_t(capacity - have));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(FileError::Unreadable, errno);
-        }
-        if (n == 0)
-            break;
-        have += n;
-    }
-    if (have > maxBytes)
-        return fail(FileError::TooLarge);
-    out.bytes.truncate(have);
+    static_cast<FileResult &>(out) = readRegularFile(path, maxBytes, &out.bytes);
     return out;
 }
 
@@ -283,42 +153,6 @@ FileResult FileStore::ensureFolder(const QString &path)
     }
     return {};
 }
-
-namespace {
-
-// The file's own device: every byte straight to its descriptor. A failed write leaves errno
-// as the system set it, and so must any device put in front of it.
-class FdDevice : public QIODevice {
-public:
-    explicit FdDevice(int fd) : m_fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char *, qint64) override { return -1; }
-    qint64 writeData(const char *data, qint64 size) override
-    {
-        qint64 done = 0;
-        while (done < size) {
-            const ssize_t n = ::write(m_fd, data + done, size_t(size - done));
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                return -1;
-            }
-            if (n == 0) {
-                errno = EIO;
-                return -1;
-            }
-            done += n;
-        }
-        return done;
-    }
-
-private:
-    int m_fd;
-};
-
-} // namespace
 
 int FileStore::syncToDisk(int fd)
 {
@@ -394,7 +228,7 @@ FileResult FileStore::appendLineIf(const QString &path, const QString &line,
     }
     if (raw < 0)
         return writeFailed(path, errno);
-    const Fd fd(raw);
+    const OwnedFd fd(raw);
     if (::fstat(fd.get(), &st) != 0)
         return writeFailed(path, errno);
     if (!S_ISREG(st.st_mode))

@@ -1,5 +1,8 @@
 #include "ui/results/CongratulationPanel.h"
 
+#include "core/results/ChartModel.h"
+#include "core/results/Evaluation.h"
+#include "core/results/Summary.h"
 #include "core/toolkit/Units.h"
 #include "ui/toolkit/Style.h"
 
@@ -7,6 +10,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+
+#include <cmath>
 
 namespace vora {
 
@@ -58,6 +63,26 @@ void CongratulationPanel::showPicture(int left, int top)
     m_picture->move(units::px(left), units::px(top));
     m_picture->show();
     m_picture->raise();
+}
+
+void CongratulationPanel::showForRun(const BoxGeometry &chart, int hits, bool continuousRunning)
+{
+    const int width = static_cast<int>(std::lround(1.3 * chart.width));
+    // While the runs pass by one after another the panel must not hide the chart.
+    const int top = continuousRunning ? chart.top + chart.height + 200 : chart.top + 500;
+    show(chart.left + 100, top, width, 4000, congratulationText(hits));
+    if (showsCongratulationPicture(hits))
+        showPicture(chart.left + 100 + 100, top - 300);
+}
+
+void CongratulationPanel::showForOverview(const BoxGeometry &chart, const LevelCounts &counts)
+{
+    const int left = chart.left + 3000;
+    const int top = chart.top + chart.height / 2;
+    const int width = static_cast<int>(std::lround(0.8 * chart.width));
+    show(left, top, width, 3000, overviewCongratulation(counts));
+    if (overviewShowsPicture(counts))
+        showPicture(left + width - 300, top - 300);
 }
 
 void CongratulationPanel::hidePanel()

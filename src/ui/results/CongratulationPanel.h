@@ -11,6 +11,9 @@ class QWidget;
 
 namespace vora {
 
+struct BoxGeometry;
+struct LevelCounts;
+
 class CongratulationPanel : public QObject {
     Q_OBJECT
 public:
@@ -21,6 +24,11 @@ public:
     void show(int left, int top, int width, int height, const QString &caption);
     // The picture with its top-left corner at (left, top), in twips.
     void showPicture(int left, int top);
+    // The panel for a significant run, with the picture at the rarer levels: over the run's
+    // chart (box `chart`), or under it while continuous display runs, so as not to hide it.
+    void showForRun(const BoxGeometry &chart, int hits, bool continuousRunning);
+    // The panel for two or more significant runs, with the picture from four, over the overview's chart.
+    void showForOverview(const BoxGeometry &chart, const LevelCounts &counts);
     void hidePanel();
     void hidePicture();
     // Every results display starts the colour walk again at yellow.

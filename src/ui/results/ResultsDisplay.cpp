@@ -43,23 +43,9 @@ void placeTw(QWidget *w, double left, double top, double width, double height)
     w->setGeometry(units::px(left), units::px(top), units::px(width), units::px(height));
 }
 
-void moveTw(QWidget *w, double left, double top)
-{
-    w->move(units::px(left), units::px(top));
-}
-
 } // namespace
 
 // ---- controls ---------------------------------------------------------------------------
-
-QLabel *ResultsDisplay::Impl::windowLabel(const char *name, double points, bool bold)
-{
-    auto *l = new QLabel(w);
-    l->setObjectName(QLatin1String(name));
-    style::setPointSize(l, points, bold);
-    l->hide();
-    return l;
-}
 
 QPushButton *ResultsDisplay::Impl::button(const char *name, const QString &caption, const QString &tip)
 {
@@ -87,23 +73,7 @@ void ResultsDisplay::Impl::createControls()
         connect(box, &ChartBox::reportSaveRequested, this, [this] { host.saveReport(); });
     }
 
-    runsTitle = windowLabel("Label11", 10, true);
-    runsTitle->setText(Texts::tr("　今回の試行部分ごとの結果　"));
-    segmentsTitle = windowLabel("Label12", 10, true);
-    segmentsTitle->setText(Texts::tr("　試行部分ごとの結果（全ラン）　"));
-    trialsTitle = windowLabel("Label18", 10, true);
-    for (QLabel *t : {runsTitle, segmentsTitle, trialsTitle})
-        style::setColours(t, style::titleBackColour(), style::titleTextColour());
-    runAnalysis = windowLabel("Label13", 10);
-    segmentsAnalysis = windowLabel("Label14", 10);
-    for (QLabel *a : {runAnalysis, segmentsAnalysis}) {
-        a->setWordWrap(true);
-        a->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-    runLabel = windowLabel("Label15", 10, true);
-    summaryLabel = windowLabel("Label16", 10, true);
-    trialsNote = windowLabel("Label24", 9);
-    runCountLabel = windowLabel("Label27", 10);
+    texts = std::make_unique<ResultsTexts>(w);
 
     browser = new RunBrowser(w, *this, host.module());
     backButton = button("Command2", Texts::tr("最初に戻る"), Texts::tr("前に戻ります"));
@@ -117,39 +87,6 @@ void ResultsDisplay::Impl::createControls()
 }
 
 // ---- the display ------------------------------------------------------------------------
-
-void ResultsDisplay::Impl::load()
-{
-    SharedState &s = state();
-    Services &sv = services();
-    const int browsed = s.browsedRun;
-    const QString path = dataFilePath(sv.paths, s.experimentName, stimulusFileSuffix(s.withStimulus));
-    const ReadResult read = sv.files->readLines(path);
-    if (!read.ok && !read.missing) {
-        // Shown once per cause: continuous display would otherwise repeat it every tick.
-        if (read.message != lastReadError)
-            sv.dialogs->tell(
-                w, Texts::tr("データファイルを読めないため、結果を表示できません。") + CRLF + CRLF + read.message,
-                MsgIcon::Exclamation);
-        lastReadError = read.message;
-    } else {
-        lastReadError.clear();
-    }
-    const QStringList lines = read.ok ? read.lines : QStringList();
-    // RunCount is the experiment's run count even when the window was opened afresh on a
-    // browsed run, so the arrows can go on past it.
-    const RunSet all = loadRunsFromLines(lines, 0, runCountSeen);
-    runCountSeen = qMax(runCountSeen, all.runsRead);
-    runs = browsed > 0 ? loadRunsFromLines(lines, browsed, runCountSeen) : all;
-    runsLoaded = true;
-
-    if (runs.hasConditionMemo)
-        s.conditionMemo = runs.conditionMemo;
-    if (!runs.stimulusCode.isEmpty()) {
-        s.stimulus = stimulusFromLetter(runs.stimulusCode);
-        s.hitDisplay = hitDisplayFromLetter(runs.hitDisplayCode);
-    }
-}
 
 void ResultsDisplay::Impl::header()
 {
@@ -174,44 +111,18 @@ void ResultsDisplay::Impl::header()
                         withStimulus, memoFromFileForm(s.conditionMemo), s.showConditions);
     top.showName(s.experimentName, 200);
     top.titleAfterName();
-    runCountLabel->setText(runCountCaption(runCountSeen));
-    runCountLabel->adjustSize();
-    const QRect name = top.nameGeometry();
-    runCountLabel->move(name.x() + units::px(200), name.y() + name.height() + units::px(50));
-    runCountLabel->show();
-}
-
-void ResultsDisplay::Impl::placeTitle(QLabel *title, const ChartBox *box, const QString &caption)
-{
-    title->setText(caption);
-    title->adjustSize();
-    title->resize(title->width(), units::px(kTitleHeight));
-    // Over the box's top margin, level with the plot's left edge.
-    title->move(box->x() + qRound(ChartBox::mm(10)), box->y() + qRound(ChartBox::mm(1.5)));
-    title->show();
-    title->raise();
+    texts->showRunCount(runsShown.runCount(), top.nameGeometry());
 }
 
 void ResultsDisplay::Impl::singleRun()
 {
     SharedState &s = state();
     Services &sv = services();
-    const LoadedRun *run = runs.lastRun();
+    const LoadedRun *run = runsShown.runs().lastRun();
     const LoadedRun none;
     const LoadedRun &r = run ? *run : none;
-
-    summaryLabel->setToolTip(summaryLineTooltip());
-    summaryLabel->setText(summaryLine(runs));
-    summaryLabel->adjustSize();
-    moveTw(summaryLabel, 6400, 1290);
-    summaryLabel->show();
-
-    const bool withStimulus = s.withStimulus;
-    runLabel->setText(singleRunLine(r.hits, withStimulus, r.stimulusTrial(), kStimulusSpan, r.targetOnes, r.inputOnes));
-    runLabel->setToolTip(withStimulus ? singleRunLineTooltip() : QString());
-    runLabel->adjustSize();
-    moveTw(runLabel, 350, 1290);
-    runLabel->show();
+    texts->showSummary(runsShown.runs());
+    texts->showRunLine(r, s.withStimulus);
 
     dots->hideAll();
     std::array<double, 5> segments{};
@@ -220,72 +131,48 @@ void ResultsDisplay::Impl::singleRun()
     ChartModel chart = segmentChart(r.segmentHits, s.view != ExperimentView::Overview);
     runsChart->setModel(chart);
     runsChart->show();
-    placeTitle(runsTitle, runsChart, chart.titleCaption);
+    texts->placeTitle(ResultsTexts::Chart::Runs, runsChart, chart.titleCaption);
 
     const Analysis a = analyse(r.hits, segments);
-    runAnalysis->setText(a.analysisText);
-    placeTw(runAnalysis, 4600, 1800, 1800, 3200);
-    runAnalysis->show();
+    texts->showRunAnalysis(a.analysisText);
     if (!a.significant)
         return;
 
     sv.sound->beep();
-    const BoxGeometry &b = chart.box;
-    const int width = static_cast<int>(std::lround(1.3 * b.width));
-    // While the runs pass by one after another the panel must not hide the chart.
-    const bool continuousRunning = s.continuousActive;
-    const int top = continuousRunning ? b.top + b.height + 200 : b.top + 500;
-    panel->show(b.left + 100, top, width, 4000, congratulationText(r.hits));
-    if (showsCongratulationPicture(r.hits))
-        panel->showPicture(b.left + 100 + 100, top - 300);
+    panel->showForRun(chart.box, r.hits, s.continuousActive);
 }
 
 void ResultsDisplay::Impl::overview()
 {
     Services &sv = services();
-    runLabel->setToolTip(QString());
-    runLabel->setText(periodLine(runs));
-    runLabel->adjustSize();
-    moveTw(runLabel, 350, 1290);
-    runLabel->show();
-
-    summaryLabel->setToolTip(summaryLineTooltip());
-    summaryLabel->setText(summaryLine(runs));
-    summaryLabel->adjustSize();
-    moveTw(summaryLabel, 6400, 1290);
-    summaryLabel->show();
-    runAnalysis->hide();
+    const RunSet &runs = runsShown.runs();
+    texts->showPeriod(runs);
+    texts->showSummary(runs);
+    texts->hideRunAnalysis();
 
     const ChartModel chart = overviewChart(runs.runs);
     runsChart->setModel(chart);
     runsChart->show();
-    placeTitle(runsTitle, runsChart, chart.titleCaption);
+    texts->placeTitle(ResultsTexts::Chart::Runs, runsChart, chart.titleCaption);
     dots->place(chart.dots);
 
     const LevelCounts counts = countLevels(runs.runs);
     if (!overviewShowsPanel(counts))
         return;
     sv.sound->beep();
-    const BoxGeometry &b = chart.box;
-    const int left = b.left + 3000;
-    const int top = b.top + b.height / 2;
-    const int width = static_cast<int>(std::lround(0.8 * b.width));
-    panel->show(left, top, width, 3000, overviewCongratulation(counts));
-    if (overviewShowsPicture(counts))
-        panel->showPicture(left + width - 300, top - 300);
+    panel->showForOverview(chart.box, counts);
 }
 
 void ResultsDisplay::Impl::allRunPart(bool isOverview)
 {
     SharedState &s = state();
     Services &sv = services();
+    const RunSet &runs = runsShown.runs();
     const ChartModel chart = deviationChart(runs.segmentTotal, runs.runsRead, isOverview);
     segmentsChart->setModel(chart);
     segmentsChart->show();
-    placeTitle(segmentsTitle, segmentsChart, chart.titleCaption);
-
-    placeTw(segmentsAnalysis, isOverview ? 12430 : 11250, 1800, 1800, 3200);
-    segmentsAnalysis->show();
+    texts->placeTitle(ResultsTexts::Chart::Segments, segmentsChart, chart.titleCaption);
+    texts->placeSegmentsAnalysis(isOverview);
     HeaderRow &top = host.header();
     if (isOverview)
         top.setTitle(Texts::tr(" ＶＯＲＡ(全結果の表示) "), true);
@@ -296,28 +183,26 @@ void ResultsDisplay::Impl::allRunPart(bool isOverview)
     top.showDateAndTime();
     top.setTime(when.time, true);
     top.timeAfterDate(300);
-    segmentsAnalysis->setText(meanProfileAnalysis(runs).analysisText);
+    texts->setSegmentsAnalysis(meanProfileAnalysis(runs).analysisText);
 }
 
 void ResultsDisplay::Impl::lowerChart()
 {
     const SharedState &s = state();
     const bool withStimulus = s.withStimulus;
-    const ChartModel chart = vora::lowerChart(runs, withStimulus, chartMode);
+    const ChartModel chart = vora::lowerChart(runsShown.runs(), withStimulus, chartMode);
     trialsChart->setModel(chart);
     trialsChart->show();
-    placeTitle(trialsTitle, trialsChart, chart.titleCaption);
+    texts->placeTitle(ResultsTexts::Chart::Trials, trialsChart, chart.titleCaption);
     if (!chart.toggleCaption.isEmpty()) {
         toggleButton->setText(chart.toggleCaption);
         placeTw(toggleButton, 0, 0, kToggleWidth, kTitleHeight);
-        toggleButton->move(trialsTitle->x() + trialsTitle->width() + units::px(10), trialsTitle->y());
+        const QRect title = texts->trialsTitleGeometry();
+        toggleButton->move(title.x() + title.width() + units::px(10), title.y());
         toggleButton->show();
         toggleButton->raise();
     }
-    if (const ChartText *t = chart.text(ChartRole::Note))
-        trialsNote->setText(t->caption);
-    moveTw(trialsNote, chart.box.left + chart.box.width + 100, chart.box.top + 2000);
-    trialsNote->setVisible(chart.box.width == 6100);
+    texts->showNote(chart);
 }
 
 void ResultsDisplay::Impl::endOfDisplay()
@@ -330,7 +215,7 @@ void ResultsDisplay::Impl::display()
 {
     createControls();
     SharedState &s = state();
-    load();
+    runsShown.load(w, services(), s);
     header();
     const bool single = s.view != ExperimentView::Overview;
     if (single)
@@ -415,7 +300,7 @@ void ResultsDisplay::Impl::redrawLowerChart()
 {
     // The lower chart alone is redrawn from the runs already read; a window that has not
     // shown results yet needs the whole display.
-    if (!runsLoaded || state().view == ExperimentView::BrowseRun) {
+    if (!runsShown.loaded() || state().view == ExperimentView::BrowseRun) {
         display();
         return;
     }
@@ -433,10 +318,11 @@ void ResultsDisplay::Impl::placePanelUnderChart()
 void ResultsDisplay::Impl::restart()
 {
     // As a newly opened window's results view: nothing shown, nothing read, nothing pending.
-    for (QWidget *c : std::initializer_list<QWidget *>{
-             runsChart, segmentsChart, trialsChart, runsTitle, segmentsTitle, runAnalysis, segmentsAnalysis, runLabel,
-             summaryLabel, trialsTitle, trialsNote, runCountLabel, backButton, toggleButton})
+    for (QWidget *c : {runsChart, segmentsChart, trialsChart})
         c->hide();
+    texts->hideAll();
+    backButton->hide();
+    toggleButton->hide();
     browser->hideButtons();
     browser->stopTimer();
     browser->forgetClicks();
@@ -448,10 +334,7 @@ void ResultsDisplay::Impl::restart()
     memo->hideAll();
     shown = false;
     chartMode = 0;
-    runCountSeen = 0;
-    runs = RunSet();
-    runsLoaded = false;
-    lastReadError.clear();
+    runsShown.clear();
 }
 
 // ---- ResultsDisplay ---------------------------------------------------------------------
@@ -470,7 +353,7 @@ void ResultsDisplay::onWindowLoad()
     d->createControls();
     d->shown = false;
     if (d->state().launchedFromMain)
-        d->runCountSeen = 0;
+        d->runsShown.forgetRunCount();
     d->browser->onWindowLoad();
 }
 
@@ -537,7 +420,7 @@ bool ResultsDisplay::memoEditing() const
 
 int ResultsDisplay::runCount() const
 {
-    return d->runCountSeen;
+    return d->runsShown.runCount();
 }
 
 } // namespace vora

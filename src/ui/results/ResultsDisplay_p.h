@@ -1,15 +1,17 @@
 #pragma once
 // The results view's inside, shared by nothing but ResultsDisplay.cpp: its state, its
 // controls and its features, and the parts of the display procedure.
-#include "core/results/RunLoader.h"
 #include "ui/results/CongratulationPanel.h"
 #include "ui/results/HitDots.h"
 #include "ui/results/ResultsDisplay.h"
 #include "ui/results/ResultsHost.h"
+#include "ui/results/ResultsTexts.h"
 #include "ui/results/RunBrowser.h"
+#include "ui/results/ShownRuns.h"
 #include "ui/startup/Module1.h"
 
-class QLabel;
+#include <memory>
+
 class QPushButton;
 
 namespace vora {
@@ -28,24 +30,13 @@ public:
     // Window variables of the results view.
     bool shown = false; // ResultsShown
     int chartMode = 0; // AllRunChartMode
-    int runCountSeen = 0; // RunCount
-    RunSet runs; // what the last load read
-    bool runsLoaded = false;
-    QString lastReadError;
+    ShownRuns runsShown;
 
     // Controls and features.
     ChartBox *runsChart = nullptr; // Picture1: a run's segments, or every run's hits
     ChartBox *segmentsChart = nullptr; // Picture2
     ChartBox *trialsChart = nullptr; // Picture4
-    QLabel *runsTitle = nullptr; // Label11
-    QLabel *segmentsTitle = nullptr; // Label12
-    QLabel *trialsTitle = nullptr; // Label18
-    QLabel *runAnalysis = nullptr; // Label13
-    QLabel *segmentsAnalysis = nullptr; // Label14
-    QLabel *runLabel = nullptr; // Label15: the run's line, or the experiment's period
-    QLabel *summaryLabel = nullptr; // Label16
-    QLabel *trialsNote = nullptr; // Label24
-    QLabel *runCountLabel = nullptr; // Label27
+    std::unique_ptr<ResultsTexts> texts;
     QPushButton *backButton = nullptr; // Command2
     QPushButton *toggleButton = nullptr; // Command11
     RunBrowser *browser = nullptr;
@@ -57,23 +48,20 @@ public:
     Services &services() { return host.module().services(); }
 
     void createControls();
-    QLabel *windowLabel(const char *name, double points, bool bold = false);
     QPushButton *button(const char *name, const QString &caption, const QString &tip);
 
     // The display and its parts.
     void display();
-    void load();
     void header();
     void singleRun();
     void overview();
     void allRunPart(bool isOverview);
     void lowerChart();
-    void placeTitle(QLabel *title, const ChartBox *box, const QString &caption);
     void endOfDisplay();
     void restart();
     void placePanelUnderChart();
 
-    // What a key or a browse step does while results are shown.
+    // What a key or a browse step does while results are runsShown.
     bool keysRedraw() const;
     void redraw();
     void redrawLowerChart();
@@ -81,12 +69,12 @@ public:
     void toggleLowerChart(); // Command11
 
     // RunBrowser::View
-    int runCount() const override { return runCountSeen; }
-    int runsRead() const override { return runs.runsRead; }
+    int runCount() const override { return runsShown.runCount(); }
+    int runsRead() const override { return runsShown.runs().runsRead; }
     void leaveShownRun() override { panel->hidePanel(); }
     void showBrowsedRun() override;
     // HitDots::View
-    const RunSet &shownRuns() const override { return runs; }
+    const RunSet &shownRuns() const override { return runsShown.runs(); }
     void dotPressed() override;
     void openRun(int run) override;
     void memoSaved() override { host.showResultsAfresh(); }
