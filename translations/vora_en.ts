@@ -3477,7 +3477,7 @@ You can run experiments under another name.</translation>
     </message>
     <message>
         <source>超能力の実験、測定、訓練システム</source>
-        <translation>ESP experiments, measurement and training</translation>
+        <translation>ESP experiments, measuring, training</translation>
     </message>
     <message>
         <source>ﾊﾞｰｼﾞｮﾝ</source>
