@@ -112,7 +112,7 @@ int simulate(const CommandLine &line, const Protocol &p)
 }
 
 // Opens the server and checks that the study tables are there; 0 or 2.
-int openPlan(const ServerOptions &server, vora::study::StudyDatabase &db, vora::study::StudyPlan &plan)
+int openPlan(vora::study::StudyDatabase &db, vora::study::StudyPlan &plan)
 {
     QString error;
     if (!db.open(&error) || !plan.ready(&error)) {
@@ -126,7 +126,7 @@ int registerProtocol(const ServerOptions &server, const ProtocolRead &read)
 {
     vora::study::StudyDatabase db(server.conn);
     vora::study::StudyPlan plan(db);
-    if (const int bad = openPlan(server, db, plan); bad != kExitOk)
+    if (const int bad = openPlan(db, plan); bad != kExitOk)
         return bad;
     QString error;
     vora::study::StudyTotals before;
@@ -237,7 +237,7 @@ int runInterim(const QStringList &args)
     const Protocol &p = read.protocol;
     vora::study::StudyDatabase db(server.conn);
     vora::study::StudyPlan plan(db);
-    if (const int bad = openPlan(server, db, plan); bad != kExitOk)
+    if (const int bad = openPlan(db, plan); bad != kExitOk)
         return bad;
     QString error;
     auto failed = [&] {

@@ -13,6 +13,7 @@
 #include "ui/toolkit/Style.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -337,6 +338,18 @@ void frmMain::mousePressEvent(QMouseEvent *event)
     QWidget *under = childAt(event->position().toPoint());
     if (under == nullptr || under->objectName().isEmpty())
         m_updateNotice->toggleWebPanel();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close is the end button: a write still waiting for its lock is not
+    // dropped, the program ends once it is stored.
+    if (m_flow->writing()) {
+        event->ignore();
+        m_flow->endRequested();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 // ---- what the window does for its flow -------------------------------------------------------

@@ -32,6 +32,7 @@ public:
     ~frmMain() override;
 
     const MainFlow &flow() const { return *m_flow; }
+    MainFlow &flow() { return *m_flow; }
     bool registrationViewOpen() const { return m_flow->mode() == MainFlow::Mode::Registering; }
     BackgroundPictures &backgrounds() { return *m_backgrounds; }
     const UpdateNotice &updateNotice() const { return *m_updateNotice; }
@@ -42,6 +43,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Ui;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <cerrno>
 
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void dropDownCountsComeFromTheItems();
     void typingClearsTheConditionsAndClickingOneGivesFocusBack();
     void aFailedListWriteIsReported();
+    void closingTheWindowWaitsForAListWrite_data();
+    void closingTheWindowWaitsForAListWrite();
     void registrationRefusedWhereItWouldMixOrLose_data();
     void registrationRefusedWhereItWouldMixOrLose();
     void closingKeepsTheRegisteredConditions_data();
@@ -311,6 +314,53 @@ void TestNameBoxes::aFailedListWriteIsReported()
     QVERIFY(f.t.dialogs->last()->text.contains(QStringLiteral("Combo5.txt")));
     QCOMPARE(f.t.dialogs->last()->icon, MsgIcon::Exclamation);
     QCOMPARE(f.nameBox(5)->count(), 1); // the name is still offered in the box
+}
+
+void TestNameBoxes::closingTheWindowWaitsForAListWrite_data()
+{
+    QTest::addColumn<bool>("freed");
+    QTest::newRow("lock freed in time") << true;
+    QTest::newRow("lock busy to the deadline") << false;
+}
+
+void TestNameBoxes::closingTheWindowWaitsForAListWrite()
+{
+    // The title bar's close while a registration waits for another copy's lock.
+    QFETCH(bool, freed);
+    MainFixture f;
+    frmMain &w = f.open();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QString list = f.t.path(QStringLiteral("Combo3.txt"));
+    const QByteArray before = f.t.readBytes(QStringLiteral("Combo3.txt"));
+    QLockFile other(FileStore::lockPath(list));
+    QVERIFY(other.tryLock(0));
+    f.toggleView();
+    f.registerName(3, QStringLiteral("Ccc"), f.option(1, 3), f.option(4, 3));
+    QVERIFY(w.flow().writing());
+
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
+    QCOMPARE(f.t.process->quits, 0);
+    QCOMPARE(f.t.readBytes(QStringLiteral("Combo3.txt")), before);
+
+    if (freed)
+        other.unlock();
+    LockRetry &retry = w.flow().writes();
+    for (int i = 0; i < 1000 && retry.waiting(); ++i) {
+        f.t.clock->advanceMs(retry.deadline() - f.t.clock->monotonicMs());
+        retry.onDeadline();
+    }
+    QVERIFY(!w.flow().writing());
+    if (freed) {
+        QVERIFY(f.t.readLines(QStringLiteral("Combo3.txt")).contains(QStringLiteral("Ccc       -SD")));
+        QCOMPARE(f.t.process->quits, 1);
+    } else {
+        // Not stored: the user is told and stays to decide again.
+        QCOMPARE(f.t.readBytes(QStringLiteral("Combo3.txt")), before);
+        QCOMPARE(f.messages(), 1);
+        QCOMPARE(f.t.process->quits, 0);
+    }
 }
 
 void TestNameBoxes::registrationRefusedWhereItWouldMixOrLose_data()
