@@ -19,10 +19,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(vora::toushiJikken)
 };
-
-// The frame's design size, in twips.
-constexpr int kFrameWidth = 2040;
-constexpr int kFrameHeight = 1995;
 } // namespace
 
 using namespace style;
@@ -37,7 +33,7 @@ DigitFrame::DigitFrame(QWidget *window, int left, int top) : QObject(window)
         return l;
     };
 
-    m_frame = label("Label4", left, top, kFrameWidth, kFrameHeight, 100);
+    m_frame = label("Label4", left, top, kWidthTw, kHeightTw, 100);
     m_frame->setAlignment(Qt::AlignCenter);
     m_frame->setToolTip(Texts::tr("入力した１または０が表示されます"));
     setBackground(m_frame, QColor(64, 64, 64));
@@ -48,7 +44,7 @@ DigitFrame::DigitFrame(QWidget *window, int left, int top) : QObject(window)
     setTextColour(m_prompt, QColor(255, 255, 0));
     m_prompt->hide();
 
-    m_cover = label("Label36", left, top, kFrameWidth, kFrameHeight, 9);
+    m_cover = label("Label36", left, top, kWidthTw, kHeightTw, 9);
     setBackground(m_cover, Qt::black);
     m_cover->hide();
 
@@ -56,12 +52,12 @@ DigitFrame::DigitFrame(QWidget *window, int left, int top) : QObject(window)
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
-    m_progress->setGeometry(px(left), px(top + kFrameHeight), px(kFrameWidth), px(240));
+    m_progress->setGeometry(px(left), px(top + kHeightTw), px(kWidthTw), px(240));
     m_progress->hide();
 
     m_start = new QPushButton(Texts::tr("開始"), window);
     m_start->setObjectName(QStringLiteral("Command4"));
-    m_start->setGeometry(px(left + kFrameWidth - 300), px(top + 500), px(1300), px(600));
+    m_start->setGeometry(px(left + kWidthTw - 300), px(top + 500), px(1300), px(600));
     // A mouse button, as all the window's: the keyboard stays with the key box.
     m_start->setFocusPolicy(Qt::NoFocus);
     m_start->setToolTip(Texts::tr("やり方がわかったら押してください"));

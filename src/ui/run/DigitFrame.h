@@ -19,6 +19,9 @@ public:
     // The controls are made in the window itself, so their places are window places; the
     // frame's top left corner in twips.
     DigitFrame(QWidget *window, int leftTwips, int topTwips);
+    // The frame's design size, in twips.
+    static constexpr int kWidthTw = 2040;
+    static constexpr int kHeightTw = 1995;
 
     QRect geometry() const;
     // The run's layout as the window opens: the frame centred in `windowWidth` at `top`, the

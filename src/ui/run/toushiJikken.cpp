@@ -32,7 +32,6 @@ struct Texts {
 // Design sizes and places, in twips.
 constexpr int kWindowWidth = 14500;
 constexpr int kWindowHeight = 10400;
-constexpr int kFrameWidth = 2040;
 constexpr int kPanelTop = 1560;
 constexpr int kPanelWidth = 12000;
 } // namespace
@@ -94,8 +93,8 @@ void toushiJikken::buildControls()
     // A click on the panel moves the digit frame to the pointer.
     m_instructions->installEventFilter(this);
 
-    m_frame =
-        new DigitFrame(this, (kWindowWidth - kFrameWidth) / 2, kPanelTop + InstructionPanel::kShortHeightTw + 500);
+    m_frame = new DigitFrame(this, (kWindowWidth - DigitFrame::kWidthTw) / 2,
+                             kPanelTop + InstructionPanel::kShortHeightTw + 500);
 
     m_keyBox = new KeyBox(this);
     m_keyBox->setGeometry(px(kHowToLeftTw + 10), px(130), px(150), px(150));

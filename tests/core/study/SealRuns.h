@@ -15,7 +15,7 @@ inline QString runLine(int n, const QString &name = QStringLiteral("Seal"),
     return vora::testing::storedLine(
         {name, QStringLiteral("2009/04/%1").arg(1 + n % 28, 2, 10, QLatin1Char('0')),
          QStringLiteral("%1:%2").arg(10 + n / 60 % 12).arg(n % 60, 2, 10, QLatin1Char('0')), stimulus,
-         QStringLiteral("D"), stimulus == QLatin1String("n") ? 0 : 31 + n % 39},
+         QStringLiteral("D"), stimulus == QLatin1String("n") ? 0 : 31 + n % 39, QString()},
         [n](int t) { return (t * 7 + n * 13 + t / 9) % 5 < 2; }, [n](int t) { return (t * 3 + n) % 4 != 0; });
 }
 

@@ -32,7 +32,7 @@ inline QString runLine(const QString &name, const QString &date, int hits,
                        const QString &stimulus = QStringLiteral("S"), const QString &hitCode = QStringLiteral("D"))
 {
     return storedLine(
-        {name, date, QStringLiteral("14:30"), stimulus, hitCode, 0}, [](int) { return true; },
+        {name, date, QStringLiteral("14:30"), stimulus, hitCode, 0, QString()}, [](int) { return true; },
         [hits](int t) { return t < hits; });
 }
 

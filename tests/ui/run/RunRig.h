@@ -107,7 +107,7 @@ inline QString pattern(int seed)
 inline QString runLineOf(const QString &targets, const QString &inputs, const QString &codes = QStringLiteral("n-"))
 {
     return storedLine({QStringLiteral("Test1"), QStringLiteral("2009/04/25"), QStringLiteral("14:30"), codes.left(1),
-                       codes.mid(1, 1), 0},
+                       codes.mid(1, 1), 0, QString()},
                       targets, inputs);
 }
 
